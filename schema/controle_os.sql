@@ -1,0 +1,371 @@
+/* Controle OS: database definition.
+   Run with isql-fb against an existing, empty UTF8 database:
+     isql-fb -q -user SYSDBA -password X -i controle_os.sql <database>
+   It holds no CREATE DATABASE, so the same script serves an embedded
+   database file and a database on a Firebird server. */
+set names utf8;
+set sql dialect 3;
+set autoddl on;
+
+/* ---------------------------------------------------------------- tables
+   Columns are declared in the order the program writes them in its
+   inserts without a column list. Money is NUMERIC(15,2). */
+
+create table cidade (
+  ncodigo     integer not null,
+  cnome       varchar(50),
+  cuf         varchar(2),
+  constraint pk_cidade primary key (ncodigo)
+);
+
+create table cliente (
+  ncodigo          integer not null,
+  cfantasia        varchar(50),
+  crazao           varchar(50),
+  ccnpj            varchar(20),
+  cie              varchar(20),
+  ncidade          integer,
+  ccep             varchar(20),
+  cfone            varchar(20),
+  cfax             varchar(20),
+  cemail           varchar(255),
+  cendereco        varchar(40),
+  ccontato         varchar(30),
+  cbairro          varchar(30),
+  nfisica_juridica smallint default 0,
+  cobs             varchar(100),
+  constraint pk_cliente primary key (ncodigo),
+  constraint fk_cliente_cidade foreign key (ncidade) references cidade (ncodigo)
+);
+
+create table tecnico (
+  ncodigo    integer not null,
+  cfantasia  varchar(50),
+  ccnpj      varchar(20),
+  cie        varchar(20),
+  ncidade    integer,
+  ccep       varchar(20),
+  cfone      varchar(20),
+  cfax       varchar(20),
+  cemail     varchar(255),
+  cendereco  varchar(40),
+  cbairro    varchar(30),
+  cobs       varchar(100),
+  ccontato   varchar(30),
+  ncomissao  numeric(15,2) default 0,
+  constraint pk_tecnico primary key (ncodigo),
+  constraint fk_tecnico_cidade foreign key (ncidade) references cidade (ncodigo)
+);
+
+create table equipamento (
+  ncodigo     integer not null,
+  cdescricao  varchar(50),
+  constraint pk_equipamento primary key (ncodigo)
+);
+
+create table propriedade (
+  ncodigo       integer not null,
+  nequipamento  integer not null,
+  cdescricao    varchar(100),
+  constraint pk_propriedade primary key (ncodigo),
+  constraint fk_propriedade_equipamento foreign key (nequipamento) references equipamento (ncodigo)
+);
+
+create table equipamento_cliente (
+  ncodigo         integer not null,
+  ncliente        integer not null,
+  nequipamento    integer not null,
+  cidentificacao  varchar(50),
+  constraint pk_equipamento_cliente primary key (ncodigo),
+  constraint fk_equipcli_cliente foreign key (ncliente) references cliente (ncodigo),
+  constraint fk_equipcli_equipamento foreign key (nequipamento) references equipamento (ncodigo)
+);
+
+create table Propriedade_equipamento_cliente (
+  nPropriedade          integer not null,
+  nequipamento_cliente  integer not null,
+  cvalor                varchar(100),
+  constraint pk_propriedade_equipcli primary key (nPropriedade, nequipamento_cliente),
+  constraint fk_propequipcli_propriedade foreign key (nPropriedade) references propriedade (ncodigo),
+  constraint fk_propequipcli_equipcli foreign key (nequipamento_cliente) references equipamento_cliente (ncodigo)
+);
+
+create table condicao_pagto (
+  ncodigo     integer not null,
+  cdescricao  varchar(200),
+  nparcela    integer,
+  constraint pk_condicao_pagto primary key (ncodigo)
+);
+
+create table estabelecimento (
+  ncodigo       integer not null,
+  cfantasia     varchar(60),
+  crazaosocial  varchar(60),
+  ncidade       integer,
+  cendereco     varchar(50),
+  cbairro       varchar(50),
+  cfone         varchar(20),
+  ccnpj         varchar(20),
+  cfax          varchar(20),
+  cie           varchar(20),
+  cemail        varchar(50),
+  ccep          varchar(20),
+  constraint pk_estabelecimento primary key (ncodigo),
+  constraint fk_estabelecimento_cidade foreign key (ncidade) references cidade (ncodigo)
+);
+
+create table entrada_equipamento (
+  ncodigo       integer not null,
+  ncliente      integer not null,
+  ddata         date,
+  thora         time,
+  csolicitante  varchar(50),
+  cobs          varchar(255),
+  constraint pk_entrada_equipamento primary key (ncodigo),
+  constraint fk_entrada_cliente foreign key (ncliente) references cliente (ncodigo)
+);
+
+create table item_da_entrada (
+  ncodigo               integer not null,
+  nentrada_equipamento  integer not null,
+  cequipamento          varchar(100),
+  cproblema             varchar(255),
+  constraint pk_item_da_entrada primary key (ncodigo),
+  constraint fk_itementrada_entrada foreign key (nentrada_equipamento) references entrada_equipamento (ncodigo)
+);
+
+create table orcamento (
+  ncodigo    integer not null,
+  ncliente   integer not null,
+  ddata      date,
+  thora      time,
+  nvalor     numeric(15,2) default 0,
+  cobs       varchar(255),
+  naprovado  smallint default 0,
+  ncondicao  integer,
+  constraint pk_orcamento primary key (ncodigo),
+  constraint fk_orcamento_cliente foreign key (ncliente) references cliente (ncodigo),
+  constraint fk_orcamento_condicao foreign key (ncondicao) references condicao_pagto (ncodigo)
+);
+
+create table item_orcamento (
+  ncodigo               integer not null,
+  norcamento            integer not null,
+  nequipamento_cliente  integer,
+  cservico              varchar(255),
+  nvalor                numeric(15,2) default 0,
+  constraint pk_item_orcamento primary key (ncodigo),
+  constraint fk_itemorc_orcamento foreign key (norcamento) references orcamento (ncodigo),
+  constraint fk_itemorc_equipcli foreign key (nequipamento_cliente) references equipamento_cliente (ncodigo)
+);
+
+create table ordem (
+  ncodigo     integer not null,
+  ncliente    integer not null,
+  ddata       date,
+  thora       time,
+  nvalor      numeric(15,2) default 0,
+  cobs        varchar(255),
+  ncondicao   integer,
+  nconcluida  smallint default 0,
+  ntipo       smallint default 0,
+  constraint pk_ordem primary key (ncodigo),
+  constraint fk_ordem_cliente foreign key (ncliente) references cliente (ncodigo),
+  constraint fk_ordem_condicao foreign key (ncondicao) references condicao_pagto (ncodigo)
+);
+
+create table item_ordem (
+  ncodigo               integer not null,
+  nordem                integer not null,
+  nequipamento_cliente  integer,
+  cservico              varchar(255),
+  nvalor                numeric(15,2) default 0,
+  ntecnico              integer,
+  constraint pk_item_ordem primary key (ncodigo),
+  constraint fk_itemordem_ordem foreign key (nordem) references ordem (ncodigo),
+  constraint fk_itemordem_equipcli foreign key (nequipamento_cliente) references equipamento_cliente (ncodigo),
+  constraint fk_itemordem_tecnico foreign key (ntecnico) references tecnico (ncodigo)
+);
+
+/* cparcela holds the instalment label "k/n"; nrenegociada is written 0
+   by every insert and kept for later use. */
+create table conta_receber (
+  ncodigo         integer not null,
+  nordem          integer not null,
+  cparcela        varchar(15),
+  nvalor_parcela  numeric(15,2) default 0,
+  npago           smallint default 0,
+  dvencimento     date,
+  nrenegociada    integer default 0,
+  constraint pk_conta_receber primary key (ncodigo),
+  constraint fk_contareceber_ordem foreign key (nordem) references ordem (ncodigo)
+);
+
+create table baixa_conta_receber (
+  ncodigo         integer not null,
+  nconta_receber  integer not null,
+  nvalor_baixa    numeric(15,2) default 0,
+  nforma_pagto    smallint default 0,
+  ndesconto       numeric(15,2) default 0,
+  nacrescimo      numeric(15,2) default 0,
+  ctipo_baixa     char(1),
+  cobs            varchar(255),
+  ddata_baixa     timestamp,
+  constraint pk_baixa_conta_receber primary key (ncodigo),
+  constraint fk_baixa_contareceber foreign key (nconta_receber) references conta_receber (ncodigo),
+  constraint ck_baixa_tipo check (ctipo_baixa in ('I', 'P'))
+);
+
+create index ix_conta_receber_vencimento on conta_receber (dvencimento);
+create index ix_baixa_data on baixa_conta_receber (ddata_baixa);
+create index ix_ordem_data on ordem (ddata);
+
+/* ------------------------------------------------------------ generators
+   The program reads and sets back these ten by name. */
+create generator codigo_cidade;
+create generator codigo_cliente;
+create generator codigo_tecnico;
+create generator codigo_equipamento;
+create generator codigo_condicao_pagto;
+create generator codigo_equipamento_cliente;
+create generator codigo_entrada_equipamento;
+create generator codigo_orcamento;
+create generator codigo_ordem;
+create generator codigo_conta_receber;
+
+/* Item and payment tables: numbered by generators the program never reads. */
+create generator gen_propriedade;
+create generator gen_item_da_entrada;
+create generator gen_item_orcamento;
+create generator gen_item_ordem;
+create generator gen_baixa_conta_receber;
+
+/* -------------------------------------------------------------- triggers
+   Every numbered table takes its code from its generator, whatever the
+   statement supplies (null, 0 or the code a form showed in advance). */
+set term ^ ;
+create trigger tg_cidade_bi for cidade active before insert position 0 as
+begin new.ncodigo = gen_id(codigo_cidade, 1); end^
+create trigger tg_cliente_bi for cliente active before insert position 0 as
+begin new.ncodigo = gen_id(codigo_cliente, 1); end^
+create trigger tg_tecnico_bi for tecnico active before insert position 0 as
+begin new.ncodigo = gen_id(codigo_tecnico, 1); end^
+create trigger tg_equipamento_bi for equipamento active before insert position 0 as
+begin new.ncodigo = gen_id(codigo_equipamento, 1); end^
+create trigger tg_condicao_pagto_bi for condicao_pagto active before insert position 0 as
+begin new.ncodigo = gen_id(codigo_condicao_pagto, 1); end^
+create trigger tg_equipamento_cliente_bi for equipamento_cliente active before insert position 0 as
+begin new.ncodigo = gen_id(codigo_equipamento_cliente, 1); end^
+create trigger tg_entrada_equipamento_bi for entrada_equipamento active before insert position 0 as
+begin new.ncodigo = gen_id(codigo_entrada_equipamento, 1); end^
+create trigger tg_orcamento_bi for orcamento active before insert position 0 as
+begin new.ncodigo = gen_id(codigo_orcamento, 1); end^
+create trigger tg_ordem_bi for ordem active before insert position 0 as
+begin new.ncodigo = gen_id(codigo_ordem, 1); end^
+create trigger tg_conta_receber_bi for conta_receber active before insert position 0 as
+begin new.ncodigo = gen_id(codigo_conta_receber, 1); end^
+create trigger tg_propriedade_bi for propriedade active before insert position 0 as
+begin new.ncodigo = gen_id(gen_propriedade, 1); end^
+create trigger tg_item_da_entrada_bi for item_da_entrada active before insert position 0 as
+begin new.ncodigo = gen_id(gen_item_da_entrada, 1); end^
+create trigger tg_item_orcamento_bi for item_orcamento active before insert position 0 as
+begin new.ncodigo = gen_id(gen_item_orcamento, 1); end^
+create trigger tg_item_ordem_bi for item_ordem active before insert position 0 as
+begin new.ncodigo = gen_id(gen_item_ordem, 1); end^
+create trigger tg_baixa_conta_receber_bi for baixa_conta_receber active before insert position 0 as
+begin new.ncodigo = gen_id(gen_baixa_conta_receber, 1); end^
+set term ; ^
+
+/* ----------------------------------------------------------------- views */
+
+/* One row per open instalment; valor_pago sums its write-offs. */
+create view view_contas_a_receber (codigo_conta, codigo_ordem, codigo_cliente, nome_cliente,
+                                   vencimento, parcela, valor_parcela, valor_pago) as
+select c.ncodigo, c.nordem, o.ncliente, coalesce(cl.cfantasia, ''),
+       c.dvencimento, c.cparcela, c.nvalor_parcela,
+       coalesce((select sum(b.nvalor_baixa) from baixa_conta_receber b
+                 where b.nconta_receber = c.ncodigo), 0)
+from conta_receber c
+join ordem o on o.ncodigo = c.nordem
+left join cliente cl on cl.ncodigo = o.ncliente
+where c.npago = 0;
+
+/* One row per paid instalment: total received and when it was settled
+   (the time of its full write-off). codigo_entrada is the order the
+   instalment came from. */
+create view view_contas_recebidas (codigo_conta, codigo_cliente, nome_cliente, vencimento,
+                                   parcela, valor_parcela, total, data_baixa, codigo_entrada) as
+select c.ncodigo, o.ncliente, coalesce(cl.cfantasia, ''), c.dvencimento,
+       c.cparcela, c.nvalor_parcela,
+       coalesce((select sum(b.nvalor_baixa) from baixa_conta_receber b
+                 where b.nconta_receber = c.ncodigo), 0),
+       (select max(b.ddata_baixa) from baixa_conta_receber b
+         where b.nconta_receber = c.ncodigo and b.ctipo_baixa = 'I'),
+       c.nordem
+from conta_receber c
+join ordem o on o.ncodigo = c.nordem
+left join cliente cl on cl.ncodigo = o.ncliente
+where c.npago = 1;
+
+/* What a printed service order shows: the order, its customer and one
+   row per item (an order without items still gives one row). */
+create view view_ordem (codigo_ordem, data, hora, valor_total, obs, garantia, concluida,
+                        codigo_condicao, condicao, codigo_cliente, nome_cliente, razao_cliente,
+                        cnpj_cliente, ie_cliente, endereco_cliente, bairro_cliente, cep_cliente,
+                        cidade_cliente, uf_cliente, fone_cliente, email_cliente,
+                        codigo_item, codigo_equipamento_cliente, equipamento, identificacao,
+                        servico, valor_item, codigo_tecnico, nome_tecnico) as
+select o.ncodigo, o.ddata, o.thora, o.nvalor, coalesce(o.cobs, ''), o.ntipo, o.nconcluida,
+       o.ncondicao, coalesce(cp.cdescricao, ''), o.ncliente, coalesce(cl.cfantasia, ''),
+       coalesce(cl.crazao, ''), coalesce(cl.ccnpj, ''), coalesce(cl.cie, ''),
+       coalesce(cl.cendereco, ''), coalesce(cl.cbairro, ''), coalesce(cl.ccep, ''),
+       coalesce(ci.cnome, ''), coalesce(ci.cuf, ''), coalesce(cl.cfone, ''), coalesce(cl.cemail, ''),
+       i.ncodigo, i.nequipamento_cliente, coalesce(e.cdescricao, ''), coalesce(ec.cidentificacao, ''),
+       coalesce(i.cservico, ''), i.nvalor, i.ntecnico, coalesce(t.cfantasia, '')
+from ordem o
+left join cliente cl on cl.ncodigo = o.ncliente
+left join cidade ci on ci.ncodigo = cl.ncidade
+left join condicao_pagto cp on cp.ncodigo = o.ncondicao
+left join item_ordem i on i.nordem = o.ncodigo
+left join equipamento_cliente ec on ec.ncodigo = i.nequipamento_cliente
+left join equipamento e on e.ncodigo = ec.nequipamento
+left join tecnico t on t.ncodigo = i.ntecnico;
+
+/* The services done on each customer machine: one row per order item. */
+create view servico_equipamento (equipamento_cliente, codigo, data, servico, valor,
+                                 codigo_cliente, nome_cliente, equipamento, identificacao,
+                                 codigo_tecnico, nome_tecnico, garantia, concluida) as
+select i.nequipamento_cliente, o.ncodigo, o.ddata, coalesce(i.cservico, ''), i.nvalor,
+       o.ncliente, coalesce(cl.cfantasia, ''), coalesce(e.cdescricao, ''),
+       coalesce(ec.cidentificacao, ''), i.ntecnico, coalesce(t.cfantasia, ''), o.ntipo, o.nconcluida
+from item_ordem i
+join ordem o on o.ncodigo = i.nordem
+left join cliente cl on cl.ncodigo = o.ncliente
+left join equipamento_cliente ec on ec.ncodigo = i.nequipamento_cliente
+left join equipamento e on e.ncodigo = ec.nequipamento
+left join tecnico t on t.ncodigo = i.ntecnico;
+
+/* The services per technician and customer: one row per order item.
+   valor_comissao is the item's price times the technician's percentage. */
+create view servico_por_tecnico (codigo_tecnico, nome_tecnico, comissao, codigo_cliente,
+                                 nome_cliente, codigo_ordem, data, servico, valor,
+                                 valor_comissao, equipamento, identificacao, garantia, concluida) as
+select i.ntecnico, coalesce(t.cfantasia, ''), coalesce(t.ncomissao, 0), o.ncliente,
+       coalesce(cl.cfantasia, ''), o.ncodigo, o.ddata, coalesce(i.cservico, ''), i.nvalor,
+       cast(coalesce(i.nvalor, 0) * coalesce(t.ncomissao, 0) / 100 as numeric(15,2)),
+       coalesce(e.cdescricao, ''), coalesce(ec.cidentificacao, ''), o.ntipo, o.nconcluida
+from item_ordem i
+join ordem o on o.ncodigo = i.nordem
+left join tecnico t on t.ncodigo = i.ntecnico
+left join cliente cl on cl.ncodigo = o.ncliente
+left join equipamento_cliente ec on ec.ncodigo = i.nequipamento_cliente
+left join equipamento e on e.ncodigo = ec.nequipamento;
+
+/* ------------------------------------------------------ placeholder rows */
+insert into cidade (ncodigo, cnome, cuf) values (null, 'Cidade Não Informada', '');
+insert into cliente (ncodigo, cfantasia, ncidade, nfisica_juridica) values (null, '', 1, 0);
+insert into condicao_pagto (ncodigo, cdescricao, nparcela) values (null, 'A vista', 1);
+insert into estabelecimento (ncodigo, cfantasia, crazaosocial, ncidade, cendereco, cbairro,
+                             cfone, ccnpj, cfax, cie, cemail, ccep)
+  values (1, 'Minha Assistência Técnica', 'Minha Assistência Técnica', 1, '', '', '', '', '', '', '', '');
+commit;

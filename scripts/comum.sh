@@ -1,0 +1,35 @@
+# Shared by ./run and ./test: install what is missing, build.
+# shellcheck shell=bash
+
+RAIZ="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD="${CONTROLE_OS_BUILD:-$RAIZ/build}"
+
+PACOTES_PROGRAMA=(cmake g++ make qt6-base-dev libqt6sql6-ibase libfbclient2 firebird-dev
+                  firebird3.0-server-core firebird3.0-utils fonts-dejavu-core)
+PACOTES_TESTES=(xvfb xauth poppler-utils firebird3.0-server)
+
+como_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# Installs the Debian packages that are not installed yet (non-interactive).
+instala_pacotes() {
+    local faltam=()
+    local p
+    for p in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+            faltam+=("$p")
+        fi
+    done
+    [ ${#faltam[@]} -eq 0 ] && return 0
+    echo ">> instalando: ${faltam[*]}"
+    # the server package asks for the SYSDBA password; answer it beforehand
+    echo "firebird3.0-server shared/firebird/sysdba_password/first_install password masterkey" | como_root debconf-set-selections
+    como_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    como_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${faltam[@]}"
+}
+
+compila() {
+    cmake -S "$RAIZ" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$BUILD" -j"$(nproc)"
+}

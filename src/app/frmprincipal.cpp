@@ -1,0 +1,290 @@
+#include "frmprincipal.h"
+#include "controlerelatorio.h"
+#include "modulo1.h"
+#include "relogio.h"
+#include "teclado.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+#include <stdexcept>
+
+namespace {
+
+// One row of the menu tree: parent name ("" for the bar), name, caption.
+// A caption "-" is a separator.
+struct ItemMenu {
+    const char* pai;
+    const char* nome;
+    const char* caption;
+};
+
+const ItemMenu MENUS[] = {
+    {"", "menuCadastros", "Cadastros"},
+    {"menuCadastros", "menuCadEstabelecimento", "Estabelecimento"},
+    {"menuCadastros", "menuClientes", "Clientes"},
+    {"menuClientes", "menuCadastrarCliente", "Cadastrar"},
+    {"menuClientes", "Separador1", "-"},
+    {"menuClientes", "menuLocalizarCliente", "Localizar"},
+    {"menuCadastros", "menuCidades", "Cidades"},
+    {"menuCidades", "menuCadastrarCidade", "Cadastrar"},
+    {"menuCidades", "Separador2", "-"},
+    {"menuCidades", "menuLocalizarCidade", "Localizar"},
+    {"menuCadastros", "menuTecnicos", "Técnicos"},
+    {"menuTecnicos", "menuCadastrarTecnico", "Cadastrar"},
+    {"menuTecnicos", "Separadora001", "-"},
+    {"menuTecnicos", "menuLocalizarTecnico", "Localizar"},
+    {"menuCadastros", "menuEquipamento", "Equipamentos"},
+    {"menuEquipamento", "menuIncluir", "Incluir"},
+    {"menuEquipamento", "Separador3", "-"},
+    {"menuEquipamento", "menuLocalizarEquipamento", "Localizar"},
+    {"menuCadastros", "menuCondicaoPagto", "Condições de pagamento"},
+    {"menuCondicaoPagto", "menuCadCondicaoPagto", "Incluir"},
+    {"menuCondicaoPagto", "Separador7", "-"},
+    {"menuCondicaoPagto", "menuLocalizarCondicaoPagto", "Localizar"},
+    {"", "menuMovimentos", "Movimentos"},
+    {"menuMovimentos", "menuEntradaEquipamento", "Entrada de equipamentos p/ orçamento"},
+    {"menuEntradaEquipamento", "menuIncluirEntrada", "Incluir"},
+    {"menuEntradaEquipamento", "Separador4", "-"},
+    {"menuEntradaEquipamento", "menuLocalizarEntrada", "Localizar"},
+    {"menuMovimentos", "menuOrcamentos", "Orçamentos"},
+    {"menuOrcamentos", "menuIncluirOrcamento", "Incluir"},
+    {"menuOrcamentos", "Separador5", "-"},
+    {"menuOrcamentos", "menuLocalizarOrcamento", "Localizar"},
+    {"menuMovimentos", "menuOrdenServico", "Ordens de serviço"},
+    {"menuOrdenServico", "menuIncluirOrdem", "Incluir"},
+    {"menuOrdenServico", "Separador6", "-"},
+    {"menuOrdenServico", "menuLocalizarOrdem", "Localizar"},
+    {"", "menuFinanceiros", "Financeiros"},
+    {"menuFinanceiros", "menuContasReceber", "Contas a receber"},
+    {"menuFinanceiros", "menuContasRecebidas", "Contas recebidas"},
+    {"", "menuConsultas", "Consultas"},
+    {"menuConsultas", "menuServicoEquipamento", "Levantamento de serviços por equipamento"},
+    {"", "menuRelatórios", "Relatórios"},
+    {"menuRelatórios", "menuRelContasReceber", "Contas a receber"},
+    {"menuRelatórios", "menuRelContasRecebidas", "Contas recebidas"},
+    {"menuRelatórios", "SeparadorRel1", "-"},
+    {"menuRelatórios", "RelExtratoServicoTecnico", "Extrato de serviços por técnicos"},
+    {"menuRelatórios", "SeparadorRel2", "-"},
+    {"menuRelatórios", "RelDemonstrativoFaturamento", "Demonstrativo de faturamento"},
+    {"menuRelatórios", "RelServicoCliente", "Relação de serviços por cliente"},
+};
+
+// Toolbar: index, hint, the menu item whose action it shares, icon.
+// Indexes 2, 5 and 9 are separators; 10 ends the program.
+struct BotaoBarra {
+    int indice;
+    const char* dica;
+    const char* item;
+    QStyle::StandardPixmap icone;
+};
+
+const BotaoBarra BOTOES[] = {
+    {1, "Cadastro do estabelecimento", "menuCadEstabelecimento", QStyle::SP_ComputerIcon},
+    {3, "Cadastro de clientes", "menuCadastrarCliente", QStyle::SP_FileDialogContentsView},
+    {4, "Cadastro de equipamentos", "menuIncluir", QStyle::SP_DriveHDIcon},
+    {6, "Entrada de equipamentos", "menuIncluirEntrada", QStyle::SP_ArrowDown},
+    {7, "Orçamentos", "menuIncluirOrcamento", QStyle::SP_FileDialogDetailedView},
+    {8, "Ordens de serviço", "menuIncluirOrdem", QStyle::SP_FileIcon},
+};
+
+// The window's background; keeps the picture centred whenever it resizes.
+class FundoCentral : public QWidget {
+public:
+    FundoCentral(QWidget* pai, std::function<void()> aoRedimensionar)
+        : QWidget(pai), m_aoRedimensionar(std::move(aoRedimensionar)) {}
+
+protected:
+    void resizeEvent(QResizeEvent* e) override
+    {
+        QWidget::resizeEvent(e);
+        m_aoRedimensionar();
+    }
+
+private:
+    std::function<void()> m_aoRedimensionar;
+};
+
+} // namespace
+
+FrmPrincipal::FrmPrincipal(QWidget* pai) : QMainWindow(pai)
+{
+    Q_INIT_RESOURCE(app);
+    setObjectName(QStringLiteral("FrmPrincipal"));
+    setWindowTitle(CAPTION);
+    setWindowIcon(QIcon(QStringLiteral(":/imagens/frame1.jpg")));
+    resize(1000, 680);
+
+    montaMenus();
+    montaBarra();
+    montaStatus();
+
+    auto* fundo = new FundoCentral(this, [this] { centralizaFigura(); });
+    fundo->setObjectName(QStringLiteral("fundo"));
+    fundo->setAutoFillBackground(true);
+    QPalette p = fundo->palette();
+    p.setColor(QPalette::Window, QColor(0x5b, 0x6e, 0x82));
+    fundo->setPalette(p);
+    frame1 = new QLabel(fundo);
+    frame1->setObjectName(QStringLiteral("frame1"));
+    frame1->setPixmap(QPixmap(QStringLiteral(":/imagens/frame1.jpg")));
+    frame1->adjustSize();
+    frame1->setAccessibleName(QStringLiteral("Controle OS"));
+    setCentralWidget(fundo);
+
+    crControle = new ControleRelatorio(this);
+    crControle->setObjectName(QStringLiteral("cr"));
+    define_cr(crControle);
+}
+
+FrmPrincipal::~FrmPrincipal()
+{
+    define_cr(nullptr);
+}
+
+void FrmPrincipal::montaMenus()
+{
+    QHash<QString, QMenu*> menus;
+    for (const ItemMenu& m : MENUS) {
+        const QString nome = QString::fromUtf8(m.nome);
+        const QString caption = QString::fromUtf8(m.caption);
+        const QString pai = QString::fromUtf8(m.pai);
+        const bool temFilhos = std::any_of(std::begin(MENUS), std::end(MENUS),
+                                           [&](const ItemMenu& f) { return nome == QString::fromUtf8(f.pai); });
+        if (pai.isEmpty() || temFilhos) {
+            QMenu* menu = pai.isEmpty() ? menuBar()->addMenu(caption) : menus.value(pai)->addMenu(caption);
+            menu->setObjectName(nome);
+            menu->menuAction()->setObjectName(nome);
+            menus.insert(nome, menu);
+            m_itens.insert(nome, menu->menuAction());
+            continue;
+        }
+        QAction* a = caption == QLatin1String("-") ? menus.value(pai)->addSeparator()
+                                                   : menus.value(pai)->addAction(caption);
+        a->setObjectName(nome);
+        if (!a->isSeparator())
+            a->setEnabled(false); // until its form is wired by liga()
+        m_itens.insert(nome, a);
+    }
+}
+
+void FrmPrincipal::montaBarra()
+{
+    Toolbar1 = addToolBar(QStringLiteral("Barra de ferramentas"));
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1->setMovable(false);
+    Toolbar1->setIconSize(QSize(32, 32));
+    Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (int indice = 1; indice <= 10; ++indice) {
+        if (indice == 2 || indice == 5 || indice == 9) {
+            Toolbar1->addSeparator()->setObjectName(QStringLiteral("Toolbar1_%1").arg(indice));
+            continue;
+        }
+        if (indice == 10) {
+            QAction* sair = Toolbar1->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("Sair"));
+            sair->setObjectName(QStringLiteral("Toolbar1_10"));
+            sair->setToolTip(QStringLiteral("Sair"));
+            connect(sair, &QAction::triggered, this, [] { QApplication::exit(0); });
+            continue;
+        }
+        const BotaoBarra* b = std::find_if(std::begin(BOTOES), std::end(BOTOES),
+                                           [indice](const BotaoBarra& x) { return x.indice == indice; });
+        QAction* a = Toolbar1->addAction(style()->standardIcon(b->icone), QString::fromUtf8(b->dica));
+        a->setObjectName(QStringLiteral("Toolbar1_%1").arg(indice));
+        a->setToolTip(QString::fromUtf8(b->dica));
+        a->setEnabled(false);
+        m_botoes[QString::fromUtf8(b->item)].append(a);
+    }
+}
+
+void FrmPrincipal::montaStatus()
+{
+    auto* barra = statusBar();
+    barra->setObjectName(QStringLiteral("StatusBar1"));
+    barra->setSizeGripEnabled(true);
+    for (int i = 1; i <= 6; ++i) {
+        auto* l = new QLabel(barra);
+        l->setObjectName(QStringLiteral("StatusBar1_Panel%1").arg(i));
+        l->setFrameShape(QFrame::StyledPanel);
+        l->setFrameShadow(QFrame::Sunken);
+        l->setContentsMargins(6, 0, 6, 0);
+        l->setAlignment(Qt::AlignCenter);
+        if (i == 1) barra->addWidget(l, 1);
+        else barra->addPermanentWidget(l);
+        m_paineis.append(l);
+    }
+    m_paineis[0]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_paineis[0]->setText(QStringLiteral("Controle de ordens de serivço"));
+    m_paineis[3]->setText(QStringLiteral("CAPS"));
+    m_paineis[4]->setText(QStringLiteral("NUM"));
+    m_paineis[5]->setText(QStringLiteral("SCRL"));
+    atualizaStatus();
+    m_relogio = new QTimer(this);
+    m_relogio->setObjectName(QStringLiteral("relogio"));
+    connect(m_relogio, &QTimer::timeout, this, &FrmPrincipal::atualizaStatus);
+    m_relogio->start(1000);
+    // A lock key changes the panels at once, not at the next tick.
+    qApp->installEventFilter(new MonitorTeclasTrava(this, [this] { atualizaStatus(); }));
+}
+
+QLabel* FrmPrincipal::painel(int n) const { return m_paineis.value(n - 1); }
+
+void FrmPrincipal::atualizaStatus()
+{
+    const QDateTime agora = Relogio::momento();
+    m_paineis[1]->setText(agora.date().toString(QStringLiteral("dd/MM/yyyy")));
+    m_paineis[2]->setText(agora.time().toString(QStringLiteral("HH:mm:ss")));
+    const EstadoTravas t = estado_travas();
+    m_paineis[3]->setEnabled(t.caps);
+    m_paineis[4]->setEnabled(t.num);
+    m_paineis[5]->setEnabled(t.scroll);
+}
+
+void FrmPrincipal::carrega()
+{
+    cSQL = QStringLiteral("select * from estabelecimento,cidade where ncidade = cidade.ncodigo");
+    rsDados.abre(cSQL);
+    if (rsDados.recordCount() < 1) {
+        rsDados.fecha();
+        throw std::runtime_error("O estabelecimento (registro 1) ou a sua cidade não foi encontrado no banco de dados.");
+    }
+    cNomeEmpresa = rsDados.texto(QStringLiteral("cfantasia"));
+    cRodape = rsDados.texto(QStringLiteral("cfantasia")) + QStringLiteral(" - ") + rsDados.texto(QStringLiteral("cendereco"))
+              + QStringLiteral(" - ") + rsDados.texto(QStringLiteral("cNome")) + QStringLiteral("-Fone: ")
+              + rsDados.texto(QStringLiteral("cFone")) + QStringLiteral(" - ") + rsDados.texto(QStringLiteral("cemail"));
+    rsDados.fecha();
+    setWindowTitle(windowTitle() + QStringLiteral(" - ") + cNomeEmpresa);
+}
+
+QAction* FrmPrincipal::item(const QString& nome) const { return m_itens.value(nome); }
+
+void FrmPrincipal::liga(const QString& nome, std::function<void()> acao)
+{
+    QAction* a = m_itens.value(nome);
+    if (!a) return;
+    connect(a, &QAction::triggered, this, acao);
+    a->setEnabled(true);
+    for (QAction* b : m_botoes.value(nome)) {
+        connect(b, &QAction::triggered, this, acao);
+        b->setEnabled(true);
+    }
+}
+
+void FrmPrincipal::centralizaFigura()
+{
+    if (!frame1 || !centralWidget()) return;
+    const QSize area = centralWidget()->size();
+    frame1->move(area.width() / 2 - frame1->width() / 2, area.height() / 2 - frame1->height() / 2);
+}
+
+void FrmPrincipal::closeEvent(QCloseEvent* e)
+{
+    e->accept();
+    QApplication::exit(0);
+}

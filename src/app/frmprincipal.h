@@ -1,0 +1,53 @@
+#pragma once
+#include <QHash>
+#include <QMainWindow>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QTimer;
+class QToolBar;
+class ControleRelatorio;
+
+// The main window: menu tree, toolbar, status bar with a live clock and the
+// shop's picture. Every other form opens modally from here.
+class FrmPrincipal : public QMainWindow {
+    Q_OBJECT
+public:
+    static inline const QString CAPTION = QStringLiteral("Controle de ordens de serviço versão 1.0.5");
+
+    explicit FrmPrincipal(QWidget* pai = nullptr);
+    ~FrmPrincipal() override;
+
+    // Reads the establishment and sets cNomeEmpresa, cRodape and the caption.
+    // Throws ErroBanco or std::runtime_error when the row or its city is missing.
+    void carrega();
+
+    // A menu item by its name ("menuCadastrarCliente"); nullptr if none.
+    QAction* item(const QString& nome) const;
+    // Gives a menu item its action and enables it (and the toolbar buttons that
+    // do the same thing).
+    void liga(const QString& nome, std::function<void()> acao);
+
+    QToolBar* Toolbar1 = nullptr;
+    QLabel* frame1 = nullptr;
+    ControleRelatorio* crControle = nullptr; // the report control "cr"
+
+    // The six status-bar panels, 1-based as the user counts them.
+    QLabel* painel(int n) const;
+    void atualizaStatus();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void montaMenus();
+    void montaBarra();
+    void montaStatus();
+    void centralizaFigura();
+
+    QHash<QString, QAction*> m_itens;
+    QHash<QString, QList<QAction*>> m_botoes; // toolbar buttons following a menu item
+    QList<QLabel*> m_paineis;
+    QTimer* m_relogio = nullptr;
+};

@@ -1,0 +1,63 @@
+#include "iniciasistema.h"
+#include "frmprincipal.h"
+#include "mensagens.h"
+#include "modulo1.h"
+
+#include <QDir>
+#include <QFile>
+#include <stdexcept>
+
+Configuracao le_configuracao(const QString& conteudo)
+{
+    const QStringList partes = conteudo.split(QLatin1Char('='));
+    if (partes.size() < 3)
+        throw std::runtime_error("O arquivo path.txt deve conter: origem dos dados=usuário=senha");
+    return Configuracao{partes[0], partes[1], partes[2]};
+}
+
+namespace {
+
+QString le_arquivo(const QString& caminho)
+{
+    QFile f(caminho);
+    if (!f.exists())
+        throw std::runtime_error(QStringLiteral("Arquivo não encontrado: %1").arg(QDir::toNativeSeparators(caminho)).toStdString());
+    if (!f.open(QIODevice::ReadOnly))
+        throw std::runtime_error(QStringLiteral("Não foi possível ler %1: %2").arg(caminho, f.errorString()).toStdString());
+    // plain 8-bit text; a UTF-8 file with accents is read as such when it is valid
+    const QByteArray bytes = f.readAll();
+    const QString utf8 = QString::fromUtf8(bytes);
+    return utf8.contains(QChar::ReplacementCharacter) ? QString::fromLatin1(bytes) : utf8;
+}
+
+void mostra_falha(const QString& descricao)
+{
+    if (mensagens().pergunta(QStringLiteral("Ocorreu um erro ao tentar iniciar o programa. Deseja visualizar a mensagem original do erro?")))
+        mensagens().aviso(descricao);
+}
+
+} // namespace
+
+std::unique_ptr<FrmPrincipal> inicia_sistema(const QString& pasta)
+{
+    try {
+        const QString conteudo = le_arquivo(QDir(pasta).filePath(QStringLiteral("path.txt")));
+        const Configuracao c = le_configuracao(conteudo);
+        conexao.abre(c.fonte, c.usuario, c.senha);
+        rsDados.fecha();
+        rsAux.fecha();
+        cSQL.clear();
+        auto principal = std::make_unique<FrmPrincipal>();
+        principal->carrega();
+        liga_formularios(*principal);
+        principal->show();
+        return principal;
+    } catch (const ErroBanco& e) {
+        conexao.fecha();
+        mostra_falha(e.descricao());
+    } catch (const std::exception& e) {
+        conexao.fecha();
+        mostra_falha(QString::fromUtf8(e.what()));
+    }
+    return nullptr;
+}

@@ -1,0 +1,27 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class FrmPrincipal;
+
+// What path.txt says: data source, user and password.
+struct Configuracao {
+    QString fonte;
+    QString usuario;
+    QString senha;
+};
+
+// Splits the whole content of path.txt at every "=": element 0 is the data
+// source, 1 the user, 2 the password (to the next "=" or the end). Nothing
+// is trimmed: a line break after the password belongs to the password.
+// Throws std::runtime_error when the text has fewer than two "=".
+Configuracao le_configuracao(const QString& conteudo);
+
+// Starts the program from the folder that holds path.txt: reads it, opens
+// the connection and shows the main window. On any failure asks whether to
+// show the original message, shows it on Yes, and returns nullptr.
+std::unique_ptr<FrmPrincipal> inicia_sistema(const QString& pasta);
+
+// What the main window does after it is created (menus wired to forms).
+void liga_formularios(FrmPrincipal& principal);

@@ -1,0 +1,87 @@
+#include "filtroteclas.h"
+#include "modulo1.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QWidget>
+
+FiltroTeclas::FiltroTeclas(QWidget* form) : QObject(form), m_form(form) {}
+
+void FiltroTeclas::instala(QWidget* raiz)
+{
+    QWidget* r = raiz ? raiz : m_form;
+    r->installEventFilter(this);
+    for (QWidget* w : r->findChildren<QWidget*>())
+        w->installEventFilter(this);
+}
+
+void FiltroTeclas::tipoCampo(QLineEdit* caixa, int tipo)
+{
+    m_tipos[caixa] = tipo;
+    caixa->installEventFilter(this);
+}
+
+bool FiltroTeclas::eventFilter(QObject* alvo, QEvent* evento)
+{
+    if (evento->type() == QEvent::FocusOut) {
+        auto it = m_tipos.constFind(alvo);
+        if (it != m_tipos.constEnd()) {
+            auto* caixa = static_cast<QLineEdit*>(alvo);
+            if (!caixa->isReadOnly())
+                formata_campo(caixa, it.value());
+        }
+        return false;
+    }
+    if (evento->type() != QEvent::KeyPress)
+        return false;
+    auto* tecla = static_cast<QKeyEvent*>(evento);
+    auto* widget = qobject_cast<QWidget*>(alvo);
+    if (!widget)
+        return false;
+
+    switch (tecla->key()) {
+    case Qt::Key_F5:
+        if (m_f5) m_f5->setFocus(Qt::ShortcutFocusReason);
+        return true;
+    case Qt::Key_F11:
+        if (auto it = m_f11.constFind(alvo); it != m_f11.constEnd()) { it.value()(); return true; }
+        return false;
+    case Qt::Key_F12:
+        if (auto it = m_f12.constFind(alvo); it != m_f12.constEnd()) { it.value()(); return true; }
+        return false;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (m_enterProprio.contains(alvo) || !m_enterComoTab)
+            return false;
+        if (tecla->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+            return false;
+        if (auto* botao = qobject_cast<QAbstractButton*>(widget)) {
+            botao->animateClick();
+            return true;
+        }
+        {
+            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+            QApplication::sendEvent(widget, &tab);
+        }
+        return true;
+    default:
+        break;
+    }
+
+    // Character keys: the apostrophe never goes in; typed fields filter theirs.
+    const QString texto = tecla->text();
+    if (texto.size() != 1 || (tecla->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return false;
+    int codigo = texto.at(0).unicode();
+    if (codigo < 32 && codigo != 8)
+        return false;
+    filtra_apostrofo(codigo);
+    if (codigo != 0) {
+        auto it = m_tipos.constFind(alvo);
+        if (it != m_tipos.constEnd())
+            filtra_tecla(static_cast<QLineEdit*>(alvo), it.value(), codigo);
+    }
+    return codigo == 0;
+}

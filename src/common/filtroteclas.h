@@ -1,0 +1,47 @@
+#pragma once
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+#include <QSet>
+#include <functional>
+
+class QLineEdit;
+
+
+// The keys every form shares, as one event filter installed on the form and
+// all its controls:
+//  - Enter moves to the next field (the key is dropped and a Tab is sent);
+//  - the apostrophe is dropped everywhere;
+//  - F5 moves the focus to the form's save (or search) button;
+//  - F11 / F12 in a code box run that box's "new record" / lookup action;
+//  - fields of a kind (date, money, whole number, signed decimal) filter
+//    their keys while typed and are formatted when left.
+class FiltroTeclas : public QObject {
+    Q_OBJECT
+public:
+    explicit FiltroTeclas(QWidget* form);
+
+    // Installs the filter on the form and every control it holds now.
+    void instala(QWidget* raiz = nullptr);
+
+    void botaoF5(QWidget* botao) { m_f5 = botao; }
+    void tipoCampo(QLineEdit* caixa, int tipo);
+    void aoF11(QWidget* caixa, std::function<void()> acao) { m_f11[caixa] = std::move(acao); }
+    void aoF12(QWidget* caixa, std::function<void()> acao) { m_f12[caixa] = std::move(acao); }
+    // The control handles Enter (and Escape) itself: a grid cell editor, say.
+    void enterProprio(QWidget* controle) { m_enterProprio.insert(controle); }
+    // Enter as Tab may be switched off for a whole form (lookups accept on Enter).
+    void setEnterComoTab(bool sim) { m_enterComoTab = sim; }
+
+protected:
+    bool eventFilter(QObject* alvo, QEvent* evento) override;
+
+private:
+    QWidget* m_form;
+    QPointer<QWidget> m_f5;
+    QHash<QObject*, int> m_tipos;
+    QHash<QObject*, std::function<void()>> m_f11, m_f12;
+    QSet<QObject*> m_enterProprio;
+    bool m_enterComoTab = true;
+};

@@ -1,0 +1,186 @@
+#include "grade.h"
+
+#include <QHeaderView>
+#include <QScrollBar>
+
+QVariant ModeloGrade::data(const QModelIndex& i, int papel) const
+{
+    if (!i.isValid()) return {};
+    if (papel == Qt::DisplayRole || papel == Qt::EditRole || papel == Qt::AccessibleTextRole)
+        return texto(i.row(), i.column());
+    if (papel == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::Alignment(m_alinhamentos.value(i.column(), Qt::AlignLeft) | Qt::AlignVCenter));
+    return {};
+}
+
+QVariant ModeloGrade::headerData(int secao, Qt::Orientation o, int papel) const
+{
+    if (o == Qt::Horizontal && (papel == Qt::DisplayRole || papel == Qt::AccessibleTextRole))
+        return m_cabecalho.value(secao);
+    if (o == Qt::Horizontal && papel == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+    return {};
+}
+
+void ModeloGrade::redimensiona(int linhas, int colunas)
+{
+    linhas = std::max(0, linhas);
+    colunas = std::max(0, colunas);
+    beginResetModel();
+    if (colunas == m_colunas) {
+        m_celulas.resize(qsizetype(linhas) * colunas);
+    } else {
+        QVector<QString> novas(qsizetype(linhas) * colunas);
+        for (int l = 0; l < std::min(linhas, m_linhas); ++l)
+            for (int c = 0; c < std::min(colunas, m_colunas); ++c)
+                novas[qsizetype(l) * colunas + c] = std::move(m_celulas[qsizetype(l) * m_colunas + c]);
+        m_celulas = std::move(novas);
+    }
+    m_linhas = linhas;
+    m_colunas = colunas;
+    m_cabecalho.resize(colunas);
+    m_alinhamentos.resize(colunas, Qt::AlignLeft);
+    endResetModel();
+}
+
+const QString& ModeloGrade::texto(int linha, int coluna) const
+{
+    static const QString vazio;
+    if (linha < 0 || linha >= m_linhas || coluna < 0 || coluna >= m_colunas) return vazio;
+    return m_celulas[qsizetype(linha) * m_colunas + coluna];
+}
+
+void ModeloGrade::defineTexto(int linha, int coluna, const QString& t, bool avisa)
+{
+    if (linha < 0 || linha >= m_linhas || coluna < 0 || coluna >= m_colunas) return;
+    m_celulas[qsizetype(linha) * m_colunas + coluna] = t;
+    if (avisa) {
+        const QModelIndex i = index(linha, coluna);
+        emit dataChanged(i, i, {Qt::DisplayRole});
+    }
+}
+
+void ModeloGrade::defineCabecalho(int coluna, const QString& t)
+{
+    if (coluna < 0 || coluna >= m_colunas) return;
+    m_cabecalho[coluna] = t;
+    emit headerDataChanged(Qt::Horizontal, coluna, coluna);
+}
+
+void ModeloGrade::defineAlinhamento(int coluna, Qt::Alignment a)
+{
+    if (coluna < 0 || coluna >= m_colunas) return;
+    m_alinhamentos[coluna] = a & Qt::AlignHorizontal_Mask;
+    if (m_linhas > 0) emit dataChanged(index(0, coluna), index(m_linhas - 1, coluna));
+}
+
+void ModeloGrade::avisaTudo()
+{
+    if (m_linhas > 0 && m_colunas > 0)
+        emit dataChanged(index(0, 0), index(m_linhas - 1, m_colunas - 1));
+}
+
+// ------------------------------------------------------------------- Grade
+
+Grade::Grade(QWidget* pai) : QTableView(pai), m_modelo(this)
+{
+    setModel(&m_modelo);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false);
+    setWordWrap(false);
+    setAlternatingRowColors(false);
+    verticalHeader()->setVisible(false);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& atual) { emit linhaAtualMudou(atual.isValid() ? atual.row() + 1 : 0); });
+    connect(&m_modelo, &QAbstractItemModel::modelReset, this, [this] {
+        // selection model survives a reset; keep the current row on the first data row like a list grid
+        if (m_modelo.rowCount() > 0 && m_modelo.columnCount() > 0)
+            selectionModel()->setCurrentIndex(m_modelo.index(0, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    });
+}
+
+void Grade::setRows(int n) { m_modelo.redimensiona(std::max(1, n) - 1, m_modelo.columnCount()); }
+void Grade::setCols(int n) { m_modelo.redimensiona(m_modelo.rowCount(), n); }
+
+QString Grade::textMatrix(int linha, int coluna) const
+{
+    if (linha == 0) return m_modelo.cabecalho(coluna);
+    return m_modelo.texto(linha - 1, coluna);
+}
+
+void Grade::setTextMatrix(int linha, int coluna, const QString& t)
+{
+    if (linha == 0) m_modelo.defineCabecalho(coluna, t);
+    else m_modelo.defineTexto(linha - 1, coluna, t, m_carregando == 0);
+}
+
+void Grade::setColWidth(int coluna, int twips)
+{
+    const int px = twips <= 0 ? 0 : std::max(1, (twips * logicalDpiX() + 720) / 1440);
+    if (px == 0) setColumnHidden(coluna, true);
+    else { setColumnHidden(coluna, false); setColumnWidth(coluna, px); }
+}
+
+int Grade::colWidth(int coluna) const
+{
+    if (isColumnHidden(coluna)) return 0;
+    return columnWidth(coluna) * 1440 / std::max(1, logicalDpiX());
+}
+
+void Grade::setColAlignment(int coluna, Qt::Alignment a) { m_modelo.defineAlinhamento(coluna, a); }
+
+int Grade::row() const
+{
+    const QModelIndex i = currentIndex();
+    return i.isValid() ? i.row() + 1 : 0;
+}
+
+void Grade::setRow(int linha)
+{
+    if (linha < 1 || linha >= rows()) return;
+    const int c = std::max(0, currentIndex().column());
+    setCurrentIndex(m_modelo.index(linha - 1, c));
+}
+
+int Grade::col() const { return std::max(0, currentIndex().column()); }
+
+void Grade::setCol(int coluna)
+{
+    if (coluna < 0 || coluna >= cols() || rows() < 2) return;
+    const int l = std::max(0, currentIndex().row());
+    setCurrentIndex(m_modelo.index(l, coluna));
+}
+
+QRect Grade::cellGeometry(int linha, int coluna) const
+{
+    if (linha < 1) return {};
+    const QRect r = visualRect(m_modelo.index(linha - 1, coluna));
+    return QRect(viewport()->mapTo(this, r.topLeft()), r.size());
+}
+
+void Grade::limpa(int linhas)
+{
+    const int c = m_modelo.columnCount();
+    m_modelo.redimensiona(0, c);
+    m_modelo.redimensiona(std::max(0, linhas), c);
+}
+
+void Grade::scrollContentsBy(int dx, int dy)
+{
+    QTableView::scrollContentsBy(dx, dy);
+    emit rolou();
+}
+
+Grade::Carga::Carga(Grade& g) : m_grade(g) { ++m_grade.m_carregando; }
+Grade::Carga::~Carga()
+{
+    if (--m_grade.m_carregando == 0)
+        m_grade.m_modelo.avisaTudo();
+}

@@ -1,0 +1,85 @@
+#pragma once
+#include <QAbstractTableModel>
+#include <QTableView>
+#include <QVector>
+
+// The grid of every list: row 0 is the one fixed header row, data rows are
+// 1 .. rows()-1, columns 0 .. cols()-1. Cells hold text. Widths are given
+// in twips (15 twips = 1 pixel at 96 dpi), as the forms lay them out.
+class ModeloGrade : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    int rowCount(const QModelIndex& pai = {}) const override { return pai.isValid() ? 0 : m_linhas; }
+    int columnCount(const QModelIndex& pai = {}) const override { return pai.isValid() ? 0 : m_colunas; }
+    QVariant data(const QModelIndex& i, int papel) const override;
+    QVariant headerData(int secao, Qt::Orientation o, int papel) const override;
+
+    void redimensiona(int linhas, int colunas); // data rows (without header)
+    const QString& texto(int linha, int coluna) const; // data row from 0
+    void defineTexto(int linha, int coluna, const QString& t, bool avisa);
+    QString cabecalho(int coluna) const { return m_cabecalho.value(coluna); }
+    void defineCabecalho(int coluna, const QString& t);
+    void defineAlinhamento(int coluna, Qt::Alignment a);
+    void avisaTudo();
+
+private:
+    int m_linhas = 0, m_colunas = 0;
+    QVector<QString> m_celulas; // m_linhas * m_colunas, row-major
+    QVector<QString> m_cabecalho;
+    QVector<Qt::Alignment> m_alinhamentos;
+};
+
+class Grade : public QTableView {
+    Q_OBJECT
+public:
+    explicit Grade(QWidget* pai = nullptr);
+
+    // Total rows including the header row; at least 1.
+    int rows() const { return m_modelo.rowCount() + 1; }
+    void setRows(int n);
+    int cols() const { return m_modelo.columnCount(); }
+    void setCols(int n);
+
+    QString textMatrix(int linha, int coluna) const;
+    void setTextMatrix(int linha, int coluna, const QString& t);
+
+    void setColWidth(int coluna, int twips);
+    int colWidth(int coluna) const;
+    void setColAlignment(int coluna, Qt::Alignment a);
+
+    // Current row (1-based like rows; 0 when there is none) and column.
+    int row() const;
+    void setRow(int linha);
+    int col() const;
+    void setCol(int coluna);
+
+    // Where a cell stands, in this widget's coordinates (for an in-place editor).
+    QRect cellGeometry(int linha, int coluna) const;
+
+    // Clears the grid to header + n empty rows.
+    void limpa(int linhas);
+
+    // While a Carga lives, cell writes do not repaint; the view refreshes once.
+    class Carga {
+    public:
+        explicit Carga(Grade& g);
+        ~Carga();
+    private:
+        Grade& m_grade;
+    };
+
+    ModeloGrade& modelo() { return m_modelo; }
+
+signals:
+    void linhaAtualMudou(int linha);
+    void rolou();
+
+protected:
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    ModeloGrade m_modelo;
+    int m_carregando = 0;
+};

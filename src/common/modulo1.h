@@ -1,0 +1,53 @@
+#pragma once
+// The shared module: the session objects every form uses and the small
+// procedures that keep all forms alike (keys, field formats, SQL literals,
+// confirmations, database error messages).
+#include "dinheiro.h"
+#include "sessao.h"
+
+#include <QDate>
+#include <QString>
+
+class QLineEdit;
+class QWidget;
+class Grade;
+
+// ------------------------------------------------------------ the session
+extern Conexao conexao;  // the one connection
+extern Recordset rsDados; // main reads of a form
+extern Recordset rsAux;   // lookups while rsDados is open
+extern QString cSQL;      // the statement a handler builds and runs
+
+extern QString cNomeEmpresa; // the shop's trade name
+extern QString cRodape;      // the footer line of every printout
+extern qint32 nCodigoConsulta; // the code chosen in a lookup, 0 when cancelled
+
+// --------------------------------------------------------------- field kinds
+enum TipoCampo { CampoData = 1, CampoDinheiro = 2, CampoInteiro = 3, CampoDecimal = 4 };
+
+// ----------------------------------------------------------- the procedures
+void filtra_apostrofo(int& keyAscii);
+void registro_nao_localizado(QLineEdit* caixa);
+Dinheiro soma_coluna(const Grade& grade, int coluna);
+void formata_campo(QLineEdit* caixa, int tipo);
+void filtra_tecla(QLineEdit* caixa, int tipo, int& keyAscii);
+void limpa_campos(QWidget* form);
+bool confirma_exclusao(const QString& oque, const QString& nome);
+void trata_erro_banco(const ErroBanco& erro);
+void trata_erro_banco(const QString& descricao);
+bool verifica_obrigatorios(QWidget* form);
+void centraliza_form(QWidget* form);
+QString data_sql(const QString& data);
+QString valor_sql(const QString& valor); // throws std::invalid_argument if not money
+
+// ------------------------------------------------------ helpers of our own
+// Marks a text box as required (the "*" tag that verifica_obrigatorios reads).
+void marca_obrigatorio(QWidget* caixa, bool obrigatorio = true);
+// Every text value goes into SQL through this: apostrophes doubled.
+QString texto_sql(const QString& texto);
+// Proper case: first letter of every word upper case, the rest lower case.
+QString nome_proprio(const QString& texto);
+// Reads a date as the user may type it (dd/mm/yyyy, d/m/yy, yyyy-mm-dd ...).
+QDate le_data(const QString& texto);
+// Brazilian formats whatever the machine's locale.
+void configura_locale();

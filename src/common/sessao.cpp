@@ -1,0 +1,265 @@
+#include "sessao.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlField>
+#include <QSqlRecord>
+#include <QTime>
+#include <atomic>
+
+namespace {
+
+ErroBanco erroDe(const QSqlError& e)
+{
+    QString texto = e.databaseText();
+    if (!e.driverText().isEmpty() && !texto.contains(e.driverText()))
+        texto = texto.isEmpty() ? e.driverText() : e.driverText() + QStringLiteral(" - ") + texto;
+    QString codigo = e.nativeErrorCode();
+    if (codigo.isEmpty() && texto.isEmpty())
+        texto = QStringLiteral("Erro desconhecido no banco de dados");
+    return ErroBanco(codigo, texto);
+}
+
+} // namespace
+
+ErroBanco::ErroBanco(QString codigo, QString texto)
+    : m_codigo(std::move(codigo)), m_texto(std::move(texto))
+{
+    m_descricao = m_codigo.isEmpty() ? m_texto : QStringLiteral("SQLCODE=%1: %2").arg(m_codigo, m_texto);
+    m_utf8 = m_descricao.toUtf8();
+}
+
+// ------------------------------------------------------------------ Conexao
+
+Conexao::Conexao()
+{
+    static std::atomic<int> seq{0};
+    m_nome = QStringLiteral("conexao_%1").arg(++seq);
+}
+
+Conexao::~Conexao()
+{
+    // The shared connection is a global: at program exit Qt's own registry of
+    // connections may be gone already; the program closes it before that.
+    if (!QCoreApplication::instance())
+        return;
+    fecha();
+    if (QSqlDatabase::contains(m_nome))
+        QSqlDatabase::removeDatabase(m_nome);
+}
+
+void Conexao::abre(const QString& fonte, const QString& usuario, const QString& senha)
+{
+    fecha();
+    QSqlDatabase db = QSqlDatabase::contains(m_nome) ? QSqlDatabase::database(m_nome, false)
+                                                     : QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), m_nome);
+    if (!db.isValid())
+        throw ErroBanco(QString(), QStringLiteral("O driver do Firebird (QIBASE) não está instalado."));
+    db.setDatabaseName(fonte);
+    db.setUserName(usuario);
+    db.setPassword(senha);
+    db.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=UTF8"));
+    if (!db.open())
+        throw erroDe(db.lastError());
+    m_transacoes = 0;
+}
+
+void Conexao::fecha()
+{
+    if (!QSqlDatabase::contains(m_nome))
+        return;
+    QSqlDatabase db = QSqlDatabase::database(m_nome, false);
+    if (db.isOpen()) {
+        if (m_transacoes > 0) db.rollback();
+        db.close();
+    }
+    m_transacoes = 0;
+}
+
+bool Conexao::aberta() const
+{
+    return QSqlDatabase::contains(m_nome) && QSqlDatabase::database(m_nome, false).isOpen();
+}
+
+QSqlDatabase Conexao::banco() const { return QSqlDatabase::database(m_nome, false); }
+
+void Conexao::execute(const QString& sql)
+{
+    QSqlQuery q(banco());
+    if (!q.exec(sql))
+        throw erroDe(q.lastError());
+}
+
+QVariant Conexao::executeRetornando(const QString& sql)
+{
+    QVariant v;
+    {
+        QSqlQuery q(banco());
+        if (!q.exec(sql))
+            throw erroDe(q.lastError());
+        if (q.next())
+            v = q.value(0);
+    } // the driver commits an "insert ... returning" when the query goes away
+    return v;
+}
+
+qint64 Conexao::gerador(const QString& nome)
+{
+    QSqlQuery q(banco());
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("select gen_id(%1,0) from rdb$database").arg(nome)))
+        throw erroDe(q.lastError());
+    return q.next() ? q.value(0).toLongLong() : 0;
+}
+
+void Conexao::inicia()
+{
+    if (m_transacoes++ == 0 && !banco().transaction()) {
+        m_transacoes = 0;
+        throw erroDe(banco().lastError());
+    }
+}
+
+void Conexao::confirma()
+{
+    if (m_transacoes == 0) return;
+    if (--m_transacoes == 0 && !banco().commit()) {
+        const ErroBanco e = erroDe(banco().lastError());
+        banco().rollback();
+        throw e;
+    }
+}
+
+void Conexao::desfaz()
+{
+    if (m_transacoes == 0) return;
+    m_transacoes = 0;
+    banco().rollback();
+}
+
+Transacao::Transacao(Conexao& c) : m_conexao(c) { m_conexao.inicia(); }
+Transacao::~Transacao()
+{
+    if (!m_feita) m_conexao.desfaz();
+}
+void Transacao::confirma()
+{
+    m_feita = true;
+    m_conexao.confirma();
+}
+
+// ---------------------------------------------------------------- Recordset
+
+void Recordset::abre(const QString& sql)
+{
+    fecha();
+    QSqlQuery q(m_conexao->banco());
+    q.setForwardOnly(true);
+    q.setNumericalPrecisionPolicy(QSql::HighPrecision);
+    if (!q.exec(sql))
+        throw erroDe(q.lastError());
+    const QSqlRecord r = q.record();
+    const int n = r.count();
+    m_nomes.reserve(n);
+    for (int i = 0; i < n; ++i) {
+        m_nomes.append(r.fieldName(i));
+        const int tipo = r.field(i).metaType().id();
+        m_decimal.append(tipo == QMetaType::Double || tipo == QMetaType::Float);
+        const QString chave = r.fieldName(i).toLower();
+        if (!m_indices.contains(chave))
+            m_indices.insert(chave, i);
+    }
+    while (q.next()) {
+        QVector<QVariant> linha(n);
+        for (int i = 0; i < n; ++i)
+            linha[i] = q.value(i);
+        m_linhas.append(std::move(linha));
+    }
+    if (q.lastError().isValid())
+        throw erroDe(q.lastError());
+    m_aberto = true;
+}
+
+void Recordset::fecha()
+{
+    m_aberto = false;
+    m_nomes.clear();
+    m_decimal.clear();
+    m_indices.clear();
+    m_linhas.clear();
+    m_posicao = 0;
+}
+
+int Recordset::indice(const QString& campo) const { return m_indices.value(campo.toLower(), -1); }
+bool Recordset::existeCampo(const QString& campo) const { return indice(campo) >= 0; }
+
+const QVariant& Recordset::atual(int i) const
+{
+    static const QVariant nulo;
+    if (i < 0 || eof() || i >= m_linhas[m_posicao].size())
+        return nulo;
+    return m_linhas[m_posicao][i];
+}
+
+QVariant Recordset::valor(int i) const { return atual(i); }
+QVariant Recordset::valor(const QString& campo) const { return atual(indice(campo)); }
+bool Recordset::nulo(const QString& campo) const { return atual(indice(campo)).isNull(); }
+
+QString Recordset::comoTexto(const QVariant& v)
+{
+    if (v.isNull())
+        return QString();
+    switch (v.typeId()) {
+    case QMetaType::QDate:
+        return v.toDate().toString(QStringLiteral("dd/MM/yyyy"));
+    case QMetaType::QTime:
+        return v.toTime().toString(QStringLiteral("HH:mm:ss"));
+    case QMetaType::QDateTime: {
+        const QDateTime dt = v.toDateTime();
+        return dt.time() == QTime(0, 0) ? dt.date().toString(QStringLiteral("dd/MM/yyyy"))
+                                        : dt.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+    }
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return QLocale().toString(v.toDouble(), 'g', 15);
+    case QMetaType::QString: {
+        // Exact decimals come as text with a point; everything else is text.
+        return v.toString();
+    }
+    default:
+        return v.toString();
+    }
+}
+
+QString Recordset::texto(int i) const
+{
+    const QVariant& v = atual(i);
+    if (i >= 0 && i < m_decimal.size() && m_decimal[i] && v.typeId() == QMetaType::QString)
+        return v.toString().replace(QLatin1Char('.'), QLatin1Char(','));
+    return comoTexto(v);
+}
+
+QString Recordset::texto(const QString& campo) const { return texto(indice(campo)); }
+
+qint64 Recordset::inteiro(const QString& campo) const
+{
+    const QVariant& v = atual(indice(campo));
+    if (v.typeId() == QMetaType::QString) return v.toString().section(QLatin1Char('.'), 0, 0).toLongLong();
+    return v.toLongLong();
+}
+
+Dinheiro Recordset::dinheiro(const QString& campo) const
+{
+    const QVariant& v = atual(indice(campo));
+    if (v.isNull()) return {};
+    return Dinheiro::leBanco(v.toString()).value_or(Dinheiro());
+}
+
+QDate Recordset::data(const QString& campo) const
+{
+    const QVariant& v = atual(indice(campo));
+    if (v.typeId() == QMetaType::QDateTime) return v.toDateTime().date();
+    return v.toDate();
+}

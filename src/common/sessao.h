@@ -1,0 +1,123 @@
+#pragma once
+#include "dinheiro.h"
+
+#include <QDate>
+#include <QHash>
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariant>
+#include <QVector>
+#include <exception>
+
+// A database error as Firebird reported it: its SQL code ("-530") and text.
+class ErroBanco : public std::exception {
+public:
+    ErroBanco(QString codigo, QString texto);
+    const QString& codigo() const { return m_codigo; }
+    const QString& texto() const { return m_texto; }
+    // The description as the program shows it: "SQLCODE=<code>: <text>".
+    const QString& descricao() const { return m_descricao; }
+    const char* what() const noexcept override { return m_utf8.constData(); }
+
+private:
+    QString m_codigo, m_texto, m_descricao;
+    QByteArray m_utf8;
+};
+
+// The one database connection of the program. Every statement commits by
+// itself unless a Transacao groups several.
+class Conexao {
+public:
+    Conexao();
+    ~Conexao();
+    Conexao(const Conexao&) = delete;
+    Conexao& operator=(const Conexao&) = delete;
+
+    // Opens the data source ("/path/file.fdb" embedded, "host:/path/file.fdb"
+    // or "host/port:/path" on a server). Throws ErroBanco.
+    void abre(const QString& fonte, const QString& usuario, const QString& senha);
+    void fecha();
+    bool aberta() const;
+
+    // Runs a statement that returns no rows. Throws ErroBanco.
+    void execute(const QString& sql);
+    // Runs "insert ... returning <column>" and gives the returned value.
+    QVariant executeRetornando(const QString& sql);
+    // Reads a generator without advancing it.
+    qint64 gerador(const QString& nome);
+
+    QSqlDatabase banco() const;
+    const QString& nome() const { return m_nome; }
+
+    // Transaction control; see Transacao.
+    void inicia();
+    void confirma();
+    void desfaz();
+    bool emTransacao() const { return m_transacoes > 0; }
+
+private:
+    QString m_nome;
+    int m_transacoes = 0;
+};
+
+// Groups statements that stand or fall together: confirma() commits;
+// leaving the scope without it (an exception) rolls everything back.
+class Transacao {
+public:
+    explicit Transacao(Conexao& c);
+    ~Transacao();
+    void confirma();
+    Transacao(const Transacao&) = delete;
+    Transacao& operator=(const Transacao&) = delete;
+
+private:
+    Conexao& m_conexao;
+    bool m_feita = false;
+};
+
+// A record set: the whole result is read at once, so the row count is known
+// before reading. Columns are found by name whatever their case; a null
+// reads as empty text.
+class Recordset {
+public:
+    explicit Recordset(Conexao& c) : m_conexao(&c) {}
+
+    void abre(const QString& sql); // throws ErroBanco; closes a previous result first
+    void fecha();
+    bool aberto() const { return m_aberto; }
+
+    int recordCount() const { return int(m_linhas.size()); }
+    bool eof() const { return m_posicao >= m_linhas.size(); }
+    void moveNext() { if (!eof()) ++m_posicao; }
+    void moveFirst() { m_posicao = 0; }
+
+    bool existeCampo(const QString& campo) const;
+    int indice(const QString& campo) const; // -1 if the result has no such column
+    int campos() const { return int(m_nomes.size()); }
+    QString nomeCampo(int i) const { return m_nomes.value(i); }
+
+    // The raw value (QDate, QTime, QDateTime, exact numeric text, ...).
+    QVariant valor(const QString& campo) const;
+    QVariant valor(int indice) const;
+    // As the user reads it: null empty, dates dd/mm/yyyy, decimals with a comma.
+    QString texto(const QString& campo) const;
+    QString texto(int indice) const;
+    qint64 inteiro(const QString& campo) const;
+    Dinheiro dinheiro(const QString& campo) const;
+    QDate data(const QString& campo) const;
+    bool nulo(const QString& campo) const;
+
+    // Reads one value as text the way texto() does.
+    static QString comoTexto(const QVariant& v);
+
+private:
+    const QVariant& atual(int i) const;
+
+    Conexao* m_conexao;
+    bool m_aberto = false;
+    QVector<QString> m_nomes;
+    QVector<bool> m_decimal; // exact NUMERIC columns, read as text with a point
+    QHash<QString, int> m_indices;
+    QVector<QVector<QVariant>> m_linhas;
+    qsizetype m_posicao = 0;
+};

@@ -1,0 +1,292 @@
+// The shared procedures: money, field kinds, keys, literals, grid.
+#include "apoio.h"
+#include "dinheiro.h"
+#include "filtroteclas.h"
+#include "grade.h"
+#include "modulo1.h"
+
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
+
+using namespace apoio;
+
+// A small form with the shared keys: a date, a money, a code, a signed
+// decimal and a plain text field, and a save button.
+struct FormTeclas {
+    QDialog dlg;
+    QLineEdit* data = new QLineEdit(&dlg);
+    QLineEdit* valor = new QLineEdit(&dlg);
+    QLineEdit* codigo = new QLineEdit(&dlg);
+    QLineEdit* decimal = new QLineEdit(&dlg);
+    QLineEdit* nome = new QLineEdit(&dlg);
+    QPushButton* gravar = new QPushButton(QStringLiteral("&Gravar"), &dlg);
+    FiltroTeclas* teclas = new FiltroTeclas(&dlg);
+    int f12 = 0, f11 = 0;
+
+    FormTeclas()
+    {
+        auto* l = new QVBoxLayout(&dlg);
+        for (QWidget* w : std::initializer_list<QWidget*>{data, valor, codigo, decimal, nome, gravar})
+            l->addWidget(w);
+        teclas->tipoCampo(data, CampoData);
+        teclas->tipoCampo(valor, CampoDinheiro);
+        teclas->tipoCampo(codigo, CampoInteiro);
+        teclas->tipoCampo(decimal, CampoDecimal);
+        teclas->botaoF5(gravar);
+        teclas->aoF12(codigo, [this] { ++f12; });
+        teclas->aoF11(codigo, [this] { ++f11; });
+        teclas->instala();
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    }
+};
+
+class TstCommon : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { configura_locale(); }
+
+    void dinheiroLeTextoDoUsuario()
+    {
+        QCOMPARE(Dinheiro::leTexto(QStringLiteral("12,5"))->centavos(), 1250);
+        QCOMPARE(Dinheiro::leTexto(QStringLiteral("1.234,50"))->centavos(), 123450);
+        QCOMPARE(Dinheiro::leTexto(QStringLiteral("R$ 1.234,50"))->centavos(), 123450);
+        QCOMPARE(Dinheiro::leTexto(QStringLiteral("R$\u00a01.234,50"))->centavos(), 123450);
+        QCOMPARE(Dinheiro::leTexto(QStringLiteral("-3"))->centavos(), -300);
+        QCOMPARE(Dinheiro::leTexto(QStringLiteral("-R$ 0,05"))->centavos(), -5);
+        QCOMPARE(Dinheiro::leTexto(QStringLiteral("0,125"))->centavos(), 13); // half away from zero
+        QCOMPARE(Dinheiro::leTexto(QStringLiteral("99999999999,99"))->centavos(), 9999999999999LL);
+        QVERIFY(!Dinheiro::leTexto(QStringLiteral("abc")));
+        QVERIFY(!Dinheiro::leTexto(QString()));
+        QVERIFY(!Dinheiro::leTexto(QStringLiteral("1,2,3")));
+        QVERIFY(!Dinheiro::leTexto(QStringLiteral("12a")));
+        QVERIFY(!Dinheiro::leTexto(QStringLiteral("1.23,00"))); // misplaced thousands separator
+    }
+
+    void dinheiroEscreve()
+    {
+        QCOMPARE(Dinheiro::deCentavos(123450).moeda(), QStringLiteral("R$\u00a01.234,50"));
+        QCOMPARE(Dinheiro::deCentavos(123450).moeda(), QLocale().toCurrencyString(1234.5));
+        QCOMPARE(Dinheiro::deCentavos(-5).moeda(), QStringLiteral("-R$\u00a00,05"));
+        QCOMPARE(Dinheiro::deCentavos(100000000).numero(), QStringLiteral("1.000.000,00"));
+        QCOMPARE(Dinheiro::deCentavos(123450).sql(), QStringLiteral("1234.5"));
+        QCOMPARE(Dinheiro::deCentavos(1200).sql(), QStringLiteral("12"));
+        QCOMPARE(Dinheiro::deCentavos(5).sql(), QStringLiteral("0.05"));
+        QCOMPARE(Dinheiro::deCentavos(-150).sql(), QStringLiteral("-1.5"));
+        QCOMPARE(Dinheiro::leBanco(QStringLiteral("1234.50"))->centavos(), 123450);
+        QCOMPARE(Dinheiro::leBanco(QStringLiteral("-0.5"))->centavos(), -50);
+        QCOMPARE(Dinheiro::deCentavos(10000).divididoPor(3).centavos(), 3333);
+        QCOMPARE(Dinheiro::deCentavos(20000).divididoPor(3).centavos(), 6667);
+    }
+
+    void valorEDataSql()
+    {
+        QCOMPARE(valor_sql(QStringLiteral("R$ 1.234,50")), QStringLiteral("1234.5"));
+        QCOMPARE(valor_sql(QLocale().toCurrencyString(1234.5)), QStringLiteral("1234.5"));
+        QCOMPARE(valor_sql(QStringLiteral("12,5")), QStringLiteral("12.5"));
+        QCOMPARE(valor_sql(QStringLiteral("0")), QStringLiteral("0"));
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, valor_sql(QStringLiteral("doze")));
+        QCOMPARE(data_sql(QStringLiteral("26/04/2013")), QStringLiteral("2013-04-26"));
+        QCOMPARE(data_sql(QStringLiteral("6/4/13")), QStringLiteral("2013-04-06"));
+        QCOMPARE(data_sql(QString()), QString());
+    }
+
+    void literalENomeProprio()
+    {
+        QCOMPARE(texto_sql(QStringLiteral("D'Ávila")), QStringLiteral("D''Ávila"));
+        QCOMPARE(texto_sql(QStringLiteral("x'); drop table cidade; --")), QStringLiteral("x''); drop table cidade; --"));
+        QCOMPARE(nome_proprio(QStringLiteral("são JOSÉ dos campos")), QStringLiteral("São José Dos Campos"));
+        QCOMPARE(nome_proprio(QStringLiteral("  rua   xv")), QStringLiteral("  Rua   Xv"));
+    }
+
+    void digitarDataInsereBarras()
+    {
+        FormTeclas f;
+        f.data->setFocus();
+        digita(f.data, QStringLiteral("26042013"));
+        QCOMPARE(f.data->text(), QStringLiteral("26/04/2013"));
+        // letters never go in
+        f.data->clear();
+        digita(f.data, QStringLiteral("2a6"));
+        QCOMPARE(f.data->text(), QStringLiteral("26"));
+        // a backspace that leaves two characters: the next digit brings the slash back
+        f.data->setText(QStringLiteral("26/0"));
+        f.data->end(false);
+        tecla(f.data, Qt::Key_Backspace);
+        tecla(f.data, Qt::Key_Backspace);
+        QCOMPARE(f.data->text(), QStringLiteral("26"));
+        digita(f.data, QStringLiteral("1"));
+        QCOMPARE(f.data->text(), QStringLiteral("26/1"));
+    }
+
+    void camposFormatadosAoSair()
+    {
+        FormTeclas f;
+        f.valor->setFocus();
+        digita(f.valor, QStringLiteral("12,5"));
+        f.codigo->setFocus();
+        QCOMPARE(f.valor->text(), QStringLiteral("R$\u00a012,50"));
+
+        f.valor->setText(QStringLiteral("abc"));
+        formata_campo(f.valor, CampoDinheiro);
+        QCOMPARE(f.valor->text(), QStringLiteral("R$\u00a00,00"));
+
+        f.data->setText(QStringLiteral("31/02/2013"));
+        formata_campo(f.data, CampoData);
+        QCOMPARE(f.data->text(), QString());
+        f.data->setText(QStringLiteral("5/3/2013"));
+        formata_campo(f.data, CampoData);
+        QCOMPARE(f.data->text(), QStringLiteral("05/03/2013"));
+
+        f.codigo->setText(QStringLiteral("12a"));
+        formata_campo(f.codigo, CampoInteiro);
+        QCOMPARE(f.codigo->text(), QString());
+        f.codigo->setText(QStringLiteral("12"));
+        formata_campo(f.codigo, CampoInteiro);
+        QCOMPARE(f.codigo->text(), QStringLiteral("12"));
+    }
+
+    void teclasPorTipoDeCampo()
+    {
+        FormTeclas f;
+        digita(f.valor, QStringLiteral("1a2,5-"));
+        QCOMPARE(f.valor->text(), QStringLiteral("12,5"));
+        digita(f.codigo, QStringLiteral("4,2x7"));
+        QCOMPARE(f.codigo->text(), QStringLiteral("427"));
+        digita(f.decimal, QStringLiteral("-1,5b"));
+        QCOMPARE(f.decimal->text(), QStringLiteral("-1,5"));
+    }
+
+    void enterApostrofoEFuncoes()
+    {
+        FormTeclas f;
+        f.nome->setFocus();
+        digita(f.nome, QStringLiteral("D'Ávila"));
+        QCOMPARE(f.nome->text(), QStringLiteral("DÁvila"));
+
+        f.data->setFocus();
+        tecla(f.data, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), f.valor);
+        tecla(f.valor, Qt::Key_Enter);
+        QCOMPARE(QApplication::focusWidget(), f.codigo);
+
+        tecla(f.codigo, Qt::Key_F12);
+        tecla(f.codigo, Qt::Key_F11);
+        QCOMPARE(f.f12, 1);
+        QCOMPARE(f.f11, 1);
+        tecla(f.nome, Qt::Key_F12); // no lookup on a plain field
+        QCOMPARE(f.f12, 1);
+
+        f.nome->setFocus();
+        tecla(f.nome, Qt::Key_F5);
+        QCOMPARE(QApplication::focusWidget(), f.gravar);
+    }
+
+    void somaColunaParaNaLinhaVazia()
+    {
+        Grade g;
+        g.setCols(2);
+        g.setRows(6);
+        g.setTextMatrix(0, 1, QStringLiteral("Valor")); // header is never read
+        g.setTextMatrix(1, 1, QStringLiteral("R$ 10,00"));
+        g.setTextMatrix(2, 1, QStringLiteral("1.000,50"));
+        g.setTextMatrix(4, 1, QStringLiteral("999,00")); // after the empty row 3
+        QCOMPARE(soma_coluna(g, 1).centavos(), 101050);
+    }
+
+    void gradeComCabecalhoFixo()
+    {
+        Grade g;
+        g.setCols(3);
+        g.setRows(18);
+        QCOMPARE(g.rows(), 18);
+        QCOMPARE(g.model()->rowCount(), 17);
+        g.setTextMatrix(0, 0, QStringLiteral("Código"));
+        g.setTextMatrix(1, 0, QStringLiteral("7"));
+        g.setTextMatrix(17, 2, QStringLiteral("fim"));
+        QCOMPARE(g.model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Código"));
+        QCOMPARE(g.textMatrix(1, 0), QStringLiteral("7"));
+        QCOMPARE(g.textMatrix(17, 2), QStringLiteral("fim"));
+        QCOMPARE(g.textMatrix(18, 0), QString()); // beyond the last row
+        g.setColWidth(1, 1500);
+        QCOMPARE(g.columnWidth(1), 1500 * g.logicalDpiX() / 1440);
+        g.setColWidth(0, 0);
+        QVERIFY(g.isColumnHidden(0));
+        QCOMPARE(g.row(), 1);
+        g.setRow(5);
+        QCOMPARE(g.row(), 5);
+        // growing keeps what is there
+        g.setRows(20);
+        QCOMPARE(g.textMatrix(17, 2), QStringLiteral("fim"));
+        g.limpa(3);
+        QCOMPARE(g.rows(), 4);
+        QCOMPARE(g.textMatrix(1, 0), QString());
+        QCOMPARE(g.textMatrix(0, 0), QStringLiteral("Código"));
+    }
+
+    void obrigatoriosEConfirmacao()
+    {
+        MensagensRoteiro msgs;
+        QDialog form;
+        auto* a = new QLineEdit(&form);
+        auto* b = new QLineEdit(&form);
+        auto* c = new QLineEdit(&form);
+        marca_obrigatorio(a);
+        marca_obrigatorio(b);
+        c->setText(QStringLiteral("livre"));
+        QVERIFY(!verifica_obrigatorios(&form));
+        QCOMPARE(msgs.textos(), QStringList{QStringLiteral("Verifique se os campos obrigatórios foram preenchidos corretamente!")});
+        a->setText(QStringLiteral("x"));
+        b->setText(QStringLiteral("y"));
+        QVERIFY(verifica_obrigatorios(&form));
+        QCOMPARE(msgs.mostradas().size(), 1);
+
+        limpa_campos(&form);
+        QVERIFY(a->text().isEmpty() && c->text().isEmpty());
+
+        msgs.respostas({true, false});
+        QVERIFY(confirma_exclusao(QStringLiteral("da cidade"), QStringLiteral("Curitiba")));
+        QVERIFY(!confirma_exclusao(QStringLiteral("do cliente"), QStringLiteral("Ana")));
+        QCOMPARE(msgs.textos().at(1), QStringLiteral("Confirma a exclusão da cidade Curitiba?"));
+        QCOMPARE(msgs.mostradas().at(1).tipo, Mostrada::Pergunta);
+        QCOMPARE(msgs.mostradas().at(1).titulo, Mensagens::TITULO);
+    }
+
+    void trataErroPelaDescricao()
+    {
+        MensagensRoteiro msgs;
+        trata_erro_banco(QStringLiteral("[IBase] SQLCODE=-530: violation of FOREIGN KEY constraint"));
+        trata_erro_banco(QStringLiteral("x=-803:dup=y"));
+        trata_erro_banco(QStringLiteral("SQLCODE=-836: exception 3 E_REGRA {ini}Cliente bloqueado{ini} at procedure"));
+        trata_erro_banco(QStringLiteral("SQLCODE=-836: {ini}Sem fim"));
+        trata_erro_banco(QStringLiteral("conexão perdida"));
+        QCOMPARE(msgs.textos(), (QStringList{
+            QStringLiteral("Este registro já está sendo usado por outros registros e portanto não pode ser excluído!"),
+            QStringLiteral("Este registro já existe. Por favor verifique!"),
+            QStringLiteral("Cliente bloqueado"),
+            QStringLiteral("Sem fim"),
+            QStringLiteral("conexão perdida")}));
+        QCOMPARE(msgs.mostradas().at(0).icone, Mensagens::Icone::Informacao);
+        QCOMPARE(msgs.mostradas().at(2).titulo, QString()); // no title
+        QCOMPARE(msgs.mostradas().at(4).icone, Mensagens::Icone::Nenhum);
+    }
+
+    void registroNaoLocalizadoSelecionaOTexto()
+    {
+        MensagensRoteiro msgs;
+        QDialog form;
+        auto* codigo = new QLineEdit(&form);
+        new QLineEdit(&form);
+        form.show();
+        codigo->setText(QStringLiteral("999"));
+        registro_nao_localizado(codigo);
+        QCOMPARE(msgs.ultimo(), QStringLiteral("Registro não localizado!"));
+        QCOMPARE(codigo->selectedText(), QStringLiteral("999"));
+    }
+};
+
+QTEST_MAIN(TstCommon)
+#include "tst_common.moc"

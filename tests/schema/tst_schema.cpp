@@ -1,0 +1,285 @@
+// The database definition: numbering, keys, placeholder rows, views, the
+// statements the forms write, and the session's record sets.
+#include "apoio.h"
+#include "modulo1.h"
+
+#include <QTest>
+
+using namespace apoio;
+
+namespace {
+
+// Runs a statement that must fail and gives the error.
+ErroBanco falha(const QString& sql)
+{
+    try {
+        conexao.execute(sql);
+    } catch (const ErroBanco& e) {
+        return e;
+    }
+    return ErroBanco(QStringLiteral("nenhum"), QStringLiteral("o comando não falhou: ") + sql);
+}
+
+// A small shop: two customers, a technician, a machine, an order with two
+// items, three receivables (one paid in full, one in part, one open).
+void pequeno_movimento()
+{
+    executa(QStringLiteral("insert into cidade values(null,'Curitiba','PR');"));
+    executa(QStringLiteral("update cliente set cfantasia = '' where ncodigo = 1"));
+    executa(QStringLiteral("insert into cliente (ncidade) values(2);"));
+    executa(QStringLiteral("update cliente set cfantasia = 'Ana Souza', cendereco = 'Rua A', cfone = '3333' where ncodigo = 2"));
+    executa(QStringLiteral("insert into tecnico values(null,'Beto','','',2,'','','','','','','','',10.5)"));
+    executa(QStringLiteral("Insert into equipamento values (null,'');"));
+    executa(QStringLiteral("update equipamento set cdescricao = 'Impressora' where ncodigo = 1"));
+    executa(QStringLiteral("insert into equipamento_cliente values(null,2,(select ncodigo from equipamento where cdescricao = 'Impressora'),'HP 1102'); "));
+    executa(QStringLiteral("insert into ordem values(null,1,'2026-12-01','10:00:00',0,'',1,0,0);"));
+    executa(QStringLiteral("update ordem set ncliente = 2, nvalor = 300, ncondicao = 1, nconcluida = 1 where ncodigo = 1"));
+    executa(QStringLiteral("insert into item_ordem values(null,1,1,'Troca do fusor',200,1 );"));
+    executa(QStringLiteral("insert into item_ordem values(null,1,1,'Limpeza',100,1 );"));
+    executa(QStringLiteral("insert into conta_receber values(null,1,'1/3','100.00',0,'2026-12-10',0)  "));
+    executa(QStringLiteral("insert into conta_receber values(null,1,'2/3','100.00',0,'2027-01-10',0)  "));
+    executa(QStringLiteral("insert into conta_receber values(null,1,'3/3','100.00',0,'2027-02-10',0)  "));
+    // 1/3 paid: 40 in part, then 60 in full
+    executa(QStringLiteral("insert into baixa_conta_receber values(null,1,40,0,0,0,'P','','2026-12-05 09:00:00');"));
+    executa(QStringLiteral("insert into baixa_conta_receber values(null,1,60,1,0,0,'I','','2026-12-06 10:15:00');"));
+    executa(QStringLiteral("update conta_receber set npago = 1 where ncodigo = 1"));
+    // 2/3: 25,50 in part
+    executa(QStringLiteral("insert into baixa_conta_receber values(null,2,25.5,0,0,0,'P','','2026-12-07 11:00:00');"));
+}
+
+} // namespace
+
+class TstSchema : public QObject {
+    Q_OBJECT
+    std::unique_ptr<Ambiente> amb;
+private slots:
+    void init() { amb = std::make_unique<Ambiente>(); }
+    void cleanup() { amb.reset(); }
+
+    void linhasReservadas()
+    {
+        QCOMPARE(linhas(QStringLiteral("select ncodigo, ncidade from cliente")), QStringList{QStringLiteral("1|1")});
+        QCOMPARE(linhas(QStringLiteral("select ncodigo from cidade")), QStringList{QStringLiteral("1")});
+        QCOMPARE(linhas(QStringLiteral("select ncodigo, cdescricao, nparcela from condicao_pagto")), QStringList{QStringLiteral("1|A vista|1")});
+        QCOMPARE(linhas(QStringLiteral("select ncodigo, ncidade from estabelecimento")), QStringList{QStringLiteral("1|1")});
+        // the main window's query finds the shop and its city
+        QCOMPARE(linhas(QStringLiteral("select cfantasia from estabelecimento,cidade where ncidade = cidade.ncodigo")).size(), 1);
+        for (const char* g : {"codigo_cidade", "codigo_cliente", "codigo_condicao_pagto"})
+            QCOMPARE(conexao.gerador(QString::fromLatin1(g)), 1);
+        for (const char* g : {"codigo_tecnico", "codigo_equipamento", "codigo_equipamento_cliente", "codigo_entrada_equipamento",
+                              "codigo_orcamento", "codigo_ordem", "codigo_conta_receber"})
+            QCOMPARE(conexao.gerador(QString::fromLatin1(g)), 0);
+    }
+
+    void gatilhosNumeramPeloGerador()
+    {
+        // the code shown in advance (generator + 1), null and 0 all give the next value
+        const qint64 proximo = valor(QStringLiteral("select gen_id(codigo_cidade,0)from rdb$database")).toLongLong() + 1;
+        executa(QStringLiteral("insert into cidade values(%1,'Curitiba','PR');").arg(proximo));
+        executa(QStringLiteral("insert into cidade values(null,'Londrina','PR');"));
+        executa(QStringLiteral("insert into cidade values(0,'Maringá','PR');"));
+        executa(QStringLiteral("insert into cidade values(77,'Cascavel','PR');"));
+        QCOMPARE(linhas(QStringLiteral("select ncodigo, cnome from cidade where ncodigo > 1 order by ncodigo")),
+                 (QStringList{QStringLiteral("2|Curitiba"), QStringLiteral("3|Londrina"), QStringLiteral("4|Maringá"), QStringLiteral("5|Cascavel")}));
+
+        // several rows with code 0 in one statement: the budget copied into an order
+        executa(QStringLiteral("insert into orcamento values(null,1,'2026-12-07','09:30:00',0,'',0,1);"));
+        executa(QStringLiteral("insert into item_orcamento values(null,1,null,'Serviço A',10);"));
+        executa(QStringLiteral("insert into item_orcamento values(null,1,null,'Serviço B',20.5);"));
+        executa(QStringLiteral("insert into ordem values (null,1,'2026-12-07','09:31:00',30.5,'',1,0,0);"));
+        executa(QStringLiteral("insert into item_ordem select 0,1,nequipamento_cliente,cservico,nvalor,null from item_orcamento where norcamento = 1"));
+        QCOMPARE(linhas(QStringLiteral("select ncodigo, cservico, nvalor from item_ordem order by ncodigo")),
+                 (QStringList{QStringLiteral("1|Serviço A|10"), QStringLiteral("2|Serviço B|20.5")}));
+
+        // set generator puts an abandoned code back
+        executa(QStringLiteral("insert into cliente (ncidade) values(1);"));
+        QCOMPARE(conexao.gerador(QStringLiteral("codigo_cliente")), 2);
+        executa(QStringLiteral("delete from cliente where ncodigo = 2"));
+        executa(QStringLiteral("set generator codigo_cliente to 1"));
+        executa(QStringLiteral("insert into cliente (ncidade) values(1);"));
+        QCOMPARE(linhas(QStringLiteral("select max(ncodigo) from cliente")), QStringList{QStringLiteral("2")});
+    }
+
+    void codigosDe32Bits()
+    {
+        executa(QStringLiteral("set generator codigo_cidade to 40000"));
+        executa(QStringLiteral("insert into cidade values(null,'Grande','SP');"));
+        rsDados.abre(QStringLiteral("select ncodigo from cidade where cnome = 'Grande'"));
+        QCOMPARE(rsDados.inteiro(QStringLiteral("ncodigo")), 40001);
+        rsDados.fecha();
+    }
+
+    void chavesEstrangeirasEDuplicadas()
+    {
+        executa(QStringLiteral("insert into cidade values(null,'Curitiba','PR');"));
+        executa(QStringLiteral("update cliente set ncidade = 2 where ncodigo = 1"));
+        const ErroBanco e530 = falha(QStringLiteral("delete from cidade where ncodigo = 2"));
+        QCOMPARE(e530.codigo(), QStringLiteral("-530"));
+        QCOMPARE(linhas(QStringLiteral("select count(*) from cidade where ncodigo = 2")), QStringList{QStringLiteral("1")});
+        QCOMPARE(linhas(QStringLiteral("select ncidade from cliente where ncodigo = 1")), QStringList{QStringLiteral("2")});
+
+        const ErroBanco e803 = falha(QStringLiteral("update cidade set ncodigo = 1 where ncodigo = 2"));
+        QCOMPARE(e803.codigo(), QStringLiteral("-803"));
+
+        // and the messages the user reads for them
+        trata_erro_banco(e530);
+        trata_erro_banco(e803);
+        executa(QStringLiteral("create exception e_regra 'x'"));
+        const ErroBanco e836 = falha(QStringLiteral(
+            "execute block as begin exception e_regra '{ini}Ordem já concluída: não pode ser alterada{ini}'; end"));
+        QCOMPARE(e836.codigo(), QStringLiteral("-836"));
+        trata_erro_banco(e836);
+        const ErroBanco e104 = falha(QStringLiteral("selec 1 from rdb$database"));
+        trata_erro_banco(e104);
+        const QStringList t = amb->msgs.textos();
+        QCOMPARE(t.size(), 4);
+        QCOMPARE(t[0], QStringLiteral("Este registro já está sendo usado por outros registros e portanto não pode ser excluído!"));
+        QCOMPARE(t[1], QStringLiteral("Este registro já existe. Por favor verifique!"));
+        QCOMPARE(t[2], QStringLiteral("Ordem já concluída: não pode ser alterada"));
+        QVERIFY2(t[3].contains(QStringLiteral("-104")), qPrintable(t[3]));
+    }
+
+    void comandosGravadosPorPosicao()
+    {
+        // every insert that lists no columns, as the forms write it
+        const QStringList comandos = {
+            QStringLiteral("insert into cidade values(0,'São Paulo','SP');"),
+            QStringLiteral("insert into cliente (ncidade) values(1);"),
+            QStringLiteral("insert into tecnico values(0,'Carlos Lima','12345678909','123','2','80000-000','3333-4444','','c@x.com','Rua B','Centro','','Ana',12.5)"),
+            QStringLiteral("Insert into equipamento values (null,'');"),
+            QStringLiteral("insert into propriedade values(null,1,'Número de série');"),
+            QStringLiteral("update equipamento set cdescricao = 'Monitor' where ncodigo = 1"),
+            QStringLiteral("insert into equipamento_cliente values(null,2,(select ncodigo from equipamento where cdescricao = 'Monitor'),'LG 20 pol'); "),
+            QStringLiteral("insert into Propriedade_equipamento_cliente values(1,1,'ABC123')"),
+            QStringLiteral("insert into condicao_pagto values(2,'Entrada/30/60',3);"),
+            QStringLiteral("insert into entrada_equipamento(ncodigo,ncliente,ddata,thora) values (null,1,'2026-12-07','10:15:00') ;"),
+            QStringLiteral("insert into item_da_entrada values(null,1,'Monitor LG','Não liga');"),
+            QStringLiteral("insert into orcamento values(null,1,'2026-12-07','10:20:00',0,'',0,1);"),
+            QStringLiteral("insert into item_orcamento values(null,1,1,'Troca da fonte',150.5);"),
+            QStringLiteral("insert into ordem values(null,1,'2026-12-07','10:30:00',0,'',1,0,0);"),
+            QStringLiteral("insert into ordem values (null,2,'2026-12-07','10:31:00',150.5,'obs',2,0,0);"),
+            QStringLiteral("insert into item_ordem values(null,1,1,'Troca da fonte',150.5,1 );"),
+            QStringLiteral("insert into item_ordem select 0,2,nequipamento_cliente,cservico,nvalor,1 from item_orcamento where norcamento = 1"),
+            QStringLiteral("insert into conta_receber values(null,2,'1/3','50.17',0,'2026-12-07',0)  "),
+            QStringLiteral("insert into conta_receber values(null,1,'1/1',150.5,1,'2026-12-07',0);"),
+            QStringLiteral("insert into baixa_conta_receber values(null,2,150.5,0,0,0,'I','','2026-12-07');"),
+            QStringLiteral("insert into baixa_conta_receber values(null,1,10,2,0,0,'P','cartão','2026-12-07 10:40:00');"),
+            QStringLiteral("delete from Propriedade_equipamento_cliente where nequipamento_cliente = 1"),
+            QStringLiteral("delete from baixa_conta_receber where nconta_receber = 2 and ctipo_baixa = 'I' "),
+        };
+        for (const QString& c : comandos) {
+            try {
+                conexao.execute(c);
+            } catch (const ErroBanco& e) {
+                QFAIL(qPrintable(c + QStringLiteral(" -> ") + e.descricao()));
+            }
+        }
+        QCOMPARE(linhas(QStringLiteral("select cfantasia, ncidade, ncomissao from tecnico")), QStringList{QStringLiteral("Carlos Lima|2|12.5")});
+        QCOMPARE(linhas(QStringLiteral("select nvalor_parcela, dvencimento from conta_receber where ncodigo = 1")),
+                 QStringList{QStringLiteral("50.17|07/12/2026")});
+        // a check keeps unknown write-off kinds out
+        QCOMPARE(falha(QStringLiteral("insert into baixa_conta_receber values(null,1,1,0,0,0,'X','','2026-12-07');")).codigo().isEmpty(), false);
+    }
+
+    void visoesDeContas()
+    {
+        pequeno_movimento();
+        // open instalments only, with what was paid on each
+        QCOMPARE(linhas(QStringLiteral("select codigo_conta, codigo_cliente, nome_cliente, vencimento, parcela, valor_parcela, valor_pago "
+                                       "from view_contas_a_receber order by vencimento")),
+                 (QStringList{QStringLiteral("2|2|Ana Souza|10/01/2027|2/3|100|25.5"),
+                              QStringLiteral("3|2|Ana Souza|10/02/2027|3/3|100|0")}));
+        // paid instalments, with the total received and when the full write-off happened
+        QCOMPARE(linhas(QStringLiteral("select codigo_conta, codigo_cliente, nome_cliente, vencimento, parcela, valor_parcela, total, data_baixa, codigo_entrada "
+                                       "from view_contas_recebidas")),
+                 QStringList{QStringLiteral("1|2|Ana Souza|10/12/2026|1/3|100|100|06/12/2026 10:15:00|1")});
+        // the receivables windows' period filter on the time of the write-off
+        QCOMPARE(linhas(QStringLiteral("select * from view_contas_recebidas where data_baixa between '2026-12-06 00:00:00.000' and '2026-12-06 23:59:00.000' order by data_baixa")).size(), 1);
+    }
+
+    void visoesDeServicos()
+    {
+        pequeno_movimento();
+        QCOMPARE(linhas(QStringLiteral("select equipamento_cliente, codigo, data, servico, valor from servico_equipamento where equipamento_cliente = 1 order by codigo,data,servico")),
+                 (QStringList{QStringLiteral("1|1|01/12/2026|Limpeza|100"), QStringLiteral("1|1|01/12/2026|Troca do fusor|200")}));
+        QCOMPARE(linhas(QStringLiteral("select codigo_tecnico, codigo_cliente, data, valor, valor_comissao from servico_por_tecnico order by valor")),
+                 (QStringList{QStringLiteral("1|2|01/12/2026|100|10.5"), QStringLiteral("1|2|01/12/2026|200|21")}));
+        const QStringList ordem = linhas(QStringLiteral("select codigo_ordem, nome_cliente, endereco_cliente, cidade_cliente, uf_cliente, fone_cliente, "
+                                                        "equipamento, identificacao, servico, valor_item, nome_tecnico, valor_total, condicao "
+                                                        "from view_ordem where codigo_ordem = 1 order by valor_item"));
+        QCOMPARE(ordem, (QStringList{QStringLiteral("1|Ana Souza|Rua A|Curitiba|PR|3333|Impressora|HP 1102|Limpeza|100|Beto|300|A vista"),
+                                     QStringLiteral("1|Ana Souza|Rua A|Curitiba|PR|3333|Impressora|HP 1102|Troca do fusor|200|Beto|300|A vista")}));
+        // an order without items is still printable; nulls never blank a whole text
+        executa(QStringLiteral("insert into ordem values(null,1,'2026-12-07','10:30:00',0,null,1,0,0);"));
+        QCOMPARE(linhas(QStringLiteral("select codigo_ordem, nome_cliente, obs, servico from view_ordem where codigo_ordem = 2")),
+                 QStringList{QStringLiteral("2|||")});
+    }
+
+    void recordsetLeTudoPorNome()
+    {
+        pequeno_movimento();
+        rsDados.abre(QStringLiteral("select ncodigo, cfantasia, cemail, ncidade from cliente order by ncodigo"));
+        QCOMPARE(rsDados.recordCount(), 2); // known before reading
+        QVERIFY(!rsDados.eof());
+        QCOMPARE(rsDados.texto(QStringLiteral("CFANTASIA")), QString());
+        rsDados.moveNext();
+        QCOMPARE(rsDados.texto(QStringLiteral("cFantasia")), QStringLiteral("Ana Souza"));
+        QCOMPARE(rsDados.texto(QStringLiteral("cemail")), QString()); // null reads as empty text
+        QVERIFY(rsDados.nulo(QStringLiteral("cemail")));
+        QCOMPARE(rsDados.inteiro(QStringLiteral("ncidade")), 2);
+        rsDados.moveNext();
+        QVERIFY(rsDados.eof());
+        // while rsDados is open, rsAux reads another result
+        rsAux.abre(QStringLiteral("select nvalor_parcela, dvencimento from conta_receber where ncodigo = 2"));
+        QCOMPARE(rsAux.dinheiro(QStringLiteral("nvalor_parcela")).centavos(), 10000);
+        QCOMPARE(rsAux.texto(QStringLiteral("nvalor_parcela")), QStringLiteral("100"));
+        QCOMPARE(rsAux.texto(QStringLiteral("dvencimento")), QStringLiteral("10/01/2027"));
+        QCOMPARE(rsAux.data(QStringLiteral("dvencimento")), QDate(2027, 1, 10));
+        rsAux.fecha();
+        rsDados.fecha();
+        QCOMPARE(rsDados.recordCount(), 0);
+        // an exact amount survives the round trip to the cent
+        executa(QStringLiteral("update ordem set nvalor = 12345678901.23 where ncodigo = 1"));
+        rsDados.abre(QStringLiteral("select nvalor from ordem where ncodigo = 1"));
+        QCOMPARE(rsDados.dinheiro(QStringLiteral("nvalor")).centavos(), 1234567890123LL);
+        rsDados.fecha();
+        QVERIFY_THROWS_EXCEPTION(ErroBanco, rsDados.abre(QStringLiteral("select * from tabela_que_nao_existe")));
+    }
+
+    void transacaoDesfazTudoOuGravaTudo()
+    {
+        try {
+            Transacao t(conexao);
+            executa(QStringLiteral("insert into cidade values(null,'Curitiba','PR');"));
+            executa(QStringLiteral("insert into cliente (ncidade) values(99);")); // no city 99
+            t.confirma();
+        } catch (const ErroBanco& e) {
+            QCOMPARE(e.codigo(), QStringLiteral("-530"));
+        }
+        QCOMPARE(valor(QStringLiteral("select count(*) from cidade")).toInt(), 1);
+        {
+            Transacao t(conexao);
+            executa(QStringLiteral("insert into cidade values(null,'Curitiba','PR');"));
+            executa(QStringLiteral("insert into cliente (ncidade) values(1);"));
+            t.confirma();
+        }
+        QCOMPARE(valor(QStringLiteral("select count(*) from cidade")).toInt(), 2);
+        QCOMPARE(valor(QStringLiteral("select count(*) from cliente")).toInt(), 2);
+        // and after a transaction, single statements commit by themselves again
+        executa(QStringLiteral("insert into cidade values(null,'Londrina','PR');"));
+        conexao.fecha();
+        conexao.abre(amb->banco.fonte(), USUARIO, SENHA);
+        QCOMPARE(valor(QStringLiteral("select count(*) from cidade")).toInt(), 3);
+    }
+
+    void textoComApostrofoGravadoComSeguranca()
+    {
+        const QString colado = QStringLiteral("Sant'Ana'); delete from cidade; --");
+        executa(QStringLiteral("insert into cidade values(null,'") + texto_sql(colado) + QStringLiteral("','PR');"));
+        QCOMPARE(linhas(QStringLiteral("select cnome from cidade where ncodigo = 2")), QStringList{colado});
+        QCOMPARE(valor(QStringLiteral("select count(*) from cidade")).toInt(), 2);
+    }
+};
+
+QTEST_MAIN(TstSchema)
+#include "tst_schema.moc"

@@ -1,0 +1,183 @@
+#include "apoio.h"
+#include "formularios.h"
+#include "modulo1.h"
+#include "relogio.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTest>
+#include <stdexcept>
+
+#ifndef CONTROLE_OS_SCHEMA
+#error "CONTROLE_OS_SCHEMA must name schema/controle_os.sql"
+#endif
+
+namespace apoio {
+
+QString servidor() { return qEnvironmentVariable("CONTROLE_OS_TESTE_SERVIDOR"); }
+
+QString fonte_de(const QString& caminho)
+{
+    const QString s = servidor();
+    return s.isEmpty() ? caminho : s + QLatin1Char(':') + caminho;
+}
+
+void cria_banco(const QString& caminho)
+{
+    QProcess isql;
+    isql.setProcessChannelMode(QProcess::MergedChannels);
+    isql.start(QStringLiteral("isql-fb"), {QStringLiteral("-q"), QStringLiteral("-b")});
+    if (!isql.waitForStarted())
+        throw std::runtime_error("isql-fb não encontrado (pacote firebird3.0-utils)");
+    const QString script = QStringLiteral("set names utf8;\ncreate database '%1' user '%2' password '%3' page_size 8192 default character set utf8;\ninput '%4';\nexit;\n")
+                               .arg(fonte_de(caminho), USUARIO, SENHA, QStringLiteral(CONTROLE_OS_SCHEMA));
+    isql.write(script.toUtf8());
+    isql.closeWriteChannel();
+    isql.waitForFinished(60000);
+    const QString saida = QString::fromUtf8(isql.readAll());
+    if (isql.exitCode() != 0 || !QFile::exists(caminho))
+        throw std::runtime_error(("isql-fb falhou ao criar o banco: " + saida).toStdString());
+}
+
+namespace {
+
+// Built once per test program; each test copies it.
+const QString& modelo()
+{
+    static QTemporaryDir dir;
+    static QString caminho;
+    if (caminho.isEmpty()) {
+        QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777));
+        caminho = dir.filePath(QStringLiteral("modelo.fdb"));
+        cria_banco(caminho);
+    }
+    return caminho;
+}
+
+} // namespace
+
+BancoTeste::BancoTeste()
+{
+    // a server runs as its own user: it must be able to reach and write the file
+    QFile::setPermissions(m_dir.path(), QFileDevice::Permissions(0x7777));
+    m_caminho = m_dir.filePath(QStringLiteral("teste.fdb"));
+    if (!QFile::copy(modelo(), m_caminho))
+        throw std::runtime_error("não foi possível copiar o banco modelo");
+    QFile::setPermissions(m_caminho, QFileDevice::Permissions(0x6666));
+    conexao.abre(fonte(), USUARIO, SENHA);
+}
+
+BancoTeste::~BancoTeste()
+{
+    rsDados.fecha();
+    rsAux.fecha();
+    conexao.fecha();
+}
+
+QVariant valor(const QString& sql)
+{
+    QSqlQuery q(conexao.banco());
+    q.setNumericalPrecisionPolicy(QSql::HighPrecision);
+    if (!q.exec(sql)) {
+        QTest::qFail(qPrintable(QStringLiteral("consulta falhou: %1: %2").arg(sql, q.lastError().text())), __FILE__, __LINE__);
+        return {};
+    }
+    return q.next() ? q.value(0) : QVariant();
+}
+
+QStringList linhas(const QString& sql)
+{
+    QStringList r;
+    QSqlQuery q(conexao.banco());
+    q.setNumericalPrecisionPolicy(QSql::HighPrecision);
+    if (!q.exec(sql)) {
+        QTest::qFail(qPrintable(QStringLiteral("consulta falhou: %1: %2").arg(sql, q.lastError().text())), __FILE__, __LINE__);
+        return r;
+    }
+    while (q.next()) {
+        QStringList cols;
+        for (int i = 0; i < q.record().count(); ++i)
+            cols << Recordset::comoTexto(q.value(i));
+        r << cols.join(QLatin1Char('|'));
+    }
+    return r;
+}
+
+void executa(const QString& sql) { conexao.execute(sql); }
+
+// ------------------------------------------------------------ messages
+
+MensagensRoteiro::MensagensRoteiro() { instala_mensagens(this); }
+MensagensRoteiro::~MensagensRoteiro() { instala_mensagens(nullptr); }
+
+QStringList MensagensRoteiro::textos() const
+{
+    QStringList r;
+    for (const Mostrada& m : m_mostradas) r << m.texto;
+    return r;
+}
+
+void MensagensRoteiro::aviso(const QString& texto, Icone icone, const QString& titulo)
+{
+    m_mostradas.append({Mostrada::Aviso, texto, titulo, icone});
+}
+
+bool MensagensRoteiro::pergunta(const QString& texto, const QString& titulo, Icone icone)
+{
+    m_mostradas.append({Mostrada::Pergunta, texto, titulo, icone});
+    if (m_respostas.empty()) {
+        QTest::qFail(qPrintable(QStringLiteral("pergunta inesperada: ") + texto), __FILE__, __LINE__);
+        return false;
+    }
+    const bool r = m_respostas.front();
+    m_respostas.pop_front();
+    return r;
+}
+
+std::optional<QString> MensagensRoteiro::entrada(const QString& prompt, const QString& titulo, const QString&)
+{
+    m_mostradas.append({Mostrada::Entrada, prompt, titulo, Icone::Nenhum});
+    if (m_entradas.empty()) {
+        QTest::qFail(qPrintable(QStringLiteral("caixa de entrada inesperada: ") + prompt), __FILE__, __LINE__);
+        return std::nullopt;
+    }
+    auto r = m_entradas.front();
+    m_entradas.pop_front();
+    return r;
+}
+
+Ambiente::Ambiente()
+{
+    configura_locale();
+    Formularios::reinicia();
+    limpa_acoes_modais();
+    Relogio::solta();
+    cSQL.clear();
+    nCodigoConsulta = 0;
+}
+
+Ambiente::~Ambiente()
+{
+    Formularios::reinicia();
+    limpa_acoes_modais();
+    Relogio::solta();
+}
+
+void digita(QWidget* w, const QString& texto)
+{
+    for (QChar c : texto) {
+        if (c.unicode() < 128 && c != QLatin1Char('\''))
+            QTest::keyClick(w, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+void tecla(QWidget* w, int t, Qt::KeyboardModifiers mod) { QTest::keyClick(w, Qt::Key(t), mod); }
+
+} // namespace apoio

@@ -1,0 +1,101 @@
+#pragma once
+// Test support: a fresh database per test, scripted messages, and helpers
+// to drive forms offscreen.
+#include "mensagens.h"
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QVariant>
+#include <deque>
+#include <memory>
+#include <optional>
+
+class QWidget;
+
+namespace apoio {
+
+// The Firebird server named by CONTROLE_OS_TESTE_SERVIDOR (e.g. "localhost"),
+// or empty for the embedded engine.
+QString servidor();
+// The credentials the tests use.
+inline const QString USUARIO = QStringLiteral("SYSDBA");
+inline const QString SENHA = QStringLiteral("masterkey");
+
+// Makes a new empty database from the schema at path (isql-fb). Throws on failure.
+void cria_banco(const QString& caminho);
+// The data source for a database file: the path, or "server:path".
+QString fonte_de(const QString& caminho);
+
+// A fresh database for one test: a copy of a template built once per test
+// program; the global connection is opened on it and closed at the end.
+class BancoTeste {
+public:
+    BancoTeste();
+    ~BancoTeste();
+    const QString& caminho() const { return m_caminho; }
+    QString fonte() const { return fonte_de(m_caminho); }
+    QString pasta() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_caminho;
+};
+
+// One value of the first row of a query (through the global connection).
+QVariant valor(const QString& sql);
+// Every row of a query, its columns joined by "|" (null as empty).
+QStringList linhas(const QString& sql);
+// Runs a statement on the global connection.
+void executa(const QString& sql);
+
+struct Mostrada {
+    enum Tipo { Aviso, Pergunta, Entrada } tipo;
+    QString texto;
+    QString titulo;
+    Mensagens::Icone icone;
+};
+
+// Records every message and answers questions and input boxes from queues.
+// A question with no queued answer fails the test.
+class MensagensRoteiro : public Mensagens {
+public:
+    MensagensRoteiro();
+    ~MensagensRoteiro() override;
+
+    void respostas(std::initializer_list<bool> r) { for (bool b : r) m_respostas.push_back(b); }
+    void entradas(std::initializer_list<std::optional<QString>> r) { for (auto& e : r) m_entradas.push_back(e); }
+
+    QStringList textos() const;
+    QString ultimo() const { return m_mostradas.isEmpty() ? QString() : m_mostradas.last().texto; }
+    const QList<Mostrada>& mostradas() const { return m_mostradas; }
+    void limpa() { m_mostradas.clear(); }
+    int perguntasPendentes() const { return int(m_respostas.size()); }
+
+    void aviso(const QString& texto, Icone icone, const QString& titulo) override;
+    bool pergunta(const QString& texto, const QString& titulo, Icone icone) override;
+    std::optional<QString> entrada(const QString& prompt, const QString& titulo, const QString& padrao) override;
+
+private:
+    QList<Mostrada> m_mostradas;
+    std::deque<bool> m_respostas;
+    std::deque<std::optional<QString>> m_entradas;
+};
+
+// What every DB test starts with: fresh database, scripted messages, fresh
+// forms, the real clock.
+class Ambiente {
+public:
+    Ambiente();
+    ~Ambiente();
+    BancoTeste banco;
+    MensagensRoteiro msgs;
+};
+
+// Types text into a widget key by key (accented letters included).
+void digita(QWidget* w, const QString& texto);
+// One key press on a widget.
+void tecla(QWidget* w, int tecla, Qt::KeyboardModifiers mod = Qt::NoModifier);
+
+} // namespace apoio
