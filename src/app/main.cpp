@@ -3,6 +3,9 @@
 #include "modulo1.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <unistd.h>
 
 int main(int argc, char* argv[])
 {
@@ -10,6 +13,14 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("controle-os"));
     QApplication::setApplicationDisplayName(QStringLiteral("Controle OS"));
     configura_locale();
+
+    // The embedded engine needs a lock folder its user can write; a normal
+    // user gets one of their own unless FIREBIRD_LOCK says otherwise.
+    if (!qEnvironmentVariableIsSet("FIREBIRD_LOCK") && geteuid() != 0) {
+        const QString trava = QDir::homePath() + QStringLiteral("/.local/share/controle-os/lock");
+        QDir().mkpath(trava);
+        qputenv("FIREBIRD_LOCK", QFile::encodeName(trava));
+    }
 
     auto principal = inicia_sistema(QCoreApplication::applicationDirPath());
     if (!principal)
