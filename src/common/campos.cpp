@@ -3,6 +3,7 @@
 
 #include <QEvent>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -50,11 +51,16 @@ QLineEdit* linha_campo(QGridLayout* g, int linha, int coluna, const QString& rot
     QWidget* pai = g->parentWidget();
     QLineEdit* e = nova_caixa(pai, nome, maximo);
     g->addWidget(novo_rotulo(rotulo, e, pai), linha, coluna);
-    g->addWidget(e, linha, coluna + 1, 1, largura);
+    // the box, its "*" right beside it, and room to the right when the box is short
+    auto* celula = new QHBoxLayout;
+    celula->setSpacing(4);
+    celula->addWidget(e, 1);
     if (obrigatorio) {
         marca_obrigatorio(e);
-        g->addWidget(asterisco(pai), linha, coluna + 1 + largura);
+        celula->addWidget(asterisco(pai));
     }
+    celula->addStretch(0);
+    g->addLayout(celula, linha, coluna + 1, 1, largura);
     return e;
 }
 

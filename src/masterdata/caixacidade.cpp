@@ -34,11 +34,12 @@ CaixaCidade* CaixaCidade::monta(QGridLayout* g, int linha, const QString& nomeCo
     auto* botao = novo_botao(QStringLiteral("..."), QStringLiteral("Command1"), pai);
     botao->setAccessibleName(QStringLiteral("Consultar cidades"));
     botao->setFocusPolicy(Qt::NoFocus);
-    g->addWidget(botao, linha, 3);
+    botao->setMaximumWidth(40);
+    g->addWidget(botao, linha, 2);
     QLineEdit* nome = nova_caixa(pai, nomeNome);
     nome->setAccessibleName(QStringLiteral("Nome da cidade"));
     marca_obrigatorio(nome);
-    g->addWidget(nome, linha, 4);
+    g->addWidget(nome, linha, 3);
     return new CaixaCidade(codigo, nome, botao, teclas, aoMudar);
 }
 

@@ -29,12 +29,12 @@ FrmCadEstabelecimento::FrmCadEstabelecimento()
     Text3 = linha_campo(g, 3, 0, QStringLiteral("Endereço"), QStringLiteral("Text3"), 50, false, 3);
     Text4 = linha_campo(g, 4, 0, QStringLiteral("Bairro"), QStringLiteral("Text4"), 50, false, 3);
     Text5 = linha_campo(g, 5, 0, QStringLiteral("Fone"), QStringLiteral("Text5"), 20);
-    Text9 = linha_campo(g, 5, 3, QStringLiteral("Fax"), QStringLiteral("Text9"), 20);
+    Text9 = linha_campo(g, 5, 2, QStringLiteral("Fax"), QStringLiteral("Text9"), 20);
     Text6 = linha_campo(g, 6, 0, QStringLiteral("CNPJ"), QStringLiteral("Text6"), 20);
-    Text10 = linha_campo(g, 6, 3, QStringLiteral("IE"), QStringLiteral("Text10"), 20);
+    Text10 = linha_campo(g, 6, 2, QStringLiteral("IE"), QStringLiteral("Text10"), 20);
     Text11 = linha_campo(g, 7, 0, QStringLiteral("E-mail"), QStringLiteral("Text11"), 50, false, 3);
     Text12 = linha_campo(g, 8, 0, QStringLiteral("CEP"), QStringLiteral("Text12"), 20);
-    g->setColumnStretch(4, 1);
+    g->setColumnStretch(3, 1);
     const QList<QWidget*> ordem{Text1, Text2, Text8, Text3, Text4, Text5, Text9, Text6, Text10, Text11, Text12, CmdOk, CmdSair};
     for (int i = 0; i + 1 < ordem.size(); ++i)
         setTabOrder(ordem[i], ordem[i + 1]);

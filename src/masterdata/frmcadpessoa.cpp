@@ -44,7 +44,7 @@ FrmCadPessoa::FrmCadPessoa(const QString& nome, const QString& titulo, bool clie
     if (!cliente) {
         Text2 = linha_campo(g, l, 0, QStringLiteral("Comissão"), QStringLiteral("Text2"), 4, true);
         Text2->setMaximumWidth(80);
-        g->addWidget(new QLabel(QStringLiteral("%"), p1), l++, 3);
+        g->addWidget(new QLabel(QStringLiteral("%"), p1), l++, 2);
         teclas()->tipoCampo(Text2, CampoDinheiro, CampoInteiro);
         seleciona_ao_entrar(Text2);
     }
@@ -60,13 +60,13 @@ FrmCadPessoa::FrmCadPessoa(const QString& nome, const QString& titulo, bool clie
     Textcidade = m_cidade->nome();
     Command1 = m_cidade->botao();
     Text12 = linha_campo(g2, 1, 0, QStringLiteral("Cep"), QStringLiteral("Text12"), 20);
-    Text4 = linha_campo(g2, 2, 0, QStringLiteral("Endereço"), QStringLiteral("Text4"), 40, false, 4);
-    Text5 = linha_campo(g2, 3, 0, QStringLiteral("Bairro"), QStringLiteral("Text5"), 30, false, 4);
+    Text4 = linha_campo(g2, 2, 0, QStringLiteral("Endereço"), QStringLiteral("Text4"), 40, false, 3);
+    Text5 = linha_campo(g2, 3, 0, QStringLiteral("Bairro"), QStringLiteral("Text5"), 30, false, 3);
     Text6 = linha_campo(g2, 4, 0, QStringLiteral("Fone"), QStringLiteral("Text6"), 20);
     Text7 = linha_campo(g2, 5, 0, QStringLiteral("Fax"), QStringLiteral("Text7"), 20);
-    Text10 = linha_campo(g2, 6, 0, QStringLiteral("Obs"), QStringLiteral("Text10"), 100, false, 4);
+    Text10 = linha_campo(g2, 6, 0, QStringLiteral("Obs"), QStringLiteral("Text10"), 100, false, 3);
     g2->setRowStretch(7, 1);
-    g2->setColumnStretch(4, 1);
+    g2->setColumnStretch(3, 1);
     teclas()->tipoCampo(Text3, CampoInteiro);
 
     // tab order: the first page, then the second
