@@ -1,9 +1,15 @@
 #include "formularios.h"
 #include "frmcadcidades.h"
+#include "frmcadcondicaopagto.h"
 #include "frmcadcliente.h"
 #include "frmcadequipamentos.h"
 #include "frmcadestabelecimento.h"
 #include "frmcadtecnico.h"
+#include "frmconsultacidades.h"
+#include "frmconsultaclientes.h"
+#include "frmconsultacondicaopagto.h"
+#include "frmconsultaequipamentos.h"
+#include "frmconsultatecnico.h"
 #include "frmprincipal.h"
 #include "iniciasistema.h"
 
@@ -30,4 +36,14 @@ void liga_formularios(FrmPrincipal& principal)
     principal.liga(QStringLiteral("menuCadastrarCidade"), novo<FrmCadCidades>);
     principal.liga(QStringLiteral("menuCadastrarTecnico"), novo<FrmCadTecnico>);
     principal.liga(QStringLiteral("menuIncluir"), novo<FrmCadEquipamentos>);
+    principal.liga(QStringLiteral("menuCadCondicaoPagto"), novo<FrmCadCondicaoPagto>);
+    principal.liga(QStringLiteral("menuLocalizarCliente"), [] {
+        FrmConsultaClientes& f = form<FrmConsultaClientes>();
+        f.bChamadaDoCadastro = true;
+        abre_modal(f);
+    });
+    principal.liga(QStringLiteral("menuLocalizarCidade"), [] { abre_modal(form<FrmConsultaCidades>()); });
+    principal.liga(QStringLiteral("menuLocalizarTecnico"), [] { abre_modal(form<FrmConsultaTecnico>()); });
+    principal.liga(QStringLiteral("menuLocalizarEquipamento"), [] { abre_modal(form<FrmConsultaEquipamentos>()); });
+    principal.liga(QStringLiteral("menuLocalizarCondicaoPagto"), [] { abre_modal(form<FrmConsultaCondicaoPagto>()); });
 }

@@ -54,12 +54,12 @@ bool FiltroTeclas::eventFilter(QObject* alvo, QEvent* evento)
         return false;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (m_enterProprio.contains(alvo) || !m_enterComoTab)
-            return false;
         if (tecla->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
             return false;
         if (auto it = m_antesEnter.constFind(alvo); it != m_antesEnter.constEnd() && it.value()())
             return true;
+        if (m_enterProprio.contains(alvo) || !m_enterComoTab)
+            return false;
         if (auto* botao = qobject_cast<QAbstractButton*>(widget)) {
             botao->animateClick();
             return true;

@@ -62,7 +62,7 @@ void FrmCadastro::abre()
 
 void FrmCadastro::CmdOk_Click()
 {
-    if (!verifica_obrigatorios(this))
+    if (!pode_gravar() || !verifica_obrigatorios(this))
         return;
     try {
         grava();
@@ -70,10 +70,10 @@ void FrmCadastro::CmdOk_Click()
         trata_erro_banco(e);
         return;
     }
-    if (binclusao)
-        abre();
-    else
+    if (fecha_ao_gravar())
         fecha();
+    else
+        abre();
 }
 
 bool FrmCadastro::sai()

@@ -32,11 +32,16 @@ protected:
     virtual void reserva_codigo() {}
     // After the boxes are cleared at opening (defaults, first page).
     virtual void prepara() {}
+    // A check of the form's own before the required fields (shows its message).
+    virtual bool pode_gravar() { return true; }
     // Runs the save statement(s). May throw ErroBanco.
     virtual void grava() = 0;
     // New mode: the statements that undo the reservation on leaving.
     virtual QStringList comandos_sair() { return {}; }
     virtual QWidget* primeiro_campo() = 0;
+    // Whether a successful save closes the form (an edit does; a new record
+    // normally leaves the form ready for the next).
+    virtual bool fecha_ao_gravar() const { return !binclusao; }
 
     // Where the form puts its fields; the buttons go below.
     QVBoxLayout* corpo() const { return m_corpo; }

@@ -2,6 +2,7 @@
 #include "caixacidade.h"
 #include "campos.h"
 #include "documentos.h"
+#include "frmconsultaequipamentocliente.h"
 #include "modulo1.h"
 
 #include <QComboBox>
@@ -16,12 +17,6 @@ FrmCadCliente::FrmCadCliente() : FrmCadPessoa(QStringLiteral("FrmCadCliente"), Q
     connect(Command3, &QPushButton::clicked, this, &FrmCadCliente::Command3_Click);
     connect(Combo1, &QComboBox::currentIndexChanged, this, &FrmCadCliente::Combo1_Click);
     Combo1_Click();
-}
-
-void FrmCadCliente::prepara()
-{
-    FrmCadPessoa::prepara();
-    Command3->setEnabled(static_cast<bool>(abre_equipamentos));
 }
 
 void FrmCadCliente::Combo1_Click()
@@ -96,6 +91,5 @@ QString FrmCadCliente::mensagem_documento() const
 
 void FrmCadCliente::Command3_Click()
 {
-    if (abre_equipamentos)
-        abre_equipamentos(qint32(valor_numerico(Text11->text())));
+    abre_equipamentos_do_cliente(qint32(valor_numerico(Text11->text())));
 }

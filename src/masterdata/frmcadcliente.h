@@ -12,13 +12,9 @@ public:
 
     QPushButton* Command3; // "&Equipamentos"
 
-    // Opens the customer's machines; set by the machine list when it exists.
-    static inline std::function<void(qint32)> abre_equipamentos;
-
 protected:
     void mostra_dados() override;
     void reserva_codigo() override;
-    void prepara() override;
     void grava() override;
     QStringList comandos_sair() override;
     bool documento_valido() const override;

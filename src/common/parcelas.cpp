@@ -1,0 +1,59 @@
+#include "parcelas.h"
+#include "grade.h"
+#include "mensagens.h"
+#include "modulo1.h"
+#include "relogio.h"
+
+#include <QStringList>
+
+std::optional<QVector<Parcela>> calcula_parcelas(const QString& regra, const QString& total, const QString& dataBase,
+                                                 const QDate& hoje)
+{
+    const auto valor = Dinheiro::leTexto(total);
+    const QDate base = le_data(dataBase);
+    if (regra.isEmpty() || !valor || !base.isValid())
+        return std::nullopt;
+
+    const QStringList itens = regra.split(QLatin1Char('\\'));
+    const int n = int(itens.size());
+    if (regra == QLatin1String("A vista"))
+        return QVector<Parcela>{{QStringLiteral("1/1"), hoje, *valor}};
+
+    const Dinheiro cada = valor->divididoPor(n);
+    QVector<Parcela> plano;
+    plano.reserve(n);
+    for (int i = 0; i < n; ++i) {
+        const QString item = itens[i].trimmed();
+        QDate vencimento;
+        if (item == QLatin1String("Entrada")) {
+            vencimento = hoje;
+        } else {
+            // a number of days; a fraction is rounded to whole days, half away from zero
+            const auto dias = Dinheiro::leTexto(item);
+            if (!dias || item.contains(QStringLiteral("R$")))
+                return std::nullopt;
+            const qint64 c = dias->centavos();
+            const qint64 inteiros = c >= 0 ? (c + 50) / 100 : -((-c + 50) / 100);
+            vencimento = base.addDays(inteiros);
+        }
+        plano.append({QStringLiteral("%1/%2").arg(i + 1).arg(n), vencimento, cada});
+    }
+    return plano;
+}
+
+void gera_parcelas(const QString& regra, const QString& total, const QString& dataBase, Grade& grade)
+{
+    const auto plano = calcula_parcelas(regra, total, dataBase, Relogio::hoje());
+    if (!plano) {
+        mensagens().aviso(QStringLiteral("Os dados informados para o parcelamento estão incorretos!"), Mensagens::Icone::Informacao,
+                          QStringLiteral("Crcp"));
+        return;
+    }
+    grade.setRows(int(plano->size()) + 1);
+    for (int i = 0; i < plano->size(); ++i) {
+        const Parcela& p = plano->at(i);
+        grade.setTextMatrix(i + 1, 0, p.rotulo);
+        grade.setTextMatrix(i + 1, 1, p.vencimento.toString(QStringLiteral("dd/MM/yyyy")));
+        grade.setTextMatrix(i + 1, 2, p.valor.moeda());
+    }
+}

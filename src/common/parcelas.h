@@ -1,0 +1,32 @@
+#pragma once
+#include "dinheiro.h"
+
+#include <QDate>
+#include <QString>
+#include <QVector>
+#include <optional>
+
+class Grade;
+
+// One instalment of a plan: "2/3", when it falls due, how much.
+struct Parcela {
+    QString rotulo;
+    QDate vencimento;
+    Dinheiro valor;
+};
+
+// Turns a payment condition's rule ("Entrada \ 30 \ 60", "30 \ 60", or the
+// cash rule "A vista"), a total and a base date into instalments. Every
+// instalment gets the total divided by their number, rounded to the cent;
+// "Entrada" and the cash rule fall due today, the others the base date
+// plus their days. nullopt when the inputs are wrong: an empty rule, a total
+// that is not money, a base date that is not a date, or an item that is
+// neither "Entrada" nor a number of days.
+std::optional<QVector<Parcela>> calcula_parcelas(const QString& regra, const QString& total, const QString& dataBase,
+                                                 const QDate& hoje);
+
+// Writes the plan into the instalment grid from row 1 (label, due date,
+// value in currency form), with as many rows as instalments plus the
+// header. Wrong inputs show "Os dados informados para o parcelamento estão
+// incorretos!" (title "Crcp") and leave the grid as it was.
+void gera_parcelas(const QString& regra, const QString& total, const QString& dataBase, Grade& grade);

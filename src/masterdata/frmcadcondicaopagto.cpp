@@ -1,0 +1,109 @@
+#include "frmcadcondicaopagto.h"
+#include "campos.h"
+#include "filtroteclas.h"
+#include "modulo1.h"
+
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+FrmCadCondicaoPagto::FrmCadCondicaoPagto()
+    : FrmCadastro(QStringLiteral("FrmCadCondicaoPagto"), QStringLiteral("Condições de pagamento"), false)
+{
+    auto* g = new QGridLayout;
+    corpo()->addLayout(g);
+    Text11 = linha_campo(g, 0, 0, QStringLiteral("Código"), QStringLiteral("Text11"), 10);
+    Text3 = linha_campo(g, 1, 0, QStringLiteral("Prazo"), QStringLiteral("Text3"), 200, true, 3);
+    Label4 = linha_campo(g, 2, 0, QStringLiteral("Parcelas"), QStringLiteral("Label4"), 5);
+    for (QLineEdit* e : {Text11, Text3, Label4}) {
+        e->setReadOnly(true);
+        e->setFocusPolicy(Qt::NoFocus);
+    }
+    Text11->setMaximumWidth(90);
+    Label4->setMaximumWidth(60);
+    Text2 = linha_campo(g, 3, 0, QStringLiteral("Dias"), QStringLiteral("Text2"), 3);
+    Text2->setMaximumWidth(60);
+    Command1 = novo_botao(QStringLiteral("Ok"), QStringLiteral("Command1"), this);
+    Command2 = novo_botao(QStringLiteral("Corrige"), QStringLiteral("Command2"), this);
+    g->addWidget(Command1, 3, 2);
+    g->addWidget(Command2, 3, 3);
+    g->setColumnStretch(1, 1);
+    teclas()->tipoCampo(Text2, CampoInteiro);
+    connect(Command1, &QPushButton::clicked, this, &FrmCadCondicaoPagto::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &FrmCadCondicaoPagto::Command2_Click);
+    setTabOrder(Text2, Command1);
+    setTabOrder(Command1, Command2);
+    setTabOrder(Command2, CmdOk);
+    resize(480, sizeHint().height());
+}
+
+QWidget* FrmCadCondicaoPagto::primeiro_campo() { return Text2; }
+
+void FrmCadCondicaoPagto::prepara()
+{
+    Label4->setText(QStringLiteral("0"));
+    for (QWidget* w : std::initializer_list<QWidget*>{Command1, Command2, Text2, Text3})
+        w->setEnabled(true);
+}
+
+void FrmCadCondicaoPagto::reserva_codigo()
+{
+    cSQL = QStringLiteral("select gen_id(codigo_condicao_pagto,0) from rdb$database");
+    rsDados.abre(cSQL);
+    Text11->setText(QString::number(rsDados.inteiro(QStringLiteral("gen_id")) + 1));
+    rsDados.fecha();
+}
+
+void FrmCadCondicaoPagto::mostra_dados()
+{
+    cSQL = QStringLiteral("select * from condicao_pagto where ncodigo =%1").arg(codigo_condicao);
+    rsDados.abre(cSQL);
+    if (rsDados.recordCount() > 0) {
+        Text3->setText(rsDados.texto(QStringLiteral("cdescricao")));
+        Text11->setText(rsDados.texto(QStringLiteral("ncodigo")));
+        Label4->setText(rsDados.texto(QStringLiteral("nparcela")));
+    }
+    rsDados.fecha();
+    // the cash condition's schedule is fixed
+    if (Text11->text() == QLatin1String("1"))
+        for (QWidget* w : std::initializer_list<QWidget*>{Command1, Command2, Text2, Text3})
+            w->setEnabled(false);
+}
+
+void FrmCadCondicaoPagto::conta_parcelas()
+{
+    Label4->setText(QString::number(Text3->text().isEmpty() ? 0 : Text3->text().split(SEPARADOR).size()));
+}
+
+void FrmCadCondicaoPagto::Command1_Click()
+{
+    formata_campo(Text2, CampoInteiro);
+    if (Text2->text().isEmpty())
+        return;
+    const QString termo = valor_numerico(Text2->text()) != 0 ? Text2->text() : QStringLiteral("Entrada");
+    Text3->setText(Text3->text().isEmpty() ? termo : Text3->text() + SEPARADOR + termo);
+    conta_parcelas();
+    Text2->clear();
+    Text2->setFocus();
+}
+
+void FrmCadCondicaoPagto::Command2_Click()
+{
+    QStringList partes = Text3->text().split(SEPARADOR);
+    partes.removeLast();
+    Text3->setText(partes.join(SEPARADOR));
+    conta_parcelas();
+}
+
+void FrmCadCondicaoPagto::grava()
+{
+    const QString prazo = texto_sql(nome_proprio(Text3->text()));
+    const QString parcelas = QString::number(valor_numerico(Label4->text()));
+    if (binclusao)
+        cSQL = QStringLiteral("insert into condicao_pagto values(") + QString::number(valor_numerico(Text11->text())) + QStringLiteral(",'")
+               + prazo + QStringLiteral("',") + parcelas + QStringLiteral(");");
+    else
+        cSQL = QStringLiteral("update condicao_pagto set cdescricao = '") + prazo + QStringLiteral("',nparcela = ") + parcelas
+               + QStringLiteral(" where ncodigo  = ") + QString::number(codigo_condicao);
+    conexao.execute(cSQL);
+}

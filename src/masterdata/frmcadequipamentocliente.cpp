@@ -1,0 +1,222 @@
+#include "frmcadequipamentocliente.h"
+#include "campos.h"
+#include "filtroteclas.h"
+#include "grade.h"
+#include "mensagens.h"
+#include "modulo1.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+FrmCadEquipamentoCliente::FrmCadEquipamentoCliente()
+    : FrmCadastro(QStringLiteral("FrmCadEquipamentoCliente"), QStringLiteral("Propriedades do equipamento"), false)
+{
+    auto* g = new QGridLayout;
+    corpo()->addLayout(g);
+    Combo1 = new QComboBox(this);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    g->addWidget(novo_rotulo(QStringLiteral("Equipamento"), Combo1, this), 0, 0);
+    g->addWidget(Combo1, 0, 1);
+    Text2 = linha_campo(g, 1, 0, QStringLiteral("Identificação"), QStringLiteral("Text2"), 50, true);
+    g->setColumnStretch(1, 1);
+
+    auto* quadro = new QGroupBox(this);
+    auto* v = new QVBoxLayout(quadro);
+    Grid1 = new Grade(quadro);
+    Grid1->setObjectName(QStringLiteral("Grid1"));
+    Grid1->setAccessibleName(QStringLiteral("Propriedades do equipamento"));
+    Grid1->setSelectionBehavior(QAbstractItemView::SelectItems);
+    Grid1->setMinimumSize(600, 300);
+    v->addWidget(Grid1);
+    corpo()->addWidget(quadro, 1);
+    Text1 = nova_caixa(Grid1, QStringLiteral("Text1"), 100);
+    Text1->setAccessibleName(QStringLiteral("Descrição/Valor"));
+    Text1->hide();
+
+    // Enter walks type -> identification -> list, and in the list edits a value
+    teclas()->setEnterComoTab(false);
+    teclas()->antesDoEnter(Combo1, [this] { Text2->setFocus(Qt::TabFocusReason); return true; });
+    teclas()->antesDoEnter(Text2, [this] { Grid1->setFocus(Qt::TabFocusReason); return true; });
+    teclas()->antesDoEnter(Grid1, [this] { edita_celula(); return true; });
+    teclas()->enterProprio(Text1);
+    Text1->installEventFilter(this);
+    connect(Grid1, &QAbstractItemView::doubleClicked, this, &FrmCadEquipamentoCliente::edita_celula);
+    connect(Grid1, &Grade::rolou, this, [this] { termina_edicao(false); });
+    connect(Combo1, &QComboBox::currentIndexChanged, this, [this] {
+        if (!m_carregando && binclusao) carrega_propriedades_do_tipo();
+    });
+    resize(680, 480);
+}
+
+QWidget* FrmCadEquipamentoCliente::primeiro_campo() { return binclusao ? static_cast<QWidget*>(Combo1) : Text2; }
+
+void FrmCadEquipamentoCliente::prepara_grade()
+{
+    Grid1->setCols(3);
+    Grid1->limpa(0);
+    Grid1->setTextMatrix(0, 0, QStringLiteral("Codigo da propriedade"));
+    Grid1->setTextMatrix(0, 1, QStringLiteral("Propriedade"));
+    Grid1->setTextMatrix(0, 2, QStringLiteral("Descrição/Valor"));
+    Grid1->setColWidth(0, 0);
+    Grid1->setColWidth(1, 5500);
+    Grid1->setColWidth(2, 3100);
+    Grid1->setColAlignment(1, Qt::AlignLeft);
+    Grid1->setColAlignment(2, Qt::AlignLeft);
+}
+
+// The type list is filled at every opening; the caller's choice of type
+// (the machine being edited) is kept.
+void FrmCadEquipamentoCliente::prepara()
+{
+    termina_edicao(false);
+    const QString escolhido = Combo1->currentText();
+    m_carregando = true;
+    Combo1->clear();
+    Combo1->setEnabled(true);
+    try {
+        rsDados.abre(QStringLiteral("select * from equipamento order by cdescricao"));
+        for (; !rsDados.eof(); rsDados.moveNext())
+            Combo1->addItem(rsDados.texto(QStringLiteral("cdescricao")));
+        rsDados.fecha();
+    } catch (const ErroBanco& e) {
+        rsDados.fecha();
+        trata_erro_banco(e);
+    }
+    Combo1->setCurrentIndex(binclusao ? (Combo1->count() > 0 ? 0 : -1) : Combo1->findText(escolhido));
+    m_carregando = false;
+    prepara_grade();
+    Grid1->setRows(LINHAS_MINIMAS);
+}
+
+void FrmCadEquipamentoCliente::reserva_codigo() { carrega_propriedades_do_tipo(); }
+
+void FrmCadEquipamentoCliente::carrega_propriedades_do_tipo()
+{
+    termina_edicao(false);
+    const QString tipo = Combo1->currentText();
+    if (tipo.isEmpty())
+        return;
+    prepara_grade();
+    try {
+        rsAux.abre(QStringLiteral("select * from propriedade where nequipamento = (select equipamento.ncodigo from equipamento where cdescricao = '")
+                   + texto_sql(tipo) + QStringLiteral("')"));
+        Grid1->setRows(rsAux.recordCount() + 1);
+        for (int linha = 1; !rsAux.eof(); ++linha, rsAux.moveNext()) {
+            Grid1->setTextMatrix(linha, 0, rsAux.texto(QStringLiteral("ncodigo")));
+            Grid1->setTextMatrix(linha, 1, rsAux.texto(QStringLiteral("cdescricao")));
+        }
+        rsAux.fecha();
+    } catch (const ErroBanco& e) {
+        rsAux.fecha();
+        trata_erro_banco(e);
+    }
+    if (Grid1->rows() < LINHAS_MINIMAS)
+        Grid1->setRows(LINHAS_MINIMAS);
+}
+
+void FrmCadEquipamentoCliente::mostra_dados()
+{
+    cSQL = QStringLiteral("select cidentificacao from equipamento_cliente where ncodigo = %1").arg(nCodigoEquipamentoCliente);
+    rsDados.abre(cSQL);
+    if (rsDados.recordCount() > 0)
+        Text2->setText(rsDados.texto(QStringLiteral("cidentificacao")));
+    rsDados.fecha();
+    cSQL = QStringLiteral("select propriedade.ncodigo,propriedade.cdescricao,cvalor from Propriedade,Propriedade_equipamento_cliente "
+                          "where Propriedade_equipamento_cliente.nPropriedade = Propriedade.ncodigo and nequipamento_cliente = %1")
+               .arg(nCodigoEquipamentoCliente);
+    rsDados.abre(cSQL);
+    Grid1->setRows(rsDados.recordCount() + 1);
+    for (int linha = 1; !rsDados.eof(); ++linha, rsDados.moveNext()) {
+        Grid1->setTextMatrix(linha, 0, rsDados.texto(QStringLiteral("ncodigo")));
+        Grid1->setTextMatrix(linha, 1, rsDados.texto(QStringLiteral("cdescricao")));
+        Grid1->setTextMatrix(linha, 2, rsDados.texto(QStringLiteral("cvalor")));
+    }
+    rsDados.fecha();
+    if (Grid1->rows() < LINHAS_MINIMAS)
+        Grid1->setRows(LINHAS_MINIMAS);
+    Combo1->setEnabled(false); // the type of a machine never changes
+}
+
+void FrmCadEquipamentoCliente::edita_celula()
+{
+    const int linha = Grid1->row();
+    if (Grid1->col() != 2 || linha < 1 || Grid1->textMatrix(linha, 0).isEmpty())
+        return;
+    Text1->setText(Grid1->textMatrix(linha, 2));
+    Text1->setGeometry(Grid1->cellGeometry(linha, 2));
+    Text1->show();
+    Text1->raise();
+    Text1->setFocus(Qt::OtherFocusReason);
+    Text1->home(false);
+    Text1->end(true);
+}
+
+void FrmCadEquipamentoCliente::termina_edicao(bool grava)
+{
+    if (!Text1->isVisible())
+        return;
+    if (grava)
+        Grid1->setTextMatrix(Grid1->row(), 2, Text1->text());
+    Text1->hide();
+    if (grava)
+        Grid1->setFocus(Qt::OtherFocusReason);
+}
+
+bool FrmCadEquipamentoCliente::eventFilter(QObject* alvo, QEvent* e)
+{
+    if (alvo == Text1) {
+        if (e->type() == QEvent::KeyPress) {
+            const int k = static_cast<QKeyEvent*>(e)->key();
+            if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+                termina_edicao(true);
+                return true;
+            }
+            if (k == Qt::Key_Escape) {
+                termina_edicao(false);
+                Grid1->setFocus(Qt::OtherFocusReason);
+                return true;
+            }
+        } else if (e->type() == QEvent::FocusOut) {
+            termina_edicao(false);
+        }
+    }
+    return FrmCadastro::eventFilter(alvo, e);
+}
+
+bool FrmCadEquipamentoCliente::pode_gravar()
+{
+    if (!Combo1->currentText().isEmpty())
+        return true;
+    informa(QStringLiteral("Antes de cadastrar o equipamento para o cliente é necessário que você faça o cadastro do equipamento!"));
+    return false;
+}
+
+void FrmCadEquipamentoCliente::grava()
+{
+    Transacao t(conexao);
+    qint64 codigo = nCodigoEquipamentoCliente;
+    if (binclusao) {
+        conexao.execute(QStringLiteral("insert into equipamento_cliente values(null,") + QString::number(ncodigoCliente)
+                        + QStringLiteral(",(select ncodigo from equipamento where cdescricao = '") + texto_sql(Combo1->currentText())
+                        + QStringLiteral("'),'") + texto_sql(Text2->text()) + QStringLiteral("'); "));
+        rsDados.abre(QStringLiteral("select gen_id(codigo_equipamento_cliente,0) from rdb$database"));
+        codigo = rsDados.inteiro(QStringLiteral("gen_id"));
+        rsDados.fecha();
+    } else {
+        conexao.execute(QStringLiteral("update equipamento_cliente set cidentificacao = '") + texto_sql(Text2->text())
+                        + QStringLiteral("' where ncodigo  = ") + QString::number(nCodigoEquipamentoCliente));
+        conexao.execute(QStringLiteral("delete from Propriedade_equipamento_cliente where nequipamento_cliente = ")
+                        + QString::number(nCodigoEquipamentoCliente));
+    }
+    for (int linha = 1; linha < Grid1->rows() && !Grid1->textMatrix(linha, 1).isEmpty(); ++linha)
+        conexao.execute(QStringLiteral("insert into Propriedade_equipamento_cliente values(") + QString::number(valor_numerico(Grid1->textMatrix(linha, 0)))
+                        + QLatin1Char(',') + QString::number(codigo) + QStringLiteral(",'") + texto_sql(Grid1->textMatrix(linha, 2))
+                        + QStringLiteral("');"));
+    t.confirma();
+}

@@ -1,0 +1,28 @@
+#pragma once
+#include "frmpesquisa.h"
+
+// Chooses one machine of a customer: the customer by code (or its search),
+// "Mostrar" lists the machines, "&Aceitar" hands the machine's code back.
+class FrmConsEquipamentoCliente : public FrmPesquisa {
+    Q_OBJECT
+public:
+    FrmConsEquipamentoCliente();
+
+    QLineEdit* Text4; // customer code
+    QLineEdit* Text8; // customer name
+    QPushButton* Command1; // "..."
+    QPushButton* Command3; // "Mostrar"
+
+    void Command1_Click();
+    void Command3_Click();
+    void valida_cliente();
+
+protected:
+    QString consulta() override;
+    bool em_consulta() const override { return true; }
+    void ao_abrir() override;
+    bool eventFilter(QObject* alvo, QEvent* e) override;
+
+private:
+    bool m_mostrar = false;
+};

@@ -1,0 +1,21 @@
+#include "frmconsultacidades.h"
+#include "formularios.h"
+#include "frmcadcidades.h"
+
+FrmConsultaCidades::FrmConsultaCidades()
+    : FrmPesquisaTexto(QStringLiteral("FrmConsultaCidades"), QStringLiteral("Localização de cidades"), QStringLiteral("Nome"),
+                       QStringLiteral("select * from cidade where cnome like '%%1%' order by ncodigo"),
+                       {{QStringLiteral("Código"), 1000, Qt::AlignCenter, QStringLiteral("ncodigo")},
+                        {QStringLiteral("Nome"), 4850, Qt::AlignLeft, QStringLiteral("cNome")},
+                        {QStringLiteral("UF"), 1000, Qt::AlignCenter, QStringLiteral("cuf")}},
+                       QStringLiteral("cidade"), QStringLiteral("da cidade"))
+{
+}
+
+void FrmConsultaCidades::abre_detalhes(const QString& codigo)
+{
+    FrmCadCidades& f = form<FrmCadCidades>();
+    f.binclusao = false;
+    f.codigo_cidade = codigo.toInt();
+    abre_modal(f);
+}

@@ -1,0 +1,26 @@
+#include "frmconsultaclientes.h"
+#include "formularios.h"
+#include "frmcadcliente.h"
+#include "modulo1.h"
+
+FrmConsultaClientes::FrmConsultaClientes()
+    : FrmPesquisaPessoa(QStringLiteral("FrmConsultaClientes"), QStringLiteral("Localização de clientes"), QStringLiteral("cliente"), true)
+{
+    m_oqueExcluir = QStringLiteral("do cliente");
+}
+
+void FrmConsultaClientes::abre_detalhes(const QString& codigo)
+{
+    FrmCadCliente& f = form<FrmCadCliente>();
+    f.binclusao = false;
+    f.codigo_cliente = codigo.toInt();
+    abre_modal(f);
+}
+
+qint32 escolhe_cliente()
+{
+    FrmConsultaClientes& f = form<FrmConsultaClientes>();
+    f.bChamadaDoCadastro = false;
+    abre_modal(f);
+    return nCodigoConsulta;
+}

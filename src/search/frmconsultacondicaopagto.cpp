@@ -1,0 +1,20 @@
+#include "frmconsultacondicaopagto.h"
+#include "formularios.h"
+#include "frmcadcondicaopagto.h"
+
+FrmConsultaCondicaoPagto::FrmConsultaCondicaoPagto()
+    : FrmPesquisaTexto(QStringLiteral("FrmConsultaCondicaoPagto"), QStringLiteral("Localização de condições de pagto"),
+                       QStringLiteral("Descrição"), QStringLiteral("select * from condicao_pagto where cdescricao like '%%1%' order by ncodigo"),
+                       {{QStringLiteral("Código"), 1000, Qt::AlignCenter, QStringLiteral("ncodigo")},
+                        {QStringLiteral("Descrição"), 5900, Qt::AlignLeft, QStringLiteral("cdescricao")}},
+                       QStringLiteral("condicao_pagto"), QStringLiteral("da condição"))
+{
+}
+
+void FrmConsultaCondicaoPagto::abre_detalhes(const QString& codigo)
+{
+    FrmCadCondicaoPagto& f = form<FrmCadCondicaoPagto>();
+    f.binclusao = false;
+    f.codigo_condicao = codigo.toInt();
+    abre_modal(f);
+}

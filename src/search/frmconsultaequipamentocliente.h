@@ -1,0 +1,23 @@
+#pragma once
+#include "frmpesquisa.h"
+
+// The machines of one customer, opened from the customer form.
+class FrmConsultaEquipamentoCliente : public FrmPesquisa {
+    Q_OBJECT
+public:
+    FrmConsultaEquipamentoCliente();
+    qint32 ncodigoCliente = 0;
+
+    QPushButton* Command3; // "&Inclur"
+    void inclui_click();
+
+protected:
+    QString consulta() override;
+    void abre_detalhes(const QString& codigo) override;
+    bool confirma(const QString& codigo, int linha) override;
+    QString comando_exclusao(const QString& codigo) const override;
+    QStringList comandos_exclusao(const QString& codigo) const override;
+};
+
+// Opens the machine list of a customer.
+void abre_equipamentos_do_cliente(qint32 cliente);

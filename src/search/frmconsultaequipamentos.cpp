@@ -1,0 +1,35 @@
+#include "frmconsultaequipamentos.h"
+#include "formularios.h"
+#include "frmcadequipamentos.h"
+#include "mensagens.h"
+
+FrmConsultaEquipamentos::FrmConsultaEquipamentos()
+    : FrmPesquisa(QStringLiteral("FrmConsultaEquipamentos"), QStringLiteral("Localização de equipamentos"),
+                  {{QStringLiteral("Código"), 1500, Qt::AlignCenter, QStringLiteral("ncodigo")},
+                   {QStringLiteral("Descrição"), 5600, Qt::AlignLeft, QStringLiteral("cdescricao")}},
+                  12)
+{
+    botao(QStringLiteral("&Detalhes"), QStringLiteral("Command1"));
+    botao(QStringLiteral("&Excluir"), QStringLiteral("Command5"));
+    botao(QStringLiteral("&Sair"), QStringLiteral("Command2"));
+}
+
+QString FrmConsultaEquipamentos::consulta() { return QStringLiteral("select * from equipamento order by cdescricao"); }
+
+void FrmConsultaEquipamentos::abre_detalhes(const QString& codigo)
+{
+    FrmCadEquipamentos& f = form<FrmCadEquipamentos>();
+    f.binclusao = false;
+    f.nCodigoEquipamento = codigo.toInt();
+    abre_modal(f);
+}
+
+bool FrmConsultaEquipamentos::confirma(const QString&, int)
+{
+    return mensagens().pergunta(QStringLiteral("Deseja excluir esse equipamento?"));
+}
+
+QString FrmConsultaEquipamentos::comando_exclusao(const QString& codigo) const
+{
+    return QStringLiteral("delete from equipamento where ncodigo = ") + codigo;
+}

@@ -1,0 +1,17 @@
+#include "frmconsultatecnico.h"
+#include "formularios.h"
+#include "frmcadtecnico.h"
+
+FrmConsultaTecnico::FrmConsultaTecnico()
+    : FrmPesquisaPessoa(QStringLiteral("FrmConsultaTecnico"), QStringLiteral("Técnicos"), QStringLiteral("tecnico"), false)
+{
+    m_oqueExcluir = QStringLiteral("do tecnico");
+}
+
+void FrmConsultaTecnico::abre_detalhes(const QString& codigo)
+{
+    FrmCadTecnico& f = form<FrmCadTecnico>();
+    f.binclusao = false;
+    f.codigo_tecnico = codigo.toInt();
+    abre_modal(f);
+}

@@ -1,0 +1,82 @@
+#pragma once
+#include <QDialog>
+#include <QList>
+
+class FiltroTeclas;
+class Grade;
+class QGridLayout;
+class QHBoxLayout;
+class QLineEdit;
+class QPushButton;
+
+// One column of a search list: header, width in twips, alignment, and the
+// field of the query that fills it.
+struct ColunaPesquisa {
+    QString titulo;
+    int largura;
+    Qt::Alignment alinhamento;
+    QString campo;
+};
+
+// What every master-data search screen shares: filter boxes, a list with
+// one header row and filler rows below the data, row buttons enabled only
+// on a filled row, "&Detalhes" to edit, "&Excluir" to delete (errors shown,
+// the list kept), and, in lookup use, "&Aceitar" handing the chosen code
+// back in nCodigoConsulta.
+class FrmPesquisa : public QDialog {
+    Q_OBJECT
+public:
+    Grade* Grid1;
+    QPushButton* botaoProcurar = nullptr;
+    QPushButton* botaoDetalhes = nullptr;
+    QPushButton* botaoExcluir = nullptr;
+    QPushButton* botaoAceitar = nullptr;
+    QPushButton* botaoSair = nullptr;
+
+    // Fills the list from the screen's query.
+    void procura();
+    void detalhes_click();
+    void exclui_click();
+    void aceita_click();
+    void sai_click();
+
+    // The code of the current row ("" on a filler row).
+    QString codigo_atual() const;
+
+protected:
+    FrmPesquisa(const QString& nome, const QString& titulo, QList<ColunaPesquisa> colunas, int linhasMinimas);
+
+    // Builders, called by each screen's constructor in the order it wants them.
+    QLineEdit* filtro(const QString& rotulo, const QString& nome, int maximo = 50);
+    QPushButton* botao(const QString& caption, const QString& nome);
+    // Puts the buttons created so far in a row below the list.
+    void fecha_layout();
+
+    virtual QString consulta() = 0;
+    // "&Detalhes": opens the record of the row for editing.
+    virtual void abre_detalhes(const QString& codigo) { Q_UNUSED(codigo) }
+    // Asks whether to delete the row; the customer-style screens confirm with its name.
+    virtual bool confirma(const QString& codigo, int linha);
+    virtual QString comando_exclusao(const QString& codigo) const { Q_UNUSED(codigo) return {}; }
+    // Everything a delete runs, in one transaction (normally the statement above).
+    virtual QStringList comandos_exclusao(const QString& codigo) const { return {comando_exclusao(codigo)}; }
+    // Whether the screen is being used to choose a record for another form.
+    virtual bool em_consulta() const { return false; }
+    // On opening: clear, and list everything.
+    virtual void ao_abrir();
+
+    void atualiza_botoes();
+    void showEvent(QShowEvent* e) override;
+    void reject() override;
+
+    QString m_oqueExcluir; // "do cliente", "da cidade"...
+    FiltroTeclas* m_teclas;
+    QGridLayout* m_filtros;
+    QHBoxLayout* m_botoes;
+    QList<QLineEdit*> m_caixas;
+
+private:
+    QList<ColunaPesquisa> m_colunas;
+    int m_linhasMinimas;
+    bool m_aberto = false;
+};

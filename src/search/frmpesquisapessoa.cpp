@@ -1,0 +1,58 @@
+#include "frmpesquisapessoa.h"
+#include "campos.h"
+#include "filtroteclas.h"
+#include "modulo1.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+FrmPesquisaPessoa::FrmPesquisaPessoa(const QString& nome, const QString& titulo, const QString& tabela, bool comAceitar)
+    : FrmPesquisa(nome, titulo,
+                  {{QStringLiteral("Código"), 1000, Qt::AlignCenter, QStringLiteral("ncodigo")},
+                   {QStringLiteral("Fantasia"), 3000, Qt::AlignLeft, QStringLiteral("cfantasia")},
+                   {QStringLiteral("Endereço"), 2500, Qt::AlignLeft, QStringLiteral("cendereco")},
+                   {QStringLiteral("Cidade"), 2000, Qt::AlignCenter, QStringLiteral("cNome")},
+                   {QStringLiteral("Fone"), 1500, Qt::AlignCenter, QStringLiteral("cfone")}},
+                  17),
+      m_tabela(tabela)
+{
+    Text4 = filtro(QStringLiteral("Código"), QStringLiteral("Text4"), 9);
+    Text4->setMaximumWidth(100);
+    Text3 = filtro(QStringLiteral("Nome"), QStringLiteral("Text3"));
+    Text1 = filtro(QStringLiteral("Endereço"), QStringLiteral("Text1"));
+    Text2 = filtro(QStringLiteral("Cidade"), QStringLiteral("Text2"));
+    m_teclas->tipoCampo(Text4, CampoInteiro);
+    // a code makes the text filters pointless
+    connect(Text4, &QLineEdit::textEdited, this, [this] {
+        Text3->clear();
+        Text1->clear();
+        Text2->clear();
+    });
+    botao(QStringLiteral("&Procurar"), QStringLiteral("Command3"));
+    botao(QStringLiteral("&Detalhes"), QStringLiteral("Command4"));
+    botao(QStringLiteral("&Excluir"), QStringLiteral("Command5"));
+    if (comAceitar)
+        botao(QStringLiteral("&Aceitar"), QStringLiteral("Command1"));
+    botao(QStringLiteral("&Sair"), QStringLiteral("Command2"));
+    fecha_layout();
+}
+
+QString FrmPesquisaPessoa::consulta()
+{
+    const QString t = m_tabela;
+    const QString inicio = QStringLiteral("select %1.ncodigo,cnome,cfantasia,cendereco,cnome,cfone from %1, cidade where %1.ncidade = cidade.ncodigo and ").arg(t);
+    // the customer placeholder row is never listed
+    const bool cliente = t == QLatin1String("cliente");
+    if (!Text4->text().isEmpty())
+        return inicio + QStringLiteral("%1.ncodigo = %2").arg(t).arg(valor_numerico(Text4->text()))
+               + (cliente ? QStringLiteral(" and cliente.ncodigo > 1") : QString());
+    auto f = [](QLineEdit* e) { return texto_sql(nome_proprio(e->text())); };
+    return inicio + QStringLiteral("%1.cfantasia like '%").arg(t) + f(Text3) + QStringLiteral("%' and %1.cendereco like '%").arg(t) + f(Text1)
+           + QStringLiteral("%' and cidade.cnome like '%") + f(Text2) + QStringLiteral("%'")
+           + (cliente ? QStringLiteral(" and cliente.ncodigo >1") : QString()) + QStringLiteral(" order by %1.ncodigo").arg(t);
+}
+
+QString FrmPesquisaPessoa::comando_exclusao(const QString& codigo) const
+{
+    return QStringLiteral("delete from %1 where ncodigo =").arg(m_tabela) + codigo;
+}

@@ -1,0 +1,22 @@
+#pragma once
+#include "frmpesquisa.h"
+
+// The customer and technician searches: filters by code, name, address and
+// city; typing a code clears the text filters.
+class FrmPesquisaPessoa : public FrmPesquisa {
+    Q_OBJECT
+public:
+    QLineEdit* Text4; // code
+    QLineEdit* Text3; // name
+    QLineEdit* Text1; // address
+    QLineEdit* Text2; // city
+
+protected:
+    // tabela: "cliente" or "tecnico"; comAceitar: the screen serves as a lookup too.
+    FrmPesquisaPessoa(const QString& nome, const QString& titulo, const QString& tabela, bool comAceitar);
+    QString consulta() override;
+    QString comando_exclusao(const QString& codigo) const override;
+
+private:
+    QString m_tabela;
+};

@@ -1,0 +1,24 @@
+#include "frmpesquisatexto.h"
+#include "modulo1.h"
+
+#include <QLineEdit>
+
+FrmPesquisaTexto::FrmPesquisaTexto(const QString& nome, const QString& titulo, const QString& rotulo, QString consulta,
+                                   QList<ColunaPesquisa> colunas, QString tabela, const QString& oque)
+    : FrmPesquisa(nome, titulo, std::move(colunas), 12), m_consulta(std::move(consulta)), m_tabela(std::move(tabela))
+{
+    m_oqueExcluir = oque;
+    Text1 = filtro(rotulo, QStringLiteral("Text1"));
+    botao(QStringLiteral("&Procurar"), QStringLiteral("Command3"));
+    botao(QStringLiteral("&Detalhes"), QStringLiteral("Command1"));
+    botao(QStringLiteral("&Excluir"), QStringLiteral("Command5"));
+    botao(QStringLiteral("&Sair"), QStringLiteral("Command2"));
+    fecha_layout();
+}
+
+QString FrmPesquisaTexto::consulta() { return m_consulta.arg(texto_sql(nome_proprio(Text1->text()))); }
+
+QString FrmPesquisaTexto::comando_exclusao(const QString& codigo) const
+{
+    return QStringLiteral("delete from %1 where ncodigo =").arg(m_tabela) + codigo;
+}

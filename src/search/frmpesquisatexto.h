@@ -1,0 +1,21 @@
+#pragma once
+#include "frmpesquisa.h"
+
+// A search with one text filter (cities, payment conditions).
+class FrmPesquisaTexto : public FrmPesquisa {
+    Q_OBJECT
+public:
+    QLineEdit* Text1;
+
+protected:
+    // consulta: the query with %1 where the filter (proper-cased) goes;
+    // tabela: whose rows "&Excluir" deletes.
+    FrmPesquisaTexto(const QString& nome, const QString& titulo, const QString& rotulo, QString consulta,
+                     QList<ColunaPesquisa> colunas, QString tabela, const QString& oque);
+    QString consulta() override;
+    QString comando_exclusao(const QString& codigo) const override;
+
+private:
+    QString m_consulta;
+    QString m_tabela;
+};
