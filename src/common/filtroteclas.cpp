@@ -61,7 +61,7 @@ bool FiltroTeclas::eventFilter(QObject* alvo, QEvent* evento)
         if (m_enterProprio.contains(alvo) || !m_enterComoTab)
             return false;
         if (auto* botao = qobject_cast<QAbstractButton*>(widget)) {
-            botao->animateClick();
+            botao->click();
             return true;
         }
         {

@@ -1,0 +1,307 @@
+// The master-data search screens: filters, row buttons, edit and delete
+// from the list, and their use as lookups.
+#include "apoio.h"
+#include "formularios.h"
+#include "frmcadcliente.h"
+#include "frmcadcidades.h"
+#include "frmcadequipamentocliente.h"
+#include "frmconsequipamentocliente.h"
+#include "frmconsultacidades.h"
+#include "frmconsultaclientes.h"
+#include "frmconsultacondicaopagto.h"
+#include "frmconsultaequipamentocliente.h"
+#include "frmconsultaequipamentos.h"
+#include "frmconsultatecnico.h"
+#include "grade.h"
+#include "modulo1.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace apoio;
+
+namespace {
+
+template <class T>
+T& mostra()
+{
+    T& f = form<T>();
+    f.show();
+    f.activateWindow();
+    if (!QTest::qWaitForWindowActive(&f))
+        qWarning("janela não ficou ativa");
+    return f;
+}
+
+void clica(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
+
+// Customers 2..4 in two cities; customer 2 has a machine.
+void clientes()
+{
+    executa(QStringLiteral("insert into cidade values(null,'Curitiba','PR');"));
+    executa(QStringLiteral("update cliente set cfantasia = 'Reservado' where ncodigo = 1"));
+    const char* dados[][3] = {{"Ana Souza", "Rua Xv", "2"}, {"Bruno Lima", "Av Brasil", "1"}, {"Carla Souza", "Rua Xv", "1"}};
+    for (auto& d : dados) {
+        executa(QStringLiteral("insert into cliente (ncidade) values(1);"));
+        executa(QStringLiteral("update cliente set cfantasia = '%1', cendereco = '%2', ncidade = %3 where ncodigo = (select max(ncodigo) from cliente)")
+                    .arg(QString::fromUtf8(d[0]), QString::fromUtf8(d[1]), QString::fromUtf8(d[2])));
+    }
+    executa(QStringLiteral("Insert into equipamento values (null,'Monitor');"));
+    executa(QStringLiteral("insert into propriedade values(null,1,'Tamanho');"));
+    executa(QStringLiteral("insert into equipamento_cliente values(null,2,1,'LG');"));
+    executa(QStringLiteral("insert into Propriedade_equipamento_cliente values(1,1,'20')"));
+}
+
+QStringList coluna(const Grade* g, int c)
+{
+    QStringList r;
+    for (int l = 1; l < g->rows() && !g->textMatrix(l, 0).isEmpty(); ++l)
+        r << g->textMatrix(l, c);
+    return r;
+}
+
+} // namespace
+
+class TstPesquisas : public QObject {
+    Q_OBJECT
+    std::unique_ptr<Ambiente> amb;
+private slots:
+    void init() { amb = std::make_unique<Ambiente>(); }
+    void cleanup() { amb.reset(); }
+
+    void clientesFiltrosECodigo()
+    {
+        clientes();
+        auto& f = form<FrmConsultaClientes>();
+        f.bChamadaDoCadastro = true;
+        mostra<FrmConsultaClientes>();
+        QCOMPARE(f.windowTitle(), QStringLiteral("Localização de clientes"));
+        QVERIFY(!f.botaoAceitar->isVisible());
+        QCOMPARE(f.Grid1->rows(), 17);
+        QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}));
+        QCOMPARE(coluna(f.Grid1, 3), (QStringList{QStringLiteral("Curitiba"), QStringLiteral("Cidade Não Informada"), QStringLiteral("Cidade Não Informada")}));
+        // lower-case filters find proper-cased names
+        digita(f.Text3, QStringLiteral("souza"));
+        digita(f.Text1, QStringLiteral("rua xv"));
+        digita(f.Text2, QStringLiteral("cidade"));
+        tecla(f.Text2, Qt::Key_F5);
+        QCOMPARE(QApplication::focusWidget(), f.botaoProcurar);
+        clica(f.botaoProcurar);
+        QCOMPARE(coluna(f.Grid1, 1), QStringList{QStringLiteral("Carla Souza")});
+        // a code clears the text filters and finds one row, never customer 1
+        f.Text4->setFocus();
+        digita(f.Text4, QStringLiteral("1"));
+        QVERIFY(f.Text3->text().isEmpty() && f.Text1->text().isEmpty() && f.Text2->text().isEmpty());
+        clica(f.botaoProcurar);
+        QVERIFY(coluna(f.Grid1, 0).isEmpty());
+        QVERIFY(!f.botaoDetalhes->isEnabled() && !f.botaoExcluir->isEnabled());
+        f.Text4->clear();
+        digita(f.Text4, QStringLiteral("3"));
+        clica(f.botaoProcurar);
+        QCOMPARE(coluna(f.Grid1, 1), QStringList{QStringLiteral("Bruno Lima")});
+        QVERIFY(f.botaoDetalhes->isEnabled());
+        // filler rows disable the row buttons
+        f.Grid1->setRow(5);
+        QVERIFY(!f.botaoDetalhes->isEnabled() && !f.botaoExcluir->isEnabled());
+        clica(f.botaoSair);
+        QCOMPARE(nCodigoConsulta, 0);
+    }
+
+    void clientesDetalhesEExclusao()
+    {
+        clientes();
+        auto& f = form<FrmConsultaClientes>();
+        f.bChamadaDoCadastro = true;
+        mostra<FrmConsultaClientes>();
+        // double click in registration use opens the customer for editing
+        int aberto = 0;
+        ao_abrir_modal([&](QDialog& d) {
+            auto& c = static_cast<FrmCadCliente&>(d);
+            QVERIFY(!c.binclusao);
+            QCOMPARE(c.Text1->text(), QStringLiteral("Bruno Lima"));
+            c.Text1->setText(QStringLiteral("Bruno Lima Filho"));
+            c.CmdOk_Click();
+            ++aberto;
+        });
+        duplo_clique(f.Grid1, 2, 1);
+        QCOMPARE(aberto, 1);
+        QCOMPARE(f.Grid1->textMatrix(2, 1), QStringLiteral("Bruno Lima Filho")); // searched again
+        // a customer with a machine cannot be deleted; the list stays
+        f.Grid1->setRow(1);
+        amb->msgs.respostas({true});
+        clica(f.botaoExcluir);
+        QCOMPARE(amb->msgs.textos().at(0), QStringLiteral("Confirma a exclusão do cliente Ana Souza?"));
+        QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Este registro já está sendo usado por outros registros e portanto não pode ser excluído!"));
+        QCOMPARE(coluna(f.Grid1, 0).size(), 3);
+        // answering No deletes nothing; Yes on a free customer deletes it
+        f.Grid1->setRow(3);
+        amb->msgs.respostas({false, true});
+        clica(f.botaoExcluir);
+        QCOMPARE(valor(QStringLiteral("select count(*) from cliente")).toInt(), 4);
+        clica(f.botaoExcluir);
+        QCOMPARE(valor(QStringLiteral("select count(*) from cliente where ncodigo = 4")).toInt(), 0);
+        QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("2"), QStringLiteral("3")}));
+    }
+
+    void clientesComoConsulta()
+    {
+        clientes();
+        ao_abrir_modal([](QDialog& d) {
+            auto& c = static_cast<FrmConsultaClientes&>(d);
+            QVERIFY(c.botaoAceitar->isVisible());
+            duplo_clique(c.Grid1, 3, 1);
+        });
+        QCOMPARE(escolhe_cliente(), 4);
+        ao_abrir_modal([](QDialog& d) { d.close(); });
+        QCOMPARE(escolhe_cliente(), 0);
+        ao_abrir_modal([](QDialog& d) {
+            auto& c = static_cast<FrmConsultaClientes&>(d);
+            c.Grid1->setRow(2);
+            clica(c.botaoAceitar);
+        });
+        QCOMPARE(escolhe_cliente(), 3);
+    }
+
+    void cidadesTecnicosECondicoes()
+    {
+        clientes();
+        executa(QStringLiteral("insert into tecnico values(null,'Beto Lima','','',2,'','','','','','','','',0)"));
+        auto& c = mostra<FrmConsultaCidades>();
+        QCOMPARE(c.Grid1->rows(), 12);
+        QCOMPARE(coluna(c.Grid1, 1), (QStringList{QStringLiteral("Cidade Não Informada"), QStringLiteral("Curitiba")}));
+        digita(c.Text1, QStringLiteral("curi"));
+        clica(c.botaoProcurar);
+        QCOMPARE(coluna(c.Grid1, 2), QStringList{QStringLiteral("PR")});
+        amb->msgs.respostas({true});
+        clica(c.botaoExcluir);
+        QCOMPARE(amb->msgs.textos().at(0), QStringLiteral("Confirma a exclusão da cidade Curitiba?"));
+        QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Este registro já está sendo usado por outros registros e portanto não pode ser excluído!"));
+        QCOMPARE(coluna(c.Grid1, 1), QStringList{QStringLiteral("Curitiba")});
+        ao_abrir_modal([](QDialog& d) {
+            auto& f = static_cast<FrmCadCidades&>(d);
+            QCOMPARE(f.codigo_cidade, 2);
+            f.CmdSair_Click();
+        });
+        clica(c.botaoDetalhes);
+        QCOMPARE(acoes_modais_pendentes(), 0);
+        clica(c.botaoSair);
+
+        auto& t = mostra<FrmConsultaTecnico>();
+        QCOMPARE(t.windowTitle(), QStringLiteral("Técnicos"));
+        QCOMPARE(coluna(t.Grid1, 1), QStringList{QStringLiteral("Beto Lima")});
+        amb->msgs.limpa();
+        amb->msgs.respostas({true});
+        clica(t.botaoExcluir);
+        QCOMPARE(amb->msgs.textos(), QStringList{QStringLiteral("Confirma a exclusão do tecnico Beto Lima?")});
+        QCOMPARE(valor(QStringLiteral("select count(*) from tecnico")).toInt(), 0);
+        clica(t.botaoSair);
+
+        auto& p = mostra<FrmConsultaCondicaoPagto>();
+        QCOMPARE(coluna(p.Grid1, 1), QStringList{QStringLiteral("A vista")});
+        executa(QStringLiteral("insert into ordem values(null,2,'2026-12-07','10:00:00',0,'',1,0,0);"));
+        amb->msgs.limpa();
+        amb->msgs.respostas({true});
+        clica(p.botaoExcluir);
+        QCOMPARE(amb->msgs.textos().at(0), QStringLiteral("Confirma a exclusão da condição A vista?"));
+        QCOMPARE(valor(QStringLiteral("select count(*) from condicao_pagto")).toInt(), 1);
+    }
+
+    void equipamentosDoCliente()
+    {
+        clientes();
+        // the customer form's "&Equipamentos" opens the customer's machines
+        auto& cad = form<FrmCadCliente>();
+        cad.binclusao = false;
+        cad.codigo_cliente = 2;
+        cad.show();
+        ao_abrir_modal([this](QDialog& d) {
+            auto& l = static_cast<FrmConsultaEquipamentoCliente&>(d);
+            QCOMPARE(l.windowTitle(), QStringLiteral("Equipamentos do cliente"));
+            QCOMPARE(l.ncodigoCliente, 2);
+            QCOMPARE(coluna(l.Grid1, 2), QStringList{QStringLiteral("LG")});
+            // "&Inclur" registers a new machine for this customer
+            ao_abrir_modal([](QDialog& m) {
+                auto& f = static_cast<FrmCadEquipamentoCliente&>(m);
+                QCOMPARE(f.ncodigoCliente, 2);
+                f.Text2->setText(QStringLiteral("Samsung"));
+                f.CmdOk_Click();
+            });
+            clica(l.Command3);
+            QCOMPARE(coluna(l.Grid1, 2), (QStringList{QStringLiteral("LG"), QStringLiteral("Samsung")}));
+            // "&Detalhes" opens the machine with its type
+            ao_abrir_modal([](QDialog& m) {
+                auto& f = static_cast<FrmCadEquipamentoCliente&>(m);
+                QCOMPARE(f.nCodigoEquipamentoCliente, 1);
+                QCOMPARE(f.Combo1->currentText(), QStringLiteral("Monitor"));
+                QCOMPARE(f.Grid1->textMatrix(1, 2), QStringLiteral("20"));
+                f.CmdSair_Click();
+            });
+            l.Grid1->setRow(1);
+            clica(l.botaoDetalhes);
+            // a machine goes with its values; one used in a budget is refused
+            executa(QStringLiteral("insert into orcamento values(null,2,'2026-12-07','10:20:00',0,'',0,1);"));
+            executa(QStringLiteral("insert into item_orcamento values(null,1,2,'Troca',10);"));
+            amb->msgs.respostas({true, true});
+            l.Grid1->setRow(1);
+            clica(l.botaoExcluir);
+            QCOMPARE(amb->msgs.textos().at(0), QStringLiteral("Deseja excluir esse equipamento?"));
+            QCOMPARE(coluna(l.Grid1, 2), QStringList{QStringLiteral("Samsung")});
+            clica(l.botaoExcluir);
+            QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Este registro já está sendo usado por outros registros e portanto não pode ser excluído!"));
+            QCOMPARE(coluna(l.Grid1, 2), QStringList{QStringLiteral("Samsung")});
+            clica(l.botaoSair);
+        });
+        clica(cad.Command3);
+        QCOMPARE(acoes_modais_pendentes(), 0);
+        QCOMPARE(valor(QStringLiteral("select count(*) from Propriedade_equipamento_cliente")).toInt(), 1); // Samsung's
+    }
+
+    void tiposDeEquipamento()
+    {
+        clientes();
+        executa(QStringLiteral("Insert into equipamento values (null,'Impressora');"));
+        auto& f = mostra<FrmConsultaEquipamentos>();
+        QCOMPARE(coluna(f.Grid1, 1), (QStringList{QStringLiteral("Impressora"), QStringLiteral("Monitor")}));
+        amb->msgs.respostas({true, true});
+        f.Grid1->setRow(2);
+        clica(f.botaoExcluir);
+        QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Este registro já está sendo usado por outros registros e portanto não pode ser excluído!"));
+        f.Grid1->setRow(1);
+        clica(f.botaoExcluir);
+        QCOMPARE(coluna(f.Grid1, 1), QStringList{QStringLiteral("Monitor")});
+    }
+
+    void escolheMaquinaDoCliente()
+    {
+        clientes();
+        auto& f = mostra<FrmConsEquipamentoCliente>();
+        QCOMPARE(f.Grid1->rows(), 12);
+        f.Text4->setFocus();
+        digita(f.Text4, QStringLiteral("9"));
+        f.Command3->setFocus();
+        QTRY_COMPARE(amb->msgs.textos(), QStringList{QStringLiteral("Registro não localizado!")});
+        QCOMPARE(QApplication::focusWidget(), f.Text4);
+        QCOMPARE(f.Text4->selectedText(), QStringLiteral("9"));
+        clica(f.Command3);
+        QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Informe o cliente!"));
+        f.Text4->setText(QString());
+        digita(f.Text4, QStringLiteral("2"));
+        f.valida_cliente();
+        QCOMPARE(f.Text8->text(), QStringLiteral("Ana Souza"));
+        clica(f.Command3);
+        QCOMPARE(coluna(f.Grid1, 2), QStringList{QStringLiteral("LG")});
+        QCOMPARE(QApplication::focusWidget(), f.Grid1);
+        digita(f.Text4, QStringLiteral("0")); // typing empties the list
+        QVERIFY(coluna(f.Grid1, 0).isEmpty());
+        f.Text4->setText(QStringLiteral("2"));
+        clica(f.Command3);
+        duplo_clique(f.Grid1, 1, 1);
+        QVERIFY(!f.isVisible());
+        QCOMPARE(nCodigoConsulta, 1);
+    }
+};
+
+QTEST_MAIN(TstPesquisas)
+#include "tst_pesquisas.moc"
