@@ -25,18 +25,6 @@ namespace {
 
 const QString OBRIGATORIOS = QStringLiteral("Verifique se os campos obrigatórios foram preenchidos corretamente!");
 
-template <class T>
-T& abre(bool inclusao)
-{
-    T& f = form<T>();
-    f.binclusao = inclusao;
-    f.show();
-    f.activateWindow();
-    if (!QTest::qWaitForWindowActive(&f))
-        qWarning("janela não ficou ativa");
-    return f;
-}
-
 void clica(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
 
 } // namespace
@@ -88,7 +76,7 @@ private slots:
 
     void cidadeNovaFicaAbertaComProximoCodigo()
     {
-        auto& f = abre<FrmCadCidades>(true);
+        auto& f = abre_form<FrmCadCidades>(true);
         QCOMPARE(f.Text11->text(), QStringLiteral("2"));
         QCOMPARE(f.windowTitle(), QStringLiteral("Cadastro de cidades"));
         digita(f.Text1, QStringLiteral("são JOSÉ d'os campos"));
@@ -125,7 +113,7 @@ private slots:
         executa(QStringLiteral("insert into cidade values(null,'Curitiba','PR');"));
         auto& f = form<FrmCadCidades>();
         f.codigo_cidade = 2;
-        abre<FrmCadCidades>(false);
+        abre_form<FrmCadCidades>(false);
         QCOMPARE(f.Text1->text(), QStringLiteral("Curitiba"));
         f.Text2->setText(QStringLiteral("sc"));
         clica(f.CmdOk);
@@ -133,7 +121,7 @@ private slots:
         QCOMPARE(linhas(QStringLiteral("select cuf from cidade where ncodigo = 2")), QStringList{QStringLiteral("SC")});
         // a code that no longer exists opens empty; saving updates nothing and closes
         f.codigo_cidade = 99;
-        abre<FrmCadCidades>(false);
+        abre_form<FrmCadCidades>(false);
         QVERIFY(f.Text1->text().isEmpty());
         f.Text1->setText(QStringLiteral("X"));
         f.Text2->setText(QStringLiteral("Y"));
@@ -144,7 +132,7 @@ private slots:
 
     void cidadeDuplicadaMostraOErroEFicaAberta()
     {
-        auto& f = abre<FrmCadCidades>(true);
+        auto& f = abre_form<FrmCadCidades>(true);
         executa(QStringLiteral("insert into cidade (ncodigo, cnome, cuf) values (null,'Outra','PR')")); // another station took code 2
         executa(QStringLiteral("set generator codigo_cidade to 1")); // and the generator went back
         digita(f.Text1, QStringLiteral("Londrina"));
@@ -158,7 +146,7 @@ private slots:
     void clienteAbertoEAbandonadoNaoDeixaRastro()
     {
         const QStringList antes = linhas(QStringLiteral("select ncodigo from cliente"));
-        auto& f = abre<FrmCadCliente>(true);
+        auto& f = abre_form<FrmCadCliente>(true);
         QCOMPARE(f.Text11->text(), QStringLiteral("2"));
         QCOMPARE(valor(QStringLiteral("select count(*) from cliente")).toInt(), 2); // the placeholder
         QCOMPARE(f.SSTab1->tabText(0), QStringLiteral(" Dados Principais"));
@@ -168,7 +156,7 @@ private slots:
         QCOMPARE(linhas(QStringLiteral("select ncodigo from cliente")), antes);
         QCOMPARE(conexao.gerador(QStringLiteral("codigo_cliente")), 1);
         // the close box does the same
-        abre<FrmCadCliente>(true);
+        abre_form<FrmCadCliente>(true);
         f.close();
         QVERIFY(!f.isVisible());
         QCOMPARE(linhas(QStringLiteral("select ncodigo from cliente")), antes);
@@ -178,7 +166,7 @@ private slots:
     void clientesSalvosEmSequencia()
     {
         executa(QStringLiteral("insert into cidade values(null,'Curitiba','PR');"));
-        auto& f = abre<FrmCadCliente>(true);
+        auto& f = abre_form<FrmCadCliente>(true);
         for (const QString& nome : {QStringLiteral("ana souza"), QStringLiteral("BRUNO LIMA")}) {
             digita(f.Text1, nome);
             digita(f.Text8, QStringLiteral("52998224725"));
@@ -203,7 +191,7 @@ private slots:
 
     void clienteComCidadeDesconhecidaNaoGrava()
     {
-        auto& f = abre<FrmCadCliente>(true);
+        auto& f = abre_form<FrmCadCliente>(true);
         digita(f.Text1, QStringLiteral("Ana"));
         f.SSTab1->setCurrentIndex(1);
         f.Text3->setFocus();
@@ -223,7 +211,7 @@ private slots:
 
     void clienteNaturezaERotulos()
     {
-        auto& f = abre<FrmCadCliente>(true);
+        auto& f = abre_form<FrmCadCliente>(true);
         QCOMPARE(f.rotulo(f.Text1)->text(), QStringLiteral("Nome"));
         QCOMPARE(f.rotulo(f.Text8)->text(), QStringLiteral("Cpf"));
         // a CPF of 10 digits is wrong: message, focus back, text selected
@@ -252,7 +240,7 @@ private slots:
         clica(f.CmdSair);
 
         f.codigo_cliente = 2;
-        abre<FrmCadCliente>(false);
+        abre_form<FrmCadCliente>(false);
         QCOMPARE(f.Text1->text(), QStringLiteral("Oficina Do Zé Ltda"));
         QCOMPARE(f.Combo1->currentIndex(), 1);
         QCOMPARE(f.rotulo(f.Text1)->text(), QStringLiteral("Fantasia"));
@@ -265,7 +253,7 @@ private slots:
 
     void clienteEnterNoUltimoCampoVaiParaASegundaPagina()
     {
-        auto& f = abre<FrmCadCliente>(true);
+        auto& f = abre_form<FrmCadCliente>(true);
         f.Text14->setFocus();
         tecla(f.Text14, Qt::Key_Return);
         QCOMPARE(f.SSTab1->currentIndex(), 1);
@@ -294,7 +282,7 @@ private slots:
 
     void tecnicoComissaoEAbandono()
     {
-        auto& f = abre<FrmCadTecnico>(true);
+        auto& f = abre_form<FrmCadTecnico>(true);
         QCOMPARE(f.windowTitle(), QStringLiteral("Técnicos"));
         QCOMPARE(f.Text11->text(), QStringLiteral("1"));
         QCOMPARE(f.Text2->text(), QStringLiteral("0"));
@@ -302,7 +290,7 @@ private slots:
         QCOMPARE(valor(QStringLiteral("select count(*) from tecnico")).toInt(), 0);
         QCOMPARE(conexao.gerador(QStringLiteral("codigo_tecnico")), 0);
 
-        abre<FrmCadTecnico>(true);
+        abre_form<FrmCadTecnico>(true);
         digita(f.Text1, QStringLiteral("carlos lima"));
         f.Text8->setFocus();
         digita(f.Text8, QStringLiteral("11222333000181")); // a CNPJ is always a wrong CPF
@@ -333,7 +321,7 @@ private slots:
         QCOMPARE(conexao.gerador(QStringLiteral("codigo_tecnico")), 1);
 
         f.codigo_tecnico = 1;
-        abre<FrmCadTecnico>(false);
+        abre_form<FrmCadTecnico>(false);
         QCOMPARE(f.Text2->text(), QStringLiteral("2,5"));
         f.Text2->setText(QStringLiteral("10"));
         clica(f.CmdOk);
@@ -343,7 +331,7 @@ private slots:
 
     void equipamentoEPropriedades()
     {
-        auto& f = abre<FrmCadEquipamentos>(true);
+        auto& f = abre_form<FrmCadEquipamentos>(true);
         QCOMPARE(f.Text11->text(), QStringLiteral("1"));
         QCOMPARE(f.grid1->rows(), 5);
         QCOMPARE(f.grid1->textMatrix(0, 0), QString()); // no header row
@@ -401,7 +389,7 @@ private slots:
         executa(QStringLiteral("insert into Propriedade_equipamento_cliente values(1,1,'20 pol')"));
         auto& f = form<FrmCadEquipamentos>();
         f.nCodigoEquipamento = 1;
-        abre<FrmCadEquipamentos>(false);
+        abre_form<FrmCadEquipamentos>(false);
         QCOMPARE(f.Text1->text(), QStringLiteral("Monitor"));
         f.grid1->setRow(0);
         f.Excluir->trigger();
@@ -417,7 +405,7 @@ private slots:
         executa(QStringLiteral("insert into cidade values(null,'Curitiba','PR');"));
         for (int i = 3; i <= 12; ++i)
             executa(QStringLiteral("insert into cidade values(null,'Cidade %1','PR');").arg(i));
-        auto& f = abre<FrmCadEstabelecimento>(true); // always edits the one row
+        auto& f = abre_form<FrmCadEstabelecimento>(true); // always edits the one row
         QCOMPARE(f.windowTitle(), QStringLiteral("Controle de ordens de serviço"));
         QCOMPARE(f.Text1->text(), QStringLiteral("Minha Assistência Técnica"));
         QCOMPARE(f.Text8->text(), QStringLiteral("1"));
@@ -432,7 +420,7 @@ private slots:
         QCOMPARE(linhas(QStringLiteral("select cfantasia, ncidade, cendereco is null, cendereco from estabelecimento")),
                  QStringList{QStringLiteral("Zé Consertos|12|false|")});
         // a city with no row empties the name and the save is refused
-        abre<FrmCadEstabelecimento>(false);
+        abre_form<FrmCadEstabelecimento>(false);
         f.Text8->setText(QStringLiteral("99"));
         QVERIFY(f.Text13->text().isEmpty());
         clica(f.CmdOk);

@@ -18,18 +18,6 @@ using namespace apoio;
 
 namespace {
 
-template <class T>
-T& abre(bool inclusao)
-{
-    T& f = form<T>();
-    f.binclusao = inclusao;
-    f.show();
-    f.activateWindow();
-    if (!QTest::qWaitForWindowActive(&f))
-        qWarning("janela não ficou ativa");
-    return f;
-}
-
 // A customer (2), two types: "Impressora" with three properties, "Monitor" with one.
 void tipos_e_cliente()
 {
@@ -80,7 +68,7 @@ private slots:
         tipos_e_cliente();
         auto& f = form<FrmCadEquipamentoCliente>();
         f.ncodigoCliente = 2;
-        abre<FrmCadEquipamentoCliente>(true);
+        abre_form<FrmCadEquipamentoCliente>(true);
         QCOMPARE(f.windowTitle(), QStringLiteral("Propriedades do equipamento"));
         QCOMPARE(f.Combo1->count(), 2);
         QCOMPARE(f.Combo1->currentText(), QStringLiteral("Impressora"));
@@ -123,7 +111,7 @@ private slots:
         f.nCodigoEquipamentoCliente = 1;
         f.Combo1->addItem(QStringLiteral("Impressora"));
         f.Combo1->setCurrentText(QStringLiteral("Impressora"));
-        abre<FrmCadEquipamentoCliente>(false);
+        abre_form<FrmCadEquipamentoCliente>(false);
         QVERIFY(!f.Combo1->isEnabled());
         QCOMPARE(f.Combo1->currentText(), QStringLiteral("Impressora"));
         QCOMPARE(f.Text2->text(), QStringLiteral("HP 1102"));
@@ -139,7 +127,7 @@ private slots:
 
     void semTipoOuSemIdentificacaoNadaGrava()
     {
-        auto& f = abre<FrmCadEquipamentoCliente>(true);
+        auto& f = abre_form<FrmCadEquipamentoCliente>(true);
         QCOMPARE(f.Combo1->count(), 0);
         f.Text2->setText(QStringLiteral("Algo"));
         QTest::mouseClick(f.CmdOk, Qt::LeftButton);
@@ -148,7 +136,7 @@ private slots:
         QTest::mouseClick(f.CmdSair, Qt::LeftButton);
         tipos_e_cliente();
         f.ncodigoCliente = 2;
-        abre<FrmCadEquipamentoCliente>(true);
+        abre_form<FrmCadEquipamentoCliente>(true);
         f.Combo1->setCurrentIndex(1); // another type discards the list and loads its properties
         QCOMPARE(f.Grid1->textMatrix(1, 1), QStringLiteral("Tamanho"));
         QVERIFY(f.Grid1->textMatrix(2, 1).isEmpty());
@@ -166,7 +154,7 @@ private slots:
 
     void condicaoMontadaTermoATermo()
     {
-        auto& f = abre<FrmCadCondicaoPagto>(true);
+        auto& f = abre_form<FrmCadCondicaoPagto>(true);
         QCOMPARE(f.Text11->text(), QStringLiteral("2"));
         QCOMPARE(f.Label4->text(), QStringLiteral("0"));
         for (const char* dias : {"0", "30", "60"}) {
@@ -208,7 +196,7 @@ private slots:
     {
         auto& f = form<FrmCadCondicaoPagto>();
         f.codigo_condicao = 1;
-        abre<FrmCadCondicaoPagto>(false);
+        abre_form<FrmCadCondicaoPagto>(false);
         QCOMPARE(f.Text3->text(), QStringLiteral("A vista"));
         QCOMPARE(f.Label4->text(), QStringLiteral("1"));
         for (QWidget* w : std::initializer_list<QWidget*>{f.Command1, f.Command2, f.Text2, f.Text3})
@@ -216,7 +204,7 @@ private slots:
         QTest::mouseClick(f.CmdSair, Qt::LeftButton);
         executa(QStringLiteral("insert into condicao_pagto values(null,'30 \\ 60',2);"));
         f.codigo_condicao = 2;
-        abre<FrmCadCondicaoPagto>(false);
+        abre_form<FrmCadCondicaoPagto>(false);
         QVERIFY(f.Command1->isEnabled());
         digita(f.Text2, QStringLiteral("0"));
         QTest::mouseClick(f.Command1, Qt::LeftButton);

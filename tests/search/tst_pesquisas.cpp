@@ -24,17 +24,6 @@ using namespace apoio;
 
 namespace {
 
-template <class T>
-T& mostra()
-{
-    T& f = form<T>();
-    f.show();
-    f.activateWindow();
-    if (!QTest::qWaitForWindowActive(&f))
-        qWarning("janela não ficou ativa");
-    return f;
-}
-
 void clica(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
 
 // Customers 2..4 in two cities; customer 2 has a machine.
@@ -76,7 +65,7 @@ private slots:
         clientes();
         auto& f = form<FrmConsultaClientes>();
         f.bChamadaDoCadastro = true;
-        mostra<FrmConsultaClientes>();
+        mostra_form<FrmConsultaClientes>();
         QCOMPARE(f.windowTitle(), QStringLiteral("Localização de clientes"));
         QVERIFY(!f.botaoAceitar->isVisible());
         QCOMPARE(f.Grid1->rows(), 17);
@@ -114,7 +103,7 @@ private slots:
         clientes();
         auto& f = form<FrmConsultaClientes>();
         f.bChamadaDoCadastro = true;
-        mostra<FrmConsultaClientes>();
+        mostra_form<FrmConsultaClientes>();
         // double click in registration use opens the customer for editing
         int aberto = 0;
         ao_abrir_modal([&](QDialog& d) {
@@ -168,7 +157,7 @@ private slots:
     {
         clientes();
         executa(QStringLiteral("insert into tecnico values(null,'Beto Lima','','',2,'','','','','','','','',0)"));
-        auto& c = mostra<FrmConsultaCidades>();
+        auto& c = mostra_form<FrmConsultaCidades>();
         QCOMPARE(c.Grid1->rows(), 12);
         QCOMPARE(coluna(c.Grid1, 1), (QStringList{QStringLiteral("Cidade Não Informada"), QStringLiteral("Curitiba")}));
         digita(c.Text1, QStringLiteral("curi"));
@@ -188,7 +177,7 @@ private slots:
         QCOMPARE(acoes_modais_pendentes(), 0);
         clica(c.botaoSair);
 
-        auto& t = mostra<FrmConsultaTecnico>();
+        auto& t = mostra_form<FrmConsultaTecnico>();
         QCOMPARE(t.windowTitle(), QStringLiteral("Técnicos"));
         QCOMPARE(coluna(t.Grid1, 1), QStringList{QStringLiteral("Beto Lima")});
         amb->msgs.limpa();
@@ -198,7 +187,7 @@ private slots:
         QCOMPARE(valor(QStringLiteral("select count(*) from tecnico")).toInt(), 0);
         clica(t.botaoSair);
 
-        auto& p = mostra<FrmConsultaCondicaoPagto>();
+        auto& p = mostra_form<FrmConsultaCondicaoPagto>();
         QCOMPARE(coluna(p.Grid1, 1), QStringList{QStringLiteral("A vista")});
         executa(QStringLiteral("insert into ordem values(null,2,'2026-12-07','10:00:00',0,'',1,0,0);"));
         amb->msgs.limpa();
@@ -262,7 +251,7 @@ private slots:
     {
         clientes();
         executa(QStringLiteral("Insert into equipamento values (null,'Impressora');"));
-        auto& f = mostra<FrmConsultaEquipamentos>();
+        auto& f = mostra_form<FrmConsultaEquipamentos>();
         QCOMPARE(coluna(f.Grid1, 1), (QStringList{QStringLiteral("Impressora"), QStringLiteral("Monitor")}));
         amb->msgs.respostas({true, true});
         f.Grid1->setRow(2);
@@ -276,7 +265,7 @@ private slots:
     void escolheMaquinaDoCliente()
     {
         clientes();
-        auto& f = mostra<FrmConsEquipamentoCliente>();
+        auto& f = mostra_form<FrmConsEquipamentoCliente>();
         QCOMPARE(f.Grid1->rows(), 12);
         f.Text4->setFocus();
         digita(f.Text4, QStringLiteral("9"));

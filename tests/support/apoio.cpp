@@ -179,6 +179,14 @@ void digita(QWidget* w, const QString& texto)
     }
 }
 
+void ativa(QWidget& w)
+{
+    w.show();
+    w.activateWindow();
+    if (!QTest::qWaitForWindowActive(&w))
+        QTest::qFail("a janela não ficou ativa", __FILE__, __LINE__);
+}
+
 void duplo_clique(Grade* g, int linha, int coluna)
 {
     const QPoint p = g->viewport()->mapFrom(g, g->cellGeometry(linha, coluna).center());

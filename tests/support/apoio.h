@@ -1,6 +1,7 @@
 #pragma once
 // Test support: a fresh database per test, scripted messages, and helpers
 // to drive forms offscreen.
+#include "formularios.h"
 #include "mensagens.h"
 
 #include <QDialog>
@@ -96,6 +97,27 @@ public:
 
 // Types text into a widget key by key (accented letters included).
 void digita(QWidget* w, const QString& texto);
+// Shows a window and waits until it is the active one (keys and focus work).
+void ativa(QWidget& w);
+
+// The form of that kind, shown and active; for registration forms the
+// caller's flag for a new record is set first.
+template <class T>
+T& abre_form(bool inclusao)
+{
+    T& f = form<T>();
+    f.binclusao = inclusao;
+    ativa(f);
+    return f;
+}
+template <class T>
+T& mostra_form()
+{
+    T& f = form<T>();
+    ativa(f);
+    return f;
+}
+
 // A double click on a cell of a grid.
 void duplo_clique(::Grade* g, int linha, int coluna);
 // One key press on a widget.
