@@ -43,8 +43,7 @@ FrmPesquisa::FrmPesquisa(const QString& nome, const QString& titulo, QList<Colun
 
 QLineEdit* FrmPesquisa::filtro(const QString& rotulo, const QString& nome, int maximo)
 {
-    const int linha = m_filtros->rowCount();
-    QLineEdit* e = linha_campo(m_filtros, linha, 0, rotulo, nome, maximo);
+    QLineEdit* e = linha_campo(m_filtros, int(m_caixas.size()), 0, rotulo, nome, maximo);
     m_caixas.append(e);
     return e;
 }
