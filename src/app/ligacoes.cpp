@@ -1,9 +1,33 @@
+#include "formularios.h"
+#include "frmcadcidades.h"
+#include "frmcadcliente.h"
+#include "frmcadequipamentos.h"
+#include "frmcadestabelecimento.h"
+#include "frmcadtecnico.h"
 #include "frmprincipal.h"
 #include "iniciasistema.h"
+
+namespace {
+
+// Opens a registration form for a new record: the flag is set every time,
+// since the form keeps what its last caller set.
+template <class T>
+void novo()
+{
+    T& f = form<T>();
+    f.binclusao = true;
+    abre_modal(f);
+}
+
+} // namespace
 
 // Wires the main window's menu items and toolbar buttons to the forms that
 // exist. Items without a form stay disabled.
 void liga_formularios(FrmPrincipal& principal)
 {
-    (void)principal;
+    principal.liga(QStringLiteral("menuCadEstabelecimento"), [] { abre_modal(form<FrmCadEstabelecimento>()); });
+    principal.liga(QStringLiteral("menuCadastrarCliente"), novo<FrmCadCliente>);
+    principal.liga(QStringLiteral("menuCadastrarCidade"), novo<FrmCadCidades>);
+    principal.liga(QStringLiteral("menuCadastrarTecnico"), novo<FrmCadTecnico>);
+    principal.liga(QStringLiteral("menuIncluir"), novo<FrmCadEquipamentos>);
 }

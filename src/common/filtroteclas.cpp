@@ -17,17 +17,18 @@ void FiltroTeclas::instala(QWidget* raiz)
         w->installEventFilter(this);
 }
 
-void FiltroTeclas::tipoCampo(QLineEdit* caixa, int tipo)
+void FiltroTeclas::tipoCampo(QLineEdit* caixa, int tipo, int formato)
 {
     m_tipos[caixa] = tipo;
+    m_formatos[caixa] = formato < 0 ? tipo : formato;
     caixa->installEventFilter(this);
 }
 
 bool FiltroTeclas::eventFilter(QObject* alvo, QEvent* evento)
 {
     if (evento->type() == QEvent::FocusOut) {
-        auto it = m_tipos.constFind(alvo);
-        if (it != m_tipos.constEnd()) {
+        auto it = m_formatos.constFind(alvo);
+        if (it != m_formatos.constEnd()) {
             auto* caixa = static_cast<QLineEdit*>(alvo);
             if (!caixa->isReadOnly())
                 formata_campo(caixa, it.value());
@@ -57,6 +58,8 @@ bool FiltroTeclas::eventFilter(QObject* alvo, QEvent* evento)
             return false;
         if (tecla->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
             return false;
+        if (auto it = m_antesEnter.constFind(alvo); it != m_antesEnter.constEnd() && it.value()())
+            return true;
         if (auto* botao = qobject_cast<QAbstractButton*>(widget)) {
             botao->animateClick();
             return true;

@@ -26,9 +26,14 @@ public:
     void instala(QWidget* raiz = nullptr);
 
     void botaoF5(QWidget* botao) { m_f5 = botao; }
-    void tipoCampo(QLineEdit* caixa, int tipo);
+    // Keys filtered as `tipo`; on leaving, formatted as `formato` (the same
+    // kind unless given; 0 for none).
+    void tipoCampo(QLineEdit* caixa, int tipo, int formato = -1);
     void aoF11(QWidget* caixa, std::function<void()> acao) { m_f11[caixa] = std::move(acao); }
     void aoF12(QWidget* caixa, std::function<void()> acao) { m_f12[caixa] = std::move(acao); }
+    // Runs before Enter moves on from this control (e.g. to switch a tab
+    // page); when it returns true it has moved the focus itself.
+    void antesDoEnter(QWidget* controle, std::function<bool()> acao) { m_antesEnter[controle] = std::move(acao); }
     // The control handles Enter (and Escape) itself: a grid cell editor, say.
     void enterProprio(QWidget* controle) { m_enterProprio.insert(controle); }
     // Enter as Tab may be switched off for a whole form (lookups accept on Enter).
@@ -40,8 +45,9 @@ protected:
 private:
     QWidget* m_form;
     QPointer<QWidget> m_f5;
-    QHash<QObject*, int> m_tipos;
+    QHash<QObject*, int> m_tipos, m_formatos;
     QHash<QObject*, std::function<void()>> m_f11, m_f12;
+    QHash<QObject*, std::function<bool()>> m_antesEnter;
     QSet<QObject*> m_enterProprio;
     bool m_enterComoTab = true;
 };

@@ -98,7 +98,7 @@ Grade::Grade(QWidget* pai) : QTableView(pai), m_modelo(this)
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& atual) { emit linhaAtualMudou(atual.isValid() ? atual.row() + 1 : 0); });
+            [this](const QModelIndex& atual) { emit linhaAtualMudou(atual.isValid() ? atual.row() + m_fixas : m_fixas - 1); });
     connect(&m_modelo, &QAbstractItemModel::modelReset, this, [this] {
         // selection model survives a reset; keep the current row on the first data row like a list grid
         if (m_modelo.rowCount() > 0 && m_modelo.columnCount() > 0)
@@ -106,19 +106,25 @@ Grade::Grade(QWidget* pai) : QTableView(pai), m_modelo(this)
     });
 }
 
-void Grade::setRows(int n) { m_modelo.redimensiona(std::max(1, n) - 1, m_modelo.columnCount()); }
+void Grade::setRows(int n) { m_modelo.redimensiona(std::max(m_fixas, n) - m_fixas, m_modelo.columnCount()); }
+
+void Grade::setFixedRows(int n)
+{
+    m_fixas = n > 0 ? 1 : 0;
+    horizontalHeader()->setVisible(m_fixas == 1);
+}
 void Grade::setCols(int n) { m_modelo.redimensiona(m_modelo.rowCount(), n); }
 
 QString Grade::textMatrix(int linha, int coluna) const
 {
-    if (linha == 0) return m_modelo.cabecalho(coluna);
-    return m_modelo.texto(linha - 1, coluna);
+    if (linha < m_fixas) return m_modelo.cabecalho(coluna);
+    return m_modelo.texto(linha - m_fixas, coluna);
 }
 
 void Grade::setTextMatrix(int linha, int coluna, const QString& t)
 {
-    if (linha == 0) m_modelo.defineCabecalho(coluna, t);
-    else m_modelo.defineTexto(linha - 1, coluna, t, m_carregando == 0);
+    if (linha < m_fixas) m_modelo.defineCabecalho(coluna, t);
+    else m_modelo.defineTexto(linha - m_fixas, coluna, t, m_carregando == 0);
 }
 
 void Grade::setColWidth(int coluna, int twips)
@@ -139,29 +145,29 @@ void Grade::setColAlignment(int coluna, Qt::Alignment a) { m_modelo.defineAlinha
 int Grade::row() const
 {
     const QModelIndex i = currentIndex();
-    return i.isValid() ? i.row() + 1 : 0;
+    return i.isValid() ? i.row() + m_fixas : m_fixas - 1;
 }
 
 void Grade::setRow(int linha)
 {
-    if (linha < 1 || linha >= rows()) return;
+    if (linha < m_fixas || linha >= rows()) return;
     const int c = std::max(0, currentIndex().column());
-    setCurrentIndex(m_modelo.index(linha - 1, c));
+    setCurrentIndex(m_modelo.index(linha - m_fixas, c));
 }
 
 int Grade::col() const { return std::max(0, currentIndex().column()); }
 
 void Grade::setCol(int coluna)
 {
-    if (coluna < 0 || coluna >= cols() || rows() < 2) return;
+    if (coluna < 0 || coluna >= cols() || m_modelo.rowCount() < 1) return;
     const int l = std::max(0, currentIndex().row());
     setCurrentIndex(m_modelo.index(l, coluna));
 }
 
 QRect Grade::cellGeometry(int linha, int coluna) const
 {
-    if (linha < 1) return {};
-    const QRect r = visualRect(m_modelo.index(linha - 1, coluna));
+    if (linha < m_fixas) return {};
+    const QRect r = visualRect(m_modelo.index(linha - m_fixas, coluna));
     return QRect(viewport()->mapTo(this, r.topLeft()), r.size());
 }
 

@@ -36,8 +36,11 @@ class Grade : public QTableView {
 public:
     explicit Grade(QWidget* pai = nullptr);
 
-    // Total rows including the header row; at least 1.
-    int rows() const { return m_modelo.rowCount() + 1; }
+    // Total rows including the header row (when there is one).
+    int rows() const { return m_modelo.rowCount() + m_fixas; }
+    // 1 (default): row 0 is the header; 0: no header, data from row 0.
+    void setFixedRows(int n);
+    int fixedRows() const { return m_fixas; }
     void setRows(int n);
     int cols() const { return m_modelo.columnCount(); }
     void setCols(int n);
@@ -49,7 +52,7 @@ public:
     int colWidth(int coluna) const;
     void setColAlignment(int coluna, Qt::Alignment a);
 
-    // Current row (1-based like rows; 0 when there is none) and column.
+    // Current row (numbered like rows; -1 when there is none) and column.
     int row() const;
     void setRow(int linha);
     int col() const;
@@ -58,7 +61,7 @@ public:
     // Where a cell stands, in this widget's coordinates (for an in-place editor).
     QRect cellGeometry(int linha, int coluna) const;
 
-    // Clears the grid to header + n empty rows.
+    // Clears the grid to the header and n empty rows.
     void limpa(int linhas);
 
     // While a Carga lives, cell writes do not repaint; the view refreshes once.
@@ -82,4 +85,5 @@ protected:
 private:
     ModeloGrade m_modelo;
     int m_carregando = 0;
+    int m_fixas = 1;
 };

@@ -2,7 +2,7 @@
 // (002), driven as the forms drive them, rendered and read back from PDF.
 #include "apoio.h"
 #include "controlerelatorio.h"
-#include "documentos.h"
+#include "impressos.h"
 #include "frmprincipal.h"
 #include "frmrelatorio.h"
 #include "lojateste.h"

@@ -1,5 +1,6 @@
 #include "apoio.h"
 #include "formularios.h"
+#include "grade.h"
 #include "modulo1.h"
 #include "relogio.h"
 
@@ -176,6 +177,13 @@ void digita(QWidget* w, const QString& texto)
         else
             QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
+}
+
+void duplo_clique(Grade* g, int linha, int coluna)
+{
+    const QPoint p = g->viewport()->mapFrom(g, g->cellGeometry(linha, coluna).center());
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, p);
+    QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, p);
 }
 
 void tecla(QWidget* w, int t, Qt::KeyboardModifiers mod) { QTest::keyClick(w, Qt::Key(t), mod); }

@@ -13,6 +13,7 @@
 #include <optional>
 
 class QWidget;
+class Grade;
 
 namespace apoio {
 
@@ -95,6 +96,8 @@ public:
 
 // Types text into a widget key by key (accented letters included).
 void digita(QWidget* w, const QString& texto);
+// A double click on a cell of a grid.
+void duplo_clique(::Grade* g, int linha, int coluna);
 // One key press on a widget.
 void tecla(QWidget* w, int tecla, Qt::KeyboardModifiers mod = Qt::NoModifier);
 

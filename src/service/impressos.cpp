@@ -1,4 +1,4 @@
-#include "documentos.h"
+#include "impressos.h"
 #include "controlerelatorio.h"
 #include "mensagens.h"
 #include "modulo1.h"

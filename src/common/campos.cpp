@@ -1,0 +1,96 @@
+#include "campos.h"
+#include "modulo1.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+QLineEdit* nova_caixa(QWidget* pai, const QString& nome, int maximo)
+{
+    auto* e = new QLineEdit(pai);
+    e->setObjectName(nome);
+    if (maximo > 0)
+        e->setMaxLength(maximo);
+    return e;
+}
+
+QLabel* novo_rotulo(const QString& texto, QWidget* buddy, QWidget* pai)
+{
+    auto* l = new QLabel(texto, pai);
+    if (buddy) {
+        l->setBuddy(buddy);
+        QString nome = texto;
+        buddy->setAccessibleName(nome.remove(QLatin1Char('&')));
+    }
+    return l;
+}
+
+QPushButton* novo_botao(const QString& caption, const QString& nome, QWidget* pai)
+{
+    auto* b = new QPushButton(caption, pai);
+    b->setObjectName(nome);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QLabel* asterisco(QWidget* pai)
+{
+    auto* l = new QLabel(QStringLiteral("*"), pai);
+    l->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
+    l->setToolTip(QStringLiteral("Campo obrigatório"));
+    return l;
+}
+
+QLineEdit* linha_campo(QGridLayout* g, int linha, int coluna, const QString& rotulo, const QString& nome,
+                       int maximo, bool obrigatorio, int largura)
+{
+    QWidget* pai = g->parentWidget();
+    QLineEdit* e = nova_caixa(pai, nome, maximo);
+    g->addWidget(novo_rotulo(rotulo, e, pai), linha, coluna);
+    // the box, its "*" right beside it, and room to the right when the box is short
+    auto* celula = new QHBoxLayout;
+    celula->setSpacing(4);
+    celula->addWidget(e, 1);
+    if (obrigatorio) {
+        marca_obrigatorio(e);
+        celula->addWidget(asterisco(pai));
+    }
+    celula->addStretch(0);
+    g->addLayout(celula, linha, coluna + 1, 1, largura);
+    return e;
+}
+
+namespace {
+class SelecionaAoEntrar : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* alvo, QEvent* e) override
+    {
+        if (e->type() == QEvent::FocusIn)
+            if (auto* c = qobject_cast<QLineEdit*>(alvo))
+                QTimer::singleShot(0, c, [c] { c->selectAll(); });
+        return false;
+    }
+};
+} // namespace
+
+void seleciona_ao_entrar(QLineEdit* caixa) { caixa->installEventFilter(new SelecionaAoEntrar(caixa)); }
+
+qint64 valor_numerico(const QString& texto)
+{
+    qint64 v = 0;
+    bool negativo = false, inicio = true;
+    for (QChar c : texto) {
+        if (c.isSpace()) continue;
+        if (inicio && (c == QLatin1Char('-') || c == QLatin1Char('+'))) { negativo = c == QLatin1Char('-'); inicio = false; continue; }
+        if (!c.isDigit() || c.unicode() > 127) break;
+        inicio = false;
+        if (v > 99999999999999LL) break; // beyond any code; stop before overflowing
+        v = v * 10 + c.digitValue();
+    }
+    return negativo ? -v : v;
+}

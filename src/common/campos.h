@@ -1,0 +1,28 @@
+#pragma once
+// Small builders for the controls of the forms: every box has its name, its
+// length limit and a label that is its buddy (screen readers and keyboard
+// users find a field by the text the user reads).
+#include <QString>
+
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+QLineEdit* nova_caixa(QWidget* pai, const QString& nome, int maximo = 0);
+QLabel* novo_rotulo(const QString& texto, QWidget* buddy, QWidget* pai = nullptr);
+QPushButton* novo_botao(const QString& caption, const QString& nome, QWidget* pai);
+// The red "*" beside a required field.
+QLabel* asterisco(QWidget* pai);
+
+// Puts "label  box [*]" on a row of a grid layout; the box spans `largura` columns.
+QLineEdit* linha_campo(QGridLayout* g, int linha, int coluna, const QString& rotulo, const QString& nome,
+                       int maximo, bool obrigatorio = false, int largura = 1);
+
+// Selects the whole text whenever the box receives the focus.
+void seleciona_ao_entrar(QLineEdit* caixa);
+
+// The numeric value of a text the way a code box is read: blanks skipped,
+// leading digits up to the first other character ("12abc" is 12, "" is 0).
+qint64 valor_numerico(const QString& texto);

@@ -1,0 +1,134 @@
+#include "frmcadastro.h"
+#include "campos.h"
+#include "filtroteclas.h"
+#include "modulo1.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+FrmCadastro::FrmCadastro(const QString& nome, const QString& titulo, bool sairAoFechar)
+    : m_sairAoFechar(sairAoFechar)
+{
+    setObjectName(nome);
+    setWindowTitle(titulo);
+    auto* v = new QVBoxLayout(this);
+    m_corpo = new QVBoxLayout;
+    v->addLayout(m_corpo, 1);
+    m_botoes = new QHBoxLayout;
+    m_botoes->addStretch();
+    CmdOk = novo_botao(QStringLiteral("&Gravar"), QStringLiteral("CmdOk"), this);
+    CmdSair = novo_botao(QStringLiteral("&Sair"), QStringLiteral("CmdSair"), this);
+    m_botoes->addWidget(CmdOk);
+    m_botoes->addWidget(CmdSair);
+    v->addLayout(m_botoes);
+    connect(CmdOk, &QPushButton::clicked, this, &FrmCadastro::CmdOk_Click);
+    connect(CmdSair, &QPushButton::clicked, this, &FrmCadastro::CmdSair_Click);
+    m_teclas = new FiltroTeclas(this);
+    m_teclas->botaoF5(CmdOk);
+}
+
+void FrmCadastro::adiciona_botao(QPushButton* b) { m_botoes->insertWidget(1, b); }
+
+void FrmCadastro::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    if (m_aberto || e->spontaneous())
+        return;
+    m_aberto = true;
+    m_fechandoPeloPrograma = false;
+    m_teclas->instala();
+    abre();
+}
+
+void FrmCadastro::abre()
+{
+    centraliza_form(this);
+    limpa_campos(this);
+    prepara();
+    try {
+        if (binclusao) reserva_codigo();
+        else mostra_dados();
+    } catch (const ErroBanco& e) {
+        rsDados.fecha();
+        rsAux.fecha();
+        trata_erro_banco(e);
+    }
+    if (QWidget* w = primeiro_campo())
+        w->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmCadastro::CmdOk_Click()
+{
+    if (!verifica_obrigatorios(this))
+        return;
+    try {
+        grava();
+    } catch (const ErroBanco& e) {
+        trata_erro_banco(e);
+        return;
+    }
+    if (binclusao)
+        abre();
+    else
+        fecha();
+}
+
+bool FrmCadastro::sai()
+{
+    if (!binclusao)
+        return true;
+    const QStringList comandos = comandos_sair();
+    if (comandos.isEmpty())
+        return true;
+    try {
+        Transacao t(conexao);
+        for (const QString& c : comandos)
+            conexao.execute(c);
+        t.confirma();
+    } catch (const ErroBanco& e) {
+        trata_erro_banco(e);
+        return false;
+    }
+    return true;
+}
+
+void FrmCadastro::CmdSair_Click()
+{
+    if (sai())
+        fecha();
+}
+
+void FrmCadastro::fecha()
+{
+    m_fechandoPeloPrograma = true;
+    m_aberto = false;
+    done(QDialog::Rejected);
+}
+
+void FrmCadastro::closeEvent(QCloseEvent* e)
+{
+    if (m_fechandoPeloPrograma) {
+        e->accept();
+        return;
+    }
+    if (!m_sairAoFechar || sai()) {
+        fecha();
+        e->accept();
+    } else {
+        e->ignore();
+    }
+}
+
+// Escape behaves like the close box.
+void FrmCadastro::reject()
+{
+    if (m_fechandoPeloPrograma || !isVisible()) {
+        QDialog::reject();
+        return;
+    }
+    if (!m_sairAoFechar || sai())
+        fecha();
+}

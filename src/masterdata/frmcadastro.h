@@ -1,0 +1,64 @@
+#pragma once
+#include <QDialog>
+
+class FiltroTeclas;
+class QBoxLayout;
+class QPushButton;
+class QVBoxLayout;
+
+// What every registration form shares: it opens centred and cleared, loads
+// the record to edit or reserves the code of a new one, walks its fields
+// with Enter, saves with "&Gravar" after the required-field check (a new
+// record leaves the form ready for the next, an edit closes it) and leaves
+// with "&Sair". Database errors are shown and the form stays as it was.
+class FrmCadastro : public QDialog {
+    Q_OBJECT
+public:
+    bool binclusao = true; // true: a new record; false: edit the code member
+
+    QPushButton* CmdOk;
+    QPushButton* CmdSair;
+
+    void CmdOk_Click();
+    void CmdSair_Click();
+
+protected:
+    // sairAoFechar: the close box runs the leave step (forms that reserve).
+    FrmCadastro(const QString& nome, const QString& titulo, bool sairAoFechar);
+
+    // Edit mode: load the record (mostra_dados). May throw ErroBanco.
+    virtual void mostra_dados() = 0;
+    // New mode: show the new code, reserving a row where the form does.
+    virtual void reserva_codigo() {}
+    // After the boxes are cleared at opening (defaults, first page).
+    virtual void prepara() {}
+    // Runs the save statement(s). May throw ErroBanco.
+    virtual void grava() = 0;
+    // New mode: the statements that undo the reservation on leaving.
+    virtual QStringList comandos_sair() { return {}; }
+    virtual QWidget* primeiro_campo() = 0;
+
+    // Where the form puts its fields; the buttons go below.
+    QVBoxLayout* corpo() const { return m_corpo; }
+    FiltroTeclas* teclas() const { return m_teclas; }
+    // Adds a button to the row of "&Gravar" and "&Sair" (before them).
+    void adiciona_botao(QPushButton* b);
+
+    // The opening step: centre, clear, prepare, load or reserve.
+    void abre();
+    // Closes the form by the program (no leave step).
+    void fecha();
+
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void reject() override;
+
+private:
+    bool sai(); // the leave step; false if the database refused it
+    QVBoxLayout* m_corpo;
+    QBoxLayout* m_botoes;
+    FiltroTeclas* m_teclas;
+    bool m_sairAoFechar;
+    bool m_aberto = false;
+    bool m_fechandoPeloPrograma = false;
+};

@@ -1,0 +1,78 @@
+#include "frmcadtecnico.h"
+#include "caixacidade.h"
+#include "campos.h"
+#include "documentos.h"
+#include "modulo1.h"
+
+#include <QLineEdit>
+#include <stdexcept>
+
+FrmCadTecnico::FrmCadTecnico() : FrmCadPessoa(QStringLiteral("FrmCadTecnico"), QStringLiteral("Técnicos"), false) {}
+
+void FrmCadTecnico::prepara()
+{
+    FrmCadPessoa::prepara();
+    Text2->setText(QStringLiteral("0"));
+}
+
+void FrmCadTecnico::reserva_codigo()
+{
+    cSQL = QStringLiteral("select gen_id(codigo_tecnico,0)from rdb$database");
+    rsDados.abre(cSQL);
+    Text11->setText(QString::number(rsDados.inteiro(QStringLiteral("gen_id")) + 1));
+    rsDados.fecha();
+}
+
+void FrmCadTecnico::mostra_dados()
+{
+    cSQL = QStringLiteral("select * from tecnico where ncodigo = %1").arg(codigo_tecnico);
+    rsDados.abre(cSQL);
+    if (rsDados.recordCount() > 0) {
+        preenche_comuns(rsDados);
+        Text2->setText(rsDados.texto(QStringLiteral("ncomissao")));
+    }
+    rsDados.fecha();
+    m_cidade->valida();
+}
+
+void FrmCadTecnico::grava()
+{
+    auto p = [](QLineEdit* c) { return texto_sql(nome_proprio(c->text())); };
+    auto t = [](QLineEdit* c) { return texto_sql(c->text()); };
+    QString comissao;
+    try {
+        comissao = valor_sql(Text2->text());
+    } catch (const std::invalid_argument&) {
+        throw ErroBanco(QString(), QStringLiteral("A comissão informada não é um número válido."));
+    }
+    const QString codigo = QString::number(valor_numerico(Text11->text()));
+    const QString cidade = QString::number(valor_numerico(Text3->text()));
+    if (binclusao)
+        cSQL = QStringLiteral("insert into tecnico values(") + codigo + QStringLiteral(",'") + p(Text1) + QStringLiteral("','") + t(Text8)
+               + QStringLiteral("','") + t(Text9) + QStringLiteral("',") + cidade + QStringLiteral(",'") + t(Text12)
+               + QStringLiteral("', '") + t(Text6) + QStringLiteral("','") + t(Text7) + QStringLiteral("','") + p(Text13)
+               + QStringLiteral("','") + p(Text4) + QStringLiteral("','") + p(Text5) + QStringLiteral("','") + t(Text10)
+               + QStringLiteral("','") + p(Text14) + QStringLiteral("',") + comissao + QStringLiteral(");");
+    else
+        cSQL = QStringLiteral("update tecnico set cfantasia = '") + p(Text1) + QStringLiteral("',ccnpj = '") + t(Text8)
+               + QStringLiteral("',cie = '") + t(Text9) + QStringLiteral("',ncidade = ") + cidade + QStringLiteral(",ccep = '")
+               + t(Text12) + QStringLiteral("',cfone  = '") + t(Text6) + QStringLiteral("',cfax = '") + t(Text7)
+               + QStringLiteral("',cemail = '") + p(Text13) + QStringLiteral("',cendereco='") + p(Text4)
+               + QStringLiteral("',ccontato = '") + p(Text14) + QStringLiteral("',cbairro='") + p(Text5)
+               + QStringLiteral("', cobs = '") + t(Text10) + QStringLiteral("',ncomissao = ") + comissao
+               + QStringLiteral(" where ncodigo = ") + codigo;
+    conexao.execute(cSQL);
+}
+
+QStringList FrmCadTecnico::comandos_sair()
+{
+    const qint64 codigo = valor_numerico(Text11->text());
+    if (codigo < 1)
+        return {};
+    return {QStringLiteral("delete from tecnico where ncodigo = %1").arg(codigo),
+            QStringLiteral("set generator codigo_tecnico to %1").arg(codigo - 1)};
+}
+
+bool FrmCadTecnico::documento_valido() const { return FU_ValidaCPF(Text8->text()); }
+
+QString FrmCadTecnico::mensagem_documento() const { return QStringLiteral("O número de cpf informado está incorreto!"); }
