@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
@@ -20,6 +21,8 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
 
 // One page on screen, painted from the report's index whenever it shows.
 class FolhaRelatorio : public QWidget {
@@ -65,6 +68,24 @@ namespace {
 const double PASSOS[] = {0.25, 0.5, 0.75, 1.0, 1.25, 1.5, 2.0, 3.0, 4.0};
 const int MARGEM = 16; // pixels of grey around the page
 
+// A magnifying glass with a plus or a minus (the style has no zoom icons).
+QIcon iconeZoom(bool mais)
+{
+    QPixmap px(32, 32);
+    px.fill(Qt::transparent);
+    QPainter p(&px);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x30, 0x40, 0x55), 3));
+    p.drawEllipse(QRectF(4, 4, 18, 18));
+    p.setPen(QPen(QColor(0x30, 0x40, 0x55), 5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(20, 20), QPointF(28, 28));
+    p.setPen(QPen(QColor(0x30, 0x40, 0x55), 2.5));
+    p.drawLine(QPointF(8.5, 13), QPointF(17.5, 13));
+    if (mais)
+        p.drawLine(QPointF(13, 8.5), QPointF(13, 17.5));
+    return QIcon(px);
+}
+
 } // namespace
 
 FrmRelatorio::FrmRelatorio(std::shared_ptr<const Relatorio> relatorio, const QString& titulo, QWidget* pai)
@@ -80,21 +101,30 @@ FrmRelatorio::FrmRelatorio(std::shared_ptr<const Relatorio> relatorio, const QSt
     m_rolagem->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_rolagem->setBackgroundRole(QPalette::Dark);
     m_rolagem->setFocusPolicy(Qt::StrongFocus);
-    m_folha = new FolhaRelatorio(*m_relatorio, m_rolagem);
+    // the page on a grey ground with a margin around it; the vertical bar
+    // stays, so fitting to the width does not make it come and go
+    m_rolagem->setWidgetResizable(true);
+    m_rolagem->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    auto* fundo = new QWidget(m_rolagem);
+    fundo->setObjectName(QStringLiteral("fundo"));
+    auto* camada = new QVBoxLayout(fundo);
+    camada->setContentsMargins(MARGEM, MARGEM, MARGEM, MARGEM);
+    m_folha = new FolhaRelatorio(*m_relatorio, fundo);
     m_folha->setAccessibleName(QStringLiteral("Página do relatório"));
-    m_rolagem->setWidget(m_folha);
-    m_rolagem->setContentsMargins(MARGEM, MARGEM, MARGEM, MARGEM);
+    camada->addWidget(m_folha, 0, Qt::AlignHCenter | Qt::AlignTop);
+    m_rolagem->setWidget(fundo);
     setCentralWidget(m_rolagem);
+    // fitting follows the visible area, whenever it changes size
+    m_rolagem->viewport()->installEventFilter(this);
 
     montaBarra();
     m_situacao = new QLabel(this);
     m_situacao->setObjectName(QStringLiteral("situacao"));
     statusBar()->addWidget(m_situacao, 1);
 
-    resize(980, 760);
+    resize(1000, 760);
     m_folha->defineZoom(m_zoom);
     atualiza();
-    ajustaZoom();
 }
 
 FrmRelatorio::~FrmRelatorio() = default;
@@ -105,19 +135,19 @@ void FrmRelatorio::montaBarra()
     barra->setObjectName(QStringLiteral("barra"));
     barra->setMovable(false);
     barra->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    auto acao = [&](const char* nome, const QString& texto, QStyle::StandardPixmap icone, QKeySequence tecla, auto fn) {
-        QAction* a = barra->addAction(style()->standardIcon(icone), texto);
+    auto acao = [&](const char* nome, const QString& texto, const QIcon& icone, QKeySequence tecla, auto fn) {
+        QAction* a = barra->addAction(icone, texto);
         a->setObjectName(QLatin1String(nome));
         a->setShortcut(tecla);
         a->setToolTip(tecla.isEmpty() ? texto : QStringLiteral("%1 (%2)").arg(texto, tecla.toString(QKeySequence::NativeText)));
         connect(a, &QAction::triggered, this, fn);
         return a;
     };
-    acImprimir = acao("acImprimir", QStringLiteral("Imprimir..."), QStyle::SP_FileDialogDetailedView, QKeySequence::Print, [this] { imprime(); });
-    acSalvarPdf = acao("acSalvarPdf", QStringLiteral("Salvar PDF..."), QStyle::SP_DialogSaveButton, QKeySequence::Save, [this] { perguntaPdf(); });
+    acImprimir = acao("acImprimir", QStringLiteral("Imprimir..."), QIcon::fromTheme(QStringLiteral("document-print"), style()->standardIcon(QStyle::SP_FileDialogDetailedView)), QKeySequence::Print, [this] { imprime(); });
+    acSalvarPdf = acao("acSalvarPdf", QStringLiteral("Salvar PDF..."), style()->standardIcon(QStyle::SP_DialogSaveButton), QKeySequence::Save, [this] { perguntaPdf(); });
     barra->addSeparator();
-    acPrimeira = acao("acPrimeira", QStringLiteral("Primeira"), QStyle::SP_MediaSkipBackward, QKeySequence(Qt::CTRL | Qt::Key_Home), [this] { mostraPagina(0); });
-    acAnterior = acao("acAnterior", QStringLiteral("Anterior"), QStyle::SP_MediaSeekBackward, QKeySequence(Qt::Key_PageUp), [this] { mostraPagina(m_pagina - 1); });
+    acPrimeira = acao("acPrimeira", QStringLiteral("Primeira"), style()->standardIcon(QStyle::SP_MediaSkipBackward), QKeySequence(Qt::CTRL | Qt::Key_Home), [this] { mostraPagina(0); });
+    acAnterior = acao("acAnterior", QStringLiteral("Anterior"), style()->standardIcon(QStyle::SP_MediaSeekBackward), QKeySequence(Qt::Key_PageUp), [this] { mostraPagina(m_pagina - 1); });
     auto* rotulo = new QLabel(QStringLiteral(" &Página "), barra);
     spinPagina = new QSpinBox(barra);
     spinPagina->setObjectName(QStringLiteral("spinPagina"));
@@ -130,10 +160,10 @@ void FrmRelatorio::montaBarra()
     barra->addWidget(rotulo);
     barra->addWidget(spinPagina);
     barra->addWidget(lblPaginas);
-    acProxima = acao("acProxima", QStringLiteral("Próxima"), QStyle::SP_MediaSeekForward, QKeySequence(Qt::Key_PageDown), [this] { mostraPagina(m_pagina + 1); });
-    acUltima = acao("acUltima", QStringLiteral("Última"), QStyle::SP_MediaSkipForward, QKeySequence(Qt::CTRL | Qt::Key_End), [this] { mostraPagina(m_relatorio->paginas() - 1); });
+    acProxima = acao("acProxima", QStringLiteral("Próxima"), style()->standardIcon(QStyle::SP_MediaSeekForward), QKeySequence(Qt::Key_PageDown), [this] { mostraPagina(m_pagina + 1); });
+    acUltima = acao("acUltima", QStringLiteral("Última"), style()->standardIcon(QStyle::SP_MediaSkipForward), QKeySequence(Qt::CTRL | Qt::Key_End), [this] { mostraPagina(m_relatorio->paginas() - 1); });
     barra->addSeparator();
-    acMenosZoom = acao("acMenosZoom", QStringLiteral("Reduzir"), QStyle::SP_ArrowDown, QKeySequence::ZoomOut, [this] {
+    acMenosZoom = acao("acMenosZoom", QStringLiteral("Reduzir"), iconeZoom(false), QKeySequence::ZoomOut, [this] {
         double z = PASSOS[0];
         for (double p : PASSOS)
             if (p < m_zoom - 0.01) z = p;
@@ -152,15 +182,19 @@ void FrmRelatorio::montaBarra()
     connect(cmbZoom, &QComboBox::activated, this, &FrmRelatorio::escolheZoom);
     barra->addWidget(rotuloZoom);
     barra->addWidget(cmbZoom);
-    acMaisZoom = acao("acMaisZoom", QStringLiteral("Ampliar"), QStyle::SP_ArrowUp, QKeySequence::ZoomIn, [this] {
+    acMaisZoom = acao("acMaisZoom", QStringLiteral("Ampliar"), iconeZoom(true), QKeySequence::ZoomIn, [this] {
         double z = PASSOS[std::size(PASSOS) - 1];
         for (auto it = std::rbegin(PASSOS); it != std::rend(PASSOS); ++it)
             if (*it > m_zoom + 0.01) z = *it;
         m_ajuste = 0;
         defineZoom(z);
     });
+    // paging and zoom show their icons only; the name is in the tip
+    for (QAction* a : {acPrimeira, acAnterior, acProxima, acUltima, acMenosZoom, acMaisZoom})
+        if (auto* b = qobject_cast<QToolButton*>(barra->widgetForAction(a)))
+            b->setToolButtonStyle(Qt::ToolButtonIconOnly);
     barra->addSeparator();
-    acFechar = acao("acFechar", QStringLiteral("Fechar"), QStyle::SP_DialogCloseButton, QKeySequence(Qt::Key_Escape), [this] { close(); });
+    acFechar = acao("acFechar", QStringLiteral("Fechar"), style()->standardIcon(QStyle::SP_DialogCloseButton), QKeySequence(Qt::Key_Escape), [this] { close(); });
 }
 
 void FrmRelatorio::mostraPagina(int n)
@@ -206,10 +240,11 @@ void FrmRelatorio::ajustaZoom()
     defineZoom(qMax(0.1, z));
 }
 
-void FrmRelatorio::resizeEvent(QResizeEvent* e)
+bool FrmRelatorio::eventFilter(QObject* o, QEvent* e)
 {
-    QMainWindow::resizeEvent(e);
-    ajustaZoom();
+    if (o == m_rolagem->viewport() && e->type() == QEvent::Resize)
+        ajustaZoom();
+    return QMainWindow::eventFilter(o, e);
 }
 
 void FrmRelatorio::atualiza()

@@ -44,7 +44,7 @@ public:
     QComboBox* cmbZoom = nullptr;    // label "Zoom"
 
 protected:
-    void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     void montaBarra();

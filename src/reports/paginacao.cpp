@@ -207,10 +207,7 @@ void Paginacao::pinta(QPainter& p, int n) const
         y += m_pintor.cabecalhoColunas(&p, y);
     for (int i = pg.inicio; i < pg.fim; ++i) {
         const Item& it = m_itens[i];
-        p.save();
-        p.setClipRect(QRectF(0, y, m_pintor.pagina().width(), it.altura + 1));
         pintaItem(&p, it, y, n, it.altura);
-        p.restore();
         y += it.altura;
     }
     m_pintor.banda(&p, m_def.rodapePagina, c, m_pintor.base() - pg.alturaRodape);

@@ -17,7 +17,7 @@ const double TRACO = PintorRelatorio::mm(0.2);
 const QColor COR_TITULOS(0xe4, 0xe8, 0xee);
 const QColor COR_ZEBRA(0xf3, 0xf5, 0xf7);
 
-int chave(const Definicao::Fonte& f)
+int chave_fonte(const Definicao::Fonte& f)
 {
     return qRound(f.tamanho * 10) * 4 + (f.negrito ? 1 : 0) + (f.italico ? 2 : 0);
 }
@@ -141,7 +141,7 @@ PintorRelatorio::PintorRelatorio(const Definicao& def) : m_def(def)
 
 const QFont& PintorRelatorio::fonte(const Definicao::Fonte& f) const
 {
-    const int k = chave(f);
+    const int k = chave_fonte(f);
     auto it = m_fontes.find(k);
     if (it == m_fontes.end()) {
         QFont q(m_def.familia);
@@ -157,7 +157,7 @@ const QFont& PintorRelatorio::fonte(const Definicao::Fonte& f) const
 
 const QFontMetricsF& PintorRelatorio::metrica(const Definicao::Fonte& f) const
 {
-    const int k = chave(f);
+    const int k = chave_fonte(f);
     auto it = m_metricas.find(k);
     if (it == m_metricas.end())
         it = m_metricas.insert(k, QFontMetricsF(fonte(f)));
@@ -191,60 +191,95 @@ double PintorRelatorio::linha(QPainter* p, const Definicao::Linha& l, const Cont
         pesos = 1;
 
     // measure every cell first: the line is as tall as its tallest cell
-    struct Medida { QString texto; double x, w; Definicao::Fonte fonte; };
     QVarLengthArray<Medida, 12> medidas;
-    double altura = 0, x = m_esquerda;
+    double altura = 0, natural = 0, x = m_esquerda;
+    // measuring a detail row needs only its wrapping cells: the others are one line
+    const bool soAltura = !p && !l.somePorVazia;
     for (const Definicao::Celula& cel : l.celulas) {
         const double w = m_largura * cel.largura / pesos;
-        const double util = qMax(1.0, w - 2 * FOLGA_H);
-        QString t = verdadeira(cel.se, c) ? expande(cel.texto, c) : QString();
-        Definicao::Fonte f = cel.fonte;
-        double h = metrica(f).height();
-        if (cel.quebra && !t.isEmpty()) {
-            h = metrica(f).boundingRect(QRectF(0, 0, util, 1e9), int(Qt::TextWordWrap | alinhamento(cel.alinhamento)), t).height();
-        } else if (!cel.quebra) {
-            t.replace(QLatin1Char('\n'), QLatin1Char(' '));
-            // a text a little too long is set smaller before it is cut:
-            // a cut amount ("R$ 1.87…") would mislead
-            for (double reducao : {0.92, 0.84, 0.76}) {
-                if (metrica(f).horizontalAdvance(t) <= util)
-                    break;
-                f.tamanho = cel.fonte.tamanho * reducao;
-            }
-            t = metrica(f).elidedText(t, Qt::ElideRight, util);
-        }
-        altura = qMax(altura, h + 2 * FOLGA_V);
-        medidas.append({t, x, w, f});
+        Medida m{QString(), x, w, cel.fonte};
         x += w;
+        double h = metrica(cel.fonte).height();
+        if (!soAltura || cel.quebra) {
+            m.texto = verdadeira(cel.se, c) ? expande(cel.texto, c) : QString();
+            h = ajusta(cel, m);
+        }
+        natural = qMax(natural, h + 2 * FOLGA_V);
+        medidas.append(m);
     }
     if (l.somePorVazia && std::all_of(l.celulas.begin(), l.celulas.end(), [](const Definicao::Celula& cel) {
             return cel.borda.isEmpty() && cel.fundo.isEmpty();
         }) && std::all_of(medidas.begin(), medidas.end(), [](const Medida& m) { return m.texto.trimmed().isEmpty(); }))
         return 0;
-    if (maximo > 0)
-        altura = qMin(altura, maximo);
+    altura = maximo > 0 ? qMin(natural, maximo) : natural;
     if (!p)
         return altura;
 
     for (int i = 0; i < l.celulas.size(); ++i) {
         const Definicao::Celula& cel = l.celulas[i];
-        const QRectF caixa(medidas[i].x, y, medidas[i].w, altura);
+        const Medida& m = medidas[i];
+        const QRectF caixa(m.x, y, m.w, altura);
         if (!cel.fundo.isEmpty())
             p->fillRect(caixa, QColor(cel.fundo));
         p->setPen(QPen(Qt::black, TRACO));
         if (cel.borda == QLatin1String("caixa")) p->drawRect(caixa);
         else if (cel.borda == QLatin1String("cima")) p->drawLine(caixa.topLeft(), caixa.topRight());
         else if (cel.borda == QLatin1String("baixo")) p->drawLine(caixa.bottomLeft(), caixa.bottomRight());
-        if (medidas[i].texto.isEmpty())
+        if (m.texto.isEmpty())
             continue;
-        p->setFont(fonte(medidas[i].fonte));
-        p->save();
-        p->setClipRect(caixa);
-        const int flags = int(alinhamento(cel.alinhamento) | Qt::AlignTop) | (cel.quebra ? int(Qt::TextWordWrap) : 0);
-        p->drawText(caixa.adjusted(FOLGA_H, FOLGA_V, -FOLGA_H, 0), flags, medidas[i].texto);
-        p->restore();
+        p->setFont(fonte(m.fonte));
+        const QRectF area = caixa.adjusted(FOLGA_H, FOLGA_V, -FOLGA_H, 0);
+        if (!cel.quebra) {
+            // one line that fits by construction: placed by hand, no layout
+            const QFontMetricsF& fm = metrica(m.fonte);
+            const double largura = fm.horizontalAdvance(m.texto);
+            double xt = area.left();
+            if (cel.alinhamento == Definicao::Alinhamento::Direita) xt = area.right() - largura;
+            else if (cel.alinhamento == Definicao::Alinhamento::Centro) xt = area.left() + (area.width() - largura) / 2;
+            p->drawText(QPointF(xt, area.top() + fm.ascent()), m.texto);
+            continue;
+        }
+        const bool cortada = natural > altura; // a band taller than a page is cut at its foot
+        if (cortada) {
+            p->save();
+            p->setClipRect(caixa);
+        }
+        p->drawText(area, int(alinhamento(cel.alinhamento) | Qt::AlignTop | Qt::TextWordWrap), m.texto);
+        if (cortada)
+            p->restore();
     }
     return altura;
+}
+
+double PintorRelatorio::ajusta(const Definicao::Celula& cel, Medida& m) const
+{
+    const double util = qMax(1.0, m.w - 2 * FOLGA_H);
+    if (cel.quebra) {
+        if (m.texto.isEmpty())
+            return metrica(cel.fonte).height();
+        // the same text in the same column measures the same: services and
+        // names repeat down a long report
+        const QString chave = QString::number(chave_fonte(cel.fonte)) + QLatin1Char('|') + QString::number(qRound(util))
+                              + QLatin1Char('|') + m.texto;
+        auto it = m_alturas.constFind(chave);
+        if (it != m_alturas.constEnd())
+            return it.value();
+        if (m_alturas.size() > 50000)
+            m_alturas.clear();
+        const double h = metrica(cel.fonte).boundingRect(QRectF(0, 0, util, 1e9), int(Qt::TextWordWrap | alinhamento(cel.alinhamento)), m.texto).height();
+        m_alturas.insert(chave, h);
+        return h;
+    }
+    m.texto.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    // a text a little too long is set smaller before it is cut: a cut
+    // amount ("R$ 1.87…") would mislead
+    for (double reducao : {0.92, 0.84, 0.76}) {
+        if (metrica(m.fonte).horizontalAdvance(m.texto) <= util)
+            break;
+        m.fonte.tamanho = cel.fonte.tamanho * reducao;
+    }
+    m.texto = metrica(m.fonte).elidedText(m.texto, Qt::ElideRight, util);
+    return metrica(cel.fonte).height();
 }
 
 double PintorRelatorio::cabecalhoColunas(QPainter* p, double y) const
@@ -261,7 +296,8 @@ double PintorRelatorio::detalhe(QPainter* p, const ContextoTexto& c, double y, b
     if (!p && m_alturaFixa >= 0)
         return m_alturaFixa;
     if (p && zebra) {
-        const double h = m_alturaFixa >= 0 ? m_alturaFixa : linha(nullptr, m_colunas, c, y, maximo);
+        // when painting, maximo is the row's height from the layout
+        const double h = maximo > 0 ? maximo : linha(nullptr, m_colunas, c, y);
         p->fillRect(QRectF(m_esquerda, y, m_largura, h), COR_ZEBRA);
     }
     return linha(p, m_colunas, c, y, maximo);

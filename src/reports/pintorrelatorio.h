@@ -51,6 +51,15 @@ public:
     bool temColunas() const { return !m_colunas.celulas.isEmpty(); }
 
 private:
+    // A cell as it will print: its text (cut to fit when it does not wrap),
+    // where it stands and the font it ends up with.
+    struct Medida {
+        QString texto;
+        double x, w;
+        Definicao::Fonte fonte;
+    };
+    // Fits the cell's text to its width; gives the text's height.
+    double ajusta(const Definicao::Celula& cel, Medida& m) const;
     const QFont& fonte(const Definicao::Fonte& f) const;
     const QFontMetricsF& metrica(const Definicao::Fonte& f) const;
 
@@ -62,4 +71,5 @@ private:
     double m_alturaFixa = -1;   // detail height when no column wraps
     mutable QHash<int, QFont> m_fontes;
     mutable QHash<int, QFontMetricsF> m_metricas;
+    mutable QHash<QString, double> m_alturas; // wrapped texts already measured
 };

@@ -299,7 +299,8 @@ private slots:
         f->spinPagina->setValue(1);
         QCOMPARE(f->pagina(), 0);
 
-        QWidget* folha = f->findChild<QScrollArea*>()->widget();
+        QWidget* folha = f->findChild<QWidget*>(QStringLiteral("folha"));
+        QVERIFY(folha);
         f->defineZoom(1.0);
         const QSize antes = folha->size();
         f->acMaisZoom->trigger();

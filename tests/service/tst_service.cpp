@@ -44,6 +44,7 @@ class TstService : public QObject {
         if (!ps.first()->salvaPdf(pdf))
             return {};
         guarda_pdf(pdf, QString::fromLatin1(QTest::currentTestFunction()));
+        guarda_captura(ps.first(), QString::fromLatin1(QTest::currentTestFunction()));
         return plano(texto_pdf(pdf));
     }
 

@@ -45,6 +45,16 @@ void guarda_pdf(const QString& caminho, const QString& nome)
     QFile::copy(caminho, destino);
 }
 
+void guarda_captura(QWidget* janela, const QString& nome)
+{
+    const QString pasta = qEnvironmentVariable("CONTROLE_OS_PDFS");
+    if (pasta.isEmpty() || !janela)
+        return;
+    QDir().mkpath(pasta);
+    QApplication::processEvents();
+    janela->grab().save(QDir(pasta).filePath(nome + QStringLiteral(".png")));
+}
+
 QString plano(QString texto)
 {
     static const QRegularExpression brancos(QStringLiteral("\\s+"));
