@@ -271,14 +271,18 @@ double PintorRelatorio::ajusta(const Definicao::Celula& cel, Medida& m) const
         return h;
     }
     m.texto.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    // a text a little too long is set smaller before it is cut: a cut
-    // amount ("R$ 1.87…") would mislead
-    for (double reducao : {0.92, 0.84, 0.76}) {
-        if (metrica(m.fonte).horizontalAdvance(m.texto) <= util)
-            break;
-        m.fonte.tamanho = cel.fonte.tamanho * reducao;
+    // a text a little too long is set smaller rather than cut (a cut amount,
+    // "R$ 1.87…", would mislead); a text that would still not fit keeps its
+    // size and is cut
+    if (metrica(m.fonte).horizontalAdvance(m.texto) > util) {
+        for (double reducao : {0.92, 0.84, 0.76}) {
+            m.fonte.tamanho = cel.fonte.tamanho * reducao;
+            if (metrica(m.fonte).horizontalAdvance(m.texto) <= util)
+                return metrica(cel.fonte).height();
+        }
+        m.fonte = cel.fonte;
+        m.texto = metrica(m.fonte).elidedText(m.texto, Qt::ElideRight, util);
     }
-    m.texto = metrica(m.fonte).elidedText(m.texto, Qt::ElideRight, util);
     return metrica(cel.fonte).height();
 }
 

@@ -20,6 +20,7 @@
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QPrinter>
 #include <QTest>
 
 using namespace apoio;
@@ -237,6 +238,23 @@ private slots:
         QVERIFY(principal->isVisible());
     }
 
+    void celulaEstreitaReduzOuCorta()
+    {
+        // an amount a little too wide is set smaller, whole; a long name is cut
+        const QString arquivo = amb->banco.pasta() + QStringLiteral("/estreito.rpt");
+        QFile f(arquivo);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("{\"consulta\": \"select cast(1234567.89 as numeric(15,2)) as valor, "
+                           "'Um nome de cliente comprido demais para a coluna estreita' as nome from rdb$database\", "
+                           "\"colunas\": [{\"titulo\": \"Nome\", \"texto\": \"{nome}\", \"largura\": 1}, "
+                           "{\"titulo\": \"Valor\", \"texto\": \"{valor|moeda}\", \"largura\": 1.3, \"alinhamento\": \"direita\"}, "
+                           "{\"titulo\": \"\", \"texto\": \"\", \"largura\": 7}]}"));
+        f.close();
+        const QString t = texto(roda(arquivo, {}), QStringLiteral("estreito"));
+        QVERIFY2(t.contains(QStringLiteral("R$ 1.234.567,89")), qPrintable(t));
+        QVERIFY2(t.contains(QStringLiteral("Um nom") + QChar(0x2026)) && !t.contains(QStringLiteral("estreita")), qPrintable(t));
+    }
+
     void paginasComCabecalhoRodapeEGrupos()
     {
         // 150 services over two technicians, long texts that wrap
@@ -274,6 +292,52 @@ private slots:
         QVERIFY(tudo.contains(QStringLiteral("Serviços do técnico: 76 R$ 908,00 R$ 45,78")));
         QVERIFY(tudo.contains(QStringLiteral("Total geral: 153 serviços R$ 1.875,50 R$ 142,53")));
         QCOMPARE(f->relatorio().paginacao().totalRelatorio(QStringLiteral("valor")).centavos(), 187550);
+    }
+
+    void pdfSemJanelaEImpressaoDeUmIntervalo()
+    {
+        executa(QStringLiteral("execute block as declare i integer = 0; begin while (i < 120) do begin "
+                               "insert into item_ordem values(null, 1, 1, 'Serviço ' || :i, 1, 1); i = i + 1; end end"));
+        limpa_relatorio();
+        cr().ReportFileName = arquivo_relatorio(QStringLiteral("008.rpt"));
+        cr().Formulas[0] = nomeEmpresa("NomeEmpresa");
+        cr().Formulas[1] = rodape();
+        const QString pdf = amb->banco.pasta() + QStringLiteral("/direto.pdf");
+        QVERIFY(gera_pdf(cr(), pdf));
+        QVERIFY(previas_abertas().isEmpty());
+        const int n = paginas_pdf(pdf).size();
+        QVERIFY(n >= 3);
+
+        // the print path, on a PDF printer: pages 2 and 3 only
+        auto r = Relatorio::monta(cr(), conexao.banco());
+        QPrinter impressora(QPrinter::HighResolution);
+        impressora.setOutputFormat(QPrinter::PdfFormat);
+        impressora.setOutputFileName(amb->banco.pasta() + QStringLiteral("/impresso.pdf"));
+        impressora.setPageLayout(r->layoutPagina());
+        impressora.setPrintRange(QPrinter::PageRange);
+        impressora.setFromTo(2, 3);
+        r->imprime(impressora);
+        const QStringList impressas = paginas_pdf(impressora.outputFileName());
+        QCOMPARE(impressas.size(), 2);
+        QVERIFY(plano(impressas[0]).contains(QStringLiteral("Página 2 de %1").arg(n)));
+        QVERIFY(plano(impressas[1]).contains(QStringLiteral("Página 3 de %1").arg(n)));
+
+        // the same failures as the preview
+        cr().ReportFileName = arquivo_relatorio(QStringLiteral("010.rpt"));
+        QVERIFY(!gera_pdf(cr(), pdf));
+        QVERIFY(amb->msgs.ultimo().startsWith(QStringLiteral("Arquivo de relatório não encontrado")));
+    }
+
+    void relatorioSemLinhas()
+    {
+        FrmRelatorio* f = roda(QStringLiteral("005.rpt"), {{0, QStringLiteral("Equipamento='Notebook - Dell Inspiron'")}, {1, nomeEmpresa("Nome_empresa")},
+                                                           {2, QStringLiteral("Proprietario= '2 - Ana Souza'")}, {3, rodape()}},
+                               QStringLiteral("{servico_equipamento.equipamento_cliente}=99"));
+        QVERIFY(f);
+        QCOMPARE(f->relatorio().paginas(), 1);
+        confere_textos(texto(f, QStringLiteral("005-vazio")), {QStringLiteral("Serviços por equipamento"), QStringLiteral("Equipamento: Notebook - Dell Inspiron"),
+                                                               QStringLiteral("Serviço"), QStringLiteral("Serviços: 0"), QStringLiteral("R$ 0,00"),
+                                                               QStringLiteral("Página 1 de 1")});
     }
 
     void previaNaoModalNavegaEAmplia()
