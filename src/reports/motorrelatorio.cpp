@@ -7,7 +7,7 @@
 #include "relatorio.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
+#include <QApplication>
 
 namespace {
 
@@ -44,7 +44,13 @@ FrmRelatorio* executa_relatorio(ControleRelatorio& c)
     auto r = monta(c);
     if (!r)
         return nullptr;
-    auto* janela = new FrmRelatorio(std::move(r), c.WindowTitle, qobject_cast<QWidget*>(c.parent()));
+    // Beside the control's window; but a report asked for from a modal form
+    // (the service order prints while its form stays open) belongs to that
+    // form, or the modal form would block the preview until it closed.
+    QWidget* dono = QApplication::activeModalWidget();
+    if (!dono)
+        dono = qobject_cast<QWidget*>(c.parent());
+    auto* janela = new FrmRelatorio(std::move(r), c.WindowTitle, dono);
     janela->show();
     janela->raise();
     janela->activateWindow();

@@ -10,7 +10,7 @@ void instala_motor_relatorio();
 
 // One run: reads the control's file, formula fields and selection, builds
 // the report and opens the preview window (not modal) beside the control's
-// window. A missing file, a bad definition or a database error is shown to
+// window, or beside the modal form that asked for it. A missing file, a bad definition or a database error is shown to
 // the user with its text; nothing else happens then. Returns the preview,
 // or nullptr after a failure.
 FrmRelatorio* executa_relatorio(ControleRelatorio& c);

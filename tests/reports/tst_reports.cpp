@@ -15,6 +15,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
+#include <QTimer>
 #include <QFile>
 #include <QLabel>
 #include <QRegularExpression>
@@ -376,6 +378,22 @@ private slots:
         // A4 at 100%: 210 mm wide on screen
         f->defineZoom(1.0);
         QVERIFY(qAbs(folha->width() - 210 / 25.4 * folha->logicalDpiX()) <= 1.0);
+
+        // asked for from a modal form, the preview belongs to that form, so
+        // the form's modality does not lock it
+        QDialog form(principal.get());
+        QPointer<FrmRelatorio> daForm;
+        QTimer::singleShot(0, &form, [&] {
+            cr().setAction(1);
+            for (FrmRelatorio* p : previas_abertas())
+                if (p->parentWidget() == &form)
+                    daForm = p;
+            form.accept();
+        });
+        form.exec();
+        QVERIFY(daForm);
+        QVERIFY(daForm->isVisible()); // stays open after the form closes
+        delete daForm;
 
         // a second report opens its own window; the first stays
         QPointer<FrmRelatorio> primeira(f);
