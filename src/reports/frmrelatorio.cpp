@@ -260,10 +260,7 @@ void FrmRelatorio::atualiza()
     if (m_ajuste > 0) {
         cmbZoom->setCurrentIndex(m_ajuste - 1);
     } else {
-        const int i = cmbZoom->findData(m_zoom);
-        cmbZoom->setCurrentIndex(i);
-        if (i < 0)
-            cmbZoom->setEditText(QStringLiteral("%1%").arg(qRound(m_zoom * 100)));
+        cmbZoom->setCurrentIndex(cmbZoom->findData(m_zoom)); // none for an odd zoom; the status line tells it
     }
     const int linhas = m_relatorio->dados().linhas();
     m_situacao->setText(QStringLiteral("%1   —   Página %2 de %3   —   %4 %5   —   Zoom %6%")
