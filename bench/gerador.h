@@ -3,4 +3,8 @@
 namespace gerador {
 // n customers with every text column filled, in one transaction.
 void clientes(int n);
+// n order items for technician 1 (and n/4 for technician 2), spread over
+// the orders of year 2026 of the first customers, in one transaction;
+// creates the two technicians and one machine per customer it uses.
+void servicos(int n);
 }

@@ -331,13 +331,15 @@ left join equipamento_cliente ec on ec.ncodigo = i.nequipamento_cliente
 left join equipamento e on e.ncodigo = ec.nequipamento
 left join tecnico t on t.ncodigo = i.ntecnico;
 
-/* The services done on each customer machine: one row per order item. */
+/* The services done on each customer machine: one row per order item
+   (codigo_item keeps the items of one order in the order they were written). */
 create view servico_equipamento (equipamento_cliente, codigo, data, servico, valor,
                                  codigo_cliente, nome_cliente, equipamento, identificacao,
-                                 codigo_tecnico, nome_tecnico, garantia, concluida) as
+                                 codigo_tecnico, nome_tecnico, garantia, concluida, codigo_item) as
 select i.nequipamento_cliente, o.ncodigo, o.ddata, coalesce(i.cservico, ''), i.nvalor,
        o.ncliente, coalesce(cl.cfantasia, ''), coalesce(e.cdescricao, ''),
-       coalesce(ec.cidentificacao, ''), i.ntecnico, coalesce(t.cfantasia, ''), o.ntipo, o.nconcluida
+       coalesce(ec.cidentificacao, ''), i.ntecnico, coalesce(t.cfantasia, ''), o.ntipo, o.nconcluida,
+       i.ncodigo
 from item_ordem i
 join ordem o on o.ncodigo = i.nordem
 left join cliente cl on cl.ncodigo = o.ncliente
@@ -349,11 +351,13 @@ left join tecnico t on t.ncodigo = i.ntecnico;
    valor_comissao is the item's price times the technician's percentage. */
 create view servico_por_tecnico (codigo_tecnico, nome_tecnico, comissao, codigo_cliente,
                                  nome_cliente, codigo_ordem, data, servico, valor,
-                                 valor_comissao, equipamento, identificacao, garantia, concluida) as
+                                 valor_comissao, equipamento, identificacao, garantia, concluida,
+                                 codigo_item) as
 select i.ntecnico, coalesce(t.cfantasia, ''), coalesce(t.ncomissao, 0), o.ncliente,
        coalesce(cl.cfantasia, ''), o.ncodigo, o.ddata, coalesce(i.cservico, ''), i.nvalor,
        cast(coalesce(i.nvalor, 0) * coalesce(t.ncomissao, 0) / 100 as numeric(15,2)),
-       coalesce(e.cdescricao, ''), coalesce(ec.cidentificacao, ''), o.ntipo, o.nconcluida
+       coalesce(e.cdescricao, ''), coalesce(ec.cidentificacao, ''), o.ntipo, o.nconcluida,
+       i.ncodigo
 from item_ordem i
 join ordem o on o.ncodigo = i.nordem
 left join tecnico t on t.ncodigo = i.ntecnico

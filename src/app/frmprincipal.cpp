@@ -1,6 +1,7 @@
 #include "frmprincipal.h"
 #include "controlerelatorio.h"
 #include "modulo1.h"
+#include "motorrelatorio.h"
 #include "relogio.h"
 #include "teclado.h"
 
@@ -141,6 +142,7 @@ FrmPrincipal::FrmPrincipal(QWidget* pai) : QMainWindow(pai)
     crControle = new ControleRelatorio(this);
     crControle->setObjectName(QStringLiteral("cr"));
     define_cr(crControle);
+    instala_motor_relatorio();
 }
 
 FrmPrincipal::~FrmPrincipal()

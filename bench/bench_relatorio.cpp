@@ -1,0 +1,114 @@
+// Report 006 (a technician's statement of a year) with 10 000 detail rows:
+// the time to the first page on screen, the whole PDF, pages per second and
+// peak memory, against a bare QSqlQuery reading the same rows, in one run.
+#include "apoio.h"
+#include "controlerelatorio.h"
+#include "gerador.h"
+#include "modulo1.h"
+#include "relatorio.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <sys/resource.h>
+
+#ifndef CONTROLE_OS_RELATORIOS
+#error "CONTROLE_OS_RELATORIOS must name the relatorio folder"
+#endif
+
+namespace {
+
+double memoriaMaximaMb()
+{
+    rusage uso{};
+    getrusage(RUSAGE_SELF, &uso);
+    return uso.ru_maxrss / 1024.0; // kilobytes on Linux
+}
+
+// The same rows as the report, read with a plain query and nothing else.
+qint64 consultaPura(int& linhas)
+{
+    QElapsedTimer t;
+    t.start();
+    QSqlQuery q(conexao.banco());
+    q.setForwardOnly(true);
+    q.setNumericalPrecisionPolicy(QSql::HighPrecision);
+    q.prepare(QStringLiteral("select codigo_tecnico, nome_tecnico, comissao, nome_cliente, codigo_ordem, data, servico, valor, valor_comissao, "
+                             "equipamento, identificacao, codigo_item from servico_por_tecnico where data >= ? and data <= ? and codigo_tecnico = ? "
+                             "order by codigo_tecnico, data, codigo_ordem, codigo_item"));
+    q.addBindValue(QDate(2026, 1, 1));
+    q.addBindValue(QDate(2026, 12, 31));
+    q.addBindValue(1);
+    q.exec();
+    linhas = 0;
+    qint64 soma = 0;
+    while (q.next()) {
+        for (int c = 0; c < 12; ++c)
+            soma += q.value(c).toString().size();
+        ++linhas;
+    }
+    return t.nsecsElapsed() + (soma & 1);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    configura_locale();
+    const int linhas = argc > 1 ? std::atoi(argv[1]) : 10000;
+
+    apoio::Ambiente amb;
+    QElapsedTimer t;
+    t.start();
+    gerador::clientes(500);
+    gerador::servicos(linhas);
+    std::printf("dados: %d serviços do técnico 1 gerados em %.1f s; memória máxima até aqui %.0f MB\n", linhas,
+                t.nsecsElapsed() / 1e9, memoriaMaximaMb());
+
+    // as the report command passes them
+    ControleRelatorio c;
+    c.ReportFileName = QStringLiteral(CONTROLE_OS_RELATORIOS "/006.rpt");
+    c.Formulas[1] = QStringLiteral("NomeEmpresa='Minha Assistência Técnica'");
+    c.Formulas[2] = QStringLiteral("Periodo= 'Periodo de 01/01/2026 a 31/12/2026'");
+    c.Formulas[3] = QStringLiteral("Rodape='Minha Assistência Técnica - Rua A - Curitiba-Fone: 3333 - a@b.c'");
+    c.SelectionFormula = QStringLiteral("{servico_por_tecnico.data}>=date('2026-01-01') and {servico_por_tecnico.data}<=date('31/12/2026') and "
+                                        "{servico_por_tecnico.codigo_tecnico}=1");
+
+    int linhasBase = 0;
+    consultaPura(linhasBase); // warm the database's cache for both
+    const qint64 base = consultaPura(linhasBase);
+    const double memoriaBase = memoriaMaximaMb();
+
+    QTemporaryDir pasta;
+    t.restart();
+    auto r = Relatorio::monta(c, conexao.banco());
+    const qint64 montado = t.nsecsElapsed();
+    const double memoriaMontado = memoriaMaximaMb();
+    // the first page as the preview paints it: A4 at 96 dpi
+    QImage tela(794, 1123, QImage::Format_ARGB32_Premultiplied);
+    tela.fill(Qt::white);
+    {
+        QPainter p(&tela);
+        p.scale(96.0 / 1200, 96.0 / 1200);
+        r->pintaPagina(p, 0);
+    }
+    const qint64 primeira = t.nsecsElapsed();
+    r->salvaPdf(pasta.filePath(QStringLiteral("006.pdf")));
+    const qint64 total = t.nsecsElapsed();
+
+    const double pdfSeg = (total - primeira) / 1e9;
+    std::printf("relatório 006: %d linhas (consulta pura: %d), %d páginas\n", r->dados().linhas(), linhasBase, r->paginas());
+    std::printf("  consulta + paginação: %.0f ms (memória máxima %.0f MB); primeira página na tela: %.0f ms\n", montado / 1e6,
+                memoriaMontado, primeira / 1e6);
+    std::printf("  PDF completo: %.0f ms no total, %.0f páginas/s\n", total / 1e6, r->paginas() / pdfSeg);
+    std::printf("  consulta pura das mesmas linhas: %.0f ms (memória máxima depois dela %.0f MB); razão total/consulta pura: %.1fx\n",
+                base / 1e6, memoriaBase, double(total) / base);
+    std::printf("  memória máxima (ru_maxrss) ao fim: %.0f MB\n", memoriaMaximaMb());
+    return r->dados().linhas() == linhasBase ? 0 : 1;
+}

@@ -1,0 +1,24 @@
+#pragma once
+#include <QString>
+
+class ControleRelatorio;
+class FrmRelatorio;
+
+// Makes the report engine the executor of every report control: setting
+// the run action to 1 builds the report and opens its preview.
+void instala_motor_relatorio();
+
+// One run: reads the control's file, formula fields and selection, builds
+// the report and opens the preview window (not modal) beside the control's
+// window, or beside the modal form that asked for it. A missing file, a bad definition or a database error is shown to
+// the user with its text; nothing else happens then. Returns the preview,
+// or nullptr after a failure.
+FrmRelatorio* executa_relatorio(ControleRelatorio& c);
+
+// The same run written straight to a PDF file, without a window (tests and
+// the benchmark). Failures are shown as for the preview; false then.
+bool gera_pdf(const ControleRelatorio& c, const QString& caminho);
+
+// Where the program keeps its report files: the program's folder +
+// "/relatorio/" + the file name.
+QString arquivo_relatorio(const QString& nome);

@@ -1,0 +1,92 @@
+#include "relatorio.h"
+#include "camposformula.h"
+#include "controlerelatorio.h"
+#include "errorelatorio.h"
+#include "paginacao.h"
+#include "pintorrelatorio.h"
+
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+
+std::shared_ptr<const Relatorio> Relatorio::monta(const QString& arquivo, const std::array<QString, 10>& formulas,
+                                                  const QString& selecao, QSqlDatabase banco)
+{
+    std::shared_ptr<Relatorio> r(new Relatorio);
+    r->m_def = Definicao::carrega(arquivo);
+    // only the fields the definition declares; any other name is ignored
+    const QHash<QString, QString> dados = le_campos_formula(formulas);
+    for (const QString& nome : r->m_def.formulas)
+        r->m_formulas.insert(nome, dados.value(nome));
+    r->m_dados.carrega(banco, r->m_def, selecao);
+    r->m_pintor = std::make_unique<PintorRelatorio>(r->m_def);
+    r->m_paginacao = std::make_unique<Paginacao>(r->m_def, r->m_dados, r->m_formulas, *r->m_pintor);
+    return r;
+}
+
+std::shared_ptr<const Relatorio> Relatorio::monta(const ControleRelatorio& c, QSqlDatabase banco)
+{
+    return monta(c.ReportFileName, c.Formulas, c.SelectionFormula, banco);
+}
+
+Relatorio::~Relatorio() = default;
+
+int Relatorio::paginas() const { return m_paginacao->paginas(); }
+
+QSizeF Relatorio::tamanhoPagina() const { return m_pintor->pagina(); }
+
+QPageLayout Relatorio::layoutPagina() const
+{
+    return QPageLayout(QPageSize(m_def.papel), m_def.orientacao, QMarginsF(0, 0, 0, 0));
+}
+
+void Relatorio::pintaPagina(QPainter& p, int n) const
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    m_paginacao->pinta(p, n);
+    p.restore();
+}
+
+void Relatorio::salvaPdf(const QString& caminho) const
+{
+    QPdfWriter pdf(caminho);
+    pdf.setResolution(int(PintorRelatorio::UNIDADES_POR_POLEGADA));
+    pdf.setPageLayout(layoutPagina());
+    pdf.setTitle(m_def.titulo);
+    pdf.setCreator(QStringLiteral("Controle OS"));
+    QPainter p;
+    if (!p.begin(&pdf))
+        throw ErroRelatorio(QStringLiteral("Não foi possível gravar o arquivo PDF %1").arg(caminho));
+    for (int i = 0; i < paginas(); ++i) {
+        if (i > 0)
+            pdf.newPage();
+        pintaPagina(p, i);
+    }
+    if (!p.end())
+        throw ErroRelatorio(QStringLiteral("Não foi possível concluir o arquivo PDF %1").arg(caminho));
+}
+
+void Relatorio::imprime(QPrinter& impressora) const
+{
+    impressora.setFullPage(true);
+    int de = 1, ate = paginas();
+    if (impressora.printRange() == QPrinter::PageRange && impressora.fromPage() > 0) {
+        de = qMax(1, impressora.fromPage());
+        ate = qMin(paginas(), impressora.toPage() > 0 ? impressora.toPage() : paginas());
+    }
+    QPainter p;
+    if (!p.begin(&impressora))
+        throw ErroRelatorio(QStringLiteral("Não foi possível iniciar a impressão em %1").arg(impressora.printerName()));
+    const double escala = impressora.resolution() / PintorRelatorio::UNIDADES_POR_POLEGADA;
+    for (int i = de; i <= ate; ++i) {
+        if (i > de)
+            impressora.newPage();
+        p.save();
+        p.scale(escala, escala);
+        pintaPagina(p, i - 1);
+        p.restore();
+    }
+    p.end();
+}

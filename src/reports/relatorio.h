@@ -1,0 +1,61 @@
+#pragma once
+#include "dadosrelatorio.h"
+#include "definicaorelatorio.h"
+
+#include <QHash>
+#include <QPageLayout>
+#include <QSizeF>
+#include <QSqlDatabase>
+#include <array>
+#include <memory>
+
+class ControleRelatorio;
+class Paginacao;
+class PintorRelatorio;
+class QPainter;
+class QPrinter;
+
+// One run of a report, laid out and ready to paint: its definition, the
+// formula fields, the rows the selection chose and the page index. Built
+// once; the preview, the printer and the PDF all paint from it.
+class Relatorio {
+public:
+    // Reads the definition file, the formula fields and the selection
+    // formula, queries the database and lays the pages out.
+    // Throws ErroRelatorio (file, definition, formula) or ErroBanco.
+    static std::shared_ptr<const Relatorio> monta(const QString& arquivo, const std::array<QString, 10>& formulas,
+                                                  const QString& selecao, QSqlDatabase banco);
+    // The same from the settings of the report control.
+    static std::shared_ptr<const Relatorio> monta(const ControleRelatorio& c, QSqlDatabase banco);
+
+    ~Relatorio();
+    Relatorio(const Relatorio&) = delete;
+    Relatorio& operator=(const Relatorio&) = delete;
+
+    QString titulo() const { return m_def.titulo; }
+    int paginas() const;
+    const DadosRelatorio& dados() const { return m_dados; }
+    const Paginacao& paginacao() const { return *m_paginacao; }
+    const QHash<QString, QString>& formulas() const { return m_formulas; }
+
+    // The page in layout units (1/1200 inch), and as a page layout (paper,
+    // orientation, no margins: the report draws its own).
+    QSizeF tamanhoPagina() const;
+    QPageLayout layoutPagina() const;
+
+    // Paints page n (0-based) with the painter in layout units.
+    void pintaPagina(QPainter& p, int n) const;
+    // Writes every page to a PDF file. Throws ErroRelatorio.
+    void salvaPdf(const QString& caminho) const;
+    // Prints the pages the printer's range asks for (all when none).
+    void imprime(QPrinter& impressora) const;
+
+private:
+    Relatorio() = default;
+
+    Definicao m_def;
+    DadosRelatorio m_dados;
+    QHash<QString, QString> m_formulas;
+    std::unique_ptr<PintorRelatorio> m_pintor;
+    std::unique_ptr<Paginacao> m_paginacao;
+};

@@ -1,0 +1,88 @@
+#include "impressos.h"
+#include "controlerelatorio.h"
+#include "mensagens.h"
+#include "modulo1.h"
+#include "motorrelatorio.h"
+
+#include <optional>
+
+namespace {
+
+// A code as the forms hold it: digits only, within 32 bits.
+std::optional<qint32> le_codigo(const QString& texto)
+{
+    bool ok = false;
+    const qint32 c = texto.trimmed().toInt(&ok);
+    if (!ok || c < 0) {
+        mensagens().aviso(QStringLiteral("Código inválido para impressão: \"%1\"").arg(texto), Mensagens::Icone::Erro);
+        return std::nullopt;
+    }
+    return c;
+}
+
+} // namespace
+
+void emite_comprovante_entrada(qint32 codigo, const QString& data)
+{
+    if (!mensagens().pergunta(QStringLiteral("Deseja emitir o comprovante de entrada de equipamentos?")))
+        return;
+    limpa_relatorio();
+    ControleRelatorio& c = cr();
+    c.ReportFileName = arquivo_relatorio(QStringLiteral("001.rpt"));
+    c.SelectionFormula = QStringLiteral("{entrada_equipamento.ncodigo}=%1").arg(codigo);
+    c.Formulas[0] = QStringLiteral("Numero='") + data + QStringLiteral(" - N.º ") + QString::number(codigo) + QLatin1Char('\'');
+    c.Formulas[1] = QStringLiteral("Rodape='") + cRodape + QLatin1Char('\'');
+    c.setAction(1);
+}
+
+void emite_comprovante_entrada(const QString& codigo, const QString& data)
+{
+    if (const auto c = le_codigo(codigo))
+        emite_comprovante_entrada(*c, data);
+}
+
+QString texto_vencimentos(qint32 codigo)
+{
+    // in due-date order: the storage order of the rows is not guaranteed
+    // once an order's receivables have been written again
+    cSQL = QStringLiteral("select * from conta_receber where nordem = %1 order by dvencimento, ncodigo").arg(codigo);
+    rsAux.abre(cSQL);
+    QString texto;
+    while (!rsAux.eof()) {
+        texto += QStringLiteral(" Vencimento: ") + rsAux.texto(QStringLiteral("dvencimento")) + QStringLiteral(" Valor: ")
+                 + rsAux.dinheiro(QStringLiteral("nvalor_parcela")).moeda() + QStringLiteral(" || ");
+        rsAux.moveNext();
+    }
+    rsAux.fecha();
+    if (texto.endsWith(QLatin1String(" || ")))
+        texto.chop(4);
+    return texto.trimmed();
+}
+
+void emite_ordem_servico(qint32 codigo)
+{
+    if (!mensagens().pergunta(QStringLiteral("Deseja emitir a ordem de serviço?")))
+        return;
+    QString vencimentos;
+    try {
+        vencimentos = texto_vencimentos(codigo);
+    } catch (const ErroBanco& e) {
+        // an order printed without its due dates would mislead the customer
+        rsAux.fecha();
+        trata_erro_banco(e);
+        return;
+    }
+    limpa_relatorio();
+    ControleRelatorio& c = cr();
+    c.ReportFileName = arquivo_relatorio(QStringLiteral("002.rpt"));
+    c.SelectionFormula = QStringLiteral("{view_ordem.codigo_ordem}=%1").arg(codigo);
+    c.Formulas[1] = QStringLiteral("Rodape='") + cRodape + QLatin1Char('\'');
+    c.Formulas[2] = QStringLiteral("Vencimentos='") + vencimentos + QLatin1Char('\'');
+    c.setAction(1);
+}
+
+void emite_ordem_servico(const QString& codigo)
+{
+    if (const auto c = le_codigo(codigo))
+        emite_ordem_servico(*c);
+}

@@ -1,0 +1,409 @@
+// The report engine on a real database, driven through the report control
+// of the main window as the program drives it: the eight report files with
+// the formulas of the report commands, the reset between runs, failures
+// shown to the user, pagination with groups and totals, the preview.
+#include "apoio.h"
+#include "controlerelatorio.h"
+#include "frmprincipal.h"
+#include "frmrelatorio.h"
+#include "lojateste.h"
+#include "modulo1.h"
+#include "motorrelatorio.h"
+#include "paginacao.h"
+#include "relatorio.h"
+#include "textopdf.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+#include <QFile>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QPrinter>
+#include <QTest>
+
+using namespace apoio;
+
+namespace {
+
+void fechaPrevias()
+{
+    for (FrmRelatorio* f : previas_abertas())
+        delete f;
+}
+
+// One run as the report commands make it: reset, file, formula fields at
+// their positions, selection, run action 1.
+FrmRelatorio* roda(const QString& arquivo, const QList<QPair<int, QString>>& campos, const QString& selecao = QString())
+{
+    fechaPrevias();
+    limpa_relatorio();
+    cr().ReportFileName = arquivo.startsWith(QLatin1Char('/')) ? arquivo : arquivo_relatorio(arquivo);
+    for (const auto& [pos, texto] : campos)
+        cr().Formulas[pos] = texto;
+    cr().SelectionFormula = selecao;
+    cr().setAction(1);
+    const QList<FrmRelatorio*> ps = previas_abertas();
+    return ps.size() == 1 ? ps.first() : nullptr;
+}
+
+QString periodo(const QString& de, const QString& ate)
+{
+    return QStringLiteral("Periodo= 'Periodo de ") + de + QStringLiteral(" a ") + ate + QLatin1Char('\'');
+}
+
+} // namespace
+
+class TstReports : public QObject {
+    Q_OBJECT
+    std::unique_ptr<Ambiente> amb;
+    std::unique_ptr<FrmPrincipal> principal;
+
+    QString nomeEmpresa(const char* campo) { return QString::fromLatin1(campo) + QStringLiteral("='") + cNomeEmpresa + QLatin1Char('\''); }
+    QString rodape() { return QStringLiteral("Rodape='") + cRodape + QLatin1Char('\''); }
+
+    // The preview's report written to PDF, as text by page.
+    QStringList paginas(FrmRelatorio* f, const QString& nome, bool linhas = false)
+    {
+        if (!f)
+            return {};
+        const QString pdf = amb->banco.pasta() + QLatin1Char('/') + nome + QStringLiteral(".pdf");
+        if (!f->salvaPdf(pdf))
+            return {};
+        guarda_pdf(pdf, nome);
+        QStringList r;
+        for (const QString& p : paginas_pdf(pdf, linhas))
+            r << plano(p);
+        return r;
+    }
+    QString texto(FrmRelatorio* f, const QString& nome, bool linhas = false) { return paginas(f, nome, linhas).join(QLatin1Char(' ')); }
+
+private slots:
+    void init()
+    {
+        amb = std::make_unique<Ambiente>();
+        cria_loja_exemplo();
+        principal = std::make_unique<FrmPrincipal>();
+        principal->carrega();
+        principal->show();
+    }
+    void cleanup()
+    {
+        principal.reset();
+        amb.reset();
+    }
+
+    void contasAReceberComAsDuasFormasDeData()
+    {
+        executa(QStringLiteral("insert into conta_receber values(null,2,'1/1','99.90',0,'2027-03-01',0)  "));
+        const QString base = QStringLiteral("01/12/2026"), teto = QStringLiteral("28/02/2027");
+        FrmRelatorio* f = roda(QStringLiteral("003.rpt"), {{0, nomeEmpresa("Nome_empresa")}, {1, periodo(base, teto)}, {2, rodape()}},
+                               QStringLiteral("{view_contas_a_receber.vencimento}>=date('") + data_sql(base)
+                                   + QStringLiteral("') and {view_contas_a_receber.vencimento}<=date('") + teto + QStringLiteral("')    "));
+        QVERIFY(f);
+        QVERIFY(amb->msgs.mostradas().isEmpty());
+        QCOMPARE(f->relatorio().dados().linhas(), 1); // 1/2 is paid, the March one is outside
+        const QString t = texto(f, QStringLiteral("003"));
+        confere_textos(t, {cNomeEmpresa, QStringLiteral("Contas a receber"), QStringLiteral("Periodo de 01/12/2026 a 28/02/2027"),
+                                 QStringLiteral("10/02/2027"), QStringLiteral("2/2"), QStringLiteral("2 - Ana Souza"),
+                                 QStringLiteral("R$ 150,25"), QStringLiteral("Parcelas: 1"), QStringLiteral("Página 1 de 1")});
+        QVERIFY(!t.contains(QStringLiteral("99,90")));
+    }
+
+    void recebidasIncluemOUltimoDiaInteiro()
+    {
+        // paid at 16:40 on the last day of the period
+        FrmRelatorio* f = roda(QStringLiteral("004.rpt"), {{0, nomeEmpresa("Nome_empresa")}, {1, periodo(QStringLiteral("01/12/2026"), QStringLiteral("15/12/2026"))}, {2, rodape()}},
+                               QStringLiteral("{view_contas_recebidas.data_baixa}>=date('2026-12-01') and {view_contas_recebidas.data_baixa}<=date('15/12/2026')"));
+        QVERIFY(f);
+        QCOMPARE(f->relatorio().dados().linhas(), 1);
+        const QString t = texto(f, QStringLiteral("004"));
+        QVERIFY2(t.contains(QStringLiteral("15/12/2026 16:40")) && t.contains(QStringLiteral("R$ 150,25")), qPrintable(t));
+        f = roda(QStringLiteral("004.rpt"), {}, QStringLiteral("{view_contas_recebidas.data_baixa}>=date('2026-12-16') and {view_contas_recebidas.data_baixa}<=date('31/12/2026')"));
+        QCOMPARE(f->relatorio().dados().linhas(), 0);
+    }
+
+    void servicosDoEquipamentoComOProprietario()
+    {
+        FrmRelatorio* f = roda(QStringLiteral("005.rpt"), {{0, QStringLiteral("Equipamento='Impressora - HP LaserJet 1102'")}, {1, nomeEmpresa("Nome_empresa")},
+                                                           {2, QStringLiteral("Proprietario= '2 - Ana Souza'")}, {3, rodape()}},
+                               QStringLiteral("{servico_equipamento.equipamento_cliente}=1"));
+        QVERIFY(f);
+        const QString t = texto(f, QStringLiteral("005"));
+        confere_textos(t, {QStringLiteral("Equipamento: Impressora - HP LaserJet 1102"), QStringLiteral("Proprietário: 2 - Ana Souza"),
+                                 QStringLiteral("Troca do fusor"), QStringLiteral("Serviços: 1")});
+        QVERIFY(!t.contains(QStringLiteral("Limpeza")));
+    }
+
+    void extratoDoTecnicoComComissao()
+    {
+        FrmRelatorio* f = roda(QStringLiteral("006.rpt"), {{1, nomeEmpresa("NomeEmpresa")}, {2, periodo(QStringLiteral("01/12/2026"), QStringLiteral("31/12/2026"))}, {3, rodape()}},
+                               QStringLiteral("{servico_por_tecnico.data}>=date('2026-12-01') and {servico_por_tecnico.data}<=date('31/12/2026') and {servico_por_tecnico.codigo_tecnico}=1"));
+        QVERIFY(f);
+        QVERIFY(cr().Formulas[0].isEmpty());
+        const QString t = texto(f, QStringLiteral("006"));
+        confere_textos(t, {QStringLiteral("Técnico: 1 - Carlos Mendes"), QStringLiteral("Troca do fusor"), QStringLiteral("Troca da cabeça de impressão"),
+                                 QStringLiteral("Serviços do técnico: 2"), QStringLiteral("R$ 180,00"), QStringLiteral("R$ 18,00"),
+                                 QStringLiteral("Periodo de 01/12/2026 a 31/12/2026")});
+        QVERIFY(!t.contains(QStringLiteral("Dora Reis")));
+    }
+
+    void resetDeixaPosicoes2a5Vazias()
+    {
+        // 007 sets six fields, then 008 sets two
+        FrmRelatorio* f = roda(QStringLiteral("007.rpt"), {{0, QStringLiteral("Clientes='2'")}, {1, QStringLiteral("Faturamento='R$ 300,50'")},
+                                                           {2, QStringLiteral("Manutencoes='3'")}, {3, nomeEmpresa("NomeEmpresa")},
+                                                           {4, periodo(QStringLiteral("01/12/2026"), QStringLiteral("31/12/2026"))}, {5, rodape()}});
+        QVERIFY(f);
+        const QString t7 = texto(f, QStringLiteral("007"), true);
+        confere_textos(t7, {QStringLiteral("Clientes atendidos 2"), QStringLiteral("Manutenções realizadas 3"), QStringLiteral("Faturamento R$ 300,50")});
+
+        f = roda(QStringLiteral("008.rpt"), {{0, nomeEmpresa("NomeEmpresa")}, {1, rodape()}}, QStringLiteral("{servico_por_tecnico.codigo_cliente} = 2"));
+        QVERIFY(f);
+        for (int i = 2; i <= 5; ++i)
+            QVERIFY(cr().Formulas[i].isEmpty());
+        QCOMPARE(cr().DiscardSavedData, 0);
+        const QString t8 = texto(f, QStringLiteral("008"));
+        confere_textos(t8, {QStringLiteral("Cliente: 2 - Ana Souza"), QStringLiteral("Troca do fusor"), QStringLiteral("Limpeza e revisão geral"),
+                                 QStringLiteral("Serviços do cliente: 2"), QStringLiteral("R$ 300,50")});
+        QVERIFY(!t8.contains(QStringLiteral("Periodo")));
+        QVERIFY(!t8.contains(QStringLiteral("Bruno")));
+    }
+
+    void semSelecaoTodasAsLinhas()
+    {
+        FrmRelatorio* f = roda(QStringLiteral("008.rpt"), {{0, nomeEmpresa("NomeEmpresa")}, {1, rodape()}});
+        QVERIFY(f);
+        QCOMPARE(f->relatorio().dados().linhas(), 3);
+        QVERIFY(!f->relatorio().dados().sql().contains(QStringLiteral(" where ")));
+        const QString t = texto(f, QStringLiteral("008-todos"));
+        QVERIFY(t.contains(QStringLiteral("Cliente: 2 - Ana Souza")) && t.contains(QStringLiteral("Cliente: 3 - Bruno Lima")));
+    }
+
+    void valorMaliciosoNaSelecaoEhSoUmTexto()
+    {
+        FrmRelatorio* f = roda(QStringLiteral("008.rpt"), {}, QStringLiteral("{servico_por_tecnico.nome_cliente}='x'' or ''1''=''1'"));
+        QVERIFY(f);
+        QCOMPARE(f->relatorio().dados().linhas(), 0);
+        QCOMPARE(f->relatorio().dados().valores(), QVariantList{QStringLiteral("x' or '1'='1")});
+        f = roda(QStringLiteral("008.rpt"), {}, QStringLiteral("{servico_por_tecnico.nome_cliente}='Ana Souza'"));
+        QCOMPARE(f->relatorio().dados().linhas(), 2);
+    }
+
+    void falhasSaoMostradasEAJanelaContinua_data()
+    {
+        QTest::addColumn<QString>("arquivo");
+        QTest::addColumn<QString>("selecao");
+        QTest::addColumn<QString>("mensagem");
+        QTest::newRow("arquivo ausente") << "009.rpt" << "" << "Arquivo de relatório não encontrado: " + arquivo_relatorio(QStringLiteral("009.rpt"));
+        QTest::newRow("coluna desconhecida") << "002.rpt" << "{view_ordem.senha}=1" << "Campo desconhecido na fórmula de seleção: {view_ordem.senha}";
+        QTest::newRow("tabela de outro relatório") << "002.rpt" << "{entrada_equipamento.ncodigo}=1" << "Campo desconhecido na fórmula de seleção: {entrada_equipamento.ncodigo}";
+        QTest::newRow("fórmula malformada") << "002.rpt" << "{view_ordem.codigo_ordem}=" << "Fórmula de seleção inválida (posição 27)";
+        QTest::newRow("erro do banco") << "002.rpt" << "{view_ordem.codigo_ordem}='um'" << "Erro no banco de dados ao gerar o relatório:";
+    }
+
+    void falhasSaoMostradasEAJanelaContinua()
+    {
+        QFETCH(QString, arquivo);
+        QFETCH(QString, selecao);
+        QFETCH(QString, mensagem);
+        QVERIFY(!roda(arquivo, {{1, rodape()}}, selecao));
+        QCOMPARE(amb->msgs.mostradas().size(), 1);
+        QVERIFY2(amb->msgs.ultimo().startsWith(mensagem), qPrintable(amb->msgs.ultimo()));
+        QCOMPARE(amb->msgs.mostradas().first().icone, Mensagens::Icone::Erro);
+        QVERIFY(principal->isVisible());
+        // the next run works
+        amb->msgs.limpa();
+        QVERIFY(roda(QStringLiteral("002.rpt"), {{1, rodape()}}, QStringLiteral("{view_ordem.codigo_ordem}=1")));
+        QVERIFY(amb->msgs.mostradas().isEmpty());
+    }
+
+    void definicaoComDefeitoOuConsultaQueFalha()
+    {
+        const QString pasta = amb->banco.pasta();
+        auto escreve = [&](const QString& nome, const QByteArray& json) {
+            QFile f(pasta + QLatin1Char('/') + nome);
+            if (!f.open(QIODevice::WriteOnly) || f.write(json) != json.size())
+                qFatal("não foi possível escrever %s", qPrintable(f.fileName()));
+            return f.fileName();
+        };
+        QVERIFY(!roda(escreve(QStringLiteral("a.rpt"), "{\"consulta\": \"select ncodigo from cidade\", \"colunas\": [{\"texto\": \"{cnome\"}]}"), {}));
+        QVERIFY2(amb->msgs.ultimo().startsWith(QStringLiteral("Definição de relatório inválida (a.rpt): colunas[0].texto: falta \"}\"")), qPrintable(amb->msgs.ultimo()));
+        QVERIFY(!roda(escreve(QStringLiteral("b.rpt"), "{\"consulta\": \"select ncodigo from cidade\", \"colunas\": [{\"texto\": \"{senha}\"}]}"), {}));
+        QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Definição de relatório inválida (b.rpt): a consulta não tem o campo \"senha\""));
+        QVERIFY(!roda(escreve(QStringLiteral("c.rpt"), "{\"consulta\": \"select x from tabela_que_nao_existe\"}"), {}));
+        QVERIFY2(amb->msgs.ultimo().contains(QStringLiteral("TABELA_QUE_NAO_EXISTE")), qPrintable(amb->msgs.ultimo()));
+        QCOMPARE(amb->msgs.mostradas().size(), 3);
+        QVERIFY(principal->isVisible());
+    }
+
+    void celulaEstreitaReduzOuCorta()
+    {
+        // an amount a little too wide is set smaller, whole; a long name is cut
+        const QString arquivo = amb->banco.pasta() + QStringLiteral("/estreito.rpt");
+        QFile f(arquivo);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("{\"consulta\": \"select cast(1234567.89 as numeric(15,2)) as valor, "
+                           "'Um nome de cliente comprido demais para a coluna estreita' as nome from rdb$database\", "
+                           "\"colunas\": [{\"titulo\": \"Nome\", \"texto\": \"{nome}\", \"largura\": 1}, "
+                           "{\"titulo\": \"Valor\", \"texto\": \"{valor|moeda}\", \"largura\": 1.3, \"alinhamento\": \"direita\"}, "
+                           "{\"titulo\": \"\", \"texto\": \"\", \"largura\": 7}]}"));
+        f.close();
+        const QString t = texto(roda(arquivo, {}), QStringLiteral("estreito"));
+        QVERIFY2(t.contains(QStringLiteral("R$ 1.234.567,89")), qPrintable(t));
+        QVERIFY2(t.contains(QStringLiteral("Um nom") + QChar(0x2026)) && !t.contains(QStringLiteral("estreita")), qPrintable(t));
+    }
+
+    void paginasComCabecalhoRodapeEGrupos()
+    {
+        // 150 services over two technicians, long texts that wrap
+        executa(QStringLiteral("execute block as declare i integer = 0; begin while (i < 150) do begin "
+                               "insert into item_ordem values(null, 1, 1, 'Serviço ' || lpad(:i, 3, '0') || ' com uma descrição longa que "
+                               "precisa quebrar em mais de uma linha na coluna de serviço do extrato', 10.5, mod(:i, 2) + 1); "
+                               "i = i + 1; end end"));
+        FrmRelatorio* f = roda(QStringLiteral("006.rpt"), {{1, nomeEmpresa("NomeEmpresa")}, {2, periodo(QStringLiteral("01/12/2026"), QStringLiteral("31/12/2026"))}, {3, rodape()}},
+                               QStringLiteral("{servico_por_tecnico.data}>=date('2026-12-01') and {servico_por_tecnico.data}<=date('31/12/2026')"));
+        QVERIFY(f);
+        const int n = f->relatorio().paginas();
+        QVERIFY2(n >= 5, qPrintable(QString::number(n)));
+        const QStringList ps = paginas(f, QStringLiteral("006-longo"), true);
+        QCOMPARE(ps.size(), n);
+        for (int i = 0; i < n; ++i) {
+            QVERIFY(ps[i].contains(QStringLiteral("Extrato de serviços por técnicos")));
+            QVERIFY(ps[i].contains(plano(cRodape)));
+            QVERIFY2(ps[i].contains(QStringLiteral("Página %1 de %2").arg(i + 1).arg(n)), qPrintable(ps[i]));
+            QVERIFY(ps[i].contains(QStringLiteral("Data Ordem Cliente Equipamento Serviço Valor Comissão"))); // on every page
+        }
+        const QString tudo = ps.join(QLatin1Char(' '));
+        // every service exactly once, whole, in the order of the items
+        const QString corrido = texto(f, QStringLiteral("006-longo"));
+        qsizetype anterior = -1;
+        for (int i = 0; i < 150; i += 2) {
+            const QString s = QStringLiteral("Serviço %1 com uma descrição longa").arg(i, 3, 10, QLatin1Char('0'));
+            QCOMPARE(corrido.count(s), 1);
+            QVERIFY(corrido.indexOf(s) > anterior);
+            anterior = corrido.indexOf(s);
+        }
+        QCOMPARE(corrido.count(QStringLiteral("precisa quebrar em mais de uma linha na coluna de serviço do extrato")), 150);
+        // Carlos: 75 x 10,50 + 180,00 + 0 at 10%; Dora: 75 x 10,50 + 120,50 at 5%,
+        // each commission rounded to the cent (0,525 gives 0,53)
+        QVERIFY(tudo.contains(QStringLiteral("Serviços do técnico: 77 R$ 967,50 R$ 96,75")));
+        QVERIFY(tudo.contains(QStringLiteral("Serviços do técnico: 76 R$ 908,00 R$ 45,78")));
+        QVERIFY(tudo.contains(QStringLiteral("Total geral: 153 serviços R$ 1.875,50 R$ 142,53")));
+        QCOMPARE(f->relatorio().paginacao().totalRelatorio(QStringLiteral("valor")).centavos(), 187550);
+    }
+
+    void pdfSemJanelaEImpressaoDeUmIntervalo()
+    {
+        executa(QStringLiteral("execute block as declare i integer = 0; begin while (i < 120) do begin "
+                               "insert into item_ordem values(null, 1, 1, 'Serviço ' || :i, 1, 1); i = i + 1; end end"));
+        limpa_relatorio();
+        cr().ReportFileName = arquivo_relatorio(QStringLiteral("008.rpt"));
+        cr().Formulas[0] = nomeEmpresa("NomeEmpresa");
+        cr().Formulas[1] = rodape();
+        const QString pdf = amb->banco.pasta() + QStringLiteral("/direto.pdf");
+        QVERIFY(gera_pdf(cr(), pdf));
+        QVERIFY(previas_abertas().isEmpty());
+        const int n = paginas_pdf(pdf).size();
+        QVERIFY(n >= 3);
+
+        // the print path, on a PDF printer: pages 2 and 3 only
+        auto r = Relatorio::monta(cr(), conexao.banco());
+        QPrinter impressora(QPrinter::HighResolution);
+        impressora.setOutputFormat(QPrinter::PdfFormat);
+        impressora.setOutputFileName(amb->banco.pasta() + QStringLiteral("/impresso.pdf"));
+        impressora.setPageLayout(r->layoutPagina());
+        impressora.setPrintRange(QPrinter::PageRange);
+        impressora.setFromTo(2, 3);
+        r->imprime(impressora);
+        const QStringList impressas = paginas_pdf(impressora.outputFileName());
+        QCOMPARE(impressas.size(), 2);
+        QVERIFY(plano(impressas[0]).contains(QStringLiteral("Página 2 de %1").arg(n)));
+        QVERIFY(plano(impressas[1]).contains(QStringLiteral("Página 3 de %1").arg(n)));
+
+        // the same failures as the preview
+        cr().ReportFileName = arquivo_relatorio(QStringLiteral("010.rpt"));
+        QVERIFY(!gera_pdf(cr(), pdf));
+        QVERIFY(amb->msgs.ultimo().startsWith(QStringLiteral("Arquivo de relatório não encontrado")));
+    }
+
+    void relatorioSemLinhas()
+    {
+        FrmRelatorio* f = roda(QStringLiteral("005.rpt"), {{0, QStringLiteral("Equipamento='Notebook - Dell Inspiron'")}, {1, nomeEmpresa("Nome_empresa")},
+                                                           {2, QStringLiteral("Proprietario= '2 - Ana Souza'")}, {3, rodape()}},
+                               QStringLiteral("{servico_equipamento.equipamento_cliente}=99"));
+        QVERIFY(f);
+        QCOMPARE(f->relatorio().paginas(), 1);
+        confere_textos(texto(f, QStringLiteral("005-vazio")), {QStringLiteral("Serviços por equipamento"), QStringLiteral("Equipamento: Notebook - Dell Inspiron"),
+                                                               QStringLiteral("Serviço"), QStringLiteral("Serviços: 0"), QStringLiteral("R$ 0,00"),
+                                                               QStringLiteral("Página 1 de 1")});
+    }
+
+    void previaNaoModalNavegaEAmplia()
+    {
+        executa(QStringLiteral("execute block as declare i integer = 0; begin while (i < 120) do begin "
+                               "insert into item_ordem values(null, 1, 1, 'Serviço ' || :i, 1, 1); i = i + 1; end end"));
+        FrmRelatorio* f = roda(QStringLiteral("008.rpt"), {{0, nomeEmpresa("NomeEmpresa")}, {1, rodape()}});
+        QVERIFY(f);
+        QCOMPARE(f->windowTitle(), QStringLiteral("Módulo de Relatórios"));
+        QVERIFY(!f->isModal());
+        QCOMPARE(f->parentWidget(), principal.get());
+        const int n = f->relatorio().paginas();
+        QVERIFY(n >= 3);
+        QCOMPARE(f->lblPaginas->text().trimmed(), QStringLiteral("de %1").arg(n));
+        QCOMPARE(f->pagina(), 0);
+        QVERIFY(!f->acAnterior->isEnabled() && f->acProxima->isEnabled());
+        f->acProxima->trigger();
+        QCOMPARE(f->pagina(), 1);
+        QCOMPARE(f->spinPagina->value(), 2);
+        f->acUltima->trigger();
+        QCOMPARE(f->pagina(), n - 1);
+        QVERIFY(!f->acProxima->isEnabled() && !f->acUltima->isEnabled());
+        f->spinPagina->setValue(1);
+        QCOMPARE(f->pagina(), 0);
+
+        QWidget* folha = f->findChild<QWidget*>(QStringLiteral("folha"));
+        QVERIFY(folha);
+        f->defineZoom(1.0);
+        const QSize antes = folha->size();
+        f->acMaisZoom->trigger();
+        QVERIFY(folha->width() > antes.width());
+        QCOMPARE(f->zoom(), 1.25);
+        f->acMenosZoom->trigger();
+        f->acMenosZoom->trigger();
+        QCOMPARE(f->zoom(), 0.75);
+        // A4 at 100%: 210 mm wide on screen
+        f->defineZoom(1.0);
+        QVERIFY(qAbs(folha->width() - 210 / 25.4 * folha->logicalDpiX()) <= 1.0);
+
+        // asked for from a modal form, the preview belongs to that form, so
+        // the form's modality does not lock it
+        QDialog form(principal.get());
+        QPointer<FrmRelatorio> daForm;
+        QTimer::singleShot(0, &form, [&] {
+            cr().setAction(1);
+            for (FrmRelatorio* p : previas_abertas())
+                if (p->parentWidget() == &form)
+                    daForm = p;
+            form.accept();
+        });
+        form.exec();
+        QVERIFY(daForm);
+        QVERIFY(daForm->isVisible()); // stays open after the form closes
+        delete daForm;
+
+        // a second report opens its own window; the first stays
+        QPointer<FrmRelatorio> primeira(f);
+        cr().setAction(1);
+        QCOMPARE(previas_abertas().size(), 2);
+        primeira->acFechar->trigger();
+        QTRY_VERIFY(primeira.isNull()); // deleted on close
+        QCOMPARE(previas_abertas().size(), 1);
+    }
+};
+
+QTEST_MAIN(TstReports)
+#include "tst_reports.moc"

@@ -1,0 +1,80 @@
+#include "textopdf.h"
+#include "frmrelatorio.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace apoio {
+
+QStringList paginas_pdf(const QString& caminho, bool linhas)
+{
+    QStringList args = {QStringLiteral("-enc"), QStringLiteral("UTF-8"), caminho, QStringLiteral("-")};
+    if (linhas)
+        args.prepend(QStringLiteral("-layout"));
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), args);
+    if (!p.waitForFinished(60000) || p.exitCode() != 0) {
+        QTest::qFail(qPrintable(QStringLiteral("pdftotext falhou em %1: %2").arg(caminho, QString::fromUtf8(p.readAllStandardError()))),
+                     __FILE__, __LINE__);
+        return {};
+    }
+    QString texto = QString::fromUtf8(p.readAllStandardOutput());
+    texto.replace(QChar(0x00A0), QLatin1Char(' '));
+    static const QRegularExpression brancos(QStringLiteral("[ \\t]+"));
+    texto.replace(brancos, QStringLiteral(" "));
+    QStringList paginas = texto.split(QChar(0x0C)); // form feed between pages
+    if (!paginas.isEmpty() && paginas.last().trimmed().isEmpty())
+        paginas.removeLast();
+    return paginas;
+}
+
+QString texto_pdf(const QString& caminho) { return paginas_pdf(caminho).join(QLatin1Char('\n')); }
+
+void guarda_pdf(const QString& caminho, const QString& nome)
+{
+    const QString pasta = qEnvironmentVariable("CONTROLE_OS_PDFS");
+    if (pasta.isEmpty())
+        return;
+    QDir().mkpath(pasta);
+    const QString destino = QDir(pasta).filePath(nome + QStringLiteral(".pdf"));
+    QFile::remove(destino);
+    QFile::copy(caminho, destino);
+}
+
+void guarda_captura(QWidget* janela, const QString& nome)
+{
+    const QString pasta = qEnvironmentVariable("CONTROLE_OS_PDFS");
+    if (pasta.isEmpty() || !janela)
+        return;
+    QDir().mkpath(pasta);
+    QApplication::processEvents();
+    janela->grab().save(QDir(pasta).filePath(nome + QStringLiteral(".png")));
+}
+
+QString plano(QString texto)
+{
+    static const QRegularExpression brancos(QStringLiteral("\\s+"));
+    return texto.replace(brancos, QStringLiteral(" "));
+}
+
+void confere_textos(const QString& texto, const QStringList& frases)
+{
+    for (const QString& f : frases)
+        if (!texto.contains(f))
+            QTest::qFail(qPrintable(f + QStringLiteral(" não está em: ") + texto), __FILE__, __LINE__);
+}
+
+QList<FrmRelatorio*> previas_abertas()
+{
+    QList<FrmRelatorio*> r;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* f = qobject_cast<FrmRelatorio*>(w); f && f->isVisible())
+            r.append(f);
+    return r;
+}
+
+} // namespace apoio
