@@ -30,6 +30,18 @@ FrmCadastro::FrmCadastro(const QString& nome, const QString& titulo, bool sairAo
     m_teclas->botaoF5(CmdOk);
 }
 
+qint64 FrmCadastro::reserva_linha(const QString& insercao)
+{
+    return conexao.executeRetornando(insercao + QStringLiteral(" returning ncodigo")).toLongLong();
+}
+
+QStringList FrmCadastro::desfaz_reserva(QStringList exclusoes, const QString& gerador, qint64 codigo)
+{
+    if (conexao.gerador(gerador) == codigo)
+        exclusoes << QStringLiteral("set generator %1 to %2").arg(gerador).arg(codigo - 1);
+    return exclusoes;
+}
+
 void FrmCadastro::adiciona_botao(QPushButton* b) { m_botoes->insertWidget(1, b); }
 
 void FrmCadastro::showEvent(QShowEvent* e)

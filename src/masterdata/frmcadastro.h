@@ -43,6 +43,14 @@ protected:
     // normally leaves the form ready for the next).
     virtual bool fecha_ao_gravar() const { return !binclusao; }
 
+    // Placeholder variant: inserts the reserved row and gives the code the
+    // database gave it (read back from the insert itself, so a row that
+    // another station inserted at the same moment is never taken for ours).
+    static qint64 reserva_linha(const QString& insercao);
+    // Undoing a reservation: the deletes given, and the generator set back
+    // to the code before ours only when nobody drew a code after ours.
+    static QStringList desfaz_reserva(QStringList exclusoes, const QString& gerador, qint64 codigo);
+
     // Where the form puts its fields; the buttons go below.
     QVBoxLayout* corpo() const { return m_corpo; }
     FiltroTeclas* teclas() const { return m_teclas; }

@@ -32,11 +32,7 @@ void FrmCadCliente::Combo1_Click()
 
 void FrmCadCliente::reserva_codigo()
 {
-    conexao.execute(QStringLiteral("insert into cliente (ncidade) values(1);"));
-    cSQL = QStringLiteral("select gen_id(codigo_cliente,0)from rdb$database");
-    rsDados.abre(cSQL);
-    Text11->setText(rsDados.texto(QStringLiteral("gen_id")));
-    rsDados.fecha();
+    Text11->setText(QString::number(reserva_linha(QStringLiteral("insert into cliente (ncidade) values(1)"))));
     Combo1->setCurrentIndex(0);
     Combo1_Click();
 }
@@ -74,8 +70,7 @@ QStringList FrmCadCliente::comandos_sair()
     const qint64 codigo = valor_numerico(Text11->text());
     if (codigo <= 1) // nothing was reserved (the reservation itself failed)
         return {};
-    return {QStringLiteral("delete from cliente where ncodigo = %1").arg(codigo),
-            QStringLiteral("set generator codigo_cliente to %1").arg(codigo - 1)};
+    return desfaz_reserva({QStringLiteral("delete from cliente where ncodigo = %1").arg(codigo)}, QStringLiteral("codigo_cliente"), codigo);
 }
 
 bool FrmCadCliente::documento_valido() const

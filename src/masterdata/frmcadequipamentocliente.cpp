@@ -202,12 +202,11 @@ void FrmCadEquipamentoCliente::grava()
     Transacao t(conexao);
     qint64 codigo = nCodigoEquipamentoCliente;
     if (binclusao) {
-        conexao.execute(QStringLiteral("insert into equipamento_cliente values(null,") + QString::number(ncodigoCliente)
-                        + QStringLiteral(",(select ncodigo from equipamento where cdescricao = '") + texto_sql(Combo1->currentText())
-                        + QStringLiteral("'),'") + texto_sql(Text2->text()) + QStringLiteral("'); "));
-        rsDados.abre(QStringLiteral("select gen_id(codigo_equipamento_cliente,0) from rdb$database"));
-        codigo = rsDados.inteiro(QStringLiteral("gen_id"));
-        rsDados.fecha();
+        // the code comes back from the insert itself, not from the generator
+        // (another station may draw from it at the same moment)
+        codigo = reserva_linha(QStringLiteral("insert into equipamento_cliente values(null,") + QString::number(ncodigoCliente)
+                               + QStringLiteral(",(select ncodigo from equipamento where cdescricao = '") + texto_sql(Combo1->currentText())
+                               + QStringLiteral("'),'") + texto_sql(Text2->text()) + QStringLiteral("')"));
     } else {
         conexao.execute(QStringLiteral("update equipamento_cliente set cidentificacao = '") + texto_sql(Text2->text())
                         + QStringLiteral("' where ncodigo  = ") + QString::number(nCodigoEquipamentoCliente));

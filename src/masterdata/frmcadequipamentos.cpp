@@ -60,11 +60,7 @@ void FrmCadEquipamentos::prepara()
 
 void FrmCadEquipamentos::reserva_codigo()
 {
-    conexao.execute(QStringLiteral("Insert into equipamento values (null,'');"));
-    cSQL = QStringLiteral("select gen_id(codigo_equipamento,0) from rdb$database");
-    rsDados.abre(cSQL);
-    Text11->setText(rsDados.texto(QStringLiteral("gen_id")));
-    rsDados.fecha();
+    Text11->setText(QString::number(reserva_linha(QStringLiteral("Insert into equipamento values (null,'')"))));
 }
 
 void FrmCadEquipamentos::mostra_dados()
@@ -148,7 +144,7 @@ QStringList FrmCadEquipamentos::comandos_sair()
     const qint64 codigo = valor_numerico(Text11->text());
     if (codigo < 1)
         return {};
-    return {QStringLiteral("delete from propriedade where nequipamento = %1").arg(codigo),
-            QStringLiteral("delete from equipamento where ncodigo = %1").arg(codigo),
-            QStringLiteral("set generator codigo_equipamento to %1").arg(codigo - 1)};
+    return desfaz_reserva({QStringLiteral("delete from propriedade where nequipamento = %1").arg(codigo),
+                           QStringLiteral("delete from equipamento where ncodigo = %1").arg(codigo)},
+                          QStringLiteral("codigo_equipamento"), codigo);
 }

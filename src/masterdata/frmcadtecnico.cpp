@@ -64,15 +64,6 @@ void FrmCadTecnico::grava()
     conexao.execute(cSQL);
 }
 
-QStringList FrmCadTecnico::comandos_sair()
-{
-    const qint64 codigo = valor_numerico(Text11->text());
-    if (codigo < 1)
-        return {};
-    return {QStringLiteral("delete from tecnico where ncodigo = %1").arg(codigo),
-            QStringLiteral("set generator codigo_tecnico to %1").arg(codigo - 1)};
-}
-
 bool FrmCadTecnico::documento_valido() const { return FU_ValidaCPF(Text8->text()); }
 
 QString FrmCadTecnico::mensagem_documento() const { return QStringLiteral("O número de cpf informado está incorreto!"); }

@@ -2,7 +2,9 @@
 #include "frmcadpessoa.h"
 
 // Technicians: a customer's contact and address data plus a commission
-// rate. The new code is shown in advance.
+// rate. The new code is shown in advance; nothing is written before a save,
+// so leaving has nothing to undo (and never touches a technician that
+// another station saved under the code shown here).
 class FrmCadTecnico : public FrmCadPessoa {
     Q_OBJECT
 public:
@@ -14,7 +16,6 @@ protected:
     void reserva_codigo() override;
     void prepara() override;
     void grava() override;
-    QStringList comandos_sair() override;
     bool documento_valido() const override;
     QString mensagem_documento() const override;
 };

@@ -163,6 +163,25 @@ private slots:
         QCOMPARE(conexao.gerador(QStringLiteral("codigo_cliente")), 1);
     }
 
+    void outraEstacaoNaoPerdeRegistros()
+    {
+        // another counter station saves records while these forms are open
+        auto& c = abre_form<FrmCadCliente>(true);
+        QCOMPARE(c.Text11->text(), QStringLiteral("2"));
+        executa(QStringLiteral("insert into cliente (ncidade) values(1);"));
+        executa(QStringLiteral("update cliente set cfantasia = 'Da Outra Estação' where ncodigo = 3"));
+        clica(c.CmdSair);
+        QCOMPARE(linhas(QStringLiteral("select ncodigo, cfantasia from cliente where ncodigo > 1")), QStringList{QStringLiteral("3|Da Outra Estação")});
+        QCOMPARE(conexao.gerador(QStringLiteral("codigo_cliente")), 3); // not set back under the other station's code
+
+        auto& t = abre_form<FrmCadTecnico>(true);
+        QCOMPARE(t.Text11->text(), QStringLiteral("1"));
+        executa(QStringLiteral("insert into tecnico values(null,'Outro','','',1,'','','','','','','','',0)"));
+        clica(t.CmdSair);
+        QCOMPARE(linhas(QStringLiteral("select ncodigo, cfantasia from tecnico")), QStringList{QStringLiteral("1|Outro")});
+        QCOMPARE(conexao.gerador(QStringLiteral("codigo_tecnico")), 1);
+    }
+
     void clientesSalvosEmSequencia()
     {
         executa(QStringLiteral("insert into cidade values(null,'Curitiba','PR');"));
