@@ -30,6 +30,15 @@ FrmCadastro::FrmCadastro(const QString& nome, const QString& titulo, bool sairAo
     m_teclas->botaoF5(CmdOk);
 }
 
+qint64 FrmCadastro::codigo_antecipado(const QString& gerador)
+{
+    cSQL = QStringLiteral("select gen_id(%1,0) from rdb$database").arg(gerador);
+    rsDados.abre(cSQL);
+    const qint64 codigo = rsDados.inteiro(QStringLiteral("gen_id")) + 1;
+    rsDados.fecha();
+    return codigo;
+}
+
 qint64 FrmCadastro::reserva_linha(const QString& insercao)
 {
     return conexao.executeRetornando(insercao + QStringLiteral(" returning ncodigo")).toLongLong();

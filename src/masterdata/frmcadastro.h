@@ -43,6 +43,8 @@ protected:
     // normally leaves the form ready for the next).
     virtual bool fecha_ao_gravar() const { return !binclusao; }
 
+    // Code shown in advance: the generator's current value plus one.
+    static qint64 codigo_antecipado(const QString& gerador);
     // Placeholder variant: inserts the reserved row and gives the code the
     // database gave it (read back from the insert itself, so a row that
     // another station inserted at the same moment is never taken for ours).

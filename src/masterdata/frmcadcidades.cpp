@@ -37,10 +37,7 @@ void FrmCadCidades::mostra_dados()
 
 void FrmCadCidades::reserva_codigo()
 {
-    cSQL = QStringLiteral("select gen_id(codigo_cidade,0)from rdb$database");
-    rsDados.abre(cSQL);
-    Text11->setText(QString::number(rsDados.inteiro(QStringLiteral("gen_id")) + 1));
-    rsDados.fecha();
+    Text11->setText(QString::number(codigo_antecipado(QStringLiteral("codigo_cidade"))));
 }
 
 void FrmCadCidades::grava()

@@ -48,10 +48,7 @@ void FrmCadCondicaoPagto::prepara()
 
 void FrmCadCondicaoPagto::reserva_codigo()
 {
-    cSQL = QStringLiteral("select gen_id(codigo_condicao_pagto,0) from rdb$database");
-    rsDados.abre(cSQL);
-    Text11->setText(QString::number(rsDados.inteiro(QStringLiteral("gen_id")) + 1));
-    rsDados.fecha();
+    Text11->setText(QString::number(codigo_antecipado(QStringLiteral("codigo_condicao_pagto"))));
 }
 
 void FrmCadCondicaoPagto::mostra_dados()

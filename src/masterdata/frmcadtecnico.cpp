@@ -17,10 +17,7 @@ void FrmCadTecnico::prepara()
 
 void FrmCadTecnico::reserva_codigo()
 {
-    cSQL = QStringLiteral("select gen_id(codigo_tecnico,0)from rdb$database");
-    rsDados.abre(cSQL);
-    Text11->setText(QString::number(rsDados.inteiro(QStringLiteral("gen_id")) + 1));
-    rsDados.fecha();
+    Text11->setText(QString::number(codigo_antecipado(QStringLiteral("codigo_tecnico"))));
 }
 
 void FrmCadTecnico::mostra_dados()

@@ -147,9 +147,12 @@ std::optional<QString> MensagensRoteiro::entrada(const QString& prompt, const QS
         QTest::qFail(qPrintable(QStringLiteral("caixa de entrada inesperada: ") + prompt), __FILE__, __LINE__);
         return std::nullopt;
     }
-    auto r = m_entradas.front();
+    const bool cancelada = !m_entradas.front().has_value();
+    const QString texto = m_entradas.front().value_or(QString());
     m_entradas.pop_front();
-    return r;
+    if (cancelada)
+        return std::nullopt;
+    return texto;
 }
 
 Ambiente::Ambiente()
