@@ -1,6 +1,7 @@
 #include "frmprincipal.h"
 #include "iniciasistema.h"
 #include "modulo1.h"
+#include "sinais.h"
 
 #include <QApplication>
 #include <QDir>
@@ -9,6 +10,7 @@
 
 int main(int argc, char* argv[])
 {
+    bloqueia_sinais();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("controle-os"));
     QApplication::setApplicationDisplayName(QStringLiteral("Controle OS"));
@@ -25,6 +27,7 @@ int main(int argc, char* argv[])
     auto principal = inicia_sistema(QCoreApplication::applicationDirPath());
     if (!principal)
         return 1;
+    encerra_com_sinais();
     const int r = app.exec();
     principal.reset();
     conexao.fecha();

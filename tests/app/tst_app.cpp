@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -254,6 +255,28 @@ private slots:
         QTimer::singleShot(0, &p, [&] { p.close(); });
         guarda.start(5000);
         QCOMPARE(QCoreApplication::exec(), 0);
+    }
+
+    void sinalDeEncerramentoFechaOPrograma()
+    {
+        // the real program, as a shop runs it, ended by a logout or shutdown
+        conexao.fecha();
+        const QString pasta = amb->banco.pasta();
+        const QString programa = pasta + QStringLiteral("/controle-os");
+        QVERIFY(QFile::copy(QStringLiteral(CONTROLE_OS_EXECUTAVEL), programa));
+        QFile::setPermissions(programa, QFileDevice::ExeOwner | QFileDevice::ReadOwner);
+        escreve(pasta, (amb->banco.fonte() + QLatin1Char('=') + USUARIO + QLatin1Char('=') + SENHA).toUtf8());
+        QProcess p;
+        p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        p.start(programa, {});
+        QVERIFY(p.waitForStarted());
+        QTest::qWait(2500); // connected and showing its window
+        QCOMPARE(p.state(), QProcess::Running);
+        p.terminate(); // SIGTERM
+        QVERIFY2(p.waitForFinished(15000), "o programa não terminou com SIGTERM");
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 0);
+        if (p.state() != QProcess::NotRunning) p.kill();
     }
 
     void barraDeStatusComRelogio()

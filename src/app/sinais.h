@@ -1,0 +1,13 @@
+#pragma once
+
+// SIGTERM, SIGINT and SIGHUP (a logout, a shutdown, Ctrl+C in a terminal)
+// end the program in order: the event loop quits and the database
+// connection is closed before the process ends.
+//
+// bloqueia_sinais() must run first in main(), before any thread exists: the
+// signals are blocked in every thread (the database engine's threads
+// inherit it), so none of them is interrupted in the middle of its work,
+// and they are read from a descriptor instead.
+void bloqueia_sinais();
+// Once the application object exists: quit the event loop on those signals.
+void encerra_com_sinais();
