@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -44,7 +45,10 @@ FrmCadPessoa::FrmCadPessoa(const QString& nome, const QString& titulo, bool clie
     if (!cliente) {
         Text2 = linha_campo(g, l, 0, QStringLiteral("Comissão"), QStringLiteral("Text2"), 4, true);
         Text2->setMaximumWidth(80);
-        g->addWidget(new QLabel(QStringLiteral("%"), p1), l++, 2);
+        // "%" right after the box (and its "*")
+        if (auto* celula = qobject_cast<QHBoxLayout*>(g->itemAtPosition(l, 1)->layout()))
+            celula->insertWidget(2, new QLabel(QStringLiteral("%"), p1));
+        ++l;
         teclas()->tipoCampo(Text2, CampoDinheiro, CampoInteiro);
         seleciona_ao_entrar(Text2);
     }
