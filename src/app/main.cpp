@@ -1,3 +1,4 @@
+#include "formularios.h"
 #include "frmprincipal.h"
 #include "iniciasistema.h"
 #include "modulo1.h"
@@ -29,6 +30,8 @@ int main(int argc, char* argv[])
         return 1;
     encerra_com_sinais();
     const int r = app.exec();
+    // forms and windows go while the application object still exists
+    Formularios::reinicia();
     principal.reset();
     conexao.fecha();
     return r;
