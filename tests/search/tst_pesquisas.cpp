@@ -4,7 +4,12 @@
 #include "formularios.h"
 #include "frmcadcliente.h"
 #include "frmcadcidades.h"
+#include "frmcadcondicaopagto.h"
 #include "frmcadequipamentocliente.h"
+#include "frmcadequipamentos.h"
+#include "frmcadestabelecimento.h"
+#include "frmcadtecnico.h"
+#include "frmconsulta.h"
 #include "frmconsequipamentocliente.h"
 #include "frmconsultacidades.h"
 #include "frmconsultaclientes.h"
@@ -260,6 +265,27 @@ private slots:
         f.Grid1->setRow(1);
         clica(f.botaoExcluir);
         QCOMPARE(coluna(f.Grid1, 1), QStringList{QStringLiteral("Monitor")});
+    }
+
+    void todoCampoTemNomeParaLeitorDeTela()
+    {
+        // every box, list and choice is found by the text the user reads
+        QList<QWidget*> forms{&form<FrmCadCliente>(), &form<FrmCadCidades>(), &form<FrmCadEquipamentoCliente>(),
+                              &form<FrmCadTecnico>(), &form<FrmCadEquipamentos>(), &form<FrmCadCondicaoPagto>(),
+                              &form<FrmCadEstabelecimento>(), &form<FrmConsulta>(),
+                              &form<FrmConsultaClientes>(), &form<FrmConsultaCidades>(), &form<FrmConsultaCondicaoPagto>(),
+                              &form<FrmConsultaEquipamentos>(), &form<FrmConsultaEquipamentoCliente>(),
+                              &form<FrmConsultaTecnico>(), &form<FrmConsEquipamentoCliente>()};
+        for (QWidget* f : forms) {
+            for (QWidget* w : f->findChildren<QWidget*>()) {
+                const bool campo = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<Grade*>(w);
+                if (!campo || w->parentWidget()->inherits("QComboBox") || w->objectName().isEmpty())
+                    continue;
+                QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(f->objectName() + QLatin1Char('.') + w->objectName()));
+            }
+            for (QPushButton* b : f->findChildren<QPushButton*>())
+                QVERIFY2(!b->text().isEmpty() || !b->accessibleName().isEmpty(), qPrintable(f->objectName() + QLatin1Char('.') + b->objectName()));
+        }
     }
 
     void escolheMaquinaDoCliente()
