@@ -7,9 +7,9 @@ LojaExemplo cria_loja_exemplo()
 {
     const QStringList sql = {
         QStringLiteral("insert into cidade values(2,'Curitiba','PR');"),
-        QStringLiteral("update estabelecimento set cfantasia = 'Zerlin Assistência Técnica', crazaosocial = 'Zerlin Serviços Ltda', "
+        QStringLiteral("update estabelecimento set cfantasia = 'Lumen Assistência Técnica', crazaosocial = 'Lumen Serviços Ltda', "
                        "ncidade = 2, cendereco = 'Rua das Flores, 100', cbairro = 'Centro', cfone = '(41) 3333-4444', "
-                       "ccnpj = '12.345.678/0001-90', cemail = 'contato@zerlin.com.br' where ncodigo = 1"),
+                       "ccnpj = '12.345.678/0001-90', cemail = 'contato@lumen.com.br' where ncodigo = 1"),
         QStringLiteral("insert into cliente (ncidade) values(1);"),
         QStringLiteral("update cliente set cfantasia = 'Ana Souza', ncidade = 2, cendereco = 'Av. Brasil, 500', cbairro = 'Batel', "
                        "cfone = '(41) 9999-0000', ccnpj = '123.456.789-09', ccep = '80000-000' where ncodigo = 2"),

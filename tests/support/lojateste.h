@@ -5,7 +5,7 @@ namespace apoio {
 
 // A small shop with what the printed documents and reports show, written
 // with the statements the forms use. Dates are in December 2026.
-//  - the shop: "Zerlin Assistência Técnica", Rua das Flores, 100 - Centro - Curitiba/PR
+//  - the shop: "Lumen Assistência Técnica", Rua das Flores, 100 - Centro - Curitiba/PR
 //  - customers 2 "Ana Souza" (address, phone) and 3 "Bruno Lima"
 //  - technicians 1 "Carlos Mendes" (10%) and 2 "Dora Reis" (5%)
 //  - machines: 1 Impressora "HP LaserJet 1102" and 2 Notebook "Dell Inspiron" of
@@ -19,7 +19,7 @@ struct LojaExemplo {
     int entrada = 57;
     int ordem = 1;
     int garantia = 2;
-    QString nome = QStringLiteral("Zerlin Assistência Técnica");
+    QString nome = QStringLiteral("Lumen Assistência Técnica");
 };
 
 LojaExemplo cria_loja_exemplo();
