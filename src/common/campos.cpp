@@ -2,6 +2,7 @@
 #include "modulo1.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -79,6 +80,14 @@ public:
 } // namespace
 
 void seleciona_ao_entrar(QLineEdit* caixa) { caixa->installEventFilter(new SelecionaAoEntrar(caixa)); }
+
+bool saiu_do_campo(const QEvent* e)
+{
+    if (e->type() != QEvent::FocusOut)
+        return false;
+    const Qt::FocusReason r = static_cast<const QFocusEvent*>(e)->reason();
+    return r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason;
+}
 
 qint64 valor_numerico(const QString& texto)
 {

@@ -20,6 +20,10 @@ QLabel* asterisco(QWidget* pai);
 QLineEdit* linha_campo(QGridLayout* g, int linha, int coluna, const QString& rotulo, const QString& nome,
                        int maximo, bool obrigatorio = false, int largura = 1);
 
+// Whether a focus-out event means the user left the field for another
+// control (not a switch to another program or a popup menu).
+bool saiu_do_campo(const class QEvent* e);
+
 // Selects the whole text whenever the box receives the focus.
 void seleciona_ao_entrar(QLineEdit* caixa);
 

@@ -1,4 +1,5 @@
 #include "filtroteclas.h"
+#include "campos.h"
 #include "modulo1.h"
 
 #include <QAbstractButton>
@@ -27,6 +28,8 @@ void FiltroTeclas::tipoCampo(QLineEdit* caixa, int tipo, int formato)
 bool FiltroTeclas::eventFilter(QObject* alvo, QEvent* evento)
 {
     if (evento->type() == QEvent::FocusOut) {
+        if (!saiu_do_campo(evento))
+            return false;
         auto it = m_formatos.constFind(alvo);
         if (it != m_formatos.constEnd()) {
             auto* caixa = static_cast<QLineEdit*>(alvo);
@@ -58,12 +61,13 @@ bool FiltroTeclas::eventFilter(QObject* alvo, QEvent* evento)
             return false;
         if (auto it = m_antesEnter.constFind(alvo); it != m_antesEnter.constEnd() && it.value()())
             return true;
-        if (m_enterProprio.contains(alvo) || !m_enterComoTab)
-            return false;
+        // Enter on a focused button presses that button, never another one
         if (auto* botao = qobject_cast<QAbstractButton*>(widget)) {
             botao->click();
             return true;
         }
+        if (m_enterProprio.contains(alvo) || !m_enterComoTab)
+            return false;
         {
             QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
             QApplication::sendEvent(widget, &tab);
@@ -78,7 +82,7 @@ bool FiltroTeclas::eventFilter(QObject* alvo, QEvent* evento)
     if (texto.size() != 1 || (tecla->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
         return false;
     int codigo = texto.at(0).unicode();
-    if (codigo < 32 && codigo != 8)
+    if ((codigo < 32 && codigo != 8) || codigo == 127) // control keys and Delete are not typed text
         return false;
     filtra_apostrofo(codigo);
     if (codigo != 0) {

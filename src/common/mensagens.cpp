@@ -48,6 +48,7 @@ public:
         dlg.setCancelButtonText(QStringLiteral("Cancelar"));
         // The apostrophe is dropped here as in every other field.
         FiltroTeclas filtro(&dlg);
+        filtro.setEnterComoTab(false); // Enter accepts the box
         filtro.instala(&dlg);
         if (dlg.exec() != QDialog::Accepted)
             return std::nullopt;

@@ -45,7 +45,7 @@ CaixaCidade* CaixaCidade::monta(QGridLayout* g, int linha, const QString& nomeCo
 
 bool CaixaCidade::eventFilter(QObject* alvo, QEvent* e)
 {
-    if (alvo == m_codigo && e->type() == QEvent::FocusOut)
+    if (alvo == m_codigo && saiu_do_campo(e))
         valida();
     return false;
 }

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 
 FrmCadastro::FrmCadastro(const QString& nome, const QString& titulo, bool sairAoFechar)
@@ -76,6 +77,10 @@ void FrmCadastro::abre()
         rsDados.fecha();
         rsAux.fecha();
         trata_erro_banco(e);
+        // without its record or its reserved code the form would save nothing:
+        // it closes (once its event loop runs, so a modal opening returns)
+        QTimer::singleShot(0, this, &FrmCadastro::fecha);
+        return;
     }
     if (QWidget* w = primeiro_campo())
         w->setFocus(Qt::OtherFocusReason);
@@ -101,10 +106,10 @@ bool FrmCadastro::sai()
 {
     if (!binclusao)
         return true;
-    const QStringList comandos = comandos_sair();
-    if (comandos.isEmpty())
-        return true;
     try {
+        const QStringList comandos = comandos_sair();
+        if (comandos.isEmpty())
+            return true;
         Transacao t(conexao);
         for (const QString& c : comandos)
             conexao.execute(c);
@@ -143,13 +148,9 @@ void FrmCadastro::closeEvent(QCloseEvent* e)
     }
 }
 
-// Escape behaves like the close box.
+// Escape does not leave a registration form: only "&Sair" and the close box do.
 void FrmCadastro::reject()
 {
-    if (m_fechandoPeloPrograma || !isVisible()) {
+    if (m_fechandoPeloPrograma || !isVisible())
         QDialog::reject();
-        return;
-    }
-    if (!m_sairAoFechar || sai())
-        fecha();
 }

@@ -1,6 +1,7 @@
 #include "frmcadcondicaopagto.h"
 #include "campos.h"
 #include "filtroteclas.h"
+#include "mensagens.h"
 #include "modulo1.h"
 
 #include <QGridLayout>
@@ -13,7 +14,7 @@ FrmCadCondicaoPagto::FrmCadCondicaoPagto()
     auto* g = new QGridLayout;
     corpo()->addLayout(g);
     Text11 = linha_campo(g, 0, 0, QStringLiteral("Código"), QStringLiteral("Text11"), 10);
-    Text3 = linha_campo(g, 1, 0, QStringLiteral("Prazo"), QStringLiteral("Text3"), 200, true, 3);
+    Text3 = linha_campo(g, 1, 0, QStringLiteral("Prazo"), QStringLiteral("Text3"), 0, true, 3);
     Label4 = linha_campo(g, 2, 0, QStringLiteral("Parcelas"), QStringLiteral("Label4"), 5);
     for (QLineEdit* e : {Text11, Text3, Label4}) {
         e->setReadOnly(true);
@@ -78,7 +79,12 @@ void FrmCadCondicaoPagto::Command1_Click()
     if (Text2->text().isEmpty())
         return;
     const QString termo = valor_numerico(Text2->text()) != 0 ? Text2->text() : QStringLiteral("Entrada");
-    Text3->setText(Text3->text().isEmpty() ? termo : Text3->text() + SEPARADOR + termo);
+    const QString prazo = Text3->text().isEmpty() ? termo : Text3->text() + SEPARADOR + termo;
+    if (prazo.size() > TAMANHO_MAXIMO) {
+        informa(QStringLiteral("O prazo não pode ter mais de %1 caracteres.").arg(TAMANHO_MAXIMO));
+        return;
+    }
+    Text3->setText(prazo);
     conta_parcelas();
     Text2->clear();
     Text2->setFocus();

@@ -13,6 +13,7 @@ public:
     qint32 codigo_condicao = 0;
 
     static inline const QString SEPARADOR = QStringLiteral(" \\ ");
+    static constexpr int TAMANHO_MAXIMO = 200; // the width of cdescricao
 
     QLineEdit* Text11; // code
     QLineEdit* Text3;  // schedule

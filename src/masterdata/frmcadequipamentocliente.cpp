@@ -182,7 +182,7 @@ bool FrmCadEquipamentoCliente::eventFilter(QObject* alvo, QEvent* e)
                 Grid1->setFocus(Qt::OtherFocusReason);
                 return true;
             }
-        } else if (e->type() == QEvent::FocusOut) {
+        } else if (saiu_do_campo(e)) {
             termina_edicao(false);
         }
     }

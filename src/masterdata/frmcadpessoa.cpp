@@ -121,7 +121,7 @@ void FrmCadPessoa::preenche_comuns(const Recordset& rs)
 bool FrmCadPessoa::eventFilter(QObject* alvo, QEvent* e)
 {
     // checked once the focus has moved, so that the box keeps its selection
-    if (alvo == Text8 && e->type() == QEvent::FocusOut && isVisible())
+    if (alvo == Text8 && saiu_do_campo(e) && isVisible())
         QTimer::singleShot(0, this, &FrmCadPessoa::confere_documento);
     return FrmCadastro::eventFilter(alvo, e);
 }

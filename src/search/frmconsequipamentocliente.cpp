@@ -45,9 +45,10 @@ FrmConsEquipamentoCliente::FrmConsEquipamentoCliente()
         f.binclusao = true;
         abre_modal(f);
     });
-    connect(Text4, &QLineEdit::textEdited, this, [this] {
+    // another customer (typed or chosen) empties the list
+    connect(Text4, &QLineEdit::textChanged, this, [this] {
         m_mostrar = false;
-        procura(); // typing a customer empties the list
+        procura();
     });
     connect(Command1, &QPushButton::clicked, this, &FrmConsEquipamentoCliente::Command1_Click);
     connect(Command3, &QPushButton::clicked, this, &FrmConsEquipamentoCliente::Command3_Click);
@@ -57,7 +58,7 @@ FrmConsEquipamentoCliente::FrmConsEquipamentoCliente()
 
 void FrmConsEquipamentoCliente::ao_abrir()
 {
-    Text4->clear();
+    Text4->clear(); // empties the list
     Text8->clear();
     m_mostrar = false;
     procura();
@@ -76,7 +77,7 @@ QString FrmConsEquipamentoCliente::consulta()
 bool FrmConsEquipamentoCliente::eventFilter(QObject* alvo, QEvent* e)
 {
     // validated once the focus has left, so the message can put it back
-    if (alvo == Text4 && e->type() == QEvent::FocusOut && isVisible())
+    if (alvo == Text4 && saiu_do_campo(e) && isVisible())
         QTimer::singleShot(0, this, &FrmConsEquipamentoCliente::valida_cliente);
     return FrmPesquisa::eventFilter(alvo, e);
 }

@@ -13,6 +13,7 @@
 #include "modulo1.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -180,6 +181,33 @@ private slots:
         clica(t.CmdSair);
         QCOMPARE(linhas(QStringLiteral("select ncodigo, cfantasia from tecnico")), QStringList{QStringLiteral("1|Outro")});
         QCOMPARE(conexao.gerador(QStringLiteral("codigo_tecnico")), 1);
+    }
+
+    void escNaoFechaEFalhaAoAbrirFecha()
+    {
+        auto& f = abre_form<FrmCadCliente>(true);
+        digita(f.Text1, QStringLiteral("fulano"));
+        tecla(f.Text1, Qt::Key_Escape);
+        QVERIFY(f.isVisible());
+        QCOMPARE(f.Text1->text(), QStringLiteral("fulano"));
+        QCOMPARE(valor(QStringLiteral("select count(*) from cliente")).toInt(), 2);
+        // Delete works in a field that only takes digits
+        f.Text8->setText(QStringLiteral("123"));
+        f.Text8->setFocus();
+        f.Text8->home(false);
+        QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+        QApplication::sendEvent(f.Text8, &del);
+        QCOMPARE(f.Text8->text(), QStringLiteral("23"));
+        clica(f.CmdSair);
+        // a form that cannot load its record says why and does not stay open
+        conexao.fecha();
+        auto& c = form<FrmCadCidades>();
+        c.codigo_cidade = 1;
+        c.binclusao = false;
+        c.show();
+        QCOMPARE(amb->msgs.mostradas().size(), 1);
+        QTRY_VERIFY(!c.isVisible());
+        conexao.abre(amb->banco.fonte(), USUARIO, SENHA);
     }
 
     void clientesSalvosEmSequencia()
@@ -477,6 +505,13 @@ private slots:
         duplo_clique(c.Grid1, 5, 1);
         QVERIFY(c.isVisible());
         QCOMPARE(nCodigoConsulta, 0);
+        // Enter on a focused "&Aceitar" accepts the current row
+        c.Grid1->setRow(1);
+        c.CmdOk->setFocus();
+        tecla(c.CmdOk, Qt::Key_Return);
+        QVERIFY(!c.isVisible());
+        QCOMPARE(nCodigoConsulta, 2);
+        ativa(c);
         // Enter in the list accepts
         c.Grid1->setRow(2);
         c.Grid1->setFocus();

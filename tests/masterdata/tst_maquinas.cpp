@@ -175,6 +175,19 @@ private slots:
         QTest::mouseClick(f.Command2, Qt::LeftButton);
         QCOMPARE(f.Text3->text(), QString());
         QCOMPARE(f.Label4->text(), QStringLiteral("0"));
+        // the schedule never grows past what the database keeps
+        for (int i = 0; i < 40; ++i) {
+            f.Text2->setText(QStringLiteral("120"));
+            QTest::mouseClick(f.Command1, Qt::LeftButton);
+        }
+        QCOMPARE(amb->msgs.ultimo(), QStringLiteral("O prazo não pode ter mais de 200 caracteres."));
+        QVERIFY(f.Text3->text().size() <= 200);
+        QVERIFY(f.Text3->text().endsWith(QStringLiteral("120")));
+        QCOMPARE(f.Label4->text().toInt(), f.Text3->text().split(QStringLiteral(" \\ ")).size());
+        QCOMPARE(f.Text2->text(), QStringLiteral("120")); // the refused term stays in the box
+        f.Text2->clear();
+        while (!f.Text3->text().isEmpty())
+            QTest::mouseClick(f.Command2, Qt::LeftButton);
         QTest::mouseClick(f.CmdOk, Qt::LeftButton);
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Verifique se os campos obrigatórios foram preenchidos corretamente!"));
         // Enter on the days box walks to "Ok", and Enter there adds the term

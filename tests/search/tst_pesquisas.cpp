@@ -311,6 +311,20 @@ private slots:
         digita(f.Text4, QStringLiteral("0")); // typing empties the list
         QVERIFY(coluna(f.Grid1, 0).isEmpty());
         f.Text4->setText(QStringLiteral("2"));
+        f.valida_cliente();
+        clica(f.Command3);
+        QCOMPARE(coluna(f.Grid1, 2), QStringList{QStringLiteral("LG")});
+        // another customer chosen in the search empties it too
+        ao_abrir_modal([](QDialog& d) {
+            auto& c = static_cast<FrmConsultaClientes&>(d);
+            c.Grid1->setRow(2);
+            clica(c.botaoAceitar);
+        });
+        clica(f.Command1);
+        QCOMPARE(f.Text4->text(), QStringLiteral("3"));
+        QCOMPARE(f.Text8->text(), QStringLiteral("Bruno Lima"));
+        QVERIFY(coluna(f.Grid1, 0).isEmpty());
+        f.Text4->setText(QStringLiteral("2"));
         clica(f.Command3);
         duplo_clique(f.Grid1, 1, 1);
         QVERIFY(!f.isVisible());
