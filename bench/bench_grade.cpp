@@ -16,6 +16,8 @@ namespace {
 
 const QString CONSULTA = QStringLiteral("select ncodigo, cfantasia, crazao, ccnpj, cfone, cemail, cendereco, cbairro from cliente order by ncodigo");
 constexpr int COLUNAS = 8;
+const QStringList CAMPOS = {QStringLiteral("ncodigo"), QStringLiteral("cfantasia"), QStringLiteral("crazao"), QStringLiteral("ccnpj"),
+                            QStringLiteral("cfone"), QStringLiteral("cemail"), QStringLiteral("cendereco"), QStringLiteral("cbairro")};
 
 qint64 linhaDeBase(qint64& soma)
 {
@@ -35,13 +37,7 @@ qint64 grade(Grade& g, qint64& soma)
     QElapsedTimer t;
     t.start();
     rsDados.abre(CONSULTA);
-    g.setRows(rsDados.recordCount() + 1);
-    {
-        Grade::Carga carga(g);
-        for (int linha = 1; !rsDados.eof(); ++linha, rsDados.moveNext())
-            for (int c = 0; c < COLUNAS; ++c)
-                g.setTextMatrix(linha, c, rsDados.texto(c));
-    }
+    g.preenche(rsDados, CAMPOS);
     rsDados.fecha();
     soma += g.textMatrix(g.rows() - 1, 1).size();
     return t.nsecsElapsed();

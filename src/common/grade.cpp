@@ -1,4 +1,5 @@
 #include "grade.h"
+#include "sessao.h"
 
 #include <QHeaderView>
 #include <QScrollBar>
@@ -176,6 +177,23 @@ void Grade::limpa(int linhas)
     const int c = m_modelo.columnCount();
     m_modelo.redimensiona(0, c);
     m_modelo.redimensiona(std::max(0, linhas), c);
+}
+
+void Grade::preenche(Recordset& rs, const QStringList& campos, int minimo)
+{
+    limpa(rs.recordCount());
+    QVector<int> indices; // each column's field found once, not per row
+    for (const QString& campo : campos)
+        indices << (campo.isEmpty() ? -1 : rs.indice(campo));
+    {
+        Carga carga(*this);
+        for (int linha = m_fixas; !rs.eof(); ++linha, rs.moveNext())
+            for (int c = 0; c < indices.size(); ++c)
+                if (indices[c] >= 0)
+                    setTextMatrix(linha, c, rs.texto(indices[c]));
+    }
+    if (rows() < minimo)
+        setRows(minimo);
 }
 
 void Grade::scrollContentsBy(int dx, int dy)

@@ -31,6 +31,8 @@ private:
     QVector<Qt::Alignment> m_alinhamentos;
 };
 
+class Recordset;
+
 class Grade : public QTableView {
     Q_OBJECT
 public:
@@ -63,6 +65,10 @@ public:
 
     // Clears the grid to the header and n empty rows.
     void limpa(int linhas);
+    // Fills the grid from what is left of a record set: one row per record,
+    // from the first row below the header; column c gets campos[c] (an empty
+    // name leaves the column empty). Then at least `minimo` rows in all.
+    void preenche(Recordset& rs, const QStringList& campos, int minimo = 0);
 
     // While a Carga lives, cell writes do not repaint; the view refreshes once.
     class Carga {

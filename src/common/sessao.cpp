@@ -172,10 +172,9 @@ void Recordset::abre(const QString& sql)
             m_indices.insert(chave, i);
     }
     while (q.next()) {
-        QVector<QVariant> linha(n);
         for (int i = 0; i < n; ++i)
-            linha[i] = q.value(i);
-        m_linhas.append(std::move(linha));
+            m_valores.append(q.value(i));
+        ++m_linhas;
     }
     if (q.lastError().isValid())
         throw erroDe(q.lastError());
@@ -188,7 +187,8 @@ void Recordset::fecha()
     m_nomes.clear();
     m_decimal.clear();
     m_indices.clear();
-    m_linhas.clear();
+    m_valores.clear();
+    m_linhas = 0;
     m_posicao = 0;
 }
 
@@ -198,9 +198,9 @@ bool Recordset::existeCampo(const QString& campo) const { return indice(campo) >
 const QVariant& Recordset::atual(int i) const
 {
     static const QVariant nulo;
-    if (i < 0 || eof() || i >= m_linhas[m_posicao].size())
+    if (i < 0 || eof() || i >= m_nomes.size())
         return nulo;
-    return m_linhas[m_posicao][i];
+    return m_valores[m_posicao * m_nomes.size() + i];
 }
 
 QVariant Recordset::valor(int i) const { return atual(i); }

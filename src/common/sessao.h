@@ -86,8 +86,8 @@ public:
     void fecha();
     bool aberto() const { return m_aberto; }
 
-    int recordCount() const { return int(m_linhas.size()); }
-    bool eof() const { return m_posicao >= m_linhas.size(); }
+    int recordCount() const { return m_linhas; }
+    bool eof() const { return m_posicao >= m_linhas; }
     void moveNext() { if (!eof()) ++m_posicao; }
     void moveFirst() { m_posicao = 0; }
 
@@ -118,6 +118,7 @@ private:
     QVector<QString> m_nomes;
     QVector<bool> m_decimal; // exact NUMERIC columns, read as text with a point
     QHash<QString, int> m_indices;
-    QVector<QVector<QVariant>> m_linhas;
+    QVector<QVariant> m_valores; // all rows, one after the other
+    int m_linhas = 0;
     qsizetype m_posicao = 0;
 };

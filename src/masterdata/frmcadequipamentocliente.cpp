@@ -106,11 +106,7 @@ void FrmCadEquipamentoCliente::carrega_propriedades_do_tipo()
     try {
         rsAux.abre(QStringLiteral("select * from propriedade where nequipamento = (select equipamento.ncodigo from equipamento where cdescricao = '")
                    + texto_sql(tipo) + QStringLiteral("')"));
-        Grid1->setRows(rsAux.recordCount() + 1);
-        for (int linha = 1; !rsAux.eof(); ++linha, rsAux.moveNext()) {
-            Grid1->setTextMatrix(linha, 0, rsAux.texto(QStringLiteral("ncodigo")));
-            Grid1->setTextMatrix(linha, 1, rsAux.texto(QStringLiteral("cdescricao")));
-        }
+        Grid1->preenche(rsAux, {QStringLiteral("ncodigo"), QStringLiteral("cdescricao")});
         rsAux.fecha();
     } catch (const ErroBanco& e) {
         rsAux.fecha();
@@ -131,15 +127,8 @@ void FrmCadEquipamentoCliente::mostra_dados()
                           "where Propriedade_equipamento_cliente.nPropriedade = Propriedade.ncodigo and nequipamento_cliente = %1")
                .arg(nCodigoEquipamentoCliente);
     rsDados.abre(cSQL);
-    Grid1->setRows(rsDados.recordCount() + 1);
-    for (int linha = 1; !rsDados.eof(); ++linha, rsDados.moveNext()) {
-        Grid1->setTextMatrix(linha, 0, rsDados.texto(QStringLiteral("ncodigo")));
-        Grid1->setTextMatrix(linha, 1, rsDados.texto(QStringLiteral("cdescricao")));
-        Grid1->setTextMatrix(linha, 2, rsDados.texto(QStringLiteral("cvalor")));
-    }
+    Grid1->preenche(rsDados, {QStringLiteral("ncodigo"), QStringLiteral("cdescricao"), QStringLiteral("cvalor")}, LINHAS_MINIMAS);
     rsDados.fecha();
-    if (Grid1->rows() < LINHAS_MINIMAS)
-        Grid1->setRows(LINHAS_MINIMAS);
     Combo1->setEnabled(false); // the type of a machine never changes
 }
 

@@ -79,14 +79,8 @@ void FrmCadEquipamentos::carrega_propriedades()
 {
     cSQL = QStringLiteral("select * from propriedade where nequipamento = %1 order by ncodigo").arg(valor_numerico(Text11->text()));
     rsDados.abre(cSQL);
-    grid1->limpa(rsDados.recordCount());
-    for (int linha = 0; !rsDados.eof(); ++linha, rsDados.moveNext()) {
-        grid1->setTextMatrix(linha, 0, rsDados.texto(QStringLiteral("ncodigo")));
-        grid1->setTextMatrix(linha, 1, rsDados.texto(QStringLiteral("cdescricao")));
-    }
+    grid1->preenche(rsDados, {QStringLiteral("ncodigo"), QStringLiteral("cdescricao")}, 3);
     rsDados.fecha();
-    if (grid1->rows() < 3)
-        grid1->setRows(3);
 }
 
 void FrmCadEquipamentos::executa_propriedade(const QString& sql)

@@ -116,14 +116,7 @@ void FrmConsulta::Command1_Click()
     Grid1->limpa(0);
     try {
         rsDados.abre(cSQL);
-        Grid1->setRows(rsDados.recordCount() + 1);
-        {
-            Grade::Carga carga(*Grid1);
-            for (int linha = 1; !rsDados.eof(); ++linha, rsDados.moveNext()) {
-                Grid1->setTextMatrix(linha, 0, rsDados.texto(QStringLiteral("ncodigo")));
-                Grid1->setTextMatrix(linha, 1, rsDados.texto(QStringLiteral("cNome")));
-            }
-        }
+        Grid1->preenche(rsDados, {QStringLiteral("ncodigo"), QStringLiteral("cNome")});
         rsDados.fecha();
     } catch (const ErroBanco& e) {
         rsDados.fecha();

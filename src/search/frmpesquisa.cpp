@@ -114,11 +114,10 @@ void FrmPesquisa::procura()
         try {
             cSQL = sql;
             rsDados.abre(cSQL);
-            Grid1->setRows(rsDados.recordCount() + 1);
-            Grade::Carga carga(*Grid1);
-            for (int linha = 1; !rsDados.eof(); ++linha, rsDados.moveNext())
-                for (int c = 0; c < m_colunas.size(); ++c)
-                    Grid1->setTextMatrix(linha, c, rsDados.texto(m_colunas[c].campo));
+            QStringList campos;
+            for (const ColunaPesquisa& c : m_colunas)
+                campos << c.campo;
+            Grid1->preenche(rsDados, campos);
             rsDados.fecha();
         } catch (const ErroBanco& e) {
             rsDados.fecha();
