@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
 #include <QWidget>
 
 FiltroTeclas::FiltroTeclas(QWidget* form) : QObject(form), m_form(form) {}
@@ -61,16 +63,21 @@ bool FiltroTeclas::eventFilter(QObject* alvo, QEvent* evento)
             return false;
         if (auto it = m_antesEnter.constFind(alvo); it != m_antesEnter.constEnd() && it.value()())
             return true;
-        // Enter on a focused button presses that button, never another one
-        if (auto* botao = qobject_cast<QAbstractButton*>(widget)) {
-            botao->click();
+        // Enter on a focused push or tool button presses that button, never
+        // another one; a check box or radio button is never toggled by it.
+        if (qobject_cast<QPushButton*>(widget) || qobject_cast<QToolButton*>(widget)) {
+            static_cast<QAbstractButton*>(widget)->click();
             return true;
         }
         if (m_enterProprio.contains(alvo) || !m_enterComoTab)
             return false;
         {
+            // The Tab goes to the window, not to the control: a date picker
+            // would walk its day, month and year sections with it, and a
+            // text area would take it as text. The window moves the focus
+            // to the next control in one stroke.
             QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-            QApplication::sendEvent(widget, &tab);
+            QApplication::sendEvent(widget->window(), &tab);
         }
         return true;
     default:

@@ -63,7 +63,17 @@ void Conexao::abre(const QString& fonte, const QString& usuario, const QString& 
     db.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=UTF8"));
     if (!db.open())
         throw erroDe(db.lastError());
+    m_fonte = fonte;
     m_transacoes = 0;
+    m_condenada = false;
+}
+
+bool Conexao::noServidor() const
+{
+    // "host:/path" or "host/port:/path"; a Windows-like "C:/..." or a plain
+    // path is a local file for the embedded engine.
+    const int doisPontos = m_fonte.indexOf(QLatin1Char(':'));
+    return doisPontos > 1 && !m_fonte.startsWith(QLatin1Char('/'));
 }
 
 void Conexao::fecha()
@@ -76,6 +86,7 @@ void Conexao::fecha()
         db.close();
     }
     m_transacoes = 0;
+    m_condenada = false;
 }
 
 bool Conexao::aberta() const
@@ -85,8 +96,18 @@ bool Conexao::aberta() const
 
 QSqlDatabase Conexao::banco() const { return QSqlDatabase::database(m_nome, false); }
 
+void Conexao::conta_comando()
+{
+    if (m_transacoes == 0)
+        return;
+    ++m_comandosEmTransacao;
+    if (m_falharNo > 0 && m_comandosEmTransacao == m_falharNo)
+        throw ErroBanco(QStringLiteral("-901"), QStringLiteral("Falha simulada no comando %1").arg(m_falharNo));
+}
+
 void Conexao::execute(const QString& sql)
 {
+    conta_comando();
     QSqlQuery q(banco());
     if (!q.exec(sql))
         throw erroDe(q.lastError());
@@ -94,14 +115,19 @@ void Conexao::execute(const QString& sql)
 
 QVariant Conexao::executeRetornando(const QString& sql)
 {
+    conta_comando();
     QVariant v;
+    bool achou = false;
     {
         QSqlQuery q(banco());
         if (!q.exec(sql))
             throw erroDe(q.lastError());
-        if (q.next())
+        achou = q.next();
+        if (achou)
             v = q.value(0);
     } // the driver commits an "insert ... returning" when the query goes away
+    if (!achou || v.isNull())
+        throw ErroBanco(QString(), QStringLiteral("O banco de dados não devolveu o registro esperado."));
     return v;
 }
 
@@ -111,21 +137,32 @@ qint64 Conexao::gerador(const QString& nome)
     q.setForwardOnly(true);
     if (!q.exec(QStringLiteral("select gen_id(%1,0) from rdb$database").arg(nome)))
         throw erroDe(q.lastError());
-    return q.next() ? q.value(0).toLongLong() : 0;
+    if (!q.next())
+        throw ErroBanco(QString(), QStringLiteral("O gerador %1 não foi lido.").arg(nome));
+    return q.value(0).toLongLong();
 }
 
 void Conexao::inicia()
 {
-    if (m_transacoes++ == 0 && !banco().transaction()) {
-        m_transacoes = 0;
-        throw erroDe(banco().lastError());
+    if (m_transacoes == 0) {
+        if (!banco().transaction())
+            throw erroDe(banco().lastError());
+        m_condenada = false;
     }
+    ++m_transacoes;
 }
 
 void Conexao::confirma()
 {
     if (m_transacoes == 0) return;
-    if (--m_transacoes == 0 && !banco().commit()) {
+    if (--m_transacoes > 0)
+        return; // an inner unit: the outermost one commits
+    if (m_condenada) {
+        m_condenada = false;
+        banco().rollback();
+        throw ErroBanco(QString(), QStringLiteral("A operação foi desfeita: uma de suas etapas falhou."));
+    }
+    if (!banco().commit()) {
         const ErroBanco e = erroDe(banco().lastError());
         banco().rollback();
         throw e;
@@ -135,7 +172,11 @@ void Conexao::confirma()
 void Conexao::desfaz()
 {
     if (m_transacoes == 0) return;
-    m_transacoes = 0;
+    if (--m_transacoes > 0) {
+        m_condenada = true; // the outer unit cannot commit any more
+        return;
+    }
+    m_condenada = false;
     banco().rollback();
 }
 

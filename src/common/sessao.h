@@ -42,22 +42,41 @@ public:
     // Runs a statement that returns no rows. Throws ErroBanco.
     void execute(const QString& sql);
     // Runs "insert ... returning <column>" and gives the returned value.
+    // A statement that returns no row is an error (ErroBanco), never 0.
     QVariant executeRetornando(const QString& sql);
-    // Reads a generator without advancing it.
+    // Reads a generator without advancing it. Throws ErroBanco.
     qint64 gerador(const QString& nome);
+    // Whether the data source names a server ("host:/path"): several
+    // stations may then be drawing codes at the same moment.
+    bool noServidor() const;
 
     QSqlDatabase banco() const;
     const QString& nome() const { return m_nome; }
 
     // Transaction control; see Transacao.
+    // Nesting is counted: only the outermost confirma() commits. A desfaz()
+    // inside dooms the whole unit: the outer block's confirma() then rolls
+    // back and throws instead of committing half of it.
     void inicia();
     void confirma();
     void desfaz();
     bool emTransacao() const { return m_transacoes > 0; }
 
+    // Fault injection (tests): the n-th write statement (execute or
+    // executeRetornando) run from now on inside a transaction fails as if
+    // the database had refused it; 0 switches it off. The counter of such
+    // statements lets a test learn how many an operation runs.
+    void falhaNoComando(int n) { m_falharNo = n; m_comandosEmTransacao = 0; }
+    int comandosEmTransacao() const { return m_comandosEmTransacao; }
+
 private:
+    void conta_comando();
     QString m_nome;
+    QString m_fonte;
     int m_transacoes = 0;
+    bool m_condenada = false;
+    int m_falharNo = 0;
+    int m_comandosEmTransacao = 0;
 };
 
 // Groups statements that stand or fall together: confirma() commits;

@@ -5,7 +5,11 @@
 #include "grade.h"
 #include "modulo1.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QDialog>
+#include <QRadioButton>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -183,6 +187,54 @@ private slots:
         f.nome->setFocus();
         tecla(f.nome, Qt::Key_F5);
         QCOMPARE(QApplication::focusWidget(), f.gravar);
+    }
+
+    // Enter walks a form with every kind of control without changing any:
+    // check boxes and radio buttons stay as they were, a date picker is
+    // left in one stroke (not section by section), a combo keeps its choice;
+    // only a push button is pressed by it.
+    void enterAndaSemAlterarControles()
+    {
+        QDialog dlg;
+        auto* texto = new QLineEdit(&dlg);
+        auto* marca = new QCheckBox(QStringLiteral("Concluída"), &dlg);
+        auto* opcao = new QRadioButton(QStringLiteral("Integral"), &dlg);
+        auto* lista = new QComboBox(&dlg);
+        lista->addItems({QStringLiteral("Dinheiro"), QStringLiteral("Cheque")});
+        auto* data1 = new QDateEdit(QDate(2013, 4, 26), &dlg);
+        auto* data2 = new QDateEdit(QDate(2013, 4, 30), &dlg);
+        data1->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+        data2->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+        auto* fim = new QLineEdit(&dlg);
+        auto* botao = new QPushButton(QStringLiteral("&Gravar"), &dlg);
+        int cliques = 0;
+        QObject::connect(botao, &QPushButton::clicked, [&] { ++cliques; });
+        auto* l = new QVBoxLayout(&dlg);
+        for (QWidget* w : std::initializer_list<QWidget*>{texto, marca, opcao, lista, data1, data2, fim, botao})
+            l->addWidget(w);
+        auto* teclas = new FiltroTeclas(&dlg);
+        teclas->instala();
+        ativa(dlg);
+
+        texto->setFocus();
+        const QList<QWidget*> caminho{marca, opcao, lista, data1, data2, fim, botao};
+        for (QWidget* esperado : caminho) {
+            tecla(QApplication::focusWidget(), Qt::Key_Return);
+            QCOMPARE(QApplication::focusWidget(), esperado);
+        }
+        QVERIFY(!marca->isChecked());
+        QVERIFY(!opcao->isChecked());
+        QCOMPARE(lista->currentIndex(), 0);
+        QCOMPARE(data1->date(), QDate(2013, 4, 26));
+        QCOMPARE(cliques, 0);
+        tecla(botao, Qt::Key_Return);
+        QCOMPARE(cliques, 1);
+        // a checked box stays checked too
+        marca->setChecked(true);
+        marca->setFocus();
+        tecla(marca, Qt::Key_Enter);
+        QVERIFY(marca->isChecked());
+        QCOMPARE(QApplication::focusWidget(), opcao);
     }
 
     void somaColunaParaNaLinhaVazia()

@@ -272,6 +272,78 @@ private slots:
         QCOMPARE(valor(QStringLiteral("select count(*) from cidade")).toInt(), 3);
     }
 
+    // An inner unit that fails and is caught dooms the outer one: its
+    // commit fails loudly and nothing of either is stored.
+    void transacaoAninhadaFalhaPorInteiro()
+    {
+        const int antes = valor(QStringLiteral("select count(*) from cidade")).toInt();
+        bool falhou = false;
+        try {
+            Transacao externa(conexao);
+            executa(QStringLiteral("insert into cidade values(null,'Curitiba','PR');"));
+            try {
+                Transacao interna(conexao);
+                executa(QStringLiteral("insert into cliente (ncidade) values(99);"));
+                interna.confirma();
+            } catch (const ErroBanco&) {
+            }
+            executa(QStringLiteral("insert into cidade values(null,'Londrina','PR');"));
+            externa.confirma();
+        } catch (const ErroBanco&) {
+            falhou = true;
+        }
+        QVERIFY(falhou);
+        QVERIFY(!conexao.emTransacao());
+        QCOMPARE(valor(QStringLiteral("select count(*) from cidade")).toInt(), antes);
+        // nested units that all succeed commit once, at the outermost
+        {
+            Transacao externa(conexao);
+            {
+                Transacao interna(conexao);
+                executa(QStringLiteral("insert into cidade values(null,'Maringá','PR');"));
+                interna.confirma();
+                QVERIFY(conexao.emTransacao());
+            }
+            externa.confirma();
+        }
+        QVERIFY(!conexao.emTransacao());
+        QCOMPARE(valor(QStringLiteral("select count(*) from cidade")).toInt(), antes + 1);
+    }
+
+    // The fault seam: the n-th write of a transaction fails, the whole unit
+    // is undone; the counter tells how many writes an operation runs.
+    void falhaInjetadaNoEnesimoComando()
+    {
+        const int antes = valor(QStringLiteral("select count(*) from cidade")).toInt();
+        auto opera = [] {
+            Transacao t(conexao);
+            for (int i = 0; i < 3; ++i)
+                conexao.execute(QStringLiteral("insert into cidade values(null,'Cidade %1','PR');").arg(i));
+            t.confirma();
+        };
+        conexao.falhaNoComando(0);
+        opera();
+        QCOMPARE(conexao.comandosEmTransacao(), 3);
+        for (int n = 1; n <= 3; ++n) {
+            const int base = valor(QStringLiteral("select count(*) from cidade")).toInt();
+            conexao.falhaNoComando(n);
+            QVERIFY_THROWS_EXCEPTION(ErroBanco, opera());
+            conexao.falhaNoComando(0);
+            QCOMPARE(valor(QStringLiteral("select count(*) from cidade")).toInt(), base);
+        }
+        QCOMPARE(valor(QStringLiteral("select count(*) from cidade")).toInt(), antes + 3);
+    }
+
+    // A statement that should give back a code but finds no row is an
+    // error, never a code 0 that the next update would run on.
+    void retornoSemLinhaEErro()
+    {
+        QVERIFY_THROWS_EXCEPTION(ErroBanco,
+            conexao.executeRetornando(QStringLiteral("update cidade set cnome = 'X' where ncodigo = -1 returning ncodigo")));
+        QVERIFY_THROWS_EXCEPTION(ErroBanco, conexao.gerador(QStringLiteral("gerador_que_nao_existe")));
+        QVERIFY(conexao.executeRetornando(QStringLiteral("insert into cidade values(null,'Cascavel','PR') returning ncodigo")).toInt() > 1);
+    }
+
     void textoComApostrofoGravadoComSeguranca()
     {
         const QString colado = QStringLiteral("Sant'Ana'); delete from cidade; --");
