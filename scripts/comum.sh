@@ -30,6 +30,9 @@ instala_pacotes() {
 }
 
 compila() {
-    cmake -S "$RAIZ" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    # ccache, where the machine has it, makes rebuilds of other trees cheap
+    local lancador=()
+    command -v ccache >/dev/null 2>&1 && lancador=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    cmake -S "$RAIZ" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${lancador[@]}" >/dev/null
     cmake --build "$BUILD" -j"$(nproc)"
 }
