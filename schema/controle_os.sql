@@ -2,7 +2,14 @@
    Run with isql-fb against an existing, empty UTF8 database:
      isql-fb -q -user SYSDBA -password X -i controle_os.sql <database>
    It holds no CREATE DATABASE, so the same script serves an embedded
-   database file and a database on a Firebird server. */
+   database file and a database on a Firebird server.
+
+   This script always creates the newest schema and records its version in
+   versao_esquema. A database made by an older version is brought up to date
+   by the numbered scripts beside this one (002_....sql, ...), which the
+   program applies once each, in order, when it starts. So every change made
+   here needs its numbered script too, and the version below follows the
+   highest script number. */
 set names utf8;
 set sql dialect 3;
 set autoddl on;
@@ -219,6 +226,12 @@ create table baixa_conta_receber (
 create index ix_conta_receber_vencimento on conta_receber (dvencimento);
 create index ix_baixa_data on baixa_conta_receber (ddata_baixa);
 create index ix_ordem_data on ordem (ddata);
+create index ix_item_ordem_ordem_tecnico on item_ordem (nordem, ntecnico);
+
+/* The schema version of this database: one row. */
+create table versao_esquema (
+  nversao  integer not null
+);
 
 /* ------------------------------------------------------------ generators
    The program reads and sets back these ten by name. */
@@ -348,7 +361,10 @@ left join equipamento e on e.ncodigo = ec.nequipamento
 left join tecnico t on t.ncodigo = i.ntecnico;
 
 /* The services per technician and customer: one row per order item.
-   valor_comissao is the item's price times the technician's percentage. */
+   valor_comissao is the item's price times the technician's percentage.
+   Read from ordem first (the left join with "i.ncodigo is not null" keeps
+   the rows of an inner join), so a period or a customer is found by the
+   order's indexes, then the order's items by (nordem, ntecnico). */
 create view servico_por_tecnico (codigo_tecnico, nome_tecnico, comissao, codigo_cliente,
                                  nome_cliente, codigo_ordem, data, servico, valor,
                                  valor_comissao, equipamento, identificacao, garantia, concluida,
@@ -358,12 +374,13 @@ select i.ntecnico, coalesce(t.cfantasia, ''), coalesce(t.ncomissao, 0), o.nclien
        cast(coalesce(i.nvalor, 0) * coalesce(t.ncomissao, 0) / 100 as numeric(15,2)),
        coalesce(e.cdescricao, ''), coalesce(ec.cidentificacao, ''), o.ntipo, o.nconcluida,
        i.ncodigo
-from item_ordem i
-join ordem o on o.ncodigo = i.nordem
+from ordem o
+left join item_ordem i on i.nordem = o.ncodigo
 left join tecnico t on t.ncodigo = i.ntecnico
 left join cliente cl on cl.ncodigo = o.ncliente
 left join equipamento_cliente ec on ec.ncodigo = i.nequipamento_cliente
-left join equipamento e on e.ncodigo = ec.nequipamento;
+left join equipamento e on e.ncodigo = ec.nequipamento
+where i.ncodigo is not null;
 
 /* ------------------------------------------------------ placeholder rows */
 insert into cidade (ncodigo, cnome, cuf) values (null, 'Cidade Não Informada', '');
@@ -372,4 +389,5 @@ insert into condicao_pagto (ncodigo, cdescricao, nparcela) values (null, 'A vist
 insert into estabelecimento (ncodigo, cfantasia, crazaosocial, ncidade, cendereco, cbairro,
                              cfone, ccnpj, cfax, cie, cemail, ccep)
   values (1, 'Minha Assistência Técnica', 'Minha Assistência Técnica', 1, '', '', '', '', '', '', '', '');
+insert into versao_esquema (nversao) values (2);
 commit;

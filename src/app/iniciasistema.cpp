@@ -1,6 +1,7 @@
 #include "iniciasistema.h"
 #include "frmprincipal.h"
 #include "mensagens.h"
+#include "migracoes.h"
 #include "modulo1.h"
 
 #include <QDir>
@@ -44,6 +45,10 @@ std::unique_ptr<FrmPrincipal> inicia_sistema(const QString& pasta)
         const QString conteudo = le_arquivo(QDir(pasta).filePath(QStringLiteral("path.txt")));
         const Configuracao c = le_configuracao(conteudo);
         conexao.abre(c.fonte, c.usuario, c.senha);
+        // a database made by an older version gets the newer schema first;
+        // index statistics follow the data the shop has gathered since
+        Migracoes::aplica(conexao);
+        Migracoes::recalcula_estatisticas(conexao);
         rsDados.fecha();
         rsAux.fecha();
         cSQL.clear();

@@ -2,6 +2,7 @@
 #include "errorelatorio.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QRegularExpression>
 #include <limits>
 
@@ -172,16 +173,50 @@ private:
         const QString op = atual().texto;
         ++m_i;
         Operando b = operando();
-        // a date bound on a date-and-time column compares the day: the last
-        // day of a period keeps what happened during that day
         const bool porDia = (a.kind == Operando::Data && b.dataHora) || (b.kind == Operando::Data && a.dataHora);
-        auto lado = [porDia](const Operando& o) {
-            return porDia && o.dataHora ? QStringLiteral("cast(%1 as date)").arg(o.sql) : o.sql;
-        };
+        if (porDia)
+            return limitesDoDia(a.kind == Operando::Data ? b : a, a.kind == Operando::Data ? espelho(op) : op,
+                          (a.kind == Operando::Data ? a : b).valor.toDate());
         for (const Operando* o : {&a, &b})
             if (o->kind != Operando::Coluna)
                 m_valores.append(o->valor);
-        return lado(a) + QLatin1Char(' ') + op + QLatin1Char(' ') + lado(b);
+        return a.sql + QLatin1Char(' ') + op + QLatin1Char(' ') + b.sql;
+    }
+
+    // "5 < x" read as "x > 5".
+    static QString espelho(const QString& op)
+    {
+        if (op == QLatin1String("<")) return QStringLiteral(">");
+        if (op == QLatin1String(">")) return QStringLiteral("<");
+        if (op == QLatin1String("<=")) return QStringLiteral(">=");
+        if (op == QLatin1String(">=")) return QStringLiteral("<=");
+        return op;
+    }
+
+    // A date bound on a date-and-time column compares the day, so the last
+    // day of a period keeps what happened during that day. The column stays
+    // bare (an index on it can be used): "x <= day" is "x < day + 1".
+    QString limitesDoDia(const Operando& coluna, const QString& op, const QDate& dia)
+    {
+        const QString c = coluna.sql;
+        auto limite = [this](const QDate& d) {
+            m_valores.append(QDateTime(d, QTime(0, 0)));
+            return QStringLiteral("cast(? as timestamp)");
+        };
+        if (op == QLatin1String(">="))
+            return c + QStringLiteral(" >= ") + limite(dia);
+        if (op == QLatin1String(">"))
+            return c + QStringLiteral(" >= ") + limite(dia.addDays(1));
+        if (op == QLatin1String("<"))
+            return c + QStringLiteral(" < ") + limite(dia);
+        if (op == QLatin1String("<="))
+            return c + QStringLiteral(" < ") + limite(dia.addDays(1));
+        if (op == QLatin1String("=")) {
+            const QString de = limite(dia);
+            return QStringLiteral("(%1 >= %2 and %1 < %3)").arg(c, de, limite(dia.addDays(1)));
+        }
+        const QString de = limite(dia); // <>
+        return QStringLiteral("(%1 < %2 or %1 >= %3)").arg(c, de, limite(dia.addDays(1)));
     }
 
     Operando operando()

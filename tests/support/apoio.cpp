@@ -28,7 +28,7 @@ QString fonte_de(const QString& caminho)
     return s.isEmpty() ? caminho : s + QLatin1Char(':') + caminho;
 }
 
-void cria_banco(const QString& caminho)
+void cria_banco(const QString& caminho, const QString& esquema)
 {
     QProcess isql;
     isql.setProcessChannelMode(QProcess::MergedChannels);
@@ -36,7 +36,7 @@ void cria_banco(const QString& caminho)
     if (!isql.waitForStarted())
         throw std::runtime_error("isql-fb não encontrado (pacote firebird3.0-utils)");
     const QString script = QStringLiteral("set names utf8;\ncreate database '%1' user '%2' password '%3' page_size 8192 default character set utf8;\ninput '%4';\nexit;\n")
-                               .arg(fonte_de(caminho), USUARIO, SENHA, QStringLiteral(CONTROLE_OS_SCHEMA));
+                               .arg(fonte_de(caminho), USUARIO, SENHA, esquema.isEmpty() ? QStringLiteral(CONTROLE_OS_SCHEMA) : esquema);
     isql.write(script.toUtf8());
     isql.closeWriteChannel();
     isql.waitForFinished(60000);

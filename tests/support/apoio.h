@@ -25,8 +25,9 @@ QString servidor();
 inline const QString USUARIO = QStringLiteral("SYSDBA");
 inline const QString SENHA = QStringLiteral("masterkey");
 
-// Makes a new empty database from the schema at path (isql-fb). Throws on failure.
-void cria_banco(const QString& caminho);
+// Makes a new empty database from the schema at path (isql-fb); another
+// script (an older schema) when given. Throws on failure.
+void cria_banco(const QString& caminho, const QString& script = QString());
 // The data source for a database file: the path, or "server:path".
 QString fonte_de(const QString& caminho);
 
