@@ -1,3 +1,4 @@
+#include "comandosrelatorio.h"
 #include "formularios.h"
 #include "frmcadcidades.h"
 #include "frmcadcondicaopagto.h"
@@ -46,4 +47,9 @@ void liga_formularios(FrmPrincipal& principal)
     principal.liga(QStringLiteral("menuLocalizarTecnico"), [] { abre_modal(form<FrmConsultaTecnico>()); });
     principal.liga(QStringLiteral("menuLocalizarEquipamento"), [] { abre_modal(form<FrmConsultaEquipamentos>()); });
     principal.liga(QStringLiteral("menuLocalizarCondicaoPagto"), [] { abre_modal(form<FrmConsultaCondicaoPagto>()); });
+    principal.liga(QStringLiteral("menuRelContasReceber"), menuRelContasReceber_Click);
+    principal.liga(QStringLiteral("menuRelContasRecebidas"), menuRelContasRecebidas_Click);
+    principal.liga(QStringLiteral("RelExtratoServicoTecnico"), RelExtratoServicoTecnico_Click);
+    principal.liga(QStringLiteral("RelDemonstrativoFaturamento"), RelDemonstrativoFaturamento_Click);
+    principal.liga(QStringLiteral("RelServicoCliente"), RelServicoCliente_Click);
 }
