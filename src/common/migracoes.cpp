@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QSqlQuery>
 #include <algorithm>
+#include <optional>
 
 // Resources of a static library are registered by hand (outside any namespace).
 static void inicia_recursos() { Q_INIT_RESOURCE(migracoes); }
@@ -85,11 +86,20 @@ int Migracoes::aplica(Conexao& c)
         if (s.versao <= versao(c))
             continue;
         try {
-            Transacao t(c);
-            for (const QString& comando : comandos(s.texto))
-                c.execute(comando);
+            // "commit" in a script ends one step (a new column is used by
+            // the statements after it only once it is committed)
+            static const QRegularExpression commit(QStringLiteral("^commit(\\s+work)?$"), QRegularExpression::CaseInsensitiveOption);
+            std::optional<Transacao> t(std::in_place, c);
+            for (const QString& comando : comandos(s.texto)) {
+                if (commit.match(comando).hasMatch()) {
+                    t->confirma();
+                    t.emplace(c);
+                } else {
+                    c.execute(comando);
+                }
+            }
             c.execute(QStringLiteral("update versao_esquema set nversao = %1").arg(s.versao));
-            t.confirma();
+            t->confirma();
             ++aplicados;
         } catch (const ErroBanco&) {
             if (versao(c) < s.versao) // not applied by another station meanwhile
@@ -127,6 +137,8 @@ QStringList Migracoes::comandos(const QString& script)
     QString terminador = QStringLiteral(";");
     QString atual;
     static const QRegularExpression setTerm(QStringLiteral("^\\s*set\\s+term\\s+(\\S+)\\s*$"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression soIsql(QStringLiteral("^set\\s+(names|sql\\s+dialect|autoddl|bail|echo)\\b"),
+                                           QRegularExpression::CaseInsensitiveOption);
     auto fecha = [&] {
         const QString comando = atual.trimmed();
         atual.clear();
@@ -136,7 +148,9 @@ QStringList Migracoes::comandos(const QString& script)
             terminador = m.captured(1);
             return;
         }
-        r << comando;
+        // settings of isql, so the same script also runs there
+        if (!soIsql.match(comando).hasMatch())
+            r << comando;
     };
     const qsizetype n = script.size();
     for (qsizetype i = 0; i < n;) {

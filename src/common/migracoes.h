@@ -34,6 +34,9 @@ public:
     static void recalcula_estatisticas(Conexao& c);
 
     // A script split into statements: ";" ends one, "set term X ;" changes
-    // the terminator for triggers and procedures; comments are dropped.
+    // the terminator for triggers and procedures; comments and the settings
+    // of isql (set names, set sql dialect, set autoddl) are dropped.
+    // "commit" stays: it ends one step of the script (a step is one
+    // transaction; the version is recorded with the last step).
     static QStringList comandos(const QString& script);
 };

@@ -469,12 +469,12 @@ private slots:
     void scriptsSeparadosEmComandos()
     {
         const QStringList c = Migracoes::comandos(QStringLiteral(
-            "/* a comment; with a terminator */\ncreate index a on t (x);\n-- line comment;\n"
+            "/* a comment; with a terminator */\nset names utf8;\nSET SQL DIALECT 3;\nset autoddl on;\ncreate index a on t (x);\n-- line comment;\n"
             "insert into t values ('a;b', 'it''s');\nset term ^ ;\n"
-            "create trigger g for t before insert as begin new.x = 1; end^\nset term ; ^\nupdate t set x = 2;"));
+            "create trigger g for t before insert as begin new.x = 1; end^\nset term ; ^\nupdate t set x = 2;\ncommit;"));
         QCOMPARE(c, (QStringList{QStringLiteral("create index a on t (x)"), QStringLiteral("insert into t values ('a;b', 'it''s')"),
                                  QStringLiteral("create trigger g for t before insert as begin new.x = 1; end"),
-                                 QStringLiteral("update t set x = 2")}));
+                                 QStringLiteral("update t set x = 2"), QStringLiteral("commit")}));
         // the program carries its scripts, numbered from 2 with no gap
         const QList<Migracoes::Script> s = Migracoes::scripts();
         QVERIFY(!s.isEmpty());
