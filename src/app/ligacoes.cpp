@@ -10,6 +10,7 @@
 #include "frmconsultaclientes.h"
 #include "frmconsultacondicaopagto.h"
 #include "frmconsultaequipamentos.h"
+#include "frmconsultaservicomaquina.h"
 #include "frmconsultatecnico.h"
 #include "frmprincipal.h"
 #include "iniciasistema.h"
@@ -47,6 +48,7 @@ void liga_formularios(FrmPrincipal& principal)
     principal.liga(QStringLiteral("menuLocalizarTecnico"), [] { abre_modal(form<FrmConsultaTecnico>()); });
     principal.liga(QStringLiteral("menuLocalizarEquipamento"), [] { abre_modal(form<FrmConsultaEquipamentos>()); });
     principal.liga(QStringLiteral("menuLocalizarCondicaoPagto"), [] { abre_modal(form<FrmConsultaCondicaoPagto>()); });
+    principal.liga(QStringLiteral("menuServicoEquipamento"), [] { abre_modal(form<FrmConsultaServicoMaquina>()); });
     principal.liga(QStringLiteral("menuRelContasReceber"), menuRelContasReceber_Click);
     principal.liga(QStringLiteral("menuRelContasRecebidas"), menuRelContasRecebidas_Click);
     principal.liga(QStringLiteral("RelExtratoServicoTecnico"), RelExtratoServicoTecnico_Click);

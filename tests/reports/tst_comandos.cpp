@@ -36,21 +36,6 @@ void fechaPrevias()
         delete f;
 }
 
-// What the next modal dialog does once it is on screen and active; a
-// dialog the body leaves open (a failed check) is closed, so a failure
-// never hangs the test.
-template <class T>
-void no_dialogo(std::function<void(T&)> corpo)
-{
-    ao_abrir_modal([corpo = std::move(corpo)](QDialog& d) {
-        d.activateWindow();
-        QTest::qWaitForWindowActive(&d);
-        corpo(static_cast<T&>(d));
-        if (d.isVisible())
-            d.reject();
-    });
-}
-
 // The period dialog, answered with these dates and "Ok" clicked.
 void responde_periodo(const QDate& de, const QDate& ate)
 {

@@ -197,6 +197,17 @@ void duplo_clique(Grade* g, int linha, int coluna)
     QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, p);
 }
 
+void no_modal(std::function<void(QDialog&)> corpo)
+{
+    ao_abrir_modal([corpo = std::move(corpo)](QDialog& d) {
+        d.activateWindow();
+        QTest::qWaitForWindowActive(&d);
+        corpo(d);
+        if (d.isVisible())
+            d.reject();
+    });
+}
+
 void tecla(QWidget* w, int t, Qt::KeyboardModifiers mod) { QTest::keyClick(w, Qt::Key(t), mod); }
 
 } // namespace apoio

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QVariant>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -117,6 +118,16 @@ T& mostra_form()
     T& f = form<T>();
     ativa(f);
     return f;
+}
+
+// What the next modal dialog does once it is on screen and active; a
+// dialog the body leaves open (after a failed check) is closed, so a
+// failure never hangs the test.
+void no_modal(std::function<void(QDialog&)> corpo);
+template <class T>
+void no_dialogo(std::function<void(T&)> corpo)
+{
+    no_modal([corpo = std::move(corpo)](QDialog& d) { corpo(static_cast<T&>(d)); });
 }
 
 // A double click on a cell of a grid.
