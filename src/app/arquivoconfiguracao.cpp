@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <stdexcept>
@@ -100,8 +101,11 @@ QString arquivo_configuracao(const QString& pastaPrograma)
     const QString banco = pasta_do_usuario(QStandardPaths::GenericDataLocation) + QStringLiteral("/controle_os.fdb");
     if (banco.contains(QLatin1Char('=')))
         falha(QStringLiteral("O caminho do banco de dados não pode conter \"=\": %1").arg(banco));
-    if (!QFile::exists(banco))
+    if (!QFile::exists(banco)) {
+        // the shop's data is the user's alone (the folder may exist already for the lock files)
+        QFile::setPermissions(QFileInfo(banco).path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         cria_banco(esquema, banco);
+    }
     pasta_do_usuario(QStandardPaths::GenericConfigLocation);
     escreve_path_txt(doUsuario, banco + QStringLiteral("=SYSDBA=masterkey"));
     return doUsuario;

@@ -11,34 +11,12 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QTest>
-#include <sys/stat.h>
 
 using namespace apoio;
 
 namespace {
 
 const QString PERGUNTA_FALHA = QStringLiteral("Ocorreu um erro ao tentar iniciar o programa. Deseja visualizar a mensagem original do erro?");
-
-void grava(const QString& caminho, const QByteArray& conteudo)
-{
-    QDir().mkpath(QFileInfo(caminho).path());
-    QFile f(caminho);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(conteudo);
-}
-
-QByteArray le(const QString& caminho)
-{
-    QFile f(caminho);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// The permission bits of a file or folder (0600, 0700...).
-int modo(const QString& caminho)
-{
-    struct stat s {};
-    return ::stat(QFile::encodeName(caminho).constData(), &s) == 0 ? int(s.st_mode & 07777) : -1;
-}
 
 // Every file under a folder, relative, sorted.
 QStringList arquivos(const QString& pasta)
@@ -63,7 +41,7 @@ class TstConfiguracao : public QObject {
     // An installation: the schema beside the executable.
     void instala(const QByteArray& esquema)
     {
-        grava(programa + QStringLiteral("/schema/controle_os.sql"), esquema);
+        grava_arquivo(programa + QStringLiteral("/schema/controle_os.sql"), esquema);
     }
     // Starts as the program does.
     std::unique_ptr<FrmPrincipal> inicia()
@@ -106,7 +84,7 @@ private slots:
         QVERIFY2(amb->msgs.ultimo().contains(programa + QStringLiteral("/path.txt")), qPrintable(amb->msgs.ultimo()));
 
         // the user's own
-        grava(pathUsuario, banco);
+        grava_arquivo(pathUsuario, banco);
         QCOMPARE(arquivo_configuracao(programa), pathUsuario);
         auto principal = inicia();
         QVERIFY(principal);
@@ -114,7 +92,7 @@ private slots:
         principal.reset();
 
         // one beside the executable wins (./run and existing set-ups)
-        grava(programa + QStringLiteral("/path.txt"), "/nao/existe.fdb=SYSDBA=masterkey");
+        grava_arquivo(programa + QStringLiteral("/path.txt"), "/nao/existe.fdb=SYSDBA=masterkey");
         QCOMPARE(arquivo_configuracao(programa), programa + QStringLiteral("/path.txt"));
         amb->msgs.limpa();
         amb->msgs.respostas({false});
@@ -124,8 +102,11 @@ private slots:
 
     void primeiroInicioInstaladoCriaOBancoDoUsuario()
     {
-        instala(le(QStringLiteral(CONTROLE_OS_SCHEMA)));
+        instala(le_arquivo(QStringLiteral(CONTROLE_OS_SCHEMA)));
         const QStringList instalados = arquivos(programa);
+        // the program made the folder of its lock files already, open to all
+        QVERIFY(QDir().mkpath(dados + QStringLiteral("/controle-os/lock")));
+        QFile::setPermissions(dados + QStringLiteral("/controle-os"), QFileDevice::Permissions(0x7755));
         auto principal = inicia();
         QVERIFY(principal);
         QVERIFY(principal->isVisible());
@@ -133,10 +114,10 @@ private slots:
         QVERIFY(amb->msgs.mostradas().isEmpty());
         QCOMPARE(conexao.banco().databaseName(), bancoUsuario);
 
-        QCOMPARE(le(pathUsuario), (bancoUsuario + QStringLiteral("=SYSDBA=masterkey")).toUtf8());
-        QCOMPARE(modo(pathUsuario), 0600);
-        QCOMPARE(modo(config + QStringLiteral("/controle-os")), 0700);
-        QCOMPARE(modo(dados + QStringLiteral("/controle-os")), 0700);
+        QCOMPARE(le_arquivo(pathUsuario), (bancoUsuario + QStringLiteral("=SYSDBA=masterkey")).toUtf8());
+        QCOMPARE(modo_arquivo(pathUsuario), 0600);
+        QCOMPARE(modo_arquivo(config + QStringLiteral("/controle-os")), 0700);
+        QCOMPARE(modo_arquivo(dados + QStringLiteral("/controle-os")), 0700);
         QCOMPARE(arquivos(config), QStringList{QStringLiteral("controle-os/path.txt")});
         QCOMPARE(arquivos(dados), QStringList{QStringLiteral("controle-os/controle_os.fdb")});
         QCOMPARE(arquivos(programa), instalados); // nothing written where it is installed
@@ -157,12 +138,12 @@ private slots:
         conexao.fecha();
         QDir().mkpath(QFileInfo(bancoUsuario).path());
         QVERIFY(QFile::copy(amb->banco.caminho(), bancoUsuario));
-        instala(le(QStringLiteral(CONTROLE_OS_SCHEMA)));
+        instala(le_arquivo(QStringLiteral(CONTROLE_OS_SCHEMA)));
         auto principal = inicia();
         QVERIFY(principal);
         QCOMPARE(valor(QStringLiteral("select count(*) from cidade where cnome = 'Curitiba'")).toInt(), 1);
-        QCOMPARE(le(pathUsuario), (bancoUsuario + QStringLiteral("=SYSDBA=masterkey")).toUtf8());
-        QCOMPARE(modo(pathUsuario), 0600);
+        QCOMPARE(le_arquivo(pathUsuario), (bancoUsuario + QStringLiteral("=SYSDBA=masterkey")).toUtf8());
+        QCOMPARE(modo_arquivo(pathUsuario), 0600);
     }
 
     void falhaAoCriarNaoDeixaNada()
@@ -178,7 +159,7 @@ private slots:
         QVERIFY(!QDir(config).exists());
 
         // once the installation is sound again, the next start sets the user up
-        instala(le(QStringLiteral(CONTROLE_OS_SCHEMA)));
+        instala(le_arquivo(QStringLiteral(CONTROLE_OS_SCHEMA)));
         amb->msgs.limpa();
         QVERIFY(inicia());
         QVERIFY(QFile::exists(bancoUsuario));
