@@ -18,7 +18,7 @@ falha() {
 }
 passo() { echo ">> $*"; }
 
-for programa in dpkg-deb xvfb-run xwininfo readelf; do
+for programa in dpkg-deb xvfb-run xwininfo readelf desktop-file-validate; do
     command -v "$programa" >/dev/null 2>&1 || falha "falta o programa $programa (scripts/comum.sh instala os pacotes dos testes)"
 done
 
@@ -74,9 +74,7 @@ for linha in "Type=Application" "Name=Controle OS" "Exec=controle-os" "Icon=cont
     grep -qx -- "$linha" "$entrada" || falha "a entrada do menu não tem \"$linha\""
 done
 grep -q '^Comment=.*ç' "$entrada" || falha "a entrada do menu não tem um comentário em português"
-if command -v desktop-file-validate >/dev/null 2>&1; then
-    desktop-file-validate "$entrada" || falha "a entrada do menu não é válida"
-fi
+desktop-file-validate "$entrada" || falha "a entrada do menu não é válida"
 
 # every library the program links comes from a package it depends on (the
 # C and C++ run-times come with those)
