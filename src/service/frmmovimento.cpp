@@ -252,8 +252,13 @@ void FrmMovimento::carrega_itens()
     rsDados.fecha();
     bInclusaoItem = true;
     if (itens + 1 >= m_linhasMinimas) {
-        Grid1->scrollTo(Grid1->model()->index(itens - 1, 1), QAbstractItemView::PositionAtTop);
+        // the last item at the top, or as near it as the list goes (the
+        // list lays its rows out first: it would do so only later)
+        Grid1->doItemsLayout();
         Grid1->setRow(itens);
+        Grid1->scrollTo(Grid1->model()->index(itens - 1, 1), QAbstractItemView::PositionAtTop);
+    } else {
+        Grid1->scrollToTop();
     }
 }
 
