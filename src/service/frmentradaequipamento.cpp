@@ -37,6 +37,7 @@ FrmEntradaEquipamento::FrmEntradaEquipamento()
     QWidget* pai = g->parentWidget();
     Text3 = nova_caixa(pai, QStringLiteral("Text3"));
     Text3->setReadOnly(true);
+    Text3->setMinimumWidth(160);
     g->addWidget(novo_rotulo(QStringLiteral("Data"), Text3, pai), 0, 4);
     g->addWidget(Text3, 0, 5);
     marca_obrigatorio(Text3);

@@ -148,6 +148,15 @@ QLineEdit* FrmMovimento::caixa_exibicao(QWidget* pai, const QString& nome, bool 
     return e;
 }
 
+void FrmMovimento::linha_botao(QGridLayout* g, int linha, const QString& rotulo, QPushButton* botao, QLineEdit* caixa)
+{
+    g->addWidget(novo_rotulo(rotulo, caixa, g->parentWidget()), linha, 0);
+    auto* h = new QHBoxLayout;
+    h->addWidget(botao);
+    h->addWidget(caixa, 1);
+    g->addLayout(h, linha, 1, 1, 4);
+}
+
 void FrmMovimento::ordem_de_tab(const QList<QWidget*>& campos)
 {
     QList<QWidget*> todos = campos;

@@ -109,6 +109,9 @@ protected:
     // A "..." button that opens a lookup; comFoco: reachable with Tab (the
     // code boxes' buttons are not: F12 opens their lookup).
     static QPushButton* botao_consulta(QWidget* pai, const QString& nome, const QString& acessivel, bool comFoco);
+    // Puts "label  [...] box" on a row of an item grid: the button and the
+    // box it fills side by side across the field columns.
+    static void linha_botao(QGridLayout* g, int linha, const QString& rotulo, QPushButton* botao, QLineEdit* caixa);
     // A box the form fills and the user only reads; required when marked.
     static QLineEdit* caixa_exibicao(QWidget* pai, const QString& nome, bool obrigatoria);
 

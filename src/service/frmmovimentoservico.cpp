@@ -41,9 +41,7 @@ FrmMovimentoServico::FrmMovimentoServico(const QString& nome, const QString& tit
     pai = i->parentWidget();
     Text2 = caixa_exibicao(pai, QStringLiteral("Text2"), true);
     Command4 = botao_consulta(pai, QStringLiteral("Command4"), QStringLiteral("Escolher equipamento do cliente"), true);
-    i->addWidget(novo_rotulo(QStringLiteral("Equipamento"), Text2, pai), 0, 0);
-    i->addWidget(Command4, 0, 1);
-    i->addWidget(Text2, 0, 2, 1, 3);
+    linha_botao(i, 0, QStringLiteral("Equipamento"), Command4, Text2);
     Text5 = nova_caixa(pai, QStringLiteral("Text5"));
     Text5->setAccessibleName(QStringLiteral("Código do equipamento do cliente"));
     Text5->hide();

@@ -46,9 +46,7 @@ FrmOrdem::FrmOrdem()
     pai = i->parentWidget();
     Text12 = caixa_exibicao(pai, QStringLiteral("Text12"), true);
     Command1 = botao_consulta(pai, QStringLiteral("Command1"), QStringLiteral("Escolher técnico"), true);
-    i->addWidget(novo_rotulo(QStringLiteral("Técnico"), Text12, pai), 1, 0);
-    i->addWidget(Command1, 1, 1);
-    i->addWidget(Text12, 1, 2, 1, 3);
+    linha_botao(i, 1, QStringLiteral("Técnico"), Command1, Text12);
     Text13 = nova_caixa(pai, QStringLiteral("Text13"));
     Text13->setAccessibleName(QStringLiteral("Código do técnico"));
     Text13->hide();
@@ -58,7 +56,7 @@ FrmOrdem::FrmOrdem()
 
     connect(Command1, &QPushButton::clicked, this, &FrmOrdem::Command1_Click);
     connect(Text13, &QLineEdit::textChanged, this, &FrmOrdem::tecnico_mudou);
-    resize(900, 660);
+    resize(900, 700);
 }
 
 QWidget* FrmOrdem::depois_da_maquina() const { return Command1; }
