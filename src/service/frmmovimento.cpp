@@ -157,6 +157,15 @@ void FrmMovimento::linha_botao(QGridLayout* g, int linha, const QString& rotulo,
     g->addLayout(h, linha, 1, 1, 4);
 }
 
+QLineEdit* FrmMovimento::caixa_oculta(QWidget* pai, const QString& nome, const QString& acessivel)
+{
+    QLineEdit* e = nova_caixa(pai, nome);
+    e->setAccessibleName(acessivel);
+    e->hide();
+    marca_obrigatorio(e);
+    return e;
+}
+
 void FrmMovimento::ordem_de_tab(const QList<QWidget*>& campos)
 {
     QList<QWidget*> todos = campos;

@@ -112,6 +112,8 @@ protected:
     // Puts "label  [...] box" on a row of an item grid: the button and the
     // box it fills side by side across the field columns.
     static void linha_botao(QGridLayout* g, int linha, const QString& rotulo, QPushButton* botao, QLineEdit* caixa);
+    // A required box that holds a chosen code and is never shown.
+    static QLineEdit* caixa_oculta(QWidget* pai, const QString& nome, const QString& acessivel);
     // A box the form fills and the user only reads; required when marked.
     static QLineEdit* caixa_exibicao(QWidget* pai, const QString& nome, bool obrigatoria);
 

@@ -42,10 +42,7 @@ FrmMovimentoServico::FrmMovimentoServico(const QString& nome, const QString& tit
     Text2 = caixa_exibicao(pai, QStringLiteral("Text2"), true);
     Command4 = botao_consulta(pai, QStringLiteral("Command4"), QStringLiteral("Escolher equipamento do cliente"), true);
     linha_botao(i, 0, QStringLiteral("Equipamento"), Command4, Text2);
-    Text5 = nova_caixa(pai, QStringLiteral("Text5"));
-    Text5->setAccessibleName(QStringLiteral("Código do equipamento do cliente"));
-    Text5->hide();
-    marca_obrigatorio(Text5);
+    Text5 = caixa_oculta(pai, QStringLiteral("Text5"), QStringLiteral("Código do equipamento do cliente"));
     Text6 = linha_campo(i, 2, 0, QStringLiteral("Serviço"), QStringLiteral("Text6"), 0, true, 4);
     Text7 = linha_campo(i, 3, 0, QStringLiteral("Preço"), QStringLiteral("Text7"), 20, true);
     Text7->setMaximumWidth(140);

@@ -47,10 +47,7 @@ FrmOrdem::FrmOrdem()
     Text12 = caixa_exibicao(pai, QStringLiteral("Text12"), true);
     Command1 = botao_consulta(pai, QStringLiteral("Command1"), QStringLiteral("Escolher técnico"), true);
     linha_botao(i, 1, QStringLiteral("Técnico"), Command1, Text12);
-    Text13 = nova_caixa(pai, QStringLiteral("Text13"));
-    Text13->setAccessibleName(QStringLiteral("Código do técnico"));
-    Text13->hide();
-    marca_obrigatorio(Text13);
+    Text13 = caixa_oculta(pai, QStringLiteral("Text13"), QStringLiteral("Código do técnico"));
 
     ordem_de_tab({Text4, Text10, Text3, DTPicker1, Check1, Check2, Command4, Command1, Text6, Text7});
 

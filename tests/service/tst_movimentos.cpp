@@ -352,6 +352,13 @@ private slots:
         tecla(f.Text7, Qt::Key_Return);
         QCOMPARE(conta(QStringLiteral("select count(*) from item_orcamento")), 2);
         QCOMPARE(f.Text9->text(), moeda(QStringLiteral("1.100,00")));
+        // by keyboard: Enter in the list picks the row's item
+        f.Grid1->setFocus();
+        f.Grid1->setRow(1);
+        tecla(f.Grid1, Qt::Key_Return);
+        QCOMPARE(f.Text6->text(), QStringLiteral("Troca de tela"));
+        QCOMPARE(f.Text7->text(), moeda(QStringLiteral("1.000,00")));
+        clica(f.botaoItem(3));
         // not approved: saved with no question about an order
         f.Text3->setFocus();
         digita(f.Text3, QStringLiteral("Cliente d'Ávila"));
@@ -452,6 +459,12 @@ private slots:
         QCOMPARE(f.Text12->text(), QStringLiteral("Dora Reis"));
         clica(f.botaoItem(3));
         QVERIFY(f.Text12->text().isEmpty() && f.Text5->text().isEmpty());
+        // Delete in the list removes the row's item, asking nothing
+        f.Grid1->setFocus();
+        f.Grid1->setRow(2);
+        tecla(f.Grid1, Qt::Key_Delete);
+        QCOMPARE(conta(QStringLiteral("select count(*) from item_ordem where nordem = 3")), 1);
+        QCOMPARE(f.Grid1->textMatrix(2, 0), QString());
         // concluded: No to the question writes nothing
         f.Check2->setChecked(false);
         f.Check1->setChecked(true);
