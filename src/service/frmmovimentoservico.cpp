@@ -185,7 +185,9 @@ void FrmMovimentoServico::mostra_item(int linha)
 
 bool FrmMovimentoServico::pode_gravar()
 {
-    if (Grid1->textMatrix(1, 0).isEmpty() || Text8->text().isEmpty() || Text4->text().isEmpty()) {
+    // a valid payment condition too: an emptied or unknown one would be
+    // written as a condition that does not exist
+    if (Grid1->textMatrix(1, 0).isEmpty() || Text8->text().isEmpty() || Text4->text().isEmpty() || Text11->text().isEmpty()) {
         informa(QStringLiteral("Verique se os campos foram preenchidos corretamente!"));
         return false;
     }

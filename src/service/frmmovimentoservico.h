@@ -49,7 +49,8 @@ protected:
     QWidget* campo_item() const override;
     QString sql_item(bool novo, const QString& codigo) override;
     void mostra_item(int linha) override;
-    // The checks both saves start with: an item, a customer, the lengths.
+    // The checks both saves start with: an item, a customer, a payment
+    // condition, the lengths.
     bool pode_gravar() override;
 
     QString codigo() const; // Text1 as a number in text

@@ -370,10 +370,17 @@ private slots:
         QCOMPARE(f.Text1->text(), QStringLiteral("2"));
         QCOMPARE(f.Text10->text(), QStringLiteral("1"));
         QVERIFY(!f.Check1->isChecked());
-        // a budget without items is not saved
+        // a budget without items is not saved, nor one without a condition
         cliente(f, QStringLiteral("3"));
         clica(f.Command5);
         QCOMPARE(amb->msgs.ultimo(), VERIFIQUE);
+        item_servico(f, 1, QStringLiteral("Revisão"), QStringLiteral("10"));
+        f.Text10->setFocus();
+        f.Text10->clear();
+        amb->msgs.limpa();
+        clica(f.Command5);
+        QCOMPARE(amb->msgs.textos(), QStringList{VERIFIQUE});
+        QCOMPARE(conta(QStringLiteral("select ncliente from orcamento where ncodigo = 2")), 1);
         clica(f.Command7);
         QCOMPARE(conta(QStringLiteral("select count(*) from orcamento")), 1);
     }
