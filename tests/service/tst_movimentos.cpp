@@ -625,6 +625,9 @@ private slots:
                 if (auto* o = qobject_cast<FrmOrcamento*>(f)) o->Check1->setChecked(true);
                 aberto = f;
             } else {
+                // a receivable the save must not lose halfway
+                if (conta(QStringLiteral("select count(*) from conta_receber where nordem = 2")) == 0)
+                    executa(QStringLiteral("insert into conta_receber values(null,2,'1/1','10.00',0,'2027-01-10',0)"));
                 auto& f = form<FrmOrdem>();
                 f.nCodigoordem = 2;
                 abre_form<FrmOrdem>(false);
