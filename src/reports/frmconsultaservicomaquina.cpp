@@ -4,6 +4,7 @@
 #include "filtroteclas.h"
 #include "formularios.h"
 #include "frmconsequipamentocliente.h"
+#include "frmordem.h"
 #include "grade.h"
 #include "mensagens.h"
 #include "modulo1.h"
@@ -21,7 +22,10 @@ namespace {
 // Opens service order `codigo` for editing.
 void abre_ordem(qint32 codigo)
 {
-    Q_UNUSED(codigo)
+    FrmOrdem& f = form<FrmOrdem>();
+    f.binclusao = false;
+    f.nCodigoordem = codigo;
+    abre_modal(f);
 }
 
 QLineEdit* caixa_somente_leitura(QWidget* pai, const QString& nome)

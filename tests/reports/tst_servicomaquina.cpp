@@ -6,6 +6,7 @@
 #include "controlerelatorio.h"
 #include "frmconsequipamentocliente.h"
 #include "frmconsultaservicomaquina.h"
+#include "frmordem.h"
 #include "frmprincipal.h"
 #include "frmrelatorio.h"
 #include "grade.h"
@@ -187,6 +188,34 @@ private slots:
                               QStringLiteral("Proprietario= '2 - Ana Souza'"), QStringLiteral("Rodape='") + cRodape + QLatin1Char('\''), QString()}));
         QCOMPARE(cr().SelectionFormula, QStringLiteral("{servico_equipamento.equipamento_cliente}=1"));
         QCOMPARE(ps.first()->relatorio().dados().linhas(), 2);
+    }
+
+    // "&Ver ordem" and a double click open the order of the row for
+    // editing; a filler row opens nothing.
+    void verOrdem()
+    {
+        FrmConsultaServicoMaquina& f = janela();
+        digita_maquina(f, QStringLiteral("1"));
+        QTest::mouseClick(f.Command5, Qt::LeftButton);
+        QList<qint32> abertas;
+        auto abre = [&abertas](FrmOrdem& o) {
+            abertas << o.nCodigoordem;
+            QVERIFY(!o.binclusao);
+            QCOMPARE(o.Text1->text(), QString::number(o.nCodigoordem));
+            QCOMPARE(o.Text8->text(), QStringLiteral("Ana Souza"));
+            o.Cancelar_Click();
+        };
+        no_dialogo<FrmOrdem>(abre);
+        f.Grid1->setFocus();
+        tecla(f.Grid1, Qt::Key_Down); // row 2: order 3
+        QTest::mouseClick(f.Command3, Qt::LeftButton);
+        no_dialogo<FrmOrdem>(abre);
+        duplo_clique(f.Grid1, 1, 2);
+        QCOMPARE(abertas, (QList<qint32>{3, 1}));
+        QCOMPARE(acoes_modais_pendentes(), 0);
+        QCOMPARE(valor(QStringLiteral("select count(*) from item_ordem")).toInt(), 4); // nothing was touched
+        QVERIFY(amb->msgs.mostradas().isEmpty());
+        QCOMPARE(f.Grid1->textMatrix(2, 0), QStringLiteral("3"));
     }
 
     // A double click on a filler row opens nothing.
