@@ -1,4 +1,5 @@
 #include "frmpesquisapessoa.h"
+#include "busca.h"
 #include "campos.h"
 #include "filtroteclas.h"
 #include "modulo1.h"
@@ -46,9 +47,8 @@ QString FrmPesquisaPessoa::consulta()
     if (!Text4->text().isEmpty())
         return inicio + QStringLiteral("%1.ncodigo = %2").arg(t).arg(valor_numerico(Text4->text()))
                + (cliente ? QStringLiteral(" and cliente.ncodigo > 1") : QString());
-    auto f = [](QLineEdit* e) { return texto_sql(nome_proprio(e->text())); };
-    return inicio + QStringLiteral("%1.cfantasia like '%").arg(t) + f(Text3) + QStringLiteral("%' and %1.cendereco like '%").arg(t) + f(Text1)
-           + QStringLiteral("%' and cidade.cnome like '%") + f(Text2) + QStringLiteral("%'")
+    return inicio + contem_texto(t + QStringLiteral(".cfantasia"), Text3->text()) + QStringLiteral(" and ")
+           + contem_texto(t + QStringLiteral(".cendereco"), Text1->text()) + QStringLiteral(" and ") + contem_texto(QStringLiteral("cidade.cnome"), Text2->text())
            + (cliente ? QStringLiteral(" and cliente.ncodigo >1") : QString()) + QStringLiteral(" order by %1.ncodigo").arg(t);
 }
 
