@@ -2,6 +2,7 @@
 #include "frmprincipal.h"
 #include "mensagens.h"
 #include "modulo1.h"
+#include "reservas.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,6 +45,10 @@ std::unique_ptr<FrmPrincipal> inicia_sistema(const QString& pasta)
         const QString conteudo = le_arquivo(QDir(pasta).filePath(QStringLiteral("path.txt")));
         const Configuracao c = le_configuracao(conteudo);
         conexao.abre(c.fonte, c.usuario, c.senha);
+        // Reservations left by a crash: on the embedded database nobody else
+        // can hold them now; on a server another station may be filling one.
+        if (!conexao.noServidor())
+            remove_reservas_abandonadas(conexao);
         rsDados.fecha();
         rsAux.fecha();
         cSQL.clear();

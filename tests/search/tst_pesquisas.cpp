@@ -391,6 +391,38 @@ private slots:
         QCOMPARE(chave_busca(QStringLiteral("Conceição")), QStringLiteral("conceicao"));
     }
 
+    // A new customer or type still being registered (or left behind by a
+    // crash) is in no list and no lookup.
+    void reservasNaoAparecem()
+    {
+        clientes();
+        executa(QStringLiteral("insert into cliente (ncidade) values(1);")); // 5: reserved, no name yet
+        executa(QStringLiteral("Insert into equipamento values (null,'');"));  // 2: reserved type
+        auto& f = form<FrmConsultaClientes>();
+        f.bChamadaDoCadastro = true;
+        mostra_form<FrmConsultaClientes>();
+        QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}));
+        f.Text4->setFocus();
+        digita(f.Text4, QStringLiteral("5"));
+        clica(f.botaoProcurar);
+        QVERIFY(coluna(f.Grid1, 0).isEmpty());
+        clica(f.botaoSair);
+        auto& c = form<FrmConsulta>();
+        c.cTipoConsula = QStringLiteral("Clientes");
+        mostra_form<FrmConsulta>();
+        QCOMPARE(coluna(c.Grid1, 0), (QStringList{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}));
+        clica(c.CmdSair);
+        auto& e = mostra_form<FrmConsultaEquipamentos>();
+        QCOMPARE(coluna(e.Grid1, 1), QStringList{QStringLiteral("Monitor")});
+        clica(e.botaoSair);
+        auto& m = mostra_form<FrmConsEquipamentoCliente>();
+        m.Text4->setFocus();
+        digita(m.Text4, QStringLiteral("5"));
+        m.Command3->setFocus();
+        QTRY_COMPARE(amb->msgs.textos(), QStringList{QStringLiteral("Registro não localizado!")});
+        QVERIFY(m.Text8->text().isEmpty());
+    }
+
     void escolheMaquinaDoCliente()
     {
         clientes();
