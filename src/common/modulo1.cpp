@@ -1,6 +1,7 @@
 #include "modulo1.h"
 #include "grade.h"
 #include "mensagens.h"
+#include "relogio.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -200,8 +201,16 @@ QDate le_data(const QString& texto)
     if (!m.hasMatch())
         return QDate();
     int ano = m.captured(3).toInt();
-    if (m.captured(3).size() == 2)
-        ano += ano < 30 ? 2000 : 1900;
+    if (m.captured(3).size() == 2) {
+        // a sliding window around this year: up to 20 years ahead (due
+        // dates, guarantees), otherwise the past
+        const int atual = Relogio::hoje().year();
+        ano += atual - atual % 100;
+        if (ano > atual + 20)
+            ano -= 100;
+        else if (ano <= atual - 80)
+            ano += 100;
+    }
     return QDate(ano, m.captured(2).toInt(), m.captured(1).toInt());
 }
 

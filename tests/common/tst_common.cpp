@@ -4,6 +4,7 @@
 #include "filtroteclas.h"
 #include "grade.h"
 #include "modulo1.h"
+#include "relogio.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -104,6 +105,27 @@ private slots:
         QCOMPARE(data_sql(QStringLiteral("26/04/2013")), QStringLiteral("2013-04-26"));
         QCOMPARE(data_sql(QStringLiteral("6/4/13")), QStringLiteral("2013-04-06"));
         QCOMPARE(data_sql(QString()), QString());
+    }
+
+    // Two-digit years follow today's year, not a fixed pivot.
+    void anoDeDoisDigitosEmJanelaMovel()
+    {
+        FormTeclas f;
+        Relogio::fixa(QDateTime(QDate(2026, 12, 7), QTime(10, 0)));
+        QCOMPARE(data_sql(QStringLiteral("01/01/30")), QStringLiteral("2030-01-01"));
+        QCOMPARE(data_sql(QStringLiteral("31/12/46")), QStringLiteral("2046-12-31"));
+        QCOMPARE(data_sql(QStringLiteral("01/01/47")), QStringLiteral("1947-01-01"));
+        QCOMPARE(data_sql(QStringLiteral("07/12/26")), QStringLiteral("2026-12-07"));
+        Relogio::fixa(QDateTime(QDate(2031, 1, 2), QTime(10, 0)));
+        f.data->setText(QStringLiteral("01/01/30"));
+        formata_campo(f.data, CampoData);
+        QCOMPARE(f.data->text(), QStringLiteral("01/01/2030"));
+        QCOMPARE(data_sql(QStringLiteral("5/3/51")), QStringLiteral("2051-03-05"));
+        QCOMPARE(data_sql(QStringLiteral("5/3/52")), QStringLiteral("1952-03-05"));
+        Relogio::fixa(QDateTime(QDate(2099, 6, 1), QTime(10, 0)));
+        QCOMPARE(data_sql(QStringLiteral("01/01/05")), QStringLiteral("2105-01-01"));
+        QCOMPARE(data_sql(QStringLiteral("01/01/98")), QStringLiteral("2098-01-01"));
+        Relogio::solta();
     }
 
     void literalENomeProprio()
