@@ -247,6 +247,13 @@ private slots:
         QCOMPARE(f.Label4->text(), QStringLiteral("1"));
         for (QWidget* w : std::initializer_list<QWidget*>{f.Command1, f.Command2, f.Text2, f.Text3})
             QVERIFY(!w->isEnabled());
+        // saving it keeps the cash rule's exact text, so the plan still pays in cash
+        QTest::mouseClick(f.CmdOk, Qt::LeftButton);
+        QVERIFY(!f.isVisible());
+        QCOMPARE(linhas(QStringLiteral("select cdescricao, nparcela from condicao_pagto where ncodigo = 1")), QStringList{QStringLiteral("A vista|1")});
+        QCOMPARE(plano(valor(QStringLiteral("select cdescricao from condicao_pagto where ncodigo = 1")).toString(), QStringLiteral("150,00")),
+                 QStringList{QStringLiteral("1/1 07/12/2026 150,00")});
+        abre_form<FrmCadCondicaoPagto>(false);
         QTest::mouseClick(f.CmdSair, Qt::LeftButton);
         executa(QStringLiteral("insert into condicao_pagto values(null,'30 \\ 60',2);"));
         f.codigo_condicao = 2;
