@@ -1,4 +1,5 @@
 #include "iniciasistema.h"
+#include "arquivoconfiguracao.h"
 #include "frmprincipal.h"
 #include "mensagens.h"
 #include "modulo1.h"
@@ -42,7 +43,7 @@ void mostra_falha(const QString& descricao)
 std::unique_ptr<FrmPrincipal> inicia_sistema(const QString& pasta)
 {
     try {
-        const QString conteudo = le_arquivo(QDir(pasta).filePath(QStringLiteral("path.txt")));
+        const QString conteudo = le_arquivo(arquivo_configuracao(pasta));
         const Configuracao c = le_configuracao(conteudo);
         conexao.abre(c.fonte, c.usuario, c.senha);
         // Reservations left by a crash: on the embedded database nobody else

@@ -10,6 +10,9 @@
 #include "frmconsultacondicaopagto.h"
 #include "frmconsultaequipamentos.h"
 #include "frmconsultatecnico.h"
+#include "frmentradaequipamento.h"
+#include "frmorcamento.h"
+#include "frmordem.h"
 #include "frmprincipal.h"
 #include "iniciasistema.h"
 
@@ -37,6 +40,9 @@ void liga_formularios(FrmPrincipal& principal)
     principal.liga(QStringLiteral("menuCadastrarTecnico"), novo<FrmCadTecnico>);
     principal.liga(QStringLiteral("menuIncluir"), novo<FrmCadEquipamentos>);
     principal.liga(QStringLiteral("menuCadCondicaoPagto"), novo<FrmCadCondicaoPagto>);
+    principal.liga(QStringLiteral("menuIncluirEntrada"), novo<FrmEntradaEquipamento>);
+    principal.liga(QStringLiteral("menuIncluirOrcamento"), novo<FrmOrcamento>);
+    principal.liga(QStringLiteral("menuIncluirOrdem"), novo<FrmOrdem>);
     principal.liga(QStringLiteral("menuLocalizarCliente"), [] {
         FrmConsultaClientes& f = form<FrmConsultaClientes>();
         f.bChamadaDoCadastro = true;

@@ -45,7 +45,12 @@ class TstApp : public QObject {
     Q_OBJECT
     std::unique_ptr<Ambiente> amb;
 private slots:
-    void init() { amb = std::make_unique<Ambiente>(); }
+    void init()
+    {
+        amb = std::make_unique<Ambiente>();
+        // a path.txt in the configuration folder of whoever runs the tests is none of theirs
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(amb->banco.pasta() + QStringLiteral("/config")));
+    }
     void cleanup() { amb.reset(); }
 
     void pathTxtDivididoSemAparar()

@@ -7,12 +7,14 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTest>
 #include <stdexcept>
+#include <sys/stat.h>
 
 #ifndef CONTROLE_OS_SCHEMA
 #error "CONTROLE_OS_SCHEMA must name schema/controle_os.sql"
@@ -188,6 +190,26 @@ void ativa(QWidget& w)
     w.activateWindow();
     if (!QTest::qWaitForWindowActive(&w))
         QTest::qFail("a janela não ficou ativa", __FILE__, __LINE__);
+}
+
+QByteArray le_arquivo(const QString& caminho)
+{
+    QFile f(caminho);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void grava_arquivo(const QString& caminho, const QByteArray& conteudo)
+{
+    QDir().mkpath(QFileInfo(caminho).path());
+    QFile f(caminho);
+    if (!f.open(QIODevice::WriteOnly) || f.write(conteudo) != conteudo.size())
+        QTest::qFail(qPrintable(QStringLiteral("não foi possível gravar ") + caminho), __FILE__, __LINE__);
+}
+
+int modo_arquivo(const QString& caminho)
+{
+    struct stat s {};
+    return ::stat(QFile::encodeName(caminho).constData(), &s) == 0 ? int(s.st_mode & 07777) : -1;
 }
 
 void duplo_clique(Grade* g, int linha, int coluna)

@@ -118,6 +118,13 @@ T& mostra_form()
     return f;
 }
 
+// Files: the whole content (empty when unreadable), written whole (the
+// folder is made; a failure fails the test), and the permission bits
+// (0600, 0700...; -1 when missing).
+QByteArray le_arquivo(const QString& caminho);
+void grava_arquivo(const QString& caminho, const QByteArray& conteudo);
+int modo_arquivo(const QString& caminho);
+
 // A double click on a cell of a grid.
 void duplo_clique(::Grade* g, int linha, int coluna);
 // One key press on a widget.
