@@ -271,6 +271,12 @@ private slots:
         rsDados.abre(QStringLiteral("select nvalor from ordem where ncodigo = 1"));
         QCOMPARE(rsDados.dinheiro(QStringLiteral("nvalor")).centavos(), 1234567890123LL);
         rsDados.fecha();
+        // text that is not an amount, or a column that is not there, is an error, never zero
+        rsDados.abre(QStringLiteral("select 'doze' as nvalor, cast(null as numeric(15,2)) as nnulo from rdb$database"));
+        QVERIFY_THROWS_EXCEPTION(ErroBanco, rsDados.dinheiro(QStringLiteral("nvalor")));
+        QVERIFY_THROWS_EXCEPTION(ErroBanco, rsDados.dinheiro(QStringLiteral("nvalor_inexistente")));
+        QCOMPARE(rsDados.dinheiro(QStringLiteral("nnulo")).centavos(), 0);
+        rsDados.fecha();
         QVERIFY_THROWS_EXCEPTION(ErroBanco, rsDados.abre(QStringLiteral("select * from tabela_que_nao_existe")));
     }
 
