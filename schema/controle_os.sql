@@ -421,5 +421,5 @@ insert into condicao_pagto (ncodigo, cdescricao, nparcela) values (null, 'A vist
 insert into estabelecimento (ncodigo, cfantasia, crazaosocial, ncidade, cendereco, cbairro,
                              cfone, ccnpj, cfax, cie, cemail, ccep)
   values (1, 'Minha Assistência Técnica', 'Minha Assistência Técnica', 1, '', '', '', '', '', '', '', '');
-insert into versao_esquema (nversao) values (3);
+insert into versao_esquema (nversao) values (5);
 commit;
