@@ -5,8 +5,19 @@ set names utf8;
 set sql dialect 3;
 set autoddl on;
 
-alter table cliente add cfantasia_busca varchar(100);
-alter table cliente add cendereco_busca varchar(100);
+/* The columns first, each only if it is not there yet: a start that
+   failed after this step committed runs the whole script again. */
+set term ^ ;
+execute block as
+begin
+  if (not exists(select 1 from rdb$relation_fields
+                 where rdb$relation_name = 'CLIENTE' and rdb$field_name = 'CFANTASIA_BUSCA')) then
+    execute statement 'alter table cliente add cfantasia_busca varchar(100)';
+  if (not exists(select 1 from rdb$relation_fields
+                 where rdb$relation_name = 'CLIENTE' and rdb$field_name = 'CENDERECO_BUSCA')) then
+    execute statement 'alter table cliente add cendereco_busca varchar(100)';
+end^
+set term ; ^
 commit;
 
 /* The search key of a text: lower case, accented Latin-1 letters turned
@@ -15,7 +26,7 @@ commit;
    like: a plain comparison, several times cheaper per row than the
    UNICODE_CI_AI collation on a table of tens of thousands of customers. */
 set term ^ ;
-create function chave_busca (t varchar(100)) returns varchar(100) as
+create or alter function chave_busca (t varchar(100)) returns varchar(100) as
 declare r varchar(100);
 begin
   r = lower(t);
@@ -28,7 +39,7 @@ begin
 end^
 set term ; ^
 set term ^ ;
-create trigger tg_cliente_busca for cliente active before insert or update position 1 as
+create or alter trigger tg_cliente_busca for cliente active before insert or update position 1 as
 begin
   new.cfantasia_busca = chave_busca(new.cfantasia);
   new.cendereco_busca = chave_busca(new.cendereco);
