@@ -41,6 +41,9 @@ create table cliente (
   cbairro          varchar(30),
   nfisica_juridica smallint default 0,
   cobs             varchar(100),
+  /* search keys of the name and the address, kept by tg_cliente_busca */
+  cfantasia_busca  varchar(100),
+  cendereco_busca  varchar(100),
   constraint pk_cliente primary key (ncodigo),
   constraint fk_cliente_cidade foreign key (ncidade) references cidade (ncodigo)
 );
@@ -253,6 +256,26 @@ create generator gen_item_orcamento;
 create generator gen_item_ordem;
 create generator gen_baixa_conta_receber;
 
+/* ------------------------------------------------------------ search keys */
+/* The search key of a text: lower case, accented Latin-1 letters turned
+   into their plain letter. The program computes the same key of what the
+   user types (chave_busca in src/common/busca.cpp) and compares it with
+   like: a plain comparison, several times cheaper per row than the
+   UNICODE_CI_AI collation on a table of tens of thousands of customers. */
+set term ^ ;
+create function chave_busca (t varchar(100)) returns varchar(100) as
+declare r varchar(100);
+begin
+  r = lower(t);
+  r = replace(replace(replace(replace(replace(replace(r, 'à', 'a'), 'á', 'a'), 'â', 'a'), 'ã', 'a'), 'ä', 'a'), 'å', 'a');
+  r = replace(replace(replace(replace(replace(replace(r, 'ç', 'c'), 'è', 'e'), 'é', 'e'), 'ê', 'e'), 'ë', 'e'), 'ì', 'i');
+  r = replace(replace(replace(replace(replace(replace(r, 'í', 'i'), 'î', 'i'), 'ï', 'i'), 'ñ', 'n'), 'ò', 'o'), 'ó', 'o');
+  r = replace(replace(replace(replace(replace(replace(r, 'ô', 'o'), 'õ', 'o'), 'ö', 'o'), 'ù', 'u'), 'ú', 'u'), 'û', 'u');
+  r = replace(replace(replace(r, 'ü', 'u'), 'ý', 'y'), 'ÿ', 'y');
+  return r;
+end^
+set term ; ^
+
 /* -------------------------------------------------------------- triggers
    Every numbered table takes its code from its generator, whatever the
    statement supplies (null, 0 or the code a form showed in advance). */
@@ -287,6 +310,15 @@ create trigger tg_item_ordem_bi for item_ordem active before insert position 0 a
 begin new.ncodigo = gen_id(gen_item_ordem, 1); end^
 create trigger tg_baixa_conta_receber_bi for baixa_conta_receber active before insert position 0 as
 begin new.ncodigo = gen_id(gen_baixa_conta_receber, 1); end^
+set term ; ^
+
+/* The customer's search keys follow its name and address. */
+set term ^ ;
+create trigger tg_cliente_busca for cliente active before insert or update position 1 as
+begin
+  new.cfantasia_busca = chave_busca(new.cfantasia);
+  new.cendereco_busca = chave_busca(new.cendereco);
+end^
 set term ; ^
 
 /* ----------------------------------------------------------------- views */
@@ -391,5 +423,5 @@ insert into condicao_pagto (ncodigo, cdescricao, nparcela) values (null, 'A vist
 insert into estabelecimento (ncodigo, cfantasia, crazaosocial, ncidade, cendereco, cbairro,
                              cfone, ccnpj, cfax, cie, cemail, ccep)
   values (1, 'Minha Assistência Técnica', 'Minha Assistência Técnica', 1, '', '', '', '', '', '', '', '');
-insert into versao_esquema (nversao) values (3);
+insert into versao_esquema (nversao) values (6);
 commit;

@@ -4,6 +4,7 @@
 #include "mensagens.h"
 #include "migracoes.h"
 #include "modulo1.h"
+#include "reservas.h"
 
 #include <QDir>
 #include <QFile>
@@ -50,6 +51,10 @@ std::unique_ptr<FrmPrincipal> inicia_sistema(const QString& pasta)
         // index statistics follow the data the shop has gathered since
         Migracoes::aplica(conexao);
         Migracoes::recalcula_estatisticas(conexao);
+        // Reservations left by a crash: on the embedded database nobody else
+        // can hold them now; on a server another station may be filling one.
+        if (!conexao.noServidor())
+            remove_reservas_abandonadas(conexao);
         rsDados.fecha();
         rsAux.fecha();
         cSQL.clear();

@@ -148,21 +148,36 @@ private:
         return s;
     }
 
+    // Nesting deeper than this is refused: each level is a call, and a
+    // formula of thousands of "(" or "not" would exhaust the stack.
+    static constexpr int PROFUNDIDADE_MAXIMA = 200;
+
     QString fator()
+    {
+        if (palavra("not") || atual().tipo == Tipo::AbreP) {
+            if (m_profundidade >= PROFUNDIDADE_MAXIMA)
+                falha(atual().posicao, QStringLiteral("parênteses ou \"not\" aninhados demais (no máximo %1 níveis).").arg(PROFUNDIDADE_MAXIMA));
+            ++m_profundidade;
+            const QString s = aninhado();
+            --m_profundidade;
+            return s;
+        }
+        return comparacao();
+    }
+
+    // "not" factor, or "(" expression ")".
+    QString aninhado()
     {
         if (palavra("not")) {
             ++m_i;
             return QStringLiteral("not ") + fator();
         }
-        if (atual().tipo == Tipo::AbreP) {
-            ++m_i;
-            const QString s = expressao();
-            if (atual().tipo != Tipo::FechaP)
-                falha(atual().posicao, QStringLiteral("falta o \")\"."));
-            ++m_i;
-            return QLatin1Char('(') + s + QLatin1Char(')');
-        }
-        return comparacao();
+        ++m_i; // "("
+        const QString s = expressao();
+        if (atual().tipo != Tipo::FechaP)
+            falha(atual().posicao, QStringLiteral("falta o \")\"."));
+        ++m_i;
+        return QLatin1Char('(') + s + QLatin1Char(')');
     }
 
     QString comparacao()
@@ -283,6 +298,7 @@ private:
 
     QList<Token> m_t;
     qsizetype m_i = 0;
+    int m_profundidade = 0;
     const ResolveColuna& m_resolve;
     QVariantList m_valores;
 };

@@ -195,6 +195,12 @@ private slots:
         QTest::newRow("date sem aspas") << "{servico_por_tecnico.data}=date(2013-04-01)" << "date espera uma data entre aspas";
         QTest::newRow("número estranho") << "{ordem.nvalor}>1.2.3" << "número inválido";
         QTest::newRow("só um valor") << "1" << "operador de comparação";
+        // nesting without limit would exhaust the stack
+        QTest::newRow("parênteses sem fim") << QString(QStringLiteral("(").repeated(100000) + QStringLiteral("{view_ordem.codigo_ordem}=1")
+                                                       + QStringLiteral(")").repeated(100000))
+                                            << "aninhados demais (no máximo 200 níveis)";
+        QTest::newRow("not sem fim") << QString(QStringLiteral("not ").repeated(1000000) + QStringLiteral("{view_ordem.codigo_ordem}=1"))
+                                     << "posição 801";
     }
 
     void malformadasDaoErroComPosicao()
@@ -202,6 +208,12 @@ private slots:
         QFETCH(QString, formula);
         QFETCH(QString, trecho);
         confereErro(erroDe(formula), QStringLiteral("Fórmula de seleção inválida (posição "), trecho);
+    }
+
+    void aninhamentoAteOLimite()
+    {
+        const QString f = QStringLiteral("not (").repeated(100) + QStringLiteral("{view_ordem.codigo_ordem}=1") + QStringLiteral(")").repeated(100);
+        QVERIFY(traduz(f).sql.startsWith(QStringLiteral("not (not (")));
     }
 
     void colunaForaDaListaEhRecusada()
