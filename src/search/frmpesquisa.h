@@ -76,6 +76,9 @@ protected:
     virtual void ao_abrir();
 
     void atualiza_botoes();
+    // A button of the screen's own that acts on the current row: enabled,
+    // like "&Detalhes", only on a filled row.
+    void botao_de_linha(QPushButton* b) { m_botoesDeLinha.append(b); }
     void showEvent(QShowEvent* e) override;
     void reject() override;
 
@@ -88,6 +91,7 @@ protected:
 private:
     void formata_colunas();
     QList<ColunaPesquisa> m_colunas;
+    QList<QPushButton*> m_botoesDeLinha;
     int m_linhasMinimas;
     bool m_aberto = false;
 };

@@ -51,7 +51,7 @@ void pequeno_movimento()
     executa(QStringLiteral("insert into baixa_conta_receber values(null,2,25.5,0,0,0,'P','','2026-12-07 11:00:00');"));
 }
 
-// Every row of every table (and of the view the migration redefines), in
+// Every row of every table (and of the views the migrations redefine), in
 // key order: what a migration must leave exactly as it was.
 const char* const TABELAS_DA_LOJA[] = {"cidade", "cliente", "tecnico", "equipamento", "equipamento_cliente", "condicao_pagto",
                                        "estabelecimento", "ordem", "item_ordem", "conta_receber", "baixa_conta_receber"};
@@ -78,8 +78,9 @@ QStringList dados_da_loja(const QHash<QString, QString>& colunas = {})
                  + linhas(QStringLiteral("select %1 from %2 order by 1").arg(colunas.value(tabela, QStringLiteral("*")), tabela))
                        .join(QLatin1Char(';'));
     }
-    r << QStringLiteral("servico_por_tecnico:")
-             + linhas(QStringLiteral("select * from servico_por_tecnico order by codigo_item")).join(QLatin1Char(';'));
+    for (const char* v : {"servico_por_tecnico order by codigo_item", "view_contas_recebidas order by codigo_conta",
+                          "view_contas_a_receber order by codigo_conta"})
+        r << QString::fromLatin1(v) + QLatin1Char(':') + linhas(QStringLiteral("select * from ") + QString::fromLatin1(v)).join(QLatin1Char(';'));
     return r;
 }
 
@@ -490,7 +491,7 @@ private slots:
         conexao.falhaNoComando(0);
         QCOMPARE(Migracoes::aplica(conexao), Migracoes::versao_atual() - 1);
         const int comandos = conexao.comandosEmTransacao();
-        QVERIFY(comandos >= 3); // index, view, version
+        QVERIFY(comandos >= 2 * (Migracoes::versao_atual() - 1)); // each script's statements and its version
         for (int n = 1; n <= comandos; ++n) {
             abreCopia(n);
             conexao.falhaNoComando(n);
