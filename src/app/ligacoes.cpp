@@ -10,6 +10,8 @@
 #include "frmconsultacondicaopagto.h"
 #include "frmconsultaequipamentos.h"
 #include "frmconsultatecnico.h"
+#include "frmcontasreceber.h"
+#include "frmcontasrecebidas.h"
 #include "frmprincipal.h"
 #include "iniciasistema.h"
 
@@ -46,4 +48,6 @@ void liga_formularios(FrmPrincipal& principal)
     principal.liga(QStringLiteral("menuLocalizarTecnico"), [] { abre_modal(form<FrmConsultaTecnico>()); });
     principal.liga(QStringLiteral("menuLocalizarEquipamento"), [] { abre_modal(form<FrmConsultaEquipamentos>()); });
     principal.liga(QStringLiteral("menuLocalizarCondicaoPagto"), [] { abre_modal(form<FrmConsultaCondicaoPagto>()); });
+    principal.liga(QStringLiteral("menuContasReceber"), [] { abre_modal(form<FrmContasReceber>()); });
+    principal.liga(QStringLiteral("menuContasRecebidas"), [] { abre_modal(form<FrmContasRecebidas>()); });
 }

@@ -63,13 +63,16 @@ bool FiltroTeclas::eventFilter(QObject* alvo, QEvent* evento)
             return false;
         if (auto it = m_antesEnter.constFind(alvo); it != m_antesEnter.constEnd() && it.value()())
             return true;
+        // a date picker's calendar (or any drop-down) takes Enter as its choice
+        if (widget->window()->windowType() == Qt::Popup)
+            return false;
         // Enter on a focused push or tool button presses that button, never
         // another one; a check box or radio button is never toggled by it.
         if (qobject_cast<QPushButton*>(widget) || qobject_cast<QToolButton*>(widget)) {
             static_cast<QAbstractButton*>(widget)->click();
             return true;
         }
-        if (m_enterProprio.contains(alvo) || !m_enterComoTab)
+        if (m_enterProprio.contains(alvo) || !m_enterComoTab || widget->property("enterProprio").toBool())
             return false;
         {
             // The Tab goes to the window, not to the control: a date picker
