@@ -6,7 +6,12 @@
 #include <QSet>
 #include <functional>
 
+class QKeyEvent;
 class QLineEdit;
+
+// Whether a typed character is dropped: the apostrophe always, and in a
+// box of a field kind (TipoCampo; 0 for none) what that kind refuses.
+bool descarta_tecla(const QKeyEvent* tecla, QLineEdit* caixa, int tipo);
 
 
 // The keys every form shares, as one event filter installed on the form and

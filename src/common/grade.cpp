@@ -1,4 +1,5 @@
 #include "grade.h"
+#include "filtroteclas.h"
 #include "modulo1.h"
 #include "sessao.h"
 
@@ -305,16 +306,7 @@ bool Grade::eventFilter(QObject* alvo, QEvent* e)
     default:
         break;
     }
-    const QString t = k->text();
-    if (t.size() != 1 || (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
-        return false;
-    int codigo = t.at(0).unicode();
-    if ((codigo < 32 && codigo != 8) || codigo == 127)
-        return false;
-    filtra_apostrofo(codigo);
-    if (codigo != 0)
-        filtra_tecla(m_editor, m_editaveis.value(m_colunaEditada), codigo);
-    return codigo == 0;
+    return descarta_tecla(k, m_editor, m_editaveis.value(m_colunaEditada));
 }
 
 Grade::Carga::Carga(Grade& g) : m_grade(g) { ++m_grade.m_carregando; }

@@ -2,7 +2,6 @@
 #include "formularios.h"
 #include "frmbaixacontasreceber.h"
 #include "frmconsultaclientes.h"
-#include "frmmostrabaixacontapaga.h"
 #include "grade.h"
 #include "mensagens.h"
 #include "modulo1.h"
@@ -68,16 +67,7 @@ void FrmContasReceber::Command2_Click()
         mostra_dados();
 }
 
-void FrmContasReceber::Command3_Click()
-{
-    const qint32 conta = conta_atual();
-    if (conta == 0)
-        return;
-    FrmMostraBaixaContaPaga& f = form<FrmMostraBaixaContaPaga>();
-    f.ctipo_conta = QStringLiteral("A receber");
-    f.nCodigoConta = conta;
-    abre_modal(f);
-}
+void FrmContasReceber::Command3_Click() { mostra_baixas(QStringLiteral("A receber")); }
 
 void FrmContasReceber::Command6_Click()
 {

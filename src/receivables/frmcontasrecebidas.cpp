@@ -1,7 +1,6 @@
 #include "frmcontasrecebidas.h"
 #include "formularios.h"
 #include "frmconsulta.h"
-#include "frmmostrabaixacontapaga.h"
 #include "grade.h"
 #include "mensagens.h"
 #include "modulo1.h"
@@ -56,16 +55,7 @@ void FrmContasRecebidas::preenche_linha(int linha, const Recordset& rs)
 
 qint32 FrmContasRecebidas::escolhe_cliente_da_lista() { return consulta_codigo(QStringLiteral("Clientes")); }
 
-void FrmContasRecebidas::Command3_Click()
-{
-    const qint32 conta = conta_atual();
-    if (conta == 0)
-        return;
-    FrmMostraBaixaContaPaga& f = form<FrmMostraBaixaContaPaga>();
-    f.ctipo_conta = QStringLiteral("pagas");
-    f.nCodigoConta = conta;
-    abre_modal(f);
-}
+void FrmContasRecebidas::Command3_Click() { mostra_baixas(QStringLiteral("pagas")); }
 
 void FrmContasRecebidas::Command2_Click()
 {

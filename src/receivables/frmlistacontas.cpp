@@ -1,6 +1,8 @@
 #include "frmlistacontas.h"
 #include "campos.h"
 #include "filtroteclas.h"
+#include "formularios.h"
+#include "frmmostrabaixacontapaga.h"
 #include "grade.h"
 #include "mensagens.h"
 #include "modulo1.h"
@@ -116,6 +118,17 @@ FrmListaContas::FrmListaContas(const QString& nome, const QString& titulo, QList
         if (conta_atual() != 0)
             duplo_clique();
     });
+}
+
+void FrmListaContas::mostra_baixas(const QString& tipoConta)
+{
+    const qint32 conta = conta_atual();
+    if (conta == 0)
+        return;
+    FrmMostraBaixaContaPaga& f = form<FrmMostraBaixaContaPaga>();
+    f.ctipo_conta = tipoConta;
+    f.nCodigoConta = conta;
+    abre_modal(f);
 }
 
 QPushButton* FrmListaContas::botao_de_linha(const QString& caption, const QString& nome)

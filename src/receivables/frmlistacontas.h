@@ -80,6 +80,8 @@ protected:
     // After "Mostrar" has filled the list.
     virtual void apos_mostrar() {}
 
+    // Opens the write-offs of the current instalment ("A receber": they may be deleted).
+    void mostra_baixas(const QString& tipoConta);
     // A button that acts on the current row.
     QPushButton* botao_de_linha(const QString& caption, const QString& nome);
     void showEvent(QShowEvent* e) override;
