@@ -90,7 +90,7 @@ void FrmMostraBaixaContaPaga::mostra_dados()
                 rsDados.dinheiro(QStringLiteral("ndesconto")).moeda(),
                 rsDados.dinheiro(QStringLiteral("nacrescimo")).moeda(),
                 rsDados.dinheiro(QStringLiteral("nvalor_baixa")).moeda(),
-                rsDados.texto(QStringLiteral("ctipo_baixa")) == QLatin1String("P") ? QStringLiteral("Parcial") : QStringLiteral("Integral"),
+                rsDados.texto(QStringLiteral("ctipo_baixa")).trimmed() == QLatin1String("P") ? QStringLiteral("Parcial") : QStringLiteral("Integral"),
                 formas.value(int(rsDados.inteiro(QStringLiteral("nforma_pagto")))),
                 rsDados.texto(QStringLiteral("cobs"))};
             for (int c = 0; c < 8; ++c)
