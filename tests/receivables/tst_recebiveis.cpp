@@ -562,6 +562,107 @@ private slots:
         QCOMPARE(r.Grid1->textMatrix(l, 7), rs("60,00"));
     }
 
+    // One order of a new customer from its credit closing to payment, an
+    // undone write-off and a reopening; every figure shown is the stored one.
+    void ordemDoFechamentoAoPagamento()
+    {
+        executa(QStringLiteral("insert into cliente (ncidade) values(1);"));
+        executa(QStringLiteral("update cliente set cfantasia = 'Carla Dias', cendereco = '' where ncodigo = 4"));
+        executa(QStringLiteral("insert into ordem values(null,4,'2026-12-06','10:00:00',300.50,'',2,1,0);"));
+        // what the order form hands over when the concluded order 3 is saved
+        auto& p = form<FrmFechamentoVendaPrazo>();
+        p.nCodigoOrdem = 3;
+        p.nCliente = 4;
+        p.cObs = QStringLiteral("Entregue");
+        p.nValorTotal = Dinheiro::deCentavos(30050);
+        p.nCondicao = 2;
+        p.cCondicao = QStringLiteral("30 \\ 60");
+        ao_abrir_modal([&](QDialog& d) {
+            ativa(d);
+            QCOMPARE(coluna(p.Grid1, 2), (QStringList{rs("150,25"), rs("150,25")}));
+            QCOMPARE(p.Text6->text(), p.Text8->text());
+            guarda_captura(&d, QStringLiteral("fechamento_prazo"));
+            amb->msgs.respostas({true});
+            clica(p.CmdOk);
+        });
+        abre_modal(p);
+        QVERIFY(p.gravou());
+        QCOMPARE(linhas(QStringLiteral("select ncodigo,cparcela,nvalor_parcela,dvencimento from conta_receber where nordem = 3 order by ncodigo")),
+                 (QStringList{QStringLiteral("5|1/2|150.25|05/01/2027"), QStringLiteral("6|2/2|150.25|04/02/2027")}));
+
+        auto& f = mostra_form<FrmContasReceber>();
+        filtra(f, FrmListaContas::PorCliente);
+        f.Text10->setFocus();
+        digita(f.Text10, QStringLiteral("4"));
+        tecla(f.Text10, Qt::Key_Return);
+        QTRY_COMPARE(f.Text15->text(), QStringLiteral("Carla Dias"));
+        clica(f.Command1);
+        auto confere = [&](const QStringList& contas, const char* total) {
+            QCOMPARE(coluna(f.Grid1, 0), contas);
+            QCOMPARE(f.Text2->text(), QString::number(contas.size()));
+            QCOMPARE(f.Text1->text(), rs(total));
+            confereComBanco(f.Grid1);
+            const QString aberto = apoio::valor(QStringLiteral("select sum(valor_parcela - valor_pago) from view_contas_a_receber where codigo_cliente = 4")).toString();
+            QCOMPARE(f.Text1->text(), Dinheiro::leBanco(aberto.isEmpty() ? QStringLiteral("0") : aberto)->moeda());
+        };
+        confere({QStringLiteral("5"), QStringLiteral("6")}, "300,50");
+
+        auto paga = [&](int conta, int tipo, const QString& quanto) {
+            baixa(f, conta, [&](FrmBaixaContasReceber& b) {
+                b.Combo1->setCurrentIndex(tipo);
+                valor(b, quanto);
+                clica(b.CmdOk);
+            });
+        };
+        paga(5, 1, QStringLiteral("100"));
+        confere({QStringLiteral("5"), QStringLiteral("6")}, "200,50");
+        guarda_captura(&f, QStringLiteral("contas_receber"));
+        // a payment made by mistake on the second instalment, undone
+        paga(6, 1, QStringLiteral("10"));
+        confere({QStringLiteral("5"), QStringLiteral("6")}, "190,50");
+        ao_abrir_modal([&](QDialog& d) {
+            auto& m = static_cast<FrmMostraBaixaContaPaga&>(d);
+            QCOMPARE(coluna(m.Grid1, 4), QStringList{rs("10,00")});
+            amb->msgs.respostas({true});
+            clica(m.CmdExcluir);
+            m.close();
+        });
+        clica(f.Command3);
+        confere({QStringLiteral("5"), QStringLiteral("6")}, "200,50");
+        // the first instalment settled
+        paga(5, 0, QStringLiteral("50,25"));
+        confere({QStringLiteral("6")}, "150,25");
+        QCOMPARE(npago(5), QStringLiteral("1"));
+        f.close();
+
+        auto& r = mostra_form<FrmContasRecebidas>();
+        filtra(r, FrmListaContas::PorClienteEPeriodo);
+        r.Text10->setFocus();
+        digita(r.Text10, QStringLiteral("4"));
+        tecla(r.Text10, Qt::Key_Return);
+        QTRY_COMPARE(r.Text15->text(), QStringLiteral("Carla Dias"));
+        clica(r.Command1);
+        QCOMPARE(coluna(r.Grid1, 0), QStringList{QStringLiteral("5")});
+        QCOMPARE(linha(r.Grid1, 1).mid(2, 7), (QStringList{QStringLiteral("Carla Dias"), QStringLiteral("05/01/2027"), rs("150,25"), QStringLiteral("5"),
+                                                           QStringLiteral("1/2"), rs("150,25"), QStringLiteral("06/12/2026")}));
+        QCOMPARE(r.Text1->text(), rs("150,25"));
+        QCOMPARE(apoio::valor(QStringLiteral("select total from view_contas_recebidas where codigo_conta = 5")).toString(), QStringLiteral("150.25"));
+        amb->msgs.respostas({true});
+        clica(r.Command2);
+        QVERIFY(coluna(r.Grid1, 0).isEmpty());
+        QCOMPARE(r.Text1->text(), rs("0,00"));
+        r.close();
+
+        auto& f2 = mostra_form<FrmContasReceber>();
+        filtra(f2, FrmListaContas::Todas);
+        clica(f2.Command1);
+        const int l = linhaDaConta(f2.Grid1, 5);
+        QCOMPARE(f2.Grid1->textMatrix(l, 6), rs("100,00"));
+        QCOMPARE(f2.Grid1->textMatrix(l, 7), rs("50,25"));
+        confereComBanco(f2.Grid1);
+        QCOMPARE(baixas(5), QStringList{QStringLiteral("100|0|P||06/12/2026 10:15:00")});
+    }
+
     void janelaPrincipalAbreAsListas()
     {
         FrmPrincipal p;
