@@ -253,8 +253,15 @@ void Grade::confirmaEdicao()
     if (!editando())
         return;
     const int linha = m_linhaEditada, coluna = m_colunaEditada;
-    formata_campo(m_editor, m_editaveis.value(coluna));
+    const int tipo = m_editaveis.value(coluna);
+    formata_campo(m_editor, tipo);
     const QString texto = m_editor->text();
+    // an amount that is not money stays in the box, as the notice asked, to be corrected
+    if (tipo == CampoDinheiro && !Dinheiro::leTexto(texto)) {
+        m_editor->setFocus(Qt::OtherFocusReason);
+        m_editor->selectAll();
+        return;
+    }
     m_linhaEditada = m_colunaEditada = -1; // leaving the box no longer discards
     m_editor->hide();
     if (!texto.isEmpty())

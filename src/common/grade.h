@@ -89,7 +89,8 @@ public:
     // committed). A double click or Enter on a filled cell of such a column
     // lays an editor box over the cell with its text selected; Enter in the
     // box writes the formatted text into the cell (a result that formats to
-    // nothing, like a date that is no date, keeps the cell as it was);
+    // nothing, like a date that is no date, keeps the cell as it was; an
+    // amount that is not money stays in the box to be corrected);
     // Escape, leaving the box or scrolling the grid discard the edit.
     void editaColunas(const QHash<int, int>& tiposPorColuna);
     // The editor box (created with the first editable column).

@@ -104,8 +104,11 @@ void FrmBaixaContasReceber::CmdOk_Click()
     if (!verifica_obrigatorios(this))
         return;
     formata_campo(Text1, CampoDinheiro); // a button pressed by its key may not have left the box
+    const auto lido = Dinheiro::leTexto(Text1->text());
+    if (!lido)
+        return; // the notice of the field asked for a valid amount
     const bool integral = Combo1->currentIndex() == 0;
-    const Dinheiro valor = Dinheiro::leTexto(Text1->text()).value_or(Dinheiro());
+    const Dinheiro valor = *lido;
     const QString conta = QString::number(nCodigoConta);
     enum { Gravou, Recusou, Fechada } resultado = Gravou;
     try {
@@ -121,7 +124,7 @@ void FrmBaixaContasReceber::CmdOk_Click()
                 conexao.execute(cSQL);
             }
             // the chosen day with the time of the save
-            cSQL = QStringLiteral("insert into baixa_conta_receber values(null,") + conta + QLatin1Char(',') + valor_sql(Text1->text())
+            cSQL = QStringLiteral("insert into baixa_conta_receber values(null,") + conta + QLatin1Char(',') + valor.sql()
                    + QLatin1Char(',') + QString::number(Combo2->currentIndex()) + QStringLiteral(",0,0,'")
                    + (integral ? QStringLiteral("I") : QStringLiteral("P")) + QStringLiteral("','") + texto_sql(Text2->text())
                    + QStringLiteral("','") + data_sql(DTPicker2->date().toString(QStringLiteral("dd/MM/yyyy"))) + QLatin1Char(' ')

@@ -119,6 +119,7 @@ void FrmPesquisa::procura()
                 campos << c.campo;
             Grid1->preenche(rsDados, campos);
             rsDados.fecha();
+            formata_colunas();
         } catch (const ErroBanco& e) {
             rsDados.fecha();
             trata_erro_banco(e);
@@ -131,6 +132,21 @@ void FrmPesquisa::procura()
     for (QPushButton* b : {botaoProcurar, botaoSair})
         if (b) b->setEnabled(true);
 }
+
+void FrmPesquisa::formata_colunas()
+{
+    Grade::Carga carga(*Grid1);
+    for (int c = 0; c < m_colunas.size(); ++c) {
+        if (!m_colunas[c].formato)
+            continue;
+        for (int linha = 1; linha < Grid1->rows() && !Grid1->textMatrix(linha, 0).isEmpty(); ++linha)
+            Grid1->setTextMatrix(linha, c, m_colunas[c].formato(Grid1->textMatrix(linha, c)));
+    }
+}
+
+QString coluna_moeda(const QString& texto) { return Dinheiro::leTexto(texto).value_or(Dinheiro()).moeda(); }
+
+QString coluna_sim_nao(const QString& texto) { return texto.trimmed() == QLatin1String("1") ? QStringLiteral("Sim") : QStringLiteral("Não"); }
 
 QString FrmPesquisa::codigo_atual() const
 {
@@ -151,7 +167,8 @@ void FrmPesquisa::detalhes_click()
     if (codigo.isEmpty())
         return;
     abre_detalhes(codigo);
-    procura();
+    if (recarrega_apos_detalhes())
+        procura();
 }
 
 bool FrmPesquisa::confirma(const QString&, int linha)

@@ -62,6 +62,8 @@ void FrmPagamentoDaVenda::Command6_Click()
     if (!verifica_obrigatorios(this))
         return;
     formata_campo(Text2, CampoDinheiro); // a button pressed by its key may not have left the box
+    if (!Dinheiro::leTexto(Text2->text()))
+        return; // the notice of the field asked for a valid amount
     const QString hoje = data_sql(Relogio::hoje().toString(QStringLiteral("dd/MM/yyyy")));
     grava([&] {
         // the write-off points at the receivable this very insert created

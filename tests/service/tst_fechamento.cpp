@@ -153,10 +153,16 @@ private slots:
         QCOMPARE(f.Text1->text(), QStringLiteral("10/02/2027"));
         tecla(f.Text1, Qt::Key_Return);
         QCOMPARE(f.Grid1->textMatrix(3, 1), QStringLiteral("10/02/2027"));
-        // a date that is no date keeps the cell; a value that is no number is zero
+        // a date that is no date keeps the cell; an amount that is no money
+        // stays in the box with a notice, to be corrected
         editaCelula(f, 2, 1, QStringLiteral("31022027"));
         QCOMPARE(f.Grid1->textMatrix(2, 1), QStringLiteral("05/01/2027"));
         editaCelula(f, 2, 2, QStringLiteral(",,"));
+        QCOMPARE(amb->msgs.ultimo(), QStringLiteral("O valor \",,\" não é válido. Informe-o como 1.234,50."));
+        QVERIFY(f.Text1->isVisible());
+        QCOMPARE(f.Grid1->textMatrix(2, 2), rs("33,33"));
+        digita(f.Text1, QStringLiteral("0"));
+        tecla(f.Text1, Qt::Key_Return);
         QCOMPARE(f.Grid1->textMatrix(2, 2), rs("0,00"));
         QCOMPARE(f.Text6->text(), rs("67,67"));
         editaCelula(f, 2, 2, QStringLiteral("32,33"));
