@@ -353,9 +353,14 @@ private slots:
             b.Text1->clear();
             b.CmdOk->click(); // as its Alt+G accelerator presses it: the box is not left (offscreen has no accelerators)
             QVERIFY(b.isVisible());
+            QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Verifique se os campos obrigatórios foram preenchidos corretamente!"));
+            // an amount that is not money is refused with its notice
+            valor(b, QStringLiteral("1.2.3"));
+            clica(b.CmdOk);
+            QCOMPARE(amb->msgs.ultimo(), QStringLiteral("O valor \"1.2.3\" não é válido. Informe-o como 1.234,50."));
+            QVERIFY(b.isVisible());
             b.close();
         });
-        QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Verifique se os campos obrigatórios foram preenchidos corretamente!"));
         QVERIFY(baixas(2).isEmpty());
     }
 
