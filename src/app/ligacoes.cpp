@@ -15,6 +15,8 @@
 #include "frmconsultaservicomaquina.h"
 #include "frmlocalizaorcamento.h"
 #include "frmconsultatecnico.h"
+#include "frmcontasreceber.h"
+#include "frmcontasrecebidas.h"
 #include "frmentradaequipamento.h"
 #include "frmorcamento.h"
 #include "frmordem.h"
@@ -60,6 +62,8 @@ void liga_formularios(FrmPrincipal& principal)
     principal.liga(QStringLiteral("menuLocalizarEntrada"), [] { abre_modal(form<FrmConsultaEntradasEquipamento>()); });
     principal.liga(QStringLiteral("menuLocalizarOrcamento"), [] { abre_modal(form<FrmLocalizaOrcamento>()); });
     principal.liga(QStringLiteral("menuLocalizarOrdem"), [] { abre_modal(form<FrmConsultaOrdem>()); });
+    principal.liga(QStringLiteral("menuContasReceber"), [] { abre_modal(form<FrmContasReceber>()); });
+    principal.liga(QStringLiteral("menuContasRecebidas"), [] { abre_modal(form<FrmContasRecebidas>()); });
     principal.liga(QStringLiteral("menuServicoEquipamento"), [] { abre_modal(form<FrmConsultaServicoMaquina>()); });
     principal.liga(QStringLiteral("menuRelContasReceber"), menuRelContasReceber_Click);
     principal.liga(QStringLiteral("menuRelContasRecebidas"), menuRelContasRecebidas_Click);

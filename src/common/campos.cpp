@@ -1,12 +1,14 @@
 #include "campos.h"
 #include "modulo1.h"
 
+#include <QDateEdit>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -55,6 +57,58 @@ QLabel* asterisco(QWidget* pai)
     l->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
     l->setToolTip(QStringLiteral("Campo obrigatório"));
     return l;
+}
+
+QHBoxLayout* linha_de_botoes(std::initializer_list<QPushButton*> botoes)
+{
+    auto* h = new QHBoxLayout;
+    h->addStretch();
+    for (QPushButton* b : botoes)
+        h->addWidget(b);
+    return h;
+}
+
+QLabel* faixa_titulo(const QString& texto, const QString& nome, QWidget* pai)
+{
+    auto* l = new QLabel(texto, pai);
+    l->setObjectName(nome);
+    l->setAlignment(Qt::AlignCenter);
+    l->setMargin(6);
+    l->setStyleSheet(QStringLiteral("background: #1f3b5a; color: white; font-size: 14pt; font-weight: bold;"));
+    return l;
+}
+
+QDateEdit* novo_seletor_data(QWidget* pai, const QString& nome)
+{
+    auto* d = new QDateEdit(pai);
+    d->setObjectName(nome);
+    d->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    d->setCalendarPopup(true);
+    return d;
+}
+
+QPlainTextEdit* nova_caixa_texto(QWidget* pai, const QString& nome, int maximo)
+{
+    auto* e = new QPlainTextEdit(pai);
+    e->setObjectName(nome);
+    e->setTabChangesFocus(true);
+    QObject::connect(e, &QPlainTextEdit::textChanged, e, [e, maximo] {
+        const QString t = e->toPlainText();
+        if (t.size() <= maximo)
+            return;
+        QTextCursor c = e->textCursor();
+        const int pos = std::min(int(c.position()), maximo);
+        e->setPlainText(t.left(maximo));
+        c = e->textCursor();
+        c.setPosition(pos);
+        e->setTextCursor(c);
+    });
+    return e;
+}
+
+void destaca_valor(QLineEdit* caixa)
+{
+    caixa->setStyleSheet(QStringLiteral("QLineEdit { background: #ffff80; font-weight: bold; }"));
 }
 
 QLineEdit* linha_campo(QGridLayout* g, int linha, int coluna, const QString& rotulo, const QString& nome,

@@ -3,10 +3,14 @@
 // length limit and a label that is its buddy (screen readers and keyboard
 // users find a field by the text the user reads).
 #include <QString>
+#include <initializer_list>
 
+class QDateEdit;
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QWidget;
 
@@ -17,6 +21,16 @@ QPushButton* novo_botao(const QString& caption, const QString& nome, QWidget* pa
 QLabel* novo_titulo(const QString& texto, const QString& nome, QWidget* pai);
 // The red "*" beside a required field.
 QLabel* asterisco(QWidget* pai);
+// The row of a form's buttons, to the right.
+QHBoxLayout* linha_de_botoes(std::initializer_list<QPushButton*> botoes);
+// The title banner across the top of a form ("Contas a receber").
+QLabel* faixa_titulo(const QString& texto, const QString& nome, QWidget* pai);
+// A date picker: dd/mm/yyyy with a drop-down calendar.
+QDateEdit* novo_seletor_data(QWidget* pai, const QString& nome);
+// A multi-line box that holds at most `maximo` characters (typed or pasted).
+QPlainTextEdit* nova_caixa_texto(QWidget* pai, const QString& nome, int maximo);
+// Bold on a yellow background: the amount a form is about.
+void destaca_valor(QLineEdit* caixa);
 
 // Puts "label  box [*]" on a row of a grid layout; the box spans `largura` columns.
 QLineEdit* linha_campo(QGridLayout* g, int linha, int coluna, const QString& rotulo, const QString& nome,

@@ -63,13 +63,16 @@ bool FiltroTeclas::eventFilter(QObject* alvo, QEvent* evento)
             return false;
         if (auto it = m_antesEnter.constFind(alvo); it != m_antesEnter.constEnd() && it.value()())
             return true;
+        // a date picker's calendar (or any drop-down) takes Enter as its choice
+        if (widget->window()->windowType() == Qt::Popup)
+            return false;
         // Enter on a focused push or tool button presses that button, never
         // another one; a check box or radio button is never toggled by it.
         if (qobject_cast<QPushButton*>(widget) || qobject_cast<QToolButton*>(widget)) {
             static_cast<QAbstractButton*>(widget)->click();
             return true;
         }
-        if (m_enterProprio.contains(alvo) || !m_enterComoTab)
+        if (m_enterProprio.contains(alvo) || !m_enterComoTab || widget->property("enterProprio").toBool())
             return false;
         {
             // The Tab goes to the window, not to the control: a date picker
@@ -85,6 +88,12 @@ bool FiltroTeclas::eventFilter(QObject* alvo, QEvent* evento)
     }
 
     // Character keys: the apostrophe never goes in; typed fields filter theirs.
+    auto it = m_tipos.constFind(alvo);
+    return descarta_tecla(tecla, qobject_cast<QLineEdit*>(widget), it != m_tipos.constEnd() ? it.value() : 0);
+}
+
+bool descarta_tecla(const QKeyEvent* tecla, QLineEdit* caixa, int tipo)
+{
     const QString texto = tecla->text();
     if (texto.size() != 1 || (tecla->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
         return false;
@@ -92,10 +101,7 @@ bool FiltroTeclas::eventFilter(QObject* alvo, QEvent* evento)
     if ((codigo < 32 && codigo != 8) || codigo == 127) // control keys and Delete are not typed text
         return false;
     filtra_apostrofo(codigo);
-    if (codigo != 0) {
-        auto it = m_tipos.constFind(alvo);
-        if (it != m_tipos.constEnd())
-            filtra_tecla(static_cast<QLineEdit*>(alvo), it.value(), codigo);
-    }
+    if (codigo != 0 && tipo != 0 && caixa)
+        filtra_tecla(caixa, tipo, codigo);
     return codigo == 0;
 }

@@ -6,7 +6,12 @@
 #include <QSet>
 #include <functional>
 
+class QKeyEvent;
 class QLineEdit;
+
+// Whether a typed character is dropped: the apostrophe always, and in a
+// box of a field kind (TipoCampo; 0 for none) what that kind refuses.
+bool descarta_tecla(const QKeyEvent* tecla, QLineEdit* caixa, int tipo);
 
 
 // The keys every form shares, as one event filter installed on the form and
@@ -35,6 +40,7 @@ public:
     // page); when it returns true it has moved the focus itself.
     void antesDoEnter(QWidget* controle, std::function<bool()> acao) { m_antesEnter[controle] = std::move(acao); }
     // The control handles Enter (and Escape) itself: a grid cell editor, say.
+    // A control whose property "enterProprio" is true is treated the same.
     void enterProprio(QWidget* controle) { m_enterProprio.insert(controle); }
     // Enter as Tab may be switched off for a whole form (lookups accept on Enter).
     void setEnterComoTab(bool sim) { m_enterComoTab = sim; }

@@ -1,7 +1,12 @@
 #include "grade.h"
+#include "filtroteclas.h"
+#include "modulo1.h"
 #include "sessao.h"
 
+#include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QScrollBar>
 
 QVariant ModeloGrade::data(const QModelIndex& i, int papel) const
@@ -200,6 +205,115 @@ void Grade::scrollContentsBy(int dx, int dy)
 {
     QTableView::scrollContentsBy(dx, dy);
     emit rolou();
+    cancelaEdicao(); // the box would stand over another cell
+}
+
+// ------------------------------------------------------ in-place editing
+
+void Grade::editaColunas(const QHash<int, int>& tiposPorColuna)
+{
+    m_editaveis = tiposPorColuna;
+    if (m_editor || m_editaveis.isEmpty())
+        return;
+    m_editor = new QLineEdit(this);
+    m_editor->setObjectName(QStringLiteral("Text1"));
+    m_editor->setAccessibleName(QStringLiteral("Edição da célula"));
+    m_editor->setAlignment(Qt::AlignCenter);
+    m_editor->setFrame(false);
+    m_editor->hide();
+    m_editor->installEventFilter(this);
+    // Enter belongs to the grid and its editor, not to a form's Enter-as-Tab
+    setProperty("enterProprio", true);
+    m_editor->setProperty("enterProprio", true);
+    connect(this, &QAbstractItemView::doubleClicked, this, [this] { iniciaEdicao(); });
+}
+
+bool Grade::editando() const { return m_editor && m_editor->isVisible(); }
+
+bool Grade::iniciaEdicao()
+{
+    const int linha = row(), coluna = col();
+    if (!m_editor || !m_editaveis.contains(coluna) || linha < m_fixas || textMatrix(linha, coluna).isEmpty())
+        return false;
+    cancelaEdicao();
+    scrollTo(m_modelo.index(linha - m_fixas, coluna));
+    m_linhaEditada = linha;
+    m_colunaEditada = coluna;
+    m_editor->setGeometry(cellGeometry(linha, coluna));
+    m_editor->setText(textMatrix(linha, coluna));
+    m_editor->show();
+    m_editor->raise();
+    m_editor->setFocus(Qt::OtherFocusReason);
+    m_editor->selectAll();
+    return true;
+}
+
+void Grade::confirmaEdicao()
+{
+    if (!editando())
+        return;
+    const int linha = m_linhaEditada, coluna = m_colunaEditada;
+    const int tipo = m_editaveis.value(coluna);
+    formata_campo(m_editor, tipo);
+    const QString texto = m_editor->text();
+    // an amount that is not money stays in the box, as the notice asked, to be corrected
+    if (tipo == CampoDinheiro && !Dinheiro::leTexto(texto)) {
+        m_editor->setFocus(Qt::OtherFocusReason);
+        m_editor->selectAll();
+        return;
+    }
+    m_linhaEditada = m_colunaEditada = -1; // leaving the box no longer discards
+    m_editor->hide();
+    if (!texto.isEmpty())
+        setTextMatrix(linha, coluna, texto);
+    setFocus(Qt::OtherFocusReason);
+    emit celulaEditada(linha, coluna);
+}
+
+void Grade::cancelaEdicao()
+{
+    if (!m_editor || m_linhaEditada < 0)
+        return;
+    m_linhaEditada = m_colunaEditada = -1;
+    const bool tinhaFoco = m_editor->hasFocus();
+    m_editor->hide();
+    if (tinhaFoco)
+        setFocus(Qt::OtherFocusReason);
+}
+
+void Grade::keyPressEvent(QKeyEvent* e)
+{
+    if (!m_editaveis.isEmpty() && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
+        iniciaEdicao(); // Enter edits like a double click; elsewhere it does nothing
+        e->accept();
+        return;
+    }
+    QTableView::keyPressEvent(e);
+}
+
+bool Grade::eventFilter(QObject* alvo, QEvent* e)
+{
+    if (alvo != m_editor)
+        return QTableView::eventFilter(alvo, e);
+    if (e->type() == QEvent::FocusOut && m_linhaEditada >= 0) {
+        cancelaEdicao();
+        return false;
+    }
+    if (e->type() != QEvent::KeyPress)
+        return false;
+    auto* k = static_cast<QKeyEvent*>(e);
+    switch (k->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        confirmaEdicao();
+        return true;
+    case Qt::Key_Escape:
+        cancelaEdicao();
+        return true;
+    default:
+        break;
+    }
+    return descarta_tecla(k, m_editor, m_editaveis.value(m_colunaEditada));
 }
 
 Grade::Carga::Carga(Grade& g) : m_grade(g) { ++m_grade.m_carregando; }

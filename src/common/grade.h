@@ -1,7 +1,10 @@
 #pragma once
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QTableView>
 #include <QVector>
+
+class QLineEdit;
 
 // The grid of every list: row 0 is the one fixed header row, data rows are
 // 1 .. rows()-1, columns 0 .. cols()-1. Cells hold text. Widths are given
@@ -81,15 +84,40 @@ public:
 
     ModeloGrade& modelo() { return m_modelo; }
 
+    // In-place editing. The columns given may be edited, each as a field of
+    // a kind (TipoCampo: keys filtered while typed, text formatted when
+    // committed). A double click or Enter on a filled cell of such a column
+    // lays an editor box over the cell with its text selected; Enter in the
+    // box writes the formatted text into the cell (a result that formats to
+    // nothing, like a date that is no date, keeps the cell as it was; an
+    // amount that is not money stays in the box to be corrected);
+    // Escape, leaving the box or scrolling the grid discard the edit.
+    void editaColunas(const QHash<int, int>& tiposPorColuna);
+    // The editor box (created with the first editable column).
+    QLineEdit* editor() const { return m_editor; }
+    bool editando() const;
+    // Starts editing the current cell; false when it may not be edited.
+    bool iniciaEdicao();
+
 signals:
     void linhaAtualMudou(int linha);
     void rolou();
+    // A cell took the editor's text.
+    void celulaEditada(int linha, int coluna);
 
 protected:
     void scrollContentsBy(int dx, int dy) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* alvo, QEvent* e) override;
 
 private:
+    void confirmaEdicao();
+    void cancelaEdicao();
+
     ModeloGrade m_modelo;
     int m_carregando = 0;
     int m_fixas = 1;
+    QHash<int, int> m_editaveis; // column -> field kind
+    QLineEdit* m_editor = nullptr;
+    int m_linhaEditada = -1, m_colunaEditada = -1;
 };

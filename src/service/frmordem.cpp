@@ -1,7 +1,10 @@
 #include "frmordem.h"
 #include "caixacodigo.h"
 #include "campos.h"
+#include "formularios.h"
 #include "frmconsulta.h"
+#include "frmfechamentovendaprazo.h"
+#include "frmpagamentodavenda.h"
 #include "grade.h"
 #include "impressos.h"
 #include "mensagens.h"
@@ -229,8 +232,22 @@ void FrmOrdem::depois_de_gravar()
 
 void FrmOrdem::abre_fechamento()
 {
-    // The closing forms are wired here: FrmPagamentoDaVenda for condition 1,
-    // FrmFechamentoVendaPrazo for any other.
+    // While this form stays open, the concluded order goes to the cash
+    // payment (condition 1) or to the credit closing (any other), which
+    // read the order as this form shows it.
+    auto entrega = [this](FrmFechamento& f) {
+        f.nCodigoOrdem = qint32(valor_numerico(Text1->text()));
+        f.nCliente = qint32(valor_numerico(Text4->text()));
+        f.cObs = Text3->toPlainText();
+        f.nValorTotal = Dinheiro::leTexto(Text9->text()).value_or(Dinheiro());
+        f.nCondicao = qint32(valor_numerico(Text10->text()));
+        f.cCondicao = Text11->text();
+        abre_modal(f);
+    };
+    if (valor_numerico(Text10->text()) == 1)
+        entrega(form<FrmPagamentoDaVenda>());
+    else
+        entrega(form<FrmFechamentoVendaPrazo>());
 }
 
 void FrmOrdem::depois_de_fechar()

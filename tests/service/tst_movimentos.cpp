@@ -8,6 +8,8 @@
 #include "frmentradaequipamento.h"
 #include "frmorcamento.h"
 #include "frmordem.h"
+#include "frmpagamentodavenda.h"
+#include "frmfechamentovendaprazo.h"
 #include "frmprincipal.h"
 #include "grade.h"
 #include "iniciasistema.h"
@@ -491,13 +493,32 @@ private slots:
         amb->msgs.respostas({false});
         clica(f.Command5);
         QCOMPARE(linhas(QStringLiteral("select ncliente, nconcluida from ordem where ncodigo = 3")), QStringList{QStringLiteral("1|0")});
-        // Yes: stored, the next order reserved, then the printed order offered
+        // Yes: stored; condition 1 goes to the cash payment over this form,
+        // which reads the order from it; then the next order is reserved and
+        // the printed order offered
         amb->msgs.respostas({true, true});
+        bool pagamentoAberto = false;
+        ao_abrir_modal([&](QDialog& d) {
+            auto* p = qobject_cast<FrmPagamentoDaVenda*>(&d);
+            QVERIFY(p);
+            pagamentoAberto = true;
+            QVERIFY(f.isVisible());
+            QCOMPARE(p->nCodigoOrdem, 3);
+            QCOMPARE(p->nValorTotal.centavos(), 5000);
+            clica(p->Command6);
+        });
         clica(f.Command5);
+        QVERIFY(pagamentoAberto);
         QCOMPARE(linhas(QStringLiteral("select ncliente, ddata, nvalor, nconcluida, ntipo, ncondicao from ordem where ncodigo = 3")),
                  QStringList{QStringLiteral("2|20/12/2026|50|1|0|1")});
+        QCOMPARE(linhas(QStringLiteral("select c.npago, c.nvalor_parcela, b.nvalor_baixa, trim(b.ctipo_baixa) from conta_receber c "
+                                       "join baixa_conta_receber b on b.nconta_receber = c.ncodigo where c.nordem = 3")),
+                 QStringList{QStringLiteral("1|50|50|I")});
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Deseja emitir a ordem de serviço?"));
-        QCOMPARE(impressos, QStringList{QStringLiteral("{view_ordem.codigo_ordem}=3||Vencimentos=''")});
+        // the printed order shows the instalment the cash payment stored
+        QCOMPARE(impressos, QStringList{QStringLiteral("{view_ordem.codigo_ordem}=3||Vencimentos='Vencimento: ")
+                                        + Relogio::hoje().toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral(" Valor: ")
+                                        + moeda(QStringLiteral("50,00")) + QLatin1Char('\'')});
         QCOMPARE(f.Text1->text(), QStringLiteral("4"));
         QVERIFY(!f.Check1->isChecked());
         clica(f.Command7);
@@ -532,6 +553,38 @@ private slots:
         QVERIFY(!f.isVisible());
         QCOMPARE(conta(QStringLiteral("select count(*) from conta_receber where nordem = 2")), 0);
         QCOMPARE(conta(QStringLiteral("select nconcluida from ordem where ncodigo = 2")), 0);
+    }
+
+    // A concluded order on a credit condition goes, over the order form, to
+    // the credit closing, which stores the plan as new receivables.
+    void ordemConcluidaAPrazoAbreOFechamento()
+    {
+        executa(QStringLiteral("delete from baixa_conta_receber"));
+        executa(QStringLiteral("delete from conta_receber"));
+        executa(QStringLiteral("update condicao_pagto set cdescricao = '30 \\ 60' where ncodigo = 2"));
+        auto& f = form<FrmOrdem>();
+        f.nCodigoordem = 1;
+        abre_form<FrmOrdem>(false);
+        QVERIFY(f.Check1->isChecked());
+        amb->msgs.respostas({true, true, false}); // conclude; close on credit; no printed order
+        bool fechamentoAberto = false;
+        ao_abrir_modal([&](QDialog& d) {
+            auto* p = qobject_cast<FrmFechamentoVendaPrazo*>(&d);
+            QVERIFY(p);
+            fechamentoAberto = true;
+            QCOMPARE(p->nCodigoOrdem, 1);
+            QCOMPARE(p->nCondicao, 2);
+            QCOMPARE(p->nValorTotal.centavos(), 30050);
+            clica(p->CmdOk);
+        });
+        clica(f.Command5);
+        QVERIFY(fechamentoAberto);
+        QVERIFY(!f.isVisible());
+        QCOMPARE(amb->msgs.textos(), (QStringList{QStringLiteral("Deseja realmente concluir esta ordem de serviço?"),
+                                                  QStringLiteral("Confirma o fechamento desta ordem?"),
+                                                  QStringLiteral("Deseja emitir a ordem de serviço?")}));
+        QCOMPARE(linhas(QStringLiteral("select nvalor_parcela, npago from conta_receber where nordem = 1 order by ncodigo")),
+                 (QStringList{QStringLiteral("150.25|0"), QStringLiteral("150.25|0")}));
     }
 
     // Enter walks the header of an order without toggling the check boxes or

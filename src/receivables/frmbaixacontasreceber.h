@@ -1,0 +1,51 @@
+#pragma once
+#include "dinheiro.h"
+
+#include <QDialog>
+#include <QStringList>
+
+class FiltroTeclas;
+class QComboBox;
+class QDateEdit;
+class QLineEdit;
+class QPushButton;
+
+// One payment on an open instalment: integral (settles the instalment
+// whatever the amount) or partial (must stay below what is still open).
+// Accepted when it wrote something, or when it found the instalment no
+// longer open (the list beneath must refill either way).
+class FrmBaixaContasReceber : public QDialog {
+    Q_OBJECT
+public:
+    FrmBaixaContasReceber();
+
+    // Set by the receivables list before opening: the instalment and its
+    // open value as the list showed it.
+    qint32 nCodigoConta = 0;
+    Dinheiro nValorAtual;
+
+    QDateEdit* DTPicker2;  // "Data da Baixa"
+    QComboBox* Combo1;     // "Tipo da baixa"
+    QLineEdit* Text1;      // "Valor"
+    QComboBox* Combo2;     // "Forma Pagto"
+    QLineEdit* Text2;      // "Obs"
+    QPushButton* CmdOk;
+    QPushButton* CmdSair;
+
+    void CmdOk_Click();
+
+    // The forms of payment; a write-off stores the position in this list.
+    static const QStringList& formas_pagamento();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void done(int r) override;
+
+private:
+    // Inside the save's transaction: the instalment locked and its open
+    // value read again (another station may have paid it meanwhile);
+    // nullopt when it is no longer open.
+    std::optional<Dinheiro> le_valor_aberto();
+    FiltroTeclas* m_teclas;
+    bool m_aberto = false;
+};

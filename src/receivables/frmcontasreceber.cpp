@@ -1,0 +1,90 @@
+#include "frmcontasreceber.h"
+#include "formularios.h"
+#include "frmbaixacontasreceber.h"
+#include "frmconsultaclientes.h"
+#include "grade.h"
+#include "mensagens.h"
+#include "modulo1.h"
+
+#include <QPushButton>
+
+FrmContasReceber::FrmContasReceber()
+    : FrmListaContas(QStringLiteral("FrmContasReceber"), QStringLiteral("Contas a receber"),
+                     {{QStringLiteral("Codigo da conta"), 0, {}},
+                      {QStringLiteral("Cliente"), 2800, Qt::AlignLeft},
+                      {QStringLiteral("Vencimento"), 1200, Qt::AlignCenter},
+                      {QStringLiteral("Valor original"), 1500, Qt::AlignCenter},
+                      {QStringLiteral("Numero docto"), 1300, Qt::AlignCenter},
+                      {QStringLiteral("Parcela"), 850, Qt::AlignCenter},
+                      {QStringLiteral("Valor pago"), 1500, Qt::AlignCenter},
+                      {QStringLiteral("Total"), 1500, Qt::AlignCenter}},
+                     LINHAS_MINIMAS, 7, QStringLiteral("view_contas_a_receber"), QStringLiteral("vencimento"))
+{
+    Command2 = botao_de_linha(QStringLiteral("Realizar Baixa"), QStringLiteral("Command2"));
+    Command3 = botao_de_linha(QStringLiteral("Mostrar Baixas"), QStringLiteral("Command3"));
+    Command6 = botao_de_linha(QStringLiteral("Alterar venc."), QStringLiteral("Command6"));
+    connect(Command2, &QPushButton::clicked, this, &FrmContasReceber::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &FrmContasReceber::Command3_Click);
+    connect(Command6, &QPushButton::clicked, this, &FrmContasReceber::Command6_Click);
+}
+
+QString FrmContasReceber::periodo(const QDate& de, const QDate& ate) const
+{
+    return QStringLiteral("vencimento between '") + data_sql(de.toString(QStringLiteral("dd/MM/yyyy"))) + QStringLiteral("' and '")
+           + data_sql(ate.toString(QStringLiteral("dd/MM/yyyy"))) + QLatin1Char('\'');
+}
+
+void FrmContasReceber::preenche_linha(int linha, const Recordset& rs)
+{
+    const Dinheiro valor = rs.dinheiro(QStringLiteral("valor_parcela"));
+    const Dinheiro pago = rs.dinheiro(QStringLiteral("valor_pago"));
+    const QString conta = rs.texto(QStringLiteral("codigo_conta"));
+    const QString textos[] = {conta,
+                              rs.texto(QStringLiteral("nome_cliente")),
+                              rs.data(QStringLiteral("vencimento")).toString(QStringLiteral("dd/MM/yyyy")),
+                              valor.moeda(),
+                              conta,
+                              rs.texto(QStringLiteral("parcela")),
+                              pago.moeda(),
+                              (valor - pago).moeda()};
+    for (int c = 0; c < 8; ++c)
+        Grid1->setTextMatrix(linha, c, textos[c]);
+}
+
+qint32 FrmContasReceber::escolhe_cliente_da_lista() { return escolhe_cliente(); }
+
+void FrmContasReceber::apos_mostrar() { Grid1->setFocus(); }
+
+void FrmContasReceber::Command2_Click()
+{
+    const qint32 conta = conta_atual();
+    if (conta == 0)
+        return;
+    FrmBaixaContasReceber& f = form<FrmBaixaContasReceber>();
+    f.nCodigoConta = conta;
+    f.nValorAtual = Dinheiro::leTexto(Grid1->textMatrix(Grid1->row(), 7)).value_or(Dinheiro());
+    if (abre_modal(f) == QDialog::Accepted)
+        mostra_dados();
+}
+
+void FrmContasReceber::Command3_Click() { mostra_baixas(QStringLiteral("A receber")); }
+
+void FrmContasReceber::Command6_Click()
+{
+    const qint32 conta = conta_atual();
+    if (conta == 0)
+        return;
+    const auto resposta = mensagens().entrada(QStringLiteral("Informe a nova data de vencimento dessa parcela:"),
+                                              QStringLiteral("Alteração do vencimento"), Grid1->textMatrix(Grid1->row(), 2));
+    if (!resposta || !le_data(*resposta).isValid())
+        return;
+    try {
+        cSQL = QStringLiteral("update conta_receber set dvencimento = '") + data_sql(*resposta)
+               + QStringLiteral("' where ncodigo = ") + QString::number(conta);
+        conexao.execute(cSQL);
+    } catch (const ErroBanco& e) {
+        trata_erro_banco(e);
+        return;
+    }
+    mostra_dados();
+}

@@ -1,0 +1,80 @@
+#include "frmcontasrecebidas.h"
+#include "formularios.h"
+#include "frmconsulta.h"
+#include "grade.h"
+#include "mensagens.h"
+#include "modulo1.h"
+
+#include <QPushButton>
+
+FrmContasRecebidas::FrmContasRecebidas()
+    : FrmListaContas(QStringLiteral("FrmContasRecebidas"), QStringLiteral("Contas recebidas"),
+                     {{QStringLiteral("Codigo da conta"), 0, {}},
+                      {QStringLiteral("Codigo do cliente"), 0, {}},
+                      {QStringLiteral("Cliente"), 3200, Qt::AlignLeft},
+                      {QStringLiteral("Vencimento"), 1150, Qt::AlignCenter},
+                      {QStringLiteral("Valor original"), 1230, Qt::AlignCenter},
+                      {QStringLiteral("Numero docto"), 1330, Qt::AlignCenter},
+                      {QStringLiteral("Parcela"), 800, Qt::AlignCenter},
+                      {QStringLiteral("Valor pago"), 1500, Qt::AlignCenter},
+                      {QStringLiteral("Liquidação"), 1500, Qt::AlignCenter},
+                      {QStringLiteral("Codigo da compra ou da entrada"), 0, {}}},
+                     LINHAS_MINIMAS, 7, QStringLiteral("view_contas_recebidas"), QStringLiteral("data_baixa"))
+{
+    Command2 = botao_de_linha(QStringLiteral("&Abrir conta"), QStringLiteral("Command2"));
+    Command3 = botao_de_linha(QStringLiteral("&Mostrar Baixas"), QStringLiteral("Command3"));
+    connect(Command2, &QPushButton::clicked, this, &FrmContasRecebidas::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &FrmContasRecebidas::Command3_Click);
+}
+
+QString FrmContasRecebidas::periodo(const QDate& de, const QDate& ate) const
+{
+    // the period runs to the end of its last day: up to (not including)
+    // the first moment of the day after
+    return QStringLiteral("data_baixa >= '") + data_sql(de.toString(QStringLiteral("dd/MM/yyyy")))
+           + QStringLiteral(" 00:00:00.000' and data_baixa < '") + data_sql(ate.addDays(1).toString(QStringLiteral("dd/MM/yyyy")))
+           + QStringLiteral(" 00:00:00.000'");
+}
+
+void FrmContasRecebidas::preenche_linha(int linha, const Recordset& rs)
+{
+    const QString conta = rs.texto(QStringLiteral("codigo_conta"));
+    const QString textos[] = {conta,
+                              rs.texto(QStringLiteral("codigo_cliente")),
+                              rs.texto(QStringLiteral("nome_cliente")),
+                              rs.data(QStringLiteral("vencimento")).toString(QStringLiteral("dd/MM/yyyy")),
+                              rs.dinheiro(QStringLiteral("valor_parcela")).moeda(),
+                              conta,
+                              rs.texto(QStringLiteral("parcela")),
+                              rs.dinheiro(QStringLiteral("total")).moeda(),
+                              rs.data(QStringLiteral("Data_Baixa")).toString(QStringLiteral("dd/MM/yyyy")),
+                              rs.texto(QStringLiteral("codigo_entrada"))};
+    for (int c = 0; c < 10; ++c)
+        Grid1->setTextMatrix(linha, c, textos[c]);
+}
+
+qint32 FrmContasRecebidas::escolhe_cliente_da_lista() { return consulta_codigo(QStringLiteral("Clientes")); }
+
+void FrmContasRecebidas::Command3_Click() { mostra_baixas(QStringLiteral("pagas")); }
+
+void FrmContasRecebidas::Command2_Click()
+{
+    const qint32 conta = conta_atual();
+    if (conta == 0 || !mensagens().pergunta(QStringLiteral("Deseja tornar essa parcela pendente novamente?")))
+        return;
+    try {
+        // its integral write-offs go, its partial ones stay; both or neither
+        Transacao t(conexao);
+        cSQL = QStringLiteral("delete from baixa_conta_receber where nconta_receber = ") + QString::number(conta)
+               + QStringLiteral(" and ctipo_baixa = 'I' ");
+        conexao.execute(cSQL);
+        cSQL = QStringLiteral("update conta_receber set npago = 0 where ncodigo=") + QString::number(conta);
+        conexao.execute(cSQL);
+        t.confirma();
+    } catch (const ErroBanco& e) {
+        trata_erro_banco(e);
+        return;
+    }
+    informa(QStringLiteral("O processo de abertura foi concluído com sucesso!"));
+    mostra_dados();
+}

@@ -1,0 +1,102 @@
+#pragma once
+#include "dinheiro.h"
+
+#include <QDate>
+#include <QDialog>
+#include <QList>
+
+class FiltroTeclas;
+class Grade;
+class QComboBox;
+class QDateEdit;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class Recordset;
+
+// One column of a receivables list: header, width in twips, alignment
+// (none: left as the grid has it).
+struct ColunaConta {
+    QString titulo;
+    int largura;
+    Qt::Alignment alinhamento;
+};
+
+// What the open-receivables and the received-accounts windows share: the
+// filter ("Todas", "Por período", "Por cliente", "Por cliente e período"),
+// the period's two date pickers, the customer code box with its name and
+// lookup, "Mostrar", the list with its code in hidden column 0 and filler
+// rows below the data, the count and total, and the buttons that act on
+// a row, enabled only while the current row is filled.
+class FrmListaContas : public QDialog {
+    Q_OBJECT
+public:
+    QLabel* Label14;       // title banner
+    QComboBox* Combo1;     // "Mostrar"
+    QDateEdit* DTPicker1;  // "Período" from
+    QDateEdit* DTPicker2;  // ... to
+    QLineEdit* Text10;     // "Cliente" (code)
+    QPushButton* Command5; // "..."
+    QLineEdit* Text15;     // the customer's name
+    QPushButton* Command1; // "Mostrar"
+    Grade* Grid1;
+    QLineEdit* Text2;      // "Qtde. doctos:"
+    QLineEdit* Text1;      // "Total:"
+    QPushButton* Command4; // "&Sair"
+
+    enum Filtro { Todas = 0, PorPeriodo = 1, PorCliente = 2, PorClienteEPeriodo = 3 };
+
+    // Empties the list to its header and filler rows, the count and the total.
+    void formata_grade();
+    // Fills the list from the filter. The current instalment stays current
+    // when it is still listed.
+    void mostra_dados();
+    void Command1_Click();
+    void Command5_Click();
+    // Looks the customer whose code is in the box up.
+    void Text10_Validate();
+    void atualiza_botoes();
+
+    // The instalment of the current row; 0 on a filler row.
+    qint32 conta_atual() const;
+
+protected:
+    // visao: the view listed, in the order of its column `ordem`, which
+    // the period filters; colunaTotal: the column summed into "Total:".
+    FrmListaContas(const QString& nome, const QString& titulo, QList<ColunaConta> colunas, int linhasMinimas,
+                   int colunaTotal, const QString& visao, const QString& ordem);
+
+    // The query of a filter: period ends and customer code as given.
+    QString consulta(int filtro, const QDate& de, const QDate& ate, qint64 cliente) const;
+    // The condition of the period on the view.
+    virtual QString periodo(const QDate& de, const QDate& ate) const = 0;
+    // Fills one row of the list from the record set's current record.
+    virtual void preenche_linha(int linha, const Recordset& rs) = 0;
+    // The customer lookup of this window; the chosen code or 0.
+    virtual qint32 escolhe_cliente_da_lista() = 0;
+    // A double click on a filled row.
+    virtual void duplo_clique() {}
+    // After "Mostrar" has filled the list.
+    virtual void apos_mostrar() {}
+
+    // Opens the write-offs of the current instalment ("A receber": they may be deleted).
+    void mostra_baixas(const QString& tipoConta);
+    // A button that acts on the current row.
+    QPushButton* botao_de_linha(const QString& caption, const QString& nome);
+    void showEvent(QShowEvent* e) override;
+    void done(int r) override;
+    bool eventFilter(QObject* alvo, QEvent* e) override;
+
+    FiltroTeclas* m_teclas;
+
+private:
+    void filtro_mudou();
+    QList<ColunaConta> m_colunas;
+    int m_linhasMinimas;
+    int m_colunaTotal;
+    QString m_visao, m_ordem;
+    QHBoxLayout* m_botoes;
+    QList<QPushButton*> m_botoesDeLinha;
+    bool m_aberto = false;
+};

@@ -1,0 +1,129 @@
+#include "frmmostrabaixacontapaga.h"
+#include "campos.h"
+#include "formularios.h"
+#include "frmbaixacontasreceber.h"
+#include "frmcontasreceber.h"
+#include "grade.h"
+#include "mensagens.h"
+#include "modulo1.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace {
+struct Coluna {
+    const char* titulo;
+    int largura;
+    Qt::Alignment alinhamento;
+};
+const Coluna COLUNAS[] = {{"", 0, Qt::AlignCenter},
+                          {"Data da baixa", 1500, Qt::AlignCenter},
+                          {"Descontos", 1000, Qt::AlignCenter},
+                          {"Acréscimos", 1100, Qt::AlignCenter},
+                          {"Valor da baixa", 1500, Qt::AlignCenter},
+                          {"Tipo da baixa", 1500, Qt::AlignCenter},
+                          {"Forma de pagto", 2000, Qt::AlignLeft},
+                          {"Obs", 2300, Qt::AlignLeft}};
+} // namespace
+
+FrmMostraBaixaContaPaga::FrmMostraBaixaContaPaga()
+{
+    setObjectName(QStringLiteral("FrmMostraBaixaContaPaga"));
+    setWindowTitle(QStringLiteral("Baixas"));
+    auto* v = new QVBoxLayout(this);
+    v->addWidget(faixa_titulo(QStringLiteral("Baixas"), QStringLiteral("Label1"), this));
+    Grid1 = new Grade(this);
+    Grid1->setObjectName(QStringLiteral("Grid1"));
+    Grid1->setAccessibleName(QStringLiteral("Baixas"));
+    Grid1->setCols(8);
+    Grid1->setMinimumSize(10900 / 15 + 40, 250);
+    v->addWidget(Grid1, 1);
+    CmdExcluir = novo_botao(QStringLiteral("&Excluir"), QStringLiteral("CmdExcluir"), this);
+    CmdSair = novo_botao(QStringLiteral("&Sair"), QStringLiteral("CmdSair"), this);
+    v->addLayout(linha_de_botoes({CmdExcluir, CmdSair}));
+    connect(CmdExcluir, &QPushButton::clicked, this, &FrmMostraBaixaContaPaga::CmdExcluir_Click);
+    connect(CmdSair, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void FrmMostraBaixaContaPaga::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    if (m_aberto || e->spontaneous())
+        return;
+    m_aberto = true;
+    // deleting is for open instalments only; a paid one is reopened instead
+    CmdExcluir->setEnabled(ctipo_conta == QLatin1String("A receber"));
+    mostra_dados();
+    centraliza_form(this);
+    Grid1->setFocus();
+}
+
+void FrmMostraBaixaContaPaga::done(int r)
+{
+    m_aberto = false;
+    QDialog::done(r);
+}
+
+void FrmMostraBaixaContaPaga::mostra_dados()
+{
+    Grid1->limpa(0);
+    for (int c = 0; c < 8; ++c) {
+        Grid1->setTextMatrix(0, c, QString::fromUtf8(COLUNAS[c].titulo));
+        Grid1->setColWidth(c, COLUNAS[c].largura);
+        Grid1->setColAlignment(c, COLUNAS[c].alinhamento);
+    }
+    try {
+        cSQL = QStringLiteral("select baixa_conta_receber.ncodigo,ddata_baixa,ndesconto,nacrescimo,nvalor_baixa,ctipo_baixa,"
+                              "nforma_pagto,cobs from baixa_conta_receber where nconta_receber = ")
+               + QString::number(nCodigoConta);
+        rsDados.abre(cSQL);
+        Grid1->setRows(rsDados.recordCount() + 1);
+        const QStringList& formas = FrmBaixaContasReceber::formas_pagamento();
+        Grade::Carga carga(*Grid1);
+        for (int linha = 1; !rsDados.eof(); ++linha, rsDados.moveNext()) {
+            const QString textos[] = {
+                rsDados.texto(QStringLiteral("ncodigo")),
+                rsDados.data(QStringLiteral("ddata_baixa")).toString(QStringLiteral("dd/MM/yyyy")),
+                rsDados.dinheiro(QStringLiteral("ndesconto")).moeda(),
+                rsDados.dinheiro(QStringLiteral("nacrescimo")).moeda(),
+                rsDados.dinheiro(QStringLiteral("nvalor_baixa")).moeda(),
+                rsDados.texto(QStringLiteral("ctipo_baixa")).trimmed() == QLatin1String("P") ? QStringLiteral("Parcial") : QStringLiteral("Integral"),
+                formas.value(int(rsDados.inteiro(QStringLiteral("nforma_pagto")))),
+                rsDados.texto(QStringLiteral("cobs"))};
+            for (int c = 0; c < 8; ++c)
+                Grid1->setTextMatrix(linha, c, textos[c]);
+        }
+        rsDados.fecha();
+    } catch (const ErroBanco& e) {
+        rsDados.fecha();
+        trata_erro_banco(e);
+    }
+    if (Grid1->rows() < LINHAS_MINIMAS)
+        Grid1->setRows(LINHAS_MINIMAS);
+    Grid1->setRow(1);
+}
+
+void FrmMostraBaixaContaPaga::CmdExcluir_Click()
+{
+    const int linha = Grid1->row();
+    const QString baixa = linha >= 1 ? Grid1->textMatrix(linha, 0) : QString();
+    if (baixa.isEmpty() || !CmdExcluir->isEnabled())
+        return;
+    if (!mensagens().pergunta(QStringLiteral("Deseja realmente excluir essa baixa?")))
+        return;
+    try {
+        cSQL = QStringLiteral("delete from baixa_conta_receber where ncodigo = ") + QString::number(baixa.toInt());
+        conexao.execute(cSQL);
+    } catch (const ErroBanco& e) {
+        trata_erro_banco(e);
+        return;
+    }
+    mostra_dados();
+    // the open value in the receivables list beneath rises again
+    FrmContasReceber& lista = form<FrmContasReceber>();
+    if (lista.isVisible())
+        lista.mostra_dados();
+}

@@ -1,0 +1,36 @@
+#pragma once
+#include <QDialog>
+
+class Grade;
+class QPushButton;
+
+// The write-offs of one instalment. From the open receivables a write-off
+// can be deleted (the instalment's open value rises again); from the
+// received accounts the list is read-only.
+class FrmMostraBaixaContaPaga : public QDialog {
+    Q_OBJECT
+public:
+    FrmMostraBaixaContaPaga();
+
+    // Set by the caller before opening: "A receber" from the open
+    // receivables, "pagas" from the received accounts; and the instalment.
+    QString ctipo_conta;
+    qint32 nCodigoConta = 0;
+
+    Grade* Grid1;
+    QPushButton* CmdExcluir;
+    QPushButton* CmdSair;
+
+    // Fills the list of the instalment's write-offs.
+    void mostra_dados();
+    void CmdExcluir_Click();
+
+    static constexpr int LINHAS_MINIMAS = 10;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void done(int r) override;
+
+private:
+    bool m_aberto = false;
+};

@@ -1,0 +1,53 @@
+#include "frmfechamento.h"
+#include "campos.h"
+#include "filtroteclas.h"
+#include "modulo1.h"
+
+#include <QLabel>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+FrmFechamento::FrmFechamento(const QString& nome, const QString& titulo)
+{
+    setObjectName(nome);
+    setWindowTitle(QStringLiteral("Controle de ordens de serviço"));
+    auto* v = new QVBoxLayout(this);
+    v->addWidget(faixa_titulo(titulo, QStringLiteral("Label14"), this));
+    m_corpo = new QVBoxLayout;
+    v->addLayout(m_corpo, 1);
+    m_teclas = new FiltroTeclas(this);
+}
+
+void FrmFechamento::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    if (m_aberto || e->spontaneous())
+        return;
+    m_aberto = true;
+    m_gravou = false;
+    m_teclas->instala();
+    abre();
+    centraliza_form(this);
+}
+
+bool FrmFechamento::grava(const std::function<void()>& comandos)
+{
+    try {
+        Transacao t(conexao);
+        comandos();
+        t.confirma();
+    } catch (const ErroBanco& e) {
+        rsAux.fecha();
+        trata_erro_banco(e);
+        return false;
+    }
+    m_gravou = true;
+    accept();
+    return true;
+}
+
+void FrmFechamento::done(int r)
+{
+    m_aberto = false;
+    QDialog::done(r);
+}

@@ -1,0 +1,48 @@
+#pragma once
+#include "dinheiro.h"
+
+#include <QDialog>
+#include <functional>
+
+class FiltroTeclas;
+class QVBoxLayout;
+
+// What the two forms that close a concluded service order share: the order
+// they close, which the order form hands over in the public members before
+// it opens them; the title banner; and storing as one transaction (a
+// database failure is shown and the form stays open as it was, so nothing
+// is half-written). Leaving by the close box stores nothing.
+class FrmFechamento : public QDialog {
+    Q_OBJECT
+public:
+    qint32 nCodigoOrdem = 0; // the order (Text1 of the order form)
+    qint32 nCliente = 0;     // its customer (Text4)
+    QString cObs;            // its observation (Text3)
+    Dinheiro nValorTotal;    // its total (Text9)
+    qint32 nCondicao = 1;    // its payment condition (Text10)
+    QString cCondicao;       // the condition's instalment rule (Text11)
+
+    // Whether the last opening ended with the receivables stored.
+    bool gravou() const { return m_gravou; }
+
+protected:
+    FrmFechamento(const QString& nome, const QString& titulo);
+
+    // The opening step, run each time the form is shown.
+    virtual void abre() = 0;
+    // Runs the statements of a save in one transaction and closes the form;
+    // on a database error shows it and returns false with the form open.
+    bool grava(const std::function<void()>& comandos);
+
+    QVBoxLayout* corpo() const { return m_corpo; }
+    FiltroTeclas* teclas() const { return m_teclas; }
+
+    void showEvent(QShowEvent* e) override;
+    void done(int r) override;
+
+private:
+    QVBoxLayout* m_corpo;
+    FiltroTeclas* m_teclas;
+    bool m_aberto = false;
+    bool m_gravou = false;
+};

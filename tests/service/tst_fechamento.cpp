@@ -1,0 +1,358 @@
+// Closing a concluded order on credit (the instalment plan edited in the
+// grid) and in cash, driven through the forms and checked in the database.
+#include "apoio.h"
+#include "frmfechamentovendaprazo.h"
+#include "frmpagamentodavenda.h"
+#include "grade.h"
+#include "modulo1.h"
+#include "relogio.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+using namespace apoio;
+
+namespace {
+
+const QString NBSP = QString(QChar(0x00A0));
+QString rs(const char* n) { return QStringLiteral("R$") + NBSP + QString::fromUtf8(n); }
+void clica(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
+
+const QString CONFIRMA = QStringLiteral("Confirma o fechamento desta ordem?");
+const QString ORDEM_ANTES = QStringLiteral("1|100|1||1");
+
+// Customer 2 and a concluded order 1 of 100,00 still on the placeholder
+// customer and condition 1, as the order form leaves it before closing.
+void ordem_concluida()
+{
+    executa(QStringLiteral("insert into cliente (ncidade) values(1);"));
+    executa(QStringLiteral("update cliente set cfantasia = 'Ana Souza' where ncodigo = 2"));
+    executa(QStringLiteral("insert into condicao_pagto values(2,'Entrada \\ 30 \\ 60',3);"));
+    executa(QStringLiteral("insert into ordem values(null,1,'2026-12-06','09:00:00',100,'',1,1,0);"));
+}
+
+QString ordem() { return linhas(QStringLiteral("select ncliente,nvalor,ncondicao,cobs,nconcluida from ordem")).join(QLatin1Char(';')); }
+QStringList contas()
+{
+    return linhas(QStringLiteral("select ncodigo,nordem,cparcela,nvalor_parcela,npago,dvencimento,nrenegociada from conta_receber order by ncodigo"));
+}
+QStringList baixas()
+{
+    return linhas(QStringLiteral("select nconta_receber,nvalor_baixa,nforma_pagto,ndesconto,nacrescimo,trim(ctipo_baixa),cobs,ddata_baixa from baixa_conta_receber"));
+}
+
+QStringList linha(const Grade* g, int l)
+{
+    return {g->textMatrix(l, 0), g->textMatrix(l, 1), g->textMatrix(l, 2)};
+}
+
+} // namespace
+
+class TstFechamento : public QObject {
+    Q_OBJECT
+    std::unique_ptr<Ambiente> amb;
+
+    FrmFechamentoVendaPrazo& abrePrazo(const QString& regra, Dinheiro total = Dinheiro::deCentavos(10000))
+    {
+        auto& f = form<FrmFechamentoVendaPrazo>();
+        f.nCodigoOrdem = 1;
+        f.nCliente = 2;
+        f.cObs = QStringLiteral("Retirar d'manhã");
+        f.nValorTotal = total;
+        f.nCondicao = 2;
+        f.cCondicao = regra;
+        ativa(f);
+        return f;
+    }
+    FrmPagamentoDaVenda& abreVista(Dinheiro total = Dinheiro::deCentavos(15000))
+    {
+        auto& f = form<FrmPagamentoDaVenda>();
+        f.nCodigoOrdem = 1;
+        f.nValorTotal = total;
+        ativa(f);
+        return f;
+    }
+    // Edits a cell the way a user does: a double click, the new text, Enter.
+    void editaCelula(FrmFechamentoVendaPrazo& f, int l, int c, const QString& texto)
+    {
+        duplo_clique(f.Grid1, l, c);
+        QVERIFY(f.Text1->isVisible());
+        digita(f.Text1, texto);
+        tecla(f.Text1, Qt::Key_Return);
+    }
+
+private slots:
+    void init()
+    {
+        amb = std::make_unique<Ambiente>();
+        Relogio::fixa(QDateTime(QDate(2026, 12, 6), QTime(10, 15, 0)));
+        ordem_concluida();
+    }
+    void cleanup() { amb.reset(); }
+
+    void planoPropostoEGravado()
+    {
+        auto& f = abrePrazo(QStringLiteral("Entrada \\ 30 \\ 60"));
+        QCOMPARE(f.windowTitle(), QStringLiteral("Controle de ordens de serviço"));
+        QCOMPARE(f.Grid1->rows(), 8); // three instalments, filler rows below
+        QCOMPARE(linha(f.Grid1, 0), (QStringList{QStringLiteral("Parcela"), QStringLiteral("Vencimento"), QStringLiteral("Valor")}));
+        QCOMPARE(linha(f.Grid1, 1), (QStringList{QStringLiteral("1/3"), QStringLiteral("06/12/2026"), rs("33,33")}));
+        QCOMPARE(linha(f.Grid1, 2), (QStringList{QStringLiteral("2/3"), QStringLiteral("05/01/2027"), rs("33,33")}));
+        QCOMPARE(linha(f.Grid1, 3), (QStringList{QStringLiteral("3/3"), QStringLiteral("04/02/2027"), rs("33,33")}));
+        QVERIFY(f.Grid1->textMatrix(4, 0).isEmpty());
+        QCOMPARE(f.Text4->text(), QStringLiteral("3"));
+        QCOMPARE(f.Text8->text(), rs("100,00")); // "Valor original" beside
+        QCOMPARE(f.Text6->text(), rs("99,99"));  // "Total": not forced to add up
+        QVERIFY(f.Text4->isReadOnly() && f.Text8->isReadOnly() && f.Text6->isReadOnly());
+        QVERIFY(!f.Text1->isVisible());
+
+        // No at the question: nothing written, the form stays
+        amb->msgs.respostas({false});
+        clica(f.CmdOk);
+        QVERIFY(f.isVisible());
+        QVERIFY(contas().isEmpty());
+        QCOMPARE(ordem(), ORDEM_ANTES);
+
+        amb->msgs.respostas({true});
+        clica(f.CmdOk);
+        QCOMPARE(amb->msgs.textos(), (QStringList{CONFIRMA, CONFIRMA}));
+        QCOMPARE(amb->msgs.mostradas().last().titulo, QStringLiteral("Zerlin Software - Controle Geral"));
+        QVERIFY(!f.isVisible());
+        QVERIFY(f.gravou());
+        QCOMPARE(ordem(), QStringLiteral("2|100|2|Retirar d'manhã|1"));
+        QCOMPARE(contas(), (QStringList{QStringLiteral("1|1|1/3|33.33|0|06/12/2026|0"), QStringLiteral("2|1|2/3|33.33|0|05/01/2027|0"),
+                                        QStringLiteral("3|1|3/3|33.33|0|04/02/2027|0")}));
+    }
+
+    void edicaoNaGrade()
+    {
+        auto& f = abrePrazo(QStringLiteral("Entrada \\ 30 \\ 60"));
+        // a value: only digits and the comma go in; Enter writes it in currency form
+        duplo_clique(f.Grid1, 1, 2);
+        QVERIFY(f.Text1->isVisible());
+        QCOMPARE(f.Text1->text(), rs("33,33"));
+        QCOMPARE(f.Text1->selectedText(), rs("33,33"));
+        QCOMPARE(f.Text1->geometry(), f.Grid1->cellGeometry(1, 2));
+        digita(f.Text1, QStringLiteral("3x4,a3'4"));
+        QCOMPARE(f.Text1->text(), QStringLiteral("34,34"));
+        tecla(f.Text1, Qt::Key_Return);
+        QVERIFY(!f.Text1->isVisible());
+        QCOMPARE(QApplication::focusWidget(), f.Grid1);
+        QCOMPARE(f.Grid1->textMatrix(1, 2), rs("34,34"));
+        QCOMPARE(f.Text6->text(), rs("101,00"));
+        // Enter on the grid starts editing too; a date gets its slashes as typed
+        f.Grid1->setRow(3);
+        f.Grid1->setCol(1);
+        tecla(f.Grid1, Qt::Key_Return);
+        QVERIFY(f.Text1->isVisible());
+        digita(f.Text1, QStringLiteral("10a022027"));
+        QCOMPARE(f.Text1->text(), QStringLiteral("10/02/2027"));
+        tecla(f.Text1, Qt::Key_Return);
+        QCOMPARE(f.Grid1->textMatrix(3, 1), QStringLiteral("10/02/2027"));
+        // a date that is no date keeps the cell; an amount that is no money
+        // stays in the box with a notice, to be corrected
+        editaCelula(f, 2, 1, QStringLiteral("31022027"));
+        QCOMPARE(f.Grid1->textMatrix(2, 1), QStringLiteral("05/01/2027"));
+        editaCelula(f, 2, 2, QStringLiteral(",,"));
+        QCOMPARE(amb->msgs.ultimo(), QStringLiteral("O valor \",,\" não é válido. Informe-o como 1.234,50."));
+        QVERIFY(f.Text1->isVisible());
+        QCOMPARE(f.Grid1->textMatrix(2, 2), rs("33,33"));
+        digita(f.Text1, QStringLiteral("0"));
+        tecla(f.Text1, Qt::Key_Return);
+        QCOMPARE(f.Grid1->textMatrix(2, 2), rs("0,00"));
+        QCOMPARE(f.Text6->text(), rs("67,67"));
+        editaCelula(f, 2, 2, QStringLiteral("32,33"));
+        QCOMPARE(f.Text6->text(), rs("100,00"));
+        // the label column and empty cells are not edited
+        duplo_clique(f.Grid1, 1, 0);
+        QVERIFY(!f.Text1->isVisible());
+        duplo_clique(f.Grid1, 5, 2);
+        QVERIFY(!f.Text1->isVisible());
+        // Escape and leaving the editor discard what was typed
+        duplo_clique(f.Grid1, 1, 2);
+        digita(f.Text1, QStringLiteral("1"));
+        tecla(f.Text1, Qt::Key_Escape);
+        QVERIFY(!f.Text1->isVisible());
+        QVERIFY(f.isVisible());
+        duplo_clique(f.Grid1, 1, 2);
+        digita(f.Text1, QStringLiteral("2"));
+        f.CmdSair->setFocus(Qt::TabFocusReason);
+        QVERIFY(!f.Text1->isVisible());
+        QCOMPARE(f.Grid1->textMatrix(1, 2), rs("34,34"));
+
+        amb->msgs.respostas({true});
+        clica(f.CmdOk);
+        QCOMPARE(contas(), (QStringList{QStringLiteral("1|1|1/3|34.34|0|06/12/2026|0"), QStringLiteral("2|1|2/3|32.33|0|05/01/2027|0"),
+                                        QStringLiteral("3|1|3/3|33.33|0|10/02/2027|0")}));
+    }
+
+    void rolarDescartaEdicao()
+    {
+        // twelve instalments: more rows than the grid shows
+        QStringList dias;
+        for (int i = 1; i <= 12; ++i)
+            dias << QString::number(30 * i);
+        auto& f = abrePrazo(dias.join(QStringLiteral(" \\ ")), Dinheiro::deCentavos(120000));
+        f.Grid1->setFixedHeight(120);
+        QCOMPARE(f.Grid1->rows(), 13);
+        QCOMPARE(f.Text4->text(), QStringLiteral("12"));
+        duplo_clique(f.Grid1, 1, 2);
+        digita(f.Text1, QStringLiteral("5"));
+        QVERIFY(f.Grid1->verticalScrollBar()->maximum() > 0);
+        f.Grid1->verticalScrollBar()->setValue(f.Grid1->verticalScrollBar()->maximum());
+        QVERIFY(!f.Text1->isVisible());
+        QCOMPARE(f.Grid1->textMatrix(1, 2), rs("100,00"));
+        f.CmdSair->setFocus();
+        clica(f.CmdSair); // leaves without storing
+        QVERIFY(!f.isVisible());
+        QVERIFY(!f.gravou());
+        QVERIFY(contas().isEmpty());
+        QCOMPARE(ordem(), ORDEM_ANTES);
+    }
+
+    void regraInvalidaGravaSoAOrdem()
+    {
+        auto& f = abrePrazo(QString());
+        QCOMPARE(amb->msgs.mostradas().size(), 1);
+        QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Os dados informados para o parcelamento estão incorretos!"));
+        QCOMPARE(amb->msgs.mostradas().first().titulo, QStringLiteral("Crcp"));
+        QCOMPARE(f.Text4->text(), QStringLiteral("0"));
+        QCOMPARE(f.Grid1->rows(), 8);
+        QVERIFY(f.Grid1->textMatrix(1, 0).isEmpty());
+        amb->msgs.respostas({true});
+        clica(f.CmdOk);
+        QVERIFY(contas().isEmpty());
+        QCOMPARE(ordem(), QStringLiteral("2|100|2|Retirar d'manhã|1"));
+    }
+
+    void falhaEmCadaComandoDoFechamentoAPrazo()
+    {
+        auto& f = abrePrazo(QStringLiteral("Entrada \\ 30 \\ 60"));
+        conexao.falhaNoComando(0);
+        // learn how many statements the storing runs, on a copy of the order
+        executa(QStringLiteral("insert into ordem values(null,1,'2026-12-06','09:00:00',100,'',1,1,0);"));
+        f.nCodigoOrdem = 2;
+        amb->msgs.respostas({true});
+        clica(f.CmdOk);
+        const int n = conexao.comandosEmTransacao();
+        QCOMPARE(n, 4); // the order and three instalments
+        executa(QStringLiteral("delete from conta_receber"));
+        abrePrazo(QStringLiteral("Entrada \\ 30 \\ 60"));
+        for (int i = 1; i <= n; ++i) {
+            amb->msgs.limpa();
+            conexao.falhaNoComando(i);
+            amb->msgs.respostas({true});
+            clica(f.CmdOk);
+            conexao.falhaNoComando(0);
+            QVERIFY2(contas().isEmpty(), qPrintable(QString::number(i)));
+            QCOMPARE(ordem().section(QLatin1Char(';'), 0, 0), ORDEM_ANTES);
+            QCOMPARE(amb->msgs.ultimo(), QStringLiteral("SQLCODE=-901: Falha simulada no comando %1").arg(i));
+            QVERIFY(f.isVisible());
+        }
+        amb->msgs.respostas({true});
+        clica(f.CmdOk);
+        QVERIFY(!f.isVisible());
+        QCOMPARE(contas().size(), 3);
+    }
+
+    void pagamentoAVistaPadrao()
+    {
+        auto& f = abreVista();
+        QCOMPARE(f.Combo1->currentText(), QStringLiteral("Dinheiro"));
+        QCOMPARE(f.Text2->text(), rs("150,00"));
+        QVERIFY(f.Text3->text().isEmpty());
+        QCOMPARE(f.Text3->maxLength(), 50);
+        QCOMPARE(f.Text2->maxLength(), 50);
+        QCOMPARE(f.Text2->accessibleName(), QStringLiteral("Valor pago"));
+        clica(f.Command6);
+        QVERIFY(!f.isVisible());
+        QCOMPARE(contas(), QStringList{QStringLiteral("1|1|1/1|150|1|06/12/2026|0")});
+        QCOMPARE(baixas(), QStringList{QStringLiteral("1|150|0|0|0|I||06/12/2026")});
+    }
+
+    void pagamentoAVistaDigitado()
+    {
+        // a receivable already there: the write-off points at the new one
+        executa(QStringLiteral("insert into conta_receber values(null,1,'1/1','10',0,'2026-12-01',0)  "));
+        auto& f = abreVista();
+        // Enter walks the form: payment form, document, note, amount
+        QCOMPARE(QApplication::focusWidget(), f.Combo1);
+        tecla(f.Combo1, Qt::Key_End); // "Outros"
+        tecla(f.Combo1, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), f.Text3);
+        digita(f.Text3, QString(60, QLatin1Char('9')));
+        QCOMPARE(f.Text3->text().size(), 50);
+        tecla(f.Text3, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), f.Text4);
+        digita(f.Text4, QStringLiteral("Pago n'hora ") + QString(120, QLatin1Char('x')));
+        QCOMPARE(f.Text4->toPlainText().size(), 100);
+        QVERIFY(f.Text4->toPlainText().startsWith(QStringLiteral("Pago nhora x")));
+        tecla(f.Text4, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), f.Text2);
+        QCOMPARE(f.Text2->selectedText(), rs("150,00"));
+        digita(f.Text2, QStringLiteral("12a0,5"));
+        tecla(f.Text2, Qt::Key_F5);
+        QCOMPARE(QApplication::focusWidget(), f.Command6);
+        QCOMPARE(f.Text2->text(), rs("120,50"));
+        tecla(f.Command6, Qt::Key_Return);
+        QVERIFY(!f.isVisible());
+        // the receivable keeps the order's total; the write-off records what was typed
+        QCOMPARE(contas().last(), QStringLiteral("2|1|1/1|150|1|06/12/2026|0"));
+        const QString obs = QStringLiteral("Pago nhora ") + QString(89, QLatin1Char('x'));
+        QCOMPARE(baixas(), QStringList{QStringLiteral("2|120.5|4|0|0|I|%1|06/12/2026").arg(obs)});
+    }
+
+    void pagamentoAVistaSemValorOuFechado()
+    {
+        auto& f = abreVista();
+        f.Text2->clear();
+        clica(f.Command6);
+        QCOMPARE(amb->msgs.textos(), QStringList{QStringLiteral("Verifique se os campos obrigatórios foram preenchidos corretamente!")});
+        QVERIFY(f.isVisible());
+        // a zero amount passes the required check and is stored as typed
+        f.Text2->setText(QStringLiteral("0"));
+        clica(f.Command6);
+        QCOMPARE(baixas(), QStringList{QStringLiteral("1|0|0|0|0|I||06/12/2026")});
+        executa(QStringLiteral("delete from baixa_conta_receber"));
+        executa(QStringLiteral("delete from conta_receber"));
+        // the close box stores nothing; opened again, the form starts afresh
+        auto& g = abreVista(Dinheiro::deCentavos(9999));
+        QCOMPARE(g.Text2->text(), rs("99,99"));
+        g.close();
+        QVERIFY(!g.isVisible());
+        QVERIFY(!g.gravou());
+        QVERIFY(contas().isEmpty());
+    }
+
+    void falhaEmCadaComandoDoPagamentoAVista()
+    {
+        auto& f = abreVista();
+        conexao.falhaNoComando(0);
+        clica(f.Command6);
+        const int n = conexao.comandosEmTransacao();
+        QCOMPARE(n, 2);
+        executa(QStringLiteral("delete from baixa_conta_receber"));
+        executa(QStringLiteral("delete from conta_receber"));
+        abreVista();
+        for (int i = 1; i <= n; ++i) {
+            conexao.falhaNoComando(i);
+            clica(f.Command6);
+            conexao.falhaNoComando(0);
+            QVERIFY(contas().isEmpty());
+            QVERIFY(baixas().isEmpty());
+            QCOMPARE(amb->msgs.ultimo(), QStringLiteral("SQLCODE=-901: Falha simulada no comando %1").arg(i));
+            QVERIFY(f.isVisible());
+        }
+        clica(f.Command6);
+        QVERIFY(!f.isVisible());
+        QCOMPARE(contas().size(), 1);
+        QCOMPARE(baixas().size(), 1);
+    }
+};
+
+QTEST_MAIN(TstFechamento)
+#include "tst_fechamento.moc"
