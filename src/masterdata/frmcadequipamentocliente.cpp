@@ -79,19 +79,16 @@ void FrmCadEquipamentoCliente::prepara()
     m_carregando = true;
     Combo1->clear();
     Combo1->setEnabled(true);
-    try {
-        rsDados.abre(QStringLiteral("select * from equipamento order by cdescricao"));
-        for (; !rsDados.eof(); rsDados.moveNext())
-            Combo1->addItem(rsDados.texto(QStringLiteral("cdescricao")));
-        rsDados.fecha();
-    } catch (const ErroBanco& e) {
-        rsDados.fecha();
-        trata_erro_banco(e);
-    }
-    Combo1->setCurrentIndex(binclusao ? (Combo1->count() > 0 ? 0 : -1) : Combo1->findText(escolhido));
-    m_carregando = false;
     prepara_grade();
     Grid1->setRows(LINHAS_MINIMAS);
+    // without its type list the form could save nothing right: a failure
+    // here goes up, and the form reports it and closes
+    rsDados.abre(QStringLiteral("select * from equipamento order by cdescricao"));
+    for (; !rsDados.eof(); rsDados.moveNext())
+        Combo1->addItem(rsDados.texto(QStringLiteral("cdescricao")));
+    rsDados.fecha();
+    Combo1->setCurrentIndex(binclusao ? (Combo1->count() > 0 ? 0 : -1) : Combo1->findText(escolhido));
+    m_carregando = false;
 }
 
 void FrmCadEquipamentoCliente::reserva_codigo() { carrega_propriedades_do_tipo(); }
@@ -120,8 +117,8 @@ void FrmCadEquipamentoCliente::mostra_dados()
 {
     cSQL = QStringLiteral("select cidentificacao from equipamento_cliente where ncodigo = %1").arg(nCodigoEquipamentoCliente);
     rsDados.abre(cSQL);
-    if (rsDados.recordCount() > 0)
-        Text2->setText(rsDados.texto(QStringLiteral("cidentificacao")));
+    exige_registro(rsDados);
+    Text2->setText(rsDados.texto(QStringLiteral("cidentificacao")));
     rsDados.fecha();
     cSQL = QStringLiteral("select propriedade.ncodigo,propriedade.cdescricao,cvalor from Propriedade,Propriedade_equipamento_cliente "
                           "where Propriedade_equipamento_cliente.nPropriedade = Propriedade.ncodigo and nequipamento_cliente = %1")
@@ -197,8 +194,8 @@ void FrmCadEquipamentoCliente::grava()
                                + QStringLiteral(",(select ncodigo from equipamento where cdescricao = '") + texto_sql(Combo1->currentText())
                                + QStringLiteral("'),'") + texto_sql(Text2->text()) + QStringLiteral("')"));
     } else {
-        conexao.execute(QStringLiteral("update equipamento_cliente set cidentificacao = '") + texto_sql(Text2->text())
-                        + QStringLiteral("' where ncodigo  = ") + QString::number(nCodigoEquipamentoCliente));
+        grava_registro(QStringLiteral("update equipamento_cliente set cidentificacao = '") + texto_sql(Text2->text())
+                       + QStringLiteral("' where ncodigo  = ") + QString::number(nCodigoEquipamentoCliente));
         conexao.execute(QStringLiteral("delete from Propriedade_equipamento_cliente where nequipamento_cliente = ")
                         + QString::number(nCodigoEquipamentoCliente));
     }
