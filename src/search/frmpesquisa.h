@@ -1,32 +1,19 @@
 #pragma once
-#include <QDialog>
-#include <QList>
+#include "janelalista.h"
 
 class FiltroTeclas;
-class Grade;
 class QGridLayout;
 class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 
-// One column of a search list: header, width in twips, alignment, and the
-// field of the query that fills it.
-struct ColunaPesquisa {
-    QString titulo;
-    int largura;
-    Qt::Alignment alinhamento;
-    QString campo;
-};
-
-// What every master-data search screen shares: filter boxes, a list with
-// one header row and filler rows below the data, row buttons enabled only
-// on a filled row, "&Detalhes" to edit, "&Excluir" to delete (errors shown,
-// the list kept), and, in lookup use, "&Aceitar" handing the chosen code
-// back in nCodigoConsulta.
-class FrmPesquisa : public QDialog {
+// What every search screen shares, on top of the list of JanelaLista:
+// filter boxes, row buttons enabled only on a filled row, "&Detalhes" to
+// edit, "&Excluir" to delete (errors shown, the list kept), and, in lookup
+// use, "&Aceitar" handing the chosen code back in nCodigoConsulta.
+class FrmPesquisa : public JanelaLista {
     Q_OBJECT
 public:
-    Grade* Grid1;
     QPushButton* botaoProcurar = nullptr;
     QPushButton* botaoDetalhes = nullptr;
     QPushButton* botaoExcluir = nullptr;
@@ -39,9 +26,6 @@ public:
     void exclui_click();
     void aceita_click();
     void sai_click();
-
-    // The code of the current row ("" on a filler row).
-    QString codigo_atual() const;
 
 protected:
     FrmPesquisa(const QString& nome, const QString& titulo, QList<ColunaPesquisa> colunas, int linhasMinimas);
@@ -63,7 +47,7 @@ protected:
     // Whether the screen is being used to choose a record for another form.
     virtual bool em_consulta() const { return false; }
     // On opening: clear, and list everything.
-    virtual void ao_abrir();
+    void ao_abrir() override;
 
     void atualiza_botoes();
     void showEvent(QShowEvent* e) override;
@@ -74,9 +58,4 @@ protected:
     QGridLayout* m_filtros;
     QHBoxLayout* m_botoes;
     QList<QLineEdit*> m_caixas;
-
-private:
-    QList<ColunaPesquisa> m_colunas;
-    int m_linhasMinimas;
-    bool m_aberto = false;
 };
