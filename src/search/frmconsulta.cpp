@@ -47,6 +47,13 @@ FrmConsulta::FrmConsulta()
     botoes->addWidget(CmdSair);
     v->addLayout(botoes);
 
+    // the list is made first (by the list window); the keyboard still walks
+    // search box, "Procurar", list, "&Aceitar", "&Sair"
+    setTabOrder(Text1, Command1);
+    setTabOrder(Command1, Grid1);
+    setTabOrder(Grid1, CmdOk);
+    setTabOrder(CmdOk, CmdSair);
+
     connect(Command1, &QPushButton::clicked, this, &FrmConsulta::Command1_Click);
     connect(CmdOk, &QPushButton::clicked, this, &FrmConsulta::CmdOk_Click);
     connect(CmdSair, &QPushButton::clicked, this, &FrmConsulta::CmdSair_Click);

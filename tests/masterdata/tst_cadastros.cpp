@@ -496,6 +496,13 @@ private slots:
         QCOMPARE(c.Grid1->textMatrix(1, 0), QStringLiteral("2")); // customer 1 never listed
         QCOMPARE(c.Grid1->textMatrix(3, 1), QStringLiteral("Carla Lima"));
         QVERIFY(c.Grid1->textMatrix(4, 0).isEmpty());
+        // Tab walks search box, "Procurar", list, "&Aceitar", "&Sair"
+        c.Text1->setFocus();
+        for (QWidget* proximo : std::initializer_list<QWidget*>{c.Command1, c.Grid1, c.CmdOk, c.CmdSair}) {
+            tecla(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), proximo);
+        }
+        c.Text1->setFocus();
         digita(c.Text1, QStringLiteral("souza"));
         clica(c.Command1);
         QCOMPARE(c.Grid1->textMatrix(1, 1), QStringLiteral("Ana Souza"));
