@@ -6,7 +6,10 @@ BUILD="${CONTROLE_OS_BUILD:-$RAIZ/build}"
 
 PACOTES_PROGRAMA=(cmake g++ make qt6-base-dev libqt6sql6-ibase libfbclient2 firebird-dev
                   firebird3.0-server-core firebird3.0-utils fonts-dejavu-core)
-PACOTES_TESTES=(xvfb xauth poppler-utils firebird3.0-server)
+# x11-utils (xwininfo), binutils (readelf) and desktop-file-utils: the
+# package test looks for the installed program's window, checks its
+# libraries against Depends and validates the menu entry
+PACOTES_TESTES=(xvfb xauth poppler-utils firebird3.0-server x11-utils binutils desktop-file-utils)
 
 como_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -1,7 +1,10 @@
 #include "iniciasistema.h"
+#include "arquivoconfiguracao.h"
 #include "frmprincipal.h"
 #include "mensagens.h"
+#include "migracoes.h"
 #include "modulo1.h"
+#include "reservas.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,9 +44,17 @@ void mostra_falha(const QString& descricao)
 std::unique_ptr<FrmPrincipal> inicia_sistema(const QString& pasta)
 {
     try {
-        const QString conteudo = le_arquivo(QDir(pasta).filePath(QStringLiteral("path.txt")));
+        const QString conteudo = le_arquivo(arquivo_configuracao(pasta));
         const Configuracao c = le_configuracao(conteudo);
         conexao.abre(c.fonte, c.usuario, c.senha);
+        // a database made by an older version gets the newer schema first;
+        // index statistics follow the data the shop has gathered since
+        Migracoes::aplica(conexao);
+        Migracoes::recalcula_estatisticas(conexao);
+        // Reservations left by a crash: on the embedded database nobody else
+        // can hold them now; on a server another station may be filling one.
+        if (!conexao.noServidor())
+            remove_reservas_abandonadas(conexao);
         rsDados.fecha();
         rsAux.fecha();
         cSQL.clear();

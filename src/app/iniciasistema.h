@@ -18,9 +18,10 @@ struct Configuracao {
 // Throws std::runtime_error when the text has fewer than two "=".
 Configuracao le_configuracao(const QString& conteudo);
 
-// Starts the program from the folder that holds path.txt: reads it, opens
-// the connection and shows the main window. On any failure asks whether to
-// show the original message, shows it on Yes, and returns nullptr.
+// Starts the program from its own folder: reads path.txt (found as
+// arquivo_configuracao says), opens the connection and shows the main
+// window. On any failure asks whether to show the original message, shows
+// it on Yes, and returns nullptr.
 std::unique_ptr<FrmPrincipal> inicia_sistema(const QString& pasta);
 
 // What the main window does after it is created (menus wired to forms).

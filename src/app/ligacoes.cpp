@@ -1,3 +1,4 @@
+#include "comandosrelatorio.h"
 #include "formularios.h"
 #include "frmcadcidades.h"
 #include "frmcadcondicaopagto.h"
@@ -9,7 +10,11 @@
 #include "frmconsultaclientes.h"
 #include "frmconsultacondicaopagto.h"
 #include "frmconsultaequipamentos.h"
+#include "frmconsultaservicomaquina.h"
 #include "frmconsultatecnico.h"
+#include "frmentradaequipamento.h"
+#include "frmorcamento.h"
+#include "frmordem.h"
 #include "frmprincipal.h"
 #include "iniciasistema.h"
 
@@ -37,6 +42,9 @@ void liga_formularios(FrmPrincipal& principal)
     principal.liga(QStringLiteral("menuCadastrarTecnico"), novo<FrmCadTecnico>);
     principal.liga(QStringLiteral("menuIncluir"), novo<FrmCadEquipamentos>);
     principal.liga(QStringLiteral("menuCadCondicaoPagto"), novo<FrmCadCondicaoPagto>);
+    principal.liga(QStringLiteral("menuIncluirEntrada"), novo<FrmEntradaEquipamento>);
+    principal.liga(QStringLiteral("menuIncluirOrcamento"), novo<FrmOrcamento>);
+    principal.liga(QStringLiteral("menuIncluirOrdem"), novo<FrmOrdem>);
     principal.liga(QStringLiteral("menuLocalizarCliente"), [] {
         FrmConsultaClientes& f = form<FrmConsultaClientes>();
         f.bChamadaDoCadastro = true;
@@ -46,4 +54,10 @@ void liga_formularios(FrmPrincipal& principal)
     principal.liga(QStringLiteral("menuLocalizarTecnico"), [] { abre_modal(form<FrmConsultaTecnico>()); });
     principal.liga(QStringLiteral("menuLocalizarEquipamento"), [] { abre_modal(form<FrmConsultaEquipamentos>()); });
     principal.liga(QStringLiteral("menuLocalizarCondicaoPagto"), [] { abre_modal(form<FrmConsultaCondicaoPagto>()); });
+    principal.liga(QStringLiteral("menuServicoEquipamento"), [] { abre_modal(form<FrmConsultaServicoMaquina>()); });
+    principal.liga(QStringLiteral("menuRelContasReceber"), menuRelContasReceber_Click);
+    principal.liga(QStringLiteral("menuRelContasRecebidas"), menuRelContasRecebidas_Click);
+    principal.liga(QStringLiteral("RelExtratoServicoTecnico"), RelExtratoServicoTecnico_Click);
+    principal.liga(QStringLiteral("RelDemonstrativoFaturamento"), RelDemonstrativoFaturamento_Click);
+    principal.liga(QStringLiteral("RelServicoCliente"), RelServicoCliente_Click);
 }

@@ -4,6 +4,7 @@
 #include "grade.h"
 #include "mensagens.h"
 #include "modulo1.h"
+#include "reservas.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -82,10 +83,12 @@ void FrmCadEquipamentoCliente::prepara()
     prepara_grade();
     Grid1->setRows(LINHAS_MINIMAS);
     // without its type list the form could save nothing right: a failure
-    // here goes up, and the form reports it and closes
-    rsDados.abre(QStringLiteral("select * from equipamento order by cdescricao"));
+    // here goes up, and the form reports it and closes. Each type carries
+    // its code: descriptions need not be unique.
+    rsDados.abre(QStringLiteral("select * from equipamento where ") + sem_reservas(QStringLiteral("equipamento"))
+                 + QStringLiteral(" order by cdescricao"));
     for (; !rsDados.eof(); rsDados.moveNext())
-        Combo1->addItem(rsDados.texto(QStringLiteral("cdescricao")));
+        Combo1->addItem(rsDados.texto(QStringLiteral("cdescricao")), rsDados.inteiro(QStringLiteral("ncodigo")));
     rsDados.fecha();
     Combo1->setCurrentIndex(binclusao ? (Combo1->count() > 0 ? 0 : -1) : Combo1->findText(escolhido));
     m_carregando = false;
@@ -101,8 +104,7 @@ void FrmCadEquipamentoCliente::carrega_propriedades_do_tipo()
         return;
     prepara_grade();
     try {
-        rsAux.abre(QStringLiteral("select * from propriedade where nequipamento = (select equipamento.ncodigo from equipamento where cdescricao = '")
-                   + texto_sql(tipo) + QStringLiteral("')"));
+        rsAux.abre(QStringLiteral("select * from propriedade where nequipamento = ") + QString::number(Combo1->currentData().toLongLong()));
         Grid1->preenche(rsAux, {QStringLiteral("ncodigo"), QStringLiteral("cdescricao")});
         rsAux.fecha();
     } catch (const ErroBanco& e) {
@@ -191,8 +193,8 @@ void FrmCadEquipamentoCliente::grava()
         // the code comes back from the insert itself, not from the generator
         // (another station may draw from it at the same moment)
         codigo = reserva_linha(QStringLiteral("insert into equipamento_cliente values(null,") + QString::number(ncodigoCliente)
-                               + QStringLiteral(",(select ncodigo from equipamento where cdescricao = '") + texto_sql(Combo1->currentText())
-                               + QStringLiteral("'),'") + texto_sql(Text2->text()) + QStringLiteral("')"));
+                               + QLatin1Char(',') + QString::number(Combo1->currentData().toLongLong()) + QStringLiteral(",'")
+                               + texto_sql(Text2->text()) + QStringLiteral("')"));
     } else {
         grava_registro(QStringLiteral("update equipamento_cliente set cidentificacao = '") + texto_sql(Text2->text())
                        + QStringLiteral("' where ncodigo  = ") + QString::number(nCodigoEquipamentoCliente));

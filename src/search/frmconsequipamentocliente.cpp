@@ -7,6 +7,7 @@
 #include "grade.h"
 #include "mensagens.h"
 #include "modulo1.h"
+#include "reservas.h"
 
 #include <QGridLayout>
 #include <QLineEdit>
@@ -92,7 +93,8 @@ bool FrmConsEquipamentoCliente::confere_cliente()
         return true;
     }
     try {
-        rsAux.abre(QStringLiteral("select cfantasia from cliente where ncodigo = %1").arg(codigo));
+        rsAux.abre(QStringLiteral("select cfantasia from cliente where ncodigo = %1 and ").arg(codigo)
+                   + sem_reservas(QStringLiteral("cliente")));
         const bool achou = rsAux.recordCount() > 0;
         Text8->setText(achou ? rsAux.texto(QStringLiteral("cfantasia")) : QString());
         rsAux.fecha();

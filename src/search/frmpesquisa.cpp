@@ -96,6 +96,10 @@ void FrmPesquisa::procura()
         if (b) b->setEnabled(true);
 }
 
+QString coluna_moeda(const QString& texto) { return Dinheiro::leTexto(texto).value_or(Dinheiro()).moeda(); }
+
+QString coluna_sim_nao(const QString& texto) { return texto.trimmed() == QLatin1String("1") ? QStringLiteral("Sim") : QStringLiteral("Não"); }
+
 void FrmPesquisa::atualiza_botoes()
 {
     const bool temCodigo = !codigo_atual().isEmpty();
@@ -109,7 +113,8 @@ void FrmPesquisa::detalhes_click()
     if (codigo.isEmpty())
         return;
     abre_detalhes(codigo);
-    procura();
+    if (recarrega_apos_detalhes())
+        procura();
 }
 
 bool FrmPesquisa::confirma(const QString&, int linha)

@@ -7,6 +7,11 @@ class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 
+// Shown in the currency format with two decimals ("R$ 1.234,50").
+QString coluna_moeda(const QString& texto);
+// A 0/1 flag shown as "Sim" (1) or "Não".
+QString coluna_sim_nao(const QString& texto);
+
 // What every search screen shares, on top of the list of JanelaLista:
 // filter boxes, row buttons enabled only on a filled row, "&Detalhes" to
 // edit, "&Excluir" to delete (errors shown, the list kept), and, in lookup
@@ -39,6 +44,8 @@ protected:
     virtual QString consulta() = 0;
     // "&Detalhes": opens the record of the row for editing.
     virtual void abre_detalhes(const QString& codigo) { Q_UNUSED(codigo) }
+    // Whether the list is filled again when the record's form closes.
+    virtual bool recarrega_apos_detalhes() const { return true; }
     // Asks whether to delete the row; the customer-style screens confirm with its name.
     virtual bool confirma(const QString& codigo, int linha);
     virtual QString comando_exclusao(const QString& codigo) const { Q_UNUSED(codigo) return {}; }

@@ -42,6 +42,7 @@ void JanelaLista::enche_lista(const QString& sql)
                 campos << c.campo;
             Grid1->preenche(rsDados, campos);
             rsDados.fecha();
+            formata_colunas();
         } catch (const ErroBanco& e) {
             rsDados.fecha();
             trata_erro_banco(e);
@@ -50,6 +51,17 @@ void JanelaLista::enche_lista(const QString& sql)
     if (Grid1->rows() < m_linhasMinimas)
         Grid1->setRows(m_linhasMinimas);
     Grid1->setRow(1);
+}
+
+void JanelaLista::formata_colunas()
+{
+    Grade::Carga carga(*Grid1);
+    for (int c = 0; c < m_colunas.size(); ++c) {
+        if (!m_colunas[c].formato)
+            continue;
+        for (int linha = 1; linha < Grid1->rows() && !Grid1->textMatrix(linha, 0).isEmpty(); ++linha)
+            Grid1->setTextMatrix(linha, c, m_colunas[c].formato(Grid1->textMatrix(linha, c)));
+    }
 }
 
 QString JanelaLista::codigo_atual() const

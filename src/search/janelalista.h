@@ -1,16 +1,19 @@
 #pragma once
 #include <QDialog>
 #include <QList>
+#include <functional>
 
 class Grade;
 
-// One column of a list: header, width in twips, alignment, and the field of
-// the query that fills it.
+// One column of a list: header, width in twips, alignment, the field of the
+// query that fills it and, where the list shows it otherwise than as read,
+// how its text is shown.
 struct ColunaPesquisa {
     QString titulo;
     int largura;
     Qt::Alignment alinhamento;
     QString campo;
+    std::function<QString(const QString&)> formato = {};
 };
 
 // What every window that lists records and hands a code back shares (the
@@ -49,6 +52,7 @@ protected:
 
 private:
     void prepara_lista();
+    void formata_colunas();
     QList<ColunaPesquisa> m_colunas;
     int m_linhasMinimas;
     bool m_aberto = false;

@@ -1,8 +1,12 @@
 // The database definition: numbering, keys, placeholder rows, views, the
 // statements the forms write, and the session's record sets.
 #include "apoio.h"
+#include "frmprincipal.h"
+#include "iniciasistema.h"
+#include "migracoes.h"
 #include "modulo1.h"
 
+#include <QFile>
 #include <QTest>
 
 using namespace apoio;
@@ -45,6 +49,30 @@ void pequeno_movimento()
     executa(QStringLiteral("update conta_receber set npago = 1 where ncodigo = 1"));
     // 2/3: 25,50 in part
     executa(QStringLiteral("insert into baixa_conta_receber values(null,2,25.5,0,0,0,'P','','2026-12-07 11:00:00');"));
+}
+
+// Every row of every table (and of the view the migration redefines), in
+// key order: what a migration must leave exactly as it was.
+QStringList dados_da_loja()
+{
+    QStringList r;
+    for (const char* t : {"cidade", "cliente", "tecnico", "equipamento", "equipamento_cliente", "condicao_pagto", "estabelecimento",
+                          "ordem", "item_ordem", "conta_receber", "baixa_conta_receber"})
+        r << QString::fromLatin1(t) + QLatin1Char(':') + linhas(QStringLiteral("select * from %1 order by 1").arg(QString::fromLatin1(t))).join(QLatin1Char(';'));
+    r << QStringLiteral("servico_por_tecnico:")
+             + linhas(QStringLiteral("select * from servico_por_tecnico order by codigo_item")).join(QLatin1Char(';'));
+    return r;
+}
+
+// The user indexes with their columns, and the columns of every view.
+QStringList estrutura()
+{
+    return linhas(QStringLiteral("select trim(i.rdb$relation_name), trim(i.rdb$index_name), trim(s.rdb$field_name), s.rdb$field_position "
+                                 "from rdb$indices i join rdb$index_segments s on s.rdb$index_name = i.rdb$index_name "
+                                 "where coalesce(i.rdb$system_flag, 0) = 0 order by 2, 4"))
+           + linhas(QStringLiteral("select trim(f.rdb$relation_name), trim(f.rdb$field_name), f.rdb$field_position from rdb$relation_fields f "
+                                   "join rdb$relations r on r.rdb$relation_name = f.rdb$relation_name "
+                                   "where r.rdb$view_blr is not null and coalesce(r.rdb$system_flag, 0) = 0 order by 1, 3"));
 }
 
 } // namespace
@@ -243,6 +271,12 @@ private slots:
         rsDados.abre(QStringLiteral("select nvalor from ordem where ncodigo = 1"));
         QCOMPARE(rsDados.dinheiro(QStringLiteral("nvalor")).centavos(), 1234567890123LL);
         rsDados.fecha();
+        // text that is not an amount, or a column that is not there, is an error, never zero
+        rsDados.abre(QStringLiteral("select 'doze' as nvalor, cast(null as numeric(15,2)) as nnulo from rdb$database"));
+        QVERIFY_THROWS_EXCEPTION(ErroBanco, rsDados.dinheiro(QStringLiteral("nvalor")));
+        QVERIFY_THROWS_EXCEPTION(ErroBanco, rsDados.dinheiro(QStringLiteral("nvalor_inexistente")));
+        QCOMPARE(rsDados.dinheiro(QStringLiteral("nnulo")).centavos(), 0);
+        rsDados.fecha();
         QVERIFY_THROWS_EXCEPTION(ErroBanco, rsDados.abre(QStringLiteral("select * from tabela_que_nao_existe")));
     }
 
@@ -350,6 +384,108 @@ private slots:
         executa(QStringLiteral("insert into cidade values(null,'") + texto_sql(colado) + QStringLiteral("','PR');"));
         QCOMPARE(linhas(QStringLiteral("select cnome from cidade where ncodigo = 2")), QStringList{colado});
         QCOMPARE(valor(QStringLiteral("select count(*) from cidade")).toInt(), 2);
+    }
+
+
+    // A shop's database made by the first release (no schema version): the
+    // program brings it to the newest schema when it starts, once, and
+    // leaves every row as it was.
+    void migracaoDeUmBancoAntigo()
+    {
+        const QStringList novo = estrutura();
+        QCOMPARE(Migracoes::versao(conexao), Migracoes::versao_atual());
+        QVERIFY(Migracoes::versao_atual() >= 2);
+        QCOMPARE(Migracoes::aplica(conexao), 0); // a new database is already current
+
+        QTemporaryDir dir;
+        QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777));
+        const QString antigo = dir.filePath(QStringLiteral("antigo.fdb"));
+        cria_banco(antigo, QStringLiteral(CONTROLE_OS_ESQUEMA_V1));
+        QFile::setPermissions(antigo, QFileDevice::Permissions(0x6666));
+        conexao.abre(fonte_de(antigo), USUARIO, SENHA);
+        QCOMPARE(Migracoes::versao(conexao), 1);
+        pequeno_movimento();
+        executa(QStringLiteral("insert into item_ordem values(null,1,1,'Sem técnico',10,null);"));
+        const QStringList antes = dados_da_loja();
+        QVERIFY(estrutura() != novo);
+        conexao.fecha();
+
+        // started as the shop starts it
+        QFile path(dir.filePath(QStringLiteral("path.txt")));
+        QVERIFY(path.open(QIODevice::WriteOnly));
+        path.write((fonte_de(antigo) + QLatin1Char('=') + USUARIO + QLatin1Char('=') + SENHA).toUtf8());
+        path.close();
+        auto principal = inicia_sistema(dir.path());
+        QVERIFY(principal);
+        QVERIFY(amb->msgs.mostradas().isEmpty());
+        QCOMPARE(Migracoes::versao(conexao), Migracoes::versao_atual());
+        QCOMPARE(linhas(QStringLiteral("select nversao from versao_esquema")), QStringList{QString::number(Migracoes::versao_atual())});
+        QCOMPARE(dados_da_loja(), antes);
+        QCOMPARE(estrutura(), novo);
+        // and the statistics of the indexes were computed at start-up
+        QVERIFY(valor(QStringLiteral("select rdb$statistics from rdb$indices where rdb$index_name = 'IX_ITEM_ORDEM_ORDEM_TECNICO'")).toDouble() > 0);
+
+        // the next start applies nothing again
+        principal.reset();
+        QCOMPARE(Migracoes::aplica(conexao), 0);
+        principal = inicia_sistema(dir.path());
+        QVERIFY(principal);
+        QCOMPARE(linhas(QStringLiteral("select nversao from versao_esquema")), QStringList{QString::number(Migracoes::versao_atual())});
+        QCOMPARE(dados_da_loja(), antes);
+        principal.reset();
+        conexao.fecha();
+    }
+
+    // A script that fails at any of its statements leaves the database as
+    // it was, at its old version; the next start applies it whole.
+    void migracaoQueFalhaNaoDeixaMetade()
+    {
+        QTemporaryDir dir;
+        QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777));
+        const QString modelo = dir.filePath(QStringLiteral("modelo.fdb"));
+        cria_banco(modelo, QStringLiteral(CONTROLE_OS_ESQUEMA_V1));
+        auto abreCopia = [&](int n) {
+            const QString copia = dir.filePath(QStringLiteral("antigo%1.fdb").arg(n));
+            QVERIFY(QFile::copy(modelo, copia));
+            QFile::setPermissions(copia, QFileDevice::Permissions(0x6666));
+            conexao.abre(fonte_de(copia), USUARIO, SENHA);
+            pequeno_movimento();
+        };
+        abreCopia(0);
+        const QStringList antes = estrutura();
+        const QStringList dados = dados_da_loja();
+        conexao.falhaNoComando(0);
+        QCOMPARE(Migracoes::aplica(conexao), 1);
+        const int comandos = conexao.comandosEmTransacao();
+        QVERIFY(comandos >= 3); // index, view, version
+        for (int n = 1; n <= comandos; ++n) {
+            abreCopia(n);
+            conexao.falhaNoComando(n);
+            QVERIFY_THROWS_EXCEPTION(ErroBanco, Migracoes::aplica(conexao));
+            conexao.falhaNoComando(0);
+            QCOMPARE(Migracoes::versao(conexao), 1);
+            QCOMPARE(estrutura(), antes);
+            QCOMPARE(dados_da_loja(), dados);
+            QCOMPARE(Migracoes::aplica(conexao), 1);
+            QCOMPARE(Migracoes::versao(conexao), Migracoes::versao_atual());
+        }
+        conexao.fecha();
+    }
+
+    void scriptsSeparadosEmComandos()
+    {
+        const QStringList c = Migracoes::comandos(QStringLiteral(
+            "/* a comment; with a terminator */\nset names utf8;\nSET SQL DIALECT 3;\nset autoddl on;\ncreate index a on t (x);\n-- line comment;\n"
+            "insert into t values ('a;b', 'it''s');\nset term ^ ;\n"
+            "create trigger g for t before insert as begin new.x = 1; end^\nset term ; ^\nupdate t set x = 2;\ncommit;"));
+        QCOMPARE(c, (QStringList{QStringLiteral("create index a on t (x)"), QStringLiteral("insert into t values ('a;b', 'it''s')"),
+                                 QStringLiteral("create trigger g for t before insert as begin new.x = 1; end"),
+                                 QStringLiteral("update t set x = 2"), QStringLiteral("commit")}));
+        // the program carries its scripts, numbered from 2 with no gap
+        const QList<Migracoes::Script> s = Migracoes::scripts();
+        QVERIFY(!s.isEmpty());
+        for (int i = 0; i < s.size(); ++i)
+            QCOMPARE(s[i].versao, i + 2);
     }
 };
 

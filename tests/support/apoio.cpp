@@ -7,12 +7,14 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTest>
 #include <stdexcept>
+#include <sys/stat.h>
 
 #ifndef CONTROLE_OS_SCHEMA
 #error "CONTROLE_OS_SCHEMA must name schema/controle_os.sql"
@@ -28,7 +30,7 @@ QString fonte_de(const QString& caminho)
     return s.isEmpty() ? caminho : s + QLatin1Char(':') + caminho;
 }
 
-void cria_banco(const QString& caminho)
+void cria_banco(const QString& caminho, const QString& esquema)
 {
     QProcess isql;
     isql.setProcessChannelMode(QProcess::MergedChannels);
@@ -36,7 +38,7 @@ void cria_banco(const QString& caminho)
     if (!isql.waitForStarted())
         throw std::runtime_error("isql-fb não encontrado (pacote firebird3.0-utils)");
     const QString script = QStringLiteral("set names utf8;\ncreate database '%1' user '%2' password '%3' page_size 8192 default character set utf8;\ninput '%4';\nexit;\n")
-                               .arg(fonte_de(caminho), USUARIO, SENHA, QStringLiteral(CONTROLE_OS_SCHEMA));
+                               .arg(fonte_de(caminho), USUARIO, SENHA, esquema.isEmpty() ? QStringLiteral(CONTROLE_OS_SCHEMA) : esquema);
     isql.write(script.toUtf8());
     isql.closeWriteChannel();
     isql.waitForFinished(60000);
@@ -190,11 +192,42 @@ void ativa(QWidget& w)
         QTest::qFail("a janela não ficou ativa", __FILE__, __LINE__);
 }
 
+QByteArray le_arquivo(const QString& caminho)
+{
+    QFile f(caminho);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void grava_arquivo(const QString& caminho, const QByteArray& conteudo)
+{
+    QDir().mkpath(QFileInfo(caminho).path());
+    QFile f(caminho);
+    if (!f.open(QIODevice::WriteOnly) || f.write(conteudo) != conteudo.size())
+        QTest::qFail(qPrintable(QStringLiteral("não foi possível gravar ") + caminho), __FILE__, __LINE__);
+}
+
+int modo_arquivo(const QString& caminho)
+{
+    struct stat s {};
+    return ::stat(QFile::encodeName(caminho).constData(), &s) == 0 ? int(s.st_mode & 07777) : -1;
+}
+
 void duplo_clique(Grade* g, int linha, int coluna)
 {
     const QPoint p = g->viewport()->mapFrom(g, g->cellGeometry(linha, coluna).center());
     QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, p);
     QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, p);
+}
+
+void no_modal(std::function<void(QDialog&)> corpo)
+{
+    ao_abrir_modal([corpo = std::move(corpo)](QDialog& d) {
+        d.activateWindow();
+        QTest::qWaitForWindowActive(&d);
+        corpo(d);
+        if (d.isVisible())
+            d.reject();
+    });
 }
 
 void tecla(QWidget* w, int t, Qt::KeyboardModifiers mod) { QTest::keyClick(w, Qt::Key(t), mod); }

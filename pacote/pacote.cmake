@@ -1,0 +1,60 @@
+# The installable Debian package (cmake --build build --target package):
+# controle-os_<version>_amd64.deb.
+#
+# Installed layout: the program, its report definitions, the schema and the
+# backup command together in /usr/lib/controle-os (the program finds
+# relatorio/ and schema/ beside its executable), the two commands linked
+# into /usr/bin, the menu entry and the icon in /usr/share.
+
+set(CONTROLE_OS_PASTA lib/controle-os)
+
+install(TARGETS controle-os RUNTIME DESTINATION ${CONTROLE_OS_PASTA})
+install(PROGRAMS "${CMAKE_SOURCE_DIR}/scripts/controle-os-copia" DESTINATION ${CONTROLE_OS_PASTA})
+install(DIRECTORY "${CMAKE_SOURCE_DIR}/relatorio" DESTINATION ${CONTROLE_OS_PASTA})
+# the whole folder: the schema and any numbered migration scripts beside it
+install(DIRECTORY "${CMAKE_SOURCE_DIR}/schema" DESTINATION ${CONTROLE_OS_PASTA} FILES_MATCHING PATTERN "*.sql")
+
+set(_ligacoes "${CMAKE_BINARY_DIR}/pacote/bin")
+file(MAKE_DIRECTORY "${_ligacoes}")
+foreach(_comando controle-os controle-os-copia)
+  file(CREATE_LINK "../${CONTROLE_OS_PASTA}/${_comando}" "${_ligacoes}/${_comando}" SYMBOLIC)
+  install(FILES "${_ligacoes}/${_comando}" DESTINATION bin)
+endforeach()
+
+install(FILES "${CMAKE_CURRENT_LIST_DIR}/controle-os.desktop" DESTINATION share/applications)
+install(FILES "${CMAKE_CURRENT_LIST_DIR}/controle-os.svg" DESTINATION share/icons/hicolor/scalable/apps)
+foreach(_tamanho 48 256)
+  install(FILES "${CMAKE_CURRENT_LIST_DIR}/icone-${_tamanho}.png"
+          DESTINATION share/icons/hicolor/${_tamanho}x${_tamanho}/apps RENAME controle-os.png)
+endforeach()
+
+# The run-time packages only: Qt's libraries and its Firebird driver, the
+# Firebird client, the embedded engine, and isql-fb/gbak (the first start
+# makes the user's database with isql-fb; the backup command uses gbak).
+set(_qt ">= ${Qt6_VERSION_MAJOR}.${Qt6_VERSION_MINOR}")
+set(CONTROLE_OS_DEPENDE
+  "libqt6core6 (${_qt})" "libqt6gui6 (${_qt})" "libqt6widgets6 (${_qt})" "libqt6printsupport6 (${_qt})"
+  "libqt6sql6 (${_qt})" "libqt6sql6-ibase (${_qt})"
+  "libfbclient2 (>= 3.0)" "firebird3.0-server-core (>= 3.0)" "firebird3.0-utils (>= 3.0)")
+list(JOIN CONTROLE_OS_DEPENDE ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME controle-os)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "Zerlin Software <controle-os@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Controle de ordens de serviço de uma assistência técnica")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Cadastros de clientes, técnicos e equipamentos; entrada de equipamentos,
+orçamentos e ordens de serviço; fechamento à vista ou a prazo; contas a
+receber e relatórios. Usa um banco de dados Firebird embutido, criado na
+pasta do usuário no primeiro uso, ou um servidor Firebird.
+
+Inclui o comando controle-os-copia, que faz cópias de segurança conferidas
+do banco de dados.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES TRUE)
+include(CPack)

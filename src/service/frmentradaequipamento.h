@@ -1,0 +1,41 @@
+#pragma once
+#include "frmmovimento.h"
+
+class QPlainTextEdit;
+
+// Checking machines in at the counter: the customer, who brought the
+// machines, an observation, and one item per machine with the problem the
+// customer reports. Saving offers the entry receipt.
+class FrmEntradaEquipamento : public FrmMovimento {
+    Q_OBJECT
+public:
+    FrmEntradaEquipamento();
+    qint32 nCodigoEntrada = 0; // the entry to edit (binclusao false)
+
+    QLineEdit* Text7;      // "Obs"
+    QLineEdit* Text2;      // "Solicitante"
+    QLineEdit* Text3;      // "Data": date and time of the entry
+    QPlainTextEdit* Text5; // "Equipamento"
+    QPlainTextEdit* Text6; // "Problema relatado"
+    QPushButton* Command4; // "&Cancelar"
+
+protected:
+    QString tabela() const override { return QStringLiteral("entrada_equipamento"); }
+    QString tabelaItens() const override { return QStringLiteral("item_da_entrada"); }
+    QString colunaPai() const override { return QStringLiteral("nentrada_equipamento"); }
+    QString sql_reserva() const override;
+    void depois_de_reservar() override;
+    void carrega() override;
+    QString sql_itens() const override;
+    void limpa_item() override;
+    QWidget* campo_item() const override;
+    QString sql_item(bool novo, const QString& codigo) override;
+    void mostra_item(int linha) override;
+    bool pode_gravar() override;
+    void grava() override;
+    void depois_de_fechar() override;
+
+private:
+    qint32 m_codigoGravado = 0;
+    QString m_dataGravada;
+};

@@ -1,0 +1,167 @@
+#pragma once
+#include "frmpesquisa.h" // ColunaPesquisa
+
+#include <QDateTime>
+#include <QDialog>
+#include <QList>
+
+class CaixaCodigo;
+class FiltroTeclas;
+class Grade;
+class QAction;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolBar;
+class Recordset;
+
+// What the equipment entry, the budget and the service order share: a
+// header with the movement's code and its customer, items confirmed one by
+// one into a grid (hidden code in column 0, filler rows below), the
+// three-button item toolbar, and the movement's life:
+//  - a new movement's row is reserved when the form opens (its code comes
+//    back from the insert itself), with the placeholder customer 1;
+//  - items are written as they are confirmed, deleted at once;
+//  - "&Gravar" checks, writes the header and leaves the form ready for the
+//    next movement (new) or closes it (edit);
+//  - "&Cancelar" or the close box abandons: a new movement's items and its
+//    row are deleted in one transaction. An error there is shown, and the
+//    form closes all the same: it never keeps the user in.
+// Database errors are shown through trata_erro_banco and the form keeps the
+// user's input.
+class FrmMovimento : public QDialog {
+    Q_OBJECT
+public:
+    bool binclusao = true; // true: a new movement; false: edit the code member
+
+    QLabel* Label1;        // the title
+    QLineEdit* Text1;      // "Código"
+    QLineEdit* Text4;      // "Cliente": the customer code
+    QPushButton* Command3; // "...": the customer search
+    QLineEdit* Text8;      // the customer's name
+    Grade* Grid1;          // the items
+    QToolBar* Toolbar1;    // 1 "Confirmar", 2 "Excluir", 3 "Cancelar"
+    QPushButton* Command5; // "&Gravar"
+
+    void Command5_Click();              // save
+    void Cancelar_Click();              // abandon and close
+    void Toolbar1_ButtonClick(int indice); // 1 confirm, 2 delete, 3 clear the item
+    void Grid1_DblClick();              // pick the current row's item for editing
+
+    CaixaCodigo* cliente() const { return m_cliente; }
+    // The toolbar's button by position (1 to 3).
+    QWidget* botaoItem(int indice) const;
+
+protected:
+    // nomeCancelar: the leave button's name (its caption is "&Cancelar").
+    FrmMovimento(const QString& nome, const QString& titulo, const QString& nomeCancelar,
+                 QList<ColunaPesquisa> colunas, int linhasMinimas);
+
+    // ----- what each form says
+    virtual QString tabela() const = 0;      // the header table
+    virtual QString tabelaItens() const = 0; // the item table
+    virtual QString colunaPai() const = 0;   // the item column naming the header
+    // The insert that reserves a new movement (without "returning").
+    virtual QString sql_reserva() const = 0;
+    // After the fields are cleared at opening: defaults of the form.
+    virtual void prepara() {}
+    // After the reservation: what a new movement shows besides its code.
+    virtual void depois_de_reservar() {}
+    // Edit mode: fills the header fields of the movement. May throw ErroBanco.
+    virtual void carrega() = 0;
+    // Edit mode, after carrega(): the lookups of the header codes.
+    virtual void valida_cabecalho();
+    // The statement that lists the items.
+    virtual QString sql_itens() const = 0;
+    // After the grid is filled; the record set is at its first row.
+    virtual void ao_carregar_itens(Recordset& rs) { Q_UNUSED(rs) }
+    // Empties the item fields.
+    virtual void limpa_item() = 0;
+    // Where the focus goes after an item button.
+    virtual QWidget* campo_item() const = 0;
+    // Checks the item fields (showing the form's message) and gives the
+    // statement that stores the item: an insert for a new item, an update
+    // of `codigo` otherwise; empty when refused.
+    virtual QString sql_item(bool novo, const QString& codigo) = 0;
+    // Copies the grid row's item into the item fields.
+    virtual void mostra_item(int linha) = 0;
+    // The save: checks and questions first (false stops with nothing
+    // written), the writing (may throw ErroBanco), what follows on the saved
+    // record, and what follows once the form moved on.
+    virtual bool pode_gravar() = 0;
+    virtual void grava() = 0;
+    virtual void depois_de_gravar() {}
+    virtual void depois_de_fechar() {}
+
+    // ----- shared pieces
+    // The header grid: row 0 "Código", row 1 "Cliente"; columns 0 label,
+    // 1 code, 2 "...", 3 name, 4 and 5 free. Rows from 2 are the form's.
+    QGridLayout* cabecalho() const { return m_cabecalho; }
+    // The item frame's grid, above the toolbar.
+    QGridLayout* quadroItens() const { return m_itens; }
+    FiltroTeclas* teclas() const { return m_teclas; }
+    QPushButton* botaoCancelar() const { return m_cancelar; }
+
+    // The tab order: these fields in turn, then the item buttons, the grid,
+    // "&Gravar" and "&Cancelar".
+    void ordem_de_tab(const QList<QWidget*>& campos);
+    // A "..." button that opens a lookup; comFoco: reachable with Tab (the
+    // code boxes' buttons are not: F12 opens their lookup).
+    static QPushButton* botao_consulta(QWidget* pai, const QString& nome, const QString& acessivel, bool comFoco);
+    // Puts "label  [...] box" on a row of an item grid: the button and the
+    // box it fills side by side across the field columns.
+    static void linha_botao(QGridLayout* g, int linha, const QString& rotulo, QPushButton* botao, QLineEdit* caixa);
+    // A required box that holds a chosen code and is never shown.
+    static QLineEdit* caixa_oculta(QWidget* pai, const QString& nome, const QString& acessivel);
+    // A box the form fills and the user only reads; required when marked.
+    static QLineEdit* caixa_exibicao(QWidget* pai, const QString& nome, bool obrigatoria);
+
+    // A text field whose column holds at most `maximo` characters: a longer
+    // text (pasted, say) is refused with a message naming the field.
+    void limita(QWidget* campo, const QString& rotulo, int maximo, bool doItem);
+    // Checks the limited fields of the header (false) or of the item (true).
+    bool confere_tamanhos(bool doItem);
+    // The text of a line box or text area.
+    static QString texto(const QWidget* campo);
+
+    // The moment of the reservation, as SQL date and as time of day.
+    QString hoje_sql() const;
+    QString agora_texto() const;
+    QDateTime momento() const { return m_momento; }
+
+    // Fills the grid from sql_itens().
+    void carrega_itens();
+    // The opening step: clear, reserve or load. Also runs after saving a new movement.
+    void abre();
+    // Closes the form by the program (no abandon step).
+    void fecha();
+    // The code of the current row (empty on a filler row).
+    QString codigo_da_linha() const;
+
+    bool bInclusaoItem = true; // the item fields hold a new item
+
+    void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* alvo, QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void reject() override;
+
+private:
+    void confirma_item();
+    void exclui_item();
+    void abandona(); // the abandon step; errors shown, never blocking
+
+    QGridLayout* m_cabecalho;
+    QGridLayout* m_itens;
+    FiltroTeclas* m_teclas;
+    CaixaCodigo* m_cliente;
+    QPushButton* m_cancelar;
+    QList<QAction*> m_botoesItem;
+    QList<ColunaPesquisa> m_colunas;
+    int m_linhasMinimas;
+    struct Limite { QWidget* campo; QString rotulo; int maximo; bool doItem; };
+    QList<Limite> m_limites;
+    QDateTime m_momento;
+    bool m_aberto = false;
+    bool m_fechandoPeloPrograma = false;
+};

@@ -1,0 +1,201 @@
+#include "frmmovimentoservico.h"
+#include "caixacodigo.h"
+#include "campos.h"
+#include "filtroteclas.h"
+#include "formularios.h"
+#include "frmcadcondicaopagto.h"
+#include "frmconsulta.h"
+#include "grade.h"
+#include "mensagens.h"
+#include "modulo1.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+FrmMovimentoServico::FrmMovimentoServico(const QString& nome, const QString& titulo, QList<ColunaPesquisa> colunas,
+                                         int linhasMinimas, int colunaMaquina, int colunaServico, int colunaPreco)
+    : FrmMovimento(nome, titulo, QStringLiteral("Command7"), std::move(colunas), linhasMinimas),
+      m_colunaMaquina(colunaMaquina), m_colunaServico(colunaServico), m_colunaPreco(colunaPreco)
+{
+    Command7 = botaoCancelar();
+    QGridLayout* g = cabecalho();
+    QWidget* pai = g->parentWidget();
+    Text10 = linha_campo(g, 2, 0, QStringLiteral("Condição"), QStringLiteral("Text10"), 10);
+    Text10->setMaximumWidth(90);
+    Command8 = botao_consulta(pai, QStringLiteral("Command8"), QStringLiteral("Consultar condições de pagamento"), false);
+    g->addWidget(Command8, 2, 2);
+    Text11 = caixa_exibicao(pai, QStringLiteral("Text11"), false);
+    Text11->setAccessibleName(QStringLiteral("Descrição da condição"));
+    g->addWidget(Text11, 2, 3, 1, 3);
+    Text3 = new QPlainTextEdit(pai);
+    Text3->setObjectName(QStringLiteral("Text3"));
+    Text3->setTabChangesFocus(true);
+    Text3->setMaximumHeight(54);
+    g->addWidget(novo_rotulo(QStringLiteral("Obs"), Text3, pai), 3, 0);
+    g->addWidget(Text3, 3, 1, 1, 5);
+
+    QGridLayout* i = quadroItens();
+    pai = i->parentWidget();
+    Text2 = caixa_exibicao(pai, QStringLiteral("Text2"), true);
+    Command4 = botao_consulta(pai, QStringLiteral("Command4"), QStringLiteral("Escolher equipamento do cliente"), true);
+    linha_botao(i, 0, QStringLiteral("Equipamento"), Command4, Text2);
+    Text5 = caixa_oculta(pai, QStringLiteral("Text5"), QStringLiteral("Código do equipamento do cliente"));
+    Text6 = linha_campo(i, 2, 0, QStringLiteral("Serviço"), QStringLiteral("Text6"), 0, true, 4);
+    Text7 = linha_campo(i, 3, 0, QStringLiteral("Preço"), QStringLiteral("Text7"), 20, true);
+    Text7->setMaximumWidth(140);
+    Text9 = caixa_exibicao(pai, QStringLiteral("Text9"), true);
+    Text9->setMaximumWidth(160);
+    Text9->setStyleSheet(QStringLiteral("QLineEdit { font-weight: bold; background: #ffff80; }"));
+    i->addWidget(novo_rotulo(QStringLiteral("Total"), Text9, pai), 3, 3, Qt::AlignRight);
+    i->addWidget(Text9, 3, 4);
+    i->setColumnStretch(2, 1);
+    limita(Text3, QStringLiteral("Obs"), 255, false);
+    limita(Text6, QStringLiteral("Serviço"), 255, true);
+
+    m_condicao = new CaixaCodigo(
+        Text10, Text11, Command8, teclas(),
+        [](qint32 c) { return QStringLiteral("select cdescricao from condicao_pagto where ncodigo = %1").arg(c); },
+        [] { return consulta_codigo(QStringLiteral("Condições")); },
+        [] {
+            FrmCadCondicaoPagto& f = form<FrmCadCondicaoPagto>();
+            f.binclusao = true;
+            abre_modal(f);
+        });
+    m_condicao->semValidarAoIrPara(Command7);
+    cliente()->semValidarAoIrPara(Command7);
+
+    teclas()->tipoCampo(Text7, CampoDinheiro);
+    seleciona_ao_entrar(Text7);
+    // Enter in the price confirms the item
+    teclas()->antesDoEnter(Text7, [this] {
+        Toolbar1_ButtonClick(1);
+        return true;
+    });
+    connect(Command4, &QPushButton::clicked, this, &FrmMovimentoServico::Command4_Click);
+    connect(Text5, &QLineEdit::textChanged, this, &FrmMovimentoServico::maquina_mudou);
+}
+
+QWidget* FrmMovimentoServico::depois_da_maquina() const { return Text6; }
+QWidget* FrmMovimentoServico::campo_item() const { return Command4; }
+QString FrmMovimentoServico::codigo() const { return QString::number(valor_numerico(Text1->text())); }
+QString FrmMovimentoServico::total_sql() const { return Dinheiro::leTexto(Text9->text()).value_or(Dinheiro()).sql(); }
+
+void FrmMovimentoServico::prepara()
+{
+    Text7->setText(Dinheiro().moeda());
+    Text9->setText(Dinheiro().moeda());
+}
+
+void FrmMovimentoServico::depois_de_reservar()
+{
+    Text10->setText(QStringLiteral("1"));
+    m_condicao->valida();
+}
+
+void FrmMovimentoServico::valida_cabecalho()
+{
+    cliente()->valida();
+    m_condicao->valida();
+}
+
+void FrmMovimentoServico::ao_carregar_itens(Recordset& rs)
+{
+    Dinheiro total;
+    Grade::Carga carga(*Grid1);
+    for (int linha = 1; !rs.eof(); rs.moveNext(), ++linha) {
+        const Dinheiro preco = rs.dinheiro(QStringLiteral("nvalor"));
+        Grid1->setTextMatrix(linha, m_colunaPreco, preco.moeda());
+        total += preco;
+    }
+    Text9->setText(total.moeda());
+}
+
+void FrmMovimentoServico::limpa_item()
+{
+    Text5->clear();
+    Text2->clear();
+    Text6->clear();
+    Text7->setText(Dinheiro().moeda());
+}
+
+void FrmMovimentoServico::Command4_Click()
+{
+    if (Text4->text().isEmpty() || Text8->text().isEmpty()) {
+        informa(QStringLiteral("Informe o cliente!"));
+        return;
+    }
+    cSQL = QStringLiteral("select equipamento_cliente.ncodigo,cdescricao||' - '||cidentificacao as cnome from equipamento_cliente,equipamento "
+                          "where nequipamento = equipamento.ncodigo and ncliente = %1 order by cdescricao,cidentificacao")
+               .arg(valor_numerico(Text4->text()));
+    FrmConsulta& f = form<FrmConsulta>();
+    f.cTipoConsula = QString();
+    f.Command1_Click();
+    abre_modal(f);
+    if (nCodigoConsulta == 0)
+        return;
+    const QString escolhido = QString::number(nCodigoConsulta);
+    if (Text5->text() == escolhido)
+        maquina_mudou(); // the same machine again: its text and the focus as for a new choice
+    else
+        Text5->setText(escolhido);
+}
+
+void FrmMovimentoServico::maquina_mudou()
+{
+    if (Text5->text().isEmpty()) {
+        Text2->clear();
+        return;
+    }
+    try {
+        cSQL = QStringLiteral("select equipamento_cliente.ncodigo,cdescricao||' - '||cidentificacao as cnome from equipamento_cliente,equipamento "
+                              "where nequipamento = equipamento.ncodigo and equipamento_cliente.ncodigo = %1")
+                   .arg(valor_numerico(Text5->text()));
+        rsAux.abre(cSQL);
+        Text2->setText(rsAux.texto(QStringLiteral("cnome")));
+        rsAux.fecha();
+    } catch (const ErroBanco& e) {
+        rsAux.fecha();
+        Text2->clear();
+        trata_erro_banco(e);
+        return;
+    }
+    if (QWidget* w = depois_da_maquina())
+        w->setFocus(Qt::OtherFocusReason);
+}
+
+QString FrmMovimentoServico::sql_item(bool novo, const QString& codigo)
+{
+    if (!verifica_obrigatorios(this))
+        return {};
+    // a price that is not an amount is refused, never stored as zero
+    const std::optional<Dinheiro> preco = Text7->text().trimmed().isEmpty() ? Dinheiro() : Dinheiro::leTexto(Text7->text());
+    if (!preco) {
+        informa(mensagem_valor_invalido(Text7->text()));
+        Text7->setFocus(Qt::OtherFocusReason);
+        return {};
+    }
+    if (!preco_aceito(*preco))
+        return {};
+    return sql_grava_item(novo, codigo, texto_sql(Text6->text()), preco->sql());
+}
+
+void FrmMovimentoServico::mostra_item(int linha)
+{
+    Text5->setText(Grid1->textMatrix(linha, m_colunaMaquina));
+    Text6->setText(Grid1->textMatrix(linha, m_colunaServico));
+    Text7->setText(Grid1->textMatrix(linha, m_colunaPreco));
+}
+
+bool FrmMovimentoServico::pode_gravar()
+{
+    // a valid payment condition too: an emptied or unknown one would be
+    // written as a condition that does not exist
+    if (Grid1->textMatrix(1, 0).isEmpty() || Text8->text().isEmpty() || Text4->text().isEmpty() || Text11->text().isEmpty()) {
+        informa(QStringLiteral("Verique se os campos foram preenchidos corretamente!"));
+        return false;
+    }
+    return confere_tamanhos(false);
+}

@@ -1,0 +1,63 @@
+#pragma once
+#include "dinheiro.h"
+#include "frmmovimento.h"
+
+class QPlainTextEdit;
+
+// What the budget and the service order share beyond the movement: the
+// payment condition, the observation, items of the customer's registered
+// machines with a service and a price, and the total, summed from the
+// stored items every time the grid is filled.
+class FrmMovimentoServico : public FrmMovimento {
+    Q_OBJECT
+public:
+    QPlainTextEdit* Text3; // "Obs"
+    QLineEdit* Text10;     // "Condição": the payment condition code
+    QPushButton* Command8; // "...": the payment condition lookup
+    QLineEdit* Text11;     // the condition's description
+    QPushButton* Command4; // "...": one of the customer's machines
+    QLineEdit* Text5;      // the chosen machine's code (not shown)
+    QLineEdit* Text2;      // "Equipamento": the machine's kind and identification
+    QLineEdit* Text6;      // "Serviço"
+    QLineEdit* Text7;      // "Preço"
+    QLineEdit* Text9;      // "Total"
+    QPushButton* Command7; // "&Cancelar"
+
+    CaixaCodigo* condicao() const { return m_condicao; }
+    void Command4_Click(); // chooses a machine of the customer
+
+protected:
+    // colunas: the grid; the three numbers say where the machine code, the
+    // service and the price stand in it.
+    FrmMovimentoServico(const QString& nome, const QString& titulo, QList<ColunaPesquisa> colunas, int linhasMinimas,
+                        int colunaMaquina, int colunaServico, int colunaPreco);
+
+    // After a machine was looked up, the focus goes here.
+    virtual QWidget* depois_da_maquina() const;
+    // The price rule of the form; shows its message when refused.
+    virtual bool preco_aceito(Dinheiro preco) = 0;
+    // The insert or update of an item, given the checked values as SQL text.
+    virtual QString sql_grava_item(bool novo, const QString& codigo, const QString& servico, const QString& preco) = 0;
+    // The first row of the item area (the order puts its technician below).
+    QGridLayout* linhas_item() const { return quadroItens(); }
+
+    void prepara() override;
+    void depois_de_reservar() override;
+    void valida_cabecalho() override;
+    void ao_carregar_itens(Recordset& rs) override;
+    void limpa_item() override;
+    QWidget* campo_item() const override;
+    QString sql_item(bool novo, const QString& codigo) override;
+    void mostra_item(int linha) override;
+    // The checks both saves start with: an item, a customer, a payment
+    // condition, the lengths.
+    bool pode_gravar() override;
+
+    QString codigo() const; // Text1 as a number in text
+    QString total_sql() const;
+
+private:
+    void maquina_mudou();
+    CaixaCodigo* m_condicao;
+    int m_colunaMaquina, m_colunaServico, m_colunaPreco;
+};

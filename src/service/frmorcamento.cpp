@@ -1,0 +1,127 @@
+#include "frmorcamento.h"
+#include "caixacodigo.h"
+#include "campos.h"
+#include "frmconsulta.h"
+#include "grade.h"
+#include "mensagens.h"
+#include "modulo1.h"
+#include "relogio.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+FrmOrcamento::FrmOrcamento()
+    : FrmMovimentoServico(QStringLiteral("FrmOrcamento"), QStringLiteral("Orçamentos"),
+                          {{QStringLiteral("Código do equipamento cliente"), 0, Qt::AlignLeft, QStringLiteral("ncodigo")},
+                           {QStringLiteral("Equipamento"), 4600, Qt::AlignLeft, QStringLiteral("equipamento")},
+                           {QStringLiteral("Serviço"), 4000, Qt::AlignLeft, QStringLiteral("cservico")},
+                           {QStringLiteral("Preço"), 1900, Qt::AlignCenter, QString()},
+                           {QStringLiteral("Codigo do equipamento"), 0, Qt::AlignLeft, QStringLiteral("nequipamento")}},
+                          12, 4, 2, 3)
+{
+    Check1 = new QCheckBox(QStringLiteral("Aprovado"), cabecalho()->parentWidget());
+    Check1->setObjectName(QStringLiteral("Check1"));
+    cabecalho()->addWidget(Check1, 0, 4, 1, 2);
+
+    ordem_de_tab({Text4, Text10, Text3, Check1, Command4, Text6, Text7});
+    resize(820, 640);
+}
+
+QString FrmOrcamento::sql_reserva() const
+{
+    return QStringLiteral("insert into orcamento values(null,1,'") + hoje_sql() + QStringLiteral("','") + agora_texto()
+           + QStringLiteral("',0,'',0,1)");
+}
+
+void FrmOrcamento::prepara()
+{
+    FrmMovimentoServico::prepara();
+    Check1->setChecked(false); // a new budget is not approved, whatever the last one was
+}
+
+void FrmOrcamento::carrega()
+{
+    cSQL = QStringLiteral("select * from orcamento where ncodigo = %1").arg(nCodigoOrcamento);
+    rsDados.abre(cSQL);
+    if (rsDados.recordCount() > 0) {
+        Text1->setText(rsDados.texto(QStringLiteral("ncodigo")));
+        Text3->setPlainText(rsDados.texto(QStringLiteral("cobs")));
+        Text4->setText(rsDados.texto(QStringLiteral("ncliente")));
+        Check1->setChecked(rsDados.inteiro(QStringLiteral("naprovado")) == 1);
+        Text10->setText(rsDados.texto(QStringLiteral("ncondicao")));
+    }
+    rsDados.fecha();
+}
+
+QString FrmOrcamento::sql_itens() const
+{
+    return QStringLiteral("select item_orcamento.ncodigo,cdescricao||'-'||cidentificacao as equipamento,cservico,nvalor,"
+                          "equipamento_cliente.ncodigo as nequipamento from item_orcamento,equipamento_cliente,equipamento "
+                          "where item_orcamento.nequipamento_cliente = equipamento_cliente.ncodigo and "
+                          "equipamento_cliente.nequipamento = equipamento.ncodigo and norcamento = ")
+           + codigo() + QStringLiteral(" order by item_orcamento.ncodigo");
+}
+
+bool FrmOrcamento::preco_aceito(Dinheiro preco)
+{
+    if (preco > Dinheiro())
+        return true;
+    informa(QStringLiteral("Informe o valor do serviço!"));
+    return false;
+}
+
+QString FrmOrcamento::sql_grava_item(bool novo, const QString& codigo, const QString& servico, const QString& preco)
+{
+    const QString maquina = QString::number(valor_numerico(Text5->text()));
+    if (novo)
+        return QStringLiteral("insert into item_orcamento values(null,") + this->codigo() + QLatin1Char(',') + maquina
+               + QStringLiteral(",'") + servico + QStringLiteral("',") + preco + QStringLiteral(");");
+    return QStringLiteral("update item_orcamento set nequipamento_cliente = ") + maquina + QStringLiteral(",cservico = '")
+           + servico + QStringLiteral("',nvalor = ") + preco + QStringLiteral(" where ncodigo = ") + codigo;
+}
+
+void FrmOrcamento::grava()
+{
+    cSQL = QStringLiteral("update orcamento set ncliente = %1, cobs = '").arg(valor_numerico(Text4->text()))
+           + texto_sql(Text3->toPlainText()) + QStringLiteral("',nvalor = ") + total_sql() + QStringLiteral(",naprovado = ")
+           + (Check1->isChecked() ? QStringLiteral("1") : QStringLiteral("0")) + QStringLiteral(",ncondicao = ")
+           + QString::number(valor_numerico(Text10->text())) + QStringLiteral(" where ncodigo = ") + codigo();
+    conexao.execute(cSQL);
+}
+
+void FrmOrcamento::depois_de_gravar()
+{
+    informa(QStringLiteral("Ok! Orçamento gravado com sucesso!"));
+    if (Check1->isChecked() && mensagens().pergunta(QStringLiteral("Deseja gerar a ordem de serviço?")))
+        gera_ordem();
+}
+
+qint32 FrmOrcamento::gera_ordem()
+{
+    const qint32 tecnico = consulta_codigo(QStringLiteral("Tecnicos"));
+    if (tecnico == 0)
+        return 0;
+    const QDateTime agora = Relogio::momento();
+    try {
+        // the order and the copy of every item stand or fall together
+        Transacao t(conexao);
+        cSQL = QStringLiteral("insert into ordem values (null,%1,'").arg(valor_numerico(Text4->text()))
+               + data_sql(agora.date().toString(QStringLiteral("dd/MM/yyyy"))) + QStringLiteral("','")
+               + agora.time().toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("',") + total_sql() + QStringLiteral(",'")
+               + texto_sql(Text3->toPlainText()) + QStringLiteral("',") + QString::number(valor_numerico(Text10->text()))
+               + QStringLiteral(",0,0) returning ncodigo");
+        const qint32 ordem = conexao.executeRetornando(cSQL).toInt();
+        cSQL = QStringLiteral("insert into item_ordem select 0,%1,nequipamento_cliente,cservico,nvalor,%2 from item_orcamento where norcamento = ")
+                   .arg(ordem).arg(tecnico)
+               + codigo();
+        conexao.execute(cSQL);
+        t.confirma();
+        return ordem;
+    } catch (const ErroBanco& e) {
+        trata_erro_banco(e);
+        return 0;
+    }
+}

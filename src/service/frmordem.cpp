@@ -1,0 +1,240 @@
+#include "frmordem.h"
+#include "caixacodigo.h"
+#include "campos.h"
+#include "frmconsulta.h"
+#include "grade.h"
+#include "impressos.h"
+#include "mensagens.h"
+#include "modulo1.h"
+#include "relogio.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+FrmOrdem::FrmOrdem()
+    : FrmMovimentoServico(QStringLiteral("FrmOrdem"), QStringLiteral("Ordem de serviço"),
+                          {{QStringLiteral("Código do equipamento cliente"), 0, Qt::AlignLeft, QStringLiteral("ncodigo")},
+                           {QStringLiteral("Equipamento"), 3200, Qt::AlignLeft, QStringLiteral("equipamento")},
+                           {QStringLiteral("Técnico"), 3200, Qt::AlignLeft, QStringLiteral("cfantasia")},
+                           {QStringLiteral("Serviço"), 3200, Qt::AlignLeft, QStringLiteral("cservico")},
+                           {QStringLiteral("Preço"), 1400, Qt::AlignCenter, QString()},
+                           {QString(), 0, Qt::AlignLeft, QStringLiteral("nequipamento")},
+                           {QString(), 0, Qt::AlignLeft, QStringLiteral("ntecnico")}},
+                          11, 5, 3, 4)
+{
+    QGridLayout* g = cabecalho();
+    QWidget* pai = g->parentWidget();
+    DTPicker1 = new QDateEdit(pai);
+    DTPicker1->setObjectName(QStringLiteral("DTPicker1"));
+    DTPicker1->setCalendarPopup(true);
+    DTPicker1->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    g->addWidget(novo_rotulo(QStringLiteral("Data da ordem"), DTPicker1, pai), 0, 4);
+    g->addWidget(DTPicker1, 0, 5);
+    Check1 = new QCheckBox(QStringLiteral("Concluída"), pai);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Check2 = new QCheckBox(QStringLiteral("Ordem de serviço de garantia"), pai);
+    Check2->setObjectName(QStringLiteral("Check2"));
+    g->addWidget(Check1, 4, 1, 1, 2);
+    g->addWidget(Check2, 4, 3, 1, 3);
+
+    QGridLayout* i = linhas_item();
+    pai = i->parentWidget();
+    Text12 = caixa_exibicao(pai, QStringLiteral("Text12"), true);
+    Command1 = botao_consulta(pai, QStringLiteral("Command1"), QStringLiteral("Escolher técnico"), true);
+    linha_botao(i, 1, QStringLiteral("Técnico"), Command1, Text12);
+    Text13 = caixa_oculta(pai, QStringLiteral("Text13"), QStringLiteral("Código do técnico"));
+
+    ordem_de_tab({Text4, Text10, Text3, DTPicker1, Check1, Check2, Command4, Command1, Text6, Text7});
+
+    connect(Command1, &QPushButton::clicked, this, &FrmOrdem::Command1_Click);
+    connect(Text13, &QLineEdit::textChanged, this, &FrmOrdem::tecnico_mudou);
+    resize(900, 700);
+}
+
+QWidget* FrmOrdem::depois_da_maquina() const { return Command1; }
+
+QString FrmOrdem::sql_reserva() const
+{
+    return QStringLiteral("insert into ordem values(null,1,'") + hoje_sql() + QStringLiteral("','") + agora_texto()
+           + QStringLiteral("',0,'',1,0,0)");
+}
+
+void FrmOrdem::prepara()
+{
+    FrmMovimentoServico::prepara();
+    Check1->setChecked(false);
+    Check2->setChecked(false);
+    DTPicker1->setDate(Relogio::hoje());
+}
+
+void FrmOrdem::carrega()
+{
+    cSQL = QStringLiteral("select * from ordem where ncodigo = %1").arg(nCodigoordem);
+    rsDados.abre(cSQL);
+    if (rsDados.recordCount() > 0) {
+        Text1->setText(rsDados.texto(QStringLiteral("ncodigo")));
+        Text3->setPlainText(rsDados.texto(QStringLiteral("cobs")));
+        Text4->setText(rsDados.texto(QStringLiteral("ncliente")));
+        Text10->setText(rsDados.texto(QStringLiteral("ncondicao")));
+        Check1->setChecked(rsDados.inteiro(QStringLiteral("nconcluida")) == 1);
+        Check2->setChecked(rsDados.inteiro(QStringLiteral("ntipo")) == 1);
+        const QDate data = rsDados.data(QStringLiteral("ddata"));
+        if (data.isValid())
+            DTPicker1->setDate(data);
+    }
+    rsDados.fecha();
+}
+
+QString FrmOrdem::sql_itens() const
+{
+    return QStringLiteral("select item_ordem.ncodigo,cdescricao||'-'||cidentificacao as equipamento,cservico,nvalor,"
+                          "equipamento_cliente.ncodigo as nequipamento, cfantasia,ntecnico from item_ordem,equipamento_cliente,"
+                          "equipamento,tecnico where item_ordem.ntecnico = tecnico.ncodigo and item_ordem.nequipamento_cliente = "
+                          "equipamento_cliente.ncodigo and equipamento_cliente.nequipamento = equipamento.ncodigo and nordem = ")
+           + codigo() + QStringLiteral(" order by item_ordem.ncodigo");
+}
+
+void FrmOrdem::Command1_Click()
+{
+    const qint32 tecnico = consulta_codigo(QStringLiteral("Tecnicos"));
+    if (tecnico == 0)
+        return;
+    const QString escolhido = QString::number(tecnico);
+    if (Text13->text() == escolhido)
+        tecnico_mudou();
+    else
+        Text13->setText(escolhido);
+}
+
+void FrmOrdem::tecnico_mudou()
+{
+    bool numero = false;
+    const qint32 codigo = Text13->text().toInt(&numero);
+    if (!numero) {
+        Text12->clear();
+        return;
+    }
+    try {
+        cSQL = QStringLiteral("select cfantasia from tecnico where ncodigo = %1").arg(codigo);
+        rsAux.abre(cSQL);
+        const bool achou = rsAux.recordCount() > 0;
+        Text12->setText(achou ? rsAux.texto(QStringLiteral("cfantasia")) : QString());
+        rsAux.fecha();
+        if (achou)
+            Text6->setFocus(Qt::OtherFocusReason);
+    } catch (const ErroBanco& e) {
+        rsAux.fecha();
+        Text12->clear();
+        trata_erro_banco(e);
+    }
+}
+
+bool FrmOrdem::preco_aceito(Dinheiro preco)
+{
+    if (Check2->isChecked()) {
+        if (preco == Dinheiro())
+            return true;
+        informa(QStringLiteral("Essa ordem é de garantia portanto o valor deve ser zero!"));
+        return false;
+    }
+    if (preco != Dinheiro())
+        return true;
+    informa(QStringLiteral("Informe o valor do serviço!"));
+    return false;
+}
+
+QString FrmOrdem::sql_grava_item(bool novo, const QString& codigo, const QString& servico, const QString& preco)
+{
+    const QString maquina = QString::number(valor_numerico(Text5->text()));
+    const QString tecnico = QString::number(valor_numerico(Text13->text()));
+    if (novo)
+        return QStringLiteral("insert into item_ordem values(null,") + this->codigo() + QLatin1Char(',') + maquina
+               + QStringLiteral(",'") + servico + QStringLiteral("',") + preco + QLatin1Char(',') + tecnico + QStringLiteral(" );");
+    return QStringLiteral("update item_ordem set nequipamento_cliente = ") + maquina + QStringLiteral(",cservico = '") + servico
+           + QStringLiteral("',nvalor = ") + preco + QStringLiteral(",ntecnico = ") + tecnico + QStringLiteral("  where ncodigo = ")
+           + codigo;
+}
+
+void FrmOrdem::limpa_item()
+{
+    FrmMovimentoServico::limpa_item();
+    Text13->clear();
+    Text12->clear();
+}
+
+void FrmOrdem::mostra_item(int linha)
+{
+    FrmMovimentoServico::mostra_item(linha);
+    Text13->setText(Grid1->textMatrix(linha, 6));
+}
+
+bool FrmOrdem::tem_pagamentos()
+{
+    cSQL = QStringLiteral("select count(*) as npagamentos from baixa_conta_receber where nconta_receber in "
+                          "(select ncodigo from conta_receber where nordem = ")
+           + codigo() + QLatin1Char(')');
+    rsAux.abre(cSQL);
+    const bool tem = rsAux.inteiro(QStringLiteral("npagamentos")) > 0;
+    rsAux.fecha();
+    if (tem)
+        informa(QStringLiteral("Esta ordem de serviço já tem pagamentos lançados e por isso não pode ser gravada novamente. "
+                               "Desfaça antes os pagamentos em \"Contas recebidas\" ou em \"Contas a receber\"."));
+    return tem;
+}
+
+bool FrmOrdem::pode_gravar()
+{
+    if (!FrmMovimentoServico::pode_gravar())
+        return false;
+    try {
+        if (tem_pagamentos())
+            return false;
+    } catch (const ErroBanco& e) {
+        rsAux.fecha();
+        trata_erro_banco(e);
+        return false;
+    }
+    return !Check1->isChecked() || mensagens().pergunta(QStringLiteral("Deseja realmente concluir esta ordem de serviço?"));
+}
+
+void FrmOrdem::grava()
+{
+    // the receivables go and the header is written as one step: a failure
+    // leaves the order as it was, receivables included
+    Transacao t(conexao);
+    cSQL = QStringLiteral("delete from conta_receber where nordem = ") + codigo();
+    conexao.execute(cSQL);
+    cSQL = QStringLiteral("update ordem set ddata = '") + data_sql(DTPicker1->date().toString(QStringLiteral("dd/MM/yyyy")))
+           + QStringLiteral("',ncliente = %1, cobs = '").arg(valor_numerico(Text4->text())) + texto_sql(Text3->toPlainText())
+           + QStringLiteral("',nvalor = ") + total_sql() + QStringLiteral(", nconcluida = ")
+           + (Check1->isChecked() ? QStringLiteral("1") : QStringLiteral("0")) + QStringLiteral(",ncondicao = ")
+           + QString::number(valor_numerico(Text10->text())) + QStringLiteral(",ntipo = ")
+           + (Check2->isChecked() ? QStringLiteral("1") : QStringLiteral("0")) + QStringLiteral("   where ncodigo = ") + codigo();
+    conexao.execute(cSQL);
+    t.confirma();
+    m_concluida = Check1->isChecked();
+    m_codigoGravado = qint32(valor_numerico(Text1->text()));
+}
+
+void FrmOrdem::depois_de_gravar()
+{
+    if (m_concluida)
+        abre_fechamento();
+}
+
+void FrmOrdem::abre_fechamento()
+{
+    // The closing forms are wired here: FrmPagamentoDaVenda for condition 1,
+    // FrmFechamentoVendaPrazo for any other.
+}
+
+void FrmOrdem::depois_de_fechar()
+{
+    if (m_concluida)
+        emite_ordem_servico(m_codigoGravado);
+}

@@ -1,0 +1,60 @@
+#pragma once
+#include "frmmovimentoservico.h"
+
+class QCheckBox;
+class QDateEdit;
+
+// The service order: the budget's twin with the order date, a technician
+// per item, the warranty flag (every price zero) and the conclusion. Saving
+// a concluded order hands it to the closing (cash or credit) and then
+// offers the printed order.
+class FrmOrdem : public FrmMovimentoServico {
+    Q_OBJECT
+public:
+    FrmOrdem();
+    qint32 nCodigoordem = 0; // the order to edit (binclusao false)
+
+    QDateEdit* DTPicker1;  // "Data da ordem"
+    QCheckBox* Check1;     // "Concluída"
+    QCheckBox* Check2;     // "Ordem de serviço de garantia"
+    QPushButton* Command1; // "...": the item's technician
+    QLineEdit* Text12;     // "Técnico": the technician's name
+    QLineEdit* Text13;     // the technician's code (not shown)
+
+    void Command1_Click();
+
+protected:
+    QString tabela() const override { return QStringLiteral("ordem"); }
+    QString tabelaItens() const override { return QStringLiteral("item_ordem"); }
+    QString colunaPai() const override { return QStringLiteral("nordem"); }
+    QString sql_reserva() const override;
+    void prepara() override;
+    void carrega() override;
+    QString sql_itens() const override;
+    QWidget* depois_da_maquina() const override;
+    bool preco_aceito(Dinheiro preco) override;
+    QString sql_grava_item(bool novo, const QString& codigo, const QString& servico, const QString& preco) override;
+    void limpa_item() override;
+    void mostra_item(int linha) override;
+    bool pode_gravar() override;
+    void grava() override;
+    void depois_de_gravar() override;
+    void depois_de_fechar() override;
+
+private:
+    void tecnico_mudou();
+    // Whether any receivable of the order has a payment; shows why the
+    // order cannot be saved when it has. Throws ErroBanco.
+    bool tem_pagamentos();
+    // Hands the concluded order, just saved, to the closing forms while this
+    // form still shows it: payment condition 1 (Text10) is paid in cash, any
+    // other condition is closed on credit through its instalment plan. They
+    // read the order from this form's fields: the order code (Text1), the
+    // customer (Text4), the observation (Text3), the total (Text9), the
+    // condition code (Text10) and its description (Text11). Until those forms
+    // exist the order stays concluded without receivables.
+    void abre_fechamento();
+
+    bool m_concluida = false;
+    qint32 m_codigoGravado = 0;
+};

@@ -1,0 +1,350 @@
+// The backup command: a verified gbak copy of a shop with data in every
+// table, restored and compared whole; damaged copies, copies that do not
+// match, a database in use and an existing destination are reported and
+// change nothing; the oldest copies go, others' files stay.
+#include "apoio.h"
+#include "lojateste.h"
+#include "modulo1.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTest>
+
+using namespace apoio;
+
+namespace {
+
+struct Resultado {
+    int codigo = -1;
+    QString saida; // what the user reads, stdout and stderr together
+};
+
+// Everything a database holds, as text: every row of every table (all
+// columns, in order), the generators with their values, and the names of
+// views, triggers, indexes and constraints.
+QStringList retrato(const QSqlDatabase& banco)
+{
+    QStringList r;
+    auto consulta = [&](const QString& sql) {
+        QSqlQuery q(banco);
+        q.setNumericalPrecisionPolicy(QSql::HighPrecision);
+        if (!q.exec(sql))
+            QTest::qFail(qPrintable(sql + QStringLiteral(": ") + q.lastError().text()), __FILE__, __LINE__);
+        QList<QStringList> linhas;
+        while (q.next()) {
+            QStringList cols;
+            for (int i = 0; i < q.record().count(); ++i)
+                cols << (q.isNull(i) ? QStringLiteral("<nulo>") : q.value(i).toString());
+            linhas << cols;
+        }
+        return linhas;
+    };
+    const auto tabelas = consulta(QStringLiteral("select trim(rdb$relation_name) from rdb$relations where coalesce(rdb$system_flag, 0) = 0 "
+                                                 "and rdb$view_blr is null order by 1"));
+    for (const QStringList& t : tabelas) {
+        QSqlQuery colunas(banco);
+        colunas.exec(QStringLiteral("select * from \"%1\" where 1 = 0").arg(t[0]));
+        QStringList ordem;
+        for (int i = 1; i <= colunas.record().count(); ++i)
+            ordem << QString::number(i);
+        for (const QStringList& l : consulta(QStringLiteral("select * from \"%1\" order by %2").arg(t[0], ordem.join(QLatin1Char(',')))))
+            r << t[0] + QStringLiteral(": ") + l.join(QLatin1Char('|'));
+    }
+    for (const QStringList& g : consulta(QStringLiteral("select trim(rdb$generator_name) from rdb$generators where coalesce(rdb$system_flag, 0) = 0 order by 1")))
+        r << QStringLiteral("gerador %1 = %2").arg(g[0], consulta(QStringLiteral("select gen_id(\"%1\", 0) from rdb$database").arg(g[0])).value(0).value(0));
+    const QString nomes = QStringLiteral(
+        "select 'visão ' || trim(rdb$relation_name) from rdb$relations where coalesce(rdb$system_flag, 0) = 0 and rdb$view_blr is not null "
+        "union all select 'gatilho ' || trim(rdb$trigger_name) from rdb$triggers where coalesce(rdb$system_flag, 0) = 0 "
+        "union all select 'índice ' || trim(rdb$index_name) from rdb$indices where coalesce(rdb$system_flag, 0) = 0 "
+        "union all select 'restrição ' || trim(rdb$constraint_name) || ' ' || trim(rdb$constraint_type) from rdb$relation_constraints "
+        "order by 1");
+    for (const QStringList& n : consulta(nomes))
+        r << n[0];
+    return r;
+}
+
+// Every file of a folder, hidden ones too, except the lock file the command keeps there.
+QStringList arquivos(const QString& pasta)
+{
+    QStringList r = QDir(pasta).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    r.removeAll(QStringLiteral(".controle-os-copia.trava"));
+    return r;
+}
+
+} // namespace
+
+class TstCopia : public QObject {
+    Q_OBJECT
+    std::unique_ptr<Ambiente> amb;
+    std::unique_ptr<QTemporaryDir> dir;
+    QString copias; // the folder the copies go to
+    QString caminhos; // extra folder put first on PATH
+
+    // The shop with rows in every table, texts with accents and apostrophes.
+    void loja_completa()
+    {
+        cria_loja_exemplo();
+        executa(QStringLiteral("insert into propriedade values(null,1,'Número de série')"));
+        executa(QStringLiteral("insert into propriedade values(null,1,'Voltagem')"));
+        executa(QStringLiteral("insert into Propriedade_equipamento_cliente values(1,1,'BR-123''45')"));
+        executa(QStringLiteral("insert into Propriedade_equipamento_cliente values(2,1,'220 V')"));
+        executa(QStringLiteral("insert into orcamento values(null,2,'2026-12-05','14:30:00',250.75,'Cliente d''Ávila',1,2)"));
+        executa(QStringLiteral("insert into item_orcamento values(null,1,1,'Troca do rolo de tração',250.75)"));
+        QStringList vazias;
+        QSqlQuery q(conexao.banco());
+        q.exec(QStringLiteral("select trim(rdb$relation_name) from rdb$relations where coalesce(rdb$system_flag, 0) = 0 and rdb$view_blr is null"));
+        while (q.next())
+            if (valor(QStringLiteral("select count(*) from \"%1\"").arg(q.value(0).toString())).toInt() == 0)
+                vazias << q.value(0).toString();
+        QVERIFY2(vazias.isEmpty(), qPrintable(QStringLiteral("tabelas sem linhas na loja de teste: ") + vazias.join(QStringLiteral(", "))));
+    }
+
+    // The embedded engine lets one process at a time open a database: the
+    // test lets go of it while the command runs, as a shop closes the program.
+    void solta() { if (servidor().isEmpty()) conexao.fecha(); }
+    void retoma() { if (!conexao.aberta()) conexao.abre(amb->banco.fonte(), USUARIO, SENHA); }
+
+    Resultado roda(const QStringList& argumentos, const QString& programa = QStringLiteral(CONTROLE_OS_COPIA))
+    {
+        QProcess p;
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert(QStringLiteral("XDG_CONFIG_HOME"), dir->filePath(QStringLiteral("config")));
+        ambiente.insert(QStringLiteral("XDG_DATA_HOME"), dir->filePath(QStringLiteral("dados")));
+        if (!caminhos.isEmpty())
+            ambiente.insert(QStringLiteral("PATH"), caminhos + QLatin1Char(':') + ambiente.value(QStringLiteral("PATH")));
+        p.setProcessEnvironment(ambiente);
+        p.setProcessChannelMode(QProcess::MergedChannels);
+        p.start(programa, argumentos);
+        if (!p.waitForStarted() || !p.waitForFinished(180000)) {
+            p.kill();
+            p.waitForFinished();
+            return {};
+        }
+        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAll())};
+    }
+
+    // A copy of the test's database with its credentials on the command line.
+    Resultado copia(const QStringList& mais = {})
+    {
+        solta();
+        const Resultado r = roda(QStringList{QStringLiteral("--banco"), amb->banco.fonte(), QStringLiteral("--usuario"), USUARIO,
+                                             QStringLiteral("--senha"), SENHA, QStringLiteral("--destino"), copias} + mais);
+        retoma();
+        return r;
+    }
+
+    Resultado restaura(const QString& fbk, const QString& destino)
+    {
+        return roda({QStringLiteral("--restaurar"), fbk, destino});
+    }
+
+    // A few old copies of this database, and files that are not its copies.
+    QStringList copias_antigas()
+    {
+        QDir().mkpath(copias);
+        const QStringList antigas = {QStringLiteral("teste-2020-01-01_080000.fbk"), QStringLiteral("teste-2020-01-02_080000.fbk"),
+                                     QStringLiteral("teste-2020-01-03_080000.fbk")};
+        for (const QString& a : antigas)
+            grava_arquivo(copias + QLatin1Char('/') + a, "cópia antiga");
+        grava_arquivo(copias + QStringLiteral("/outro-2019-01-01_080000.fbk"), "cópia de outro banco");
+        grava_arquivo(copias + QStringLiteral("/notas.txt"), "anotações");
+        return arquivos(copias);
+    }
+
+private slots:
+    void init()
+    {
+        amb = std::make_unique<Ambiente>();
+        dir = std::make_unique<QTemporaryDir>();
+        copias = dir->filePath(QStringLiteral("copias"));
+        caminhos.clear();
+    }
+    void cleanup()
+    {
+        QSqlDatabase::removeDatabase(QStringLiteral("restaurado"));
+        amb.reset();
+        dir.reset();
+    }
+
+    void copiaConferidaERestauradaIgual()
+    {
+        loja_completa();
+        const Resultado r = copia();
+        QVERIFY2(r.codigo == 0, qPrintable(r.saida));
+        const QStringList feitas = arquivos(copias);
+        QCOMPARE(feitas.size(), 1);
+        QVERIFY2(QRegularExpression(QStringLiteral("^teste-\\d{4}-\\d\\d-\\d\\d_\\d{6}\\.fbk$")).match(feitas[0]).hasMatch(), qPrintable(feitas[0]));
+        const QString fbk = copias + QLatin1Char('/') + feitas[0];
+        QVERIFY2(r.saida.contains(QStringLiteral("Cópia verificada: ") + fbk), qPrintable(r.saida));
+        QCOMPARE(modo_arquivo(fbk), 0600); // all the shop's data: its owner's alone
+        QCOMPARE(modo_arquivo(copias), 0700);
+
+        const QString destino = dir->filePath(QStringLiteral("restaurado.fdb"));
+        const Resultado rr = restaura(fbk, destino);
+        QVERIFY2(rr.codigo == 0, qPrintable(rr.saida));
+        QVERIFY(rr.saida.contains(QStringLiteral("restaurada em ") + destino));
+        QCOMPARE(arquivos(dir->path()), QStringList{QStringLiteral("restaurado.fdb")});
+
+        QSqlDatabase restaurado = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), QStringLiteral("restaurado"));
+        restaurado.setDatabaseName(destino);
+        restaurado.setUserName(USUARIO);
+        restaurado.setPassword(SENHA);
+        QVERIFY2(restaurado.open(), qPrintable(restaurado.lastError().text()));
+        const QStringList original = retrato(conexao.banco());
+        const QStringList restaurada = retrato(restaurado);
+        restaurado.close();
+        QVERIFY(original.size() > 60);
+        QCOMPARE(restaurada, original);
+    }
+
+    void restauracaoNuncaSobrescreve()
+    {
+        const Resultado r = copia();
+        QVERIFY2(r.codigo == 0, qPrintable(r.saida));
+        const QString fbk = copias + QLatin1Char('/') + arquivos(copias).value(0);
+        const QString destino = dir->filePath(QStringLiteral("existente.fdb"));
+        grava_arquivo(destino, "o banco de outra loja");
+        const Resultado rr = restaura(fbk, destino);
+        QVERIFY(rr.codigo != 0);
+        QVERIFY2(rr.saida.contains(destino + QStringLiteral(" já existe; a cópia não foi restaurada e nada foi alterado")), qPrintable(rr.saida));
+        QCOMPARE(le_arquivo(destino), QByteArray("o banco de outra loja"));
+        QCOMPARE(arquivos(dir->path()), QStringList{QStringLiteral("existente.fdb")});
+    }
+
+    void copiaDanificadaOuIncompleta_data()
+    {
+        QTest::addColumn<QString>("estrago");
+        QTest::newRow("cortada ao meio") << QStringLiteral("corta");
+        QTest::newRow("bytes trocados") << QStringLiteral("troca");
+        QTest::newRow("vazia") << QStringLiteral("vazia");
+        QTest::newRow("não é uma cópia") << QStringLiteral("texto");
+    }
+    void copiaDanificadaOuIncompleta()
+    {
+        QFETCH(QString, estrago);
+        loja_completa();
+        const Resultado r = copia();
+        QVERIFY2(r.codigo == 0, qPrintable(r.saida));
+        const QString fbk = copias + QLatin1Char('/') + arquivos(copias).value(0);
+        QByteArray dados = le_arquivo(fbk);
+        if (estrago == QLatin1String("corta"))
+            dados.truncate(dados.size() / 2);
+        else if (estrago == QLatin1String("troca"))
+            for (int i = dados.size() / 4; i < dados.size() * 3 / 4; i += 97)
+                dados[i] = char(0xff);
+        else if (estrago == QLatin1String("vazia"))
+            dados.clear();
+        else
+            dados = "origem dos dados=usuário=senha\n";
+        grava_arquivo(fbk, dados);
+
+        const QString destino = dir->filePath(QStringLiteral("restaurado.fdb"));
+        const Resultado rr = restaura(fbk, destino);
+        QVERIFY(rr.codigo != 0);
+        QVERIFY2(rr.saida.contains(QStringLiteral("a cópia %1 está danificada ou incompleta e não pôde ser restaurada; nada foi alterado").arg(fbk)),
+                 qPrintable(rr.saida));
+        QVERIFY(!rr.saida.contains(QStringLiteral("Press return")));
+        QVERIFY(arquivos(dir->path()).isEmpty());
+    }
+
+    void guardaAsUltimasCopias()
+    {
+        copias_antigas();
+        const Resultado r = copia({QStringLiteral("--manter"), QStringLiteral("2")});
+        QVERIFY2(r.codigo == 0, qPrintable(r.saida));
+        QVERIFY2(r.saida.contains(QStringLiteral("Cópias antigas apagadas: 2 (guardando as últimas 2).")), qPrintable(r.saida));
+        QStringList depois = arquivos(copias);
+        QCOMPARE(depois.size(), 4);
+        QCOMPARE(depois.mid(0, 3), (QStringList{QStringLiteral("notas.txt"), QStringLiteral("outro-2019-01-01_080000.fbk"),
+                                                QStringLiteral("teste-2020-01-03_080000.fbk")}));
+        QVERIFY(depois[3].startsWith(QStringLiteral("teste-20")) && depois[3] > QStringLiteral("teste-2020-01-03"));
+
+        const Resultado ruim = copia({QStringLiteral("--manter"), QStringLiteral("0")});
+        QCOMPARE(ruim.codigo, 2);
+        QVERIFY2(ruim.saida.contains(QStringLiteral("o número de cópias a guardar deve ser maior que zero")), qPrintable(ruim.saida));
+        QCOMPARE(arquivos(copias), depois);
+    }
+
+    void falhaNaoApagaNada()
+    {
+        const QStringList antes = copias_antigas();
+        Resultado r;
+        if (servidor().isEmpty()) {
+            // the program still open on the embedded database
+            r = roda({QStringLiteral("--banco"), amb->banco.fonte(), QStringLiteral("--destino"), copias, QStringLiteral("--manter"), QStringLiteral("1")});
+            QVERIFY2(r.saida.contains(QStringLiteral("o banco de dados está em uso; feche o Controle OS e tente de novo")), qPrintable(r.saida));
+        } else {
+            r = roda({QStringLiteral("--banco"), amb->banco.fonte(), QStringLiteral("--senha"), QStringLiteral("errada"),
+                      QStringLiteral("--destino"), copias, QStringLiteral("--manter"), QStringLiteral("1")});
+            QVERIFY2(r.saida.contains(QStringLiteral("o usuário ou a senha foram recusados")), qPrintable(r.saida));
+        }
+        QCOMPARE(r.codigo, 1);
+        QVERIFY2(r.saida.contains(QStringLiteral("Nenhuma cópia antiga foi apagada.")), qPrintable(r.saida));
+        QCOMPARE(arquivos(copias), antes);
+
+        solta();
+        r = roda({QStringLiteral("--banco"), dir->filePath(QStringLiteral("nao-existe.fdb")), QStringLiteral("--destino"), copias});
+        retoma();
+        QCOMPARE(r.codigo, 1);
+        QVERIFY2(r.saida.contains(QStringLiteral("o banco de dados %1 não existe").arg(dir->filePath(QStringLiteral("nao-existe.fdb")))), qPrintable(r.saida));
+        QCOMPARE(arquivos(copias), antes);
+    }
+
+    void copiaQueNaoConfereEDescartada()
+    {
+        // a restore that loses rows, as a damaged copy would
+        caminhos = dir->filePath(QStringLiteral("bin"));
+        QDir().mkpath(caminhos);
+        const QString gbak = caminhos + QStringLiteral("/gbak");
+        grava_arquivo(gbak, "#!/bin/bash\n/usr/bin/gbak \"$@\" || exit $?\n"
+                    "if [ \"$1\" = -c ]; then echo 'delete from item_ordem where ncodigo = 2; commit;' | isql-fb -q \"${@: -1}\" || exit 1; fi\n");
+        QFile::setPermissions(gbak, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        loja_completa();
+        const QStringList antes = copias_antigas();
+        const Resultado r = copia({QStringLiteral("--manter"), QStringLiteral("1")});
+        QCOMPARE(r.codigo, 1);
+        QVERIFY2(r.saida.contains(QStringLiteral("a cópia não confere com o banco")), qPrintable(r.saida));
+        QVERIFY2(r.saida.contains(QStringLiteral("< ITEM_ORDEM 3")) && r.saida.contains(QStringLiteral("> ITEM_ORDEM 2")), qPrintable(r.saida));
+        QCOMPARE(arquivos(copias), antes);
+    }
+
+    void leOPathTxtDoPrograma()
+    {
+        // the command installed beside the program reads the program's path.txt
+        const QString programa = dir->filePath(QStringLiteral("programa"));
+        QDir().mkpath(programa);
+        const QString comando = programa + QStringLiteral("/controle-os-copia");
+        QVERIFY(QFile::copy(QStringLiteral(CONTROLE_OS_COPIA), comando));
+        const QByteArray pathTxt = (amb->banco.fonte() + QLatin1Char('=') + USUARIO + QLatin1Char('=') + SENHA).toUtf8();
+        // the default folder: beside an embedded database, in the user's data folder for a server's
+        const QString padrao = servidor().isEmpty() ? amb->banco.pasta() + QStringLiteral("/copias")
+                                                    : dir->filePath(QStringLiteral("dados/controle-os/copias"));
+
+        Resultado r = roda({}, comando);
+        QCOMPARE(r.codigo, 1);
+        QVERIFY2(r.saida.contains(QStringLiteral("não encontrei o path.txt do Controle OS")), qPrintable(r.saida));
+
+        QDir().mkpath(dir->filePath(QStringLiteral("config/controle-os")));
+        grava_arquivo(dir->filePath(QStringLiteral("config/controle-os/path.txt")), pathTxt);
+        grava_arquivo(programa + QStringLiteral("/path.txt"), "/nao/existe.fdb=SYSDBA=masterkey");
+        solta();
+        r = roda({}, comando); // the one beside the program comes first
+        QCOMPARE(r.codigo, 1);
+        QVERIFY2(r.saida.contains(QStringLiteral("o banco de dados /nao/existe.fdb não existe")), qPrintable(r.saida));
+
+        QFile::remove(programa + QStringLiteral("/path.txt"));
+        r = roda({}, comando);
+        retoma();
+        QVERIFY2(r.codigo == 0, qPrintable(r.saida));
+        QCOMPARE(arquivos(padrao).size(), 1);
+        QVERIFY(arquivos(padrao)[0].startsWith(QStringLiteral("teste-")));
+    }
+};
+
+QTEST_MAIN(TstCopia)
+#include "tst_copia.moc"
