@@ -336,21 +336,23 @@ left join cliente cl on cl.ncodigo = o.ncliente
 where c.npago = 0;
 
 /* One row per paid instalment: total received and when it was settled
-   (the time of its full write-off). codigo_entrada is the order the
-   instalment came from. */
+   (the time of its full write-off: a paid instalment has exactly one, and
+   reopening it deletes it). codigo_entrada is the order the instalment came
+   from. Read from the full write-off, so a period of payments is found by
+   its date index. */
 create view view_contas_recebidas (codigo_conta, codigo_cliente, nome_cliente, vencimento,
                                    parcela, valor_parcela, total, data_baixa, codigo_entrada) as
 select c.ncodigo, o.ncliente, coalesce(cl.cfantasia, ''), c.dvencimento,
        c.cparcela, c.nvalor_parcela,
        coalesce((select sum(b.nvalor_baixa) from baixa_conta_receber b
                  where b.nconta_receber = c.ncodigo), 0),
-       (select max(b.ddata_baixa) from baixa_conta_receber b
-         where b.nconta_receber = c.ncodigo and b.ctipo_baixa = 'I'),
+       bi.ddata_baixa,
        c.nordem
-from conta_receber c
+from baixa_conta_receber bi
+join conta_receber c on c.ncodigo = bi.nconta_receber
 join ordem o on o.ncodigo = c.nordem
 left join cliente cl on cl.ncodigo = o.ncliente
-where c.npago = 1;
+where bi.ctipo_baixa = 'I' and c.npago = 1;
 
 /* What a printed service order shows: the order, its customer and one
    row per item (an order without items still gives one row). */
@@ -421,5 +423,5 @@ insert into condicao_pagto (ncodigo, cdescricao, nparcela) values (null, 'A vist
 insert into estabelecimento (ncodigo, cfantasia, crazaosocial, ncidade, cendereco, cbairro,
                              cfone, ccnpj, cfax, cie, cemail, ccep)
   values (1, 'Minha Assistência Técnica', 'Minha Assistência Técnica', 1, '', '', '', '', '', '', '', '');
-insert into versao_esquema (nversao) values (3);
+insert into versao_esquema (nversao) values (6);
 commit;

@@ -6,7 +6,6 @@
 #include <QRegularExpression>
 #include <QSqlQuery>
 #include <algorithm>
-#include <optional>
 
 // Resources of a static library are registered by hand (outside any namespace).
 static void inicia_recursos() { Q_INIT_RESOURCE(migracoes); }
@@ -63,9 +62,10 @@ int Migracoes::versao(Conexao& c)
     return v.isNull() ? 1 : v.toInt();
 }
 
-int Migracoes::aplica(Conexao& c)
+int Migracoes::aplica(Conexao& c, int ateVersao)
 {
-    const QList<Script> todos = scripts();
+    QList<Script> todos = scripts();
+    todos.erase(std::remove_if(todos.begin(), todos.end(), [&](const Script& s) { return s.versao > ateVersao; }), todos.end());
     if (todos.isEmpty() || versao(c) >= todos.last().versao)
         return 0;
     // The version table comes first, on its own: a database from before it
@@ -86,20 +86,20 @@ int Migracoes::aplica(Conexao& c)
         if (s.versao <= versao(c))
             continue;
         try {
-            // "commit" in a script ends one step (a new column is used by
-            // the statements after it only once it is committed)
+            // A script is one transaction with its version row: a failure
+            // anywhere leaves the database at the version before, and the
+            // next start applies it whole. A "commit" inside would leave
+            // half of it behind for good, so a change that needs one (a new
+            // column used at once) is split into numbered scripts.
             static const QRegularExpression commit(QStringLiteral("^commit(\\s+work)?$"), QRegularExpression::CaseInsensitiveOption);
-            std::optional<Transacao> t(std::in_place, c);
+            Transacao t(c);
             for (const QString& comando : comandos(s.texto)) {
-                if (commit.match(comando).hasMatch()) {
-                    t->confirma();
-                    t.emplace(c);
-                } else {
-                    c.execute(comando);
-                }
+                if (commit.match(comando).hasMatch())
+                    throw ErroBanco(QString(), QStringLiteral("O script %1 não pode ter \"commit\": cada script é uma só transação.").arg(s.nome));
+                c.execute(comando);
             }
             c.execute(QStringLiteral("update versao_esquema set nversao = %1").arg(s.versao));
-            t->confirma();
+            t.confirma();
             ++aplicados;
         } catch (const ErroBanco&) {
             if (versao(c) < s.versao) // not applied by another station meanwhile

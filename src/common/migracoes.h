@@ -27,7 +27,7 @@ public:
     // Applies every script newer than the database; gives how many ran.
     // Another station that applied a script at the same moment is not an
     // error: the script is then skipped. Throws ErroBanco.
-    static int aplica(Conexao& c);
+    static int aplica(Conexao& c, int ateVersao = 1 << 30);
     // Recomputes the selectivity of every user index, so the optimizer keeps
     // choosing good plans as tables grow. Failures are ignored: stale
     // statistics make queries slower, never wrong.
@@ -36,7 +36,7 @@ public:
     // A script split into statements: ";" ends one, "set term X ;" changes
     // the terminator for triggers and procedures; comments and the settings
     // of isql (set names, set sql dialect, set autoddl) are dropped.
-    // "commit" stays: it ends one step of the script (a step is one
-    // transaction; the version is recorded with the last step).
+    // "commit" stays in the list, and aplica() refuses it: every script is
+    // one transaction together with its version row.
     static QStringList comandos(const QString& script);
 };

@@ -1,6 +1,7 @@
 #include "frmconsultaservicomaquina.h"
 #include "campos.h"
 #include "controlerelatorio.h"
+#include "edicaomovimento.h"
 #include "filtroteclas.h"
 #include "formularios.h"
 #include "frmconsequipamentocliente.h"
@@ -18,15 +19,6 @@
 #include <QTimer>
 
 namespace {
-
-// Opens service order `codigo` for editing.
-void abre_ordem(qint32 codigo)
-{
-    FrmOrdem& f = form<FrmOrdem>();
-    f.binclusao = false;
-    f.nCodigoordem = codigo;
-    abre_modal(f);
-}
 
 QLineEdit* caixa_somente_leitura(QWidget* pai, const QString& nome)
 {
@@ -46,12 +38,7 @@ FrmConsultaServicoMaquina::FrmConsultaServicoMaquina()
                    {QStringLiteral("Valor"), 1300, Qt::AlignCenter, QStringLiteral("valor"), coluna_moeda}},
                   17)
 {
-    Label4 = new QLabel(QStringLiteral("Serviços por equipamento"), this);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    QFont f = Label4->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * 1.3);
-    Label4->setFont(f);
+    Label4 = novo_titulo(QStringLiteral("Serviços por equipamento"), QStringLiteral("Label4"), this);
     m_filtros->addWidget(Label4, 0, 0, 1, 5);
 
     Text3 = linha_campo(m_filtros, 1, 0, QStringLiteral("Equipamento"), QStringLiteral("Text3"), 9);
@@ -167,7 +154,7 @@ void FrmConsultaServicoMaquina::Command5_Click()
 
 void FrmConsultaServicoMaquina::Command3_Click() { detalhes_click(); }
 
-void FrmConsultaServicoMaquina::abre_detalhes(const QString& codigo) { abre_ordem(qint32(valor_numerico(codigo))); }
+void FrmConsultaServicoMaquina::abre_detalhes(const QString& codigo) { edita_movimento<FrmOrdem>(&FrmOrdem::nCodigoordem, codigo); }
 
 void FrmConsultaServicoMaquina::Command4_Click()
 {

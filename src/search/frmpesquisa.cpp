@@ -105,6 +105,8 @@ void FrmPesquisa::atualiza_botoes()
     const bool temCodigo = !codigo_atual().isEmpty();
     for (QPushButton* b : {botaoDetalhes, botaoExcluir, botaoAceitar})
         if (b) b->setEnabled(temCodigo);
+    for (QPushButton* b : m_botoesDeLinha)
+        b->setEnabled(temCodigo);
 }
 
 void FrmPesquisa::detalhes_click()

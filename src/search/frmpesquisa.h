@@ -57,6 +57,9 @@ protected:
     void ao_abrir() override;
 
     void atualiza_botoes();
+    // A button of the screen's own that acts on the current row: enabled,
+    // like "&Detalhes", only on a filled row.
+    void botao_de_linha(QPushButton* b) { m_botoesDeLinha.append(b); }
     void showEvent(QShowEvent* e) override;
     void reject() override;
 
@@ -65,4 +68,7 @@ protected:
     QGridLayout* m_filtros;
     QHBoxLayout* m_botoes;
     QList<QLineEdit*> m_caixas;
+
+private:
+    QList<QPushButton*> m_botoesDeLinha;
 };

@@ -30,12 +30,6 @@ using namespace apoio;
 
 namespace {
 
-void fechaPrevias()
-{
-    for (FrmRelatorio* f : previas_abertas())
-        delete f;
-}
-
 // The period dialog, answered with these dates and "Ok" clicked.
 void responde_periodo(const QDate& de, const QDate& ate)
 {
@@ -75,7 +69,7 @@ class TstComandos : public QObject {
     // Runs a menu item as a user clicks it; gives the preview it opened.
     FrmRelatorio* menu(const char* item)
     {
-        fechaPrevias();
+        fecha_previas();
         QAction* a = principal->item(QString::fromLatin1(item));
         if (!a || !a->isEnabled())
             return nullptr;
@@ -91,14 +85,11 @@ private slots:
     {
         amb = std::make_unique<Ambiente>();
         cria_loja_exemplo();
-        principal = std::make_unique<FrmPrincipal>();
-        principal->carrega();
-        liga_formularios(*principal);
-        principal->show();
+        principal = janela_principal();
     }
     void cleanup()
     {
-        fechaPrevias();
+        fecha_previas();
         limpa_acoes_modais();
         Relogio::solta();
         principal.reset();

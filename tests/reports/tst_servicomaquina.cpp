@@ -27,12 +27,6 @@ using namespace apoio;
 
 namespace {
 
-void fechaPrevias()
-{
-    for (FrmRelatorio* f : previas_abertas())
-        delete f;
-}
-
 QStringList linha(Grade* g, int r)
 {
     QStringList l;
@@ -77,14 +71,11 @@ private slots:
         // a later order with an earlier date on the same machine
         executa(QStringLiteral("insert into ordem values(null,2,'2026-11-03','10:00:00',35,'',1,1,0);"));
         executa(QStringLiteral("insert into item_ordem values(null,3,1,'Limpeza',35,2 );"));
-        principal = std::make_unique<FrmPrincipal>();
-        principal->carrega();
-        liga_formularios(*principal);
-        principal->show();
+        principal = janela_principal();
     }
     void cleanup()
     {
-        fechaPrevias();
+        fecha_previas();
         limpa_acoes_modais();
         principal.reset();
         amb.reset();

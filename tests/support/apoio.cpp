@@ -1,5 +1,7 @@
 #include "apoio.h"
 #include "formularios.h"
+#include "frmprincipal.h"
+#include "iniciasistema.h"
 #include "grade.h"
 #include "modulo1.h"
 #include "relogio.h"
@@ -219,11 +221,21 @@ void duplo_clique(Grade* g, int linha, int coluna)
     QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, p);
 }
 
+std::unique_ptr<FrmPrincipal> janela_principal()
+{
+    auto p = std::make_unique<FrmPrincipal>();
+    p->carrega();
+    liga_formularios(*p);
+    p->show();
+    return p;
+}
+
 void no_modal(std::function<void(QDialog&)> corpo)
 {
     ao_abrir_modal([corpo = std::move(corpo)](QDialog& d) {
         d.activateWindow();
-        QTest::qWaitForWindowActive(&d);
+        if (!QTest::qWaitForWindowActive(&d))
+            QTest::qFail("o diálogo não ficou ativo", __FILE__, __LINE__);
         corpo(d);
         if (d.isVisible())
             d.reject();

@@ -16,6 +16,7 @@
 
 class QWidget;
 class Grade;
+class FrmPrincipal;
 
 namespace apoio {
 
@@ -136,6 +137,10 @@ void no_dialogo(std::function<void(T&)> corpo)
 QByteArray le_arquivo(const QString& caminho);
 void grava_arquivo(const QString& caminho, const QByteArray& conteudo);
 int modo_arquivo(const QString& caminho);
+
+// The main window as the program shows it: the establishment read, every
+// menu item wired, shown.
+std::unique_ptr<FrmPrincipal> janela_principal();
 
 // A double click on a cell of a grid.
 void duplo_clique(::Grade* g, int linha, int coluna);
