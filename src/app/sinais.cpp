@@ -22,11 +22,18 @@ sigset_t sinais_de_encerrar()
 
 } // namespace
 
-void bloqueia_sinais()
+bool bloqueia_sinais()
 {
     const sigset_t s = sinais_de_encerrar();
-    if (pthread_sigmask(SIG_BLOCK, &s, nullptr) == 0)
-        g_descritor = signalfd(-1, &s, SFD_NONBLOCK | SFD_CLOEXEC);
+    if (pthread_sigmask(SIG_BLOCK, &s, nullptr) != 0)
+        return false;
+    g_descritor = signalfd(-1, &s, SFD_NONBLOCK | SFD_CLOEXEC);
+    if (g_descritor < 0) {
+        // nobody would ever read them: the signals act as they normally do
+        pthread_sigmask(SIG_UNBLOCK, &s, nullptr);
+        return false;
+    }
+    return true;
 }
 
 void encerra_com_sinais()
@@ -36,8 +43,11 @@ void encerra_com_sinais()
     auto* aviso = new QSocketNotifier(g_descritor, QSocketNotifier::Read, QCoreApplication::instance());
     QObject::connect(aviso, &QSocketNotifier::activated, aviso, [] {
         signalfd_siginfo info;
-        while (::read(g_descritor, &info, sizeof info) == sizeof info) {
-        }
-        QCoreApplication::exit(0);
+        int sinal = 0;
+        while (::read(g_descritor, &info, sizeof info) == sizeof info)
+            if (sinal == 0)
+                sinal = int(info.ssi_signo);
+        // the shell's convention for a process ended by a signal
+        QCoreApplication::exit(128 + (sinal ? sinal : SIGTERM));
     });
 }

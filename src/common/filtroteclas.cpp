@@ -4,6 +4,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFocusEvent>
+#include <QTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -27,17 +29,94 @@ void FiltroTeclas::tipoCampo(QLineEdit* caixa, int tipo, int formato)
     caixa->installEventFilter(this);
 }
 
+namespace {
+
+// Runs an action once the mouse button that is down now comes up (and its
+// release has been delivered).
+class AposSoltar : public QObject {
+public:
+    AposSoltar(QObject* dono, std::function<void()> acao) : QObject(dono), m_acao(std::move(acao))
+    {
+        qApp->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::MouseButtonRelease && !m_feito) {
+            m_feito = true;
+            qApp->removeEventFilter(this);
+            QTimer::singleShot(0, parent(), std::move(m_acao));
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_acao;
+    bool m_feito = false;
+};
+
+} // namespace
+
+void FiltroTeclas::aoSair(QWidget* campo, std::function<bool()> confere, std::function<void(bool)> avisa)
+{
+    m_aoSair[campo] = {std::move(confere), std::move(avisa)};
+    campo->installEventFilter(this);
+}
+
+void FiltroTeclas::sai_do_campo(QObject* campo, bool porClique)
+{
+    auto it = m_formatos.constFind(campo);
+    if (it != m_formatos.constEnd()) {
+        auto* caixa = static_cast<QLineEdit*>(campo);
+        if (!caixa->isReadOnly())
+            formata_campo(caixa, it.value());
+    }
+    auto c = m_aoSair.constFind(campo);
+    if (c == m_aoSair.constEnd() || c->confere())
+        return;
+    if (c->avisa) {
+        m_aviso = c->avisa;
+        m_avisoPorClique = porClique;
+        agenda_aviso(porClique);
+    }
+}
+
+void FiltroTeclas::agenda_aviso(bool porClique)
+{
+    if (m_esperaAviso)
+        return;
+    m_esperaAviso = true;
+    auto mostra = [this] { mostra_aviso(); };
+    if (porClique)
+        new AposSoltar(this, mostra);
+    else
+        QTimer::singleShot(0, this, mostra);
+}
+
+void FiltroTeclas::mostra_aviso()
+{
+    m_esperaAviso = false;
+    if (!m_aviso)
+        return;
+    const auto aviso = std::move(m_aviso);
+    m_aviso = nullptr;
+    aviso(m_avisoPorClique);
+}
+
+void FiltroTeclas::confereCampoAtual()
+{
+    QWidget* atual = QApplication::focusWidget();
+    if (atual && m_form->isAncestorOf(atual))
+        sai_do_campo(atual, false);
+    mostra_aviso();
+}
+
 bool FiltroTeclas::eventFilter(QObject* alvo, QEvent* evento)
 {
     if (evento->type() == QEvent::FocusOut) {
-        if (!saiu_do_campo(evento))
-            return false;
-        auto it = m_formatos.constFind(alvo);
-        if (it != m_formatos.constEnd()) {
-            auto* caixa = static_cast<QLineEdit*>(alvo);
-            if (!caixa->isReadOnly())
-                formata_campo(caixa, it.value());
-        }
+        // a press of the mouse moved the focus: its click comes first
+        if (saiu_do_campo(evento))
+            sai_do_campo(alvo, static_cast<QFocusEvent*>(evento)->reason() == Qt::MouseFocusReason);
         return false;
     }
     if (evento->type() != QEvent::KeyPress)

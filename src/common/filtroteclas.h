@@ -21,7 +21,8 @@ bool descarta_tecla(const QKeyEvent* tecla, QLineEdit* caixa, int tipo);
 //  - F5 moves the focus to the form's save (or search) button;
 //  - F11 / F12 in a code box run that box's "new record" / lookup action;
 //  - fields of a kind (date, money, whole number, signed decimal) filter
-//    their keys while typed and are formatted when left.
+//    their keys while typed and are formatted when left;
+//  - a field may carry a check of its own, run when the user leaves it.
 class FiltroTeclas : public QObject {
     Q_OBJECT
 public:
@@ -45,15 +46,39 @@ public:
     // Enter as Tab may be switched off for a whole form (lookups accept on Enter).
     void setEnterComoTab(bool sim) { m_enterComoTab = sim; }
 
+    // The check of a field, run whenever the user leaves it (after its
+    // formatting): `confere` at once (it looks a name up, say, so the next
+    // control already sees the result); when it returns false, `avisa`
+    // tells the user, once the click that moved the focus has gone through
+    // (a message or a focus change in the middle of a click would eat it);
+    // `avisa` learns whether a click moved the focus (then it must not take
+    // the focus back) or a key did.
+    void aoSair(QWidget* campo, std::function<bool()> confere, std::function<void(bool porClique)> avisa = {});
+    // Leaves the focused field as far as its checks go (formatting, check,
+    // notice), and shows a notice still waiting: a save by Alt+G or by a
+    // button's shortcut runs on the field's checked value, as after Tab.
+    void confereCampoAtual();
+
 protected:
     bool eventFilter(QObject* alvo, QEvent* evento) override;
 
 private:
+    void sai_do_campo(QObject* campo, bool porClique);
+    void agenda_aviso(bool porClique);
+    void mostra_aviso();
     QWidget* m_form;
     QPointer<QWidget> m_f5;
     QHash<QObject*, int> m_tipos, m_formatos;
     QHash<QObject*, std::function<void()>> m_f11, m_f12;
     QHash<QObject*, std::function<bool()>> m_antesEnter;
     QSet<QObject*> m_enterProprio;
+    struct Conferencia {
+        std::function<bool()> confere;
+        std::function<void(bool)> avisa;
+    };
+    QHash<QObject*, Conferencia> m_aoSair;
+    std::function<void(bool)> m_aviso; // waiting for the click to end
+    bool m_avisoPorClique = false;
+    bool m_esperaAviso = false;
     bool m_enterComoTab = true;
 };

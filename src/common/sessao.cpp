@@ -9,9 +9,7 @@
 #include <QTime>
 #include <atomic>
 
-namespace {
-
-ErroBanco erroDe(const QSqlError& e)
+ErroBanco ErroBanco::de(const QSqlError& e)
 {
     QString texto = e.databaseText();
     if (!e.driverText().isEmpty() && !texto.contains(e.driverText()))
@@ -22,6 +20,8 @@ ErroBanco erroDe(const QSqlError& e)
     return ErroBanco(codigo, texto);
 }
 
+namespace {
+ErroBanco erroDe(const QSqlError& e) { return ErroBanco::de(e); }
 } // namespace
 
 ErroBanco::ErroBanco(QString codigo, QString texto)
@@ -111,6 +111,15 @@ void Conexao::execute(const QString& sql)
     QSqlQuery q(banco());
     if (!q.exec(sql))
         throw erroDe(q.lastError());
+}
+
+int Conexao::executeContando(const QString& sql)
+{
+    conta_comando();
+    QSqlQuery q(banco());
+    if (!q.exec(sql))
+        throw erroDe(q.lastError());
+    return q.numRowsAffected();
 }
 
 QVariant Conexao::executeRetornando(const QString& sql)

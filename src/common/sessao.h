@@ -9,10 +9,15 @@
 #include <QVector>
 #include <exception>
 
+class QSqlError;
+
 // A database error as Firebird reported it: its SQL code ("-530") and text.
 class ErroBanco : public std::exception {
 public:
     ErroBanco(QString codigo, QString texto);
+    // The one conversion of a driver error, for the forms and the reports
+    // alike, so the same failure always reads the same.
+    static ErroBanco de(const QSqlError& e);
     const QString& codigo() const { return m_codigo; }
     const QString& texto() const { return m_texto; }
     // The description as the program shows it: "SQLCODE=<code>: <text>".
@@ -41,6 +46,9 @@ public:
 
     // Runs a statement that returns no rows. Throws ErroBanco.
     void execute(const QString& sql);
+    // The same for an insert, update or delete, giving how many rows it
+    // wrote (an update of a row that is gone writes none).
+    int executeContando(const QString& sql);
     // Runs "insert ... returning <column>" and gives the returned value.
     // A statement that returns no row is an error (ErroBanco), never 0.
     QVariant executeRetornando(const QString& sql);

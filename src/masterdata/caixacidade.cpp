@@ -6,7 +6,6 @@
 #include "frmconsulta.h"
 #include "modulo1.h"
 
-#include <QEvent>
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,7 +21,10 @@ CaixaCidade::CaixaCidade(QLineEdit* codigo, QLineEdit* nome, QPushButton* botao,
     if (aoMudar)
         QObject::connect(codigo, &QLineEdit::textChanged, this, &CaixaCidade::valida);
     else
-        codigo->installEventFilter(this);
+        teclas->aoSair(codigo, [this] {
+            valida(); // never keeps the focus: an unknown city leaves the name empty
+            return true;
+        });
 }
 
 CaixaCidade* CaixaCidade::monta(QGridLayout* g, int linha, const QString& nomeCodigo, const QString& nomeNome,
@@ -41,13 +43,6 @@ CaixaCidade* CaixaCidade::monta(QGridLayout* g, int linha, const QString& nomeCo
     marca_obrigatorio(nome);
     g->addWidget(nome, linha, 3);
     return new CaixaCidade(codigo, nome, botao, teclas, aoMudar);
-}
-
-bool CaixaCidade::eventFilter(QObject* alvo, QEvent* e)
-{
-    if (alvo == m_codigo && saiu_do_campo(e))
-        valida();
-    return false;
 }
 
 void CaixaCidade::valida()

@@ -32,9 +32,6 @@ public:
     // F11: the city form for a new city; nothing comes back.
     void nova_cidade();
 
-protected:
-    bool eventFilter(QObject* alvo, QEvent* e) override;
-
 private:
     QLineEdit* m_codigo;
     QLineEdit* m_nome;

@@ -1,6 +1,7 @@
 #include "frmcadastro.h"
 #include "campos.h"
 #include "filtroteclas.h"
+#include "mensagens.h"
 #include "modulo1.h"
 
 #include <QCloseEvent>
@@ -47,9 +48,31 @@ qint64 FrmCadastro::reserva_linha(const QString& insercao)
 
 QStringList FrmCadastro::desfaz_reserva(QStringList exclusoes, const QString& gerador, qint64 codigo)
 {
-    if (conexao.gerador(gerador) == codigo)
+    if (!conexao.noServidor() && conexao.gerador(gerador) == codigo)
         exclusoes << QStringLiteral("set generator %1 to %2").arg(gerador).arg(codigo - 1);
     return exclusoes;
+}
+
+void FrmCadastro::grava_registro(const QString& sql)
+{
+    if (conexao.executeContando(sql) == 0)
+        throw RegistroNaoLocalizado(QStringLiteral("Registro não localizado! Ele foi excluído depois de aberto; nada foi gravado."));
+}
+
+void FrmCadastro::exige_registro(Recordset& rs)
+{
+    if (rs.recordCount() > 0)
+        return;
+    rs.fecha();
+    throw RegistroNaoLocalizado();
+}
+
+void FrmCadastro::mostra_erro(const ErroBanco& e)
+{
+    if (dynamic_cast<const RegistroNaoLocalizado*>(&e))
+        informa(e.texto());
+    else
+        trata_erro_banco(e);
 }
 
 void FrmCadastro::adiciona_botao(QPushButton* b) { m_botoes->insertWidget(1, b); }
@@ -69,14 +92,14 @@ void FrmCadastro::abre()
 {
     centraliza_form(this);
     limpa_campos(this);
-    prepara();
     try {
+        prepara();
         if (binclusao) reserva_codigo();
         else mostra_dados();
     } catch (const ErroBanco& e) {
         rsDados.fecha();
         rsAux.fecha();
-        trata_erro_banco(e);
+        mostra_erro(e);
         // without its record or its reserved code the form would save nothing:
         // it closes (once its event loop runs, so a modal opening returns)
         QTimer::singleShot(0, this, &FrmCadastro::fecha);
@@ -88,12 +111,16 @@ void FrmCadastro::abre()
 
 void FrmCadastro::CmdOk_Click()
 {
+    // Alt+G presses the button without taking the focus from the field:
+    // the field is checked first, as leaving it would
+    m_teclas->confereCampoAtual();
     if (!pode_gravar() || !verifica_obrigatorios(this))
         return;
     try {
         grava();
     } catch (const ErroBanco& e) {
-        trata_erro_banco(e);
+        // the form stays open with the user's input
+        mostra_erro(e);
         return;
     }
     if (fecha_ao_gravar())
@@ -121,10 +148,13 @@ bool FrmCadastro::sai()
     return true;
 }
 
+// No form traps the user: when its leave step fails (a server that went
+// away, say) the error is shown, whatever the database refused stays as it
+// is, and the form closes all the same.
 void FrmCadastro::CmdSair_Click()
 {
-    if (sai())
-        fecha();
+    sai();
+    fecha();
 }
 
 void FrmCadastro::fecha()
@@ -140,12 +170,10 @@ void FrmCadastro::closeEvent(QCloseEvent* e)
         e->accept();
         return;
     }
-    if (!m_sairAoFechar || sai()) {
-        fecha();
-        e->accept();
-    } else {
-        e->ignore();
-    }
+    if (m_sairAoFechar)
+        sai();
+    fecha();
+    e->accept();
 }
 
 // Escape does not leave a registration form: only "&Sair" and the close box do.

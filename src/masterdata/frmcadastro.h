@@ -1,10 +1,22 @@
 #pragma once
+#include "sessao.h"
+
 #include <QDialog>
 
 class FiltroTeclas;
 class QBoxLayout;
 class QPushButton;
 class QVBoxLayout;
+class Recordset;
+
+// The record a form shows is not in the database (any more): another
+// station or a search screen deleted it. Shown as a notice, not as a
+// database failure.
+class RegistroNaoLocalizado : public ErroBanco {
+public:
+    explicit RegistroNaoLocalizado(const QString& texto = QStringLiteral("Registro não localizado!"))
+        : ErroBanco(QString(), texto) {}
+};
 
 // What every registration form shares: it opens centred and cleared, loads
 // the record to edit or reserves the code of a new one, walks its fields
@@ -49,9 +61,19 @@ protected:
     // database gave it (read back from the insert itself, so a row that
     // another station inserted at the same moment is never taken for ours).
     static qint64 reserva_linha(const QString& insercao);
-    // Undoing a reservation: the deletes given, and the generator set back
-    // to the code before ours only when nobody drew a code after ours.
+    // Undoing a reservation: the deletes given, and, on the embedded
+    // single-user database, the generator set back to the code before ours
+    // when nobody drew a code after ours. On a server another station may
+    // draw between the read and the set: the code is left as a gap there.
     static QStringList desfaz_reserva(QStringList exclusoes, const QString& gerador, qint64 codigo);
+    // Runs the update of the record on screen; one that writes no row means
+    // the record is gone (RegistroNaoLocalizado), never a save.
+    static void grava_registro(const QString& sql);
+    // Edit mode: the record read must be there; otherwise (the record set
+    // closed) RegistroNaoLocalizado, and the form says so and closes.
+    static void exige_registro(Recordset& rs);
+    // Shows a failure of loading or saving the way the user should read it.
+    static void mostra_erro(const ErroBanco& e);
 
     // Where the form puts its fields; the buttons go below.
     QVBoxLayout* corpo() const { return m_corpo; }

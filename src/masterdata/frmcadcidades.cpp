@@ -27,11 +27,10 @@ void FrmCadCidades::mostra_dados()
 {
     cSQL = QStringLiteral("select * from cidade where ncodigo = %1").arg(codigo_cidade);
     rsDados.abre(cSQL);
-    if (rsDados.recordCount() > 0) {
-        Text11->setText(rsDados.texto(QStringLiteral("ncodigo")));
-        Text1->setText(rsDados.texto(QStringLiteral("cNome")));
-        Text2->setText(rsDados.texto(QStringLiteral("cuf")));
-    }
+    exige_registro(rsDados);
+    Text11->setText(rsDados.texto(QStringLiteral("ncodigo")));
+    Text1->setText(rsDados.texto(QStringLiteral("cNome")));
+    Text2->setText(rsDados.texto(QStringLiteral("cuf")));
     rsDados.fecha();
 }
 
@@ -44,11 +43,13 @@ void FrmCadCidades::grava()
 {
     const QString nome = texto_sql(nome_proprio(Text1->text()));
     const QString uf = texto_sql(Text2->text().toUpper());
-    if (binclusao)
+    if (binclusao) {
         cSQL = QStringLiteral("insert into cidade values(") + QString::number(valor_numerico(Text11->text())) + QStringLiteral(",'") + nome
                + QStringLiteral("','") + uf + QStringLiteral("');");
-    else
-        cSQL = QStringLiteral("update cidade set cnome = '") + nome + QStringLiteral("',cuf = '") + uf
-               + QStringLiteral("' where ncodigo = ") + QString::number(codigo_cidade);
-    conexao.execute(cSQL);
+        conexao.execute(cSQL);
+        return;
+    }
+    cSQL = QStringLiteral("update cidade set cnome = '") + nome + QStringLiteral("',cuf = '") + uf
+           + QStringLiteral("' where ncodigo = ") + QString::number(codigo_cidade);
+    grava_registro(cSQL);
 }

@@ -41,12 +41,11 @@ void FrmCadCliente::mostra_dados()
 {
     cSQL = QStringLiteral("select * from cliente where ncodigo = %1").arg(codigo_cliente);
     rsDados.abre(cSQL);
-    if (rsDados.recordCount() > 0) {
-        preenche_comuns(rsDados);
-        Text2->setText(rsDados.texto(QStringLiteral("crazao")));
-        Combo1->setCurrentIndex(rsDados.inteiro(QStringLiteral("nfisica_juridica")) == 1 ? 1 : 0);
-        Combo1_Click();
-    }
+    exige_registro(rsDados);
+    preenche_comuns(rsDados);
+    Text2->setText(rsDados.texto(QStringLiteral("crazao")));
+    Combo1->setCurrentIndex(rsDados.inteiro(QStringLiteral("nfisica_juridica")) == 1 ? 1 : 0);
+    Combo1_Click();
     rsDados.fecha();
     m_cidade->valida();
 }
@@ -62,7 +61,8 @@ void FrmCadCliente::grava()
            + QStringLiteral("',cendereco='") + p(Text4) + QStringLiteral("',ccontato = '") + p(Text14) + QStringLiteral("',cbairro='")
            + p(Text5) + QStringLiteral("',nfisica_juridica = ") + QString::number(Combo1->currentIndex())
            + QStringLiteral(", cobs = '") + t(Text10) + QStringLiteral("' where ncodigo = ") + QString::number(valor_numerico(Text11->text()));
-    conexao.execute(cSQL);
+    // the placeholder of a new customer may have been deleted meanwhile too
+    grava_registro(cSQL);
 }
 
 QStringList FrmCadCliente::comandos_sair()
@@ -70,7 +70,13 @@ QStringList FrmCadCliente::comandos_sair()
     const qint64 codigo = valor_numerico(Text11->text());
     if (codigo <= 1) // nothing was reserved (the reservation itself failed)
         return {};
-    return desfaz_reserva({QStringLiteral("delete from cliente where ncodigo = %1").arg(codigo)}, QStringLiteral("codigo_cliente"), codigo);
+    // the machines registered for the new customer go with it, values first
+    // (nobody else can have used a customer that never existed for them)
+    return desfaz_reserva({QStringLiteral("delete from Propriedade_equipamento_cliente where nequipamento_cliente in "
+                                          "(select ncodigo from equipamento_cliente where ncliente = %1)").arg(codigo),
+                           QStringLiteral("delete from equipamento_cliente where ncliente = %1").arg(codigo),
+                           QStringLiteral("delete from cliente where ncodigo = %1").arg(codigo)},
+                          QStringLiteral("codigo_cliente"), codigo);
 }
 
 bool FrmCadCliente::documento_valido() const

@@ -56,11 +56,10 @@ void FrmCadCondicaoPagto::mostra_dados()
 {
     cSQL = QStringLiteral("select * from condicao_pagto where ncodigo =%1").arg(codigo_condicao);
     rsDados.abre(cSQL);
-    if (rsDados.recordCount() > 0) {
-        Text3->setText(rsDados.texto(QStringLiteral("cdescricao")));
-        Text11->setText(rsDados.texto(QStringLiteral("ncodigo")));
-        Label4->setText(rsDados.texto(QStringLiteral("nparcela")));
-    }
+    exige_registro(rsDados);
+    Text3->setText(rsDados.texto(QStringLiteral("cdescricao")));
+    Text11->setText(rsDados.texto(QStringLiteral("ncodigo")));
+    Label4->setText(rsDados.texto(QStringLiteral("nparcela")));
     rsDados.fecha();
     // the cash condition's schedule is fixed
     if (Text11->text() == QLatin1String("1"))
@@ -105,11 +104,13 @@ void FrmCadCondicaoPagto::grava()
     const bool fixo = !binclusao && codigo_condicao == 1;
     const QString prazo = texto_sql(fixo ? Text3->text() : nome_proprio(Text3->text()));
     const QString parcelas = QString::number(valor_numerico(Label4->text()));
-    if (binclusao)
+    if (binclusao) {
         cSQL = QStringLiteral("insert into condicao_pagto values(") + QString::number(valor_numerico(Text11->text())) + QStringLiteral(",'")
                + prazo + QStringLiteral("',") + parcelas + QStringLiteral(");");
-    else
-        cSQL = QStringLiteral("update condicao_pagto set cdescricao = '") + prazo + QStringLiteral("',nparcela = ") + parcelas
-               + QStringLiteral(" where ncodigo  = ") + QString::number(codigo_condicao);
-    conexao.execute(cSQL);
+        conexao.execute(cSQL);
+        return;
+    }
+    cSQL = QStringLiteral("update condicao_pagto set cdescricao = '") + prazo + QStringLiteral("',nparcela = ") + parcelas
+           + QStringLiteral(" where ncodigo  = ") + QString::number(codigo_condicao);
+    grava_registro(cSQL);
 }

@@ -80,21 +80,18 @@ void FrmCadEquipamentoCliente::prepara()
     m_carregando = true;
     Combo1->clear();
     Combo1->setEnabled(true);
-    try {
-        // each type carries its code: descriptions need not be unique
-        rsDados.abre(QStringLiteral("select * from equipamento where ") + sem_reservas(QStringLiteral("equipamento"))
-                     + QStringLiteral(" order by cdescricao"));
-        for (; !rsDados.eof(); rsDados.moveNext())
-            Combo1->addItem(rsDados.texto(QStringLiteral("cdescricao")), rsDados.inteiro(QStringLiteral("ncodigo")));
-        rsDados.fecha();
-    } catch (const ErroBanco& e) {
-        rsDados.fecha();
-        trata_erro_banco(e);
-    }
-    Combo1->setCurrentIndex(binclusao ? (Combo1->count() > 0 ? 0 : -1) : Combo1->findText(escolhido));
-    m_carregando = false;
     prepara_grade();
     Grid1->setRows(LINHAS_MINIMAS);
+    // without its type list the form could save nothing right: a failure
+    // here goes up, and the form reports it and closes. Each type carries
+    // its code: descriptions need not be unique.
+    rsDados.abre(QStringLiteral("select * from equipamento where ") + sem_reservas(QStringLiteral("equipamento"))
+                 + QStringLiteral(" order by cdescricao"));
+    for (; !rsDados.eof(); rsDados.moveNext())
+        Combo1->addItem(rsDados.texto(QStringLiteral("cdescricao")), rsDados.inteiro(QStringLiteral("ncodigo")));
+    rsDados.fecha();
+    Combo1->setCurrentIndex(binclusao ? (Combo1->count() > 0 ? 0 : -1) : Combo1->findText(escolhido));
+    m_carregando = false;
 }
 
 void FrmCadEquipamentoCliente::reserva_codigo() { carrega_propriedades_do_tipo(); }
@@ -122,8 +119,8 @@ void FrmCadEquipamentoCliente::mostra_dados()
 {
     cSQL = QStringLiteral("select cidentificacao from equipamento_cliente where ncodigo = %1").arg(nCodigoEquipamentoCliente);
     rsDados.abre(cSQL);
-    if (rsDados.recordCount() > 0)
-        Text2->setText(rsDados.texto(QStringLiteral("cidentificacao")));
+    exige_registro(rsDados);
+    Text2->setText(rsDados.texto(QStringLiteral("cidentificacao")));
     rsDados.fecha();
     cSQL = QStringLiteral("select propriedade.ncodigo,propriedade.cdescricao,cvalor from Propriedade,Propriedade_equipamento_cliente "
                           "where Propriedade_equipamento_cliente.nPropriedade = Propriedade.ncodigo and nequipamento_cliente = %1")
@@ -199,8 +196,8 @@ void FrmCadEquipamentoCliente::grava()
                                + QLatin1Char(',') + QString::number(Combo1->currentData().toLongLong()) + QStringLiteral(",'")
                                + texto_sql(Text2->text()) + QStringLiteral("')"));
     } else {
-        conexao.execute(QStringLiteral("update equipamento_cliente set cidentificacao = '") + texto_sql(Text2->text())
-                        + QStringLiteral("' where ncodigo  = ") + QString::number(nCodigoEquipamentoCliente));
+        grava_registro(QStringLiteral("update equipamento_cliente set cidentificacao = '") + texto_sql(Text2->text())
+                       + QStringLiteral("' where ncodigo  = ") + QString::number(nCodigoEquipamentoCliente));
         conexao.execute(QStringLiteral("delete from Propriedade_equipamento_cliente where nequipamento_cliente = ")
                         + QString::number(nCodigoEquipamentoCliente));
     }

@@ -67,10 +67,9 @@ void FrmCadEquipamentos::mostra_dados()
 {
     cSQL = QStringLiteral("select * from equipamento where ncodigo = %1").arg(nCodigoEquipamento);
     rsDados.abre(cSQL);
-    if (rsDados.recordCount() > 0) {
-        Text11->setText(rsDados.texto(QStringLiteral("ncodigo")));
-        Text1->setText(rsDados.texto(QStringLiteral("cdescricao")));
-    }
+    exige_registro(rsDados);
+    Text11->setText(rsDados.texto(QStringLiteral("ncodigo")));
+    Text1->setText(rsDados.texto(QStringLiteral("cdescricao")));
     rsDados.fecha();
     carrega_propriedades();
 }
@@ -128,7 +127,7 @@ void FrmCadEquipamentos::grava()
 {
     cSQL = QStringLiteral("update equipamento set cdescricao= '") + texto_sql(nome_proprio(Text1->text()))
            + QStringLiteral("' where ncodigo = ") + QString::number(valor_numerico(Text11->text()));
-    conexao.execute(cSQL);
+    grava_registro(cSQL);
 }
 
 // Abandoning a new type removes the properties already attached to it too,

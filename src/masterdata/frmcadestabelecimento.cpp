@@ -50,23 +50,20 @@ void FrmCadEstabelecimento::mostra_dados()
 {
     cSQL = QStringLiteral("select * from estabelecimento");
     rsDados.abre(cSQL);
-    if (rsDados.recordCount() > 0) {
-        Text1->setText(rsDados.texto(QStringLiteral("cfantasia")));
-        Text2->setText(rsDados.texto(QStringLiteral("crazaosocial")));
-        Text3->setText(rsDados.texto(QStringLiteral("cendereco")));
-        Text4->setText(rsDados.texto(QStringLiteral("cBairro")));
-        Text5->setText(rsDados.texto(QStringLiteral("cFone")));
-        Text6->setText(rsDados.texto(QStringLiteral("ccnpj")));
-        Text9->setText(rsDados.texto(QStringLiteral("cfax")));
-        Text10->setText(rsDados.texto(QStringLiteral("cie")));
-        Text11->setText(rsDados.texto(QStringLiteral("cemail")));
-        Text12->setText(rsDados.texto(QStringLiteral("ccep")));
-        const QString cidade = rsDados.texto(QStringLiteral("nCidade"));
-        rsDados.fecha();
-        Text8->setText(cidade); // fills the city name
-        return;
-    }
+    exige_registro(rsDados);
+    Text1->setText(rsDados.texto(QStringLiteral("cfantasia")));
+    Text2->setText(rsDados.texto(QStringLiteral("crazaosocial")));
+    Text3->setText(rsDados.texto(QStringLiteral("cendereco")));
+    Text4->setText(rsDados.texto(QStringLiteral("cBairro")));
+    Text5->setText(rsDados.texto(QStringLiteral("cFone")));
+    Text6->setText(rsDados.texto(QStringLiteral("ccnpj")));
+    Text9->setText(rsDados.texto(QStringLiteral("cfax")));
+    Text10->setText(rsDados.texto(QStringLiteral("cie")));
+    Text11->setText(rsDados.texto(QStringLiteral("cemail")));
+    Text12->setText(rsDados.texto(QStringLiteral("ccep")));
+    const QString cidade = rsDados.texto(QStringLiteral("nCidade"));
     rsDados.fecha();
+    Text8->setText(cidade); // fills the city name
 }
 
 void FrmCadEstabelecimento::grava()
@@ -78,5 +75,5 @@ void FrmCadEstabelecimento::grava()
            + QStringLiteral("',cbairro='") + t(Text4) + QStringLiteral("',cfone = '") + t(Text5) + QStringLiteral("',ccnpj='") + t(Text6)
            + QStringLiteral("',cfax = '") + t(Text9) + QStringLiteral("', cie =  '") + t(Text10) + QStringLiteral("',cemail = '")
            + t(Text11) + QStringLiteral("',ccep ='") + t(Text12) + QStringLiteral("'  where ncodigo=1");
-    conexao.execute(cSQL);
+    grava_registro(cSQL);
 }

@@ -6,14 +6,12 @@
 #include "modulo1.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTimer>
 
 FrmCadPessoa::FrmCadPessoa(const QString& nome, const QString& titulo, bool cliente)
     : FrmCadastro(nome, titulo, true)
@@ -86,7 +84,16 @@ FrmCadPessoa::FrmCadPessoa(const QString& nome, const QString& titulo, bool clie
         Text3->setFocus(Qt::TabFocusReason);
         return true;
     });
-    Text8->installEventFilter(this);
+    // A wrong tax number is reported and its text selected; it does not
+    // block saving. Left by a key, the focus goes back to the box; left by
+    // a click, the click goes through.
+    teclas()->aoSair(Text8, [this] { return Text8->text().isEmpty() || documento_valido(); }, [this](bool porClique) {
+        if (!porClique)
+            Text8->setFocus(Qt::OtherFocusReason);
+        informa(mensagem_documento());
+        Text8->home(false);
+        Text8->end(true);
+    });
     resize(560, 380);
 }
 
@@ -116,23 +123,4 @@ void FrmCadPessoa::preenche_comuns(const Recordset& rs)
     Text10->setText(rs.texto(QStringLiteral("cobs")));
     Text13->setText(rs.texto(QStringLiteral("cemail")));
     Text14->setText(rs.texto(QStringLiteral("ccontato")));
-}
-
-bool FrmCadPessoa::eventFilter(QObject* alvo, QEvent* e)
-{
-    // checked once the focus has moved, so that the box keeps its selection
-    if (alvo == Text8 && saiu_do_campo(e) && isVisible())
-        QTimer::singleShot(0, this, &FrmCadPessoa::confere_documento);
-    return FrmCadastro::eventFilter(alvo, e);
-}
-
-// A wrong tax number is reported and selected; it does not block saving.
-void FrmCadPessoa::confere_documento()
-{
-    if (Text8->text().isEmpty() || documento_valido())
-        return;
-    Text8->setFocus(Qt::OtherFocusReason);
-    informa(mensagem_documento());
-    Text8->home(false);
-    Text8->end(true);
 }

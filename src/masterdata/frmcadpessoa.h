@@ -53,8 +53,4 @@ protected:
     virtual QString mensagem_documento() const = 0;
 
     CaixaCidade* m_cidade;
-
-private:
-    bool eventFilter(QObject* alvo, QEvent* e) override;
-    void confere_documento();
 };

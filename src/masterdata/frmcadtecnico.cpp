@@ -5,13 +5,19 @@
 #include "modulo1.h"
 
 #include <QLineEdit>
+#include <algorithm>
 #include <stdexcept>
+
+namespace {
+constexpr int TAMANHO_COMISSAO = 4; // characters the user may type
+}
 
 FrmCadTecnico::FrmCadTecnico() : FrmCadPessoa(QStringLiteral("FrmCadTecnico"), QStringLiteral("Técnicos"), false) {}
 
 void FrmCadTecnico::prepara()
 {
     FrmCadPessoa::prepara();
+    Text2->setMaxLength(TAMANHO_COMISSAO);
     Text2->setText(QStringLiteral("0"));
 }
 
@@ -24,10 +30,13 @@ void FrmCadTecnico::mostra_dados()
 {
     cSQL = QStringLiteral("select * from tecnico where ncodigo = %1").arg(codigo_tecnico);
     rsDados.abre(cSQL);
-    if (rsDados.recordCount() > 0) {
-        preenche_comuns(rsDados);
-        Text2->setText(rsDados.texto(QStringLiteral("ncomissao")));
-    }
+    exige_registro(rsDados);
+    preenche_comuns(rsDados);
+    // the stored rate is shown and kept whole (12,55 has five characters);
+    // only what the user types is held to the box's four
+    const QString comissao = rsDados.texto(QStringLiteral("ncomissao"));
+    Text2->setMaxLength(std::max(TAMANHO_COMISSAO, int(comissao.size())));
+    Text2->setText(comissao);
     rsDados.fecha();
     m_cidade->valida();
 }
@@ -58,7 +67,10 @@ void FrmCadTecnico::grava()
                + QStringLiteral("',ccontato = '") + p(Text14) + QStringLiteral("',cbairro='") + p(Text5)
                + QStringLiteral("', cobs = '") + t(Text10) + QStringLiteral("',ncomissao = ") + comissao
                + QStringLiteral(" where ncodigo = ") + codigo;
-    conexao.execute(cSQL);
+    if (binclusao)
+        conexao.execute(cSQL);
+    else
+        grava_registro(cSQL);
 }
 
 bool FrmCadTecnico::documento_valido() const { return FU_ValidaCPF(Text8->text()); }

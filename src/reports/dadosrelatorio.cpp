@@ -9,11 +9,7 @@
 
 namespace {
 
-ErroBanco erroDe(const QSqlError& e)
-{
-    const QString texto = e.databaseText().isEmpty() ? e.driverText() : e.databaseText();
-    return ErroBanco(e.nativeErrorCode(), texto.isEmpty() ? QStringLiteral("Erro desconhecido no banco de dados") : texto);
-}
+ErroBanco erroDe(const QSqlError& e) { return ErroBanco::de(e); }
 
 // An identifier as SQL reads it: between double quotes, exactly as the
 // database named the column.

@@ -9,11 +9,9 @@
 #include "modulo1.h"
 #include "reservas.h"
 
-#include <QEvent>
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
 FrmConsEquipamentoCliente::FrmConsEquipamentoCliente()
     : FrmPesquisa(QStringLiteral("FrmConsEquipamentoCliente"), QStringLiteral("Consulta equipamentos do cliente"),
@@ -53,7 +51,11 @@ FrmConsEquipamentoCliente::FrmConsEquipamentoCliente()
     });
     connect(Command1, &QPushButton::clicked, this, &FrmConsEquipamentoCliente::Command1_Click);
     connect(Command3, &QPushButton::clicked, this, &FrmConsEquipamentoCliente::Command3_Click);
-    Text4->installEventFilter(this);
+    // the name is looked up as the box is left; an unknown code is reported
+    // once the click that left it has gone through, and the focus goes back
+    m_teclas->aoSair(Text4, [this] { return confere_cliente(); }, [this](bool) {
+        if (isVisible()) registro_nao_localizado(Text4);
+    });
     setTabOrder(Text4, Command3);
 }
 
@@ -75,34 +77,33 @@ QString FrmConsEquipamentoCliente::consulta()
         .arg(valor_numerico(Text4->text()));
 }
 
-bool FrmConsEquipamentoCliente::eventFilter(QObject* alvo, QEvent* e)
+void FrmConsEquipamentoCliente::valida_cliente()
 {
-    // validated once the focus has left, so the message can put it back
-    if (alvo == Text4 && saiu_do_campo(e) && isVisible())
-        QTimer::singleShot(0, this, &FrmConsEquipamentoCliente::valida_cliente);
-    return FrmPesquisa::eventFilter(alvo, e);
+    if (!confere_cliente())
+        registro_nao_localizado(Text4);
 }
 
-void FrmConsEquipamentoCliente::valida_cliente()
+bool FrmConsEquipamentoCliente::confere_cliente()
 {
     const QString texto = Text4->text();
     bool numero = false;
-    texto.toLongLong(&numero);
+    const qint64 codigo = texto.toLongLong(&numero);
     if (texto.isEmpty() || !numero) {
         Text8->clear();
-        return;
+        return true;
     }
     try {
-        rsAux.abre(QStringLiteral("select cfantasia from cliente where ncodigo = ") + texto + QStringLiteral(" and ")
+        rsAux.abre(QStringLiteral("select cfantasia from cliente where ncodigo = %1 and ").arg(codigo)
                    + sem_reservas(QStringLiteral("cliente")));
         const bool achou = rsAux.recordCount() > 0;
         Text8->setText(achou ? rsAux.texto(QStringLiteral("cfantasia")) : QString());
         rsAux.fecha();
-        if (!achou)
-            registro_nao_localizado(Text4);
+        return achou;
     } catch (const ErroBanco& e) {
         rsAux.fecha();
+        Text8->clear();
         trata_erro_banco(e);
+        return true;
     }
 }
 

@@ -21,8 +21,9 @@ protected:
     QString consulta() override;
     bool em_consulta() const override { return true; }
     void ao_abrir() override;
-    bool eventFilter(QObject* alvo, QEvent* e) override;
 
 private:
+    // Looks the customer's name up; false for a code that finds no customer.
+    bool confere_cliente();
     bool m_mostrar = false;
 };

@@ -15,9 +15,11 @@
 #include <QVBoxLayout>
 
 FrmConsulta::FrmConsulta()
+    : JanelaLista(QStringLiteral("FrmConsulta"), QStringLiteral("Controle de ordens de serviço"),
+                  {{QStringLiteral("Código"), 2000, Qt::AlignCenter, QStringLiteral("ncodigo")},
+                   {QStringLiteral("Nome"), 6900, Qt::AlignLeft, QStringLiteral("cNome")}},
+                  LINHAS_MINIMAS)
 {
-    setObjectName(QStringLiteral("FrmConsulta"));
-    setWindowTitle(QStringLiteral("Controle de ordens de serviço"));
     auto* v = new QVBoxLayout(this);
     Label17 = new QLabel(this);
     Label17->setObjectName(QStringLiteral("Label17"));
@@ -36,8 +38,6 @@ FrmConsulta::FrmConsulta()
     Command1->setDefault(true); // Enter in the search box searches
     busca->addWidget(Command1);
     v->addLayout(busca);
-    Grid1 = new Grade(this);
-    Grid1->setObjectName(QStringLiteral("Grid1"));
     Grid1->setAccessibleName(QStringLiteral("Resultado da consulta"));
     Grid1->setMinimumSize(620, 380);
     v->addWidget(Grid1, 1);
@@ -49,6 +49,13 @@ FrmConsulta::FrmConsulta()
     botoes->addWidget(CmdSair);
     v->addLayout(botoes);
 
+    // the list is made first (by the list window); the keyboard still walks
+    // search box, "Procurar", list, "&Aceitar", "&Sair"
+    setTabOrder(Text1, Command1);
+    setTabOrder(Command1, Grid1);
+    setTabOrder(Grid1, CmdOk);
+    setTabOrder(CmdOk, CmdSair);
+
     connect(Command1, &QPushButton::clicked, this, &FrmConsulta::Command1_Click);
     connect(CmdOk, &QPushButton::clicked, this, &FrmConsulta::CmdOk_Click);
     connect(CmdSair, &QPushButton::clicked, this, &FrmConsulta::CmdSair_Click);
@@ -59,18 +66,6 @@ FrmConsulta::FrmConsulta()
     teclas->instala();
     // Enter in the list accepts the current row
     Grid1->installEventFilter(this);
-    preparaGrade();
-}
-
-void FrmConsulta::preparaGrade()
-{
-    Grid1->setCols(2);
-    Grid1->setTextMatrix(0, 0, QStringLiteral("Código"));
-    Grid1->setTextMatrix(0, 1, QStringLiteral("Nome"));
-    Grid1->setColWidth(0, 2000);
-    Grid1->setColWidth(1, 6900);
-    Grid1->setColAlignment(0, Qt::AlignCenter);
-    Grid1->setColAlignment(1, Qt::AlignLeft);
 }
 
 QString FrmConsulta::caption() const
@@ -82,13 +77,8 @@ QString FrmConsulta::caption() const
     return QStringLiteral("Controle de ordens de serviço");
 }
 
-void FrmConsulta::showEvent(QShowEvent* e)
+void FrmConsulta::ao_abrir()
 {
-    QDialog::showEvent(e);
-    if (m_aberto || e->spontaneous())
-        return;
-    m_aberto = true;
-    centraliza_form(this);
     nCodigoConsulta = 0;
     setWindowTitle(caption());
     Label17->setText(caption());
@@ -117,39 +107,13 @@ void FrmConsulta::Command1_Click()
     else if (!isVisible())
         m_preenchidaPeloChamador = true;
 
-    Grid1->limpa(0);
-    try {
-        rsDados.abre(cSQL);
-        Grid1->preenche(rsDados, {QStringLiteral("ncodigo"), QStringLiteral("cNome")});
-        rsDados.fecha();
-    } catch (const ErroBanco& e) {
-        rsDados.fecha();
-        trata_erro_banco(e);
-    }
-    if (Grid1->rows() < LINHAS_MINIMAS)
-        Grid1->setRows(LINHAS_MINIMAS);
-    Grid1->setRow(1);
+    enche_lista(cSQL);
     Command1->setEnabled(true);
 }
 
-void FrmConsulta::CmdOk_Click()
-{
-    const QString codigo = Grid1->textMatrix(Grid1->row(), 0);
-    if (Grid1->row() < 1 || codigo.isEmpty())
-        return;
-    nCodigoConsulta = codigo.toInt();
-    m_aberto = false;
-    done(QDialog::Accepted);
-}
+void FrmConsulta::CmdOk_Click() { aceita_linha(); }
 
-void FrmConsulta::CmdSair_Click()
-{
-    nCodigoConsulta = 0;
-    m_aberto = false;
-    done(QDialog::Rejected);
-}
-
-void FrmConsulta::reject() { CmdSair_Click(); }
+void FrmConsulta::CmdSair_Click() { cancela(); }
 
 bool FrmConsulta::eventFilter(QObject* alvo, QEvent* e)
 {

@@ -1,8 +1,7 @@
 #pragma once
-#include <QDialog>
+#include "janelalista.h"
 
 class FiltroTeclas;
-class Grade;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -10,7 +9,7 @@ class QPushButton;
 // The small lookup dialog behind the code fields: the user types part of a
 // name, the list shows matching codes and names, and the chosen code goes
 // back in nCodigoConsulta (0 when cancelled).
-class FrmConsulta : public QDialog {
+class FrmConsulta : public JanelaLista {
     Q_OBJECT
 public:
     FrmConsulta();
@@ -23,7 +22,6 @@ public:
     QLabel* Label1;
     QLineEdit* Text1;
     QPushButton* Command1;
-    Grade* Grid1;
     QPushButton* CmdOk;
     QPushButton* CmdSair;
 
@@ -36,14 +34,11 @@ public:
     static constexpr int LINHAS_MINIMAS = 18;
 
 protected:
-    void showEvent(QShowEvent* e) override;
-    void reject() override;
+    void ao_abrir() override;
     bool eventFilter(QObject* alvo, QEvent* e) override;
 
 private:
-    void preparaGrade();
     QString caption() const;
-    bool m_aberto = false;
     bool m_preenchidaPeloChamador = false;
 };
 

@@ -12,21 +12,11 @@
 #include <QVBoxLayout>
 
 FrmPesquisa::FrmPesquisa(const QString& nome, const QString& titulo, QList<ColunaPesquisa> colunas, int linhasMinimas)
-    : m_colunas(std::move(colunas)), m_linhasMinimas(linhasMinimas)
+    : JanelaLista(nome, titulo, std::move(colunas), linhasMinimas)
 {
-    setObjectName(nome);
-    setWindowTitle(titulo);
     auto* v = new QVBoxLayout(this);
     m_filtros = new QGridLayout;
     v->addLayout(m_filtros);
-    Grid1 = new Grade(this);
-    Grid1->setObjectName(QStringLiteral("Grid1"));
-    Grid1->setAccessibleName(titulo);
-    Grid1->setCols(int(m_colunas.size()));
-    int largura = 40;
-    for (const ColunaPesquisa& c : m_colunas)
-        largura += c.largura / 15;
-    Grid1->setMinimumSize(std::max(largura, 420), 320);
     v->addWidget(Grid1, 1);
     m_botoes = new QHBoxLayout;
     m_botoes->addStretch();
@@ -79,13 +69,10 @@ void FrmPesquisa::fecha_layout() { m_filtros->setColumnStretch(1, 1); }
 
 void FrmPesquisa::showEvent(QShowEvent* e)
 {
-    QDialog::showEvent(e);
-    if (m_aberto || e->spontaneous())
-        return;
-    m_aberto = true;
-    m_teclas->instala();
-    centraliza_form(this);
-    ao_abrir();
+    // the keys reach every control, those a screen added last included
+    if (!e->spontaneous())
+        m_teclas->instala();
+    JanelaLista::showEvent(e);
 }
 
 void FrmPesquisa::ao_abrir()
@@ -103,56 +90,15 @@ void FrmPesquisa::procura()
 {
     for (QPushButton* b : {botaoProcurar, botaoDetalhes, botaoExcluir, botaoSair})
         if (b) b->setEnabled(false);
-    Grid1->limpa(0);
-    for (int c = 0; c < m_colunas.size(); ++c) {
-        Grid1->setTextMatrix(0, c, m_colunas[c].titulo);
-        Grid1->setColWidth(c, m_colunas[c].largura);
-        Grid1->setColAlignment(c, m_colunas[c].alinhamento);
-    }
-    const QString sql = consulta();
-    if (!sql.isEmpty()) {
-        try {
-            cSQL = sql;
-            rsDados.abre(cSQL);
-            QStringList campos;
-            for (const ColunaPesquisa& c : m_colunas)
-                campos << c.campo;
-            Grid1->preenche(rsDados, campos);
-            rsDados.fecha();
-            formata_colunas();
-        } catch (const ErroBanco& e) {
-            rsDados.fecha();
-            trata_erro_banco(e);
-        }
-    }
-    if (Grid1->rows() < m_linhasMinimas)
-        Grid1->setRows(m_linhasMinimas);
-    Grid1->setRow(1);
+    enche_lista(consulta());
     atualiza_botoes();
     for (QPushButton* b : {botaoProcurar, botaoSair})
         if (b) b->setEnabled(true);
 }
 
-void FrmPesquisa::formata_colunas()
-{
-    Grade::Carga carga(*Grid1);
-    for (int c = 0; c < m_colunas.size(); ++c) {
-        if (!m_colunas[c].formato)
-            continue;
-        for (int linha = 1; linha < Grid1->rows() && !Grid1->textMatrix(linha, 0).isEmpty(); ++linha)
-            Grid1->setTextMatrix(linha, c, m_colunas[c].formato(Grid1->textMatrix(linha, c)));
-    }
-}
-
 QString coluna_moeda(const QString& texto) { return Dinheiro::leTexto(texto).value_or(Dinheiro()).moeda(); }
 
 QString coluna_sim_nao(const QString& texto) { return texto.trimmed() == QLatin1String("1") ? QStringLiteral("Sim") : QStringLiteral("Não"); }
-
-QString FrmPesquisa::codigo_atual() const
-{
-    const int linha = Grid1->row();
-    return linha >= 1 ? Grid1->textMatrix(linha, 0) : QString();
-}
 
 void FrmPesquisa::atualiza_botoes()
 {
@@ -195,21 +141,8 @@ void FrmPesquisa::exclui_click()
     procura();
 }
 
-void FrmPesquisa::aceita_click()
-{
-    const QString codigo = codigo_atual();
-    if (codigo.isEmpty())
-        return;
-    nCodigoConsulta = codigo.toInt();
-    m_aberto = false;
-    done(QDialog::Accepted);
-}
+void FrmPesquisa::aceita_click() { aceita_linha(); }
 
-void FrmPesquisa::sai_click()
-{
-    nCodigoConsulta = 0;
-    m_aberto = false;
-    done(QDialog::Rejected);
-}
+void FrmPesquisa::sai_click() { cancela(); }
 
 void FrmPesquisa::reject() { sai_click(); }

@@ -1,40 +1,24 @@
 #pragma once
-#include <QDialog>
-#include <QList>
-#include <functional>
+#include "janelalista.h"
 
 class FiltroTeclas;
-class Grade;
 class QGridLayout;
 class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
-
-// One column of a search list: header, width in twips, alignment, the
-// field of the query that fills it and, where the list shows it otherwise
-// than as read, how its text is shown.
-struct ColunaPesquisa {
-    QString titulo;
-    int largura;
-    Qt::Alignment alinhamento;
-    QString campo;
-    std::function<QString(const QString&)> formato = {};
-};
 
 // Shown in the currency format with two decimals ("R$ 1.234,50").
 QString coluna_moeda(const QString& texto);
 // A 0/1 flag shown as "Sim" (1) or "Não".
 QString coluna_sim_nao(const QString& texto);
 
-// What every master-data search screen shares: filter boxes, a list with
-// one header row and filler rows below the data, row buttons enabled only
-// on a filled row, "&Detalhes" to edit, "&Excluir" to delete (errors shown,
-// the list kept), and, in lookup use, "&Aceitar" handing the chosen code
-// back in nCodigoConsulta.
-class FrmPesquisa : public QDialog {
+// What every search screen shares, on top of the list of JanelaLista:
+// filter boxes, row buttons enabled only on a filled row, "&Detalhes" to
+// edit, "&Excluir" to delete (errors shown, the list kept), and, in lookup
+// use, "&Aceitar" handing the chosen code back in nCodigoConsulta.
+class FrmPesquisa : public JanelaLista {
     Q_OBJECT
 public:
-    Grade* Grid1;
     QPushButton* botaoProcurar = nullptr;
     QPushButton* botaoDetalhes = nullptr;
     QPushButton* botaoExcluir = nullptr;
@@ -47,9 +31,6 @@ public:
     void exclui_click();
     void aceita_click();
     void sai_click();
-
-    // The code of the current row ("" on a filler row).
-    QString codigo_atual() const;
 
 protected:
     FrmPesquisa(const QString& nome, const QString& titulo, QList<ColunaPesquisa> colunas, int linhasMinimas);
@@ -73,7 +54,7 @@ protected:
     // Whether the screen is being used to choose a record for another form.
     virtual bool em_consulta() const { return false; }
     // On opening: clear, and list everything.
-    virtual void ao_abrir();
+    void ao_abrir() override;
 
     void atualiza_botoes();
     // A button of the screen's own that acts on the current row: enabled,
@@ -89,9 +70,5 @@ protected:
     QList<QLineEdit*> m_caixas;
 
 private:
-    void formata_colunas();
-    QList<ColunaPesquisa> m_colunas;
     QList<QPushButton*> m_botoesDeLinha;
-    int m_linhasMinimas;
-    bool m_aberto = false;
 };

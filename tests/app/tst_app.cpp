@@ -1,20 +1,32 @@
 // Start-up from path.txt and the main window.
 #include "apoio.h"
 #include "controlerelatorio.h"
+#include "frmcadcidades.h"
+#include "frmcadcliente.h"
+#include "frmcadcondicaopagto.h"
+#include "frmcadequipamentos.h"
+#include "frmcadtecnico.h"
+#include "frmconsultaclientes.h"
 #include "frmprincipal.h"
+#include "grade.h"
 #include "iniciasistema.h"
 #include "modulo1.h"
 #include "relogio.h"
+#include "sinais.h"
 
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
 
 using namespace apoio;
 
@@ -278,6 +290,101 @@ private slots:
         QCOMPARE(aberto, 2);
     }
 
+    void menusEBotoesAbremOsFormularios()
+    {
+        executa(QStringLiteral("insert into cliente (ncidade) values(1);"));
+        executa(QStringLiteral("update cliente set cfantasia = 'Ana', cendereco = '' where ncodigo = 2"));
+        FrmPrincipal p;
+        liga_formularios(p);
+        // every registration form was left in edit mode by an earlier caller
+        form<FrmCadCliente>().binclusao = false;
+        form<FrmCadCidades>().binclusao = false;
+        form<FrmCadTecnico>().binclusao = false;
+        form<FrmCadEquipamentos>().binclusao = false;
+        form<FrmCadCondicaoPagto>().binclusao = false;
+        form<FrmConsultaClientes>().bChamadaDoCadastro = false;
+
+        // Triggers an action and gives "name new-record lookup" of the form it
+        // opened (the form is left by its close box).
+        auto abre = [](QAction* a) {
+            QString aberto;
+            ao_abrir_modal([&aberto](QDialog& d) {
+                aberto = d.objectName();
+                if (auto* c = qobject_cast<FrmCadastro*>(&d))
+                    aberto += c->binclusao ? QStringLiteral(" novo") : QStringLiteral(" edição");
+                if (auto* c = qobject_cast<FrmConsultaClientes*>(&d))
+                    aberto += c->bChamadaDoCadastro ? QStringLiteral(" cadastro") : QStringLiteral(" consulta");
+                d.close();
+            });
+            a->trigger();
+            if (acoes_modais_pendentes() != 0) {
+                limpa_acoes_modais();
+                return QStringLiteral("nada abriu");
+            }
+            return aberto;
+        };
+        const QList<QPair<QString, QString>> esperados = {
+            {QStringLiteral("menuCadEstabelecimento"), QStringLiteral("FrmCadEstabelecimento edição")},
+            {QStringLiteral("menuCadastrarCliente"), QStringLiteral("FrmCadCliente novo")},
+            {QStringLiteral("menuLocalizarCliente"), QStringLiteral("FrmConsultaClientes cadastro")},
+            {QStringLiteral("menuCadastrarCidade"), QStringLiteral("FrmCadCidades novo")},
+            {QStringLiteral("menuLocalizarCidade"), QStringLiteral("FrmConsultaCidades")},
+            {QStringLiteral("menuCadastrarTecnico"), QStringLiteral("FrmCadTecnico novo")},
+            {QStringLiteral("menuLocalizarTecnico"), QStringLiteral("FrmConsultaTecnico")},
+            {QStringLiteral("menuIncluir"), QStringLiteral("FrmCadEquipamentos novo")},
+            {QStringLiteral("menuLocalizarEquipamento"), QStringLiteral("FrmConsultaEquipamentos")},
+            {QStringLiteral("menuCadCondicaoPagto"), QStringLiteral("FrmCadCondicaoPagto novo")},
+            {QStringLiteral("menuLocalizarCondicaoPagto"), QStringLiteral("FrmConsultaCondicaoPagto")},
+        };
+        for (const auto& [item, formulario] : esperados) {
+            QAction* a = p.item(item);
+            QVERIFY2(a && a->isEnabled(), qPrintable(item));
+            QCOMPARE(abre(a), formulario);
+        }
+        // the toolbar buttons open what their menu items open
+        const QList<QAction*> botoes = p.Toolbar1->actions();
+        QCOMPARE(abre(botoes[0]), QStringLiteral("FrmCadEstabelecimento edição"));
+        QCOMPARE(abre(botoes[2]), QStringLiteral("FrmCadCliente novo"));
+        QCOMPARE(abre(botoes[3]), QStringLiteral("FrmCadEquipamentos novo"));
+        // and every other enabled item or button opens some form
+        QList<QAction*> todas = botoes.mid(0, 8);
+        for (QAction* a : p.findChildren<QAction*>())
+            if (!a->menu() && !a->isSeparator() && a->parent() != p.Toolbar1)
+                todas << a;
+        for (QAction* a : todas)
+            if (a->isEnabled() && !a->isSeparator())
+                QVERIFY2(abre(a) != QStringLiteral("nada abriu"), qPrintable(a->objectName()));
+        // nothing left behind by the forms that reserve a row
+        QCOMPARE(valor(QStringLiteral("select count(*) from cliente")).toInt(), 2);
+        QVERIFY(amb->msgs.mostradas().isEmpty());
+
+        // "Cadastrar" after editing a customer from the search screen opens
+        // an empty new customer
+        ao_abrir_modal([](QDialog& d) {
+            auto& busca = static_cast<FrmConsultaClientes&>(d);
+            QCOMPARE(busca.Grid1->textMatrix(1, 1), QStringLiteral("Ana"));
+            duplo_clique(busca.Grid1, 1, 1);
+            busca.close();
+        });
+        ao_abrir_modal([](QDialog& d) {
+            auto& c = static_cast<FrmCadCliente&>(d);
+            QCOMPARE(c.Text1->text(), QStringLiteral("Ana"));
+            c.close();
+        });
+        p.item(QStringLiteral("menuLocalizarCliente"))->trigger();
+        QCOMPARE(acoes_modais_pendentes(), 0);
+        QVERIFY(!form<FrmCadCliente>().binclusao);
+        ao_abrir_modal([](QDialog& d) {
+            auto& c = static_cast<FrmCadCliente&>(d);
+            QVERIFY(c.binclusao);
+            QVERIFY(c.Text1->text().isEmpty());
+            QVERIFY(c.Text11->text().toInt() > 2); // a new code, not the one edited
+            c.close();
+        });
+        p.item(QStringLiteral("menuCadastrarCliente"))->trigger();
+        QCOMPARE(acoes_modais_pendentes(), 0);
+    }
+
     void sairEncerraOPrograma()
     {
         FrmPrincipal p;
@@ -294,9 +401,17 @@ private slots:
         QCOMPARE(QCoreApplication::exec(), 0);
     }
 
+    void sinalDeEncerramentoFechaOPrograma_data()
+    {
+        QTest::addColumn<int>("sinal");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+
     void sinalDeEncerramentoFechaOPrograma()
     {
         // the real program, as a shop runs it, ended by a logout or shutdown
+        QFETCH(int, sinal);
         conexao.fecha();
         const QString pasta = amb->banco.pasta();
         const QString programa = pasta + QStringLiteral("/controle-os");
@@ -309,11 +424,38 @@ private slots:
         QVERIFY(p.waitForStarted());
         QTest::qWait(2500); // connected and showing its window
         QCOMPARE(p.state(), QProcess::Running);
-        p.terminate(); // SIGTERM
-        QVERIFY2(p.waitForFinished(15000), "o programa não terminou com SIGTERM");
+        ::kill(pid_t(p.processId()), sinal);
+        QVERIFY2(p.waitForFinished(15000), "o programa não terminou com o sinal");
+        // it shut down in order (no crash) and says which signal ended it
         QCOMPARE(p.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(p.exitCode(), 0);
+        QCOMPARE(p.exitCode(), 128 + sinal);
         if (p.state() != QProcess::NotRunning) p.kill();
+    }
+
+    void semDescritorOsSinaisNaoFicamBloqueados()
+    {
+        // every descriptor taken: signalfd cannot be made
+        rlimit antes{};
+        QVERIFY(getrlimit(RLIMIT_NOFILE, &antes) == 0);
+        int maior = ::dup(0);
+        QVERIFY(maior >= 0);
+        ::close(maior);
+        rlimit limite = antes;
+        limite.rlim_cur = rlim_t(maior + 8);
+        QVERIFY(setrlimit(RLIMIT_NOFILE, &limite) == 0);
+        QList<int> ocupados;
+        for (int d; (d = ::dup(0)) >= 0;)
+            ocupados << d;
+        const bool bloqueou = bloqueia_sinais();
+        for (int d : ocupados)
+            ::close(d);
+        setrlimit(RLIMIT_NOFILE, &antes);
+        QVERIFY(!bloqueou);
+        sigset_t atual;
+        QVERIFY(pthread_sigmask(SIG_BLOCK, nullptr, &atual) == 0);
+        QVERIFY(!sigismember(&atual, SIGTERM));
+        QVERIFY(!sigismember(&atual, SIGINT));
+        QVERIFY(!sigismember(&atual, SIGHUP));
     }
 
     void barraDeStatusComRelogio()

@@ -289,6 +289,27 @@ private slots:
         QVERIFY(principal->isVisible());
     }
 
+    void erroDoBancoLidoComoNosFormularios()
+    {
+        // a statement that fails while its rows are read: the report shows
+        // the failure exactly as a form that ran the same statement would
+        const QString consulta = QStringLiteral("select cast(cnome as integer) as x from cidade");
+        QString doFormulario;
+        try {
+            rsDados.abre(consulta);
+        } catch (const ErroBanco& e) {
+            doFormulario = e.descricao();
+        }
+        rsDados.fecha();
+        QVERIFY(!doFormulario.isEmpty());
+        QFile f(amb->banco.pasta() + QStringLiteral("/d.rpt"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("{\"consulta\": \"" + consulta.toUtf8() + "\", \"colunas\": [{\"texto\": \"{x}\"}]}");
+        f.close();
+        QVERIFY(!roda(f.fileName(), {}));
+        QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Erro no banco de dados ao gerar o relatório:\n") + doFormulario);
+    }
+
     void celulaEstreitaReduzOuCorta()
     {
         // an amount a little too wide is set smaller, whole; a long name is cut

@@ -163,10 +163,14 @@ private slots:
         amb->msgs.respostas({true, true});
         emite_comprovante_entrada(loja.entrada, QStringLiteral("06/12/2026"));
         QVERIFY(!cr().Formulas[0].isEmpty());
-        principal.reset();
-        principal = std::make_unique<FrmPrincipal>();
-        principal->carrega();
+        cr().DiscardSavedData = 1;
+        cr().Formulas[5] = QStringLiteral("Sobra='x'");
+        // the receipt's preview goes; the same report control prints the order
+        for (FrmRelatorio* p : previas_abertas())
+            delete p;
+        QCOMPARE(&cr(), principal->crControle);
         emite_ordem_servico(loja.ordem);
+        QCOMPARE(cr().DiscardSavedData, 0);
 
         QCOMPARE(cr().ReportFileName, QCoreApplication::applicationDirPath() + QStringLiteral("/relatorio/002.rpt"));
         QCOMPARE(cr().SelectionFormula, QStringLiteral("{view_ordem.codigo_ordem}=1"));
@@ -191,6 +195,19 @@ private slots:
         QVERIFY(!t.contains(QStringLiteral("GARANTIA")));
         QVERIFY(!t.contains(QStringLiteral("Bruno Lima")));
         QVERIFY(!t.contains(QStringLiteral("06/12/2026 - N.º 57")));
+    }
+
+    void totalImpressoEhODaOrdem()
+    {
+        // items changed after the closing: the printed total is still the
+        // order's own, from which its instalments were made
+        executa(QStringLiteral("update item_ordem set nvalor = 200 where nordem = 1 and nvalor = 180"));
+        amb->msgs.respostas({true});
+        emite_ordem_servico(loja.ordem);
+        const QString t = pdfDaPrevia();
+        QVERIFY2(t.contains(QStringLiteral("Total: R$ 300,50")), qPrintable(t));
+        QVERIFY(t.contains(QStringLiteral("R$ 200,00")));
+        QVERIFY(!t.contains(QStringLiteral("Total: R$ 320,50")));
     }
 
     void ordemEmGarantiaSemContas()
