@@ -13,7 +13,7 @@ Configuracao le_configuracao(const QString& conteudo)
     const QStringList partes = conteudo.split(QLatin1Char('='));
     if (partes.size() < 3)
         throw std::runtime_error("O arquivo path.txt deve conter: origem dos dados=usuário=senha");
-    return Configuracao{partes[0], partes[1], partes[2]};
+    return Configuracao{partes[0], partes[1], partes[2], partes.size() > 3 ? partes[3].trimmed() : QString()};
 }
 
 namespace {
@@ -44,7 +44,7 @@ std::unique_ptr<FrmPrincipal> inicia_sistema(const QString& pasta)
     try {
         const QString conteudo = le_arquivo(arquivo_configuracao(pasta));
         const Configuracao c = le_configuracao(conteudo);
-        conexao.abre(c.fonte, c.usuario, c.senha);
+        conexao.abre(c.fonte, c.usuario, c.senha, c.papel);
         rsDados.fecha();
         rsAux.fecha();
         cSQL.clear();

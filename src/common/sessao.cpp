@@ -50,7 +50,7 @@ Conexao::~Conexao()
         QSqlDatabase::removeDatabase(m_nome);
 }
 
-void Conexao::abre(const QString& fonte, const QString& usuario, const QString& senha)
+void Conexao::abre(const QString& fonte, const QString& usuario, const QString& senha, const QString& papel)
 {
     fecha();
     QSqlDatabase db = QSqlDatabase::contains(m_nome) ? QSqlDatabase::database(m_nome, false)
@@ -60,10 +60,16 @@ void Conexao::abre(const QString& fonte, const QString& usuario, const QString& 
     db.setDatabaseName(fonte);
     db.setUserName(usuario);
     db.setPassword(senha);
-    db.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=UTF8"));
+    QString opcoes = QStringLiteral("ISC_DPB_LC_CTYPE=UTF8");
+    if (!papel.isEmpty())
+        opcoes += QStringLiteral(";ISC_DPB_SQL_ROLE_NAME=") + papel;
+    db.setConnectOptions(opcoes);
     if (!db.open())
         throw erroDe(db.lastError());
     m_fonte = fonte;
+    m_usuario = usuario;
+    m_senha = senha;
+    m_papel = papel;
     m_transacoes = 0;
     m_condenada = false;
 }

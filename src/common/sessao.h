@@ -34,8 +34,11 @@ public:
     Conexao& operator=(const Conexao&) = delete;
 
     // Opens the data source ("/path/file.fdb" embedded, "host:/path/file.fdb"
-    // or "host/port:/path" on a server). Throws ErroBanco.
-    void abre(const QString& fonte, const QString& usuario, const QString& senha);
+    // or "host/port:/path" on a server). A role, when given, is named in the
+    // connection (Firebird grants a role's rights only to a connection that
+    // names it). Throws ErroBanco; its text never holds the password.
+    void abre(const QString& fonte, const QString& usuario, const QString& senha,
+              const QString& papel = QString());
     void fecha();
     bool aberta() const;
 
@@ -73,6 +76,7 @@ private:
     void conta_comando();
     QString m_nome;
     QString m_fonte;
+    QString m_usuario, m_senha, m_papel; // kept to reconnect; never shown
     int m_transacoes = 0;
     bool m_condenada = false;
     int m_falharNo = 0;
