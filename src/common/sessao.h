@@ -18,6 +18,9 @@ public:
     // The description as the program shows it: "SQLCODE=<code>: <text>".
     const QString& descricao() const { return m_descricao; }
     const char* what() const noexcept override { return m_utf8.constData(); }
+    // The server went away (stopped, the network fell) or dropped this
+    // connection: SQL code -902 on a statement.
+    bool conexaoPerdida() const { return m_codigo == QLatin1String("-902"); }
 
 private:
     QString m_codigo, m_texto, m_descricao;
@@ -56,6 +59,16 @@ public:
     QSqlDatabase banco() const;
     const QString& nome() const { return m_nome; }
 
+    // A lost connection (the server stopped or the network fell) is closed
+    // at once; the next database action outside a transaction opens it
+    // again with the same credentials and goes on, or fails again with the
+    // same error while the server is still away. Every statement, read and
+    // transaction start calls prepara() first and passes its errors
+    // through erro(), which notes the loss.
+    void prepara();
+    ErroBanco erro(const QSqlError& e);
+    bool perdida() const { return m_perdida; }
+
     // Transaction control; see Transacao.
     // Nesting is counted: only the outermost confirma() commits. A desfaz()
     // inside dooms the whole unit: the outer block's confirma() then rolls
@@ -77,6 +90,7 @@ private:
     QString m_nome;
     QString m_fonte;
     QString m_usuario, m_senha, m_papel; // kept to reconnect; never shown
+    bool m_perdida = false;
     int m_transacoes = 0;
     bool m_condenada = false;
     int m_falharNo = 0;

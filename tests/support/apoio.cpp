@@ -164,6 +164,7 @@ BancoTeste::~BancoTeste()
 
 QVariant valor(const QString& sql)
 {
+    conexao.prepara(); // a connection lost meanwhile is opened again, as for any read
     QSqlQuery q(conexao.banco());
     q.setNumericalPrecisionPolicy(QSql::HighPrecision);
     if (!q.exec(sql)) {
@@ -176,6 +177,7 @@ QVariant valor(const QString& sql)
 QStringList linhas(const QString& sql)
 {
     QStringList r;
+    conexao.prepara();
     QSqlQuery q(conexao.banco());
     q.setNumericalPrecisionPolicy(QSql::HighPrecision);
     if (!q.exec(sql)) {
