@@ -1,5 +1,6 @@
 #include "iniciasistema.h"
 #include "arquivoconfiguracao.h"
+#include "conferebanco.h"
 #include "frmprincipal.h"
 #include "mensagens.h"
 #include "modulo1.h"
@@ -45,6 +46,8 @@ std::unique_ptr<FrmPrincipal> inicia_sistema(const QString& pasta)
         const QString conteudo = le_arquivo(arquivo_configuracao(pasta));
         const Configuracao c = le_configuracao(conteudo);
         conexao.abre(c.fonte, c.usuario, c.senha, c.papel);
+        // nothing reads or writes a database that is not ours or cannot be written
+        confere_banco(conexao);
         rsDados.fecha();
         rsAux.fecha();
         cSQL.clear();
@@ -55,7 +58,7 @@ std::unique_ptr<FrmPrincipal> inicia_sistema(const QString& pasta)
         return principal;
     } catch (const ErroBanco& e) {
         conexao.fecha();
-        mostra_falha(e.descricao());
+        mostra_falha(motivo_falha_abertura(e));
     } catch (const std::exception& e) {
         conexao.fecha();
         mostra_falha(QString::fromUtf8(e.what()));

@@ -58,6 +58,7 @@ public:
 
     QSqlDatabase banco() const;
     const QString& nome() const { return m_nome; }
+    const QString& fonte() const { return m_fonte; }
 
     // A lost connection (the server stopped or the network fell) is closed
     // at once; the next database action outside a transaction opens it
