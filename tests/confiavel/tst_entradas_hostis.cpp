@@ -4,12 +4,21 @@
 // refuses it whole when it is too long; codes use the whole 32-bit range in
 // a code box, and one beyond it is refused, never wrapped.
 #include "apoio.h"
+#include "controlerelatorio.h"
 #include "frmentradaequipamento.h"
+#include "frmprincipal.h"
+#include "iniciasistema.h"
 #include "lojateste.h"
 #include "modulo1.h"
 
+#include <QAbstractSpinBox>
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
 #include <QTest>
 
 using namespace apoio;
@@ -35,6 +44,48 @@ struct Coluna {
     QString tabela, coluna;
     int tamanho; // 0: a text blob
 };
+
+// No report runs while the forms are swept.
+struct ControleSemImpressao {
+    ControleSemImpressao() { ControleRelatorio::defineExecutor([](ControleRelatorio&) {}); }
+    ~ControleSemImpressao() { ControleRelatorio::defineExecutor({}); }
+};
+
+// Notices are recorded; every question is answered No and every input box
+// cancelled, so nothing the sweep does is saved or deleted by a question.
+class MensagensNao : public Mensagens {
+public:
+    MensagensNao() { instala_mensagens(this); }
+    ~MensagensNao() override { instala_mensagens(nullptr); }
+    void aviso(const QString& texto, Icone, const QString&) override { textos << texto; }
+    bool pergunta(const QString& texto, const QString&, Icone) override { textos << texto; return false; }
+    std::optional<QString> entrada(const QString& p, const QString&, const QString&) override { textos << p; return std::nullopt; }
+    QStringList textos;
+};
+
+// The text boxes a user types into (not the editors inside spin boxes,
+// combo boxes and date pickers; not read-only or hidden ones).
+QList<QWidget*> campos_de_texto(QWidget& form)
+{
+    QList<QWidget*> r;
+    for (QWidget* w : form.findChildren<QWidget*>()) {
+        auto* linha = qobject_cast<QLineEdit*>(w);
+        auto* texto = qobject_cast<QPlainTextEdit*>(w);
+        if (!linha && !texto) continue;
+        if (!w->isVisible() || !w->isEnabled()) continue;
+        if ((linha && linha->isReadOnly()) || (texto && texto->isReadOnly())) continue;
+        QWidget* pai = w->parentWidget();
+        if (pai && (qobject_cast<QAbstractSpinBox*>(pai) || qobject_cast<QComboBox*>(pai))) continue;
+        r << w;
+    }
+    return r;
+}
+
+QString texto_de(QWidget* w)
+{
+    if (auto* l = qobject_cast<QLineEdit*>(w)) return l->text();
+    return static_cast<QPlainTextEdit*>(w)->toPlainText();
+}
 
 } // namespace
 
@@ -110,6 +161,66 @@ private slots:
         QCOMPARE(valor(QStringLiteral("select count(*) from cliente")).toInt() > 0, true);
         qInfo("%d colunas de texto x %d entradas = %d tentativas: %d guardadas iguais, %d longas recusadas inteiras, %d recusadas por regra da coluna",
               int(colunas.size()), int(ENTRADAS.size()), tentativas, guardadas, recusadas, regras);
+    }
+
+    // Every text field of every form the menus open (registration, movement
+    // and search screens, as the registry creates them) takes every input
+    // pasted with Ctrl+V and left with Enter: no database error reaches the
+    // user, nothing crashes, and what the field holds is the input itself,
+    // or its start when the field has a visible maximum length.
+    void todosOsCamposDeTodosOsFormularios()
+    {
+        FrmPrincipal p;
+        liga_formularios(p);
+        ControleSemImpressao semImpressao;
+        MensagensNao msgs;
+        int formularios = 0, campos = 0, tentativas = 0, limitados = 0;
+        QStringList problemas;
+        for (QAction* a : p.findChildren<QAction*>()) {
+            const QString nome = a->objectName();
+            if (!a->isEnabled() || a->menu()
+                || !(nome.startsWith(QLatin1String("menuCad")) || nome.startsWith(QLatin1String("menuIncluir"))
+                     || nome.startsWith(QLatin1String("menuLocalizar"))))
+                continue;
+            ao_abrir_modal([&](QDialog& d) {
+                ++formularios;
+                for (QWidget* campo : campos_de_texto(d)) {
+                    ++campos;
+                    for (const QString& entrada : ENTRADAS) {
+                        ++tentativas;
+                        msgs.textos.clear();
+                        campo->setFocus();
+                        QTest::keyClick(campo, Qt::Key_A, Qt::ControlModifier);
+                        QApplication::clipboard()->setText(entrada);
+                        QTest::keyClick(campo, Qt::Key_V, Qt::ControlModifier);
+                        const QString lido = texto_de(campo);
+                        auto* linha = qobject_cast<QLineEdit*>(campo);
+                        // a multi-line box keeps a line break as one "\n", as every editor does
+                        const QString e = linha ? entrada : QString(entrada).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+                        const bool limitado = linha && e.size() > linha->maxLength() && lido == e.left(linha->maxLength());
+                        limitados += limitado;
+                        // a code or date box may drop what is not a code or a date; nothing else may change the text
+                        if (lido != e && !limitado && !lido.isEmpty() && !e.contains(lido))
+                            problemas << QStringLiteral("%1.%2 <- %3: %4").arg(d.objectName(), campo->accessibleName(), e.left(20), lido.left(20));
+                        QTest::keyClick(campo, Qt::Key_Return);
+                        for (const QString& m : msgs.textos)
+                            if (m.contains(QLatin1String("SQLCODE")) || m.contains(QLatin1String("Dynamic SQL")))
+                                problemas << QStringLiteral("%1.%2 <- %3: %4").arg(d.objectName(), campo->accessibleName(), e.left(20), m);
+                        if (!d.isVisible()) return;
+                        if (auto* l = qobject_cast<QLineEdit*>(campo)) l->clear();
+                        else static_cast<QPlainTextEdit*>(campo)->clear();
+                    }
+                }
+                d.close();
+                if (d.isVisible()) d.done(QDialog::Rejected);
+            });
+            a->trigger();
+            QVERIFY2(acoes_modais_pendentes() == 0, qPrintable(nome + QStringLiteral(" não abriu um formulário")));
+        }
+        QVERIFY2(problemas.isEmpty(), qPrintable(problemas.join(QLatin1Char('\n'))));
+        QVERIFY(formularios >= 10);
+        qInfo("%d formulários, %d campos de texto x %d entradas = %d tentativas (%d limitadas à vista pelo tamanho do campo)",
+              formularios, campos, int(ENTRADAS.size()), tentativas, limitados);
     }
 
     // The whole 32-bit range in a code box; one beyond is refused, not wrapped
