@@ -49,6 +49,18 @@ int contagem(const QString& tabela)
     return q.value(0).toInt();
 }
 
+// The two technicians, one kind of machine and one machine per customer.
+void tecnicos_e_maquinas()
+{
+    QSqlQuery q(conexao.banco());
+    for (const char* sql : {"insert into tecnico values(null,'Carlos Mendes','','',1,'','','','','','','','',10)",
+                            "insert into tecnico values(null,'Dora Reis','','',1,'','','','','','','','',5)",
+                            "insert into equipamento values (null,'Impressora')",
+                            "insert into equipamento_cliente select null, ncodigo, 1, 'Modelo ' || ncodigo from cliente where ncodigo > 1"})
+        if (!q.exec(QString::fromUtf8(sql)))
+            throw std::runtime_error(q.lastError().text().toStdString());
+}
+
 } // namespace
 
 void servicos(int n)
@@ -59,15 +71,7 @@ void servicos(int n)
         "Troca da tela", "Diagnóstico"};
     QRandomGenerator rnd(7);
     Transacao t(conexao);
-    QSqlQuery q(conexao.banco());
-    auto executa = [&q](const QString& sql) {
-        if (!q.exec(sql))
-            throw std::runtime_error(q.lastError().text().toStdString());
-    };
-    executa(QStringLiteral("insert into tecnico values(null,'Carlos Mendes','','',1,'','','','','','','','',10)"));
-    executa(QStringLiteral("insert into tecnico values(null,'Dora Reis','','',1,'','','','','','','','',5)"));
-    executa(QStringLiteral("insert into equipamento values (null,'Impressora')"));
-    executa(QStringLiteral("insert into equipamento_cliente select null, ncodigo, 1, 'Modelo ' || ncodigo from cliente where ncodigo > 1"));
+    tecnicos_e_maquinas();
     const int ordens = qMax(1, n / 4);
     const int maquinas = qMax(1, contagem(QStringLiteral("equipamento_cliente")));
     QSqlQuery ordem(conexao.banco());
@@ -89,6 +93,60 @@ void servicos(int n)
         item.addBindValue(i < n ? 1 : 2);
         if (!item.exec())
             throw std::runtime_error(item.lastError().text().toStdString());
+    }
+    t.confirma();
+}
+
+void loja(int n)
+{
+    QRandomGenerator rnd(11);
+    Transacao t(conexao);
+    auto roda = [](QSqlQuery& p, const QVariantList& valores) {
+        for (const QVariant& v : valores)
+            p.addBindValue(v);
+        if (!p.exec())
+            throw std::runtime_error(p.lastError().text().toStdString());
+    };
+    tecnicos_e_maquinas();
+    QSqlQuery(conexao.banco()).exec(QStringLiteral("insert into condicao_pagto values(null,'30/60',2)"));
+    const int clientes = qMax(1, contagem(QStringLiteral("equipamento_cliente")));
+    const int ordens = qMax(1, n / 4);
+    const QDate inicio(2019, 1, 1);
+    const int dias = int(inicio.daysTo(QDate(2026, 12, 31)));
+
+    QSqlQuery entrada(conexao.banco()), itemEntrada(conexao.banco()), orcamento(conexao.banco()), itemOrcamento(conexao.banco()),
+        ordem(conexao.banco()), item(conexao.banco()), conta(conexao.banco()), baixa(conexao.banco());
+    entrada.prepare(QStringLiteral("insert into entrada_equipamento (ncodigo,ncliente,ddata,thora,csolicitante,cobs) values (null,?,?,?,'Balcão','')"));
+    itemEntrada.prepare(QStringLiteral("insert into item_da_entrada values(null,?,'Impressora','Não liga')"));
+    orcamento.prepare(QStringLiteral("insert into orcamento values(null,?,?,'09:30:00',?,'',?,1)"));
+    itemOrcamento.prepare(QStringLiteral("insert into item_orcamento values(null,?,?,'Revisão geral',?)"));
+    ordem.prepare(QStringLiteral("insert into ordem values(null,?,?,'10:00:00',?,'',2,?,0)"));
+    item.prepare(QStringLiteral("insert into item_ordem values(null,?,?,?,?,?)"));
+    conta.prepare(QStringLiteral("insert into conta_receber values(null,?,?,?,?,?,0)"));
+    baixa.prepare(QStringLiteral("insert into baixa_conta_receber values(null,?,?,0,0,0,?,'',?)"));
+    static const char* textos[] = {"Limpeza", "Troca do fusor", "Troca da fonte de alimentação", "Revisão geral com limpeza interna e ajuste dos roletes",
+                                   "Troca do teclado", "Formatação e instalação do sistema", "Troca da tela", "Diagnóstico"};
+    int nItem = 0, nConta = 0;
+    for (int o = 1; o <= ordens; ++o) {
+        const int cliente = 2 + (o * 7919) % clientes; // customers spread over the years
+        const int maquina = cliente - 1;
+        const QDate dia = inicio.addDays(qint64(o - 1) * dias / ordens);
+        const int itens = o == ordens ? n - nItem : qMin(4, n - nItem);
+        const QString valor = QStringLiteral("%1.00").arg(itens * 100);
+        roda(entrada, {cliente, dia, QTime(8 + o % 9, o % 60, (o * 7) % 60)});
+        roda(itemEntrada, {o});
+        roda(orcamento, {cliente, dia, valor, o % 3 ? 1 : 0});
+        roda(itemOrcamento, {o, maquina, valor});
+        roda(ordem, {cliente, dia, valor, o % 5 ? 1 : 0});
+        for (int i = 0; i < itens; ++i, ++nItem)
+            roda(item, {o, maquina, QString::fromUtf8(textos[rnd.bounded(8)]), QStringLiteral("100.00"), i == 3 ? 2 : 1});
+        const QString metade = QStringLiteral("%1.00").arg(itens * 50);
+        roda(conta, {o, QStringLiteral("1/2"), metade, 1, dia.addDays(30)});
+        roda(baixa, {++nConta, metade, QStringLiteral("I"), QDateTime(dia.addDays(28), QTime(15, 30))});
+        roda(conta, {o, QStringLiteral("2/2"), metade, 0, dia.addDays(60)});
+        ++nConta;
+        if (o % 2)
+            roda(baixa, {nConta, QStringLiteral("10.00"), QStringLiteral("P"), QDateTime(dia.addDays(45), QTime(11, 0))});
     }
     t.confirma();
 }

@@ -7,4 +7,11 @@ void clientes(int n);
 // the orders of year 2026 of the first customers, in one transaction;
 // creates the two technicians and one machine per customer it uses.
 void servicos(int n);
+// Years of a shop's movement with n order items: orders from 2019 to 2026
+// (four items each, technician 1 on most, technician 2 on the rest), an
+// entry and a budget per order, two receivables per order (the first paid
+// in full, the second open with a partial payment on every other order).
+// Needs the customers; creates the two technicians and one machine per
+// customer. One transaction.
+void loja(int n);
 }

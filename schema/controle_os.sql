@@ -2,7 +2,14 @@
    Run with isql-fb against an existing, empty UTF8 database:
      isql-fb -q -user SYSDBA -password X -i controle_os.sql <database>
    It holds no CREATE DATABASE, so the same script serves an embedded
-   database file and a database on a Firebird server. */
+   database file and a database on a Firebird server.
+
+   This script always creates the newest schema and records its version in
+   versao_esquema. A database made by an older version is brought up to date
+   by the numbered scripts beside this one (002_....sql, ...), which the
+   program applies once each, in order, when it starts. So every change made
+   here needs its numbered script too, and the version below follows the
+   highest script number. */
 set names utf8;
 set sql dialect 3;
 set autoddl on;
@@ -34,6 +41,9 @@ create table cliente (
   cbairro          varchar(30),
   nfisica_juridica smallint default 0,
   cobs             varchar(100),
+  /* search keys of the name and the address, kept by tg_cliente_busca */
+  cfantasia_busca  varchar(100),
+  cendereco_busca  varchar(100),
   constraint pk_cliente primary key (ncodigo),
   constraint fk_cliente_cidade foreign key (ncidade) references cidade (ncodigo)
 );
@@ -219,6 +229,12 @@ create table baixa_conta_receber (
 create index ix_conta_receber_vencimento on conta_receber (dvencimento);
 create index ix_baixa_data on baixa_conta_receber (ddata_baixa);
 create index ix_ordem_data on ordem (ddata);
+create index ix_item_ordem_ordem_tecnico on item_ordem (nordem, ntecnico);
+
+/* The schema version of this database: one row. */
+create table versao_esquema (
+  nversao  integer not null
+);
 
 /* ------------------------------------------------------------ generators
    The program reads and sets back these ten by name. */
@@ -239,6 +255,26 @@ create generator gen_item_da_entrada;
 create generator gen_item_orcamento;
 create generator gen_item_ordem;
 create generator gen_baixa_conta_receber;
+
+/* ------------------------------------------------------------ search keys */
+/* The search key of a text: lower case, accented Latin-1 letters turned
+   into their plain letter. The program computes the same key of what the
+   user types (chave_busca in src/common/busca.cpp) and compares it with
+   like: a plain comparison, several times cheaper per row than the
+   UNICODE_CI_AI collation on a table of tens of thousands of customers. */
+set term ^ ;
+create function chave_busca (t varchar(100)) returns varchar(100) as
+declare r varchar(100);
+begin
+  r = lower(t);
+  r = replace(replace(replace(replace(replace(replace(r, 'à', 'a'), 'á', 'a'), 'â', 'a'), 'ã', 'a'), 'ä', 'a'), 'å', 'a');
+  r = replace(replace(replace(replace(replace(replace(r, 'ç', 'c'), 'è', 'e'), 'é', 'e'), 'ê', 'e'), 'ë', 'e'), 'ì', 'i');
+  r = replace(replace(replace(replace(replace(replace(r, 'í', 'i'), 'î', 'i'), 'ï', 'i'), 'ñ', 'n'), 'ò', 'o'), 'ó', 'o');
+  r = replace(replace(replace(replace(replace(replace(r, 'ô', 'o'), 'õ', 'o'), 'ö', 'o'), 'ù', 'u'), 'ú', 'u'), 'û', 'u');
+  r = replace(replace(replace(r, 'ü', 'u'), 'ý', 'y'), 'ÿ', 'y');
+  return r;
+end^
+set term ; ^
 
 /* -------------------------------------------------------------- triggers
    Every numbered table takes its code from its generator, whatever the
@@ -276,6 +312,15 @@ create trigger tg_baixa_conta_receber_bi for baixa_conta_receber active before i
 begin new.ncodigo = gen_id(gen_baixa_conta_receber, 1); end^
 set term ; ^
 
+/* The customer's search keys follow its name and address. */
+set term ^ ;
+create trigger tg_cliente_busca for cliente active before insert or update position 1 as
+begin
+  new.cfantasia_busca = chave_busca(new.cfantasia);
+  new.cendereco_busca = chave_busca(new.cendereco);
+end^
+set term ; ^
+
 /* ----------------------------------------------------------------- views */
 
 /* One row per open instalment; valor_pago sums its write-offs. */
@@ -291,21 +336,23 @@ left join cliente cl on cl.ncodigo = o.ncliente
 where c.npago = 0;
 
 /* One row per paid instalment: total received and when it was settled
-   (the time of its full write-off). codigo_entrada is the order the
-   instalment came from. */
+   (the time of its full write-off: a paid instalment has exactly one, and
+   reopening it deletes it). codigo_entrada is the order the instalment came
+   from. Read from the full write-off, so a period of payments is found by
+   its date index. */
 create view view_contas_recebidas (codigo_conta, codigo_cliente, nome_cliente, vencimento,
                                    parcela, valor_parcela, total, data_baixa, codigo_entrada) as
 select c.ncodigo, o.ncliente, coalesce(cl.cfantasia, ''), c.dvencimento,
        c.cparcela, c.nvalor_parcela,
        coalesce((select sum(b.nvalor_baixa) from baixa_conta_receber b
                  where b.nconta_receber = c.ncodigo), 0),
-       (select max(b.ddata_baixa) from baixa_conta_receber b
-         where b.nconta_receber = c.ncodigo and b.ctipo_baixa = 'I'),
+       bi.ddata_baixa,
        c.nordem
-from conta_receber c
+from baixa_conta_receber bi
+join conta_receber c on c.ncodigo = bi.nconta_receber
 join ordem o on o.ncodigo = c.nordem
 left join cliente cl on cl.ncodigo = o.ncliente
-where c.npago = 1;
+where bi.ctipo_baixa = 'I' and c.npago = 1;
 
 /* What a printed service order shows: the order, its customer and one
    row per item (an order without items still gives one row). */
@@ -348,7 +395,10 @@ left join equipamento e on e.ncodigo = ec.nequipamento
 left join tecnico t on t.ncodigo = i.ntecnico;
 
 /* The services per technician and customer: one row per order item.
-   valor_comissao is the item's price times the technician's percentage. */
+   valor_comissao is the item's price times the technician's percentage.
+   Read from ordem first (the left join with "i.ncodigo is not null" keeps
+   the rows of an inner join), so a period or a customer is found by the
+   order's indexes, then the order's items by (nordem, ntecnico). */
 create view servico_por_tecnico (codigo_tecnico, nome_tecnico, comissao, codigo_cliente,
                                  nome_cliente, codigo_ordem, data, servico, valor,
                                  valor_comissao, equipamento, identificacao, garantia, concluida,
@@ -358,12 +408,13 @@ select i.ntecnico, coalesce(t.cfantasia, ''), coalesce(t.ncomissao, 0), o.nclien
        cast(coalesce(i.nvalor, 0) * coalesce(t.ncomissao, 0) / 100 as numeric(15,2)),
        coalesce(e.cdescricao, ''), coalesce(ec.cidentificacao, ''), o.ntipo, o.nconcluida,
        i.ncodigo
-from item_ordem i
-join ordem o on o.ncodigo = i.nordem
+from ordem o
+left join item_ordem i on i.nordem = o.ncodigo
 left join tecnico t on t.ncodigo = i.ntecnico
 left join cliente cl on cl.ncodigo = o.ncliente
 left join equipamento_cliente ec on ec.ncodigo = i.nequipamento_cliente
-left join equipamento e on e.ncodigo = ec.nequipamento;
+left join equipamento e on e.ncodigo = ec.nequipamento
+where i.ncodigo is not null;
 
 /* ------------------------------------------------------ placeholder rows */
 insert into cidade (ncodigo, cnome, cuf) values (null, 'Cidade Não Informada', '');
@@ -372,12 +423,13 @@ insert into condicao_pagto (ncodigo, cdescricao, nparcela) values (null, 'A vist
 insert into estabelecimento (ncodigo, cfantasia, crazaosocial, ncidade, cendereco, cbairro,
                              cfone, ccnpj, cfax, cie, cemail, ccep)
   values (1, 'Minha Assistência Técnica', 'Minha Assistência Técnica', 1, '', '', '', '', '', '', '', '');
+insert into versao_esquema (nversao) values (7);
 commit;
 
 /* ------------------------------------------------------ the program's role
-   What a station user needs, and nothing more (papel_programa.sql holds
-   the same for a database made before the role existed). A station names
-   the role in its path.txt: source=user=password=CONTROLE_OS. */
+   What a station user needs, and nothing more . A station names
+   the role in its path.txt: source=user=password=CONTROLE_OS. A database of
+   an earlier version gets it from 007_papel_programa.sql. */
 create role controle_os;
 
 grant select, insert, update, delete on cidade to role controle_os;
@@ -422,4 +474,6 @@ grant select on view_contas_recebidas to role controle_os;
 grant select on view_ordem to role controle_os;
 grant select on servico_equipamento to role controle_os;
 grant select on servico_por_tecnico to role controle_os;
+grant select on versao_esquema to role controle_os;
+grant execute on function chave_busca to role controle_os;
 commit;

@@ -3,7 +3,9 @@
 #include "conferebanco.h"
 #include "frmprincipal.h"
 #include "mensagens.h"
+#include "migracoes.h"
 #include "modulo1.h"
+#include "reservas.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,6 +50,14 @@ std::unique_ptr<FrmPrincipal> inicia_sistema(const QString& pasta)
         conexao.abre(c.fonte, c.usuario, c.senha, c.papel);
         // nothing reads or writes a database that is not ours or cannot be written
         confere_banco(conexao);
+        // a database made by an older version gets the newer schema first;
+        // index statistics follow the data the shop has gathered since
+        Migracoes::aplica(conexao);
+        Migracoes::recalcula_estatisticas(conexao);
+        // Reservations left by a crash: on the embedded database nobody else
+        // can hold them now; on a server another station may be filling one.
+        if (!conexao.noServidor())
+            remove_reservas_abandonadas(conexao);
         rsDados.fecha();
         rsAux.fecha();
         cSQL.clear();

@@ -1,3 +1,4 @@
+#include "comandosrelatorio.h"
 #include "formularios.h"
 #include "frmcadcidades.h"
 #include "frmcadcondicaopagto.h"
@@ -9,6 +10,10 @@
 #include "frmconsultaclientes.h"
 #include "frmconsultacondicaopagto.h"
 #include "frmconsultaequipamentos.h"
+#include "frmconsultaentradasequipamento.h"
+#include "frmconsultaordem.h"
+#include "frmconsultaservicomaquina.h"
+#include "frmlocalizaorcamento.h"
 #include "frmconsultatecnico.h"
 #include "frmentradaequipamento.h"
 #include "frmorcamento.h"
@@ -52,4 +57,13 @@ void liga_formularios(FrmPrincipal& principal)
     principal.liga(QStringLiteral("menuLocalizarTecnico"), [] { abre_modal(form<FrmConsultaTecnico>()); });
     principal.liga(QStringLiteral("menuLocalizarEquipamento"), [] { abre_modal(form<FrmConsultaEquipamentos>()); });
     principal.liga(QStringLiteral("menuLocalizarCondicaoPagto"), [] { abre_modal(form<FrmConsultaCondicaoPagto>()); });
+    principal.liga(QStringLiteral("menuLocalizarEntrada"), [] { abre_modal(form<FrmConsultaEntradasEquipamento>()); });
+    principal.liga(QStringLiteral("menuLocalizarOrcamento"), [] { abre_modal(form<FrmLocalizaOrcamento>()); });
+    principal.liga(QStringLiteral("menuLocalizarOrdem"), [] { abre_modal(form<FrmConsultaOrdem>()); });
+    principal.liga(QStringLiteral("menuServicoEquipamento"), [] { abre_modal(form<FrmConsultaServicoMaquina>()); });
+    principal.liga(QStringLiteral("menuRelContasReceber"), menuRelContasReceber_Click);
+    principal.liga(QStringLiteral("menuRelContasRecebidas"), menuRelContasRecebidas_Click);
+    principal.liga(QStringLiteral("RelExtratoServicoTecnico"), RelExtratoServicoTecnico_Click);
+    principal.liga(QStringLiteral("RelDemonstrativoFaturamento"), RelDemonstrativoFaturamento_Click);
+    principal.liga(QStringLiteral("RelServicoCliente"), RelServicoCliente_Click);
 }

@@ -38,6 +38,17 @@ QPushButton* novo_botao(const QString& caption, const QString& nome, QWidget* pa
     return b;
 }
 
+QLabel* novo_titulo(const QString& texto, const QString& nome, QWidget* pai)
+{
+    auto* l = new QLabel(texto, pai);
+    l->setObjectName(nome);
+    QFont f = l->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * 1.3);
+    l->setFont(f);
+    return l;
+}
+
 QLabel* asterisco(QWidget* pai)
 {
     auto* l = new QLabel(QStringLiteral("*"), pai);

@@ -13,6 +13,8 @@ class QWidget;
 QLineEdit* nova_caixa(QWidget* pai, const QString& nome, int maximo = 0);
 QLabel* novo_rotulo(const QString& texto, QWidget* buddy, QWidget* pai = nullptr);
 QPushButton* novo_botao(const QString& caption, const QString& nome, QWidget* pai);
+// The title banner of a screen: bold, a little larger than the text.
+QLabel* novo_titulo(const QString& texto, const QString& nome, QWidget* pai);
 // The red "*" beside a required field.
 QLabel* asterisco(QWidget* pai);
 

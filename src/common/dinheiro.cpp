@@ -57,7 +57,18 @@ std::optional<Dinheiro> Dinheiro::leTexto(const QString& texto)
     const int virgula = s.indexOf(QLatin1Char(','));
     if (virgula != s.lastIndexOf(QLatin1Char(','))) return std::nullopt;
     QString inteiro = virgula < 0 ? s : s.left(virgula);
-    const QString decimais = virgula < 0 ? QString() : s.mid(virgula + 1);
+    QString decimais = virgula < 0 ? QString() : s.mid(virgula + 1);
+    // "12.50" or "0.5" (pasted from elsewhere, or the keypad's point): one
+    // point and one or two digits after it can only be the decimal point;
+    // with three digits it is the thousands separator ("1.234").
+    const int ponto = inteiro.indexOf(QLatin1Char('.'));
+    if (virgula < 0 && ponto >= 0 && ponto == inteiro.lastIndexOf(QLatin1Char('.'))) {
+        const qsizetype depois = inteiro.size() - ponto - 1;
+        if (depois == 1 || depois == 2) {
+            decimais = inteiro.mid(ponto + 1);
+            inteiro = inteiro.left(ponto);
+        }
+    }
     if (inteiro.contains(QLatin1Char('.'))) {
         // Thousands separators must stand every three digits.
         const QStringList grupos = inteiro.split(QLatin1Char('.'));

@@ -13,7 +13,10 @@ public:
     static constexpr Dinheiro deCentavos(std::int64_t c) { Dinheiro d; d.m_centavos = c; return d; }
 
     // Reads what a user may type or see: "12,5", "1.234,50", "R$ 1.234,50",
-    // "-3", " R$ 0,05 ". More than two decimals round half away from zero.
+    // "-3", " R$ 0,05 ", and "12.50" (a point followed by one or two digits
+    // is a decimal point). More than two decimals round half away from zero.
+    // Anything that a Brazilian reader would not take for one amount
+    // ("1,234.50", "1.23,00", "12a") is refused (nullopt).
     static std::optional<Dinheiro> leTexto(const QString& texto);
     // Reads the database's exact decimal text ("1234.50", "-0.5").
     static std::optional<Dinheiro> leBanco(const QString& texto);

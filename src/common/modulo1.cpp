@@ -1,6 +1,7 @@
 #include "modulo1.h"
 #include "grade.h"
 #include "mensagens.h"
+#include "relogio.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -42,7 +43,10 @@ Dinheiro soma_coluna(const Grade& grade, int coluna)
         const QString t = grade.textMatrix(linha, coluna);
         if (t.isEmpty())
             break;
-        total += Dinheiro::leTexto(t).value_or(Dinheiro());
+        const auto valor = Dinheiro::leTexto(t);
+        if (!valor) // a total that left a value out would be wrong
+            throw std::invalid_argument(mensagem_valor_invalido(t).toStdString());
+        total += *valor;
     }
     return total;
 }
@@ -58,7 +62,14 @@ void formata_campo(QLineEdit* caixa, int tipo)
         }
         break;
     case CampoDinheiro:
-        caixa->setText(Dinheiro::leTexto(t).value_or(Dinheiro()).moeda());
+        // text that is not an amount stays as typed, for the user to correct;
+        // it never turns into zero unnoticed
+        if (const auto valor = Dinheiro::leTexto(t))
+            caixa->setText(valor->moeda());
+        else if (!t.trimmed().isEmpty())
+            informa(mensagem_valor_invalido(t));
+        else
+            caixa->setText(Dinheiro().moeda());
         break;
     case CampoInteiro:
         if (!Dinheiro::leTexto(t))
@@ -81,7 +92,9 @@ void filtra_tecla(QLineEdit* caixa, int tipo, int& keyAscii)
         if (caixa->text().size() == 5) { caixa->setText(caixa->text() + QLatin1Char('/')); caixa->end(false); }
         break;
     case CampoDinheiro:
-        if (!digito && keyAscii != 44) keyAscii = 0;
+        // the point too: the numeric keypad's decimal key types it, and
+        // dropping it would turn 12.50 into 1250
+        if (!digito && keyAscii != 44 && keyAscii != 46) keyAscii = 0;
         break;
     case CampoInteiro:
         if (!digito) keyAscii = 0;
@@ -192,8 +205,16 @@ QDate le_data(const QString& texto)
     if (!m.hasMatch())
         return QDate();
     int ano = m.captured(3).toInt();
-    if (m.captured(3).size() == 2)
-        ano += ano < 30 ? 2000 : 1900;
+    if (m.captured(3).size() == 2) {
+        // a sliding window around this year: up to 20 years ahead (due
+        // dates, guarantees), otherwise the past
+        const int atual = Relogio::hoje().year();
+        ano += atual - atual % 100;
+        if (ano > atual + 20)
+            ano -= 100;
+        else if (ano <= atual - 80)
+            ano += 100;
+    }
     return QDate(ano, m.captured(2).toInt(), m.captured(1).toInt());
 }
 
@@ -202,6 +223,11 @@ QString data_sql(const QString& data)
     if (data.isEmpty()) return QString();
     const QDate d = le_data(data);
     return d.isValid() ? d.toString(QStringLiteral("yyyy-MM-dd")) : QString();
+}
+
+QString mensagem_valor_invalido(const QString& texto)
+{
+    return QStringLiteral("O valor \"%1\" não é válido. Informe-o como 1.234,50.").arg(texto.trimmed());
 }
 
 QString valor_sql(const QString& valor)

@@ -28,6 +28,7 @@ enum TipoCampo { CampoData = 1, CampoDinheiro = 2, CampoInteiro = 3, CampoDecima
 // ----------------------------------------------------------- the procedures
 void filtra_apostrofo(int& keyAscii);
 void registro_nao_localizado(QLineEdit* caixa);
+// Throws std::invalid_argument (with the user's message) if a cell is not money.
 Dinheiro soma_coluna(const Grade& grade, int coluna);
 void formata_campo(QLineEdit* caixa, int tipo);
 void filtra_tecla(QLineEdit* caixa, int tipo, int& keyAscii);
@@ -46,6 +47,8 @@ bool verifica_obrigatorios(QWidget* form);
 void centraliza_form(QWidget* form);
 QString data_sql(const QString& data);
 QString valor_sql(const QString& valor); // throws std::invalid_argument if not money
+// What the user reads when a text is not money.
+QString mensagem_valor_invalido(const QString& texto);
 
 // ------------------------------------------------------ helpers of our own
 // Marks a text box as required (the "*" tag that verifica_obrigatorios reads).
@@ -55,6 +58,8 @@ QString texto_sql(const QString& texto);
 // Proper case: first letter of every word upper case, the rest lower case.
 QString nome_proprio(const QString& texto);
 // Reads a date as the user may type it (dd/mm/yyyy, d/m/yy, yyyy-mm-dd ...).
+// A two-digit year is the one up to 20 years after this year, or else
+// before it (in 2026: 46 is 2046, 47 is 1947).
 QDate le_data(const QString& texto);
 // Brazilian formats whatever the machine's locale.
 void configura_locale();

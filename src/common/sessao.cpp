@@ -336,9 +336,15 @@ qint64 Recordset::inteiro(const QString& campo) const
 
 Dinheiro Recordset::dinheiro(const QString& campo) const
 {
-    const QVariant& v = atual(indice(campo));
+    const int i = indice(campo);
+    if (i < 0)
+        throw ErroBanco(QString(), QStringLiteral("A consulta não tem o campo %1.").arg(campo));
+    const QVariant& v = atual(i);
     if (v.isNull()) return {};
-    return Dinheiro::leBanco(v.toString()).value_or(Dinheiro());
+    const auto d = Dinheiro::leBanco(v.typeId() == QMetaType::Double ? QString::number(v.toDouble(), 'f', 2) : v.toString());
+    if (!d) // never read as zero: a wrong amount must not pass unnoticed
+        throw ErroBanco(QString(), QStringLiteral("O campo %1 não contém um valor: \"%2\"").arg(campo, v.toString()));
+    return *d;
 }
 
 QDate Recordset::data(const QString& campo) const

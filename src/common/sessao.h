@@ -141,6 +141,8 @@ public:
     QString texto(const QString& campo) const;
     QString texto(int indice) const;
     qint64 inteiro(const QString& campo) const;
+    // Null reads as zero; a value that is not an amount, or a column the
+    // result does not have, throws ErroBanco.
     Dinheiro dinheiro(const QString& campo) const;
     QDate data(const QString& campo) const;
     bool nulo(const QString& campo) const;

@@ -100,7 +100,10 @@ void FrmCadCondicaoPagto::Command2_Click()
 
 void FrmCadCondicaoPagto::grava()
 {
-    const QString prazo = texto_sql(nome_proprio(Text3->text()));
+    // the cash condition's schedule cannot be changed here and is kept as
+    // stored: the instalment plan knows "A vista" by its exact text
+    const bool fixo = !binclusao && codigo_condicao == 1;
+    const QString prazo = texto_sql(fixo ? Text3->text() : nome_proprio(Text3->text()));
     const QString parcelas = QString::number(valor_numerico(Label4->text()));
     if (binclusao)
         cSQL = QStringLiteral("insert into condicao_pagto values(") + QString::number(valor_numerico(Text11->text())) + QStringLiteral(",'")

@@ -4,6 +4,7 @@
 #include "grade.h"
 #include "mensagens.h"
 #include "modulo1.h"
+#include "reservas.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -80,9 +81,11 @@ void FrmCadEquipamentoCliente::prepara()
     Combo1->clear();
     Combo1->setEnabled(true);
     try {
-        rsDados.abre(QStringLiteral("select * from equipamento order by cdescricao"));
+        // each type carries its code: descriptions need not be unique
+        rsDados.abre(QStringLiteral("select * from equipamento where ") + sem_reservas(QStringLiteral("equipamento"))
+                     + QStringLiteral(" order by cdescricao"));
         for (; !rsDados.eof(); rsDados.moveNext())
-            Combo1->addItem(rsDados.texto(QStringLiteral("cdescricao")));
+            Combo1->addItem(rsDados.texto(QStringLiteral("cdescricao")), rsDados.inteiro(QStringLiteral("ncodigo")));
         rsDados.fecha();
     } catch (const ErroBanco& e) {
         rsDados.fecha();
@@ -104,8 +107,7 @@ void FrmCadEquipamentoCliente::carrega_propriedades_do_tipo()
         return;
     prepara_grade();
     try {
-        rsAux.abre(QStringLiteral("select * from propriedade where nequipamento = (select equipamento.ncodigo from equipamento where cdescricao = '")
-                   + texto_sql(tipo) + QStringLiteral("')"));
+        rsAux.abre(QStringLiteral("select * from propriedade where nequipamento = ") + QString::number(Combo1->currentData().toLongLong()));
         Grid1->preenche(rsAux, {QStringLiteral("ncodigo"), QStringLiteral("cdescricao")});
         rsAux.fecha();
     } catch (const ErroBanco& e) {
@@ -194,8 +196,8 @@ void FrmCadEquipamentoCliente::grava()
         // the code comes back from the insert itself, not from the generator
         // (another station may draw from it at the same moment)
         codigo = reserva_linha(QStringLiteral("insert into equipamento_cliente values(null,") + QString::number(ncodigoCliente)
-                               + QStringLiteral(",(select ncodigo from equipamento where cdescricao = '") + texto_sql(Combo1->currentText())
-                               + QStringLiteral("'),'") + texto_sql(Text2->text()) + QStringLiteral("')"));
+                               + QLatin1Char(',') + QString::number(Combo1->currentData().toLongLong()) + QStringLiteral(",'")
+                               + texto_sql(Text2->text()) + QStringLiteral("')"));
     } else {
         conexao.execute(QStringLiteral("update equipamento_cliente set cidentificacao = '") + texto_sql(Text2->text())
                         + QStringLiteral("' where ncodigo  = ") + QString::number(nCodigoEquipamentoCliente));

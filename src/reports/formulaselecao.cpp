@@ -2,6 +2,7 @@
 #include "errorelatorio.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QRegularExpression>
 #include <limits>
 
@@ -147,21 +148,36 @@ private:
         return s;
     }
 
+    // Nesting deeper than this is refused: each level is a call, and a
+    // formula of thousands of "(" or "not" would exhaust the stack.
+    static constexpr int PROFUNDIDADE_MAXIMA = 200;
+
     QString fator()
+    {
+        if (palavra("not") || atual().tipo == Tipo::AbreP) {
+            if (m_profundidade >= PROFUNDIDADE_MAXIMA)
+                falha(atual().posicao, QStringLiteral("parênteses ou \"not\" aninhados demais (no máximo %1 níveis).").arg(PROFUNDIDADE_MAXIMA));
+            ++m_profundidade;
+            const QString s = aninhado();
+            --m_profundidade;
+            return s;
+        }
+        return comparacao();
+    }
+
+    // "not" factor, or "(" expression ")".
+    QString aninhado()
     {
         if (palavra("not")) {
             ++m_i;
             return QStringLiteral("not ") + fator();
         }
-        if (atual().tipo == Tipo::AbreP) {
-            ++m_i;
-            const QString s = expressao();
-            if (atual().tipo != Tipo::FechaP)
-                falha(atual().posicao, QStringLiteral("falta o \")\"."));
-            ++m_i;
-            return QLatin1Char('(') + s + QLatin1Char(')');
-        }
-        return comparacao();
+        ++m_i; // "("
+        const QString s = expressao();
+        if (atual().tipo != Tipo::FechaP)
+            falha(atual().posicao, QStringLiteral("falta o \")\"."));
+        ++m_i;
+        return QLatin1Char('(') + s + QLatin1Char(')');
     }
 
     QString comparacao()
@@ -172,16 +188,50 @@ private:
         const QString op = atual().texto;
         ++m_i;
         Operando b = operando();
-        // a date bound on a date-and-time column compares the day: the last
-        // day of a period keeps what happened during that day
         const bool porDia = (a.kind == Operando::Data && b.dataHora) || (b.kind == Operando::Data && a.dataHora);
-        auto lado = [porDia](const Operando& o) {
-            return porDia && o.dataHora ? QStringLiteral("cast(%1 as date)").arg(o.sql) : o.sql;
-        };
+        if (porDia)
+            return limitesDoDia(a.kind == Operando::Data ? b : a, a.kind == Operando::Data ? espelho(op) : op,
+                          (a.kind == Operando::Data ? a : b).valor.toDate());
         for (const Operando* o : {&a, &b})
             if (o->kind != Operando::Coluna)
                 m_valores.append(o->valor);
-        return lado(a) + QLatin1Char(' ') + op + QLatin1Char(' ') + lado(b);
+        return a.sql + QLatin1Char(' ') + op + QLatin1Char(' ') + b.sql;
+    }
+
+    // "5 < x" read as "x > 5".
+    static QString espelho(const QString& op)
+    {
+        if (op == QLatin1String("<")) return QStringLiteral(">");
+        if (op == QLatin1String(">")) return QStringLiteral("<");
+        if (op == QLatin1String("<=")) return QStringLiteral(">=");
+        if (op == QLatin1String(">=")) return QStringLiteral("<=");
+        return op;
+    }
+
+    // A date bound on a date-and-time column compares the day, so the last
+    // day of a period keeps what happened during that day. The column stays
+    // bare (an index on it can be used): "x <= day" is "x < day + 1".
+    QString limitesDoDia(const Operando& coluna, const QString& op, const QDate& dia)
+    {
+        const QString c = coluna.sql;
+        auto limite = [this](const QDate& d) {
+            m_valores.append(QDateTime(d, QTime(0, 0)));
+            return QStringLiteral("cast(? as timestamp)");
+        };
+        if (op == QLatin1String(">="))
+            return c + QStringLiteral(" >= ") + limite(dia);
+        if (op == QLatin1String(">"))
+            return c + QStringLiteral(" >= ") + limite(dia.addDays(1));
+        if (op == QLatin1String("<"))
+            return c + QStringLiteral(" < ") + limite(dia);
+        if (op == QLatin1String("<="))
+            return c + QStringLiteral(" < ") + limite(dia.addDays(1));
+        if (op == QLatin1String("=")) {
+            const QString de = limite(dia);
+            return QStringLiteral("(%1 >= %2 and %1 < %3)").arg(c, de, limite(dia.addDays(1)));
+        }
+        const QString de = limite(dia); // <>
+        return QStringLiteral("(%1 < %2 or %1 >= %3)").arg(c, de, limite(dia.addDays(1)));
     }
 
     Operando operando()
@@ -248,6 +298,7 @@ private:
 
     QList<Token> m_t;
     qsizetype m_i = 0;
+    int m_profundidade = 0;
     const ResolveColuna& m_resolve;
     QVariantList m_valores;
 };

@@ -307,9 +307,16 @@ void FrmRelatorio::imprime()
     dlg.setOption(QAbstractPrintDialog::PrintPageRange, true);
     if (dlg.exec() != QDialog::Accepted)
         return;
+    imprimeEm(impressora);
+}
+
+bool FrmRelatorio::imprimeEm(QPrinter& impressora)
+{
     try {
         m_relatorio->imprime(impressora);
+        return true;
     } catch (const ErroRelatorio& e) {
         mensagens().aviso(e.texto(), Mensagens::Icone::Erro);
     }
+    return false;
 }

@@ -5,6 +5,7 @@
 class QAction;
 class QComboBox;
 class QLabel;
+class QPrinter;
 class QScrollArea;
 class QSpinBox;
 class Relatorio;
@@ -29,6 +30,9 @@ public:
 
     // Writes the report to a PDF; a failure is shown to the user.
     bool salvaPdf(const QString& caminho);
+    // Prints on the printer chosen in the print dialog; a failure (a printer
+    // that refuses the job) is shown to the user.
+    bool imprimeEm(QPrinter& impressora);
 
     QAction* acPrimeira = nullptr;
     QAction* acAnterior = nullptr;

@@ -79,14 +79,24 @@ void Relatorio::imprime(QPrinter& impressora) const
     QPainter p;
     if (!p.begin(&impressora))
         throw ErroRelatorio(QStringLiteral("Não foi possível iniciar a impressão em %1").arg(impressora.printerName()));
+    // a printer may refuse a page or the job at its end: say so, never
+    // let the user take a refused job for a printed one
+    const auto recusa = [&impressora] {
+        return ErroRelatorio(QStringLiteral("A impressora %1 recusou a impressão.").arg(impressora.printerName()).simplified());
+    };
     const double escala = impressora.resolution() / PintorRelatorio::UNIDADES_POR_POLEGADA;
     for (int i = de; i <= ate; ++i) {
-        if (i > de)
-            impressora.newPage();
+        if (i > de && !impressora.newPage()) {
+            impressora.abort();
+            p.end();
+            throw recusa();
+        }
         p.save();
         p.scale(escala, escala);
         pintaPagina(p, i - 1);
         p.restore();
     }
-    p.end();
+    const bool terminou = p.end();
+    if (!terminou || impressora.printerState() == QPrinter::Error || impressora.printerState() == QPrinter::Aborted)
+        throw recusa();
 }

@@ -48,6 +48,7 @@ public:
     // Writes every page to a PDF file. Throws ErroRelatorio.
     void salvaPdf(const QString& caminho) const;
     // Prints the pages the printer's range asks for (all when none).
+    // Throws ErroRelatorio when the printer cannot start, or refuses a page or the job.
     void imprime(QPrinter& impressora) const;
 
 private:

@@ -7,6 +7,7 @@
 #include "grade.h"
 #include "mensagens.h"
 #include "modulo1.h"
+#include "reservas.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -92,7 +93,8 @@ void FrmConsEquipamentoCliente::valida_cliente()
         return;
     }
     try {
-        rsAux.abre(QStringLiteral("select cfantasia from cliente where ncodigo = ") + texto);
+        rsAux.abre(QStringLiteral("select cfantasia from cliente where ncodigo = ") + texto + QStringLiteral(" and ")
+                   + sem_reservas(QStringLiteral("cliente")));
         const bool achou = rsAux.recordCount() > 0;
         Text8->setText(achou ? rsAux.texto(QStringLiteral("cfantasia")) : QString());
         rsAux.fecha();

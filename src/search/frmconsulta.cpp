@@ -1,9 +1,11 @@
 #include "frmconsulta.h"
+#include "busca.h"
 #include "campos.h"
 #include "filtroteclas.h"
 #include "formularios.h"
 #include "grade.h"
 #include "modulo1.h"
+#include "reservas.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -101,15 +103,17 @@ void FrmConsulta::showEvent(QShowEvent* e)
 void FrmConsulta::Command1_Click()
 {
     Command1->setEnabled(false);
-    const QString busca = texto_sql(nome_proprio(Text1->text()));
+    // the typed text is found whatever its letter case and accents
+    const QString busca = Text1->text();
     if (cTipoConsula == QStringLiteral("Cidades"))
-        cSQL = QStringLiteral("select ncodigo,cnome from cidade where cnome like '%") + busca + QStringLiteral("%'  order by ncodigo");
+        cSQL = QStringLiteral("select ncodigo,cnome from cidade where ") + contem_texto(QStringLiteral("cidade.cnome"), busca) + QStringLiteral("  order by ncodigo");
     else if (cTipoConsula == QStringLiteral("Condições"))
-        cSQL = QStringLiteral("select ncodigo,cdescricao as cnome from condicao_pagto where cdescricao like '%") + busca + QStringLiteral("%'  order by ncodigo");
+        cSQL = QStringLiteral("select ncodigo,cdescricao as cnome from condicao_pagto where ") + contem_texto(QStringLiteral("condicao_pagto.cdescricao"), busca) + QStringLiteral("  order by ncodigo");
     else if (cTipoConsula == QStringLiteral("Tecnicos"))
-        cSQL = QStringLiteral("select ncodigo,cfantasia as cnome from tecnico where cfantasia like '%") + busca + QStringLiteral("%'  order by ncodigo");
+        cSQL = QStringLiteral("select ncodigo,cfantasia as cnome from tecnico where ") + contem_texto(QStringLiteral("tecnico.cfantasia"), busca) + QStringLiteral("  order by ncodigo");
     else if (cTipoConsula == QStringLiteral("Clientes"))
-        cSQL = QStringLiteral("select ncodigo,cfantasia as cnome from cliente where cfantasia like '%") + busca + QStringLiteral("%' and ncodigo >1  order by ncodigo");
+        cSQL = QStringLiteral("select ncodigo,cfantasia as cnome from cliente where ") + contem_texto(QStringLiteral("cliente.cfantasia"), busca) + QStringLiteral(" and ncodigo >1 and ")
+               + sem_reservas(QStringLiteral("cliente")) + QStringLiteral("  order by ncodigo");
     else if (!isVisible())
         m_preenchidaPeloChamador = true;
 

@@ -4,7 +4,8 @@
 
 FrmConsultaCondicaoPagto::FrmConsultaCondicaoPagto()
     : FrmPesquisaTexto(QStringLiteral("FrmConsultaCondicaoPagto"), QStringLiteral("Localização de condições de pagto"),
-                       QStringLiteral("Descrição"), QStringLiteral("select * from condicao_pagto where cdescricao like '%%1%' order by ncodigo"),
+                       QStringLiteral("Descrição"), QStringLiteral("select * from condicao_pagto where %1 order by ncodigo"),
+                       QStringLiteral("condicao_pagto.cdescricao"),
                        {{QStringLiteral("Código"), 1000, Qt::AlignCenter, QStringLiteral("ncodigo")},
                         {QStringLiteral("Descrição"), 5900, Qt::AlignLeft, QStringLiteral("cdescricao")}},
                        QStringLiteral("condicao_pagto"), QStringLiteral("da condição"))

@@ -2,6 +2,7 @@
 #include "formularios.h"
 #include "frmcadequipamentos.h"
 #include "mensagens.h"
+#include "reservas.h"
 
 FrmConsultaEquipamentos::FrmConsultaEquipamentos()
     : FrmPesquisa(QStringLiteral("FrmConsultaEquipamentos"), QStringLiteral("Localização de equipamentos"),
@@ -14,7 +15,11 @@ FrmConsultaEquipamentos::FrmConsultaEquipamentos()
     botao(QStringLiteral("&Sair"), QStringLiteral("Command2"));
 }
 
-QString FrmConsultaEquipamentos::consulta() { return QStringLiteral("select * from equipamento order by cdescricao"); }
+// a type still being registered (or left by a crash) is not listed
+QString FrmConsultaEquipamentos::consulta()
+{
+    return QStringLiteral("select * from equipamento where ") + sem_reservas(QStringLiteral("equipamento")) + QStringLiteral(" order by cdescricao");
+}
 
 void FrmConsultaEquipamentos::abre_detalhes(const QString& codigo)
 {

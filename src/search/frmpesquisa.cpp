@@ -119,6 +119,7 @@ void FrmPesquisa::procura()
                 campos << c.campo;
             Grid1->preenche(rsDados, campos);
             rsDados.fecha();
+            formata_colunas();
         } catch (const ErroBanco& e) {
             rsDados.fecha();
             trata_erro_banco(e);
@@ -132,6 +133,21 @@ void FrmPesquisa::procura()
         if (b) b->setEnabled(true);
 }
 
+void FrmPesquisa::formata_colunas()
+{
+    Grade::Carga carga(*Grid1);
+    for (int c = 0; c < m_colunas.size(); ++c) {
+        if (!m_colunas[c].formato)
+            continue;
+        for (int linha = 1; linha < Grid1->rows() && !Grid1->textMatrix(linha, 0).isEmpty(); ++linha)
+            Grid1->setTextMatrix(linha, c, m_colunas[c].formato(Grid1->textMatrix(linha, c)));
+    }
+}
+
+QString coluna_moeda(const QString& texto) { return Dinheiro::leTexto(texto).value_or(Dinheiro()).moeda(); }
+
+QString coluna_sim_nao(const QString& texto) { return texto.trimmed() == QLatin1String("1") ? QStringLiteral("Sim") : QStringLiteral("Não"); }
+
 QString FrmPesquisa::codigo_atual() const
 {
     const int linha = Grid1->row();
@@ -143,6 +159,8 @@ void FrmPesquisa::atualiza_botoes()
     const bool temCodigo = !codigo_atual().isEmpty();
     for (QPushButton* b : {botaoDetalhes, botaoExcluir, botaoAceitar})
         if (b) b->setEnabled(temCodigo);
+    for (QPushButton* b : m_botoesDeLinha)
+        b->setEnabled(temCodigo);
 }
 
 void FrmPesquisa::detalhes_click()
@@ -151,7 +169,8 @@ void FrmPesquisa::detalhes_click()
     if (codigo.isEmpty())
         return;
     abre_detalhes(codigo);
-    procura();
+    if (recarrega_apos_detalhes())
+        procura();
 }
 
 bool FrmPesquisa::confirma(const QString&, int linha)

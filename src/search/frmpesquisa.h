@@ -1,6 +1,7 @@
 #pragma once
 #include <QDialog>
 #include <QList>
+#include <functional>
 
 class FiltroTeclas;
 class Grade;
@@ -9,14 +10,21 @@ class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 
-// One column of a search list: header, width in twips, alignment, and the
-// field of the query that fills it.
+// One column of a search list: header, width in twips, alignment, the
+// field of the query that fills it and, where the list shows it otherwise
+// than as read, how its text is shown.
 struct ColunaPesquisa {
     QString titulo;
     int largura;
     Qt::Alignment alinhamento;
     QString campo;
+    std::function<QString(const QString&)> formato = {};
 };
+
+// Shown in the currency format with two decimals ("R$ 1.234,50").
+QString coluna_moeda(const QString& texto);
+// A 0/1 flag shown as "Sim" (1) or "Não".
+QString coluna_sim_nao(const QString& texto);
 
 // What every master-data search screen shares: filter boxes, a list with
 // one header row and filler rows below the data, row buttons enabled only
@@ -55,6 +63,8 @@ protected:
     virtual QString consulta() = 0;
     // "&Detalhes": opens the record of the row for editing.
     virtual void abre_detalhes(const QString& codigo) { Q_UNUSED(codigo) }
+    // Whether the list is filled again when the record's form closes.
+    virtual bool recarrega_apos_detalhes() const { return true; }
     // Asks whether to delete the row; the customer-style screens confirm with its name.
     virtual bool confirma(const QString& codigo, int linha);
     virtual QString comando_exclusao(const QString& codigo) const { Q_UNUSED(codigo) return {}; }
@@ -66,6 +76,9 @@ protected:
     virtual void ao_abrir();
 
     void atualiza_botoes();
+    // A button of the screen's own that acts on the current row: enabled,
+    // like "&Detalhes", only on a filled row.
+    void botao_de_linha(QPushButton* b) { m_botoesDeLinha.append(b); }
     void showEvent(QShowEvent* e) override;
     void reject() override;
 
@@ -76,7 +89,9 @@ protected:
     QList<QLineEdit*> m_caixas;
 
 private:
+    void formata_colunas();
     QList<ColunaPesquisa> m_colunas;
+    QList<QPushButton*> m_botoesDeLinha;
     int m_linhasMinimas;
     bool m_aberto = false;
 };

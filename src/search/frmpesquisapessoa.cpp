@@ -1,7 +1,9 @@
 #include "frmpesquisapessoa.h"
+#include "busca.h"
 #include "campos.h"
 #include "filtroteclas.h"
 #include "modulo1.h"
+#include "reservas.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -41,15 +43,14 @@ QString FrmPesquisaPessoa::consulta()
 {
     const QString t = m_tabela;
     const QString inicio = QStringLiteral("select %1.ncodigo,cnome,cfantasia,cendereco,cnome,cfone from %1, cidade where %1.ncidade = cidade.ncodigo and ").arg(t);
-    // the customer placeholder row is never listed
+    // the customer placeholder row is never listed, nor a new customer not yet saved
     const bool cliente = t == QLatin1String("cliente");
     if (!Text4->text().isEmpty())
         return inicio + QStringLiteral("%1.ncodigo = %2").arg(t).arg(valor_numerico(Text4->text()))
-               + (cliente ? QStringLiteral(" and cliente.ncodigo > 1") : QString());
-    auto f = [](QLineEdit* e) { return texto_sql(nome_proprio(e->text())); };
-    return inicio + QStringLiteral("%1.cfantasia like '%").arg(t) + f(Text3) + QStringLiteral("%' and %1.cendereco like '%").arg(t) + f(Text1)
-           + QStringLiteral("%' and cidade.cnome like '%") + f(Text2) + QStringLiteral("%'")
-           + (cliente ? QStringLiteral(" and cliente.ncodigo >1") : QString()) + QStringLiteral(" order by %1.ncodigo").arg(t);
+               + (cliente ? QStringLiteral(" and cliente.ncodigo > 1 and ") + sem_reservas(t) : QString());
+    return inicio + contem_texto(t + QStringLiteral(".cfantasia"), Text3->text()) + QStringLiteral(" and ")
+           + contem_texto(t + QStringLiteral(".cendereco"), Text1->text()) + QStringLiteral(" and ") + contem_texto(QStringLiteral("cidade.cnome"), Text2->text())
+           + (cliente ? QStringLiteral(" and cliente.ncodigo >1 and ") + sem_reservas(t) : QString()) + QStringLiteral(" order by %1.ncodigo").arg(t);
 }
 
 QString FrmPesquisaPessoa::comando_exclusao(const QString& codigo) const

@@ -1,11 +1,13 @@
 #include "frmpesquisatexto.h"
+#include "busca.h"
 #include "modulo1.h"
 
 #include <QLineEdit>
 
 FrmPesquisaTexto::FrmPesquisaTexto(const QString& nome, const QString& titulo, const QString& rotulo, QString consulta,
-                                   QList<ColunaPesquisa> colunas, QString tabela, const QString& oque)
-    : FrmPesquisa(nome, titulo, std::move(colunas), 12), m_consulta(std::move(consulta)), m_tabela(std::move(tabela))
+                                   QString colunaFiltro, QList<ColunaPesquisa> colunas, QString tabela, const QString& oque)
+    : FrmPesquisa(nome, titulo, std::move(colunas), 12), m_consulta(std::move(consulta)), m_colunaFiltro(std::move(colunaFiltro)),
+      m_tabela(std::move(tabela))
 {
     m_oqueExcluir = oque;
     Text1 = filtro(rotulo, QStringLiteral("Text1"));
@@ -16,7 +18,7 @@ FrmPesquisaTexto::FrmPesquisaTexto(const QString& nome, const QString& titulo, c
     fecha_layout();
 }
 
-QString FrmPesquisaTexto::consulta() { return m_consulta.arg(texto_sql(nome_proprio(Text1->text()))); }
+QString FrmPesquisaTexto::consulta() { return m_consulta.arg(contem_texto(m_colunaFiltro, Text1->text())); }
 
 QString FrmPesquisaTexto::comando_exclusao(const QString& codigo) const
 {

@@ -8,14 +8,16 @@ public:
     QLineEdit* Text1;
 
 protected:
-    // consulta: the query with %1 where the filter (proper-cased) goes;
+    // consulta: the query with %1 where the filter's condition goes (the
+    // typed text found in colunaFiltro, whatever its case and accents);
     // tabela: whose rows "&Excluir" deletes.
-    FrmPesquisaTexto(const QString& nome, const QString& titulo, const QString& rotulo, QString consulta,
+    FrmPesquisaTexto(const QString& nome, const QString& titulo, const QString& rotulo, QString consulta, QString colunaFiltro,
                      QList<ColunaPesquisa> colunas, QString tabela, const QString& oque);
     QString consulta() override;
     QString comando_exclusao(const QString& codigo) const override;
 
 private:
     QString m_consulta;
+    QString m_colunaFiltro;
     QString m_tabela;
 };

@@ -8,6 +8,7 @@
 #include "grade.h"
 #include "mensagens.h"
 #include "modulo1.h"
+#include "reservas.h"
 #include "relogio.h"
 
 #include <QAction>
@@ -105,7 +106,9 @@ FrmMovimento::FrmMovimento(const QString& nome, const QString& titulo, const QSt
 
     m_cliente = new CaixaCodigo(
         Text4, Text8, Command3, m_teclas,
-        [](qint32 c) { return QStringLiteral("select cfantasia from cliente where ncodigo = %1 and ncodigo > 1").arg(c); },
+        [](qint32 c) {
+            return QStringLiteral("select cfantasia from cliente where ncodigo = %1 and ncodigo > 1 and ").arg(c) + sem_reservas(QStringLiteral("cliente"));
+        },
         [] { return escolhe_cliente(); },
         [] {
             FrmCadCliente& f = form<FrmCadCliente>();

@@ -170,10 +170,16 @@ QString FrmMovimentoServico::sql_item(bool novo, const QString& codigo)
 {
     if (!verifica_obrigatorios(this))
         return {};
-    const std::optional<Dinheiro> preco = Dinheiro::leTexto(Text7->text());
-    if (!preco_aceito(preco.value_or(Dinheiro())))
+    // a price that is not an amount is refused, never stored as zero
+    const std::optional<Dinheiro> preco = Text7->text().trimmed().isEmpty() ? Dinheiro() : Dinheiro::leTexto(Text7->text());
+    if (!preco) {
+        informa(mensagem_valor_invalido(Text7->text()));
+        Text7->setFocus(Qt::OtherFocusReason);
         return {};
-    return sql_grava_item(novo, codigo, texto_sql(Text6->text()), preco.value_or(Dinheiro()).sql());
+    }
+    if (!preco_aceito(*preco))
+        return {};
+    return sql_grava_item(novo, codigo, texto_sql(Text6->text()), preco->sql());
 }
 
 void FrmMovimentoServico::mostra_item(int linha)

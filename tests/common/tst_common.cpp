@@ -4,6 +4,7 @@
 #include "filtroteclas.h"
 #include "grade.h"
 #include "modulo1.h"
+#include "relogio.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -68,6 +69,14 @@ private slots:
         QVERIFY(!Dinheiro::leTexto(QStringLiteral("1,2,3")));
         QVERIFY(!Dinheiro::leTexto(QStringLiteral("12a")));
         QVERIFY(!Dinheiro::leTexto(QStringLiteral("1.23,00"))); // misplaced thousands separator
+        // a point with one or two digits after it is a decimal point; with three, thousands
+        QCOMPARE(Dinheiro::leTexto(QStringLiteral("12.50"))->centavos(), 1250);
+        QCOMPARE(Dinheiro::leTexto(QStringLiteral("R$ 0.5"))->centavos(), 50);
+        QCOMPARE(Dinheiro::leTexto(QStringLiteral("-7.05"))->centavos(), -705);
+        QCOMPARE(Dinheiro::leTexto(QStringLiteral("1.234"))->centavos(), 123400);
+        QCOMPARE(Dinheiro::leTexto(QStringLiteral("1.234.567"))->centavos(), 123456700);
+        for (const char* ambiguo : {"1,234.50", "1.234.50", "12.", "1234.567", "12.50,00"})
+            QVERIFY2(!Dinheiro::leTexto(QString::fromLatin1(ambiguo)), ambiguo);
     }
 
     void dinheiroEscreve()
@@ -96,6 +105,27 @@ private slots:
         QCOMPARE(data_sql(QStringLiteral("26/04/2013")), QStringLiteral("2013-04-26"));
         QCOMPARE(data_sql(QStringLiteral("6/4/13")), QStringLiteral("2013-04-06"));
         QCOMPARE(data_sql(QString()), QString());
+    }
+
+    // Two-digit years follow today's year, not a fixed pivot.
+    void anoDeDoisDigitosEmJanelaMovel()
+    {
+        FormTeclas f;
+        Relogio::fixa(QDateTime(QDate(2026, 12, 7), QTime(10, 0)));
+        QCOMPARE(data_sql(QStringLiteral("01/01/30")), QStringLiteral("2030-01-01"));
+        QCOMPARE(data_sql(QStringLiteral("31/12/46")), QStringLiteral("2046-12-31"));
+        QCOMPARE(data_sql(QStringLiteral("01/01/47")), QStringLiteral("1947-01-01"));
+        QCOMPARE(data_sql(QStringLiteral("07/12/26")), QStringLiteral("2026-12-07"));
+        Relogio::fixa(QDateTime(QDate(2031, 1, 2), QTime(10, 0)));
+        f.data->setText(QStringLiteral("01/01/30"));
+        formata_campo(f.data, CampoData);
+        QCOMPARE(f.data->text(), QStringLiteral("01/01/2030"));
+        QCOMPARE(data_sql(QStringLiteral("5/3/51")), QStringLiteral("2051-03-05"));
+        QCOMPARE(data_sql(QStringLiteral("5/3/52")), QStringLiteral("1952-03-05"));
+        Relogio::fixa(QDateTime(QDate(2099, 6, 1), QTime(10, 0)));
+        QCOMPARE(data_sql(QStringLiteral("01/01/05")), QStringLiteral("2105-01-01"));
+        QCOMPARE(data_sql(QStringLiteral("01/01/98")), QStringLiteral("2098-01-01"));
+        Relogio::solta();
     }
 
     void literalENomeProprio()
@@ -134,9 +164,25 @@ private slots:
         f.codigo->setFocus();
         QCOMPARE(f.valor->text(), QStringLiteral("R$\u00a012,50"));
 
-        f.valor->setText(QStringLiteral("abc"));
+        // pasted with a point, or as a Brazilian writes thousands
+        f.valor->setText(QStringLiteral("12.50"));
         formata_campo(f.valor, CampoDinheiro);
-        QCOMPARE(f.valor->text(), QStringLiteral("R$\u00a00,00"));
+        QCOMPARE(f.valor->text(), QStringLiteral("R$\u00a012,50"));
+        f.valor->setText(QStringLiteral("1.234,50"));
+        formata_campo(f.valor, CampoDinheiro);
+        QCOMPARE(f.valor->text(), QStringLiteral("R$\u00a01.234,50"));
+        // what is not an amount is refused with a message and kept, never zero
+        {
+            MensagensRoteiro msgs;
+            f.valor->setText(QStringLiteral("1,234.50"));
+            formata_campo(f.valor, CampoDinheiro);
+            QCOMPARE(f.valor->text(), QStringLiteral("1,234.50"));
+            QCOMPARE(msgs.textos(), QStringList{QStringLiteral("O valor \"1,234.50\" não é válido. Informe-o como 1.234,50.")});
+            f.valor->clear();
+            formata_campo(f.valor, CampoDinheiro);
+            QCOMPARE(f.valor->text(), QStringLiteral("R$\u00a00,00"));
+            QCOMPARE(msgs.textos().size(), 1);
+        }
 
         f.data->setText(QStringLiteral("31/02/2013"));
         formata_campo(f.data, CampoData);
@@ -158,6 +204,11 @@ private slots:
         FormTeclas f;
         digita(f.valor, QStringLiteral("1a2,5-"));
         QCOMPARE(f.valor->text(), QStringLiteral("12,5"));
+        // the keypad's point goes in: dropped, 12.50 would read as 1250
+        f.valor->clear();
+        digita(f.valor, QStringLiteral("12.50"));
+        QCOMPARE(f.valor->text(), QStringLiteral("12.50"));
+        f.valor->clear();
         digita(f.codigo, QStringLiteral("4,2x7"));
         QCOMPARE(f.codigo->text(), QStringLiteral("427"));
         digita(f.decimal, QStringLiteral("-1,5b"));
@@ -247,6 +298,11 @@ private slots:
         g.setTextMatrix(2, 1, QStringLiteral("1.000,50"));
         g.setTextMatrix(4, 1, QStringLiteral("999,00")); // after the empty row 3
         QCOMPARE(soma_coluna(g, 1).centavos(), 101050);
+        // a cell that is not money is never added as zero
+        g.setTextMatrix(3, 1, QStringLiteral("doze"));
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, soma_coluna(g, 1));
+        g.setTextMatrix(3, 1, QStringLiteral("12.50"));
+        QCOMPARE(soma_coluna(g, 1).centavos(), 101050 + 1250 + 99900);
     }
 
     void gradeComCabecalhoFixo()

@@ -347,6 +347,9 @@ private slots:
         f.Text2->selectAll();
         digita(f.Text2, QStringLiteral("2,5x"));
         QCOMPARE(f.Text2->text(), QStringLiteral("2,5"));
+        // pasted with a point it keeps its value
+        f.Text2->selectAll();
+        f.Text2->insert(QStringLiteral("2.5"));
         tecla(f.Text2, Qt::Key_Return); // to the second page
         QCOMPARE(f.SSTab1->currentIndex(), 1);
         QCOMPARE(QApplication::focusWidget(), f.Text3);

@@ -99,6 +99,39 @@ private slots:
                  (QStringList{QStringLiteral("1|1|HP"), QStringLiteral("2|1|"), QStringLiteral("3|1|BR123")}));
     }
 
+    // Types left blank by a crash are never offered, and two types with the
+    // same description are told apart by their codes.
+    void tiposEmBrancoEDescricoesRepetidas()
+    {
+        tipos_e_cliente();
+        executa(QStringLiteral("Insert into equipamento values (null,'');")); // 3 and 4: left by a crash
+        executa(QStringLiteral("Insert into equipamento values (null,'');"));
+        executa(QStringLiteral("Insert into equipamento values (null,'Impressora');")); // 5: same description as 1
+        executa(QStringLiteral("insert into propriedade values(null,5,'Bandeja');"));
+        auto& f = form<FrmCadEquipamentoCliente>();
+        f.ncodigoCliente = 2;
+        abre_form<FrmCadEquipamentoCliente>(true);
+        QStringList tipos;
+        for (int i = 0; i < f.Combo1->count(); ++i)
+            tipos << f.Combo1->itemText(i);
+        QCOMPARE(tipos, (QStringList{QStringLiteral("Impressora"), QStringLiteral("Impressora"), QStringLiteral("Monitor")}));
+        // the second "Impressora" (code 5) shows its own properties and is the one stored
+        const int segunda = f.Combo1->findData(5);
+        QVERIFY(segunda >= 0);
+        f.Combo1->setFocus();
+        f.Combo1->setCurrentIndex(segunda);
+        QCOMPARE(f.Grid1->textMatrix(1, 1), QStringLiteral("Bandeja"));
+        QCOMPARE(f.Grid1->textMatrix(2, 1), QString());
+        f.Text2->setText(QStringLiteral("Bandeja extra"));
+        edita_valor(f, 1, QStringLiteral("A4"));
+        QTest::mouseClick(f.CmdOk, Qt::LeftButton);
+        QVERIFY(!f.isVisible());
+        QVERIFY(amb->msgs.mostradas().isEmpty());
+        QCOMPARE(linhas(QStringLiteral("select ncliente, nequipamento, cidentificacao from equipamento_cliente")),
+                 QStringList{QStringLiteral("2|5|Bandeja extra")});
+        QCOMPARE(linhas(QStringLiteral("select nPropriedade, cvalor from Propriedade_equipamento_cliente")), QStringList{QStringLiteral("5|A4")});
+    }
+
     void editarReescreveValoresETravaOTipo()
     {
         tipos_e_cliente();
@@ -214,6 +247,13 @@ private slots:
         QCOMPARE(f.Label4->text(), QStringLiteral("1"));
         for (QWidget* w : std::initializer_list<QWidget*>{f.Command1, f.Command2, f.Text2, f.Text3})
             QVERIFY(!w->isEnabled());
+        // saving it keeps the cash rule's exact text, so the plan still pays in cash
+        QTest::mouseClick(f.CmdOk, Qt::LeftButton);
+        QVERIFY(!f.isVisible());
+        QCOMPARE(linhas(QStringLiteral("select cdescricao, nparcela from condicao_pagto where ncodigo = 1")), QStringList{QStringLiteral("A vista|1")});
+        QCOMPARE(plano(valor(QStringLiteral("select cdescricao from condicao_pagto where ncodigo = 1")).toString(), QStringLiteral("150,00")),
+                 QStringList{QStringLiteral("1/1 07/12/2026 150,00")});
+        abre_form<FrmCadCondicaoPagto>(false);
         QTest::mouseClick(f.CmdSair, Qt::LeftButton);
         executa(QStringLiteral("insert into condicao_pagto values(null,'30 \\ 60',2);"));
         f.codigo_condicao = 2;

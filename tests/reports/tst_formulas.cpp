@@ -8,6 +8,7 @@
 #include "modulo1.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QSet>
 #include <QTest>
 
@@ -101,10 +102,22 @@ private slots:
         QCOMPARE(f.sql, QStringLiteral("c.vencimento >= cast(? as date) and c.vencimento <= cast(? as date)"));
         QCOMPARE(f.valores, (QVariantList{QDate(2013, 4, 1), QDate(2013, 4, 30)}));
 
-        // 004: a date-and-time column compares by day, so the last day counts whole
+        // 004: a date-and-time column compares by day, so the last day counts
+        // whole; the column stays bare, so its index can serve the bounds
         f = traduz(QStringLiteral("{view_contas_recebidas.data_baixa}>=date('2013-04-01') and {view_contas_recebidas.data_baixa}<=date('30/04/2013')"));
-        QCOMPARE(f.sql, QStringLiteral("cast(c.data_baixa as date) >= cast(? as date) and cast(c.data_baixa as date) <= cast(? as date)"));
-        QCOMPARE(f.valores, (QVariantList{QDate(2013, 4, 1), QDate(2013, 4, 30)}));
+        QCOMPARE(f.sql, QStringLiteral("c.data_baixa >= cast(? as timestamp) and c.data_baixa < cast(? as timestamp)"));
+        QCOMPARE(f.valores, (QVariantList{QDateTime(QDate(2013, 4, 1), QTime(0, 0)), QDateTime(QDate(2013, 5, 1), QTime(0, 0))}));
+        // the other comparisons, and the date written first
+        f = traduz(QStringLiteral("{view_contas_recebidas.data_baixa}>date('2013-04-30') or {view_contas_recebidas.data_baixa}<date('2013-04-01')"));
+        QCOMPARE(f.sql, QStringLiteral("c.data_baixa >= cast(? as timestamp) or c.data_baixa < cast(? as timestamp)"));
+        QCOMPARE(f.valores, (QVariantList{QDateTime(QDate(2013, 5, 1), QTime(0, 0)), QDateTime(QDate(2013, 4, 1), QTime(0, 0))}));
+        f = traduz(QStringLiteral("date('31/12/2013')>={view_contas_recebidas.data_baixa} and {view_contas_recebidas.data_baixa}=date('2013-04-30') "
+                                  "and {view_contas_recebidas.data_baixa}<>date('2013-04-29')"));
+        QCOMPARE(f.sql, QStringLiteral("c.data_baixa < cast(? as timestamp) and (c.data_baixa >= cast(? as timestamp) and c.data_baixa < cast(? as timestamp)) "
+                                       "and (c.data_baixa < cast(? as timestamp) or c.data_baixa >= cast(? as timestamp))"));
+        QCOMPARE(f.valores, (QVariantList{QDateTime(QDate(2014, 1, 1), QTime(0, 0)), QDateTime(QDate(2013, 4, 30), QTime(0, 0)),
+                                          QDateTime(QDate(2013, 5, 1), QTime(0, 0)), QDateTime(QDate(2013, 4, 29), QTime(0, 0)),
+                                          QDateTime(QDate(2013, 4, 30), QTime(0, 0))}));
 
         // 006: period and technician
         f = traduz(QStringLiteral("{servico_por_tecnico.data}>=date('2013-04-01') and {servico_por_tecnico.data}<=date('30/04/2013') and {servico_por_tecnico.codigo_tecnico}=7"));
@@ -182,6 +195,12 @@ private slots:
         QTest::newRow("date sem aspas") << "{servico_por_tecnico.data}=date(2013-04-01)" << "date espera uma data entre aspas";
         QTest::newRow("número estranho") << "{ordem.nvalor}>1.2.3" << "número inválido";
         QTest::newRow("só um valor") << "1" << "operador de comparação";
+        // nesting without limit would exhaust the stack
+        QTest::newRow("parênteses sem fim") << QString(QStringLiteral("(").repeated(100000) + QStringLiteral("{view_ordem.codigo_ordem}=1")
+                                                       + QStringLiteral(")").repeated(100000))
+                                            << "aninhados demais (no máximo 200 níveis)";
+        QTest::newRow("not sem fim") << QString(QStringLiteral("not ").repeated(1000000) + QStringLiteral("{view_ordem.codigo_ordem}=1"))
+                                     << "posição 801";
     }
 
     void malformadasDaoErroComPosicao()
@@ -189,6 +208,12 @@ private slots:
         QFETCH(QString, formula);
         QFETCH(QString, trecho);
         confereErro(erroDe(formula), QStringLiteral("Fórmula de seleção inválida (posição "), trecho);
+    }
+
+    void aninhamentoAteOLimite()
+    {
+        const QString f = QStringLiteral("not (").repeated(100) + QStringLiteral("{view_ordem.codigo_ordem}=1") + QStringLiteral(")").repeated(100);
+        QVERIFY(traduz(f).sql.startsWith(QStringLiteral("not (not (")));
     }
 
     void colunaForaDaListaEhRecusada()

@@ -4,6 +4,7 @@
 // shown to the user, pagination with groups and totals, the preview.
 #include "apoio.h"
 #include "controlerelatorio.h"
+#include "errorelatorio.h"
 #include "frmprincipal.h"
 #include "frmrelatorio.h"
 #include "lojateste.h"
@@ -22,6 +23,8 @@
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QPaintEngine>
+#include <QPrintEngine>
 #include <QPrinter>
 #include <QTest>
 
@@ -54,6 +57,52 @@ QString periodo(const QString& de, const QString& ate)
 {
     return QStringLiteral("Periodo= 'Periodo de ") + de + QStringLiteral(" a ") + ate + QLatin1Char('\'');
 }
+
+// A printer that takes the job and then refuses it: every new page fails
+// and so does the end of the job, as a printer out of paper or a spooler
+// that rejects the job reports it.
+class MotorQueRecusa : public QPaintEngine, public QPrintEngine {
+public:
+    MotorQueRecusa() : QPaintEngine(QPaintEngine::AllFeatures) {}
+    bool begin(QPaintDevice*) override { m_estado = QPrinter::Active; return true; }
+    bool end() override { m_estado = QPrinter::Error; return false; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawPath(const QPainterPath&) override {}
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawTextItem(const QPointF&, const QTextItem&) override {}
+    Type type() const override { return QPaintEngine::User; }
+    void setProperty(PrintEnginePropertyKey, const QVariant&) override {}
+    QVariant property(PrintEnginePropertyKey k) const override { return k == PPK_Resolution ? QVariant(300) : QVariant(); }
+    bool newPage() override { m_estado = QPrinter::Error; return false; }
+    bool abort() override { m_estado = QPrinter::Aborted; return true; }
+    int metric(QPaintDevice::PaintDeviceMetric m) const override
+    {
+        switch (m) {
+        case QPaintDevice::PdmWidth: return 2480;
+        case QPaintDevice::PdmHeight: return 3508;
+        case QPaintDevice::PdmWidthMM: return 210;
+        case QPaintDevice::PdmHeightMM: return 297;
+        case QPaintDevice::PdmDepth: return 32;
+        case QPaintDevice::PdmNumColors: return INT_MAX;
+        case QPaintDevice::PdmDevicePixelRatio: return 1;
+        case QPaintDevice::PdmDevicePixelRatioScaled: return int(QPaintDevice::devicePixelRatioFScale());
+        default: return 300; // dpi
+        }
+    }
+    QPrinter::PrinterState printerState() const override { return m_estado; }
+
+private:
+    QPrinter::PrinterState m_estado = QPrinter::Idle;
+};
+
+struct ComMotor {
+    MotorQueRecusa motor; // outlives the printer that uses it
+};
+class ImpressoraQueRecusa : private ComMotor, public QPrinter {
+public:
+    ImpressoraQueRecusa() { setEngines(&motor, &motor); }
+};
 
 } // namespace
 
@@ -328,6 +377,32 @@ private slots:
         cr().ReportFileName = arquivo_relatorio(QStringLiteral("010.rpt"));
         QVERIFY(!gera_pdf(cr(), pdf));
         QVERIFY(amb->msgs.ultimo().startsWith(QStringLiteral("Arquivo de relatório não encontrado")));
+    }
+
+    // A printer that refuses the job says so, for one page or several.
+    void impressoraQueRecusaAvisa()
+    {
+        executa(QStringLiteral("execute block as declare i integer = 0; begin while (i < 120) do begin "
+                               "insert into item_ordem values(null, 1, 1, 'Serviço ' || :i, 1, 1); i = i + 1; end end"));
+        FrmRelatorio* f = roda(QStringLiteral("008.rpt"), {{0, nomeEmpresa("NomeEmpresa")}, {1, rodape()}});
+        QVERIFY(f);
+        QVERIFY(f->relatorio().paginas() >= 3);
+        {
+            ImpressoraQueRecusa impressora;
+            QVERIFY_THROWS_EXCEPTION(ErroRelatorio, f->relatorio().imprime(impressora));
+        }
+        {
+            ImpressoraQueRecusa impressora;
+            impressora.setPrintRange(QPrinter::PageRange);
+            impressora.setFromTo(2, 2); // no new page: refused at the end of the job
+            QVERIFY_THROWS_EXCEPTION(ErroRelatorio, f->relatorio().imprime(impressora));
+        }
+        amb->msgs.limpa();
+        ImpressoraQueRecusa impressora;
+        QVERIFY(!f->imprimeEm(impressora));
+        QCOMPARE(amb->msgs.textos(), QStringList{QStringLiteral("A impressora recusou a impressão.")});
+        QCOMPARE(amb->msgs.mostradas().at(0).icone, Mensagens::Icone::Erro);
+        QVERIFY(f->isVisible()); // the preview stays, to try again
     }
 
     void relatorioSemLinhas()

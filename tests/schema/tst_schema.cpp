@@ -1,8 +1,12 @@
 // The database definition: numbering, keys, placeholder rows, views, the
 // statements the forms write, and the session's record sets.
 #include "apoio.h"
+#include "frmprincipal.h"
+#include "iniciasistema.h"
+#include "migracoes.h"
 #include "modulo1.h"
 
+#include <QFile>
 #include <QTest>
 
 using namespace apoio;
@@ -45,6 +49,53 @@ void pequeno_movimento()
     executa(QStringLiteral("update conta_receber set npago = 1 where ncodigo = 1"));
     // 2/3: 25,50 in part
     executa(QStringLiteral("insert into baixa_conta_receber values(null,2,25.5,0,0,0,'P','','2026-12-07 11:00:00');"));
+}
+
+// Every row of every table (and of the views the migrations redefine), in
+// key order: what a migration must leave exactly as it was.
+const char* const TABELAS_DA_LOJA[] = {"cidade", "cliente", "tecnico", "equipamento", "equipamento_cliente", "condicao_pagto",
+                                       "estabelecimento", "ordem", "item_ordem", "conta_receber", "baixa_conta_receber"};
+
+// The columns each table has now ("a,b,c"), so rows can be compared after a
+// migration has added columns.
+QHash<QString, QString> colunas_das_tabelas()
+{
+    QHash<QString, QString> r;
+    for (const char* t : TABELAS_DA_LOJA)
+        r.insert(QString::fromLatin1(t),
+                 linhas(QStringLiteral("select trim(rdb$field_name) from rdb$relation_fields where rdb$relation_name = upper('%1') "
+                                       "order by rdb$field_position").arg(QString::fromLatin1(t))).join(QLatin1Char(',')));
+    return r;
+}
+
+// Every row of the shop's tables (only the given columns where given).
+QStringList dados_da_loja(const QHash<QString, QString>& colunas = {})
+{
+    QStringList r;
+    for (const char* t : TABELAS_DA_LOJA) {
+        const QString tabela = QString::fromLatin1(t);
+        r << tabela + QLatin1Char(':')
+                 + linhas(QStringLiteral("select %1 from %2 order by 1").arg(colunas.value(tabela, QStringLiteral("*")), tabela))
+                       .join(QLatin1Char(';'));
+    }
+    for (const char* v : {"servico_por_tecnico order by codigo_item", "view_contas_recebidas order by codigo_conta",
+                          "view_contas_a_receber order by codigo_conta"})
+        r << QString::fromLatin1(v) + QLatin1Char(':') + linhas(QStringLiteral("select * from ") + QString::fromLatin1(v)).join(QLatin1Char(';'));
+    return r;
+}
+
+// The user indexes with their columns, and the columns of every view.
+QStringList estrutura()
+{
+    return linhas(QStringLiteral("select trim(i.rdb$relation_name), trim(i.rdb$index_name), trim(s.rdb$field_name), s.rdb$field_position "
+                                 "from rdb$indices i join rdb$index_segments s on s.rdb$index_name = i.rdb$index_name "
+                                 "where coalesce(i.rdb$system_flag, 0) = 0 order by 2, 4"))
+           + linhas(QStringLiteral("select trim(f.rdb$relation_name), trim(f.rdb$field_name), f.rdb$field_position from rdb$relation_fields f "
+                                   "join rdb$relations r on r.rdb$relation_name = f.rdb$relation_name "
+                                   "where coalesce(r.rdb$system_flag, 0) = 0 and r.rdb$relation_name <> 'VERSAO_ESQUEMA' order by 1, 3"))
+           + linhas(QStringLiteral("select trim(rdb$trigger_name), trim(rdb$relation_name) from rdb$triggers "
+                                   "where coalesce(rdb$system_flag, 0) = 0 order by 1"))
+           + linhas(QStringLiteral("select trim(rdb$function_name) from rdb$functions where coalesce(rdb$system_flag, 0) = 0 order by 1"));
 }
 
 } // namespace
@@ -266,6 +317,12 @@ private slots:
         rsDados.abre(QStringLiteral("select nvalor from ordem where ncodigo = 1"));
         QCOMPARE(rsDados.dinheiro(QStringLiteral("nvalor")).centavos(), 1234567890123LL);
         rsDados.fecha();
+        // text that is not an amount, or a column that is not there, is an error, never zero
+        rsDados.abre(QStringLiteral("select 'doze' as nvalor, cast(null as numeric(15,2)) as nnulo from rdb$database"));
+        QVERIFY_THROWS_EXCEPTION(ErroBanco, rsDados.dinheiro(QStringLiteral("nvalor")));
+        QVERIFY_THROWS_EXCEPTION(ErroBanco, rsDados.dinheiro(QStringLiteral("nvalor_inexistente")));
+        QCOMPARE(rsDados.dinheiro(QStringLiteral("nnulo")).centavos(), 0);
+        rsDados.fecha();
         QVERIFY_THROWS_EXCEPTION(ErroBanco, rsDados.abre(QStringLiteral("select * from tabela_que_nao_existe")));
     }
 
@@ -373,6 +430,126 @@ private slots:
         executa(QStringLiteral("insert into cidade values(null,'") + texto_sql(colado) + QStringLiteral("','PR');"));
         QCOMPARE(linhas(QStringLiteral("select cnome from cidade where ncodigo = 2")), QStringList{colado});
         QCOMPARE(valor(QStringLiteral("select count(*) from cidade")).toInt(), 2);
+    }
+
+
+    // A shop's database made by the first release (no schema version): the
+    // program brings it to the newest schema when it starts, once, and
+    // leaves every row as it was.
+    void migracaoDeUmBancoAntigo()
+    {
+        const QStringList novo = estrutura();
+        QCOMPARE(Migracoes::versao(conexao), Migracoes::versao_atual());
+        QVERIFY(Migracoes::versao_atual() >= 2);
+        QCOMPARE(Migracoes::aplica(conexao), 0); // a new database is already current
+
+        QTemporaryDir dir;
+        QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777));
+        const QString antigo = dir.filePath(QStringLiteral("antigo.fdb"));
+        cria_banco(antigo, QStringLiteral(CONTROLE_OS_ESQUEMA_V1));
+        QFile::setPermissions(antigo, QFileDevice::Permissions(0x6666));
+        conexao.abre(fonte_de(antigo), USUARIO, SENHA);
+        QCOMPARE(Migracoes::versao(conexao), 1);
+        pequeno_movimento();
+        executa(QStringLiteral("insert into item_ordem values(null,1,1,'Sem técnico',10,null);"));
+        const QHash<QString, QString> colunasAntigas = colunas_das_tabelas();
+        const QStringList antes = dados_da_loja(colunasAntigas);
+        QVERIFY(estrutura() != novo);
+        conexao.fecha();
+
+        // started as the shop starts it
+        QFile path(dir.filePath(QStringLiteral("path.txt")));
+        QVERIFY(path.open(QIODevice::WriteOnly));
+        path.write((fonte_de(antigo) + QLatin1Char('=') + USUARIO + QLatin1Char('=') + SENHA).toUtf8());
+        path.close();
+        auto principal = inicia_sistema(dir.path());
+        QVERIFY(principal);
+        QVERIFY(amb->msgs.mostradas().isEmpty());
+        QCOMPARE(Migracoes::versao(conexao), Migracoes::versao_atual());
+        QCOMPARE(linhas(QStringLiteral("select nversao from versao_esquema")), QStringList{QString::number(Migracoes::versao_atual())});
+        QCOMPARE(dados_da_loja(colunasAntigas), antes);
+        QCOMPARE(estrutura(), novo);
+        // the customers that existed got their search keys
+        QCOMPARE(linhas(QStringLiteral("select cfantasia_busca from cliente where ncodigo = 2")), QStringList{QStringLiteral("ana souza")});
+        // and the statistics of the indexes were computed at start-up
+        QVERIFY(valor(QStringLiteral("select rdb$statistics from rdb$indices where rdb$index_name = 'IX_ITEM_ORDEM_ORDEM_TECNICO'")).toDouble() > 0);
+
+        // the next start applies nothing again
+        principal.reset();
+        QCOMPARE(Migracoes::aplica(conexao), 0);
+        principal = inicia_sistema(dir.path());
+        QVERIFY(principal);
+        QCOMPARE(linhas(QStringLiteral("select nversao from versao_esquema")), QStringList{QString::number(Migracoes::versao_atual())});
+        QCOMPARE(dados_da_loja(colunasAntigas), antes);
+        principal.reset();
+        conexao.fecha();
+    }
+
+    // A script that fails at any of its statements leaves the database as
+    // it was, at its old version; the next start applies it whole.
+    void migracaoQueFalhaNaoDeixaMetade()
+    {
+        QTemporaryDir dir;
+        QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777));
+        const QString modelo = dir.filePath(QStringLiteral("modelo.fdb"));
+        cria_banco(modelo, QStringLiteral(CONTROLE_OS_ESQUEMA_V1));
+        auto abreCopia = [&](int n) {
+            const QString copia = dir.filePath(QStringLiteral("antigo%1.fdb").arg(n));
+            QVERIFY(QFile::copy(modelo, copia));
+            QFile::setPermissions(copia, QFileDevice::Permissions(0x6666));
+            conexao.abre(fonte_de(copia), USUARIO, SENHA);
+            pequeno_movimento();
+        };
+        // the structure at every version, each script applied on its own
+        QHash<int, QStringList> estruturaEm;
+        for (int v = 1; v <= Migracoes::versao_atual(); ++v) {
+            abreCopia(100 + v);
+            Migracoes::aplica(conexao, v);
+            QCOMPARE(Migracoes::versao(conexao), v);
+            estruturaEm.insert(v, estrutura());
+        }
+        abreCopia(0);
+        const QHash<QString, QString> colunas = colunas_das_tabelas();
+        const QStringList dados = dados_da_loja(colunas);
+        conexao.falhaNoComando(0);
+        QCOMPARE(Migracoes::aplica(conexao), Migracoes::versao_atual() - 1);
+        const int comandos = conexao.comandosEmTransacao();
+        QVERIFY(comandos >= 2 * (Migracoes::versao_atual() - 1)); // each script's statements and its version
+        for (int n = 1; n <= comandos; ++n) {
+            abreCopia(n);
+            conexao.falhaNoComando(n);
+            QVERIFY_THROWS_EXCEPTION(ErroBanco, Migracoes::aplica(conexao));
+            conexao.falhaNoComando(0);
+            // the failed script left nothing: the database is exactly at the
+            // version it records
+            const int v = Migracoes::versao(conexao);
+            QVERIFY(v < Migracoes::versao_atual());
+            QCOMPARE(estrutura(), estruturaEm.value(v));
+            QCOMPARE(dados_da_loja(colunas), dados);
+            QCOMPARE(Migracoes::aplica(conexao), Migracoes::versao_atual() - v);
+            QCOMPARE(Migracoes::versao(conexao), Migracoes::versao_atual());
+            QCOMPARE(estrutura(), estruturaEm.value(Migracoes::versao_atual()));
+        }
+        conexao.fecha();
+    }
+
+    void scriptsSeparadosEmComandos()
+    {
+        const QStringList c = Migracoes::comandos(QStringLiteral(
+            "/* a comment; with a terminator */\nset names utf8;\nSET SQL DIALECT 3;\nset autoddl on;\ncreate index a on t (x);\n-- line comment;\n"
+            "insert into t values ('a;b', 'it''s');\nset term ^ ;\n"
+            "create trigger g for t before insert as begin new.x = 1; end^\nset term ; ^\nupdate t set x = 2;\ncommit;"));
+        QCOMPARE(c, (QStringList{QStringLiteral("create index a on t (x)"), QStringLiteral("insert into t values ('a;b', 'it''s')"),
+                                 QStringLiteral("create trigger g for t before insert as begin new.x = 1; end"),
+                                 QStringLiteral("update t set x = 2"), QStringLiteral("commit")}));
+        // the program carries its scripts, numbered from 2 with no gap
+        // each in one transaction: none holds a commit
+        const QList<Migracoes::Script> s = Migracoes::scripts();
+        QVERIFY(!s.isEmpty());
+        for (int i = 0; i < s.size(); ++i) {
+            QCOMPARE(s[i].versao, i + 2);
+            QVERIFY2(!Migracoes::comandos(s[i].texto).contains(QStringLiteral("commit"), Qt::CaseInsensitive), qPrintable(s[i].nome));
+        }
     }
 };
 

@@ -1,6 +1,7 @@
 // The master-data search screens: filters, row buttons, edit and delete
 // from the list, and their use as lookups.
 #include "apoio.h"
+#include "busca.h"
 #include "formularios.h"
 #include "frmcadcliente.h"
 #include "frmcadcidades.h"
@@ -286,6 +287,140 @@ private slots:
             for (QPushButton* b : f->findChildren<QPushButton*>())
                 QVERIFY2(!b->text().isEmpty() || !b->accessibleName().isEmpty(), qPrintable(f->objectName() + QLatin1Char('.') + b->objectName()));
         }
+    }
+
+    // Counter staff type fast, in any case and without accents; "%" and "_"
+    // are plain characters to them.
+    void buscasIgnoramCaixaEAcentos()
+    {
+        executa(QStringLiteral("insert into cidade values(null,'São José dos Pinhais','PR');"));
+        executa(QStringLiteral("insert into condicao_pagto values(null,'Entrada \\ 30',2);"));
+        executa(QStringLiteral("insert into tecnico values(null,'Zé Luís','','',2,'','','','','Rua Ômega','','','',0)"));
+        const char* dados[][2] = {{"João Conceição", "Rua São José, 10"}, {"Loja 100% Útil", "Av. Brasil"},
+                                  {"Loja 1000", "Av. Brasil"}, {"Ana_Lima", "Rua A"}, {"Ana Lima", "Rua A"}, {"D'Ávila Peças", "Rua B"}};
+        for (auto& d : dados) {
+            executa(QStringLiteral("insert into cliente (ncidade) values(2);"));
+            executa(QStringLiteral("update cliente set cfantasia = '%1', cendereco = '%2' where ncodigo = (select max(ncodigo) from cliente)")
+                        .arg(texto_sql(QString::fromUtf8(d[0])), QString::fromUtf8(d[1])));
+        }
+        // the lookup dialog, each kind
+        auto& c = form<FrmConsulta>();
+        auto consulta = [&](const char* tipo, const QString& texto) {
+            c.cTipoConsula = QString::fromUtf8(tipo);
+            mostra_form<FrmConsulta>();
+            c.Text1->clear();
+            digita(c.Text1, texto);
+            clica(c.Command1);
+            const QStringList r = coluna(c.Grid1, 1);
+            clica(c.CmdSair);
+            return r;
+        };
+        QCOMPARE(consulta("Cidades", QStringLiteral("sao jose")), QStringList{QStringLiteral("São José dos Pinhais")});
+        QCOMPARE(consulta("Condições", QStringLiteral("vista")), QStringList{QStringLiteral("A vista")});
+        QCOMPARE(consulta("Condições", QStringLiteral("ENTRADA")), QStringList{QStringLiteral("Entrada \\ 30")});
+        QCOMPARE(consulta("Tecnicos", QStringLiteral("ze luis")), QStringList{QStringLiteral("Zé Luís")});
+        QCOMPARE(consulta("Clientes", QStringLiteral("JOAO CONCEICAO")), QStringList{QStringLiteral("João Conceição")});
+        QCOMPARE(consulta("Clientes", QStringLiteral("100%")), QStringList{QStringLiteral("Loja 100% Útil")});
+        QCOMPARE(consulta("Clientes", QStringLiteral("a_l")), QStringList{QStringLiteral("Ana_Lima")});
+        QCOMPARE(consulta("Clientes", QStringLiteral("útil")), QStringList{QStringLiteral("Loja 100% Útil")});
+        // a pasted apostrophe is text, not SQL
+        c.cTipoConsula = QStringLiteral("Clientes");
+        mostra_form<FrmConsulta>();
+        c.Text1->setText(QStringLiteral("d'avila"));
+        clica(c.Command1);
+        QCOMPARE(coluna(c.Grid1, 1), QStringList{QStringLiteral("D'Ávila Peças")});
+        clica(c.CmdSair);
+
+        // the customer search: name, address and city filters together
+        auto& f = form<FrmConsultaClientes>();
+        f.bChamadaDoCadastro = true;
+        mostra_form<FrmConsultaClientes>();
+        digita(f.Text3, QStringLiteral("joao"));
+        digita(f.Text1, QStringLiteral("SAO JOSE"));
+        digita(f.Text2, QStringLiteral("são josé"));
+        clica(f.botaoProcurar);
+        QCOMPARE(coluna(f.Grid1, 1), QStringList{QStringLiteral("João Conceição")});
+        f.Text3->clear();
+        f.Text1->clear();
+        digita(f.Text3, QStringLiteral("_"));
+        clica(f.botaoProcurar);
+        QCOMPARE(coluna(f.Grid1, 1), QStringList{QStringLiteral("Ana_Lima")});
+        clica(f.botaoSair);
+        // a customer saved through its form is found the same way
+        auto& cad = abre_form<FrmCadCliente>(true);
+        digita(cad.Text1, QStringLiteral("márcia ônix"));
+        cad.SSTab1->setCurrentIndex(1);
+        cad.Text3->setFocus();
+        digita(cad.Text3, QStringLiteral("2"));
+        cad.Text4->setFocus(); // leaving the code looks the city up
+        clica(cad.CmdOk);
+        clica(cad.CmdSair);
+        QCOMPARE(consulta("Clientes", QStringLiteral("MARCIA ONIX")), QStringList{QStringLiteral("Márcia Ônix")});
+
+        auto& t = mostra_form<FrmConsultaTecnico>();
+        digita(t.Text3, QStringLiteral("LUIS"));
+        digita(t.Text1, QStringLiteral("omega"));
+        clica(t.botaoProcurar);
+        QCOMPARE(coluna(t.Grid1, 1), QStringList{QStringLiteral("Zé Luís")});
+        clica(t.botaoSair);
+        auto& cid = mostra_form<FrmConsultaCidades>();
+        digita(cid.Text1, QStringLiteral("JOSE"));
+        clica(cid.botaoProcurar);
+        QCOMPARE(coluna(cid.Grid1, 1), QStringList{QStringLiteral("São José dos Pinhais")});
+        clica(cid.botaoSair);
+        auto& p = mostra_form<FrmConsultaCondicaoPagto>();
+        digita(p.Text1, QStringLiteral("vista"));
+        clica(p.botaoProcurar);
+        QCOMPARE(coluna(p.Grid1, 1), QStringList{QStringLiteral("A vista")});
+    }
+
+    // The key the database keeps for a customer and the key of what the user
+    // types must be the same text, letter by letter.
+    void chaveDeBuscaIgualNoBancoENoPrograma()
+    {
+        QString todas;
+        for (char16_t u = 0x20; u <= 0xFF; ++u)
+            if (QChar(u).isPrint())
+                todas += QChar(u);
+        for (const QString& t : {todas, QStringLiteral("Conceição São João D'Ávila ÀÉÎÕÜ Ñandú")}) {
+            QCOMPARE(valor(QStringLiteral("select chave_busca('%1') from rdb$database").arg(texto_sql(t.left(100)))).toString(),
+                     chave_busca(t.left(100)));
+            QCOMPARE(valor(QStringLiteral("select chave_busca('%1') from rdb$database").arg(texto_sql(t.mid(100)))).toString(),
+                     chave_busca(t.mid(100)));
+        }
+        QCOMPARE(chave_busca(QStringLiteral("Conceição")), QStringLiteral("conceicao"));
+    }
+
+    // A new customer or type still being registered (or left behind by a
+    // crash) is in no list and no lookup.
+    void reservasNaoAparecem()
+    {
+        clientes();
+        executa(QStringLiteral("insert into cliente (ncidade) values(1);")); // 5: reserved, no name yet
+        executa(QStringLiteral("Insert into equipamento values (null,'');"));  // 2: reserved type
+        auto& f = form<FrmConsultaClientes>();
+        f.bChamadaDoCadastro = true;
+        mostra_form<FrmConsultaClientes>();
+        QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}));
+        f.Text4->setFocus();
+        digita(f.Text4, QStringLiteral("5"));
+        clica(f.botaoProcurar);
+        QVERIFY(coluna(f.Grid1, 0).isEmpty());
+        clica(f.botaoSair);
+        auto& c = form<FrmConsulta>();
+        c.cTipoConsula = QStringLiteral("Clientes");
+        mostra_form<FrmConsulta>();
+        QCOMPARE(coluna(c.Grid1, 0), (QStringList{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}));
+        clica(c.CmdSair);
+        auto& e = mostra_form<FrmConsultaEquipamentos>();
+        QCOMPARE(coluna(e.Grid1, 1), QStringList{QStringLiteral("Monitor")});
+        clica(e.botaoSair);
+        auto& m = mostra_form<FrmConsEquipamentoCliente>();
+        m.Text4->setFocus();
+        digita(m.Text4, QStringLiteral("5"));
+        m.Command3->setFocus();
+        QTRY_COMPARE(amb->msgs.textos(), QStringList{QStringLiteral("Registro não localizado!")});
+        QVERIFY(m.Text8->text().isEmpty());
     }
 
     void escolheMaquinaDoCliente()

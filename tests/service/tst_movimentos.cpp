@@ -150,6 +150,12 @@ private slots:
         QCOMPARE(amb->msgs.ultimo(), NAO_LOCALIZADO);
         QCOMPARE(foco(), f.Text4);
         QVERIFY(f.Text8->text().isEmpty());
+        // nor is a new customer still being registered (no name yet)
+        const qint64 reservado = conexao.executeRetornando(QStringLiteral("insert into cliente (ncidade) values(1) returning ncodigo")).toLongLong();
+        amb->msgs.limpa();
+        cliente(f, QString::number(reservado));
+        QCOMPARE(amb->msgs.textos(), QStringList{NAO_LOCALIZADO});
+        QVERIFY(f.Text8->text().isEmpty());
         cliente(f, QStringLiteral("2"));
         QCOMPARE(f.Text8->text(), QStringLiteral("Ana Souza"));
         QCOMPARE(foco(), f.Text7);
@@ -334,11 +340,17 @@ private slots:
         tecla(f.Text7, Qt::Key_Return); // price 0,00
         QCOMPARE(amb->msgs.ultimo(), VALOR);
         QCOMPARE(conta(QStringLiteral("select count(*) from item_orcamento")), 0);
+        // a pasted price that is not an amount is refused, never stored as zero
+        f.Text7->selectAll();
+        f.Text7->insert(QStringLiteral("1,234.50"));
+        tecla(f.Text7, Qt::Key_Return);
+        QCOMPARE(amb->msgs.ultimo(), QStringLiteral("O valor \"1,234.50\" não é válido. Informe-o como 1.234,50."));
+        QCOMPARE(conta(QStringLiteral("select count(*) from item_orcamento")), 0);
         f.Text7->selectAll();
         digita(f.Text7, QStringLiteral("450"));
         tecla(f.Text7, Qt::Key_Return);
         QCOMPARE(foco(), f.Command4);
-        item_servico(f, 1, QStringLiteral("Limpeza"), QStringLiteral("99,9"));
+        item_servico(f, 1, QStringLiteral("Limpeza"), QStringLiteral("99.9")); // the keypad's point
         QCOMPARE(f.Grid1->textMatrix(2, 3), moeda(QStringLiteral("99,90")));
         QCOMPARE(f.Text9->text(), moeda(QStringLiteral("549,90")));
         // the total comes from what is stored

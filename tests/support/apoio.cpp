@@ -1,5 +1,7 @@
 #include "apoio.h"
 #include "formularios.h"
+#include "frmprincipal.h"
+#include "iniciasistema.h"
 #include "grade.h"
 #include "modulo1.h"
 #include "relogio.h"
@@ -30,7 +32,7 @@ QString fonte_de(const QString& caminho)
     return s.isEmpty() ? caminho : s + QLatin1Char(':') + caminho;
 }
 
-void cria_banco(const QString& caminho)
+void cria_banco(const QString& caminho, const QString& esquema)
 {
     QProcess isql;
     isql.setProcessChannelMode(QProcess::MergedChannels);
@@ -38,7 +40,7 @@ void cria_banco(const QString& caminho)
     if (!isql.waitForStarted())
         throw std::runtime_error("isql-fb não encontrado (pacote firebird3.0-utils)");
     const QString script = QStringLiteral("set names utf8;\ncreate database '%1' user '%2' password '%3' page_size 8192 default character set utf8;\ninput '%4';\nexit;\n")
-                               .arg(fonte_de(caminho), USUARIO, SENHA, QStringLiteral(CONTROLE_OS_SCHEMA));
+                               .arg(fonte_de(caminho), USUARIO, SENHA, esquema.isEmpty() ? QStringLiteral(CONTROLE_OS_SCHEMA) : esquema);
     isql.write(script.toUtf8());
     isql.closeWriteChannel();
     isql.waitForFinished(60000);
@@ -299,6 +301,27 @@ void duplo_clique(Grade* g, int linha, int coluna)
     const QPoint p = g->viewport()->mapFrom(g, g->cellGeometry(linha, coluna).center());
     QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, p);
     QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, p);
+}
+
+std::unique_ptr<FrmPrincipal> janela_principal()
+{
+    auto p = std::make_unique<FrmPrincipal>();
+    p->carrega();
+    liga_formularios(*p);
+    p->show();
+    return p;
+}
+
+void no_modal(std::function<void(QDialog&)> corpo)
+{
+    ao_abrir_modal([corpo = std::move(corpo)](QDialog& d) {
+        d.activateWindow();
+        if (!QTest::qWaitForWindowActive(&d))
+            QTest::qFail("o diálogo não ficou ativo", __FILE__, __LINE__);
+        corpo(d);
+        if (d.isVisible())
+            d.reject();
+    });
 }
 
 void tecla(QWidget* w, int t, Qt::KeyboardModifiers mod) { QTest::keyClick(w, Qt::Key(t), mod); }

@@ -10,11 +10,13 @@
 #include <QTemporaryDir>
 #include <QVariant>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 
 class QWidget;
 class Grade;
+class FrmPrincipal;
 
 namespace apoio {
 
@@ -40,8 +42,9 @@ QByteArray path_txt(const QString& fonte);
 void abre_como_programa(const QString& fonte);
 void abre_como_dono(const QString& fonte);
 
-// Makes a new empty database from the schema at path (isql-fb). Throws on failure.
-void cria_banco(const QString& caminho);
+// Makes a new empty database from the schema at path (isql-fb); another
+// script (an older schema) when given. Throws on failure.
+void cria_banco(const QString& caminho, const QString& script = QString());
 // The data source for a database file: the path, or "server:path".
 QString fonte_de(const QString& caminho);
 
@@ -133,12 +136,26 @@ T& mostra_form()
     return f;
 }
 
+// What the next modal dialog does once it is on screen and active; a
+// dialog the body leaves open (after a failed check) is closed, so a
+// failure never hangs the test.
+void no_modal(std::function<void(QDialog&)> corpo);
+template <class T>
+void no_dialogo(std::function<void(T&)> corpo)
+{
+    no_modal([corpo = std::move(corpo)](QDialog& d) { corpo(static_cast<T&>(d)); });
+}
+
 // Files: the whole content (empty when unreadable), written whole (the
 // folder is made; a failure fails the test), and the permission bits
 // (0600, 0700...; -1 when missing).
 QByteArray le_arquivo(const QString& caminho);
 void grava_arquivo(const QString& caminho, const QByteArray& conteudo);
 int modo_arquivo(const QString& caminho);
+
+// The main window as the program shows it: the establishment read, every
+// menu item wired, shown.
+std::unique_ptr<FrmPrincipal> janela_principal();
 
 // A double click on a cell of a grid.
 void duplo_clique(::Grade* g, int linha, int coluna);

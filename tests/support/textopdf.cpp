@@ -68,6 +68,12 @@ void confere_textos(const QString& texto, const QStringList& frases)
             QTest::qFail(qPrintable(f + QStringLiteral(" não está em: ") + texto), __FILE__, __LINE__);
 }
 
+void fecha_previas()
+{
+    for (FrmRelatorio* f : previas_abertas())
+        delete f;
+}
+
 QList<FrmRelatorio*> previas_abertas()
 {
     QList<FrmRelatorio*> r;

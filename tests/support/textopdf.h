@@ -30,5 +30,7 @@ void confere_textos(const QString& texto, const QStringList& frases);
 
 // The report previews now open on screen.
 QList<FrmRelatorio*> previas_abertas();
+// Closes every open preview.
+void fecha_previas();
 
 } // namespace apoio

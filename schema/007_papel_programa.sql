@@ -1,8 +1,5 @@
-/* Controle OS: the role of the program's stations.
-   To become a numbered migration script once the database records its
-   schema version; until then run it once on an existing database:
-     isql-fb -q -user SYSDBA -password X -i papel_programa.sql <database>
-   controle_os.sql creates the same role for a new database.
+/* Version 7: the role of the program's stations (controle_os.sql creates
+   the same role for a new database).
 
    Exactly what the program needs: read and write its tables, draw codes
    from its generators (and set back an abandoned code, which takes
@@ -55,4 +52,5 @@ grant select on view_contas_recebidas to role controle_os;
 grant select on view_ordem to role controle_os;
 grant select on servico_equipamento to role controle_os;
 grant select on servico_por_tecnico to role controle_os;
-commit;
+grant select on versao_esquema to role controle_os;
+grant execute on function chave_busca to role controle_os;

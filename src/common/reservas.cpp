@@ -1,0 +1,68 @@
+#include "reservas.h"
+#include "sessao.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace {
+
+struct Reserva {
+    const char* tabela;
+    int primeiro;            // the first code a form may reserve
+    const char* pronta;      // the condition of a saved row
+    const char* anexos[3];   // what goes first, %1 the row's code
+};
+
+// A saved customer has a name and a saved type a description (both are
+// required by their forms); customer 1 is the movements' placeholder.
+const Reserva RESERVAS[] = {
+    {"cliente", 2, "cliente.cfantasia is not null",
+     {"delete from Propriedade_equipamento_cliente where nequipamento_cliente in "
+      "(select ncodigo from equipamento_cliente where ncliente = %1)",
+      "delete from equipamento_cliente where ncliente = %1", nullptr}},
+    {"equipamento", 1, "coalesce(equipamento.cdescricao, '') <> ''", {"delete from propriedade where nequipamento = %1", nullptr, nullptr}},
+};
+
+} // namespace
+
+QString sem_reservas(const QString& tabela)
+{
+    for (const Reserva& r : RESERVAS)
+        if (tabela.compare(QLatin1String(r.tabela), Qt::CaseInsensitive) == 0)
+            return QLatin1String(r.pronta);
+    return QStringLiteral("1=1");
+}
+
+int remove_reservas_abandonadas(Conexao& c)
+{
+    int removidas = 0;
+    for (const Reserva& r : RESERVAS) {
+        const QString tabela = QLatin1String(r.tabela);
+        QList<qint64> codigos;
+        {
+            QSqlQuery q(c.banco());
+            q.setForwardOnly(true);
+            if (!q.exec(QStringLiteral("select ncodigo from %1 where ncodigo >= %2 and not (%3)").arg(tabela).arg(r.primeiro).arg(QLatin1String(r.pronta))))
+                throw ErroBanco(q.lastError().nativeErrorCode(), q.lastError().text());
+            while (q.next())
+                codigos << q.value(0).toLongLong();
+        }
+        for (qint64 codigo : codigos) {
+            try {
+                Transacao t(c);
+                for (const char* anexo : r.anexos)
+                    if (anexo)
+                        c.execute(QString::fromLatin1(anexo).arg(codigo));
+                c.execute(QStringLiteral("delete from %1 where ncodigo = %2").arg(tabela).arg(codigo));
+                t.confirma();
+                ++removidas;
+            } catch (const ErroBanco& e) {
+                if (e.codigo() != QLatin1String("-530"))
+                    throw;
+                // something else uses it: it stays
+            }
+        }
+    }
+    return removidas;
+}

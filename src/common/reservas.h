@@ -1,0 +1,21 @@
+#pragma once
+// Rows that a registration form reserves for a record not yet saved: a new
+// customer (name still null) and a new equipment type (description still
+// empty). A crash, a power cut or a killed program while such a form is
+// open leaves the reservation behind.
+#include <QString>
+
+class Conexao;
+
+// The condition that leaves a table's unfinished reservations out of a list
+// or lookup ("cliente" or "equipamento"; any other table has none: "1=1").
+QString sem_reservas(const QString& tabela);
+
+// Removes the reservations left behind, each with what was attached to it
+// meanwhile (a type's properties; a customer's machines and their values),
+// each in a transaction of its own. A reservation that other rows use
+// (a machine of a blank type, say) stays. Only for the embedded database
+// used by one program at a time: on a server another station may be
+// holding the row right now. Gives how many were removed; throws ErroBanco
+// on any refusal but a row in use.
+int remove_reservas_abandonadas(Conexao& c);

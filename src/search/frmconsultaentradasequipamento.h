@@ -1,0 +1,13 @@
+#pragma once
+#include "frmconsultamovimento.h"
+
+// Finds equipment entries; reprints an entry's receipt.
+class FrmConsultaEntradasEquipamento : public FrmConsultaMovimento {
+    Q_OBJECT
+public:
+    FrmConsultaEntradasEquipamento();
+    void Command6_Click() override;
+
+protected:
+    void abre_detalhes(const QString& codigo) override;
+};

@@ -1,0 +1,13 @@
+#pragma once
+#include "frmconsultamovimento.h"
+
+// Finds service orders; reprints a concluded order.
+class FrmConsultaOrdem : public FrmConsultaMovimento {
+    Q_OBJECT
+public:
+    FrmConsultaOrdem();
+    void Command6_Click() override;
+
+protected:
+    void abre_detalhes(const QString& codigo) override;
+};

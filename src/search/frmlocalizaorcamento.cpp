@@ -1,0 +1,24 @@
+#include "frmlocalizaorcamento.h"
+#include "edicaomovimento.h"
+#include "frmorcamento.h"
+
+FrmLocalizaOrcamento::FrmLocalizaOrcamento()
+    : FrmConsultaMovimento(
+          QStringLiteral("FrmLocalizaOrcamento"), QStringLiteral("Localização de orçamentos"),
+          {{QStringLiteral("Código"), 1000, Qt::AlignCenter, QStringLiteral("codorcamento")},
+           {QStringLiteral("Cliente"), 5600, Qt::AlignLeft, QStringLiteral("cfantasia")},
+           {QStringLiteral("Data"), 1300, Qt::AlignCenter, QStringLiteral("ddata")},
+           {QStringLiteral("Valor"), 1500, Qt::AlignCenter, QStringLiteral("nvalor"), coluna_moeda},
+           {QStringLiteral("Aprovado"), 1000, Qt::AlignCenter, QStringLiteral("naprovado"), coluna_sim_nao}},
+          17,
+          {QStringLiteral("orcamento"), QStringLiteral("orcamento.ncodigo as codorcamento,naprovado,ddata,cliente.cfantasia,nvalor"),
+           QStringLiteral("from orcamento,cliente where ncliente = cliente.ncodigo"), QStringLiteral("ncliente"),
+           QStringLiteral("deste orçamento"), QString(), {QStringLiteral("item_orcamento.norcamento")}},
+          false)
+{
+}
+
+void FrmLocalizaOrcamento::abre_detalhes(const QString& codigo)
+{
+    edita_movimento<FrmOrcamento>(&FrmOrcamento::nCodigoOrcamento, codigo);
+}

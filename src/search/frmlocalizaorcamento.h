@@ -1,0 +1,12 @@
+#pragma once
+#include "frmconsultamovimento.h"
+
+// Finds budgets.
+class FrmLocalizaOrcamento : public FrmConsultaMovimento {
+    Q_OBJECT
+public:
+    FrmLocalizaOrcamento();
+
+protected:
+    void abre_detalhes(const QString& codigo) override;
+};

@@ -1,0 +1,244 @@
+// The report commands of the main window, driven from its menu with the
+// real period dialog and lookups: what each passes to the report control
+// (formula fields at their positions, selection with both date forms, the
+// reset between runs), the totals of the billing statement, and that a
+// cancelled dialog runs nothing.
+#include "apoio.h"
+#include "controlerelatorio.h"
+#include "frmconsulta.h"
+#include "frmprincipal.h"
+#include "frmrelatorio.h"
+#include "frmselecionaperiodo.h"
+#include "grade.h"
+#include "iniciasistema.h"
+#include "lojateste.h"
+#include "modulo1.h"
+#include "motorrelatorio.h"
+#include "relatorio.h"
+#include "relogio.h"
+#include "textopdf.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace apoio;
+
+namespace {
+
+// The period dialog, answered with these dates and "Ok" clicked.
+void responde_periodo(const QDate& de, const QDate& ate)
+{
+    no_dialogo<FrmSelecionaPeriodo>([de, ate](FrmSelecionaPeriodo& f) {
+        f.DTPicker1->setDate(de);
+        f.DTPicker2->setDate(ate);
+        QTest::mouseClick(f.Command1, Qt::LeftButton);
+    });
+}
+
+// The period dialog left by "Cancelar".
+void cancela_periodo()
+{
+    no_dialogo<FrmSelecionaPeriodo>([](FrmSelecionaPeriodo& f) { QTest::mouseClick(f.Command2, Qt::LeftButton); });
+}
+
+// The lookup dialog: the name typed, "Procurar", the first row accepted
+// (or "&Sair" when `aceita` is false).
+void responde_consulta(const QString& nome, bool aceita = true)
+{
+    no_dialogo<FrmConsulta>([nome, aceita](FrmConsulta& f) {
+        digita(f.Text1, nome);
+        QTest::mouseClick(f.Command1, Qt::LeftButton);
+        QTest::mouseClick(aceita ? f.CmdOk : f.CmdSair, Qt::LeftButton);
+    });
+}
+
+QString periodo(const QString& de, const QString& ate) { return QStringLiteral("Periodo= 'Periodo de %1 a %2'").arg(de, ate); }
+
+} // namespace
+
+class TstComandos : public QObject {
+    Q_OBJECT
+    std::unique_ptr<Ambiente> amb;
+    std::unique_ptr<FrmPrincipal> principal;
+
+    // Runs a menu item as a user clicks it; gives the preview it opened.
+    FrmRelatorio* menu(const char* item)
+    {
+        fecha_previas();
+        QAction* a = principal->item(QString::fromLatin1(item));
+        if (!a || !a->isEnabled())
+            return nullptr;
+        a->trigger();
+        const QList<FrmRelatorio*> ps = previas_abertas();
+        return ps.size() == 1 ? ps.first() : nullptr;
+    }
+    QString rodape() const { return QStringLiteral("Rodape='") + cRodape + QLatin1Char('\''); }
+    QStringList formulas() const { return QStringList(cr().Formulas.begin(), cr().Formulas.end()); }
+
+private slots:
+    void init()
+    {
+        amb = std::make_unique<Ambiente>();
+        cria_loja_exemplo();
+        principal = janela_principal();
+    }
+    void cleanup()
+    {
+        fecha_previas();
+        limpa_acoes_modais();
+        Relogio::solta();
+        principal.reset();
+        amb.reset();
+    }
+
+    // Both pickers start at today; Enter walks them to "Ok", which hands the
+    // dates over; "Cancelar" and the close box hand over nothing.
+    void periodoPeloTeclado()
+    {
+        Relogio::fixa(QDateTime(QDate(2027, 3, 9), QTime(10, 0)));
+        no_dialogo<FrmSelecionaPeriodo>([](FrmSelecionaPeriodo& f) {
+            QCOMPARE(f.windowTitle(), QStringLiteral("Controle de ordens de serviço"));
+            QCOMPARE(f.Label1->text(), QStringLiteral("Período de:"));
+            QCOMPARE(f.DTPicker1->accessibleName(), QStringLiteral("Período de:"));
+            QCOMPARE(f.DTPicker1->date(), QDate(2027, 3, 9));
+            QCOMPARE(f.DTPicker2->date(), QDate(2027, 3, 9));
+            QVERIFY(f.data_base.isEmpty() && f.data_teto.isEmpty());
+            guarda_captura(&f, QStringLiteral("periodo"));
+            QCOMPARE(QApplication::focusWidget(), f.DTPicker1);
+            tecla(f.DTPicker1, Qt::Key_Return);
+            QVERIFY(f.DTPicker2->hasFocus() || f.DTPicker2->isAncestorOf(QApplication::focusWidget()));
+            tecla(QApplication::focusWidget(), Qt::Key_Return);
+            QCOMPARE(QApplication::focusWidget(), f.Command1);
+            tecla(f.Command1, Qt::Key_Return);
+        });
+        QString de, ate;
+        QVERIFY(pede_periodo(de, ate));
+        QCOMPARE(de, QStringLiteral("09/03/2027"));
+        QCOMPARE(ate, QStringLiteral("09/03/2027"));
+
+        cancela_periodo();
+        QVERIFY(!pede_periodo(de, ate));
+        QVERIFY(de.isEmpty() && ate.isEmpty());
+        ao_abrir_modal([](QDialog& d) { d.close(); }); // the close box
+        QVERIFY(!pede_periodo(de, ate));
+        QVERIFY(de.isEmpty() && ate.isEmpty());
+        // an end before the start is handed over as chosen
+        responde_periodo(QDate(2027, 3, 9), QDate(2027, 3, 1));
+        QVERIFY(pede_periodo(de, ate));
+        QCOMPARE(ate, QStringLiteral("01/03/2027"));
+        QCOMPARE(acoes_modais_pendentes(), 0);
+    }
+
+    // 003 for April 2013: start as yyyy-mm-dd, end as dd/mm/yyyy; then 008,
+    // which carries no period because every run starts with the reset.
+    void contasAReceberEDepoisServicosDoCliente()
+    {
+        executa(QStringLiteral("insert into conta_receber values(null,1,'3/3','75.00',0,'2013-04-30',0)  "));
+        const int conta = valor(QStringLiteral("select max(ncodigo) from conta_receber")).toInt();
+        responde_periodo(QDate(2013, 4, 1), QDate(2013, 4, 30));
+        FrmRelatorio* f = menu("menuRelContasReceber");
+        QVERIFY(f);
+        QCOMPARE(cr().ReportFileName, arquivo_relatorio(QStringLiteral("003.rpt")));
+        QCOMPARE(cr().SelectionFormula, QStringLiteral("{view_contas_a_receber.vencimento}>=date('2013-04-01') and "
+                                                       "{view_contas_a_receber.vencimento}<=date('30/04/2013')    "));
+        QCOMPARE(formulas().mid(0, 4), (QStringList{QStringLiteral("Nome_empresa='") + cNomeEmpresa + QLatin1Char('\''),
+                                                   periodo(QStringLiteral("01/04/2013"), QStringLiteral("30/04/2013")), rodape(), QString()}));
+        // the instalment of the last day is in, shown by its own code
+        QCOMPARE(f->relatorio().dados().linhas(), 1);
+        const QString pdf = amb->banco.pasta() + QStringLiteral("/003.pdf");
+        QVERIFY(f->salvaPdf(pdf));
+        guarda_pdf(pdf, QStringLiteral("003"));
+        const QString t = plano(paginas_pdf(pdf, true).join(QLatin1Char(' ')));
+        QVERIFY2(t.contains(QStringLiteral("Documento")) && t.contains(QStringLiteral("30/04/2013 %1 1 3/3").arg(conta)), qPrintable(t));
+
+        responde_consulta(QStringLiteral("ana"));
+        f = menu("RelServicoCliente");
+        QVERIFY(f);
+        QCOMPARE(cr().ReportFileName, arquivo_relatorio(QStringLiteral("008.rpt")));
+        QCOMPARE(cr().SelectionFormula, QStringLiteral("{servico_por_tecnico.codigo_cliente} = 2"));
+        QCOMPARE(formulas(), (QStringList{QStringLiteral("NomeEmpresa='") + cNomeEmpresa + QLatin1Char('\''), rodape(), {}, {}, {}, {}, {}, {}, {}, {}}));
+        QCOMPARE(f->relatorio().dados().linhas(), 2); // Ana's two services, whatever their date
+        QVERIFY(amb->msgs.mostradas().isEmpty());
+    }
+
+    // 006: positions 1 to 3, position 0 empty; the technician's services of
+    // the period only.
+    void extratoDoTecnico()
+    {
+        responde_periodo(QDate(2026, 12, 1), QDate(2026, 12, 7));
+        responde_consulta(QStringLiteral("Carlos"));
+        FrmRelatorio* f = menu("RelExtratoServicoTecnico");
+        QVERIFY(f);
+        QCOMPARE(cr().SelectionFormula, QStringLiteral("{servico_por_tecnico.data}>=date('2026-12-01') and {servico_por_tecnico.data}<=date('07/12/2026') "
+                                                       "and {servico_por_tecnico.codigo_tecnico}=1"));
+        QCOMPARE(formulas().mid(0, 5), (QStringList{QString(), QStringLiteral("NomeEmpresa='") + cNomeEmpresa + QLatin1Char('\''),
+                                                   periodo(QStringLiteral("01/12/2026"), QStringLiteral("07/12/2026")), rodape(), QString()}));
+        QCOMPARE(f->relatorio().dados().linhas(), 1); // the warranty job of the 8th is outside
+    }
+
+    // A cancelled period or lookup runs nothing and leaves the control as
+    // it was.
+    void cancelarNaoRodaNada()
+    {
+        cr().SelectionFormula = QStringLiteral("anterior");
+        for (const char* item : {"menuRelContasReceber", "menuRelContasRecebidas", "RelExtratoServicoTecnico", "RelDemonstrativoFaturamento"}) {
+            cancela_periodo();
+            QVERIFY2(!menu(item), item);
+            QCOMPARE(acoes_modais_pendentes(), 0); // and no lookup after the period
+        }
+        responde_periodo(QDate(2026, 12, 1), QDate(2026, 12, 31));
+        responde_consulta(QStringLiteral("Carlos"), false);
+        QVERIFY(!menu("RelExtratoServicoTecnico"));
+        responde_consulta(QStringLiteral("Ana"), false);
+        QVERIFY(!menu("RelServicoCliente"));
+        QCOMPARE(cr().SelectionFormula, QStringLiteral("anterior"));
+        QVERIFY(amb->msgs.mostradas().isEmpty());
+    }
+
+    // 007: customers, value and items of every order of the period,
+    // concluded or not; an empty period gives zeros, R$ 0,00 included.
+    void faturamentoCalculadoPeloPrograma()
+    {
+        executa(QStringLiteral("insert into ordem values(null,2,'2026-12-20','09:00:00',49.50,'',1,0,0);")); // open order of Ana
+        executa(QStringLiteral("insert into item_ordem values(null,3,1,'Diagnóstico',49.50,2 );"));
+        executa(QStringLiteral("insert into ordem values(null,3,'2027-01-02','09:00:00',80,'',1,1,0);")); // outside
+        responde_periodo(QDate(2026, 12, 1), QDate(2026, 12, 31));
+        FrmRelatorio* f = menu("RelDemonstrativoFaturamento");
+        QVERIFY(f);
+        QCOMPARE(cr().ReportFileName, arquivo_relatorio(QStringLiteral("007.rpt")));
+        QVERIFY(cr().SelectionFormula.isEmpty());
+        QCOMPARE(formulas().mid(0, 7), (QStringList{QStringLiteral("Clientes='2'"), QStringLiteral("Faturamento='R$\u00a0350,00'"),
+                                                   QStringLiteral("Manutencoes='4'"), QStringLiteral("NomeEmpresa='") + cNomeEmpresa + QLatin1Char('\''),
+                                                   periodo(QStringLiteral("01/12/2026"), QStringLiteral("31/12/2026")), rodape(), QString()}));
+
+        responde_periodo(QDate(2013, 4, 1), QDate(2013, 4, 30));
+        f = menu("RelDemonstrativoFaturamento");
+        QVERIFY(f);
+        QCOMPARE(formulas().mid(0, 3), (QStringList{QStringLiteral("Clientes='0'"), QStringLiteral("Faturamento='R$\u00a00,00'"),
+                                                   QStringLiteral("Manutencoes='0'")}));
+        const QString pdf = amb->banco.pasta() + QStringLiteral("/007.pdf");
+        QVERIFY(f->salvaPdf(pdf));
+        const QString t = plano(paginas_pdf(pdf, true).join(QLatin1Char(' ')));
+        QVERIFY2(t.contains(QStringLiteral("Faturamento R$ 0,00")), qPrintable(t));
+    }
+
+    // 004 keeps what was paid during the last day of the period.
+    void contasRecebidas()
+    {
+        responde_periodo(QDate(2026, 12, 1), QDate(2026, 12, 15));
+        FrmRelatorio* f = menu("menuRelContasRecebidas");
+        QVERIFY(f);
+        QCOMPARE(cr().SelectionFormula, QStringLiteral("{view_contas_recebidas.data_baixa}>=date('2026-12-01') and "
+                                                       "{view_contas_recebidas.data_baixa}<=date('15/12/2026')"));
+        QCOMPARE(formulas()[1], periodo(QStringLiteral("01/12/2026"), QStringLiteral("15/12/2026")));
+        QCOMPARE(f->relatorio().dados().linhas(), 1);
+    }
+};
+
+QTEST_MAIN(TstComandos)
+#include "tst_comandos.moc"

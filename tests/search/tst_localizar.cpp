@@ -1,0 +1,315 @@
+// The movement search screens (entries, budgets, orders) driven from the
+// main window's menu with keys and clicks: the empty list on opening, a
+// code that wins over a customer, the placeholder customer left out, the
+// list emptied by any filter change, the movement opened in its form, the
+// delete question and a refusal, failures at each statement of a delete,
+// and the documents printed again.
+#include "apoio.h"
+#include "controlerelatorio.h"
+#include "frmconsultaentradasequipamento.h"
+#include "frmconsultaordem.h"
+#include "frmentradaequipamento.h"
+#include "frmlocalizaorcamento.h"
+#include "frmordem.h"
+#include "frmprincipal.h"
+#include "frmrelatorio.h"
+#include "grade.h"
+#include "iniciasistema.h"
+#include "lojateste.h"
+#include "modulo1.h"
+#include "motorrelatorio.h"
+#include "textopdf.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace apoio;
+
+namespace {
+
+QStringList linha(Grade* g, int r)
+{
+    QStringList l;
+    for (int c = 0; c < g->cols(); ++c)
+        l << g->textMatrix(r, c);
+    return l;
+}
+
+// Column 0 of the filled rows.
+QStringList codigos(Grade* g)
+{
+    QStringList r;
+    for (int i = 1; i < g->rows() && !g->textMatrix(i, 0).isEmpty(); ++i)
+        r << g->textMatrix(i, 0);
+    return r;
+}
+
+// Puts the current row on a grid row with a click.
+void clica_linha(Grade* g, int r)
+{
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->viewport()->mapFrom(g, g->cellGeometry(r, 1).center()));
+}
+
+} // namespace
+
+class TstLocalizar : public QObject {
+    Q_OBJECT
+    std::unique_ptr<Ambiente> amb;
+    std::unique_ptr<FrmPrincipal> principal;
+
+    // A screen as its menu item opens it: the item must be enabled and open
+    // this very form; the test then drives it shown and active.
+    template <class T>
+    T& abre(const char* item)
+    {
+        QAction* a = principal->item(QString::fromLatin1(item));
+        bool abriu = false;
+        no_dialogo<T>([&abriu](T& f) { abriu = f.isVisible(); });
+        if (a && a->isEnabled())
+            a->trigger();
+        if (!abriu)
+            QTest::qFail(item, __FILE__, __LINE__);
+        limpa_acoes_modais();
+        T& f = form<T>();
+        ativa(f);
+        return f;
+    }
+    void tecla_texto(QLineEdit* caixa, const QString& texto)
+    {
+        caixa->setFocus();
+        caixa->selectAll();
+        tecla(caixa, Qt::Key_Delete);
+        digita(caixa, texto);
+    }
+
+private slots:
+    void init()
+    {
+        amb = std::make_unique<Ambiente>();
+        cria_loja_exemplo();
+        // a concluded order of Bruno's, an open one of Ana's, and an order
+        // never completed (still on the placeholder customer)
+        executa(QStringLiteral("insert into ordem values(null,3,'2026-12-09','10:00:00',75.5,'',1,1,0);"));
+        executa(QStringLiteral("insert into ordem values(null,2,'2026-12-10','10:00:00',40,'',1,0,0);"));
+        executa(QStringLiteral("insert into item_ordem values(null,4,1,'Diagnóstico',40,1 );"));
+        executa(QStringLiteral("insert into ordem values(null,1,'2026-12-11','10:00:00',0,'',1,0,0);"));
+        // budgets: Ana's approved with two items, Bruno's not approved
+        executa(QStringLiteral("insert into orcamento values(null,2,'2026-12-05','10:00:00',250,'',1,1);"));
+        executa(QStringLiteral("insert into item_orcamento values(null,1,1,'Troca do fusor',180);"));
+        executa(QStringLiteral("insert into item_orcamento values(null,1,2,'Limpeza',70);"));
+        executa(QStringLiteral("insert into orcamento values(null,3,'2026-12-06','11:00:00',99.9,'',0,1);"));
+        principal = janela_principal();
+    }
+    void cleanup()
+    {
+        fecha_previas();
+        limpa_acoes_modais();
+        conexao.falhaNoComando(0);
+        principal.reset();
+        amb.reset();
+    }
+
+    void abreVazioEMostraTodos()
+    {
+        FrmConsultaOrdem& f = abre<FrmConsultaOrdem>("menuLocalizarOrdem");
+        QCOMPARE(f.windowTitle(), QStringLiteral("Localização de ordens de serviço"));
+        QCOMPARE(f.Label2->text(), QStringLiteral("Localização de ordens de serviço"));
+        QCOMPARE(f.Text1->accessibleName(), QStringLiteral("Código"));
+        QCOMPARE(f.Text4->accessibleName(), QStringLiteral("Cliente"));
+        QCOMPARE(linha(f.Grid1, 0), (QStringList{QStringLiteral("Código"), QStringLiteral("Cliente"), QStringLiteral("Data"),
+                                                QStringLiteral("Valor"), QStringLiteral("Concluída")}));
+        QCOMPARE(f.Grid1->rows(), 17);
+        QVERIFY(codigos(f.Grid1).isEmpty());
+        QVERIFY(!f.botaoDetalhes->isEnabled() && !f.botaoExcluir->isEnabled() && !f.Command6->isEnabled());
+
+        QTest::mouseClick(f.Command1, Qt::LeftButton);
+        QCOMPARE(codigos(f.Grid1), (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}));
+        QCOMPARE(linha(f.Grid1, 1), (QStringList{QStringLiteral("1"), QStringLiteral("Ana Souza"), QStringLiteral("07/12/2026"),
+                                                QStringLiteral("R$\u00a0300,50"), QStringLiteral("Sim")}));
+        QCOMPARE(linha(f.Grid1, 4), (QStringList{QStringLiteral("4"), QStringLiteral("Ana Souza"), QStringLiteral("10/12/2026"),
+                                                QStringLiteral("R$\u00a040,00"), QStringLiteral("Não")}));
+        QVERIFY(f.Grid1->hasFocus());
+        QVERIFY(f.botaoDetalhes->isEnabled() && f.botaoExcluir->isEnabled() && f.Command6->isEnabled());
+        guarda_captura(&f, QStringLiteral("localizar_ordens"));
+        // a filler row: the buttons go off and a double click opens nothing
+        clica_linha(f.Grid1, 8);
+        QVERIFY(!f.botaoDetalhes->isEnabled() && !f.Command6->isEnabled());
+        duplo_clique(f.Grid1, 8, 1);
+        QCOMPARE(acoes_modais_pendentes(), 0);
+        // typing in a filter empties the list at once
+        f.Text1->setFocus();
+        digita(f.Text1, QStringLiteral("9"));
+        QVERIFY(codigos(f.Grid1).isEmpty());
+        QVERIFY(amb->msgs.mostradas().isEmpty());
+    }
+
+    // A code wins over a chosen customer; with the customer alone, that
+    // customer's movements; an unknown customer keeps the focus.
+    void codigoVenceCliente()
+    {
+        FrmLocalizaOrcamento& f = abre<FrmLocalizaOrcamento>("menuLocalizarOrcamento");
+        tecla_texto(f.Text4, QStringLiteral("3"));
+        tecla(f.Text4, Qt::Key_Tab);
+        QCOMPARE(f.Text8->text(), QStringLiteral("Bruno Lima"));
+        QTest::mouseClick(f.Command1, Qt::LeftButton);
+        QCOMPARE(codigos(f.Grid1), QStringList{QStringLiteral("2")});
+        QCOMPARE(linha(f.Grid1, 1), (QStringList{QStringLiteral("2"), QStringLiteral("Bruno Lima"), QStringLiteral("06/12/2026"),
+                                                QStringLiteral("R$\u00a099,90"), QStringLiteral("Não")}));
+        tecla_texto(f.Text1, QStringLiteral("1"));
+        QVERIFY(codigos(f.Grid1).isEmpty());
+        QTest::mouseClick(f.Command1, Qt::LeftButton);
+        QCOMPARE(linha(f.Grid1, 1), (QStringList{QStringLiteral("1"), QStringLiteral("Ana Souza"), QStringLiteral("05/12/2026"),
+                                                QStringLiteral("R$\u00a0250,00"), QStringLiteral("Sim")}));
+        QCOMPARE(codigos(f.Grid1).size(), 1);
+
+        // the order never completed (customer 1) is in no list, even by its code
+        FrmConsultaOrdem& o = abre<FrmConsultaOrdem>("menuLocalizarOrdem");
+        tecla_texto(o.Text1, QStringLiteral("5"));
+        QTest::mouseClick(o.Command1, Qt::LeftButton);
+        QVERIFY(codigos(o.Grid1).isEmpty());
+        QVERIFY(!o.botaoExcluir->isEnabled());
+
+        tecla_texto(o.Text1, QString());
+        tecla_texto(o.Text4, QStringLiteral("77"));
+        tecla(o.Text4, Qt::Key_Tab);
+        QCOMPARE(amb->msgs.textos(), QStringList{QStringLiteral("Registro não localizado!")});
+        QVERIFY(o.Text8->text().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), o.Text4);
+        QTest::mouseClick(o.Command1, Qt::LeftButton); // no customer: every order
+        QCOMPARE(codigos(o.Grid1).size(), 4);
+    }
+
+    // "&Detalhes" and a double click open the movement in its form; the list
+    // is filled again when the form closes.
+    void detalhesAbreOMovimento()
+    {
+        FrmConsultaOrdem& f = abre<FrmConsultaOrdem>("menuLocalizarOrdem");
+        QTest::mouseClick(f.Command1, Qt::LeftButton);
+        QList<qint32> abertas;
+        auto abreOrdem = [&abertas](FrmOrdem& o) {
+            abertas << o.nCodigoordem;
+            QVERIFY(!o.binclusao);
+            QCOMPARE(o.Text1->text(), QString::number(o.nCodigoordem));
+            // meanwhile another order is completed
+            executa(QStringLiteral("update ordem set ncliente = 3 where ncodigo = 5"));
+            o.Cancelar_Click();
+        };
+        no_dialogo<FrmOrdem>(abreOrdem);
+        clica_linha(f.Grid1, 3);
+        QTest::mouseClick(f.botaoDetalhes, Qt::LeftButton);
+        QCOMPARE(abertas, QList<qint32>{3});
+        QCOMPARE(codigos(f.Grid1).size(), 5); // refilled
+
+        FrmConsultaEntradasEquipamento& e = abre<FrmConsultaEntradasEquipamento>("menuLocalizarEntrada");
+        QTest::mouseClick(e.Command1, Qt::LeftButton);
+        // entry times read hh:mm:ss
+        QCOMPARE(linha(e.Grid1, 1), (QStringList{QStringLiteral("57"), QStringLiteral("Ana Souza"), QStringLiteral("06/12/2026"), QStringLiteral("09:15:00")}));
+        QCOMPARE(e.Grid1->rows(), 18);
+        qint32 entrada = 0;
+        no_dialogo<FrmEntradaEquipamento>([&entrada](FrmEntradaEquipamento& d) {
+            entrada = d.nCodigoEntrada;
+            QVERIFY(!d.binclusao);
+            d.Cancelar_Click();
+        });
+        duplo_clique(e.Grid1, 1, 1);
+        QCOMPARE(entrada, 57);
+        QCOMPARE(valor(QStringLiteral("select count(*) from item_da_entrada where nentrada_equipamento = 57")).toInt(), 2);
+    }
+
+    // The budget's question keeps the blank before "?"; No deletes nothing,
+    // Yes deletes the budget with its items and the list loses it.
+    void excluiOrcamento()
+    {
+        FrmLocalizaOrcamento& f = abre<FrmLocalizaOrcamento>("menuLocalizarOrcamento");
+        QTest::mouseClick(f.Command1, Qt::LeftButton);
+        amb->msgs.respostas({false});
+        QTest::mouseClick(f.botaoExcluir, Qt::LeftButton);
+        QCOMPARE(amb->msgs.mostradas().last().texto, QStringLiteral("Confirma a exclusão deste orçamento ?"));
+        QCOMPARE(amb->msgs.mostradas().last().tipo, Mostrada::Pergunta);
+        QCOMPARE(valor(QStringLiteral("select count(*) from orcamento")).toInt(), 2);
+
+        // a failure at each statement leaves the budget and its items, shown to the user
+        conexao.falhaNoComando(0);
+        const int comandos = 2; // the items, then the budget
+        for (int n = 1; n <= comandos; ++n) {
+            amb->msgs.limpa();
+            conexao.falhaNoComando(n);
+            amb->msgs.respostas({true});
+            QTest::mouseClick(f.botaoExcluir, Qt::LeftButton);
+            conexao.falhaNoComando(0);
+            QCOMPARE(amb->msgs.mostradas().size(), 2);
+            QVERIFY(!amb->msgs.mostradas().last().texto.isEmpty());
+            QCOMPARE(valor(QStringLiteral("select count(*) from orcamento")).toInt(), 2);
+            QCOMPARE(valor(QStringLiteral("select count(*) from item_orcamento")).toInt(), 2);
+            QCOMPARE(codigos(f.Grid1).size(), 2);
+        }
+        amb->msgs.respostas({true});
+        QTest::mouseClick(f.botaoExcluir, Qt::LeftButton);
+        QCOMPARE(conexao.comandosEmTransacao(), comandos);
+        QCOMPARE(codigos(f.Grid1), QStringList{QStringLiteral("2")});
+        QCOMPARE(valor(QStringLiteral("select count(*) from item_orcamento")).toInt(), 0);
+        QVERIFY(f.isVisible());
+    }
+
+    // An order with receivables is refused by the database: the message of
+    // trata_erro_banco, and the order keeps its items. One without goes.
+    void excluiOrdem()
+    {
+        FrmConsultaOrdem& f = abre<FrmConsultaOrdem>("menuLocalizarOrdem");
+        QTest::mouseClick(f.Command1, Qt::LeftButton);
+        amb->msgs.respostas({true});
+        QTest::mouseClick(f.botaoExcluir, Qt::LeftButton); // order 1, with receivables
+        QCOMPARE(amb->msgs.textos(), (QStringList{QStringLiteral("Confirma a exclusão desta ordem ?"),
+                                                  QStringLiteral("Este registro já está sendo usado por outros registros e portanto não pode ser excluído!")}));
+        QCOMPARE(valor(QStringLiteral("select count(*) from item_ordem where nordem = 1")).toInt(), 2);
+        QCOMPARE(codigos(f.Grid1).size(), 4);
+        clica_linha(f.Grid1, 4);
+        amb->msgs.respostas({true});
+        QTest::mouseClick(f.botaoExcluir, Qt::LeftButton);
+        QCOMPARE(codigos(f.Grid1), (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
+        QCOMPARE(valor(QStringLiteral("select count(*) from item_ordem where nordem = 4")).toInt(), 0);
+
+        // the entry's question: a determiner and a noun
+        FrmConsultaEntradasEquipamento& e = abre<FrmConsultaEntradasEquipamento>("menuLocalizarEntrada");
+        QTest::mouseClick(e.Command1, Qt::LeftButton);
+        amb->msgs.limpa();
+        amb->msgs.respostas({false});
+        QTest::mouseClick(e.botaoExcluir, Qt::LeftButton);
+        QCOMPARE(amb->msgs.textos(), QStringList{QStringLiteral("Confirma a exclusão desta entrada?")});
+    }
+
+    // "Imprimir": an order not concluded is refused with the message; a
+    // concluded one and an entry are printed again.
+    void imprimeDeNovo()
+    {
+        FrmConsultaOrdem& f = abre<FrmConsultaOrdem>("menuLocalizarOrdem");
+        QTest::mouseClick(f.Command1, Qt::LeftButton);
+        clica_linha(f.Grid1, 4);
+        QTest::mouseClick(f.Command6, Qt::LeftButton);
+        QCOMPARE(amb->msgs.textos(), QStringList{QStringLiteral("Essa ordem ainda não foi concluída e por isso não pode ser impressa!")});
+        QCOMPARE(amb->msgs.mostradas().first().icone, Mensagens::Icone::Informacao);
+        QVERIFY(previas_abertas().isEmpty());
+        clica_linha(f.Grid1, 1);
+        amb->msgs.respostas({true});
+        QTest::mouseClick(f.Command6, Qt::LeftButton);
+        QCOMPARE(amb->msgs.mostradas().last().texto, QStringLiteral("Deseja emitir a ordem de serviço?"));
+        QCOMPARE(previas_abertas().size(), 1);
+        QCOMPARE(cr().SelectionFormula, QStringLiteral("{view_ordem.codigo_ordem}=1"));
+        fecha_previas();
+
+        FrmConsultaEntradasEquipamento& e = abre<FrmConsultaEntradasEquipamento>("menuLocalizarEntrada");
+        QTest::mouseClick(e.Command1, Qt::LeftButton);
+        amb->msgs.respostas({true});
+        QTest::mouseClick(e.Command6, Qt::LeftButton);
+        QCOMPARE(previas_abertas().size(), 1);
+        QCOMPARE(cr().Formulas[0], QStringLiteral("Numero='06/12/2026 - N.º 57'"));
+        QCOMPARE(cr().SelectionFormula, QStringLiteral("{entrada_equipamento.ncodigo}=57"));
+    }
+};
+
+QTEST_MAIN(TstLocalizar)
+#include "tst_localizar.moc"
