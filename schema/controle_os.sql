@@ -423,5 +423,57 @@ insert into condicao_pagto (ncodigo, cdescricao, nparcela) values (null, 'A vist
 insert into estabelecimento (ncodigo, cfantasia, crazaosocial, ncidade, cendereco, cbairro,
                              cfone, ccnpj, cfax, cie, cemail, ccep)
   values (1, 'Minha Assistência Técnica', 'Minha Assistência Técnica', 1, '', '', '', '', '', '', '', '');
-insert into versao_esquema (nversao) values (6);
+insert into versao_esquema (nversao) values (7);
+commit;
+
+/* ------------------------------------------------------ the program's role
+   What a station user needs, and nothing more . A station names
+   the role in its path.txt: source=user=password=CONTROLE_OS. A database of
+   an earlier version gets it from 007_papel_programa.sql. */
+create role controle_os;
+
+grant select, insert, update, delete on cidade to role controle_os;
+grant select, insert, update, delete on cliente to role controle_os;
+grant select, insert, update, delete on tecnico to role controle_os;
+grant select, insert, update, delete on equipamento to role controle_os;
+grant select, insert, update, delete on propriedade to role controle_os;
+grant select, insert, update, delete on equipamento_cliente to role controle_os;
+grant select, insert, update, delete on Propriedade_equipamento_cliente to role controle_os;
+grant select, insert, update, delete on condicao_pagto to role controle_os;
+grant select, insert, update, delete on estabelecimento to role controle_os;
+grant select, insert, update, delete on entrada_equipamento to role controle_os;
+grant select, insert, update, delete on item_da_entrada to role controle_os;
+grant select, insert, update, delete on orcamento to role controle_os;
+grant select, insert, update, delete on item_orcamento to role controle_os;
+grant select, insert, update, delete on ordem to role controle_os;
+grant select, insert, update, delete on item_ordem to role controle_os;
+grant select, insert, update, delete on conta_receber to role controle_os;
+grant select, insert, update, delete on baixa_conta_receber to role controle_os;
+
+grant usage on generator codigo_cidade to role controle_os;
+grant usage on generator codigo_cliente to role controle_os;
+grant usage on generator codigo_tecnico to role controle_os;
+grant usage on generator codigo_equipamento to role controle_os;
+grant usage on generator codigo_condicao_pagto to role controle_os;
+grant usage on generator codigo_equipamento_cliente to role controle_os;
+grant usage on generator codigo_entrada_equipamento to role controle_os;
+grant usage on generator codigo_orcamento to role controle_os;
+grant usage on generator codigo_ordem to role controle_os;
+grant usage on generator codigo_conta_receber to role controle_os;
+grant usage on generator gen_propriedade to role controle_os;
+grant usage on generator gen_item_da_entrada to role controle_os;
+grant usage on generator gen_item_orcamento to role controle_os;
+grant usage on generator gen_item_ordem to role controle_os;
+grant usage on generator gen_baixa_conta_receber to role controle_os;
+/* the customer, technician and equipment-type forms put an abandoned
+   code back with "set generator" */
+grant alter any sequence to role controle_os;
+
+grant select on view_contas_a_receber to role controle_os;
+grant select on view_contas_recebidas to role controle_os;
+grant select on view_ordem to role controle_os;
+grant select on servico_equipamento to role controle_os;
+grant select on servico_por_tecnico to role controle_os;
+grant select on versao_esquema to role controle_os;
+grant execute on function chave_busca to role controle_os;
 commit;

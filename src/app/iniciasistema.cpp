@@ -1,5 +1,6 @@
 #include "iniciasistema.h"
 #include "arquivoconfiguracao.h"
+#include "conferebanco.h"
 #include "frmprincipal.h"
 #include "mensagens.h"
 #include "migracoes.h"
@@ -15,7 +16,7 @@ Configuracao le_configuracao(const QString& conteudo)
     const QStringList partes = conteudo.split(QLatin1Char('='));
     if (partes.size() < 3)
         throw std::runtime_error("O arquivo path.txt deve conter: origem dos dados=usuário=senha");
-    return Configuracao{partes[0], partes[1], partes[2]};
+    return Configuracao{partes[0], partes[1], partes[2], partes.size() > 3 ? partes[3].trimmed() : QString()};
 }
 
 namespace {
@@ -46,7 +47,9 @@ std::unique_ptr<FrmPrincipal> inicia_sistema(const QString& pasta)
     try {
         const QString conteudo = le_arquivo(arquivo_configuracao(pasta));
         const Configuracao c = le_configuracao(conteudo);
-        conexao.abre(c.fonte, c.usuario, c.senha);
+        conexao.abre(c.fonte, c.usuario, c.senha, c.papel);
+        // nothing reads or writes a database that is not ours or cannot be written
+        confere_banco(conexao);
         // a database made by an older version gets the newer schema first;
         // index statistics follow the data the shop has gathered since
         Migracoes::aplica(conexao);
@@ -65,7 +68,7 @@ std::unique_ptr<FrmPrincipal> inicia_sistema(const QString& pasta)
         return principal;
     } catch (const ErroBanco& e) {
         conexao.fecha();
-        mostra_falha(e.descricao());
+        mostra_falha(motivo_falha_abertura(e));
     } catch (const std::exception& e) {
         conexao.fecha();
         mostra_falha(QString::fromUtf8(e.what()));

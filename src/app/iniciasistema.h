@@ -5,16 +5,21 @@
 
 class FrmPrincipal;
 
-// What path.txt says: data source, user and password.
+// What path.txt says: data source, user, password and, optionally, the
+// database role the user connects with.
 struct Configuracao {
     QString fonte;
     QString usuario;
     QString senha;
+    QString papel;
 };
 
 // Splits the whole content of path.txt at every "=": element 0 is the data
 // source, 1 the user, 2 the password (to the next "=" or the end). Nothing
 // is trimmed: a line break after the password belongs to the password.
+// A fourth element names the role (a station user that holds only the
+// program's role: "source=user=password=CONTROLE_OS"); spaces and line
+// breaks around it are dropped, as no role name holds them.
 // Throws std::runtime_error when the text has fewer than two "=".
 Configuracao le_configuracao(const QString& conteudo);
 

@@ -158,6 +158,10 @@ void trata_erro_banco(const QString& descricao)
     } else if (codigo == QLatin1String("-803")) {
         informa(QStringLiteral("Este registro já existe. Por favor verifique!"));
         return;
+    } else if (codigo == QLatin1String("-902")) {
+        // the server went away: the shop needs what to do, not the driver's text
+        informa(CONEXAO_PERDIDA);
+        return;
     }
     mensagens().aviso(descricao, Mensagens::Icone::Nenhum, QString());
 }

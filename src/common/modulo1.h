@@ -34,7 +34,14 @@ void formata_campo(QLineEdit* caixa, int tipo);
 void filtra_tecla(QLineEdit* caixa, int tipo, int& keyAscii);
 void limpa_campos(QWidget* form);
 bool confirma_exclusao(const QString& oque, const QString& nome);
+// Database errors as the user reads them; a lost connection (-902) shows
+// CONEXAO_PERDIDA and nothing of the driver's text.
 void trata_erro_banco(const ErroBanco& erro);
+inline const QString CONEXAO_PERDIDA = QStringLiteral(
+    "A conexão com o banco de dados foi perdida.\n\n"
+    "Verifique se o computador servidor está ligado e se a rede está funcionando, "
+    "e repita a operação: o programa volta a se conectar sozinho. "
+    "O que foi digitado continua na tela.");
 void trata_erro_banco(const QString& descricao);
 bool verifica_obrigatorios(QWidget* form);
 void centraliza_form(QWidget* form);

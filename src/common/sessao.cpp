@@ -50,7 +50,7 @@ Conexao::~Conexao()
         QSqlDatabase::removeDatabase(m_nome);
 }
 
-void Conexao::abre(const QString& fonte, const QString& usuario, const QString& senha)
+void Conexao::abre(const QString& fonte, const QString& usuario, const QString& senha, const QString& papel)
 {
     fecha();
     QSqlDatabase db = QSqlDatabase::contains(m_nome) ? QSqlDatabase::database(m_nome, false)
@@ -60,10 +60,17 @@ void Conexao::abre(const QString& fonte, const QString& usuario, const QString& 
     db.setDatabaseName(fonte);
     db.setUserName(usuario);
     db.setPassword(senha);
-    db.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=UTF8"));
+    QString opcoes = QStringLiteral("ISC_DPB_LC_CTYPE=UTF8");
+    if (!papel.isEmpty())
+        opcoes += QStringLiteral(";ISC_DPB_SQL_ROLE_NAME=") + papel;
+    db.setConnectOptions(opcoes);
     if (!db.open())
         throw erroDe(db.lastError());
+    m_perdida = false;
     m_fonte = fonte;
+    m_usuario = usuario;
+    m_senha = senha;
+    m_papel = papel;
     m_transacoes = 0;
     m_condenada = false;
 }
@@ -87,6 +94,7 @@ void Conexao::fecha()
     }
     m_transacoes = 0;
     m_condenada = false;
+    m_perdida = false; // closed on purpose: nothing to reopen
 }
 
 bool Conexao::aberta() const
@@ -95,6 +103,33 @@ bool Conexao::aberta() const
 }
 
 QSqlDatabase Conexao::banco() const { return QSqlDatabase::database(m_nome, false); }
+
+ErroBanco Conexao::erro(const QSqlError& e)
+{
+    ErroBanco r = erroDe(e);
+    if (r.conexaoPerdida() && !m_perdida) {
+        m_perdida = true;
+        // the attachment is dead: drop it (and any transaction with it)
+        QSqlDatabase db = banco();
+        if (db.isOpen()) db.close();
+    }
+    return r;
+}
+
+void Conexao::prepara()
+{
+    if (!m_perdida)
+        return;
+    // a unit of work that lost its connection cannot go on half-done: it
+    // fails until it is over, and only then does the session reconnect
+    if (m_transacoes > 0)
+        throw ErroBanco(QStringLiteral("-902"), QStringLiteral("connection lost"));
+    QSqlDatabase db = banco();
+    if (db.isOpen()) db.close();
+    if (!db.open())
+        throw erro(db.lastError());
+    m_perdida = false;
+}
 
 void Conexao::conta_comando()
 {
@@ -107,10 +142,11 @@ void Conexao::conta_comando()
 
 void Conexao::execute(const QString& sql)
 {
+    prepara();
     conta_comando();
     QSqlQuery q(banco());
     if (!q.exec(sql))
-        throw erroDe(q.lastError());
+        throw erro(q.lastError());
 }
 
 int Conexao::executeContando(const QString& sql)
@@ -124,13 +160,14 @@ int Conexao::executeContando(const QString& sql)
 
 QVariant Conexao::executeRetornando(const QString& sql)
 {
+    prepara();
     conta_comando();
     QVariant v;
     bool achou = false;
     {
         QSqlQuery q(banco());
         if (!q.exec(sql))
-            throw erroDe(q.lastError());
+            throw erro(q.lastError());
         achou = q.next();
         if (achou)
             v = q.value(0);
@@ -142,10 +179,11 @@ QVariant Conexao::executeRetornando(const QString& sql)
 
 qint64 Conexao::gerador(const QString& nome)
 {
+    prepara();
     QSqlQuery q(banco());
     q.setForwardOnly(true);
     if (!q.exec(QStringLiteral("select gen_id(%1,0) from rdb$database").arg(nome)))
-        throw erroDe(q.lastError());
+        throw erro(q.lastError());
     if (!q.next())
         throw ErroBanco(QString(), QStringLiteral("O gerador %1 não foi lido.").arg(nome));
     return q.value(0).toLongLong();
@@ -154,8 +192,9 @@ qint64 Conexao::gerador(const QString& nome)
 void Conexao::inicia()
 {
     if (m_transacoes == 0) {
+        prepara();
         if (!banco().transaction())
-            throw erroDe(banco().lastError());
+            throw erro(banco().lastError());
         m_condenada = false;
     }
     ++m_transacoes;
@@ -172,7 +211,7 @@ void Conexao::confirma()
         throw ErroBanco(QString(), QStringLiteral("A operação foi desfeita: uma de suas etapas falhou."));
     }
     if (!banco().commit()) {
-        const ErroBanco e = erroDe(banco().lastError());
+        const ErroBanco e = erro(banco().lastError());
         banco().rollback();
         throw e;
     }
@@ -205,11 +244,12 @@ void Transacao::confirma()
 void Recordset::abre(const QString& sql)
 {
     fecha();
+    m_conexao->prepara();
     QSqlQuery q(m_conexao->banco());
     q.setForwardOnly(true);
     q.setNumericalPrecisionPolicy(QSql::HighPrecision);
     if (!q.exec(sql))
-        throw erroDe(q.lastError());
+        throw m_conexao->erro(q.lastError());
     const QSqlRecord r = q.record();
     const int n = r.count();
     m_nomes.reserve(n);
@@ -226,8 +266,11 @@ void Recordset::abre(const QString& sql)
             m_valores.append(q.value(i));
         ++m_linhas;
     }
-    if (q.lastError().isValid())
-        throw erroDe(q.lastError());
+    if (q.lastError().isValid()) {
+        const ErroBanco e = m_conexao->erro(q.lastError());
+        fecha();
+        throw e;
+    }
     m_aberto = true;
 }
 

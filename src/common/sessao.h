@@ -23,6 +23,9 @@ public:
     // The description as the program shows it: "SQLCODE=<code>: <text>".
     const QString& descricao() const { return m_descricao; }
     const char* what() const noexcept override { return m_utf8.constData(); }
+    // The server went away (stopped, the network fell) or dropped this
+    // connection: SQL code -902 on a statement.
+    bool conexaoPerdida() const { return m_codigo == QLatin1String("-902"); }
 
 private:
     QString m_codigo, m_texto, m_descricao;
@@ -39,8 +42,11 @@ public:
     Conexao& operator=(const Conexao&) = delete;
 
     // Opens the data source ("/path/file.fdb" embedded, "host:/path/file.fdb"
-    // or "host/port:/path" on a server). Throws ErroBanco.
-    void abre(const QString& fonte, const QString& usuario, const QString& senha);
+    // or "host/port:/path" on a server). A role, when given, is named in the
+    // connection (Firebird grants a role's rights only to a connection that
+    // names it). Throws ErroBanco; its text never holds the password.
+    void abre(const QString& fonte, const QString& usuario, const QString& senha,
+              const QString& papel = QString());
     void fecha();
     bool aberta() const;
 
@@ -60,6 +66,17 @@ public:
 
     QSqlDatabase banco() const;
     const QString& nome() const { return m_nome; }
+    const QString& fonte() const { return m_fonte; }
+
+    // A lost connection (the server stopped or the network fell) is closed
+    // at once; the next database action outside a transaction opens it
+    // again with the same credentials and goes on, or fails again with the
+    // same error while the server is still away. Every statement, read and
+    // transaction start calls prepara() first and passes its errors
+    // through erro(), which notes the loss.
+    void prepara();
+    ErroBanco erro(const QSqlError& e);
+    bool perdida() const { return m_perdida; }
 
     // Transaction control; see Transacao.
     // Nesting is counted: only the outermost confirma() commits. A desfaz()
@@ -81,6 +98,8 @@ private:
     void conta_comando();
     QString m_nome;
     QString m_fonte;
+    QString m_usuario, m_senha, m_papel; // kept to reconnect; never shown
+    bool m_perdida = false;
     int m_transacoes = 0;
     bool m_condenada = false;
     int m_falharNo = 0;

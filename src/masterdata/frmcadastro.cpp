@@ -143,7 +143,9 @@ bool FrmCadastro::sai()
         t.confirma();
     } catch (const ErroBanco& e) {
         trata_erro_banco(e);
-        return false;
+        // with the server away the form must still let the user go: the
+        // reserved row stays as it was, empty
+        return e.conexaoPerdida();
     }
     return true;
 }

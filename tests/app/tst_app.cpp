@@ -76,6 +76,11 @@ private slots:
         QCOMPARE(c.senha, QStringLiteral(" senha\r\n"));
         c = le_configuracao(QStringLiteral("a=b=c=d=e"));
         QCOMPARE(c.senha, QStringLiteral("c"));
+        QCOMPARE(c.papel, QStringLiteral("d"));
+        c = le_configuracao(QStringLiteral("servidor:/dados/os.fdb=balcao=s3nha=CONTROLE_OS\r\n"));
+        QCOMPARE(c.senha, QStringLiteral("s3nha"));
+        QCOMPARE(c.papel, QStringLiteral("CONTROLE_OS"));
+        QVERIFY(le_configuracao(QStringLiteral("a=b=c")).papel.isEmpty());
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, le_configuracao(QStringLiteral("a=b")));
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, le_configuracao(QString()));
     }
@@ -83,7 +88,7 @@ private slots:
     void iniciaEMostraAJanela()
     {
         conexao.fecha();
-        escreve(amb->banco.pasta(), (amb->banco.fonte() + QLatin1Char('=') + USUARIO + QLatin1Char('=') + SENHA).toUtf8());
+        escreve(amb->banco.pasta(), path_txt(amb->banco.fonte()));
         auto principal = inicia_sistema(amb->banco.pasta());
         QVERIFY(principal);
         QVERIFY(conexao.aberta());
@@ -181,7 +186,7 @@ private slots:
     {
         conexao.execute(QStringLiteral("delete from estabelecimento"));
         conexao.fecha();
-        escreve(amb->banco.pasta(), (amb->banco.fonte() + QLatin1Char('=') + USUARIO + QLatin1Char('=') + SENHA).toUtf8());
+        escreve(amb->banco.pasta(), path_txt(amb->banco.fonte()));
         amb->msgs.respostas({true});
         QVERIFY(!inicia_sistema(amb->banco.pasta()));
         QCOMPARE(amb->msgs.mostradas().size(), 2);
@@ -417,7 +422,7 @@ private slots:
         const QString programa = pasta + QStringLiteral("/controle-os");
         QVERIFY(QFile::copy(QStringLiteral(CONTROLE_OS_EXECUTAVEL), programa));
         QFile::setPermissions(programa, QFileDevice::ExeOwner | QFileDevice::ReadOwner);
-        escreve(pasta, (amb->banco.fonte() + QLatin1Char('=') + USUARIO + QLatin1Char('=') + SENHA).toUtf8());
+        escreve(pasta, path_txt(amb->banco.fonte()));
         QProcess p;
         p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         p.start(programa, {});

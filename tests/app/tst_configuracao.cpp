@@ -73,7 +73,7 @@ private slots:
 
     void aoLadoDoExecutavelDepoisNaPastaDoUsuario()
     {
-        const QByteArray banco = (amb->banco.fonte() + QLatin1Char('=') + USUARIO + QLatin1Char('=') + SENHA).toUtf8();
+        const QByteArray banco = path_txt(amb->banco.fonte());
         // neither: the path beside the executable, whose absence start-up reports
         QCOMPARE(arquivo_configuracao(programa), programa + QStringLiteral("/path.txt"));
         QVERIFY(!QDir(config).exists());

@@ -208,7 +208,7 @@ private slots:
         c.show();
         QCOMPARE(amb->msgs.mostradas().size(), 1);
         QTRY_VERIFY(!c.isVisible());
-        conexao.abre(amb->banco.fonte(), USUARIO, SENHA);
+        abre_como_programa(amb->banco.fonte());
     }
 
     void clientesSalvosEmSequencia()

@@ -151,6 +151,28 @@ private slots:
         QCOMPARE(linhas(QStringLiteral("select max(ncodigo) from cliente")), QStringList{QStringLiteral("2")});
     }
 
+    // The station user reads and writes the shop's data through the role
+    // and nothing more: without the role it reads nothing, with it it
+    // changes no schema.
+    void papelDoPrograma()
+    {
+        if (servidor().isEmpty())
+            QSKIP("o motor embutido não confere direitos");
+        const Credenciais c = programa();
+        conexao.abre(amb->banco.fonte(), c.usuario, c.senha);
+        QCOMPARE(falha(QStringLiteral("update cidade set cnome = cnome")).codigo(), QStringLiteral("-551"));
+        abre_como_programa(amb->banco.fonte());
+        executa(QStringLiteral("update cidade set cnome = cnome"));
+        // refused for lack of rights (-551), a metadata change as such (-607)
+        const QStringList negados{QStringLiteral("-551"), QStringLiteral("-607")};
+        for (const QString& ddl : {QStringLiteral("create table intrusa (a integer)"), QStringLiteral("drop view servico_por_tecnico"),
+                                   QStringLiteral("grant controle_os to public"), QStringLiteral("alter table cidade drop cuf")}) {
+            const ErroBanco e = falha(ddl);
+            QVERIFY2(negados.contains(e.codigo()), qPrintable(ddl + QStringLiteral(" -> ") + e.descricao()));
+        }
+        QCOMPARE(valor(QStringLiteral("select count(*) from servico_por_tecnico")).toInt(), 0);
+    }
+
     void codigosDe32Bits()
     {
         executa(QStringLiteral("set generator codigo_cidade to 40000"));
@@ -175,6 +197,7 @@ private slots:
         // and the messages the user reads for them
         trata_erro_banco(e530);
         trata_erro_banco(e803);
+        abre_como_dono(amb->banco.fonte()); // a rule of our own: the station user makes no schema
         executa(QStringLiteral("create exception e_regra 'x'"));
         const ErroBanco e836 = falha(QStringLiteral(
             "execute block as begin exception e_regra '{ini}Ordem já concluída: não pode ser alterada{ini}'; end"));
@@ -325,7 +348,7 @@ private slots:
         // and after a transaction, single statements commit by themselves again
         executa(QStringLiteral("insert into cidade values(null,'Londrina','PR');"));
         conexao.fecha();
-        conexao.abre(amb->banco.fonte(), USUARIO, SENHA);
+        abre_como_programa(amb->banco.fonte());
         QCOMPARE(valor(QStringLiteral("select count(*) from cidade")).toInt(), 3);
     }
 

@@ -228,6 +228,7 @@ private slots:
     {
         // the table is gone: the error is shown and nothing is printed
         executa(QStringLiteral("delete from baixa_conta_receber"));
+        abre_como_dono(amb->banco.fonte()); // only the owner changes the schema
         executa(QStringLiteral("drop view view_contas_a_receber"));
         executa(QStringLiteral("drop view view_contas_recebidas"));
         executa(QStringLiteral("drop table baixa_conta_receber"));

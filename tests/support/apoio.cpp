@@ -51,6 +51,84 @@ void cria_banco(const QString& caminho, const QString& esquema)
 
 namespace {
 
+const QString USUARIO_BALCAO = QStringLiteral("CONTROLE_OS_BALCAO_TESTE");
+const QString SENHA_BALCAO = QStringLiteral("b4lc40-t3st3");
+const QString PAPEL = QStringLiteral("CONTROLE_OS");
+
+// Runs statements as the owner on a database of the server, each committed.
+void como_dono(const QString& caminho, const QStringList& comandos)
+{
+    const QString nome = QStringLiteral("apoio_dono");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), nome);
+        db.setDatabaseName(fonte_de(caminho));
+        db.setUserName(USUARIO);
+        db.setPassword(SENHA);
+        const bool aberto = db.open();
+        QString erro = aberto ? QString() : db.lastError().text();
+        for (int i = 0; aberto && erro.isEmpty() && i < comandos.size(); ++i) {
+            QSqlQuery q(db);
+            if (!q.exec(comandos[i]))
+                erro = comandos[i] + QStringLiteral(": ") + q.lastError().text();
+        }
+        db.close();
+        if (!erro.isEmpty()) {
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(nome);
+            throw std::runtime_error(erro.toStdString());
+        }
+    }
+    QSqlDatabase::removeDatabase(nome);
+}
+
+// The station user of the server run, made once on the server when missing
+// (several test programs may race to make it: the loser finds it made).
+void garante_usuario_balcao(const QString& caminho)
+{
+    const QString cria = QStringLiteral(
+        "execute block as begin "
+        "if (not exists(select 1 from sec$users where sec$user_name = '%1')) then "
+        "execute statement 'create user %1 password ''%2'''; end").arg(USUARIO_BALCAO, SENHA_BALCAO);
+    for (int tentativa = 0;; ++tentativa) {
+        try {
+            como_dono(caminho, {cria});
+            break;
+        } catch (const std::exception&) {
+            if (tentativa == 5) throw;
+            QTest::qWait(200);
+        }
+    }
+    como_dono(caminho, {QStringLiteral("grant %1 to %2").arg(PAPEL, USUARIO_BALCAO)});
+}
+
+} // namespace
+
+Credenciais programa()
+{
+    if (servidor().isEmpty())
+        return {USUARIO, SENHA, QString()};
+    return {USUARIO_BALCAO, SENHA_BALCAO, PAPEL};
+}
+
+QByteArray path_txt(const QString& fonte)
+{
+    const Credenciais c = programa();
+    QString linha = fonte + QLatin1Char('=') + c.usuario + QLatin1Char('=') + c.senha;
+    if (!c.papel.isEmpty())
+        linha += QLatin1Char('=') + c.papel;
+    return linha.toUtf8();
+}
+
+void abre_como_programa(const QString& fonte)
+{
+    const Credenciais c = programa();
+    conexao.abre(fonte, c.usuario, c.senha, c.papel);
+}
+
+void abre_como_dono(const QString& fonte) { conexao.abre(fonte, USUARIO, SENHA); }
+
+namespace {
+
 // Built once per test program; each test copies it.
 const QString& modelo()
 {
@@ -60,6 +138,8 @@ const QString& modelo()
         QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777));
         caminho = dir.filePath(QStringLiteral("modelo.fdb"));
         cria_banco(caminho);
+        if (!servidor().isEmpty())
+            garante_usuario_balcao(caminho);
     }
     return caminho;
 }
@@ -74,7 +154,7 @@ BancoTeste::BancoTeste()
     if (!QFile::copy(modelo(), m_caminho))
         throw std::runtime_error("não foi possível copiar o banco modelo");
     QFile::setPermissions(m_caminho, QFileDevice::Permissions(0x6666));
-    conexao.abre(fonte(), USUARIO, SENHA);
+    abre_como_programa(fonte());
 }
 
 BancoTeste::~BancoTeste()
@@ -86,6 +166,7 @@ BancoTeste::~BancoTeste()
 
 QVariant valor(const QString& sql)
 {
+    conexao.prepara(); // a connection lost meanwhile is opened again, as for any read
     QSqlQuery q(conexao.banco());
     q.setNumericalPrecisionPolicy(QSql::HighPrecision);
     if (!q.exec(sql)) {
@@ -98,6 +179,7 @@ QVariant valor(const QString& sql)
 QStringList linhas(const QString& sql)
 {
     QStringList r;
+    conexao.prepara();
     QSqlQuery q(conexao.banco());
     q.setNumericalPrecisionPolicy(QSql::HighPrecision);
     if (!q.exec(sql)) {

@@ -23,9 +23,24 @@ namespace apoio {
 // The Firebird server named by CONTROLE_OS_TESTE_SERVIDOR (e.g. "localhost"),
 // or empty for the embedded engine.
 QString servidor();
-// The credentials the tests use.
+// The owner of the test databases (creates them, backs them up, changes
+// their schema).
 inline const QString USUARIO = QStringLiteral("SYSDBA");
 inline const QString SENHA = QStringLiteral("masterkey");
+
+// Who the program connects as. On a server, a station user that holds only
+// the program's role (made on the server through the owner when missing),
+// so a right the role lacks fails a test; on the embedded engine the owner.
+struct Credenciais {
+    QString usuario, senha, papel;
+};
+Credenciais programa();
+// The line of a station's path.txt for a data source, with those credentials.
+QByteArray path_txt(const QString& fonte);
+// Reopens the global connection as the program, or as the owner (a test
+// that changes the schema to provoke an error).
+void abre_como_programa(const QString& fonte);
+void abre_como_dono(const QString& fonte);
 
 // Makes a new empty database from the schema at path (isql-fb); another
 // script (an older schema) when given. Throws on failure.

@@ -1,0 +1,258 @@
+// Odd and hostile text and codes: every text column of the schema (found in
+// the database's own catalogue, not listed by hand) takes every input below
+// through the program's literal helper and gives it back unchanged, or
+// refuses it whole when it is too long; codes use the whole 32-bit range in
+// a code box, and one beyond it is refused, never wrapped.
+#include "apoio.h"
+#include "controlerelatorio.h"
+#include "frmentradaequipamento.h"
+#include "frmprincipal.h"
+#include "iniciasistema.h"
+#include "lojateste.h"
+#include "modulo1.h"
+
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTest>
+
+using namespace apoio;
+
+namespace {
+
+const QStringList ENTRADAS = {
+    QStringLiteral("O'Brien d'Ávila ''"),
+    QStringLiteral("aspas \"duplas\" e `crases`"),
+    QStringLiteral("barra \\ invertida \\\\ \\'"),
+    QStringLiteral("100% _de_ desconto %_"),
+    QStringLiteral("tab\there\nlinha\r\nfim"),
+    QString::fromUtf8("controle \x01\x07\x1b\x7f"),
+    QString::fromUtf8("🔧💻 ✓ 中文 Ω €"),
+    QStringLiteral("'; delete from cliente; --"),
+    QString(10000, QLatin1Char('x')),
+    QString(),
+};
+
+int caracteres(const QString& s) { return int(s.toUcs4().size()); }
+
+struct Coluna {
+    QString tabela, coluna;
+    int tamanho; // 0: a text blob
+};
+
+// No report runs while the forms are swept.
+struct ControleSemImpressao {
+    ControleSemImpressao() { ControleRelatorio::defineExecutor([](ControleRelatorio&) {}); }
+    ~ControleSemImpressao() { ControleRelatorio::defineExecutor({}); }
+};
+
+// Notices are recorded; every question is answered No and every input box
+// cancelled, so nothing the sweep does is saved or deleted by a question.
+class MensagensNao : public Mensagens {
+public:
+    MensagensNao() { instala_mensagens(this); }
+    ~MensagensNao() override { instala_mensagens(nullptr); }
+    void aviso(const QString& texto, Icone, const QString&) override { textos << texto; }
+    bool pergunta(const QString& texto, const QString&, Icone) override { textos << texto; return false; }
+    std::optional<QString> entrada(const QString& p, const QString&, const QString&) override { textos << p; return std::nullopt; }
+    QStringList textos;
+};
+
+// The text boxes a user types into (not the editors inside spin boxes,
+// combo boxes and date pickers; not read-only or hidden ones).
+QList<QWidget*> campos_de_texto(QWidget& form)
+{
+    QList<QWidget*> r;
+    for (QWidget* w : form.findChildren<QWidget*>()) {
+        auto* linha = qobject_cast<QLineEdit*>(w);
+        auto* texto = qobject_cast<QPlainTextEdit*>(w);
+        if (!linha && !texto) continue;
+        if (!w->isVisible() || !w->isEnabled()) continue;
+        if ((linha && linha->isReadOnly()) || (texto && texto->isReadOnly())) continue;
+        QWidget* pai = w->parentWidget();
+        if (pai && (qobject_cast<QAbstractSpinBox*>(pai) || qobject_cast<QComboBox*>(pai))) continue;
+        r << w;
+    }
+    return r;
+}
+
+QString texto_de(QWidget* w)
+{
+    if (auto* l = qobject_cast<QLineEdit*>(w)) return l->text();
+    return static_cast<QPlainTextEdit*>(w)->toPlainText();
+}
+
+} // namespace
+
+class TstEntradasHostis : public QObject {
+    Q_OBJECT
+    std::unique_ptr<Ambiente> amb;
+
+private slots:
+    void init()
+    {
+        amb = std::make_unique<Ambiente>();
+        cria_loja_exemplo();
+        // a budget too, so every table has a row to write into
+        const QVariant orcamento = conexao.executeRetornando(
+            QStringLiteral("insert into orcamento values(null,2,'2026-12-07','10:20:00',150.5,'',0,1) returning ncodigo"));
+        executa(QStringLiteral("insert into item_orcamento values(null,%1,1,'Troca da fonte',150.5)").arg(orcamento.toInt()));
+        executa(QStringLiteral("insert into propriedade values(null,1,'Número de série');"));
+        executa(QStringLiteral("insert into Propriedade_equipamento_cliente values((select max(ncodigo) from propriedade),1,'ABC123')"));
+    }
+    void cleanup() { amb.reset(); }
+
+    void textosVoltamIguaisOuSaoRecusadosInteiros()
+    {
+        QList<Coluna> colunas;
+        rsDados.abre(QStringLiteral(
+            "select trim(rf.rdb$relation_name) tabela, trim(rf.rdb$field_name) coluna, f.rdb$field_type tipo, "
+            "coalesce(f.rdb$character_length, 0) tamanho from rdb$relation_fields rf "
+            "join rdb$relations r on r.rdb$relation_name = rf.rdb$relation_name "
+            "join rdb$fields f on f.rdb$field_name = rf.rdb$field_source "
+            "where coalesce(r.rdb$system_flag, 0) = 0 and r.rdb$view_blr is null "
+            "and (f.rdb$field_type in (14, 37) or (f.rdb$field_type = 261 and f.rdb$field_sub_type = 1)) "
+            // the search keys are the database's own, computed from the names
+            "and trim(rf.rdb$field_name) not like '%\\_BUSCA' escape '\\' "
+            "order by 1, 2"));
+        for (; !rsDados.eof(); rsDados.moveNext())
+            colunas.append({rsDados.texto(QStringLiteral("tabela")), rsDados.texto(QStringLiteral("coluna")),
+                            rsDados.inteiro(QStringLiteral("tipo")) == 261 ? 0 : int(rsDados.inteiro(QStringLiteral("tamanho")))});
+        rsDados.fecha();
+        QVERIFY(colunas.size() >= 40);
+
+        int tentativas = 0, guardadas = 0, recusadas = 0, regras = 0;
+        for (const Coluna& c : colunas) {
+            // one row of the table, found by its key (the property values have a key of two columns)
+            const QString chave = valor(QStringLiteral("select count(*) from rdb$relation_fields where rdb$relation_name = '%1' "
+                                                       "and rdb$field_name = 'NCODIGO'").arg(c.tabela)).toInt()
+                ? QStringLiteral("ncodigo") : QStringLiteral("npropriedade || '-' || nequipamento_cliente");
+            const QString onde = QStringLiteral(" from %1 where %2 = (select min(%2) from %1)").arg(c.tabela, chave);
+            QVERIFY2(valor(QStringLiteral("select count(*)") + onde).toInt() == 1, qPrintable(c.tabela));
+            for (const QString& e : ENTRADAS) {
+                ++tentativas;
+                rsDados.abre(QStringLiteral("select %1").arg(c.coluna) + onde);
+                const QVariant antes = rsDados.valor(0);
+                rsDados.fecha();
+                const bool cabe = c.tamanho == 0 || caracteres(e) <= c.tamanho;
+                try {
+                    conexao.execute(QStringLiteral("update %1 set %2 = '%3' where %4 = (select min(%4) from %1)")
+                                        .arg(c.tabela, c.coluna, texto_sql(e), chave));
+                } catch (const ErroBanco& erro) {
+                    // too long: refused whole (-802); a column's own rule (-297) may refuse odd text
+                    const QString quem = c.tabela + QLatin1Char('.') + c.coluna + QStringLiteral(" <- ") + e.left(30) + QStringLiteral(": ") + erro.descricao();
+                    QVERIFY2(erro.codigo() == QLatin1String("-802") ? !cabe : erro.codigo() == QLatin1String("-297"), qPrintable(quem));
+                    erro.codigo() == QLatin1String("-802") ? ++recusadas : ++regras;
+                    rsDados.abre(QStringLiteral("select %1").arg(c.coluna) + onde);
+                    QCOMPARE(rsDados.valor(0), antes);
+                    rsDados.fecha();
+                    continue;
+                }
+                QVERIFY2(cabe, qPrintable(c.tabela + QLatin1Char('.') + c.coluna + QStringLiteral(" guardou um texto longo demais")));
+                rsDados.abre(QStringLiteral("select %1").arg(c.coluna) + onde);
+                const QString lido = rsDados.texto(0);
+                rsDados.fecha();
+                QVERIFY2(lido == e, qPrintable(c.tabela + QLatin1Char('.') + c.coluna + QStringLiteral(": ") + lido.left(40)));
+                ++guardadas;
+            }
+        }
+        QCOMPARE(valor(QStringLiteral("select count(*) from cliente")).toInt() > 0, true);
+        qInfo("%d colunas de texto x %d entradas = %d tentativas: %d guardadas iguais, %d longas recusadas inteiras, %d recusadas por regra da coluna",
+              int(colunas.size()), int(ENTRADAS.size()), tentativas, guardadas, recusadas, regras);
+    }
+
+    // Every text field of every form the menus open (registration, movement
+    // and search screens, as the registry creates them) takes every input
+    // pasted with Ctrl+V and left with Enter: no database error reaches the
+    // user, nothing crashes, and what the field holds is the input itself,
+    // or its start when the field has a visible maximum length.
+    void todosOsCamposDeTodosOsFormularios()
+    {
+        FrmPrincipal p;
+        liga_formularios(p);
+        ControleSemImpressao semImpressao;
+        MensagensNao msgs;
+        int formularios = 0, campos = 0, tentativas = 0, limitados = 0;
+        QStringList problemas;
+        for (QAction* a : p.findChildren<QAction*>()) {
+            const QString nome = a->objectName();
+            if (!a->isEnabled() || a->menu()
+                || !(nome.startsWith(QLatin1String("menuCad")) || nome.startsWith(QLatin1String("menuIncluir"))
+                     || nome.startsWith(QLatin1String("menuLocalizar"))))
+                continue;
+            ao_abrir_modal([&](QDialog& d) {
+                ++formularios;
+                for (QWidget* campo : campos_de_texto(d)) {
+                    ++campos;
+                    for (const QString& entrada : ENTRADAS) {
+                        ++tentativas;
+                        msgs.textos.clear();
+                        campo->setFocus();
+                        QTest::keyClick(campo, Qt::Key_A, Qt::ControlModifier);
+                        QApplication::clipboard()->setText(entrada);
+                        QTest::keyClick(campo, Qt::Key_V, Qt::ControlModifier);
+                        const QString lido = texto_de(campo);
+                        auto* linha = qobject_cast<QLineEdit*>(campo);
+                        // a multi-line box keeps a line break as one "\n", as every editor does
+                        const QString e = linha ? entrada : QString(entrada).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+                        const bool limitado = linha && e.size() > linha->maxLength() && lido == e.left(linha->maxLength());
+                        limitados += limitado;
+                        // a code or date box may drop what is not a code or a date; nothing else may change the text
+                        if (lido != e && !limitado && !lido.isEmpty() && !e.contains(lido))
+                            problemas << QStringLiteral("%1.%2 <- %3: %4").arg(d.objectName(), campo->accessibleName(), e.left(20), lido.left(20));
+                        QTest::keyClick(campo, Qt::Key_Return);
+                        for (const QString& m : msgs.textos)
+                            if (m.contains(QLatin1String("SQLCODE")) || m.contains(QLatin1String("Dynamic SQL")))
+                                problemas << QStringLiteral("%1.%2 <- %3: %4").arg(d.objectName(), campo->accessibleName(), e.left(20), m);
+                        if (!d.isVisible()) return;
+                        if (auto* l = qobject_cast<QLineEdit*>(campo)) l->clear();
+                        else static_cast<QPlainTextEdit*>(campo)->clear();
+                    }
+                }
+                d.close();
+                if (d.isVisible()) d.done(QDialog::Rejected);
+            });
+            a->trigger();
+            QVERIFY2(acoes_modais_pendentes() == 0, qPrintable(nome + QStringLiteral(" não abriu um formulário")));
+        }
+        QVERIFY2(problemas.isEmpty(), qPrintable(problemas.join(QLatin1Char('\n'))));
+        QVERIFY(formularios >= 10);
+        qInfo("%d formulários, %d campos de texto x %d entradas = %d tentativas (%d limitadas à vista pelo tamanho do campo)",
+              formularios, campos, int(ENTRADAS.size()), tentativas, limitados);
+    }
+
+    // The whole 32-bit range in a code box; one beyond is refused, not wrapped
+    void codigosAteOLimiteDe32Bits()
+    {
+        executa(QStringLiteral("set generator codigo_cliente to 2147483646"));
+        executa(QStringLiteral("insert into cliente (ncidade) values(1);"));
+        executa(QStringLiteral("update cliente set cfantasia = 'Cliente do Limite' where ncodigo = 2147483647"));
+        auto& f = abre_form<FrmEntradaEquipamento>(true);
+        for (const QString& codigo : {QStringLiteral("2147483647"), QStringLiteral("2147483648"), QStringLiteral("4294967297"),
+                                      QStringLiteral("99999999999999999999")}) {
+            amb->msgs.limpa();
+            f.Text4->setFocus();
+            f.Text4->selectAll();
+            digita(f.Text4, codigo);
+            tecla(f.Text4, Qt::Key_Return);
+            if (codigo == QLatin1String("2147483647")) {
+                QCOMPARE(f.Text8->text(), QStringLiteral("Cliente do Limite"));
+                QVERIFY(amb->msgs.mostradas().isEmpty());
+            } else {
+                QVERIFY2(f.Text8->text().isEmpty(), qPrintable(codigo + QStringLiteral(" -> ") + f.Text8->text()));
+                QCOMPARE(amb->msgs.textos(), QStringList{QStringLiteral("Registro não localizado!")});
+                QCOMPARE(QApplication::focusWidget(), f.Text4);
+            }
+        }
+        // nothing wrapped onto another customer
+        QCOMPARE(valor(QStringLiteral("select count(*) from cliente where ncodigo < 0")).toInt(), 0);
+    }
+};
+
+QTEST_MAIN(TstEntradasHostis)
+#include "tst_entradas_hostis.moc"

@@ -1,0 +1,167 @@
+// The Firebird server goes away while forms are open and comes back: every
+// action meanwhile shows one message in the shop's words, the forms keep
+// what was typed and can be left, and the next action after the server is
+// back goes on where the user was. Runs only against a server
+// (CONTROLE_OS_TESTE_SERVIDOR): it stops and starts the real service, for
+// a few seconds, and always starts it again.
+#include "apoio.h"
+#include "formularios.h"
+#include "frmcadcidades.h"
+#include "frmentradaequipamento.h"
+#include "grade.h"
+#include "lojateste.h"
+#include "modulo1.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+using namespace apoio;
+
+namespace {
+
+void clica(QWidget* b) { QTest::mouseClick(b, Qt::LeftButton); }
+int conta(const QString& sql) { return valor(sql).toInt(); }
+
+bool servidor_responde()
+{
+    const int s = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_port = htons(3050);
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    const bool ok = ::connect(s, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
+    ::close(s);
+    return ok;
+}
+
+void servico(const QString& acao)
+{
+    QProcess::execute(QStringLiteral("sh"), {QStringLiteral("-c"),
+        QStringLiteral("(command -v service >/dev/null && service firebird3.0 %1 || /etc/init.d/firebird3.0 %1) >/dev/null 2>&1").arg(acao)});
+}
+
+// Stops the server for the life of the object. A detached watchdog starts it
+// again after half a minute should this test die before its destructor.
+class ServidorParado {
+public:
+    ServidorParado()
+    {
+        QProcess::startDetached(QStringLiteral("setsid"), {QStringLiteral("sh"), QStringLiteral("-c"),
+            QStringLiteral("sleep 30; (command -v service >/dev/null && service firebird3.0 start || /etc/init.d/firebird3.0 start) >/dev/null 2>&1")});
+        servico(QStringLiteral("stop"));
+        for (int i = 0; i < 50 && servidor_responde(); ++i) QTest::qWait(100);
+        ++paradas;
+    }
+    ~ServidorParado()
+    {
+        servico(QStringLiteral("start"));
+        for (int i = 0; i < 100 && !servidor_responde(); ++i) QTest::qWait(100);
+    }
+    static inline int paradas = 0;
+};
+
+} // namespace
+
+class TstServidorPerdido : public QObject {
+    Q_OBJECT
+    std::unique_ptr<Ambiente> amb;
+
+    // Every message since the last check is the one about the lost
+    // connection; none shows the driver's text.
+    void so_conexao_perdida(int quantas)
+    {
+        const QStringList t = amb->msgs.textos();
+        QCOMPARE(t.size(), quantas);
+        for (const QString& m : t) {
+            QCOMPARE(m, CONEXAO_PERDIDA);
+            QVERIFY(!m.contains(QLatin1String("SQLCODE")) && !m.contains(QLatin1String("-902")));
+        }
+        amb->msgs.limpa();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (servidor().isEmpty())
+            QSKIP("só com um servidor Firebird (CONTROLE_OS_TESTE_SERVIDOR)");
+    }
+    void init()
+    {
+        amb = std::make_unique<Ambiente>();
+        cria_loja_exemplo();
+    }
+    void cleanup() { amb.reset(); }
+    void cleanupTestCase() { qInfo("paradas do servidor: %d", ServidorParado::paradas); }
+
+    void formulariosSobrevivemAoServidorParado()
+    {
+        auto& cidade = abre_form<FrmCadCidades>(true);
+        digita(cidade.Text1, QStringLiteral("Ponta Grossa"));
+        digita(cidade.Text2, QStringLiteral("PR"));
+        auto& entrada = abre_form<FrmEntradaEquipamento>(true);
+        const QString codigo = entrada.Text1->text();
+        entrada.Text4->setFocus();
+        digita(entrada.Text4, QStringLiteral("2"));
+        tecla(entrada.Text4, Qt::Key_Return);
+        QCOMPARE(entrada.Text8->text(), QStringLiteral("Ana Souza"));
+        const QString itens = QStringLiteral("select count(*) from item_da_entrada where nentrada_equipamento = ") + codigo;
+        entrada.Text5->setFocus();
+        digita(entrada.Text5, QStringLiteral("Impressora"));
+        digita(entrada.Text6, QStringLiteral("Não liga"));
+        clica(entrada.botaoItem(1));
+        QCOMPARE(conta(itens), 1);
+        QVERIFY(amb->msgs.mostradas().isEmpty());
+
+        {
+            ServidorParado parado;
+            // a second item, the entry's save, the city's save: one message each
+            digita(entrada.Text5, QStringLiteral("Notebook"));
+            digita(entrada.Text6, QStringLiteral("Tela azul"));
+            clica(entrada.botaoItem(1));
+            so_conexao_perdida(1);
+            QCOMPARE(entrada.Text5->toPlainText(), QStringLiteral("Notebook"));
+            QCOMPARE(entrada.Text6->toPlainText(), QStringLiteral("Tela azul"));
+            clica(cidade.CmdOk);
+            so_conexao_perdida(1);
+            QVERIFY(cidade.isVisible());
+            QCOMPARE(cidade.Text1->text(), QStringLiteral("Ponta Grossa"));
+            // and again: still away, the same message, nothing else
+            clica(cidade.CmdOk);
+            so_conexao_perdida(1);
+        }
+
+        // back: the next action reconnects and goes on with what was typed
+        clica(entrada.botaoItem(1));
+        QVERIFY2(amb->msgs.mostradas().isEmpty(), qPrintable(amb->msgs.textos().join(QLatin1Char('\n'))));
+        QCOMPARE(conta(itens), 2);
+        clica(cidade.CmdOk);
+        QVERIFY(amb->msgs.mostradas().isEmpty());
+        QCOMPARE(linhas(QStringLiteral("select cnome, cuf from cidade where cnome = 'Ponta Grossa'")),
+                 QStringList{QStringLiteral("Ponta Grossa|PR")});
+        QVERIFY(conexao.aberta());
+
+        // away again: both forms can still be left
+        {
+            ServidorParado parado;
+            clica(cidade.CmdSair);
+            QTRY_VERIFY(!cidade.isVisible());
+            clica(entrada.Command4);
+            QTRY_VERIFY(!entrada.isVisible());
+            QVERIFY(!amb->msgs.mostradas().isEmpty());
+            so_conexao_perdida(amb->msgs.mostradas().size());
+        }
+        // and the saved work is all there once the server is back
+        QCOMPARE(conta(itens), 2);
+        QCOMPARE(conta(QStringLiteral("select count(*) from cidade where cnome = 'Ponta Grossa'")), 1);
+    }
+};
+
+QTEST_MAIN(TstServidorPerdido)
+#include "tst_servidor_perdido.moc"
