@@ -151,7 +151,8 @@ $saida" ;;
     *) falha "a janela principal não apareceu:
 $saida" ;;
 esac
-[ "$(cat "$CASA/saiu.txt")" = 0 ] || falha "o programa não terminou bem com SIGTERM (código $(cat "$CASA/saiu.txt"))"
+# an orderly shutdown on SIGTERM reports the signal: 128 + 15
+[ "$(cat "$CASA/saiu.txt")" = 143 ] || falha "o programa não terminou bem com SIGTERM (código $(cat "$CASA/saiu.txt"))"
 
 BANCO="$CASA/.local/share/controle-os/controle_os.fdb"
 PATH_TXT="$CASA/.config/controle-os/path.txt"
