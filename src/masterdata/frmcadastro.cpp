@@ -77,12 +77,8 @@ void FrmCadastro::mostra_erro(const ErroBanco& e)
 
 void FrmCadastro::adiciona_botao(QPushButton* b) { m_botoes->insertWidget(1, b); }
 
-void FrmCadastro::showEvent(QShowEvent* e)
+void FrmCadastro::ao_abrir_janela()
 {
-    QDialog::showEvent(e);
-    if (m_aberto || e->spontaneous())
-        return;
-    m_aberto = true;
     m_fechandoPeloPrograma = false;
     m_teclas->instala();
     abre();
@@ -162,7 +158,6 @@ void FrmCadastro::CmdSair_Click()
 void FrmCadastro::fecha()
 {
     m_fechandoPeloPrograma = true;
-    m_aberto = false;
     done(QDialog::Rejected);
 }
 

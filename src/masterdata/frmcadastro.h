@@ -1,7 +1,7 @@
 #pragma once
 #include "sessao.h"
 
-#include <QDialog>
+#include "formmodal.h"
 
 class FiltroTeclas;
 class QBoxLayout;
@@ -23,7 +23,7 @@ public:
 // with Enter, saves with "&Gravar" after the required-field check (a new
 // record leaves the form ready for the next, an edit closes it) and leaves
 // with "&Sair". Database errors are shown and the form stays as it was.
-class FrmCadastro : public QDialog {
+class FrmCadastro : public FormModal {
     Q_OBJECT
 public:
     bool binclusao = true; // true: a new record; false: edit the code member
@@ -85,8 +85,7 @@ protected:
     void abre();
     // Closes the form by the program (no leave step).
     void fecha();
-
-    void showEvent(QShowEvent* e) override;
+    void ao_abrir_janela() override;
     void closeEvent(QCloseEvent* e) override;
     void reject() override;
 
@@ -96,6 +95,5 @@ private:
     QBoxLayout* m_botoes;
     FiltroTeclas* m_teclas;
     bool m_sairAoFechar;
-    bool m_aberto = false;
     bool m_fechandoPeloPrograma = false;
 };

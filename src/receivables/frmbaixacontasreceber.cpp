@@ -60,12 +60,8 @@ FrmBaixaContasReceber::FrmBaixaContasReceber()
     m_teclas->tipoCampo(Text1, CampoDinheiro);
 }
 
-void FrmBaixaContasReceber::showEvent(QShowEvent* e)
+void FrmBaixaContasReceber::ao_abrir_janela()
 {
-    QDialog::showEvent(e);
-    if (m_aberto || e->spontaneous())
-        return;
-    m_aberto = true;
     m_teclas->instala();
     DTPicker2->setDate(Relogio::hoje());
     Combo1->setCurrentIndex(0);
@@ -76,11 +72,6 @@ void FrmBaixaContasReceber::showEvent(QShowEvent* e)
     Text1->setFocus();
 }
 
-void FrmBaixaContasReceber::done(int r)
-{
-    m_aberto = false;
-    QDialog::done(r);
-}
 
 std::optional<Dinheiro> FrmBaixaContasReceber::le_valor_aberto()
 {

@@ -1,7 +1,7 @@
 #pragma once
 #include "dinheiro.h"
 
-#include <QDialog>
+#include "formmodal.h"
 #include <QStringList>
 
 class FiltroTeclas;
@@ -14,7 +14,7 @@ class QPushButton;
 // whatever the amount) or partial (must stay below what is still open).
 // Accepted when it wrote something, or when it found the instalment no
 // longer open (the list beneath must refill either way).
-class FrmBaixaContasReceber : public QDialog {
+class FrmBaixaContasReceber : public FormModal {
     Q_OBJECT
 public:
     FrmBaixaContasReceber();
@@ -38,8 +38,7 @@ public:
     static const QStringList& formas_pagamento();
 
 protected:
-    void showEvent(QShowEvent* e) override;
-    void done(int r) override;
+    void ao_abrir_janela() override;
 
 private:
     // Inside the save's transaction: the instalment locked and its open
@@ -47,5 +46,4 @@ private:
     // nullopt when it is no longer open.
     std::optional<Dinheiro> le_valor_aberto();
     FiltroTeclas* m_teclas;
-    bool m_aberto = false;
 };

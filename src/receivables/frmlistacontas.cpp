@@ -139,12 +139,8 @@ QPushButton* FrmListaContas::botao_de_linha(const QString& caption, const QStrin
     return b;
 }
 
-void FrmListaContas::showEvent(QShowEvent* e)
+void FrmListaContas::ao_abrir_janela()
 {
-    QDialog::showEvent(e);
-    if (m_aberto || e->spontaneous())
-        return;
-    m_aberto = true;
     m_teclas->instala();
     formata_grade();
     DTPicker1->setDate(Relogio::hoje());
@@ -155,11 +151,6 @@ void FrmListaContas::showEvent(QShowEvent* e)
     Combo1->setFocus();
 }
 
-void FrmListaContas::done(int r)
-{
-    m_aberto = false;
-    QDialog::done(r);
-}
 
 void FrmListaContas::formata_grade()
 {

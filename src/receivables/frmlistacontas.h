@@ -2,7 +2,7 @@
 #include "dinheiro.h"
 
 #include <QDate>
-#include <QDialog>
+#include "formmodal.h"
 #include <QList>
 
 class FiltroTeclas;
@@ -29,7 +29,7 @@ struct ColunaConta {
 // lookup, "Mostrar", the list with its code in hidden column 0 and filler
 // rows below the data, the count and total, and the buttons that act on
 // a row, enabled only while the current row is filled.
-class FrmListaContas : public QDialog {
+class FrmListaContas : public FormModal {
     Q_OBJECT
 public:
     QLabel* Label14;       // title banner
@@ -84,8 +84,7 @@ protected:
     void mostra_baixas(const QString& tipoConta);
     // A button that acts on the current row.
     QPushButton* botao_de_linha(const QString& caption, const QString& nome);
-    void showEvent(QShowEvent* e) override;
-    void done(int r) override;
+    void ao_abrir_janela() override;
     bool eventFilter(QObject* alvo, QEvent* e) override;
 
     FiltroTeclas* m_teclas;
@@ -98,5 +97,4 @@ private:
     QString m_visao, m_ordem;
     QHBoxLayout* m_botoes;
     QList<QPushButton*> m_botoesDeLinha;
-    bool m_aberto = false;
 };

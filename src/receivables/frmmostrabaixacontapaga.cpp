@@ -48,12 +48,8 @@ FrmMostraBaixaContaPaga::FrmMostraBaixaContaPaga()
     connect(CmdSair, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void FrmMostraBaixaContaPaga::showEvent(QShowEvent* e)
+void FrmMostraBaixaContaPaga::ao_abrir_janela()
 {
-    QDialog::showEvent(e);
-    if (m_aberto || e->spontaneous())
-        return;
-    m_aberto = true;
     // deleting is for open instalments only; a paid one is reopened instead
     CmdExcluir->setEnabled(ctipo_conta == QLatin1String("A receber"));
     mostra_dados();
@@ -61,11 +57,6 @@ void FrmMostraBaixaContaPaga::showEvent(QShowEvent* e)
     Grid1->setFocus();
 }
 
-void FrmMostraBaixaContaPaga::done(int r)
-{
-    m_aberto = false;
-    QDialog::done(r);
-}
 
 void FrmMostraBaixaContaPaga::mostra_dados()
 {

@@ -1,5 +1,5 @@
 #pragma once
-#include <QDialog>
+#include "formmodal.h"
 
 class Grade;
 class QPushButton;
@@ -7,7 +7,7 @@ class QPushButton;
 // The write-offs of one instalment. From the open receivables a write-off
 // can be deleted (the instalment's open value rises again); from the
 // received accounts the list is read-only.
-class FrmMostraBaixaContaPaga : public QDialog {
+class FrmMostraBaixaContaPaga : public FormModal {
     Q_OBJECT
 public:
     FrmMostraBaixaContaPaga();
@@ -28,9 +28,7 @@ public:
     static constexpr int LINHAS_MINIMAS = 10;
 
 protected:
-    void showEvent(QShowEvent* e) override;
-    void done(int r) override;
+    void ao_abrir_janela() override;
 
 private:
-    bool m_aberto = false;
 };

@@ -59,13 +59,9 @@ FrmSelecionaPeriodo::FrmSelecionaPeriodo()
     (new FiltroTeclas(this))->instala();
 }
 
-void FrmSelecionaPeriodo::showEvent(QShowEvent* e)
+void FrmSelecionaPeriodo::ao_abrir_janela()
 {
-    QDialog::showEvent(e);
-    if (m_aberto || e->spontaneous())
-        return;
     // each opening starts from today with nothing handed over yet
-    m_aberto = true;
     DTPicker1->setDate(Relogio::hoje());
     DTPicker2->setDate(Relogio::hoje());
     data_base.clear();
@@ -78,7 +74,6 @@ void FrmSelecionaPeriodo::Command1_Click()
 {
     data_base = DTPicker1->date().toString(QStringLiteral("dd/MM/yyyy"));
     data_teto = DTPicker2->date().toString(QStringLiteral("dd/MM/yyyy"));
-    m_aberto = false;
     done(QDialog::Accepted);
 }
 
@@ -86,7 +81,6 @@ void FrmSelecionaPeriodo::Command2_Click()
 {
     data_base.clear();
     data_teto.clear();
-    m_aberto = false;
     done(QDialog::Rejected);
 }
 

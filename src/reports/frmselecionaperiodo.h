@@ -1,5 +1,5 @@
 #pragma once
-#include <QDialog>
+#include "formmodal.h"
 
 class QDateEdit;
 class QLabel;
@@ -8,7 +8,7 @@ class QPushButton;
 // Asks for the period of a report: two date pickers set to today. After
 // "Ok" the caller reads the two dates as short date texts; after
 // "Cancelar" or the close box both are empty.
-class FrmSelecionaPeriodo : public QDialog {
+class FrmSelecionaPeriodo : public FormModal {
     Q_OBJECT
 public:
     FrmSelecionaPeriodo();
@@ -26,11 +26,10 @@ public:
     void Command2_Click();
 
 protected:
-    void showEvent(QShowEvent* e) override;
+    void ao_abrir_janela() override;
     void reject() override;
 
 private:
-    bool m_aberto = false;
 };
 
 // Opens the period dialog; true when the user gave both dates.

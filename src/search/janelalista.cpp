@@ -76,7 +76,6 @@ bool JanelaLista::aceita_linha()
     if (codigo.isEmpty())
         return false;
     nCodigoConsulta = codigo.toInt();
-    m_aberto = false;
     done(QDialog::Accepted);
     return true;
 }
@@ -84,18 +83,13 @@ bool JanelaLista::aceita_linha()
 void JanelaLista::cancela()
 {
     nCodigoConsulta = 0;
-    m_aberto = false;
     done(QDialog::Rejected);
 }
 
 void JanelaLista::reject() { cancela(); }
 
-void JanelaLista::showEvent(QShowEvent* e)
+void JanelaLista::ao_abrir_janela()
 {
-    QDialog::showEvent(e);
-    if (m_aberto || e->spontaneous())
-        return;
-    m_aberto = true;
     centraliza_form(this);
     ao_abrir();
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include <QDialog>
+#include "formmodal.h"
 #include <QList>
 #include <functional>
 
@@ -22,7 +22,7 @@ struct ColunaPesquisa {
 // current row; accepting (the row's code into nCodigoConsulta, the window
 // closes; nothing on a filler row) and cancelling (0); and the steps run
 // each time a caller shows the window.
-class JanelaLista : public QDialog {
+class JanelaLista : public FormModal {
     Q_OBJECT
 public:
     Grade* Grid1;
@@ -45,8 +45,7 @@ protected:
     // Each time a caller shows the window (not when it comes back from behind
     // another one), once it is centred.
     virtual void ao_abrir() = 0;
-
-    void showEvent(QShowEvent* e) override;
+    void ao_abrir_janela() override;
     // Esc and the close box cancel.
     void reject() override;
 
@@ -55,5 +54,4 @@ private:
     void formata_colunas();
     QList<ColunaPesquisa> m_colunas;
     int m_linhasMinimas;
-    bool m_aberto = false;
 };

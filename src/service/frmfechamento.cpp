@@ -18,12 +18,8 @@ FrmFechamento::FrmFechamento(const QString& nome, const QString& titulo)
     m_teclas = new FiltroTeclas(this);
 }
 
-void FrmFechamento::showEvent(QShowEvent* e)
+void FrmFechamento::ao_abrir_janela()
 {
-    QDialog::showEvent(e);
-    if (m_aberto || e->spontaneous())
-        return;
-    m_aberto = true;
     m_gravou = false;
     m_teclas->instala();
     abre();
@@ -46,8 +42,3 @@ bool FrmFechamento::grava(const std::function<void()>& comandos)
     return true;
 }
 
-void FrmFechamento::done(int r)
-{
-    m_aberto = false;
-    QDialog::done(r);
-}

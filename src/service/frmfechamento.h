@@ -1,7 +1,7 @@
 #pragma once
 #include "dinheiro.h"
 
-#include <QDialog>
+#include "formmodal.h"
 #include <functional>
 
 class FiltroTeclas;
@@ -12,7 +12,7 @@ class QVBoxLayout;
 // it opens them; the title banner; and storing as one transaction (a
 // database failure is shown and the form stays open as it was, so nothing
 // is half-written). Leaving by the close box stores nothing.
-class FrmFechamento : public QDialog {
+class FrmFechamento : public FormModal {
     Q_OBJECT
 public:
     qint32 nCodigoOrdem = 0; // the order (Text1 of the order form)
@@ -36,13 +36,10 @@ protected:
 
     QVBoxLayout* corpo() const { return m_corpo; }
     FiltroTeclas* teclas() const { return m_teclas; }
-
-    void showEvent(QShowEvent* e) override;
-    void done(int r) override;
+    void ao_abrir_janela() override;
 
 private:
     QVBoxLayout* m_corpo;
     FiltroTeclas* m_teclas;
-    bool m_aberto = false;
     bool m_gravou = false;
 };

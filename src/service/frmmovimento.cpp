@@ -211,12 +211,8 @@ QString FrmMovimento::agora_texto() const { return m_momento.time().toString(QSt
 
 // ---------------------------------------------------------------- opening
 
-void FrmMovimento::showEvent(QShowEvent* e)
+void FrmMovimento::ao_abrir_janela()
 {
-    QDialog::showEvent(e);
-    if (m_aberto || e->spontaneous())
-        return;
-    m_aberto = true;
     m_fechandoPeloPrograma = false;
     m_teclas->instala();
     abre();
@@ -411,7 +407,6 @@ void FrmMovimento::Cancelar_Click()
 void FrmMovimento::fecha()
 {
     m_fechandoPeloPrograma = true;
-    m_aberto = false;
     done(QDialog::Rejected);
 }
 

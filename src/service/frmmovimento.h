@@ -2,7 +2,7 @@
 #include "frmpesquisa.h" // ColunaPesquisa
 
 #include <QDateTime>
-#include <QDialog>
+#include "formmodal.h"
 #include <QList>
 
 class CaixaCodigo;
@@ -30,7 +30,7 @@ class Recordset;
 //    form closes all the same: it never keeps the user in.
 // Database errors are shown through trata_erro_banco and the form keeps the
 // user's input.
-class FrmMovimento : public QDialog {
+class FrmMovimento : public FormModal {
     Q_OBJECT
 public:
     bool binclusao = true; // true: a new movement; false: edit the code member
@@ -140,8 +140,7 @@ protected:
     QString codigo_da_linha() const;
 
     bool bInclusaoItem = true; // the item fields hold a new item
-
-    void showEvent(QShowEvent* e) override;
+    void ao_abrir_janela() override;
     bool eventFilter(QObject* alvo, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void reject() override;
@@ -162,6 +161,5 @@ private:
     struct Limite { QWidget* campo; QString rotulo; int maximo; bool doItem; };
     QList<Limite> m_limites;
     QDateTime m_momento;
-    bool m_aberto = false;
     bool m_fechandoPeloPrograma = false;
 };
