@@ -6,17 +6,31 @@
 // is opened, not on every show the window system sends (a restore, a modal
 // child closing). This base runs ao_abrir_janela() on the first showing
 // after each close.
+//
+// A form that reserves a record has a leave step of its own: Escape does
+// not leave it (only its buttons and the close box do), the close box runs
+// passo_de_saida() and closes, and fecha() closes it by the program without
+// that step.
 class FormModal : public QDialog {
     Q_OBJECT
 protected:
-    explicit FormModal(QWidget* parent = nullptr) : QDialog(parent) {}
+    explicit FormModal(bool saidaPropria = false, QWidget* parent = nullptr)
+        : QDialog(parent), m_saidaPropria(saidaPropria) {}
 
     // The form's opening step.
     virtual void ao_abrir_janela() = 0;
+    // What the close box runs before the form closes (forms with their own leave step).
+    virtual void passo_de_saida() {}
+    // Closes the form by the program: no leave step runs.
+    void fecha();
 
     void showEvent(QShowEvent* e) override;
     void done(int r) override;
+    void closeEvent(QCloseEvent* e) override;
+    void reject() override;
 
 private:
+    bool m_saidaPropria;
     bool m_aberto = false;
+    bool m_fechandoPeloPrograma = false;
 };

@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 FrmCadastro::FrmCadastro(const QString& nome, const QString& titulo, bool sairAoFechar)
-    : m_sairAoFechar(sairAoFechar)
+    : FormModal(true), m_sairAoFechar(sairAoFechar)
 {
     setObjectName(nome);
     setWindowTitle(titulo);
@@ -79,7 +79,6 @@ void FrmCadastro::adiciona_botao(QPushButton* b) { m_botoes->insertWidget(1, b);
 
 void FrmCadastro::ao_abrir_janela()
 {
-    m_fechandoPeloPrograma = false;
     m_teclas->instala();
     abre();
 }
@@ -155,27 +154,10 @@ void FrmCadastro::CmdSair_Click()
     fecha();
 }
 
-void FrmCadastro::fecha()
+// The close box leaves as "&Sair" does in the forms that reserve a row;
+// Escape never leaves a registration form.
+void FrmCadastro::passo_de_saida()
 {
-    m_fechandoPeloPrograma = true;
-    done(QDialog::Rejected);
-}
-
-void FrmCadastro::closeEvent(QCloseEvent* e)
-{
-    if (m_fechandoPeloPrograma) {
-        e->accept();
-        return;
-    }
     if (m_sairAoFechar)
         sai();
-    fecha();
-    e->accept();
-}
-
-// Escape does not leave a registration form: only "&Sair" and the close box do.
-void FrmCadastro::reject()
-{
-    if (m_fechandoPeloPrograma || !isVisible())
-        QDialog::reject();
 }

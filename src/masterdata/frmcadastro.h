@@ -83,11 +83,8 @@ protected:
 
     // The opening step: centre, clear, prepare, load or reserve.
     void abre();
-    // Closes the form by the program (no leave step).
-    void fecha();
     void ao_abrir_janela() override;
-    void closeEvent(QCloseEvent* e) override;
-    void reject() override;
+    void passo_de_saida() override;
 
 private:
     bool sai(); // the leave step; false if the database refused it
@@ -95,5 +92,4 @@ private:
     QBoxLayout* m_botoes;
     FiltroTeclas* m_teclas;
     bool m_sairAoFechar;
-    bool m_fechandoPeloPrograma = false;
 };

@@ -31,7 +31,7 @@
 
 FrmMovimento::FrmMovimento(const QString& nome, const QString& titulo, const QString& nomeCancelar,
                            QList<ColunaPesquisa> colunas, int linhasMinimas)
-    : m_colunas(std::move(colunas)), m_linhasMinimas(linhasMinimas)
+    : FormModal(true), m_colunas(std::move(colunas)), m_linhasMinimas(linhasMinimas)
 {
     setObjectName(nome);
     setWindowTitle(QStringLiteral("Controle de ordens de serviço"));
@@ -213,7 +213,6 @@ QString FrmMovimento::agora_texto() const { return m_momento.time().toString(QSt
 
 void FrmMovimento::ao_abrir_janela()
 {
-    m_fechandoPeloPrograma = false;
     m_teclas->instala();
     abre();
 }
@@ -404,23 +403,5 @@ void FrmMovimento::Cancelar_Click()
     fecha();
 }
 
-void FrmMovimento::fecha()
-{
-    m_fechandoPeloPrograma = true;
-    done(QDialog::Rejected);
-}
-
-void FrmMovimento::closeEvent(QCloseEvent* e)
-{
-    if (!m_fechandoPeloPrograma)
-        abandona();
-    fecha();
-    e->accept();
-}
-
-// Escape does not abandon a movement: only "&Cancelar" and the close box do.
-void FrmMovimento::reject()
-{
-    if (m_fechandoPeloPrograma || !isVisible())
-        QDialog::reject();
-}
+// The close box abandons the movement as "&Cancelar" does; Escape never does.
+void FrmMovimento::passo_de_saida() { abandona(); }

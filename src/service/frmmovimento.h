@@ -134,16 +134,13 @@ protected:
     void carrega_itens();
     // The opening step: clear, reserve or load. Also runs after saving a new movement.
     void abre();
-    // Closes the form by the program (no abandon step).
-    void fecha();
     // The code of the current row (empty on a filler row).
     QString codigo_da_linha() const;
 
     bool bInclusaoItem = true; // the item fields hold a new item
     void ao_abrir_janela() override;
     bool eventFilter(QObject* alvo, QEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
-    void reject() override;
+    void passo_de_saida() override;
 
 private:
     void confirma_item();
@@ -161,5 +158,4 @@ private:
     struct Limite { QWidget* campo; QString rotulo; int maximo; bool doItem; };
     QList<Limite> m_limites;
     QDateTime m_momento;
-    bool m_fechandoPeloPrograma = false;
 };
