@@ -1,8 +1,6 @@
 #include "reservas.h"
 #include "sessao.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QVariant>
 
 namespace {
@@ -40,14 +38,11 @@ int remove_reservas_abandonadas(Conexao& c)
     for (const Reserva& r : RESERVAS) {
         const QString tabela = QLatin1String(r.tabela);
         QList<qint64> codigos;
-        {
-            QSqlQuery q(c.banco());
-            q.setForwardOnly(true);
-            if (!q.exec(QStringLiteral("select ncodigo from %1 where ncodigo >= %2 and not (%3)").arg(tabela).arg(r.primeiro).arg(QLatin1String(r.pronta))))
-                throw ErroBanco(q.lastError().nativeErrorCode(), q.lastError().text());
-            while (q.next())
-                codigos << q.value(0).toLongLong();
-        }
+        Recordset rs(c);
+        rs.abre(QStringLiteral("select ncodigo from %1 where ncodigo >= %2 and not (%3)").arg(tabela).arg(r.primeiro).arg(QLatin1String(r.pronta)));
+        for (; !rs.eof(); rs.moveNext())
+            codigos << rs.inteiro(QStringLiteral("ncodigo"));
+        rs.fecha();
         for (qint64 codigo : codigos) {
             try {
                 Transacao t(c);
