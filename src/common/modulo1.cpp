@@ -168,6 +168,29 @@ void trata_erro_banco(const QString& descricao)
 
 void trata_erro_banco(const ErroBanco& erro) { trata_erro_banco(erro.descricao()); }
 
+bool em_transacao(const std::function<void()>& passos)
+{
+    try {
+        Transacao t(conexao);
+        passos();
+        t.confirma();
+        return true;
+    } catch (const ErroBanco& e) {
+        rsDados.fecha();
+        rsAux.fecha();
+        trata_erro_banco(e);
+        return false;
+    }
+}
+
+bool em_transacao(const QStringList& comandos)
+{
+    return em_transacao([&] {
+        for (const QString& c : comandos)
+            conexao.execute(c);
+    });
+}
+
 void marca_obrigatorio(QWidget* caixa, bool obrigatorio)
 {
     caixa->setProperty("Tag", obrigatorio ? QStringLiteral("*") : QString());

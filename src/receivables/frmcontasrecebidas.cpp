@@ -62,19 +62,11 @@ void FrmContasRecebidas::Command2_Click()
     const qint32 conta = conta_atual();
     if (conta == 0 || !mensagens().pergunta(QStringLiteral("Deseja tornar essa parcela pendente novamente?")))
         return;
-    try {
-        // its integral write-offs go, its partial ones stay; both or neither
-        Transacao t(conexao);
-        cSQL = QStringLiteral("delete from baixa_conta_receber where nconta_receber = ") + QString::number(conta)
-               + QStringLiteral(" and ctipo_baixa = 'I' ");
-        conexao.execute(cSQL);
-        cSQL = QStringLiteral("update conta_receber set npago = 0 where ncodigo=") + QString::number(conta);
-        conexao.execute(cSQL);
-        t.confirma();
-    } catch (const ErroBanco& e) {
-        trata_erro_banco(e);
+    // its integral write-offs go, its partial ones stay; both or neither
+    if (!em_transacao({QStringLiteral("delete from baixa_conta_receber where nconta_receber = ") + QString::number(conta)
+                           + QStringLiteral(" and ctipo_baixa = 'I' "),
+                       QStringLiteral("update conta_receber set npago = 0 where ncodigo=") + QString::number(conta)}))
         return;
-    }
     informa(QStringLiteral("O processo de abertura foi concluído com sucesso!"));
     mostra_dados();
 }

@@ -129,15 +129,8 @@ void FrmPesquisa::exclui_click()
     const QString codigo = codigo_atual();
     if (codigo.isEmpty() || !confirma(codigo, Grid1->row()))
         return;
-    try {
-        Transacao t(conexao);
-        for (const QString& comando : comandos_exclusao(QString::number(valor_numerico(codigo))))
-            conexao.execute(comando);
-        t.confirma();
-    } catch (const ErroBanco& e) {
-        trata_erro_banco(e); // the list stays as it was
-        return;
-    }
+    if (!em_transacao(comandos_exclusao(QString::number(valor_numerico(codigo)))))
+        return; // the list stays as it was
     procura();
 }
 

@@ -28,15 +28,8 @@ void FrmFechamento::ao_abrir_janela()
 
 bool FrmFechamento::grava(const std::function<void()>& comandos)
 {
-    try {
-        Transacao t(conexao);
-        comandos();
-        t.confirma();
-    } catch (const ErroBanco& e) {
-        rsAux.fecha();
-        trata_erro_banco(e);
+    if (!em_transacao(comandos))
         return false;
-    }
     m_gravou = true;
     accept();
     return true;

@@ -385,16 +385,8 @@ void FrmMovimento::abandona()
     const qint64 codigo = valor_numerico(Text1->text());
     if (!binclusao || codigo < 1)
         return;
-    try {
-        Transacao t(conexao);
-        cSQL = QStringLiteral("delete from %1 where %2 = %3").arg(tabelaItens(), colunaPai()).arg(codigo);
-        conexao.execute(cSQL);
-        cSQL = QStringLiteral("delete from %1 where ncodigo = %2").arg(tabela()).arg(codigo);
-        conexao.execute(cSQL);
-        t.confirma();
-    } catch (const ErroBanco& e) {
-        trata_erro_banco(e);
-    }
+    em_transacao({QStringLiteral("delete from %1 where %2 = %3").arg(tabelaItens(), colunaPai()).arg(codigo),
+                  QStringLiteral("delete from %1 where ncodigo = %2").arg(tabela()).arg(codigo)});
 }
 
 void FrmMovimento::Cancelar_Click()

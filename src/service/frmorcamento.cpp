@@ -105,23 +105,19 @@ qint32 FrmOrcamento::gera_ordem()
     if (tecnico == 0)
         return 0;
     const QDateTime agora = Relogio::momento();
-    try {
-        // the order and the copy of every item stand or fall together
-        Transacao t(conexao);
+    qint32 ordem = 0;
+    // the order and the copy of every item stand or fall together
+    const bool gravou = em_transacao([&] {
         cSQL = QStringLiteral("insert into ordem values (null,%1,'").arg(valor_numerico(Text4->text()))
                + data_sql(agora.date().toString(QStringLiteral("dd/MM/yyyy"))) + QStringLiteral("','")
                + agora.time().toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("',") + total_sql() + QStringLiteral(",'")
                + texto_sql(Text3->toPlainText()) + QStringLiteral("',") + QString::number(valor_numerico(Text10->text()))
                + QStringLiteral(",0,0) returning ncodigo");
-        const qint32 ordem = conexao.executeRetornando(cSQL).toInt();
+        ordem = conexao.executeRetornando(cSQL).toInt();
         cSQL = QStringLiteral("insert into item_ordem select 0,%1,nequipamento_cliente,cservico,nvalor,%2 from item_orcamento where norcamento = ")
                    .arg(ordem).arg(tecnico)
                + codigo();
         conexao.execute(cSQL);
-        t.confirma();
-        return ordem;
-    } catch (const ErroBanco& e) {
-        trata_erro_banco(e);
-        return 0;
-    }
+    });
+    return gravou ? ordem : 0;
 }
