@@ -108,7 +108,7 @@ double piso(const QString& sql, const QVariantList& valores)
     }
     conexao.execute(QStringLiteral("recreate table piso (%1)").arg(colunas.join(QLatin1Char(','))));
     {
-        Transacao t(conexao);
+        gerador::Carga t;
         QSqlQuery ins(conexao.banco());
         ins.prepare(QStringLiteral("insert into piso values (%1)").arg(marcas.join(QLatin1Char(','))));
         while (origem.next()) {

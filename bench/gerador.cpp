@@ -9,12 +9,25 @@
 
 namespace gerador {
 
+Carga::Carga() : m_db(conexao.banco()) { m_db.transaction(); }
+Carga::~Carga()
+{
+    if (!m_feita)
+        m_db.rollback();
+}
+void Carga::confirma()
+{
+    m_feita = m_db.commit();
+    if (!m_feita)
+        throw std::runtime_error(m_db.lastError().text().toStdString());
+}
+
 void clientes(int n)
 {
     static const char* nomes[] = {"Ana", "Bruno", "Carla", "Diego", "Elisa", "Fábio", "Gabriela", "Hugo", "Íris", "João"};
     static const char* sobrenomes[] = {"Silva", "Souza", "Oliveira", "Santos", "Pereira", "Lima", "Costa", "Ferreira"};
     QRandomGenerator rnd(42);
-    Transacao t(conexao);
+    Carga t;
     QSqlQuery q(conexao.banco());
     q.prepare(QStringLiteral("insert into cliente (ncodigo, cfantasia, crazao, ccnpj, cie, ncidade, ccep, cfone, cfax, cemail, "
                              "cendereco, ccontato, cbairro, nfisica_juridica, cobs) values (null,?,?,?,?,1,?,?,?,?,?,?,?,0,?)"));
@@ -70,7 +83,7 @@ void servicos(int n)
         "Troca do teclado", "Formatação e instalação do sistema", "Reparo na placa principal: troca de capacitores e do conector de energia",
         "Troca da tela", "Diagnóstico"};
     QRandomGenerator rnd(7);
-    Transacao t(conexao);
+    Carga t;
     tecnicos_e_maquinas();
     const int ordens = qMax(1, n / 4);
     const int maquinas = qMax(1, contagem(QStringLiteral("equipamento_cliente")));
@@ -100,7 +113,7 @@ void servicos(int n)
 void loja(int n)
 {
     QRandomGenerator rnd(11);
-    Transacao t(conexao);
+    Carga t;
     auto roda = [](QSqlQuery& p, const QVariantList& valores) {
         for (const QVariant& v : valores)
             p.addBindValue(v);

@@ -1,6 +1,20 @@
 #pragma once
 // Fills a database with a shop's worth of years of data for the benchmarks.
+#include <QSqlDatabase>
+
 namespace gerador {
+// A bulk load as one transaction straight on the driver, on the program's
+// connection: it is benchmark data, not a unit of work of the program.
+class Carga {
+public:
+    Carga();
+    ~Carga();
+    void confirma();
+
+private:
+    QSqlDatabase m_db;
+    bool m_feita = false;
+};
 // n customers with every text column filled, in one transaction.
 void clientes(int n);
 // n order items for technician 1 (and n/4 for technician 2), spread over

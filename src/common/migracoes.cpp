@@ -92,7 +92,7 @@ int Migracoes::aplica(Conexao& c, int ateVersao)
             // half of it behind for good, so a change that needs one (a new
             // column used at once) is split into numbered scripts.
             static const QRegularExpression commit(QStringLiteral("^commit(\\s+work)?$"), QRegularExpression::CaseInsensitiveOption);
-            Transacao t(c);
+            Transacao t(c, Operacao::Migracao);
             for (const QString& comando : comandos(s.texto)) {
                 if (commit.match(comando).hasMatch())
                     throw ErroBanco(QString(), QStringLiteral("O script %1 não pode ter \"commit\": cada script é uma só transação.").arg(s.nome));

@@ -168,12 +168,10 @@ void trata_erro_banco(const QString& descricao)
 
 void trata_erro_banco(const ErroBanco& erro) { trata_erro_banco(erro.descricao()); }
 
-bool em_transacao(const std::function<void()>& passos)
+bool em_transacao(Operacao op, const std::function<void()>& passos)
 {
     try {
-        Transacao t(conexao);
-        passos();
-        t.confirma();
+        conexao.unidade(op, passos);
         return true;
     } catch (const ErroBanco& e) {
         rsDados.fecha();
@@ -183,9 +181,9 @@ bool em_transacao(const std::function<void()>& passos)
     }
 }
 
-bool em_transacao(const QStringList& comandos)
+bool em_transacao(Operacao op, const QStringList& comandos)
 {
-    return em_transacao([&] {
+    return em_transacao(op, [&] {
         for (const QString& c : comandos)
             conexao.execute(c);
     });

@@ -45,11 +45,12 @@ inline const QString CONEXAO_PERDIDA = QStringLiteral(
     "e repita a operação: o programa volta a se conectar sozinho. "
     "O que foi digitado continua na tela.");
 void trata_erro_banco(const QString& descricao);
-// Runs the steps of one operation as one transaction. A database error is
+// Runs the steps of one operation as one transaction (Conexao::unidade: a
+// conflict with another station is retried once). A database error is
 // shown through trata_erro_banco, nothing of the operation is kept, the
 // record sets are closed, and false is returned.
-bool em_transacao(const std::function<void()>& passos);
-bool em_transacao(const QStringList& comandos);
+bool em_transacao(Operacao op, const std::function<void()>& passos);
+bool em_transacao(Operacao op, const QStringList& comandos);
 bool verifica_obrigatorios(QWidget* form);
 void centraliza_form(QWidget* form);
 QString data_sql(const QString& data);

@@ -45,7 +45,7 @@ int remove_reservas_abandonadas(Conexao& c)
         rs.fecha();
         for (qint64 codigo : codigos) {
             try {
-                Transacao t(c);
+                Transacao t(c, Operacao::LimpezaReservas);
                 for (const char* anexo : r.anexos)
                     if (anexo)
                         c.execute(QString::fromLatin1(anexo).arg(codigo));

@@ -31,6 +31,35 @@ ErroBanco::ErroBanco(QString codigo, QString texto)
     m_utf8 = m_descricao.toUtf8();
 }
 
+bool ErroBanco::conflito() const
+{
+    if (m_codigo == QLatin1String("-913"))
+        return true;
+    return m_codigo == QLatin1String("-901")
+           && (m_texto.contains(QLatin1String("lock conflict"), Qt::CaseInsensitive)
+               || m_texto.contains(QLatin1String("lock time-out"), Qt::CaseInsensitive));
+}
+
+const char* nome_operacao(Operacao op)
+{
+    switch (op) {
+    case Operacao::SaidaCliente: return "SaidaCliente";
+    case Operacao::SaidaEquipamento: return "SaidaEquipamento";
+    case Operacao::GravacaoMaquina: return "GravacaoMaquina";
+    case Operacao::Exclusao: return "Exclusao";
+    case Operacao::AbandonoMovimento: return "AbandonoMovimento";
+    case Operacao::OrdemDoOrcamento: return "OrdemDoOrcamento";
+    case Operacao::GravacaoOrdem: return "GravacaoOrdem";
+    case Operacao::FechamentoPrazo: return "FechamentoPrazo";
+    case Operacao::PagamentoVista: return "PagamentoVista";
+    case Operacao::Baixa: return "Baixa";
+    case Operacao::Reabertura: return "Reabertura";
+    case Operacao::LimpezaReservas: return "LimpezaReservas";
+    case Operacao::Migracao: return "Migracao";
+    }
+    return "?";
+}
+
 // ------------------------------------------------------------------ Conexao
 
 Conexao::Conexao()
@@ -140,25 +169,49 @@ void Conexao::conta_comando()
         throw ErroBanco(QStringLiteral("-901"), QStringLiteral("Falha simulada no comando %1").arg(m_falharNo));
 }
 
+template <class F>
+auto Conexao::com_nova_tentativa(F&& comando) -> decltype(comando())
+{
+    if (m_transacoes > 0)
+        return comando();
+    try {
+        return comando();
+    } catch (const ErroBanco& e) {
+        if (!e.conflito())
+            throw;
+        return comando(); // the other station's change is committed now
+    }
+}
+
 void Conexao::execute(const QString& sql)
 {
-    prepara();
-    conta_comando();
-    QSqlQuery q(banco());
-    if (!q.exec(sql))
-        throw erro(q.lastError());
+    com_nova_tentativa([&] {
+        prepara();
+        conta_comando();
+        QSqlQuery q(banco());
+        if (!q.exec(sql))
+            throw erro(q.lastError());
+    });
 }
 
 int Conexao::executeContando(const QString& sql)
 {
-    conta_comando();
-    QSqlQuery q(banco());
-    if (!q.exec(sql))
-        throw erroDe(q.lastError());
-    return q.numRowsAffected();
+    return com_nova_tentativa([&] {
+        prepara();
+        conta_comando();
+        QSqlQuery q(banco());
+        if (!q.exec(sql))
+            throw erro(q.lastError());
+        return q.numRowsAffected();
+    });
 }
 
 QVariant Conexao::executeRetornando(const QString& sql)
+{
+    return com_nova_tentativa([&] { return retornando(sql); });
+}
+
+QVariant Conexao::retornando(const QString& sql)
 {
     prepara();
     conta_comando();
@@ -189,9 +242,10 @@ qint64 Conexao::gerador(const QString& nome)
     return q.value(0).toLongLong();
 }
 
-void Conexao::inicia()
+void Conexao::inicia(Operacao op)
 {
     if (m_transacoes == 0) {
+        m_operacao = op;
         prepara();
         if (!banco().transaction())
             throw erro(banco().lastError());
@@ -228,7 +282,22 @@ void Conexao::desfaz()
     banco().rollback();
 }
 
-Transacao::Transacao(Conexao& c) : m_conexao(c) { m_conexao.inicia(); }
+void Conexao::unidade(Operacao op, const std::function<void()>& passos)
+{
+    for (int tentativa = 1;; ++tentativa) {
+        try {
+            Transacao t(*this, op);
+            passos();
+            t.confirma();
+            return;
+        } catch (const ErroBanco& e) {
+            if (tentativa > 1 || !e.conflito() || m_transacoes > 0)
+                throw;
+        }
+    }
+}
+
+Transacao::Transacao(Conexao& c, Operacao op) : m_conexao(c) { m_conexao.inicia(op); }
 Transacao::~Transacao()
 {
     if (!m_feita) m_conexao.desfaz();

@@ -8,6 +8,7 @@
 #include <QVariant>
 #include <QVector>
 #include <exception>
+#include <functional>
 
 class QSqlError;
 
@@ -26,11 +27,38 @@ public:
     // The server went away (stopped, the network fell) or dropped this
     // connection: SQL code -902 on a statement.
     bool conexaoPerdida() const { return m_codigo == QLatin1String("-902"); }
+    // Another station changed or holds the same rows: an update conflict or
+    // a deadlock (-913), or a lock it could not wait for (-901 "lock
+    // conflict" / "lock time-out"). Running the work again on what is
+    // stored now is the cure.
+    bool conflito() const;
 
 private:
     QString m_codigo, m_texto, m_descricao;
     QByteArray m_utf8;
 };
+
+// Every unit of work that writes more than one statement. A Transacao
+// names the one it runs: the test that proves each unit all-or-nothing
+// walks this list, so a new unit gets its own value here (and its row
+// there), never a borrowed one.
+enum class Operacao {
+    SaidaCliente,      // leaving a new customer: its machines, their values, the customer
+    SaidaEquipamento,  // leaving a new kind of machine: its properties, the kind
+    GravacaoMaquina,   // a customer's machine with its property values
+    Exclusao,          // deleting from a search screen: a record with what belongs to it
+    AbandonoMovimento, // leaving a new entry, budget or order: its items, the header
+    OrdemDoOrcamento,  // the order made from a budget, with a copy of every item
+    GravacaoOrdem,     // saving an order: its receivables go, the header is written
+    FechamentoPrazo,   // closing on credit: the order and one receivable per instalment
+    PagamentoVista,    // closing in cash: the receivable and its full write-off
+    Baixa,             // a write-off: the instalment re-read, marked paid, the write-off
+    Reabertura,        // reopening a paid instalment: its full write-offs go, it opens
+    LimpezaReservas,   // start-up: a reserved record left empty, with what hangs on it
+    Migracao,          // one schema script with its version row
+};
+inline constexpr int QUANTIDADE_OPERACOES = int(Operacao::Migracao) + 1;
+const char* nome_operacao(Operacao op);
 
 // The one database connection of the program. Every statement commits by
 // itself unless a Transacao groups several.
@@ -82,10 +110,19 @@ public:
     // Nesting is counted: only the outermost confirma() commits. A desfaz()
     // inside dooms the whole unit: the outer block's confirma() then rolls
     // back and throws instead of committing half of it.
-    void inicia();
+    void inicia(Operacao op);
     void confirma();
     void desfaz();
     bool emTransacao() const { return m_transacoes > 0; }
+    // The outermost unit begun last (tests check which unit an action ran).
+    Operacao ultimaOperacao() const { return m_operacao; }
+
+    // Runs the steps as one transaction named op. When another station
+    // changed the same rows meanwhile (ErroBanco::conflito) the whole unit
+    // runs once more from the start, on what is stored now; a second
+    // conflict, or any other error, is thrown with nothing kept. Inside an
+    // enclosing unit there is no retry: the enclosing one fails.
+    void unidade(Operacao op, const std::function<void()>& passos);
 
     // Fault injection (tests): the n-th write statement (execute or
     // executeRetornando) run from now on inside a transaction fails as if
@@ -96,12 +133,18 @@ public:
 
 private:
     void conta_comando();
+    // Runs one statement; outside a transaction a conflict is retried once
+    // (the statement is its own unit of work).
+    template <class F>
+    auto com_nova_tentativa(F&& comando) -> decltype(comando());
+    QVariant retornando(const QString& sql);
     QString m_nome;
     QString m_fonte;
     QString m_usuario, m_senha, m_papel; // kept to reconnect; never shown
     bool m_perdida = false;
     int m_transacoes = 0;
     bool m_condenada = false;
+    Operacao m_operacao = Operacao::Migracao;
     int m_falharNo = 0;
     int m_comandosEmTransacao = 0;
 };
@@ -110,7 +153,7 @@ private:
 // leaving the scope without it (an exception) rolls everything back.
 class Transacao {
 public:
-    explicit Transacao(Conexao& c);
+    Transacao(Conexao& c, Operacao op);
     ~Transacao();
     void confirma();
     Transacao(const Transacao&) = delete;

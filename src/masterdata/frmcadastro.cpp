@@ -129,13 +129,13 @@ bool FrmCadastro::sai()
     if (!binclusao)
         return true;
     try {
-        const QStringList comandos = comandos_sair();
-        if (comandos.isEmpty())
+        const Saida s = saida();
+        if (s.comandos.isEmpty())
             return true;
-        Transacao t(conexao);
-        for (const QString& c : comandos)
-            conexao.execute(c);
-        t.confirma();
+        conexao.unidade(s.operacao, [&] {
+            for (const QString& c : s.comandos)
+                conexao.execute(c);
+        });
     } catch (const ErroBanco& e) {
         trata_erro_banco(e);
         // with the server away the form must still let the user go: the

@@ -48,8 +48,13 @@ protected:
     virtual bool pode_gravar() { return true; }
     // Runs the save statement(s). May throw ErroBanco.
     virtual void grava() = 0;
-    // New mode: the statements that undo the reservation on leaving.
-    virtual QStringList comandos_sair() { return {}; }
+    // New mode: what undoes the reservation on leaving, as one unit of
+    // work (no statements: nothing to undo).
+    struct Saida {
+        Operacao operacao;
+        QStringList comandos;
+    };
+    virtual Saida saida() { return {Operacao::SaidaCliente, {}}; }
     virtual QWidget* primeiro_campo() = 0;
     // Whether a successful save closes the form (an edit does; a new record
     // normally leaves the form ready for the next).

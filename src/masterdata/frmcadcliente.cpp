@@ -65,18 +65,18 @@ void FrmCadCliente::grava()
     grava_registro(cSQL);
 }
 
-QStringList FrmCadCliente::comandos_sair()
+FrmCadastro::Saida FrmCadCliente::saida()
 {
     const qint64 codigo = valor_numerico(Text11->text());
     if (codigo <= 1) // nothing was reserved (the reservation itself failed)
-        return {};
+        return {Operacao::SaidaCliente, {}};
     // the machines registered for the new customer go with it, values first
     // (nobody else can have used a customer that never existed for them)
-    return desfaz_reserva({QStringLiteral("delete from Propriedade_equipamento_cliente where nequipamento_cliente in "
+    return {Operacao::SaidaCliente, desfaz_reserva({QStringLiteral("delete from Propriedade_equipamento_cliente where nequipamento_cliente in "
                                           "(select ncodigo from equipamento_cliente where ncliente = %1)").arg(codigo),
                            QStringLiteral("delete from equipamento_cliente where ncliente = %1").arg(codigo),
                            QStringLiteral("delete from cliente where ncodigo = %1").arg(codigo)},
-                          QStringLiteral("codigo_cliente"), codigo);
+                          QStringLiteral("codigo_cliente"), codigo)};
 }
 
 bool FrmCadCliente::documento_valido() const

@@ -16,7 +16,7 @@ protected:
     void mostra_dados() override;
     void reserva_codigo() override;
     void grava() override;
-    QStringList comandos_sair() override;
+    Saida saida() override;
     bool documento_valido() const override;
     QString mensagem_documento() const override;
 

@@ -187,23 +187,23 @@ bool FrmCadEquipamentoCliente::pode_gravar()
 
 void FrmCadEquipamentoCliente::grava()
 {
-    Transacao t(conexao);
-    qint64 codigo = nCodigoEquipamentoCliente;
-    if (binclusao) {
-        // the code comes back from the insert itself, not from the generator
-        // (another station may draw from it at the same moment)
-        codigo = reserva_linha(QStringLiteral("insert into equipamento_cliente values(null,") + QString::number(ncodigoCliente)
-                               + QLatin1Char(',') + QString::number(Combo1->currentData().toLongLong()) + QStringLiteral(",'")
-                               + texto_sql(Text2->text()) + QStringLiteral("')"));
-    } else {
-        grava_registro(QStringLiteral("update equipamento_cliente set cidentificacao = '") + texto_sql(Text2->text())
-                       + QStringLiteral("' where ncodigo  = ") + QString::number(nCodigoEquipamentoCliente));
-        conexao.execute(QStringLiteral("delete from Propriedade_equipamento_cliente where nequipamento_cliente = ")
-                        + QString::number(nCodigoEquipamentoCliente));
-    }
-    for (int linha = 1; linha < Grid1->rows() && !Grid1->textMatrix(linha, 1).isEmpty(); ++linha)
-        conexao.execute(QStringLiteral("insert into Propriedade_equipamento_cliente values(") + QString::number(valor_numerico(Grid1->textMatrix(linha, 0)))
-                        + QLatin1Char(',') + QString::number(codigo) + QStringLiteral(",'") + texto_sql(Grid1->textMatrix(linha, 2))
-                        + QStringLiteral("');"));
-    t.confirma();
+    conexao.unidade(Operacao::GravacaoMaquina, [&] {
+        qint64 codigo = nCodigoEquipamentoCliente;
+        if (binclusao) {
+            // the code comes back from the insert itself, not from the generator
+            // (another station may draw from it at the same moment)
+            codigo = reserva_linha(QStringLiteral("insert into equipamento_cliente values(null,") + QString::number(ncodigoCliente)
+                                   + QLatin1Char(',') + QString::number(Combo1->currentData().toLongLong()) + QStringLiteral(",'")
+                                   + texto_sql(Text2->text()) + QStringLiteral("')"));
+        } else {
+            grava_registro(QStringLiteral("update equipamento_cliente set cidentificacao = '") + texto_sql(Text2->text())
+                           + QStringLiteral("' where ncodigo  = ") + QString::number(nCodigoEquipamentoCliente));
+            conexao.execute(QStringLiteral("delete from Propriedade_equipamento_cliente where nequipamento_cliente = ")
+                            + QString::number(nCodigoEquipamentoCliente));
+        }
+        for (int linha = 1; linha < Grid1->rows() && !Grid1->textMatrix(linha, 1).isEmpty(); ++linha)
+            conexao.execute(QStringLiteral("insert into Propriedade_equipamento_cliente values(") + QString::number(valor_numerico(Grid1->textMatrix(linha, 0)))
+                            + QLatin1Char(',') + QString::number(codigo) + QStringLiteral(",'") + texto_sql(Grid1->textMatrix(linha, 2))
+                            + QStringLiteral("');"));
+    });
 }

@@ -132,12 +132,12 @@ void FrmCadEquipamentos::grava()
 
 // Abandoning a new type removes the properties already attached to it too,
 // in the same transaction as the type itself.
-QStringList FrmCadEquipamentos::comandos_sair()
+FrmCadastro::Saida FrmCadEquipamentos::saida()
 {
     const qint64 codigo = valor_numerico(Text11->text());
     if (codigo < 1)
-        return {};
-    return desfaz_reserva({QStringLiteral("delete from propriedade where nequipamento = %1").arg(codigo),
+        return {Operacao::SaidaEquipamento, {}};
+    return {Operacao::SaidaEquipamento, desfaz_reserva({QStringLiteral("delete from propriedade where nequipamento = %1").arg(codigo),
                            QStringLiteral("delete from equipamento where ncodigo = %1").arg(codigo)},
-                          QStringLiteral("codigo_equipamento"), codigo);
+                          QStringLiteral("codigo_equipamento"), codigo)};
 }

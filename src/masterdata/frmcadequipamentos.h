@@ -34,7 +34,7 @@ protected:
     void reserva_codigo() override;
     void prepara() override;
     void grava() override;
-    QStringList comandos_sair() override;
+    Saida saida() override;
     QWidget* primeiro_campo() override;
 
 private:

@@ -103,26 +103,27 @@ void FrmBaixaContasReceber::CmdOk_Click()
     const QString conta = QString::number(nCodigoConta);
     enum { Gravou, Recusou, Fechada } resultado = Gravou;
     try {
-        Transacao t(conexao);
-        const std::optional<Dinheiro> aberto = le_valor_aberto();
-        if (!aberto) {
-            resultado = Fechada;
-        } else if (!integral && valor >= *aberto) {
-            resultado = Recusou;
-        } else {
-            if (integral) {
-                cSQL = QStringLiteral(" update conta_receber set npago=1 where ncodigo = ") + conta;
+        conexao.unidade(Operacao::Baixa, [&] {
+            resultado = Gravou;
+            const std::optional<Dinheiro> aberto = le_valor_aberto();
+            if (!aberto) {
+                resultado = Fechada;
+            } else if (!integral && valor >= *aberto) {
+                resultado = Recusou;
+            } else {
+                if (integral) {
+                    cSQL = QStringLiteral(" update conta_receber set npago=1 where ncodigo = ") + conta;
+                    conexao.execute(cSQL);
+                }
+                // the chosen day with the time of the save
+                cSQL = QStringLiteral("insert into baixa_conta_receber values(null,") + conta + QLatin1Char(',') + valor.sql()
+                       + QLatin1Char(',') + QString::number(Combo2->currentIndex()) + QStringLiteral(",0,0,'")
+                       + (integral ? QStringLiteral("I") : QStringLiteral("P")) + QStringLiteral("','") + texto_sql(Text2->text())
+                       + QStringLiteral("','") + data_sql(DTPicker2->date().toString(QStringLiteral("dd/MM/yyyy"))) + QLatin1Char(' ')
+                       + Relogio::agora().toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("');");
                 conexao.execute(cSQL);
             }
-            // the chosen day with the time of the save
-            cSQL = QStringLiteral("insert into baixa_conta_receber values(null,") + conta + QLatin1Char(',') + valor.sql()
-                   + QLatin1Char(',') + QString::number(Combo2->currentIndex()) + QStringLiteral(",0,0,'")
-                   + (integral ? QStringLiteral("I") : QStringLiteral("P")) + QStringLiteral("','") + texto_sql(Text2->text())
-                   + QStringLiteral("','") + data_sql(DTPicker2->date().toString(QStringLiteral("dd/MM/yyyy"))) + QLatin1Char(' ')
-                   + Relogio::agora().toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("');");
-            conexao.execute(cSQL);
-            t.confirma();
-        }
+        });
     } catch (const ErroBanco& e) {
         rsAux.fecha();
         trata_erro_banco(e); // nothing written; the form stays open as it was

@@ -63,7 +63,7 @@ void FrmContasRecebidas::Command2_Click()
     if (conta == 0 || !mensagens().pergunta(QStringLiteral("Deseja tornar essa parcela pendente novamente?")))
         return;
     // its integral write-offs go, its partial ones stay; both or neither
-    if (!em_transacao({QStringLiteral("delete from baixa_conta_receber where nconta_receber = ") + QString::number(conta)
+    if (!em_transacao(Operacao::Reabertura, {QStringLiteral("delete from baixa_conta_receber where nconta_receber = ") + QString::number(conta)
                            + QStringLiteral(" and ctipo_baixa = 'I' "),
                        QStringLiteral("update conta_receber set npago = 0 where ncodigo=") + QString::number(conta)}))
         return;

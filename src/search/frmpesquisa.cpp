@@ -129,7 +129,7 @@ void FrmPesquisa::exclui_click()
     const QString codigo = codigo_atual();
     if (codigo.isEmpty() || !confirma(codigo, Grid1->row()))
         return;
-    if (!em_transacao(comandos_exclusao(QString::number(valor_numerico(codigo)))))
+    if (!em_transacao(Operacao::Exclusao, comandos_exclusao(QString::number(valor_numerico(codigo)))))
         return; // the list stays as it was
     procura();
 }

@@ -26,9 +26,9 @@ void FrmFechamento::ao_abrir_janela()
     centraliza_form(this);
 }
 
-bool FrmFechamento::grava(const std::function<void()>& comandos)
+bool FrmFechamento::grava(Operacao op, const std::function<void()>& comandos)
 {
-    if (!em_transacao(comandos))
+    if (!em_transacao(op, comandos))
         return false;
     m_gravou = true;
     accept();

@@ -2,6 +2,7 @@
 #include "dinheiro.h"
 
 #include "formmodal.h"
+#include "sessao.h"
 #include <functional>
 
 class FiltroTeclas;
@@ -32,7 +33,7 @@ protected:
     virtual void abre() = 0;
     // Runs the statements of a save in one transaction and closes the form;
     // on a database error shows it and returns false with the form open.
-    bool grava(const std::function<void()>& comandos);
+    bool grava(Operacao op, const std::function<void()>& comandos);
 
     QVBoxLayout* corpo() const { return m_corpo; }
     FiltroTeclas* teclas() const { return m_teclas; }

@@ -84,7 +84,7 @@ void FrmFechamentoVendaPrazo::CmdOk_Click()
     if (!mensagens().pergunta(QStringLiteral("Confirma o fechamento desta ordem?")))
         return;
     const QString ordem = QString::number(nCodigoOrdem);
-    grava([&] {
+    grava(Operacao::FechamentoPrazo, [&] {
         cSQL = QStringLiteral("update ordem set ncliente = ") + QString::number(nCliente) + QStringLiteral(",ncondicao = ")
                + QString::number(nCondicao) + QStringLiteral(",nvalor = ") + nValorTotal.sql() + QStringLiteral(",cobs = '")
                + texto_sql(cObs) + QStringLiteral("' where ncodigo = ") + ordem;

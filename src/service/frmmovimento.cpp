@@ -385,7 +385,7 @@ void FrmMovimento::abandona()
     const qint64 codigo = valor_numerico(Text1->text());
     if (!binclusao || codigo < 1)
         return;
-    em_transacao({QStringLiteral("delete from %1 where %2 = %3").arg(tabelaItens(), colunaPai()).arg(codigo),
+    em_transacao(Operacao::AbandonoMovimento, {QStringLiteral("delete from %1 where %2 = %3").arg(tabelaItens(), colunaPai()).arg(codigo),
                   QStringLiteral("delete from %1 where ncodigo = %2").arg(tabela()).arg(codigo)});
 }
 

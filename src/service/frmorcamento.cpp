@@ -107,7 +107,7 @@ qint32 FrmOrcamento::gera_ordem()
     const QDateTime agora = Relogio::momento();
     qint32 ordem = 0;
     // the order and the copy of every item stand or fall together
-    const bool gravou = em_transacao([&] {
+    const bool gravou = em_transacao(Operacao::OrdemDoOrcamento, [&] {
         cSQL = QStringLiteral("insert into ordem values (null,%1,'").arg(valor_numerico(Text4->text()))
                + data_sql(agora.date().toString(QStringLiteral("dd/MM/yyyy"))) + QStringLiteral("','")
                + agora.time().toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("',") + total_sql() + QStringLiteral(",'")

@@ -209,17 +209,17 @@ void FrmOrdem::grava()
 {
     // the receivables go and the header is written as one step: a failure
     // leaves the order as it was, receivables included
-    Transacao t(conexao);
-    cSQL = QStringLiteral("delete from conta_receber where nordem = ") + codigo();
-    conexao.execute(cSQL);
-    cSQL = QStringLiteral("update ordem set ddata = '") + data_sql(DTPicker1->date().toString(QStringLiteral("dd/MM/yyyy")))
-           + QStringLiteral("',ncliente = %1, cobs = '").arg(valor_numerico(Text4->text())) + texto_sql(Text3->toPlainText())
-           + QStringLiteral("',nvalor = ") + total_sql() + QStringLiteral(", nconcluida = ")
-           + (Check1->isChecked() ? QStringLiteral("1") : QStringLiteral("0")) + QStringLiteral(",ncondicao = ")
-           + QString::number(valor_numerico(Text10->text())) + QStringLiteral(",ntipo = ")
-           + (Check2->isChecked() ? QStringLiteral("1") : QStringLiteral("0")) + QStringLiteral("   where ncodigo = ") + codigo();
-    conexao.execute(cSQL);
-    t.confirma();
+    conexao.unidade(Operacao::GravacaoOrdem, [&] {
+        cSQL = QStringLiteral("delete from conta_receber where nordem = ") + codigo();
+        conexao.execute(cSQL);
+        cSQL = QStringLiteral("update ordem set ddata = '") + data_sql(DTPicker1->date().toString(QStringLiteral("dd/MM/yyyy")))
+               + QStringLiteral("',ncliente = %1, cobs = '").arg(valor_numerico(Text4->text())) + texto_sql(Text3->toPlainText())
+               + QStringLiteral("',nvalor = ") + total_sql() + QStringLiteral(", nconcluida = ")
+               + (Check1->isChecked() ? QStringLiteral("1") : QStringLiteral("0")) + QStringLiteral(",ncondicao = ")
+               + QString::number(valor_numerico(Text10->text())) + QStringLiteral(",ntipo = ")
+               + (Check2->isChecked() ? QStringLiteral("1") : QStringLiteral("0")) + QStringLiteral("   where ncodigo = ") + codigo();
+        conexao.execute(cSQL);
+    });
     m_concluida = Check1->isChecked();
     m_codigoGravado = qint32(valor_numerico(Text1->text()));
 }

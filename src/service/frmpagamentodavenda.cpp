@@ -65,7 +65,7 @@ void FrmPagamentoDaVenda::Command6_Click()
     if (!Dinheiro::leTexto(Text2->text()))
         return; // the notice of the field asked for a valid amount
     const QString hoje = data_sql(Relogio::hoje().toString(QStringLiteral("dd/MM/yyyy")));
-    grava([&] {
+    grava(Operacao::PagamentoVista, [&] {
         // the write-off points at the receivable this very insert created
         cSQL = QStringLiteral("insert into conta_receber values(null,") + QString::number(nCodigoOrdem) + QStringLiteral(",'1/1',")
                + nValorTotal.sql() + QStringLiteral(",1,'") + hoje + QStringLiteral("',0) returning ncodigo");

@@ -329,7 +329,7 @@ private slots:
     void transacaoDesfazTudoOuGravaTudo()
     {
         try {
-            Transacao t(conexao);
+            Transacao t(conexao, Operacao::Exclusao);
             executa(QStringLiteral("insert into cidade values(null,'Curitiba','PR');"));
             executa(QStringLiteral("insert into cliente (ncidade) values(99);")); // no city 99
             t.confirma();
@@ -338,7 +338,7 @@ private slots:
         }
         QCOMPARE(valor(QStringLiteral("select count(*) from cidade")).toInt(), 1);
         {
-            Transacao t(conexao);
+            Transacao t(conexao, Operacao::Exclusao);
             executa(QStringLiteral("insert into cidade values(null,'Curitiba','PR');"));
             executa(QStringLiteral("insert into cliente (ncidade) values(1);"));
             t.confirma();
@@ -359,10 +359,10 @@ private slots:
         const int antes = valor(QStringLiteral("select count(*) from cidade")).toInt();
         bool falhou = false;
         try {
-            Transacao externa(conexao);
+            Transacao externa(conexao, Operacao::Exclusao);
             executa(QStringLiteral("insert into cidade values(null,'Curitiba','PR');"));
             try {
-                Transacao interna(conexao);
+                Transacao interna(conexao, Operacao::Exclusao);
                 executa(QStringLiteral("insert into cliente (ncidade) values(99);"));
                 interna.confirma();
             } catch (const ErroBanco&) {
@@ -377,9 +377,9 @@ private slots:
         QCOMPARE(valor(QStringLiteral("select count(*) from cidade")).toInt(), antes);
         // nested units that all succeed commit once, at the outermost
         {
-            Transacao externa(conexao);
+            Transacao externa(conexao, Operacao::Exclusao);
             {
-                Transacao interna(conexao);
+                Transacao interna(conexao, Operacao::Exclusao);
                 executa(QStringLiteral("insert into cidade values(null,'Maringá','PR');"));
                 interna.confirma();
                 QVERIFY(conexao.emTransacao());
@@ -396,7 +396,7 @@ private slots:
     {
         const int antes = valor(QStringLiteral("select count(*) from cidade")).toInt();
         auto opera = [] {
-            Transacao t(conexao);
+            Transacao t(conexao, Operacao::Exclusao);
             for (int i = 0; i < 3; ++i)
                 conexao.execute(QStringLiteral("insert into cidade values(null,'Cidade %1','PR');").arg(i));
             t.confirma();
