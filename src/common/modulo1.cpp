@@ -162,11 +162,20 @@ void trata_erro_banco(const QString& descricao)
         // the server went away: the shop needs what to do, not the driver's text
         informa(CONEXAO_PERDIDA);
         return;
+    } else if (codigo == QLatin1String("-913")) {
+        informa(CONFLITO_ESTACOES);
+        return;
     }
     mensagens().aviso(descricao, Mensagens::Icone::Nenhum, QString());
 }
 
-void trata_erro_banco(const ErroBanco& erro) { trata_erro_banco(erro.descricao()); }
+void trata_erro_banco(const ErroBanco& erro)
+{
+    if (erro.conflito())
+        informa(CONFLITO_ESTACOES);
+    else
+        trata_erro_banco(erro.descricao());
+}
 
 bool em_transacao(Operacao op, const std::function<void()>& passos)
 {

@@ -44,6 +44,11 @@ inline const QString CONEXAO_PERDIDA = QStringLiteral(
     "Verifique se o computador servidor está ligado e se a rede está funcionando, "
     "e repita a operação: o programa volta a se conectar sozinho. "
     "O que foi digitado continua na tela.");
+// Another station changed the same data at the same moment, twice in a row
+// (the first time the work runs again by itself): nothing was stored.
+inline const QString CONFLITO_ESTACOES = QStringLiteral(
+    "Outra estação alterou estes mesmos dados ao mesmo tempo, e nada foi gravado.\n\n"
+    "Confira os dados na tela e repita a operação.");
 void trata_erro_banco(const QString& descricao);
 // Runs the steps of one operation as one transaction (Conexao::unidade: a
 // conflict with another station is retried once). A database error is
