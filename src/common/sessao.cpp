@@ -179,6 +179,7 @@ auto Conexao::com_nova_tentativa(F&& comando) -> decltype(comando())
     } catch (const ErroBanco& e) {
         if (!e.conflito())
             throw;
+        ++m_repeticoes;
         return comando(); // the other station's change is committed now
     }
 }
@@ -293,6 +294,7 @@ void Conexao::unidade(Operacao op, const std::function<void()>& passos)
         } catch (const ErroBanco& e) {
             if (tentativa > 1 || !e.conflito() || m_transacoes > 0)
                 throw;
+            ++m_repeticoes;
         }
     }
 }

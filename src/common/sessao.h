@@ -123,6 +123,9 @@ public:
     // conflict, or any other error, is thrown with nothing kept. Inside an
     // enclosing unit there is no retry: the enclosing one fails.
     void unidade(Operacao op, const std::function<void()>& passos);
+    // How many times a unit or a single statement ran again after such a
+    // conflict since the program started (the stations' log and tests).
+    int repeticoes() const { return m_repeticoes; }
 
     // Fault injection (tests): the n-th write statement (execute or
     // executeRetornando) run from now on inside a transaction fails as if
@@ -147,6 +150,7 @@ private:
     Operacao m_operacao = Operacao::Migracao;
     int m_falharNo = 0;
     int m_comandosEmTransacao = 0;
+    int m_repeticoes = 0;
 };
 
 // Groups statements that stand or fall together: confirma() commits;
