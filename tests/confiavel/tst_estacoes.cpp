@@ -300,9 +300,12 @@ private slots:
 
     // What the engine does with the driver's default transactions, read
     // through the program's own error conversion: a write to a row another
-    // station holds waits for it; its commit gives -913 (a conflict), its
-    // rollback lets the write through. Two stations may attach to one
-    // embedded database from one process.
+    // station holds waits for it (no lock time-out, no -901); its commit
+    // gives -913 "update conflicts with concurrent update", its rollback
+    // lets the write through. A transaction writes only over what it could
+    // see when it began (snapshot): a change committed after that is a
+    // conflict at once. Two stations may attach to one embedded database
+    // from one process.
     void oMotorEsperaEAcusaOConflito()
     {
         OutraEstacao outra(amb->banco.fonte());
@@ -334,7 +337,8 @@ private slots:
             }
         }
         // a row another station changed and committed after this
-        // transaction began: refused at once with the same code
+        // transaction began: refused at once with the same code (a read
+        // committed transaction would have written over it)
         conexao.inicia(Operacao::SaidaCliente);
         conexao.execute(QStringLiteral("update cliente set cfone = 'esta' where ncodigo = 3"));
         outra.agora([](Conexao& c) { c.execute(QStringLiteral("update cliente set cfone = 'outra' where ncodigo = 2")); });
