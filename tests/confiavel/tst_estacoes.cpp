@@ -312,7 +312,7 @@ private slots:
         QVERIFY(conta(QStringLiteral("select count(*) from mon$attachments where mon$attachment_id <> current_connection")) >= 1);
         for (const bool confirma : {true, false}) {
             outra.inicia({QStringLiteral("update cliente set cfone = 'outra' where ncodigo = 2")});
-            const auto fim = outra.termina(700, confirma);
+            const auto fim = outra.termina(confirma, 1, 700);
             QElapsedTimer t;
             t.start();
             QString erro;
@@ -355,7 +355,7 @@ private slots:
         // a single statement outside a unit waits, meets the conflict and
         // runs once more on what the other station stored
         outra.inicia({QStringLiteral("update cliente set cfone = 'outra 2' where ncodigo = 2")});
-        const auto fim = outra.termina(500);
+        const auto fim = outra.termina(true, 1, 500);
         const int antes = conexao.repeticoes();
         QCOMPARE(conexao.executeContando(QStringLiteral("update cliente set cfone = cfone || ' + esta' where ncodigo = 2")), 1);
         fim.get();
@@ -380,7 +380,7 @@ private slots:
             }
             amb->msgs.limpa();
             baixaDaOutra(outra, 2, QStringLiteral("150.25"), true);
-            const auto fim = outra.termina(1000, confirma);
+            const auto fim = outra.termina(confirma, 1, 1000);
             const int antes = conexao.repeticoes();
             QElapsedTimer t;
             QVERIFY(baixa(f, 2, [&](FrmBaixaContasReceber& b) {
@@ -419,7 +419,7 @@ private slots:
         OutraEstacao outra(amb->banco.fonte());
         auto& f = abreReceber();
         baixaDaOutra(outra, 2, QStringLiteral("100.00"), false);
-        auto fim = outra.termina(800);
+        auto fim = outra.termina(true, 1, 800);
         QVERIFY(baixa(f, 2, [&](FrmBaixaContasReceber& b) {
             parcial(b, QStringLiteral("40"));
             QVERIFY(!b.isVisible());
@@ -430,7 +430,7 @@ private slots:
         QCOMPARE(f.Grid1->textMatrix(linhaDaConta(f.Grid1, 2), 7), Dinheiro::leTexto(QStringLiteral("10,25"))->moeda());
         // again, with 10,25 open: the other's 10,00 goes first, ours of 5,00 no longer fits; 0,20 does
         baixaDaOutra(outra, 2, QStringLiteral("10.00"), false);
-        fim = outra.termina(800);
+        fim = outra.termina(true, 1, 800);
         QVERIFY(baixa(f, 2, [&](FrmBaixaContasReceber& b) {
             parcial(b, QStringLiteral("5"));
             QCOMPARE(amb->msgs.textos(), QStringList{QStringLiteral("O valor da baixa parcial deve ser menor que o valor atual da parcela!")});
@@ -458,7 +458,7 @@ private slots:
         f.Text1->selectAll();
         digita(f.Text1, QStringLiteral("Ana Paula Souza"));
         outra.inicia({QStringLiteral("update cliente set cfantasia = 'Ana Maria', cfone = '(41) 1111-2222' where ncodigo = 2")});
-        const auto fim = outra.termina(800);
+        const auto fim = outra.termina(true, 1, 800);
         const int antes = conexao.repeticoes();
         tecla(f.Text1, Qt::Key_F5);
         tecla(f.CmdOk, Qt::Key_Return);
@@ -495,18 +495,27 @@ private slots:
             f.Text3->setFocus();
             digita(f.Text3, QStringLiteral("Desta estação"));
             cabecalho.inicia({QStringLiteral("update ordem set cobs = 'Da outra estação' where ncodigo = 2")});
-            const auto fimCabecalho = cabecalho.termina(700);
-            // once this save holds the receivable (and waits on the header)
-            const auto mudaConta = contas.faz([](Conexao& c) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            // the header is committed once this save waits on it and the
+            // other change below waits on this save
+            const auto fimCabecalho = cabecalho.termina(true, 2);
+            // once this save holds the receivable (and waits on the header),
+            // the receivable changed; committed once this save's second run
+            // waits on it
+            const auto mudaConta = contas.faz([&contas](Conexao& c) {
+                contas.aguardaEsperarem(1);
                 c.inicia(Operacao::GravacaoOrdem);
-                c.execute(QStringLiteral("update conta_receber set dvencimento = '2027-01-20' where nordem = 2"));
+                try {
+                    c.execute(QStringLiteral("update conta_receber set dvencimento = '2027-01-20' where nordem = 2"));
+                } catch (const ErroBanco&) {
+                    c.desfaz();
+                    throw;
+                }
+                contas.aguardaEsperarem(1);
+                c.confirma();
             });
-            const auto fimContas = contas.termina(700);
             const int antes = conexao.repeticoes();
             clica(f.Command5);
             fimCabecalho.get();
-            fimContas.get();
             QCOMPARE(conexao.repeticoes(), antes + 1);
             try {
                 mudaConta.get();
@@ -536,7 +545,9 @@ private slots:
     }
 
     // Three station processes on one server database save customers,
-    // entries, budgets and orders at the same moment, through the forms.
+    // entries, budgets and orders at the same moment, through the forms,
+    // and pay one instalment together while a station here holds it: no
+    // code given twice, nothing lost, every generator past its table.
     void tresEstacoesAoMesmoTempo()
     {
         const int estacoes = 3, repeticoes = 4;
@@ -572,6 +583,7 @@ private slots:
         });
         for (int i = 1; i <= estacoes; ++i)
             ps << inicia(QStringLiteral("E%1").arg(i));
+        OutraEstacao outra(fonte);
         QElapsedTimer t;
         t.start();
         for (int r = 1; r <= repeticoes; ++r) {
@@ -580,18 +592,15 @@ private slots:
                     QVERIFY2(p->waitForReadyRead(30000), qPrintable(QString::fromUtf8(p->readAllStandardError())));
                 QCOMPARE(p->readLine().trimmed(), QByteArray("pronta"));
             }
-            // this process pays it too and holds the instalment until the
-            // stations are all waiting for it: each of them meets a conflict
-            conexao.inicia(Operacao::Baixa);
-            Recordset rs(conexao);
-            rs.abre(QStringLiteral("select npago from conta_receber where ncodigo = 2 with lock"));
-            conexao.execute(QStringLiteral("insert into baixa_conta_receber values(null,2,1,0,0,0,'P','','2026-12-07 10:00:00')"));
+            // another station pays it too and holds the instalment until
+            // the stations are all waiting for it: each of them meets a conflict
+            baixaDaOutra(outra, 2, QStringLiteral("1.00"), false);
+            const auto fim = outra.termina(true, estacoes);
             for (QProcess* p : ps) // all at the same moment
                 p->write("vai\n");
             for (QProcess* p : ps)
                 QVERIFY(p->waitForBytesWritten(5000));
-            std::this_thread::sleep_for(std::chrono::milliseconds(300));
-            conexao.confirma();
+            fim.get();
         }
         QMap<QString, QSet<int>> codigos; // kind -> codes saved
         QMap<QString, QString> marcaDe;   // "kind code" -> station and round

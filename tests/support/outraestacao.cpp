@@ -5,12 +5,31 @@
 
 namespace apoio {
 
-OutraEstacao::OutraEstacao(const QString& fonte)
+namespace {
+
+void abre(Conexao& c, const QString& fonte)
+{
+    const Credenciais p = programa();
+    c.abre(fonte, p.usuario, p.senha, p.papel);
+}
+
+QString conexao_atual(Conexao& c)
+{
+    Recordset rs(c);
+    rs.abre(QStringLiteral("select current_connection as n from rdb$database"));
+    return rs.texto(QStringLiteral("n"));
+}
+
+} // namespace
+
+OutraEstacao::OutraEstacao(const QString& fonte) : m_fonte(fonte)
 {
     m_thread = std::thread([this] { roda(); });
-    agora([fonte](Conexao& c) {
-        const Credenciais p = programa();
-        c.abre(fonte, p.usuario, p.senha, p.papel);
+    agora([this](Conexao& c) {
+        abre(c, m_fonte);
+        m_vigia = std::make_unique<Conexao>();
+        abre(*m_vigia, m_fonte);
+        m_proprias = conexao_atual(c) + QLatin1Char(',') + conexao_atual(*m_vigia);
     });
 }
 
@@ -39,6 +58,7 @@ void OutraEstacao::roda()
         }
         tarefa(c);
     }
+    m_vigia.reset();
     c.fecha(); // a transaction left open is rolled back
 }
 
@@ -63,10 +83,26 @@ void OutraEstacao::inicia(const QStringList& comandos)
     });
 }
 
-std::shared_future<void> OutraEstacao::termina(int pausaMs, bool confirma)
+bool OutraEstacao::aguardaEsperarem(int quantas)
 {
-    return faz([pausaMs, confirma](Conexao& c) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(pausaMs));
+    const QString sql = QStringLiteral("select count(*) as n from mon$statements where mon$state = 1 "
+                                       "and mon$attachment_id not in (%1) and mon$sql_text not containing 'mon$'").arg(m_proprias);
+    for (int i = 0; i < 500; ++i) {
+        Recordset rs(*m_vigia);
+        rs.abre(sql);
+        if (rs.inteiro(QStringLiteral("n")) >= quantas)
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return false;
+}
+
+std::shared_future<void> OutraEstacao::termina(bool confirma, int esperando, int minimoMs)
+{
+    const auto inicio = std::chrono::steady_clock::now();
+    return faz([=](Conexao& c) {
+        aguardaEsperarem(esperando);
+        std::this_thread::sleep_until(inicio + std::chrono::milliseconds(minimoMs));
         if (confirma) c.confirma();
         else c.desfaz();
     });

@@ -10,6 +10,7 @@
 #include <deque>
 #include <functional>
 #include <future>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -33,12 +34,23 @@ public:
     // Opens a transaction there and runs the statements in it, leaving it
     // open (the rows written stay locked) until termina().
     void inicia(const QStringList& comandos);
-    // After the pause (in its own thread; this one goes on), commits the
-    // open transaction, or rolls it back.
-    std::shared_future<void> termina(int pausaMs, bool confirma = true);
+    // Commits the open transaction, or rolls it back, there (this thread
+    // goes on) once `esperando` statements of other connections are running
+    // on the database (waiting for what it holds) and at least minimoMs
+    // have passed; after ten seconds it ends all the same.
+    std::shared_future<void> termina(bool confirma = true, int esperando = 1, int minimoMs = 0);
+    // From inside a step: waits until that many statements of other
+    // connections are running, ten seconds at the most (false then).
+    bool aguardaEsperarem(int quantas);
 
 private:
     void roda();
+    QString m_fonte;
+    // the attachments of this station, left out of what it watches
+    QString m_proprias;
+    // reads the monitoring tables, each time in a transaction of its own
+    // (they hold still inside one); made and used in the station's thread
+    std::unique_ptr<Conexao> m_vigia;
 
     std::mutex m_mutex;
     std::condition_variable m_tem;
