@@ -418,6 +418,7 @@ private slots:
     {
         OutraEstacao outra(amb->banco.fonte());
         auto& f = abreReceber();
+        const int antes = conexao.repeticoes();
         baixaDaOutra(outra, 2, QStringLiteral("100.00"), false);
         auto fim = outra.termina(true, 1, 800);
         QVERIFY(baixa(f, 2, [&](FrmBaixaContasReceber& b) {
@@ -425,6 +426,7 @@ private slots:
             QVERIFY(!b.isVisible());
         }));
         fim.get();
+        QCOMPARE(conexao.repeticoes(), antes + 1); // it waited, met the other's write-off and ran again
         QVERIFY(amb->msgs.textos().isEmpty());
         QCOMPARE(baixas(2), (QStringList{QStringLiteral("100|P"), QStringLiteral("40|P")}));
         QCOMPARE(f.Grid1->textMatrix(linhaDaConta(f.Grid1, 2), 7), Dinheiro::leTexto(QStringLiteral("10,25"))->moeda());
@@ -439,6 +441,7 @@ private slots:
             QVERIFY(!b.isVisible());
         }));
         fim.get();
+        QCOMPARE(conexao.repeticoes(), antes + 2);
         QCOMPARE(baixas(2).size(), 4);
         QCOMPARE(texto(QStringLiteral("select cast(sum(nvalor_baixa) as varchar(20)) from baixa_conta_receber where nconta_receber = 2")), QStringLiteral("150.20"));
         QCOMPARE(conta(QStringLiteral("select npago from conta_receber where ncodigo = 2")), 0);
