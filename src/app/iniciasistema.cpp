@@ -56,8 +56,14 @@ std::unique_ptr<FrmPrincipal> inicia_sistema(const QString& pasta)
         Migracoes::recalcula_estatisticas(conexao);
         // Reservations left by a crash: on the embedded database nobody else
         // can hold them now; on a server another station may be filling one.
-        if (!conexao.noServidor())
-            remove_reservas_abandonadas(conexao);
+        // It is housekeeping: when it fails, each reservation is left whole
+        // for the next start and the shop works on.
+        if (!conexao.noServidor()) {
+            try {
+                remove_reservas_abandonadas(conexao);
+            } catch (const ErroBanco&) {
+            }
+        }
         rsDados.fecha();
         rsAux.fecha();
         cSQL.clear();

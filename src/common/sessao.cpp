@@ -248,6 +248,8 @@ void Conexao::inicia(Operacao op)
     if (m_transacoes == 0) {
         m_operacao = op;
         prepara();
+        if (m_observador)
+            m_observador(op, true);
         if (!banco().transaction())
             throw erro(banco().lastError());
         m_condenada = false;
@@ -263,13 +265,16 @@ void Conexao::confirma()
     if (m_condenada) {
         m_condenada = false;
         banco().rollback();
+        observa_fim();
         throw ErroBanco(QString(), QStringLiteral("A operação foi desfeita: uma de suas etapas falhou."));
     }
     if (!banco().commit()) {
         const ErroBanco e = erro(banco().lastError());
         banco().rollback();
+        observa_fim();
         throw e;
     }
+    observa_fim();
 }
 
 void Conexao::desfaz()
@@ -281,6 +286,13 @@ void Conexao::desfaz()
     }
     m_condenada = false;
     banco().rollback();
+    observa_fim();
+}
+
+void Conexao::observa_fim()
+{
+    if (m_observador && !m_perdida)
+        m_observador(m_operacao, false);
 }
 
 void Conexao::unidade(Operacao op, const std::function<void()>& passos)

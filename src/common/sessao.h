@@ -133,6 +133,11 @@ public:
     // statements lets a test learn how many an operation runs.
     void falhaNoComando(int n) { m_falharNo = n; m_comandosEmTransacao = 0; }
     int comandosEmTransacao() const { return m_comandosEmTransacao; }
+    // Observation (tests): called with the unit's operation just before an
+    // outermost unit begins (inicio true) and just after it committed or
+    // rolled back (false), while the connection is between transactions,
+    // so a test can see the database exactly as the unit found and left it.
+    void observaUnidades(std::function<void(Operacao, bool inicio)> observador) { m_observador = std::move(observador); }
 
 private:
     void conta_comando();
@@ -151,6 +156,8 @@ private:
     int m_falharNo = 0;
     int m_comandosEmTransacao = 0;
     int m_repeticoes = 0;
+    std::function<void(Operacao, bool)> m_observador;
+    void observa_fim();
 };
 
 // Groups statements that stand or fall together: confirma() commits;

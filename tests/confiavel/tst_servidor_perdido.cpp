@@ -26,7 +26,6 @@ using namespace apoio;
 
 namespace {
 
-void clica(QWidget* b) { QTest::mouseClick(b, Qt::LeftButton); }
 int conta(const QString& sql) { return valor(sql).toInt(); }
 
 bool servidor_responde()

@@ -26,7 +26,6 @@ namespace {
 
 const QString OBRIGATORIOS = QStringLiteral("Verifique se os campos obrigatórios foram preenchidos corretamente!");
 
-void clica(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
 
 } // namespace
 

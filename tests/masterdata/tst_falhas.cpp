@@ -31,7 +31,6 @@ const QString OBRIGATORIOS = QStringLiteral("Verifique se os campos obrigatório
 const QString CPF_ERRADO = QStringLiteral("O número de cpf informado está incorreto!");
 const QString SUMIU = QStringLiteral("Registro não localizado! Ele foi excluído depois de aberto; nada foi gravado.");
 
-void clica(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
 
 // A click as a hand makes it: press, the event loop runs, release.
 void clique_lento(QPushButton* b)
@@ -128,27 +127,6 @@ private slots:
     {
         tipo_impressora();
         auto& f = form<FrmCadCliente>();
-        // how many statements leaving runs
-        abre_form<FrmCadCliente>(true);
-        maquina_para(valor_numerico(f.Text11->text()));
-        conexao.falhaNoComando(0);
-        clica(f.CmdSair);
-        const int n = conexao.comandosEmTransacao();
-        QCOMPARE(n, conexao.noServidor() ? 3 : 4);
-        QVERIFY(amb->msgs.mostradas().isEmpty());
-        for (int i = 1; i <= n; ++i) {
-            abre_form<FrmCadCliente>(true);
-            maquina_para(valor_numerico(f.Text11->text()));
-            const QString antes = retrato();
-            amb->msgs.limpa();
-            conexao.falhaNoComando(i);
-            clica(f.CmdSair);
-            conexao.falhaNoComando(0);
-            QVERIFY2(!f.isVisible(), qPrintable(QStringLiteral("comando %1").arg(i)));
-            QCOMPARE(amb->msgs.mostradas().size(), 1);
-            QVERIFY(amb->msgs.ultimo().contains(QStringLiteral("Falha simulada")));
-            QCOMPARE(retrato(), antes); // nothing half-removed
-        }
         // the close box, with the server gone: the error, and the form closes
         abre_form<FrmCadCliente>(true);
         amb->msgs.limpa();

@@ -7,6 +7,7 @@
 #include "grade.h"
 #include "modulo1.h"
 #include "parcelas.h"
+#include "passos.h"
 #include "relogio.h"
 
 #include <QComboBox>
@@ -28,20 +29,6 @@ void tipos_e_cliente()
     for (const char* p : {"Marca", "Modelo", "Série"})
         executa(QStringLiteral("insert into propriedade values(null,1,'%1');").arg(QString::fromUtf8(p)));
     executa(QStringLiteral("insert into propriedade values(null,2,'Tamanho');"));
-}
-
-// Types a value into the value cell of a row through the in-place editor.
-void edita_valor(FrmCadEquipamentoCliente& f, int linha, const QString& valor)
-{
-    f.Grid1->setFocus();
-    f.Grid1->setRow(linha);
-    f.Grid1->setCol(2);
-    tecla(f.Grid1, Qt::Key_Return);
-    QVERIFY(f.Text1->isVisible());
-    f.Text1->selectAll();
-    digita(f.Text1, valor);
-    tecla(f.Text1, Qt::Key_Return);
-    QVERIFY(!f.Text1->isVisible());
 }
 
 QStringList plano(const QString& regra, const QString& total, const QString& base = QStringLiteral("06/12/2026"))

@@ -390,30 +390,6 @@ private slots:
         QCOMPARE(valor(QStringLiteral("select count(*) from cidade")).toInt(), antes + 1);
     }
 
-    // The fault seam: the n-th write of a transaction fails, the whole unit
-    // is undone; the counter tells how many writes an operation runs.
-    void falhaInjetadaNoEnesimoComando()
-    {
-        const int antes = valor(QStringLiteral("select count(*) from cidade")).toInt();
-        auto opera = [] {
-            Transacao t(conexao, Operacao::Exclusao);
-            for (int i = 0; i < 3; ++i)
-                conexao.execute(QStringLiteral("insert into cidade values(null,'Cidade %1','PR');").arg(i));
-            t.confirma();
-        };
-        conexao.falhaNoComando(0);
-        opera();
-        QCOMPARE(conexao.comandosEmTransacao(), 3);
-        for (int n = 1; n <= 3; ++n) {
-            const int base = valor(QStringLiteral("select count(*) from cidade")).toInt();
-            conexao.falhaNoComando(n);
-            QVERIFY_THROWS_EXCEPTION(ErroBanco, opera());
-            conexao.falhaNoComando(0);
-            QCOMPARE(valor(QStringLiteral("select count(*) from cidade")).toInt(), base);
-        }
-        QCOMPARE(valor(QStringLiteral("select count(*) from cidade")).toInt(), antes + 3);
-    }
-
     // A statement that should give back a code but finds no row is an
     // error, never a code 0 that the next update would run on.
     void retornoSemLinhaEErro()

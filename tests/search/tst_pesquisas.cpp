@@ -30,7 +30,6 @@ using namespace apoio;
 
 namespace {
 
-void clica(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
 
 // Customers 2..4 in two cities; customer 2 has a machine.
 void clientes()

@@ -20,7 +20,6 @@ namespace {
 
 const QString NBSP = QString(QChar(0x00A0));
 QString rs(const char* n) { return QStringLiteral("R$") + NBSP + QString::fromUtf8(n); }
-void clica(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
 
 const QString CONFIRMA = QStringLiteral("Confirma o fechamento desta ordem?");
 const QString ORDEM_ANTES = QStringLiteral("1|100|1||1");
@@ -229,36 +228,6 @@ private slots:
         QCOMPARE(ordem(), QStringLiteral("2|100|2|Retirar d'manhã|1"));
     }
 
-    void falhaEmCadaComandoDoFechamentoAPrazo()
-    {
-        auto& f = abrePrazo(QStringLiteral("Entrada \\ 30 \\ 60"));
-        conexao.falhaNoComando(0);
-        // learn how many statements the storing runs, on a copy of the order
-        executa(QStringLiteral("insert into ordem values(null,1,'2026-12-06','09:00:00',100,'',1,1,0);"));
-        f.nCodigoOrdem = 2;
-        amb->msgs.respostas({true});
-        clica(f.CmdOk);
-        const int n = conexao.comandosEmTransacao();
-        QCOMPARE(n, 4); // the order and three instalments
-        executa(QStringLiteral("delete from conta_receber"));
-        abrePrazo(QStringLiteral("Entrada \\ 30 \\ 60"));
-        for (int i = 1; i <= n; ++i) {
-            amb->msgs.limpa();
-            conexao.falhaNoComando(i);
-            amb->msgs.respostas({true});
-            clica(f.CmdOk);
-            conexao.falhaNoComando(0);
-            QVERIFY2(contas().isEmpty(), qPrintable(QString::number(i)));
-            QCOMPARE(ordem().section(QLatin1Char(';'), 0, 0), ORDEM_ANTES);
-            QCOMPARE(amb->msgs.ultimo(), QStringLiteral("SQLCODE=-901: Falha simulada no comando %1").arg(i));
-            QVERIFY(f.isVisible());
-        }
-        amb->msgs.respostas({true});
-        clica(f.CmdOk);
-        QVERIFY(!f.isVisible());
-        QCOMPARE(contas().size(), 3);
-    }
-
     void pagamentoAVistaPadrao()
     {
         auto& f = abreVista();
@@ -328,30 +297,6 @@ private slots:
         QVERIFY(contas().isEmpty());
     }
 
-    void falhaEmCadaComandoDoPagamentoAVista()
-    {
-        auto& f = abreVista();
-        conexao.falhaNoComando(0);
-        clica(f.Command6);
-        const int n = conexao.comandosEmTransacao();
-        QCOMPARE(n, 2);
-        executa(QStringLiteral("delete from baixa_conta_receber"));
-        executa(QStringLiteral("delete from conta_receber"));
-        abreVista();
-        for (int i = 1; i <= n; ++i) {
-            conexao.falhaNoComando(i);
-            clica(f.Command6);
-            conexao.falhaNoComando(0);
-            QVERIFY(contas().isEmpty());
-            QVERIFY(baixas().isEmpty());
-            QCOMPARE(amb->msgs.ultimo(), QStringLiteral("SQLCODE=-901: Falha simulada no comando %1").arg(i));
-            QVERIFY(f.isVisible());
-        }
-        clica(f.Command6);
-        QVERIFY(!f.isVisible());
-        QCOMPARE(contas().size(), 1);
-        QCOMPARE(baixas().size(), 1);
-    }
 };
 
 QTEST_MAIN(TstFechamento)

@@ -14,6 +14,7 @@
 #include "grade.h"
 #include "iniciasistema.h"
 #include "lojateste.h"
+#include "passos.h"
 #include "modulo1.h"
 #include "relogio.h"
 #include "textopdf.h"
@@ -43,66 +44,8 @@ const QString VERIFIQUE = QStringLiteral("Verique se os campos foram preenchidos
 const QString NBSP = QString(QChar(0x00A0));
 QString moeda(const QString& numero) { return QStringLiteral("R$") + NBSP + numero; }
 
-void clica(QWidget* b) { QTest::mouseClick(b, Qt::LeftButton); }
 int conta(const QString& sql) { return valor(sql).toInt(); }
 QWidget* foco() { return QApplication::focusWidget(); }
-
-// Back on the form once a lookup over it has closed (the window manager
-// gives the focus back to the form's own focused control).
-void volta(QWidget* w)
-{
-    ativa(*w->window());
-}
-
-// The next lookup opened chooses its list's row `linha` with a double click
-// (0: the user leaves it with "&Sair").
-void escolhe_na_consulta(int linha)
-{
-    ao_abrir_modal([linha](QDialog& d) {
-        auto& c = static_cast<FrmConsulta&>(d);
-        if (linha == 0) clica(c.CmdSair);
-        else duplo_clique(c.Grid1, linha, 1);
-    });
-}
-
-// Types the customer code and leaves the box with Enter.
-void cliente(FrmMovimento& f, const QString& codigo)
-{
-    f.Text4->setFocus();
-    f.Text4->selectAll();
-    digita(f.Text4, codigo);
-    tecla(f.Text4, Qt::Key_Return);
-}
-
-void item_entrada(FrmEntradaEquipamento& f, const QString& maquina, const QString& problema)
-{
-    f.Text5->setFocus();
-    digita(f.Text5, maquina);
-    tecla(f.Text5, Qt::Key_Return); // moves on
-    digita(f.Text6, problema);
-    tecla(f.Text6, Qt::Key_Return); // confirms
-}
-
-// Machine from the lookup's row, the service, then the price confirmed with Enter.
-void item_servico(FrmMovimentoServico& f, int maquina, const QString& servico, const QString& preco, int tecnico = 0)
-{
-    escolhe_na_consulta(maquina);
-    clica(f.Command4);
-    volta(&f);
-    if (auto* o = qobject_cast<FrmOrdem*>(&f); o && tecnico) {
-        QCOMPARE(foco(), o->Command1);
-        escolhe_na_consulta(tecnico);
-        tecla(o->Command1, Qt::Key_Return);
-        volta(&f);
-    }
-    QCOMPARE(foco(), f.Text6);
-    digita(f.Text6, servico);
-    tecla(f.Text6, Qt::Key_Return);
-    QCOMPARE(foco(), f.Text7);
-    QCoreApplication::processEvents(); // the price is selected on entering
-    digita(f.Text7, preco);
-    tecla(f.Text7, Qt::Key_Return);
-}
 
 } // namespace
 
@@ -649,96 +592,6 @@ private slots:
         QCOMPARE(linhas(QStringLiteral("select cproblema from item_da_entrada where nentrada_equipamento = 58")),
                  QStringList{QStringLiteral("Tinta 'original' vazando")});
         clica(f.Command4);
-    }
-
-    // Each multi-statement step fails at each of its statements in turn:
-    // nothing is half-written, the user sees the error, the form goes on.
-    void falhaEmCadaComando_data()
-    {
-        QTest::addColumn<QString>("passo");
-        for (const char* p : {"abandono da entrada", "abandono do orçamento", "abandono da ordem", "geração da ordem", "gravação da ordem"})
-            QTest::newRow(p) << QString::fromUtf8(p);
-    }
-
-    void falhaEmCadaComando()
-    {
-        QFETCH(QString, passo);
-        // what the step may change (a budget saved before its order is
-        // generated stays saved, and the form reserves the next one)
-        const QString ordens = QStringLiteral("(select count(*) from ordem) || '/' || (select count(*) from item_ordem) || '/' || "
-                                              "(select count(*) from conta_receber) || '/' || (select list(cobs || nconcluida) from ordem)");
-        const QString estado = QStringLiteral("select ")
-                               + (passo == QStringLiteral("geração da ordem")
-                                      ? QString()
-                                      : QStringLiteral("(select count(*) from entrada_equipamento) || '/' || (select count(*) from item_da_entrada) || '/' || "
-                                                       "(select count(*) from orcamento) || '/' || (select count(*) from item_orcamento) || '/' || "))
-                               + ordens + QStringLiteral(" from rdb$database");
-        executa(QStringLiteral("insert into conta_receber values(null,2,'1/1','10.00',0,'2027-01-10',0)"));
-        QDialog* aberto = nullptr;
-        // prepares the step's form; runs the step through it
-        auto prepara = [&] {
-            if (passo == QLatin1String("abandono da entrada")) {
-                auto& f = abre_form<FrmEntradaEquipamento>(true);
-                item_entrada(f, QStringLiteral("Impressora"), QStringLiteral("Não liga"));
-                aberto = &f;
-            } else if (passo.startsWith(QLatin1String("abandono")) || passo == QStringLiteral("geração da ordem")) {
-                FrmMovimentoServico* f = passo.endsWith(QLatin1String("ordem")) && passo.startsWith(QLatin1String("abandono"))
-                                             ? static_cast<FrmMovimentoServico*>(&abre_form<FrmOrdem>(true))
-                                             : &abre_form<FrmOrcamento>(true);
-                cliente(*f, QStringLiteral("2"));
-                item_servico(*f, 1, QStringLiteral("Limpeza"), QStringLiteral("80"), 1);
-                if (auto* o = qobject_cast<FrmOrcamento*>(f)) o->Check1->setChecked(true);
-                aberto = f;
-            } else {
-                // a receivable the save must not lose halfway
-                if (conta(QStringLiteral("select count(*) from conta_receber where nordem = 2")) == 0)
-                    executa(QStringLiteral("insert into conta_receber values(null,2,'1/1','10.00',0,'2027-01-10',0)"));
-                auto& f = form<FrmOrdem>();
-                f.nCodigoordem = 2;
-                abre_form<FrmOrdem>(false);
-                f.Text3->setPlainText(QStringLiteral("Alterada"));
-                f.Check1->setChecked(false);
-                aberto = &f;
-            }
-        };
-        auto executa_passo = [&] {
-            if (passo.startsWith(QLatin1String("abandono"))) {
-                aberto->close();
-            } else if (passo == QStringLiteral("geração da ordem")) {
-                escolhe_na_consulta(1);
-                amb->msgs.respostas({true});
-                clica(static_cast<FrmOrcamento*>(aberto)->Command5);
-            } else {
-                clica(static_cast<FrmOrdem*>(aberto)->Command5);
-            }
-        };
-        prepara();
-        const QString antesDoPasso = valor(estado).toString();
-        conexao.falhaNoComando(0);
-        executa_passo();
-        const int comandos = conexao.comandosEmTransacao();
-        QVERIFY2(comandos >= 2, qPrintable(QString::number(comandos)));
-        QVERIFY(valor(estado).toString() != antesDoPasso);
-        QVERIFY(!viuErro());
-        for (int n = 1; n <= comandos; ++n) {
-            if (aberto->isVisible()) clica(aberto->findChild<QPushButton*>(passo.contains(QLatin1String("entrada")) ? QStringLiteral("Command4") : QStringLiteral("Command7")));
-            prepara();
-            amb->msgs.limpa();
-            const QString antes = valor(estado).toString();
-            conexao.falhaNoComando(n);
-            executa_passo();
-            conexao.falhaNoComando(0);
-            QCOMPARE(valor(estado).toString(), antes);
-            QVERIFY2(viuErro(), qPrintable(amb->msgs.textos().join(QLatin1Char('\n'))));
-            if (passo.startsWith(QLatin1String("abandono"))) {
-                QVERIFY(!aberto->isVisible()); // never kept in; the reservation stays for a later clean-up
-            } else if (passo == QStringLiteral("gravação da ordem")) {
-                QVERIFY(aberto->isVisible()); // the input is still there to save again
-                QCOMPARE(static_cast<FrmOrdem*>(aberto)->Text3->toPlainText(), QStringLiteral("Alterada"));
-            } else {
-                QVERIFY(aberto->isVisible()); // the budget was saved; the form moved on to the next
-            }
-        }
     }
 
     void menuEBarraAbremOsMovimentos()

@@ -197,6 +197,49 @@ QStringList linhas(const QString& sql)
 
 void executa(const QString& sql) { conexao.execute(sql); }
 
+QStringList retrato_banco(const QSqlDatabase& banco, bool comGeradores)
+{
+    QStringList r;
+    auto consulta = [&](const QString& sql) {
+        QSqlQuery q(banco);
+        q.setNumericalPrecisionPolicy(QSql::HighPrecision);
+        if (!q.exec(sql))
+            QTest::qFail(qPrintable(sql + QStringLiteral(": ") + q.lastError().text()), __FILE__, __LINE__);
+        QList<QStringList> linhas;
+        while (q.next()) {
+            QStringList cols;
+            for (int i = 0; i < q.record().count(); ++i)
+                cols << (q.isNull(i) ? QStringLiteral("<nulo>") : q.value(i).toString());
+            linhas << cols;
+        }
+        return linhas;
+    };
+    const auto tabelas = consulta(QStringLiteral("select trim(rdb$relation_name) from rdb$relations where coalesce(rdb$system_flag, 0) = 0 "
+                                                 "and rdb$view_blr is null order by 1"));
+    for (const QStringList& t : tabelas) {
+        QSqlQuery colunas(banco);
+        colunas.exec(QStringLiteral("select * from \"%1\" where 1 = 0").arg(t[0]));
+        QStringList ordem;
+        for (int i = 1; i <= colunas.record().count(); ++i)
+            ordem << QString::number(i);
+        for (const QStringList& l : consulta(QStringLiteral("select * from \"%1\" order by %2").arg(t[0], ordem.join(QLatin1Char(',')))))
+            r << t[0] + QStringLiteral(": ") + l.join(QLatin1Char('|'));
+    }
+    for (const QStringList& g : !comGeradores ? QList<QStringList>() : consulta(QStringLiteral("select trim(rdb$generator_name) from rdb$generators where coalesce(rdb$system_flag, 0) = 0 order by 1")))
+        r << QStringLiteral("gerador %1 = %2").arg(g[0], consulta(QStringLiteral("select gen_id(\"%1\", 0) from rdb$database").arg(g[0])).value(0).value(0));
+    const QString nomes = QStringLiteral(
+        "select 'visão ' || trim(rdb$relation_name) from rdb$relations where coalesce(rdb$system_flag, 0) = 0 and rdb$view_blr is not null "
+        "union all select 'gatilho ' || trim(rdb$trigger_name) from rdb$triggers where coalesce(rdb$system_flag, 0) = 0 "
+        "union all select 'índice ' || trim(rdb$index_name) from rdb$indices where coalesce(rdb$system_flag, 0) = 0 "
+        "union all select 'restrição ' || trim(rdb$constraint_name) || ' ' || trim(rdb$constraint_type) from rdb$relation_constraints "
+        "order by 1");
+    for (const QStringList& n : consulta(nomes))
+        r << n[0];
+    return r;
+}
+
+void clica(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
+
 // ------------------------------------------------------------ messages
 
 MensagensRoteiro::MensagensRoteiro() { instala_mensagens(this); }

@@ -5,6 +5,7 @@
 #include "mensagens.h"
 
 #include <QDialog>
+#include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -67,6 +68,11 @@ private:
 QVariant valor(const QString& sql);
 // Every row of a query, its columns joined by "|" (null as empty).
 QStringList linhas(const QString& sql);
+// Everything a database holds, as text: every row of every table (all
+// columns, in order), the generators with their values (unless left out:
+// they move outside transactions), and the names of views, triggers,
+// indexes and constraints.
+QStringList retrato_banco(const QSqlDatabase& banco, bool comGeradores = true);
 // Runs a statement on the global connection.
 void executa(const QString& sql);
 
@@ -159,6 +165,8 @@ std::unique_ptr<FrmPrincipal> janela_principal();
 
 // A double click on a cell of a grid.
 void duplo_clique(::Grade* g, int linha, int coluna);
+// A left click on a widget (a button, mostly), as the mouse makes it.
+void clica(QWidget* w);
 // One key press on a widget.
 void tecla(QWidget* w, int tecla, Qt::KeyboardModifiers mod = Qt::NoModifier);
 

@@ -1,0 +1,452 @@
+// Every unit of work that writes more than one statement, made to fail at
+// each of its statements in turn through the form (or the start-up) that
+// runs it: the database is exactly as the unit found it, the user was told,
+// and the program goes on. The table below has a row for every operation
+// the program names; a new operation without its row fails here.
+#include "apoio.h"
+#include "formularios.h"
+#include "frmcadcliente.h"
+#include "frmcadequipamentocliente.h"
+#include "frmcadequipamentos.h"
+#include "frmconsultaentradasequipamento.h"
+#include "frmconsultaequipamentocliente.h"
+#include "frmconsultaordem.h"
+#include "frmcontasrecebidas.h"
+#include "frmbaixacontasreceber.h"
+#include "frmentradaequipamento.h"
+#include "frmfechamentovendaprazo.h"
+#include "frmlocalizaorcamento.h"
+#include "frmorcamento.h"
+#include "frmordem.h"
+#include "frmpagamentodavenda.h"
+#include "frmprincipal.h"
+#include "grade.h"
+#include "iniciasistema.h"
+#include "lojateste.h"
+#include "migracoes.h"
+#include "modulo1.h"
+#include "passos.h"
+#include "relogio.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#ifndef CONTROLE_OS_ESQUEMA_V1
+#error "CONTROLE_OS_ESQUEMA_V1 must name the first release's schema"
+#endif
+
+using namespace apoio;
+
+namespace {
+
+const QString FALHA = QStringLiteral("Falha simulada");
+
+// One multi-statement operation as the user reaches it.
+struct Caso {
+    const char* nome;
+    Operacao operacao;
+    // From the example shop: brings the program to the moment before the
+    // action; gives the window the action happens in (none at start-up).
+    std::function<QWidget*()> prepara;
+    // The user's action (a click, a key, starting the program).
+    std::function<void()> age;
+    // After a failure: the window stays and the action, done again,
+    // stores it (Repete); the window stays but has moved on (FicaAberta);
+    // the window closes all the same, never trapping the user (Fecha).
+    enum Depois { Repete, FicaAberta, Fecha } depois = Repete;
+    // Whether the failure reaches the user as a message (housekeeping at
+    // start-up fails quietly and the program starts anyway).
+    bool avisa = true;
+    // Only the embedded database runs it (start-up housekeeping).
+    bool soEmbarcado = false;
+};
+
+int linha_do_codigo(const Grade* g, const QString& codigo)
+{
+    for (int l = 1; l < g->rows(); ++l)
+        if (g->textMatrix(l, 0) == codigo)
+            return l;
+    return -1;
+}
+
+// A search screen listing everything, on the row of `codigo`.
+template <class T>
+T& pesquisa_na_linha(const QString& codigo)
+{
+    T& f = mostra_form<T>();
+    if (f.Grid1->textMatrix(1, 0).isEmpty()) // the movements list on "&Procurar"
+        clica(f.botaoProcurar ? f.botaoProcurar : f.template findChild<QPushButton*>(QStringLiteral("Command1")));
+    const int l = linha_do_codigo(f.Grid1, codigo);
+    if (l < 1)
+        QTest::qFail(qPrintable(QStringLiteral("código %1 fora da lista").arg(codigo)), __FILE__, __LINE__);
+    f.Grid1->setRow(qMax(1, l));
+    return f;
+}
+
+void tipo_com_propriedades()
+{
+    executa(QStringLiteral("insert into propriedade values(null,1,'Marca');"));
+    executa(QStringLiteral("insert into propriedade values(null,1,'Modelo');"));
+}
+
+} // namespace
+
+class TstTudoOuNada : public QObject {
+    Q_OBJECT
+    std::unique_ptr<Ambiente> amb;
+    std::unique_ptr<FrmPrincipal> principal;
+    QTemporaryDir pasta; // the program's folder for the start-up rows
+    QList<Caso> casos;
+    int injetadas = 0, operacoes = 0; // for the closing line
+
+    // A database at the version before the newest, built once.
+    QString banco_anterior()
+    {
+        static QTemporaryDir dir;
+        static QString caminho;
+        if (caminho.isEmpty()) {
+            QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777));
+            caminho = dir.filePath(QStringLiteral("anterior.fdb"));
+            cria_banco(caminho, QStringLiteral(CONTROLE_OS_ESQUEMA_V1));
+            Conexao c;
+            c.abre(fonte_de(caminho), USUARIO, SENHA);
+            Migracoes::aplica(c, Migracoes::versao_atual() - 1);
+            c.fecha();
+        }
+        return caminho;
+    }
+    // The program's path.txt names this database, as the owner or as a station.
+    void path_txt_para(const QString& fonte, bool dono)
+    {
+        grava_arquivo(pasta.filePath(QStringLiteral("path.txt")),
+                      dono ? (fonte + QLatin1Char('=') + USUARIO + QLatin1Char('=') + SENHA).toUtf8() : apoio::path_txt(fonte));
+    }
+    void inicia() { principal = inicia_sistema(pasta.path()); }
+
+    // "&Excluir" on the row of `codigo` of a search screen, confirmed.
+    template <class T>
+    Caso exclusao(const char* nome, const QString& codigo, std::function<void()> dados)
+    {
+        return Caso{nome, Operacao::Exclusao,
+                    [codigo, dados] {
+                        dados();
+                        return static_cast<QWidget*>(&pesquisa_na_linha<T>(codigo));
+                    },
+                    [this] {
+                        amb->msgs.respostas({true});
+                        clica(form<T>().botaoExcluir);
+                    },
+                    Caso::Repete};
+    }
+
+    void monta_tabela();
+
+private slots:
+    void initTestCase()
+    {
+        QFile::setPermissions(pasta.path(), QFileDevice::Permissions(0x7777));
+        monta_tabela();
+    }
+    void cleanupTestCase()
+    {
+        qInfo("%d operações, %d falhas injetadas, todas desfeitas por inteiro", operacoes, injetadas);
+    }
+    void cleanup()
+    {
+        conexao.falhaNoComando(0);
+        conexao.observaUnidades(nullptr);
+        principal.reset();
+        amb.reset();
+        Relogio::solta();
+    }
+
+    // The list is complete: every operation the program names has its row.
+    void cadaOperacaoTemSuaLinha()
+    {
+        for (int i = 0; i < QUANTIDADE_OPERACOES; ++i) {
+            const auto op = Operacao(i);
+            const bool tem = std::any_of(casos.begin(), casos.end(), [op](const Caso& c) { return c.operacao == op; });
+            QVERIFY2(tem, qPrintable(QStringLiteral("a operação %1 não tem linha nesta tabela").arg(QString::fromLatin1(nome_operacao(op)))));
+        }
+    }
+
+    void falhaEmCadaComando_data()
+    {
+        QTest::addColumn<int>("indice");
+        for (int i = 0; i < casos.size(); ++i)
+            QTest::newRow(casos[i].nome) << i;
+    }
+
+    void falhaEmCadaComando()
+    {
+        QFETCH(int, indice);
+        const Caso& caso = casos[indice];
+        if (caso.soEmbarcado && !servidor().isEmpty())
+            QSKIP("só o banco embarcado roda esta limpeza na partida");
+        int comandos = 0;
+        for (int n = 0; n == 0 || n <= comandos; ++n) {
+            const QString passo = QStringLiteral("%1, falha no comando %2").arg(QString::fromUtf8(caso.nome)).arg(n);
+            principal.reset();
+            amb.reset();
+            amb = std::make_unique<Ambiente>();
+            cria_loja_exemplo();
+            Relogio::fixa(QDateTime(QDate(2026, 12, 16), QTime(10, 0, 0)));
+            QWidget* janela = caso.prepara();
+            // the database exactly as the unit finds it and leaves it
+            QStringList antes, depois;
+            QList<Operacao> unidades;
+            conexao.observaUnidades([&](Operacao op, bool inicio) {
+                if (inicio)
+                    unidades << op;
+                (inicio ? antes : depois) = retrato_banco(conexao.banco(), false);
+            });
+            amb->msgs.limpa();
+            if (caso.operacao == Operacao::Migracao && n > 0)
+                amb->msgs.respostas({true}); // "... visualizar a mensagem original do erro?"
+            conexao.falhaNoComando(n);
+            caso.age();
+            const int rodados = conexao.comandosEmTransacao();
+            conexao.falhaNoComando(0);
+            conexao.observaUnidades(nullptr);
+            if (!conexao.aberta()) // the start-up closed it on failing
+                conexao.abre(conexao.fonte(), USUARIO, SENHA);
+            QCOMPARE(unidades, QList<Operacao>{caso.operacao});
+            const QString vistas = amb->msgs.textos().join(QLatin1Char('\n'));
+            if (n == 0) {
+                comandos = rodados;
+                ++operacoes;
+                QVERIFY2(comandos >= 2, qPrintable(passo + QStringLiteral(": %1 comando(s)").arg(comandos)));
+                QVERIFY2(depois != antes, qPrintable(passo + QStringLiteral(": nada foi gravado")));
+                QVERIFY2(!vistas.contains(FALHA), qPrintable(passo + QLatin1Char('\n') + vistas));
+                continue;
+            }
+            QVERIFY2(depois == antes, qPrintable(passo + QStringLiteral(": ficou gravado pela metade")));
+            ++injetadas;
+            QCOMPARE(vistas.count(FALHA), caso.avisa ? 1 : 0);
+            if (janela) {
+                QCOMPARE(janela->isVisible(), caso.depois != Caso::Fecha);
+            }
+            if (caso.depois == Caso::Repete) {
+                // still usable: the same action, the fault gone, stores it
+                amb->msgs.limpa();
+                caso.age();
+                QVERIFY2(retrato_banco(conexao.banco(), false) != antes, qPrintable(passo + QStringLiteral(": a repetição não gravou")));
+                QVERIFY2(!amb->msgs.textos().join(QLatin1Char('\n')).contains(FALHA), qPrintable(passo));
+            }
+            if (!caso.avisa)
+                QVERIFY2(principal != nullptr, qPrintable(passo + QStringLiteral(": o programa não abriu")));
+        }
+    }
+};
+
+void TstTudoOuNada::monta_tabela()
+{
+    casos << Caso{"saída de um cliente novo com máquina", Operacao::SaidaCliente,
+                  [] {
+                      auto& f = abre_form<FrmCadCliente>(true);
+                      tipo_com_propriedades();
+                      executa(QStringLiteral("insert into equipamento_cliente values(null,%1,1,'HP')").arg(f.Text11->text()));
+                      executa(QStringLiteral("insert into Propriedade_equipamento_cliente values(1,(select max(ncodigo) from equipamento_cliente),'X')"));
+                      return static_cast<QWidget*>(&f);
+                  },
+                  [] { clica(form<FrmCadCliente>().CmdSair); }, Caso::Fecha};
+
+    casos << Caso{"saída de um tipo novo com propriedade", Operacao::SaidaEquipamento,
+                  [] {
+                      auto& f = abre_form<FrmCadEquipamentos>(true);
+                      executa(QStringLiteral("insert into propriedade values(null,%1,'Marca');").arg(f.Text11->text()));
+                      return static_cast<QWidget*>(&f);
+                  },
+                  [] { clica(form<FrmCadEquipamentos>().CmdSair); }, Caso::Fecha};
+
+    casos << Caso{"máquina nova com valores", Operacao::GravacaoMaquina,
+                  [] {
+                      tipo_com_propriedades();
+                      auto& f = form<FrmCadEquipamentoCliente>();
+                      f.ncodigoCliente = 3;
+                      abre_form<FrmCadEquipamentoCliente>(true);
+                      f.Text2->setText(QStringLiteral("Epson L3150"));
+                      edita_valor(f, 1, QStringLiteral("Epson"));
+                      edita_valor(f, 2, QStringLiteral("L3150"));
+                      return static_cast<QWidget*>(&f);
+                  },
+                  [] { clica(form<FrmCadEquipamentoCliente>().CmdOk); }, Caso::Repete};
+
+    casos << Caso{"máquina alterada com valores", Operacao::GravacaoMaquina,
+                  [] {
+                      tipo_com_propriedades();
+                      executa(QStringLiteral("insert into Propriedade_equipamento_cliente values(1,1,'HP')"));
+                      auto& f = form<FrmCadEquipamentoCliente>();
+                      f.nCodigoEquipamentoCliente = 1;
+                      // the type as the machine list hands it over
+                      if (f.Combo1->findText(QStringLiteral("Impressora")) < 0)
+                          f.Combo1->addItem(QStringLiteral("Impressora"), 1);
+                      f.Combo1->setCurrentText(QStringLiteral("Impressora"));
+                      abre_form<FrmCadEquipamentoCliente>(false);
+                      f.Text2->setText(QStringLiteral("HP LaserJet 1102w"));
+                      edita_valor(f, 1, QStringLiteral("HP Inc"));
+                      return static_cast<QWidget*>(&f);
+                  },
+                  [] { clica(form<FrmCadEquipamentoCliente>().CmdOk); }, Caso::Repete};
+
+    casos << exclusao<FrmConsultaEquipamentoCliente>("exclusão de máquina com valores", QStringLiteral("4"), [] {
+        tipo_com_propriedades();
+        executa(QStringLiteral("insert into equipamento_cliente values(4,3,1,'Epson L3150')"));
+        executa(QStringLiteral("insert into Propriedade_equipamento_cliente values(1,4,'Epson')"));
+        form<FrmConsultaEquipamentoCliente>().ncodigoCliente = 3;
+    });
+    casos << exclusao<FrmConsultaEntradasEquipamento>("exclusão da entrada com itens", QStringLiteral("57"), [] {});
+    casos << exclusao<FrmLocalizaOrcamento>("exclusão do orçamento com itens", QStringLiteral("1"), [] {
+        executa(QStringLiteral("insert into orcamento values(null,2,'2026-12-05','10:00:00',250,'',1,1);"));
+        executa(QStringLiteral("insert into item_orcamento values(null,1,1,'Troca do fusor',180);"));
+        executa(QStringLiteral("insert into item_orcamento values(null,1,2,'Limpeza',70);"));
+    });
+    casos << exclusao<FrmConsultaOrdem>("exclusão da ordem com itens", QStringLiteral("2"), [] {});
+
+    casos << Caso{"abandono da entrada", Operacao::AbandonoMovimento,
+                  [] {
+                      auto& f = abre_form<FrmEntradaEquipamento>(true);
+                      item_entrada(f, QStringLiteral("Impressora"), QStringLiteral("Não liga"));
+                      return static_cast<QWidget*>(&f);
+                  },
+                  [] { form<FrmEntradaEquipamento>().close(); }, Caso::Fecha};
+
+    casos << Caso{"abandono do orçamento", Operacao::AbandonoMovimento,
+                  [] {
+                      auto& f = abre_form<FrmOrcamento>(true);
+                      cliente(f, QStringLiteral("2"));
+                      item_servico(f, 1, QStringLiteral("Limpeza"), QStringLiteral("80"));
+                      return static_cast<QWidget*>(&f);
+                  },
+                  [] { form<FrmOrcamento>().close(); }, Caso::Fecha};
+
+    casos << Caso{"abandono da ordem", Operacao::AbandonoMovimento,
+                  [] {
+                      auto& f = abre_form<FrmOrdem>(true);
+                      cliente(f, QStringLiteral("2"));
+                      item_servico(f, 1, QStringLiteral("Limpeza"), QStringLiteral("80"), 1);
+                      return static_cast<QWidget*>(&f);
+                  },
+                  [] { form<FrmOrdem>().close(); }, Caso::Fecha};
+
+    // the budget is saved on its own first; the order made from it is the unit
+    casos << Caso{"ordem gerada do orçamento", Operacao::OrdemDoOrcamento,
+                  [] {
+                      auto& f = abre_form<FrmOrcamento>(true);
+                      cliente(f, QStringLiteral("2"));
+                      item_servico(f, 1, QStringLiteral("Limpeza"), QStringLiteral("80"));
+                      f.Check1->setChecked(true);
+                      return static_cast<QWidget*>(&f);
+                  },
+                  [this] {
+                      escolhe_na_consulta(1); // the technician
+                      amb->msgs.respostas({true});
+                      clica(form<FrmOrcamento>().Command5);
+                  },
+                  Caso::FicaAberta};
+
+    casos << Caso{"gravação da ordem com contas", Operacao::GravacaoOrdem,
+                  [] {
+                      executa(QStringLiteral("insert into conta_receber values(null,2,'1/1','10.00',0,'2027-01-10',0)"));
+                      auto& f = form<FrmOrdem>();
+                      f.nCodigoordem = 2;
+                      abre_form<FrmOrdem>(false);
+                      f.Text3->setPlainText(QStringLiteral("Alterada"));
+                      f.Check1->setChecked(false);
+                      return static_cast<QWidget*>(&f);
+                  },
+                  [] { clica(form<FrmOrdem>().Command5); }, Caso::Repete};
+
+    casos << Caso{"fechamento a prazo", Operacao::FechamentoPrazo,
+                  [] {
+                      auto& f = form<FrmFechamentoVendaPrazo>();
+                      f.nCodigoOrdem = 2;
+                      f.nCliente = 3;
+                      f.nValorTotal = Dinheiro::deCentavos(10000);
+                      f.nCondicao = 2;
+                      f.cCondicao = QStringLiteral("30 \\ 60");
+                      ativa(f);
+                      return static_cast<QWidget*>(&f);
+                  },
+                  [this] {
+                      amb->msgs.respostas({true});
+                      clica(form<FrmFechamentoVendaPrazo>().CmdOk);
+                  },
+                  Caso::Repete};
+
+    casos << Caso{"pagamento à vista", Operacao::PagamentoVista,
+                  [] {
+                      auto& f = form<FrmPagamentoDaVenda>();
+                      f.nCodigoOrdem = 2;
+                      f.nValorTotal = Dinheiro::deCentavos(15000);
+                      ativa(f);
+                      return static_cast<QWidget*>(&f);
+                  },
+                  [] { clica(form<FrmPagamentoDaVenda>().Command6); }, Caso::Repete};
+
+    casos << Caso{"baixa integral", Operacao::Baixa,
+                  [] {
+                      auto& f = form<FrmBaixaContasReceber>();
+                      f.nCodigoConta = 2;
+                      f.nValorAtual = Dinheiro::deCentavos(15025);
+                      ativa(f);
+                      f.Combo1->setCurrentIndex(0);
+                      return static_cast<QWidget*>(&f);
+                  },
+                  [] { clica(form<FrmBaixaContasReceber>().CmdOk); }, Caso::Repete};
+
+    casos << Caso{"reabertura de parcela paga", Operacao::Reabertura,
+                  [] {
+                      auto& f = mostra_form<FrmContasRecebidas>();
+                      f.Combo1->setCurrentIndex(FrmListaContas::Todas);
+                      clica(f.Command1);
+                      f.Grid1->setRow(qMax(1, linha_do_codigo(f.Grid1, QStringLiteral("1"))));
+                      return static_cast<QWidget*>(&f);
+                  },
+                  [this] {
+                      amb->msgs.respostas({true});
+                      clica(form<FrmContasRecebidas>().Command2);
+                  },
+                  Caso::Repete};
+
+    // a customer reservation left by a crash, with a machine and its value
+    casos << Caso{"limpeza das reservas na partida", Operacao::LimpezaReservas,
+                  [this] {
+                      tipo_com_propriedades();
+                      executa(QStringLiteral("insert into cliente (ncidade) values(1);"));
+                      executa(QStringLiteral("insert into equipamento_cliente values(null,(select max(ncodigo) from cliente),1,'')"));
+                      executa(QStringLiteral("insert into Propriedade_equipamento_cliente values(1,(select max(ncodigo) from equipamento_cliente),'X')"));
+                      path_txt_para(amb->banco.fonte(), false);
+                      return static_cast<QWidget*>(nullptr);
+                  },
+                  [this] {
+                      principal.reset();
+                      inicia();
+                  },
+                  Caso::Repete, false, true};
+
+    // the newest schema script, at the start of a program that finds the
+    // database one version behind
+    casos << Caso{"migração na partida", Operacao::Migracao,
+                  [this] {
+                      const QString copia = amb->banco.pasta() + QStringLiteral("/anterior.fdb");
+                      QFile::remove(copia);
+                      QFile::copy(banco_anterior(), copia);
+                      QFile::setPermissions(copia, QFileDevice::Permissions(0x6666));
+                      path_txt_para(fonte_de(copia), true);
+                      return static_cast<QWidget*>(nullptr);
+                  },
+                  [this] {
+                      principal.reset();
+                      inicia();
+                  },
+                  Caso::Repete};
+}
+
+QTEST_MAIN(TstTudoOuNada)
+#include "tst_tudo_ou_nada.moc"

@@ -1,0 +1,80 @@
+#include "passos.h"
+#include "apoio.h"
+#include "formularios.h"
+#include "frmcadequipamentocliente.h"
+#include "frmconsulta.h"
+#include "grade.h"
+#include "frmentradaequipamento.h"
+#include "frmordem.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace apoio {
+
+void volta(QWidget* w) { ativa(*w->window()); }
+
+void escolhe_na_consulta(int linha)
+{
+    ao_abrir_modal([linha](QDialog& d) {
+        auto& c = static_cast<FrmConsulta&>(d);
+        if (linha == 0) clica(c.CmdSair);
+        else duplo_clique(c.Grid1, linha, 1);
+    });
+}
+
+void cliente(FrmMovimento& f, const QString& codigo)
+{
+    f.Text4->setFocus();
+    f.Text4->selectAll();
+    digita(f.Text4, codigo);
+    tecla(f.Text4, Qt::Key_Return);
+}
+
+void item_entrada(FrmEntradaEquipamento& f, const QString& maquina, const QString& problema)
+{
+    f.Text5->setFocus();
+    digita(f.Text5, maquina);
+    tecla(f.Text5, Qt::Key_Return); // moves on
+    digita(f.Text6, problema);
+    tecla(f.Text6, Qt::Key_Return); // confirms
+}
+
+void item_servico(FrmMovimentoServico& f, int maquina, const QString& servico, const QString& preco, int tecnico)
+{
+    escolhe_na_consulta(maquina);
+    clica(f.Command4);
+    volta(&f);
+    if (auto* o = qobject_cast<FrmOrdem*>(&f); o && tecnico) {
+        QCOMPARE(QApplication::focusWidget(), o->Command1);
+        escolhe_na_consulta(tecnico);
+        tecla(o->Command1, Qt::Key_Return);
+        volta(&f);
+    }
+    QCOMPARE(QApplication::focusWidget(), f.Text6);
+    digita(f.Text6, servico);
+    tecla(f.Text6, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), f.Text7);
+    QCoreApplication::processEvents(); // the price is selected on entering
+    digita(f.Text7, preco);
+    tecla(f.Text7, Qt::Key_Return);
+}
+
+void edita_valor(FrmCadEquipamentoCliente& f, int linha, const QString& valor)
+{
+    f.Grid1->setFocus();
+    f.Grid1->setRow(linha);
+    f.Grid1->setCol(2);
+    tecla(f.Grid1, Qt::Key_Return);
+    QVERIFY(f.Text1->isVisible());
+    f.Text1->selectAll();
+    digita(f.Text1, valor);
+    tecla(f.Text1, Qt::Key_Return);
+    QVERIFY(!f.Text1->isVisible());
+}
+
+} // namespace apoio
