@@ -9,7 +9,6 @@
 #include "formularios.h"
 #include "frmbaixacontasreceber.h"
 #include "frmcadcliente.h"
-#include "frmconsulta.h"
 #include "frmcontasreceber.h"
 #include "frmentradaequipamento.h"
 #include "frmorcamento.h"
@@ -18,6 +17,7 @@
 #include "lojateste.h"
 #include "modulo1.h"
 #include "outraestacao.h"
+#include "passos.h"
 #include "relogio.h"
 
 #include <QApplication>
@@ -42,7 +42,6 @@ namespace {
 const QString NAO_ABERTA = QStringLiteral("Esta parcela não está mais em aberto: pode ter sido baixada em outra estação. A lista será atualizada.");
 const QString VAR_ESTACAO = QStringLiteral("CONTROLE_OS_ESTACAO");
 
-void clica(QWidget* b) { QTest::mouseClick(b, Qt::LeftButton); }
 int conta(const QString& sql) { return valor(sql).toInt(); }
 QString texto(const QString& sql) { return valor(sql).toString(); }
 
@@ -57,40 +56,6 @@ int linhaDaConta(const Grade* g, int conta)
 QStringList baixas(int conta)
 {
     return linhas(QStringLiteral("select nvalor_baixa, trim(ctipo_baixa) from baixa_conta_receber where nconta_receber = %1 order by ncodigo").arg(conta));
-}
-
-// The lookup opened next chooses the row of its list with a double click.
-void escolhe_na_consulta(int linha)
-{
-    ao_abrir_modal([linha](QDialog& d) { duplo_clique(static_cast<FrmConsulta&>(d).Grid1, linha, 1); });
-}
-
-// Types the customer code and leaves the box with Enter.
-void cliente(FrmMovimento& f, const QString& codigo)
-{
-    f.Text4->setFocus();
-    f.Text4->selectAll();
-    digita(f.Text4, codigo);
-    tecla(f.Text4, Qt::Key_Return);
-}
-
-// An item of a budget or order: the machine from the lookup's first row,
-// the technician (orders) likewise, the service, the price with Enter.
-void item_servico(FrmMovimentoServico& f, const QString& servico)
-{
-    escolhe_na_consulta(1);
-    clica(f.Command4);
-    ativa(f);
-    if (auto* o = qobject_cast<FrmOrdem*>(&f)) {
-        escolhe_na_consulta(1);
-        tecla(o->Command1, Qt::Key_Return);
-        ativa(f);
-    }
-    digita(f.Text6, servico);
-    tecla(f.Text6, Qt::Key_Return);
-    QCoreApplication::processEvents(); // the price is selected on entering
-    digita(f.Text7, QStringLiteral("10"));
-    tecla(f.Text7, Qt::Key_Return);
 }
 
 // The open receivables, all of them ("Todas" chosen with the keys).
@@ -228,13 +193,8 @@ int estacao(const QString& fonte, const QString& nome, int repeticoes)
         auto& e = abre_form<FrmEntradaEquipamento>(true);
         const QString codigoEntrada = e.Text1->text();
         cliente(e, QStringLiteral("2"));
-        for (int i = 1; i <= 2; ++i) {
-            e.Text5->setFocus();
-            digita(e.Text5, QStringLiteral("Máquina %1 %2").arg(marca).arg(i));
-            tecla(e.Text5, Qt::Key_Return);
-            digita(e.Text6, QStringLiteral("Não liga"));
-            tecla(e.Text6, Qt::Key_Return);
-        }
+        for (int i = 1; i <= 2; ++i)
+            item_entrada(e, QStringLiteral("Máquina %1 %2").arg(marca).arg(i), QStringLiteral("Não liga"));
         clica(e.Command5);
         gravados << QStringLiteral("entrada ") + codigoEntrada + QLatin1Char(' ') + marca;
         clica(e.Command4);
@@ -244,8 +204,8 @@ int estacao(const QString& fonte, const QString& nome, int repeticoes)
                                                : static_cast<FrmMovimentoServico&>(abre_form<FrmOrdem>(true));
             const QString codigo = m.Text1->text();
             cliente(m, QStringLiteral("2"));
-            item_servico(m, QStringLiteral("Serviço %1 a").arg(marca));
-            item_servico(m, QStringLiteral("Serviço %1 b").arg(marca));
+            for (const char* letra : {"a", "b"}) // machine and technician: the lookups' first rows
+                item_servico(m, 1, QStringLiteral("Serviço %1 %2").arg(marca, QLatin1String(letra)), QStringLiteral("10"), 1);
             clica(m.Command5);
             gravados << (tipo == 0 ? QStringLiteral("orcamento ") : QStringLiteral("ordem ")) + codigo + QLatin1Char(' ') + marca;
             clica(m.Command7);
