@@ -25,15 +25,22 @@ QString conexao_atual(Conexao& c)
 OutraEstacao::OutraEstacao(const QString& fonte) : m_fonte(fonte)
 {
     m_thread = std::thread([this] { roda(); });
-    agora([this](Conexao& c) {
-        abre(c, m_fonte);
-        m_vigia = std::make_unique<Conexao>();
-        abre(*m_vigia, m_fonte);
-        m_proprias = conexao_atual(c) + QLatin1Char(',') + conexao_atual(*m_vigia);
-    });
+    try {
+        agora([this](Conexao& c) {
+            abre(c, m_fonte);
+            m_vigia = std::make_unique<Conexao>();
+            abre(*m_vigia, m_fonte);
+            m_proprias = conexao_atual(c) + QLatin1Char(',') + conexao_atual(*m_vigia);
+        });
+    } catch (...) {
+        para(); // no destructor runs for a station that did not open
+        throw;
+    }
 }
 
-OutraEstacao::~OutraEstacao()
+OutraEstacao::~OutraEstacao() { para(); }
+
+void OutraEstacao::para()
 {
     {
         std::lock_guard<std::mutex> l(m_mutex);

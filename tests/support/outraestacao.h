@@ -45,6 +45,7 @@ public:
 
 private:
     void roda();
+    void para(); // the thread ends, rolling back what was left open
     QString m_fonte;
     // the attachments of this station, left out of what it watches
     QString m_proprias;
