@@ -40,6 +40,29 @@ void mostra_falha(const QString& descricao)
         mensagens().aviso(descricao);
 }
 
+// Brings the schema up to this version. Changing it takes the owner of the
+// database: a station user (who holds only the program's role) is told
+// what to do instead of the engine's refusal.
+void atualiza_esquema(const QString& usuario)
+{
+    const bool atrasado = Migracoes::versao(conexao) < Migracoes::versao_atual();
+    try {
+        Migracoes::aplica(conexao);
+    } catch (const ErroBanco& e) {
+        const bool semDireito = e.codigo() == QLatin1String("-551") || e.texto().contains(QLatin1String("no permission"), Qt::CaseInsensitive)
+                                || e.texto().contains(QLatin1String("no privilege"), Qt::CaseInsensitive);
+        if (!atrasado || !semDireito)
+            throw;
+        throw std::runtime_error(
+            QStringLiteral("O banco de dados é de uma versão anterior do programa e precisa ser atualizado, "
+                           "mas o usuário %1 do path.txt não tem permissão para alterá-lo.\n\n"
+                           "Inicie o programa uma vez com o usuário dono do banco de dados (por exemplo SYSDBA) "
+                           "no path.txt; depois volte ao usuário da estação.\n\n%2")
+                .arg(usuario, e.descricao())
+                .toStdString());
+    }
+}
+
 } // namespace
 
 std::unique_ptr<FrmPrincipal> inicia_sistema(const QString& pasta)
@@ -52,7 +75,7 @@ std::unique_ptr<FrmPrincipal> inicia_sistema(const QString& pasta)
         confere_banco(conexao);
         // a database made by an older version gets the newer schema first;
         // index statistics follow the data the shop has gathered since
-        Migracoes::aplica(conexao);
+        atualiza_esquema(c.usuario);
         Migracoes::recalcula_estatisticas(conexao);
         // Reservations left by a crash: on the embedded database nobody else
         // can hold them now; on a server another station may be filling one.

@@ -50,10 +50,12 @@ class TstInicioDanificado : public QObject {
 
     // Starts the program on that database; it must not start, and the
     // reason it gives (after Yes to the question) is returned.
-    QString motivo(const QString& caminho)
+    // `credenciais` ("=user=password"), when given, replace the program's.
+    QString motivo(const QString& caminho, const QByteArray& credenciais = QByteArray())
     {
         conexao.fecha();
-        grava_arquivo(amb->banco.pasta() + QStringLiteral("/path.txt"), path_txt(fonte_de(caminho)));
+        grava_arquivo(amb->banco.pasta() + QStringLiteral("/path.txt"),
+                      credenciais.isEmpty() ? path_txt(fonte_de(caminho)) : fonte_de(caminho).toUtf8() + credenciais);
         amb->msgs.limpa();
         amb->msgs.respostas({true});
         auto principal = inicia_sistema(amb->banco.pasta());
@@ -111,6 +113,27 @@ private slots:
         conexao.fecha();
         const QString m = motivo(amb->banco.caminho());
         QVERIFY2(m.contains(QStringLiteral("incompleto ou danificado: faltam as tabelas baixa_conta_receber.")), qPrintable(m));
+    }
+
+    // A database of an older version opened by a station user: the schema
+    // cannot change, and the shop is told to start once as the owner.
+    void bancoAntigoAbertoPelaEstacao()
+    {
+        const QString caminho = amb->banco.pasta() + QStringLiteral("/antigo.fdb");
+        cria_banco(caminho, QStringLiteral(CONTROLE_OS_ESQUEMA_V1));
+        QFile::setPermissions(caminho, QFileDevice::Permissions(0x6666));
+        const QString estacao = servidor().isEmpty() ? QStringLiteral("BALCAO") : programa().usuario;
+        const QString m = motivo(caminho, servidor().isEmpty() ? QByteArray("=BALCAO=balcao") : QByteArray());
+        QVERIFY2(m.startsWith(QStringLiteral("O banco de dados é de uma versão anterior do programa e precisa ser atualizado, "
+                                             "mas o usuário %1 do path.txt não tem permissão para alterá-lo.").arg(estacao)),
+                 qPrintable(m));
+        QVERIFY(m.contains(QStringLiteral("Inicie o programa uma vez com o usuário dono do banco de dados")));
+        QVERIFY(!tabelas(caminho).contains(QStringLiteral("VERSAO_ESQUEMA")));
+        // as the owner it starts, on the newest schema
+        grava_arquivo(amb->banco.pasta() + QStringLiteral("/path.txt"), (fonte_de(caminho) + QStringLiteral("=%1=%2").arg(USUARIO, SENHA)).toUtf8());
+        amb->msgs.limpa();
+        QVERIFY(inicia_sistema(amb->banco.pasta()) != nullptr);
+        QVERIFY2(amb->msgs.textos().isEmpty(), qPrintable(amb->msgs.textos().join(QLatin1Char('|'))));
     }
 
     void bancoSomenteLeitura()
