@@ -107,7 +107,7 @@ bool OutraEstacao::aguardaEsperarem(int quantas)
 std::shared_future<void> OutraEstacao::termina(bool confirma, int esperando, int minimoMs)
 {
     const auto inicio = std::chrono::steady_clock::now();
-    return faz([=](Conexao& c) {
+    return faz([=, this](Conexao& c) {
         aguardaEsperarem(esperando);
         std::this_thread::sleep_until(inicio + std::chrono::milliseconds(minimoMs));
         if (confirma) c.confirma();
