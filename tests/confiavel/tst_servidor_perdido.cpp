@@ -6,12 +6,15 @@
 // a few seconds, and always starts it again.
 #include "apoio.h"
 #include "formularios.h"
+#include "frmbaixacontasreceber.h"
 #include "frmcadcidades.h"
+#include "frmcontasreceber.h"
 #include "frmentradaequipamento.h"
 #include "grade.h"
 #include "lojateste.h"
 #include "modulo1.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -116,6 +119,11 @@ private slots:
         digita(entrada.Text6, QStringLiteral("Não liga"));
         clica(entrada.botaoItem(1));
         QCOMPARE(conta(itens), 1);
+        // the receivables, every instalment listed (the shop's open one is 2)
+        auto& contas = mostra_form<FrmContasReceber>();
+        contas.Combo1->setCurrentIndex(FrmListaContas::Todas);
+        clica(contas.Command1);
+        QCOMPARE(contas.Grid1->textMatrix(1, 0), QStringLiteral("2"));
         QVERIFY(amb->msgs.mostradas().isEmpty());
 
         {
@@ -134,6 +142,21 @@ private slots:
             // and again: still away, the same message, nothing else
             clica(cidade.CmdOk);
             so_conexao_perdida(1);
+            // the receivables: the list stays as it was, a write-off is refused whole
+            clica(contas.Command1);
+            so_conexao_perdida(1);
+            QCOMPARE(contas.Grid1->textMatrix(1, 0), QStringLiteral("2"));
+            contas.Grid1->setRow(1);
+            ao_abrir_modal([&](QDialog& d) {
+                auto& b = static_cast<FrmBaixaContasReceber&>(d);
+                ativa(b);
+                clica(b.CmdOk);
+                QVERIFY(b.isVisible());
+                clica(b.findChild<QPushButton*>(QStringLiteral("CmdSair")));
+            });
+            clica(contas.Command2);
+            QVERIFY(!form<FrmBaixaContasReceber>().isVisible());
+            so_conexao_perdida(1);
         }
 
         // back: the next action reconnects and goes on with what was typed
@@ -145,6 +168,9 @@ private slots:
         QCOMPARE(linhas(QStringLiteral("select cnome, cuf from cidade where cnome = 'Ponta Grossa'")),
                  QStringList{QStringLiteral("Ponta Grossa|PR")});
         QVERIFY(conexao.aberta());
+        clica(contas.Command1);
+        QCOMPARE(contas.Grid1->textMatrix(1, 0), QStringLiteral("2"));
+        QCOMPARE(conta(QStringLiteral("select count(*) from baixa_conta_receber")), 1);
 
         // away again: both forms can still be left
         {
@@ -153,6 +179,8 @@ private slots:
             QTRY_VERIFY(!cidade.isVisible());
             clica(entrada.Command4);
             QTRY_VERIFY(!entrada.isVisible());
+            clica(contas.findChild<QPushButton*>(QStringLiteral("Command4")));
+            QTRY_VERIFY(!contas.isVisible());
             QVERIFY(!amb->msgs.mostradas().isEmpty());
             so_conexao_perdida(amb->msgs.mostradas().size());
         }
