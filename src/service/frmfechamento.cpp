@@ -1,6 +1,7 @@
 #include "frmfechamento.h"
 #include "campos.h"
 #include "filtroteclas.h"
+#include "mensagens.h"
 #include "modulo1.h"
 
 #include <QLabel>
@@ -28,8 +29,26 @@ void FrmFechamento::ao_abrir_janela()
 
 bool FrmFechamento::grava(Operacao op, const std::function<void()>& comandos)
 {
-    if (!em_transacao(op, comandos))
+    bool fechada = false;
+    const QString ordem = QString::number(nCodigoOrdem);
+    const bool ok = em_transacao(op, [&] {
+        // a second closing of this order waits here for the first, and
+        // (run again after it) finds the receivables the first stored
+        rsAux.abre(QStringLiteral("select ncodigo from ordem where ncodigo = ") + ordem + QStringLiteral(" with lock"));
+        rsAux.fecha();
+        rsAux.abre(QStringLiteral("select count(*) as n from conta_receber where nordem = ") + ordem);
+        fechada = rsAux.inteiro(QStringLiteral("n")) > 0;
+        rsAux.fecha();
+        if (!fechada)
+            comandos();
+    });
+    if (!ok)
         return false;
+    if (fechada) {
+        informa(ORDEM_JA_FECHADA);
+        reject();
+        return false;
+    }
     m_gravou = true;
     accept();
     return true;

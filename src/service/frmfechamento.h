@@ -13,6 +13,8 @@ class QVBoxLayout;
 // it opens them; the title banner; and storing as one transaction (a
 // database failure is shown and the form stays open as it was, so nothing
 // is half-written). Leaving by the close box stores nothing.
+inline const QString ORDEM_JA_FECHADA = QStringLiteral(
+    "Esta ordem de serviço já foi fechada: suas contas a receber já estão lançadas, talvez por outra estação. Nada foi gravado.");
 class FrmFechamento : public FormModal {
     Q_OBJECT
 public:
@@ -33,6 +35,9 @@ protected:
     virtual void abre() = 0;
     // Runs the statements of a save in one transaction and closes the form;
     // on a database error shows it and returns false with the form open.
+    // The order is held for the transaction: one that has receivables
+    // already (closed meanwhile, here or at another station) is not closed
+    // twice; the user is told and the form closes with nothing stored.
     bool grava(Operacao op, const std::function<void()>& comandos);
 
     QVBoxLayout* corpo() const { return m_corpo; }

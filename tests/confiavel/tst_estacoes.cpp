@@ -13,6 +13,7 @@
 #include "frmentradaequipamento.h"
 #include "frmorcamento.h"
 #include "frmordem.h"
+#include "frmpagamentodavenda.h"
 #include "grade.h"
 #include "lojateste.h"
 #include "modulo1.h"
@@ -406,6 +407,32 @@ private slots:
         QCOMPARE(texto(QStringLiteral("select cast(sum(nvalor_baixa) as varchar(20)) from baixa_conta_receber where nconta_receber = 2")), QStringLiteral("150.20"));
         QCOMPARE(conta(QStringLiteral("select npago from conta_receber where ncodigo = 2")), 0);
         QCOMPARE(f.Grid1->textMatrix(linhaDaConta(f.Grid1, 2), 7), Dinheiro::leTexto(QStringLiteral("0,05"))->moeda());
+    }
+
+    // Two stations close the same order at the same moment: the second
+    // waits for the first, runs again, finds the receivables and stores
+    // nothing of its own.
+    void mesmaOrdemFechadaEmDuasEstacoes()
+    {
+        OutraEstacao outra(amb->banco.fonte());
+        executa(QStringLiteral("update ordem set nconcluida = 1, ntipo = 0 where ncodigo = 2"));
+        auto& f = form<FrmPagamentoDaVenda>();
+        f.nCodigoOrdem = 2;
+        f.nValorTotal = Dinheiro::deCentavos(8000);
+        ativa(f);
+        // the other station's cash closing of the same order, still open
+        outra.inicia({QStringLiteral("update ordem set nconcluida = 1 where ncodigo = 2"),
+                      QStringLiteral("insert into conta_receber values(null,2,'1/1','80',1,'2026-12-16',0)")});
+        const auto fim = outra.termina(true, 1, 500);
+        const int antes = conexao.repeticoes();
+        clica(f.Command6);
+        fim.get();
+        QCOMPARE(conexao.repeticoes(), antes + 1);
+        QCOMPARE(amb->msgs.textos(), QStringList{ORDEM_JA_FECHADA});
+        QVERIFY(!f.isVisible());
+        QCOMPARE(conta(QStringLiteral("select count(*) from conta_receber where nordem = 2")), 1);
+        QCOMPARE(conta(QStringLiteral("select count(*) from baixa_conta_receber b join conta_receber c on c.ncodigo = b.nconta_receber "
+                                      "where c.nordem = 2")), 0);
     }
 
     // An edited customer saved while another station changed the same row

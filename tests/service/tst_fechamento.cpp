@@ -245,8 +245,9 @@ private slots:
 
     void pagamentoAVistaDigitado()
     {
-        // a receivable already there: the write-off points at the new one
-        executa(QStringLiteral("insert into conta_receber values(null,1,'1/1','10',0,'2026-12-01',0)  "));
+        // a receivable of another order already there: the write-off points at the new one
+        executa(QStringLiteral("insert into ordem values(null,2,'2026-12-01','09:00:00',10,'',1,1,0);"));
+        executa(QStringLiteral("insert into conta_receber values(null,2,'1/1','10',0,'2026-12-01',0)  "));
         auto& f = abreVista();
         // Enter walks the form: payment form, document, note, amount
         QCOMPARE(QApplication::focusWidget(), f.Combo1);
@@ -297,6 +298,37 @@ private slots:
         QVERIFY(contas().isEmpty());
     }
 
+    // An order already closed (its closing form opened twice, or at two
+    // stations) is never closed again, whichever way: told, nothing stored.
+    void ordemFechadaNaoFechaDeNovo()
+    {
+        auto& prazo = abrePrazo(QStringLiteral("Entrada \\ 30 \\ 60"));
+        auto& vista = abreVista();
+        amb->msgs.respostas({true});
+        clica(prazo.CmdOk);
+        QCOMPARE(contas().size(), 3);
+        amb->msgs.limpa();
+        clica(vista.Command6);
+        QCOMPARE(amb->msgs.textos(), QStringList{ORDEM_JA_FECHADA});
+        QVERIFY(!vista.isVisible());
+        QVERIFY(!vista.gravou());
+        QCOMPARE(contas().size(), 3);
+        QVERIFY(baixas().isEmpty());
+        // and the other way round
+        executa(QStringLiteral("delete from conta_receber"));
+        abreVista();
+        clica(vista.Command6);
+        abrePrazo(QStringLiteral("Entrada \\ 30 \\ 60"));
+        amb->msgs.limpa();
+        amb->msgs.respostas({true});
+        clica(prazo.CmdOk);
+        QCOMPARE(amb->msgs.textos(), (QStringList{CONFIRMA, ORDEM_JA_FECHADA}));
+        QVERIFY(!prazo.isVisible());
+        QCOMPARE(contas().size(), 1);
+        QCOMPARE(baixas().size(), 1);
+        // the refused credit closing wrote nothing of its own: the order is as the first closing left it
+        QCOMPARE(ordem(), QStringLiteral("2|100|2|Retirar d'manhã|1"));
+    }
 };
 
 QTEST_MAIN(TstFechamento)
