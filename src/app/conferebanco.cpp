@@ -54,6 +54,12 @@ QString motivo_falha_abertura(const ErroBanco& e)
     if (t.contains(QLatin1String("not a valid database"), Qt::CaseInsensitive)
         || t.contains(QLatin1String("unsupported on-disk structure"), Qt::CaseInsensitive))
         motivo = QStringLiteral("O arquivo indicado no path.txt não é um banco de dados do Firebird, ou está danificado.");
+    else if (t.contains(QLatin1String("already opened with engine instance"), Qt::CaseInsensitive)
+             || t.contains(QLatin1String("incompatible with current"), Qt::CaseInsensitive))
+        // the local file is held by another program's embedded engine
+        motivo = QStringLiteral("O banco de dados já está aberto por outro programa neste computador (outra cópia do "
+                                "Controle OS ou uma cópia de segurança em andamento). Feche o outro programa e tente de novo; "
+                                "para várias estações ao mesmo tempo, o banco precisa estar num servidor Firebird.");
     else if (t.contains(QLatin1String("Permission denied"), Qt::CaseInsensitive)
              || t.contains(QLatin1String("read-only"), Qt::CaseInsensitive)
              || t.contains(QLatin1String("I/O error"), Qt::CaseInsensitive))

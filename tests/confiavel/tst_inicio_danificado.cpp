@@ -136,6 +136,30 @@ private slots:
         QVERIFY2(amb->msgs.textos().isEmpty(), qPrintable(amb->msgs.textos().join(QLatin1Char('|'))));
     }
 
+    // The database file held by another program on this computer (another
+    // copy of the program on the embedded engine): the shop is told so,
+    // not that the file is missing or read-only.
+    void bancoAbertoPorOutroPrograma()
+    {
+        if (!servidor().isEmpty())
+            QSKIP("no servidor várias estações abrem o mesmo banco");
+        conexao.fecha();
+        QProcess outro;
+        outro.setProcessChannelMode(QProcess::MergedChannels);
+        outro.start(QStringLiteral("isql-fb"), {QStringLiteral("-q"), QStringLiteral("-user"), USUARIO, QStringLiteral("-password"), SENHA,
+                                                amb->banco.caminho()});
+        QVERIFY(outro.waitForStarted());
+        // attached once it has read from the database and left a mark
+        const QString pronto = amb->banco.pasta() + QStringLiteral("/pronto");
+        outro.write(QStringLiteral("select 1 from rdb$database;\nshell touch %1;\n").arg(pronto).toUtf8());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(pronto), 20000);
+        const QString m = motivo(amb->banco.caminho());
+        outro.write("exit;\n");
+        outro.closeWriteChannel();
+        outro.waitForFinished(10000);
+        QVERIFY2(m.startsWith(QStringLiteral("O banco de dados já está aberto por outro programa neste computador")), qPrintable(m));
+    }
+
     void bancoSomenteLeitura()
     {
         conexao.fecha();
