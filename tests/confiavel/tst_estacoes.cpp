@@ -43,16 +43,8 @@ namespace {
 const QString NAO_ABERTA = QStringLiteral("Esta parcela não está mais em aberto: pode ter sido baixada em outra estação. A lista será atualizada.");
 const QString VAR_ESTACAO = QStringLiteral("CONTROLE_OS_ESTACAO");
 
-int conta(const QString& sql) { return valor(sql).toInt(); }
 QString texto(const QString& sql) { return valor(sql).toString(); }
 
-int linhaDaConta(const Grade* g, int conta)
-{
-    for (int l = 1; l < g->rows(); ++l)
-        if (g->textMatrix(l, 0) == QString::number(conta))
-            return l;
-    return -1;
-}
 
 QStringList baixas(int conta)
 {
@@ -74,7 +66,7 @@ FrmContasReceber& abreReceber()
 // form it leaves open is closed). False when no form opened.
 bool baixa(FrmContasReceber& f, int conta, std::function<void(FrmBaixaContasReceber&)> acao)
 {
-    f.Grid1->setRow(linhaDaConta(f.Grid1, conta));
+    f.Grid1->setRow(linha_do_codigo(f.Grid1, conta));
     ao_abrir_modal([acao](QDialog& d) {
         ativa(d);
         acao(static_cast<FrmBaixaContasReceber&>(d));
@@ -332,7 +324,7 @@ private slots:
     {
         OutraEstacao outra(amb->banco.fonte());
         auto& f = abreReceber();
-        QVERIFY(linhaDaConta(f.Grid1, 2) > 0);
+        QVERIFY(linha_do_codigo(f.Grid1, 2) > 0);
         for (const bool confirma : {true, false}) {
             if (!confirma) { // the instalment open again for the second round
                 executa(QStringLiteral("delete from baixa_conta_receber where nconta_receber = 2"));
@@ -365,10 +357,10 @@ private slots:
             }
             QCOMPARE(conta(QStringLiteral("select npago from conta_receber where ncodigo = 2")), 1);
             // the list was read again: the instalment is gone from it, and it still works
-            QCOMPARE(linhaDaConta(f.Grid1, 2), -1);
+            QCOMPARE(linha_do_codigo(f.Grid1, 2), -1);
             QVERIFY(f.isVisible());
             clica(f.Command1);
-            QCOMPARE(linhaDaConta(f.Grid1, 2), -1);
+            QCOMPARE(linha_do_codigo(f.Grid1, 2), -1);
         }
     }
 
@@ -390,7 +382,7 @@ private slots:
         QCOMPARE(conexao.repeticoes(), antes + 1); // it waited, met the other's write-off and ran again
         QVERIFY(amb->msgs.textos().isEmpty());
         QCOMPARE(baixas(2), (QStringList{QStringLiteral("100|P"), QStringLiteral("40|P")}));
-        QCOMPARE(f.Grid1->textMatrix(linhaDaConta(f.Grid1, 2), 7), Dinheiro::leTexto(QStringLiteral("10,25"))->moeda());
+        QCOMPARE(f.Grid1->textMatrix(linha_do_codigo(f.Grid1, 2), 7), Dinheiro::leTexto(QStringLiteral("10,25"))->moeda());
         // again, with 10,25 open: the other's 10,00 goes first, ours of 5,00 no longer fits; 0,20 does
         baixaDaOutra(outra, 2, QStringLiteral("10.00"), false);
         fim = outra.termina(true, 1, 800);
@@ -406,7 +398,7 @@ private slots:
         QCOMPARE(baixas(2).size(), 4);
         QCOMPARE(texto(QStringLiteral("select cast(sum(nvalor_baixa) as varchar(20)) from baixa_conta_receber where nconta_receber = 2")), QStringLiteral("150.20"));
         QCOMPARE(conta(QStringLiteral("select npago from conta_receber where ncodigo = 2")), 0);
-        QCOMPARE(f.Grid1->textMatrix(linhaDaConta(f.Grid1, 2), 7), Dinheiro::leTexto(QStringLiteral("0,05"))->moeda());
+        QCOMPARE(f.Grid1->textMatrix(linha_do_codigo(f.Grid1, 2), 7), Dinheiro::leTexto(QStringLiteral("0,05"))->moeda());
     }
 
     // Two stations close the same order at the same moment: the second
@@ -644,7 +636,7 @@ private slots:
         // every write-off kept, none twice, the open value exact
         QCOMPARE(baixas(2), QStringList(n + repeticoes, QStringLiteral("1|P")));
         QCOMPARE(conta(QStringLiteral("select npago from conta_receber where ncodigo = 2")), 0);
-        QCOMPARE(abreReceber().Grid1->textMatrix(linhaDaConta(form<FrmContasReceber>().Grid1, 2), 7),
+        QCOMPARE(abreReceber().Grid1->textMatrix(linha_do_codigo(form<FrmContasReceber>().Grid1, 2), 7),
                  (*Dinheiro::leTexto(QStringLiteral("150,25")) - *Dinheiro::leTexto(QString::number(n + repeticoes))).moeda());
         for (const char* kind : {"cliente", "entrada", "orcamento", "ordem"})
             QCOMPARE(codigos.value(QString::fromLatin1(kind)).size(), n);

@@ -29,7 +29,6 @@ using namespace apoio;
 
 namespace {
 
-int conta(const QString& sql) { return valor(sql).toInt(); }
 
 bool servidor_responde()
 {

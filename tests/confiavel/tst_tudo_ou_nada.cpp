@@ -66,13 +66,6 @@ struct Caso {
     bool soEmbarcado = false;
 };
 
-int linha_do_codigo(const Grade* g, const QString& codigo)
-{
-    for (int l = 1; l < g->rows(); ++l)
-        if (g->textMatrix(l, 0) == codigo)
-            return l;
-    return -1;
-}
 
 // A search screen listing everything, on the row of `codigo`.
 template <class T>
@@ -81,7 +74,7 @@ T& pesquisa_na_linha(const QString& codigo)
     T& f = mostra_form<T>();
     if (f.Grid1->textMatrix(1, 0).isEmpty()) // the movements list on "&Procurar"
         clica(f.botaoProcurar ? f.botaoProcurar : f.template findChild<QPushButton*>(QStringLiteral("Command1")));
-    const int l = linha_do_codigo(f.Grid1, codigo);
+    const int l = linha_do_codigo(f.Grid1, codigo.toLongLong());
     if (l < 1)
         QTest::qFail(qPrintable(QStringLiteral("código %1 fora da lista").arg(codigo)), __FILE__, __LINE__);
     f.Grid1->setRow(qMax(1, l));
@@ -405,7 +398,7 @@ void TstTudoOuNada::monta_tabela()
                       auto& f = mostra_form<FrmContasRecebidas>();
                       f.Combo1->setCurrentIndex(FrmListaContas::Todas);
                       clica(f.Command1);
-                      f.Grid1->setRow(qMax(1, linha_do_codigo(f.Grid1, QStringLiteral("1"))));
+                      f.Grid1->setRow(qMax(1, linha_do_codigo(f.Grid1, 1)));
                       return static_cast<QWidget*>(&f);
                   },
                   [this] {

@@ -30,8 +30,6 @@ using namespace apoio;
 
 namespace {
 
-const QString NBSP = QString(QChar(0x00A0));
-QString rs(const char* n) { return QStringLiteral("R$") + NBSP + QString::fromUtf8(n); }
 const QString PARCIAL_ALTA = QStringLiteral("O valor da baixa parcial deve ser menor que o valor atual da parcela!");
 const QString NAO_ABERTA = QStringLiteral("Esta parcela não está mais em aberto: pode ter sido baixada em outra estação. A lista será atualizada.");
 
@@ -55,27 +53,6 @@ void carteira()
     executa(QStringLiteral("insert into baixa_conta_receber values(null,4,60,0,0,0,'I','','2026-12-05 10:15:00');"));
 }
 
-QStringList coluna(const Grade* g, int c)
-{
-    QStringList r;
-    for (int l = 1; l < g->rows() && !g->textMatrix(l, 0).isEmpty(); ++l)
-        r << g->textMatrix(l, c);
-    return r;
-}
-QStringList linha(const Grade* g, int l)
-{
-    QStringList r;
-    for (int c = 0; c < g->cols(); ++c)
-        r << g->textMatrix(l, c);
-    return r;
-}
-int linhaDaConta(const Grade* g, int conta)
-{
-    for (int l = 1; l < g->rows(); ++l)
-        if (g->textMatrix(l, 0) == QString::number(conta))
-            return l;
-    return -1;
-}
 
 // Chooses a filter with the arrow keys, as a user does.
 void filtra(FrmListaContas& f, int indice)
@@ -132,7 +109,7 @@ class TstRecebiveis : public QObject {
     // "Realizar Baixa" on an instalment; `acao` drives the write-off form.
     void baixa(FrmContasReceber& f, int conta, std::function<void(FrmBaixaContasReceber&)> acao)
     {
-        f.Grid1->setRow(linhaDaConta(f.Grid1, conta));
+        f.Grid1->setRow(linha_do_codigo(f.Grid1, conta));
         ao_abrir_modal([acao](QDialog& d) {
             ativa(d);
             acao(static_cast<FrmBaixaContasReceber&>(d));
@@ -168,7 +145,7 @@ private slots:
         QCOMPARE(f.Grid1->rows(), 15);
         QVERIFY(coluna(f.Grid1, 0).isEmpty());
         QCOMPARE(f.Text2->text(), QStringLiteral("0"));
-        QCOMPARE(f.Text1->text(), rs("0,00"));
+        QCOMPARE(f.Text1->text(), reais("0,00"));
         for (QPushButton* b : {f.Command2, f.Command3, f.Command6})
             QVERIFY(!b->isEnabled());
         QCOMPARE(linha(f.Grid1, 0), (QStringList{QStringLiteral("Codigo da conta"), QStringLiteral("Cliente"), QStringLiteral("Vencimento"),
@@ -185,10 +162,10 @@ private slots:
         auto& f = abreReceber();
         // ordered by due date; the partly paid instalment shows what is left
         QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("3")}));
-        QCOMPARE(linha(f.Grid1, 2), (QStringList{QStringLiteral("1"), QStringLiteral("Ana Souza"), QStringLiteral("10/12/2026"), rs("100,00"),
-                                                 QStringLiteral("1"), QStringLiteral("1/2"), rs("30,00"), rs("70,00")}));
+        QCOMPARE(linha(f.Grid1, 2), (QStringList{QStringLiteral("1"), QStringLiteral("Ana Souza"), QStringLiteral("10/12/2026"), reais("100,00"),
+                                                 QStringLiteral("1"), QStringLiteral("1/2"), reais("30,00"), reais("70,00")}));
         QCOMPARE(f.Text2->text(), QStringLiteral("3"));
-        QCOMPARE(f.Text1->text(), rs("200,00"));
+        QCOMPARE(f.Text1->text(), reais("200,00"));
         QCOMPARE(f.Grid1->rows(), 15);
         QCOMPARE(QApplication::focusWidget(), f.Grid1);
         QVERIFY(f.Command2->isEnabled() && f.Command3->isEnabled() && f.Command6->isEnabled());
@@ -239,7 +216,7 @@ private slots:
         QTRY_COMPARE(f.Text15->text(), QStringLiteral("Ana Souza"));
         clica(f.Command1);
         QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("1"), QStringLiteral("3")}));
-        QCOMPARE(f.Text1->text(), rs("150,00"));
+        QCOMPARE(f.Text1->text(), reais("150,00"));
         digita(f.Text10, QStringLiteral("3")); // typing in the box empties the list
         QVERIFY(coluna(f.Grid1, 0).isEmpty());
         // "..." and F12 choose in the customer search
@@ -296,14 +273,14 @@ private slots:
             QCOMPARE(b.Combo1->currentText(), QStringLiteral("Integral"));
             QCOMPARE(b.Combo2->currentText(), QStringLiteral("Dinheiro"));
             QCOMPARE(b.DTPicker2->date(), QDate(2026, 12, 6));
-            QCOMPARE(b.Text1->text(), rs("70,00"));
+            QCOMPARE(b.Text1->text(), reais("70,00"));
             b.Combo1->setFocus();
             tecla(b.Combo1, Qt::Key_Down); // "Parcial"
             valor(b, QStringLiteral("70"));
             clica(b.CmdOk);
             QCOMPARE(amb->msgs.ultimo(), PARCIAL_ALTA);
             QVERIFY(b.isVisible());
-            QCOMPARE(b.Text1->text(), rs("70,00"));
+            QCOMPARE(b.Text1->text(), reais("70,00"));
             valor(b, QStringLiteral("69,99"));
             b.Text2->setFocus();
             digita(b.Text2, QStringLiteral("Pix d'Ana"));
@@ -314,17 +291,17 @@ private slots:
         });
         QCOMPARE(baixas(1), (QStringList{QStringLiteral("30|0|P||01/12/2026 09:00:00"), QStringLiteral("69.99|0|P|Pix dAna|06/12/2026 10:15:00")}));
         QCOMPARE(npago(1), QStringLiteral("0"));
-        const int l = linhaDaConta(f.Grid1, 1);
+        const int l = linha_do_codigo(f.Grid1, 1);
         QCOMPARE(f.Grid1->row(), l);
-        QCOMPARE(f.Grid1->textMatrix(l, 6), rs("99,99"));
-        QCOMPARE(f.Grid1->textMatrix(l, 7), rs("0,01"));
-        QCOMPARE(f.Text1->text(), rs("130,01"));
+        QCOMPARE(f.Grid1->textMatrix(l, 6), reais("99,99"));
+        QCOMPARE(f.Grid1->textMatrix(l, 7), reais("0,01"));
+        QCOMPARE(f.Text1->text(), reais("130,01"));
         confereComBanco(f.Grid1);
 
         // integral below the open value closes the instalment; dated with the chosen day and the time of the save
         Relogio::fixa(QDateTime(QDate(2026, 12, 6), QTime(10, 15, 42)));
         baixa(f, 3, [&](FrmBaixaContasReceber& b) {
-            QCOMPARE(b.Text1->text(), rs("80,00"));
+            QCOMPARE(b.Text1->text(), reais("80,00"));
             QCOMPARE(b.Text2->text(), QString()); // nothing left of the last write-off
             b.DTPicker2->setDate(QDate(2026, 12, 5));
             valor(b, QStringLiteral("50"));
@@ -338,7 +315,7 @@ private slots:
         QCOMPARE(baixas(3), QStringList{QStringLiteral("50|3|I||05/12/2026 10:15:42")});
         QCOMPARE(npago(3), QStringLiteral("1"));
         QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("2"), QStringLiteral("1")}));
-        QCOMPARE(f.Text1->text(), rs("50,01"));
+        QCOMPARE(f.Text1->text(), reais("50,01"));
 
         // "&Sair" after changing everything writes nothing
         baixa(f, 2, [&](FrmBaixaContasReceber& b) {
@@ -389,7 +366,7 @@ private slots:
         executa(QStringLiteral("insert into baixa_conta_receber values(null,1,20,1,0,0,'P','Cheque 123','2026-12-02 15:30:00');"));
         executa(QStringLiteral("insert into baixa_conta_receber values(null,1,5,4,0,0,'P','','2026-12-03 08:00:00');"));
         auto& f = abreReceber();
-        f.Grid1->setRow(linhaDaConta(f.Grid1, 1));
+        f.Grid1->setRow(linha_do_codigo(f.Grid1, 1));
         ao_abrir_modal([&](QDialog& d) {
             auto& m = static_cast<FrmMostraBaixaContaPaga&>(d);
             QCOMPARE(m.windowTitle(), QStringLiteral("Baixas"));
@@ -398,9 +375,9 @@ private slots:
             QCOMPARE(linha(m.Grid1, 0).mid(1), (QStringList{QStringLiteral("Data da baixa"), QStringLiteral("Descontos"), QStringLiteral("Acréscimos"),
                                                             QStringLiteral("Valor da baixa"), QStringLiteral("Tipo da baixa"),
                                                             QStringLiteral("Forma de pagto"), QStringLiteral("Obs")}));
-            QCOMPARE(linha(m.Grid1, 1).mid(1), (QStringList{QStringLiteral("01/12/2026"), rs("0,00"), rs("0,00"), rs("30,00"),
+            QCOMPARE(linha(m.Grid1, 1).mid(1), (QStringList{QStringLiteral("01/12/2026"), reais("0,00"), reais("0,00"), reais("30,00"),
                                                             QStringLiteral("Parcial"), QStringLiteral("Dinheiro"), QString()}));
-            QCOMPARE(linha(m.Grid1, 2).mid(1), (QStringList{QStringLiteral("02/12/2026"), rs("0,00"), rs("0,00"), rs("20,00"),
+            QCOMPARE(linha(m.Grid1, 2).mid(1), (QStringList{QStringLiteral("02/12/2026"), reais("0,00"), reais("0,00"), reais("20,00"),
                                                             QStringLiteral("Parcial"), QStringLiteral("Cheque"), QStringLiteral("Cheque 123")}));
             QCOMPARE(m.Grid1->textMatrix(3, 6), QStringLiteral("Outros"));
             // a filler row: nothing; No: nothing
@@ -409,14 +386,14 @@ private slots:
             m.Grid1->setRow(1);
             amb->msgs.respostas({false, true});
             clica(m.CmdExcluir);
-            QCOMPARE(m.Grid1->textMatrix(1, 4), rs("30,00"));
+            QCOMPARE(m.Grid1->textMatrix(1, 4), reais("30,00"));
             clica(m.CmdExcluir);
             QCOMPARE(amb->msgs.textos(), (QStringList{QStringLiteral("Deseja realmente excluir essa baixa?"), QStringLiteral("Deseja realmente excluir essa baixa?")}));
-            QCOMPARE(coluna(m.Grid1, 4), (QStringList{rs("20,00"), rs("5,00")}));
+            QCOMPARE(coluna(m.Grid1, 4), (QStringList{reais("20,00"), reais("5,00")}));
             // the list beneath shows the open value risen by 30,00 at once
-            const int l = linhaDaConta(f.Grid1, 1);
-            QCOMPARE(f.Grid1->textMatrix(l, 6), rs("25,00"));
-            QCOMPARE(f.Grid1->textMatrix(l, 7), rs("75,00"));
+            const int l = linha_do_codigo(f.Grid1, 1);
+            QCOMPARE(f.Grid1->textMatrix(l, 6), reais("25,00"));
+            QCOMPARE(f.Grid1->textMatrix(l, 7), reais("75,00"));
             clica(m.CmdSair);
         });
         clica(f.Command3);
@@ -442,10 +419,10 @@ private slots:
         clica(f.Command1);
         QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("4"), QStringLiteral("5")}));
         QCOMPARE(linha(f.Grid1, 2), (QStringList{QStringLiteral("5"), QStringLiteral("3"), QStringLiteral("Bruno Lima"), QStringLiteral("05/12/2026"),
-                                                 rs("45,00"), QStringLiteral("5"), QStringLiteral("1/1"), rs("45,00"), QStringLiteral("05/12/2026"),
+                                                 reais("45,00"), QStringLiteral("5"), QStringLiteral("1/1"), reais("45,00"), QStringLiteral("05/12/2026"),
                                                  QStringLiteral("2")}));
         QCOMPARE(f.Text2->text(), QStringLiteral("2"));
-        QCOMPARE(f.Text1->text(), rs("105,00"));
+        QCOMPARE(f.Text1->text(), reais("105,00"));
         QCOMPARE(QApplication::focusWidget(), f.Command1); // "Mostrar" keeps the focus
         // all, by the moment of payment
         filtra(f, FrmListaContas::Todas);
@@ -467,7 +444,7 @@ private slots:
         ao_abrir_modal([](QDialog& d) {
             auto& m = static_cast<FrmMostraBaixaContaPaga&>(d);
             QVERIFY(!m.CmdExcluir->isEnabled());
-            QCOMPARE(coluna(m.Grid1, 4), QStringList{rs("60,00")});
+            QCOMPARE(coluna(m.Grid1, 4), QStringList{reais("60,00")});
             m.Grid1->setRow(1);
             clica(m.CmdExcluir);
             clica(m.CmdSair);
@@ -491,8 +468,8 @@ private slots:
         executa(QStringLiteral("insert into baixa_conta_receber values(null,5,40,0,0,0,'P','','2026-12-02 10:00:00');"));
         executa(QStringLiteral("insert into baixa_conta_receber values(null,5,60,2,0,0,'I','','2026-12-03 10:00:00');"));
         auto& f = abreRecebidas();
-        f.Grid1->setRow(linhaDaConta(f.Grid1, 5));
-        QCOMPARE(f.Grid1->textMatrix(f.Grid1->row(), 7), rs("100,00"));
+        f.Grid1->setRow(linha_do_codigo(f.Grid1, 5));
+        QCOMPARE(f.Grid1->textMatrix(f.Grid1->row(), 7), reais("100,00"));
         amb->msgs.respostas({false});
         clica(f.Command2);
         QCOMPARE(npago(5), QStringLiteral("1"));
@@ -506,9 +483,9 @@ private slots:
         QCOMPARE(coluna(f.Grid1, 0), QStringList{QStringLiteral("4")});
         f.close();
         auto& r = abreReceber();
-        const int l = linhaDaConta(r.Grid1, 5);
-        QCOMPARE(r.Grid1->textMatrix(l, 6), rs("40,00"));
-        QCOMPARE(r.Grid1->textMatrix(l, 7), rs("60,00"));
+        const int l = linha_do_codigo(r.Grid1, 5);
+        QCOMPARE(r.Grid1->textMatrix(l, 6), reais("40,00"));
+        QCOMPARE(r.Grid1->textMatrix(l, 7), reais("60,00"));
     }
 
     // One order of a new customer from its credit closing to payment, an
@@ -528,7 +505,7 @@ private slots:
         p.cCondicao = QStringLiteral("30 \\ 60");
         ao_abrir_modal([&](QDialog& d) {
             ativa(d);
-            QCOMPARE(coluna(p.Grid1, 2), (QStringList{rs("150,25"), rs("150,25")}));
+            QCOMPARE(coluna(p.Grid1, 2), (QStringList{reais("150,25"), reais("150,25")}));
             QCOMPARE(p.Text6->text(), p.Text8->text());
             guarda_captura(&d, QStringLiteral("fechamento_prazo"));
             amb->msgs.respostas({true});
@@ -549,7 +526,7 @@ private slots:
         auto confere = [&](const QStringList& contas, const char* total) {
             QCOMPARE(coluna(f.Grid1, 0), contas);
             QCOMPARE(f.Text2->text(), QString::number(contas.size()));
-            QCOMPARE(f.Text1->text(), rs(total));
+            QCOMPARE(f.Text1->text(), reais(total));
             confereComBanco(f.Grid1);
             const QString aberto = apoio::valor(QStringLiteral("select sum(valor_parcela - valor_pago) from view_contas_a_receber where codigo_cliente = 4")).toString();
             QCOMPARE(f.Text1->text(), Dinheiro::leBanco(aberto.isEmpty() ? QStringLiteral("0") : aberto)->moeda());
@@ -571,7 +548,7 @@ private slots:
         confere({QStringLiteral("5"), QStringLiteral("6")}, "190,50");
         ao_abrir_modal([&](QDialog& d) {
             auto& m = static_cast<FrmMostraBaixaContaPaga&>(d);
-            QCOMPARE(coluna(m.Grid1, 4), QStringList{rs("10,00")});
+            QCOMPARE(coluna(m.Grid1, 4), QStringList{reais("10,00")});
             amb->msgs.respostas({true});
             clica(m.CmdExcluir);
             m.close();
@@ -592,22 +569,22 @@ private slots:
         QTRY_COMPARE(r.Text15->text(), QStringLiteral("Carla Dias"));
         clica(r.Command1);
         QCOMPARE(coluna(r.Grid1, 0), QStringList{QStringLiteral("5")});
-        QCOMPARE(linha(r.Grid1, 1).mid(2, 7), (QStringList{QStringLiteral("Carla Dias"), QStringLiteral("05/01/2027"), rs("150,25"), QStringLiteral("5"),
-                                                           QStringLiteral("1/2"), rs("150,25"), QStringLiteral("06/12/2026")}));
-        QCOMPARE(r.Text1->text(), rs("150,25"));
+        QCOMPARE(linha(r.Grid1, 1).mid(2, 7), (QStringList{QStringLiteral("Carla Dias"), QStringLiteral("05/01/2027"), reais("150,25"), QStringLiteral("5"),
+                                                           QStringLiteral("1/2"), reais("150,25"), QStringLiteral("06/12/2026")}));
+        QCOMPARE(r.Text1->text(), reais("150,25"));
         QCOMPARE(apoio::valor(QStringLiteral("select total from view_contas_recebidas where codigo_conta = 5")).toString(), QStringLiteral("150.25"));
         amb->msgs.respostas({true});
         clica(r.Command2);
         QVERIFY(coluna(r.Grid1, 0).isEmpty());
-        QCOMPARE(r.Text1->text(), rs("0,00"));
+        QCOMPARE(r.Text1->text(), reais("0,00"));
         r.close();
 
         auto& f2 = mostra_form<FrmContasReceber>();
         filtra(f2, FrmListaContas::Todas);
         clica(f2.Command1);
-        const int l = linhaDaConta(f2.Grid1, 5);
-        QCOMPARE(f2.Grid1->textMatrix(l, 6), rs("100,00"));
-        QCOMPARE(f2.Grid1->textMatrix(l, 7), rs("50,25"));
+        const int l = linha_do_codigo(f2.Grid1, 5);
+        QCOMPARE(f2.Grid1->textMatrix(l, 6), reais("100,00"));
+        QCOMPARE(f2.Grid1->textMatrix(l, 7), reais("50,25"));
         confereComBanco(f2.Grid1);
         QCOMPARE(baixas(5), QStringList{QStringLiteral("100|0|P||06/12/2026 10:15:00")});
     }

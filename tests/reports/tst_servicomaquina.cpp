@@ -27,13 +27,6 @@ using namespace apoio;
 
 namespace {
 
-QStringList linha(Grade* g, int r)
-{
-    QStringList l;
-    for (int c = 0; c < g->cols(); ++c)
-        l << g->textMatrix(r, c);
-    return l;
-}
 
 } // namespace
 

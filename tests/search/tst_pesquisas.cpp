@@ -48,13 +48,6 @@ void clientes()
     executa(QStringLiteral("insert into Propriedade_equipamento_cliente values(1,1,'20')"));
 }
 
-QStringList coluna(const Grade* g, int c)
-{
-    QStringList r;
-    for (int l = 1; l < g->rows() && !g->textMatrix(l, 0).isEmpty(); ++l)
-        r << g->textMatrix(l, c);
-    return r;
-}
 
 } // namespace
 

@@ -18,8 +18,6 @@ using namespace apoio;
 
 namespace {
 
-const QString NBSP = QString(QChar(0x00A0));
-QString rs(const char* n) { return QStringLiteral("R$") + NBSP + QString::fromUtf8(n); }
 
 const QString CONFIRMA = QStringLiteral("Confirma o fechamento desta ordem?");
 const QString ORDEM_ANTES = QStringLiteral("1|100|1||1");
@@ -44,10 +42,6 @@ QStringList baixas()
     return linhas(QStringLiteral("select nconta_receber,nvalor_baixa,nforma_pagto,ndesconto,nacrescimo,trim(ctipo_baixa),cobs,ddata_baixa from baixa_conta_receber"));
 }
 
-QStringList linha(const Grade* g, int l)
-{
-    return {g->textMatrix(l, 0), g->textMatrix(l, 1), g->textMatrix(l, 2)};
-}
 
 } // namespace
 
@@ -99,13 +93,13 @@ private slots:
         QCOMPARE(f.windowTitle(), QStringLiteral("Controle de ordens de serviço"));
         QCOMPARE(f.Grid1->rows(), 8); // three instalments, filler rows below
         QCOMPARE(linha(f.Grid1, 0), (QStringList{QStringLiteral("Parcela"), QStringLiteral("Vencimento"), QStringLiteral("Valor")}));
-        QCOMPARE(linha(f.Grid1, 1), (QStringList{QStringLiteral("1/3"), QStringLiteral("06/12/2026"), rs("33,33")}));
-        QCOMPARE(linha(f.Grid1, 2), (QStringList{QStringLiteral("2/3"), QStringLiteral("05/01/2027"), rs("33,33")}));
-        QCOMPARE(linha(f.Grid1, 3), (QStringList{QStringLiteral("3/3"), QStringLiteral("04/02/2027"), rs("33,33")}));
+        QCOMPARE(linha(f.Grid1, 1), (QStringList{QStringLiteral("1/3"), QStringLiteral("06/12/2026"), reais("33,33")}));
+        QCOMPARE(linha(f.Grid1, 2), (QStringList{QStringLiteral("2/3"), QStringLiteral("05/01/2027"), reais("33,33")}));
+        QCOMPARE(linha(f.Grid1, 3), (QStringList{QStringLiteral("3/3"), QStringLiteral("04/02/2027"), reais("33,33")}));
         QVERIFY(f.Grid1->textMatrix(4, 0).isEmpty());
         QCOMPARE(f.Text4->text(), QStringLiteral("3"));
-        QCOMPARE(f.Text8->text(), rs("100,00")); // "Valor original" beside
-        QCOMPARE(f.Text6->text(), rs("99,99"));  // "Total": not forced to add up
+        QCOMPARE(f.Text8->text(), reais("100,00")); // "Valor original" beside
+        QCOMPARE(f.Text6->text(), reais("99,99"));  // "Total": not forced to add up
         QVERIFY(f.Text4->isReadOnly() && f.Text8->isReadOnly() && f.Text6->isReadOnly());
         QVERIFY(!f.Text1->isVisible());
 
@@ -133,16 +127,16 @@ private slots:
         // a value: only digits and the comma go in; Enter writes it in currency form
         duplo_clique(f.Grid1, 1, 2);
         QVERIFY(f.Text1->isVisible());
-        QCOMPARE(f.Text1->text(), rs("33,33"));
-        QCOMPARE(f.Text1->selectedText(), rs("33,33"));
+        QCOMPARE(f.Text1->text(), reais("33,33"));
+        QCOMPARE(f.Text1->selectedText(), reais("33,33"));
         QCOMPARE(f.Text1->geometry(), f.Grid1->cellGeometry(1, 2));
         digita(f.Text1, QStringLiteral("3x4,a3'4"));
         QCOMPARE(f.Text1->text(), QStringLiteral("34,34"));
         tecla(f.Text1, Qt::Key_Return);
         QVERIFY(!f.Text1->isVisible());
         QCOMPARE(QApplication::focusWidget(), f.Grid1);
-        QCOMPARE(f.Grid1->textMatrix(1, 2), rs("34,34"));
-        QCOMPARE(f.Text6->text(), rs("101,00"));
+        QCOMPARE(f.Grid1->textMatrix(1, 2), reais("34,34"));
+        QCOMPARE(f.Text6->text(), reais("101,00"));
         // Enter on the grid starts editing too; a date gets its slashes as typed
         f.Grid1->setRow(3);
         f.Grid1->setCol(1);
@@ -159,13 +153,13 @@ private slots:
         editaCelula(f, 2, 2, QStringLiteral(",,"));
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("O valor \",,\" não é válido. Informe-o como 1.234,50."));
         QVERIFY(f.Text1->isVisible());
-        QCOMPARE(f.Grid1->textMatrix(2, 2), rs("33,33"));
+        QCOMPARE(f.Grid1->textMatrix(2, 2), reais("33,33"));
         digita(f.Text1, QStringLiteral("0"));
         tecla(f.Text1, Qt::Key_Return);
-        QCOMPARE(f.Grid1->textMatrix(2, 2), rs("0,00"));
-        QCOMPARE(f.Text6->text(), rs("67,67"));
+        QCOMPARE(f.Grid1->textMatrix(2, 2), reais("0,00"));
+        QCOMPARE(f.Text6->text(), reais("67,67"));
         editaCelula(f, 2, 2, QStringLiteral("32,33"));
-        QCOMPARE(f.Text6->text(), rs("100,00"));
+        QCOMPARE(f.Text6->text(), reais("100,00"));
         // the label column and empty cells are not edited
         duplo_clique(f.Grid1, 1, 0);
         QVERIFY(!f.Text1->isVisible());
@@ -181,7 +175,7 @@ private slots:
         digita(f.Text1, QStringLiteral("2"));
         f.CmdSair->setFocus(Qt::TabFocusReason);
         QVERIFY(!f.Text1->isVisible());
-        QCOMPARE(f.Grid1->textMatrix(1, 2), rs("34,34"));
+        QCOMPARE(f.Grid1->textMatrix(1, 2), reais("34,34"));
 
         amb->msgs.respostas({true});
         clica(f.CmdOk);
@@ -204,7 +198,7 @@ private slots:
         QVERIFY(f.Grid1->verticalScrollBar()->maximum() > 0);
         f.Grid1->verticalScrollBar()->setValue(f.Grid1->verticalScrollBar()->maximum());
         QVERIFY(!f.Text1->isVisible());
-        QCOMPARE(f.Grid1->textMatrix(1, 2), rs("100,00"));
+        QCOMPARE(f.Grid1->textMatrix(1, 2), reais("100,00"));
         f.CmdSair->setFocus();
         clica(f.CmdSair); // leaves without storing
         QVERIFY(!f.isVisible());
@@ -232,7 +226,7 @@ private slots:
     {
         auto& f = abreVista();
         QCOMPARE(f.Combo1->currentText(), QStringLiteral("Dinheiro"));
-        QCOMPARE(f.Text2->text(), rs("150,00"));
+        QCOMPARE(f.Text2->text(), reais("150,00"));
         QVERIFY(f.Text3->text().isEmpty());
         QCOMPARE(f.Text3->maxLength(), 50);
         QCOMPARE(f.Text2->maxLength(), 50);
@@ -263,11 +257,11 @@ private slots:
         QVERIFY(f.Text4->toPlainText().startsWith(QStringLiteral("Pago nhora x")));
         tecla(f.Text4, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), f.Text2);
-        QCOMPARE(f.Text2->selectedText(), rs("150,00"));
+        QCOMPARE(f.Text2->selectedText(), reais("150,00"));
         digita(f.Text2, QStringLiteral("12a0,5"));
         tecla(f.Text2, Qt::Key_F5);
         QCOMPARE(QApplication::focusWidget(), f.Command6);
-        QCOMPARE(f.Text2->text(), rs("120,50"));
+        QCOMPARE(f.Text2->text(), reais("120,50"));
         tecla(f.Command6, Qt::Key_Return);
         QVERIFY(!f.isVisible());
         // the receivable keeps the order's total; the write-off records what was typed
@@ -291,7 +285,7 @@ private slots:
         executa(QStringLiteral("delete from conta_receber"));
         // the close box stores nothing; opened again, the form starts afresh
         auto& g = abreVista(Dinheiro::deCentavos(9999));
-        QCOMPARE(g.Text2->text(), rs("99,99"));
+        QCOMPARE(g.Text2->text(), reais("99,99"));
         g.close();
         QVERIFY(!g.isVisible());
         QVERIFY(!g.gravou());

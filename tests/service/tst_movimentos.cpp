@@ -41,10 +41,7 @@ const QString OBRIGATORIOS = QStringLiteral("Verifique se os campos obrigatório
 const QString VALOR = QStringLiteral("Informe o valor do serviço!");
 const QString GARANTIA = QStringLiteral("Essa ordem é de garantia portanto o valor deve ser zero!");
 const QString VERIFIQUE = QStringLiteral("Verique se os campos foram preenchidos corretamente!");
-const QString NBSP = QString(QChar(0x00A0));
-QString moeda(const QString& numero) { return QStringLiteral("R$") + NBSP + numero; }
 
-int conta(const QString& sql) { return valor(sql).toInt(); }
 QWidget* foco() { return QApplication::focusWidget(); }
 
 } // namespace
@@ -253,7 +250,7 @@ private slots:
         QCOMPARE(f.Text1->text(), QStringLiteral("1"));
         QCOMPARE(f.Text10->text(), QStringLiteral("1"));
         QCOMPARE(f.Text11->text(), QStringLiteral("A vista"));
-        QCOMPARE(f.Text9->text(), moeda(QStringLiteral("0,00")));
+        QCOMPARE(f.Text9->text(), reais(QStringLiteral("0,00")));
         QCOMPARE(f.Grid1->rows(), 12);
         // no machine before a customer; no item before a valid customer
         clica(f.Command4);
@@ -296,25 +293,25 @@ private slots:
         tecla(f.Text7, Qt::Key_Return);
         QCOMPARE(foco(), f.Command4);
         item_servico(f, 1, QStringLiteral("Limpeza"), QStringLiteral("99.9")); // the keypad's point
-        QCOMPARE(f.Grid1->textMatrix(2, 3), moeda(QStringLiteral("99,90")));
-        QCOMPARE(f.Text9->text(), moeda(QStringLiteral("549,90")));
+        QCOMPARE(f.Grid1->textMatrix(2, 3), reais(QStringLiteral("99,90")));
+        QCOMPARE(f.Text9->text(), reais(QStringLiteral("549,90")));
         // the total comes from what is stored
         executa(QStringLiteral("update item_orcamento set nvalor = 1000 where cservico = 'Troca de tela'"));
         duplo_clique(f.Grid1, 2, 1);
         QCOMPARE(f.Text2->text(), QStringLiteral("Impressora - HP LaserJet 1102"));
-        QCOMPARE(f.Text7->text(), moeda(QStringLiteral("99,90")));
+        QCOMPARE(f.Text7->text(), reais(QStringLiteral("99,90")));
         f.Text7->setFocus();
         QCoreApplication::processEvents();
         digita(f.Text7, QStringLiteral("100"));
         tecla(f.Text7, Qt::Key_Return);
         QCOMPARE(conta(QStringLiteral("select count(*) from item_orcamento")), 2);
-        QCOMPARE(f.Text9->text(), moeda(QStringLiteral("1.100,00")));
+        QCOMPARE(f.Text9->text(), reais(QStringLiteral("1.100,00")));
         // by keyboard: Enter in the list picks the row's item
         f.Grid1->setFocus();
         f.Grid1->setRow(1);
         tecla(f.Grid1, Qt::Key_Return);
         QCOMPARE(f.Text6->text(), QStringLiteral("Troca de tela"));
-        QCOMPARE(f.Text7->text(), moeda(QStringLiteral("1.000,00")));
+        QCOMPARE(f.Text7->text(), reais(QStringLiteral("1.000,00")));
         clica(f.botaoItem(3));
         // not approved: saved with no question about an order
         f.Text3->setFocus();
@@ -364,7 +361,7 @@ private slots:
         clica(f.Command7);
         abre_form<FrmOrcamento>(false);
         QVERIFY(e.Check1->isChecked());
-        QCOMPARE(e.Text9->text(), moeda(QStringLiteral("200,50")));
+        QCOMPARE(e.Text9->text(), reais(QStringLiteral("200,50")));
         Relogio::fixa(QDateTime(QDate(2026, 12, 10), QTime(8, 5, 0)));
         escolhe_na_consulta(2);
         amb->msgs.respostas({true});
@@ -403,7 +400,7 @@ private slots:
         volta(&f);
         QCOMPARE(f.Text12->text(), QStringLiteral("Carlos Mendes"));
         QCOMPARE(foco(), f.Text6);
-        f.Text7->setText(moeda(QStringLiteral("0,00")));
+        f.Text7->setText(reais(QStringLiteral("0,00")));
         clica(f.botaoItem(1));
         QCOMPARE(amb->msgs.ultimo(), VALOR);
         f.Text7->setText(QStringLiteral("50"));
@@ -461,7 +458,7 @@ private slots:
         // the printed order shows the instalment the cash payment stored
         QCOMPARE(impressos, QStringList{QStringLiteral("{view_ordem.codigo_ordem}=3||Vencimentos='Vencimento: ")
                                         + Relogio::hoje().toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral(" Valor: ")
-                                        + moeda(QStringLiteral("50,00")) + QLatin1Char('\'')});
+                                        + reais(QStringLiteral("50,00")) + QLatin1Char('\'')});
         QCOMPARE(f.Text1->text(), QStringLiteral("4"));
         QVERIFY(!f.Check1->isChecked());
         clica(f.Command7);
@@ -475,7 +472,7 @@ private slots:
         f.nCodigoordem = 1;
         abre_form<FrmOrdem>(false);
         QCOMPARE(f.Grid1->textMatrix(2, 3), QStringLiteral("Limpeza e revisão geral"));
-        QCOMPARE(f.Text9->text(), moeda(QStringLiteral("300,50")));
+        QCOMPARE(f.Text9->text(), reais(QStringLiteral("300,50")));
         QVERIFY(f.Check1->isChecked());
         f.Check1->setChecked(false);
         clica(f.Command5);

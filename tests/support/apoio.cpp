@@ -238,6 +238,34 @@ QStringList retrato_banco(const QSqlDatabase& banco, bool comGeradores)
     return r;
 }
 
+QStringList linha(const ::Grade* g, int l)
+{
+    QStringList r;
+    for (int c = 0; c < g->cols(); ++c)
+        r << g->textMatrix(l, c);
+    return r;
+}
+
+QStringList coluna(const ::Grade* g, int c)
+{
+    QStringList r;
+    for (int l = 1; l < g->rows() && !g->textMatrix(l, 0).isEmpty(); ++l)
+        r << g->textMatrix(l, c);
+    return r;
+}
+
+int linha_do_codigo(const ::Grade* g, qint64 codigo)
+{
+    for (int l = 1; l < g->rows(); ++l)
+        if (g->textMatrix(l, 0) == QString::number(codigo))
+            return l;
+    return -1;
+}
+
+int conta(const QString& sql) { return valor(sql).toInt(); }
+
+QString reais(const QString& numero) { return QStringLiteral("R$") + QChar(0x00A0) + numero; }
+
 void clica(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
 
 // ------------------------------------------------------------ messages

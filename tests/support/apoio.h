@@ -163,6 +163,17 @@ int modo_arquivo(const QString& caminho);
 // menu item wired, shown.
 std::unique_ptr<FrmPrincipal> janela_principal();
 
+// Grids as the user reads them: every column of a row; one column of the
+// filled rows (those with something in column 0); the row whose column 0
+// holds a code (-1 when none does).
+QStringList linha(const ::Grade* g, int l);
+QStringList coluna(const ::Grade* g, int c);
+int linha_do_codigo(const ::Grade* g, qint64 codigo);
+// The first value of a query as a whole number (a count, a flag).
+int conta(const QString& sql);
+// An amount as the program shows it: "R$", a no-break space, the number.
+QString reais(const QString& numero);
+
 // A double click on a cell of a grid.
 void duplo_clique(::Grade* g, int linha, int coluna);
 // A left click on a widget (a button, mostly), as the mouse makes it.
