@@ -39,6 +39,7 @@ qint64 grade(Grade& g, qint64& soma)
     rsDados.abre(CONSULTA);
     g.preenche(rsDados, CAMPOS);
     rsDados.fecha();
+    QCoreApplication::processEvents(); // the columns widened to their texts, as on screen
     soma += g.textMatrix(g.rows() - 1, 1).size();
     return t.nsecsElapsed();
 }

@@ -8,6 +8,11 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QStyle>
+#include <QTimer>
+#include <algorithm>
+#include <functional>
+#include <vector>
 
 QVariant ModeloGrade::data(const QModelIndex& i, int papel) const
 {
@@ -131,6 +136,44 @@ void Grade::setTextMatrix(int linha, int coluna, const QString& t)
 {
     if (linha < m_fixas) m_modelo.defineCabecalho(coluna, t);
     else m_modelo.defineTexto(linha - m_fixas, coluna, t, m_carregando == 0);
+    agenda_ajuste();
+}
+
+void Grade::agenda_ajuste()
+{
+    if (m_ajustePendente)
+        return;
+    m_ajustePendente = true;
+    QTimer::singleShot(0, this, [this] { ajustaLarguras(); });
+}
+
+void Grade::ajustaLarguras()
+{
+    m_ajustePendente = false;
+    const QFontMetrics fm(font());
+    const int folga = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + fm.horizontalAdvance(QStringLiteral("  "));
+    for (int c = 0; c < cols(); ++c) {
+        if (isColumnHidden(c))
+            continue;
+        int largura = 0;
+        if (!horizontalHeader()->isHidden())
+            largura = horizontalHeader()->fontMetrics().horizontalAdvance(m_modelo.cabecalho(c))
+                      + 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader()) + folga / 2;
+        // the widest text is among the longest: a list of years of data is
+        // measured in a few dozen strings, not in all of them
+        std::vector<std::pair<qsizetype, int>> longos; // length, row
+        longos.reserve(m_modelo.rowCount());
+        for (int l = 0; l < m_modelo.rowCount(); ++l)
+            if (const qsizetype n = m_modelo.texto(l, c).size(); n > 0)
+                longos.emplace_back(n, l);
+        constexpr std::size_t MEDIDOS = 48;
+        if (longos.size() > MEDIDOS)
+            std::nth_element(longos.begin(), longos.begin() + MEDIDOS, longos.end(), std::greater<>());
+        for (std::size_t i = 0; i < std::min(MEDIDOS, longos.size()); ++i)
+            largura = std::max(largura, fm.horizontalAdvance(m_modelo.texto(longos[i].second, c)) + folga);
+        if (largura > columnWidth(c))
+            setColumnWidth(c, largura);
+    }
 }
 
 void Grade::setColWidth(int coluna, int twips)

@@ -53,8 +53,13 @@ public:
     QString textMatrix(int linha, int coluna) const;
     void setTextMatrix(int linha, int coluna, const QString& t);
 
+    // A column's width as the form designs it. Once the cells are written
+    // (when the program is idle again), a shown column whose header or
+    // text would be cut is widened to fit it; none is ever made narrower.
     void setColWidth(int coluna, int twips);
     int colWidth(int coluna) const;
+    // Widens the columns now, as above.
+    void ajustaLarguras();
     void setColAlignment(int coluna, Qt::Alignment a);
 
     // Current row (numbered like rows; -1 when there is none) and column.
@@ -113,6 +118,7 @@ protected:
 private:
     void confirmaEdicao();
     void cancelaEdicao();
+    void agenda_ajuste();
 
     ModeloGrade m_modelo;
     int m_carregando = 0;
@@ -120,4 +126,5 @@ private:
     QHash<int, int> m_editaveis; // column -> field kind
     QLineEdit* m_editor = nullptr;
     int m_linhaEditada = -1, m_colunaEditada = -1;
+    bool m_ajustePendente = false;
 };

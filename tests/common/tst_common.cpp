@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QHeaderView>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -333,6 +334,35 @@ private slots:
         QCOMPARE(g.rows(), 4);
         QCOMPARE(g.textMatrix(1, 0), QString());
         QCOMPARE(g.textMatrix(0, 0), QStringLiteral("Código"));
+    }
+
+    // A designed width that would cut a header or a text grows to fit it
+    // once the cells are written; short texts keep the design, hidden
+    // columns stay hidden.
+    void gradeAlargaColunaQueCortariaOTexto()
+    {
+        Grade g;
+        g.setCols(3);
+        g.setRows(4);
+        for (int c = 0; c < 3; ++c)
+            g.setColWidth(c, 600);
+        const int desenho = g.columnWidth(1);
+        g.setColWidth(2, 0);
+        g.setTextMatrix(0, 0, QStringLiteral("Numero docto"));
+        g.setTextMatrix(1, 0, QStringLiteral("1"));
+        g.setTextMatrix(1, 1, QStringLiteral("7"));
+        g.setTextMatrix(2, 1, QStringLiteral("R$ 1.234.567,89"));
+        g.setTextMatrix(3, 2, QStringLiteral("um texto longo numa coluna escondida"));
+        QTRY_VERIFY(g.columnWidth(1) > desenho);
+        QVERIFY(g.columnWidth(1) > g.fontMetrics().horizontalAdvance(QStringLiteral("R$ 1.234.567,89")));
+        QVERIFY(g.columnWidth(0) > g.horizontalHeader()->fontMetrics().horizontalAdvance(QStringLiteral("Numero docto")));
+        QVERIFY(g.isColumnHidden(2));
+        // a shorter list again: the form's design comes back, never narrower
+        g.setColWidth(1, 600);
+        g.limpa(2);
+        g.setTextMatrix(1, 1, QStringLiteral("7"));
+        QTest::qWait(10);
+        QCOMPARE(g.columnWidth(1), desenho);
     }
 
     void obrigatoriosEConfirmacao()
