@@ -40,18 +40,18 @@ void mostra_falha(const QString& descricao)
         mensagens().aviso(descricao);
 }
 
-// Brings the schema up to this version. Changing it takes the owner of the
+// Brings the schema up to this version (nothing to do, nothing written, on
+// a database that is up to date). Changing it takes the owner of the
 // database: a station user (who holds only the program's role) is told
 // what to do instead of the engine's refusal.
 void atualiza_esquema(const QString& usuario)
 {
-    const bool atrasado = Migracoes::versao(conexao) < Migracoes::versao_atual();
     try {
         Migracoes::aplica(conexao);
     } catch (const ErroBanco& e) {
         const bool semDireito = e.codigo() == QLatin1String("-551") || e.texto().contains(QLatin1String("no permission"), Qt::CaseInsensitive)
                                 || e.texto().contains(QLatin1String("no privilege"), Qt::CaseInsensitive);
-        if (!atrasado || !semDireito)
+        if (!semDireito)
             throw;
         throw std::runtime_error(
             QStringLiteral("O banco de dados é de uma versão anterior do programa e precisa ser atualizado, "

@@ -162,9 +162,6 @@ void trata_erro_banco(const QString& descricao)
         // the server went away: the shop needs what to do, not the driver's text
         informa(CONEXAO_PERDIDA);
         return;
-    } else if (codigo == QLatin1String("-913")) {
-        informa(CONFLITO_ESTACOES);
-        return;
     }
     mensagens().aviso(descricao, Mensagens::Icone::Nenhum, QString());
 }
@@ -177,7 +174,10 @@ void trata_erro_banco(const ErroBanco& erro)
         trata_erro_banco(erro.descricao());
 }
 
-bool em_transacao(Operacao op, const std::function<void()>& passos)
+namespace {
+// Runs a unit of work; its failure is shown and the record sets closed.
+template <class Passos>
+bool relata_unidade(Operacao op, const Passos& passos)
 {
     try {
         conexao.unidade(op, passos);
@@ -189,14 +189,10 @@ bool em_transacao(Operacao op, const std::function<void()>& passos)
         return false;
     }
 }
+} // namespace
 
-bool em_transacao(Operacao op, const QStringList& comandos)
-{
-    return em_transacao(op, [&] {
-        for (const QString& c : comandos)
-            conexao.execute(c);
-    });
-}
+bool em_transacao(Operacao op, const std::function<void()>& passos) { return relata_unidade(op, passos); }
+bool em_transacao(Operacao op, const QStringList& comandos) { return relata_unidade(op, comandos); }
 
 void marca_obrigatorio(QWidget* caixa, bool obrigatorio)
 {

@@ -311,6 +311,14 @@ void Conexao::unidade(Operacao op, const std::function<void()>& passos)
     }
 }
 
+void Conexao::unidade(Operacao op, const QStringList& comandos)
+{
+    unidade(op, [&] {
+        for (const QString& c : comandos)
+            execute(c);
+    });
+}
+
 Transacao::Transacao(Conexao& c, Operacao op) : m_conexao(c) { m_conexao.inicia(op); }
 Transacao::~Transacao()
 {

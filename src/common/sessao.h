@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVector>
 #include <exception>
@@ -114,8 +115,6 @@ public:
     void confirma();
     void desfaz();
     bool emTransacao() const { return m_transacoes > 0; }
-    // The outermost unit begun last (tests check which unit an action ran).
-    Operacao ultimaOperacao() const { return m_operacao; }
 
     // Runs the steps as one transaction named op. When another station
     // changed the same rows meanwhile (ErroBanco::conflito) the whole unit
@@ -123,6 +122,8 @@ public:
     // conflict, or any other error, is thrown with nothing kept. Inside an
     // enclosing unit there is no retry: the enclosing one fails.
     void unidade(Operacao op, const std::function<void()>& passos);
+    // The same for statements run one after the other.
+    void unidade(Operacao op, const QStringList& comandos);
     // How many times a unit or a single statement ran again after such a
     // conflict since the program started (the stations' log and tests).
     int repeticoes() const { return m_repeticoes; }

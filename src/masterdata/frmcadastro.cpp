@@ -132,10 +132,7 @@ bool FrmCadastro::sai()
         const Saida s = saida();
         if (s.comandos.isEmpty())
             return true;
-        conexao.unidade(s.operacao, [&] {
-            for (const QString& c : s.comandos)
-                conexao.execute(c);
-        });
+        conexao.unidade(s.operacao, s.comandos);
     } catch (const ErroBanco& e) {
         trata_erro_banco(e);
         // with the server away the form must still let the user go: the
