@@ -51,34 +51,6 @@ QStringList baixas(int conta)
     return linhas(QStringLiteral("select nvalor_baixa, trim(ctipo_baixa) from baixa_conta_receber where nconta_receber = %1 order by ncodigo").arg(conta));
 }
 
-// The open receivables, all of them ("Todas" chosen with the keys).
-FrmContasReceber& abreReceber()
-{
-    auto& f = mostra_form<FrmContasReceber>();
-    f.Combo1->setFocus();
-    while (f.Combo1->currentIndex() > FrmListaContas::Todas)
-        tecla(f.Combo1, Qt::Key_Up);
-    clica(f.Command1);
-    return f;
-}
-
-// "Realizar Baixa" on the instalment; `acao` drives the write-off form (a
-// form it leaves open is closed). False when no form opened.
-bool baixa(FrmContasReceber& f, int conta, std::function<void(FrmBaixaContasReceber&)> acao)
-{
-    f.Grid1->setRow(linha_do_codigo(f.Grid1, conta));
-    ao_abrir_modal([acao](QDialog& d) {
-        ativa(d);
-        acao(static_cast<FrmBaixaContasReceber&>(d));
-        if (d.isVisible())
-            d.reject();
-    });
-    clica(f.Command2);
-    const bool abriu = acoes_modais_pendentes() == 0;
-    limpa_acoes_modais();
-    return abriu;
-}
-
 // "Parcial", the amount typed over the open value, then (after `antes`)
 // "&Gravar".
 void parcial(FrmBaixaContasReceber& b, const QString& valor, const std::function<void()>& antes = {})
@@ -156,17 +128,20 @@ int estacao(const QString& fonte, const QString& nome, int repeticoes)
         std::cout << "ERRO " << e.descricao().toStdString() << std::endl;
         return 2;
     }
-    auto& lista = abreReceber();
+    auto& lista = abre_receber();
     for (int r = 1; r <= repeticoes; ++r) {
         const QString marca = QStringLiteral("%1R%2").arg(nome).arg(r);
 
         for (int vez = 1, antes = -1; antes != msgs.conflitos; ++vez) {
             antes = msgs.conflitos;
             clica(lista.Command1);
-            const bool abriu = baixa(lista, 2, [vez](FrmBaixaContasReceber& b) {
-                // the stations press "&Gravar" together
-                parcial(b, QStringLiteral("1"), vez == 1 ? espera_a_vez : std::function<void()>());
-            });
+            const bool abriu = baixa(
+                lista, 2,
+                [vez](FrmBaixaContasReceber& b) {
+                    // the stations press "&Gravar" together
+                    parcial(b, QStringLiteral("1"), vez == 1 ? espera_a_vez : std::function<void()>());
+                },
+                false);
             if (!abriu)
                 msgs.inesperadas << QStringLiteral("a baixa não abriu");
         }
@@ -323,7 +298,7 @@ private slots:
     void baixaIntegralContraOutraEstacao()
     {
         OutraEstacao outra(amb->banco.fonte());
-        auto& f = abreReceber();
+        auto& f = abre_receber();
         QVERIFY(linha_do_codigo(f.Grid1, 2) > 0);
         for (const bool confirma : {true, false}) {
             if (!confirma) { // the instalment open again for the second round
@@ -370,7 +345,7 @@ private slots:
     void baixasParciaisAoMesmoTempo()
     {
         OutraEstacao outra(amb->banco.fonte());
-        auto& f = abreReceber();
+        auto& f = abre_receber();
         const int antes = conexao.repeticoes();
         baixaDaOutra(outra, 2, QStringLiteral("100.00"), false);
         auto fim = outra.termina(true, 1, 800);
@@ -636,7 +611,7 @@ private slots:
         // every write-off kept, none twice, the open value exact
         QCOMPARE(baixas(2), QStringList(n + repeticoes, QStringLiteral("1|P")));
         QCOMPARE(conta(QStringLiteral("select npago from conta_receber where ncodigo = 2")), 0);
-        QCOMPARE(abreReceber().Grid1->textMatrix(linha_do_codigo(form<FrmContasReceber>().Grid1, 2), 7),
+        QCOMPARE(abre_receber().Grid1->textMatrix(linha_do_codigo(form<FrmContasReceber>().Grid1, 2), 7),
                  (*Dinheiro::leTexto(QStringLiteral("150,25")) - *Dinheiro::leTexto(QString::number(n + repeticoes))).moeda());
         for (const char* kind : {"cliente", "entrada", "orcamento", "ordem"})
             QCOMPARE(codigos.value(QString::fromLatin1(kind)).size(), n);

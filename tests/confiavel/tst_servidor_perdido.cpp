@@ -13,6 +13,7 @@
 #include "grade.h"
 #include "lojateste.h"
 #include "modulo1.h"
+#include "passos.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -119,9 +120,7 @@ private slots:
         clica(entrada.botaoItem(1));
         QCOMPARE(conta(itens), 1);
         // the receivables, every instalment listed (the shop's open one is 2)
-        auto& contas = mostra_form<FrmContasReceber>();
-        contas.Combo1->setCurrentIndex(FrmListaContas::Todas);
-        clica(contas.Command1);
+        auto& contas = abre_receber();
         QCOMPARE(contas.Grid1->textMatrix(1, 0), QStringLiteral("2"));
         QVERIFY(amb->msgs.mostradas().isEmpty());
 

@@ -395,9 +395,7 @@ void TstTudoOuNada::monta_tabela()
 
     casos << Caso{"reabertura de parcela paga", Operacao::Reabertura,
                   [] {
-                      auto& f = mostra_form<FrmContasRecebidas>();
-                      f.Combo1->setCurrentIndex(FrmListaContas::Todas);
-                      clica(f.Command1);
+                      auto& f = abre_recebidas();
                       f.Grid1->setRow(qMax(1, linha_do_codigo(f.Grid1, 1)));
                       return static_cast<QWidget*>(&f);
                   },

@@ -15,6 +15,7 @@
 #include "grade.h"
 #include "iniciasistema.h"
 #include "modulo1.h"
+#include "passos.h"
 #include "relogio.h"
 #include "textopdf.h"
 
@@ -54,16 +55,6 @@ void carteira()
 }
 
 
-// Chooses a filter with the arrow keys, as a user does.
-void filtra(FrmListaContas& f, int indice)
-{
-    f.Combo1->setFocus();
-    while (f.Combo1->currentIndex() < indice)
-        tecla(f.Combo1, Qt::Key_Down);
-    while (f.Combo1->currentIndex() > indice)
-        tecla(f.Combo1, Qt::Key_Up);
-}
-
 QStringList baixas(int conta)
 {
     return linhas(QStringLiteral("select nvalor_baixa,nforma_pagto,trim(ctipo_baixa),cobs,ddata_baixa from baixa_conta_receber where nconta_receber = %1 order by ncodigo").arg(conta));
@@ -92,33 +83,6 @@ class TstRecebiveis : public QObject {
     Q_OBJECT
     std::unique_ptr<Ambiente> amb;
 
-    FrmContasReceber& abreReceber(int filtro = FrmListaContas::Todas)
-    {
-        auto& f = mostra_form<FrmContasReceber>();
-        filtra(f, filtro);
-        clica(f.Command1);
-        return f;
-    }
-    FrmContasRecebidas& abreRecebidas(int filtro = FrmListaContas::Todas)
-    {
-        auto& f = mostra_form<FrmContasRecebidas>();
-        filtra(f, filtro);
-        clica(f.Command1);
-        return f;
-    }
-    // "Realizar Baixa" on an instalment; `acao` drives the write-off form.
-    void baixa(FrmContasReceber& f, int conta, std::function<void(FrmBaixaContasReceber&)> acao)
-    {
-        f.Grid1->setRow(linha_do_codigo(f.Grid1, conta));
-        ao_abrir_modal([acao](QDialog& d) {
-            ativa(d);
-            acao(static_cast<FrmBaixaContasReceber&>(d));
-            if (d.isVisible()) // a failed check must not leave the test waiting
-                d.reject();
-        });
-        clica(f.Command2);
-        QCOMPARE(acoes_modais_pendentes(), 0);
-    }
     static void valor(FrmBaixaContasReceber& b, const QString& texto)
     {
         b.Text1->setFocus();
@@ -159,7 +123,7 @@ private slots:
 
     void receberListaEFiltros()
     {
-        auto& f = abreReceber();
+        auto& f = abre_receber();
         // ordered by due date; the partly paid instalment shows what is left
         QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("3")}));
         QCOMPARE(linha(f.Grid1, 2), (QStringList{QStringLiteral("1"), QStringLiteral("Ana Souza"), QStringLiteral("10/12/2026"), reais("100,00"),
@@ -250,7 +214,7 @@ private slots:
 
     void receberAlteraVencimento()
     {
-        auto& f = abreReceber();
+        auto& f = abre_receber();
         f.Grid1->setRow(1); // instalment 2, due 06/12/2026
         amb->msgs.entradas({QStringLiteral("31/02/2013"), std::nullopt, QStringLiteral("20/01/2027")});
         clica(f.Command6);
@@ -267,7 +231,7 @@ private slots:
 
     void baixaParcialEIntegral()
     {
-        auto& f = abreReceber();
+        auto& f = abre_receber();
         baixa(f, 1, [&](FrmBaixaContasReceber& b) {
             QCOMPARE(b.windowTitle(), QStringLiteral("Baixa de contas a receber"));
             QCOMPARE(b.Combo1->currentText(), QStringLiteral("Integral"));
@@ -342,7 +306,7 @@ private slots:
 
     void baixaReleOValorAberto()
     {
-        auto& f = abreReceber();
+        auto& f = abre_receber();
         // another station pays part of the instalment while the form is open
         baixa(f, 1, [&](FrmBaixaContasReceber& b) {
             executa(QStringLiteral("insert into baixa_conta_receber values(null,1,60,0,0,0,'P','','2026-12-06 10:00:00');"));
@@ -365,7 +329,7 @@ private slots:
     {
         executa(QStringLiteral("insert into baixa_conta_receber values(null,1,20,1,0,0,'P','Cheque 123','2026-12-02 15:30:00');"));
         executa(QStringLiteral("insert into baixa_conta_receber values(null,1,5,4,0,0,'P','','2026-12-03 08:00:00');"));
-        auto& f = abreReceber();
+        auto& f = abre_receber();
         f.Grid1->setRow(linha_do_codigo(f.Grid1, 1));
         ao_abrir_modal([&](QDialog& d) {
             auto& m = static_cast<FrmMostraBaixaContaPaga&>(d);
@@ -453,7 +417,7 @@ private slots:
         QCOMPARE(acoes_modais_pendentes(), 0);
         QCOMPARE(baixas(4).size(), 1);
         f.close();
-        auto& r = abreReceber();
+        auto& r = abre_receber();
         ao_abrir_modal([](QDialog& d) {
             QVERIFY(static_cast<FrmMostraBaixaContaPaga&>(d).CmdExcluir->isEnabled());
             d.reject();
@@ -467,7 +431,7 @@ private slots:
         executa(QStringLiteral("insert into conta_receber values(null,1,'1/1','100',1,'2026-12-01',0)  "));
         executa(QStringLiteral("insert into baixa_conta_receber values(null,5,40,0,0,0,'P','','2026-12-02 10:00:00');"));
         executa(QStringLiteral("insert into baixa_conta_receber values(null,5,60,2,0,0,'I','','2026-12-03 10:00:00');"));
-        auto& f = abreRecebidas();
+        auto& f = abre_recebidas();
         f.Grid1->setRow(linha_do_codigo(f.Grid1, 5));
         QCOMPARE(f.Grid1->textMatrix(f.Grid1->row(), 7), reais("100,00"));
         amb->msgs.respostas({false});
@@ -482,7 +446,7 @@ private slots:
         QCOMPARE(baixas(5), QStringList{QStringLiteral("40|0|P||02/12/2026 10:00:00")});
         QCOMPARE(coluna(f.Grid1, 0), QStringList{QStringLiteral("4")});
         f.close();
-        auto& r = abreReceber();
+        auto& r = abre_receber();
         const int l = linha_do_codigo(r.Grid1, 5);
         QCOMPARE(r.Grid1->textMatrix(l, 6), reais("40,00"));
         QCOMPARE(r.Grid1->textMatrix(l, 7), reais("60,00"));

@@ -1,13 +1,17 @@
 #include "passos.h"
 #include "apoio.h"
 #include "formularios.h"
+#include "frmbaixacontasreceber.h"
 #include "frmcadequipamentocliente.h"
+#include "frmcontasreceber.h"
+#include "frmcontasrecebidas.h"
 #include "frmconsulta.h"
 #include "grade.h"
 #include "frmentradaequipamento.h"
 #include "frmordem.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -75,6 +79,46 @@ void edita_valor(FrmCadEquipamentoCliente& f, int linha, const QString& valor)
     digita(f.Text1, valor);
     tecla(f.Text1, Qt::Key_Return);
     QVERIFY(!f.Text1->isVisible());
+}
+
+void filtra(FrmListaContas& f, int indice)
+{
+    f.Combo1->setFocus();
+    while (f.Combo1->currentIndex() < indice)
+        tecla(f.Combo1, Qt::Key_Down);
+    while (f.Combo1->currentIndex() > indice)
+        tecla(f.Combo1, Qt::Key_Up);
+}
+
+namespace {
+template <class T>
+T& abre_lista(int filtro)
+{
+    auto& f = mostra_form<T>();
+    filtra(f, filtro);
+    clica(f.Command1);
+    return f;
+}
+} // namespace
+
+FrmContasReceber& abre_receber(int filtro) { return abre_lista<FrmContasReceber>(filtro); }
+FrmContasRecebidas& abre_recebidas(int filtro) { return abre_lista<FrmContasRecebidas>(filtro); }
+
+bool baixa(FrmContasReceber& f, int conta, std::function<void(FrmBaixaContasReceber&)> acao, bool exige)
+{
+    f.Grid1->setRow(linha_do_codigo(f.Grid1, conta));
+    ao_abrir_modal([acao](QDialog& d) {
+        ativa(d);
+        acao(static_cast<FrmBaixaContasReceber&>(d));
+        if (d.isVisible())
+            d.reject();
+    });
+    clica(f.Command2);
+    const bool abriu = acoes_modais_pendentes() == 0;
+    limpa_acoes_modais();
+    if (exige && !abriu)
+        QTest::qFail("a baixa não abriu", __FILE__, __LINE__);
+    return abriu;
 }
 
 } // namespace apoio

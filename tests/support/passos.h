@@ -1,9 +1,15 @@
 #pragma once
 // The steps the counter takes on the movement forms, key by key and click
 // by click, shared by the tests that drive them.
-#include <QString>
+#include "frmlistacontas.h"
 
+#include <QString>
+#include <functional>
+
+class FrmBaixaContasReceber;
 class FrmCadEquipamentoCliente;
+class FrmContasReceber;
+class FrmContasRecebidas;
 class FrmEntradaEquipamento;
 class FrmMovimento;
 class FrmMovimentoServico;
@@ -27,5 +33,15 @@ void item_entrada(FrmEntradaEquipamento& f, const QString& maquina, const QStrin
 void item_servico(FrmMovimentoServico& f, int maquina, const QString& servico, const QString& preco, int tecnico = 0);
 // A property value of the machine form: the cell, Enter, the text, Enter.
 void edita_valor(FrmCadEquipamentoCliente& f, int linha, const QString& valor);
+
+// The receivables lists: a filter chosen with the arrow keys, as a user
+// does; a list opened with a filter and "Mostrar" clicked.
+void filtra(FrmListaContas& f, int indice);
+FrmContasReceber& abre_receber(int filtro = FrmListaContas::Todas);
+FrmContasRecebidas& abre_recebidas(int filtro = FrmListaContas::Todas);
+// "Realizar Baixa" on an instalment; `acao` drives the write-off form (a
+// form it leaves open is closed, so a failed check never hangs the test).
+// Whether the form opened; when `exige`, a form that did not fails the test.
+bool baixa(FrmContasReceber& f, int conta, std::function<void(FrmBaixaContasReceber&)> acao, bool exige = true);
 
 } // namespace apoio
