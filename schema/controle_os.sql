@@ -231,6 +231,22 @@ create index ix_baixa_data on baixa_conta_receber (ddata_baixa);
 create index ix_ordem_data on ordem (ddata);
 create index ix_item_ordem_ordem_tecnico on item_ordem (nordem, ntecnico);
 
+/* The result of every backup (controle-os-copia), verified or failed: the
+   status bar of every station shows the last verified one. Written by the
+   backup command as the owner; the stations only read it. */
+create table copia_seguranca (
+  ncodigo      integer not null,
+  dmomento     timestamp not null,
+  nconferida   smallint not null,
+  carquivo     varchar(1000),
+  ntabelas     integer,
+  nlinhas      bigint,
+  cmensagem    varchar(2000),
+  constraint pk_copia_seguranca primary key (ncodigo),
+  constraint ck_copia_conferida check (nconferida in (0, 1))
+);
+create descending index ix_copia_seguranca_momento on copia_seguranca (dmomento);
+
 /* The schema version of this database: one row. */
 create table versao_esquema (
   nversao  integer not null
@@ -255,6 +271,7 @@ create generator gen_item_da_entrada;
 create generator gen_item_orcamento;
 create generator gen_item_ordem;
 create generator gen_baixa_conta_receber;
+create generator codigo_copia_seguranca;
 
 /* ------------------------------------------------------------ search keys */
 /* The search key of a text: lower case, accented Latin-1 letters turned
@@ -310,6 +327,8 @@ create trigger tg_item_ordem_bi for item_ordem active before insert position 0 a
 begin new.ncodigo = gen_id(gen_item_ordem, 1); end^
 create trigger tg_baixa_conta_receber_bi for baixa_conta_receber active before insert position 0 as
 begin new.ncodigo = gen_id(gen_baixa_conta_receber, 1); end^
+create trigger tg_copia_seguranca_bi for copia_seguranca active before insert position 0 as
+begin new.ncodigo = gen_id(codigo_copia_seguranca, 1); end^
 set term ; ^
 
 /* The customer's search keys follow its name and address. */
@@ -423,7 +442,7 @@ insert into condicao_pagto (ncodigo, cdescricao, nparcela) values (null, 'A vist
 insert into estabelecimento (ncodigo, cfantasia, crazaosocial, ncidade, cendereco, cbairro,
                              cfone, ccnpj, cfax, cie, cemail, ccep)
   values (1, 'Minha Assistência Técnica', 'Minha Assistência Técnica', 1, '', '', '', '', '', '', '', '');
-insert into versao_esquema (nversao) values (7);
+insert into versao_esquema (nversao) values (11);
 commit;
 
 /* ------------------------------------------------------ the program's role
@@ -475,5 +494,6 @@ grant select on view_ordem to role controle_os;
 grant select on servico_equipamento to role controle_os;
 grant select on servico_por_tecnico to role controle_os;
 grant select on versao_esquema to role controle_os;
+grant select on copia_seguranca to role controle_os;
 grant execute on function chave_busca to role controle_os;
 commit;

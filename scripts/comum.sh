@@ -4,12 +4,15 @@
 RAIZ="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${CONTROLE_OS_BUILD:-$RAIZ/build}"
 
+# dpkg-dev: the package's library dependencies come from dpkg-shlibdeps
 PACOTES_PROGRAMA=(cmake g++ make qt6-base-dev libqt6sql6-ibase libfbclient2 firebird-dev
-                  firebird3.0-server-core firebird3.0-utils fonts-dejavu-core)
-# x11-utils (xwininfo), binutils (readelf) and desktop-file-utils: the
-# package test looks for the installed program's window, checks its
-# libraries against Depends and validates the menu entry
-PACOTES_TESTES=(xvfb xauth poppler-utils firebird3.0-server x11-utils binutils desktop-file-utils)
+                  firebird3.0-server-core firebird3.0-utils fonts-dejavu-core dpkg-dev)
+# x11-utils (xwininfo), binutils (readelf), desktop-file-utils, lintian and
+# systemd (systemd-analyze): the package test looks for the installed
+# program's window, checks its libraries against Depends, validates the menu
+# entry, runs lintian and verifies the backup timer's units
+PACOTES_TESTES=(xvfb xauth poppler-utils firebird3.0-server x11-utils binutils desktop-file-utils
+                lintian systemd)
 
 como_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

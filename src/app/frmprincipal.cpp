@@ -1,5 +1,6 @@
 #include "frmprincipal.h"
 #include "controlerelatorio.h"
+#include "copiaseguranca.h"
 #include "modulo1.h"
 #include "motorrelatorio.h"
 #include "relogio.h"
@@ -210,7 +211,7 @@ void FrmPrincipal::montaStatus()
     auto* barra = statusBar();
     barra->setObjectName(QStringLiteral("StatusBar1"));
     barra->setSizeGripEnabled(true);
-    for (int i = 1; i <= 6; ++i) {
+    for (int i = 1; i <= 7; ++i) {
         auto* l = new QLabel(barra);
         l->setObjectName(QStringLiteral("StatusBar1_Panel%1").arg(i));
         l->setFrameShape(QFrame::StyledPanel);
@@ -226,6 +227,7 @@ void FrmPrincipal::montaStatus()
     m_paineis[3]->setText(QStringLiteral("CAPS"));
     m_paineis[4]->setText(QStringLiteral("NUM"));
     m_paineis[5]->setText(QStringLiteral("SCRL"));
+    m_paineis[6]->setAccessibleName(QStringLiteral("Cópia de segurança"));
     atualizaStatus();
     m_relogio = new QTimer(this);
     m_relogio->setObjectName(QStringLiteral("relogio"));
@@ -246,6 +248,29 @@ void FrmPrincipal::atualizaStatus()
     m_paineis[3]->setEnabled(t.caps);
     m_paineis[4]->setEnabled(t.num);
     m_paineis[5]->setEnabled(t.scroll);
+    if (m_leituraCopias.isValid()
+        && (m_leituraCopias.date() != agora.date() || m_leituraCopias.secsTo(agora) >= 3600 || agora < m_leituraCopias))
+        atualizaCopias();
+}
+
+void FrmPrincipal::atualizaCopias()
+{
+    // never inside a unit of work a modal window of it left open
+    if (!conexao.aberta() || conexao.emTransacao())
+        return;
+    QLabel* p = m_paineis[6];
+    m_leituraCopias = Relogio::momento();
+    try {
+        const AvisoCopias a = aviso_copias(le_situacao_copias(conexao), m_leituraCopias.date());
+        p->setText(a.texto);
+        p->setToolTip(a.dica);
+        p->setStyleSheet(a.alerta ? QStringLiteral("color: #b00000; font-weight: bold;") : QString());
+    } catch (const ErroBanco&) {
+        p->setText(QStringLiteral("Cópia de segurança: situação desconhecida"));
+        p->setToolTip(QString());
+        p->setStyleSheet(QString());
+    }
+    p->setAccessibleDescription(p->text());
 }
 
 void FrmPrincipal::carrega()
@@ -262,6 +287,7 @@ void FrmPrincipal::carrega()
               + rsDados.texto(QStringLiteral("cFone")) + QStringLiteral(" - ") + rsDados.texto(QStringLiteral("cemail"));
     rsDados.fecha();
     setWindowTitle(windowTitle() + QStringLiteral(" - ") + cNomeEmpresa);
+    atualizaCopias();
 }
 
 QAction* FrmPrincipal::item(const QString& nome) const { return m_itens.value(nome); }

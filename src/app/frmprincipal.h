@@ -1,4 +1,5 @@
 #pragma once
+#include <QDateTime>
 #include <QHash>
 #include <QMainWindow>
 #include <functional>
@@ -33,9 +34,13 @@ public:
     QLabel* frame1 = nullptr;
     ControleRelatorio* crControle = nullptr; // the report control "cr"
 
-    // The six status-bar panels, 1-based as the user counts them.
+    // The status-bar panels, 1-based as the user counts them: the six of
+    // the design and a seventh with the date of the last verified backup.
     QLabel* painel(int n) const;
     void atualizaStatus();
+    // Reads the backups' situation again into panel 7 (done at load, when
+    // the date changes and every hour, as another machine may copy).
+    void atualizaCopias();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -50,4 +55,5 @@ private:
     QHash<QString, QList<QAction*>> m_botoes; // toolbar buttons following a menu item
     QList<QLabel*> m_paineis;
     QTimer* m_relogio = nullptr;
+    QDateTime m_leituraCopias; // when panel 7 was last read
 };

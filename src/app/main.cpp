@@ -1,3 +1,4 @@
+#include "copiaseguranca.h"
 #include "formularios.h"
 #include "frmprincipal.h"
 #include "iniciasistema.h"
@@ -33,6 +34,10 @@ int main(int argc, char* argv[])
     // forms and windows go while the application object still exists
     Formularios::reinicia();
     principal.reset();
+    // the daily copy of an embedded database, once the program let go of
+    // it; a program ended by a signal (shutdown) just ends
+    if (r == 0)
+        copia_ao_fechar(QCoreApplication::applicationDirPath());
     conexao.fecha();
     return r;
 }

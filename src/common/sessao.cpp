@@ -8,6 +8,7 @@
 #include <QSqlRecord>
 #include <QTime>
 #include <atomic>
+#include <csignal>
 
 ErroBanco ErroBanco::de(const QSqlError& e)
 {
@@ -165,6 +166,8 @@ void Conexao::conta_comando()
     if (m_transacoes == 0)
         return;
     ++m_comandosEmTransacao;
+    if (m_falharNo < 0 && m_comandosEmTransacao == -m_falharNo)
+        ::raise(SIGKILL);
     if (m_falharNo > 0 && m_comandosEmTransacao == m_falharNo)
         throw ErroBanco(QStringLiteral("-901"), QStringLiteral("Falha simulada no comando %1").arg(m_falharNo));
 }

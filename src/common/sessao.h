@@ -129,9 +129,9 @@ public:
     int repeticoes() const { return m_repeticoes; }
 
     // Fault injection (tests): the n-th write statement (execute or
-    // executeRetornando) run from now on inside a transaction fails as if
-    // the database had refused it; 0 switches it off. The counter of such
-    // statements lets a test learn how many an operation runs.
+    // executeRetornando) run from now on inside a transaction fails as if the
+    // database had refused it; -n kills the process there (SIGKILL) as a crash
+    // does; 0 switches it off. The counter tells how many an operation runs.
     void falhaNoComando(int n) { m_falharNo = n; m_comandosEmTransacao = 0; }
     int comandosEmTransacao() const { return m_comandosEmTransacao; }
     // Observation (tests): called with the unit's operation just before an

@@ -2,7 +2,10 @@
 // each of its statements in turn through the form (or the start-up) that
 // runs it: the database is exactly as the unit found it, the user was told,
 // and the program goes on. The table below has a row for every operation
-// the program names; a new operation without its row fails here.
+// the program names; a new operation without its row fails here. In its
+// kill mode each row runs again in a child process killed (SIGKILL) at its
+// first and last statement and right after its commit: the file the crash
+// left passes gfix's full validation and holds the unit whole or not at all.
 #include "apoio.h"
 #include "formularios.h"
 #include "frmcadcliente.h"
@@ -33,8 +36,10 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <csignal>
 
 #ifndef CONTROLE_OS_ESQUEMA_V1
 #error "CONTROLE_OS_ESQUEMA_V1 must name the first release's schema"
@@ -95,7 +100,7 @@ class TstTudoOuNada : public QObject {
     std::unique_ptr<FrmPrincipal> principal;
     QTemporaryDir pasta; // the program's folder for the start-up rows
     QList<Caso> casos;
-    int injetadas = 0, operacoes = 0; // for the closing line
+    int injetadas = 0, operacoes = 0, mortes = 0; // for the closing line
 
     // A database at the version before the newest, built once.
     QString banco_anterior()
@@ -139,15 +144,48 @@ class TstTudoOuNada : public QObject {
 
     void monta_tabela();
 
+    // The example shop at the moment before a row's action.
+    QWidget* prepara(const Caso& caso)
+    {
+        amb = std::make_unique<Ambiente>();
+        cria_loja_exemplo();
+        Relogio::fixa(QDateTime(QDate(2026, 12, 16), QTime(10, 0, 0)));
+        return caso.prepara();
+    }
+
+    // The child of the kill mode (CONTROLE_OS_MORTE = "row statement file"):
+    // writes the data source of the unit into the file as the unit begins,
+    // and dies at that statement (0: right after the commit).
+    [[noreturn]] void morre(const QString& pedido)
+    {
+        const QStringList p = pedido.split(QLatin1Char(' '));
+        const int comando = p.value(1).toInt();
+        const QString arquivo = p.value(2);
+        const Caso& caso = casos[p.value(0).toInt()];
+        prepara(caso);
+        conexao.observaUnidades([&](Operacao, bool inicio) {
+            if (inicio)
+                grava_arquivo(arquivo, conexao.fonte().toUtf8());
+            else if (comando == 0)
+                ::raise(SIGKILL);
+        });
+        conexao.falhaNoComando(-comando);
+        caso.age();
+        std::_Exit(3); // not killed: the parent says so
+    }
+
 private slots:
     void initTestCase()
     {
         QFile::setPermissions(pasta.path(), QFileDevice::Permissions(0x7777));
         monta_tabela();
+        if (qEnvironmentVariableIsSet("CONTROLE_OS_MORTE"))
+            morre(qEnvironmentVariable("CONTROLE_OS_MORTE"));
     }
     void cleanupTestCase()
     {
-        qInfo("%d operações, %d falhas injetadas, todas desfeitas por inteiro", operacoes, injetadas);
+        qInfo("%d operações, %d falhas injetadas, todas desfeitas por inteiro; %d mortes no meio, nenhuma deixou metade",
+              operacoes, injetadas, mortes);
     }
     void cleanup()
     {
@@ -186,10 +224,7 @@ private slots:
             const QString passo = QStringLiteral("%1, falha no comando %2").arg(QString::fromUtf8(caso.nome)).arg(n);
             principal.reset();
             amb.reset();
-            amb = std::make_unique<Ambiente>();
-            cria_loja_exemplo();
-            Relogio::fixa(QDateTime(QDate(2026, 12, 16), QTime(10, 0, 0)));
-            QWidget* janela = caso.prepara();
+            QWidget* janela = prepara(caso);
             // the database exactly as the unit finds it and leaves it
             QStringList antes, depois;
             QList<Operacao> unidades;
@@ -233,6 +268,62 @@ private slots:
             }
             if (!caso.avisa)
                 QVERIFY2(principal != nullptr, qPrintable(passo + QStringLiteral(": o programa não abriu")));
+        }
+    }
+
+    void morteEmCadaComando_data() { falhaEmCadaComando_data(); }
+
+    void morteEmCadaComando()
+    {
+        QFETCH(int, indice);
+        if (!servidor().isEmpty())
+            QSKIP("o programa morto no meio da gravação é conferido no banco embarcado, cujo arquivo ele deixa");
+        const Caso& caso = casos[indice];
+        // the unit whole, here: the database as it finds and leaves it, and its statements
+        prepara(caso);
+        QStringList antes, depois;
+        conexao.observaUnidades([&](Operacao, bool inicio) { (inicio ? antes : depois) = retrato_banco(conexao.banco(), false); });
+        conexao.falhaNoComando(0);
+        caso.age();
+        const int comandos = conexao.comandosEmTransacao();
+        QVERIFY(comandos >= 2 && !antes.isEmpty() && depois != antes);
+        cleanup();
+
+        for (const int comando : {1, comandos, 0}) {
+            const QString passo = QStringLiteral("%1, morto %2").arg(QString::fromUtf8(caso.nome),
+                comando ? QStringLiteral("no comando %1 de %2").arg(comando).arg(comandos) : QStringLiteral("depois da confirmação"));
+            QTemporaryDir dir; // all the child makes, its database too
+            const QString arquivo = dir.filePath(QStringLiteral("fonte.txt"));
+            QProcess filho;
+            QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+            ambiente.insert(QStringLiteral("TMPDIR"), dir.path());
+            ambiente.insert(QStringLiteral("CONTROLE_OS_MORTE"), QStringLiteral("%1 %2 %3").arg(indice).arg(comando).arg(arquivo));
+            filho.setProcessEnvironment(ambiente);
+            filho.setProcessChannelMode(QProcess::MergedChannels);
+            filho.start(QCoreApplication::applicationFilePath(), {QStringLiteral("cadaOperacaoTemSuaLinha")});
+            QVERIFY2(filho.waitForFinished(120000), qPrintable(passo));
+            QVERIFY2(filho.exitStatus() == QProcess::CrashExit, qPrintable(passo + QLatin1Char('\n') + QString::fromUtf8(filho.readAll())));
+            const QString fonte = QString::fromUtf8(le_arquivo(arquivo));
+            QVERIFY2(!fonte.isEmpty(), qPrintable(passo));
+
+            // the file as the crash left it: whole to gfix, then read
+            // before any start-up could clean it up
+            QProcess gfix;
+            QProcessEnvironment credenciais = QProcessEnvironment::systemEnvironment();
+            credenciais.insert(QStringLiteral("ISC_USER"), USUARIO);
+            credenciais.insert(QStringLiteral("ISC_PASSWORD"), SENHA);
+            gfix.setProcessEnvironment(credenciais);
+            gfix.setProcessChannelMode(QProcess::MergedChannels);
+            gfix.start(QStringLiteral("gfix"), {QStringLiteral("-v"), QStringLiteral("-full"), fonte});
+            QVERIFY(gfix.waitForFinished(60000));
+            const QString validacao = QString::fromUtf8(gfix.readAll()).trimmed();
+            QVERIFY2(gfix.exitCode() == 0 && validacao.isEmpty(), qPrintable(passo + QStringLiteral(": gfix -v -full\n") + validacao));
+            abre_como_dono(fonte);
+            const QStringList ficou = retrato_banco(conexao.banco(), false);
+            conexao.fecha();
+            QVERIFY2(ficou == (comando ? antes : depois), qPrintable(passo + (comando ? QStringLiteral(": ficou gravado pela metade")
+                                                                                     : QStringLiteral(": a unidade confirmada não ficou inteira"))));
+            ++mortes;
         }
     }
 };

@@ -1,10 +1,15 @@
 // The backup command: a verified gbak copy of a shop with data in every
 // table, restored and compared whole; damaged copies, copies that do not
 // match, a database in use and an existing destination are reported and
-// change nothing; the oldest copies go, others' files stay.
+// change nothing; the oldest copies go, others' files stay. Every result
+// is recorded for the status bar; the program copies an embedded database
+// when it closes; a server copy made while a station saves is sound.
 #include "apoio.h"
+#include "copiaseguranca.h"
+#include "frmprincipal.h"
 #include "lojateste.h"
 #include "modulo1.h"
+#include "relogio.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,7 +18,9 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QLabel>
 #include <QTest>
+#include <unistd.h>
 
 using namespace apoio;
 
@@ -33,6 +40,14 @@ QStringList arquivos(const QString& pasta)
     return r;
 }
 
+// A database snapshot without the backups' own record, which the copy
+// writes after reading the database.
+QStringList sem_registro_copias(QStringList retrato)
+{
+    retrato.removeIf([](const QString& l) { return l.contains(QStringLiteral("COPIA_SEGURANCA")); });
+    return retrato;
+}
+
 } // namespace
 
 class TstCopia : public QObject {
@@ -46,6 +61,7 @@ class TstCopia : public QObject {
     void loja_completa()
     {
         cria_loja_exemplo();
+        registra_copia(QStringLiteral("'2026-12-01 23:30:00', 1, '/copias/antiga.fbk'"));
         executa(QStringLiteral("insert into propriedade values(null,1,'Número de série')"));
         executa(QStringLiteral("insert into propriedade values(null,1,'Voltagem')"));
         executa(QStringLiteral("insert into Propriedade_equipamento_cliente values(1,1,'BR-123''45')"));
@@ -59,6 +75,15 @@ class TstCopia : public QObject {
             if (valor(QStringLiteral("select count(*) from \"%1\"").arg(q.value(0).toString())).toInt() == 0)
                 vazias << q.value(0).toString();
         QVERIFY2(vazias.isEmpty(), qPrintable(QStringLiteral("tabelas sem linhas na loja de teste: ") + vazias.join(QStringLiteral(", "))));
+    }
+
+    // A copy recorded as the backup command records it: as the owner (the
+    // stations only read the table). Values: moment, verified, file.
+    void registra_copia(const QString& valores)
+    {
+        abre_como_dono(amb->banco.fonte());
+        executa(QStringLiteral("insert into copia_seguranca (dmomento, nconferida, carquivo) values (%1)").arg(valores));
+        abre_como_programa(amb->banco.fonte());
     }
 
     // The embedded engine lets one process at a time open a database: the
@@ -152,11 +177,17 @@ private slots:
         restaurado.setUserName(USUARIO);
         restaurado.setPassword(SENHA);
         QVERIFY2(restaurado.open(), qPrintable(restaurado.lastError().text()));
+        abre_como_dono(amb->banco.fonte()); // every generator, the backups' one too
         const QStringList original = retrato_banco(conexao.banco());
         const QStringList restaurada = retrato_banco(restaurado);
         restaurado.close();
         QVERIFY(original.size() > 60);
-        QCOMPARE(restaurada, original);
+        QCOMPARE(sem_registro_copias(restaurada), sem_registro_copias(original));
+        // recorded for the status bar, after what the copy holds
+        QCOMPARE(linhas(QStringLiteral("select nconferida, carquivo, cmensagem from copia_seguranca where ncodigo > 1")),
+                 QStringList{QStringLiteral("1|%1|").arg(fbk)});
+        const QStringList contagem = linhas(QStringLiteral("select ntabelas, nlinhas from copia_seguranca where ncodigo > 1")).value(0).split(QLatin1Char('|'));
+        QVERIFY2(r.saida.contains(QStringLiteral("(%1 tabelas, %2 linhas)").arg(contagem.value(0), contagem.value(1))), qPrintable(r.saida));
     }
 
     void restauracaoNuncaSobrescreve()
@@ -265,9 +296,133 @@ private slots:
         const QStringList antes = copias_antigas();
         const Resultado r = copia({QStringLiteral("--manter"), QStringLiteral("1")});
         QCOMPARE(r.codigo, 1);
-        QVERIFY2(r.saida.contains(QStringLiteral("a cópia não confere com o banco")), qPrintable(r.saida));
+        QVERIFY2(r.saida.contains(QStringLiteral("a cópia não confere com o que foi lido do banco")), qPrintable(r.saida));
         QVERIFY2(r.saida.contains(QStringLiteral("< ITEM_ORDEM 3")) && r.saida.contains(QStringLiteral("> ITEM_ORDEM 2")), qPrintable(r.saida));
         QCOMPARE(arquivos(copias), antes);
+        // the failure is recorded, and every station's status bar warns of it
+        QCOMPARE(conta(QStringLiteral("select count(*) from copia_seguranca where nconferida = 0 and cmensagem like '%não confere%ITEM_ORDEM 2%'")), 1);
+        auto principal = janela_principal();
+        const QString painel = principal->painel(7)->text();
+        QVERIFY2(painel.startsWith(QStringLiteral("Última cópia: 01/12/2026"))
+                     && painel.endsWith(QStringLiteral(" - a cópia de %1 falhou").arg(Relogio::hoje().toString(QStringLiteral("dd/MM/yyyy")))),
+                 qPrintable(painel));
+        QVERIFY(principal->painel(7)->toolTip().contains(QStringLiteral("a cópia não confere")));
+    }
+
+    // The date of the last verified copy in the seventh panel; a red
+    // warning when it is older than 7 days or the newest copy failed.
+    void barraDeStatusMostraAUltimaCopia()
+    {
+        Relogio::fixa(QDateTime(QDate(2026, 12, 16), QTime(10, 0)));
+        registra_copia(QStringLiteral("'2026-12-09 23:30:00', 1, '/c/a.fbk'"));
+        auto principal = janela_principal();
+        QLabel* painel = principal->painel(7);
+        QCOMPARE(painel->text(), QStringLiteral("Última cópia: 09/12/2026"));
+        QVERIFY(painel->styleSheet().isEmpty());
+        QCOMPARE(principal->painel(6)->text(), QStringLiteral("SCRL")); // the six panels stay as they are
+
+        Relogio::fixa(QDateTime(QDate(2026, 12, 17), QTime(10, 0))); // the next day, 8 days after
+        QTRY_COMPARE(painel->text(), QStringLiteral("Última cópia: 09/12/2026 (há 8 dias)"));
+        QVERIFY(painel->styleSheet().contains(QStringLiteral("color")));
+
+        // a copy made meanwhile by another machine shows within the hour
+        registra_copia(QStringLiteral("'2026-12-17 10:30:00', 1, '/c/b.fbk'"));
+        Relogio::fixa(QDateTime(QDate(2026, 12, 17), QTime(11, 0)));
+        QTRY_COMPARE(painel->text(), QStringLiteral("Última cópia: 17/12/2026"));
+        QVERIFY(painel->styleSheet().isEmpty());
+        QCOMPARE(painel->accessibleName(), QStringLiteral("Cópia de segurança"));
+        Relogio::solta();
+    }
+
+    // The program closing on its embedded database makes the day's copy
+    // once; a failure is said and warned of at the next start.
+    void copiaAoFecharOPrograma()
+    {
+        if (!servidor().isEmpty())
+            QSKIP("no servidor a cópia diária é do temporizador da máquina do servidor");
+        const QString programa = dir->filePath(QStringLiteral("programa"));
+        QDir().mkpath(programa);
+        QVERIFY(QFile::copy(QStringLiteral(CONTROLE_OS_COPIA), programa + QStringLiteral("/controle-os-copia")));
+        grava_arquivo(programa + QStringLiteral("/path.txt"), (amb->banco.fonte() + QStringLiteral("=SYSDBA=masterkey")).toUtf8());
+        const QString pasta = amb->banco.pasta() + QStringLiteral("/copias");
+
+        copia_ao_fechar(programa);
+        QVERIFY(!conexao.aberta());
+        QVERIFY2(amb->msgs.textos().isEmpty(), qPrintable(amb->msgs.textos().join(QLatin1Char('\n'))));
+        QCOMPARE(arquivos(pasta).size(), 1);
+        retoma();
+        QCOMPARE(conta(QStringLiteral("select count(*) from copia_seguranca where nconferida = 1")), 1);
+
+        copia_ao_fechar(programa); // already copied today
+        QCOMPARE(arquivos(pasta).size(), 1);
+
+        // yesterday's copy is due again; the folder cannot be made
+        retoma();
+        executa(QStringLiteral("update copia_seguranca set dmomento = dateadd(-1 day to dmomento)"));
+        QVERIFY(QDir(pasta).removeRecursively());
+        grava_arquivo(pasta, "um arquivo no lugar da pasta");
+        copia_ao_fechar(programa);
+        QCOMPARE(amb->msgs.textos().size(), 1);
+        QVERIFY2(amb->msgs.ultimo().startsWith(QStringLiteral("A cópia de segurança do banco de dados falhou:\n\ncontrole-os-copia: não foi possível criar a pasta ")),
+                 qPrintable(amb->msgs.ultimo()));
+        QCOMPARE(amb->msgs.mostradas().last().titulo, Mensagens::TITULO);
+        retoma();
+        auto principal = janela_principal();
+        QVERIFY2(principal->painel(7)->text().contains(QStringLiteral("falhou")), qPrintable(principal->painel(7)->text()));
+    }
+
+    // The server's daily copy reads the owner's password from a file of
+    // its own: a file that others can read is refused.
+    void credenciaisSoDoDono()
+    {
+        const QString arquivo = dir->filePath(QStringLiteral("copia.txt"));
+        grava_arquivo(arquivo, (amb->banco.fonte() + QStringLiteral("=SYSDBA=masterkey")).toUtf8());
+        QFile::setPermissions(arquivo, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther);
+        const Resultado r = roda({QStringLiteral("--credenciais"), arquivo, QStringLiteral("--destino"), copias});
+        QCOMPARE(r.codigo, 1);
+        QVERIFY2(r.saida.contains(QStringLiteral("guarda a senha do dono do banco e deve ser lido só por")), qPrintable(r.saida));
+        QVERIFY(arquivos(copias).isEmpty());
+    }
+
+    // On a server a station saves while the copy runs: the copy checks
+    // out, and the restored books hold (every paid instalment with its
+    // full write-off of its value, every order with its instalment).
+    void copiaNoServidorEnquantoUmaEstacaoGrava()
+    {
+        if (servidor().isEmpty())
+            QSKIP("o banco embarcado não deixa gravar durante a cópia");
+        loja_completa();
+        QProcess p;
+        p.setProcessChannelMode(QProcess::MergedChannels);
+        p.start(QStringLiteral(CONTROLE_OS_COPIA), {QStringLiteral("--banco"), amb->banco.fonte(), QStringLiteral("--usuario"), USUARIO,
+                                                   QStringLiteral("--senha"), SENHA, QStringLiteral("--destino"), copias});
+        QVERIFY(p.waitForStarted());
+        int gravadas = 0;
+        while (p.state() != QProcess::NotRunning) {
+            conexao.unidade(Operacao::PagamentoVista, QStringList{
+                QStringLiteral("insert into ordem values(null,2,'2026-12-16','10:00:00',40,'estação',1,1,0)"),
+                QStringLiteral("insert into conta_receber values(null,(select max(ncodigo) from ordem),'1/1',40,1,'2026-12-16',0)"),
+                QStringLiteral("insert into baixa_conta_receber values(null,(select max(ncodigo) from conta_receber),40,0,0,0,'I','','2026-12-16')")});
+            ++gravadas;
+            p.waitForFinished(20);
+        }
+        const QString saida = QString::fromUtf8(p.readAll());
+        QVERIFY2(p.exitCode() == 0, qPrintable(saida));
+        QVERIFY2(gravadas > 3, qPrintable(QString::number(gravadas)));
+        const QString fbk = copias + QLatin1Char('/') + arquivos(copias).value(0);
+        const QString destino = dir->filePath(QStringLiteral("restaurado.fdb"));
+        const Resultado rr = restaura(fbk, destino);
+        QVERIFY2(rr.codigo == 0, qPrintable(rr.saida));
+        const QString banco = conexao.fonte();
+        conexao.fecha();
+        conexao.abre(destino, USUARIO, SENHA);
+        QCOMPARE(conta(QStringLiteral("select count(*) from conta_receber c where c.npago = 1 and not exists (select 1 from baixa_conta_receber b "
+                                      "where b.nconta_receber = c.ncodigo and b.ctipo_baixa = 'I' and b.nvalor_baixa = c.nvalor_parcela)")), 0);
+        QCOMPARE(conta(QStringLiteral("select count(*) from ordem o where o.cobs = 'estação' and not exists (select 1 from conta_receber c where c.nordem = o.ncodigo)")), 0);
+        const int restauradas = conta(QStringLiteral("select count(*) from ordem"));
+        conexao.fecha();
+        conexao.abre(banco, USUARIO, SENHA);
+        QVERIFY2(restauradas < conta(QStringLiteral("select count(*) from ordem")), "a cópia leu tudo antes que a estação gravasse");
     }
 
     void leOPathTxtDoPrograma()

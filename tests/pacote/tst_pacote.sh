@@ -2,7 +2,8 @@
 # The Debian package as a shop gets it: built with CPack, installed (dpkg -i
 # on a CI machine, where it runs as root; else unpacked into a clean root),
 # started by a normal user on a fresh home under Xvfb, and backed up with the
-# installed command.
+# installed command. lintian has nothing to say about it (no error, no
+# warning), and the backup timer's units pass systemd-analyze verify.
 #
 #   tst_pacote.sh BUILD SOURCE VERSION
 set -euo pipefail
@@ -18,7 +19,7 @@ falha() {
 }
 passo() { echo ">> $*"; }
 
-for programa in dpkg-deb xvfb-run xwininfo readelf desktop-file-validate; do
+for programa in dpkg-deb xvfb-run xwininfo readelf desktop-file-validate lintian systemd-analyze; do
     command -v "$programa" >/dev/null 2>&1 || falha "falta o programa $programa (scripts/comum.sh instala os pacotes dos testes)"
 done
 
@@ -38,8 +39,13 @@ cmake --build "$BUILD" --target package >"$T/cpack.log" 2>&1 || { cat "$T/cpack.
 DEB="$BUILD/controle-os_${VERSAO}_amd64.deb"
 [ -f "$DEB" ] || falha "o pacote $DEB não foi gerado"
 
+passo "lintian"
+lintian --fail-on error,warning "$DEB" >"$T/lintian.log" 2>&1 || { cat "$T/lintian.log"; falha "lintian encontrou erros ou avisos no pacote"; }
+if grep -E '^[EW]: ' "$T/lintian.log"; then falha "lintian encontrou erros ou avisos no pacote"; fi
+
 campo() { dpkg-deb -f "$DEB" "$1"; }
 [ "$(campo Package)" = controle-os ] || falha "nome do pacote: $(campo Package)"
+[ "$(campo Maintainer)" = "Controle OS <controle-os@example.org>" ] || falha "mantenedor: $(campo Maintainer)"
 [ "$(campo Version)" = "$VERSAO" ] || falha "versão do pacote: $(campo Version)"
 [ "$(campo Architecture)" = amd64 ] || falha "arquitetura: $(campo Architecture)"
 
@@ -51,7 +57,8 @@ for p in "${DEPENDE[@]}"; do
         *-dev|cmake|g++*|gcc*|make|xvfb|*-server) falha "o pacote depende de $p, que é da compilação ou dos testes" ;;
     esac
 done
-for p in libqt6sql6-ibase libfbclient2 firebird3.0-server-core firebird3.0-utils; do
+# the libraries from dpkg-shlibdeps, the rest by hand
+for p in libc6 libqt6core6 libqt6widgets6 libqt6sql6-ibase libfbclient2 firebird3.0-server-core firebird3.0-utils; do
     depende "$p" || falha "falta $p em Depends: $(campo Depends)"
 done
 
@@ -65,10 +72,33 @@ tem "/usr/lib/controle-os/controle-os-copia"
 tem "/usr/share/applications/controle-os.desktop"
 tem "/usr/share/icons/hicolor/scalable/apps/controle-os.svg"
 tem "/usr/share/icons/hicolor/48x48/apps/controle-os.png"
+tem "/usr/share/doc/controle-os/copyright"
+tem "/usr/share/doc/controle-os/changelog.gz"
+tem "/usr/share/man/man1/controle-os.1.gz"
+tem "/usr/share/man/man1/controle-os-copia.1.gz"
+tem "/usr/share/metainfo/br.com.zerlin.controle_os.metainfo.xml"
+tem "/lib/systemd/system/controle-os-copia.service"
+tem "/lib/systemd/system/controle-os-copia.timer"
+tem "/etc/default/controle-os-copia"
 for f in "$FONTES"/schema/*.sql; do tem "/usr/lib/controle-os/schema/$(basename "$f")"; done
 for f in "$FONTES"/relatorio/*.rpt; do tem "/usr/lib/controle-os/relatorio/$(basename "$f")"; done
 
 dpkg-deb -x "$DEB" "$T/deb"
+dpkg-deb -e "$DEB" "$T/controle"
+grep -qx /etc/default/controle-os-copia "$T/controle/conffiles" || falha "/etc/default/controle-os-copia não é um conffile"
+# the timer is switched on by the administrator, never by the package
+if grep -v '^[[:space:]]*#' "$T/controle"/post* "$T/controle/prerm" | grep -qw systemctl; then
+    falha "um script do pacote chama systemctl (use deb-systemd-helper / deb-systemd-invoke)"
+fi
+
+# the units as written: the service run from the unpacked command
+passo "systemd-analyze verify"
+mkdir "$T/unidades"
+sed "s|/usr/bin/controle-os-copia|$T/deb/usr/bin/controle-os-copia|" "$T/deb/lib/systemd/system/controle-os-copia.service" >"$T/unidades/controle-os-copia.service"
+cp "$T/deb/lib/systemd/system/controle-os-copia.timer" "$T/unidades/"
+systemd-analyze verify --man=no "$T/unidades/controle-os-copia.service" "$T/unidades/controle-os-copia.timer" \
+    || falha "systemd-analyze verify recusou as unidades do temporizador de cópias"
+grep -qx 'OnCalendar=\*-\*-\* 23:30' "$T/unidades/controle-os-copia.timer" || falha "o temporizador não roda às 23:30"
 entrada="$T/deb/usr/share/applications/controle-os.desktop"
 for linha in "Type=Application" "Name=Controle OS" "Exec=controle-os" "Icon=controle-os" "Categories=Office;Finance;" "Terminal=false"; do
     grep -qx -- "$linha" "$entrada" || falha "a entrada do menu não tem \"$linha\""
@@ -93,6 +123,10 @@ if [ "$(id -u)" -eq 0 ] && [ "${CI:-}" = true ]; then
     dpkg-query -W -f='${Status}' controle-os 2>/dev/null | grep -q 'install ok installed' || instalado_aqui=1
     dpkg -i "$DEB" >"$T/dpkg.log" 2>&1 || { cat "$T/dpkg.log"; falha "dpkg -i falhou (Depends que esta máquina não tem?)"; }
     RAIZ=""
+    # installed disabled, and the installed units verify in place
+    [ ! -e /etc/systemd/system/timers.target.wants/controle-os-copia.timer ] || falha "o temporizador de cópias foi instalado ligado"
+    systemd-analyze verify --man=no /lib/systemd/system/controle-os-copia.service /lib/systemd/system/controle-os-copia.timer \
+        || falha "systemd-analyze verify recusou as unidades instaladas"
 else
     passo "instalando numa raiz limpa (dpkg -x)"
     RAIZ="$T/raiz"
