@@ -37,6 +37,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QTest>
 #include <csignal>
@@ -106,7 +107,7 @@ class TstTudoOuNada : public QObject {
     QString banco_anterior()
     {
         static QTemporaryDir dir;
-        static QString caminho;
+        static QString caminho = qEnvironmentVariable("CONTROLE_OS_TESTE_ANTERIOR"); // the parent's, in a child
         if (caminho.isEmpty()) {
             QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777));
             caminho = dir.filePath(QStringLiteral("anterior.fdb"));
@@ -278,6 +279,8 @@ private slots:
         QFETCH(int, indice);
         if (!servidor().isEmpty())
             QSKIP("o programa morto no meio da gravação é conferido no banco embarcado, cujo arquivo ele deixa");
+        if (qEnvironmentVariableIsSet("CONTROLE_OS_SEM_MORTES"))
+            QSKIP("as mortes rodam no teste tst_tudo_ou_nada_morte");
         const Caso& caso = casos[indice];
         // the unit whole, here: the database as it finds and leaves it, and its statements
         prepara(caso);
@@ -297,6 +300,9 @@ private slots:
             QProcess filho;
             QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
             ambiente.insert(QStringLiteral("TMPDIR"), dir.path());
+            ambiente.insert(QStringLiteral("CONTROLE_OS_TESTE_MODELO"), banco_modelo());
+            if (caso.operacao == Operacao::Migracao)
+                ambiente.insert(QStringLiteral("CONTROLE_OS_TESTE_ANTERIOR"), banco_anterior());
             ambiente.insert(QStringLiteral("CONTROLE_OS_MORTE"), QStringLiteral("%1 %2 %3").arg(indice).arg(comando).arg(arquivo));
             filho.setProcessEnvironment(ambiente);
             filho.setProcessChannelMode(QProcess::MergedChannels);
@@ -316,8 +322,12 @@ private slots:
             gfix.setProcessChannelMode(QProcess::MergedChannels);
             gfix.start(QStringLiteral("gfix"), {QStringLiteral("-v"), QStringLiteral("-full"), fonte});
             QVERIFY(gfix.waitForFinished(60000));
+            // a crash may leave the fill marks of pointer pages behind (a
+            // warning the engine mends by itself); any error fails
             const QString validacao = QString::fromUtf8(gfix.readAll()).trimmed();
-            QVERIFY2(gfix.exitCode() == 0 && validacao.isEmpty(), qPrintable(passo + QStringLiteral(": gfix -v -full\n") + validacao));
+            static const QRegularExpression erro(QStringLiteral("Number of .* errors|error|corrupt"), QRegularExpression::CaseInsensitiveOption);
+            QVERIFY2(gfix.exitCode() == 0 && !QString(validacao).remove(QStringLiteral("Summary of validation errors")).contains(erro),
+                     qPrintable(passo + QStringLiteral(": gfix -v -full\n") + validacao));
             abre_como_dono(fonte);
             const QStringList ficou = retrato_banco(conexao.banco(), false);
             conexao.fecha();

@@ -127,13 +127,10 @@ void abre_como_programa(const QString& fonte)
 
 void abre_como_dono(const QString& fonte) { conexao.abre(fonte, USUARIO, SENHA); }
 
-namespace {
-
-// Built once per test program; each test copies it.
-const QString& modelo()
+const QString& banco_modelo()
 {
     static QTemporaryDir dir;
-    static QString caminho;
+    static QString caminho = qEnvironmentVariable("CONTROLE_OS_TESTE_MODELO");
     if (caminho.isEmpty()) {
         QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777));
         caminho = dir.filePath(QStringLiteral("modelo.fdb"));
@@ -144,14 +141,12 @@ const QString& modelo()
     return caminho;
 }
 
-} // namespace
-
 BancoTeste::BancoTeste()
 {
     // a server runs as its own user: it must be able to reach and write the file
     QFile::setPermissions(m_dir.path(), QFileDevice::Permissions(0x7777));
     m_caminho = m_dir.filePath(QStringLiteral("teste.fdb"));
-    if (!QFile::copy(modelo(), m_caminho))
+    if (!QFile::copy(banco_modelo(), m_caminho))
         throw std::runtime_error("não foi possível copiar o banco modelo");
     QFile::setPermissions(m_caminho, QFileDevice::Permissions(0x6666));
     abre_como_programa(fonte());

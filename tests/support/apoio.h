@@ -49,6 +49,11 @@ void cria_banco(const QString& caminho, const QString& script = QString());
 // The data source for a database file: the path, or "server:path".
 QString fonte_de(const QString& caminho);
 
+// The template of the test databases: built once per test program, or the
+// one CONTROLE_OS_TESTE_MODELO names (a test's child process reuses its
+// parent's instead of paying for a schema run).
+const QString& banco_modelo();
+
 // A fresh database for one test: a copy of a template built once per test
 // program; the global connection is opened on it and closed at the end.
 class BancoTeste {
