@@ -119,6 +119,8 @@ private slots:
             "and (f.rdb$field_type in (14, 37) or (f.rdb$field_type = 261 and f.rdb$field_sub_type = 1)) "
             // the search keys are the database's own, computed from the names
             "and trim(rf.rdb$field_name) not like '%\\_BUSCA' escape '\\' "
+            // the backups' record is written by the backup command as the owner, never by a form
+            "and r.rdb$relation_name <> 'COPIA_SEGURANCA' "
             "order by 1, 2"));
         for (; !rsDados.eof(); rsDados.moveNext())
             colunas.append({rsDados.texto(QStringLiteral("tabela")), rsDados.texto(QStringLiteral("coluna")),
