@@ -436,6 +436,7 @@ private slots:
     // goes through and the round repeats.
     void conflitoDuasVezesNaOrdem()
     {
+        const QString REABRIR = QStringLiteral("Esta ordem já foi fechada. Deseja reabri-la e excluir suas parcelas?");
         OutraEstacao cabecalho(amb->banco.fonte()), contas(amb->banco.fonte());
         auto& f = form<FrmOrdem>();
         int rodadas = 0;
