@@ -390,6 +390,13 @@ void FrmMovimento::Command5_Click()
     depois_de_fechar();
 }
 
+void FrmMovimento::grava_cabecalho(const QString& sql)
+{
+    cSQL = sql;
+    if (conexao.executeContando(cSQL) == 0)
+        throw Recusa(REGISTRO_EXCLUIDO);
+}
+
 void FrmMovimento::abandona()
 {
     const qint64 codigo = valor_numerico(Text1->text());

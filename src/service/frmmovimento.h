@@ -134,6 +134,9 @@ protected:
     QString agora_texto() const;
     QDateTime momento() const { return m_momento; }
 
+    // Runs the update of the header on screen; one that writes no row means
+    // the movement was deleted meanwhile (at another station): Recusa.
+    static void grava_cabecalho(const QString& sql);
     // Fills the grid from sql_itens().
     void carrega_itens();
     // The opening step: clear, reserve or load. Also runs after saving a new movement.

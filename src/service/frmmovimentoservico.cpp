@@ -97,13 +97,6 @@ QStringList FrmMovimentoServico::comandos_item(const QString& sql) const
 
 bool FrmMovimentoServico::grava_item(const QString& sql) { return em_transacao(Operacao::GravacaoItem, comandos_item(sql)); }
 
-void FrmMovimentoServico::grava_cabecalho(const QString& sql)
-{
-    cSQL = sql;
-    if (conexao.executeContando(cSQL) == 0)
-        throw Recusa(REGISTRO_EXCLUIDO);
-}
-
 void FrmMovimentoServico::prepara()
 {
     Text7->setText(Dinheiro().moeda());

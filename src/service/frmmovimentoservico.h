@@ -64,9 +64,6 @@ protected:
     QStringList comandos_item(const QString& sql) const;
     // The stored items' sum, as an SQL expression.
     QString soma_itens_sql() const;
-    // Runs the update of the header on screen; one that writes no row means
-    // the movement was deleted meanwhile (at another station): Recusa.
-    static void grava_cabecalho(const QString& sql);
 
 private:
     void maquina_mudou();

@@ -763,6 +763,25 @@ private slots:
         qInfo("%d caminhos, %d passos, as regras dos livros conferidas no banco inteiro após cada um", caminhosPercorridos, passosVerificados);
     }
 
+    // A movement deleted at another station while on screen: its save says
+    // so, never that it was saved.
+    void excluidoNoutraEstacaoNaoEhGravado()
+    {
+        executa(QStringLiteral("insert into orcamento values(null,2,'2026-12-05','10:00:00',80,'',0,1);"));
+        executa(QStringLiteral("insert into item_orcamento values(null,1,1,'Limpeza',80);"));
+        form<FrmOrcamento>().nCodigoOrcamento = 1;
+        auto& o = abre_form<FrmOrcamento>(false);
+        form<FrmEntradaEquipamento>().nCodigoEntrada = 57;
+        auto& e = abre_form<FrmEntradaEquipamento>(false);
+        for (const char* t : {"item_orcamento", "orcamento", "item_da_entrada", "entrada_equipamento"})
+            executa(QStringLiteral("delete from ") + QString::fromLatin1(t));
+        amb->msgs.respostas({true}); // "Deseja gravar essa entrada?"
+        clica(e.Command5);
+        clica(o.Command5);
+        QCOMPARE(amb->msgs.textos(), (QStringList{QStringLiteral("Deseja gravar essa entrada?"), REGISTRO_EXCLUIDO, REGISTRO_EXCLUIDO}));
+        QVERIFY(o.isVisible() && e.isVisible());
+    }
+
     // Enter walks the header of an order without toggling the check boxes or
     // changing the date; Space toggles.
     void enterAtravessaOrdemSemMudarNada()
