@@ -419,7 +419,6 @@ private slots:
         conexao.fecha();
         conexao.abre(destino, USUARIO, SENHA);
         QCOMPARE(regras_quebradas(), QStringList{});
-        QVERIFY(conta(QStringLiteral("select count(*) from ordem where cobs = 'estação'")) > 0);
         const int restauradas = conta(QStringLiteral("select count(*) from ordem"));
         conexao.fecha();
         conexao.abre(banco, USUARIO, SENHA);
