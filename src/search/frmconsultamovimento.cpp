@@ -73,6 +73,8 @@ void FrmConsultaMovimento::ao_abrir()
 
 void FrmConsultaMovimento::Command1_Click()
 {
+    if (!CaixaCodigo::confere(this))
+        return;
     m_mostrar = true;
     procura();
     Grid1->setFocus();

@@ -305,7 +305,7 @@ void FrmMovimento::confirma_item()
 {
     const QString codigo = codigo_da_linha();
     const bool novo = bInclusaoItem || codigo.isEmpty();
-    if (!confere_tamanhos(true))
+    if (!CaixaCodigo::confere(this) || !confere_tamanhos(true))
         return;
     const QString sql = sql_item(novo, codigo);
     if (sql.isEmpty())
@@ -362,7 +362,8 @@ bool FrmMovimento::eventFilter(QObject* alvo, QEvent* e)
 
 void FrmMovimento::Command5_Click()
 {
-    if (!pode_gravar())
+    // Alt+G saves without leaving the code box: its code is checked first
+    if (!CaixaCodigo::confere(this) || !pode_gravar())
         return;
     try {
         grava();

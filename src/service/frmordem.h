@@ -42,7 +42,7 @@ protected:
     void depois_de_fechar() override;
 
 private:
-    void tecnico_mudou();
+    CaixaCodigo* m_tecnico;
     // Whether any receivable of the order has a payment; shows why the
     // order cannot be saved when it has. Throws ErroBanco.
     bool tem_pagamentos();

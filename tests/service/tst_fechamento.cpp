@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QClipboard>
 #include <QTest>
 
 using namespace apoio;
@@ -154,11 +155,19 @@ private slots:
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("O valor \",,\" não é válido. Informe-o como 1.234,50."));
         QVERIFY(f.Text1->isVisible());
         QCOMPARE(f.Grid1->textMatrix(2, 2), reais("33,33"));
-        digita(f.Text1, QStringLiteral("0"));
+        // nothing, or less (pasted), is no instalment: refused, kept in the box, selected
+        for (const QString& valor : {QStringLiteral("0"), QStringLiteral("-5")}) {
+            QApplication::clipboard()->setText(valor);
+            tecla(f.Text1, Qt::Key_V, Qt::ControlModifier);
+            tecla(f.Text1, Qt::Key_Return);
+            QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Informe o valor da parcela!"));
+            QVERIFY(f.Text1->isVisible());
+            QCOMPARE(f.Text1->selectedText(), f.Text1->text());
+            QCOMPARE(f.Grid1->textMatrix(2, 2), reais("33,33"));
+        }
+        digita(f.Text1, QStringLiteral("32,33"));
         tecla(f.Text1, Qt::Key_Return);
-        QCOMPARE(f.Grid1->textMatrix(2, 2), reais("0,00"));
-        QCOMPARE(f.Text6->text(), reais("67,67"));
-        editaCelula(f, 2, 2, QStringLiteral("32,33"));
+        QCOMPARE(f.Grid1->textMatrix(2, 2), reais("32,33"));
         QCOMPARE(f.Text6->text(), reais("100,00"));
         // the label column and empty cells are not edited
         duplo_clique(f.Grid1, 1, 0);
