@@ -29,6 +29,9 @@ CaixaCodigo::CaixaCodigo(QLineEdit* codigo, QLineEdit* nome, QPushButton* botao,
         teclas->aoF11(codigo, std::move(novo));
     if (botao)
         connect(botao, &QPushButton::clicked, this, &CaixaCodigo::consulta);
+    // a code changed in any way (typed, pasted, cleared or loaded by the
+    // form) is looked up again before it counts
+    connect(codigo, &QLineEdit::textChanged, this, [this] { m_procurado.reset(); });
     // The name is looked up as the box is left, so the next control already
     // sees it; the notice waits until the click that moved the focus has
     // gone through (shown in the middle of it, it would eat the click, and
@@ -38,7 +41,7 @@ CaixaCodigo::CaixaCodigo(QLineEdit* codigo, QLineEdit* nome, QPushButton* botao,
         [this] {
             if (m_aCadaMudanca || !pronta() || g_avisando || m_semValidar.contains(QApplication::focusWidget()))
                 return true;
-            const bool achou = m_procurado && *m_procurado == m_codigo->text() ? m_achou : procura();
+            const bool achou = m_procurado ? m_achou : procura();
             if (achou || !m_avisa || !m_procurado)
                 return true;
             m_avisoPendente = true;
@@ -144,12 +147,19 @@ void CaixaCodigo::consulta()
         m_depoisDeAchar();
 }
 
+void CaixaCodigo::atualiza(QWidget* form)
+{
+    for (CaixaCodigo* c : form->findChildren<CaixaCodigo*>())
+        if (!c->m_aCadaMudanca && !c->m_procurado)
+            c->procura();
+}
+
 bool CaixaCodigo::confere(QWidget* form)
 {
     for (CaixaCodigo* c : form->findChildren<CaixaCodigo*>()) {
         if (c->m_aCadaMudanca || c->m_codigo->isReadOnly() || !c->m_codigo->isEnabled())
             continue;
-        const bool achou = c->m_procurado && *c->m_procurado == c->m_codigo->text() ? c->m_achou : c->procura();
+        const bool achou = c->m_procurado ? c->m_achou : c->procura();
         if (achou || !c->m_avisa)
             continue;
         if (c->m_procurado)

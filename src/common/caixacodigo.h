@@ -61,6 +61,9 @@ public:
     // with the notice shown and the focus in that box, when a box that warns
     // holds a code that finds nothing.
     static bool confere(QWidget* form);
+    // Before a search: the changed codes of the form looked up again,
+    // without a word (the search says what it misses).
+    static void atualiza(QWidget* form);
 
 private:
     // The look-up itself, without the notice.
@@ -78,7 +81,7 @@ private:
     QSet<QWidget*> m_semValidar;
     bool m_avisa = true;
     bool m_aCadaMudanca = false;
-    std::optional<QString> m_procurado = QString(); // the text last looked up (none after a failed read)
+    std::optional<QString> m_procurado = QString(); // the text last looked up (none: changed since, or the read failed)
     bool m_achou = true;                            // and whether it found its row
     bool m_avisoPendente = false;
 };

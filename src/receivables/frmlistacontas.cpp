@@ -230,8 +230,7 @@ void FrmListaContas::mostra_dados()
 
 void FrmListaContas::Command1_Click()
 {
-    if (!CaixaCodigo::confere(this))
-        return;
+    CaixaCodigo::atualiza(this);
     mostra_dados();
     apos_mostrar();
 }

@@ -117,7 +117,7 @@ void FrmConsultaServicoMaquina::Command1_Click() { m_maquina->consulta(); }
 
 void FrmConsultaServicoMaquina::Command5_Click()
 {
-    CaixaCodigo::confere(this); // "&Mostrar" by Alt+M, the code still in its box
+    CaixaCodigo::atualiza(this); // "&Mostrar" by Alt+M, the code still in its box
     if (Text4->text().isEmpty() || Text3->text().isEmpty()) {
         informa(QStringLiteral("Informe o equipamento!"));
         return;
@@ -133,7 +133,7 @@ void FrmConsultaServicoMaquina::abre_detalhes(const QString& codigo) { edita_mov
 
 void FrmConsultaServicoMaquina::Command4_Click()
 {
-    CaixaCodigo::confere(this);
+    CaixaCodigo::atualiza(this);
     if (Text1->text().isEmpty() || Text4->text().isEmpty() || Text3->text().isEmpty())
         return;
     limpa_relatorio();

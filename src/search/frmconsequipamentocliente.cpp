@@ -80,8 +80,7 @@ void FrmConsEquipamentoCliente::Command1_Click() { m_cliente->consulta(); }
 
 void FrmConsEquipamentoCliente::Command3_Click()
 {
-    if (!CaixaCodigo::confere(this))
-        return;
+    CaixaCodigo::atualiza(this);
     if (Text4->text().isEmpty() || Text8->text().isEmpty()) {
         informa(QStringLiteral("Informe o cliente!"));
         return;
