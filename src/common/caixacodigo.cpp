@@ -134,6 +134,9 @@ bool CaixaCodigo::valida()
 
 void CaixaCodigo::consulta()
 {
+    // a box the form locked (a paid order's customer) is not chosen again
+    if (m_codigo->isReadOnly() || (m_botao && !m_botao->isEnabled()))
+        return;
     const qint32 codigo = m_escolhe();
     if (codigo == 0)
         return;
