@@ -1,4 +1,5 @@
 #include "grade.h"
+#include "campos.h"
 #include "filtroteclas.h"
 #include "modulo1.h"
 #include "sessao.h"
@@ -268,7 +269,7 @@ void Grade::editaColunas(const QHash<int, int>& tiposPorColuna)
     // Enter belongs to the grid and its editor, not to a form's Enter-as-Tab
     setProperty("enterProprio", true);
     m_editor->setProperty("enterProprio", true);
-    connect(this, &QAbstractItemView::doubleClicked, this, [this] { iniciaEdicao(); });
+    connect(this, &QAbstractItemView::doubleClicked, this, [this] { m_gestoAbertura = iniciaEdicao(); });
 }
 
 bool Grade::editando() const { return m_editor && m_editor->isVisible(); }
@@ -276,6 +277,7 @@ bool Grade::editando() const { return m_editor && m_editor->isVisible(); }
 bool Grade::iniciaEdicao()
 {
     const int linha = row(), coluna = col();
+    m_gestoAbertura = false;
     if (!m_editor || !m_editaveis.contains(coluna) || linha < m_fixas || textMatrix(linha, coluna).isEmpty())
         return false;
     cancelaEdicao();
@@ -305,6 +307,11 @@ void Grade::confirmaEdicao()
         m_editor->selectAll();
         return;
     }
+    if (m_regra && !m_regra(linha, coluna, texto)) {
+        m_editor->setFocus(Qt::OtherFocusReason);
+        m_editor->selectAll();
+        return;
+    }
     m_linhaEditada = m_colunaEditada = -1; // leaving the box no longer discards
     m_editor->hide();
     if (!texto.isEmpty())
@@ -324,6 +331,12 @@ void Grade::cancelaEdicao()
         setFocus(Qt::OtherFocusReason);
 }
 
+void Grade::mouseReleaseEvent(QMouseEvent* e)
+{
+    m_gestoAbertura = false; // the double click ended on the cell, not in the box
+    QTableView::mouseReleaseEvent(e);
+}
+
 void Grade::keyPressEvent(QKeyEvent* e)
 {
     if (!m_editaveis.isEmpty() && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
@@ -338,9 +351,24 @@ bool Grade::eventFilter(QObject* alvo, QEvent* e)
 {
     if (alvo != m_editor)
         return QTableView::eventFilter(alvo, e);
-    if (e->type() == QEvent::FocusOut && m_linhaEditada >= 0) {
+    // a notice over the form takes the focus for a moment: the edit stays
+    if (saiu_do_campo(e) && m_linhaEditada >= 0) {
         cancelaEdicao();
         return false;
+    }
+    if (m_gestoAbertura) {
+        switch (e->type()) {
+        case QEvent::MouseButtonRelease:
+            m_gestoAbertura = false;
+            m_editor->selectAll();
+            return true;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+            return true;
+        default:
+            break;
+        }
     }
     if (e->type() != QEvent::KeyPress)
         return false;

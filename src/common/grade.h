@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QTableView>
 #include <QVector>
+#include <functional>
 
 class QLineEdit;
 
@@ -96,8 +97,14 @@ public:
     // box writes the formatted text into the cell (a result that formats to
     // nothing, like a date that is no date, keeps the cell as it was; an
     // amount that is not money stays in the box to be corrected);
-    // Escape, leaving the box or scrolling the grid discard the edit.
+    // Escape, leaving the box or scrolling the grid discard the edit (a
+    // message box over the form is no leaving). The double click that opens
+    // the box ends in it: what is left of it (the release, a move of the
+    // hand) leaves the selected text as it is.
     void editaColunas(const QHash<int, int>& tiposPorColuna);
+    // The form's own rule on a committed text (formatted); when it refuses
+    // (showing its message) the text stays in the box, selected, to be corrected.
+    void aceitaEdicao(std::function<bool(int linha, int coluna, const QString& texto)> regra) { m_regra = std::move(regra); }
     // The editor box (created with the first editable column).
     QLineEdit* editor() const { return m_editor; }
     bool editando() const;
@@ -112,6 +119,7 @@ signals:
 
 protected:
     void scrollContentsBy(int dx, int dy) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     bool eventFilter(QObject* alvo, QEvent* e) override;
 
@@ -126,5 +134,7 @@ private:
     QHash<int, int> m_editaveis; // column -> field kind
     QLineEdit* m_editor = nullptr;
     int m_linhaEditada = -1, m_colunaEditada = -1;
+    bool m_gestoAbertura = false; // the double click that opened the box is not over yet
+    std::function<bool(int, int, const QString&)> m_regra;
     bool m_ajustePendente = false;
 };

@@ -10,16 +10,26 @@ struct Reserva {
     int primeiro;            // the first code a form may reserve
     const char* pronta;      // the condition of a saved row
     const char* anexos[3];   // what goes first, %1 the row's code
+    Operacao operacao;       // each row goes in a transaction of this kind
 };
 
 // A saved customer has a name and a saved type a description (both are
-// required by their forms); customer 1 is the movements' placeholder.
+// required by their forms); customer 1 is the movements' placeholder, and
+// an entry, budget or order gets a real customer when it is saved (its
+// items are written as they are confirmed, before that).
 const Reserva RESERVAS[] = {
+    {"entrada_equipamento", 1, "entrada_equipamento.ncliente <> 1",
+     {"delete from item_da_entrada where nentrada_equipamento = %1", nullptr, nullptr}, Operacao::LimpezaMovimentos},
+    {"orcamento", 1, "orcamento.ncliente <> 1", {"delete from item_orcamento where norcamento = %1", nullptr, nullptr},
+     Operacao::LimpezaMovimentos},
+    {"ordem", 1, "ordem.ncliente <> 1", {"delete from item_ordem where nordem = %1", nullptr, nullptr}, Operacao::LimpezaMovimentos},
     {"cliente", 2, "cliente.cfantasia is not null",
      {"delete from Propriedade_equipamento_cliente where nequipamento_cliente in "
       "(select ncodigo from equipamento_cliente where ncliente = %1)",
-      "delete from equipamento_cliente where ncliente = %1", nullptr}},
-    {"equipamento", 1, "coalesce(equipamento.cdescricao, '') <> ''", {"delete from propriedade where nequipamento = %1", nullptr, nullptr}},
+      "delete from equipamento_cliente where ncliente = %1", nullptr},
+     Operacao::LimpezaReservas},
+    {"equipamento", 1, "coalesce(equipamento.cdescricao, '') <> ''", {"delete from propriedade where nequipamento = %1", nullptr, nullptr},
+     Operacao::LimpezaReservas},
 };
 
 } // namespace
@@ -45,7 +55,7 @@ int remove_reservas_abandonadas(Conexao& c)
         rs.fecha();
         for (qint64 codigo : codigos) {
             try {
-                Transacao t(c, Operacao::LimpezaReservas);
+                Transacao t(c, r.operacao);
                 for (const char* anexo : r.anexos)
                     if (anexo)
                         c.execute(QString::fromLatin1(anexo).arg(codigo));

@@ -1,18 +1,21 @@
 #pragma once
-// Rows that a registration form reserves for a record not yet saved: a new
-// customer (name still null) and a new equipment type (description still
-// empty). A crash, a power cut or a killed program while such a form is
-// open leaves the reservation behind.
+// Rows that a form reserves for a record not yet saved: a new customer
+// (name still null), a new equipment type (description still empty), and a
+// new entry, budget or order (still under the placeholder customer 1, its
+// items written as they are confirmed). A crash, a power cut or a killed
+// program while such a form is open leaves the reservation behind.
 #include <QString>
 
 class Conexao;
 
 // The condition that leaves a table's unfinished reservations out of a list
-// or lookup ("cliente" or "equipamento"; any other table has none: "1=1").
+// or lookup ("cliente", "equipamento", "entrada_equipamento", "orcamento",
+// "ordem"; any other table has none: "1=1").
 QString sem_reservas(const QString& tabela);
 
 // Removes the reservations left behind, each with what was attached to it
-// meanwhile (a type's properties; a customer's machines and their values),
+// meanwhile (a type's properties; a customer's machines and their values;
+// a movement's items),
 // each in a transaction of its own. A reservation that other rows use
 // (a machine of a blank type, say) stays. Only for the embedded database
 // used by one program at a time: on a server another station may be

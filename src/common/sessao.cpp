@@ -57,6 +57,7 @@ const char* nome_operacao(Operacao op)
     case Operacao::Baixa: return "Baixa";
     case Operacao::Reabertura: return "Reabertura";
     case Operacao::LimpezaReservas: return "LimpezaReservas";
+    case Operacao::LimpezaMovimentos: return "LimpezaMovimentos";
     case Operacao::Migracao: return "Migracao";
     }
     return "?";

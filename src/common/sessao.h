@@ -66,6 +66,7 @@ enum class Operacao {
     Baixa,             // a write-off: the instalment re-read, marked paid, the write-off
     Reabertura,        // reopening a paid instalment: its full write-offs go, it opens
     LimpezaReservas,   // start-up: a reserved record left empty, with what hangs on it
+    LimpezaMovimentos, // start-up: an entry, budget or order left under customer 1, with its items
     Migracao,          // one schema script with its version row
 };
 inline constexpr int QUANTIDADE_OPERACOES = int(Operacao::Migracao) + 1;

@@ -1,4 +1,5 @@
 #include "frmcadastro.h"
+#include "caixacodigo.h"
 #include "campos.h"
 #include "filtroteclas.h"
 #include "mensagens.h"
@@ -109,7 +110,7 @@ void FrmCadastro::CmdOk_Click()
     // Alt+G presses the button without taking the focus from the field:
     // the field is checked first, as leaving it would
     m_teclas->confereCampoAtual();
-    if (!pode_gravar() || !verifica_obrigatorios(this))
+    if (!CaixaCodigo::confere(this) || !pode_gravar() || !verifica_obrigatorios(this))
         return;
     try {
         grava();

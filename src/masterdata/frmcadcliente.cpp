@@ -1,5 +1,6 @@
 #include "frmcadcliente.h"
 #include "caixacidade.h"
+#include "caixacodigo.h"
 #include "campos.h"
 #include "documentos.h"
 #include "frmconsultaequipamentocliente.h"

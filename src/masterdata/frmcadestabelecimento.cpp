@@ -1,5 +1,6 @@
 #include "frmcadestabelecimento.h"
 #include "caixacidade.h"
+#include "caixacodigo.h"
 #include "campos.h"
 #include "modulo1.h"
 
@@ -22,7 +23,7 @@ FrmCadEstabelecimento::FrmCadEstabelecimento()
     corpo()->addLayout(g);
     Text1 = linha_campo(g, 0, 0, QStringLiteral("Fantasia"), QStringLiteral("Text1"), 60, true, 3);
     Text2 = linha_campo(g, 1, 0, QStringLiteral("Razão Social"), QStringLiteral("Text2"), 60, true, 3);
-    m_cidade = CaixaCidade::monta(g, 2, QStringLiteral("Text8"), QStringLiteral("Text13"), teclas(), true);
+    m_cidade = monta_caixa_cidade(g, 2, QStringLiteral("Text8"), QStringLiteral("Text13"), teclas(), true);
     Text8 = m_cidade->codigo();
     Text13 = m_cidade->nome();
     Command1 = m_cidade->botao();

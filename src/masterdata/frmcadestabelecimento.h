@@ -1,7 +1,7 @@
 #pragma once
 #include "frmcadastro.h"
 
-class CaixaCidade;
+class CaixaCodigo;
 class QLineEdit;
 
 // The shop's own record (row 1): shown and updated, never inserted.
@@ -31,5 +31,5 @@ protected:
     QWidget* primeiro_campo() override;
 
 private:
-    CaixaCidade* m_cidade;
+    CaixaCodigo* m_cidade;
 };

@@ -1,5 +1,6 @@
 #include "frmcadpessoa.h"
 #include "caixacidade.h"
+#include "caixacodigo.h"
 #include "campos.h"
 #include "filtroteclas.h"
 #include "mensagens.h"
@@ -57,7 +58,7 @@ FrmCadPessoa::FrmCadPessoa(const QString& nome, const QString& titulo, bool clie
     auto* p2 = new QWidget;
     auto* g2 = new QGridLayout(p2);
     SSTab1->addTab(p2, QStringLiteral("Dados Residênciais"));
-    m_cidade = CaixaCidade::monta(g2, 0, QStringLiteral("Text3"), QStringLiteral("Textcidade"), teclas(), false);
+    m_cidade = monta_caixa_cidade(g2, 0, QStringLiteral("Text3"), QStringLiteral("Textcidade"), teclas(), false);
     Text3 = m_cidade->codigo();
     Textcidade = m_cidade->nome();
     Command1 = m_cidade->botao();
@@ -69,7 +70,6 @@ FrmCadPessoa::FrmCadPessoa(const QString& nome, const QString& titulo, bool clie
     Text10 = linha_campo(g2, 6, 0, QStringLiteral("Obs"), QStringLiteral("Text10"), 100, false, 3);
     g2->setRowStretch(7, 1);
     g2->setColumnStretch(3, 1);
-    teclas()->tipoCampo(Text3, CampoInteiro);
 
     // tab order: the first page, then the second
     QList<QWidget*> ordem{Text1, Text2};

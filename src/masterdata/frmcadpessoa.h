@@ -1,7 +1,7 @@
 #pragma once
 #include "frmcadastro.h"
 
-class CaixaCidade;
+class CaixaCodigo;
 class QComboBox;
 class QGridLayout;
 class QLabel;
@@ -52,5 +52,5 @@ protected:
     virtual bool documento_valido() const = 0;
     virtual QString mensagem_documento() const = 0;
 
-    CaixaCidade* m_cidade;
+    CaixaCodigo* m_cidade;
 };

@@ -1,5 +1,6 @@
 #include "frmcadtecnico.h"
 #include "caixacidade.h"
+#include "caixacodigo.h"
 #include "campos.h"
 #include "documentos.h"
 #include "modulo1.h"

@@ -1,4 +1,5 @@
 #include "frmlistacontas.h"
+#include "caixacodigo.h"
 #include "campos.h"
 #include "filtroteclas.h"
 #include "formularios.h"
@@ -100,9 +101,11 @@ FrmListaContas::FrmListaContas(const QString& nome, const QString& titulo, QList
 
     m_teclas = new FiltroTeclas(this);
     m_teclas->botaoF5(Command1);
-    m_teclas->tipoCampo(Text10, CampoInteiro, 0);
-    m_teclas->aoF12(Text10, [this] { Command5_Click(); });
-    Text10->installEventFilter(this);
+    m_cliente = new CaixaCodigo(
+        Text10, Text15, Command5, m_teclas,
+        [](qint32 c) { return QStringLiteral("select cfantasia from cliente where ncodigo = %1 and ncodigo>0").arg(c); },
+        [this] { return escolhe_cliente_da_lista(); }, {});
+    m_cliente->semValidarAoIrPara(Command4);
 
     connect(Combo1, &QComboBox::activated, this, &FrmListaContas::filtro_mudou);
     connect(Text10, &QLineEdit::textChanged, this, &FrmListaContas::formata_grade);
@@ -110,7 +113,6 @@ FrmListaContas::FrmListaContas(const QString& nome, const QString& titulo, QList
     for (QDateEdit* d : {DTPicker1, DTPicker2})
         d->calendarWidget()->window()->installEventFilter(this);
     connect(Command1, &QPushButton::clicked, this, &FrmListaContas::Command1_Click);
-    connect(Command5, &QPushButton::clicked, this, &FrmListaContas::Command5_Click);
     connect(Command4, &QPushButton::clicked, this, &QDialog::reject);
     connect(Grid1, &Grade::linhaAtualMudou, this, &FrmListaContas::atualiza_botoes);
     connect(Grid1, &QAbstractItemView::clicked, this, &FrmListaContas::atualiza_botoes);
@@ -228,6 +230,7 @@ void FrmListaContas::mostra_dados()
 
 void FrmListaContas::Command1_Click()
 {
+    CaixaCodigo::atualiza(this);
     mostra_dados();
     apos_mostrar();
 }
@@ -245,50 +248,13 @@ void FrmListaContas::atualiza_botoes()
         b->setEnabled(temConta);
 }
 
-void FrmListaContas::Text10_Validate()
-{
-    const QString texto = Text10->text();
-    bool numero = false;
-    const qint64 codigo = texto.toLongLong(&numero);
-    if (!numero) {
-        Text15->clear();
-        return;
-    }
-    try {
-        cSQL = QStringLiteral("select cfantasia from cliente where ncodigo = ") + QString::number(codigo)
-               + QStringLiteral(" and ncodigo>0");
-        rsAux.abre(cSQL);
-        const bool achou = rsAux.recordCount() > 0;
-        Text15->setText(achou ? rsAux.texto(QStringLiteral("cfantasia")) : QString());
-        rsAux.fecha();
-        if (!achou)
-            registro_nao_localizado(Text10);
-    } catch (const ErroBanco& e) {
-        rsAux.fecha();
-        Text15->clear();
-        trata_erro_banco(e);
-    }
-}
+void FrmListaContas::Text10_Validate() { m_cliente->valida(); }
 
-void FrmListaContas::Command5_Click()
-{
-    const qint32 codigo = escolhe_cliente_da_lista();
-    if (codigo != 0) {
-        Text10->setText(QString::number(codigo));
-        Text10_Validate();
-    }
-}
+void FrmListaContas::Command5_Click() { m_cliente->consulta(); }
 
 bool FrmListaContas::eventFilter(QObject* alvo, QEvent* e)
 {
-    // the code is looked up once the focus has left, so the notice can put it back;
-    // a window already closed (its "&Sair" was what took the focus) looks nothing up
-    if (alvo == Text10 && saiu_do_campo(e) && isVisible())
-        QTimer::singleShot(0, this, [this] {
-            if (isVisible())
-                Text10_Validate();
-        });
-    else if (e->type() == QEvent::Hide && (alvo == DTPicker1->calendarWidget()->window() || alvo == DTPicker2->calendarWidget()->window()))
+    if (e->type() == QEvent::Hide && (alvo == DTPicker1->calendarWidget()->window() || alvo == DTPicker2->calendarWidget()->window()))
         formata_grade();
     return QDialog::eventFilter(alvo, e);
 }

@@ -5,6 +5,7 @@
 #include "formmodal.h"
 #include <QList>
 
+class CaixaCodigo;
 class FiltroTeclas;
 class Grade;
 class QComboBox;
@@ -91,6 +92,7 @@ protected:
 
 private:
     void filtro_mudou();
+    CaixaCodigo* m_cliente;
     QList<ColunaConta> m_colunas;
     int m_linhasMinimas;
     int m_colunaTotal;

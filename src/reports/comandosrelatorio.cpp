@@ -85,7 +85,8 @@ void RelDemonstrativoFaturamento_Click()
     if (!pede_periodo(data_base, data_teto))
         return;
     ControleRelatorio& c = prepara(QStringLiteral("007.rpt"));
-    const QString entre = QStringLiteral(" ddata between '") + data_sql(data_base) + QStringLiteral("' and '") + data_sql(data_teto) + QLatin1Char('\'');
+    // an order still being filled (under the placeholder customer 1) counts nowhere
+    const QString entre = QStringLiteral(" ordem.ncliente > 1 and ddata between '") + data_sql(data_base) + QStringLiteral("' and '") + data_sql(data_teto) + QLatin1Char('\'');
     try {
         c.Formulas[0] = campo(QStringLiteral("Clientes"), total(QStringLiteral("select count(distinct ncliente) from ordem where") + entre,
                                                                QStringLiteral("Count"), false));

@@ -1,4 +1,5 @@
 #include "frmconsultaservicomaquina.h"
+#include "caixacodigo.h"
 #include "campos.h"
 #include "controlerelatorio.h"
 #include "edicaomovimento.h"
@@ -11,12 +12,10 @@
 #include "modulo1.h"
 #include "motorrelatorio.h"
 
-#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
 namespace {
 
@@ -65,18 +64,32 @@ FrmConsultaServicoMaquina::FrmConsultaServicoMaquina()
     setTabOrder(Text3, Command1);
     setTabOrder(Command1, Command5);
 
-    m_teclas->tipoCampo(Text3, CampoInteiro);
-    m_teclas->aoF12(Text3, [this] { Command1_Click(); });
+    // an unknown machine empties both texts without a word, and the focus may leave
+    m_maquina = new CaixaCodigo(
+        Text3, Text4, Command1, m_teclas,
+        [](qint32 c) {
+            return QStringLiteral("select cliente.ncodigo,cliente.cfantasia as cliente,cdescricao,cidentificacao  from "
+                                  "cliente,equipamento_cliente,equipamento where cliente.ncodigo = ncliente and "
+                                  "nequipamento = equipamento.ncodigo and equipamento_cliente.ncodigo = %1").arg(c);
+        },
+        [] {
+            abre_modal(form<FrmConsEquipamentoCliente>());
+            return nCodigoConsulta;
+        },
+        {});
+    m_maquina->semAviso().preencheCom([this](Recordset* rs) {
+        Text4->setText(rs ? rs->texto(QStringLiteral("cdescricao")) + QStringLiteral(" - ") + rs->texto(QStringLiteral("cidentificacao"))
+                          : QString());
+        Text1->setText(rs ? rs->texto(QStringLiteral("ncodigo")) + QStringLiteral(" - ") + rs->texto(QStringLiteral("cliente")) : QString());
+    });
     // another machine empties the list
     connect(Text3, &QLineEdit::textChanged, this, [this] {
         m_mostrar = false;
         procura();
     });
-    connect(Command1, &QPushButton::clicked, this, &FrmConsultaServicoMaquina::Command1_Click);
     connect(Command5, &QPushButton::clicked, this, &FrmConsultaServicoMaquina::Command5_Click);
     connect(Command3, &QPushButton::clicked, this, &FrmConsultaServicoMaquina::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &FrmConsultaServicoMaquina::Command4_Click);
-    Text3->installEventFilter(this);
 }
 
 void FrmConsultaServicoMaquina::ao_abrir()
@@ -93,56 +106,18 @@ QString FrmConsultaServicoMaquina::consulta()
 {
     if (!m_mostrar)
         return {};
-    return QStringLiteral("select * from servico_equipamento where equipamento_cliente = %1 order by codigo,data")
+    // an order still being filled (under the placeholder customer 1) is no service yet
+    return QStringLiteral("select * from servico_equipamento where equipamento_cliente = %1 and codigo_cliente > 1 order by codigo,data")
         .arg(valor_numerico(Text3->text()));
 }
 
-bool FrmConsultaServicoMaquina::eventFilter(QObject* alvo, QEvent* e)
-{
-    if (alvo == Text3 && saiu_do_campo(e) && isVisible())
-        QTimer::singleShot(0, this, &FrmConsultaServicoMaquina::Text3_Validate);
-    return FrmPesquisa::eventFilter(alvo, e);
-}
+void FrmConsultaServicoMaquina::Text3_Validate() { m_maquina->valida(); }
 
-void FrmConsultaServicoMaquina::Text3_Validate()
-{
-    if (Text3->text().isEmpty()) {
-        Text1->clear();
-        Text4->clear();
-        return;
-    }
-    try {
-        cSQL = QStringLiteral("select cliente.ncodigo,cliente.cfantasia as cliente,cdescricao,cidentificacao  from "
-                              "cliente,equipamento_cliente,equipamento where cliente.ncodigo = ncliente and "
-                              "nequipamento = equipamento.ncodigo and equipamento_cliente.ncodigo = %1")
-                   .arg(valor_numerico(Text3->text()));
-        rsDados.abre(cSQL);
-        // an unknown machine empties both texts without a word
-        const bool achou = rsDados.recordCount() > 0;
-        Text4->setText(achou ? rsDados.texto(QStringLiteral("cdescricao")) + QStringLiteral(" - ") + rsDados.texto(QStringLiteral("cidentificacao"))
-                             : QString());
-        Text1->setText(achou ? rsDados.texto(QStringLiteral("ncodigo")) + QStringLiteral(" - ") + rsDados.texto(QStringLiteral("cliente"))
-                             : QString());
-        rsDados.fecha();
-    } catch (const ErroBanco& e) {
-        rsDados.fecha();
-        Text1->clear();
-        Text4->clear();
-        trata_erro_banco(e);
-    }
-}
-
-void FrmConsultaServicoMaquina::Command1_Click()
-{
-    abre_modal(form<FrmConsEquipamentoCliente>());
-    if (nCodigoConsulta != 0) {
-        Text3->setText(QString::number(nCodigoConsulta));
-        Text3_Validate();
-    }
-}
+void FrmConsultaServicoMaquina::Command1_Click() { m_maquina->consulta(); }
 
 void FrmConsultaServicoMaquina::Command5_Click()
 {
+    CaixaCodigo::atualiza(this); // "&Mostrar" by Alt+M, the code still in its box
     if (Text4->text().isEmpty() || Text3->text().isEmpty()) {
         informa(QStringLiteral("Informe o equipamento!"));
         return;
@@ -158,6 +133,7 @@ void FrmConsultaServicoMaquina::abre_detalhes(const QString& codigo) { edita_mov
 
 void FrmConsultaServicoMaquina::Command4_Click()
 {
+    CaixaCodigo::atualiza(this);
     if (Text1->text().isEmpty() || Text4->text().isEmpty() || Text3->text().isEmpty())
         return;
     limpa_relatorio();

@@ -1,6 +1,7 @@
 #pragma once
 #include "frmpesquisa.h"
 
+class CaixaCodigo;
 class QLabel;
 
 // The services done on one customer machine: the machine by its code (or
@@ -33,8 +34,8 @@ protected:
     void ao_abrir() override;
     void abre_detalhes(const QString& codigo) override;
     bool recarrega_apos_detalhes() const override { return false; }
-    bool eventFilter(QObject* alvo, QEvent* e) override;
 
 private:
+    CaixaCodigo* m_maquina;
     bool m_mostrar = false;
 };

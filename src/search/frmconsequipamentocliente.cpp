@@ -1,4 +1,5 @@
 #include "frmconsequipamentocliente.h"
+#include "caixacodigo.h"
 #include "campos.h"
 #include "filtroteclas.h"
 #include "formularios.h"
@@ -37,25 +38,21 @@ FrmConsEquipamentoCliente::FrmConsEquipamentoCliente()
     botao(QStringLiteral("&Aceitar"), QStringLiteral("Command4"));
     botao(QStringLiteral("&Sair"), QStringLiteral("Command2"));
 
-    m_teclas->tipoCampo(Text4, CampoInteiro);
-    m_teclas->aoF12(Text4, [this] { Command1_Click(); });
-    m_teclas->aoF11(Text4, [] {
-        FrmCadCliente& f = form<FrmCadCliente>();
-        f.binclusao = true;
-        abre_modal(f);
-    });
+    m_cliente = new CaixaCodigo(
+        Text4, Text8, Command1, m_teclas,
+        [](qint32 c) { return QStringLiteral("select cfantasia from cliente where ncodigo = %1 and ").arg(c) + sem_reservas(QStringLiteral("cliente")); },
+        [] { return escolhe_cliente(); },
+        [] {
+            FrmCadCliente& f = form<FrmCadCliente>();
+            f.binclusao = true;
+            abre_modal(f);
+        });
     // another customer (typed or chosen) empties the list
     connect(Text4, &QLineEdit::textChanged, this, [this] {
         m_mostrar = false;
         procura();
     });
-    connect(Command1, &QPushButton::clicked, this, &FrmConsEquipamentoCliente::Command1_Click);
     connect(Command3, &QPushButton::clicked, this, &FrmConsEquipamentoCliente::Command3_Click);
-    // the name is looked up as the box is left; an unknown code is reported
-    // once the click that left it has gone through, and the focus goes back
-    m_teclas->aoSair(Text4, [this] { return confere_cliente(); }, [this](bool) {
-        if (isVisible()) registro_nao_localizado(Text4);
-    });
     setTabOrder(Text4, Command3);
 }
 
@@ -77,47 +74,13 @@ QString FrmConsEquipamentoCliente::consulta()
         .arg(valor_numerico(Text4->text()));
 }
 
-void FrmConsEquipamentoCliente::valida_cliente()
-{
-    if (!confere_cliente())
-        registro_nao_localizado(Text4);
-}
+void FrmConsEquipamentoCliente::valida_cliente() { m_cliente->valida(); }
 
-bool FrmConsEquipamentoCliente::confere_cliente()
-{
-    const QString texto = Text4->text();
-    bool numero = false;
-    const qint64 codigo = texto.toLongLong(&numero);
-    if (texto.isEmpty() || !numero) {
-        Text8->clear();
-        return true;
-    }
-    try {
-        rsAux.abre(QStringLiteral("select cfantasia from cliente where ncodigo = %1 and ").arg(codigo)
-                   + sem_reservas(QStringLiteral("cliente")));
-        const bool achou = rsAux.recordCount() > 0;
-        Text8->setText(achou ? rsAux.texto(QStringLiteral("cfantasia")) : QString());
-        rsAux.fecha();
-        return achou;
-    } catch (const ErroBanco& e) {
-        rsAux.fecha();
-        Text8->clear();
-        trata_erro_banco(e);
-        return true;
-    }
-}
-
-void FrmConsEquipamentoCliente::Command1_Click()
-{
-    const qint32 codigo = escolhe_cliente();
-    if (codigo != 0) {
-        Text4->setText(QString::number(codigo));
-        valida_cliente();
-    }
-}
+void FrmConsEquipamentoCliente::Command1_Click() { m_cliente->consulta(); }
 
 void FrmConsEquipamentoCliente::Command3_Click()
 {
+    CaixaCodigo::atualiza(this);
     if (Text4->text().isEmpty() || Text8->text().isEmpty()) {
         informa(QStringLiteral("Informe o cliente!"));
         return;

@@ -1,6 +1,8 @@
 #pragma once
 #include "frmpesquisa.h"
 
+class CaixaCodigo;
+
 // Chooses one machine of a customer: the customer by code (or its search),
 // "Mostrar" lists the machines, "&Aceitar" hands the machine's code back.
 class FrmConsEquipamentoCliente : public FrmPesquisa {
@@ -23,7 +25,6 @@ protected:
     void ao_abrir() override;
 
 private:
-    // Looks the customer's name up; false for a code that finds no customer.
-    bool confere_cliente();
+    CaixaCodigo* m_cliente;
     bool m_mostrar = false;
 };

@@ -73,6 +73,7 @@ void FrmConsultaMovimento::ao_abrir()
 
 void FrmConsultaMovimento::Command1_Click()
 {
+    CaixaCodigo::atualiza(this);
     m_mostrar = true;
     procura();
     Grid1->setFocus();

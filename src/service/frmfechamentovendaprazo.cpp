@@ -26,6 +26,13 @@ FrmFechamentoVendaPrazo::FrmFechamentoVendaPrazo()
     // only the due date and the value are edited, as date and money fields
     Grid1->editaColunas({{1, CampoData}, {2, CampoDinheiro}});
     Text1 = Grid1->editor();
+    // an instalment of nothing (or less) is refused and stays in the editor to be corrected
+    Grid1->aceitaEdicao([](int, int coluna, const QString& texto) {
+        if (coluna != 2 || Dinheiro::leTexto(texto).value_or(Dinheiro()).centavos() > 0)
+            return true;
+        informa(QStringLiteral("Informe o valor da parcela!"));
+        return false;
+    });
     corpo()->addWidget(Grid1, 1);
     connect(Grid1, &Grade::celulaEditada, this, &FrmFechamentoVendaPrazo::soma_total);
 

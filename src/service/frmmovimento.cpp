@@ -306,7 +306,7 @@ void FrmMovimento::confirma_item()
     // the item picked is the one updated, whichever row the grid is on now
     const QString codigo = bInclusaoItem ? QString() : m_itemEscolhido;
     const bool novo = codigo.isEmpty();
-    if (!confere_tamanhos(true))
+    if (!CaixaCodigo::confere(this) || !confere_tamanhos(true))
         return;
     const QString sql = sql_item(novo, codigo);
     if (sql.isEmpty() || !grava_item(sql))
@@ -372,7 +372,8 @@ bool FrmMovimento::eventFilter(QObject* alvo, QEvent* e)
 
 void FrmMovimento::Command5_Click()
 {
-    if (!pode_gravar())
+    // Alt+G saves without leaving the code box: its code is checked first
+    if (!CaixaCodigo::confere(this) || !pode_gravar())
         return;
     try {
         grava();

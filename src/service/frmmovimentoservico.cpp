@@ -74,8 +74,18 @@ FrmMovimentoServico::FrmMovimentoServico(const QString& nome, const QString& tit
         Toolbar1_ButtonClick(1);
         return true;
     });
-    connect(Command4, &QPushButton::clicked, this, &FrmMovimentoServico::Command4_Click);
-    connect(Text5, &QLineEdit::textChanged, this, &FrmMovimentoServico::maquina_mudou);
+    // the machine's code box is never shown: the choice of a machine fills it
+    m_maquina = new CaixaCodigo(
+        Text5, Text2, Command4, teclas(),
+        [](qint32 c) {
+            return QStringLiteral("select cdescricao||' - '||cidentificacao as cnome from equipamento_cliente,equipamento "
+                                  "where nequipamento = equipamento.ncodigo and equipamento_cliente.ncodigo = %1").arg(c);
+        },
+        [this] { return escolhe_maquina(); }, {});
+    m_maquina->semAviso().aCadaMudanca().depoisDeAchar([this] {
+        if (QWidget* w = depois_da_maquina())
+            w->setFocus(Qt::OtherFocusReason);
+    });
 }
 
 QWidget* FrmMovimentoServico::depois_da_maquina() const { return Text6; }
@@ -135,11 +145,13 @@ void FrmMovimentoServico::limpa_item()
     Text7->setText(Dinheiro().moeda());
 }
 
-void FrmMovimentoServico::Command4_Click()
+void FrmMovimentoServico::Command4_Click() { m_maquina->consulta(); }
+
+qint32 FrmMovimentoServico::escolhe_maquina()
 {
     if (Text4->text().isEmpty() || Text8->text().isEmpty()) {
         informa(QStringLiteral("Informe o cliente!"));
-        return;
+        return 0;
     }
     cSQL = QStringLiteral("select equipamento_cliente.ncodigo,cdescricao||' - '||cidentificacao as cnome from equipamento_cliente,equipamento "
                           "where nequipamento = equipamento.ncodigo and ncliente = %1 order by cdescricao,cidentificacao")
@@ -148,36 +160,7 @@ void FrmMovimentoServico::Command4_Click()
     f.cTipoConsula = QString();
     f.Command1_Click();
     abre_modal(f);
-    if (nCodigoConsulta == 0)
-        return;
-    const QString escolhido = QString::number(nCodigoConsulta);
-    if (Text5->text() == escolhido)
-        maquina_mudou(); // the same machine again: its text and the focus as for a new choice
-    else
-        Text5->setText(escolhido);
-}
-
-void FrmMovimentoServico::maquina_mudou()
-{
-    if (Text5->text().isEmpty()) {
-        Text2->clear();
-        return;
-    }
-    try {
-        cSQL = QStringLiteral("select equipamento_cliente.ncodigo,cdescricao||' - '||cidentificacao as cnome from equipamento_cliente,equipamento "
-                              "where nequipamento = equipamento.ncodigo and equipamento_cliente.ncodigo = %1")
-                   .arg(valor_numerico(Text5->text()));
-        rsAux.abre(cSQL);
-        Text2->setText(rsAux.texto(QStringLiteral("cnome")));
-        rsAux.fecha();
-    } catch (const ErroBanco& e) {
-        rsAux.fecha();
-        Text2->clear();
-        trata_erro_banco(e);
-        return;
-    }
-    if (QWidget* w = depois_da_maquina())
-        w->setFocus(Qt::OtherFocusReason);
+    return nCodigoConsulta;
 }
 
 QString FrmMovimentoServico::sql_item(bool novo, const QString& codigo)

@@ -66,7 +66,8 @@ protected:
     QString soma_itens_sql() const;
 
 private:
-    void maquina_mudou();
+    qint32 escolhe_maquina(); // one of the customer's machines, or 0
     CaixaCodigo* m_condicao;
+    CaixaCodigo* m_maquina;
     int m_colunaMaquina, m_colunaServico, m_colunaPreco;
 };

@@ -60,8 +60,11 @@ FrmOrdem::FrmOrdem()
 
     ordem_de_tab({Text4, Text10, Text3, DTPicker1, Check1, Check2, Command4, Command1, Text6, Text7});
 
-    connect(Command1, &QPushButton::clicked, this, &FrmOrdem::Command1_Click);
-    connect(Text13, &QLineEdit::textChanged, this, &FrmOrdem::tecnico_mudou);
+    // the technician's code box is never shown: the lookup fills it
+    m_tecnico = new CaixaCodigo(
+        Text13, Text12, Command1, teclas(), [](qint32 c) { return QStringLiteral("select cfantasia from tecnico where ncodigo = %1").arg(c); },
+        [] { return consulta_codigo(QStringLiteral("Tecnicos")); }, {});
+    m_tecnico->semAviso().aCadaMudanca().depoisDeAchar([this] { Text6->setFocus(Qt::OtherFocusReason); });
     connect(Check2, &QCheckBox::clicked, this, &FrmOrdem::garantia_clicada);
     resize(900, 700);
 }
@@ -111,40 +114,7 @@ QString FrmOrdem::sql_itens() const
            + codigo() + QStringLiteral(" order by item_ordem.ncodigo");
 }
 
-void FrmOrdem::Command1_Click()
-{
-    const qint32 tecnico = consulta_codigo(QStringLiteral("Tecnicos"));
-    if (tecnico == 0)
-        return;
-    const QString escolhido = QString::number(tecnico);
-    if (Text13->text() == escolhido)
-        tecnico_mudou();
-    else
-        Text13->setText(escolhido);
-}
-
-void FrmOrdem::tecnico_mudou()
-{
-    bool numero = false;
-    const qint32 codigo = Text13->text().toInt(&numero);
-    if (!numero) {
-        Text12->clear();
-        return;
-    }
-    try {
-        cSQL = QStringLiteral("select cfantasia from tecnico where ncodigo = %1").arg(codigo);
-        rsAux.abre(cSQL);
-        const bool achou = rsAux.recordCount() > 0;
-        Text12->setText(achou ? rsAux.texto(QStringLiteral("cfantasia")) : QString());
-        rsAux.fecha();
-        if (achou)
-            Text6->setFocus(Qt::OtherFocusReason);
-    } catch (const ErroBanco& e) {
-        rsAux.fecha();
-        Text12->clear();
-        trata_erro_banco(e);
-    }
-}
+void FrmOrdem::Command1_Click() { m_tecnico->consulta(); }
 
 void FrmOrdem::garantia_clicada(bool marcada)
 {

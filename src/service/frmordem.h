@@ -43,7 +43,7 @@ protected:
     void depois_de_fechar() override;
 
 private:
-    void tecnico_mudou();
+    CaixaCodigo* m_tecnico;
     // The order as stored now: whether it is there, concluded, and how many
     // receivables and payments it has. Throws ErroBanco.
     struct Situacao {

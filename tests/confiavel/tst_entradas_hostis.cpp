@@ -5,7 +5,12 @@
 // a code box, and one beyond it is refused, never wrapped.
 #include "apoio.h"
 #include "controlerelatorio.h"
+#include "frmcadcliente.h"
+#include "frmcadestabelecimento.h"
+#include "frmcadtecnico.h"
 #include "frmentradaequipamento.h"
+#include "frmorcamento.h"
+#include "frmordem.h"
 #include "frmprincipal.h"
 #include "iniciasistema.h"
 #include "lojateste.h"
@@ -19,6 +24,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 
 using namespace apoio;
@@ -247,12 +253,125 @@ private slots:
                 QVERIFY(amb->msgs.mostradas().isEmpty());
             } else {
                 QVERIFY2(f.Text8->text().isEmpty(), qPrintable(codigo + QStringLiteral(" -> ") + f.Text8->text()));
-                QCOMPARE(amb->msgs.textos(), QStringList{QStringLiteral("Registro não localizado!")});
+                QTRY_COMPARE(amb->msgs.textos(), QStringList{QStringLiteral("Registro não localizado!")});
                 QCOMPARE(QApplication::focusWidget(), f.Text4);
             }
         }
         // nothing wrapped onto another customer
         QCOMPARE(valor(QStringLiteral("select count(*) from cliente where ncodigo < 0")).toInt(), 0);
+    }
+
+    // Every code box of a form that saves, holding a good code: a code that
+    // finds nothing and another good one typed over it and saved at once, by
+    // each way the user saves: "&Gravar" clicked, Alt+G, F5 then Enter. The
+    // unknown code is never stored (a box that warns says so, keeps the focus
+    // and selects its whole text; a city box empties the name and the save
+    // asks for the required fields); the other code is stored with its own
+    // name on screen.
+    void codigosConferidosEmTodoJeitoDeGravar()
+    {
+        executa(QStringLiteral("update entrada_equipamento set ncliente = 2"));
+        executa(QStringLiteral("update ordem set nconcluida = 0 where ncodigo = 2")); // saved again without a closing
+        const QString OBRIGATORIOS = QStringLiteral("Verifique se os campos obrigatórios foram preenchidos corretamente!");
+        struct Caixa {
+            const char* nome;
+            std::function<QDialog*()> abre; // the form editing a saved record
+            std::function<QLineEdit*(QDialog*)> codigo, nome_;
+            QStringList codigos, nomes; // two good codes and their names
+            QString gravado;            // the code as stored
+            bool avisa;
+            QList<bool> respostas;      // the answers to the questions of a save
+        };
+        auto movimento = [](auto* tipo, auto membro, int codigo) {
+            return [tipo, membro, codigo]() -> QDialog* {
+                using T = std::remove_pointer_t<decltype(tipo)>;
+                form<T>().*membro = codigo;
+                return &abre_form<T>(false);
+            };
+        };
+        auto cliente = [](QDialog* d) { return static_cast<FrmMovimento*>(d)->Text4; };
+        auto nomeCliente = [](QDialog* d) { return static_cast<FrmMovimento*>(d)->Text8; };
+        auto condicao = [](QDialog* d) { return static_cast<FrmMovimentoServico*>(d)->Text10; };
+        auto nomeCondicao = [](QDialog* d) { return static_cast<FrmMovimentoServico*>(d)->Text11; };
+        const QStringList clientes{QStringLiteral("2"), QStringLiteral("3")}, nomesClientes{QStringLiteral("Ana Souza"), QStringLiteral("Bruno Lima")};
+        const QStringList condicoes{QStringLiteral("1"), QStringLiteral("2")}, nomesCondicoes{QStringLiteral("A vista"), QStringLiteral("30/60")};
+        const QStringList cidades{QStringLiteral("1"), QStringLiteral("2")}, nomesCidades{QStringLiteral("Cidade Não Informada"), QStringLiteral("Curitiba")};
+        const QList<Caixa> caixas{
+            {"entrada: cliente", movimento((FrmEntradaEquipamento*)nullptr, &FrmEntradaEquipamento::nCodigoEntrada, 57), cliente, nomeCliente,
+             clientes, nomesClientes, QStringLiteral("select ncliente from entrada_equipamento where ncodigo = 57"), true, {true, false}},
+            {"orçamento: cliente", movimento((FrmOrcamento*)nullptr, &FrmOrcamento::nCodigoOrcamento, 1), cliente, nomeCliente, clientes,
+             nomesClientes, QStringLiteral("select ncliente from orcamento where ncodigo = 1"), true, {}},
+            {"orçamento: condição", movimento((FrmOrcamento*)nullptr, &FrmOrcamento::nCodigoOrcamento, 1), condicao, nomeCondicao,
+             condicoes, nomesCondicoes, QStringLiteral("select ncondicao from orcamento where ncodigo = 1"), true, {}},
+            {"ordem: cliente", movimento((FrmOrdem*)nullptr, &FrmOrdem::nCodigoordem, 2), cliente, nomeCliente, clientes, nomesClientes,
+             QStringLiteral("select ncliente from ordem where ncodigo = 2"), true, {}},
+            {"ordem: condição", movimento((FrmOrdem*)nullptr, &FrmOrdem::nCodigoordem, 2), condicao, nomeCondicao, condicoes,
+             nomesCondicoes, QStringLiteral("select ncondicao from ordem where ncodigo = 2"), true, {}},
+            {"cliente: cidade", movimento((FrmCadCliente*)nullptr, &FrmCadCliente::codigo_cliente, 2),
+             [](QDialog* d) { return static_cast<FrmCadPessoa*>(d)->Text3; }, [](QDialog* d) { return static_cast<FrmCadPessoa*>(d)->Textcidade; },
+             cidades, nomesCidades, QStringLiteral("select ncidade from cliente where ncodigo = 2"), false, {}},
+            {"técnico: cidade", movimento((FrmCadTecnico*)nullptr, &FrmCadTecnico::codigo_tecnico, 1),
+             [](QDialog* d) { return static_cast<FrmCadPessoa*>(d)->Text3; }, [](QDialog* d) { return static_cast<FrmCadPessoa*>(d)->Textcidade; },
+             cidades, nomesCidades, QStringLiteral("select ncidade from tecnico where ncodigo = 1"), false, {}},
+            {"estabelecimento: cidade", [] { return static_cast<QDialog*>(&abre_form<FrmCadEstabelecimento>(false)); },
+             [](QDialog* d) { return static_cast<FrmCadEstabelecimento*>(d)->Text8; },
+             [](QDialog* d) { return static_cast<FrmCadEstabelecimento*>(d)->Text13; }, cidades, nomesCidades,
+             QStringLiteral("select ncidade from estabelecimento"), false, {}},
+        };
+        const QStringList jeitos{QStringLiteral("botão"), QStringLiteral("Alt+G"), QStringLiteral("F5")};
+        int tentativas = 0;
+        for (const Caixa& c : caixas) {
+            for (const QString& jeito : jeitos) {
+                for (const bool desconhecido : {true, false}) {
+                    ++tentativas;
+                    const QString quem = QStringLiteral("%1, %2, %3").arg(QString::fromUtf8(c.nome), jeito, desconhecido ? QStringLiteral("999") : QStringLiteral("outro"));
+                    const QString antes = valor(c.gravado).toString();
+                    const int outro = c.codigos.indexOf(antes) == 0 ? 1 : 0;
+                    const QString digitado = desconhecido ? QStringLiteral("999") : c.codigos[outro];
+                    QDialog* d = c.abre();
+                    QLineEdit* caixa = c.codigo(d);
+                    if (auto* cad = qobject_cast<FrmCadPessoa*>(d))
+                        cad->SSTab1->setCurrentIndex(1);
+                    QVERIFY2(caixa->isVisible() && caixa->text() == antes, qPrintable(quem));
+                    caixa->setFocus();
+                    caixa->selectAll();
+                    digita(caixa, digitado);
+                    amb->msgs.limpa();
+                    if (!desconhecido)
+                        for (bool r : c.respostas)
+                            amb->msgs.respostas({r});
+                    auto* gravar = d->findChild<QPushButton*>(qobject_cast<FrmMovimento*>(d) ? QStringLiteral("Command5") : QStringLiteral("CmdOk"));
+                    if (jeito == QLatin1String("botão")) {
+                        clica(gravar);
+                    } else if (jeito == QLatin1String("Alt+G")) {
+                        tecla(caixa, Qt::Key_G, Qt::AltModifier);
+                    } else {
+                        tecla(caixa, Qt::Key_F5);
+                        QVERIFY2(QApplication::focusWidget() == gravar || (desconhecido && c.avisa), qPrintable(quem));
+                        tecla(QApplication::focusWidget(), Qt::Key_Return);
+                    }
+                    if (desconhecido) {
+                        QTRY_VERIFY2(c.nome_(d)->text().isEmpty(), qPrintable(quem));
+                        QTRY_VERIFY2(amb->msgs.textos().contains(c.avisa ? QStringLiteral("Registro não localizado!") : OBRIGATORIOS), qPrintable(quem + QStringLiteral(": ") + amb->msgs.textos().join(QLatin1Char('|'))));
+                        if (c.avisa) {
+                            QTRY_COMPARE(QApplication::focusWidget(), caixa);
+                            QCOMPARE(caixa->selectedText(), QStringLiteral("999"));
+                        }
+                        QVERIFY2(d->isVisible(), qPrintable(quem));
+                        QCOMPARE(valor(c.gravado).toString(), antes);
+                        d->close();
+                    } else {
+                        QTRY_VERIFY2(!d->isVisible(), qPrintable(quem + QStringLiteral(": ") + amb->msgs.textos().join(QLatin1Char('|'))));
+                        QVERIFY2(valor(c.gravado).toString() == digitado, qPrintable(quem));
+                        QVERIFY2(c.nome_(d)->text() == c.nomes[outro], qPrintable(quem + QStringLiteral(": ") + c.nome_(d)->text()));
+                        if (d->isVisible())
+                            d->close();
+                    }
+                    QCOMPARE(amb->msgs.perguntasPendentes(), 0);
+                }
+            }
+        }
+        qInfo("%d caixas de código x %d jeitos de gravar x 2 códigos = %d tentativas", int(caixas.size()), int(jeitos.size()), tentativas);
     }
 };
 

@@ -539,6 +539,20 @@ void TstTudoOuNada::monta_tabela()
                   },
                   Caso::Repete, false, true};
 
+    // an order being filled when the program died: still under customer 1, its item written
+    casos << Caso{"limpeza dos movimentos na partida", Operacao::LimpezaMovimentos,
+                  [this] {
+                      executa(QStringLiteral("insert into ordem values(null,1,'2026-12-09','10:00:00',0,'',1,0,0)"));
+                      executa(QStringLiteral("insert into item_ordem values(null,(select max(ncodigo) from ordem),1,'Em preenchimento',55,1)"));
+                      path_txt_para(amb->banco.fonte(), false);
+                      return static_cast<QWidget*>(nullptr);
+                  },
+                  [this] {
+                      principal.reset();
+                      inicia();
+                  },
+                  Caso::Repete, false, true};
+
     // the newest schema script, at the start of a program that finds the
     // database one version behind
     casos << Caso{"migração na partida", Operacao::Migracao,

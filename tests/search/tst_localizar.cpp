@@ -169,7 +169,7 @@ private slots:
         tecla_texto(o.Text1, QString());
         tecla_texto(o.Text4, QStringLiteral("77"));
         tecla(o.Text4, Qt::Key_Tab);
-        QCOMPARE(amb->msgs.textos(), QStringList{QStringLiteral("Registro não localizado!")});
+        QTRY_COMPARE(amb->msgs.textos(), QStringList{QStringLiteral("Registro não localizado!")});
         QVERIFY(o.Text8->text().isEmpty());
         QCOMPARE(QApplication::focusWidget(), o.Text4);
         QTest::mouseClick(o.Command1, Qt::LeftButton); // no customer: every order

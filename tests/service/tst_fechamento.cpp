@@ -8,15 +8,29 @@
 #include "relogio.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QClipboard>
 #include <QTest>
 
 using namespace apoio;
 
 namespace {
+
+// Notices shown as a message box shows them: a window of their own takes
+// the focus for a moment and gives it back.
+class AvisosEmJanela : public MensagensRoteiro {
+public:
+    void aviso(const QString& texto, Icone icone, const QString& titulo) override
+    {
+        MensagensRoteiro::aviso(texto, icone, titulo);
+        QDialog caixa;
+        ativa(caixa);
+    }
+};
 
 
 const QString CONFIRMA = QStringLiteral("Confirma o fechamento desta ordem?");
@@ -151,15 +165,29 @@ private slots:
         // stays in the box with a notice, to be corrected
         editaCelula(f, 2, 1, QStringLiteral("31022027"));
         QCOMPARE(f.Grid1->textMatrix(2, 1), QStringLiteral("05/01/2027"));
-        editaCelula(f, 2, 2, QStringLiteral(",,"));
-        QCOMPARE(amb->msgs.ultimo(), QStringLiteral("O valor \",,\" não é válido. Informe-o como 1.234,50."));
+        {
+            AvisosEmJanela emJanela;
+            editaCelula(f, 2, 2, QStringLiteral(",,"));
+            QCOMPARE(emJanela.ultimo(), QStringLiteral("O valor \",,\" não é válido. Informe-o como 1.234,50."));
+        }
+        instala_mensagens(&amb->msgs);
+        ativa(f); // the window manager gives the form its focus back
         QVERIFY(f.Text1->isVisible());
+        QCOMPARE(f.Text1->selectedText(), QStringLiteral(",,"));
         QCOMPARE(f.Grid1->textMatrix(2, 2), reais("33,33"));
-        digita(f.Text1, QStringLiteral("0"));
+        // nothing, or less (pasted), is no instalment: refused, kept in the box, selected
+        for (const QString& valor : {QStringLiteral("0"), QStringLiteral("-5")}) {
+            QApplication::clipboard()->setText(valor);
+            tecla(f.Text1, Qt::Key_V, Qt::ControlModifier);
+            tecla(f.Text1, Qt::Key_Return);
+            QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Informe o valor da parcela!"));
+            QVERIFY(f.Text1->isVisible());
+            QCOMPARE(f.Text1->selectedText(), f.Text1->text());
+            QCOMPARE(f.Grid1->textMatrix(2, 2), reais("33,33"));
+        }
+        digita(f.Text1, QStringLiteral("32,33"));
         tecla(f.Text1, Qt::Key_Return);
-        QCOMPARE(f.Grid1->textMatrix(2, 2), reais("0,00"));
-        QCOMPARE(f.Text6->text(), reais("67,67"));
-        editaCelula(f, 2, 2, QStringLiteral("32,33"));
+        QCOMPARE(f.Grid1->textMatrix(2, 2), reais("32,33"));
         QCOMPARE(f.Text6->text(), reais("100,00"));
         // the label column and empty cells are not edited
         duplo_clique(f.Grid1, 1, 0);

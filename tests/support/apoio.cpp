@@ -379,11 +379,27 @@ int modo_arquivo(const QString& caminho)
     return ::stat(QFile::encodeName(caminho).constData(), &s) == 0 ? int(s.st_mode & 07777) : -1;
 }
 
+namespace {
+
+// One mouse event where a real pointer would deliver it: to the topmost
+// visible widget under that point of the window at this moment (an editor
+// the previous event laid over a cell, say), not to a widget chosen before.
+void no_ponteiro(QTest::MouseAction acao, QWidget* janela, const QPoint& global)
+{
+    QWidget* w = janela->childAt(janela->mapFromGlobal(global));
+    if (!w)
+        w = janela;
+    QTest::mouseEvent(acao, w, Qt::LeftButton, {}, w->mapFromGlobal(global));
+}
+
+} // namespace
+
 void duplo_clique(Grade* g, int linha, int coluna)
 {
-    const QPoint p = g->viewport()->mapFrom(g, g->cellGeometry(linha, coluna).center());
-    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, p);
-    QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, p);
+    const QPoint global = g->mapToGlobal(g->cellGeometry(linha, coluna).center());
+    // press, release, the second press with the double click it makes, release
+    for (QTest::MouseAction a : {QTest::MousePress, QTest::MouseRelease, QTest::MousePress, QTest::MouseDClick, QTest::MouseRelease})
+        no_ponteiro(a, g->window(), global);
 }
 
 std::unique_ptr<FrmPrincipal> janela_principal()

@@ -184,7 +184,8 @@ int conta(const QString& sql);
 // An amount as the program shows it: "R$", a no-break space, the number.
 QString reais(const QString& numero);
 
-// A double click on a cell of a grid.
+// A double click on a cell of a grid, each of its events sent to the
+// widget under the pointer when it happens.
 void duplo_clique(::Grade* g, int linha, int coluna);
 // A left click on a widget (a button, mostly), as the mouse makes it.
 void clica(QWidget* w);
