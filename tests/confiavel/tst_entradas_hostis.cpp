@@ -5,11 +5,15 @@
 // a code box, and one beyond it is refused, never wrapped.
 #include "apoio.h"
 #include "controlerelatorio.h"
+#include "frmbaixacontasreceber.h"
+#include "frmcadtecnico.h"
 #include "frmentradaequipamento.h"
+#include "frmpagamentodavenda.h"
 #include "frmprincipal.h"
 #include "iniciasistema.h"
 #include "lojateste.h"
 #include "modulo1.h"
+#include "valoresnegativos.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -19,6 +23,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 
 using namespace apoio;
@@ -85,6 +90,63 @@ QString texto_de(QWidget* w)
 {
     if (auto* l = qobject_cast<QLineEdit*>(w)) return l->text();
     return static_cast<QPlainTextEdit*>(w)->toPlainText();
+}
+
+// Pastes a text over the whole content of a box, as Ctrl+A, Ctrl+V do.
+void cola(QWidget* campo, const QString& texto)
+{
+    campo->setFocus();
+    QTest::keyClick(campo, Qt::Key_A, Qt::ControlModifier);
+    QApplication::clipboard()->setText(texto);
+    QTest::keyClick(campo, Qt::Key_V, Qt::ControlModifier);
+}
+
+// Runs `corpo` on every form the menus open (registration, movement and
+// search screens, as the registry creates them), then closes it.
+void varre_formularios(const std::function<void(QDialog&)>& corpo)
+{
+    FrmPrincipal p;
+    liga_formularios(p);
+    for (QAction* a : p.findChildren<QAction*>()) {
+        const QString nome = a->objectName();
+        if (!a->isEnabled() || a->menu()
+            || !(nome.startsWith(QLatin1String("menuCad")) || nome.startsWith(QLatin1String("menuIncluir"))
+                 || nome.startsWith(QLatin1String("menuLocalizar"))))
+            continue;
+        ao_abrir_modal([&](QDialog& d) {
+            d.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&d));
+            corpo(d);
+            d.close();
+            if (d.isVisible()) d.done(QDialog::Rejected);
+        });
+        a->trigger();
+        QVERIFY2(acoes_modais_pendentes() == 0, qPrintable(nome + QStringLiteral(" não abriu um formulário")));
+    }
+}
+
+// The money fields of a form a user can type into.
+QList<QLineEdit*> campos_de_dinheiro(QWidget& form)
+{
+    QList<QLineEdit*> r;
+    for (QWidget* w : campos_de_texto(form))
+        if (w->property("tipoCampo").toInt() == CampoDinheiro)
+            r << static_cast<QLineEdit*>(w);
+    return r;
+}
+
+// Amounts below zero as a user may paste them.
+const QStringList NEGATIVOS = {QStringLiteral("-50"), QStringLiteral("-0,01"), QStringLiteral("-1.234,56"), QStringLiteral("R$ -10,00"),
+                               QStringLiteral("-R$ 10,00"), QStringLiteral(" -7 ")};
+
+// Rows holding an amount below zero anywhere.
+int negativos_no_banco()
+{
+    return conta(QStringLiteral(
+        "select (select count(*) from tecnico where ncomissao < 0) + (select count(*) from orcamento where nvalor < 0) "
+        "+ (select count(*) from item_orcamento where nvalor < 0) + (select count(*) from ordem where nvalor < 0) "
+        "+ (select count(*) from item_ordem where nvalor < 0) + (select count(*) from conta_receber where nvalor_parcela < 0) "
+        "+ (select count(*) from baixa_conta_receber where nvalor_baixa < 0 or ndesconto < 0 or nacrescimo < 0) from rdb$database"));
 }
 
 } // namespace
@@ -173,57 +235,127 @@ private slots:
     // or its start when the field has a visible maximum length.
     void todosOsCamposDeTodosOsFormularios()
     {
-        FrmPrincipal p;
-        liga_formularios(p);
         ControleSemImpressao semImpressao;
         MensagensNao msgs;
         int formularios = 0, campos = 0, tentativas = 0, limitados = 0;
         QStringList problemas;
-        for (QAction* a : p.findChildren<QAction*>()) {
-            const QString nome = a->objectName();
-            if (!a->isEnabled() || a->menu()
-                || !(nome.startsWith(QLatin1String("menuCad")) || nome.startsWith(QLatin1String("menuIncluir"))
-                     || nome.startsWith(QLatin1String("menuLocalizar"))))
-                continue;
-            ao_abrir_modal([&](QDialog& d) {
-                ++formularios;
-                for (QWidget* campo : campos_de_texto(d)) {
-                    ++campos;
-                    for (const QString& entrada : ENTRADAS) {
-                        ++tentativas;
-                        msgs.textos.clear();
-                        campo->setFocus();
-                        QTest::keyClick(campo, Qt::Key_A, Qt::ControlModifier);
-                        QApplication::clipboard()->setText(entrada);
-                        QTest::keyClick(campo, Qt::Key_V, Qt::ControlModifier);
-                        const QString lido = texto_de(campo);
-                        auto* linha = qobject_cast<QLineEdit*>(campo);
-                        // a multi-line box keeps a line break as one "\n", as every editor does
-                        const QString e = linha ? entrada : QString(entrada).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-                        const bool limitado = linha && e.size() > linha->maxLength() && lido == e.left(linha->maxLength());
-                        limitados += limitado;
-                        // a code or date box may drop what is not a code or a date; nothing else may change the text
-                        if (lido != e && !limitado && !lido.isEmpty() && !e.contains(lido))
-                            problemas << QStringLiteral("%1.%2 <- %3: %4").arg(d.objectName(), campo->accessibleName(), e.left(20), lido.left(20));
-                        QTest::keyClick(campo, Qt::Key_Return);
-                        for (const QString& m : msgs.textos)
-                            if (m.contains(QLatin1String("SQLCODE")) || m.contains(QLatin1String("Dynamic SQL")))
-                                problemas << QStringLiteral("%1.%2 <- %3: %4").arg(d.objectName(), campo->accessibleName(), e.left(20), m);
-                        if (!d.isVisible()) return;
-                        if (auto* l = qobject_cast<QLineEdit*>(campo)) l->clear();
-                        else static_cast<QPlainTextEdit*>(campo)->clear();
-                    }
+        varre_formularios([&](QDialog& d) {
+            ++formularios;
+            for (QWidget* campo : campos_de_texto(d)) {
+                ++campos;
+                for (const QString& entrada : ENTRADAS) {
+                    ++tentativas;
+                    msgs.textos.clear();
+                    cola(campo, entrada);
+                    const QString lido = texto_de(campo);
+                    auto* linha = qobject_cast<QLineEdit*>(campo);
+                    // a multi-line box keeps a line break as one "\n", as every editor does
+                    const QString e = linha ? entrada : QString(entrada).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+                    const bool limitado = linha && e.size() > linha->maxLength() && lido == e.left(linha->maxLength());
+                    limitados += limitado;
+                    // a code or date box may drop what is not a code or a date; nothing else may change the text
+                    if (lido != e && !limitado && !lido.isEmpty() && !e.contains(lido))
+                        problemas << QStringLiteral("%1.%2 <- %3: %4").arg(d.objectName(), campo->accessibleName(), e.left(20), lido.left(20));
+                    QTest::keyClick(campo, Qt::Key_Return);
+                    for (const QString& m : msgs.textos)
+                        if (m.contains(QLatin1String("SQLCODE")) || m.contains(QLatin1String("Dynamic SQL")))
+                            problemas << QStringLiteral("%1.%2 <- %3: %4").arg(d.objectName(), campo->accessibleName(), e.left(20), m);
+                    if (!d.isVisible()) return;
+                    if (auto* l = qobject_cast<QLineEdit*>(campo)) l->clear();
+                    else static_cast<QPlainTextEdit*>(campo)->clear();
                 }
-                d.close();
-                if (d.isVisible()) d.done(QDialog::Rejected);
-            });
-            a->trigger();
-            QVERIFY2(acoes_modais_pendentes() == 0, qPrintable(nome + QStringLiteral(" não abriu um formulário")));
-        }
+            }
+        });
         QVERIFY2(problemas.isEmpty(), qPrintable(problemas.join(QLatin1Char('\n'))));
         QVERIFY(formularios >= 10);
         qInfo("%d formulários, %d campos de texto x %d entradas = %d tentativas (%d limitadas à vista pelo tamanho do campo)",
               formularios, campos, int(ENTRADAS.size()), tentativas, limitados);
+    }
+
+    // An amount below zero pasted into every money field (those of the
+    // forms the menus open, the write-off and the cash payment) is refused
+    // with its notice when the field is left and again when saving; the
+    // database refuses it in every money column whatever writes it.
+    void valorNegativoEmTodoCampoDeDinheiro()
+    {
+        ControleSemImpressao semImpressao;
+        MensagensNao msgs;
+        QStringList vistos, problemas;
+        int tentativas = 0;
+        auto tenta = [&](QDialog& d, QWidget* gravar) {
+            for (QLineEdit* campo : campos_de_dinheiro(d)) {
+                vistos << d.objectName() + QLatin1Char('.') + campo->accessibleName();
+                for (const QString& entrada : NEGATIVOS) {
+                    ++tentativas;
+                    msgs.textos.clear();
+                    cola(campo, entrada);
+                    const QString colado = campo->text(); // its start, in a short box
+                    QTest::keyClick(campo, Qt::Key_Tab);
+                    // told, or (a short box's start that is no amount) emptied: never a negative amount kept unnoticed
+                    const bool avisou = msgs.textos.value(0) == mensagem_valor_negativo(colado)
+                                        || msgs.textos.value(0) == mensagem_valor_invalido(colado);
+                    const auto ficou = Dinheiro::leTexto(campo->text());
+                    if ((!avisou && ficou && *ficou < Dinheiro()) || (entrada == NEGATIVOS.first() && msgs.textos.value(0) != mensagem_valor_negativo(entrada)))
+                        problemas << QStringLiteral("%1 <- %2: %3").arg(vistos.last(), entrada, msgs.textos.join(QLatin1Char('|')));
+                    if (gravar && d.isVisible()) {
+                        msgs.textos.clear();
+                        campo->setFocus();
+                        QTest::keyClick(campo, Qt::Key_F5);
+                        QTest::keyClick(gravar, Qt::Key_Return);
+                    }
+                    if (!d.isVisible()) return;
+                }
+            }
+        };
+        varre_formularios([&](QDialog& d) { tenta(d, nullptr); });
+        QVERIFY2(vistos.contains(QStringLiteral("FrmCadTecnico.Comissão")), qPrintable(vistos.join(QLatin1Char(','))));
+        for (const char* f : {"FrmOrcamento.", "FrmOrdem."}) // the price of an item
+            QVERIFY2(!vistos.filter(QLatin1String(f)).isEmpty(), qPrintable(vistos.join(QLatin1Char(','))));
+        // the technician's save refuses it too
+        auto& t = abre_form<FrmCadTecnico>(true);
+        t.Text2->setText(QStringLiteral("-5"));
+        msgs.textos.clear();
+        t.CmdOk->click();
+        QCOMPARE(msgs.textos.value(0), mensagem_valor_negativo(QStringLiteral("-5")));
+        t.close();
+        // the write-off of the open instalment and the cash payment of the order
+        auto& b = form<FrmBaixaContasReceber>();
+        b.nCodigoConta = 2;
+        b.nValorAtual = Dinheiro::deCentavos(15025);
+        ativa(b);
+        tenta(b, b.CmdOk);
+        auto& v = form<FrmPagamentoDaVenda>();
+        v.nCodigoOrdem = 1;
+        v.nValorTotal = Dinheiro::deCentavos(30050);
+        ativa(v);
+        tenta(v, v.Command6);
+        QVERIFY(vistos.contains(QStringLiteral("FrmBaixaContasReceber.Valor")));
+        QVERIFY(vistos.contains(QStringLiteral("FrmPagamentoDaVenda.Valor pago")));
+        QVERIFY2(problemas.isEmpty(), qPrintable(problemas.join(QLatin1Char('\n'))));
+        QCOMPARE(negativos_no_banco(), 0);
+        QCOMPARE(conta(QStringLiteral("select count(*) from baixa_conta_receber where nconta_receber = 2")), 0);
+        qInfo("%d campos de dinheiro x %d valores negativos = %d tentativas: %s", int(vistos.size()), int(NEGATIVOS.size()), tentativas,
+              qPrintable(vistos.join(QStringLiteral(", "))));
+
+        // the database: every money column refuses a negative amount by its named constraint
+        const QStringList colunas = {QStringLiteral("tecnico.ncomissao"), QStringLiteral("orcamento.nvalor"),
+                                     QStringLiteral("item_orcamento.nvalor"), QStringLiteral("ordem.nvalor"),
+                                     QStringLiteral("item_ordem.nvalor"), QStringLiteral("conta_receber.nvalor_parcela"),
+                                     QStringLiteral("baixa_conta_receber.nvalor_baixa"), QStringLiteral("baixa_conta_receber.ndesconto"),
+                                     QStringLiteral("baixa_conta_receber.nacrescimo")};
+        for (const QString& c : colunas) {
+            const QStringList tc = c.split(QLatin1Char('.'));
+            msgs.textos.clear();
+            try {
+                executa(QStringLiteral("update %1 set %2 = -0.01 where ncodigo = (select min(ncodigo) from %1)").arg(tc[0], tc[1]));
+                QFAIL(qPrintable(c + QStringLiteral(" aceitou um valor negativo")));
+            } catch (const ErroBanco& e) {
+                QVERIFY2(e.codigo() == QLatin1String("-297"), qPrintable(c + QStringLiteral(": ") + e.descricao()));
+                trata_erro_banco(e);
+                QCOMPARE(msgs.textos, QStringList{VALOR_NEGATIVO_RECUSADO});
+            }
+        }
+        QCOMPARE(negativos_no_banco(), 0);
     }
 
     // The whole 32-bit range in a code box; one beyond is refused, not wrapped
