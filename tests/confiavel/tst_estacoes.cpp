@@ -340,30 +340,42 @@ private slots:
     }
 
     // Two partial write-offs of one instalment at the same moment: the
-    // second waits for the first, reads what is open after it, and both
-    // are kept; one that no longer fits is refused.
+    // second waits for the first and reads what is open after it; since
+    // that is no longer what its form shows, it stores nothing, shows the
+    // new open value and stays open; saved again, it is kept if it fits.
     void baixasParciaisAoMesmoTempo()
     {
         OutraEstacao outra(amb->banco.fonte());
         auto& f = abre_receber();
         const int antes = conexao.repeticoes();
+        const auto mudou = [](const char* de, const char* para) {
+            return QStringLiteral("O valor atual da parcela mudou de %1 para %2: outra estação registrou um pagamento nela. "
+                                  "Nada foi gravado; confira o valor e grave de novo.")
+                .arg(Dinheiro::leTexto(QString::fromLatin1(de))->moeda(), Dinheiro::leTexto(QString::fromLatin1(para))->moeda());
+        };
         baixaDaOutra(outra, 2, QStringLiteral("100.00"), false);
         auto fim = outra.termina(true, 1, 800);
         QVERIFY(baixa(f, 2, [&](FrmBaixaContasReceber& b) {
             parcial(b, QStringLiteral("40"));
+            QCOMPARE(amb->msgs.textos(), QStringList{mudou("150,25", "50,25")});
+            QCOMPARE(b.Text3->text(), Dinheiro::leTexto(QStringLiteral("50,25"))->moeda());
+            QCOMPARE(baixas(2), QStringList{QStringLiteral("100|P")});
+            clica(b.CmdOk);
             QVERIFY(!b.isVisible());
         }));
         fim.get();
         QCOMPARE(conexao.repeticoes(), antes + 1); // it waited, met the other's write-off and ran again
-        QVERIFY(amb->msgs.textos().isEmpty());
         QCOMPARE(baixas(2), (QStringList{QStringLiteral("100|P"), QStringLiteral("40|P")}));
         QCOMPARE(f.Grid1->textMatrix(linha_do_codigo(f.Grid1, 2), 7), Dinheiro::leTexto(QStringLiteral("10,25"))->moeda());
-        // again, with 10,25 open: the other's 10,00 goes first, ours of 5,00 no longer fits; 0,20 does
+        // again, with 10,25 open: the other's 10,00 goes first; ours of 5,00 no longer fits; 0,20 does
+        amb->msgs.limpa();
         baixaDaOutra(outra, 2, QStringLiteral("10.00"), false);
         fim = outra.termina(true, 1, 800);
         QVERIFY(baixa(f, 2, [&](FrmBaixaContasReceber& b) {
             parcial(b, QStringLiteral("5"));
-            QCOMPARE(amb->msgs.textos(), QStringList{QStringLiteral("O valor da baixa parcial deve ser menor que o valor atual da parcela!")});
+            QCOMPARE(amb->msgs.textos(), QStringList{mudou("10,25", "0,25")});
+            clica(b.CmdOk);
+            QCOMPARE(amb->msgs.ultimo(), QStringLiteral("O valor da baixa parcial deve ser menor que o valor atual da parcela!"));
             QVERIFY(b.isVisible());
             parcial(b, QStringLiteral("0,20"));
             QVERIFY(!b.isVisible());
