@@ -76,11 +76,13 @@ public:
     ~MensagensDaEstacao() override { instala_mensagens(nullptr); }
     QStringList inesperadas;
     int vistas = 0;
-    int conflitos = 0; // a conflict that outlived the retry (the clerk repeats)
+    // a conflict that outlived the retry, or an open value another station
+    // changed meanwhile (the clerk repeats)
+    int conflitos = 0;
     void aviso(const QString& texto, Icone, const QString&) override
     {
         ++vistas;
-        if (texto == CONFLITO_ESTACOES)
+        if (texto == CONFLITO_ESTACOES || texto.startsWith(QStringLiteral("O valor atual da parcela mudou de ")))
             ++conflitos;
         else if (texto != QStringLiteral("Ok! Orçamento gravado com sucesso!"))
             inesperadas << texto;
@@ -112,7 +114,7 @@ void espera_a_vez()
 // One station: opens the database, then repeats: a partial write-off of
 // 1,00 on instalment 2, which every station pays, all saving it at the same
 // moment (repeated, as the message asks, when a conflict outlived the
-// retry); a new customer, an entry, a budget, an order, each typed and
+// retry or another station changed the open value meanwhile); a new customer, an entry, a budget, an order, each typed and
 // saved through its form. It prints the codes it saved and what it saw; it
 // exits 1 on any message but the expected ones.
 int estacao(const QString& fonte, const QString& nome, int repeticoes)
