@@ -114,8 +114,9 @@ void espera_a_vez()
 // One station: opens the database, then repeats: a partial write-off of
 // 1,00 on instalment 2, which every station pays, all saving it at the same
 // moment (repeated, as the message asks, when a conflict outlived the
-// retry or another station changed the open value meanwhile); a new customer, an entry, a budget, an order, each typed and
-// saved through its form. It prints the codes it saved and what it saw; it
+// retry or another station changed the open value meanwhile); a new
+// customer, an entry, a budget, an order, each typed and saved through its
+// form. It prints the codes it saved and what it saw; it
 // exits 1 on any message but the expected ones.
 int estacao(const QString& fonte, const QString& nome, int repeticoes)
 {
