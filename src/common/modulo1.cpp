@@ -63,9 +63,9 @@ void formata_campo(QLineEdit* caixa, int tipo)
         }
         break;
     case CampoDinheiro:
-        // text that is not an amount, or an amount below zero (typed with
-        // the keypad's minus or pasted), stays as typed for the user to
-        // correct; it never turns into zero or a debt unnoticed
+        // text that is not an amount, or an amount below zero (pasted: the
+        // keys never type a minus), stays as typed for the user to correct;
+        // it never turns into zero or a debt unnoticed
         if (const auto valor = Dinheiro::leTexto(t)) {
             if (confere_nao_negativo(caixa))
                 caixa->setText(valor->moeda());
