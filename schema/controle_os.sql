@@ -16,7 +16,8 @@ set autoddl on;
 
 /* ---------------------------------------------------------------- tables
    Columns are declared in the order the program writes them in its
-   inserts without a column list. Money is NUMERIC(15,2). */
+   inserts without a column list. Money is NUMERIC(15,2) and never below
+   zero: the named check constraints below refuse a negative amount. */
 
 create table cidade (
   ncodigo     integer not null,
@@ -64,6 +65,7 @@ create table tecnico (
   ccontato   varchar(30),
   ncomissao  numeric(15,2) default 0,
   constraint pk_tecnico primary key (ncodigo),
+  constraint ck_tecnico_comissao check (ncomissao >= 0),
   constraint fk_tecnico_cidade foreign key (ncidade) references cidade (ncodigo)
 );
 
@@ -154,6 +156,7 @@ create table orcamento (
   naprovado  smallint default 0,
   ncondicao  integer,
   constraint pk_orcamento primary key (ncodigo),
+  constraint ck_orcamento_valor check (nvalor >= 0),
   constraint fk_orcamento_cliente foreign key (ncliente) references cliente (ncodigo),
   constraint fk_orcamento_condicao foreign key (ncondicao) references condicao_pagto (ncodigo)
 );
@@ -165,6 +168,7 @@ create table item_orcamento (
   cservico              varchar(255),
   nvalor                numeric(15,2) default 0,
   constraint pk_item_orcamento primary key (ncodigo),
+  constraint ck_item_orcamento_valor check (nvalor >= 0),
   constraint fk_itemorc_orcamento foreign key (norcamento) references orcamento (ncodigo),
   constraint fk_itemorc_equipcli foreign key (nequipamento_cliente) references equipamento_cliente (ncodigo)
 );
@@ -180,6 +184,7 @@ create table ordem (
   nconcluida  smallint default 0,
   ntipo       smallint default 0,
   constraint pk_ordem primary key (ncodigo),
+  constraint ck_ordem_valor check (nvalor >= 0),
   constraint fk_ordem_cliente foreign key (ncliente) references cliente (ncodigo),
   constraint fk_ordem_condicao foreign key (ncondicao) references condicao_pagto (ncodigo)
 );
@@ -192,6 +197,7 @@ create table item_ordem (
   nvalor                numeric(15,2) default 0,
   ntecnico              integer,
   constraint pk_item_ordem primary key (ncodigo),
+  constraint ck_item_ordem_valor check (nvalor >= 0),
   constraint fk_itemordem_ordem foreign key (nordem) references ordem (ncodigo),
   constraint fk_itemordem_equipcli foreign key (nequipamento_cliente) references equipamento_cliente (ncodigo),
   constraint fk_itemordem_tecnico foreign key (ntecnico) references tecnico (ncodigo)
@@ -219,6 +225,7 @@ create table conta_receber (
   dvencimento     date,
   nrenegociada    integer default 0,
   constraint pk_conta_receber primary key (ncodigo),
+  constraint ck_conta_receber_valor check (nvalor_parcela >= 0),
   constraint fk_contareceber_ordem foreign key (nordem) references ordem (ncodigo)
 );
 
@@ -234,7 +241,10 @@ create table baixa_conta_receber (
   ddata_baixa     timestamp,
   constraint pk_baixa_conta_receber primary key (ncodigo),
   constraint fk_baixa_contareceber foreign key (nconta_receber) references conta_receber (ncodigo),
-  constraint ck_baixa_tipo check (ctipo_baixa in ('I', 'P'))
+  constraint ck_baixa_tipo check (ctipo_baixa in ('I', 'P')),
+  constraint ck_baixa_valor check (nvalor_baixa >= 0),
+  constraint ck_baixa_desconto check (ndesconto >= 0),
+  constraint ck_baixa_acrescimo check (nacrescimo >= 0)
 );
 
 create index ix_conta_receber_vencimento on conta_receber (dvencimento);

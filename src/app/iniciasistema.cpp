@@ -6,6 +6,7 @@
 #include "migracoes.h"
 #include "modulo1.h"
 #include "reservas.h"
+#include "valoresnegativos.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,11 +44,20 @@ void mostra_falha(const QString& descricao)
 // Brings the schema up to this version (nothing to do, nothing written, on
 // a database that is up to date). Changing it takes the owner of the
 // database: a station user (who holds only the program's role) is told
-// what to do instead of the engine's refusal.
-void atualiza_esquema(const QString& usuario)
+// what to do instead of the engine's refusal. Gives what the shop must be
+// told about its data (empty when nothing).
+QString atualiza_esquema(const QString& usuario)
 {
     try {
+        // A database from before the money constraints may hold amounts
+        // below zero: the constraints leave those rows as they are, and
+        // they are named once, when the constraints arrive.
+        const QString negativos = Migracoes::versao(conexao) < VERSAO_VALORES_NAO_NEGATIVOS
+                                          && Migracoes::versao_atual() >= VERSAO_VALORES_NAO_NEGATIVOS
+                                      ? linhas_com_valor_negativo(conexao)
+                                      : QString();
         Migracoes::aplica(conexao);
+        return negativos;
     } catch (const ErroBanco& e) {
         const bool semDireito = e.codigo() == QLatin1String("-551") || e.texto().contains(QLatin1String("no permission"), Qt::CaseInsensitive)
                                 || e.texto().contains(QLatin1String("no privilege"), Qt::CaseInsensitive);
@@ -75,7 +85,7 @@ std::unique_ptr<FrmPrincipal> inicia_sistema(const QString& pasta)
         confere_banco(conexao);
         // a database made by an older version gets the newer schema first;
         // index statistics follow the data the shop has gathered since
-        atualiza_esquema(c.usuario);
+        const QString aviso = atualiza_esquema(c.usuario);
         Migracoes::recalcula_estatisticas(conexao);
         // Reservations left by a crash: on the embedded database nobody else
         // can hold them now; on a server another station may be filling one.
@@ -94,6 +104,8 @@ std::unique_ptr<FrmPrincipal> inicia_sistema(const QString& pasta)
         principal->carrega();
         liga_formularios(*principal);
         principal->show();
+        if (!aviso.isEmpty())
+            informa(aviso);
         return principal;
     } catch (const ErroBanco& e) {
         conexao.fecha();

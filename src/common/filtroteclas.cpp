@@ -26,6 +26,7 @@ void FiltroTeclas::tipoCampo(QLineEdit* caixa, int tipo, int formato)
 {
     m_tipos[caixa] = tipo;
     m_formatos[caixa] = formato < 0 ? tipo : formato;
+    caixa->setProperty("tipoCampo", tipo); // what the box holds, for whoever walks a form's fields
     caixa->installEventFilter(this);
 }
 
@@ -68,8 +69,12 @@ void FiltroTeclas::sai_do_campo(QObject* campo, bool porClique)
     auto it = m_formatos.constFind(campo);
     if (it != m_formatos.constEnd()) {
         auto* caixa = static_cast<QLineEdit*>(campo);
-        if (!caixa->isReadOnly())
+        if (!caixa->isReadOnly()) {
             formata_campo(caixa, it.value());
+            // money keys with a format of its own (a rate): never below zero either
+            if (m_tipos.value(campo) == CampoDinheiro && it.value() != CampoDinheiro)
+                confere_nao_negativo(caixa);
+        }
     }
     auto c = m_aoSair.constFind(campo);
     if (c == m_aoSair.constEnd() || c->confere())

@@ -2,6 +2,7 @@
 #include "grade.h"
 #include "mensagens.h"
 #include "relogio.h"
+#include "valoresnegativos.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -62,14 +63,17 @@ void formata_campo(QLineEdit* caixa, int tipo)
         }
         break;
     case CampoDinheiro:
-        // text that is not an amount stays as typed, for the user to correct;
-        // it never turns into zero unnoticed
-        if (const auto valor = Dinheiro::leTexto(t))
-            caixa->setText(valor->moeda());
-        else if (!t.trimmed().isEmpty())
+        // text that is not an amount, or an amount below zero (pasted: the
+        // keys never type a minus), stays as typed for the user to correct;
+        // it never turns into zero or a debt unnoticed
+        if (const auto valor = Dinheiro::leTexto(t)) {
+            if (confere_nao_negativo(caixa))
+                caixa->setText(valor->moeda());
+        } else if (!t.trimmed().isEmpty()) {
             informa(mensagem_valor_invalido(t));
-        else
+        } else {
             caixa->setText(Dinheiro().moeda());
+        }
         break;
     case CampoInteiro:
         if (!Dinheiro::leTexto(t))
@@ -157,6 +161,9 @@ void trata_erro_banco(const QString& descricao)
         return;
     } else if (codigo == QLatin1String("-803")) {
         informa(QStringLiteral("Este registro já existe. Por favor verifique!"));
+        return;
+    } else if (codigo == QLatin1String("-297") && erro_valor_negativo(descricao)) {
+        informa(VALOR_NEGATIVO_RECUSADO);
         return;
     } else if (codigo == QLatin1String("-902")) {
         // the server went away: the shop needs what to do, not the driver's text
@@ -256,6 +263,24 @@ QString data_sql(const QString& data)
 QString mensagem_valor_invalido(const QString& texto)
 {
     return QStringLiteral("O valor \"%1\" não é válido. Informe-o como 1.234,50.").arg(texto.trimmed());
+}
+
+bool confere_nao_negativo(QLineEdit* caixa)
+{
+    const auto valor = Dinheiro::leTexto(caixa->text());
+    if (!valor || *valor >= Dinheiro())
+        return true;
+    informa(mensagem_valor_negativo(caixa->text()));
+    return false;
+}
+
+std::optional<Dinheiro> le_valor_campo(QLineEdit* caixa)
+{
+    formata_campo(caixa, CampoDinheiro);
+    const auto valor = Dinheiro::leTexto(caixa->text());
+    if (!valor || *valor < Dinheiro())
+        return std::nullopt;
+    return valor;
 }
 
 QString valor_sql(const QString& valor)

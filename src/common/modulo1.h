@@ -63,6 +63,14 @@ bool verifica_obrigatorios(QWidget* form);
 void centraliza_form(QWidget* form);
 QString data_sql(const QString& data);
 QString valor_sql(const QString& valor); // throws std::invalid_argument if not money
+// The amount of a money box as a save reads it: the box formatted as on
+// leaving it; nullopt (its notice shown) when it is not an amount or is
+// below zero.
+std::optional<Dinheiro> le_valor_campo(QLineEdit* caixa);
+// Shows the notice of a negative amount when the box holds an amount below
+// zero (typed or pasted; the text is kept, for the user to correct); false
+// then.
+bool confere_nao_negativo(QLineEdit* caixa);
 // What the user reads when a text is not money.
 QString mensagem_valor_invalido(const QString& texto);
 

@@ -42,6 +42,9 @@ void FrmCadTecnico::mostra_dados()
     m_cidade->valida();
 }
 
+// a commission below zero (pasted) is refused with its notice
+bool FrmCadTecnico::pode_gravar() { return confere_nao_negativo(Text2); }
+
 void FrmCadTecnico::grava()
 {
     auto p = [](QLineEdit* c) { return texto_sql(nome_proprio(c->text())); };

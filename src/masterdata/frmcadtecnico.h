@@ -15,6 +15,7 @@ protected:
     void mostra_dados() override;
     void reserva_codigo() override;
     void prepara() override;
+    bool pode_gravar() override;
     void grava() override;
     bool documento_valido() const override;
     QString mensagem_documento() const override;

@@ -37,15 +37,18 @@ FrmBaixaContasReceber::FrmBaixaContasReceber()
     Combo1->addItems({QStringLiteral("Integral"), QStringLiteral("Parcial")});
     g->addWidget(novo_rotulo(QStringLiteral("Tipo da baixa"), Combo1, this), 1, 0);
     g->addWidget(Combo1, 1, 1, Qt::AlignLeft);
-    Text1 = linha_campo(g, 2, 0, QStringLiteral("Valor"), QStringLiteral("Text1"), 20, true);
+    Text3 = linha_campo(g, 2, 0, QStringLiteral("Valor atual"), QStringLiteral("Text3"), 20);
+    Text3->setAlignment(Qt::AlignRight);
+    Text3->setReadOnly(true);
+    Text1 = linha_campo(g, 3, 0, QStringLiteral("Valor"), QStringLiteral("Text1"), 20, true);
     Text1->setAlignment(Qt::AlignRight);
     seleciona_ao_entrar(Text1);
     Combo2 = new QComboBox(this);
     Combo2->setObjectName(QStringLiteral("Combo2"));
     Combo2->addItems(formas_pagamento());
-    g->addWidget(novo_rotulo(QStringLiteral("Forma Pagto"), Combo2, this), 3, 0);
-    g->addWidget(Combo2, 3, 1, Qt::AlignLeft);
-    Text2 = linha_campo(g, 4, 0, QStringLiteral("Obs"), QStringLiteral("Text2"), 100);
+    g->addWidget(novo_rotulo(QStringLiteral("Forma Pagto"), Combo2, this), 4, 0);
+    g->addWidget(Combo2, 4, 1, Qt::AlignLeft);
+    Text2 = linha_campo(g, 5, 0, QStringLiteral("Obs"), QStringLiteral("Text2"), 100);
     Text2->setMinimumWidth(300);
     v->addLayout(g);
 
@@ -66,6 +69,7 @@ void FrmBaixaContasReceber::ao_abrir_janela()
     DTPicker2->setDate(Relogio::hoje());
     Combo1->setCurrentIndex(0);
     Combo2->setCurrentIndex(0);
+    Text3->setText(nValorAtual.moeda());
     Text1->setText(nValorAtual.moeda());
     Text2->clear();
     centraliza_form(this);
@@ -94,22 +98,47 @@ void FrmBaixaContasReceber::CmdOk_Click()
 {
     if (!verifica_obrigatorios(this))
         return;
-    formata_campo(Text1, CampoDinheiro); // a button pressed by its key may not have left the box
-    const auto lido = Dinheiro::leTexto(Text1->text());
+    const auto lido = le_valor_campo(Text1); // a button pressed by its key may not have left the box
     if (!lido)
         return; // the notice of the field asked for a valid amount
     const bool integral = Combo1->currentIndex() == 0;
-    const Dinheiro valor = *lido;
+    const Dinheiro valor = *lido, mostrado = nValorAtual;
+    if (valor == Dinheiro()) {
+        informa(QStringLiteral("O valor da baixa deve ser maior que zero!"));
+        return;
+    }
+    if (!integral && valor >= mostrado) {
+        informa(QStringLiteral("O valor da baixa parcial deve ser menor que o valor atual da parcela!"));
+        return;
+    }
+    // an integral write-off settles the instalment: what was not received
+    // is a discount, what was received above it a surcharge
+    const Dinheiro desconto = integral && valor < mostrado ? mostrado - valor : Dinheiro();
+    const Dinheiro acrescimo = integral && valor > mostrado ? valor - mostrado : Dinheiro();
+    if (desconto > Dinheiro()
+        && !mensagens().pergunta(QStringLiteral("O valor recebido (%1) é menor que o valor atual da parcela (%2). "
+                                                "Deseja baixar a parcela com um desconto de %3?")
+                                     .arg(valor.moeda(), mostrado.moeda(), desconto.moeda())))
+        return;
+    if (acrescimo > Dinheiro()
+        && !mensagens().pergunta(QStringLiteral("O valor recebido (%1) é maior que o valor atual da parcela (%2). "
+                                                "Deseja baixar a parcela com um acréscimo de %3?")
+                                     .arg(valor.moeda(), mostrado.moeda(), acrescimo.moeda())))
+        return;
     const QString conta = QString::number(nCodigoConta);
-    enum { Gravou, Recusou, Fechada } resultado = Gravou;
+    enum { Gravou, Mudou, Fechada } resultado = Gravou;
+    Dinheiro novo;
     try {
         conexao.unidade(Operacao::Baixa, [&] {
             resultado = Gravou;
             const std::optional<Dinheiro> aberto = le_valor_aberto();
             if (!aberto) {
                 resultado = Fechada;
-            } else if (!integral && valor >= *aberto) {
-                resultado = Recusou;
+            } else if (*aberto != mostrado) {
+                // another station paid on it meanwhile: the amounts asked
+                // about no longer hold
+                resultado = Mudou;
+                novo = *aberto;
             } else {
                 if (integral) {
                     cSQL = QStringLiteral(" update conta_receber set npago=1 where ncodigo = ") + conta;
@@ -117,9 +146,10 @@ void FrmBaixaContasReceber::CmdOk_Click()
                 }
                 // the chosen day with the time of the save
                 cSQL = QStringLiteral("insert into baixa_conta_receber values(null,") + conta + QLatin1Char(',') + valor.sql()
-                       + QLatin1Char(',') + QString::number(Combo2->currentIndex()) + QStringLiteral(",0,0,'")
-                       + (integral ? QStringLiteral("I") : QStringLiteral("P")) + QStringLiteral("','") + texto_sql(Text2->text())
-                       + QStringLiteral("','") + data_sql(DTPicker2->date().toString(QStringLiteral("dd/MM/yyyy"))) + QLatin1Char(' ')
+                       + QLatin1Char(',') + QString::number(Combo2->currentIndex()) + QLatin1Char(',') + desconto.sql()
+                       + QLatin1Char(',') + acrescimo.sql() + QStringLiteral(",'") + (integral ? QStringLiteral("I") : QStringLiteral("P"))
+                       + QStringLiteral("','") + texto_sql(Text2->text()) + QStringLiteral("','")
+                       + data_sql(DTPicker2->date().toString(QStringLiteral("dd/MM/yyyy"))) + QLatin1Char(' ')
                        + Relogio::agora().toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("');");
                 conexao.execute(cSQL);
             }
@@ -129,8 +159,14 @@ void FrmBaixaContasReceber::CmdOk_Click()
         trata_erro_banco(e); // nothing written; the form stays open as it was
         return;
     }
-    if (resultado == Recusou) {
-        informa(QStringLiteral("O valor da baixa parcial deve ser menor que o valor atual da parcela!"));
+    if (resultado == Mudou) {
+        nValorAtual = novo;
+        Text3->setText(novo.moeda());
+        if (valor == mostrado) // the proposed amount follows; one the user typed stays
+            Text1->setText(novo.moeda());
+        informa(QStringLiteral("O valor atual da parcela mudou de %1 para %2: outra estação registrou um pagamento nela. "
+                               "Nada foi gravado; confira o valor e grave de novo.")
+                    .arg(mostrado.moeda(), novo.moeda()));
         return;
     }
     if (resultado == Fechada)

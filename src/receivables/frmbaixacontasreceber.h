@@ -10,8 +10,12 @@ class QDateEdit;
 class QLineEdit;
 class QPushButton;
 
-// One payment on an open instalment: integral (settles the instalment
-// whatever the amount) or partial (must stay below what is still open).
+// One payment on an open instalment: integral (settles the instalment:
+// an amount below the open value leaves the difference as a discount, one
+// above it as a surcharge, each once the user agrees) or partial (above
+// zero and below what is still open). Nothing is stored when the open
+// value, read again under the instalment's lock, is no longer the one the
+// form shows: the form shows the new one and stays open.
 // Accepted when it wrote something, or when it found the instalment no
 // longer open (the list beneath must refill either way).
 class FrmBaixaContasReceber : public FormModal {
@@ -26,6 +30,7 @@ public:
 
     QDateEdit* DTPicker2;  // "Data da Baixa"
     QComboBox* Combo1;     // "Tipo da baixa"
+    QLineEdit* Text3;      // "Valor atual" (read-only: the open value)
     QLineEdit* Text1;      // "Valor"
     QComboBox* Combo2;     // "Forma Pagto"
     QLineEdit* Text2;      // "Obs"

@@ -8,6 +8,7 @@
 #include "grade.h"
 #include "mensagens.h"
 #include "modulo1.h"
+#include "valoresnegativos.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -167,10 +168,11 @@ QString FrmMovimentoServico::sql_item(bool novo, const QString& codigo)
 {
     if (!verifica_obrigatorios(this))
         return {};
-    // a price that is not an amount is refused, never stored as zero
+    // a price that is not an amount is refused, never stored as zero; one
+    // below zero (pasted) is refused too
     const std::optional<Dinheiro> preco = Text7->text().trimmed().isEmpty() ? Dinheiro() : Dinheiro::leTexto(Text7->text());
-    if (!preco) {
-        informa(mensagem_valor_invalido(Text7->text()));
+    if (!preco || *preco < Dinheiro()) {
+        informa(preco ? mensagem_valor_negativo(Text7->text()) : mensagem_valor_invalido(Text7->text()));
         Text7->setFocus(Qt::OtherFocusReason);
         return {};
     }

@@ -1,6 +1,7 @@
 #include "frmpagamentodavenda.h"
 #include "campos.h"
 #include "filtroteclas.h"
+#include "mensagens.h"
 #include "modulo1.h"
 #include "relogio.h"
 
@@ -12,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 FrmPagamentoDaVenda::FrmPagamentoDaVenda()
     : FrmFechamento(QStringLiteral("FrmPagamentoDaVenda"), QStringLiteral("Fechamento da ordem"))
@@ -36,6 +38,10 @@ FrmPagamentoDaVenda::FrmPagamentoDaVenda()
     destaca_valor(Text2);
     seleciona_ao_entrar(Text2);
     teclas()->tipoCampo(Text2, CampoDinheiro);
+    Text5 = linha_campo(g, 4, 0, QStringLiteral("Troco"), QStringLiteral("Text5"), 50);
+    Text5->setAlignment(Qt::AlignRight);
+    Text5->setReadOnly(true);
+    connect(Text2, &QLineEdit::textChanged, this, &FrmPagamentoDaVenda::mostra_troco);
     corpo()->addLayout(g);
 
     Command6 = novo_botao(QStringLiteral("&Gravar"), QStringLiteral("Command6"), this);
@@ -45,7 +51,8 @@ FrmPagamentoDaVenda::FrmPagamentoDaVenda()
     setTabOrder(Combo1, Text3);
     setTabOrder(Text3, Text4);
     setTabOrder(Text4, Text2);
-    setTabOrder(Text2, Command6);
+    setTabOrder(Text2, Text5);
+    setTabOrder(Text5, Command6);
     setMinimumWidth(420);
 }
 
@@ -57,21 +64,35 @@ void FrmPagamentoDaVenda::abre()
     Combo1->setFocus();
 }
 
+// The change as the clerk types: what is handed over above the total.
+void FrmPagamentoDaVenda::mostra_troco()
+{
+    const auto pago = Dinheiro::leTexto(Text2->text());
+    Text5->setText(!pago ? QString() : std::max(*pago - nValorTotal, Dinheiro()).moeda());
+}
+
 void FrmPagamentoDaVenda::Command6_Click()
 {
     if (!verifica_obrigatorios(this))
         return;
-    formata_campo(Text2, CampoDinheiro); // a button pressed by its key may not have left the box
-    if (!Dinheiro::leTexto(Text2->text()))
+    const auto pago = le_valor_campo(Text2); // a button pressed by its key may not have left the box
+    if (!pago)
         return; // the notice of the field asked for a valid amount
+    if (*pago < nValorTotal) {
+        informa(QStringLiteral("O valor pago não pode ser menor que o total da ordem (%1)!").arg(nValorTotal.moeda()));
+        Text2->setFocus(Qt::OtherFocusReason);
+        Text2->selectAll();
+        return;
+    }
     const QString hoje = data_sql(Relogio::hoje().toString(QStringLiteral("dd/MM/yyyy")));
     grava(Operacao::PagamentoVista, [&] {
-        // the write-off points at the receivable this very insert created
+        // the write-off points at the receivable this very insert created;
+        // both record the total: the change went back to the customer
         cSQL = QStringLiteral("insert into conta_receber values(null,") + QString::number(nCodigoOrdem) + QStringLiteral(",'1/1',")
                + nValorTotal.sql() + QStringLiteral(",1,'") + hoje + QStringLiteral("',0) returning ncodigo");
         const qint64 conta = conexao.executeRetornando(cSQL).toLongLong();
         cSQL = QStringLiteral("insert into baixa_conta_receber values(null,") + QString::number(conta) + QLatin1Char(',')
-               + valor_sql(Text2->text()) + QLatin1Char(',') + QString::number(Combo1->currentIndex())
+               + nValorTotal.sql() + QLatin1Char(',') + QString::number(Combo1->currentIndex())
                + QStringLiteral(",0,0,'I','") + texto_sql(Text4->toPlainText()) + QStringLiteral("','") + hoje
                + QStringLiteral("');");
         conexao.execute(cSQL);

@@ -5,16 +5,19 @@
 // a code box, and one beyond it is refused, never wrapped.
 #include "apoio.h"
 #include "controlerelatorio.h"
+#include "frmbaixacontasreceber.h"
 #include "frmcadcliente.h"
 #include "frmcadestabelecimento.h"
 #include "frmcadtecnico.h"
 #include "frmentradaequipamento.h"
 #include "frmorcamento.h"
 #include "frmordem.h"
+#include "frmpagamentodavenda.h"
 #include "frmprincipal.h"
 #include "iniciasistema.h"
 #include "lojateste.h"
 #include "modulo1.h"
+#include "valoresnegativos.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -92,6 +95,43 @@ QString texto_de(QWidget* w)
     if (auto* l = qobject_cast<QLineEdit*>(w)) return l->text();
     return static_cast<QPlainTextEdit*>(w)->toPlainText();
 }
+
+// Pastes a text over the whole content of a box, as Ctrl+A, Ctrl+V do.
+void cola(QWidget* campo, const QString& texto)
+{
+    campo->setFocus();
+    QTest::keyClick(campo, Qt::Key_A, Qt::ControlModifier);
+    QApplication::clipboard()->setText(texto);
+    QTest::keyClick(campo, Qt::Key_V, Qt::ControlModifier);
+}
+
+// Runs `corpo` on every form the menus open (registration, movement and
+// search screens, as the registry creates them), then closes it.
+void varre_formularios(const std::function<void(QDialog&)>& corpo)
+{
+    FrmPrincipal p;
+    liga_formularios(p);
+    for (QAction* a : p.findChildren<QAction*>()) {
+        const QString nome = a->objectName();
+        if (!a->isEnabled() || a->menu()
+            || !(nome.startsWith(QLatin1String("menuCad")) || nome.startsWith(QLatin1String("menuIncluir"))
+                 || nome.startsWith(QLatin1String("menuLocalizar"))))
+            continue;
+        ao_abrir_modal([&](QDialog& d) {
+            d.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&d));
+            corpo(d);
+            d.close();
+            if (d.isVisible()) d.done(QDialog::Rejected);
+        });
+        a->trigger();
+        QVERIFY2(acoes_modais_pendentes() == 0, qPrintable(nome + QStringLiteral(" não abriu um formulário")));
+    }
+}
+
+// Amounts below zero as a user may paste them.
+const QStringList NEGATIVOS = {QStringLiteral("-50"), QStringLiteral("-0,01"), QStringLiteral("-1.234,56"), QStringLiteral("R$ -10,00"),
+                               QStringLiteral("-R$ 10,00"), QStringLiteral(" -7 ")};
 
 } // namespace
 
@@ -181,57 +221,104 @@ private slots:
     // or its start when the field has a visible maximum length.
     void todosOsCamposDeTodosOsFormularios()
     {
-        FrmPrincipal p;
-        liga_formularios(p);
         ControleSemImpressao semImpressao;
         MensagensNao msgs;
         int formularios = 0, campos = 0, tentativas = 0, limitados = 0;
         QStringList problemas;
-        for (QAction* a : p.findChildren<QAction*>()) {
-            const QString nome = a->objectName();
-            if (!a->isEnabled() || a->menu()
-                || !(nome.startsWith(QLatin1String("menuCad")) || nome.startsWith(QLatin1String("menuIncluir"))
-                     || nome.startsWith(QLatin1String("menuLocalizar"))))
-                continue;
-            ao_abrir_modal([&](QDialog& d) {
-                ++formularios;
-                for (QWidget* campo : campos_de_texto(d)) {
-                    ++campos;
-                    for (const QString& entrada : ENTRADAS) {
-                        ++tentativas;
-                        msgs.textos.clear();
-                        campo->setFocus();
-                        QTest::keyClick(campo, Qt::Key_A, Qt::ControlModifier);
-                        QApplication::clipboard()->setText(entrada);
-                        QTest::keyClick(campo, Qt::Key_V, Qt::ControlModifier);
-                        const QString lido = texto_de(campo);
-                        auto* linha = qobject_cast<QLineEdit*>(campo);
-                        // a multi-line box keeps a line break as one "\n", as every editor does
-                        const QString e = linha ? entrada : QString(entrada).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-                        const bool limitado = linha && e.size() > linha->maxLength() && lido == e.left(linha->maxLength());
-                        limitados += limitado;
-                        // a code or date box may drop what is not a code or a date; nothing else may change the text
-                        if (lido != e && !limitado && !lido.isEmpty() && !e.contains(lido))
-                            problemas << QStringLiteral("%1.%2 <- %3: %4").arg(d.objectName(), campo->accessibleName(), e.left(20), lido.left(20));
-                        QTest::keyClick(campo, Qt::Key_Return);
-                        for (const QString& m : msgs.textos)
-                            if (m.contains(QLatin1String("SQLCODE")) || m.contains(QLatin1String("Dynamic SQL")))
-                                problemas << QStringLiteral("%1.%2 <- %3: %4").arg(d.objectName(), campo->accessibleName(), e.left(20), m);
-                        if (!d.isVisible()) return;
-                        if (auto* l = qobject_cast<QLineEdit*>(campo)) l->clear();
-                        else static_cast<QPlainTextEdit*>(campo)->clear();
-                    }
+        varre_formularios([&](QDialog& d) {
+            ++formularios;
+            for (QWidget* campo : campos_de_texto(d)) {
+                ++campos;
+                for (const QString& entrada : ENTRADAS) {
+                    ++tentativas;
+                    msgs.textos.clear();
+                    cola(campo, entrada);
+                    const QString lido = texto_de(campo);
+                    auto* linha = qobject_cast<QLineEdit*>(campo);
+                    // a multi-line box keeps a line break as one "\n", as every editor does
+                    const QString e = linha ? entrada : QString(entrada).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+                    const bool limitado = linha && e.size() > linha->maxLength() && lido == e.left(linha->maxLength());
+                    limitados += limitado;
+                    // a code or date box may drop what is not a code or a date; nothing else may change the text
+                    if (lido != e && !limitado && !lido.isEmpty() && !e.contains(lido))
+                        problemas << QStringLiteral("%1.%2 <- %3: %4").arg(d.objectName(), campo->accessibleName(), e.left(20), lido.left(20));
+                    QTest::keyClick(campo, Qt::Key_Return);
+                    for (const QString& m : msgs.textos)
+                        if (m.contains(QLatin1String("SQLCODE")) || m.contains(QLatin1String("Dynamic SQL")))
+                            problemas << QStringLiteral("%1.%2 <- %3: %4").arg(d.objectName(), campo->accessibleName(), e.left(20), m);
+                    if (!d.isVisible()) return;
+                    if (auto* l = qobject_cast<QLineEdit*>(campo)) l->clear();
+                    else static_cast<QPlainTextEdit*>(campo)->clear();
                 }
-                d.close();
-                if (d.isVisible()) d.done(QDialog::Rejected);
-            });
-            a->trigger();
-            QVERIFY2(acoes_modais_pendentes() == 0, qPrintable(nome + QStringLiteral(" não abriu um formulário")));
-        }
+            }
+        });
         QVERIFY2(problemas.isEmpty(), qPrintable(problemas.join(QLatin1Char('\n'))));
         QVERIFY(formularios >= 10);
         qInfo("%d formulários, %d campos de texto x %d entradas = %d tentativas (%d limitadas à vista pelo tamanho do campo)",
               formularios, campos, int(ENTRADAS.size()), tentativas, limitados);
+    }
+
+    // An amount below zero pasted into every money field (those of the
+    // forms the menus open, the write-off and the cash payment) is refused
+    // with its notice when the field is left and when saving; the database
+    // refuses it in every money column by a named constraint.
+    void valorNegativoEmTodoCampoDeDinheiro()
+    {
+        ControleSemImpressao semImpressao;
+        MensagensNao msgs;
+        QStringList vistos, problemas;
+        auto tenta = [&](QDialog& d, QWidget* gravar) {
+            for (QWidget* campo : campos_de_texto(d)) {
+                if (campo->property("tipoCampo").toInt() != CampoDinheiro) continue;
+                vistos << d.objectName() + QLatin1Char('.') + campo->accessibleName();
+                for (const QString& entrada : NEGATIVOS) {
+                    msgs.textos.clear();
+                    cola(campo, entrada);
+                    const QString colado = texto_de(campo); // its start, in a short box
+                    QTest::keyClick(campo, Qt::Key_Tab);
+                    // told, or (a short box's start that is no amount) emptied: never a negative amount kept unnoticed
+                    const QString aviso = msgs.textos.value(0);
+                    const auto ficou = Dinheiro::leTexto(texto_de(campo));
+                    if ((aviso != mensagem_valor_negativo(colado) && aviso != mensagem_valor_invalido(colado) && ficou && *ficou < Dinheiro())
+                        || (entrada == NEGATIVOS.first() && aviso != mensagem_valor_negativo(entrada)))
+                        problemas << QStringLiteral("%1 <- %2: %3").arg(vistos.last(), entrada, aviso);
+                    if (gravar && !aviso.isEmpty()) { // the save says it again
+                        msgs.textos.clear();
+                        QTest::keyClick(gravar, Qt::Key_Return);
+                        if (!msgs.textos.contains(aviso)) problemas << vistos.last() + QStringLiteral(" gravou ") + entrada;
+                    }
+                }
+            }
+        };
+        varre_formularios([&](QDialog& d) { tenta(d, qobject_cast<FrmCadTecnico*>(&d) ? d.findChild<QWidget*>(QStringLiteral("CmdOk")) : nullptr); });
+        auto& b = form<FrmBaixaContasReceber>();
+        b.nCodigoConta = 2;
+        b.nValorAtual = Dinheiro::deCentavos(15025);
+        ativa(b);
+        tenta(b, b.CmdOk);
+        auto& v = form<FrmPagamentoDaVenda>();
+        v.nCodigoOrdem = 1;
+        v.nValorTotal = Dinheiro::deCentavos(30050);
+        ativa(v);
+        tenta(v, v.Command6);
+        QCOMPARE(vistos, (QStringList{QStringLiteral("FrmCadTecnico.Comissão"), QStringLiteral("FrmOrcamento.Preço"), QStringLiteral("FrmOrdem.Preço"),
+                                      QStringLiteral("FrmBaixaContasReceber.Valor"), QStringLiteral("FrmPagamentoDaVenda.Valor pago")}));
+        QVERIFY2(problemas.isEmpty(), qPrintable(problemas.join(QLatin1Char('\n'))));
+        QCOMPARE(conta(QStringLiteral("select count(*) from baixa_conta_receber where nconta_receber = 2")), 0);
+        qInfo("%d campos de dinheiro x %d valores negativos", int(vistos.size()), int(NEGATIVOS.size()));
+        for (const QString& c : QStringLiteral("tecnico.ncomissao orcamento.nvalor item_orcamento.nvalor ordem.nvalor item_ordem.nvalor "
+                                               "conta_receber.nvalor_parcela baixa_conta_receber.nvalor_baixa baixa_conta_receber.ndesconto "
+                                               "baixa_conta_receber.nacrescimo").split(QLatin1Char(' '))) {
+            const QStringList tc = c.split(QLatin1Char('.'));
+            msgs.textos.clear();
+            try {
+                executa(QStringLiteral("update %1 set %2 = -0.01 where ncodigo = (select min(ncodigo) from %1)").arg(tc[0], tc[1]));
+                QFAIL(qPrintable(c + QStringLiteral(" aceitou um valor negativo")));
+            } catch (const ErroBanco& e) {
+                trata_erro_banco(e);
+                QVERIFY2(e.codigo() == QLatin1String("-297") && msgs.textos == QStringList{VALOR_NEGATIVO_RECUSADO}, qPrintable(c));
+            }
+        }
     }
 
     // The whole 32-bit range in a code box; one beyond is refused, not wrapped

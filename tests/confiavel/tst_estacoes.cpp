@@ -76,11 +76,13 @@ public:
     ~MensagensDaEstacao() override { instala_mensagens(nullptr); }
     QStringList inesperadas;
     int vistas = 0;
-    int conflitos = 0; // a conflict that outlived the retry (the clerk repeats)
+    // a conflict that outlived the retry, or an open value another station
+    // changed meanwhile (the clerk repeats)
+    int conflitos = 0;
     void aviso(const QString& texto, Icone, const QString&) override
     {
         ++vistas;
-        if (texto == CONFLITO_ESTACOES)
+        if (texto == CONFLITO_ESTACOES || texto.startsWith(QStringLiteral("O valor atual da parcela mudou de ")))
             ++conflitos;
         else if (texto != QStringLiteral("Ok! Orçamento gravado com sucesso!"))
             inesperadas << texto;
@@ -112,8 +114,9 @@ void espera_a_vez()
 // One station: opens the database, then repeats: a partial write-off of
 // 1,00 on instalment 2, which every station pays, all saving it at the same
 // moment (repeated, as the message asks, when a conflict outlived the
-// retry); a new customer, an entry, a budget, an order, each typed and
-// saved through its form. It prints the codes it saved and what it saw; it
+// retry or another station changed the open value meanwhile); a new
+// customer, an entry, a budget, an order, each typed and saved through its
+// form. It prints the codes it saved and what it saw; it
 // exits 1 on any message but the expected ones.
 int estacao(const QString& fonte, const QString& nome, int repeticoes)
 {
@@ -340,30 +343,42 @@ private slots:
     }
 
     // Two partial write-offs of one instalment at the same moment: the
-    // second waits for the first, reads what is open after it, and both
-    // are kept; one that no longer fits is refused.
+    // second waits for the first and reads what is open after it; since
+    // that is no longer what its form shows, it stores nothing, shows the
+    // new open value and stays open; saved again, it is kept if it fits.
     void baixasParciaisAoMesmoTempo()
     {
         OutraEstacao outra(amb->banco.fonte());
         auto& f = abre_receber();
         const int antes = conexao.repeticoes();
+        const auto mudou = [](const char* de, const char* para) {
+            return QStringLiteral("O valor atual da parcela mudou de %1 para %2: outra estação registrou um pagamento nela. "
+                                  "Nada foi gravado; confira o valor e grave de novo.")
+                .arg(Dinheiro::leTexto(QString::fromLatin1(de))->moeda(), Dinheiro::leTexto(QString::fromLatin1(para))->moeda());
+        };
         baixaDaOutra(outra, 2, QStringLiteral("100.00"), false);
         auto fim = outra.termina(true, 1, 800);
         QVERIFY(baixa(f, 2, [&](FrmBaixaContasReceber& b) {
             parcial(b, QStringLiteral("40"));
+            QCOMPARE(amb->msgs.textos(), QStringList{mudou("150,25", "50,25")});
+            QCOMPARE(b.Text3->text(), Dinheiro::leTexto(QStringLiteral("50,25"))->moeda());
+            QCOMPARE(baixas(2), QStringList{QStringLiteral("100|P")});
+            clica(b.CmdOk);
             QVERIFY(!b.isVisible());
         }));
         fim.get();
         QCOMPARE(conexao.repeticoes(), antes + 1); // it waited, met the other's write-off and ran again
-        QVERIFY(amb->msgs.textos().isEmpty());
         QCOMPARE(baixas(2), (QStringList{QStringLiteral("100|P"), QStringLiteral("40|P")}));
         QCOMPARE(f.Grid1->textMatrix(linha_do_codigo(f.Grid1, 2), 7), Dinheiro::leTexto(QStringLiteral("10,25"))->moeda());
-        // again, with 10,25 open: the other's 10,00 goes first, ours of 5,00 no longer fits; 0,20 does
+        // again, with 10,25 open: the other's 10,00 goes first; ours of 5,00 no longer fits; 0,20 does
+        amb->msgs.limpa();
         baixaDaOutra(outra, 2, QStringLiteral("10.00"), false);
         fim = outra.termina(true, 1, 800);
         QVERIFY(baixa(f, 2, [&](FrmBaixaContasReceber& b) {
             parcial(b, QStringLiteral("5"));
-            QCOMPARE(amb->msgs.textos(), QStringList{QStringLiteral("O valor da baixa parcial deve ser menor que o valor atual da parcela!")});
+            QCOMPARE(amb->msgs.textos(), QStringList{mudou("10,25", "0,25")});
+            clica(b.CmdOk);
+            QCOMPARE(amb->msgs.ultimo(), QStringLiteral("O valor da baixa parcial deve ser menor que o valor atual da parcela!"));
             QVERIFY(b.isVisible());
             parcial(b, QStringLiteral("0,20"));
             QVERIFY(!b.isVisible());

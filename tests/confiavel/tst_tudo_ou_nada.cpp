@@ -500,16 +500,27 @@ void TstTudoOuNada::monta_tabela()
                   },
                   [] { clica(form<FrmPagamentoDaVenda>().Command6); }, Caso::Repete};
 
-    casos << Caso{"baixa integral", Operacao::Baixa,
-                  [] {
-                      auto& f = form<FrmBaixaContasReceber>();
-                      f.nCodigoConta = 2;
-                      f.nValorAtual = Dinheiro::deCentavos(15025);
-                      ativa(f);
-                      f.Combo1->setCurrentIndex(0);
-                      return static_cast<QWidget*>(&f);
-                  },
+    // the open instalment of 150,25, an integral write-off of `valor`
+    auto baixaIntegral = [](const char* valor) {
+        return [valor] {
+            auto& f = form<FrmBaixaContasReceber>();
+            f.nCodigoConta = 2;
+            f.nValorAtual = Dinheiro::deCentavos(15025);
+            ativa(f);
+            f.Combo1->setCurrentIndex(0);
+            f.Text1->setText(QString::fromLatin1(valor));
+            return static_cast<QWidget*>(&f);
+        };
+    };
+    casos << Caso{"baixa integral", Operacao::Baixa, baixaIntegral("150,25"),
                   [] { clica(form<FrmBaixaContasReceber>().CmdOk); }, Caso::Repete};
+
+    casos << Caso{"baixa integral com desconto", Operacao::Baixa, baixaIntegral("140"),
+                  [this] {
+                      amb->msgs.respostas({true}); // the discount agreed
+                      clica(form<FrmBaixaContasReceber>().CmdOk);
+                  },
+                  Caso::Repete};
 
     casos << Caso{"reabertura de parcela paga", Operacao::Reabertura,
                   [] {

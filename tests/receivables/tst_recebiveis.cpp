@@ -55,6 +55,15 @@ void carteira()
 }
 
 
+const QString MUDOU = QStringLiteral("O valor atual da parcela mudou de %1 para %2: outra estação registrou um pagamento nela. "
+                                     "Nada foi gravado; confira o valor e grave de novo.");
+
+// Discount and surcharge of each write-off of an instalment.
+QStringList descontos(int conta)
+{
+    return linhas(QStringLiteral("select ndesconto, nacrescimo from baixa_conta_receber where nconta_receber = %1 order by ncodigo").arg(conta));
+}
+
 QStringList baixas(int conta)
 {
     return linhas(QStringLiteral("select nvalor_baixa,nforma_pagto,trim(ctipo_baixa),cobs,ddata_baixa from baixa_conta_receber where nconta_receber = %1 order by ncodigo").arg(conta));
@@ -262,10 +271,16 @@ private slots:
         QCOMPARE(f.Text1->text(), reais("130,01"));
         confereComBanco(f.Grid1);
 
-        // integral below the open value closes the instalment; dated with the chosen day and the time of the save
+        // integral below the open value closes the instalment with the
+        // difference as a discount, once agreed; dated with the chosen day and the time of the save
         Relogio::fixa(QDateTime(QDate(2026, 12, 6), QTime(10, 15, 42)));
+        amb->msgs.limpa();
+        amb->msgs.respostas({true});
         baixa(f, 3, [&](FrmBaixaContasReceber& b) {
             QCOMPARE(b.Text1->text(), reais("80,00"));
+            QCOMPARE(b.Text3->text(), reais("80,00"));
+            QVERIFY(b.Text3->isReadOnly());
+            QCOMPARE(b.Text3->accessibleName(), QStringLiteral("Valor atual"));
             QCOMPARE(b.Text2->text(), QString()); // nothing left of the last write-off
             b.DTPicker2->setDate(QDate(2026, 12, 5));
             valor(b, QStringLiteral("50"));
@@ -276,7 +291,11 @@ private slots:
             QCOMPARE(b.Combo2->currentText(), QStringLiteral("Cartão de débito"));
             clica(b.CmdOk);
         });
+        QCOMPARE(amb->msgs.textos(), QStringList{QStringLiteral("O valor recebido (%1) é menor que o valor atual da parcela (%2). "
+                                                                "Deseja baixar a parcela com um desconto de %3?")
+                                                     .arg(reais("50,00"), reais("80,00"), reais("30,00"))});
         QCOMPARE(baixas(3), QStringList{QStringLiteral("50|3|I||05/12/2026 10:15:42")});
+        QCOMPARE(descontos(3), QStringList{QStringLiteral("30|0")});
         QCOMPARE(npago(3), QStringLiteral("1"));
         QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("2"), QStringLiteral("1")}));
         QCOMPARE(f.Text1->text(), reais("50,01"));
@@ -313,16 +332,72 @@ private slots:
             b.Combo1->setCurrentIndex(1);
             valor(b, QStringLiteral("20"));
             clica(b.CmdOk);
-            QCOMPARE(amb->msgs.ultimo(), PARCIAL_ALTA); // 20,00 is not below the 10,00 now open
+            // read again under the lock: nothing stored, the new open value shown, the typed amount kept
+            QCOMPARE(amb->msgs.ultimo(), MUDOU.arg(reais("70,00"), reais("10,00")));
             QVERIFY(b.isVisible());
-            // ... and then settles it
-            executa(QStringLiteral("update conta_receber set npago = 1 where ncodigo = 1"));
+            QCOMPARE(b.Text3->text(), reais("10,00"));
+            QCOMPARE(b.Text1->text(), reais("20,00"));
+            QCOMPARE(baixas(1).size(), 2);
+            clica(b.CmdOk);
+            QCOMPARE(amb->msgs.ultimo(), PARCIAL_ALTA); // 20,00 is not below the 10,00 now open
+            // an integral one of the amount proposed: the proposal follows the new value
             b.Combo1->setCurrentIndex(0);
+            executa(QStringLiteral("insert into baixa_conta_receber values(null,1,4,0,0,0,'P','','2026-12-06 10:05:00');"));
+            valor(b, QStringLiteral("10"));
+            clica(b.CmdOk);
+            QCOMPARE(amb->msgs.ultimo(), MUDOU.arg(reais("10,00"), reais("6,00")));
+            QCOMPARE(b.Text1->text(), reais("6,00"));
+            // ... and then another station settles it
+            executa(QStringLiteral("update conta_receber set npago = 1 where ncodigo = 1"));
             clica(b.CmdOk);
             QCOMPARE(amb->msgs.ultimo(), NAO_ABERTA);
         });
-        QCOMPARE(baixas(1).size(), 2);
+        QCOMPARE(baixas(1).size(), 3);
         QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("2"), QStringLiteral("3")}));
+    }
+
+    // Zero is no write-off; an integral one above the open value records the
+    // surcharge once agreed; the instalment's write-offs list it; by the
+    // books it is covered exactly.
+    void baixaZeroEAcrescimo()
+    {
+        auto& f = abre_receber();
+        baixa(f, 2, [&](FrmBaixaContasReceber& b) {
+            for (int tipo : {0, 1}) {
+                b.Combo1->setCurrentIndex(tipo);
+                valor(b, QStringLiteral("0"));
+                clica(b.CmdOk);
+                QCOMPARE(amb->msgs.ultimo(), QStringLiteral("O valor da baixa deve ser maior que zero!"));
+            }
+            // integral above the open value: No stores nothing, Yes the surcharge
+            b.Combo1->setCurrentIndex(0);
+            valor(b, QStringLiteral("55,5"));
+            amb->msgs.limpa();
+            amb->msgs.respostas({false, true});
+            clica(b.CmdOk);
+            QVERIFY(b.isVisible());
+            QVERIFY(baixas(2).isEmpty());
+            clica(b.CmdOk);
+            QCOMPARE(amb->msgs.textos(), (QStringList(2, QStringLiteral("O valor recebido (%1) é maior que o valor atual da parcela (%2). "
+                                                                         "Deseja baixar a parcela com um acréscimo de %3?")
+                                                              .arg(reais("55,50"), reais("50,00"), reais("5,50")))));
+        });
+        QCOMPARE(baixas(2), QStringList{QStringLiteral("55.5|0|I||06/12/2026 10:15:00")});
+        QCOMPARE(descontos(2), QStringList{QStringLiteral("0|5.5")});
+        QCOMPARE(npago(2), QStringLiteral("1"));
+        // received + discounts - surcharges is the instalment's value
+        QCOMPARE(linhas(QStringLiteral("select sum(nvalor_baixa + ndesconto - nacrescimo) from baixa_conta_receber where nconta_receber = 2")),
+                 QStringList{QStringLiteral("50")});
+        f.close();
+        auto& r = abre_recebidas();
+        r.Grid1->setRow(linha_do_codigo(r.Grid1, 2));
+        ao_abrir_modal([](QDialog& d) {
+            auto& m = static_cast<FrmMostraBaixaContaPaga&>(d);
+            QCOMPARE(linha(m.Grid1, 1).mid(2, 3), (QStringList{reais("0,00"), reais("5,50"), reais("55,50")}));
+            d.reject();
+        });
+        clica(r.Command3);
+        QCOMPARE(acoes_modais_pendentes(), 0);
     }
 
     void baixasDaParcelaEExclusao()

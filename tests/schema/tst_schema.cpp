@@ -95,7 +95,9 @@ QStringList estrutura()
                                    "where coalesce(r.rdb$system_flag, 0) = 0 and r.rdb$relation_name <> 'VERSAO_ESQUEMA' order by 1, 3"))
            + linhas(QStringLiteral("select trim(rdb$trigger_name), trim(rdb$relation_name) from rdb$triggers "
                                    "where coalesce(rdb$system_flag, 0) = 0 order by 1"))
-           + linhas(QStringLiteral("select trim(rdb$function_name) from rdb$functions where coalesce(rdb$system_flag, 0) = 0 order by 1"));
+           + linhas(QStringLiteral("select trim(rdb$function_name) from rdb$functions where coalesce(rdb$system_flag, 0) = 0 order by 1"))
+           + linhas(QStringLiteral("select trim(rdb$constraint_name), trim(rdb$relation_name) from rdb$relation_constraints "
+                                   "where rdb$constraint_type = 'CHECK' order by 1"));
 }
 
 } // namespace
@@ -411,7 +413,8 @@ private slots:
 
     // A shop's database made by the first release (no schema version): the
     // program brings it to the newest schema when it starts, once, and
-    // leaves every row as it was.
+    // leaves every row as it was, amounts below zero too (a check added
+    // does not read the rows already there): those are named once.
     void migracaoDeUmBancoAntigo()
     {
         const QStringList novo = estrutura();
@@ -428,6 +431,9 @@ private slots:
         QCOMPARE(Migracoes::versao(conexao), 1);
         pequeno_movimento();
         executa(QStringLiteral("insert into item_ordem values(null,1,1,'Sem técnico',10,null);"));
+        executa(QStringLiteral("update tecnico set ncomissao = -1 where ncodigo = 1"));
+        executa(QStringLiteral("insert into item_ordem values(null,1,1,'Abatimento',-20,1 );"));
+        executa(QStringLiteral("update baixa_conta_receber set ndesconto = -2 where ncodigo = 3"));
         const QHash<QString, QString> colunasAntigas = colunas_das_tabelas();
         const QStringList antes = dados_da_loja(colunasAntigas);
         QVERIFY(estrutura() != novo);
@@ -440,7 +446,13 @@ private slots:
         path.close();
         auto principal = inicia_sistema(dir.path());
         QVERIFY(principal);
-        QVERIFY(amb->msgs.mostradas().isEmpty());
+        const QStringList aviso{QStringLiteral(
+            "Este banco de dados tem valores em dinheiro abaixo de zero, gravados antes que o programa os recusasse. Eles foram "
+            "mantidos como estavam; corrija-os, pois um registro com valor negativo não aceita outra alteração até que o valor "
+            "seja corrigido.\n\nTécnico (comissão), tabela tecnico: 1\nItem de ordem de serviço (preço), tabela item_ordem: 4 da "
+            "ordem 1\nBaixa de conta a receber (valor, desconto ou acréscimo), tabela baixa_conta_receber: 3 da conta 2")};
+        QCOMPARE(amb->msgs.textos(), aviso);
+        QCOMPARE(falha(QStringLiteral("insert into item_ordem values(null,1,1,'Outro',-0.01,1 );")).codigo(), QStringLiteral("-297"));
         QCOMPARE(Migracoes::versao(conexao), Migracoes::versao_atual());
         QCOMPARE(linhas(QStringLiteral("select nversao from versao_esquema")), QStringList{QString::number(Migracoes::versao_atual())});
         QCOMPARE(dados_da_loja(colunasAntigas), antes);
@@ -461,6 +473,7 @@ private slots:
         QCOMPARE(Migracoes::aplica(conexao), 0);
         principal = inicia_sistema(dir.path());
         QVERIFY(principal);
+        QCOMPARE(amb->msgs.textos(), aviso); // told once
         QCOMPARE(linhas(QStringLiteral("select nversao from versao_esquema")), QStringList{QString::number(Migracoes::versao_atual())});
         QCOMPARE(dados_da_loja(colunasAntigas), antes);
         principal.reset();

@@ -299,16 +299,33 @@ private slots:
         tecla(f.Text4, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), f.Text2);
         QCOMPARE(f.Text2->selectedText(), reais("150,00"));
+        QCOMPARE(f.Text5->text(), reais("0,00"));
+        QVERIFY(f.Text5->isReadOnly());
+        QCOMPARE(f.Text5->accessibleName(), QStringLiteral("Troco"));
+        // below the total: refused, back in the amount
         digita(f.Text2, QStringLiteral("12a0,5"));
+        QCOMPARE(f.Text5->text(), reais("0,00"));
         tecla(f.Text2, Qt::Key_F5);
         QCOMPARE(QApplication::focusWidget(), f.Command6);
         QCOMPARE(f.Text2->text(), reais("120,50"));
         tecla(f.Command6, Qt::Key_Return);
+        QCOMPARE(amb->msgs.ultimo(), QStringLiteral("O valor pago não pode ser menor que o total da ordem (%1)!").arg(reais("150,00")));
+        QVERIFY(f.isVisible());
+        QCOMPARE(QApplication::focusWidget(), f.Text2);
+        // above it: the change shows as the amount is typed
+        digita(f.Text2, QStringLiteral("199"));
+        QCOMPARE(f.Text5->text(), reais("49,00"));
+        digita(f.Text2, QStringLiteral(",9"));
+        QCOMPARE(f.Text5->text(), reais("49,90"));
+        tecla(f.Text2, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), f.Text5);
+        tecla(f.Text5, Qt::Key_Return);
+        tecla(f.Command6, Qt::Key_Return);
         QVERIFY(!f.isVisible());
-        // the receivable keeps the order's total; the write-off records what was typed
+        // the receivable and its write-off record the order's total; the change went back
         QCOMPARE(contas().last(), QStringLiteral("2|1|1/1|150|1|06/12/2026|0"));
         const QString obs = QStringLiteral("Pago nhora ") + QString(89, QLatin1Char('x'));
-        QCOMPARE(baixas(), QStringList{QStringLiteral("2|120.5|4|0|0|I|%1|06/12/2026").arg(obs)});
+        QCOMPARE(baixas(), QStringList{QStringLiteral("2|150|4|0|0|I|%1|06/12/2026").arg(obs)});
     }
 
     void pagamentoAVistaSemValorOuFechado()
@@ -318,12 +335,12 @@ private slots:
         clica(f.Command6);
         QCOMPARE(amb->msgs.textos(), QStringList{QStringLiteral("Verifique se os campos obrigatórios foram preenchidos corretamente!")});
         QVERIFY(f.isVisible());
-        // a zero amount passes the required check and is stored as typed
+        // a zero amount passes the required check, but not the total
         f.Text2->setText(QStringLiteral("0"));
         clica(f.Command6);
-        QCOMPARE(baixas(), QStringList{QStringLiteral("1|0|0|0|0|I||06/12/2026")});
-        executa(QStringLiteral("delete from baixa_conta_receber"));
-        executa(QStringLiteral("delete from conta_receber"));
+        QCOMPARE(amb->msgs.ultimo(), QStringLiteral("O valor pago não pode ser menor que o total da ordem (%1)!").arg(reais("150,00")));
+        QVERIFY(baixas().isEmpty());
+        f.close();
         // the close box stores nothing; opened again, the form starts afresh
         auto& g = abreVista(Dinheiro::deCentavos(9999));
         QCOMPARE(g.Text2->text(), reais("99,99"));
