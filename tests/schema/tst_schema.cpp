@@ -447,6 +447,8 @@ private slots:
         QCOMPARE(estrutura(), novo);
         // the customers that existed got their search keys
         QCOMPARE(linhas(QStringLiteral("select cfantasia_busca from cliente where ncodigo = 2")), QStringList{QStringLiteral("ana souza")});
+        // and the letter triples of their names ("ana souza": 7)
+        QCOMPARE(conta(QStringLiteral("select count(*) from cliente_trigrama where ncliente = 2")), 7);
         // and the statistics of the indexes were computed at start-up
         QVERIFY(valor(QStringLiteral("select rdb$statistics from rdb$indices where rdb$index_name = 'IX_ITEM_ORDEM_ORDEM_TECNICO'")).toDouble() > 0);
 
