@@ -96,10 +96,13 @@ QString junta_nome_cliente(const QString& texto)
     for (size_t k = 0; k < m; ++k)
         pesados.push_back(todos[m == 1 ? 0 : k * (n - 1) / (m - 1)]);
 
-    // how common each one is, counted up to a bound, in one statement
+    // how common each one is, counted up to a bound, in one statement (in
+    // the key's order, so the engine walks the index and stops at the
+    // bound instead of first marking every row of a common triple)
     QStringList contagens;
     for (size_t k = 0; k < pesados.size(); ++k)
-        contagens << QStringLiteral("select %1 as n, count(*) as quantos from (select first %2 1 as x from cliente_trigrama where ctrigrama = '%3')")
+        contagens << QStringLiteral("select %1 as n, count(*) as quantos from (select first %2 1 as x from cliente_trigrama "
+                                    "where ctrigrama = '%3' order by ctrigrama, ncliente)")
                          .arg(k)
                          .arg(LIMITE_CONTAGEM)
                          .arg(texto_sql(pesados[k].texto));
@@ -126,14 +129,20 @@ QString junta_nome_cliente(const QString& texto)
     if (!segundo)
         segundo = maisRaro([&](const Trigrama& t) { return &t != primeiro; });
 
-    // the first triple's customers, read (and sorted) apart, lead the join
-    QString r = QStringLiteral(" join (select ncliente from cliente_trigrama where ctrigrama = '%1' group by ncliente) trigrama1"
-                               " on trigrama1.ncliente = cliente.ncodigo")
-                    .arg(texto_sql(primeiro->texto));
-    if (segundo)
-        r += QStringLiteral(" join cliente_trigrama trigrama2 on trigrama2.ctrigrama = '%1' and trigrama2.ncliente = trigrama1.ncliente")
-                 .arg(texto_sql(segundo->texto));
-    return r;
+    // The customers holding both triples, found apart and first: both
+    // triples' rows are read once from the key and matched in memory (the
+    // "+ 0" keeps the engine from looking each one up in the key instead,
+    // thousands of times for a common triple); only the customers found
+    // are read, and their names checked.
+    const QString a = texto_sql(primeiro->texto);
+    if (!segundo)
+        return QStringLiteral(" join (select ncliente from cliente_trigrama where ctrigrama = '%1' group by ncliente) trigramas_nome"
+                              " on trigramas_nome.ncliente = cliente.ncodigo")
+            .arg(a);
+    return QStringLiteral(" join (select t1.ncliente from cliente_trigrama t1 join cliente_trigrama t2"
+                          " on t2.ctrigrama = '%2' and t2.ncliente + 0 = t1.ncliente + 0"
+                          " where t1.ctrigrama = '%1' group by t1.ncliente) trigramas_nome on trigramas_nome.ncliente = cliente.ncodigo")
+        .arg(a, texto_sql(segundo->texto));
 }
 
 void preenche_trigramas(Conexao& c)

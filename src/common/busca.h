@@ -22,7 +22,7 @@ QString contem_texto(const QString& coluna, const QString& texto);
 // The join that narrows a customer search by name ("from cliente" followed
 // by it) to the customers whose name holds the two rarest letter triples of
 // the typed text, read from the index of triples (cliente_trigrama, kept by
-// a trigger): a few hundred rows of the index instead of every name. The
+// a trigger): a few thousand rows of the index instead of every name. The
 // name condition of contem_texto still decides, so the matching is the
 // same. Empty for a text of fewer than three letters (the names are then
 // read one by one), and when the database cannot tell how common the
