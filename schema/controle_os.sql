@@ -247,6 +247,15 @@ create table baixa_conta_receber (
   constraint ck_baixa_acrescimo check (nacrescimo >= 0)
 );
 
+/* Every run of three letters of a customer's name search key, once per
+   customer: a name search reads the customers that hold the typed text's
+   rarest triples instead of every name. Kept by tg_cliente_trigrama. */
+create table cliente_trigrama (
+  ctrigrama  varchar(3) not null,
+  ncliente   integer not null,
+  constraint pk_cliente_trigrama primary key (ctrigrama, ncliente)
+);
+
 create index ix_conta_receber_vencimento on conta_receber (dvencimento);
 create index ix_baixa_data on baixa_conta_receber (ddata_baixa);
 create index ix_ordem_data on ordem (ddata);
@@ -314,6 +323,22 @@ begin
 end^
 set term ; ^
 
+/* The runs of three letters of a text, in order (repeated ones too). */
+set term ^ ;
+create procedure trigramas (t varchar(100)) returns (trigrama varchar(3)) as
+declare i integer = 1;
+declare n integer;
+begin
+  n = char_length(coalesce(t, ''));
+  while (i <= n - 2) do
+  begin
+    trigrama = substring(t from i for 3);
+    suspend;
+    i = i + 1;
+  end
+end^
+set term ; ^
+
 /* -------------------------------------------------------------- triggers
    Every numbered table takes its code from its generator, whatever the
    statement supplies (null, 0 or the code a form showed in advance). */
@@ -358,6 +383,27 @@ create trigger tg_cliente_busca for cliente active before insert or update posit
 begin
   new.cfantasia_busca = chave_busca(new.cfantasia);
   new.cendereco_busca = chave_busca(new.cendereco);
+end^
+set term ; ^
+
+/* After the key is made, when the name changed: the letter triples only
+   the old name had go, those only the new one has come. */
+set term ^ ;
+create trigger tg_cliente_trigrama for cliente active after insert or update or delete position 2 as
+declare g varchar(3);
+begin
+  if (inserting or deleting or new.cfantasia_busca is distinct from old.cfantasia_busca) then
+  begin
+    if (not inserting) then
+      for select distinct o.trigrama from trigramas(old.cfantasia_busca) o
+          where not exists (select 1 from trigramas(new.cfantasia_busca) n where n.trigrama = o.trigrama)
+          into g do
+        delete from cliente_trigrama where ctrigrama = :g and ncliente = old.ncodigo;
+    if (not deleting) then
+      insert into cliente_trigrama (ctrigrama, ncliente)
+        select distinct n.trigrama, new.ncodigo from trigramas(new.cfantasia_busca) n
+        where not exists (select 1 from trigramas(old.cfantasia_busca) o where o.trigrama = n.trigrama);
+  end
 end^
 set term ; ^
 
@@ -518,4 +564,6 @@ grant select on servico_por_tecnico to role controle_os;
 grant select on versao_esquema to role controle_os;
 grant select on copia_seguranca to role controle_os;
 grant execute on function chave_busca to role controle_os;
+grant select, insert, update, delete on cliente_trigrama to role controle_os;
+grant execute on procedure trigramas to role controle_os;
 commit;

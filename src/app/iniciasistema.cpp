@@ -1,5 +1,6 @@
 #include "iniciasistema.h"
 #include "arquivoconfiguracao.h"
+#include "busca.h"
 #include "conferebanco.h"
 #include "frmprincipal.h"
 #include "mensagens.h"
@@ -86,6 +87,7 @@ std::unique_ptr<FrmPrincipal> inicia_sistema(const QString& pasta)
         // a database made by an older version gets the newer schema first;
         // index statistics follow the data the shop has gathered since
         const QString aviso = atualiza_esquema(c.usuario);
+        preenche_trigramas(conexao);
         Migracoes::recalcula_estatisticas(conexao);
         // Reservations left by a crash: on the embedded database nobody else
         // can hold them now; on a server another station may be filling one.

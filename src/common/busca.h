@@ -3,6 +3,8 @@
 // without accents ("sao jose" finds "São José", "JOAO" finds "João").
 #include <QString>
 
+class Conexao;
+
 // The search key of a text: lower case, accented Latin-1 letters turned
 // into their plain letter ("Conceição" gives "conceicao"). The database
 // function chave_busca computes the same key for the columns that keep one.
@@ -16,3 +18,19 @@ QString chave_busca(const QString& texto);
 // key, as plain text; any other column through the UNICODE_CI_AI collation,
 // which costs several times more per row and suits the small tables.
 QString contem_texto(const QString& coluna, const QString& texto);
+
+// The join that narrows a customer search by name ("from cliente" followed
+// by it) to the customers whose name holds the two rarest letter triples of
+// the typed text, read from the index of triples (cliente_trigrama, kept by
+// a trigger): a few thousand rows of the index instead of every name. The
+// name condition of contem_texto still decides, so the matching is the
+// same. Empty for a text of fewer than three letters (the names are then
+// read one by one), and when the database cannot tell how common the
+// triples are (the search then reads every name, and reports the failure).
+QString junta_nome_cliente(const QString& texto);
+
+// Writes the letter triples of every customer's name when the index is
+// still empty while customers exist: once, at the first start after the
+// index came with the schema of version 10. Another station writing them
+// at the same moment is not an error. Throws ErroBanco.
+void preenche_trigramas(Conexao& c);

@@ -2,10 +2,12 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QRandomGenerator>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlField>
 #include <QSqlRecord>
+#include <QThread>
 #include <QTime>
 #include <atomic>
 #include <csignal>
@@ -174,24 +176,37 @@ void Conexao::conta_comando()
         throw ErroBanco(QStringLiteral("-901"), QStringLiteral("Falha simulada no comando %1").arg(m_falharNo));
 }
 
-template <class F>
-auto Conexao::com_nova_tentativa(F&& comando) -> decltype(comando())
+namespace {
+
+// The pause before running a unit again after a conflict: short, random
+// and growing with each run, so stations that met on the same rows do not
+// meet again at the same instant.
+void pausa_apos_conflito(int execucao)
 {
-    if (m_transacoes > 0)
-        return comando();
-    try {
-        return comando();
-    } catch (const ErroBanco& e) {
-        if (!e.conflito())
-            throw;
-        ++m_repeticoes;
-        return comando(); // the other station's change is committed now
+    QThread::msleep(QRandomGenerator::global()->bounded(10, 50 * execucao + 1));
+}
+
+} // namespace
+
+template <class F>
+auto Conexao::repetindo_em_conflito(F&& trabalho) -> decltype(trabalho())
+{
+    for (int execucao = 1;; ++execucao) {
+        try {
+            return trabalho();
+        } catch (const ErroBanco& e) {
+            // inside an enclosing unit the enclosing one fails and runs again
+            if (execucao >= m_execucoesEmConflito || !e.conflito() || m_transacoes > 0)
+                throw;
+            ++m_repeticoes;
+        }
+        pausa_apos_conflito(execucao); // the other station's change is committed now
     }
 }
 
 void Conexao::execute(const QString& sql)
 {
-    com_nova_tentativa([&] {
+    repetindo_em_conflito([&] {
         prepara();
         conta_comando();
         QSqlQuery q(banco());
@@ -202,7 +217,7 @@ void Conexao::execute(const QString& sql)
 
 int Conexao::executeContando(const QString& sql)
 {
-    return com_nova_tentativa([&] {
+    return repetindo_em_conflito([&] {
         prepara();
         conta_comando();
         QSqlQuery q(banco());
@@ -214,7 +229,7 @@ int Conexao::executeContando(const QString& sql)
 
 QVariant Conexao::executeRetornando(const QString& sql)
 {
-    return com_nova_tentativa([&] { return retornando(sql); });
+    return repetindo_em_conflito([&] { return retornando(sql); });
 }
 
 QVariant Conexao::retornando(const QString& sql)
@@ -302,18 +317,11 @@ void Conexao::observa_fim()
 
 void Conexao::unidade(Operacao op, const std::function<void()>& passos)
 {
-    for (int tentativa = 1;; ++tentativa) {
-        try {
-            Transacao t(*this, op);
-            passos();
-            t.confirma();
-            return;
-        } catch (const ErroBanco& e) {
-            if (tentativa > 1 || !e.conflito() || m_transacoes > 0)
-                throw;
-            ++m_repeticoes;
-        }
-    }
+    repetindo_em_conflito([&] {
+        Transacao t(*this, op);
+        passos();
+        t.confirma();
+    });
 }
 
 void Conexao::unidade(Operacao op, const QStringList& comandos)

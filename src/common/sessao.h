@@ -72,6 +72,11 @@ enum class Operacao {
 inline constexpr int QUANTIDADE_OPERACOES = int(Operacao::Migracao) + 1;
 const char* nome_operacao(Operacao op);
 
+// How many times a unit of work runs, at most, while other stations keep
+// changing the rows it writes (each run after the first follows a short
+// random pause); only a conflict in the last run reaches the clerk.
+inline constexpr int EXECUCOES_EM_CONFLITO = 5;
+
 // The one database connection of the program. Every statement commits by
 // itself unless a Transacao groups several.
 class Conexao {
@@ -129,8 +134,9 @@ public:
 
     // Runs the steps as one transaction named op. When another station
     // changed the same rows meanwhile (ErroBanco::conflito) the whole unit
-    // runs once more from the start, on what is stored now; a second
-    // conflict, or any other error, is thrown with nothing kept. Inside an
+    // runs again from the start, on what is stored now, after a short random
+    // pause, up to EXECUCOES_EM_CONFLITO runs in all; a conflict in the
+    // last run, or any other error, is thrown with nothing kept. Inside an
     // enclosing unit there is no retry: the enclosing one fails.
     void unidade(Operacao op, const std::function<void()>& passos);
     // The same for statements run one after the other.
@@ -138,6 +144,9 @@ public:
     // How many times a unit or a single statement ran again after such a
     // conflict since the program started (the stations' log and tests).
     int repeticoes() const { return m_repeticoes; }
+    // The most runs of a unit in conflict (benchmarks compare the rules):
+    // EXECUCOES_EM_CONFLITO unless set.
+    void execucoesEmConflito(int n) { m_execucoesEmConflito = n; }
 
     // Fault injection (tests): the n-th write statement (execute or
     // executeRetornando) run from now on inside a transaction fails as if the
@@ -153,10 +162,10 @@ public:
 
 private:
     void conta_comando();
-    // Runs one statement; outside a transaction a conflict is retried once
-    // (the statement is its own unit of work).
+    // Runs a unit of work (a transaction, or one statement outside any),
+    // again after each conflict, as unidade() tells.
     template <class F>
-    auto com_nova_tentativa(F&& comando) -> decltype(comando());
+    auto repetindo_em_conflito(F&& trabalho) -> decltype(trabalho());
     QVariant retornando(const QString& sql);
     QString m_nome;
     QString m_fonte;
@@ -168,6 +177,7 @@ private:
     int m_falharNo = 0;
     int m_comandosEmTransacao = 0;
     int m_repeticoes = 0;
+    int m_execucoesEmConflito = EXECUCOES_EM_CONFLITO;
     std::function<void(Operacao, bool)> m_observador;
     void observa_fim();
 };

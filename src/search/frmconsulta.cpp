@@ -102,7 +102,7 @@ void FrmConsulta::Command1_Click()
     else if (cTipoConsula == QStringLiteral("Tecnicos"))
         cSQL = QStringLiteral("select ncodigo,cfantasia as cnome from tecnico where ") + contem_texto(QStringLiteral("tecnico.cfantasia"), busca) + QStringLiteral("  order by ncodigo");
     else if (cTipoConsula == QStringLiteral("Clientes"))
-        cSQL = QStringLiteral("select ncodigo,cfantasia as cnome from cliente where ") + contem_texto(QStringLiteral("cliente.cfantasia"), busca) + QStringLiteral(" and ncodigo >1 and ")
+        cSQL = QStringLiteral("select ncodigo,cfantasia as cnome from cliente") + junta_nome_cliente(busca) + QStringLiteral(" where ") + contem_texto(QStringLiteral("cliente.cfantasia"), busca) + QStringLiteral(" and ncodigo >1 and ")
                + sem_reservas(QStringLiteral("cliente")) + QStringLiteral("  order by ncodigo");
     else if (!isVisible())
         m_preenchidaPeloChamador = true;

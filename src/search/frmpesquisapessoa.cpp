@@ -42,9 +42,11 @@ FrmPesquisaPessoa::FrmPesquisaPessoa(const QString& nome, const QString& titulo,
 QString FrmPesquisaPessoa::consulta()
 {
     const QString t = m_tabela;
-    const QString inicio = QStringLiteral("select %1.ncodigo,cnome,cfantasia,cendereco,cnome,cfone from %1, cidade where %1.ncidade = cidade.ncodigo and ").arg(t);
     // the customer placeholder row is never listed, nor a new customer not yet saved
     const bool cliente = t == QLatin1String("cliente");
+    // a customer's name is found through the index of its letter triples
+    const QString juncao = cliente && Text4->text().isEmpty() ? junta_nome_cliente(Text3->text()) : QString();
+    const QString inicio = QStringLiteral("select %1.ncodigo,cnome,cfantasia,cendereco,cnome,cfone from %1%2, cidade where %1.ncidade = cidade.ncodigo and ").arg(t, juncao);
     if (!Text4->text().isEmpty())
         return inicio + QStringLiteral("%1.ncodigo = %2").arg(t).arg(valor_numerico(Text4->text()))
                + (cliente ? QStringLiteral(" and cliente.ncodigo > 1 and ") + sem_reservas(t) : QString());

@@ -459,6 +459,8 @@ private slots:
         QCOMPARE(estrutura(), novo);
         // the customers that existed got their search keys
         QCOMPARE(linhas(QStringLiteral("select cfantasia_busca from cliente where ncodigo = 2")), QStringList{QStringLiteral("ana souza")});
+        // and the letter triples of their names ("ana souza": 7)
+        QCOMPARE(conta(QStringLiteral("select count(*) from cliente_trigrama where ncliente = 2")), 7);
         // a budget's order is linked; the link goes with the order
         executa(QStringLiteral("insert into orcamento values(null,2,'2026-12-01','10:00:00',0,'',1,1);"));
         executa(QStringLiteral("insert into ordem values(null,2,'2026-12-01','10:00:00',0,'',1,0,0);"));

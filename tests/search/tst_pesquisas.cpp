@@ -115,6 +115,21 @@ private slots:
         duplo_clique(f.Grid1, 2, 1);
         QCOMPARE(aberto, 1);
         QCOMPARE(f.Grid1->textMatrix(2, 1), QStringLiteral("Bruno Lima Filho")); // searched again
+        // the new name is found by its letters, the old one no longer
+        digita(f.Text3, QStringLiteral("LIMA FILHO"));
+        clica(f.botaoProcurar);
+        QCOMPARE(coluna(f.Grid1, 1), QStringList{QStringLiteral("Bruno Lima Filho")});
+        f.Text3->setText(QStringLiteral("lima fil"));
+        clica(f.botaoProcurar);
+        QCOMPARE(coluna(f.Grid1, 1), QStringList{QStringLiteral("Bruno Lima Filho")});
+        f.Text3->setText(QStringLiteral("bruno lima"));
+        clica(f.botaoProcurar);
+        QCOMPARE(coluna(f.Grid1, 1), QStringList{QStringLiteral("Bruno Lima Filho")});
+        f.Text3->setText(QStringLiteral("brunolima"));
+        clica(f.botaoProcurar);
+        QVERIFY(coluna(f.Grid1, 1).isEmpty());
+        f.Text3->clear();
+        clica(f.botaoProcurar);
         // a customer with a machine cannot be deleted; the list stays
         f.Grid1->setRow(1);
         amb->msgs.respostas({true});
@@ -130,6 +145,11 @@ private slots:
         clica(f.botaoExcluir);
         QCOMPARE(valor(QStringLiteral("select count(*) from cliente where ncodigo = 4")).toInt(), 0);
         QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("2"), QStringLiteral("3")}));
+        // the index of letter triples holds exactly the names' triples after
+        // every insert, edit and delete
+        QCOMPARE(linhas(QStringLiteral("select ctrigrama || '|' || ncliente from cliente_trigrama order by 1")),
+                 linhas(QStringLiteral("select distinct t.trigrama || '|' || c.ncodigo from cliente c cross join trigramas(c.cfantasia_busca) t order by 1")));
+        QCOMPARE(conta(QStringLiteral("select count(*) from cliente_trigrama where ncliente = 4")), 0);
     }
 
     void clientesComoConsulta()

@@ -121,4 +121,17 @@ bool baixa(FrmContasReceber& f, int conta, std::function<void(FrmBaixaContasRece
     return abriu;
 }
 
+void parcial(FrmBaixaContasReceber& b, const QString& valor, const std::function<void()>& antes)
+{
+    b.Combo1->setFocus();
+    while (b.Combo1->currentIndex() < 1)
+        tecla(b.Combo1, Qt::Key_Down);
+    b.Text1->setFocus();
+    b.Text1->selectAll();
+    digita(b.Text1, valor);
+    if (antes)
+        antes();
+    clica(b.CmdOk);
+}
+
 } // namespace apoio

@@ -43,5 +43,8 @@ FrmContasRecebidas& abre_recebidas(int filtro = FrmListaContas::Todas);
 // form it leaves open is closed, so a failed check never hangs the test).
 // Whether the form opened; when `exige`, a form that did not fails the test.
 bool baixa(FrmContasReceber& f, int conta, std::function<void(FrmBaixaContasReceber&)> acao, bool exige = true);
+// In the write-off form: "Parcial", the amount typed over the open value,
+// then (after `antes`) "&Gravar".
+void parcial(FrmBaixaContasReceber& b, const QString& valor, const std::function<void()>& antes = {});
 
 } // namespace apoio

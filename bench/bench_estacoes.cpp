@@ -1,0 +1,465 @@
+// Counter stations on one Firebird server on loopback: N processes of the
+// program (2, 5 or 10), each running a scripted counter day through the
+// forms with no pause between steps: a new customer, an entry, a budget
+// approved and made into an order, the order closed on credit, a partial
+// payment into a shared pool of open instalments that every station pays
+// into, the full payment of its own first instalment, and report 003 of
+// the month. Bounded in rounds and in time. Prints saves per second, p50
+// and p95 per step, conflicts retried and conflicts shown to the clerk,
+// then checks the books: no code given twice, the rules of
+// tests/support/livros.sql, every write-off kept, generators at or above
+// their tables.
+//   bench_estacoes [stations=10] [rounds=4] [seconds=90] [runs in conflict=5]
+// (runs in conflict 2 is the rule before: one retry)
+// Needs a server: CONTROLE_OS_TESTE_SERVIDOR (localhost when unset).
+#include "apoio.h"
+#include "controlerelatorio.h"
+#include "formularios.h"
+#include "frmbaixacontasreceber.h"
+#include "frmcadcliente.h"
+#include "frmcontasreceber.h"
+#include "frmentradaequipamento.h"
+#include "frmfechamentovendaprazo.h"
+#include "frmorcamento.h"
+#include "frmordem.h"
+#include "grade.h"
+#include "lojateste.h"
+#include "mensagens.h"
+#include "modulo1.h"
+#include "passos.h"
+#include "relatorio.h"
+#include "relogio.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QMap>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QSet>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTabWidget>
+#include <algorithm>
+#include <cstdio>
+#include <iostream>
+
+#ifndef CONTROLE_OS_RELATORIOS
+#error "CONTROLE_OS_RELATORIOS must name the relatorio folder"
+#endif
+#ifndef CONTROLE_OS_LIVROS
+#error "CONTROLE_OS_LIVROS must name tests/support/livros.sql"
+#endif
+
+using namespace apoio;
+
+namespace {
+
+const QString VAR_ESTACAO = QStringLiteral("CONTROLE_OS_BANCADA_ESTACAO");
+constexpr int POOL = 2; // shared open instalments: few, so stations meet on them
+const QString VALOR_POOL = QStringLiteral("9000.00");
+
+// A clerk in a hurry: yes to every question but printing; a conflict shown
+// is counted (the step is then repeated, as the message asks).
+class MensagensDaEstacao : public Mensagens {
+public:
+    MensagensDaEstacao() { instala_mensagens(this); }
+    ~MensagensDaEstacao() override { instala_mensagens(nullptr); }
+    QStringList inesperadas;
+    int conflitos = 0;
+    void aviso(const QString& texto, Icone, const QString&) override
+    {
+        if (texto == CONFLITO_ESTACOES)
+            ++conflitos;
+        else if (!texto.startsWith(QStringLiteral("Ok!")))
+            inesperadas << texto;
+    }
+    bool pergunta(const QString& texto, const QString&, Icone) override { return !texto.startsWith(QStringLiteral("Deseja emitir")); }
+    std::optional<QString> entrada(const QString& prompt, const QString&, const QString&) override
+    {
+        inesperadas << prompt;
+        return std::nullopt;
+    }
+};
+
+double ms_de(const std::function<void()>& fn)
+{
+    QElapsedTimer t;
+    t.start();
+    fn();
+    return t.nsecsElapsed() / 1e6;
+}
+
+// One station process: waits for the word, then runs its day.
+int estacao(const QString& fonte, const QString& nome, int rodadas, int segundos, int execucoes)
+{
+    configura_locale();
+    MensagensDaEstacao msgs;
+    Relogio::solta();
+    try {
+        abre_como_programa(fonte);
+    } catch (const ErroBanco& e) {
+        std::cout << "ERRO " << e.descricao().toStdString() << std::endl;
+        return 2;
+    }
+    conexao.execucoesEmConflito(execucoes);
+    QRandomGenerator rnd(uint(nome.mid(1).toInt() * 7919));
+    // all stations start, and press "&Gravar" on the pool, at one word
+    auto espera_a_vez = [] {
+        std::cout << "pronta" << std::endl;
+        std::string vai;
+        std::getline(std::cin, vai);
+    };
+    espera_a_vez();
+    QElapsedTimer relogio;
+    relogio.start();
+    int gravacoes = 0;
+    auto passo = [&](const char* oque, const std::function<void()>& fn, bool grava = true) {
+        const double t = ms_de(fn);
+        std::cout << "passo " << oque << ' ' << t << '\n';
+        for (const QString& i : msgs.inesperadas)
+            std::cout << "mensagem " << oque << ": " << QString(i).replace(QLatin1Char('\n'), QLatin1Char(' ')).toStdString() << '\n';
+        msgs.inesperadas.clear();
+        gravacoes += grava;
+    };
+    // the save alone: from the click on the save button to its end
+    auto grava = [&](const char* oque, const std::function<void()>& clique) {
+        std::cout << "grava " << oque << ' ' << ms_de(clique) << '\n';
+    };
+    // a step the clerk repeats while it shows the conflict message
+    auto repete = [&](const std::function<void()>& fn) {
+        for (int vez = 0, antes = -1; antes != msgs.conflitos && vez < 3; ++vez) {
+            antes = msgs.conflitos;
+            fn();
+        }
+    };
+    for (int r = 1; r <= rodadas && relogio.elapsed() < segundos * 1000; ++r) {
+        const QString marca = QStringLiteral("%1R%2").arg(nome).arg(r);
+
+        passo("cliente", [&] {
+            auto& c = abre_form<FrmCadCliente>(true);
+            const QString codigo = c.Text11->text();
+            digita(c.Text1, QStringLiteral("cliente ") + marca);
+            c.SSTab1->setCurrentIndex(1);
+            c.Text3->setFocus();
+            digita(c.Text3, QStringLiteral("2"));
+            tecla(c.Text3, Qt::Key_Tab);
+            tecla(c.Text4, Qt::Key_F5);
+            grava("cliente", [&] { tecla(c.CmdOk, Qt::Key_Return); });
+            std::cout << "gravou cliente " << codigo.toStdString() << '\n';
+            clica(c.CmdSair);
+        });
+        passo("entrada", [&] {
+            auto& e = abre_form<FrmEntradaEquipamento>(true);
+            const QString codigo = e.Text1->text();
+            cliente(e, QStringLiteral("2"));
+            item_entrada(e, QStringLiteral("Máquina ") + marca, QStringLiteral("Não liga"));
+            grava("entrada", [&] { clica(e.Command5); });
+            std::cout << "gravou entrada " << codigo.toStdString() << '\n';
+            clica(e.Command4);
+        });
+        passo("orcamento_e_ordem", [&] {
+            auto& m = abre_form<FrmOrcamento>(true);
+            const QString codigo = m.Text1->text();
+            cliente(m, QStringLiteral("2"));
+            item_servico(m, 1, QStringLiteral("Serviço ") + marca, QStringLiteral("10"));
+            m.Text10->setFocus();
+            m.Text10->selectAll();
+            digita(m.Text10, QStringLiteral("2"));
+            tecla(m.Text10, Qt::Key_Tab);
+            m.Text3->setPlainText(marca);
+            m.Check1->setChecked(true);
+            escolhe_na_consulta(1); // the order's technician
+            grava("orcamento_e_ordem", [&] { clica(m.Command5); });
+            std::cout << "gravou orcamento " << codigo.toStdString() << '\n';
+            limpa_acoes_modais();
+            if (m.isVisible())
+                clica(m.Command7);
+        });
+
+        const int ordem = valor(QStringLiteral("select max(ncodigo) from ordem where cobs = '%1'").arg(marca)).toInt();
+        if (ordem > 0) {
+            std::cout << "gravou ordem " << ordem << '\n';
+            passo("fechamento_prazo", [&] {
+                repete([&] {
+                    auto& f = form<FrmOrdem>();
+                    f.nCodigoordem = ordem;
+                    abre_form<FrmOrdem>(false);
+                    f.Check1->setChecked(true);
+                    ao_abrir_modal([](QDialog& d) {
+                        if (auto* p = qobject_cast<FrmFechamentoVendaPrazo*>(&d))
+                            clica(p->CmdOk);
+                    });
+                    grava("fechamento_prazo", [&] { clica(f.Command5); });
+                    limpa_acoes_modais();
+                    if (f.isVisible())
+                        clica(f.Command7);
+                });
+            });
+        }
+        auto& lista = abre_receber();
+        const int daPool = 1 + int(rnd.bounded(POOL)); // the pool's instalments are 1..POOL
+        bool primeira = true;
+        passo("baixa_parcial", [&] {
+            repete([&] {
+                clica(lista.Command1);
+                const int antes = msgs.conflitos;
+                QElapsedTimer tg;
+                baixa(
+                    lista, daPool,
+                    [&](FrmBaixaContasReceber& b) {
+                        parcial(b, QStringLiteral("1"), [&] {
+                            if (primeira)
+                                espera_a_vez();
+                            primeira = false;
+                            tg.start();
+                        });
+                    },
+                    false);
+                std::cout << "grava baixa_parcial " << tg.nsecsElapsed() / 1e6 << '\n';
+                if (msgs.conflitos == antes)
+                    std::cout << "baixa P " << daPool << '\n';
+            });
+        });
+        const int propria = valor(QStringLiteral("select min(ncodigo) from conta_receber where nordem = %1 and npago = 0").arg(ordem)).toInt();
+        if (propria > 0)
+            passo("baixa_integral", [&] {
+                repete([&] {
+                    clica(lista.Command1);
+                    const int antes = msgs.conflitos;
+                    baixa(lista, propria, [&](FrmBaixaContasReceber& b) { grava("baixa_integral", [&] { clica(b.CmdOk); }); }, false);
+                    if (msgs.conflitos == antes)
+                        std::cout << "baixa I " << propria << '\n';
+                });
+            });
+        passo(
+            "relatorio_003",
+            [&] {
+                ControleRelatorio c;
+                c.ReportFileName = QStringLiteral(CONTROLE_OS_RELATORIOS "/003.rpt");
+                c.Formulas[0] = QStringLiteral("Nome_empresa='Loja'");
+                c.Formulas[1] = QStringLiteral("Periodo= 'Periodo de 01/01/2027 a 31/01/2027'");
+                c.Formulas[2] = QStringLiteral("Rodape='Loja'");
+                c.SelectionFormula = QStringLiteral("{view_contas_a_receber.vencimento}>=date('2027-01-01') and "
+                                                    "{view_contas_a_receber.vencimento}<=date('31/01/2027')");
+                auto rel = Relatorio::monta(c, conexao.banco());
+                QImage tela(794, 1123, QImage::Format_ARGB32_Premultiplied);
+                QPainter p(&tela);
+                p.scale(96.0 / 1200, 96.0 / 1200);
+                rel->pintaPagina(p, 0);
+            },
+            false);
+    }
+    std::cout << "fim " << gravacoes << ' ' << conexao.repeticoes() << ' ' << msgs.conflitos << std::endl;
+    Formularios::reinicia();
+    rsDados.fecha();
+    rsAux.fecha();
+    conexao.fecha();
+    return 0;
+}
+
+double quantil(std::vector<double> v, double q)
+{
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    return v[std::min(v.size() - 1, size_t(q * double(v.size())))];
+}
+
+// The rules of the books: every row a statement of livros.sql returns is
+// a broken rule. Gives the rows found, as text.
+QStringList regras_quebradas()
+{
+    QFile f(QStringLiteral(CONTROLE_OS_LIVROS));
+    if (!f.open(QIODevice::ReadOnly))
+        return {QStringLiteral("livros.sql não encontrado")};
+    QString texto;
+    for (const QString& l : QString::fromUtf8(f.readAll()).split(QLatin1Char('\n')))
+        if (!l.trimmed().startsWith(QStringLiteral("--")))
+            texto += l + QLatin1Char('\n');
+    QStringList r;
+    for (const QString& comando : texto.split(QLatin1Char(';'))) {
+        const QString c = comando.trimmed();
+        if (c.isEmpty() || c.startsWith(QStringLiteral("set "), Qt::CaseInsensitive))
+            continue;
+        QSqlQuery q(conexao.banco());
+        if (!q.exec(c)) {
+            r << QStringLiteral("falhou: ") + c.left(60);
+            continue;
+        }
+        while (q.next()) {
+            QStringList campos;
+            for (int i = 0; i < q.record().count(); ++i)
+                campos << q.value(i).toString();
+            r << campos.join(QLatin1Char('|'));
+        }
+    }
+    return r;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString papelEstacao = qEnvironmentVariable(qPrintable(VAR_ESTACAO));
+    if (!papelEstacao.isEmpty()) {
+        const QStringList p = papelEstacao.split(QLatin1Char(';'));
+        return estacao(p.value(0), p.value(1), p.value(2).toInt(), p.value(3).toInt(), p.value(4).toInt());
+    }
+    configura_locale();
+    if (qEnvironmentVariableIsEmpty("CONTROLE_OS_TESTE_SERVIDOR"))
+        qputenv("CONTROLE_OS_TESTE_SERVIDOR", "localhost");
+    const int estacoes = argc > 1 ? std::atoi(argv[1]) : 10;
+    const int rodadas = argc > 2 ? std::atoi(argv[2]) : 4;
+    const int segundos = argc > 3 ? std::atoi(argv[3]) : 90;
+    const int execucoes = argc > 4 ? std::atoi(argv[4]) : EXECUCOES_EM_CONFLITO;
+
+    Ambiente amb;
+    cria_loja_exemplo();
+    // the credit condition of the day, and the pool: one concluded order
+    // whose open instalments every station pays into
+    executa(QStringLiteral("update condicao_pagto set cdescricao = '30 \\ 60' where ncodigo = 2"));
+    executa(QStringLiteral("insert into ordem values(null,2,'2026-12-01','09:00:00',%1,'Pool',2,1,0)").arg(POOL * 9000));
+    const int ordemPool = valor(QStringLiteral("select max(ncodigo) from ordem")).toInt();
+    executa(QStringLiteral("insert into item_ordem values(null,%1,1,'Contrato',%2,1)").arg(ordemPool).arg(POOL * 9000));
+    // the example shop's receivables go (its order reopened): the pool's
+    // instalments are 1..POOL
+    executa(QStringLiteral("delete from baixa_conta_receber"));
+    executa(QStringLiteral("delete from conta_receber"));
+    executa(QStringLiteral("set generator codigo_conta_receber to 0"));
+    for (int i = 1; i <= POOL; ++i)
+        executa(QStringLiteral("insert into conta_receber values(null,%1,'%2/%3',%4,0,'2027-01-15',0)").arg(ordemPool).arg(i).arg(POOL).arg(VALOR_POOL));
+    executa(QStringLiteral("update ordem set nconcluida = 0 where ncodigo = 1"));
+
+    const QString fonte = amb.banco.fonte();
+    QList<QProcess*> ps;
+    for (int i = 1; i <= estacoes; ++i) {
+        auto* p = new QProcess;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(VAR_ESTACAO, QStringLiteral("%1;E%2;%3;%4;%5").arg(fonte).arg(i).arg(rodadas).arg(segundos).arg(execucoes));
+        p->setProcessEnvironment(env);
+        p->start(QCoreApplication::applicationFilePath(), {});
+        ps << p;
+    }
+    // every station's output; each time all the stations still working
+    // are ready, the word goes to all of them at once
+    QMap<QProcess*, QString> saidas;
+    QList<QProcess*> vivos = ps;
+    QElapsedTimer t;
+    for (bool primeira = true; !vivos.isEmpty(); primeira = false) {
+        QList<QProcess*> prontos;
+        for (QProcess* p : QList<QProcess*>(vivos)) {
+            for (;;) {
+                if (!p->canReadLine() && !p->waitForReadyRead(segundos * 1000 + 60000)) {
+                    vivos.removeAll(p); // ended (or hung: killed below)
+                    break;
+                }
+                if (!p->canReadLine())
+                    continue;
+                const QString l = QString::fromUtf8(p->readLine());
+                saidas[p] += l;
+                if (l.trimmed() == QLatin1String("pronta")) {
+                    prontos << p;
+                    break;
+                }
+                if (l.startsWith(QLatin1String("fim")) || l.startsWith(QLatin1String("ERRO"))) {
+                    vivos.removeAll(p);
+                    break;
+                }
+            }
+        }
+        if (primeira)
+            t.start();
+        for (QProcess* p : prontos)
+            p->write("vai\n");
+        for (QProcess* p : prontos)
+            p->waitForBytesWritten(5000);
+    }
+    QMap<QString, std::vector<double>> tempos, gravas;
+    QMap<QString, QSet<int>> codigos;
+    QStringList problemas;
+    int gravacoes = 0, repetidas = 0, mostradas = 0, parciais = 0;
+    QSet<int> integrais;
+    for (QProcess* p : ps) {
+        if (!p->waitForFinished(60000))
+            p->kill();
+        const QString saida = saidas[p] + QString::fromUtf8(p->readAllStandardOutput());
+        for (const QString& l : saida.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            const QStringList w = l.split(QLatin1Char(' '));
+            if (w[0] == QLatin1String("pronta"))
+                continue;
+            if (w[0] == QLatin1String("passo"))
+                tempos[w[1]].push_back(w[2].toDouble());
+            else if (w[0] == QLatin1String("grava"))
+                gravas[w[1]].push_back(w[2].toDouble());
+            else if (w[0] == QLatin1String("gravou")) {
+                if (codigos[w[1]].contains(w[2].toInt()))
+                    problemas << QStringLiteral("código dado duas vezes: ") + l;
+                codigos[w[1]].insert(w[2].toInt());
+            } else if (w[0] == QLatin1String("baixa")) {
+                if (w[1] == QLatin1String("P"))
+                    ++parciais;
+                else
+                    integrais.insert(w[2].toInt());
+            } else if (w[0] == QLatin1String("fim")) {
+                gravacoes += w[1].toInt();
+                repetidas += w[2].toInt();
+                mostradas += w[3].toInt();
+            } else {
+                problemas << l;
+            }
+        }
+        if (p->exitCode() != 0)
+            problemas << QStringLiteral("estação saiu com %1: %2").arg(p->exitCode()).arg(QString::fromUtf8(p->readAllStandardError()).right(600));
+    }
+    const double segundosGastos = t.nsecsElapsed() / 1e9;
+    qDeleteAll(ps);
+
+    std::printf("%d estações, até %d rodadas ou %d s, até %d execuções por gravação em conflito, servidor em loopback: "
+                "%d gravações em %.1f s = %.1f gravações/s\n",
+                estacoes, rodadas, segundos, execucoes, gravacoes, segundosGastos, gravacoes / segundosGastos);
+    std::vector<double> todasGravacoes;
+    std::printf("  %-20s %-28s %s\n", "passo", "passo inteiro (digitação inclusa)", "a gravação (do clique ao fim)");
+    for (auto it = tempos.cbegin(); it != tempos.cend(); ++it) {
+        const std::vector<double>& g = gravas.value(it.key());
+        std::printf("  %-20s n=%4zu p50 %5.0f p95 %5.0f ms   n=%4zu p50 %5.0f p95 %5.0f ms\n", qPrintable(it.key()), it.value().size(),
+                    quantil(it.value(), 0.5), quantil(it.value(), 0.95), g.size(), quantil(g, 0.5), quantil(g, 0.95));
+        todasGravacoes.insert(todasGravacoes.end(), g.begin(), g.end());
+    }
+    const double p95 = quantil(todasGravacoes, 0.95);
+    std::printf("  conflitos resolvidos pela nova execução: %d; mostrados ao balconista: %d (%.2f%% das gravações; meta < 1%%: %s)\n", repetidas,
+                mostradas, gravacoes ? 100.0 * mostradas / gravacoes : 0.0, gravacoes && 100.0 * mostradas / gravacoes < 1 ? "sim" : "NÃO");
+    std::printf("  p95 de uma gravação: %.0f ms; meta < 250 ms: %s\n", p95, p95 < 250 ? "sim" : "NÃO");
+
+    // the books
+    const QStringList quebradas = regras_quebradas();
+    for (const QString& q : quebradas)
+        problemas << QStringLiteral("regra dos livros: ") + q;
+    if (conta(QStringLiteral("select count(*) from baixa_conta_receber where nconta_receber between 1 and %1 and ctipo_baixa = 'P'").arg(POOL)) != parciais)
+        problemas << QStringLiteral("baixas parciais da pool: %1 gravadas pelas estações, %2 no banco")
+                         .arg(parciais)
+                         .arg(conta(QStringLiteral("select count(*) from baixa_conta_receber where nconta_receber between 1 and %1").arg(POOL)));
+    for (int c : integrais)
+        if (conta(QStringLiteral("select count(*) from baixa_conta_receber where nconta_receber = %1 and ctipo_baixa = 'I'").arg(c)) != 1)
+            problemas << QStringLiteral("baixa integral da parcela %1 perdida ou em dobro").arg(c);
+    for (const auto& [tabela, gerador] : QList<QPair<QString, QString>>{{QStringLiteral("cliente"), QStringLiteral("codigo_cliente")},
+                                                                        {QStringLiteral("entrada_equipamento"), QStringLiteral("codigo_entrada_equipamento")},
+                                                                        {QStringLiteral("orcamento"), QStringLiteral("codigo_orcamento")},
+                                                                        {QStringLiteral("ordem"), QStringLiteral("codigo_ordem")},
+                                                                        {QStringLiteral("conta_receber"), QStringLiteral("codigo_conta_receber")},
+                                                                        {QStringLiteral("baixa_conta_receber"), QStringLiteral("gen_baixa_conta_receber")}})
+        if (conexao.gerador(gerador) < conta(QStringLiteral("select coalesce(max(ncodigo), 0) from ") + tabela))
+            problemas << QStringLiteral("gerador %1 abaixo da tabela").arg(gerador);
+    std::printf("  livros: %s\n", problemas.isEmpty() ? "nada perdido, nenhum código repetido, todas as regras valem" : "PROBLEMAS:");
+    for (const QString& p : problemas)
+        std::printf("    %s\n", qPrintable(p));
+    return problemas.isEmpty() ? 0 : 1;
+}
