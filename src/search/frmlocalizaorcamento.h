@@ -9,4 +9,7 @@ public:
 
 protected:
     void abre_detalhes(const QString& codigo) override;
+
+public:
+    void Command6_Click() override; // prints the budget again
 };

@@ -3,6 +3,7 @@
 #include "campos.h"
 #include "frmconsulta.h"
 #include "grade.h"
+#include "impressos.h"
 #include "mensagens.h"
 #include "modulo1.h"
 #include "relogio.h"
@@ -95,6 +96,7 @@ void FrmOrcamento::grava()
 void FrmOrcamento::depois_de_gravar()
 {
     informa(QStringLiteral("Ok! Orçamento gravado com sucesso!"));
+    emite_orcamento(qint32(valor_numerico(Text1->text())));
     if (Check1->isChecked() && mensagens().pergunta(QStringLiteral("Deseja gerar a ordem de serviço?")))
         gera_ordem();
 }
@@ -121,3 +123,5 @@ qint32 FrmOrcamento::gera_ordem()
     });
     return gravou ? ordem : 0;
 }
+
+QString FrmOrcamento::texto_gravado(qint64 codigo) const { return QStringLiteral("Orçamento N.º %1 gravado.").arg(codigo); }

@@ -2,6 +2,7 @@
 #include "campos.h"
 #include "filtroteclas.h"
 #include "modulo1.h"
+#include "recibo.h"
 #include "relogio.h"
 
 #include <QComboBox>
@@ -76,4 +77,6 @@ void FrmPagamentoDaVenda::Command6_Click()
                + QStringLiteral("');");
         conexao.execute(cSQL);
     });
+    if (gravou())
+        emite_recibo_da_ordem(nCodigoOrdem);
 }
