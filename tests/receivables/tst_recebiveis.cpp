@@ -3,6 +3,8 @@
 // a failure at each statement of each storing step, the main window's
 // items, and one order followed from closing to payment and back.
 #include "apoio.h"
+#include "controlerelatorio.h"
+#include "motorrelatorio.h"
 #include "formularios.h"
 #include "frmbaixacontasreceber.h"
 #include "frmconsulta.h"
@@ -251,8 +253,30 @@ private slots:
             QCOMPARE(b.Text2->text(), QStringLiteral("Pix dAna"));
             tecla(b.Text2, Qt::Key_F5);
             QCOMPARE(QApplication::focusWidget(), b.CmdOk);
+            amb->msgs.respostas({true}); // the receipt, once stored
             tecla(b.CmdOk, Qt::Key_Return);
         });
+        QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Deseja emitir o recibo do pagamento?"));
+        const QString selecao = cr().SelectionFormula;
+        QCOMPARE(selecao, QStringLiteral("{baixa_conta_receber.ncodigo}=%1").arg(conta(QStringLiteral("select max(ncodigo) from baixa_conta_receber"))));
+        const QString pdf = amb->banco.pasta() + QStringLiteral("/recibo.pdf");
+        QVERIFY(gera_pdf(cr(), pdf));
+        confere_textos(plano(texto_pdf(pdf)), {QStringLiteral("RECIBO"), QStringLiteral("R$ 69,99 (sessenta e nove reais e noventa e nove centavos)"),
+                                               QStringLiteral("pagamento parcial"), QStringLiteral("Forma de pagamento: Dinheiro"),
+                                               QStringLiteral("Observações: Pix dAna")});
+        // reprinted from the instalment's write-offs: the current row's
+        fecha_previas();
+        cr().SelectionFormula.clear();
+        ao_abrir_modal([&](QDialog& d) {
+            auto& m = static_cast<FrmMostraBaixaContaPaga&>(d);
+            m.Grid1->setRow(linha_do_codigo(m.Grid1, selecao.section(QLatin1Char('='), 1).toInt()));
+            amb->msgs.respostas({true});
+            clica(m.CmdRecibo);
+            m.close();
+        });
+        clica(f.Command3);
+        QCOMPARE(cr().SelectionFormula, selecao);
+        fecha_previas();
         QCOMPARE(baixas(1), (QStringList{QStringLiteral("30|0|P||01/12/2026 09:00:00"), QStringLiteral("69.99|0|P|Pix dAna|06/12/2026 10:15:00")}));
         QCOMPARE(npago(1), QStringLiteral("0"));
         const int l = linha_do_codigo(f.Grid1, 1);
@@ -274,6 +298,7 @@ private slots:
             tecla(b.Combo2, Qt::Key_Down);
             tecla(b.Combo2, Qt::Key_Down);
             QCOMPARE(b.Combo2->currentText(), QStringLiteral("Cartão de débito"));
+            amb->msgs.respostas({false});
             clica(b.CmdOk);
         });
         QCOMPARE(baixas(3), QStringList{QStringLiteral("50|3|I||05/12/2026 10:15:42")});
@@ -498,6 +523,7 @@ private slots:
         confere({QStringLiteral("5"), QStringLiteral("6")}, "300,50");
 
         auto paga = [&](int conta, int tipo, const QString& quanto) {
+            amb->msgs.respostas({false}); // no receipt
             baixa(f, conta, [&](FrmBaixaContasReceber& b) {
                 b.Combo1->setCurrentIndex(tipo);
                 valor(b, quanto);
