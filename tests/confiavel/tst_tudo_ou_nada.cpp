@@ -338,7 +338,7 @@ void TstTudoOuNada::monta_tabela()
                   },
                   [this] {
                       escolhe_na_consulta(1); // the technician
-                      amb->msgs.respostas({true});
+                      amb->msgs.respostas({false, true}); // no printed budget; the order
                       clica(form<FrmOrcamento>().Command5);
                   },
                   Caso::FicaAberta};
@@ -380,7 +380,11 @@ void TstTudoOuNada::monta_tabela()
                       ativa(f);
                       return static_cast<QWidget*>(&f);
                   },
-                  [] { clica(form<FrmPagamentoDaVenda>().Command6); }, Caso::Repete};
+                  [this] {
+                      amb->msgs.respostas({false}); // the receipt, offered once stored
+                      clica(form<FrmPagamentoDaVenda>().Command6);
+                  },
+                  Caso::Repete};
 
     casos << Caso{"baixa integral", Operacao::Baixa,
                   [] {
