@@ -27,6 +27,7 @@
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace apoio;
@@ -327,6 +328,56 @@ private slots:
             b.close();
         });
         QVERIFY(baixas(2).isEmpty());
+    }
+
+    // "Vencidas": due before today and still open, with their total; an
+    // overdue row is marked in every view, in colour and as the cells'
+    // description. The list goes whole to a spreadsheet, read back cell by
+    // cell: amounts plain, a formula-like name made inert.
+    void vencidasEPlanilha()
+    {
+        executa(QStringLiteral("update cliente set cfantasia = '=HYPERLINK(\"x\");1' where ncodigo = 3"));
+        executa(QStringLiteral("insert into conta_receber values(null,2,'2/2','1234.50',0,'2026-11-20',0)  "));
+        executa(QStringLiteral("insert into baixa_conta_receber values(null,5,0.5,0,0,0,'P','','2026-11-21 09:00:00');"));
+        auto& f = abre_receber(FrmContasReceber::Vencidas);
+        QCOMPARE(f.Combo1->currentText(), QStringLiteral("Vencidas"));
+        QCOMPARE(coluna(f.Grid1, 0), QStringList{QStringLiteral("5")});
+        QCOMPARE(f.Text1->text(), reais("1.234,00"));
+        QCOMPARE(f.Grid1->avisoLinha(1), QStringLiteral("Vencida"));
+        const QModelIndex i = f.Grid1->model()->index(0, 1);
+        QCOMPARE(i.data(Qt::AccessibleDescriptionRole).toString(), QStringLiteral("Vencida"));
+        QVERIFY(i.data(Qt::BackgroundRole).isValid());
+        // all of them: only the overdue one marked (one due today is not overdue)
+        filtra(f, FrmListaContas::Todas);
+        clica(f.Command1);
+        QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("5"), QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("3")}));
+        for (int l = 1; l <= 4; ++l) {
+            QCOMPARE(f.Grid1->avisoLinha(l), l == 1 ? QStringLiteral("Vencida") : QString());
+            QCOMPARE(f.Grid1->model()->index(l - 1, 2).data(Qt::BackgroundRole).isValid(), l == 1);
+        }
+
+        const QList<QStringList> csv = exporta_e_le(f.CmdExportar, amb->banco.pasta() + QStringLiteral("/receber.csv"));
+        QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Planilha gravada com 4 linha(s) em %1/receber.csv.").arg(amb->banco.pasta()));
+        QCOMPARE(csv.size(), 5);
+        QStringList cabecalho = linha(f.Grid1, 0).mid(1); // the hidden code stays out
+        QCOMPARE(csv[0], cabecalho);
+        for (int l = 1; l <= 4; ++l) {
+            const QStringList grade = linha(f.Grid1, l).mid(1);
+            QCOMPARE(csv[l].size(), grade.size());
+            for (int c = 0; c < grade.size(); ++c) {
+                const QString& celula = csv[l][c];
+                if (grade[c].startsWith(QStringLiteral("R$"))) {
+                    QVERIFY2(QRegularExpression(QStringLiteral("^\\d+,\\d\\d$")).match(celula).hasMatch(), qPrintable(celula));
+                    QCOMPARE(Dinheiro::leTexto(celula), Dinheiro::leTexto(grade[c]));
+                } else if (grade[c].startsWith(QLatin1Char('='))) {
+                    QCOMPARE(celula, QLatin1Char('\'') + grade[c]);
+                } else {
+                    QCOMPARE(celula, grade[c]);
+                }
+            }
+        }
+        QCOMPARE(csv[1][2], QStringLiteral("1234,50"));
+        QCOMPARE(csv[2][0], QStringLiteral("'=HYPERLINK(\"x\");1"));
     }
 
     void baixaReleOValorAberto()

@@ -4,6 +4,7 @@
 #include "frmlistacontas.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class FrmBaixaContasReceber;
@@ -43,5 +44,11 @@ FrmContasRecebidas& abre_recebidas(int filtro = FrmListaContas::Todas);
 // form it leaves open is closed, so a failed check never hangs the test).
 // Whether the form opened; when `exige`, a form that did not fails the test.
 bool baixa(FrmContasReceber& f, int conta, std::function<void(FrmBaixaContasReceber&)> acao, bool exige = true);
+
+// A list window's "E&xportar" clicked and the file dialog answered by
+// typing `caminho` and Enter; then the file read back as a spreadsheet
+// reads it: the BOM and CRLF checked, ";" between fields, quoted fields
+// unquoted. One list per line, the header first.
+QList<QStringList> exporta_e_le(QWidget* botao, const QString& caminho);
 
 } // namespace apoio
