@@ -262,7 +262,8 @@ private slots:
         QCOMPARE(selecao, QStringLiteral("{baixa_conta_receber.ncodigo}=%1").arg(conta(QStringLiteral("select max(ncodigo) from baixa_conta_receber"))));
         const QString pdf = amb->banco.pasta() + QStringLiteral("/recibo.pdf");
         QVERIFY(gera_pdf(cr(), pdf));
-        confere_textos(plano(texto_pdf(pdf)), {QStringLiteral("RECIBO"), QStringLiteral("R$ 69,99 (sessenta e nove reais e noventa e nove centavos)"),
+        guarda_pdf(pdf, QStringLiteral("recibo"));
+        confere_textos(plano(texto_pdf(pdf)), {QStringLiteral("RECIBO"), QStringLiteral("Recebemos de Ana Souza"), QStringLiteral("R$ 69,99 (sessenta e nove reais e noventa e nove centavos)"),
                                                QStringLiteral("pagamento parcial"), QStringLiteral("Forma de pagamento: Dinheiro"),
                                                QStringLiteral("Observações: Pix dAna")});
         // reprinted from the instalment's write-offs: the current row's

@@ -242,7 +242,6 @@ private slots:
         QCOMPARE(cr().ReportFileName, arquivo_relatorio(QStringLiteral("010.rpt")));
         const QString pdf = amb->banco.pasta() + QStringLiteral("/recibo.pdf");
         QVERIFY(gera_pdf(cr(), pdf));
-        guarda_pdf(pdf, QStringLiteral("recibo"));
         confere_textos(plano(texto_pdf(pdf)), {QStringLiteral("RECIBO"), QStringLiteral("(cento e cinquenta reais)"),
                                                QStringLiteral("parcela 1/1"), QStringLiteral("ordem de serviço N.º 1"),
                                                QStringLiteral("Forma de pagamento: Dinheiro"), QStringLiteral("quitação")});
