@@ -135,7 +135,11 @@ QList<QStringList> exporta_e_le(QWidget* botao, const QString& caminho)
         QVERIFY(!d.isVisible());
     });
     clica(botao);
-    const QByteArray bruto = le_arquivo(caminho);
+    return le_csv(le_arquivo(caminho));
+}
+
+QList<QStringList> le_csv(const QByteArray& bruto)
+{
     if (!bruto.startsWith("\xEF\xBB\xBF") || !bruto.endsWith("\r\n")) {
         QTest::qFail("planilha sem BOM ou sem CRLF no fim", __FILE__, __LINE__);
         return {};

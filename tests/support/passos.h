@@ -50,5 +50,8 @@ bool baixa(FrmContasReceber& f, int conta, std::function<void(FrmBaixaContasRece
 // reads it: the BOM and CRLF checked, ";" between fields, quoted fields
 // unquoted. One list per line, the header first.
 QList<QStringList> exporta_e_le(QWidget* botao, const QString& caminho);
+// The same reading of a file's content (empty, and the test failed, when
+// the BOM or the final CRLF is missing).
+QList<QStringList> le_csv(const QByteArray& bruto);
 
 } // namespace apoio
