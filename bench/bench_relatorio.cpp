@@ -1,8 +1,9 @@
 // Report 006 (a technician's statement of a year) with 10 000 detail rows:
 // the time to the first page on screen, the whole PDF, pages per second and
 // peak memory, against a bare QSqlQuery reading the same rows, in one run.
-// Then report 009 (the cash received in a year) over 100 000 write-offs:
-// the time to its first page against the floor of reading its rows.
+// Then report 009 (the cash received) with 100 000 write-offs of a year in
+// the database, for a month and for the year: the time to its first page
+// against the floor of reading its rows.
 //   bench_relatorio [services [write-offs]]
 #include "apoio.h"
 #include "controlerelatorio.h"
@@ -20,6 +21,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <limits>
+#include <tuple>
 #include <sys/resource.h>
 
 #ifndef CONTROLE_OS_RELATORIOS
@@ -85,7 +87,8 @@ qint64 le_linhas(const QString& sql, const QVariantList& valores, int& linhas)
     return t.nsecsElapsed();
 }
 
-// 009 over n write-offs of 2026, the whole year selected as its command does.
+// 009 with n write-offs of 2026 in the database, a month and the whole year
+// selected as its command does: the first page against the floor.
 bool recebimentos(int n)
 {
     QElapsedTimer t;
@@ -93,31 +96,36 @@ bool recebimentos(int n)
     gerador::recebimentos(n);
     Migracoes::recalcula_estatisticas(conexao); // as the program does when it starts
     std::printf("\ndados: %d baixas de 2026 geradas em %.1f s\n", n, t.nsecsElapsed() / 1e9);
-    ControleRelatorio c;
-    c.ReportFileName = QStringLiteral(CONTROLE_OS_RELATORIOS "/009.rpt");
-    c.Formulas[0] = QStringLiteral("Nome_empresa='Minha Assistência Técnica'");
-    c.Formulas[1] = QStringLiteral("Periodo= 'Periodo de 01/01/2026 a 31/12/2026'");
-    c.Formulas[2] = QStringLiteral("Rodape='Minha Assistência Técnica - Rua A - Curitiba-Fone: 3333 - a@b.c'");
-    c.SelectionFormula = QStringLiteral("{baixa_conta_receber.ddata_baixa}>=date('2026-01-01') and {baixa_conta_receber.ddata_baixa}<=date('31/12/2026')");
-    qint64 primeira = std::numeric_limits<qint64>::max(), piso = primeira;
-    std::shared_ptr<const Relatorio> r;
-    int linhas = 0;
-    for (int vez = 0; vez < 3; ++vez) { // the first run warms the database's cache; the best of the others
-        t.restart();
-        r = Relatorio::monta(c, conexao.banco());
-        pinta_primeira(*r);
-        const qint64 tempo = t.nsecsElapsed();
-        const qint64 leitura = le_linhas(r->dados().sql(), r->dados().valores(), linhas);
-        if (vez > 0) {
-            primeira = qMin(primeira, tempo);
-            piso = qMin(piso, leitura);
+    bool ok = true;
+    for (const auto& [de, ate, deBr] : {std::tuple{"2026-06-01", "30/06/2026", "01/06/2026"}, std::tuple{"2026-01-01", "31/12/2026", "01/01/2026"}}) {
+        ControleRelatorio c;
+        c.ReportFileName = QStringLiteral(CONTROLE_OS_RELATORIOS "/009.rpt");
+        c.Formulas[0] = QStringLiteral("Nome_empresa='Minha Assistência Técnica'");
+        c.Formulas[1] = QStringLiteral("Periodo= 'Periodo de %1 a %2'").arg(QString::fromLatin1(deBr), QString::fromLatin1(ate));
+        c.Formulas[2] = QStringLiteral("Rodape='Minha Assistência Técnica - Rua A - Curitiba-Fone: 3333 - a@b.c'");
+        c.SelectionFormula = QStringLiteral("{baixa_conta_receber.ddata_baixa}>=date('%1') and {baixa_conta_receber.ddata_baixa}<=date('%2')")
+                                 .arg(QString::fromLatin1(de), QString::fromLatin1(ate));
+        qint64 primeira = std::numeric_limits<qint64>::max(), piso = primeira;
+        std::shared_ptr<const Relatorio> r;
+        int linhas = 0;
+        for (int vez = 0; vez < 3; ++vez) { // the first run warms the database's cache; the best of the others
+            t.restart();
+            r = Relatorio::monta(c, conexao.banco());
+            pinta_primeira(*r);
+            const qint64 tempo = t.nsecsElapsed();
+            const qint64 leitura = le_linhas(r->dados().sql(), r->dados().valores(), linhas);
+            if (vez > 0) {
+                primeira = qMin(primeira, tempo);
+                piso = qMin(piso, leitura);
+            }
         }
+        const bool meta = primeira < 1000000000LL && primeira <= 2 * piso;
+        std::printf("relatório 009 de %s a %s: %d linhas (leitura pura: %d), %d páginas\n", deBr, ate, r->dados().linhas(), linhas, r->paginas());
+        std::printf("  primeira página na tela: %.0f ms; leitura pura das mesmas linhas (piso): %.0f ms; razão %.2fx (metas: < 1000 ms e <= 2x)%s\n",
+                    primeira / 1e6, piso / 1e6, double(primeira) / piso, meta ? "" : "  ACIMA DA META");
+        ok = ok && r->dados().linhas() == linhas;
     }
-    const bool meta = primeira < 1000000000LL && primeira <= 2 * piso;
-    std::printf("relatório 009: %d linhas (leitura pura: %d), %d páginas\n", r->dados().linhas(), linhas, r->paginas());
-    std::printf("  primeira página na tela: %.0f ms; leitura pura das mesmas linhas (piso): %.0f ms; razão %.2fx (metas: < 1000 ms e <= 2x)%s\n",
-                primeira / 1e6, piso / 1e6, double(primeira) / piso, meta ? "" : "  ACIMA DA META");
-    return r->dados().linhas() == linhas && linhas == n;
+    return ok;
 }
 
 } // namespace
