@@ -356,6 +356,7 @@ private slots:
             QCOMPARE(f.Grid1->avisoLinha(l), l == 1 ? QStringLiteral("Vencida") : QString());
             QCOMPARE(f.Grid1->model()->index(l - 1, 2).data(Qt::BackgroundRole).isValid(), l == 1);
         }
+        guarda_captura(&f, QStringLiteral("contas_vencidas"));
 
         const QList<QStringList> csv = exporta_e_le(f.CmdExportar, amb->banco.pasta() + QStringLiteral("/receber.csv"));
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Planilha gravada com 4 linha(s) em %1/receber.csv.").arg(amb->banco.pasta()));
