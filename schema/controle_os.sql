@@ -197,6 +197,17 @@ create table item_ordem (
   constraint fk_itemordem_tecnico foreign key (ntecnico) references tecnico (ncodigo)
 );
 
+/* The order a budget made: one per budget; the link goes with the order
+   (or the budget) when either is deleted. */
+create table ordem_do_orcamento (
+  norcamento  integer not null,
+  nordem      integer not null,
+  constraint pk_ordem_do_orcamento primary key (norcamento),
+  constraint uq_ordem_do_orcamento_ordem unique (nordem),
+  constraint fk_ordemorc_orcamento foreign key (norcamento) references orcamento (ncodigo) on delete cascade,
+  constraint fk_ordemorc_ordem foreign key (nordem) references ordem (ncodigo) on delete cascade
+);
+
 /* cparcela holds the instalment label "k/n"; nrenegociada is written 0
    by every insert and kept for later use. */
 create table conta_receber (
@@ -423,7 +434,7 @@ insert into condicao_pagto (ncodigo, cdescricao, nparcela) values (null, 'A vist
 insert into estabelecimento (ncodigo, cfantasia, crazaosocial, ncidade, cendereco, cbairro,
                              cfone, ccnpj, cfax, cie, cemail, ccep)
   values (1, 'Minha Assistência Técnica', 'Minha Assistência Técnica', 1, '', '', '', '', '', '', '', '');
-insert into versao_esquema (nversao) values (7);
+insert into versao_esquema (nversao) values (8);
 commit;
 
 /* ------------------------------------------------------ the program's role
@@ -449,6 +460,7 @@ grant select, insert, update, delete on ordem to role controle_os;
 grant select, insert, update, delete on item_ordem to role controle_os;
 grant select, insert, update, delete on conta_receber to role controle_os;
 grant select, insert, update, delete on baixa_conta_receber to role controle_os;
+grant select, insert, update, delete on ordem_do_orcamento to role controle_os;
 
 grant usage on generator codigo_cidade to role controle_os;
 grant usage on generator codigo_cliente to role controle_os;

@@ -118,7 +118,5 @@ QString Dinheiro::sql() const
 Dinheiro Dinheiro::divididoPor(int n) const
 {
     if (n <= 0) return *this;
-    const std::int64_t a = m_centavos < 0 ? -m_centavos : m_centavos;
-    std::int64_t q = (2 * a + n) / (2 * n);
-    return deCentavos(m_centavos < 0 ? -q : q);
+    return deCentavos(m_centavos / n); // whole cents, the remainder dropped
 }

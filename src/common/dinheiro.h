@@ -36,7 +36,8 @@ public:
     Dinheiro& operator-=(Dinheiro o) { m_centavos -= o.m_centavos; return *this; }
     auto operator<=>(const Dinheiro&) const = default;
 
-    // Divides into n equal parts rounded to the cent (half away from zero).
+    // One of n equal parts, rounded down to the cent (toward zero); the
+    // cents left over are the caller's to place.
     Dinheiro divididoPor(int n) const;
 
 private:

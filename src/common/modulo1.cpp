@@ -168,7 +168,9 @@ void trata_erro_banco(const QString& descricao)
 
 void trata_erro_banco(const ErroBanco& erro)
 {
-    if (erro.conflito())
+    if (dynamic_cast<const Recusa*>(&erro))
+        informa(erro.texto());
+    else if (erro.conflito())
         informa(CONFLITO_ESTACOES);
     else
         trata_erro_banco(erro.descricao());

@@ -50,6 +50,9 @@ inline const QString CONFLITO_ESTACOES = QStringLiteral(
     "Outra estação alterou estes mesmos dados ao mesmo tempo, e nada foi gravado.\n\n"
     "Confira os dados na tela e repita a operação.");
 void trata_erro_banco(const QString& descricao);
+// A record saved from a form was deleted meanwhile (at another station):
+// its update wrote no row.
+inline const QString REGISTRO_EXCLUIDO = QStringLiteral("Registro não localizado! Ele foi excluído depois de aberto; nada foi gravado.");
 // Runs the steps of one operation as one transaction (Conexao::unidade: a
 // conflict with another station is retried once). A database error is
 // shown through trata_erro_banco, nothing of the operation is kept, the

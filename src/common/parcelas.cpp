@@ -17,9 +17,10 @@ std::optional<QVector<Parcela>> calcula_parcelas(const QString& regra, const QSt
     const QStringList itens = regra.split(QLatin1Char('\\'));
     const int n = int(itens.size());
     if (regra == QLatin1String("A vista"))
-        return QVector<Parcela>{{QStringLiteral("1/1"), hoje, *valor}};
+        return *valor == Dinheiro() ? QVector<Parcela>{} : QVector<Parcela>{{QStringLiteral("1/1"), hoje, *valor}};
 
     const Dinheiro cada = valor->divididoPor(n);
+    const Dinheiro primeira = *valor - Dinheiro::deCentavos(cada.centavos() * (n - 1));
     QVector<Parcela> plano;
     plano.reserve(n);
     for (int i = 0; i < n; ++i) {
@@ -36,8 +37,12 @@ std::optional<QVector<Parcela>> calcula_parcelas(const QString& regra, const QSt
             const qint64 inteiros = c >= 0 ? (c + 50) / 100 : -((-c + 50) / 100);
             vencimento = base.addDays(inteiros);
         }
-        plano.append({QStringLiteral("%1/%2").arg(i + 1).arg(n), vencimento, cada});
+        const Dinheiro parte = i == 0 ? primeira : cada;
+        if (parte != Dinheiro())
+            plano.append({QString(), vencimento, parte});
     }
+    for (int i = 0; i < plano.size(); ++i)
+        plano[i].rotulo = QStringLiteral("%1/%2").arg(i + 1).arg(plano.size());
     return plano;
 }
 
@@ -45,8 +50,7 @@ void gera_parcelas(const QString& regra, const QString& total, const QString& da
 {
     const auto plano = calcula_parcelas(regra, total, dataBase, Relogio::hoje());
     if (!plano) {
-        mensagens().aviso(QStringLiteral("Os dados informados para o parcelamento estão incorretos!"), Mensagens::Icone::Informacao,
-                          QStringLiteral("Crcp"));
+        avisa_parcelamento_incorreto();
         return;
     }
     grade.setRows(int(plano->size()) + 1);
@@ -56,4 +60,10 @@ void gera_parcelas(const QString& regra, const QString& total, const QString& da
         grade.setTextMatrix(i + 1, 1, p.vencimento.toString(QStringLiteral("dd/MM/yyyy")));
         grade.setTextMatrix(i + 1, 2, p.valor.moeda());
     }
+}
+
+void avisa_parcelamento_incorreto()
+{
+    mensagens().aviso(QStringLiteral("Os dados informados para o parcelamento estão incorretos!"), Mensagens::Icone::Informacao,
+                      QStringLiteral("Crcp"));
 }

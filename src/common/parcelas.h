@@ -17,7 +17,10 @@ struct Parcela {
 
 // Turns a payment condition's rule ("Entrada \ 30 \ 60", "30 \ 60", or the
 // cash rule "A vista"), a total and a base date into instalments. Every
-// instalment gets the total divided by their number, rounded to the cent;
+// instalment gets the total divided by their number rounded down to the
+// cent, and the cents left over go to the first, so the plan adds up to the
+// total exactly (100,00 in three: 33,34 + 33,33 + 33,33); an instalment that
+// would be 0,00 is left out (and the others numbered without it).
 // "Entrada" and the cash rule fall due today, the others the base date
 // plus their days. nullopt when the inputs are wrong: an empty rule, a total
 // that is not money, a base date that is not a date, or an item that is
@@ -30,3 +33,6 @@ std::optional<QVector<Parcela>> calcula_parcelas(const QString& regra, const QSt
 // header. Wrong inputs show "Os dados informados para o parcelamento estão
 // incorretos!" (title "Crcp") and leave the grid as it was.
 void gera_parcelas(const QString& regra, const QString& total, const QString& dataBase, Grade& grade);
+// The notice of a plan that cannot be made (or stored): "Os dados informados
+// para o parcelamento estão incorretos!", title "Crcp".
+void avisa_parcelamento_incorreto();

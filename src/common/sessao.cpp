@@ -50,6 +50,7 @@ const char* nome_operacao(Operacao op)
     case Operacao::AbandonoMovimento: return "AbandonoMovimento";
     case Operacao::OrdemDoOrcamento: return "OrdemDoOrcamento";
     case Operacao::GravacaoOrdem: return "GravacaoOrdem";
+    case Operacao::GravacaoItem: return "GravacaoItem";
     case Operacao::FechamentoPrazo: return "FechamentoPrazo";
     case Operacao::PagamentoVista: return "PagamentoVista";
     case Operacao::Baixa: return "Baixa";

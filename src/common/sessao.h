@@ -39,6 +39,15 @@ private:
     QByteArray m_utf8;
 };
 
+// A step refused by the program itself, not by the database (what it was
+// to change is gone or was changed meanwhile, say at another station).
+// Thrown inside a unit of work it undoes everything the unit wrote; the
+// user reads its text as a notice (trata_erro_banco).
+class Recusa : public ErroBanco {
+public:
+    explicit Recusa(const QString& texto) : ErroBanco(QString(), texto) {}
+};
+
 // Every unit of work that writes more than one statement. A Transacao
 // names the one it runs: the test that proves each unit all-or-nothing
 // walks this list, so a new unit gets its own value here (and its row
@@ -51,6 +60,7 @@ enum class Operacao {
     AbandonoMovimento, // leaving a new entry, budget or order: its items, the header
     OrdemDoOrcamento,  // the order made from a budget, with a copy of every item
     GravacaoOrdem,     // saving an order: its receivables go, the header is written
+    GravacaoItem,      // an item of a budget or order written with the header's total
     FechamentoPrazo,   // closing on credit: the order and one receivable per instalment
     PagamentoVista,    // closing in cash: the receivable and its full write-off
     Baixa,             // a write-off: the instalment re-read, marked paid, the write-off

@@ -56,7 +56,7 @@ QStringList FrmCadastro::desfaz_reserva(QStringList exclusoes, const QString& ge
 void FrmCadastro::grava_registro(const QString& sql)
 {
     if (conexao.executeContando(sql) == 0)
-        throw RegistroNaoLocalizado(QStringLiteral("Registro não localizado! Ele foi excluído depois de aberto; nada foi gravado."));
+        throw RegistroNaoLocalizado(REGISTRO_EXCLUIDO);
 }
 
 void FrmCadastro::exige_registro(Recordset& rs)

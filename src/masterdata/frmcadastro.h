@@ -12,10 +12,10 @@ class Recordset;
 // The record a form shows is not in the database (any more): another
 // station or a search screen deleted it. Shown as a notice, not as a
 // database failure.
-class RegistroNaoLocalizado : public ErroBanco {
+class RegistroNaoLocalizado : public Recusa {
 public:
     explicit RegistroNaoLocalizado(const QString& texto = QStringLiteral("Registro não localizado!"))
-        : ErroBanco(QString(), texto) {}
+        : Recusa(texto) {}
 };
 
 // What every registration form shares: it opens centred and cleared, loads

@@ -137,10 +137,9 @@ bool FrmEntradaEquipamento::pode_gravar()
 void FrmEntradaEquipamento::grava()
 {
     const qint64 codigo = valor_numerico(Text1->text());
-    cSQL = QStringLiteral("update entrada_equipamento set ncliente = %1,csolicitante = '").arg(valor_numerico(Text4->text()))
-           + texto_sql(Text2->text()) + QStringLiteral("',cobs = '") + texto_sql(Text7->text())
-           + QStringLiteral("' where ncodigo = %1").arg(codigo);
-    conexao.execute(cSQL);
+    grava_cabecalho(QStringLiteral("update entrada_equipamento set ncliente = %1,csolicitante = '").arg(valor_numerico(Text4->text()))
+                    + texto_sql(Text2->text()) + QStringLiteral("',cobs = '") + texto_sql(Text7->text())
+                    + QStringLiteral("' where ncodigo = %1").arg(codigo));
     m_codigoGravado = qint32(codigo);
     m_dataGravada = Text3->text().left(10);
 }

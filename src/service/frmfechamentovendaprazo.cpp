@@ -81,20 +81,35 @@ void FrmFechamentoVendaPrazo::soma_total() { Text6->setText(soma_coluna(*Grid1, 
 
 void FrmFechamentoVendaPrazo::CmdOk_Click()
 {
+    // the plan as it stands: the filled rows, an instalment of 0,00 left out
+    QList<int> parcelas;
+    Dinheiro soma;
+    for (int i = 1; i < Grid1->rows() && !Grid1->textMatrix(i, 0).isEmpty(); ++i) {
+        const Dinheiro valor = Dinheiro::leTexto(Grid1->textMatrix(i, 2)).value_or(Dinheiro());
+        if (valor == Dinheiro())
+            continue;
+        parcelas << i;
+        soma += valor;
+    }
+    // only a plan that adds up to the order's total is stored
+    if (parcelas.isEmpty()) {
+        avisa_parcelamento_incorreto();
+        return;
+    }
+    if (soma != nValorTotal) {
+        informa(QStringLiteral("O total das parcelas (%1) difere do total da ordem (%2). Corrija as parcelas.")
+                    .arg(soma.moeda(), nValorTotal.moeda()));
+        return;
+    }
     if (!mensagens().pergunta(QStringLiteral("Confirma o fechamento desta ordem?")))
         return;
     const QString ordem = QString::number(nCodigoOrdem);
     grava(Operacao::FechamentoPrazo, [&] {
-        cSQL = QStringLiteral("update ordem set ncliente = ") + QString::number(nCliente) + QStringLiteral(",ncondicao = ")
-               + QString::number(nCondicao) + QStringLiteral(",nvalor = ") + nValorTotal.sql() + QStringLiteral(",cobs = '")
-               + texto_sql(cObs) + QStringLiteral("' where ncodigo = ") + ordem;
-        conexao.execute(cSQL);
-        // one receivable per instalment, labelled with its row and the count
-        for (int i = 1; i < Grid1->rows(); ++i) {
-            if (Grid1->textMatrix(i, 0).isEmpty())
-                break;
-            cSQL = QStringLiteral("insert into conta_receber values(null,") + ordem + QStringLiteral(",'") + QString::number(i)
-                   + QLatin1Char('/') + Text4->text() + QStringLiteral("','") + valor_sql(Grid1->textMatrix(i, 2))
+        // one receivable per instalment, labelled with its place and the count
+        for (int k = 0; k < parcelas.size(); ++k) {
+            const int i = parcelas[k];
+            cSQL = QStringLiteral("insert into conta_receber values(null,") + ordem + QStringLiteral(",'") + QString::number(k + 1)
+                   + QLatin1Char('/') + QString::number(parcelas.size()) + QStringLiteral("','") + valor_sql(Grid1->textMatrix(i, 2))
                    + QStringLiteral("',0,'") + data_sql(Grid1->textMatrix(i, 1)) + QStringLiteral("',0)  ");
             conexao.execute(cSQL);
         }

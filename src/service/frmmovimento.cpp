@@ -308,16 +308,15 @@ void FrmMovimento::Toolbar1_ButtonClick(int indice)
 
 void FrmMovimento::confirma_item()
 {
-    const QString codigo = codigo_da_linha();
-    const bool novo = bInclusaoItem || codigo.isEmpty();
+    // the item picked is the one updated, whichever row the grid is on now
+    const QString codigo = bInclusaoItem ? QString() : m_itemEscolhido;
+    const bool novo = codigo.isEmpty();
     if (!confere_tamanhos(true))
         return;
     const QString sql = sql_item(novo, codigo);
-    if (sql.isEmpty())
+    if (sql.isEmpty() || !grava_item(sql))
         return;
     try {
-        cSQL = sql;
-        conexao.execute(cSQL);
         limpa_item();
         carrega_itens();
     } catch (const ErroBanco& e) {
@@ -332,16 +331,26 @@ void FrmMovimento::confirma_item()
 void FrmMovimento::exclui_item()
 {
     const QString codigo = codigo_da_linha();
-    if (codigo.isEmpty())
+    if (codigo.isEmpty() || !grava_item(QStringLiteral("delete from %1 where ncodigo = %2").arg(tabelaItens(), codigo)))
         return;
     try {
-        cSQL = QStringLiteral("delete from %1 where ncodigo = %2").arg(tabelaItens(), codigo);
-        conexao.execute(cSQL);
         carrega_itens();
         limpa_item();
     } catch (const ErroBanco& e) {
         rsDados.fecha();
         trata_erro_banco(e);
+    }
+}
+
+bool FrmMovimento::grava_item(const QString& sql)
+{
+    try {
+        cSQL = sql;
+        conexao.execute(cSQL);
+        return true;
+    } catch (const ErroBanco& e) {
+        trata_erro_banco(e);
+        return false;
     }
 }
 
@@ -352,6 +361,7 @@ void FrmMovimento::Grid1_DblClick()
         return;
     mostra_item(linha);
     bInclusaoItem = false;
+    m_itemEscolhido = Grid1->textMatrix(linha, 0);
 }
 
 bool FrmMovimento::eventFilter(QObject* alvo, QEvent* e)
@@ -391,6 +401,13 @@ void FrmMovimento::mostra_gravado(const QString& texto)
 {
     LabelGravado->setText(texto);
     LabelGravado->setAccessibleName(texto); // a screen reader reads what the clerk sees
+}
+
+void FrmMovimento::grava_cabecalho(const QString& sql)
+{
+    cSQL = sql;
+    if (conexao.executeContando(cSQL) == 0)
+        throw Recusa(REGISTRO_EXCLUIDO);
 }
 
 void FrmMovimento::abandona()

@@ -87,6 +87,10 @@ protected:
     virtual QString sql_item(bool novo, const QString& codigo) = 0;
     // Copies the grid row's item into the item fields.
     virtual void mostra_item(int linha) = 0;
+    // Writes an item's insert, update or delete; false when it was refused
+    // or failed (the user was told) and nothing was written. The entry's
+    // item is its one statement.
+    virtual bool grava_item(const QString& sql);
     // The save: checks and questions first (false stops with nothing
     // written), the writing (may throw ErroBanco), what follows on the saved
     // record, and what follows once the form moved on.
@@ -133,6 +137,9 @@ protected:
     QString agora_texto() const;
     QDateTime momento() const { return m_momento; }
 
+    // Runs the update of the header on screen; one that writes no row means
+    // the movement was deleted meanwhile (at another station): Recusa.
+    static void grava_cabecalho(const QString& sql);
     // Fills the grid from sql_itens().
     void carrega_itens();
     // The opening step: clear, reserve or load. Also runs after saving a new movement.
@@ -141,6 +148,7 @@ protected:
     QString codigo_da_linha() const;
 
     bool bInclusaoItem = true; // the item fields hold a new item
+    QString m_itemEscolhido;   // the code of the item picked for editing (the row may have moved on since)
     void ao_abrir_janela() override;
     bool eventFilter(QObject* alvo, QEvent* e) override;
     void passo_de_saida() override;

@@ -81,7 +81,21 @@ FrmMovimentoServico::FrmMovimentoServico(const QString& nome, const QString& tit
 QWidget* FrmMovimentoServico::depois_da_maquina() const { return Text6; }
 QWidget* FrmMovimentoServico::campo_item() const { return Command4; }
 QString FrmMovimentoServico::codigo() const { return QString::number(valor_numerico(Text1->text())); }
-QString FrmMovimentoServico::total_sql() const { return Dinheiro::leTexto(Text9->text()).value_or(Dinheiro()).sql(); }
+QString FrmMovimentoServico::total_sql() const { return total().sql(); }
+
+Dinheiro FrmMovimentoServico::total() const { return Dinheiro::leTexto(Text9->text()).value_or(Dinheiro()); }
+
+QString FrmMovimentoServico::soma_itens_sql() const
+{
+    return QStringLiteral("(select coalesce(sum(nvalor),0) from %1 where %2 = %3)").arg(tabelaItens(), colunaPai(), codigo());
+}
+
+QStringList FrmMovimentoServico::comandos_item(const QString& sql) const
+{
+    return {sql, QStringLiteral("update %1 set nvalor = %2 where ncodigo = %3").arg(tabela(), soma_itens_sql(), codigo())};
+}
+
+bool FrmMovimentoServico::grava_item(const QString& sql) { return em_transacao(Operacao::GravacaoItem, comandos_item(sql)); }
 
 void FrmMovimentoServico::prepara()
 {

@@ -55,6 +55,15 @@ protected:
 
     QString codigo() const; // Text1 as a number in text
     QString total_sql() const;
+    Dinheiro total() const; // Text9 as money (0 when empty)
+
+    // An item is written in one transaction with the header's total, so the
+    // stored total always equals the stored items.
+    bool grava_item(const QString& sql) override;
+    // The statements of that transaction: the item's, then the total's.
+    QStringList comandos_item(const QString& sql) const;
+    // The stored items' sum, as an SQL expression.
+    QString soma_itens_sql() const;
 
 private:
     void maquina_mudou();

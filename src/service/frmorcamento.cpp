@@ -86,19 +86,42 @@ QString FrmOrcamento::sql_grava_item(bool novo, const QString& codigo, const QSt
 
 void FrmOrcamento::grava()
 {
-    cSQL = QStringLiteral("update orcamento set ncliente = %1, cobs = '").arg(valor_numerico(Text4->text()))
-           + texto_sql(Text3->toPlainText()) + QStringLiteral("',nvalor = ") + total_sql() + QStringLiteral(",naprovado = ")
-           + (Check1->isChecked() ? QStringLiteral("1") : QStringLiteral("0")) + QStringLiteral(",ncondicao = ")
-           + QString::number(valor_numerico(Text10->text())) + QStringLiteral(" where ncodigo = ") + codigo();
-    conexao.execute(cSQL);
+    grava_cabecalho(QStringLiteral("update orcamento set ncliente = %1, cobs = '").arg(valor_numerico(Text4->text()))
+                    + texto_sql(Text3->toPlainText()) + QStringLiteral("',nvalor = ") + soma_itens_sql() + QStringLiteral(",naprovado = ")
+                    + (Check1->isChecked() ? QStringLiteral("1") : QStringLiteral("0")) + QStringLiteral(",ncondicao = ")
+                    + QString::number(valor_numerico(Text10->text())) + QStringLiteral(" where ncodigo = ") + codigo());
 }
+
+namespace {
+QString ja_gerou(qint32 ordem) { return QStringLiteral("Este orçamento já gerou a ordem de serviço %1.").arg(ordem); }
+} // namespace
 
 void FrmOrcamento::depois_de_gravar()
 {
     informa(QStringLiteral("Ok! Orçamento gravado com sucesso!"));
     emite_orcamento(qint32(valor_numerico(Text1->text())));
-    if (Check1->isChecked() && mensagens().pergunta(QStringLiteral("Deseja gerar a ordem de serviço?")))
+    if (!Check1->isChecked())
+        return;
+    qint32 feita = 0;
+    try {
+        feita = ordem_gerada();
+    } catch (const ErroBanco& e) {
+        rsAux.fecha();
+        trata_erro_banco(e);
+        return;
+    }
+    if (feita > 0)
+        informa(ja_gerou(feita));
+    else if (mensagens().pergunta(QStringLiteral("Deseja gerar a ordem de serviço?")))
         gera_ordem();
+}
+
+qint32 FrmOrcamento::ordem_gerada()
+{
+    rsAux.abre(QStringLiteral("select nordem from ordem_do_orcamento where norcamento = ") + codigo());
+    const qint32 ordem = rsAux.recordCount() > 0 ? qint32(rsAux.inteiro(QStringLiteral("nordem"))) : 0;
+    rsAux.fecha();
+    return ordem;
 }
 
 qint32 FrmOrcamento::gera_ordem()
@@ -108,11 +131,20 @@ qint32 FrmOrcamento::gera_ordem()
         return 0;
     const QDateTime agora = Relogio::momento();
     qint32 ordem = 0;
-    // the order and the copy of every item stand or fall together
+    // the order, the copy of every item and the link stand or fall together
     const bool gravou = em_transacao(Operacao::OrdemDoOrcamento, [&] {
+        // a second station making an order of this budget waits here, and
+        // then finds the first one's
+        rsAux.abre(QStringLiteral("select ncodigo from orcamento where ncodigo = ") + codigo() + QStringLiteral(" with lock"));
+        const bool existe = rsAux.recordCount() > 0;
+        rsAux.fecha();
+        if (!existe)
+            throw Recusa(REGISTRO_EXCLUIDO);
+        if (const qint32 feita = ordem_gerada())
+            throw Recusa(ja_gerou(feita));
         cSQL = QStringLiteral("insert into ordem values (null,%1,'").arg(valor_numerico(Text4->text()))
                + data_sql(agora.date().toString(QStringLiteral("dd/MM/yyyy"))) + QStringLiteral("','")
-               + agora.time().toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("',") + total_sql() + QStringLiteral(",'")
+               + agora.time().toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("',") + soma_itens_sql() + QStringLiteral(",'")
                + texto_sql(Text3->toPlainText()) + QStringLiteral("',") + QString::number(valor_numerico(Text10->text()))
                + QStringLiteral(",0,0) returning ncodigo");
         ordem = conexao.executeRetornando(cSQL).toInt();
@@ -120,8 +152,13 @@ qint32 FrmOrcamento::gera_ordem()
                    .arg(ordem).arg(tecnico)
                + codigo();
         conexao.execute(cSQL);
+        cSQL = QStringLiteral("insert into ordem_do_orcamento (norcamento, nordem) values (%1, %2)").arg(codigo()).arg(ordem);
+        conexao.execute(cSQL);
     });
-    return gravou ? ordem : 0;
+    if (!gravou)
+        return 0;
+    informa(QStringLiteral("Ordem de serviço %1 gerada.").arg(ordem));
+    return ordem;
 }
 
 QString FrmOrcamento::texto_gravado(qint64 codigo) const { return QStringLiteral("Orçamento N.º %1 gravado.").arg(codigo); }

@@ -16,7 +16,11 @@ public:
 
     // Generates a service order from the budget on screen for a technician
     // chosen in the lookup; the new order's code, or 0 when none was made.
+    // A budget makes one order: the link is stored with it, and a budget
+    // that has one (made meanwhile at another station) makes none.
     qint32 gera_ordem();
+    // The order this budget made, or 0. Throws ErroBanco.
+    qint32 ordem_gerada();
 
 protected:
     QString tabela() const override { return QStringLiteral("orcamento"); }

@@ -19,6 +19,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+namespace {
+const QString GARANTIA = QStringLiteral("Essa ordem é de garantia portanto o valor deve ser zero!");
+const QString ITENS_PAGOS = QStringLiteral("Esta ordem de serviço já tem pagamentos lançados: seus itens não podem ser alterados.");
+const QString REABRIR = QStringLiteral("Esta ordem já foi fechada. Deseja reabri-la e excluir suas parcelas?");
+} // namespace
+
 FrmOrdem::FrmOrdem()
     : FrmMovimentoServico(QStringLiteral("FrmOrdem"), QStringLiteral("Ordem de serviço"),
                           {{QStringLiteral("Código do equipamento cliente"), 0, Qt::AlignLeft, QStringLiteral("ncodigo")},
@@ -56,6 +62,7 @@ FrmOrdem::FrmOrdem()
 
     connect(Command1, &QPushButton::clicked, this, &FrmOrdem::Command1_Click);
     connect(Text13, &QLineEdit::textChanged, this, &FrmOrdem::tecnico_mudou);
+    connect(Check2, &QCheckBox::clicked, this, &FrmOrdem::garantia_clicada);
     resize(900, 700);
 }
 
@@ -73,6 +80,7 @@ void FrmOrdem::prepara()
     Check1->setChecked(false);
     Check2->setChecked(false);
     DTPicker1->setDate(Relogio::hoje());
+    trava_cabecalho(false);
 }
 
 void FrmOrdem::carrega()
@@ -91,6 +99,7 @@ void FrmOrdem::carrega()
             DTPicker1->setDate(data);
     }
     rsDados.fecha();
+    trava_cabecalho(situacao().pagamentos > 0);
 }
 
 QString FrmOrdem::sql_itens() const
@@ -137,12 +146,29 @@ void FrmOrdem::tecnico_mudou()
     }
 }
 
+void FrmOrdem::garantia_clicada(bool marcada)
+{
+    // a warranty order costs nothing: not with priced items in it
+    if (marcada && total() != Dinheiro()) {
+        Check2->setChecked(false);
+        informa(GARANTIA);
+    }
+}
+
+void FrmOrdem::trava_cabecalho(bool travado)
+{
+    for (QLineEdit* e : {Text4, Text10})
+        e->setReadOnly(travado);
+    for (QPushButton* b : {Command3, Command8})
+        b->setEnabled(!travado);
+}
+
 bool FrmOrdem::preco_aceito(Dinheiro preco)
 {
     if (Check2->isChecked()) {
         if (preco == Dinheiro())
             return true;
-        informa(QStringLiteral("Essa ordem é de garantia portanto o valor deve ser zero!"));
+        informa(GARANTIA);
         return false;
     }
     if (preco != Dinheiro())
@@ -176,61 +202,129 @@ void FrmOrdem::mostra_item(int linha)
     Text13->setText(Grid1->textMatrix(linha, 6));
 }
 
-bool FrmOrdem::tem_pagamentos()
+FrmOrdem::Situacao FrmOrdem::situacao()
 {
-    cSQL = QStringLiteral("select count(*) as npagamentos from baixa_conta_receber where nconta_receber in "
-                          "(select ncodigo from conta_receber where nordem = ")
-           + codigo() + QLatin1Char(')');
+    cSQL = QStringLiteral("select nconcluida, (select count(*) from conta_receber c where c.nordem = o.ncodigo) as ncontas, "
+                          "(select count(*) from baixa_conta_receber b join conta_receber c on c.ncodigo = b.nconta_receber "
+                          "where c.nordem = o.ncodigo) as npagamentos from ordem o where o.ncodigo = ")
+           + codigo();
     rsAux.abre(cSQL);
-    const bool tem = rsAux.inteiro(QStringLiteral("npagamentos")) > 0;
+    Situacao s;
+    s.existe = rsAux.recordCount() > 0;
+    if (s.existe) {
+        s.concluida = rsAux.inteiro(QStringLiteral("nconcluida")) == 1;
+        s.contas = int(rsAux.inteiro(QStringLiteral("ncontas")));
+        s.pagamentos = int(rsAux.inteiro(QStringLiteral("npagamentos")));
+    }
     rsAux.fecha();
-    if (tem)
-        informa(QStringLiteral("Esta ordem de serviço já tem pagamentos lançados e por isso não pode ser gravada novamente. "
-                               "Desfaça antes os pagamentos em \"Contas recebidas\" ou em \"Contas a receber\"."));
-    return tem;
+    return s;
+}
+
+bool FrmOrdem::grava_item(const QString& sql)
+{
+    // the items of a paid order stay as they were paid; those of a closed
+    // one change only with the order reopened, its receivables gone, in the
+    // same transaction: a concluded order's receivables always add up to
+    // its total
+    Situacao s;
+    try {
+        s = situacao();
+    } catch (const ErroBanco& e) {
+        rsAux.fecha();
+        trata_erro_banco(e);
+        return false;
+    }
+    if (!s.existe) {
+        informa(REGISTRO_EXCLUIDO);
+        return false;
+    }
+    if (s.pagamentos > 0) {
+        informa(ITENS_PAGOS);
+        return false;
+    }
+    QStringList comandos;
+    if (s.concluida) {
+        if (!mensagens().pergunta(REABRIR))
+            return false;
+        comandos << QStringLiteral("delete from conta_receber where nordem = ") + codigo()
+                 << QStringLiteral("update ordem set nconcluida = 0 where ncodigo = ") + codigo();
+    }
+    return em_transacao(Operacao::GravacaoItem, comandos + comandos_item(sql));
 }
 
 bool FrmOrdem::pode_gravar()
 {
     if (!FrmMovimentoServico::pode_gravar())
         return false;
+    if (Check2->isChecked() && total() != Dinheiro()) {
+        informa(GARANTIA);
+        return false;
+    }
     try {
-        if (tem_pagamentos())
-            return false;
+        m_situacao = situacao();
     } catch (const ErroBanco& e) {
         rsAux.fecha();
         trata_erro_banco(e);
         return false;
     }
+    if (!m_situacao.existe) {
+        informa(REGISTRO_EXCLUIDO);
+        return false;
+    }
+    if (m_situacao.pagamentos > 0) {
+        // paid: only the date and the note are saved, and it stays concluded
+        if (Check1->isChecked())
+            return true;
+        informa(ITENS_PAGOS);
+        return false;
+    }
+    if (m_situacao.concluida)
+        return Check1->isChecked() || mensagens().pergunta(REABRIR);
     return !Check1->isChecked() || mensagens().pergunta(QStringLiteral("Deseja realmente concluir esta ordem de serviço?"));
 }
 
 void FrmOrdem::grava()
 {
-    // the receivables go and the header is written as one step: a failure
-    // leaves the order as it was, receivables included
+    m_codigoGravado = qint32(valor_numerico(Text1->text()));
+    const QString data = data_sql(DTPicker1->date().toString(QStringLiteral("dd/MM/yyyy")));
+    m_concluida = false;
+    m_fechamento = false;
+    if (m_situacao.pagamentos > 0) {
+        grava_cabecalho(QStringLiteral("update ordem set ddata = '") + data + QStringLiteral("', cobs = '")
+                        + texto_sql(Text3->toPlainText()) + QStringLiteral("' where ncodigo = ") + codigo());
+        m_concluida = true;
+        return;
+    }
+    // an order with something to receive is concluded by its closing, which
+    // writes the header with the receivables; until then it is saved as it
+    // was: a new conclusion not concluded, a closed order untouched
+    const bool conclui = Check1->isChecked();
+    m_fechamento = conclui && total() > Dinheiro();
+    if (m_fechamento && m_situacao.concluida)
+        return;
+    const bool concluida = conclui && !m_fechamento;
+    // the receivables go (reopened) and the header is written as one step
     conexao.unidade(Operacao::GravacaoOrdem, [&] {
         cSQL = QStringLiteral("delete from conta_receber where nordem = ") + codigo();
         conexao.execute(cSQL);
-        cSQL = QStringLiteral("update ordem set ddata = '") + data_sql(DTPicker1->date().toString(QStringLiteral("dd/MM/yyyy")))
-               + QStringLiteral("',ncliente = %1, cobs = '").arg(valor_numerico(Text4->text())) + texto_sql(Text3->toPlainText())
-               + QStringLiteral("',nvalor = ") + total_sql() + QStringLiteral(", nconcluida = ")
-               + (Check1->isChecked() ? QStringLiteral("1") : QStringLiteral("0")) + QStringLiteral(",ncondicao = ")
-               + QString::number(valor_numerico(Text10->text())) + QStringLiteral(",ntipo = ")
-               + (Check2->isChecked() ? QStringLiteral("1") : QStringLiteral("0")) + QStringLiteral("   where ncodigo = ") + codigo();
-        conexao.execute(cSQL);
+        grava_cabecalho(QStringLiteral("update ordem set ddata = '") + data
+                        + QStringLiteral("',ncliente = %1, cobs = '").arg(valor_numerico(Text4->text())) + texto_sql(Text3->toPlainText())
+                        + QStringLiteral("',nvalor = ") + soma_itens_sql() + QStringLiteral(", nconcluida = ")
+                        + (concluida ? QStringLiteral("1") : QStringLiteral("0")) + QStringLiteral(",ncondicao = ")
+                        + QString::number(valor_numerico(Text10->text())) + QStringLiteral(",ntipo = ")
+                        + (Check2->isChecked() ? QStringLiteral("1") : QStringLiteral("0")) + QStringLiteral("   where ncodigo = ")
+                        + codigo());
     });
-    m_concluida = Check1->isChecked();
-    m_codigoGravado = qint32(valor_numerico(Text1->text()));
+    m_concluida = concluida;
 }
 
 void FrmOrdem::depois_de_gravar()
 {
-    if (m_concluida)
-        abre_fechamento();
+    if (m_fechamento)
+        m_concluida = abre_fechamento();
 }
 
-void FrmOrdem::abre_fechamento()
+bool FrmOrdem::abre_fechamento()
 {
     // While this form stays open, the concluded order goes to the cash
     // payment (condition 1) or to the credit closing (any other), which
@@ -239,15 +333,16 @@ void FrmOrdem::abre_fechamento()
         f.nCodigoOrdem = qint32(valor_numerico(Text1->text()));
         f.nCliente = qint32(valor_numerico(Text4->text()));
         f.cObs = Text3->toPlainText();
-        f.nValorTotal = Dinheiro::leTexto(Text9->text()).value_or(Dinheiro());
+        f.nValorTotal = total();
         f.nCondicao = qint32(valor_numerico(Text10->text()));
         f.cCondicao = Text11->text();
+        f.dData = DTPicker1->date();
         abre_modal(f);
+        return f.gravou();
     };
     if (valor_numerico(Text10->text()) == 1)
-        entrega(form<FrmPagamentoDaVenda>());
-    else
-        entrega(form<FrmFechamentoVendaPrazo>());
+        return entrega(form<FrmPagamentoDaVenda>());
+    return entrega(form<FrmFechamentoVendaPrazo>());
 }
 
 void FrmOrdem::depois_de_fechar()

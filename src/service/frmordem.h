@@ -36,6 +36,7 @@ protected:
     QString sql_grava_item(bool novo, const QString& codigo, const QString& servico, const QString& preco) override;
     void limpa_item() override;
     void mostra_item(int linha) override;
+    bool grava_item(const QString& sql) override;
     bool pode_gravar() override;
     void grava() override;
     QString texto_gravado(qint64 codigo) const override;
@@ -44,18 +45,28 @@ protected:
 
 private:
     void tecnico_mudou();
-    // Whether any receivable of the order has a payment; shows why the
-    // order cannot be saved when it has. Throws ErroBanco.
-    bool tem_pagamentos();
-    // Hands the concluded order, just saved, to the closing forms while this
-    // form still shows it: payment condition 1 (Text10) is paid in cash, any
-    // other condition is closed on credit through its instalment plan. They
-    // read the order from this form's fields: the order code (Text1), the
-    // customer (Text4), the observation (Text3), the total (Text9), the
-    // condition code (Text10) and its description (Text11). Until those forms
-    // exist the order stays concluded without receivables.
-    void abre_fechamento();
+    // The order as stored now: whether it is there, concluded, and how many
+    // receivables and payments it has. Throws ErroBanco.
+    struct Situacao {
+        bool existe = false;
+        bool concluida = false;
+        int contas = 0;
+        int pagamentos = 0;
+    };
+    Situacao situacao();
+    // A paid order shows its customer and condition read-only.
+    void trava_cabecalho(bool travado);
+    void garantia_clicada(bool marcada);
+    // Hands the concluded order to the closing forms while this form still
+    // shows it: payment condition 1 (Text10) is paid in cash, any other
+    // condition is closed on credit through its instalment plan. They read
+    // the order from this form's fields and, storing, write its header,
+    // replace its receivables and mark it concluded in one transaction.
+    // Whether the closing was stored.
+    bool abre_fechamento();
 
-    bool m_concluida = false;
+    Situacao m_situacao;       // read when "&Gravar" is pressed
+    bool m_fechamento = false; // the save goes on to a closing
+    bool m_concluida = false;  // the save left the order concluded
     qint32 m_codigoGravado = 0;
 };

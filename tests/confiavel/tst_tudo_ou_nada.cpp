@@ -353,7 +353,23 @@ void TstTudoOuNada::monta_tabela()
                       f.Check1->setChecked(false);
                       return static_cast<QWidget*>(&f);
                   },
-                  [] { clica(form<FrmOrdem>().Command5); }, Caso::Repete};
+                  [this] {
+                      amb->msgs.respostas({true}); // reopened, its receivables excluded
+                      clica(form<FrmOrdem>().Command5);
+                  },
+                  Caso::Repete};
+
+    // a picked item of a budget with a new price: the item and the total
+    casos << Caso{"item do orçamento com o total", Operacao::GravacaoItem,
+                  [] {
+                      auto& f = abre_form<FrmOrcamento>(true);
+                      cliente(f, QStringLiteral("2"));
+                      item_servico(f, 1, QStringLiteral("Limpeza"), QStringLiteral("80"));
+                      duplo_clique(f.Grid1, 1, 1);
+                      f.Text7->setText(QStringLiteral("90"));
+                      return static_cast<QWidget*>(&f);
+                  },
+                  [] { clica(form<FrmOrcamento>().botaoItem(1)); }, Caso::Repete};
 
     casos << Caso{"fechamento a prazo", Operacao::FechamentoPrazo,
                   [] {
@@ -376,6 +392,7 @@ void TstTudoOuNada::monta_tabela()
                   [] {
                       auto& f = form<FrmPagamentoDaVenda>();
                       f.nCodigoOrdem = 2;
+                      f.nCliente = 3;
                       f.nValorTotal = Dinheiro::deCentavos(15000);
                       ativa(f);
                       return static_cast<QWidget*>(&f);

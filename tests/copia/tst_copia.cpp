@@ -52,6 +52,7 @@ class TstCopia : public QObject {
         executa(QStringLiteral("insert into Propriedade_equipamento_cliente values(2,1,'220 V')"));
         executa(QStringLiteral("insert into orcamento values(null,2,'2026-12-05','14:30:00',250.75,'Cliente d''Ávila',1,2)"));
         executa(QStringLiteral("insert into item_orcamento values(null,1,1,'Troca do rolo de tração',250.75)"));
+        executa(QStringLiteral("insert into ordem_do_orcamento (norcamento, nordem) values (1, 1)"));
         QStringList vazias;
         QSqlQuery q(conexao.banco());
         q.exec(QStringLiteral("select trim(rdb$relation_name) from rdb$relations where coalesce(rdb$system_flag, 0) = 0 and rdb$view_blr is null"));

@@ -262,7 +262,9 @@ private slots:
         QCOMPARE(plano(QStringLiteral("A vista"), QStringLiteral("150")), QStringList{QStringLiteral("1/1 07/12/2026 150,00")});
         QCOMPARE(plano(QStringLiteral("Entrada"), QStringLiteral("1.234,56")), QStringList{QStringLiteral("1/1 07/12/2026 1.234,56")});
         QCOMPARE(plano(QStringLiteral("30 \\ 60 \\ 90"), QStringLiteral("100,00")),
-                 (QStringList{QStringLiteral("1/3 05/01/2027 33,33"), QStringLiteral("2/3 04/02/2027 33,33"), QStringLiteral("3/3 06/03/2027 33,33")}));
+                 (QStringList{QStringLiteral("1/3 05/01/2027 33,34"), QStringLiteral("2/3 04/02/2027 33,33"), QStringLiteral("3/3 06/03/2027 33,33")}));
+        // an instalment of 0,00 is left out
+        QCOMPARE(plano(QStringLiteral("30 \\ 60 \\ 90"), QStringLiteral("0,02")), QStringList{QStringLiteral("1/1 05/01/2027 0,02")});
         QCOMPARE(plano(QStringLiteral("30 \\ Entrada"), QStringLiteral("200,00")),
                  (QStringList{QStringLiteral("1/2 05/01/2027 100,00"), QStringLiteral("2/2 07/12/2026 100,00")}));
         QCOMPARE(plano(QStringLiteral("2,5"), QStringLiteral("10")), QStringList{QStringLiteral("1/1 09/12/2026 10,00")});
@@ -291,8 +293,9 @@ private slots:
         QCOMPARE(g.textMatrix(1, 0), QStringLiteral("1/2"));
         QCOMPARE(g.textMatrix(1, 1), QStringLiteral("07/12/2026"));
         QCOMPARE(g.textMatrix(2, 1), QStringLiteral("05/01/2027"));
-        QCOMPARE(g.textMatrix(2, 2), QStringLiteral("R$\u00a050,00"));
-        QCOMPARE(soma_coluna(g, 2).centavos(), 10000); // 99,99 in two: 50,00 each, no cent moved
+        QCOMPARE(g.textMatrix(1, 2), QStringLiteral("R$\u00a050,00"));
+        QCOMPARE(g.textMatrix(2, 2), QStringLiteral("R$\u00a049,99"));
+        QCOMPARE(soma_coluna(g, 2).centavos(), 9999); // 99,99 in two: the cent left over in the first
     }
 };
 

@@ -447,6 +447,12 @@ private slots:
         QCOMPARE(estrutura(), novo);
         // the customers that existed got their search keys
         QCOMPARE(linhas(QStringLiteral("select cfantasia_busca from cliente where ncodigo = 2")), QStringList{QStringLiteral("ana souza")});
+        // a budget's order is linked; the link goes with the order
+        executa(QStringLiteral("insert into orcamento values(null,2,'2026-12-01','10:00:00',0,'',1,1);"));
+        executa(QStringLiteral("insert into ordem values(null,2,'2026-12-01','10:00:00',0,'',1,0,0);"));
+        executa(QStringLiteral("insert into ordem_do_orcamento (norcamento, nordem) values (1, 2)"));
+        executa(QStringLiteral("delete from ordem where ncodigo = 2"));
+        QCOMPARE(conta(QStringLiteral("select count(*) from ordem_do_orcamento")), 0);
         // and the statistics of the indexes were computed at start-up
         QVERIFY(valor(QStringLiteral("select rdb$statistics from rdb$indices where rdb$index_name = 'IX_ITEM_ORDEM_ORDEM_TECNICO'")).toDouble() > 0);
 

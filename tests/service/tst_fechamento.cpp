@@ -23,16 +23,16 @@ namespace {
 
 
 const QString CONFIRMA = QStringLiteral("Confirma o fechamento desta ordem?");
-const QString ORDEM_ANTES = QStringLiteral("1|100|1||1");
+const QString ORDEM_ANTES = QStringLiteral("1|100|1||0");
 
-// Customer 2 and a concluded order 1 of 100,00 still on the placeholder
-// customer and condition 1, as the order form leaves it before closing.
+// Customer 2 and an order 1 of 100,00 still on the placeholder customer and
+// condition 1, not concluded until its closing is stored.
 void ordem_concluida()
 {
     executa(QStringLiteral("insert into cliente (ncidade) values(1);"));
     executa(QStringLiteral("update cliente set cfantasia = 'Ana Souza' where ncodigo = 2"));
     executa(QStringLiteral("insert into condicao_pagto values(2,'Entrada \\ 30 \\ 60',3);"));
-    executa(QStringLiteral("insert into ordem values(null,1,'2026-12-06','09:00:00',100,'',1,1,0);"));
+    executa(QStringLiteral("insert into ordem values(null,1,'2026-12-06','09:00:00',100,'',1,0,0);"));
 }
 
 QString ordem() { return linhas(QStringLiteral("select ncliente,nvalor,ncondicao,cobs,nconcluida from ordem")).join(QLatin1Char(';')); }
@@ -68,6 +68,7 @@ class TstFechamento : public QObject {
     {
         auto& f = form<FrmPagamentoDaVenda>();
         f.nCodigoOrdem = 1;
+        f.nCliente = 2;
         f.nValorTotal = total;
         ativa(f);
         return f;
@@ -96,13 +97,13 @@ private slots:
         QCOMPARE(f.windowTitle(), QStringLiteral("Controle de ordens de serviço"));
         QCOMPARE(f.Grid1->rows(), 8); // three instalments, filler rows below
         QCOMPARE(linha(f.Grid1, 0), (QStringList{QStringLiteral("Parcela"), QStringLiteral("Vencimento"), QStringLiteral("Valor")}));
-        QCOMPARE(linha(f.Grid1, 1), (QStringList{QStringLiteral("1/3"), QStringLiteral("06/12/2026"), reais("33,33")}));
+        QCOMPARE(linha(f.Grid1, 1), (QStringList{QStringLiteral("1/3"), QStringLiteral("06/12/2026"), reais("33,34")}));
         QCOMPARE(linha(f.Grid1, 2), (QStringList{QStringLiteral("2/3"), QStringLiteral("05/01/2027"), reais("33,33")}));
         QCOMPARE(linha(f.Grid1, 3), (QStringList{QStringLiteral("3/3"), QStringLiteral("04/02/2027"), reais("33,33")}));
         QVERIFY(f.Grid1->textMatrix(4, 0).isEmpty());
         QCOMPARE(f.Text4->text(), QStringLiteral("3"));
         QCOMPARE(f.Text8->text(), reais("100,00")); // "Valor original" beside
-        QCOMPARE(f.Text6->text(), reais("99,99"));  // "Total": not forced to add up
+        QCOMPARE(f.Text6->text(), reais("100,00")); // "Total": the cent left over in the first
         QVERIFY(f.Text4->isReadOnly() && f.Text8->isReadOnly() && f.Text6->isReadOnly());
         QVERIFY(!f.Text1->isVisible());
 
@@ -120,7 +121,7 @@ private slots:
         QVERIFY(!f.isVisible());
         QVERIFY(f.gravou());
         QCOMPARE(ordem(), QStringLiteral("2|100|2|Retirar d'manhã|1"));
-        QCOMPARE(contas(), (QStringList{QStringLiteral("1|1|1/3|33.33|0|06/12/2026|0"), QStringLiteral("2|1|2/3|33.33|0|05/01/2027|0"),
+        QCOMPARE(contas(), (QStringList{QStringLiteral("1|1|1/3|33.34|0|06/12/2026|0"), QStringLiteral("2|1|2/3|33.33|0|05/01/2027|0"),
                                         QStringLiteral("3|1|3/3|33.33|0|04/02/2027|0")}));
     }
 
@@ -130,8 +131,8 @@ private slots:
         // a value: only digits and the comma go in; Enter writes it in currency form
         duplo_clique(f.Grid1, 1, 2);
         QVERIFY(f.Text1->isVisible());
-        QCOMPARE(f.Text1->text(), reais("33,33"));
-        QCOMPARE(f.Text1->selectedText(), reais("33,33"));
+        QCOMPARE(f.Text1->text(), reais("33,34"));
+        QCOMPARE(f.Text1->selectedText(), reais("33,34"));
         QCOMPARE(f.Text1->geometry(), f.Grid1->cellGeometry(1, 2));
         digita(f.Text1, QStringLiteral("3x4,a3'4"));
         QCOMPARE(f.Text1->text(), QStringLiteral("34,34"));
@@ -210,7 +211,9 @@ private slots:
         QCOMPARE(ordem(), ORDEM_ANTES);
     }
 
-    void regraInvalidaGravaSoAOrdem()
+    // No plan, or one that does not add up to the order's total: nothing
+    // is stored and the closing stays open to be corrected.
+    void planoVazioOuDiferenteNaoGrava()
     {
         auto& f = abrePrazo(QString());
         QCOMPARE(amb->msgs.mostradas().size(), 1);
@@ -219,10 +222,20 @@ private slots:
         QCOMPARE(f.Text4->text(), QStringLiteral("0"));
         QCOMPARE(f.Grid1->rows(), 8);
         QVERIFY(f.Grid1->textMatrix(1, 0).isEmpty());
-        amb->msgs.respostas({true});
         clica(f.CmdOk);
+        QCOMPARE(amb->msgs.textos(), QStringList(2, QStringLiteral("Os dados informados para o parcelamento estão incorretos!")));
+        QVERIFY(f.isVisible());
         QVERIFY(contas().isEmpty());
-        QCOMPARE(ordem(), QStringLiteral("2|100|2|Retirar d'manhã|1"));
+        QCOMPARE(ordem(), ORDEM_ANTES);
+        clica(f.CmdSair);
+        auto& g = abrePrazo(QStringLiteral("30 \\ 60"));
+        editaCelula(g, 2, 2, QStringLiteral("49,99"));
+        clica(g.CmdOk);
+        QCOMPARE(amb->msgs.ultimo(), QStringLiteral("O total das parcelas (%1) difere do total da ordem (%2). Corrija as parcelas.")
+                                         .arg(reais("99,99"), reais("100,00")));
+        QVERIFY(g.isVisible());
+        QVERIFY(contas().isEmpty());
+        QCOMPARE(ordem(), ORDEM_ANTES);
     }
 
     void pagamentoAVistaPadrao()
@@ -329,6 +342,7 @@ private slots:
         amb->msgs.respostas({false});
         clica(vista.Command6);
         abrePrazo(QStringLiteral("Entrada \\ 30 \\ 60"));
+        const QString fechada = ordem();
         amb->msgs.limpa();
         amb->msgs.respostas({true});
         clica(prazo.CmdOk);
@@ -337,7 +351,7 @@ private slots:
         QCOMPARE(contas().size(), 1);
         QCOMPARE(baixas().size(), 1);
         // the refused credit closing wrote nothing of its own: the order is as the first closing left it
-        QCOMPARE(ordem(), QStringLiteral("2|100|2|Retirar d'manhã|1"));
+        QCOMPARE(ordem(), fechada);
     }
 };
 

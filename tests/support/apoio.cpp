@@ -2,6 +2,7 @@
 #include "formularios.h"
 #include "frmprincipal.h"
 #include "iniciasistema.h"
+#include "migracoes.h"
 #include "grade.h"
 #include "modulo1.h"
 #include "relogio.h"
@@ -18,6 +19,9 @@
 #include <stdexcept>
 #include <sys/stat.h>
 
+#ifndef CONTROLE_OS_LIVROS
+#error "CONTROLE_OS_LIVROS must name tests/support/livros.sql"
+#endif
 #ifndef CONTROLE_OS_SCHEMA
 #error "CONTROLE_OS_SCHEMA must name schema/controle_os.sql"
 #endif
@@ -193,6 +197,19 @@ QStringList linhas(const QString& sql)
         r << cols.join(QLatin1Char('|'));
     }
     return r;
+}
+
+QStringList regras_quebradas()
+{
+    const QByteArray livros = le_arquivo(QStringLiteral(CONTROLE_OS_LIVROS));
+    if (livros.isEmpty())
+        return {QStringLiteral("livros.sql não foi lido")};
+    // its statements as isql reads them; only the queries run
+    QStringList quebradas;
+    for (const QString& c : Migracoes::comandos(QString::fromUtf8(livros)))
+        if (c.startsWith(QLatin1String("select"), Qt::CaseInsensitive))
+            quebradas << linhas(c);
+    return quebradas;
 }
 
 void executa(const QString& sql) { conexao.execute(sql); }

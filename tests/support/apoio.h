@@ -75,6 +75,11 @@ QStringList linhas(const QString& sql);
 QStringList retrato_banco(const QSqlDatabase& banco, bool comGeradores = true);
 // Runs a statement on the global connection.
 void executa(const QString& sql);
+// The rules of the shop's books (support/livros.sql: a concluded order's
+// receivables add up to its total, an open order has none, totals equal
+// their items, no negative amount, instalments covered by their payments)
+// run on the whole database: every row is a broken rule, "rule|values...".
+QStringList regras_quebradas();
 
 struct Mostrada {
     enum Tipo { Aviso, Pergunta, Entrada } tipo;
