@@ -175,7 +175,7 @@ class TstMovimentos : public QObject {
                  QVERIFY(contas(3).isEmpty());
              }},
             {[this] { // paid in cash
-                 grava(ordem_nova(QStringLiteral("1"), QStringLiteral("80")), {true, false}, paga_vista);
+                 grava(ordem_nova(QStringLiteral("1"), QStringLiteral("80")), {true, false, false}, paga_vista); // no receipt, no printed order
                  QCOMPARE(contas(3), QStringList{QStringLiteral("3|80")});
              },
              [this] { // its items stay as paid (a new price, Delete), it is not reopened; the note is saved
@@ -225,11 +225,12 @@ class TstMovimentos : public QObject {
                  item_servico(b, 1, QStringLiteral("Revisão"), QStringLiteral("100"));
                  clica(b.Check1);
                  escolhe_na_consulta(1);
-                 amb->msgs.respostas({true});
+                 amb->msgs.respostas({false, true}); // no printed budget; the order
                  clica(b.Command5);
                  QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Ordem de serviço 3 gerada."));
                  clica(b.Command7);
                  form<FrmOrcamento>().nCodigoOrcamento = 1;
+                 amb->msgs.respostas({false});
                  clica(abre_form<FrmOrcamento>(false).Command5);
                  QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Este orçamento já gerou a ordem de serviço 3."));
                  QCOMPARE(conta(QStringLiteral("select count(*) from ordem")), 3);
