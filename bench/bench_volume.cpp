@@ -52,21 +52,7 @@ QSqlQuery prepara(const QString& sql, const QVariantList& valores)
     return q;
 }
 
-// Reads every value of every row; gives the row count.
-int le_tudo(QSqlQuery& q)
-{
-    if (!q.exec())
-        qFatal("%s", qPrintable(q.lastError().text()));
-    int linhas = 0;
-    qint64 soma = 0;
-    const int colunas = q.record().count();
-    while (q.next()) {
-        for (int c = 0; c < colunas; ++c)
-            soma += q.value(c).toString().size();
-        ++linhas;
-    }
-    return linhas + int(soma & 0);
-}
+using gerador::le_tudo;
 
 double tempo_consulta(const QString& sql, const QVariantList& valores, int* linhas = nullptr)
 {

@@ -5,6 +5,7 @@
 #include <QRandomGenerator>
 #include <QSqlQuery>
 #include <QSqlError>
+#include <QSqlRecord>
 #include <stdexcept>
 
 namespace gerador {
@@ -160,6 +161,57 @@ void loja(int n)
         ++nConta;
         if (o % 2)
             roda(baixa, {nConta, QStringLiteral("10.00"), QStringLiteral("P"), QDateTime(dia.addDays(45), QTime(11, 0))});
+    }
+    t.confirma();
+}
+
+int le_tudo(QSqlQuery& q)
+{
+    if (!q.exec())
+        throw std::runtime_error(q.lastError().text().toStdString());
+    int linhas = 0;
+    qint64 soma = 0;
+    const int colunas = q.record().count();
+    while (q.next()) {
+        for (int c = 0; c < colunas; ++c)
+            soma += q.value(c).toString().size();
+        ++linhas;
+    }
+    return linhas + int(soma & 0);
+}
+
+void recebimentos(int n)
+{
+    Carga t;
+    const int clientes = qMax(1, contagem(QStringLiteral("cliente")) - 1);
+    QSqlQuery ordem(conexao.banco()), conta(conexao.banco()), baixa(conexao.banco());
+    ordem.prepare(QStringLiteral("insert into ordem values(null,?,'2026-01-02','10:00:00',400,'',1,1,0) returning ncodigo"));
+    conta.prepare(QStringLiteral("insert into conta_receber values(null,?,'1/1',400,0,'2026-02-01',0) returning ncodigo"));
+    baixa.prepare(QStringLiteral("insert into baixa_conta_receber values(null,?,?,?,?,?,?,'',?)"));
+    auto roda = [](QSqlQuery& p, const QVariantList& valores) {
+        for (const QVariant& v : valores)
+            p.addBindValue(v);
+        if (!p.exec())
+            throw std::runtime_error(p.lastError().text().toStdString());
+    };
+    const QDateTime inicio(QDate(2026, 1, 1), QTime(8, 0));
+    int nConta = 0;
+    for (int i = 0; i < n; ++i) {
+        if (i % 4 == 0) {
+            roda(ordem, {2 + i / 4 % clientes});
+            ordem.next();
+            const int o = ordem.value(0).toInt();
+            ordem.finish();
+            roda(conta, {o});
+            conta.next();
+            nConta = conta.value(0).toInt();
+            conta.finish();
+        }
+        // spread over the year, to the second
+        const QDateTime quando = inicio.addSecs(qint64(i) * (365LL * 24 * 3600 - 16 * 3600) / qMax(1, n));
+        roda(baixa, {nConta, QStringLiteral("%1.%2").arg(50 + i % 400).arg(i % 100, 2, 10, QLatin1Char('0')), i % 5,
+                     i % 7 == 0 ? QStringLiteral("1.50") : QStringLiteral("0"), i % 11 == 0 ? QStringLiteral("2.25") : QStringLiteral("0"),
+                     i % 4 == 3 ? QStringLiteral("I") : QStringLiteral("P"), quando});
     }
     t.confirma();
 }

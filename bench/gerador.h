@@ -2,6 +2,8 @@
 // Fills a database with a shop's worth of years of data for the benchmarks.
 #include <QSqlDatabase>
 
+class QSqlQuery;
+
 namespace gerador {
 // A bulk load as one transaction straight on the driver, on the program's
 // connection: it is benchmark data, not a unit of work of the program.
@@ -28,4 +30,12 @@ void servicos(int n);
 // Needs the customers; creates the two technicians and one machine per
 // customer. One transaction.
 void loja(int n);
+// n write-offs dated over year 2026 (partial and full, every form of
+// payment, a discount on every seventh and a surcharge on every eleventh),
+// four per instalment, one instalment per order of the first customers.
+// Needs the customers. One transaction.
+void recebimentos(int n);
+// Runs a prepared query and reads every value of every row, as a bare
+// reader would (the floor the benchmarks compare with); gives the row count.
+int le_tudo(QSqlQuery& q);
 }

@@ -71,6 +71,7 @@ const ItemMenu MENUS[] = {
     {"", "menuRelatórios", "Relatórios"},
     {"menuRelatórios", "menuRelContasReceber", "Contas a receber"},
     {"menuRelatórios", "menuRelContasRecebidas", "Contas recebidas"},
+    {"menuRelatórios", "menuRelRecebimentos", "Recebimentos no período"},
     {"menuRelatórios", "SeparadorRel1", "-"},
     {"menuRelatórios", "RelExtratoServicoTecnico", "Extrato de serviços por técnicos"},
     {"menuRelatórios", "SeparadorRel2", "-"},

@@ -67,6 +67,7 @@ void liga_formularios(FrmPrincipal& principal)
     principal.liga(QStringLiteral("menuServicoEquipamento"), [] { abre_modal(form<FrmConsultaServicoMaquina>()); });
     principal.liga(QStringLiteral("menuRelContasReceber"), menuRelContasReceber_Click);
     principal.liga(QStringLiteral("menuRelContasRecebidas"), menuRelContasRecebidas_Click);
+    principal.liga(QStringLiteral("menuRelRecebimentos"), menuRelRecebimentos_Click);
     principal.liga(QStringLiteral("RelExtratoServicoTecnico"), RelExtratoServicoTecnico_Click);
     principal.liga(QStringLiteral("RelDemonstrativoFaturamento"), RelDemonstrativoFaturamento_Click);
     principal.liga(QStringLiteral("RelServicoCliente"), RelServicoCliente_Click);

@@ -4,6 +4,7 @@
 #include "modulo1.h"
 #include "sessao.h"
 
+#include <QColor>
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -22,7 +23,29 @@ QVariant ModeloGrade::data(const QModelIndex& i, int papel) const
         return texto(i.row(), i.column());
     if (papel == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(m_alinhamentos.value(i.column(), Qt::AlignLeft) | Qt::AlignVCenter));
+    if (!m_avisos.isEmpty()) {
+        const auto a = m_avisos.constFind(i.row());
+        if (a != m_avisos.cend()) {
+            if (papel == Qt::AccessibleDescriptionRole || papel == Qt::ToolTipRole)
+                return *a;
+            if (papel == Qt::ForegroundRole)
+                return QColor(0xa0, 0x00, 0x00);
+            if (papel == Qt::BackgroundRole)
+                return QColor(0xff, 0xe4, 0xe4);
+        }
+    }
     return {};
+}
+
+void ModeloGrade::defineAviso(int linha, const QString& aviso)
+{
+    if (linha < 0 || linha >= m_linhas || m_avisos.value(linha) == aviso)
+        return;
+    if (aviso.isEmpty())
+        m_avisos.remove(linha);
+    else
+        m_avisos.insert(linha, aviso);
+    emit dataChanged(index(linha, 0), index(linha, m_colunas - 1));
 }
 
 QVariant ModeloGrade::headerData(int secao, Qt::Orientation o, int papel) const
@@ -48,6 +71,8 @@ void ModeloGrade::redimensiona(int linhas, int colunas)
                 novas[qsizetype(l) * colunas + c] = std::move(m_celulas[qsizetype(l) * m_colunas + c]);
         m_celulas = std::move(novas);
     }
+    for (auto a = m_avisos.begin(); a != m_avisos.end();)
+        a = a.key() >= linhas ? m_avisos.erase(a) : std::next(a);
     m_linhas = linhas;
     m_colunas = colunas;
     m_cabecalho.resize(colunas);

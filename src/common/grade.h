@@ -27,12 +27,18 @@ public:
     void defineCabecalho(int coluna, const QString& t);
     void defineAlinhamento(int coluna, Qt::Alignment a);
     void avisaTudo();
+    // A notice on a data row (from 0), such as "Vencida": the row is shown in
+    // red and the notice is the description of each of its cells (what a
+    // screen reader says after the text) and their tooltip. Empty removes it.
+    void defineAviso(int linha, const QString& aviso);
+    QString aviso(int linha) const { return m_avisos.value(linha); }
 
 private:
     int m_linhas = 0, m_colunas = 0;
     QVector<QString> m_celulas; // m_linhas * m_colunas, row-major
     QVector<QString> m_cabecalho;
     QVector<Qt::Alignment> m_alinhamentos;
+    QHash<int, QString> m_avisos; // data row -> notice
 };
 
 class Recordset;
@@ -62,6 +68,10 @@ public:
     // Widens the columns now, as above.
     void ajustaLarguras();
     void setColAlignment(int coluna, Qt::Alignment a);
+
+    // A row's notice (numbered like rows), as ModeloGrade::defineAviso.
+    void setAvisoLinha(int linha, const QString& aviso) { m_modelo.defineAviso(linha - m_fixas, aviso); }
+    QString avisoLinha(int linha) const { return m_modelo.aviso(linha - m_fixas); }
 
     // Current row (numbered like rows; -1 when there is none) and column.
     int row() const;

@@ -131,6 +131,7 @@ void FrmBaixaContasReceber::CmdOk_Click()
     try {
         conexao.unidade(Operacao::Baixa, [&] {
             resultado = Gravou;
+            m_baixa = 0; // a step run again after a conflict starts afresh
             const std::optional<Dinheiro> aberto = le_valor_aberto();
             if (!aberto) {
                 resultado = Fechada;
@@ -150,8 +151,8 @@ void FrmBaixaContasReceber::CmdOk_Click()
                        + QLatin1Char(',') + acrescimo.sql() + QStringLiteral(",'") + (integral ? QStringLiteral("I") : QStringLiteral("P"))
                        + QStringLiteral("','") + texto_sql(Text2->text()) + QStringLiteral("','")
                        + data_sql(DTPicker2->date().toString(QStringLiteral("dd/MM/yyyy"))) + QLatin1Char(' ')
-                       + Relogio::agora().toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("');");
-                conexao.execute(cSQL);
+                       + Relogio::agora().toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("') returning ncodigo");
+                m_baixa = conexao.executeRetornando(cSQL).toInt();
             }
         });
     } catch (const ErroBanco& e) {

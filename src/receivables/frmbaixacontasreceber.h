@@ -38,6 +38,8 @@ public:
     QPushButton* CmdSair;
 
     void CmdOk_Click();
+    // The write-off the last save stored; 0 when it stored none.
+    qint32 baixaGravada() const { return m_baixa; }
 
     // The forms of payment; a write-off stores the position in this list.
     static const QStringList& formas_pagamento();
@@ -51,4 +53,5 @@ private:
     // nullopt when it is no longer open.
     std::optional<Dinheiro> le_valor_aberto();
     FiltroTeclas* m_teclas;
+    qint32 m_baixa = 0;
 };

@@ -5,7 +5,10 @@
 #include "grade.h"
 #include "mensagens.h"
 #include "modulo1.h"
+#include "recibo.h"
+#include "relogio.h"
 
+#include <QComboBox>
 #include <QPushButton>
 
 FrmContasReceber::FrmContasReceber()
@@ -20,6 +23,7 @@ FrmContasReceber::FrmContasReceber()
                       {QStringLiteral("Total"), 1500, Qt::AlignCenter}},
                      LINHAS_MINIMAS, 7, QStringLiteral("view_contas_a_receber"), QStringLiteral("vencimento"))
 {
+    Combo1->addItem(QStringLiteral("Vencidas"));
     Command2 = botao_de_linha(QStringLiteral("Realizar Baixa"), QStringLiteral("Command2"));
     Command3 = botao_de_linha(QStringLiteral("Mostrar Baixas"), QStringLiteral("Command3"));
     Command6 = botao_de_linha(QStringLiteral("Alterar venc."), QStringLiteral("Command6"));
@@ -34,21 +38,32 @@ QString FrmContasReceber::periodo(const QDate& de, const QDate& ate) const
            + data_sql(ate.toString(QStringLiteral("dd/MM/yyyy"))) + QLatin1Char('\'');
 }
 
-void FrmContasReceber::preenche_linha(int linha, const Recordset& rs)
+QStringList FrmContasReceber::textos_da_linha(const Recordset& rs) const
 {
     const Dinheiro valor = rs.dinheiro(QStringLiteral("valor_parcela"));
     const Dinheiro pago = rs.dinheiro(QStringLiteral("valor_pago"));
     const QString conta = rs.texto(QStringLiteral("codigo_conta"));
-    const QString textos[] = {conta,
-                              rs.texto(QStringLiteral("nome_cliente")),
-                              rs.data(QStringLiteral("vencimento")).toString(QStringLiteral("dd/MM/yyyy")),
-                              valor.moeda(),
-                              conta,
-                              rs.texto(QStringLiteral("parcela")),
-                              pago.moeda(),
-                              (valor - pago).moeda()};
-    for (int c = 0; c < 8; ++c)
-        Grid1->setTextMatrix(linha, c, textos[c]);
+    return {conta,
+            rs.texto(QStringLiteral("nome_cliente")),
+            rs.data(QStringLiteral("vencimento")).toString(QStringLiteral("dd/MM/yyyy")),
+            valor.moeda(),
+            conta,
+            rs.texto(QStringLiteral("parcela")),
+            pago.moeda(),
+            (valor - pago).moeda()};
+}
+
+// An instalment due before today and still open is overdue, in every filter.
+QString FrmContasReceber::aviso_da_linha(const Recordset& rs) const
+{
+    return rs.data(QStringLiteral("vencimento")) < Relogio::hoje() ? QStringLiteral("Vencida") : QString();
+}
+
+QString FrmContasReceber::filtro_proprio(int filtro) const
+{
+    if (filtro != Vencidas)
+        return {};
+    return QStringLiteral("vencimento < '") + data_sql(Relogio::hoje().toString(QStringLiteral("dd/MM/yyyy"))) + QLatin1Char('\'');
 }
 
 qint32 FrmContasReceber::escolhe_cliente_da_lista() { return escolhe_cliente(); }
@@ -63,8 +78,10 @@ void FrmContasReceber::Command2_Click()
     FrmBaixaContasReceber& f = form<FrmBaixaContasReceber>();
     f.nCodigoConta = conta;
     f.nValorAtual = Dinheiro::leTexto(Grid1->textMatrix(Grid1->row(), 7)).value_or(Dinheiro());
-    if (abre_modal(f) == QDialog::Accepted)
+    if (abre_modal(f) == QDialog::Accepted) {
         mostra_dados();
+        emite_recibo(f.baixaGravada());
+    }
 }
 
 void FrmContasReceber::Command3_Click() { mostra_baixas(QStringLiteral("A receber")); }

@@ -19,11 +19,16 @@ public:
     void Command6_Click();
 
     static constexpr int LINHAS_MINIMAS = 15;
+    // The filter of this window after the four shared ones: the instalments
+    // due before today, still open.
+    static constexpr int Vencidas = 4;
 
 protected:
     QString periodo(const QDate& de, const QDate& ate) const override;
-    void preenche_linha(int linha, const Recordset& rs) override;
+    QStringList textos_da_linha(const Recordset& rs) const override;
     qint32 escolhe_cliente_da_lista() override;
     void duplo_clique() override { Command2_Click(); }
     void apos_mostrar() override;
+    QString aviso_da_linha(const Recordset& rs) const override;
+    QString filtro_proprio(int filtro) const override;
 };

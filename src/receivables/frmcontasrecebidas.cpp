@@ -36,21 +36,19 @@ QString FrmContasRecebidas::periodo(const QDate& de, const QDate& ate) const
            + QStringLiteral(" 00:00:00.000'");
 }
 
-void FrmContasRecebidas::preenche_linha(int linha, const Recordset& rs)
+QStringList FrmContasRecebidas::textos_da_linha(const Recordset& rs) const
 {
     const QString conta = rs.texto(QStringLiteral("codigo_conta"));
-    const QString textos[] = {conta,
-                              rs.texto(QStringLiteral("codigo_cliente")),
-                              rs.texto(QStringLiteral("nome_cliente")),
-                              rs.data(QStringLiteral("vencimento")).toString(QStringLiteral("dd/MM/yyyy")),
-                              rs.dinheiro(QStringLiteral("valor_parcela")).moeda(),
-                              conta,
-                              rs.texto(QStringLiteral("parcela")),
-                              rs.dinheiro(QStringLiteral("total")).moeda(),
-                              rs.data(QStringLiteral("Data_Baixa")).toString(QStringLiteral("dd/MM/yyyy")),
-                              rs.texto(QStringLiteral("codigo_entrada"))};
-    for (int c = 0; c < 10; ++c)
-        Grid1->setTextMatrix(linha, c, textos[c]);
+    return {conta,
+            rs.texto(QStringLiteral("codigo_cliente")),
+            rs.texto(QStringLiteral("nome_cliente")),
+            rs.data(QStringLiteral("vencimento")).toString(QStringLiteral("dd/MM/yyyy")),
+            rs.dinheiro(QStringLiteral("valor_parcela")).moeda(),
+            conta,
+            rs.texto(QStringLiteral("parcela")),
+            rs.dinheiro(QStringLiteral("total")).moeda(),
+            rs.data(QStringLiteral("Data_Baixa")).toString(QStringLiteral("dd/MM/yyyy")),
+            rs.texto(QStringLiteral("codigo_entrada"))};
 }
 
 qint32 FrmContasRecebidas::escolhe_cliente_da_lista() { return consulta_codigo(QStringLiteral("Clientes")); }

@@ -7,6 +7,7 @@
 #include "grade.h"
 #include "mensagens.h"
 #include "modulo1.h"
+#include "planilha.h"
 #include "relogio.h"
 
 #include <QCalendarWidget>
@@ -95,6 +96,8 @@ FrmListaContas::FrmListaContas(const QString& nome, const QString& titulo, QList
     rodape->addWidget(Text2);
     rodape->addWidget(novo_rotulo(QStringLiteral("Total:"), Text1, this));
     rodape->addWidget(Text1);
+    CmdExportar = novo_botao(QStringLiteral("E&xportar"), QStringLiteral("CmdExportar"), this);
+    rodape->addWidget(CmdExportar);
     Command4 = novo_botao(QStringLiteral("&Sair"), QStringLiteral("Command4"), this);
     rodape->addWidget(Command4);
     v->addLayout(rodape);
@@ -114,6 +117,7 @@ FrmListaContas::FrmListaContas(const QString& nome, const QString& titulo, QList
         d->calendarWidget()->window()->installEventFilter(this);
     connect(Command1, &QPushButton::clicked, this, &FrmListaContas::Command1_Click);
     connect(Command4, &QPushButton::clicked, this, &QDialog::reject);
+    connect(CmdExportar, &QPushButton::clicked, this, &FrmListaContas::exporta);
     connect(Grid1, &Grade::linhaAtualMudou, this, &FrmListaContas::atualiza_botoes);
     connect(Grid1, &QAbstractItemView::clicked, this, &FrmListaContas::atualiza_botoes);
     connect(Grid1, &QAbstractItemView::doubleClicked, this, [this] {
@@ -165,6 +169,7 @@ void FrmListaContas::formata_grade()
             Grid1->setColAlignment(c, col.alinhamento);
     }
     Grid1->setRows(m_linhasMinimas);
+    m_sql.clear();
     Text1->setText(Dinheiro().moeda());
     Text2->setText(QStringLiteral("0"));
     atualiza_botoes();
@@ -185,7 +190,10 @@ QString FrmListaContas::consulta(int filtro, const QDate& de, const QDate& ate, 
     case PorPeriodo: onde = QStringLiteral("where ") + periodo(de, ate) + QLatin1Char(' '); break;
     case PorCliente: onde = QStringLiteral("where ") + doCliente + QLatin1Char(' '); break;
     case PorClienteEPeriodo: onde = QStringLiteral("where ") + periodo(de, ate) + QStringLiteral(" and ") + doCliente + QLatin1Char(' '); break;
-    default: break;
+    default:
+        if (const QString proprio = filtro_proprio(filtro); !proprio.isEmpty())
+            onde = QStringLiteral("where ") + proprio + QLatin1Char(' ');
+        break;
     }
     return QStringLiteral("select * from ") + m_visao + QLatin1Char(' ') + onde + QStringLiteral("order by ") + m_ordem;
 }
@@ -213,13 +221,17 @@ void FrmListaContas::mostra_dados()
     {
         Grade::Carga carga(*Grid1);
         for (int linha = 1; !rsDados.eof(); ++linha, rsDados.moveNext()) {
-            preenche_linha(linha, rsDados);
+            const QStringList textos = textos_da_linha(rsDados);
+            for (int c = 0; c < textos.size(); ++c)
+                Grid1->setTextMatrix(linha, c, textos[c]);
+            Grid1->setAvisoLinha(linha, aviso_da_linha(rsDados));
             total += Dinheiro::leTexto(Grid1->textMatrix(linha, m_colunaTotal)).value_or(Dinheiro());
             if (atual != 0 && Grid1->textMatrix(linha, 0).toInt() == atual)
                 linhaAtual = linha;
         }
     }
     rsDados.fecha();
+    m_sql = cSQL;
     Text2->setText(QString::number(Grid1->rows() - 1));
     Text1->setText(total.moeda());
     if (Grid1->rows() < m_linhasMinimas)
@@ -257,4 +269,9 @@ bool FrmListaContas::eventFilter(QObject* alvo, QEvent* e)
     if (e->type() == QEvent::Hide && (alvo == DTPicker1->calendarWidget()->window() || alvo == DTPicker2->calendarWidget()->window()))
         formata_grade();
     return QDialog::eventFilter(alvo, e);
+}
+
+void FrmListaContas::exporta()
+{
+    exporta_lista(this, *Grid1, windowTitle(), m_sql, [this](const Recordset& rs) { return textos_da_linha(rs); });
 }

@@ -44,6 +44,7 @@ public:
     Grade* Grid1;
     QLineEdit* Text2;      // "Qtde. doctos:"
     QLineEdit* Text1;      // "Total:"
+    QPushButton* CmdExportar; // "E&xportar": the list to a spreadsheet
     QPushButton* Command4; // "&Sair"
 
     enum Filtro { Todas = 0, PorPeriodo = 1, PorCliente = 2, PorClienteEPeriodo = 3 };
@@ -58,6 +59,8 @@ public:
     // Looks the customer whose code is in the box up.
     void Text10_Validate();
     void atualiza_botoes();
+    // Every row of the list's query to a spreadsheet file (asks where).
+    void exporta();
 
     // The instalment of the current row; 0 on a filler row.
     qint32 conta_atual() const;
@@ -72,12 +75,17 @@ protected:
     QString consulta(int filtro, const QDate& de, const QDate& ate, qint64 cliente) const;
     // The condition of the period on the view.
     virtual QString periodo(const QDate& de, const QDate& ate) const = 0;
-    // Fills one row of the list from the record set's current record.
-    virtual void preenche_linha(int linha, const Recordset& rs) = 0;
+    // The texts of one row of the list, every column, from the record set's
+    // current record (the list and its spreadsheet export).
+    virtual QStringList textos_da_linha(const Recordset& rs) const = 0;
     // The customer lookup of this window; the chosen code or 0.
     virtual qint32 escolhe_cliente_da_lista() = 0;
     // A double click on a filled row.
     virtual void duplo_clique() {}
+    // A notice for the record's row ("Vencida"), or none.
+    virtual QString aviso_da_linha(const Recordset& rs) const { Q_UNUSED(rs) return {}; }
+    // The condition of a filter the window adds after the four shared ones.
+    virtual QString filtro_proprio(int filtro) const { Q_UNUSED(filtro) return {}; }
     // After "Mostrar" has filled the list.
     virtual void apos_mostrar() {}
 
@@ -97,6 +105,7 @@ private:
     int m_linhasMinimas;
     int m_colunaTotal;
     QString m_visao, m_ordem;
+    QString m_sql; // the query the list shows; empty while it shows none
     QHBoxLayout* m_botoes;
     QList<QPushButton*> m_botoesDeLinha;
 };

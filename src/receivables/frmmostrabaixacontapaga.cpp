@@ -6,6 +6,7 @@
 #include "grade.h"
 #include "mensagens.h"
 #include "modulo1.h"
+#include "recibo.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -42,8 +43,14 @@ FrmMostraBaixaContaPaga::FrmMostraBaixaContaPaga()
     Grid1->setMinimumSize(10900 / 15 + 40, 250);
     v->addWidget(Grid1, 1);
     CmdExcluir = novo_botao(QStringLiteral("&Excluir"), QStringLiteral("CmdExcluir"), this);
+    CmdRecibo = novo_botao(QStringLiteral("&Recibo"), QStringLiteral("CmdRecibo"), this);
     CmdSair = novo_botao(QStringLiteral("&Sair"), QStringLiteral("CmdSair"), this);
-    v->addLayout(linha_de_botoes({CmdExcluir, CmdSair}));
+    v->addLayout(linha_de_botoes({CmdExcluir, CmdRecibo, CmdSair}));
+    connect(CmdRecibo, &QPushButton::clicked, this, [this] {
+        const int linha = Grid1->row();
+        if (linha >= 1)
+            emite_recibo(Grid1->textMatrix(linha, 0).toInt());
+    });
     connect(CmdExcluir, &QPushButton::clicked, this, &FrmMostraBaixaContaPaga::CmdExcluir_Click);
     connect(CmdSair, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -19,6 +19,7 @@ public:
 
     Grade* Grid1;
     QPushButton* CmdExcluir;
+    QPushButton* CmdRecibo; // "&Recibo": reprints the receipt of the current row
     QPushButton* CmdSair;
 
     // Fills the list of the instalment's write-offs.

@@ -23,7 +23,7 @@ ControleRelatorio& prepara(const QString& arquivo)
     return c;
 }
 
-// 003 and 004: the same period report on a different view and column.
+// 003, 004 and 009: the same period report on a different view and column.
 void relatorio_de_contas(const QString& arquivo, const QString& coluna, const QString& fim)
 {
     QString data_base, data_teto;
@@ -59,6 +59,12 @@ void menuRelContasReceber_Click()
 void menuRelContasRecebidas_Click()
 {
     relatorio_de_contas(QStringLiteral("004.rpt"), QStringLiteral("{view_contas_recebidas.data_baixa}"), QString());
+}
+
+void menuRelRecebimentos_Click()
+{
+    // the money itself: partial and full write-offs dated in the period
+    relatorio_de_contas(QStringLiteral("009.rpt"), QStringLiteral("{baixa_conta_receber.ddata_baixa}"), QString());
 }
 
 void RelExtratoServicoTecnico_Click()

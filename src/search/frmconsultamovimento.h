@@ -9,7 +9,7 @@ class QLabel;
 // never those of the placeholder customer 1. The list stays empty until
 // "Mostrar" and empties again whenever a filter changes. "&Detalhes" (or a
 // double click) opens the movement in its form, "&Excluir" deletes it,
-// "Imprimir" (entries and orders) prints its document again.
+// "Imprimir" prints its document again (the entry receipt, the budget, the order).
 class FrmConsultaMovimento : public FrmPesquisa {
     Q_OBJECT
 public:
@@ -19,7 +19,7 @@ public:
     QPushButton* Command3; // "...": the customer search
     QLineEdit* Text8;      // the customer's name
     QPushButton* Command1; // "Mostrar"
-    QPushButton* Command6 = nullptr; // "Imprimir" (entries and orders)
+    QPushButton* Command6 = nullptr; // "Imprimir"
 
     void Command1_Click();
     virtual void Command6_Click() {}

@@ -1,6 +1,7 @@
 #include "frmlocalizaorcamento.h"
 #include "edicaomovimento.h"
 #include "frmorcamento.h"
+#include "impressos.h"
 
 FrmLocalizaOrcamento::FrmLocalizaOrcamento()
     : FrmConsultaMovimento(
@@ -14,11 +15,17 @@ FrmLocalizaOrcamento::FrmLocalizaOrcamento()
           {QStringLiteral("orcamento"), QStringLiteral("orcamento.ncodigo as codorcamento,naprovado,ddata,cliente.cfantasia,nvalor"),
            QStringLiteral("from orcamento,cliente where ncliente = cliente.ncodigo"), QStringLiteral("ncliente"),
            QStringLiteral("deste orçamento"), QString(), {QStringLiteral("item_orcamento.norcamento")}},
-          false)
+          true)
 {
 }
 
 void FrmLocalizaOrcamento::abre_detalhes(const QString& codigo)
 {
     edita_movimento<FrmOrcamento>(&FrmOrcamento::nCodigoOrcamento, codigo);
+}
+
+void FrmLocalizaOrcamento::Command6_Click()
+{
+    if (!celula(0).isEmpty())
+        emite_orcamento(celula(0));
 }

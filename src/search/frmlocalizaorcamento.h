@@ -1,11 +1,12 @@
 #pragma once
 #include "frmconsultamovimento.h"
 
-// Finds budgets.
+// Finds budgets; "Imprimir" prints the current one again.
 class FrmLocalizaOrcamento : public FrmConsultaMovimento {
     Q_OBJECT
 public:
     FrmLocalizaOrcamento();
+    void Command6_Click() override;
 
 protected:
     void abre_detalhes(const QString& codigo) override;

@@ -22,6 +22,9 @@ FrmPesquisa::FrmPesquisa(const QString& nome, const QString& titulo, QList<Colun
     m_botoes->addStretch();
     v->addLayout(m_botoes);
     m_teclas = new FiltroTeclas(this);
+    botaoExportar = novo_botao(QStringLiteral("E&xportar"), QStringLiteral("CmdExportar"), this);
+    m_botoes->addWidget(botaoExportar);
+    connect(botaoExportar, &QPushButton::clicked, this, &JanelaLista::exporta);
 
     connect(Grid1, &Grade::linhaAtualMudou, this, &FrmPesquisa::atualiza_botoes);
     connect(Grid1, &QAbstractItemView::clicked, this, &FrmPesquisa::atualiza_botoes);

@@ -24,6 +24,7 @@ public:
     QPushButton* botaoExcluir = nullptr;
     QPushButton* botaoAceitar = nullptr;
     QPushButton* botaoSair = nullptr;
+    QPushButton* botaoExportar = nullptr; // "E&xportar": the list to a spreadsheet
 
     // Fills the list from the screen's query.
     void procura();

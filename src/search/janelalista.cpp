@@ -1,6 +1,7 @@
 #include "janelalista.h"
 #include "grade.h"
 #include "modulo1.h"
+#include "planilha.h"
 
 #include <QShowEvent>
 
@@ -33,6 +34,7 @@ void JanelaLista::prepara_lista()
 void JanelaLista::enche_lista(const QString& sql)
 {
     prepara_lista();
+    m_sql = sql;
     if (!sql.isEmpty()) {
         try {
             cSQL = sql;
@@ -45,6 +47,7 @@ void JanelaLista::enche_lista(const QString& sql)
             formata_colunas();
         } catch (const ErroBanco& e) {
             rsDados.fecha();
+            m_sql.clear();
             trata_erro_banco(e);
         }
     }
@@ -92,4 +95,16 @@ void JanelaLista::ao_abrir_janela()
 {
     centraliza_form(this);
     ao_abrir();
+}
+
+void JanelaLista::exporta()
+{
+    exporta_lista(this, *Grid1, windowTitle(), m_sql, [this](const Recordset& rs) {
+        QStringList celulas;
+        for (const ColunaPesquisa& c : std::as_const(m_colunas)) {
+            const QString t = rs.indice(c.campo) < 0 ? QString() : rs.texto(c.campo);
+            celulas << (c.formato ? c.formato(t) : t);
+        }
+        return celulas;
+    });
 }

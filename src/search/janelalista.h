@@ -29,6 +29,8 @@ public:
 
     // The code of the current row ("" on a filler row).
     QString codigo_atual() const;
+    // Every row of the list's query to a spreadsheet file (asks where).
+    void exporta();
 
 protected:
     JanelaLista(const QString& nome, const QString& titulo, QList<ColunaPesquisa> colunas, int linhasMinimas);
@@ -54,4 +56,5 @@ private:
     void formata_colunas();
     QList<ColunaPesquisa> m_colunas;
     int m_linhasMinimas;
+    QString m_sql; // the query the list shows; empty while it shows none
 };

@@ -148,3 +148,5 @@ void FrmEntradaEquipamento::depois_de_fechar()
 {
     emite_comprovante_entrada(m_codigoGravado, m_dataGravada);
 }
+
+QString FrmEntradaEquipamento::texto_gravado(qint64 codigo) const { return QStringLiteral("Entrada N.º %1 gravada.").arg(codigo); }

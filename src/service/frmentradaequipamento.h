@@ -33,6 +33,7 @@ protected:
     void mostra_item(int linha) override;
     bool pode_gravar() override;
     void grava() override;
+    QString texto_gravado(qint64 codigo) const override;
     void depois_de_fechar() override;
 
 private:

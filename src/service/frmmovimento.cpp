@@ -97,6 +97,10 @@ FrmMovimento::FrmMovimento(const QString& nome, const QString& titulo, const QSt
     v->addWidget(Grid1, 1);
 
     auto* botoes = new QHBoxLayout;
+    LabelGravado = new QLabel(this);
+    LabelGravado->setObjectName(QStringLiteral("LabelGravado"));
+    LabelGravado->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; color: #005a00; }"));
+    botoes->addWidget(LabelGravado);
     botoes->addStretch();
     Command5 = novo_botao(QStringLiteral("&Gravar"), QStringLiteral("Command5"), this);
     m_cancelar = novo_botao(QStringLiteral("&Cancelar"), nomeCancelar, this);
@@ -214,6 +218,7 @@ QString FrmMovimento::agora_texto() const { return m_momento.time().toString(QSt
 void FrmMovimento::ao_abrir_janela()
 {
     m_teclas->instala();
+    mostra_gravado(QString()); // a new session of the form: nothing saved yet
     abre();
 }
 
@@ -383,12 +388,20 @@ void FrmMovimento::Command5_Click()
         trata_erro_banco(e);
         return;
     }
+    // in view from now on, through the questions that follow and the next movement
+    mostra_gravado(texto_gravado(valor_numerico(Text1->text())));
     depois_de_gravar();
     if (binclusao)
         abre();
     else
         fecha();
     depois_de_fechar();
+}
+
+void FrmMovimento::mostra_gravado(const QString& texto)
+{
+    LabelGravado->setText(texto);
+    LabelGravado->setAccessibleName(texto); // a screen reader reads what the clerk sees
 }
 
 void FrmMovimento::grava_cabecalho(const QString& sql)

@@ -43,6 +43,7 @@ public:
     Grade* Grid1;          // the items
     QToolBar* Toolbar1;    // 1 "Confirmar", 2 "Excluir", 3 "Cancelar"
     QPushButton* Command5; // "&Gravar"
+    QLabel* LabelGravado;  // the number of the movement saved last, kept in view
 
     void Command5_Click();              // save
     void Cancelar_Click();              // abandon and close
@@ -96,6 +97,8 @@ protected:
     virtual bool pode_gravar() = 0;
     virtual void grava() = 0;
     virtual void depois_de_gravar() {}
+    // What stays in view once movement `codigo` is saved ("Entrada N.º 57 gravada.").
+    virtual QString texto_gravado(qint64 codigo) const = 0;
     virtual void depois_de_fechar() {}
 
     // ----- shared pieces
@@ -154,6 +157,7 @@ private:
     void confirma_item();
     void exclui_item();
     void abandona(); // the abandon step; errors shown, never blocking
+    void mostra_gravado(const QString& texto);
 
     QGridLayout* m_cabecalho;
     QGridLayout* m_itens;

@@ -3,6 +3,7 @@
 #include "campos.h"
 #include "frmconsulta.h"
 #include "grade.h"
+#include "impressos.h"
 #include "mensagens.h"
 #include "modulo1.h"
 #include "relogio.h"
@@ -98,6 +99,7 @@ QString ja_gerou(qint32 ordem) { return QStringLiteral("Este orçamento já gero
 void FrmOrcamento::depois_de_gravar()
 {
     informa(QStringLiteral("Ok! Orçamento gravado com sucesso!"));
+    emite_orcamento(qint32(valor_numerico(Text1->text())));
     if (!Check1->isChecked())
         return;
     qint32 feita = 0;
@@ -158,3 +160,5 @@ qint32 FrmOrcamento::gera_ordem()
     informa(QStringLiteral("Ordem de serviço %1 gerada.").arg(ordem));
     return ordem;
 }
+
+QString FrmOrcamento::texto_gravado(qint64 codigo) const { return QStringLiteral("Orçamento N.º %1 gravado.").arg(codigo); }

@@ -33,5 +33,6 @@ protected:
     bool preco_aceito(Dinheiro preco) override;
     QString sql_grava_item(bool novo, const QString& codigo, const QString& servico, const QString& preco) override;
     void grava() override;
+    QString texto_gravado(qint64 codigo) const override;
     void depois_de_gravar() override;
 };

@@ -320,3 +320,5 @@ void FrmOrdem::depois_de_fechar()
     if (m_concluida)
         emite_ordem_servico(m_codigoGravado);
 }
+
+QString FrmOrdem::texto_gravado(qint64 codigo) const { return QStringLiteral("Ordem de serviço N.º %1 gravada.").arg(codigo); }

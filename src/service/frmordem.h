@@ -39,6 +39,7 @@ protected:
     bool grava_item(const QString& sql) override;
     bool pode_gravar() override;
     void grava() override;
+    QString texto_gravado(qint64 codigo) const override;
     void depois_de_gravar() override;
     void depois_de_fechar() override;
 

@@ -3,6 +3,7 @@
 #include "filtroteclas.h"
 #include "mensagens.h"
 #include "modulo1.h"
+#include "recibo.h"
 #include "relogio.h"
 
 #include <QComboBox>
@@ -97,4 +98,6 @@ void FrmPagamentoDaVenda::Command6_Click()
                + QStringLiteral("');");
         conexao.execute(cSQL);
     });
+    if (gravou())
+        emite_recibo_da_ordem(nCodigoOrdem);
 }

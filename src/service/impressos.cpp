@@ -86,3 +86,21 @@ void emite_ordem_servico(const QString& codigo)
     if (const auto c = le_codigo(codigo))
         emite_ordem_servico(*c);
 }
+
+void emite_orcamento(qint32 codigo)
+{
+    if (!mensagens().pergunta(QStringLiteral("Deseja emitir o orçamento?")))
+        return;
+    limpa_relatorio();
+    ControleRelatorio& c = cr();
+    c.ReportFileName = arquivo_relatorio(QStringLiteral("011.rpt"));
+    c.SelectionFormula = QStringLiteral("{orcamento.ncodigo}=%1").arg(codigo);
+    c.Formulas[0] = QStringLiteral("Rodape='") + cRodape + QLatin1Char('\'');
+    c.setAction(1);
+}
+
+void emite_orcamento(const QString& codigo)
+{
+    if (const auto c = le_codigo(codigo))
+        emite_orcamento(*c);
+}

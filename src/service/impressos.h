@@ -1,9 +1,10 @@
 #pragma once
 #include <QString>
 
-// The two documents that go to the customer, printed through the main
-// window's report control: the entry receipt (relatorio/001.rpt) and the
-// service order (relatorio/002.rpt). Each asks first whether to print.
+// The documents that go to the customer, printed through the main window's
+// report control: the entry receipt (relatorio/001.rpt), the service order
+// (relatorio/002.rpt) and the budget (relatorio/011.rpt). Each asks first
+// whether to print.
 
 // Entry receipt of entry `codigo`, dated `data` ("dd/mm/yyyy").
 void emite_comprovante_entrada(qint32 codigo, const QString& data);
@@ -14,6 +15,11 @@ void emite_comprovante_entrada(const QString& codigo, const QString& data);
 // Service order `codigo`, with the due dates and values of its receivables.
 void emite_ordem_servico(qint32 codigo);
 void emite_ordem_servico(const QString& codigo);
+
+// Budget `codigo` (relatorio/011.rpt): its customer, machines, services,
+// prices and total, the payment condition and the date it is valid until.
+void emite_orcamento(qint32 codigo);
+void emite_orcamento(const QString& codigo);
 
 // The instalment text of an order: " Vencimento: dd/mm/yyyy Valor: R$ x,xx || "
 // for each receivable, the last " || " dropped and the whole trimmed; empty

@@ -259,6 +259,7 @@ private slots:
             QStringLiteral(">menuRelatórios:Relatórios"),
             QStringLiteral("menuRelatórios>menuRelContasReceber:Contas a receber"),
             QStringLiteral("menuRelatórios>menuRelContasRecebidas:Contas recebidas"),
+            QStringLiteral("menuRelatórios>menuRelRecebimentos:Recebimentos no período"),
             QStringLiteral("menuRelatórios>SeparadorRel1:-"),
             QStringLiteral("menuRelatórios>RelExtratoServicoTecnico:Extrato de serviços por técnicos"),
             QStringLiteral("menuRelatórios>SeparadorRel2:-"),

@@ -1,6 +1,7 @@
 // The shared procedures: money, field kinds, keys, literals, grid.
 #include "apoio.h"
 #include "dinheiro.h"
+#include "extenso.h"
 #include "filtroteclas.h"
 #include "grade.h"
 #include "modulo1.h"
@@ -78,6 +79,58 @@ private slots:
         QCOMPARE(Dinheiro::leTexto(QStringLiteral("1.234.567"))->centavos(), 123456700);
         for (const char* ambiguo : {"1,234.50", "1.234.50", "12.", "1234.567", "12.50,00"})
             QVERIFY2(!Dinheiro::leTexto(QString::fromLatin1(ambiguo)), ambiguo);
+    }
+
+    // The amount in words as a cheque writes it: cases taken from the rules
+    // of the language (units, teens, "cem"/"cento", "mil" without "um",
+    // milhão/milhões, "de reais" after exact millions, "e" before a last
+    // group below one hundred or of whole hundreds).
+    void valorPorExtenso_data()
+    {
+        QTest::addColumn<qint64>("centavos");
+        QTest::addColumn<QString>("esperado");
+        const std::pair<qint64, const char*> casos[] = {
+            {1, "um centavo"},
+            {45, "quarenta e cinco centavos"},
+            {100, "um real"},
+            {200, "dois reais"},
+            {1100, "onze reais"},
+            {1400, "quatorze reais"},
+            {1615, "dezesseis reais e quinze centavos"},
+            {1900, "dezenove reais"},
+            {2101, "vinte e um reais e um centavo"},
+            {10000, "cem reais"},
+            {10100, "cento e um reais"},
+            {11000, "cento e dez reais"},
+            {50000, "quinhentos reais"},
+            {99999, "novecentos e noventa e nove reais e noventa e nove centavos"},
+            {100000, "mil reais"},
+            {100100, "mil e um reais"},
+            {110000, "mil e cem reais"},
+            {123000, "mil duzentos e trinta reais"},
+            {200000, "dois mil reais"},
+            {2100000, "vinte e um mil reais"},
+            {10100000, "cento e um mil reais"},
+            {20030045, "duzentos mil e trezentos reais e quarenta e cinco centavos"},
+            {100000000, "um milhão de reais"},
+            {200000000, "dois milhões de reais"},
+            {100000100, "um milhão e um reais"},
+            {120000000, "um milhão e duzentos mil reais"},
+            {123456789, "um milhão duzentos e trinta e quatro mil quinhentos e sessenta e sete reais e oitenta e nove centavos"},
+            {100000000000, "um bilhão de reais"},
+            {300000000000, "três bilhões de reais"},
+            {100200000000, "um bilhão e dois milhões de reais"},
+            {99999999999999, "novecentos e noventa e nove bilhões novecentos e noventa e nove milhões novecentos e noventa e nove mil "
+                             "novecentos e noventa e nove reais e noventa e nove centavos"},
+        };
+        for (const auto& [c, t] : casos)
+            QTest::newRow(t) << c << QString::fromUtf8(t);
+    }
+    void valorPorExtenso()
+    {
+        QFETCH(qint64, centavos);
+        QFETCH(QString, esperado);
+        QCOMPARE(por_extenso(Dinheiro::deCentavos(centavos)), esperado);
     }
 
     void dinheiroEscreve()

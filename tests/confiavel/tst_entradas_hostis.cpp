@@ -18,6 +18,8 @@
 #include "lojateste.h"
 #include "modulo1.h"
 #include "valoresnegativos.h"
+#include "passos.h"
+#include "planilha.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -220,6 +222,22 @@ private slots:
     // pasted with Ctrl+V and left with Enter: no database error reaches the
     // user, nothing crashes, and what the field holds is the input itself,
     // or its start when the field has a visible maximum length.
+    // Every input, and texts a spreadsheet would run as formulas, through a
+    // list's export: read back as written, a formula made inert.
+    void planilhaDevolveOTextoOuOTornaInerte()
+    {
+        QStringList entradas = ENTRADAS;
+        entradas << QStringLiteral("=1+1") << QStringLiteral("+55 41 3333") << QStringLiteral("-cmd|' /C calc'!A0")
+                 << QStringLiteral("@SOMA(A1)") << QStringLiteral("\tinício") << QStringLiteral("a;b;\"c\"");
+        for (const QString& e : std::as_const(entradas)) {
+            const QList<QStringList> lido = le_csv(texto_csv({QStringLiteral("Nome")}, {{e}, {QStringLiteral("fim")}}));
+            QCOMPARE(lido.size(), 3);
+            const bool formula = !e.isEmpty() && QStringLiteral("=+-@\t").contains(e.front());
+            QCOMPARE(lido[1], QStringList{formula ? QLatin1Char('\'') + e : e});
+            QCOMPARE(lido[2], QStringList{QStringLiteral("fim")});
+        }
+    }
+
     void todosOsCamposDeTodosOsFormularios()
     {
         ControleSemImpressao semImpressao;

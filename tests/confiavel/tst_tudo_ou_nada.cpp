@@ -439,7 +439,7 @@ void TstTudoOuNada::monta_tabela()
                   },
                   [this] {
                       escolhe_na_consulta(1); // the technician
-                      amb->msgs.respostas({true});
+                      amb->msgs.respostas({false, true}); // no printed budget; the order
                       clica(form<FrmOrcamento>().Command5);
                   },
                   Caso::FicaAberta};
@@ -498,7 +498,11 @@ void TstTudoOuNada::monta_tabela()
                       ativa(f);
                       return static_cast<QWidget*>(&f);
                   },
-                  [] { clica(form<FrmPagamentoDaVenda>().Command6); }, Caso::Repete};
+                  [this] {
+                      amb->msgs.respostas({false}); // the receipt, offered once stored
+                      clica(form<FrmPagamentoDaVenda>().Command6);
+                  },
+                  Caso::Repete};
 
     // the open instalment of 150,25, an integral write-off of `valor`
     auto baixaIntegral = [](const char* valor) {

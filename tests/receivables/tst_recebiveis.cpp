@@ -3,6 +3,8 @@
 // a failure at each statement of each storing step, the main window's
 // items, and one order followed from closing to payment and back.
 #include "apoio.h"
+#include "controlerelatorio.h"
+#include "motorrelatorio.h"
 #include "formularios.h"
 #include "frmbaixacontasreceber.h"
 #include "frmconsulta.h"
@@ -25,6 +27,7 @@
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace apoio;
@@ -260,8 +263,31 @@ private slots:
             QCOMPARE(b.Text2->text(), QStringLiteral("Pix dAna"));
             tecla(b.Text2, Qt::Key_F5);
             QCOMPARE(QApplication::focusWidget(), b.CmdOk);
+            amb->msgs.respostas({true}); // the receipt, once stored
             tecla(b.CmdOk, Qt::Key_Return);
         });
+        QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Deseja emitir o recibo do pagamento?"));
+        const QString selecao = cr().SelectionFormula;
+        QCOMPARE(selecao, QStringLiteral("{baixa_conta_receber.ncodigo}=%1").arg(conta(QStringLiteral("select max(ncodigo) from baixa_conta_receber"))));
+        const QString pdf = amb->banco.pasta() + QStringLiteral("/recibo.pdf");
+        QVERIFY(gera_pdf(cr(), pdf));
+        guarda_pdf(pdf, QStringLiteral("recibo"));
+        confere_textos(plano(texto_pdf(pdf)), {QStringLiteral("RECIBO"), QStringLiteral("Recebemos de Ana Souza"), QStringLiteral("R$ 69,99 (sessenta e nove reais e noventa e nove centavos)"),
+                                               QStringLiteral("pagamento parcial"), QStringLiteral("Forma de pagamento: Dinheiro"),
+                                               QStringLiteral("Observações: Pix dAna")});
+        // reprinted from the instalment's write-offs: the current row's
+        fecha_previas();
+        cr().SelectionFormula.clear();
+        ao_abrir_modal([&](QDialog& d) {
+            auto& m = static_cast<FrmMostraBaixaContaPaga&>(d);
+            m.Grid1->setRow(linha_do_codigo(m.Grid1, selecao.section(QLatin1Char('='), 1).toInt()));
+            amb->msgs.respostas({true});
+            clica(m.CmdRecibo);
+            m.close();
+        });
+        clica(f.Command3);
+        QCOMPARE(cr().SelectionFormula, selecao);
+        fecha_previas();
         QCOMPARE(baixas(1), (QStringList{QStringLiteral("30|0|P||01/12/2026 09:00:00"), QStringLiteral("69.99|0|P|Pix dAna|06/12/2026 10:15:00")}));
         QCOMPARE(npago(1), QStringLiteral("0"));
         const int l = linha_do_codigo(f.Grid1, 1);
@@ -289,6 +315,7 @@ private slots:
             tecla(b.Combo2, Qt::Key_Down);
             tecla(b.Combo2, Qt::Key_Down);
             QCOMPARE(b.Combo2->currentText(), QStringLiteral("Cartão de débito"));
+            amb->msgs.respostas({false});
             clica(b.CmdOk);
         });
         QCOMPARE(amb->msgs.textos(), QStringList{QStringLiteral("O valor recebido (%1) é menor que o valor atual da parcela (%2). "
@@ -321,6 +348,57 @@ private slots:
             b.close();
         });
         QVERIFY(baixas(2).isEmpty());
+    }
+
+    // "Vencidas": due before today and still open, with their total; an
+    // overdue row is marked in every view, in colour and as the cells'
+    // description. The list goes whole to a spreadsheet, read back cell by
+    // cell: amounts plain, a formula-like name made inert.
+    void vencidasEPlanilha()
+    {
+        executa(QStringLiteral("update cliente set cfantasia = '=HYPERLINK(\"x\");1' where ncodigo = 3"));
+        executa(QStringLiteral("insert into conta_receber values(null,2,'2/2','1234.50',0,'2026-11-20',0)  "));
+        executa(QStringLiteral("insert into baixa_conta_receber values(null,5,0.5,0,0,0,'P','','2026-11-21 09:00:00');"));
+        auto& f = abre_receber(FrmContasReceber::Vencidas);
+        QCOMPARE(f.Combo1->currentText(), QStringLiteral("Vencidas"));
+        QCOMPARE(coluna(f.Grid1, 0), QStringList{QStringLiteral("5")});
+        QCOMPARE(f.Text1->text(), reais("1.234,00"));
+        QCOMPARE(f.Grid1->avisoLinha(1), QStringLiteral("Vencida"));
+        const QModelIndex i = f.Grid1->model()->index(0, 1);
+        QCOMPARE(i.data(Qt::AccessibleDescriptionRole).toString(), QStringLiteral("Vencida"));
+        QVERIFY(i.data(Qt::BackgroundRole).isValid());
+        // all of them: only the overdue one marked (one due today is not overdue)
+        filtra(f, FrmListaContas::Todas);
+        clica(f.Command1);
+        QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("5"), QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("3")}));
+        for (int l = 1; l <= 4; ++l) {
+            QCOMPARE(f.Grid1->avisoLinha(l), l == 1 ? QStringLiteral("Vencida") : QString());
+            QCOMPARE(f.Grid1->model()->index(l - 1, 2).data(Qt::BackgroundRole).isValid(), l == 1);
+        }
+        guarda_captura(&f, QStringLiteral("contas_vencidas"));
+
+        const QList<QStringList> csv = exporta_e_le(f.CmdExportar, amb->banco.pasta() + QStringLiteral("/receber.csv"));
+        QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Planilha gravada com 4 linha(s) em %1/receber.csv.").arg(amb->banco.pasta()));
+        QCOMPARE(csv.size(), 5);
+        QStringList cabecalho = linha(f.Grid1, 0).mid(1); // the hidden code stays out
+        QCOMPARE(csv[0], cabecalho);
+        for (int l = 1; l <= 4; ++l) {
+            const QStringList grade = linha(f.Grid1, l).mid(1);
+            QCOMPARE(csv[l].size(), grade.size());
+            for (int c = 0; c < grade.size(); ++c) {
+                const QString& celula = csv[l][c];
+                if (grade[c].startsWith(QStringLiteral("R$"))) {
+                    QVERIFY2(QRegularExpression(QStringLiteral("^\\d+,\\d\\d$")).match(celula).hasMatch(), qPrintable(celula));
+                    QCOMPARE(Dinheiro::leTexto(celula), Dinheiro::leTexto(grade[c]));
+                } else if (grade[c].startsWith(QLatin1Char('='))) {
+                    QCOMPARE(celula, QLatin1Char('\'') + grade[c]);
+                } else {
+                    QCOMPARE(celula, grade[c]);
+                }
+            }
+        }
+        QCOMPARE(csv[1][2], QStringLiteral("1234,50"));
+        QCOMPARE(csv[2][0], QStringLiteral("'=HYPERLINK(\"x\");1"));
     }
 
     void baixaReleOValorAberto()
@@ -573,6 +651,7 @@ private slots:
         confere({QStringLiteral("5"), QStringLiteral("6")}, "300,50");
 
         auto paga = [&](int conta, int tipo, const QString& quanto) {
+            amb->msgs.respostas({false}); // no receipt
             baixa(f, conta, [&](FrmBaixaContasReceber& b) {
                 b.Combo1->setCurrentIndex(tipo);
                 valor(b, quanto);

@@ -238,6 +238,44 @@ private slots:
         QCOMPARE(formulas()[1], periodo(QStringLiteral("01/12/2026"), QStringLiteral("15/12/2026")));
         QCOMPARE(f->relatorio().dados().linhas(), 1);
     }
+    // 009: every write-off dated in the period, partial and full, the last
+    // day whole; by payment form with subtotals, discounts and surcharges,
+    // and a total that agrees to the cent with the write-offs table.
+    void recebimentosNoPeriodo()
+    {
+        executa(QStringLiteral("insert into baixa_conta_receber values(null,2,40,0,0,0,'P','','2026-12-05 09:00:00');"));
+        executa(QStringLiteral("insert into baixa_conta_receber values(null,2,33.33,1,1.5,0.75,'P','','2026-12-31 23:59:59');"));
+        executa(QStringLiteral("insert into baixa_conta_receber values(null,2,9.99,4,0,0,'P','','2027-01-01 00:00:00');")); // outside
+        responde_periodo(QDate(2026, 12, 1), QDate(2026, 12, 31));
+        FrmRelatorio* f = menu("menuRelRecebimentos");
+        QVERIFY(f);
+        QCOMPARE(cr().ReportFileName, arquivo_relatorio(QStringLiteral("009.rpt")));
+        QCOMPARE(cr().SelectionFormula, QStringLiteral("{baixa_conta_receber.ddata_baixa}>=date('2026-12-01') and "
+                                                       "{baixa_conta_receber.ddata_baixa}<=date('31/12/2026')"));
+        QCOMPARE(formulas().mid(0, 3), (QStringList{QStringLiteral("Nome_empresa='") + cNomeEmpresa + QLatin1Char('\''),
+                                                   periodo(QStringLiteral("01/12/2026"), QStringLiteral("31/12/2026")), rodape()}));
+        const QString noPeriodo = QStringLiteral(" from baixa_conta_receber where ddata_baixa >= '2026-12-01' and ddata_baixa < '2027-01-01'");
+        QCOMPARE(f->relatorio().dados().linhas(), conta(QStringLiteral("select count(*)") + noPeriodo));
+        const QString pdf = amb->banco.pasta() + QStringLiteral("/009.pdf");
+        QVERIFY(f->salvaPdf(pdf));
+        guarda_pdf(pdf, QStringLiteral("recebimentos"));
+        const QString t = plano(paginas_pdf(pdf, true).join(QLatin1Char(' '))).replace(QStringLiteral(" :"), QStringLiteral(":"));
+        // the subtotals and the total, read from the table
+        auto somas = [&](const QString& onde) {
+            rsDados.abre(QStringLiteral("select count(*) as n, sum(ndesconto) as d, sum(nacrescimo) as a, sum(nvalor_baixa) as v") + noPeriodo + onde);
+            const QString r = QStringLiteral("%1 baixas %2 %3 %4").arg(rsDados.texto(QStringLiteral("n")), rsDados.dinheiro(QStringLiteral("d")).moeda(),
+                                                                       rsDados.dinheiro(QStringLiteral("a")).moeda(), rsDados.dinheiro(QStringLiteral("v")).moeda());
+            rsDados.fecha();
+            return plano(r).replace(QChar(0x00a0), QLatin1Char(' '));
+        };
+        confere_textos(t, {QStringLiteral("Recebimentos no período"), QStringLiteral("Forma de pagamento: Dinheiro"),
+                           QStringLiteral("Subtotal Dinheiro: ") + somas(QStringLiteral(" and nforma_pagto = 0")),
+                           QStringLiteral("Subtotal Cheque: ") + somas(QStringLiteral(" and nforma_pagto = 1")),
+                           QStringLiteral("Total recebido no período: ") + somas(QString()),
+                           QStringLiteral("31/12/2026 23:59"), QStringLiteral("Parcial")});
+        QVERIFY2(t.contains(QStringLiteral("Total recebido no período: 3 baixas R$ 1,50 R$ 0,75 R$ 223,58")), qPrintable(t));
+        QVERIFY(!t.contains(QStringLiteral("9,99")));
+    }
 };
 
 QTEST_MAIN(TstComandos)

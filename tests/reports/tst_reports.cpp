@@ -303,7 +303,7 @@ private slots:
         QTest::addColumn<QString>("arquivo");
         QTest::addColumn<QString>("selecao");
         QTest::addColumn<QString>("mensagem");
-        QTest::newRow("arquivo ausente") << "009.rpt" << "" << "Arquivo de relatório não encontrado: " + arquivo_relatorio(QStringLiteral("009.rpt"));
+        QTest::newRow("arquivo ausente") << "999.rpt" << "" << "Arquivo de relatório não encontrado: " + arquivo_relatorio(QStringLiteral("999.rpt"));
         QTest::newRow("coluna desconhecida") << "002.rpt" << "{view_ordem.senha}=1" << "Campo desconhecido na fórmula de seleção: {view_ordem.senha}";
         QTest::newRow("tabela de outro relatório") << "002.rpt" << "{entrada_equipamento.ncodigo}=1" << "Campo desconhecido na fórmula de seleção: {entrada_equipamento.ncodigo}";
         QTest::newRow("fórmula malformada") << "002.rpt" << "{view_ordem.codigo_ordem}=" << "Fórmula de seleção inválida (posição 27)";
@@ -451,7 +451,7 @@ private slots:
         QVERIFY(plano(impressas[1]).contains(QStringLiteral("Página 3 de %1").arg(n)));
 
         // the same failures as the preview
-        cr().ReportFileName = arquivo_relatorio(QStringLiteral("010.rpt"));
+        cr().ReportFileName = arquivo_relatorio(QStringLiteral("999.rpt")); // no such file
         QVERIFY(!gera_pdf(cr(), pdf));
         QVERIFY(amb->msgs.ultimo().startsWith(QStringLiteral("Arquivo de relatório não encontrado")));
     }

@@ -5,6 +5,8 @@
 // delete question and a refusal, failures at each statement of a delete,
 // and the documents printed again.
 #include "apoio.h"
+#include "passos.h"
+#include "relatorio.h"
 #include "controlerelatorio.h"
 #include "frmconsultaentradasequipamento.h"
 #include "frmconsultaordem.h"
@@ -285,6 +287,35 @@ private slots:
         QCOMPARE(previas_abertas().size(), 1);
         QCOMPARE(cr().Formulas[0], QStringLiteral("Numero='06/12/2026 - N.º 57'"));
         QCOMPARE(cr().SelectionFormula, QStringLiteral("{entrada_equipamento.ncodigo}=57"));
+        fecha_previas();
+
+        // a budget too, for the customer to approve
+        FrmLocalizaOrcamento& o = abre<FrmLocalizaOrcamento>("menuLocalizarOrcamento");
+        QTest::mouseClick(o.Command1, Qt::LeftButton);
+        clica_linha(o.Grid1, 1);
+        amb->msgs.respostas({true});
+        QTest::mouseClick(o.Command6, Qt::LeftButton);
+        QCOMPARE(amb->msgs.mostradas().last().texto, QStringLiteral("Deseja emitir o orçamento?"));
+        QCOMPARE(previas_abertas().size(), 1);
+        QCOMPARE(cr().SelectionFormula, QStringLiteral("{orcamento.ncodigo}=1"));
+        QCOMPARE(previas_abertas().first()->relatorio().dados().linhas(), 2); // its two items
+    }
+
+    // A search screen's list to a spreadsheet: every row of its query, the
+    // columns it shows, dates as shown and amounts plain; a list not shown
+    // yet is not exported.
+    void exportaPlanilha()
+    {
+        FrmConsultaOrdem& f = abre<FrmConsultaOrdem>("menuLocalizarOrdem");
+        clica(f.botaoExportar);
+        QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Não há lista para exportar: mostre a lista primeiro."));
+        QTest::mouseClick(f.Command1, Qt::LeftButton);
+        const QList<QStringList> csv = exporta_e_le(f.botaoExportar, amb->banco.pasta() + QStringLiteral("/ordens.csv"));
+        QCOMPARE(csv, (QList<QStringList>{linha(f.Grid1, 0),
+                                          {QStringLiteral("1"), QStringLiteral("Ana Souza"), QStringLiteral("07/12/2026"), QStringLiteral("300,50"), QStringLiteral("Sim")},
+                                          {QStringLiteral("2"), QStringLiteral("Bruno Lima"), QStringLiteral("08/12/2026"), QStringLiteral("0,00"), QStringLiteral("Sim")},
+                                          {QStringLiteral("3"), QStringLiteral("Bruno Lima"), QStringLiteral("09/12/2026"), QStringLiteral("75,50"), QStringLiteral("Sim")},
+                                          {QStringLiteral("4"), QStringLiteral("Ana Souza"), QStringLiteral("10/12/2026"), QStringLiteral("40,00"), QStringLiteral("Não")}}));
     }
 };
 

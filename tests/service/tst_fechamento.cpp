@@ -1,6 +1,9 @@
 // Closing a concluded order on credit (the instalment plan edited in the
 // grid) and in cash, driven through the forms and checked in the database.
 #include "apoio.h"
+#include "controlerelatorio.h"
+#include "motorrelatorio.h"
+#include "textopdf.h"
 #include "frmfechamentovendaprazo.h"
 #include "frmpagamentodavenda.h"
 #include "grade.h"
@@ -272,8 +275,18 @@ private slots:
         QCOMPARE(f.Text3->maxLength(), 50);
         QCOMPARE(f.Text2->maxLength(), 50);
         QCOMPARE(f.Text2->accessibleName(), QStringLiteral("Valor pago"));
+        // the receipt is offered once stored: the amount in words, the order, the form of payment
+        amb->msgs.respostas({true});
         clica(f.Command6);
         QVERIFY(!f.isVisible());
+        QCOMPARE(amb->msgs.textos().last(), QStringLiteral("Deseja emitir o recibo do pagamento?"));
+        QCOMPARE(cr().ReportFileName, arquivo_relatorio(QStringLiteral("010.rpt")));
+        const QString pdf = amb->banco.pasta() + QStringLiteral("/recibo.pdf");
+        QVERIFY(gera_pdf(cr(), pdf));
+        confere_textos(plano(texto_pdf(pdf)), {QStringLiteral("RECIBO"), QStringLiteral("(cento e cinquenta reais)"),
+                                               QStringLiteral("parcela 1/1"), QStringLiteral("ordem de serviço N.º 1"),
+                                               QStringLiteral("Forma de pagamento: Dinheiro"), QStringLiteral("quitação")});
+        QVERIFY(!texto_pdf(pdf).contains(QStringLiteral("Desconto")));
         QCOMPARE(contas(), QStringList{QStringLiteral("1|1|1/1|150|1|06/12/2026|0")});
         QCOMPARE(baixas(), QStringList{QStringLiteral("1|150|0|0|0|I||06/12/2026")});
     }
@@ -308,6 +321,7 @@ private slots:
         tecla(f.Text2, Qt::Key_F5);
         QCOMPARE(QApplication::focusWidget(), f.Command6);
         QCOMPARE(f.Text2->text(), reais("120,50"));
+        amb->msgs.respostas({false}); // no receipt
         tecla(f.Command6, Qt::Key_Return);
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("O valor pago não pode ser menor que o total da ordem (%1)!").arg(reais("150,00")));
         QVERIFY(f.isVisible());
@@ -337,6 +351,7 @@ private slots:
         QVERIFY(f.isVisible());
         // a zero amount passes the required check, but not the total
         f.Text2->setText(QStringLiteral("0"));
+        amb->msgs.respostas({false});
         clica(f.Command6);
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("O valor pago não pode ser menor que o total da ordem (%1)!").arg(reais("150,00")));
         QVERIFY(baixas().isEmpty());
@@ -369,6 +384,7 @@ private slots:
         // and the other way round
         executa(QStringLiteral("delete from conta_receber"));
         abreVista();
+        amb->msgs.respostas({false});
         clica(vista.Command6);
         abrePrazo(QStringLiteral("Entrada \\ 30 \\ 60"));
         const QString fechada = ordem();

@@ -16,6 +16,7 @@
 #include "lojateste.h"
 #include "passos.h"
 #include "modulo1.h"
+#include "motorrelatorio.h"
 #include "relogio.h"
 #include "textopdf.h"
 
@@ -174,7 +175,7 @@ class TstMovimentos : public QObject {
                  QVERIFY(contas(3).isEmpty());
              }},
             {[this] { // paid in cash
-                 grava(ordem_nova(QStringLiteral("1"), QStringLiteral("80")), {true, false}, paga_vista);
+                 grava(ordem_nova(QStringLiteral("1"), QStringLiteral("80")), {true, false, false}, paga_vista); // no receipt, no printed order
                  QCOMPARE(contas(3), QStringList{QStringLiteral("3|80")});
              },
              [this] { // its items stay as paid (a new price, Delete), it is not reopened; the note is saved
@@ -224,11 +225,12 @@ class TstMovimentos : public QObject {
                  item_servico(b, 1, QStringLiteral("Revisão"), QStringLiteral("100"));
                  clica(b.Check1);
                  escolhe_na_consulta(1);
-                 amb->msgs.respostas({true});
+                 amb->msgs.respostas({false, true}); // no printed budget; the order
                  clica(b.Command5);
                  QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Ordem de serviço 3 gerada."));
                  clica(b.Command7);
                  form<FrmOrcamento>().nCodigoOrcamento = 1;
+                 amb->msgs.respostas({false});
                  clica(abre_form<FrmOrcamento>(false).Command5);
                  QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Este orçamento já gerou a ordem de serviço 3."));
                  QCOMPARE(conta(QStringLiteral("select count(*) from ordem")), 3);
@@ -337,6 +339,9 @@ private slots:
         QCOMPARE(impressos, QStringList{QStringLiteral("{entrada_equipamento.ncodigo}=58|Numero='09/12/2026 - N.º 58'|")});
         QVERIFY(f.isVisible());
         QCOMPARE(f.Text1->text(), QStringLiteral("59"));
+        // the saved number stays in view on the next entry, for the eye and the screen reader
+        QCOMPARE(f.LabelGravado->text(), QStringLiteral("Entrada N.º 58 gravada."));
+        QCOMPARE(f.LabelGravado->accessibleName(), f.LabelGravado->text());
         QCOMPARE(conta(QStringLiteral("select ncliente from entrada_equipamento where ncodigo = 59")), 1);
         QVERIFY(f.Text4->text().isEmpty() && f.Text8->text().isEmpty() && f.Text2->text().isEmpty());
         QVERIFY(f.Grid1->textMatrix(1, 0).isEmpty());
@@ -502,8 +507,22 @@ private slots:
         f.Text3->setFocus();
         digita(f.Text3, QStringLiteral("Cliente d'Ávila"));
         f.Text3->setPlainText(QStringLiteral("Cliente d'Ávila")); // pasted, with its apostrophe
+        amb->msgs.respostas({true}); // the budget printed for the customer
         clica(f.Command5);
-        QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Ok! Orçamento gravado com sucesso!"));
+        QCOMPARE(amb->msgs.textos().mid(amb->msgs.textos().size() - 2),
+                 (QStringList{QStringLiteral("Ok! Orçamento gravado com sucesso!"), QStringLiteral("Deseja emitir o orçamento?")}));
+        QCOMPARE(impressos.last(), QStringLiteral("{orcamento.ncodigo}=1|Rodape='") + cRodape + QStringLiteral("'|"));
+        const QString pdf = amb->banco.pasta() + QStringLiteral("/orcamento.pdf");
+        QVERIFY(gera_pdf(cr(), pdf));
+        guarda_pdf(pdf, QStringLiteral("orcamento"));
+        rsDados.abre(QStringLiteral("select dateadd(15 day to ddata) as validade from orcamento where ncodigo = 1"));
+        const QString validade = rsDados.texto(QStringLiteral("validade"));
+        rsDados.fecha();
+        confere_textos(plano(texto_pdf(pdf)), {QStringLiteral("ORÇAMENTO N.º 1"), QStringLiteral("Cliente: 2 - Ana Souza"),
+                                               QStringLiteral("Troca de tela"), QStringLiteral("Limpeza"), QStringLiteral("Total: R$ 1.100,00"),
+                                               QStringLiteral("Condição de pagamento: 30/60"),
+                                               QStringLiteral("Válido até: ") + validade, QStringLiteral("Cliente d'Ávila")});
+        QCOMPARE(f.LabelGravado->text(), QStringLiteral("Orçamento N.º 1 gravado."));
         QCOMPARE(linhas(QStringLiteral("select ncliente, nvalor, cobs, naprovado, ncondicao from orcamento where ncodigo = 1")),
                  QStringList{QStringLiteral("2|1100|Cliente d'Ávila|0|2")});
         QCOMPARE(f.Text1->text(), QStringLiteral("2"));
@@ -536,8 +555,10 @@ private slots:
         QVERIFY(f.Check1->isChecked());
         // the technician lookup cancelled: no order
         escolhe_na_consulta(0);
-        amb->msgs.respostas({true});
+        amb->msgs.respostas({false, true}); // no printed budget; the order
         clica(f.Command5);
+        QCOMPARE(amb->msgs.textos().mid(amb->msgs.textos().size() - 2),
+                 (QStringList{QStringLiteral("Deseja emitir o orçamento?"), QStringLiteral("Deseja gerar a ordem de serviço?")}));
         QCOMPARE(conta(QStringLiteral("select count(*) from ordem")), 2);
         QCOMPARE(acoes_modais_pendentes(), 0);
         // saved again while approved: asked again; answered with Dora
@@ -549,7 +570,7 @@ private slots:
         QCOMPARE(e.Text9->text(), reais(QStringLiteral("200,50")));
         Relogio::fixa(QDateTime(QDate(2026, 12, 10), QTime(8, 5, 0)));
         escolhe_na_consulta(2);
-        amb->msgs.respostas({true});
+        amb->msgs.respostas({false, true});
         clica(e.Command5);
         QVERIFY(!e.isVisible());
         QCOMPARE(linhas(QStringLiteral("select ncodigo, ncliente, ddata, thora, nvalor, cobs, ncondicao, nconcluida, ntipo from ordem where ncodigo > 2")),
@@ -559,6 +580,7 @@ private slots:
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Ordem de serviço 3 gerada."));
         // saved again: it made its order, nothing is asked
         abre_form<FrmOrcamento>(false);
+        amb->msgs.respostas({false}); // no printed budget
         clica(e.Command5);
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Este orçamento já gerou a ordem de serviço 3."));
         QCOMPARE(conta(QStringLiteral("select count(*) from ordem")), 3);
@@ -622,7 +644,7 @@ private slots:
         // Yes: stored; condition 1 goes to the cash payment over this form,
         // which reads the order from it; then the next order is reserved and
         // the printed order offered
-        amb->msgs.respostas({true, true});
+        amb->msgs.respostas({true, false, true}); // conclude; no receipt; the printed order
         bool pagamentoAberto = false;
         ao_abrir_modal([&](QDialog& d) {
             auto* p = qobject_cast<FrmPagamentoDaVenda*>(&d);
@@ -640,7 +662,9 @@ private slots:
         QCOMPARE(linhas(QStringLiteral("select c.npago, c.nvalor_parcela, b.nvalor_baixa, trim(b.ctipo_baixa) from conta_receber c "
                                        "join baixa_conta_receber b on b.nconta_receber = c.ncodigo where c.nordem = 3")),
                  QStringList{QStringLiteral("1|50|50|I")});
-        QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Deseja emitir a ordem de serviço?"));
+        QCOMPARE(amb->msgs.textos().mid(amb->msgs.textos().size() - 2),
+                 (QStringList{QStringLiteral("Deseja emitir o recibo do pagamento?"), QStringLiteral("Deseja emitir a ordem de serviço?")}));
+        QCOMPARE(f.LabelGravado->text(), QStringLiteral("Ordem de serviço N.º 3 gravada."));
         // the printed order shows the instalment the cash payment stored
         QCOMPARE(impressos, QStringList{QStringLiteral("{view_ordem.codigo_ordem}=3||Vencimentos='Vencimento: ")
                                         + Relogio::hoje().toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral(" Valor: ")

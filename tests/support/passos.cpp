@@ -134,4 +134,59 @@ void parcial(FrmBaixaContasReceber& b, const QString& valor, const std::function
     clica(b.CmdOk);
 }
 
+QList<QStringList> exporta_e_le(QWidget* botao, const QString& caminho)
+{
+    no_modal([caminho](QDialog& d) {
+        auto* nome = d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QVERIFY(nome);
+        nome->setFocus();
+        nome->selectAll();
+        digita(nome, caminho);
+        tecla(nome, Qt::Key_Return);
+        if (d.isVisible()) // the first Enter closed the name completer's list
+            tecla(nome, Qt::Key_Return);
+        QVERIFY(!d.isVisible());
+    });
+    clica(botao);
+    return le_csv(le_arquivo(caminho));
+}
+
+QList<QStringList> le_csv(const QByteArray& bruto)
+{
+    if (!bruto.startsWith("\xEF\xBB\xBF") || !bruto.endsWith("\r\n")) {
+        QTest::qFail("planilha sem BOM ou sem CRLF no fim", __FILE__, __LINE__);
+        return {};
+    }
+    const QString texto = QString::fromUtf8(bruto.mid(3));
+    QList<QStringList> linhas;
+    QStringList campos;
+    QString campo;
+    bool aspas = false;
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        const QChar c = texto[i];
+        if (aspas) {
+            if (c == QLatin1Char('"') && i + 1 < texto.size() && texto[i + 1] == QLatin1Char('"'))
+                campo += texto[++i];
+            else if (c == QLatin1Char('"'))
+                aspas = false;
+            else
+                campo += c;
+        } else if (c == QLatin1Char('"')) {
+            aspas = true;
+        } else if (c == QLatin1Char(';')) {
+            campos << campo;
+            campo.clear();
+        } else if (c == QLatin1Char('\r') && i + 1 < texto.size() && texto[i + 1] == QLatin1Char('\n')) {
+            campos << campo;
+            linhas << campos;
+            campos.clear();
+            campo.clear();
+            ++i;
+        } else {
+            campo += c;
+        }
+    }
+    return linhas;
+}
+
 } // namespace apoio

@@ -4,6 +4,7 @@
 #include "frmlistacontas.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class FrmBaixaContasReceber;
@@ -46,5 +47,14 @@ bool baixa(FrmContasReceber& f, int conta, std::function<void(FrmBaixaContasRece
 // In the write-off form: "Parcial", the amount typed over the open value,
 // then (after `antes`) "&Gravar".
 void parcial(FrmBaixaContasReceber& b, const QString& valor, const std::function<void()>& antes = {});
+
+// A list window's "E&xportar" clicked and the file dialog answered by
+// typing `caminho` and Enter; then the file read back as a spreadsheet
+// reads it: the BOM and CRLF checked, ";" between fields, quoted fields
+// unquoted. One list per line, the header first.
+QList<QStringList> exporta_e_le(QWidget* botao, const QString& caminho);
+// The same reading of a file's content (empty, and the test failed, when
+// the BOM or the final CRLF is missing).
+QList<QStringList> le_csv(const QByteArray& bruto);
 
 } // namespace apoio
