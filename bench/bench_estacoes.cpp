@@ -272,37 +272,6 @@ double quantil(std::vector<double> v, double q)
     return v[std::min(v.size() - 1, size_t(q * double(v.size())))];
 }
 
-// The rules of the books: every row a statement of livros.sql returns is
-// a broken rule. Gives the rows found, as text.
-QStringList regras_quebradas()
-{
-    QFile f(QStringLiteral(CONTROLE_OS_LIVROS));
-    if (!f.open(QIODevice::ReadOnly))
-        return {QStringLiteral("livros.sql não encontrado")};
-    QString texto;
-    for (const QString& l : QString::fromUtf8(f.readAll()).split(QLatin1Char('\n')))
-        if (!l.trimmed().startsWith(QStringLiteral("--")))
-            texto += l + QLatin1Char('\n');
-    QStringList r;
-    for (const QString& comando : texto.split(QLatin1Char(';'))) {
-        const QString c = comando.trimmed();
-        if (c.isEmpty() || c.startsWith(QStringLiteral("set "), Qt::CaseInsensitive))
-            continue;
-        QSqlQuery q(conexao.banco());
-        if (!q.exec(c)) {
-            r << QStringLiteral("falhou: ") + c.left(60);
-            continue;
-        }
-        while (q.next()) {
-            QStringList campos;
-            for (int i = 0; i < q.record().count(); ++i)
-                campos << q.value(i).toString();
-            r << campos.join(QLatin1Char('|'));
-        }
-    }
-    return r;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -440,7 +409,7 @@ int main(int argc, char** argv)
     std::printf("  p95 de uma gravação: %.0f ms; meta < 250 ms: %s\n", p95, p95 < 250 ? "sim" : "NÃO");
 
     // the books
-    const QStringList quebradas = regras_quebradas();
+    const QStringList quebradas = apoio::regras_quebradas();
     for (const QString& q : quebradas)
         problemas << QStringLiteral("regra dos livros: ") + q;
     if (conta(QStringLiteral("select count(*) from baixa_conta_receber where nconta_receber between 1 and %1 and ctipo_baixa = 'P'").arg(POOL)) != parciais)

@@ -318,9 +318,10 @@ private slots:
             amb->msgs.respostas({false});
             clica(b.CmdOk);
         });
-        QCOMPARE(amb->msgs.textos(), QStringList{QStringLiteral("O valor recebido (%1) é menor que o valor atual da parcela (%2). "
-                                                                "Deseja baixar a parcela com um desconto de %3?")
-                                                     .arg(reais("50,00"), reais("80,00"), reais("30,00"))});
+        QCOMPARE(amb->msgs.textos(), (QStringList{QStringLiteral("O valor recebido (%1) é menor que o valor atual da parcela (%2). "
+                                                                 "Deseja baixar a parcela com um desconto de %3?")
+                                                      .arg(reais("50,00"), reais("80,00"), reais("30,00")),
+                                                  QStringLiteral("Deseja emitir o recibo do pagamento?")}));
         QCOMPARE(baixas(3), QStringList{QStringLiteral("50|3|I||05/12/2026 10:15:42")});
         QCOMPARE(descontos(3), QStringList{QStringLiteral("30|0")});
         QCOMPARE(npago(3), QStringLiteral("1"));
@@ -451,7 +452,7 @@ private slots:
             b.Combo1->setCurrentIndex(0);
             valor(b, QStringLiteral("55,5"));
             amb->msgs.limpa();
-            amb->msgs.respostas({false, true});
+            amb->msgs.respostas({false, true, false});
             clica(b.CmdOk);
             QVERIFY(b.isVisible());
             QVERIFY(baixas(2).isEmpty());
@@ -460,6 +461,7 @@ private slots:
                                                                          "Deseja baixar a parcela com um acréscimo de %3?")
                                                               .arg(reais("55,50"), reais("50,00"), reais("5,50")))));
         });
+        QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Deseja emitir o recibo do pagamento?"));
         QCOMPARE(baixas(2), QStringList{QStringLiteral("55.5|0|I||06/12/2026 10:15:00")});
         QCOMPARE(descontos(2), QStringList{QStringLiteral("0|5.5")});
         QCOMPARE(npago(2), QStringLiteral("1"));
