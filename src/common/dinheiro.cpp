@@ -1,5 +1,7 @@
 #include "dinheiro.h"
 
+#include <cmath>
+
 #include <QStringList>
 
 namespace {
@@ -83,6 +85,17 @@ std::optional<Dinheiro> Dinheiro::leTexto(const QString& texto)
 std::optional<Dinheiro> Dinheiro::leBanco(const QString& texto)
 {
     QString s = texto.trimmed();
+    // A sum the engine computes as a floating value reaches us as its
+    // shortest text, which for round amounts is in exponent form
+    // (100000.00 as "1e+05"). Such a text holds at most 15 significant
+    // digits, so it converts back to the exact amount in cents.
+    if (s.contains(QLatin1Char('e'), Qt::CaseInsensitive)) {
+        bool ok = false;
+        const double v = s.toDouble(&ok);
+        if (!ok || !std::isfinite(v) || std::abs(v) >= 1e13)
+            return std::nullopt;
+        s = QString::number(v, 'f', 2);
+    }
     bool negativo = false;
     if (s.startsWith(QLatin1Char('-'))) { negativo = true; s = s.mid(1); }
     const int ponto = s.indexOf(QLatin1Char('.'));

@@ -145,6 +145,11 @@ private slots:
         QCOMPARE(Dinheiro::deCentavos(-150).sql(), QStringLiteral("-1.5"));
         QCOMPARE(Dinheiro::leBanco(QStringLiteral("1234.50"))->centavos(), 123450);
         QCOMPARE(Dinheiro::leBanco(QStringLiteral("-0.5"))->centavos(), -50);
+        // round amounts of a computed sum arrive in exponent form
+        QCOMPARE(Dinheiro::leBanco(QStringLiteral("1e+05"))->centavos(), 10000000);
+        QCOMPARE(Dinheiro::leBanco(QStringLiteral("1.5e+05"))->centavos(), 15000000);
+        QCOMPARE(Dinheiro::leBanco(QStringLiteral("1234567890123.45"))->centavos(), 123456789012345);
+        QVERIFY(!Dinheiro::leBanco(QStringLiteral("1e+20")));
         QCOMPARE(Dinheiro::deCentavos(10000).divididoPor(3).centavos(), 3333);
         QCOMPARE(Dinheiro::deCentavos(20000).divididoPor(3).centavos(), 6666); // rounded down
     }

@@ -402,6 +402,20 @@ private slots:
         QCOMPARE(csv[2][0], QStringLiteral("'=HYPERLINK(\"x\");1"));
     }
 
+    // Six-figure amounts are listed exact: the engine's sum of such a round
+    // amount reaches the program in exponent form ("1e+05").
+    void valoresDeSeisAlgarismos()
+    {
+        executa(QStringLiteral("insert into conta_receber values(null,2,'2/2','100000',0,'2026-12-06',0)  "));
+        executa(QStringLiteral("insert into baixa_conta_receber values(null,5,'50000',0,0,0,'P','','2026-12-06 09:00:00');"));
+        auto& f = abre_receber();
+        const int l = linha_do_codigo(f.Grid1, 5);
+        QCOMPARE(f.Grid1->textMatrix(l, 3), reais("100.000,00"));
+        QCOMPARE(f.Grid1->textMatrix(l, 6), reais("50.000,00"));
+        QCOMPARE(f.Grid1->textMatrix(l, 7), reais("50.000,00"));
+        confereComBanco(f.Grid1);
+    }
+
     void baixaReleOValorAberto()
     {
         auto& f = abre_receber();
