@@ -53,8 +53,12 @@ QString atualiza_esquema(const QString& usuario)
         // A database from before the money constraints may hold amounts
         // below zero: the constraints leave those rows as they are, and
         // they are named once, when the constraints arrive.
-        const QString negativos = Migracoes::versao(conexao) < VERSAO_VALORES_NAO_NEGATIVOS
-                                          && Migracoes::versao_atual() >= VERSAO_VALORES_NAO_NEGATIVOS
+        // The version is read once: a database that is up to date (every
+        // start but the first after an update) has nothing more to do.
+        const int versao = Migracoes::versao(conexao), atual = Migracoes::versao_atual();
+        if (versao >= atual)
+            return QString();
+        const QString negativos = versao < VERSAO_VALORES_NAO_NEGATIVOS && atual >= VERSAO_VALORES_NAO_NEGATIVOS
                                       ? linhas_com_valor_negativo(conexao)
                                       : QString();
         Migracoes::aplica(conexao);

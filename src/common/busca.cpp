@@ -148,12 +148,17 @@ QString junta_nome_cliente(const QString& texto)
 void preenche_trigramas(Conexao& c)
 {
     Recordset rs(c);
+    // at every start but the first on version 10 the index is there: one
+    // row read, and nothing more
     rs.abre(QStringLiteral("select first 1 1 as x from cliente_trigrama"));
     const bool vazio = rs.eof();
+    rs.fecha();
+    if (!vazio)
+        return;
     rs.abre(QStringLiteral("select first 1 1 as x from cliente where char_length(cfantasia_busca) >= 3"));
     const bool comNomes = !rs.eof();
     rs.fecha();
-    if (!vazio || !comNomes)
+    if (!comNomes)
         return;
     try {
         // sorted by triple, so the rows of one triple lie together on disk
