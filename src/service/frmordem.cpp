@@ -190,13 +190,10 @@ FrmOrdem::Situacao FrmOrdem::situacao()
     return s;
 }
 
-bool FrmOrdem::grava_item(const QString& sql)
+// The order as stored now, into s; false, with the user told, when it
+// cannot be read or was deleted meanwhile.
+bool FrmOrdem::le_situacao(Situacao& s)
 {
-    // the items of a paid order stay as they were paid; those of a closed
-    // one change only with the order reopened, its receivables gone, in the
-    // same transaction: a concluded order's receivables always add up to
-    // its total
-    Situacao s;
     try {
         s = situacao();
     } catch (const ErroBanco& e) {
@@ -208,6 +205,18 @@ bool FrmOrdem::grava_item(const QString& sql)
         informa(REGISTRO_EXCLUIDO);
         return false;
     }
+    return true;
+}
+
+bool FrmOrdem::grava_item(const QString& sql)
+{
+    // the items of a paid order stay as they were paid; those of a closed
+    // one change only with the order reopened, its receivables gone, in the
+    // same transaction: a concluded order's receivables always add up to
+    // its total
+    Situacao s;
+    if (!le_situacao(s))
+        return false;
     if (s.pagamentos > 0) {
         informa(ITENS_PAGOS);
         return false;
@@ -230,17 +239,8 @@ bool FrmOrdem::pode_gravar()
         informa(GARANTIA);
         return false;
     }
-    try {
-        m_situacao = situacao();
-    } catch (const ErroBanco& e) {
-        rsAux.fecha();
-        trata_erro_banco(e);
+    if (!le_situacao(m_situacao))
         return false;
-    }
-    if (!m_situacao.existe) {
-        informa(REGISTRO_EXCLUIDO);
-        return false;
-    }
     if (m_situacao.pagamentos > 0) {
         // paid: only the date and the note are saved, and it stays concluded
         if (Check1->isChecked())

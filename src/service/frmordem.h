@@ -54,6 +54,7 @@ private:
         int pagamentos = 0;
     };
     Situacao situacao();
+    bool le_situacao(Situacao& s);
     // A paid order shows its customer and condition read-only.
     void trava_cabecalho(bool travado);
     void garantia_clicada(bool marcada);
