@@ -269,7 +269,7 @@ int main(int argc, char** argv)
     std::printf("  consulta pura das mesmas linhas: %.0f ms (memória máxima depois dela %.0f MB); razão total/consulta pura: %.1fx\n",
                 base / 1e6, memoriaBase, double(total) / base);
     const qint64 piso = pdfPuro(*r, pasta.filePath(QStringLiteral("piso.pdf")));
-    std::printf("  piso do PDF (as mesmas linhas desenhadas por um QPainter simples no QPdfWriter, %d páginas): %.0f ms; "
+    std::printf("  piso do PDF (os mesmos textos desenhados por um QPainter simples no QPdfWriter, %d páginas): %.0f ms; "
                 "PDF do relatório (sem consulta e paginação) %.0f ms = %.2fx o piso; meta < 1.5x: %s\n",
                 r->paginas(), piso / 1e6, (total - primeira) / 1e6, double(total - primeira) / piso,
                 double(total - primeira) / piso < 1.5 ? "sim" : "NÃO");
