@@ -13,7 +13,7 @@ QString coluna_moeda(const QString& texto);
 QString coluna_sim_nao(const QString& texto);
 
 // What every search screen shares, on top of the list of JanelaLista:
-// filter boxes, row buttons enabled only on a filled row, "&Detalhes" to
+// filter boxes, "&Detalhes" to
 // edit, "&Excluir" to delete (errors shown, the list kept), and, in lookup
 // use, "&Aceitar" handing the chosen code back in nCodigoConsulta.
 class FrmPesquisa : public JanelaLista {
@@ -57,10 +57,8 @@ protected:
     // On opening: clear, and list everything.
     void ao_abrir() override;
 
-    void atualiza_botoes();
-    // A button of the screen's own that acts on the current row: enabled,
-    // like "&Detalhes", only on a filled row.
-    void botao_de_linha(QPushButton* b) { m_botoesDeLinha.append(b); }
+    // A double click on a filled row: accept in lookup use, else "&Detalhes".
+    void duplo_clique() override;
     void showEvent(QShowEvent* e) override;
     void reject() override;
 
@@ -69,7 +67,4 @@ protected:
     QGridLayout* m_filtros;
     QHBoxLayout* m_botoes;
     QList<QLineEdit*> m_caixas;
-
-private:
-    QList<QPushButton*> m_botoesDeLinha;
 };

@@ -3,7 +3,7 @@
 #include "modulo1.h"
 #include "planilha.h"
 
-#include <QShowEvent>
+#include <QPushButton>
 
 JanelaLista::JanelaLista(const QString& nome, const QString& titulo, QList<ColunaPesquisa> colunas, int linhasMinimas)
     : m_colunas(std::move(colunas)), m_linhasMinimas(linhasMinimas)
@@ -18,6 +18,12 @@ JanelaLista::JanelaLista(const QString& nome, const QString& titulo, QList<Colun
         largura += c.largura / 15;
     Grid1->setMinimumSize(std::max(largura, 420), 320);
     prepara_lista();
+    connect(Grid1, &Grade::linhaAtualMudou, this, &JanelaLista::atualiza_botoes);
+    connect(Grid1, &QAbstractItemView::clicked, this, &JanelaLista::atualiza_botoes);
+    connect(Grid1, &QAbstractItemView::doubleClicked, this, [this] {
+        if (!codigo_atual().isEmpty())
+            duplo_clique();
+    });
 }
 
 void JanelaLista::prepara_lista()
@@ -27,50 +33,85 @@ void JanelaLista::prepara_lista()
     for (int c = 0; c < m_colunas.size(); ++c) {
         Grid1->setTextMatrix(0, c, m_colunas[c].titulo);
         Grid1->setColWidth(c, m_colunas[c].largura);
-        Grid1->setColAlignment(c, m_colunas[c].alinhamento);
+        if (m_colunas[c].alinhamento)
+            Grid1->setColAlignment(c, m_colunas[c].alinhamento);
     }
 }
 
-void JanelaLista::enche_lista(const QString& sql)
+void JanelaLista::limpa_lista()
 {
     prepara_lista();
-    m_sql = sql;
+    Grid1->setRows(m_linhasMinimas);
+    m_sql.clear();
+    m_listadas = 0;
+    atualiza_botoes();
+}
+
+bool JanelaLista::enche_lista(const QString& sql, bool mantem)
+{
+    const QString atual = mantem ? codigo_atual() : QString();
+    Recordset rs(conexao);
+    bool lido = true;
     if (!sql.isEmpty()) {
         try {
-            cSQL = sql;
-            rsDados.abre(cSQL);
-            QStringList campos;
-            for (const ColunaPesquisa& c : m_colunas)
-                campos << c.campo;
-            Grid1->preenche(rsDados, campos);
-            rsDados.fecha();
-            formata_colunas();
+            rs.abre(sql);
         } catch (const ErroBanco& e) {
-            rsDados.fecha();
-            m_sql.clear();
             trata_erro_banco(e);
+            if (mantem)
+                return false; // the list stays as it was
+            lido = false;
+        }
+    }
+    prepara_lista();
+    m_sql = lido ? sql : QString();
+    m_listadas = rs.recordCount();
+    int linhaAtual = 1;
+    if (rs.aberto()) {
+        Grid1->setRows(rs.recordCount() + 1);
+        Grade::Carga carga(*Grid1);
+        for (int linha = 1; !rs.eof(); ++linha, rs.moveNext()) {
+            const QStringList textos = textos_da_linha(rs);
+            for (int c = 0; c < textos.size(); ++c)
+                Grid1->setTextMatrix(linha, c, textos[c]);
+            Grid1->setAvisoLinha(linha, aviso_da_linha(rs));
+            if (!atual.isEmpty() && textos.value(0) == atual)
+                linhaAtual = linha;
         }
     }
     if (Grid1->rows() < m_linhasMinimas)
         Grid1->setRows(m_linhasMinimas);
-    Grid1->setRow(1);
+    Grid1->setRow(linhaAtual);
+    atualiza_botoes();
+    return lido;
 }
 
-void JanelaLista::formata_colunas()
+QStringList JanelaLista::textos_da_linha(const Recordset& rs) const
 {
-    Grade::Carga carga(*Grid1);
-    for (int c = 0; c < m_colunas.size(); ++c) {
-        if (!m_colunas[c].formato)
-            continue;
-        for (int linha = 1; linha < Grid1->rows() && !Grid1->textMatrix(linha, 0).isEmpty(); ++linha)
-            Grid1->setTextMatrix(linha, c, m_colunas[c].formato(Grid1->textMatrix(linha, c)));
+    QStringList celulas;
+    celulas.reserve(m_colunas.size());
+    for (const ColunaPesquisa& c : m_colunas) {
+        const int i = c.campo.isEmpty() ? -1 : rs.indice(c.campo);
+        const QString t = i < 0 ? QString() : rs.texto(i);
+        celulas << (c.formato ? c.formato(t) : t);
     }
+    return celulas;
 }
+
+QString JanelaLista::aviso_da_linha(const Recordset&) const { return {}; }
 
 QString JanelaLista::codigo_atual() const
 {
     const int linha = Grid1->row();
     return linha >= 1 ? Grid1->textMatrix(linha, 0) : QString();
+}
+
+void JanelaLista::botao_de_linha(QPushButton* b) { m_botoesDeLinha.append(b); }
+
+void JanelaLista::atualiza_botoes()
+{
+    const bool temCodigo = !codigo_atual().isEmpty();
+    for (QPushButton* b : std::as_const(m_botoesDeLinha))
+        b->setEnabled(temCodigo);
 }
 
 bool JanelaLista::aceita_linha()
@@ -99,12 +140,5 @@ void JanelaLista::ao_abrir_janela()
 
 void JanelaLista::exporta()
 {
-    exporta_lista(this, *Grid1, windowTitle(), m_sql, [this](const Recordset& rs) {
-        QStringList celulas;
-        for (const ColunaPesquisa& c : std::as_const(m_colunas)) {
-            const QString t = rs.indice(c.campo) < 0 ? QString() : rs.texto(c.campo);
-            celulas << (c.formato ? c.formato(t) : t);
-        }
-        return celulas;
-    });
+    exporta_lista(this, *Grid1, windowTitle(), m_sql, [this](const Recordset& rs) { return textos_da_linha(rs); });
 }
