@@ -219,6 +219,25 @@ int Grade::colWidth(int coluna) const
 
 void Grade::setColAlignment(int coluna, Qt::Alignment a) { m_modelo.defineAlinhamento(coluna, a); }
 
+void Grade::defineColunas(const QList<ColunaGrade>& colunas)
+{
+    setCols(int(colunas.size()));
+    for (int c = 0; c < colunas.size(); ++c) {
+        setTextMatrix(0, c, colunas[c].titulo);
+        setColWidth(c, colunas[c].largura);
+        if (colunas[c].alinhamento)
+            setColAlignment(c, colunas[c].alinhamento);
+    }
+}
+
+int Grade::larguraDe(const QList<ColunaGrade>& colunas)
+{
+    int largura = 40;
+    for (const ColunaGrade& c : colunas)
+        largura += c.largura / 15;
+    return largura;
+}
+
 int Grade::row() const
 {
     const QModelIndex i = currentIndex();

@@ -44,6 +44,17 @@ private:
 
 class Recordset;
 
+// One column of a list: header, width in twips, alignment (none: left as
+// the grid has it), the field of the query that fills it and, where the
+// list shows it otherwise than as read, how its text is shown.
+struct ColunaGrade {
+    QString titulo;
+    int largura;
+    Qt::Alignment alinhamento;
+    QString campo = {};
+    std::function<QString(const QString&)> formato = {};
+};
+
 class Grade : public QTableView {
     Q_OBJECT
 public:
@@ -69,6 +80,10 @@ public:
     // Widens the columns now, as above.
     void ajustaLarguras();
     void setColAlignment(int coluna, Qt::Alignment a);
+    // The grid takes these columns: their count, headers, widths and alignments.
+    void defineColunas(const QList<ColunaGrade>& colunas);
+    // The width in pixels that shows every one of these columns.
+    static int larguraDe(const QList<ColunaGrade>& colunas);
 
     // A row's notice (numbered like rows), as ModeloGrade::defineAviso.
     void setAvisoLinha(int linha, const QString& aviso) { m_modelo.defineAviso(linha - m_fixas, aviso); }

@@ -11,7 +11,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-FrmPesquisa::FrmPesquisa(const QString& nome, const QString& titulo, QList<ColunaPesquisa> colunas, int linhasMinimas)
+FrmPesquisa::FrmPesquisa(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas, int linhasMinimas)
     : JanelaLista(nome, titulo, std::move(colunas), linhasMinimas)
 {
     auto* v = new QVBoxLayout(this);

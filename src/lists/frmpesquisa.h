@@ -34,7 +34,7 @@ public:
     void sai_click();
 
 protected:
-    FrmPesquisa(const QString& nome, const QString& titulo, QList<ColunaPesquisa> colunas, int linhasMinimas);
+    FrmPesquisa(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas, int linhasMinimas);
 
     // Builders, called by each screen's constructor in the order it wants them.
     QLineEdit* filtro(const QString& rotulo, const QString& nome, int maximo = 50);

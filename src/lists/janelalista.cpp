@@ -5,7 +5,7 @@
 
 #include <QPushButton>
 
-JanelaLista::JanelaLista(const QString& nome, const QString& titulo, QList<ColunaPesquisa> colunas, int linhasMinimas)
+JanelaLista::JanelaLista(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas, int linhasMinimas)
     : m_colunas(std::move(colunas)), m_linhasMinimas(linhasMinimas)
 {
     setObjectName(nome);
@@ -13,10 +13,7 @@ JanelaLista::JanelaLista(const QString& nome, const QString& titulo, QList<Colun
     Grid1 = new Grade(this);
     Grid1->setObjectName(QStringLiteral("Grid1"));
     Grid1->setAccessibleName(titulo);
-    int largura = 40;
-    for (const ColunaPesquisa& c : m_colunas)
-        largura += c.largura / 15;
-    Grid1->setMinimumSize(std::max(largura, 420), 320);
+    Grid1->setMinimumSize(std::max(Grade::larguraDe(m_colunas), 420), 320);
     prepara_lista();
     connect(Grid1, &Grade::linhaAtualMudou, this, &JanelaLista::atualiza_botoes);
     connect(Grid1, &QAbstractItemView::clicked, this, &JanelaLista::atualiza_botoes);
@@ -28,14 +25,8 @@ JanelaLista::JanelaLista(const QString& nome, const QString& titulo, QList<Colun
 
 void JanelaLista::prepara_lista()
 {
-    Grid1->setCols(int(m_colunas.size()));
     Grid1->limpa(0);
-    for (int c = 0; c < m_colunas.size(); ++c) {
-        Grid1->setTextMatrix(0, c, m_colunas[c].titulo);
-        Grid1->setColWidth(c, m_colunas[c].largura);
-        if (m_colunas[c].alinhamento)
-            Grid1->setColAlignment(c, m_colunas[c].alinhamento);
-    }
+    Grid1->defineColunas(m_colunas);
 }
 
 void JanelaLista::limpa_lista()
@@ -89,7 +80,7 @@ QStringList JanelaLista::textos_da_linha(const Recordset& rs) const
 {
     QStringList celulas;
     celulas.reserve(m_colunas.size());
-    for (const ColunaPesquisa& c : m_colunas) {
+    for (const ColunaGrade& c : m_colunas) {
         const int i = c.campo.isEmpty() ? -1 : rs.indice(c.campo);
         const QString t = i < 0 ? QString() : rs.texto(i);
         celulas << (c.formato ? c.formato(t) : t);

@@ -1,22 +1,10 @@
 #pragma once
 #include "formmodal.h"
+#include "grade.h"
 #include <QList>
-#include <functional>
 
-class Grade;
 class QPushButton;
 class Recordset;
-
-// One column of a list: header, width in twips, alignment (none: left as
-// the grid has it), the field of the query that fills it and, where the
-// list shows it otherwise than as read, how its text is shown.
-struct ColunaPesquisa {
-    QString titulo;
-    int largura;
-    Qt::Alignment alinhamento;
-    QString campo = {};
-    std::function<QString(const QString&)> formato = {};
-};
 
 // What every window that lists records shares (the lookup dialog, the
 // search screens, the receivables lists): the list with its one header row,
@@ -39,7 +27,7 @@ public:
     void atualiza_botoes();
 
 protected:
-    JanelaLista(const QString& nome, const QString& titulo, QList<ColunaPesquisa> colunas, int linhasMinimas);
+    JanelaLista(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas, int linhasMinimas);
 
     // Fills the list from the query, one row per record (textos_da_linha,
     // aviso_da_linha), then adds filler rows and makes row 1 the current
@@ -77,7 +65,7 @@ protected:
 
 private:
     void prepara_lista();
-    QList<ColunaPesquisa> m_colunas;
+    QList<ColunaGrade> m_colunas;
     int m_linhasMinimas;
     int m_listadas = 0;
     QString m_sql; // the query the list shows; empty while it shows none

@@ -21,7 +21,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-FrmListaContas::FrmListaContas(const QString& nome, const QString& titulo, QList<ColunaPesquisa> colunas, int linhasMinimas,
+FrmListaContas::FrmListaContas(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas, int linhasMinimas,
                                int colunaTotal, const QString& visao, const QString& ordem)
     : JanelaLista(nome, titulo, std::move(colunas), linhasMinimas), m_colunaTotal(colunaTotal), m_visao(visao), m_ordem(ordem)
 {

@@ -51,7 +51,7 @@ public:
 protected:
     // visao: the view listed, in the order of its column `ordem`, which
     // the period filters; colunaTotal: the column summed into "Total:".
-    FrmListaContas(const QString& nome, const QString& titulo, QList<ColunaPesquisa> colunas, int linhasMinimas,
+    FrmListaContas(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas, int linhasMinimas,
                    int colunaTotal, const QString& visao, const QString& ordem);
 
     // The query of a filter: period ends and customer code as given.

@@ -12,7 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-FrmConsultaMovimento::FrmConsultaMovimento(const QString& nome, const QString& titulo, QList<ColunaPesquisa> colunas,
+FrmConsultaMovimento::FrmConsultaMovimento(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas,
                                            int linhasMinimas, Membro membro, bool imprime)
     : FrmPesquisa(nome, titulo, std::move(colunas), linhasMinimas), m_membro(std::move(membro))
 {

@@ -35,7 +35,7 @@ protected:
         QString pergunta1, pergunta2; // for confirma_exclusao
         QStringList itens; // "<item table>.<column naming the movement>"
     };
-    FrmConsultaMovimento(const QString& nome, const QString& titulo, QList<ColunaPesquisa> colunas, int linhasMinimas,
+    FrmConsultaMovimento(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas, int linhasMinimas,
                          Membro membro, bool imprime);
 
     QString consulta() override;
