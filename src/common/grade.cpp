@@ -82,6 +82,16 @@ void ModeloGrade::redimensiona(int linhas, int colunas)
     endResetModel();
 }
 
+void ModeloGrade::acrescenta(int n)
+{
+    if (n <= 0)
+        return;
+    beginInsertRows({}, m_linhas, m_linhas + n - 1);
+    m_celulas.resize(qsizetype(m_linhas + n) * m_colunas);
+    m_linhas += n;
+    endInsertRows();
+}
+
 const QString& ModeloGrade::texto(int linha, int coluna) const
 {
     static const QString vazio;
@@ -389,6 +399,15 @@ void Grade::keyPressEvent(QKeyEvent* e)
         iniciaEdicao(); // Enter edits like a double click; elsewhere it does nothing
         e->accept();
         return;
+    }
+    if (e->key() == Qt::Key_End && !(e->modifiers() & (Qt::ShiftModifier | Qt::AltModifier))) {
+        emit fimPedido();
+        // in a list of rows End goes to the last row, as Ctrl+End does
+        if (selectionBehavior() == QAbstractItemView::SelectRows && rows() > m_fixas) {
+            setRow(rows() - 1);
+            e->accept();
+            return;
+        }
     }
     QTableView::keyPressEvent(e);
 }

@@ -22,6 +22,8 @@ public:
     QVariant headerData(int secao, Qt::Orientation o, int papel) const override;
 
     void redimensiona(int linhas, int colunas); // data rows (without header)
+    // n empty rows after the last, the view kept where it is.
+    void acrescenta(int n);
     const QString& texto(int linha, int coluna) const; // data row from 0
     void defineTexto(int linha, int coluna, const QString& t, bool avisa);
     QString cabecalho(int coluna) const { return m_cabecalho.value(coluna); }
@@ -98,6 +100,8 @@ public:
     // Where a cell stands, in this widget's coordinates (for an in-place editor).
     QRect cellGeometry(int linha, int coluna) const;
 
+    // n empty rows after the last; the current row and the scroll stay.
+    void acrescentaLinhas(int n) { m_modelo.acrescenta(n); }
     // Clears the grid to the header and n empty rows.
     void limpa(int linhas);
     // Fills the grid from what is left of a record set: one row per record,
@@ -140,6 +144,9 @@ public:
 signals:
     void linhaAtualMudou(int linha);
     void rolou();
+    // The user asks for the last row (End, Ctrl+End): a list read in
+    // pages reads the rest before the grid goes there.
+    void fimPedido();
     // A cell took the editor's text.
     void celulaEditada(int linha, int coluna);
 

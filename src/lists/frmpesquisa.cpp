@@ -98,7 +98,7 @@ void FrmPesquisa::procura()
 {
     for (QPushButton* b : {botaoProcurar, botaoDetalhes, botaoExcluir, botaoSair})
         if (b) b->setEnabled(false);
-    enche_lista(consulta());
+    enche_lista(consulta_lista());
     atualiza_botoes();
     for (QPushButton* b : {botaoProcurar, botaoSair})
         if (b) b->setEnabled(true);

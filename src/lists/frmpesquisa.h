@@ -42,7 +42,10 @@ protected:
     // Puts the buttons created so far in a row below the list.
     void fecha_layout();
 
-    virtual QString consulta() = 0;
+    // The screen's query, read whole; or, for a list that may be long, in
+    // parts (consulta_lista), read a page at a time.
+    virtual QString consulta() { return {}; }
+    virtual ConsultaLista consulta_lista() { return {consulta()}; }
     // "&Detalhes": opens the record of the row for editing.
     virtual void abre_detalhes(const QString& codigo) { Q_UNUSED(codigo) }
     // Whether the list is filled again when the record's form closes.

@@ -2,9 +2,32 @@
 #include "formmodal.h"
 #include "grade.h"
 #include <QList>
+#include <QVariant>
 
 class QPushButton;
 class Recordset;
+
+// A list's query in parts, so that a long list can be read a page at a
+// time, each page keyed on the last row read: "select ... from ..." and its
+// conditions, the expression the list is ordered by (and the field of the
+// result that holds it, when the name differs) and the record's code,
+// unique, which orders the rows of equal value (none when the order is the
+// code itself). Without an order the query is read whole, as written.
+struct ConsultaLista {
+    QString selecao;
+    QStringList condicoes = {};
+    QString ordem = {};
+    QString campoOrdem = {};
+    QString codigo = {};
+
+    // The whole list, in its order.
+    QString sql() const;
+    // The first n rows after the row whose order and code are given; with
+    // nothing given, the first n rows.
+    QString pagina(int n, const QVariant& ultimaOrdem = {}, const QVariant& ultimoCodigo = {}, bool primeira = true) const;
+    // " where " and the conditions ("" with none).
+    QString filtro() const;
+};
 
 // What every window that lists records shares (the lookup dialog, the
 // search screens, the receivables lists): the list with its one header row,
@@ -14,10 +37,19 @@ class Recordset;
 // row's code into nCodigoConsulta, the window closes; nothing on a filler
 // row) and cancelling (0); and the steps run each time a caller shows the
 // window.
+//
+// A list with an order is read a page at a time: the first page at once,
+// the next when the user comes near the end of what is read (scrolling,
+// moving down, Page Down), all the rest when he asks for the end (End,
+// Ctrl+End). Each page is a statement of its own, read whole and done: no
+// transaction stays open while the user looks at the list.
 class JanelaLista : public FormModal {
     Q_OBJECT
 public:
     Grade* Grid1;
+
+    // Rows read at a time.
+    static inline int linhasPorPagina = 200;
 
     // The code of the current row ("" on a filler row).
     QString codigo_atual() const;
@@ -25,6 +57,8 @@ public:
     void exporta();
     // Enables the row buttons when the current row is filled.
     void atualiza_botoes();
+    // Reads what is left of the list.
+    void carrega_tudo();
 
 protected:
     JanelaLista(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas, int linhasMinimas);
@@ -33,10 +67,12 @@ protected:
     // aviso_da_linha), then adds filler rows and makes row 1 the current
     // one. Nothing is read for an empty query. On a database error the
     // error is shown and the list is left empty; false then.
-    // With mantem, the record current before stays current when it is still
-    // listed, and a database error leaves the list as it was.
-    bool enche_lista(const QString& sql, bool mantem = false);
-    // The records the list shows.
+    // With mantem, as many rows are read as before, the record current
+    // before stays current when it is still listed, and a database error
+    // leaves the list as it was.
+    bool enche_lista(const ConsultaLista& consulta, bool mantem = false);
+    bool enche_lista(const QString& sql, bool mantem = false) { return enche_lista(ConsultaLista{sql}, mantem); }
+    // The records the list shows (read so far).
     int listadas() const { return m_listadas; }
     // Empties the list to its header and filler rows.
     void limpa_lista();
@@ -65,9 +101,21 @@ protected:
 
 private:
     void prepara_lista();
+    // Reads the next page onto the end of the list; false on a database
+    // error (shown; the list keeps what it has and reads no further).
+    bool carrega_pagina();
+    // The records of a page onto the end of the list.
+    void acrescenta(Recordset& rs);
+    // Reads the next page when the row is near the end of what is read.
+    void perto_do_fim(int linha);
+
     QList<ColunaGrade> m_colunas;
     int m_linhasMinimas;
     int m_listadas = 0;
+    ConsultaLista m_consulta;
+    bool m_fim = true; // every row of the query is read
+    bool m_acrescentando = false;
+    QVariant m_ultimaOrdem, m_ultimoCodigo; // the key of the last row read
     QString m_sql; // the query the list shows; empty while it shows none
     QList<QPushButton*> m_botoesDeLinha;
 };

@@ -22,8 +22,8 @@
 #include <QVBoxLayout>
 
 FrmListaContas::FrmListaContas(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas, int linhasMinimas,
-                               int colunaTotal, const QString& visao, const QString& ordem)
-    : JanelaLista(nome, titulo, std::move(colunas), linhasMinimas), m_colunaTotal(colunaTotal), m_visao(visao), m_ordem(ordem)
+                               const QString& soma, const QString& visao, const QString& ordem)
+    : JanelaLista(nome, titulo, std::move(colunas), linhasMinimas), m_soma(soma), m_visao(visao), m_ordem(ordem)
 {
     auto* v = new QVBoxLayout(this);
     Label14 = faixa_titulo(titulo, QStringLiteral("Label14"), this);
@@ -158,20 +158,20 @@ void FrmListaContas::filtro_mudou()
     Text15->clear();
 }
 
-QString FrmListaContas::consulta(int filtro, const QDate& de, const QDate& ate, qint64 cliente) const
+ConsultaLista FrmListaContas::consulta(int filtro, const QDate& de, const QDate& ate, qint64 cliente) const
 {
+    ConsultaLista c{QStringLiteral("select * from ") + m_visao, {}, m_ordem, {}, QStringLiteral("codigo_conta")};
     const QString doCliente = QStringLiteral("codigo_cliente = ") + QString::number(cliente);
-    QString onde;
     switch (filtro) {
-    case PorPeriodo: onde = QStringLiteral("where ") + periodo(de, ate) + QLatin1Char(' '); break;
-    case PorCliente: onde = QStringLiteral("where ") + doCliente + QLatin1Char(' '); break;
-    case PorClienteEPeriodo: onde = QStringLiteral("where ") + periodo(de, ate) + QStringLiteral(" and ") + doCliente + QLatin1Char(' '); break;
+    case PorPeriodo: c.condicoes << periodo(de, ate); break;
+    case PorCliente: c.condicoes << doCliente; break;
+    case PorClienteEPeriodo: c.condicoes << periodo(de, ate) << doCliente; break;
     default:
         if (const QString proprio = filtro_proprio(filtro); !proprio.isEmpty())
-            onde = QStringLiteral("where ") + proprio + QLatin1Char(' ');
+            c.condicoes << proprio;
         break;
     }
-    return QStringLiteral("select * from ") + m_visao + QLatin1Char(' ') + onde + QStringLiteral("order by ") + m_ordem;
+    return c;
 }
 
 void FrmListaContas::mostra_dados()
@@ -181,10 +181,20 @@ void FrmListaContas::mostra_dados()
         informa(QStringLiteral("Informe o cliente!"));
         return;
     }
-    if (!enche_lista(consulta(filtro, DTPicker1->date(), DTPicker2->date(), valor_numerico(Text10->text())), true))
+    const ConsultaLista c = consulta(filtro, DTPicker1->date(), DTPicker2->date(), valor_numerico(Text10->text()));
+    if (!enche_lista(c, true))
         return;
-    Text2->setText(QString::number(listadas()));
-    Text1->setText(soma_coluna(*Grid1, m_colunaTotal).moeda());
+    // the count and the total are of the whole list, read or not
+    try {
+        Recordset rs(conexao);
+        rs.abre(QStringLiteral("select count(*) as qtde, sum(") + m_soma + QStringLiteral(") as total from ") + m_visao + c.filtro());
+        Text2->setText(rs.texto(QStringLiteral("qtde")));
+        Text1->setText(rs.dinheiro(QStringLiteral("total")).moeda());
+    } catch (const ErroBanco& e) {
+        Text2->clear();
+        Text1->clear();
+        trata_erro_banco(e);
+    }
 }
 
 void FrmListaContas::Command1_Click()

@@ -49,13 +49,14 @@ public:
     qint32 conta_atual() const;
 
 protected:
-    // visao: the view listed, in the order of its column `ordem`, which
-    // the period filters; colunaTotal: the column summed into "Total:".
+    // visao: the view listed, in the order of its column `ordem` (then of
+    // the instalment's code), which the period filters; soma: what of the
+    // view is summed into "Total:".
     FrmListaContas(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas, int linhasMinimas,
-                   int colunaTotal, const QString& visao, const QString& ordem);
+                   const QString& soma, const QString& visao, const QString& ordem);
 
     // The query of a filter: period ends and customer code as given.
-    QString consulta(int filtro, const QDate& de, const QDate& ate, qint64 cliente) const;
+    ConsultaLista consulta(int filtro, const QDate& de, const QDate& ate, qint64 cliente) const;
     // The condition of the period on the view.
     virtual QString periodo(const QDate& de, const QDate& ate) const = 0;
     // The customer lookup of this window; the chosen code or 0.
@@ -77,7 +78,7 @@ protected:
 private:
     void filtro_mudou();
     CaixaCodigo* m_cliente;
-    int m_colunaTotal;
+    QString m_soma;
     QString m_visao, m_ordem;
     QHBoxLayout* m_botoes;
 };

@@ -38,7 +38,7 @@ protected:
     FrmConsultaMovimento(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas, int linhasMinimas,
                          Membro membro, bool imprime);
 
-    QString consulta() override;
+    ConsultaLista consulta_lista() override;
     void ao_abrir() override;
     bool confirma(const QString& codigo, int linha) override;
     QStringList comandos_exclusao(const QString& codigo) const override;
