@@ -82,6 +82,16 @@ void ModeloGrade::redimensiona(int linhas, int colunas)
     endResetModel();
 }
 
+void ModeloGrade::acrescenta(int n)
+{
+    if (n <= 0)
+        return;
+    beginInsertRows({}, m_linhas, m_linhas + n - 1);
+    m_celulas.resize(qsizetype(m_linhas + n) * m_colunas);
+    m_linhas += n;
+    endInsertRows();
+}
+
 const QString& ModeloGrade::texto(int linha, int coluna) const
 {
     static const QString vazio;
@@ -218,6 +228,25 @@ int Grade::colWidth(int coluna) const
 }
 
 void Grade::setColAlignment(int coluna, Qt::Alignment a) { m_modelo.defineAlinhamento(coluna, a); }
+
+void Grade::defineColunas(const QList<ColunaGrade>& colunas)
+{
+    setCols(int(colunas.size()));
+    for (int c = 0; c < colunas.size(); ++c) {
+        setTextMatrix(0, c, colunas[c].titulo);
+        setColWidth(c, colunas[c].largura);
+        if (colunas[c].alinhamento)
+            setColAlignment(c, colunas[c].alinhamento);
+    }
+}
+
+int Grade::larguraDe(const QList<ColunaGrade>& colunas)
+{
+    int largura = 40;
+    for (const ColunaGrade& c : colunas)
+        largura += c.largura / 15;
+    return largura;
+}
 
 int Grade::row() const
 {
@@ -370,6 +399,15 @@ void Grade::keyPressEvent(QKeyEvent* e)
         iniciaEdicao(); // Enter edits like a double click; elsewhere it does nothing
         e->accept();
         return;
+    }
+    if (e->key() == Qt::Key_End && !(e->modifiers() & (Qt::ShiftModifier | Qt::AltModifier))) {
+        emit fimPedido();
+        // in a list of rows End goes to the last row, as Ctrl+End does
+        if (selectionBehavior() == QAbstractItemView::SelectRows && rows() > m_fixas) {
+            setRow(rows() - 1);
+            e->accept();
+            return;
+        }
     }
     QTableView::keyPressEvent(e);
 }

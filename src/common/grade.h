@@ -22,6 +22,8 @@ public:
     QVariant headerData(int secao, Qt::Orientation o, int papel) const override;
 
     void redimensiona(int linhas, int colunas); // data rows (without header)
+    // n empty rows after the last, the view kept where it is.
+    void acrescenta(int n);
     const QString& texto(int linha, int coluna) const; // data row from 0
     void defineTexto(int linha, int coluna, const QString& t, bool avisa);
     QString cabecalho(int coluna) const { return m_cabecalho.value(coluna); }
@@ -43,6 +45,17 @@ private:
 };
 
 class Recordset;
+
+// One column of a list: header, width in twips, alignment (none: left as
+// the grid has it), the field of the query that fills it and, where the
+// list shows it otherwise than as read, how its text is shown.
+struct ColunaGrade {
+    QString titulo;
+    int largura;
+    Qt::Alignment alinhamento;
+    QString campo = {};
+    std::function<QString(const QString&)> formato = {};
+};
 
 class Grade : public QTableView {
     Q_OBJECT
@@ -69,6 +82,10 @@ public:
     // Widens the columns now, as above.
     void ajustaLarguras();
     void setColAlignment(int coluna, Qt::Alignment a);
+    // The grid takes these columns: their count, headers, widths and alignments.
+    void defineColunas(const QList<ColunaGrade>& colunas);
+    // The width in pixels that shows every one of these columns.
+    static int larguraDe(const QList<ColunaGrade>& colunas);
 
     // A row's notice (numbered like rows), as ModeloGrade::defineAviso.
     void setAvisoLinha(int linha, const QString& aviso) { m_modelo.defineAviso(linha - m_fixas, aviso); }
@@ -83,6 +100,8 @@ public:
     // Where a cell stands, in this widget's coordinates (for an in-place editor).
     QRect cellGeometry(int linha, int coluna) const;
 
+    // n empty rows after the last; the current row and the scroll stay.
+    void acrescentaLinhas(int n) { m_modelo.acrescenta(n); }
     // Clears the grid to the header and n empty rows.
     void limpa(int linhas);
     // Fills the grid from what is left of a record set: one row per record,
@@ -125,6 +144,9 @@ public:
 signals:
     void linhaAtualMudou(int linha);
     void rolou();
+    // The user asks for the last row (End, Ctrl+End): a list read in
+    // pages reads the rest before the grid goes there.
+    void fimPedido();
     // A cell took the editor's text.
     void celulaEditada(int linha, int coluna);
 

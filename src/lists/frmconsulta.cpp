@@ -95,19 +95,25 @@ void FrmConsulta::Command1_Click()
     Command1->setEnabled(false);
     // the typed text is found whatever its letter case and accents
     const QString busca = Text1->text();
+    ConsultaLista c;
     if (cTipoConsula == QStringLiteral("Cidades"))
-        cSQL = QStringLiteral("select ncodigo,cnome from cidade where ") + contem_texto(QStringLiteral("cidade.cnome"), busca) + QStringLiteral("  order by ncodigo");
+        c = {QStringLiteral("select ncodigo,cnome from cidade"), {contem_texto(QStringLiteral("cidade.cnome"), busca)}, QStringLiteral("ncodigo")};
     else if (cTipoConsula == QStringLiteral("Condições"))
-        cSQL = QStringLiteral("select ncodigo,cdescricao as cnome from condicao_pagto where ") + contem_texto(QStringLiteral("condicao_pagto.cdescricao"), busca) + QStringLiteral("  order by ncodigo");
+        c = {QStringLiteral("select ncodigo,cdescricao as cnome from condicao_pagto"), {contem_texto(QStringLiteral("condicao_pagto.cdescricao"), busca)},
+             QStringLiteral("ncodigo")};
     else if (cTipoConsula == QStringLiteral("Tecnicos"))
-        cSQL = QStringLiteral("select ncodigo,cfantasia as cnome from tecnico where ") + contem_texto(QStringLiteral("tecnico.cfantasia"), busca) + QStringLiteral("  order by ncodigo");
+        c = {QStringLiteral("select ncodigo,cfantasia as cnome from tecnico"), {contem_texto(QStringLiteral("tecnico.cfantasia"), busca)}, QStringLiteral("ncodigo")};
     else if (cTipoConsula == QStringLiteral("Clientes"))
-        cSQL = QStringLiteral("select ncodigo,cfantasia as cnome from cliente") + junta_nome_cliente(busca) + QStringLiteral(" where ") + contem_texto(QStringLiteral("cliente.cfantasia"), busca) + QStringLiteral(" and ncodigo >1 and ")
-               + sem_reservas(QStringLiteral("cliente")) + QStringLiteral("  order by ncodigo");
-    else if (!isVisible())
-        m_preenchidaPeloChamador = true;
-
-    enche_lista(cSQL);
+        c = {QStringLiteral("select ncodigo,cfantasia as cnome from cliente") + junta_nome_cliente(busca),
+             {contem_texto(QStringLiteral("cliente.cfantasia"), busca), QStringLiteral("ncodigo >1"), sem_reservas(QStringLiteral("cliente"))},
+             QStringLiteral("ncodigo")};
+    else {
+        if (!isVisible())
+            m_preenchidaPeloChamador = true;
+        c = {cSQL}; // the caller's own query, read whole
+    }
+    cSQL = c.sql();
+    enche_lista(c);
     Command1->setEnabled(true);
 }
 

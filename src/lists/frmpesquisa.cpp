@@ -11,7 +11,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-FrmPesquisa::FrmPesquisa(const QString& nome, const QString& titulo, QList<ColunaPesquisa> colunas, int linhasMinimas)
+FrmPesquisa::FrmPesquisa(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas, int linhasMinimas)
     : JanelaLista(nome, titulo, std::move(colunas), linhasMinimas)
 {
     auto* v = new QVBoxLayout(this);
@@ -26,12 +26,14 @@ FrmPesquisa::FrmPesquisa(const QString& nome, const QString& titulo, QList<Colun
     m_botoes->addWidget(botaoExportar);
     connect(botaoExportar, &QPushButton::clicked, this, &JanelaLista::exporta);
 
-    connect(Grid1, &Grade::linhaAtualMudou, this, &FrmPesquisa::atualiza_botoes);
-    connect(Grid1, &QAbstractItemView::clicked, this, &FrmPesquisa::atualiza_botoes);
-    connect(Grid1, &QAbstractItemView::doubleClicked, this, [this] {
-        if (em_consulta()) aceita_click();
-        else detalhes_click();
-    });
+}
+
+void FrmPesquisa::duplo_clique()
+{
+    if (em_consulta())
+        aceita_click();
+    else
+        detalhes_click();
 }
 
 QLineEdit* FrmPesquisa::filtro(const QString& rotulo, const QString& nome, int maximo)
@@ -54,12 +56,15 @@ QPushButton* FrmPesquisa::botao(const QString& caption, const QString& nome)
     m_botoes->addWidget(b);
     if (caption == QLatin1String("&Detalhes")) {
         botaoDetalhes = b;
+        botao_de_linha(b);
         connect(b, &QPushButton::clicked, this, &FrmPesquisa::detalhes_click);
     } else if (caption == QLatin1String("&Excluir")) {
         botaoExcluir = b;
+        botao_de_linha(b);
         connect(b, &QPushButton::clicked, this, &FrmPesquisa::exclui_click);
     } else if (caption == QLatin1String("&Aceitar")) {
         botaoAceitar = b;
+        botao_de_linha(b);
         connect(b, &QPushButton::clicked, this, &FrmPesquisa::aceita_click);
     } else if (caption == QLatin1String("&Sair")) {
         botaoSair = b;
@@ -93,7 +98,7 @@ void FrmPesquisa::procura()
 {
     for (QPushButton* b : {botaoProcurar, botaoDetalhes, botaoExcluir, botaoSair})
         if (b) b->setEnabled(false);
-    enche_lista(consulta());
+    enche_lista(consulta_lista());
     atualiza_botoes();
     for (QPushButton* b : {botaoProcurar, botaoSair})
         if (b) b->setEnabled(true);
@@ -102,15 +107,6 @@ void FrmPesquisa::procura()
 QString coluna_moeda(const QString& texto) { return Dinheiro::leTexto(texto).value_or(Dinheiro()).moeda(); }
 
 QString coluna_sim_nao(const QString& texto) { return texto.trimmed() == QLatin1String("1") ? QStringLiteral("Sim") : QStringLiteral("Não"); }
-
-void FrmPesquisa::atualiza_botoes()
-{
-    const bool temCodigo = !codigo_atual().isEmpty();
-    for (QPushButton* b : {botaoDetalhes, botaoExcluir, botaoAceitar})
-        if (b) b->setEnabled(temCodigo);
-    for (QPushButton* b : m_botoesDeLinha)
-        b->setEnabled(temCodigo);
-}
 
 void FrmPesquisa::detalhes_click()
 {

@@ -13,7 +13,7 @@ QString coluna_moeda(const QString& texto);
 QString coluna_sim_nao(const QString& texto);
 
 // What every search screen shares, on top of the list of JanelaLista:
-// filter boxes, row buttons enabled only on a filled row, "&Detalhes" to
+// filter boxes, "&Detalhes" to
 // edit, "&Excluir" to delete (errors shown, the list kept), and, in lookup
 // use, "&Aceitar" handing the chosen code back in nCodigoConsulta.
 class FrmPesquisa : public JanelaLista {
@@ -34,7 +34,7 @@ public:
     void sai_click();
 
 protected:
-    FrmPesquisa(const QString& nome, const QString& titulo, QList<ColunaPesquisa> colunas, int linhasMinimas);
+    FrmPesquisa(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas, int linhasMinimas);
 
     // Builders, called by each screen's constructor in the order it wants them.
     QLineEdit* filtro(const QString& rotulo, const QString& nome, int maximo = 50);
@@ -42,7 +42,10 @@ protected:
     // Puts the buttons created so far in a row below the list.
     void fecha_layout();
 
-    virtual QString consulta() = 0;
+    // The screen's query, read whole; or, for a list that may be long, in
+    // parts (consulta_lista), read a page at a time.
+    virtual QString consulta() { return {}; }
+    virtual ConsultaLista consulta_lista() { return {consulta()}; }
     // "&Detalhes": opens the record of the row for editing.
     virtual void abre_detalhes(const QString& codigo) { Q_UNUSED(codigo) }
     // Whether the list is filled again when the record's form closes.
@@ -57,10 +60,8 @@ protected:
     // On opening: clear, and list everything.
     void ao_abrir() override;
 
-    void atualiza_botoes();
-    // A button of the screen's own that acts on the current row: enabled,
-    // like "&Detalhes", only on a filled row.
-    void botao_de_linha(QPushButton* b) { m_botoesDeLinha.append(b); }
+    // A double click on a filled row: accept in lookup use, else "&Detalhes".
+    void duplo_clique() override;
     void showEvent(QShowEvent* e) override;
     void reject() override;
 
@@ -69,7 +70,4 @@ protected:
     QGridLayout* m_filtros;
     QHBoxLayout* m_botoes;
     QList<QLineEdit*> m_caixas;
-
-private:
-    QList<QPushButton*> m_botoesDeLinha;
 };

@@ -39,20 +39,23 @@ FrmPesquisaPessoa::FrmPesquisaPessoa(const QString& nome, const QString& titulo,
     fecha_layout();
 }
 
-QString FrmPesquisaPessoa::consulta()
+ConsultaLista FrmPesquisaPessoa::consulta_lista()
 {
     const QString t = m_tabela;
     // the customer placeholder row is never listed, nor a new customer not yet saved
     const bool cliente = t == QLatin1String("cliente");
     // a customer's name is found through the index of its letter triples
     const QString juncao = cliente && Text4->text().isEmpty() ? junta_nome_cliente(Text3->text()) : QString();
-    const QString inicio = QStringLiteral("select %1.ncodigo,cnome,cfantasia,cendereco,cnome,cfone from %1%2, cidade where %1.ncidade = cidade.ncodigo and ").arg(t, juncao);
+    ConsultaLista c{QStringLiteral("select %1.ncodigo,cnome,cfantasia,cendereco,cnome,cfone from %1%2, cidade").arg(t, juncao),
+                    {QStringLiteral("%1.ncidade = cidade.ncodigo").arg(t)}, t + QStringLiteral(".ncodigo")};
     if (!Text4->text().isEmpty())
-        return inicio + QStringLiteral("%1.ncodigo = %2").arg(t).arg(valor_numerico(Text4->text()))
-               + (cliente ? QStringLiteral(" and cliente.ncodigo > 1 and ") + sem_reservas(t) : QString());
-    return inicio + contem_texto(t + QStringLiteral(".cfantasia"), Text3->text()) + QStringLiteral(" and ")
-           + contem_texto(t + QStringLiteral(".cendereco"), Text1->text()) + QStringLiteral(" and ") + contem_texto(QStringLiteral("cidade.cnome"), Text2->text())
-           + (cliente ? QStringLiteral(" and cliente.ncodigo >1 and ") + sem_reservas(t) : QString()) + QStringLiteral(" order by %1.ncodigo").arg(t);
+        c.condicoes << QStringLiteral("%1.ncodigo = %2").arg(t).arg(valor_numerico(Text4->text()));
+    else
+        c.condicoes << contem_texto(t + QStringLiteral(".cfantasia"), Text3->text()) << contem_texto(t + QStringLiteral(".cendereco"), Text1->text())
+                    << contem_texto(QStringLiteral("cidade.cnome"), Text2->text());
+    if (cliente)
+        c.condicoes << QStringLiteral("cliente.ncodigo > 1") << sem_reservas(t);
+    return c;
 }
 
 QString FrmPesquisaPessoa::comando_exclusao(const QString& codigo) const

@@ -14,7 +14,7 @@ public:
 protected:
     // tabela: "cliente" or "tecnico"; comAceitar: the screen serves as a lookup too.
     FrmPesquisaPessoa(const QString& nome, const QString& titulo, const QString& tabela, bool comAceitar);
-    QString consulta() override;
+    ConsultaLista consulta_lista() override;
     QString comando_exclusao(const QString& codigo) const override;
 
 private:

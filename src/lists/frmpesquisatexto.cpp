@@ -5,7 +5,7 @@
 #include <QLineEdit>
 
 FrmPesquisaTexto::FrmPesquisaTexto(const QString& nome, const QString& titulo, const QString& rotulo, QString consulta,
-                                   QString colunaFiltro, QList<ColunaPesquisa> colunas, QString tabela, const QString& oque)
+                                   QString colunaFiltro, QList<ColunaGrade> colunas, QString tabela, const QString& oque)
     : FrmPesquisa(nome, titulo, std::move(colunas), 12), m_consulta(std::move(consulta)), m_colunaFiltro(std::move(colunaFiltro)),
       m_tabela(std::move(tabela))
 {

@@ -12,7 +12,7 @@ protected:
     // typed text found in colunaFiltro, whatever its case and accents);
     // tabela: whose rows "&Excluir" deletes.
     FrmPesquisaTexto(const QString& nome, const QString& titulo, const QString& rotulo, QString consulta, QString colunaFiltro,
-                     QList<ColunaPesquisa> colunas, QString tabela, const QString& oque);
+                     QList<ColunaGrade> colunas, QString tabela, const QString& oque);
     QString consulta() override;
     QString comando_exclusao(const QString& codigo) const override;
 

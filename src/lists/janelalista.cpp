@@ -3,9 +3,66 @@
 #include "modulo1.h"
 #include "planilha.h"
 
-#include <QShowEvent>
+#include <QDate>
+#include <QDateTime>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QScrollBar>
 
-JanelaLista::JanelaLista(const QString& nome, const QString& titulo, QList<ColunaPesquisa> colunas, int linhasMinimas)
+namespace {
+// A value read from the database written back into a statement.
+QString literal(const QVariant& v)
+{
+    switch (v.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+        return v.toString(); // a code; any other number is compared as quoted text
+    case QMetaType::QDate:
+        return QLatin1Char('\'') + v.toDate().toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('\'');
+    case QMetaType::QDateTime:
+        return QLatin1Char('\'') + v.toDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz")) + QLatin1Char('\'');
+    case QMetaType::QTime:
+        return QLatin1Char('\'') + v.toTime().toString(QStringLiteral("hh:mm:ss.zzz")) + QLatin1Char('\'');
+    default:
+        return QLatin1Char('\'') + texto_sql(v.toString()) + QLatin1Char('\'');
+    }
+}
+
+QString onde(const QStringList& condicoes)
+{
+    return condicoes.isEmpty() ? QString() : QStringLiteral(" where ") + condicoes.join(QStringLiteral(" and "));
+}
+} // namespace
+
+QString ConsultaLista::filtro() const { return onde(condicoes); }
+
+QString ConsultaLista::sql() const
+{
+    if (ordem.isEmpty())
+        return selecao + filtro();
+    return selecao + filtro() + QStringLiteral(" order by ") + ordem + (codigo.isEmpty() ? QString() : QStringLiteral(", ") + codigo);
+}
+
+QString ConsultaLista::pagina(int n, const QVariant& ultimaOrdem, const QVariant& ultimoCodigo, bool primeira) const
+{
+    QStringList c = condicoes;
+    if (!primeira) {
+        // the rows after the last one read, in the order the list has:
+        // nulls first, then ascending, equal values by their code
+        if (codigo.isEmpty())
+            c << ordem + QStringLiteral(" > ") + literal(ultimaOrdem);
+        else if (ultimaOrdem.isNull())
+            c << QStringLiteral("(%1 is null and %2 > %3 or %1 is not null)").arg(ordem, codigo, literal(ultimoCodigo));
+        else
+            c << QStringLiteral("(%1 > %2 or %1 = %2 and %3 > %4)").arg(ordem, literal(ultimaOrdem), codigo, literal(ultimoCodigo));
+    }
+    // "select" becomes "select first n"
+    return selecao.left(6) + QStringLiteral(" first ") + QString::number(n) + selecao.mid(6) + onde(c) + QStringLiteral(" order by ") + ordem
+           + (codigo.isEmpty() ? QString() : QStringLiteral(", ") + codigo);
+}
+
+JanelaLista::JanelaLista(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas, int linhasMinimas)
     : m_colunas(std::move(colunas)), m_linhasMinimas(linhasMinimas)
 {
     setObjectName(nome);
@@ -13,64 +70,171 @@ JanelaLista::JanelaLista(const QString& nome, const QString& titulo, QList<Colun
     Grid1 = new Grade(this);
     Grid1->setObjectName(QStringLiteral("Grid1"));
     Grid1->setAccessibleName(titulo);
-    int largura = 40;
-    for (const ColunaPesquisa& c : m_colunas)
-        largura += c.largura / 15;
-    Grid1->setMinimumSize(std::max(largura, 420), 320);
+    Grid1->setMinimumSize(std::max(Grade::larguraDe(m_colunas), 420), 320);
     prepara_lista();
+    connect(Grid1, &Grade::linhaAtualMudou, this, &JanelaLista::atualiza_botoes);
+    connect(Grid1, &QAbstractItemView::clicked, this, &JanelaLista::atualiza_botoes);
+    connect(Grid1, &QAbstractItemView::doubleClicked, this, [this] {
+        if (!codigo_atual().isEmpty())
+            duplo_clique();
+    });
+    connect(Grid1, &Grade::linhaAtualMudou, this, &JanelaLista::perto_do_fim);
+    connect(Grid1->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int valor) {
+        const QScrollBar* b = Grid1->verticalScrollBar();
+        if (!m_fim && valor >= b->maximum() - b->pageStep())
+            carrega_pagina();
+    });
+    connect(Grid1, &Grade::fimPedido, this, &JanelaLista::carrega_tudo);
 }
 
 void JanelaLista::prepara_lista()
 {
-    Grid1->setCols(int(m_colunas.size()));
     Grid1->limpa(0);
-    for (int c = 0; c < m_colunas.size(); ++c) {
-        Grid1->setTextMatrix(0, c, m_colunas[c].titulo);
-        Grid1->setColWidth(c, m_colunas[c].largura);
-        Grid1->setColAlignment(c, m_colunas[c].alinhamento);
-    }
+    Grid1->defineColunas(m_colunas);
 }
 
-void JanelaLista::enche_lista(const QString& sql)
+void JanelaLista::limpa_lista()
 {
+    m_fim = true;
     prepara_lista();
-    m_sql = sql;
-    if (!sql.isEmpty()) {
+    Grid1->setRows(m_linhasMinimas);
+    m_sql.clear();
+    m_listadas = 0;
+    atualiza_botoes();
+}
+
+bool JanelaLista::enche_lista(const ConsultaLista& consulta, bool mantem)
+{
+    const QString atual = mantem ? codigo_atual() : QString();
+    const int antes = mantem ? m_listadas : 0;
+    const bool paginada = !consulta.ordem.isEmpty();
+    Recordset rs(conexao);
+    bool lido = true;
+    if (!consulta.selecao.isEmpty()) {
         try {
-            cSQL = sql;
-            rsDados.abre(cSQL);
-            QStringList campos;
-            for (const ColunaPesquisa& c : m_colunas)
-                campos << c.campo;
-            Grid1->preenche(rsDados, campos);
-            rsDados.fecha();
-            formata_colunas();
+            rs.abre(paginada ? consulta.pagina(linhasPorPagina) : consulta.sql());
         } catch (const ErroBanco& e) {
-            rsDados.fecha();
-            m_sql.clear();
             trata_erro_banco(e);
+            if (mantem)
+                return false; // the list stays as it was
+            lido = false;
         }
     }
+    m_fim = true; // the list read before is read no further
+    prepara_lista();
+    m_consulta = consulta;
+    m_sql = lido && !consulta.selecao.isEmpty() ? consulta.sql() : QString();
+    m_listadas = 0;
+    if (rs.aberto()) {
+        acrescenta(rs);
+        // a screenful at least, and as far as the user had read
+        while (!m_fim && m_listadas < std::max(antes, m_linhasMinimas) && carrega_pagina()) {
+        }
+    }
+    int linhaAtual = 1;
+    for (int linha = 1; !atual.isEmpty() && linha <= m_listadas; ++linha)
+        if (Grid1->textMatrix(linha, 0) == atual) {
+            linhaAtual = linha;
+            break;
+        }
     if (Grid1->rows() < m_linhasMinimas)
         Grid1->setRows(m_linhasMinimas);
-    Grid1->setRow(1);
+    Grid1->setRow(linhaAtual);
+    atualiza_botoes();
+    return lido;
 }
 
-void JanelaLista::formata_colunas()
+void JanelaLista::acrescenta(Recordset& rs)
 {
+    // the grid growing moves its scroll bar: no page is read meanwhile
+    const QScopedValueRollback acrescentando(m_acrescentando, true);
+    const int n = rs.recordCount();
+    const bool paginada = !m_consulta.ordem.isEmpty();
+    m_fim = !paginada || n < linhasPorPagina;
+    if (n == 0)
+        return;
+    const int primeira = m_listadas + 1;
+    Grid1->acrescentaLinhas(n);
+    // the key's fields in the result: the order's (the code's, column 0,
+    // when the list is ordered by its code) and the code's
+    const QString& campoCodigo0 = m_colunas.value(0).campo;
+    const QString nomeOrdem = !m_consulta.campoOrdem.isEmpty() ? m_consulta.campoOrdem
+                              : m_consulta.codigo.isEmpty()     ? campoCodigo0
+                                                                : m_consulta.ordem;
+    const int campoOrdem = paginada ? rs.indice(nomeOrdem) : -1;
+    const int campoCodigo = paginada ? rs.indice(campoCodigo0) : -1;
     Grade::Carga carga(*Grid1);
-    for (int c = 0; c < m_colunas.size(); ++c) {
-        if (!m_colunas[c].formato)
-            continue;
-        for (int linha = 1; linha < Grid1->rows() && !Grid1->textMatrix(linha, 0).isEmpty(); ++linha)
-            Grid1->setTextMatrix(linha, c, m_colunas[c].formato(Grid1->textMatrix(linha, c)));
+    for (int linha = primeira; !rs.eof(); ++linha, rs.moveNext()) {
+        const QStringList textos = textos_da_linha(rs);
+        for (int c = 0; c < textos.size(); ++c)
+            Grid1->setTextMatrix(linha, c, textos[c]);
+        Grid1->setAvisoLinha(linha, aviso_da_linha(rs));
+        if (linha == primeira + n - 1 && !m_fim) {
+            m_ultimaOrdem = campoOrdem >= 0 ? rs.valor(campoOrdem) : QVariant();
+            m_ultimoCodigo = campoCodigo >= 0 ? rs.valor(campoCodigo) : QVariant();
+            // a list whose key the result does not hold is not read further
+            m_fim = campoOrdem < 0 || (campoCodigo < 0 && !m_consulta.codigo.isEmpty());
+        }
+    }
+    m_listadas += n;
+}
+
+bool JanelaLista::carrega_pagina()
+{
+    if (m_fim || m_acrescentando)
+        return false;
+    Recordset rs(conexao);
+    try {
+        rs.abre(m_consulta.pagina(linhasPorPagina, m_ultimaOrdem, m_ultimoCodigo, false));
+    } catch (const ErroBanco& e) {
+        m_fim = true;
+        trata_erro_banco(e);
+        return false;
+    }
+    acrescenta(rs);
+    return true;
+}
+
+void JanelaLista::carrega_tudo()
+{
+    while (carrega_pagina()) {
     }
 }
+
+void JanelaLista::perto_do_fim(int linha)
+{
+    const int visiveis = Grid1->viewport()->height() / std::max(1, Grid1->verticalHeader()->defaultSectionSize());
+    if (!m_fim && linha >= m_listadas - visiveis)
+        carrega_pagina();
+}
+
+QStringList JanelaLista::textos_da_linha(const Recordset& rs) const
+{
+    QStringList celulas;
+    celulas.reserve(m_colunas.size());
+    for (const ColunaGrade& c : m_colunas) {
+        const int i = c.campo.isEmpty() ? -1 : rs.indice(c.campo);
+        const QString t = i < 0 ? QString() : rs.texto(i);
+        celulas << (c.formato ? c.formato(t) : t);
+    }
+    return celulas;
+}
+
+QString JanelaLista::aviso_da_linha(const Recordset&) const { return {}; }
 
 QString JanelaLista::codigo_atual() const
 {
     const int linha = Grid1->row();
     return linha >= 1 ? Grid1->textMatrix(linha, 0) : QString();
+}
+
+void JanelaLista::botao_de_linha(QPushButton* b) { m_botoesDeLinha.append(b); }
+
+void JanelaLista::atualiza_botoes()
+{
+    const bool temCodigo = !codigo_atual().isEmpty();
+    for (QPushButton* b : std::as_const(m_botoesDeLinha))
+        b->setEnabled(temCodigo);
 }
 
 bool JanelaLista::aceita_linha()
@@ -99,12 +263,6 @@ void JanelaLista::ao_abrir_janela()
 
 void JanelaLista::exporta()
 {
-    exporta_lista(this, *Grid1, windowTitle(), m_sql, [this](const Recordset& rs) {
-        QStringList celulas;
-        for (const ColunaPesquisa& c : std::as_const(m_colunas)) {
-            const QString t = rs.indice(c.campo) < 0 ? QString() : rs.texto(c.campo);
-            celulas << (c.formato ? c.formato(t) : t);
-        }
-        return celulas;
-    });
+    // the export reads the whole list again, every page of it
+    exporta_lista(this, *Grid1, windowTitle(), m_sql, [this](const Recordset& rs) { return textos_da_linha(rs); });
 }

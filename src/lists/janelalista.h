@@ -1,44 +1,92 @@
 #pragma once
 #include "formmodal.h"
+#include "grade.h"
 #include <QList>
-#include <functional>
+#include <QVariant>
 
-class Grade;
+class QPushButton;
+class Recordset;
 
-// One column of a list: header, width in twips, alignment, the field of the
-// query that fills it and, where the list shows it otherwise than as read,
-// how its text is shown.
-struct ColunaPesquisa {
-    QString titulo;
-    int largura;
-    Qt::Alignment alinhamento;
-    QString campo;
-    std::function<QString(const QString&)> formato = {};
+// A list's query in parts, so that a long list can be read a page at a
+// time, each page keyed on the last row read: "select ... from ..." and its
+// conditions, the expression the list is ordered by (and the field of the
+// result that holds it, when the name differs) and the record's code,
+// unique, which orders the rows of equal value (none when the order is the
+// code itself). Without an order the query is read whole, as written.
+struct ConsultaLista {
+    QString selecao;
+    QStringList condicoes = {};
+    QString ordem = {};
+    QString campoOrdem = {};
+    QString codigo = {};
+
+    // The whole list, in its order.
+    QString sql() const;
+    // The first n rows after the row whose order and code are given; with
+    // nothing given, the first n rows.
+    QString pagina(int n, const QVariant& ultimaOrdem = {}, const QVariant& ultimoCodigo = {}, bool primeira = true) const;
+    // " where " and the conditions ("" with none).
+    QString filtro() const;
 };
 
-// What every window that lists records and hands a code back shares (the
-// lookup dialog and the search screens): the list with its one header row,
-// the data rows and empty filler rows up to a minimum; the code of the
-// current row; accepting (the row's code into nCodigoConsulta, the window
-// closes; nothing on a filler row) and cancelling (0); and the steps run
-// each time a caller shows the window.
+// What every window that lists records shares (the lookup dialog, the
+// search screens, the receivables lists): the list with its one header row,
+// the data rows (the record's code in column 0) and empty filler rows up to
+// a minimum; the code of the current row; the buttons that act on a row,
+// enabled only on a filled one; the list to a spreadsheet; accepting (the
+// row's code into nCodigoConsulta, the window closes; nothing on a filler
+// row) and cancelling (0); and the steps run each time a caller shows the
+// window.
+//
+// A list with an order is read a page at a time: the first page at once,
+// the next when the user comes near the end of what is read (scrolling,
+// moving down, Page Down), all the rest when he asks for the end (End,
+// Ctrl+End). Each page is a statement of its own, read whole and done: no
+// transaction stays open while the user looks at the list.
 class JanelaLista : public FormModal {
     Q_OBJECT
 public:
     Grade* Grid1;
 
+    // Rows read at a time.
+    static inline int linhasPorPagina = 200;
+
     // The code of the current row ("" on a filler row).
     QString codigo_atual() const;
     // Every row of the list's query to a spreadsheet file (asks where).
     void exporta();
+    // Enables the row buttons when the current row is filled.
+    void atualiza_botoes();
+    // Reads what is left of the list.
+    void carrega_tudo();
 
 protected:
-    JanelaLista(const QString& nome, const QString& titulo, QList<ColunaPesquisa> colunas, int linhasMinimas);
+    JanelaLista(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas, int linhasMinimas);
 
-    // Clears the list to its header and fills it from the query (nothing for
-    // an empty one; a database error is shown and the list stays empty),
-    // then adds filler rows and makes row 1 the current one.
-    void enche_lista(const QString& sql);
+    // Fills the list from the query, one row per record (textos_da_linha,
+    // aviso_da_linha), then adds filler rows and makes row 1 the current
+    // one. Nothing is read for an empty query. On a database error the
+    // error is shown and the list is left empty; false then.
+    // With mantem, as many rows are read as before, the record current
+    // before stays current when it is still listed, and a database error
+    // leaves the list as it was.
+    bool enche_lista(const ConsultaLista& consulta, bool mantem = false);
+    bool enche_lista(const QString& sql, bool mantem = false) { return enche_lista(ConsultaLista{sql}, mantem); }
+    // The records the list shows (read so far).
+    int listadas() const { return m_listadas; }
+    // Empties the list to its header and filler rows.
+    void limpa_lista();
+    // The texts of one row of the list, every column, from the record set's
+    // current record (the list and its spreadsheet export): each column's
+    // field, shown by its format.
+    virtual QStringList textos_da_linha(const Recordset& rs) const;
+    // A notice for the record's row ("Vencida"), or none.
+    virtual QString aviso_da_linha(const Recordset& rs) const;
+    // A double click on a filled row.
+    virtual void duplo_clique() {}
+    // A button that acts on the current row: enabled only on a filled row.
+    void botao_de_linha(QPushButton* b);
+
     // The current row's code into nCodigoConsulta and the window closes;
     // false (and nothing happens) on a filler row.
     bool aceita_linha();
@@ -53,8 +101,21 @@ protected:
 
 private:
     void prepara_lista();
-    void formata_colunas();
-    QList<ColunaPesquisa> m_colunas;
+    // Reads the next page onto the end of the list; false on a database
+    // error (shown; the list keeps what it has and reads no further).
+    bool carrega_pagina();
+    // The records of a page onto the end of the list.
+    void acrescenta(Recordset& rs);
+    // Reads the next page when the row is near the end of what is read.
+    void perto_do_fim(int linha);
+
+    QList<ColunaGrade> m_colunas;
     int m_linhasMinimas;
+    int m_listadas = 0;
+    ConsultaLista m_consulta;
+    bool m_fim = true; // every row of the query is read
+    bool m_acrescentando = false;
+    QVariant m_ultimaOrdem, m_ultimoCodigo; // the key of the last row read
     QString m_sql; // the query the list shows; empty while it shows none
+    QList<QPushButton*> m_botoesDeLinha;
 };

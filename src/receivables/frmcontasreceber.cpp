@@ -13,7 +13,7 @@
 
 FrmContasReceber::FrmContasReceber()
     : FrmListaContas(QStringLiteral("FrmContasReceber"), QStringLiteral("Contas a receber"),
-                     {{QStringLiteral("Codigo da conta"), 0, {}},
+                     {{QStringLiteral("Codigo da conta"), 0, {}, QStringLiteral("codigo_conta")},
                       {QStringLiteral("Cliente"), 2800, Qt::AlignLeft},
                       {QStringLiteral("Vencimento"), 1200, Qt::AlignCenter},
                       {QStringLiteral("Valor original"), 1500, Qt::AlignCenter},
@@ -21,7 +21,7 @@ FrmContasReceber::FrmContasReceber()
                       {QStringLiteral("Parcela"), 850, Qt::AlignCenter},
                       {QStringLiteral("Valor pago"), 1500, Qt::AlignCenter},
                       {QStringLiteral("Total"), 1500, Qt::AlignCenter}},
-                     LINHAS_MINIMAS, 7, QStringLiteral("view_contas_a_receber"), QStringLiteral("vencimento"))
+                     LINHAS_MINIMAS, QStringLiteral("valor_parcela - valor_pago"), QStringLiteral("view_contas_a_receber"), QStringLiteral("vencimento"))
 {
     Combo1->addItem(QStringLiteral("Vencidas"));
     Command2 = botao_de_linha(QStringLiteral("Realizar Baixa"), QStringLiteral("Command2"));

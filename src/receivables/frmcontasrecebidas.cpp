@@ -9,7 +9,7 @@
 
 FrmContasRecebidas::FrmContasRecebidas()
     : FrmListaContas(QStringLiteral("FrmContasRecebidas"), QStringLiteral("Contas recebidas"),
-                     {{QStringLiteral("Codigo da conta"), 0, {}},
+                     {{QStringLiteral("Codigo da conta"), 0, {}, QStringLiteral("codigo_conta")},
                       {QStringLiteral("Codigo do cliente"), 0, {}},
                       {QStringLiteral("Cliente"), 3200, Qt::AlignLeft},
                       {QStringLiteral("Vencimento"), 1150, Qt::AlignCenter},
@@ -19,7 +19,7 @@ FrmContasRecebidas::FrmContasRecebidas()
                       {QStringLiteral("Valor pago"), 1500, Qt::AlignCenter},
                       {QStringLiteral("Liquidação"), 1500, Qt::AlignCenter},
                       {QStringLiteral("Codigo da compra ou da entrada"), 0, {}}},
-                     LINHAS_MINIMAS, 7, QStringLiteral("view_contas_recebidas"), QStringLiteral("data_baixa"))
+                     LINHAS_MINIMAS, QStringLiteral("total"), QStringLiteral("view_contas_recebidas"), QStringLiteral("data_baixa"))
 {
     Command2 = botao_de_linha(QStringLiteral("&Abrir conta"), QStringLiteral("Command2"));
     Command3 = botao_de_linha(QStringLiteral("&Mostrar Baixas"), QStringLiteral("Command3"));

@@ -7,7 +7,6 @@
 #include "grade.h"
 #include "mensagens.h"
 #include "modulo1.h"
-#include "planilha.h"
 #include "relogio.h"
 
 #include <QCalendarWidget>
@@ -22,12 +21,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-FrmListaContas::FrmListaContas(const QString& nome, const QString& titulo, QList<ColunaConta> colunas, int linhasMinimas,
-                               int colunaTotal, const QString& visao, const QString& ordem)
-    : m_colunas(std::move(colunas)), m_linhasMinimas(linhasMinimas), m_colunaTotal(colunaTotal), m_visao(visao), m_ordem(ordem)
+FrmListaContas::FrmListaContas(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas, int linhasMinimas,
+                               const QString& soma, const QString& visao, const QString& ordem)
+    : JanelaLista(nome, titulo, std::move(colunas), linhasMinimas), m_soma(soma), m_visao(visao), m_ordem(ordem)
 {
-    setObjectName(nome);
-    setWindowTitle(titulo);
     auto* v = new QVBoxLayout(this);
     Label14 = faixa_titulo(titulo, QStringLiteral("Label14"), this);
     v->addWidget(Label14);
@@ -69,14 +66,7 @@ FrmListaContas::FrmListaContas(const QString& nome, const QString& titulo, QList
     g->setColumnStretch(2, 1);
     v->addLayout(g);
 
-    Grid1 = new Grade(this);
-    Grid1->setObjectName(QStringLiteral("Grid1"));
-    Grid1->setAccessibleName(titulo);
-    Grid1->setCols(int(m_colunas.size()));
-    int largura = 40;
-    for (const ColunaConta& c : m_colunas)
-        largura += c.largura / 15;
-    Grid1->setMinimumSize(largura, 330);
+    Grid1->setMinimumHeight(330);
     v->addWidget(Grid1, 1);
 
     auto* rodape = new QHBoxLayout;
@@ -117,13 +107,7 @@ FrmListaContas::FrmListaContas(const QString& nome, const QString& titulo, QList
         d->calendarWidget()->window()->installEventFilter(this);
     connect(Command1, &QPushButton::clicked, this, &FrmListaContas::Command1_Click);
     connect(Command4, &QPushButton::clicked, this, &QDialog::reject);
-    connect(CmdExportar, &QPushButton::clicked, this, &FrmListaContas::exporta);
-    connect(Grid1, &Grade::linhaAtualMudou, this, &FrmListaContas::atualiza_botoes);
-    connect(Grid1, &QAbstractItemView::clicked, this, &FrmListaContas::atualiza_botoes);
-    connect(Grid1, &QAbstractItemView::doubleClicked, this, [this] {
-        if (conta_atual() != 0)
-            duplo_clique();
-    });
+    connect(CmdExportar, &QPushButton::clicked, this, &JanelaLista::exporta);
 }
 
 void FrmListaContas::mostra_baixas(const QString& tipoConta)
@@ -144,11 +128,11 @@ QPushButton* FrmListaContas::botao_de_linha(const QString& caption, const QStrin
 {
     QPushButton* b = novo_botao(caption, nome, this);
     m_botoes->addWidget(b);
-    m_botoesDeLinha.append(b);
+    JanelaLista::botao_de_linha(b);
     return b;
 }
 
-void FrmListaContas::ao_abrir_janela()
+void FrmListaContas::ao_abrir()
 {
     m_teclas->instala();
     formata_grade();
@@ -156,26 +140,15 @@ void FrmListaContas::ao_abrir_janela()
     DTPicker2->setDate(Relogio::hoje());
     Combo1->setCurrentIndex(PorPeriodo);
     filtro_mudou();
-    centraliza_form(this);
     Combo1->setFocus();
 }
 
 
 void FrmListaContas::formata_grade()
 {
-    Grid1->limpa(0);
-    for (int c = 0; c < m_colunas.size(); ++c) {
-        const ColunaConta& col = m_colunas[c];
-        Grid1->setTextMatrix(0, c, col.titulo);
-        Grid1->setColWidth(c, col.largura);
-        if (col.alinhamento)
-            Grid1->setColAlignment(c, col.alinhamento);
-    }
-    Grid1->setRows(m_linhasMinimas);
-    m_sql.clear();
+    limpa_lista();
     Text1->setText(Dinheiro().moeda());
     Text2->setText(QStringLiteral("0"));
-    atualiza_botoes();
 }
 
 void FrmListaContas::filtro_mudou()
@@ -185,20 +158,20 @@ void FrmListaContas::filtro_mudou()
     Text15->clear();
 }
 
-QString FrmListaContas::consulta(int filtro, const QDate& de, const QDate& ate, qint64 cliente) const
+ConsultaLista FrmListaContas::consulta(int filtro, const QDate& de, const QDate& ate, qint64 cliente) const
 {
+    ConsultaLista c{QStringLiteral("select * from ") + m_visao, {}, m_ordem, {}, QStringLiteral("codigo_conta")};
     const QString doCliente = QStringLiteral("codigo_cliente = ") + QString::number(cliente);
-    QString onde;
     switch (filtro) {
-    case PorPeriodo: onde = QStringLiteral("where ") + periodo(de, ate) + QLatin1Char(' '); break;
-    case PorCliente: onde = QStringLiteral("where ") + doCliente + QLatin1Char(' '); break;
-    case PorClienteEPeriodo: onde = QStringLiteral("where ") + periodo(de, ate) + QStringLiteral(" and ") + doCliente + QLatin1Char(' '); break;
+    case PorPeriodo: c.condicoes << periodo(de, ate); break;
+    case PorCliente: c.condicoes << doCliente; break;
+    case PorClienteEPeriodo: c.condicoes << periodo(de, ate) << doCliente; break;
     default:
         if (const QString proprio = filtro_proprio(filtro); !proprio.isEmpty())
-            onde = QStringLiteral("where ") + proprio + QLatin1Char(' ');
+            c.condicoes << proprio;
         break;
     }
-    return QStringLiteral("select * from ") + m_visao + QLatin1Char(' ') + onde + QStringLiteral("order by ") + m_ordem;
+    return c;
 }
 
 void FrmListaContas::mostra_dados()
@@ -208,39 +181,20 @@ void FrmListaContas::mostra_dados()
         informa(QStringLiteral("Informe o cliente!"));
         return;
     }
-    const qint32 atual = conta_atual();
-    cSQL = consulta(filtro, DTPicker1->date(), DTPicker2->date(), valor_numerico(Text10->text()));
-    try {
-        rsDados.abre(cSQL);
-    } catch (const ErroBanco& e) {
-        rsDados.fecha();
-        trata_erro_banco(e); // the list stays as it was
+    const ConsultaLista c = consulta(filtro, DTPicker1->date(), DTPicker2->date(), valor_numerico(Text10->text()));
+    if (!enche_lista(c, true))
         return;
+    // the count and the total are of the whole list, read or not
+    try {
+        Recordset rs(conexao);
+        rs.abre(QStringLiteral("select count(*) as qtde, sum(") + m_soma + QStringLiteral(") as total from ") + m_visao + c.filtro());
+        Text2->setText(rs.texto(QStringLiteral("qtde")));
+        Text1->setText(rs.dinheiro(QStringLiteral("total")).moeda());
+    } catch (const ErroBanco& e) {
+        Text2->clear();
+        Text1->clear();
+        trata_erro_banco(e);
     }
-    formata_grade();
-    Grid1->setRows(rsDados.recordCount() + 1);
-    Dinheiro total;
-    int linhaAtual = 1;
-    {
-        Grade::Carga carga(*Grid1);
-        for (int linha = 1; !rsDados.eof(); ++linha, rsDados.moveNext()) {
-            const QStringList textos = textos_da_linha(rsDados);
-            for (int c = 0; c < textos.size(); ++c)
-                Grid1->setTextMatrix(linha, c, textos[c]);
-            Grid1->setAvisoLinha(linha, aviso_da_linha(rsDados));
-            total += Dinheiro::leTexto(Grid1->textMatrix(linha, m_colunaTotal)).value_or(Dinheiro());
-            if (atual != 0 && Grid1->textMatrix(linha, 0).toInt() == atual)
-                linhaAtual = linha;
-        }
-    }
-    rsDados.fecha();
-    m_sql = cSQL;
-    Text2->setText(QString::number(Grid1->rows() - 1));
-    Text1->setText(total.moeda());
-    if (Grid1->rows() < m_linhasMinimas)
-        Grid1->setRows(m_linhasMinimas);
-    Grid1->setRow(linhaAtual);
-    atualiza_botoes();
 }
 
 void FrmListaContas::Command1_Click()
@@ -250,18 +204,7 @@ void FrmListaContas::Command1_Click()
     apos_mostrar();
 }
 
-qint32 FrmListaContas::conta_atual() const
-{
-    const int linha = Grid1->row();
-    return linha >= 1 ? Grid1->textMatrix(linha, 0).toInt() : 0;
-}
-
-void FrmListaContas::atualiza_botoes()
-{
-    const bool temConta = conta_atual() != 0;
-    for (QPushButton* b : m_botoesDeLinha)
-        b->setEnabled(temConta);
-}
+qint32 FrmListaContas::conta_atual() const { return codigo_atual().toInt(); }
 
 void FrmListaContas::Text10_Validate() { m_cliente->valida(); }
 
@@ -272,9 +215,4 @@ bool FrmListaContas::eventFilter(QObject* alvo, QEvent* e)
     if (e->type() == QEvent::Hide && (alvo == DTPicker1->calendarWidget()->window() || alvo == DTPicker2->calendarWidget()->window()))
         formata_grade();
     return QDialog::eventFilter(alvo, e);
-}
-
-void FrmListaContas::exporta()
-{
-    exporta_lista(this, *Grid1, windowTitle(), m_sql, [this](const Recordset& rs) { return textos_da_linha(rs); });
 }

@@ -1,36 +1,23 @@
 #pragma once
-#include "dinheiro.h"
+#include "janelalista.h"
 
 #include <QDate>
-#include "formmodal.h"
-#include <QList>
 
 class CaixaCodigo;
 class FiltroTeclas;
-class Grade;
 class QComboBox;
 class QDateEdit;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
-class QPushButton;
-class Recordset;
 
-// One column of a receivables list: header, width in twips, alignment
-// (none: left as the grid has it).
-struct ColunaConta {
-    QString titulo;
-    int largura;
-    Qt::Alignment alinhamento;
-};
-
-// What the open-receivables and the received-accounts windows share: the
-// filter ("Todas", "Por período", "Por cliente", "Por cliente e período"),
-// the period's two date pickers, the customer code box with its name and
-// lookup, "Mostrar", the list with its code in hidden column 0 and filler
-// rows below the data, the count and total, and the buttons that act on
-// a row, enabled only while the current row is filled.
-class FrmListaContas : public FormModal {
+// What the open-receivables and the received-accounts windows share, on
+// the list of JanelaLista (its code in hidden column 0, filler rows below
+// the data, the row buttons, the export): the filter ("Todas", "Por
+// período", "Por cliente", "Por cliente e período"), the period's two date
+// pickers, the customer code box with its name and lookup, "Mostrar", and
+// the count and total.
+class FrmListaContas : public JanelaLista {
     Q_OBJECT
 public:
     QLabel* Label14;       // title banner
@@ -41,7 +28,6 @@ public:
     QPushButton* Command5; // "..."
     QLineEdit* Text15;     // the customer's name
     QPushButton* Command1; // "Mostrar"
-    Grade* Grid1;
     QLineEdit* Text2;      // "Qtde. doctos:"
     QLineEdit* Text1;      // "Total:"
     QPushButton* CmdExportar; // "E&xportar": the list to a spreadsheet
@@ -58,32 +44,23 @@ public:
     void Command5_Click();
     // Looks the customer whose code is in the box up.
     void Text10_Validate();
-    void atualiza_botoes();
-    // Every row of the list's query to a spreadsheet file (asks where).
-    void exporta();
 
     // The instalment of the current row; 0 on a filler row.
     qint32 conta_atual() const;
 
 protected:
-    // visao: the view listed, in the order of its column `ordem`, which
-    // the period filters; colunaTotal: the column summed into "Total:".
-    FrmListaContas(const QString& nome, const QString& titulo, QList<ColunaConta> colunas, int linhasMinimas,
-                   int colunaTotal, const QString& visao, const QString& ordem);
+    // visao: the view listed, in the order of its column `ordem` (then of
+    // the instalment's code), which the period filters; soma: what of the
+    // view is summed into "Total:".
+    FrmListaContas(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas, int linhasMinimas,
+                   const QString& soma, const QString& visao, const QString& ordem);
 
     // The query of a filter: period ends and customer code as given.
-    QString consulta(int filtro, const QDate& de, const QDate& ate, qint64 cliente) const;
+    ConsultaLista consulta(int filtro, const QDate& de, const QDate& ate, qint64 cliente) const;
     // The condition of the period on the view.
     virtual QString periodo(const QDate& de, const QDate& ate) const = 0;
-    // The texts of one row of the list, every column, from the record set's
-    // current record (the list and its spreadsheet export).
-    virtual QStringList textos_da_linha(const Recordset& rs) const = 0;
     // The customer lookup of this window; the chosen code or 0.
     virtual qint32 escolhe_cliente_da_lista() = 0;
-    // A double click on a filled row.
-    virtual void duplo_clique() {}
-    // A notice for the record's row ("Vencida"), or none.
-    virtual QString aviso_da_linha(const Recordset& rs) const { Q_UNUSED(rs) return {}; }
     // The condition of a filter the window adds after the four shared ones.
     virtual QString filtro_proprio(int filtro) const { Q_UNUSED(filtro) return {}; }
     // After "Mostrar" has filled the list.
@@ -93,7 +70,7 @@ protected:
     void mostra_baixas(const QString& tipoConta);
     // A button that acts on the current row.
     QPushButton* botao_de_linha(const QString& caption, const QString& nome);
-    void ao_abrir_janela() override;
+    void ao_abrir() override;
     bool eventFilter(QObject* alvo, QEvent* e) override;
 
     FiltroTeclas* m_teclas;
@@ -101,11 +78,7 @@ protected:
 private:
     void filtro_mudou();
     CaixaCodigo* m_cliente;
-    QList<ColunaConta> m_colunas;
-    int m_linhasMinimas;
-    int m_colunaTotal;
+    QString m_soma;
     QString m_visao, m_ordem;
-    QString m_sql; // the query the list shows; empty while it shows none
     QHBoxLayout* m_botoes;
-    QList<QPushButton*> m_botoesDeLinha;
 };

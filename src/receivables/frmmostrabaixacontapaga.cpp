@@ -14,19 +14,14 @@
 #include <QVBoxLayout>
 
 namespace {
-struct Coluna {
-    const char* titulo;
-    int largura;
-    Qt::Alignment alinhamento;
-};
-const Coluna COLUNAS[] = {{"", 0, Qt::AlignCenter},
-                          {"Data da baixa", 1500, Qt::AlignCenter},
-                          {"Descontos", 1000, Qt::AlignCenter},
-                          {"Acréscimos", 1100, Qt::AlignCenter},
-                          {"Valor da baixa", 1500, Qt::AlignCenter},
-                          {"Tipo da baixa", 1500, Qt::AlignCenter},
-                          {"Forma de pagto", 2000, Qt::AlignLeft},
-                          {"Obs", 2300, Qt::AlignLeft}};
+const QList<ColunaGrade> COLUNAS = {{QString(), 0, Qt::AlignCenter},
+                                    {QStringLiteral("Data da baixa"), 1500, Qt::AlignCenter},
+                                    {QStringLiteral("Descontos"), 1000, Qt::AlignCenter},
+                                    {QStringLiteral("Acréscimos"), 1100, Qt::AlignCenter},
+                                    {QStringLiteral("Valor da baixa"), 1500, Qt::AlignCenter},
+                                    {QStringLiteral("Tipo da baixa"), 1500, Qt::AlignCenter},
+                                    {QStringLiteral("Forma de pagto"), 2000, Qt::AlignLeft},
+                                    {QStringLiteral("Obs"), 2300, Qt::AlignLeft}};
 } // namespace
 
 FrmMostraBaixaContaPaga::FrmMostraBaixaContaPaga()
@@ -67,11 +62,7 @@ void FrmMostraBaixaContaPaga::ao_abrir_janela()
 void FrmMostraBaixaContaPaga::mostra_dados()
 {
     Grid1->limpa(0);
-    for (int c = 0; c < 8; ++c) {
-        Grid1->setTextMatrix(0, c, QString::fromUtf8(COLUNAS[c].titulo));
-        Grid1->setColWidth(c, COLUNAS[c].largura);
-        Grid1->setColAlignment(c, COLUNAS[c].alinhamento);
-    }
+    Grid1->defineColunas(COLUNAS);
     try {
         cSQL = QStringLiteral("select baixa_conta_receber.ncodigo,ddata_baixa,ndesconto,nacrescimo,nvalor_baixa,ctipo_baixa,"
                               "nforma_pagto,cobs from baixa_conta_receber where nconta_receber = ")

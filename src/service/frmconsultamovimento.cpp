@@ -12,7 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-FrmConsultaMovimento::FrmConsultaMovimento(const QString& nome, const QString& titulo, QList<ColunaPesquisa> colunas,
+FrmConsultaMovimento::FrmConsultaMovimento(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas,
                                            int linhasMinimas, Membro membro, bool imprime)
     : FrmPesquisa(nome, titulo, std::move(colunas), linhasMinimas), m_membro(std::move(membro))
 {
@@ -79,20 +79,22 @@ void FrmConsultaMovimento::Command1_Click()
     Grid1->setFocus();
 }
 
-QString FrmConsultaMovimento::consulta()
+ConsultaLista FrmConsultaMovimento::consulta_lista()
 {
     if (!m_mostrar)
         return {};
-    const QString inicio = QStringLiteral("select ") + m_membro.campos + QLatin1Char(' ') + m_membro.juncao;
-    const QString ordem = QStringLiteral(" order by ") + m_membro.tabela + QStringLiteral(".ncodigo");
+    const QString& juncao = m_membro.juncao; // "from ... where ..."
+    const qsizetype onde = juncao.indexOf(QStringLiteral(" where "));
+    ConsultaLista c{QStringLiteral("select ") + m_membro.campos + QLatin1Char(' ') + juncao.left(onde), {juncao.mid(onde + 7)},
+                    m_membro.tabela + QStringLiteral(".ncodigo")};
     bool numero = false;
     const qint64 codigo = Text1->text().toLongLong(&numero);
     if (numero) // one movement; the customer boxes do not count then
-        return inicio + QStringLiteral(" and %1.ncodigo = %2 and cliente.ncodigo <> 1").arg(m_membro.tabela).arg(codigo);
-    if (!Text4->text().isEmpty() && !Text8->text().isEmpty())
-        return inicio + QStringLiteral(" and %1 = %2 and cliente.ncodigo <> 1").arg(m_membro.colunaCliente).arg(valor_numerico(Text4->text()))
-               + ordem;
-    return inicio + QStringLiteral(" and cliente.ncodigo <> 1") + ordem;
+        c.condicoes << QStringLiteral("%1.ncodigo = %2").arg(m_membro.tabela).arg(codigo);
+    else if (!Text4->text().isEmpty() && !Text8->text().isEmpty())
+        c.condicoes << QStringLiteral("%1 = %2").arg(m_membro.colunaCliente).arg(valor_numerico(Text4->text()));
+    c.condicoes << QStringLiteral("cliente.ncodigo <> 1");
+    return c;
 }
 
 QString FrmConsultaMovimento::celula(int coluna) const

@@ -35,10 +35,10 @@ protected:
         QString pergunta1, pergunta2; // for confirma_exclusao
         QStringList itens; // "<item table>.<column naming the movement>"
     };
-    FrmConsultaMovimento(const QString& nome, const QString& titulo, QList<ColunaPesquisa> colunas, int linhasMinimas,
+    FrmConsultaMovimento(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas, int linhasMinimas,
                          Membro membro, bool imprime);
 
-    QString consulta() override;
+    ConsultaLista consulta_lista() override;
     void ao_abrir() override;
     bool confirma(const QString& codigo, int linha) override;
     QStringList comandos_exclusao(const QString& codigo) const override;

@@ -60,13 +60,9 @@ FrmFechamentoVendaPrazo::FrmFechamentoVendaPrazo()
 void FrmFechamentoVendaPrazo::formata_grade()
 {
     Grid1->limpa(0);
-    const char* cabecalhos[] = {"Parcela", "Vencimento", "Valor"};
-    const int larguras[] = {1500, 1500, 3000};
-    for (int c = 0; c < 3; ++c) {
-        Grid1->setTextMatrix(0, c, QString::fromUtf8(cabecalhos[c]));
-        Grid1->setColWidth(c, larguras[c]);
-        Grid1->setColAlignment(c, Qt::AlignCenter);
-    }
+    Grid1->defineColunas({{QStringLiteral("Parcela"), 1500, Qt::AlignCenter},
+                          {QStringLiteral("Vencimento"), 1500, Qt::AlignCenter},
+                          {QStringLiteral("Valor"), 3000, Qt::AlignCenter}});
     Text4->setText(QStringLiteral("0"));
 }
 

@@ -30,7 +30,7 @@
 #include <QVBoxLayout>
 
 FrmMovimento::FrmMovimento(const QString& nome, const QString& titulo, const QString& nomeCancelar,
-                           QList<ColunaPesquisa> colunas, int linhasMinimas)
+                           QList<ColunaGrade> colunas, int linhasMinimas)
     : FormModal(true), m_colunas(std::move(colunas)), m_linhasMinimas(linhasMinimas)
 {
     setObjectName(nome);
@@ -90,10 +90,7 @@ FrmMovimento::FrmMovimento(const QString& nome, const QString& titulo, const QSt
     Grid1->setObjectName(QStringLiteral("Grid1"));
     Grid1->setAccessibleName(QStringLiteral("Itens"));
     Grid1->setCols(int(m_colunas.size()));
-    int largura = 40;
-    for (const ColunaPesquisa& c : m_colunas)
-        largura += c.largura / 15;
-    Grid1->setMinimumSize(largura, Grid1->verticalHeader()->defaultSectionSize() * 9);
+    Grid1->setMinimumSize(Grade::larguraDe(m_colunas), Grid1->verticalHeader()->defaultSectionSize() * 9);
     v->addWidget(Grid1, 1);
 
     auto* botoes = new QHBoxLayout;
@@ -256,13 +253,9 @@ void FrmMovimento::abre()
 void FrmMovimento::carrega_itens()
 {
     Grid1->limpa(0);
-    for (int c = 0; c < m_colunas.size(); ++c) {
-        Grid1->setTextMatrix(0, c, m_colunas[c].titulo);
-        Grid1->setColWidth(c, m_colunas[c].largura);
-        Grid1->setColAlignment(c, m_colunas[c].alinhamento);
-    }
+    Grid1->defineColunas(m_colunas);
     QStringList campos;
-    for (const ColunaPesquisa& c : std::as_const(m_colunas))
+    for (const ColunaGrade& c : std::as_const(m_colunas))
         campos << c.campo;
     cSQL = sql_itens();
     rsDados.abre(cSQL);

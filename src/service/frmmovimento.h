@@ -1,5 +1,5 @@
 #pragma once
-#include "frmpesquisa.h" // ColunaPesquisa
+#include "grade.h" // ColunaGrade
 
 #include <QDateTime>
 #include "formmodal.h"
@@ -57,7 +57,7 @@ public:
 protected:
     // nomeCancelar: the leave button's name (its caption is "&Cancelar").
     FrmMovimento(const QString& nome, const QString& titulo, const QString& nomeCancelar,
-                 QList<ColunaPesquisa> colunas, int linhasMinimas);
+                 QList<ColunaGrade> colunas, int linhasMinimas);
 
     // ----- what each form says
     virtual QString tabela() const = 0;      // the header table
@@ -165,7 +165,7 @@ private:
     CaixaCodigo* m_cliente;
     QPushButton* m_cancelar;
     QList<QAction*> m_botoesItem;
-    QList<ColunaPesquisa> m_colunas;
+    QList<ColunaGrade> m_colunas;
     int m_linhasMinimas;
     struct Limite { QWidget* campo; QString rotulo; int maximo; bool doItem; };
     QList<Limite> m_limites;

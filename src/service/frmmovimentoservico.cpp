@@ -16,7 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-FrmMovimentoServico::FrmMovimentoServico(const QString& nome, const QString& titulo, QList<ColunaPesquisa> colunas,
+FrmMovimentoServico::FrmMovimentoServico(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas,
                                          int linhasMinimas, int colunaMaquina, int colunaServico, int colunaPreco)
     : FrmMovimento(nome, titulo, QStringLiteral("Command7"), std::move(colunas), linhasMinimas),
       m_colunaMaquina(colunaMaquina), m_colunaServico(colunaServico), m_colunaPreco(colunaPreco)

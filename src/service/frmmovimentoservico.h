@@ -29,7 +29,7 @@ public:
 protected:
     // colunas: the grid; the three numbers say where the machine code, the
     // service and the price stand in it.
-    FrmMovimentoServico(const QString& nome, const QString& titulo, QList<ColunaPesquisa> colunas, int linhasMinimas,
+    FrmMovimentoServico(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas, int linhasMinimas,
                         int colunaMaquina, int colunaServico, int colunaPreco);
 
     // After a machine was looked up, the focus goes here.

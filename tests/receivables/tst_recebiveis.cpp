@@ -28,6 +28,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace apoio;
@@ -400,6 +401,41 @@ private slots:
         }
         QCOMPARE(csv[1][2], QStringLiteral("1234,50"));
         QCOMPARE(csv[2][0], QStringLiteral("'=HYPERLINK(\"x\");1"));
+    }
+
+    // A long list is read a page at a time: what the user sees first is its
+    // beginning; moving down reads on; End reaches the real end, the whole
+    // list in its order (equal due dates by instalment); the count, the
+    // total and the spreadsheet are of the whole list from the start.
+    void listaEmPaginas()
+    {
+        const auto pagina = qScopeGuard([n = JanelaLista::linhasPorPagina] { JanelaLista::linhasPorPagina = n; });
+        JanelaLista::linhasPorPagina = 4;
+        for (int i = 0; i < 30; ++i) // three due on each of ten days
+            executa(QStringLiteral("insert into conta_receber values(null,2,'%1/30','%2',0,'2027-02-%3',0)").arg(i + 1).arg(10 + i).arg(10 + i % 10));
+        const QStringList todas = linhas(QStringLiteral("select codigo_conta from view_contas_a_receber order by vencimento, codigo_conta"));
+        const Dinheiro total = *Dinheiro::leBanco(linhas(QStringLiteral("select sum(valor_parcela - valor_pago) from view_contas_a_receber")).first());
+        auto& f = abre_receber(FrmListaContas::Todas);
+        QCOMPARE(f.Text2->text(), QString::number(todas.size()));
+        QCOMPARE(f.Text1->text(), total.moeda());
+        const QStringList lidas = coluna(f.Grid1, 0);
+        QVERIFY(lidas.size() >= FrmContasReceber::LINHAS_MINIMAS && lidas.size() < todas.size());
+        QCOMPARE(lidas, todas.mid(0, lidas.size()));
+        f.Grid1->setFocus();
+        QTest::keyClick(f.Grid1, Qt::Key_PageDown);
+        QVERIFY(coluna(f.Grid1, 0).size() > lidas.size());
+        QTest::keyClick(f.Grid1, Qt::Key_End);
+        QCOMPARE(coluna(f.Grid1, 0), todas);
+        QCOMPARE(f.Grid1->row(), int(todas.size()));
+        QCOMPARE(f.Text2->text(), QString::number(todas.size()));
+        const QList<QStringList> csv = exporta_e_le(f.CmdExportar, amb->banco.pasta() + QStringLiteral("/paginas.csv"));
+        QCOMPARE(csv.size(), todas.size() + 1);
+        // read anew (after a change of due date), the list keeps what was read and the current row
+        f.Grid1->setRow(int(todas.size()) - 1);
+        const QString atual = f.Grid1->textMatrix(f.Grid1->row(), 0);
+        clica(f.Command1);
+        QCOMPARE(coluna(f.Grid1, 0), todas);
+        QCOMPARE(f.Grid1->textMatrix(f.Grid1->row(), 0), atual);
     }
 
     // Six-figure amounts are listed exact: the engine's sum of such a round
