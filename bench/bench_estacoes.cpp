@@ -32,6 +32,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
@@ -42,13 +43,18 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTabWidget>
+#include <QThread>
 #include <algorithm>
+#include <array>
 #include <cstdio>
+#include <ctime>
 #include <iostream>
+#include <unistd.h>
 
 #ifndef CONTROLE_OS_RELATORIOS
 #error "CONTROLE_OS_RELATORIOS must name the relatorio folder"
@@ -73,13 +79,20 @@ public:
     ~MensagensDaEstacao() override { instala_mensagens(nullptr); }
     QStringList inesperadas;
     int conflitos = 0;
+    // the write-off's open value that another station changed since the
+    // form showed it: nothing stored, the clerk saves again
+    int valoresMudados = 0;
     void aviso(const QString& texto, Icone, const QString&) override
     {
         if (texto == CONFLITO_ESTACOES)
             ++conflitos;
-        else if (!texto.startsWith(QStringLiteral("Ok!")))
+        else if (texto.startsWith(QStringLiteral("O valor atual da parcela mudou de ")))
+            ++valoresMudados;
+        else if (!texto.startsWith(QStringLiteral("Ok!")) && !MOSTRADA_ORDEM.match(texto).hasMatch())
             inesperadas << texto;
     }
+    int vistos() const { return conflitos + valoresMudados; }
+    const QRegularExpression MOSTRADA_ORDEM{QStringLiteral("^Ordem de serviço \\d+ gerada\\.$")};
     bool pergunta(const QString& texto, const QString&, Icone) override { return !texto.startsWith(QStringLiteral("Deseja emitir")); }
     std::optional<QString> entrada(const QString& prompt, const QString&, const QString&) override
     {
@@ -95,6 +108,41 @@ double ms_de(const std::function<void()>& fn)
     fn();
     return t.nsecsElapsed() / 1e6;
 }
+
+// Processor time of this whole process, in ms.
+double cpu_ms()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+// One save as the clerk waits for it, from the click to its end: the
+// time, this station's processor time, and the calls to the server with
+// the time spent waiting for them (the server's work and any lock wait).
+class Medida {
+public:
+    void inicia()
+    {
+        m_relogio.start();
+        m_cpu = cpu_ms();
+        m_chamadas = conexao.chamadas();
+    }
+    // "<ms> <cpu ms> <ms in calls> <calls>"
+    std::string fim() const
+    {
+        const Conexao::Chamadas& c = conexao.chamadas();
+        char l[128];
+        std::snprintf(l, sizeof l, "%.2f %.2f %.2f %lld", m_relogio.nsecsElapsed() / 1e6, cpu_ms() - m_cpu, (c.ns - m_chamadas.ns) / 1e6,
+                      (long long)(c.vezes - m_chamadas.vezes));
+        return l;
+    }
+
+private:
+    QElapsedTimer m_relogio;
+    double m_cpu = 0;
+    Conexao::Chamadas m_chamadas;
+};
 
 // One station process: waits for the word, then runs its day.
 int estacao(const QString& fonte, const QString& nome, int rodadas, int segundos, int execucoes)
@@ -130,12 +178,15 @@ int estacao(const QString& fonte, const QString& nome, int rodadas, int segundos
     };
     // the save alone: from the click on the save button to its end
     auto grava = [&](const char* oque, const std::function<void()>& clique) {
-        std::cout << "grava " << oque << ' ' << ms_de(clique) << '\n';
+        Medida m;
+        m.inicia();
+        clique();
+        std::cout << "grava " << oque << ' ' << m.fim() << '\n';
     };
-    // a step the clerk repeats while it shows the conflict message
+    // a step the clerk repeats while it shows a conflict or a changed value
     auto repete = [&](const std::function<void()>& fn) {
-        for (int vez = 0, antes = -1; antes != msgs.conflitos && vez < 3; ++vez) {
-            antes = msgs.conflitos;
+        for (int vez = 0, antes = -1; antes != msgs.vistos() && vez < 3; ++vez) {
+            antes = msgs.vistos();
             fn();
         }
     };
@@ -209,8 +260,8 @@ int estacao(const QString& fonte, const QString& nome, int rodadas, int segundos
         passo("baixa_parcial", [&] {
             repete([&] {
                 clica(lista.Command1);
-                const int antes = msgs.conflitos;
-                QElapsedTimer tg;
+                const int antes = msgs.vistos();
+                Medida m;
                 baixa(
                     lista, daPool,
                     [&](FrmBaixaContasReceber& b) {
@@ -218,12 +269,12 @@ int estacao(const QString& fonte, const QString& nome, int rodadas, int segundos
                             if (primeira)
                                 espera_a_vez();
                             primeira = false;
-                            tg.start();
+                            m.inicia();
                         });
                     },
                     false);
-                std::cout << "grava baixa_parcial " << tg.nsecsElapsed() / 1e6 << '\n';
-                if (msgs.conflitos == antes)
+                std::cout << "grava baixa_parcial " << m.fim() << '\n';
+                if (msgs.vistos() == antes)
                     std::cout << "baixa P " << daPool << '\n';
             });
         });
@@ -232,9 +283,17 @@ int estacao(const QString& fonte, const QString& nome, int rodadas, int segundos
             passo("baixa_integral", [&] {
                 repete([&] {
                     clica(lista.Command1);
-                    const int antes = msgs.conflitos;
-                    baixa(lista, propria, [&](FrmBaixaContasReceber& b) { grava("baixa_integral", [&] { clica(b.CmdOk); }); }, false);
-                    if (msgs.conflitos == antes)
+                    const int antes = msgs.vistos();
+                    Medida m;
+                    baixa(
+                        lista, propria,
+                        [&](FrmBaixaContasReceber& b) {
+                            m.inicia();
+                            clica(b.CmdOk);
+                        },
+                        false);
+                    std::cout << "grava baixa_integral " << m.fim() << '\n';
+                    if (msgs.vistos() == antes)
                         std::cout << "baixa I " << propria << '\n';
                 });
             });
@@ -256,12 +315,47 @@ int estacao(const QString& fonte, const QString& nome, int rodadas, int segundos
             },
             false);
     }
-    std::cout << "fim " << gravacoes << ' ' << conexao.repeticoes() << ' ' << msgs.conflitos << std::endl;
+    std::cout << "fim " << gravacoes << ' ' << conexao.repeticoes() << ' ' << msgs.conflitos << ' ' << msgs.valoresMudados << ' ' << cpu_ms()
+              << std::endl;
     Formularios::reinicia();
     rsDados.fecha();
     rsAux.fecha();
     conexao.fecha();
     return 0;
+}
+
+// Processor seconds the Firebird server has used (0 when it is not found).
+double cpu_do_servidor()
+{
+    const QDir proc(QStringLiteral("/proc"));
+    for (const QString& pid : proc.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
+        if (!pid.at(0).isDigit() || !comm.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray nome = comm.readAll().trimmed();
+        if (nome != "firebird" && nome != "fbserver")
+            continue;
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        // after the name in parentheses: utime and stime are fields 14 and 15
+        const QList<QByteArray> f = stat.readAll().split(')').last().trimmed().split(' ');
+        return (f.value(11).toDouble() + f.value(12).toDouble()) / double(sysconf(_SC_CLK_TCK));
+    }
+    return 0;
+}
+
+// Processor seconds the whole machine has been busy (every core, every program).
+double cpu_da_maquina()
+{
+    QFile f(QStringLiteral("/proc/stat"));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> c = f.readLine().simplified().split(' '); // cpu user nice system idle iowait irq softirq steal
+    double ocupado = 0;
+    for (int i : {1, 2, 3, 6, 7, 8})
+        ocupado += c.value(i).toDouble();
+    return ocupado / double(sysconf(_SC_CLK_TCK));
 }
 
 double quantil(std::vector<double> v, double q)
@@ -309,6 +403,7 @@ int main(int argc, char** argv)
     executa(QStringLiteral("update ordem set nconcluida = 0 where ncodigo = 1"));
 
     const QString fonte = amb.banco.fonte();
+    const double cpuServidorAntes = cpu_do_servidor(), cpuMaquinaAntes = cpu_da_maquina();
     QList<QProcess*> ps;
     for (int i = 1; i <= estacoes; ++i) {
         auto* p = new QProcess;
@@ -352,10 +447,13 @@ int main(int argc, char** argv)
         for (QProcess* p : prontos)
             p->waitForBytesWritten(5000);
     }
-    QMap<QString, std::vector<double>> tempos, gravas;
+    QMap<QString, std::vector<double>> tempos;
+    // per save: the time, the station's processor time, the time waiting for the server, the calls
+    QMap<QString, std::array<std::vector<double>, 4>> gravas;
     QMap<QString, QSet<int>> codigos;
     QStringList problemas;
-    int gravacoes = 0, repetidas = 0, mostradas = 0, parciais = 0;
+    int gravacoes = 0, repetidas = 0, mostradas = 0, mudados = 0, parciais = 0;
+    double cpuEstacoes = 0;
     QSet<int> integrais;
     for (QProcess* p : ps) {
         if (!p->waitForFinished(60000))
@@ -367,9 +465,10 @@ int main(int argc, char** argv)
                 continue;
             if (w[0] == QLatin1String("passo"))
                 tempos[w[1]].push_back(w[2].toDouble());
-            else if (w[0] == QLatin1String("grava"))
-                gravas[w[1]].push_back(w[2].toDouble());
-            else if (w[0] == QLatin1String("gravou")) {
+            else if (w[0] == QLatin1String("grava")) {
+                for (int i = 0; i < 4; ++i)
+                    gravas[w[1]][i].push_back(w.value(2 + i).toDouble());
+            } else if (w[0] == QLatin1String("gravou")) {
                 if (codigos[w[1]].contains(w[2].toInt()))
                     problemas << QStringLiteral("código dado duas vezes: ") + l;
                 codigos[w[1]].insert(w[2].toInt());
@@ -382,6 +481,8 @@ int main(int argc, char** argv)
                 gravacoes += w[1].toInt();
                 repetidas += w[2].toInt();
                 mostradas += w[3].toInt();
+                mudados += w[4].toInt();
+                cpuEstacoes += w[5].toDouble();
             } else {
                 problemas << l;
             }
@@ -390,23 +491,28 @@ int main(int argc, char** argv)
             problemas << QStringLiteral("estação saiu com %1: %2").arg(p->exitCode()).arg(QString::fromUtf8(p->readAllStandardError()).right(600));
     }
     const double segundosGastos = t.nsecsElapsed() / 1e9;
+    const double cpuServidor = cpu_do_servidor() - cpuServidorAntes, cpuMaquina = cpu_da_maquina() - cpuMaquinaAntes;
     qDeleteAll(ps);
 
     std::printf("%d estações, até %d rodadas ou %d s, até %d execuções por gravação em conflito, servidor em loopback: "
                 "%d gravações em %.1f s = %.1f gravações/s\n",
                 estacoes, rodadas, segundos, execucoes, gravacoes, segundosGastos, gravacoes / segundosGastos);
+    std::printf("  %-18s %-24s %s\n", "", "passo inteiro", "a gravação, do clique ao fim (p50: processador da estação, espera pelo servidor, chamadas)");
     std::vector<double> todasGravacoes;
-    std::printf("  %-20s %-28s %s\n", "passo", "passo inteiro (digitação inclusa)", "a gravação (do clique ao fim)");
     for (auto it = tempos.cbegin(); it != tempos.cend(); ++it) {
-        const std::vector<double>& g = gravas.value(it.key());
-        std::printf("  %-20s n=%4zu p50 %5.0f p95 %5.0f ms   n=%4zu p50 %5.0f p95 %5.0f ms\n", qPrintable(it.key()), it.value().size(),
-                    quantil(it.value(), 0.5), quantil(it.value(), 0.95), g.size(), quantil(g, 0.5), quantil(g, 0.95));
-        todasGravacoes.insert(todasGravacoes.end(), g.begin(), g.end());
+        const auto& g = gravas[it.key()];
+        std::printf("  %-18s n=%3zu p50 %4.0f p95 %4.0f   n=%3zu p50 %4.0f p95 %4.0f ms (%3.0f ms, %3.0f ms, %2.0f)\n", qPrintable(it.key()),
+                    it.value().size(), quantil(it.value(), 0.5), quantil(it.value(), 0.95), g[0].size(), quantil(g[0], 0.5),
+                    quantil(g[0], 0.95), quantil(g[1], 0.5), quantil(g[2], 0.5), quantil(g[3], 0.5));
+        todasGravacoes.insert(todasGravacoes.end(), g[0].begin(), g[0].end());
     }
     const double p95 = quantil(todasGravacoes, 0.95);
     std::printf("  conflitos resolvidos pela nova execução: %d; mostrados ao balconista: %d (%.2f%% das gravações; meta < 1%%: %s)\n", repetidas,
                 mostradas, gravacoes ? 100.0 * mostradas / gravacoes : 0.0, gravacoes && 100.0 * mostradas / gravacoes < 1 ? "sim" : "NÃO");
+    std::printf("  baixas recusadas porque outra estação mudou o valor aberto depois de a tela o mostrar (gravadas de novo): %d\n", mudados);
     std::printf("  p95 de uma gravação: %.0f ms; meta < 250 ms: %s\n", p95, p95 < 250 ? "sim" : "NÃO");
+    std::printf("  processador em %.1f s (%d núcleos: %.1f s): estações %.1f s, servidor %.1f s, a máquina toda %.1f s\n", segundosGastos,
+                QThread::idealThreadCount(), segundosGastos * QThread::idealThreadCount(), cpuEstacoes / 1e3, cpuServidor, cpuMaquina);
 
     // the books
     const QStringList quebradas = apoio::regras_quebradas();

@@ -1,6 +1,7 @@
 #include "sessao.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLocale>
 #include <QRandomGenerator>
 #include <QSqlError>
@@ -165,6 +166,22 @@ void Conexao::prepara()
     m_perdida = false;
 }
 
+class Conexao::Chamada {
+public:
+    explicit Chamada(Conexao& c) : m_conexao(c) { m_relogio.start(); }
+    ~Chamada()
+    {
+        ++m_conexao.m_chamadas.vezes;
+        m_conexao.m_chamadas.ns += m_relogio.nsecsElapsed();
+    }
+    Chamada(const Chamada&) = delete;
+    Chamada& operator=(const Chamada&) = delete;
+
+private:
+    Conexao& m_conexao;
+    QElapsedTimer m_relogio;
+};
+
 void Conexao::conta_comando()
 {
     if (m_transacoes == 0)
@@ -209,6 +226,7 @@ void Conexao::execute(const QString& sql)
     repetindo_em_conflito([&] {
         prepara();
         conta_comando();
+        const Chamada c(*this);
         QSqlQuery q(banco());
         if (!q.exec(sql))
             throw erro(q.lastError());
@@ -220,6 +238,7 @@ int Conexao::executeContando(const QString& sql)
     return repetindo_em_conflito([&] {
         prepara();
         conta_comando();
+        const Chamada c(*this);
         QSqlQuery q(banco());
         if (!q.exec(sql))
             throw erro(q.lastError());
@@ -239,6 +258,7 @@ QVariant Conexao::retornando(const QString& sql)
     QVariant v;
     bool achou = false;
     {
+        const Chamada c(*this); // the commit when the query goes away included
         QSqlQuery q(banco());
         if (!q.exec(sql))
             throw erro(q.lastError());
@@ -254,6 +274,7 @@ QVariant Conexao::retornando(const QString& sql)
 qint64 Conexao::gerador(const QString& nome)
 {
     prepara();
+    const Chamada c(*this);
     QSqlQuery q(banco());
     q.setForwardOnly(true);
     if (!q.exec(QStringLiteral("select gen_id(%1,0) from rdb$database").arg(nome)))
@@ -270,6 +291,7 @@ void Conexao::inicia(Operacao op)
         prepara();
         if (m_observador)
             m_observador(op, true);
+        const Chamada c(*this);
         if (!banco().transaction())
             throw erro(banco().lastError());
         m_condenada = false;
@@ -288,7 +310,12 @@ void Conexao::confirma()
         observa_fim();
         throw ErroBanco(QString(), QStringLiteral("A operação foi desfeita: uma de suas etapas falhou."));
     }
-    if (!banco().commit()) {
+    bool feita;
+    {
+        const Chamada c(*this);
+        feita = banco().commit();
+    }
+    if (!feita) {
         const ErroBanco e = erro(banco().lastError());
         banco().rollback();
         observa_fim();
@@ -305,7 +332,10 @@ void Conexao::desfaz()
         return;
     }
     m_condenada = false;
-    banco().rollback();
+    {
+        const Chamada c(*this);
+        banco().rollback();
+    }
     observa_fim();
 }
 
@@ -349,6 +379,7 @@ void Recordset::abre(const QString& sql)
 {
     fecha();
     m_conexao->prepara();
+    const Conexao::Chamada chamada(*m_conexao); // the rows read, and the query's end, with it
     QSqlQuery q(m_conexao->banco());
     q.setForwardOnly(true);
     q.setNumericalPrecisionPolicy(QSql::HighPrecision);

@@ -160,7 +160,21 @@ public:
     // so a test can see the database exactly as the unit found and left it.
     void observaUnidades(std::function<void(Operacao, bool inicio)> observador) { m_observador = std::move(observador); }
 
+    // What the program has asked of the server since it started: the calls
+    // (each statement with the reading of its rows, each start and end of a
+    // transaction) and the time spent waiting for them, which holds the
+    // server's work, the network and any wait for another station's locks
+    // (the benchmarks tell that apart from the program's own work).
+    struct Chamadas {
+        qint64 vezes = 0;
+        qint64 ns = 0;
+    };
+    const Chamadas& chamadas() const { return m_chamadas; }
+
 private:
+    friend class Recordset;
+    // Times one call to the server into chamadas().
+    class Chamada;
     void conta_comando();
     // Runs a unit of work (a transaction, or one statement outside any),
     // again after each conflict, as unidade() tells.
@@ -178,6 +192,7 @@ private:
     int m_comandosEmTransacao = 0;
     int m_repeticoes = 0;
     int m_execucoesEmConflito = EXECUCOES_EM_CONFLITO;
+    Chamadas m_chamadas;
     std::function<void(Operacao, bool)> m_observador;
     void observa_fim();
 };
