@@ -12,10 +12,7 @@
 
 namespace {
 
-// How long the preview may take laying the report out before it opens: a
-// report that is quick to lay out opens whole; a long one opens at its
-// first page and goes on in the preview.
-int g_etapaInicialMs = 250;
+int g_etapaInicialMs = ETAPA_INICIAL_MS;
 
 } // namespace
 

@@ -16,8 +16,10 @@ void instala_motor_relatorio();
 // with its text; nothing else happens then. Returns the preview, or
 // nullptr after a failure.
 FrmRelatorio* executa_relatorio(ControleRelatorio& c);
-// How long a report may be laid out before its preview opens (250 ms; tests
-// set 0 to see a preview fill in).
+// How long a report may be laid out before its preview opens: a report
+// quick to lay out opens whole, a long one at its first page (tests set 0
+// to see a preview fill in).
+inline constexpr int ETAPA_INICIAL_MS = 250;
 void define_etapa_inicial_relatorio(int ms);
 
 // The same run written straight to a PDF file, without a window (tests and
