@@ -204,15 +204,31 @@ Medida lista(apoio::Ambiente& amb, const QString& nome, const std::function<void
     return m;
 }
 
-// Every scenario on the database as it stands; name -> measure.
+QString nome(const QString& chave) { return chave.section(QLatin1Char(' '), 1); }
+
+void imprime(const QString& chave, const Medida& m)
+{
+    const double razao = m.consulta / qMax(0.05, m.piso);
+    const QString primeira = m.relatorio() ? QString::number(m.primeira, 'f', 1) : QStringLiteral("-");
+    const bool acima = razao > 2 || (m.relatorio() && m.primeira > 1000);
+    std::printf("%-34s %7d %9.1f %9.1f %5.1fx %10.1f %10s%s\n", qPrintable(nome(chave)), m.linhas, m.consulta, m.piso, razao, m.tela,
+                qPrintable(primeira), acima ? "  ACIMA DA META" : "");
+}
+
+// Every scenario on the database as it stands, each printed as it is
+// measured; name -> measure.
 QMap<QString, Medida> cenarios(apoio::Ambiente& amb, int cliente, int maquina)
 {
     cNomeEmpresa = QStringLiteral("Minha Assistência Técnica");
     cRodape = QStringLiteral("Minha Assistência Técnica - Rua A - Curitiba-Fone: 3333 - a@b.c");
     const QString codigoCliente = QString::number(cliente), codigoMaquina = QString::number(maquina);
     QMap<QString, Medida> r;
+    auto guarda = [&r](const QString& chave, const Medida& m) {
+        r[chave] = m;
+        imprime(chave, m);
+    };
     auto rel = [&](const char* nome, const std::function<void()>& comando) {
-        r[QString::fromUtf8(nome)] = relatorio(amb, QString::fromUtf8(nome), comando);
+        guarda(QString::fromUtf8(nome), relatorio(amb, QString::fromUtf8(nome), comando));
     };
     rel("a 003 contas a receber (mês)", [] { relatorio_contas_receber(QStringLiteral("01/06/2024"), QStringLiteral("30/06/2024")); });
     rel("b 004 contas recebidas (mês)", [] { relatorio_contas_recebidas(QStringLiteral("01/06/2024"), QStringLiteral("30/06/2024")); });
@@ -226,17 +242,17 @@ QMap<QString, Medida> cenarios(apoio::Ambiente& amb, int cliente, int maquina)
         f.Text3->setText(codigoMaquina);
         f.Text3_Validate();
         rel("h 005 serviços da máquina", [&] { f.Command4_Click(); });
-        r[QStringLiteral("x histórico da máquina")] = lista(amb, QStringLiteral("histórico"), [&] { f.Command5_Click(); });
+        guarda(QStringLiteral("x histórico da máquina"), lista(amb, QStringLiteral("histórico"), [&] { f.Command5_Click(); }));
         f.hide();
     }
     auto contas = [&](auto& f, const char* nome, const char* nomeCliente) {
         f.Combo1->setCurrentIndex(FrmListaContas::PorPeriodo);
         f.DTPicker1->setDate(QDate(2024, 6, 1));
         f.DTPicker2->setDate(QDate(2024, 6, 30));
-        r[QString::fromUtf8(nome)] = lista(amb, QString::fromUtf8(nome), [&] { f.Command1_Click(); });
+        guarda(QString::fromUtf8(nome), lista(amb, QString::fromUtf8(nome), [&] { f.Command1_Click(); }));
         f.Combo1->setCurrentIndex(FrmListaContas::PorCliente);
         f.Text10->setText(codigoCliente);
-        r[QString::fromUtf8(nomeCliente)] = lista(amb, QString::fromUtf8(nomeCliente), [&] { f.Command1_Click(); });
+        guarda(QString::fromUtf8(nomeCliente), lista(amb, QString::fromUtf8(nomeCliente), [&] { f.Command1_Click(); }));
         f.hide();
     };
     contas(apoio::mostra_form<FrmContasReceber>(), "p lista contas a receber (mês)", "q lista contas a receber (cliente)");
@@ -244,11 +260,11 @@ QMap<QString, Medida> cenarios(apoio::Ambiente& amb, int cliente, int maquina)
     auto movimento = [&](FrmConsultaMovimento& f, const char* nomeCliente, const char* nomeTodas) {
         if (nomeCliente) {
             f.Text4->setText(codigoCliente);
-            r[QString::fromUtf8(nomeCliente)] = lista(amb, QString::fromUtf8(nomeCliente), [&] { f.Command1_Click(); });
+            guarda(QString::fromUtf8(nomeCliente), lista(amb, QString::fromUtf8(nomeCliente), [&] { f.Command1_Click(); }));
             f.Text4->clear();
             f.Text8->clear();
         }
-        r[QString::fromUtf8(nomeTodas)] = lista(amb, QString::fromUtf8(nomeTodas), [&] { f.Command1_Click(); });
+        guarda(QString::fromUtf8(nomeTodas), lista(amb, QString::fromUtf8(nomeTodas), [&] { f.Command1_Click(); }));
         f.hide();
     };
     movimento(apoio::mostra_form<FrmConsultaEntradasEquipamento>(), "t localizar entradas (cliente)", "u localizar entradas (todas)");
@@ -256,8 +272,6 @@ QMap<QString, Medida> cenarios(apoio::Ambiente& amb, int cliente, int maquina)
     movimento(apoio::mostra_form<FrmConsultaOrdem>(), "w localizar ordens (cliente)", "w2 localizar ordens (todas)");
     return r;
 }
-
-QString nome(const QString& chave) { return chave.section(QLatin1Char(' '), 1); }
 
 // The database of a size: the kept one, or a new one generated and kept.
 // The global connection is left open on it.
@@ -329,14 +343,6 @@ int main(int argc, char** argv)
         std::printf("(estatísticas dos índices em %.2f s)\n", t.nsecsElapsed() / 1e9);
         std::printf("%-34s %7s %9s %9s %6s %10s %10s\n", "cenário", "linhas", "consulta", "piso ms", "razão", "tela ms", "1ª pág ms");
         todas[n] = cenarios(amb, 2, 1);
-        for (auto it = todas[n].cbegin(); it != todas[n].cend(); ++it) {
-            const Medida& m = it.value();
-            const double razao = m.consulta / qMax(0.05, m.piso);
-            const QString primeira = m.relatorio() ? QString::number(m.primeira, 'f', 1) : QStringLiteral("-");
-            const bool acima = razao > 2 || (m.relatorio() && m.primeira > 1000);
-            std::printf("%-34s %7d %9.1f %9.1f %5.1fx %10.1f %10s%s\n", qPrintable(nome(it.key())), m.linhas, m.consulta, m.piso, razao, m.tela,
-                        qPrintable(primeira), acima ? "  ACIMA DA META" : "");
-        }
         conexao.fecha();
     }
     if (tamanhos.size() > 1) {
