@@ -112,7 +112,6 @@ QString formata_valor(const QVariant& v, const QString& formato)
 {
     if (v.isNull())
         return QString();
-    const QLocale br(QLocale::Portuguese, QLocale::Brazil);
     const int tipo = v.typeId();
     const bool temData = tipo == QMetaType::QDate || tipo == QMetaType::QDateTime;
     if (formato == QLatin1String("data") && temData)
@@ -129,7 +128,7 @@ QString formata_valor(const QVariant& v, const QString& formato)
         if (d) {
             if (formato == QLatin1String("moeda")) return d->moeda();
             if (formato == QLatin1String("numero")) return d->numero();
-            return br.toString(d->centavos() / 100);
+            return QLocale(QLocale::Portuguese, QLocale::Brazil).toString(d->centavos() / 100);
         }
     }
     return Recordset::comoTexto(v);

@@ -16,19 +16,12 @@ const double FOLGA_V = PintorRelatorio::mm(0.5);
 const double TRACO = PintorRelatorio::mm(0.2);
 const QColor COR_TITULOS(0xe4, 0xe8, 0xee);
 const QColor COR_ZEBRA(0xf3, 0xf5, 0xf7);
+// laid-out texts kept per generation (two generations are kept)
+const int ARRANJOS_POR_GERACAO = 3000;
 
 int chave_fonte(const Definicao::Fonte& f)
 {
     return qRound(f.tamanho * 10) * 4 + (f.negrito ? 1 : 0) + (f.italico ? 2 : 0);
-}
-
-Qt::Alignment alinhamento(Definicao::Alinhamento a)
-{
-    switch (a) {
-    case Definicao::Alinhamento::Centro: return Qt::AlignHCenter;
-    case Definicao::Alinhamento::Direita: return Qt::AlignRight;
-    default: return Qt::AlignLeft;
-    }
 }
 
 QString total(const ModeloTexto::Parte& p, const ContextoTexto& c)
@@ -197,7 +190,7 @@ double PintorRelatorio::linha(QPainter* p, const Definicao::Linha& l, const Cont
     const bool soAltura = !p && !l.somePorVazia;
     for (const Definicao::Celula& cel : l.celulas) {
         const double w = m_largura * cel.largura / pesos;
-        Medida m{QString(), x, w, cel.fonte};
+        Medida m{QString(), x, w, cel.fonte, nullptr};
         x += w;
         double h = metrica(cel.fonte).height();
         if (!soAltura || cel.quebra) {
@@ -215,40 +208,124 @@ double PintorRelatorio::linha(QPainter* p, const Definicao::Linha& l, const Cont
     if (!p)
         return altura;
 
+    p->setPen(QPen(Qt::black, TRACO)); // the lines and the text
     for (int i = 0; i < l.celulas.size(); ++i) {
         const Definicao::Celula& cel = l.celulas[i];
         const Medida& m = medidas[i];
         const QRectF caixa(m.x, y, m.w, altura);
         if (!cel.fundo.isEmpty())
             p->fillRect(caixa, QColor(cel.fundo));
-        p->setPen(QPen(Qt::black, TRACO));
         if (cel.borda == QLatin1String("caixa")) p->drawRect(caixa);
         else if (cel.borda == QLatin1String("cima")) p->drawLine(caixa.topLeft(), caixa.topRight());
         else if (cel.borda == QLatin1String("baixo")) p->drawLine(caixa.bottomLeft(), caixa.bottomRight());
         if (m.texto.isEmpty())
             continue;
-        p->setFont(fonte(m.fonte));
         const QRectF area = caixa.adjusted(FOLGA_H, FOLGA_V, -FOLGA_H, 0);
         if (!cel.quebra) {
-            // one line that fits by construction: placed by hand, no layout
-            const QFontMetricsF& fm = metrica(m.fonte);
-            const double largura = fm.horizontalAdvance(m.texto);
+            // one line that fits by construction: placed by hand on the baseline
+            const Arranjo& a = *m.arranjo;
             double xt = area.left();
-            if (cel.alinhamento == Definicao::Alinhamento::Direita) xt = area.right() - largura;
-            else if (cel.alinhamento == Definicao::Alinhamento::Centro) xt = area.left() + (area.width() - largura) / 2;
-            p->drawText(QPointF(xt, area.top() + fm.ascent()), m.texto);
+            if (cel.alinhamento == Definicao::Alinhamento::Direita) xt = area.right() - a.largura;
+            else if (cel.alinhamento == Definicao::Alinhamento::Centro) xt = area.left() + (area.width() - a.largura) / 2;
+            const QTextLine linha = a.layout.lineAt(0);
+            linha.draw(p, QPointF(xt, area.top() + metrica(m.fonte).ascent() - linha.ascent()));
             continue;
         }
-        const bool cortada = natural > altura; // a band taller than a page is cut at its foot
+        // a band taller than a page is cut at its foot (the layout keeps
+        // heights as floats: a hair's difference is no cut)
+        const bool cortada = natural > altura + 0.01;
         if (cortada) {
             p->save();
             p->setClipRect(caixa);
         }
-        p->drawText(area, int(alinhamento(cel.alinhamento) | Qt::AlignTop | Qt::TextWordWrap), m.texto);
+        pintaQuebrado(*p, *m.arranjo, area, cel.alinhamento);
         if (cortada)
             p->restore();
     }
     return altura;
+}
+
+PintorRelatorio::ArranjoPtr PintorRelatorio::arranjo(const Definicao::Fonte& f, const QString& texto, double largura) const
+{
+    const ChaveArranjo chave{chave_fonte(f), largura < 0 ? -1 : qRound(largura * 100), texto};
+    if (auto it = m_arranjos.constFind(chave); it != m_arranjos.constEnd())
+        return it.value();
+    ArranjoPtr a = m_arranjosAntigos.value(chave);
+    if (!a) {
+        auto novo = std::make_shared<Arranjo>();
+        QTextLayout& t = novo->layout;
+        t.setFont(fonte(f));
+        t.setCacheEnabled(true); // keep the shaped glyphs for painting
+        QTextOption opcao;
+        opcao.setTextDirection(Qt::LeftToRight);
+        if (largura < 0) {
+            // as QPainter::drawText at a point: one line, trailing blanks counted
+            opcao.setWrapMode(QTextOption::NoWrap);
+            opcao.setFlags(QTextOption::IncludeTrailingSpaces);
+            t.setTextOption(opcao);
+            t.setText(texto);
+            t.beginLayout();
+            QTextLine l = t.createLine();
+            if (l.isValid()) {
+                l.setLineWidth(0x01000000);
+                l.setPosition(QPointF(0, 0));
+                novo->largura = l.naturalTextWidth();
+                novo->altura = l.ascent() + l.descent();
+            }
+        } else {
+            // as QPainter::drawText in a rectangle with word wrap: line
+            // breaks and tabs as it reads them, lines stacked with the
+            // font's leading, each on a whole unit
+            QString quebrado = texto;
+            for (QChar& c : quebrado) {
+                if (c == QLatin1Char('\r') || c == QLatin1Char('\t')) c = QLatin1Char(' ');
+                else if (c == QLatin1Char('\n')) c = QChar::LineSeparator;
+            }
+            opcao.setWrapMode(QTextOption::WordWrap);
+            t.setTextOption(opcao);
+            t.setText(quebrado);
+            t.beginLayout();
+            const double entrelinha = metrica(f).leading();
+            double h = -entrelinha;
+            for (QTextLine l = t.createLine(); l.isValid(); l = t.createLine()) {
+                l.setLineWidth(qMax(0.0, largura));
+                h = qCeil(h + entrelinha);
+                l.setPosition(QPointF(0, h));
+                h += l.ascent() + l.descent();
+                novo->largura = qMax(novo->largura, l.naturalTextWidth());
+            }
+            novo->altura = h;
+        }
+        t.endLayout();
+        a = std::move(novo);
+    }
+    if (m_arranjos.size() >= ARRANJOS_POR_GERACAO) {
+        m_arranjosAntigos.swap(m_arranjos);
+        m_arranjos.clear();
+    }
+    m_arranjos.insert(chave, a);
+    return a;
+}
+
+void PintorRelatorio::pintaQuebrado(QPainter& p, const Arranjo& a, const QRectF& area, Definicao::Alinhamento alinhamento)
+{
+    auto recuo = [&](double largura) {
+        if (alinhamento == Definicao::Alinhamento::Direita) return area.width() - largura;
+        if (alinhamento == Definicao::Alinhamento::Centro) return (area.width() - largura) / 2;
+        return 0.0;
+    };
+    // a word wider than the column, or lines below the area, are cut at its edges
+    const bool recorta = !area.contains(QRectF(area.x() + recuo(a.largura), area.y(), a.largura, a.altura));
+    if (recorta) {
+        p.save();
+        p.setClipRect(area, Qt::IntersectClip);
+    }
+    for (int i = 0; i < a.layout.lineCount(); ++i) {
+        const QTextLine l = a.layout.lineAt(i);
+        l.draw(&p, QPointF(area.x() + recuo(l.horizontalAdvance()), area.y()));
+    }
+    if (recorta)
+        p.restore();
 }
 
 double PintorRelatorio::ajusta(const Definicao::Celula& cel, Medida& m) const
@@ -257,31 +334,24 @@ double PintorRelatorio::ajusta(const Definicao::Celula& cel, Medida& m) const
     if (cel.quebra) {
         if (m.texto.isEmpty())
             return metrica(cel.fonte).height();
-        // the same text in the same column measures the same: services and
-        // names repeat down a long report
-        const QString chave = QString::number(chave_fonte(cel.fonte)) + QLatin1Char('|') + QString::number(qRound(util))
-                              + QLatin1Char('|') + m.texto;
-        auto it = m_alturas.constFind(chave);
-        if (it != m_alturas.constEnd())
-            return it.value();
-        if (m_alturas.size() > 50000)
-            m_alturas.clear();
-        const double h = metrica(cel.fonte).boundingRect(QRectF(0, 0, util, 1e9), int(Qt::TextWordWrap | alinhamento(cel.alinhamento)), m.texto).height();
-        m_alturas.insert(chave, h);
-        return h;
+        m.arranjo = arranjo(cel.fonte, m.texto, util);
+        return m.arranjo->altura;
     }
     m.texto.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    m.arranjo = arranjo(m.fonte, m.texto, -1);
     // a text a little too long is set smaller rather than cut (a cut amount,
     // "R$ 1.87…", would mislead); a text that would still not fit keeps its
     // size and is cut
-    if (metrica(m.fonte).horizontalAdvance(m.texto) > util) {
+    if (m.arranjo->largura > util) {
         for (double reducao : {0.92, 0.84, 0.76}) {
             m.fonte.tamanho = cel.fonte.tamanho * reducao;
-            if (metrica(m.fonte).horizontalAdvance(m.texto) <= util)
+            m.arranjo = arranjo(m.fonte, m.texto, -1);
+            if (m.arranjo->largura <= util)
                 return metrica(cel.fonte).height();
         }
         m.fonte = cel.fonte;
         m.texto = metrica(m.fonte).elidedText(m.texto, Qt::ElideRight, util);
+        m.arranjo = arranjo(m.fonte, m.texto, -1);
     }
     return metrica(cel.fonte).height();
 }

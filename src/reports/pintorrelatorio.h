@@ -6,6 +6,8 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <QSizeF>
+#include <QTextLayout>
+#include <memory>
 
 class DadosRelatorio;
 class QPainter;
@@ -51,17 +53,41 @@ public:
     bool temColunas() const { return !m_colunas.celulas.isEmpty(); }
 
 private:
+    // A text laid out in a font as the painter lays it out: on one line, or
+    // wrapped at the words in a width. Laying out shapes the text, the
+    // costly part of painting it, and a long report prints the same dates,
+    // names, machines and services over and over: a laid-out text is kept
+    // and painted again as it is.
+    struct Arranjo {
+        QTextLayout layout;
+        double largura = 0; // the widest line
+        double altura = 0;  // the lines stacked as the painter stacks them
+    };
+    using ArranjoPtr = std::shared_ptr<const Arranjo>;
+    struct ChaveArranjo {
+        int fonte;
+        int largura; // 1/100 unit; -1: one line
+        QString texto;
+        bool operator==(const ChaveArranjo&) const = default;
+    };
+    friend size_t qHash(const ChaveArranjo& c, size_t semente) { return qHashMulti(semente, c.fonte, c.largura, c.texto); }
+
     // A cell as it will print: its text (cut to fit when it does not wrap),
-    // where it stands and the font it ends up with.
+    // where it stands, the font it ends up with and its text laid out.
     struct Medida {
         QString texto;
         double x, w;
         Definicao::Fonte fonte;
+        ArranjoPtr arranjo;
     };
     // Fits the cell's text to its width; gives the text's height.
     double ajusta(const Definicao::Celula& cel, Medida& m) const;
     const QFont& fonte(const Definicao::Fonte& f) const;
     const QFontMetricsF& metrica(const Definicao::Fonte& f) const;
+    // The text laid out on one line (largura < 0) or wrapped in largura.
+    ArranjoPtr arranjo(const Definicao::Fonte& f, const QString& texto, double largura) const;
+    // Paints a wrapped text in its area as the painter's own wrapping would.
+    static void pintaQuebrado(QPainter& p, const Arranjo& a, const QRectF& area, Definicao::Alinhamento alinhamento);
 
     const Definicao& m_def;
     QSizeF m_pagina;
@@ -71,5 +97,8 @@ private:
     double m_alturaFixa = -1;   // detail height when no column wraps
     mutable QHash<int, QFont> m_fontes;
     mutable QHash<int, QFontMetricsF> m_metricas;
-    mutable QHash<QString, double> m_alturas; // wrapped texts already measured
+    // laid-out texts in two generations: when the newer fills up, the older
+    // is dropped and the newer takes its place; a text found in the older
+    // moves to the newer, so what a report keeps printing stays
+    mutable QHash<ChaveArranjo, ArranjoPtr> m_arranjos, m_arranjosAntigos;
 };
