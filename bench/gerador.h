@@ -28,7 +28,8 @@ void servicos(int n);
 // entry and a budget per order, two receivables per order (the first paid
 // in full, the second open with a partial payment on every other order).
 // Needs the customers; creates the two technicians and one machine per
-// customer. One transaction.
+// customer. One transaction, written inside the server (a million items in
+// a minute or two).
 void loja(int n);
 // n write-offs dated over year 2026 (partial and full, every form of
 // payment, a discount on every seventh and a surcharge on every eleventh),

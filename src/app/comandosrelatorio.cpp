@@ -24,11 +24,9 @@ ControleRelatorio& prepara(const QString& arquivo)
 }
 
 // 003, 004 and 009: the same period report on a different view and column.
-void relatorio_de_contas(const QString& arquivo, const QString& coluna, const QString& fim)
+void relatorio_de_contas(const QString& arquivo, const QString& coluna, const QString& fim, const QString& data_base,
+                         const QString& data_teto)
 {
-    QString data_base, data_teto;
-    if (!pede_periodo(data_base, data_teto))
-        return;
     ControleRelatorio& c = prepara(arquivo);
     c.Formulas[0] = campo(QStringLiteral("Nome_empresa"), cNomeEmpresa);
     c.Formulas[1] = periodo(data_base, data_teto);
@@ -49,23 +47,38 @@ QString total(const QString& sql, const QString& coluna, bool dinheiro)
     return r;
 }
 
+// A command that asks for a period, then runs with it.
+void com_periodo(void (*relatorio)(const QString&, const QString&))
+{
+    QString data_base, data_teto;
+    if (pede_periodo(data_base, data_teto))
+        relatorio(data_base, data_teto);
+}
+
 } // namespace
 
-void menuRelContasReceber_Click()
+void relatorio_contas_receber(const QString& data_base, const QString& data_teto)
 {
-    relatorio_de_contas(QStringLiteral("003.rpt"), QStringLiteral("{view_contas_a_receber.vencimento}"), QStringLiteral("    "));
+    relatorio_de_contas(QStringLiteral("003.rpt"), QStringLiteral("{view_contas_a_receber.vencimento}"), QStringLiteral("    "), data_base,
+                        data_teto);
 }
 
-void menuRelContasRecebidas_Click()
+void relatorio_contas_recebidas(const QString& data_base, const QString& data_teto)
 {
-    relatorio_de_contas(QStringLiteral("004.rpt"), QStringLiteral("{view_contas_recebidas.data_baixa}"), QString());
+    relatorio_de_contas(QStringLiteral("004.rpt"), QStringLiteral("{view_contas_recebidas.data_baixa}"), QString(), data_base, data_teto);
 }
 
-void menuRelRecebimentos_Click()
+void relatorio_recebimentos(const QString& data_base, const QString& data_teto)
 {
     // the money itself: partial and full write-offs dated in the period
-    relatorio_de_contas(QStringLiteral("009.rpt"), QStringLiteral("{baixa_conta_receber.ddata_baixa}"), QString());
+    relatorio_de_contas(QStringLiteral("009.rpt"), QStringLiteral("{baixa_conta_receber.ddata_baixa}"), QString(), data_base, data_teto);
 }
+
+void menuRelContasReceber_Click() { com_periodo(relatorio_contas_receber); }
+
+void menuRelContasRecebidas_Click() { com_periodo(relatorio_contas_recebidas); }
+
+void menuRelRecebimentos_Click() { com_periodo(relatorio_recebimentos); }
 
 void RelExtratoServicoTecnico_Click()
 {
@@ -73,8 +86,12 @@ void RelExtratoServicoTecnico_Click()
     if (!pede_periodo(data_base, data_teto))
         return;
     const qint32 tecnico = consulta_codigo(QStringLiteral("Tecnicos"));
-    if (tecnico == 0)
-        return;
+    if (tecnico != 0)
+        relatorio_servico_tecnico(data_base, data_teto, tecnico);
+}
+
+void relatorio_servico_tecnico(const QString& data_base, const QString& data_teto, qint32 tecnico)
+{
     ControleRelatorio& c = prepara(QStringLiteral("006.rpt"));
     c.Formulas[1] = campo(QStringLiteral("NomeEmpresa"), cNomeEmpresa);
     c.Formulas[2] = periodo(data_base, data_teto);
@@ -85,11 +102,10 @@ void RelExtratoServicoTecnico_Click()
     c.setAction(1);
 }
 
-void RelDemonstrativoFaturamento_Click()
+void RelDemonstrativoFaturamento_Click() { com_periodo(relatorio_faturamento); }
+
+void relatorio_faturamento(const QString& data_base, const QString& data_teto)
 {
-    QString data_base, data_teto;
-    if (!pede_periodo(data_base, data_teto))
-        return;
     ControleRelatorio& c = prepara(QStringLiteral("007.rpt"));
     // an order still being filled (under the placeholder customer 1) counts nowhere
     const QString entre = QStringLiteral(" ordem.ncliente > 1 and ddata between '") + data_sql(data_base) + QStringLiteral("' and '") + data_sql(data_teto) + QLatin1Char('\'');
@@ -115,8 +131,12 @@ void RelDemonstrativoFaturamento_Click()
 void RelServicoCliente_Click()
 {
     const qint32 cliente = consulta_codigo(QStringLiteral("Clientes"));
-    if (cliente == 0)
-        return;
+    if (cliente != 0)
+        relatorio_servico_cliente(cliente);
+}
+
+void relatorio_servico_cliente(qint32 cliente)
+{
     ControleRelatorio& c = prepara(QStringLiteral("008.rpt"));
     c.Formulas[0] = campo(QStringLiteral("NomeEmpresa"), cNomeEmpresa);
     c.Formulas[1] = campo(QStringLiteral("Rodape"), cRodape);

@@ -6,6 +6,7 @@
 #include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <limits>
 
 namespace {
 
@@ -39,7 +40,16 @@ QList<ColunaConsulta> colunasDaConsulta(QSqlDatabase banco, const QString& consu
 
 } // namespace
 
+DadosRelatorio::DadosRelatorio() = default;
+DadosRelatorio::~DadosRelatorio() = default;
+
 void DadosRelatorio::carrega(QSqlDatabase banco, Definicao& def, const QString& formulaSelecao)
+{
+    abre(banco, def, formulaSelecao);
+    le(std::numeric_limits<int>::max());
+}
+
+void DadosRelatorio::abre(QSqlDatabase banco, Definicao& def, const QString& formulaSelecao)
 {
     const QList<ColunaConsulta> todas = colunasDaConsulta(banco, def.consulta);
     auto posicao = [&todas](const QString& nome) {
@@ -116,24 +126,40 @@ void DadosRelatorio::carrega(QSqlDatabase banco, Definicao& def, const QString& 
         m_sql += QStringLiteral(" order by ") + ordem.join(QStringLiteral(", "));
     m_parametros = filtro.valores;
 
-    QSqlQuery q(banco);
-    q.setForwardOnly(true);
-    q.setNumericalPrecisionPolicy(QSql::HighPrecision);
-    if (!q.prepare(m_sql))
-        throw erroDe(q.lastError());
+    m_consulta.reset();
+    auto q = std::make_unique<QSqlQuery>(banco);
+    q->setForwardOnly(true);
+    q->setNumericalPrecisionPolicy(QSql::HighPrecision);
+    if (!q->prepare(m_sql))
+        throw erroDe(q->lastError());
     for (const QVariant& v : m_parametros)
-        q.addBindValue(v);
-    if (!q.exec())
-        throw erroDe(q.lastError());
+        q->addBindValue(v);
+    if (!q->exec())
+        throw erroDe(q->lastError());
     m_valores.clear();
     m_linhas = 0;
-    const int n = int(m_nomes.size());
-    while (q.next()) {
-        for (int c = 0; c < n; ++c)
+    m_consulta = std::move(q);
+}
+
+int DadosRelatorio::le(int n)
+{
+    if (!m_consulta)
+        return 0;
+    QSqlQuery& q = *m_consulta;
+    const int colunas = int(m_nomes.size());
+    int lidas = 0;
+    while (lidas < n && q.next()) {
+        for (int c = 0; c < colunas; ++c)
             m_valores.append(q.value(c));
-        ++m_linhas;
+        ++lidas;
     }
-    if (q.lastError().isValid())
-        throw erroDe(q.lastError());
-    m_valores.squeeze();
+    m_linhas += lidas;
+    if (lidas < n) { // the end, or a failure
+        const QSqlError erro = q.lastError();
+        m_consulta.reset();
+        if (erro.isValid())
+            throw erroDe(erro);
+        m_valores.squeeze();
+    }
+    return lidas;
 }

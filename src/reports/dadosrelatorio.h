@@ -7,17 +7,33 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
+#include <memory>
+
+class QSqlQuery;
 
 // The rows of one run: the definition's query, narrowed by the selection
 // formula, sorted by its groups and order. Only the columns the layout
-// uses are kept, in one flat array.
+// uses are kept, in one flat array. The rows may be read in steps: the
+// first ones are laid out while the rest are still coming.
 class DadosRelatorio {
 public:
+    DadosRelatorio();
+    ~DadosRelatorio();
+
     // Reads the query's columns, translates the selection formula against
     // them, links every column the definition names (texts, conditions,
-    // groups) and reads the rows. Throws ErroRelatorio or ErroBanco.
+    // groups) and starts the query; no row is read yet. Throws
+    // ErroRelatorio or ErroBanco.
+    void abre(QSqlDatabase banco, Definicao& def, const QString& formulaSelecao);
+    // Reads up to n more rows; once the last is read the query is closed
+    // (and its transaction with it). Gives how many it read. Throws ErroBanco.
+    int le(int n);
+    // Every row read, the query closed.
+    bool completos() const { return !m_consulta; }
+    // abre() and every row at once.
     void carrega(QSqlDatabase banco, Definicao& def, const QString& formulaSelecao);
 
+    // The rows read so far (all of them once completos()).
     int linhas() const { return m_linhas; }
     int colunas() const { return int(m_nomes.size()); }
     const QVariant& valor(int linha, int coluna) const { return m_valores[qsizetype(linha) * m_nomes.size() + coluna]; }
@@ -34,4 +50,5 @@ private:
     int m_linhas = 0;
     QString m_sql;
     QVariantList m_parametros;
+    std::unique_ptr<QSqlQuery> m_consulta; // open while rows remain
 };

@@ -3,11 +3,15 @@
 #include "mensagens.h"
 #include "pintorrelatorio.h"
 #include "relatorio.h"
+#include "sessao.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QEvent>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QTimer>
 #include <QFileDialog>
 #include <QLabel>
 #include <QPainter>
@@ -63,6 +67,28 @@ private:
     double m_zoom = 1.0;
 };
 
+bool passo_relatorio(const std::function<void()>& passo, bool espera)
+{
+    QString falha;
+    if (espera)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    try {
+        passo();
+    } catch (const ErroRelatorio& e) {
+        falha = e.texto();
+    } catch (const ErroBanco& e) {
+        falha = QStringLiteral("Erro no banco de dados ao gerar o relatório:\n%1").arg(e.descricao());
+    } catch (const std::exception& e) {
+        falha = QStringLiteral("Erro ao gerar o relatório: %1").arg(QString::fromLocal8Bit(e.what()));
+    }
+    if (espera)
+        QGuiApplication::restoreOverrideCursor();
+    if (falha.isEmpty())
+        return true;
+    mensagens().aviso(falha, Mensagens::Icone::Erro);
+    return false;
+}
+
 namespace {
 
 const double PASSOS[] = {0.25, 0.5, 0.75, 1.0, 1.25, 1.5, 2.0, 3.0, 4.0};
@@ -88,7 +114,7 @@ QIcon iconeZoom(bool mais)
 
 } // namespace
 
-FrmRelatorio::FrmRelatorio(std::shared_ptr<const Relatorio> relatorio, const QString& titulo, QWidget* pai)
+FrmRelatorio::FrmRelatorio(std::shared_ptr<Relatorio> relatorio, const QString& titulo, QWidget* pai)
     : QMainWindow(pai, Qt::Window), m_relatorio(std::move(relatorio))
 {
     setObjectName(QStringLiteral("FrmRelatorio"));
@@ -124,6 +150,55 @@ FrmRelatorio::FrmRelatorio(std::shared_ptr<const Relatorio> relatorio, const QSt
 
     resize(1000, 760);
     m_folha->defineZoom(m_zoom);
+    aposEtapa();
+    if (!m_relatorio->completo())
+        QTimer::singleShot(0, this, &FrmRelatorio::continua);
+}
+
+void FrmRelatorio::continua()
+{
+    if (m_relatorio->completo())
+        return;
+    const bool ok = passo_relatorio(
+        [this] {
+            // a slice short enough for the window to stay responsive
+            QElapsedTimer t;
+            t.start();
+            while (!m_relatorio->avanca(Relatorio::LINHAS_POR_ETAPA) && t.elapsed() < 40) {
+            }
+        },
+        false);
+    if (!ok) {
+        close(); // an unfinished report is not shown as if it were whole
+        return;
+    }
+    aposEtapa();
+    if (!m_relatorio->completo())
+        QTimer::singleShot(0, this, &FrmRelatorio::continua);
+}
+
+bool FrmRelatorio::completa()
+{
+    if (m_relatorio->completo())
+        return true;
+    if (!passo_relatorio([this] { m_relatorio->completa(); })) {
+        close();
+        return false;
+    }
+    aposEtapa();
+    return true;
+}
+
+void FrmRelatorio::aposEtapa()
+{
+    const bool completo = m_relatorio->completo();
+    {
+        const QSignalBlocker b(spinPagina);
+        spinPagina->setRange(1, qMax(1, m_relatorio->paginas()));
+    }
+    lblPaginas->setText(completo ? QStringLiteral(" de %1 ").arg(m_relatorio->paginas()) : QStringLiteral(" de … "));
+    if (completo)
+        m_folha->update(); // the page count and the totals, final
     atualiza();
 }
 
@@ -151,17 +226,19 @@ void FrmRelatorio::montaBarra()
     auto* rotulo = new QLabel(QStringLiteral(" &Página "), barra);
     spinPagina = new QSpinBox(barra);
     spinPagina->setObjectName(QStringLiteral("spinPagina"));
-    spinPagina->setRange(1, qMax(1, m_relatorio->paginas()));
     spinPagina->setAccessibleName(QStringLiteral("Página"));
     rotulo->setBuddy(spinPagina);
     connect(spinPagina, &QSpinBox::valueChanged, this, [this](int v) { mostraPagina(v - 1); });
-    lblPaginas = new QLabel(QStringLiteral(" de %1 ").arg(m_relatorio->paginas()), barra);
+    lblPaginas = new QLabel(barra);
     lblPaginas->setObjectName(QStringLiteral("lblPaginas"));
     barra->addWidget(rotulo);
     barra->addWidget(spinPagina);
     barra->addWidget(lblPaginas);
     acProxima = acao("acProxima", QStringLiteral("Próxima"), style()->standardIcon(QStyle::SP_MediaSeekForward), QKeySequence(Qt::Key_PageDown), [this] { mostraPagina(m_pagina + 1); });
-    acUltima = acao("acUltima", QStringLiteral("Última"), style()->standardIcon(QStyle::SP_MediaSkipForward), QKeySequence(Qt::CTRL | Qt::Key_End), [this] { mostraPagina(m_relatorio->paginas() - 1); });
+    acUltima = acao("acUltima", QStringLiteral("Última"), style()->standardIcon(QStyle::SP_MediaSkipForward), QKeySequence(Qt::CTRL | Qt::Key_End), [this] {
+        if (completa())
+            mostraPagina(m_relatorio->paginas() - 1);
+    });
     barra->addSeparator();
     acMenosZoom = acao("acMenosZoom", QStringLiteral("Reduzir"), iconeZoom(false), QKeySequence::ZoomOut, [this] {
         double z = PASSOS[0];
@@ -199,6 +276,18 @@ void FrmRelatorio::montaBarra()
 
 void FrmRelatorio::mostraPagina(int n)
 {
+    // a page not laid out yet: the layout goes on up to it
+    if (n >= m_relatorio->paginas() && !m_relatorio->completo()) {
+        const bool ok = passo_relatorio([&] {
+            while (n >= m_relatorio->paginas() && !m_relatorio->avanca(Relatorio::LINHAS_POR_ETAPA)) {
+            }
+        });
+        if (!ok) {
+            close();
+            return;
+        }
+        aposEtapa();
+    }
     n = qBound(0, n, m_relatorio->paginas() - 1);
     if (n == m_pagina && m_folha->isVisible())
         return atualiza();
@@ -250,10 +339,11 @@ bool FrmRelatorio::eventFilter(QObject* o, QEvent* e)
 void FrmRelatorio::atualiza()
 {
     const int total = m_relatorio->paginas();
+    const bool completo = m_relatorio->completo();
     acPrimeira->setEnabled(m_pagina > 0);
     acAnterior->setEnabled(m_pagina > 0);
-    acProxima->setEnabled(m_pagina < total - 1);
-    acUltima->setEnabled(m_pagina < total - 1);
+    acProxima->setEnabled(m_pagina < total - 1 || !completo);
+    acUltima->setEnabled(m_pagina < total - 1 || !completo);
     const QSignalBlocker b1(spinPagina);
     spinPagina->setValue(m_pagina + 1);
     const QSignalBlocker b2(cmbZoom);
@@ -266,14 +356,16 @@ void FrmRelatorio::atualiza()
     m_situacao->setText(QStringLiteral("%1   —   Página %2 de %3   —   %4 %5   —   Zoom %6%")
                             .arg(m_relatorio->titulo())
                             .arg(m_pagina + 1)
-                            .arg(total)
+                            .arg(completo ? QString::number(total) : QStringLiteral("…"))
                             .arg(linhas)
-                            .arg(linhas == 1 ? QStringLiteral("registro") : QStringLiteral("registros"))
+                            .arg(linhas == 1 ? QStringLiteral("registro") : completo ? QStringLiteral("registros") : QStringLiteral("registros lidos…"))
                             .arg(qRound(m_zoom * 100)));
 }
 
 bool FrmRelatorio::salvaPdf(const QString& caminho)
 {
+    if (!completa())
+        return false;
     try {
         m_relatorio->salvaPdf(caminho);
         return true;
@@ -297,6 +389,8 @@ void FrmRelatorio::perguntaPdf()
 
 void FrmRelatorio::imprime()
 {
+    if (!completa())
+        return;
     QPrinter impressora(QPrinter::HighResolution);
     impressora.setPageLayout(m_relatorio->layoutPagina());
     impressora.setFullPage(true);
@@ -312,6 +406,8 @@ void FrmRelatorio::imprime()
 
 bool FrmRelatorio::imprimeEm(QPrinter& impressora)
 {
+    if (!completa())
+        return false;
     try {
         m_relatorio->imprime(impressora);
         return true;

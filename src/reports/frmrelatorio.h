@@ -1,5 +1,6 @@
 #pragma once
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -11,14 +12,23 @@ class QSpinBox;
 class Relatorio;
 class FolhaRelatorio;
 
+// Runs a step of a report's build (reading the file, the rows, laying the
+// pages out), with the wait cursor when asked; a failure (a missing file, a
+// bad definition, a database error) is shown to the user with its text, and
+// false then.
+bool passo_relatorio(const std::function<void()>& passo, bool espera = true);
+
 // The preview window "Módulo de Relatórios": shows one page at a time,
 // pages through the report, zooms, prints through the print dialog and
 // saves a PDF. It is not modal: the caller goes on at once, and several
-// previews may be open. It deletes itself when closed.
+// previews may be open. It deletes itself when closed. A report still
+// being laid out shows its first pages at once, the page count as "…",
+// and goes on in small steps between the user's events; going to a page
+// not laid out yet, printing and the PDF wait for it.
 class FrmRelatorio : public QMainWindow {
     Q_OBJECT
 public:
-    FrmRelatorio(std::shared_ptr<const Relatorio> relatorio, const QString& titulo, QWidget* pai = nullptr);
+    FrmRelatorio(std::shared_ptr<Relatorio> relatorio, const QString& titulo, QWidget* pai = nullptr);
     ~FrmRelatorio() override;
 
     const Relatorio& relatorio() const { return *m_relatorio; }
@@ -57,8 +67,14 @@ private:
     void atualiza();
     void imprime();
     void perguntaPdf();
+    // One step of the layout, then the next one queued, until it is complete.
+    void continua();
+    // The layout complete (false, and the preview closed, after a failure).
+    bool completa();
+    // After a step: the page range, the count, the page painted again.
+    void aposEtapa();
 
-    std::shared_ptr<const Relatorio> m_relatorio;
+    std::shared_ptr<Relatorio> m_relatorio;
     QScrollArea* m_rolagem = nullptr;
     FolhaRelatorio* m_folha = nullptr;
     QLabel* m_situacao = nullptr;

@@ -8,29 +8,11 @@
 
 #include <QCoreApplication>
 #include <QApplication>
+#include <QElapsedTimer>
 
 namespace {
 
-// Builds the report, or shows why it could not be built.
-std::shared_ptr<const Relatorio> monta(const ControleRelatorio& c)
-{
-    QString falha;
-    try {
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        auto r = Relatorio::monta(c, conexao.banco());
-        QGuiApplication::restoreOverrideCursor();
-        return r;
-    } catch (const ErroRelatorio& e) {
-        falha = e.texto();
-    } catch (const ErroBanco& e) {
-        falha = QStringLiteral("Erro no banco de dados ao gerar o relatório:\n%1").arg(e.descricao());
-    } catch (const std::exception& e) {
-        falha = QStringLiteral("Erro ao gerar o relatório: %1").arg(QString::fromLocal8Bit(e.what()));
-    }
-    QGuiApplication::restoreOverrideCursor();
-    mensagens().aviso(falha, Mensagens::Icone::Erro);
-    return nullptr;
-}
+int g_etapaInicialMs = ETAPA_INICIAL_MS;
 
 } // namespace
 
@@ -41,8 +23,15 @@ void instala_motor_relatorio()
 
 FrmRelatorio* executa_relatorio(ControleRelatorio& c)
 {
-    auto r = monta(c);
-    if (!r)
+    std::shared_ptr<Relatorio> r;
+    const bool montado = passo_relatorio([&] {
+        QElapsedTimer t;
+        t.start();
+        r = Relatorio::abre(c, conexao.banco());
+        while (!r->avanca(Relatorio::LINHAS_POR_ETAPA) && (r->paginas() == 0 || t.elapsed() < g_etapaInicialMs)) {
+        }
+    });
+    if (!montado)
         return nullptr;
     // Beside the control's window; but a report asked for from a modal form
     // (the service order prints while its form stays open) belongs to that
@@ -59,8 +48,8 @@ FrmRelatorio* executa_relatorio(ControleRelatorio& c)
 
 bool gera_pdf(const ControleRelatorio& c, const QString& caminho)
 {
-    auto r = monta(c);
-    if (!r)
+    std::shared_ptr<const Relatorio> r;
+    if (!passo_relatorio([&] { r = Relatorio::monta(c, conexao.banco()); }))
         return false;
     try {
         r->salvaPdf(caminho);
@@ -70,6 +59,8 @@ bool gera_pdf(const ControleRelatorio& c, const QString& caminho)
     }
     return false;
 }
+
+void define_etapa_inicial_relatorio(int ms) { g_etapaInicialMs = ms; }
 
 QString arquivo_relatorio(const QString& nome)
 {

@@ -10,10 +10,17 @@ void instala_motor_relatorio();
 
 // One run: reads the control's file, formula fields and selection, builds
 // the report and opens the preview window (not modal) beside the control's
-// window, or beside the modal form that asked for it. A missing file, a bad definition or a database error is shown to
-// the user with its text; nothing else happens then. Returns the preview,
-// or nullptr after a failure.
+// window, or beside the modal form that asked for it. A long report opens
+// at its first page, the rest laid out while the preview shows it. A
+// missing file, a bad definition or a database error is shown to the user
+// with its text; nothing else happens then. Returns the preview, or
+// nullptr after a failure.
 FrmRelatorio* executa_relatorio(ControleRelatorio& c);
+// How long a report may be laid out before its preview opens: a report
+// quick to lay out opens whole, a long one at its first page (tests set 0
+// to see a preview fill in).
+inline constexpr int ETAPA_INICIAL_MS = 250;
+void define_etapa_inicial_relatorio(int ms);
 
 // The same run written straight to a PDF file, without a window (tests and
 // the benchmark). Failures are shown as for the preview; false then.

@@ -50,7 +50,7 @@ QString valorDe(const ModeloTexto::Parte& p, const ContextoTexto& c)
         return QString();
     case ModeloTexto::Parte::Formula: return c.formulas ? c.formulas->value(p.nome) : QString();
     case ModeloTexto::Parte::Pagina: return QString::number(c.pagina);
-    case ModeloTexto::Parte::Paginas: return QString::number(c.paginas);
+    case ModeloTexto::Parte::Paginas: return c.paginas < 0 ? QStringLiteral("…") : QString::number(c.paginas);
     case ModeloTexto::Parte::Hoje: return Relogio::hoje().toString(QStringLiteral("dd/MM/yyyy"));
     case ModeloTexto::Parte::Soma:
     case ModeloTexto::Parte::Contagem: return total(p, c);

@@ -19,7 +19,7 @@ struct ContextoTexto {
     int linha = -1; // -1: no row (an empty report)
     const QHash<QString, QString>* formulas = nullptr;
     int pagina = 0;
-    int paginas = 0;
+    int paginas = 0; // -1: not known yet, printed as "…"
     const Dinheiro* somas = nullptr;       // the totals, by slot
     const QVector<int>* slotDaColuna = nullptr;
     qint64 contagem = 0;

@@ -8,9 +8,10 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <limits>
 
-std::shared_ptr<const Relatorio> Relatorio::monta(const QString& arquivo, const std::array<QString, 10>& formulas,
-                                                  const QString& selecao, QSqlDatabase banco)
+std::shared_ptr<Relatorio> Relatorio::abre(const QString& arquivo, const std::array<QString, 10>& formulas, const QString& selecao,
+                                           QSqlDatabase banco)
 {
     std::shared_ptr<Relatorio> r(new Relatorio);
     r->m_def = Definicao::carrega(arquivo);
@@ -18,9 +19,22 @@ std::shared_ptr<const Relatorio> Relatorio::monta(const QString& arquivo, const 
     const QHash<QString, QString> dados = le_campos_formula(formulas);
     for (const QString& nome : r->m_def.formulas)
         r->m_formulas.insert(nome, dados.value(nome));
-    r->m_dados.carrega(banco, r->m_def, selecao);
+    r->m_dados.abre(banco, r->m_def, selecao);
     r->m_pintor = std::make_unique<PintorRelatorio>(r->m_def);
     r->m_paginacao = std::make_unique<Paginacao>(r->m_def, r->m_dados, r->m_formulas, *r->m_pintor);
+    return r;
+}
+
+std::shared_ptr<Relatorio> Relatorio::abre(const ControleRelatorio& c, QSqlDatabase banco)
+{
+    return abre(c.ReportFileName, c.Formulas, c.SelectionFormula, banco);
+}
+
+std::shared_ptr<const Relatorio> Relatorio::monta(const QString& arquivo, const std::array<QString, 10>& formulas,
+                                                  const QString& selecao, QSqlDatabase banco)
+{
+    auto r = abre(arquivo, formulas, selecao, banco);
+    r->completa();
     return r;
 }
 
@@ -28,6 +42,20 @@ std::shared_ptr<const Relatorio> Relatorio::monta(const ControleRelatorio& c, QS
 {
     return monta(c.ReportFileName, c.Formulas, c.SelectionFormula, banco);
 }
+
+bool Relatorio::avanca(int linhas)
+{
+    m_dados.le(linhas);
+    m_paginacao->avanca(m_dados.completos());
+    return completo();
+}
+
+void Relatorio::completa()
+{
+    avanca(std::numeric_limits<int>::max());
+}
+
+bool Relatorio::completo() const { return m_paginacao->completa(); }
 
 Relatorio::~Relatorio() = default;
 

@@ -18,6 +18,7 @@
 #include "modulo1.h"
 #include "motorrelatorio.h"
 #include "paginacao.h"
+#include "pintorrelatorio.h"
 #include "relatorio.h"
 #include "textopdf.h"
 
@@ -34,6 +35,8 @@
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QPaintEngine>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QPrintEngine>
 #include <QPrinter>
 #include <QTest>
@@ -151,6 +154,7 @@ private slots:
     }
     void cleanup()
     {
+        define_etapa_inicial_relatorio(ETAPA_INICIAL_MS);
         principal.reset();
         amb.reset();
     }
@@ -420,6 +424,57 @@ private slots:
         QVERIFY(tudo.contains(QStringLiteral("Serviços do técnico: 76 R$ 908,00 R$ 45,78")));
         QVERIFY(tudo.contains(QStringLiteral("Total geral: 153 serviços R$ 1.875,50 R$ 142,53")));
         QCOMPARE(f->relatorio().paginacao().totalRelatorio(QStringLiteral("valor")).centavos(), 187550);
+    }
+
+    // A long report opens at its first page, the count still unknown; the
+    // rest is laid out between events, and what shows at the end is the
+    // report laid out at once. Going to the last page waits for the layout.
+    void previaLongaAbreNaPrimeiraPagina()
+    {
+        executa(QStringLiteral("execute block as declare i integer = 0; begin while (i < 1500) do begin "
+                               "insert into item_ordem values(null, 1, 1, 'Serviço ' || :i, 1, 1); i = i + 1; end end"));
+        define_etapa_inicial_relatorio(0);
+        FrmRelatorio* f = roda(QStringLiteral("008.rpt"), {{0, nomeEmpresa("NomeEmpresa")}, {1, rodape()}});
+        QVERIFY(f);
+        QVERIFY(!f->relatorio().completo());
+        QCOMPARE(f->lblPaginas->text().trimmed(), QStringLiteral("de …"));
+        QVERIFY(f->acUltima->isEnabled());
+        {
+            const QString pdf = amb->banco.pasta() + QStringLiteral("/primeira.pdf");
+            QPdfWriter escritor(pdf);
+            escritor.setResolution(int(PintorRelatorio::UNIDADES_POR_POLEGADA));
+            escritor.setPageLayout(f->relatorio().layoutPagina());
+            QPainter p(&escritor);
+            f->relatorio().pintaPagina(p, 0);
+            p.end();
+            const QString primeira = plano(paginas_pdf(pdf).value(0));
+            QVERIFY2(primeira.contains(QStringLiteral("Página 1 de …")) && primeira.contains(cNomeEmpresa), qPrintable(primeira));
+        }
+        QTRY_VERIFY(f->relatorio().completo());
+        const auto inteiro = Relatorio::monta(cr(), conexao.banco());
+        const int n = inteiro->paginas();
+        QVERIFY(n > 20);
+        QCOMPARE(f->relatorio().paginas(), n);
+        QCOMPARE(f->lblPaginas->text().trimmed(), QStringLiteral("de %1").arg(n));
+        const QString pdf = amb->banco.pasta() + QStringLiteral("/inteiro.pdf");
+        inteiro->salvaPdf(pdf);
+        QCOMPARE(paginas(f, QStringLiteral("008-em-etapas")), [&] {
+            QStringList r;
+            for (const QString& p : paginas_pdf(pdf))
+                r << plano(p);
+            return r;
+        }());
+
+        // Ctrl+End before the layout ends: the last page, once it is known
+        f = roda(QStringLiteral("008.rpt"), {{0, nomeEmpresa("NomeEmpresa")}, {1, rodape()}});
+        define_etapa_inicial_relatorio(ETAPA_INICIAL_MS);
+        QVERIFY(f && !f->relatorio().completo());
+        ativa(*f);
+        tecla(f, Qt::Key_End, Qt::ControlModifier);
+        QVERIFY(f->relatorio().completo());
+        QCOMPARE(f->pagina(), n - 1);
+        QCOMPARE(f->spinPagina->value(), n);
+        QVERIFY(amb->msgs.mostradas().isEmpty());
     }
 
     void pdfSemJanelaEImpressaoDeUmIntervalo()
