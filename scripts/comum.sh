@@ -35,10 +35,11 @@ instala_pacotes() {
     como_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${faltam[@]}"
 }
 
+# Configures and builds the tree, or only the targets given ("--target x").
 compila() {
     # ccache, where the machine has it, makes rebuilds of other trees cheap
     local lancador=()
     command -v ccache >/dev/null 2>&1 && lancador=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
     cmake -S "$RAIZ" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${lancador[@]}" >/dev/null
-    cmake --build "$BUILD" -j"$(nproc)"
+    cmake --build "$BUILD" -j"$(nproc)" "$@"
 }

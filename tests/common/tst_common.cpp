@@ -419,7 +419,7 @@ private slots:
         g.setColWidth(1, 600);
         g.limpa(2);
         g.setTextMatrix(1, 1, QStringLiteral("7"));
-        QTest::qWait(10);
+        espera_fila(); // the width check the text scheduled has run
         QCOMPARE(g.columnWidth(1), desenho);
     }
 

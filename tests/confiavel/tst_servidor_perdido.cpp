@@ -58,13 +58,13 @@ public:
         QProcess::startDetached(QStringLiteral("setsid"), {QStringLiteral("sh"), QStringLiteral("-c"),
             QStringLiteral("sleep 30; (command -v service >/dev/null && service firebird3.0 start || /etc/init.d/firebird3.0 start) >/dev/null 2>&1")});
         servico(QStringLiteral("stop"));
-        for (int i = 0; i < 50 && servidor_responde(); ++i) QTest::qWait(100);
+        QTest::qWaitFor([] { return !servidor_responde(); }, 5000);
         ++paradas;
     }
     ~ServidorParado()
     {
         servico(QStringLiteral("start"));
-        for (int i = 0; i < 100 && !servidor_responde(); ++i) QTest::qWait(100);
+        QTest::qWaitFor([] { return servidor_responde(); }, 10000);
     }
     static inline int paradas = 0;
 };

@@ -32,13 +32,14 @@ const QString CPF_ERRADO = QStringLiteral("O número de cpf informado está inco
 const QString SUMIU = QStringLiteral("Registro não localizado! Ele foi excluído depois de aberto; nada foi gravado.");
 
 
-// A click as a hand makes it: press, the event loop runs, release.
+// A click as a hand makes it: press, the event loop runs what the press
+// queued, release, and what the release queued runs too.
 void clique_lento(QPushButton* b)
 {
     QTest::mousePress(b, Qt::LeftButton);
-    QTest::qWait(30);
+    espera_fila();
     QTest::mouseRelease(b, Qt::LeftButton);
-    QTest::qWait(30);
+    espera_fila();
 }
 
 // What leaving a new customer may touch, as one comparable text.

@@ -272,7 +272,6 @@ private slots:
         QCOMPARE(selecao, QStringLiteral("{baixa_conta_receber.ncodigo}=%1").arg(conta(QStringLiteral("select max(ncodigo) from baixa_conta_receber"))));
         const QString pdf = amb->banco.pasta() + QStringLiteral("/recibo.pdf");
         QVERIFY(gera_pdf(cr(), pdf));
-        guarda_pdf(pdf, QStringLiteral("recibo"));
         confere_textos(plano(texto_pdf(pdf)), {QStringLiteral("RECIBO"), QStringLiteral("Recebemos de Ana Souza"), QStringLiteral("R$ 69,99 (sessenta e nove reais e noventa e nove centavos)"),
                                                QStringLiteral("pagamento parcial"), QStringLiteral("Forma de pagamento: Dinheiro"),
                                                QStringLiteral("Observações: Pix dAna")});
@@ -377,7 +376,6 @@ private slots:
             QCOMPARE(f.Grid1->avisoLinha(l), l == 1 ? QStringLiteral("Vencida") : QString());
             QCOMPARE(f.Grid1->model()->index(l - 1, 2).data(Qt::BackgroundRole).isValid(), l == 1);
         }
-        guarda_captura(&f, QStringLiteral("contas_vencidas"));
 
         const QList<QStringList> csv = exporta_e_le(f.CmdExportar, amb->banco.pasta() + QStringLiteral("/receber.csv"));
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Planilha gravada com 4 linha(s) em %1/receber.csv.").arg(amb->banco.pasta()));
@@ -676,7 +674,6 @@ private slots:
             ativa(d);
             QCOMPARE(coluna(p.Grid1, 2), (QStringList{reais("150,25"), reais("150,25")}));
             QCOMPARE(p.Text6->text(), p.Text8->text());
-            guarda_captura(&d, QStringLiteral("fechamento_prazo"));
             amb->msgs.respostas({true});
             clica(p.CmdOk);
         });
@@ -712,7 +709,6 @@ private slots:
         };
         paga(5, 1, QStringLiteral("100"));
         confere({QStringLiteral("5"), QStringLiteral("6")}, "200,50");
-        guarda_captura(&f, QStringLiteral("contas_receber"));
         // a payment made by mistake on the second instalment, undone
         paga(6, 1, QStringLiteral("10"));
         confere({QStringLiteral("5"), QStringLiteral("6")}, "190,50");

@@ -135,7 +135,6 @@ class TstReports : public QObject {
         const QString pdf = amb->banco.pasta() + QLatin1Char('/') + nome + QStringLiteral(".pdf");
         if (!f->salvaPdf(pdf))
             return {};
-        guarda_pdf(pdf, nome);
         QStringList r;
         for (const QString& p : paginas_pdf(pdf, linhas))
             r << plano(p);

@@ -129,7 +129,6 @@ private slots:
                                                 QStringLiteral("R$\u00a040,00"), QStringLiteral("Não")}));
         QVERIFY(f.Grid1->hasFocus());
         QVERIFY(f.botaoDetalhes->isEnabled() && f.botaoExcluir->isEnabled() && f.Command6->isEnabled());
-        guarda_captura(&f, QStringLiteral("localizar_ordens"));
         // a filler row: the buttons go off and a double click opens nothing
         clica_linha(f.Grid1, 8);
         QVERIFY(!f.botaoDetalhes->isEnabled() && !f.Command6->isEnabled());

@@ -10,9 +10,7 @@
 #include "frmordem.h"
 #include "frmpagamentodavenda.h"
 #include "frmfechamentovendaprazo.h"
-#include "frmprincipal.h"
 #include "grade.h"
-#include "iniciasistema.h"
 #include "lojateste.h"
 #include "passos.h"
 #include "modulo1.h"
@@ -20,7 +18,6 @@
 #include "relogio.h"
 #include "textopdf.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -31,7 +28,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
-#include <QToolBar>
 
 using namespace apoio;
 
@@ -514,7 +510,6 @@ private slots:
         QCOMPARE(impressos.last(), QStringLiteral("{orcamento.ncodigo}=1|Rodape='") + cRodape + QStringLiteral("'|"));
         const QString pdf = amb->banco.pasta() + QStringLiteral("/orcamento.pdf");
         QVERIFY(gera_pdf(cr(), pdf));
-        guarda_pdf(pdf, QStringLiteral("orcamento"));
         rsDados.abre(QStringLiteral("select dateadd(15 day to ddata) as validade from orcamento where ncodigo = 1"));
         const QString validade = rsDados.texto(QStringLiteral("validade"));
         rsDados.fecha();
@@ -850,54 +845,6 @@ private slots:
         QCOMPARE(linhas(QStringLiteral("select cproblema from item_da_entrada where nentrada_equipamento = 58")),
                  QStringList{QStringLiteral("Tinta 'original' vazando")});
         clica(f.Command4);
-    }
-
-    void menuEBarraAbremOsMovimentos()
-    {
-        FrmPrincipal p;
-        liga_formularios(p);
-        form<FrmEntradaEquipamento>().binclusao = false;
-        form<FrmOrcamento>().binclusao = false;
-        form<FrmOrdem>().binclusao = false;
-        QStringList abertos;
-        auto fecha = [&](QDialog& d) {
-            auto& m = static_cast<FrmMovimento&>(d);
-            abertos << d.objectName() + (m.binclusao ? QStringLiteral("+") : QStringLiteral("-"));
-            clica(d.findChild<QPushButton*>(d.objectName() == QLatin1String("FrmEntradaEquipamento") ? QStringLiteral("Command4") : QStringLiteral("Command7")));
-        };
-        for (int i = 0; i < 6; ++i) ao_abrir_modal(fecha);
-        p.item(QStringLiteral("menuIncluirEntrada"))->trigger();
-        p.item(QStringLiteral("menuIncluirOrcamento"))->trigger();
-        p.item(QStringLiteral("menuIncluirOrdem"))->trigger();
-        for (int i : {5, 6, 7})
-            p.Toolbar1->actions().at(i)->trigger();
-        QCOMPARE(abertos, (QStringList{QStringLiteral("FrmEntradaEquipamento+"), QStringLiteral("FrmOrcamento+"), QStringLiteral("FrmOrdem+"),
-                                       QStringLiteral("FrmEntradaEquipamento+"), QStringLiteral("FrmOrcamento+"), QStringLiteral("FrmOrdem+")}));
-        QCOMPARE(conta(QStringLiteral("select count(*) from entrada_equipamento")) + conta(QStringLiteral("select count(*) from orcamento")), 1);
-    }
-
-    // Pictures of the three forms with a little in them (kept when
-    // CONTROLE_OS_PDFS names a folder).
-    void capturas()
-    {
-        auto& e = abre_form<FrmEntradaEquipamento>(true);
-        cliente(e, QStringLiteral("2"));
-        e.Text2->setText(QStringLiteral("Marcos Souza"));
-        item_entrada(e, QStringLiteral("Impressora HP LaserJet 1102"), QStringLiteral("Manchas na impressão"));
-        item_entrada(e, QStringLiteral("Notebook Dell Inspiron"), QStringLiteral("Não liga"));
-        guarda_captura(&e, QStringLiteral("entrada"));
-        clica(e.Command4);
-        auto& o = abre_form<FrmOrcamento>(true);
-        cliente(o, QStringLiteral("2"));
-        item_servico(o, 1, QStringLiteral("Troca do fusor"), QStringLiteral("180"));
-        item_servico(o, 2, QStringLiteral("Limpeza e revisão geral"), QStringLiteral("120,5"));
-        guarda_captura(&o, QStringLiteral("orcamento"));
-        clica(o.Command7);
-        auto& s = form<FrmOrdem>();
-        s.nCodigoordem = 1;
-        abre_form<FrmOrdem>(false);
-        guarda_captura(&s, QStringLiteral("ordem"));
-        clica(s.Command7);
     }
 };
 

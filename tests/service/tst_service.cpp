@@ -43,8 +43,6 @@ class TstService : public QObject {
         const QString pdf = amb->banco.pasta() + QStringLiteral("/documento.pdf");
         if (!ps.first()->salvaPdf(pdf))
             return {};
-        guarda_pdf(pdf, QString::fromLatin1(QTest::currentTestFunction()));
-        guarda_captura(ps.first(), QString::fromLatin1(QTest::currentTestFunction()));
         return plano(texto_pdf(pdf));
     }
 

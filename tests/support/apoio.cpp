@@ -425,4 +425,12 @@ void no_modal(std::function<void(QDialog&)> corpo)
 
 void tecla(QWidget* w, int t, Qt::KeyboardModifiers mod) { QTest::keyClick(w, Qt::Key(t), mod); }
 
+void espera_fila()
+{
+    auto chegou = std::make_shared<bool>(false);
+    QMetaObject::invokeMethod(qApp, [chegou] { *chegou = true; }, Qt::QueuedConnection);
+    if (!QTest::qWaitFor([chegou] { return *chegou; }, 5000))
+        QTest::qFail("a fila de eventos não andou", __FILE__, __LINE__);
+}
+
 } // namespace apoio

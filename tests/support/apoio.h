@@ -191,5 +191,10 @@ void duplo_clique(::Grade* g, int linha, int coluna);
 void clica(QWidget* w);
 // One key press on a widget.
 void tecla(QWidget* w, int tecla, Qt::KeyboardModifiers mod = Qt::NoModifier);
+// Returns once everything the event loop had queued before the call has
+// run (a warning deferred until a box is left, a column widened later): a
+// marker queued behind them has arrived. Before a check that something did
+// not happen, this is the proof that it had its chance.
+void espera_fila();
 
 } // namespace apoio

@@ -2,8 +2,6 @@
 #include "frmrelatorio.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
@@ -33,27 +31,6 @@ QStringList paginas_pdf(const QString& caminho, bool linhas)
 }
 
 QString texto_pdf(const QString& caminho) { return paginas_pdf(caminho).join(QLatin1Char('\n')); }
-
-void guarda_pdf(const QString& caminho, const QString& nome)
-{
-    const QString pasta = qEnvironmentVariable("CONTROLE_OS_PDFS");
-    if (pasta.isEmpty())
-        return;
-    QDir().mkpath(pasta);
-    const QString destino = QDir(pasta).filePath(nome + QStringLiteral(".pdf"));
-    QFile::remove(destino);
-    QFile::copy(caminho, destino);
-}
-
-void guarda_captura(QWidget* janela, const QString& nome)
-{
-    const QString pasta = qEnvironmentVariable("CONTROLE_OS_PDFS");
-    if (pasta.isEmpty() || !janela)
-        return;
-    QDir().mkpath(pasta);
-    QApplication::processEvents();
-    janela->grab().save(QDir(pasta).filePath(nome + QStringLiteral(".png")));
-}
 
 QString plano(QString texto)
 {

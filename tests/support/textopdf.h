@@ -4,7 +4,6 @@
 #include <QStringList>
 
 class FrmRelatorio;
-class QWidget;
 
 namespace apoio {
 
@@ -15,14 +14,6 @@ namespace apoio {
 QStringList paginas_pdf(const QString& caminho, bool linhas = false);
 // The whole text, pages joined.
 QString texto_pdf(const QString& caminho);
-// Keeps a copy of a PDF a test made, as <nome>.pdf in the folder that
-// CONTROLE_OS_PDFS names (to look at the documents); nothing when unset.
-void guarda_pdf(const QString& caminho, const QString& nome);
-
-// Keeps a picture of a window as <nome>.png in the same folder (the PDFs'
-// companion, to look at the screens); nothing when CONTROLE_OS_PDFS is unset.
-void guarda_captura(QWidget* janela, const QString& nome);
-
 // Blanks and line breaks made single spaces: checks then read phrases.
 QString plano(QString texto);
 // Fails the test for each phrase missing from the text.

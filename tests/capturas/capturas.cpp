@@ -1,0 +1,157 @@
+// Makes the pictures and documents of docs/ from the program as it is: the
+// forms driven on a sample shop as the counter drives them, each window
+// grabbed, each document saved as the preview saves it. Not a test: run by
+// scripts/capturas.sh, which names the folder (CONTROLE_OS_DOCS).
+#include "apoio.h"
+#include "controlerelatorio.h"
+#include "dinheiro.h"
+#include "frmbaixacontasreceber.h"
+#include "frmcontasreceber.h"
+#include "frmentradaequipamento.h"
+#include "frmfechamentovendaprazo.h"
+#include "frmorcamento.h"
+#include "frmordem.h"
+#include "frmprincipal.h"
+#include "frmrelatorio.h"
+#include "frmselecionaperiodo.h"
+#include "lojateste.h"
+#include "modulo1.h"
+#include "motorrelatorio.h"
+#include "passos.h"
+#include "relogio.h"
+#include "textopdf.h"
+
+#include <QAction>
+#include <QDateEdit>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace apoio;
+
+namespace {
+
+QString destino(const QString& arquivo) { return QDir(qEnvironmentVariable("CONTROLE_OS_DOCS")).filePath(arquivo); }
+
+void guarda(QWidget& janela, const char* nome)
+{
+    QVERIFY2(janela.grab().save(destino(QString::fromLatin1(nome) + QStringLiteral(".png"))), nome);
+}
+
+// The document the last command sent to the report control, as a PDF.
+void guarda_documento(const char* nome)
+{
+    QVERIFY2(gera_pdf(cr(), destino(QString::fromLatin1(nome) + QStringLiteral(".pdf"))), nome);
+    fecha_previas();
+}
+
+} // namespace
+
+class Capturas : public QObject {
+    Q_OBJECT
+    std::unique_ptr<Ambiente> amb;
+
+private slots:
+    void initTestCase() { QVERIFY2(qEnvironmentVariableIsSet("CONTROLE_OS_DOCS"), "CONTROLE_OS_DOCS não diz onde gravar"); }
+    void init()
+    {
+        amb = std::make_unique<Ambiente>();
+        cria_loja_exemplo();
+        Relogio::fixa(QDateTime(QDate(2026, 12, 8), QTime(9, 45)));
+    }
+    void cleanup()
+    {
+        fecha_previas();
+        limpa_acoes_modais();
+        amb.reset();
+    }
+
+    void principal()
+    {
+        auto p = janela_principal();
+        p->resize(1000, 680);
+        ativa(*p);
+        guarda(*p, "principal");
+    }
+
+    // The entry, the budget (saved and printed) and the order of the sample shop.
+    void movimentos()
+    {
+        auto& e = abre_form<FrmEntradaEquipamento>(true);
+        cliente(e, QStringLiteral("2"));
+        e.Text2->setText(QStringLiteral("Marcos Souza"));
+        item_entrada(e, QStringLiteral("Impressora HP LaserJet 1102"), QStringLiteral("Manchas na impressão"));
+        item_entrada(e, QStringLiteral("Notebook Dell Inspiron"), QStringLiteral("Não liga"));
+        guarda(e, "entrada");
+        clica(e.Command4);
+
+        auto& o = abre_form<FrmOrcamento>(true);
+        cliente(o, QStringLiteral("2"));
+        item_servico(o, 1, QStringLiteral("Troca do fusor"), QStringLiteral("180"));
+        item_servico(o, 2, QStringLiteral("Limpeza e revisão geral"), QStringLiteral("120,5"));
+        guarda(o, "orcamento");
+        amb->msgs.respostas({true}); // printed for the customer
+        clica(o.Command5);
+        guarda_documento("orcamento");
+        clica(o.Command7);
+
+        auto& s = form<FrmOrdem>();
+        s.nCodigoordem = 1;
+        abre_form<FrmOrdem>(false);
+        guarda(s, "ordem");
+        clica(s.Command7);
+    }
+
+    // An order closed on credit, its first instalment paid in part with
+    // the receipt printed, and the open receivables.
+    void credito()
+    {
+        executa(QStringLiteral("insert into cliente (ncidade) values(1);"));
+        const int cliente = valor(QStringLiteral("select max(ncodigo) from cliente")).toInt();
+        executa(QStringLiteral("update cliente set cfantasia = 'Carla Dias', cendereco = '' where ncodigo = %1").arg(cliente));
+        executa(QStringLiteral("insert into ordem values(null,%1,'2026-12-08','10:00:00',300.50,'',2,1,0);").arg(cliente));
+        auto& p = form<FrmFechamentoVendaPrazo>();
+        p.nCodigoOrdem = valor(QStringLiteral("select max(ncodigo) from ordem")).toInt();
+        p.nCliente = cliente;
+        p.cObs = QStringLiteral("Entregue");
+        p.nValorTotal = Dinheiro::deCentavos(30050);
+        p.nCondicao = 2;
+        p.cCondicao = QStringLiteral("30 \\ 60");
+        ao_abrir_modal([&](QDialog& d) {
+            ativa(d);
+            guarda(d, "fechamento_prazo");
+            amb->msgs.respostas({true});
+            clica(p.CmdOk);
+        });
+        abre_modal(p);
+        QVERIFY(p.gravou());
+
+        auto& f = abre_receber();
+        amb->msgs.respostas({true}); // the receipt
+        baixa(f, valor(QStringLiteral("select min(ncodigo) from conta_receber where nordem = %1").arg(p.nCodigoOrdem)).toInt(),
+              [](FrmBaixaContasReceber& b) { parcial(b, QStringLiteral("100")); });
+        guarda_documento("recibo");
+        guarda(f, "contas_receber");
+    }
+
+    // The cash received in December, by form of payment.
+    void recebimentos()
+    {
+        executa(QStringLiteral("insert into baixa_conta_receber values(null,2,40,0,0,0,'P','','2026-12-05 09:00:00');"));
+        executa(QStringLiteral("insert into baixa_conta_receber values(null,2,33.33,1,1.5,0.75,'P','','2026-12-31 23:59:59');"));
+        auto principal = janela_principal();
+        no_dialogo<FrmSelecionaPeriodo>([](FrmSelecionaPeriodo& f) {
+            f.DTPicker1->setDate(QDate(2026, 12, 1));
+            f.DTPicker2->setDate(QDate(2026, 12, 31));
+            clica(f.Command1);
+        });
+        principal->item(QStringLiteral("menuRelRecebimentos"))->trigger();
+        const QList<FrmRelatorio*> ps = previas_abertas();
+        QCOMPARE(ps.size(), 1);
+        QVERIFY(ps.first()->salvaPdf(destino(QStringLiteral("recebimentos.pdf"))));
+    }
+};
+
+QTEST_MAIN(Capturas)
+#include "capturas.moc"
