@@ -4,6 +4,8 @@
 #include "modulo1.h"
 #include "sessao.h"
 
+#include <stdexcept>
+
 #include <QColor>
 #include <QEvent>
 #include <QHeaderView>
@@ -417,4 +419,19 @@ Grade::Carga::~Carga()
 {
     if (--m_grade.m_carregando == 0)
         m_grade.m_modelo.avisaTudo();
+}
+
+Dinheiro soma_coluna(const Grade& grade, int coluna)
+{
+    Dinheiro total;
+    for (int linha = 1; linha < grade.rows(); ++linha) {
+        const QString t = grade.textMatrix(linha, coluna);
+        if (t.isEmpty())
+            break;
+        const auto valor = Dinheiro::leTexto(t);
+        if (!valor) // a total that left a value out would be wrong
+            throw std::invalid_argument(mensagem_valor_invalido(t).toStdString());
+        total += *valor;
+    }
+    return total;
 }

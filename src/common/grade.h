@@ -1,4 +1,5 @@
 #pragma once
+#include "dinheiro.h"
 #include <QAbstractTableModel>
 #include <QHash>
 #include <QTableView>
@@ -148,3 +149,7 @@ private:
     std::function<bool(int, int, const QString&)> m_regra;
     bool m_ajustePendente = false;
 };
+
+// The sum of a money column, from the first row down to the first empty cell.
+// Throws std::invalid_argument (with the user's message) if a cell is not money.
+Dinheiro soma_coluna(const Grade& grade, int coluna);

@@ -1,11 +1,11 @@
 #include "mensagens.h"
-#include "filtroteclas.h"
 
 #include <QApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 
 namespace {
 
@@ -46,10 +46,10 @@ public:
         dlg.setTextValue(padrao);
         dlg.setOkButtonText(QStringLiteral("OK"));
         dlg.setCancelButtonText(QStringLiteral("Cancelar"));
-        // The apostrophe is dropped here as in every other field.
-        FiltroTeclas filtro(&dlg);
-        filtro.setEnterComoTab(false); // Enter accepts the box
-        filtro.instala(&dlg);
+        // The apostrophe is refused here as in every other field (typed or
+        // pasted); Enter accepts the box.
+        if (auto* caixa = dlg.findChild<QLineEdit*>())
+            caixa->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^']*")), caixa));
         if (dlg.exec() != QDialog::Accepted)
             return std::nullopt;
         return dlg.textValue();

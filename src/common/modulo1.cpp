@@ -1,5 +1,4 @@
 #include "modulo1.h"
-#include "grade.h"
 #include "mensagens.h"
 #include "relogio.h"
 #include "valoresnegativos.h"
@@ -35,21 +34,6 @@ void registro_nao_localizado(QLineEdit* caixa)
     caixa->setFocus(Qt::OtherFocusReason);
     caixa->home(false);
     caixa->end(true);
-}
-
-Dinheiro soma_coluna(const Grade& grade, int coluna)
-{
-    Dinheiro total;
-    for (int linha = 1; linha < grade.rows(); ++linha) {
-        const QString t = grade.textMatrix(linha, coluna);
-        if (t.isEmpty())
-            break;
-        const auto valor = Dinheiro::leTexto(t);
-        if (!valor) // a total that left a value out would be wrong
-            throw std::invalid_argument(mensagem_valor_invalido(t).toStdString());
-        total += *valor;
-    }
-    return total;
 }
 
 void formata_campo(QLineEdit* caixa, int tipo)

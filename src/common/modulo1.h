@@ -12,7 +12,6 @@
 
 class QLineEdit;
 class QWidget;
-class Grade;
 
 // ------------------------------------------------------------ the session
 extern Conexao conexao;  // the one connection
@@ -30,8 +29,6 @@ enum TipoCampo { CampoData = 1, CampoDinheiro = 2, CampoInteiro = 3, CampoDecima
 // ----------------------------------------------------------- the procedures
 void filtra_apostrofo(int& keyAscii);
 void registro_nao_localizado(QLineEdit* caixa);
-// Throws std::invalid_argument (with the user's message) if a cell is not money.
-Dinheiro soma_coluna(const Grade& grade, int coluna);
 void formata_campo(QLineEdit* caixa, int tipo);
 void filtra_tecla(QLineEdit* caixa, int tipo, int& keyAscii);
 void limpa_campos(QWidget* form);

@@ -134,7 +134,10 @@ void FrmListaContas::mostra_baixas(const QString& tipoConta)
     FrmMostraBaixaContaPaga& f = form<FrmMostraBaixaContaPaga>();
     f.ctipo_conta = tipoConta;
     f.nCodigoConta = conta;
+    // the open value in this list rises again when a write-off is deleted
+    f.aoExcluir = [this] { mostra_dados(); };
     abre_modal(f);
+    f.aoExcluir = nullptr;
 }
 
 QPushButton* FrmListaContas::botao_de_linha(const QString& caption, const QString& nome)

@@ -2,7 +2,6 @@
 #include "campos.h"
 #include "formularios.h"
 #include "frmbaixacontasreceber.h"
-#include "frmcontasreceber.h"
 #include "grade.h"
 #include "mensagens.h"
 #include "modulo1.h"
@@ -120,8 +119,6 @@ void FrmMostraBaixaContaPaga::CmdExcluir_Click()
         return;
     }
     mostra_dados();
-    // the open value in the receivables list beneath rises again
-    FrmContasReceber& lista = form<FrmContasReceber>();
-    if (lista.isVisible())
-        lista.mostra_dados();
+    if (aoExcluir)
+        aoExcluir();
 }

@@ -1,6 +1,8 @@
 #pragma once
 #include "formmodal.h"
 
+#include <functional>
+
 class Grade;
 class QPushButton;
 
@@ -16,6 +18,9 @@ public:
     // receivables, "pagas" from the received accounts; and the instalment.
     QString ctipo_conta;
     qint32 nCodigoConta = 0;
+    // Run after a write-off is deleted: the list that opened this window
+    // shows the instalment's open value risen at once.
+    std::function<void()> aoExcluir;
 
     Grade* Grid1;
     QPushButton* CmdExcluir;
