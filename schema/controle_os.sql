@@ -256,6 +256,22 @@ create table cliente_trigrama (
   constraint pk_cliente_trigrama primary key (ctrigrama, ncliente)
 );
 
+/* How many customers held each triple when they were last counted (the
+   program counts them after writing the index of existing customers and
+   when the customers have grown by a quarter since), so that a search
+   starts from the rarest; trigrama_contagem keeps the customer code of
+   that count. A guide only: a search finds the same customers whatever
+   they say. */
+create table trigrama_frequencia (
+  ctrigrama  varchar(3) not null,
+  nclientes  integer not null,
+  constraint pk_trigrama_frequencia primary key (ctrigrama)
+);
+
+create table trigrama_contagem (
+  nultimo_cliente  integer not null
+);
+
 create index ix_conta_receber_vencimento on conta_receber (dvencimento);
 create index ix_baixa_data on baixa_conta_receber (ddata_baixa);
 create index ix_ordem_data on ordem (ddata);
@@ -387,22 +403,36 @@ end^
 set term ; ^
 
 /* After the key is made, when the name changed: the letter triples only
-   the old name had go, those only the new one has come. */
+   the old name had go, those only the new one has come (a triple is in a
+   name when the name contains it). */
 set term ^ ;
 create trigger tg_cliente_trigrama for cliente active after insert or update or delete position 2 as
+declare velho varchar(100);
+declare novo varchar(100);
 declare g varchar(3);
+declare i integer;
 begin
   if (inserting or deleting or new.cfantasia_busca is distinct from old.cfantasia_busca) then
   begin
-    if (not inserting) then
-      for select distinct o.trigrama from trigramas(old.cfantasia_busca) o
-          where not exists (select 1 from trigramas(new.cfantasia_busca) n where n.trigrama = o.trigrama)
-          into g do
+    velho = iif(inserting, '', coalesce(old.cfantasia_busca, ''));
+    novo = iif(deleting, '', coalesce(new.cfantasia_busca, ''));
+    /* a triple counts once, where it first appears */
+    i = 1;
+    while (i <= char_length(velho) - 2) do
+    begin
+      g = substring(velho from i for 3);
+      if (position(g in velho) = i and position(g in novo) = 0) then
         delete from cliente_trigrama where ctrigrama = :g and ncliente = old.ncodigo;
-    if (not deleting) then
-      insert into cliente_trigrama (ctrigrama, ncliente)
-        select distinct n.trigrama, new.ncodigo from trigramas(new.cfantasia_busca) n
-        where not exists (select 1 from trigramas(old.cfantasia_busca) o where o.trigrama = n.trigrama);
+      i = i + 1;
+    end
+    i = 1;
+    while (i <= char_length(novo) - 2) do
+    begin
+      g = substring(novo from i for 3);
+      if (position(g in novo) = i and position(g in velho) = 0) then
+        insert into cliente_trigrama (ctrigrama, ncliente) values (:g, new.ncodigo);
+      i = i + 1;
+    end
   end
 end^
 set term ; ^
@@ -509,7 +539,7 @@ insert into condicao_pagto (ncodigo, cdescricao, nparcela) values (null, 'A vist
 insert into estabelecimento (ncodigo, cfantasia, crazaosocial, ncidade, cendereco, cbairro,
                              cfone, ccnpj, cfax, cie, cemail, ccep)
   values (1, 'Minha Assistência Técnica', 'Minha Assistência Técnica', 1, '', '', '', '', '', '', '', '');
-insert into versao_esquema (nversao) values (11);
+insert into versao_esquema (nversao) values (12);
 commit;
 
 /* ------------------------------------------------------ the program's role
@@ -566,4 +596,6 @@ grant select on copia_seguranca to role controle_os;
 grant execute on function chave_busca to role controle_os;
 grant select, insert, update, delete on cliente_trigrama to role controle_os;
 grant execute on procedure trigramas to role controle_os;
+grant select, insert, update, delete on trigrama_frequencia to role controle_os;
+grant select, insert, update, delete on trigrama_contagem to role controle_os;
 commit;

@@ -92,6 +92,7 @@ std::unique_ptr<FrmPrincipal> inicia_sistema(const QString& pasta)
         // index statistics follow the data the shop has gathered since
         const QString aviso = atualiza_esquema(c.usuario);
         preenche_trigramas(conexao);
+        conta_trigramas(conexao);
         Migracoes::recalcula_estatisticas(conexao);
         // Reservations left by a crash: on the embedded database nobody else
         // can hold them now; on a server another station may be filling one.

@@ -43,10 +43,10 @@ QString contem(const QString& coluna, const QString& colacao, const QString& tex
     return coluna + colacao + QStringLiteral(" like '%") + texto_sql(literal_like(texto)) + QStringLiteral("%' escape '\\'");
 }
 
-// How many rows of one triple the search counts before it calls it common,
-// and how many triples of a long text it weighs.
-constexpr int LIMITE_CONTAGEM = 300;
-constexpr int TRIGRAMAS_PESADOS = 8;
+// A second triple is read whole and matched with the first in memory when
+// it is at most this many times as common; a commoner one is looked up in
+// the key for each customer of the first instead.
+constexpr qint64 JUNTA_EM_MEMORIA = 4;
 
 } // namespace
 
@@ -79,7 +79,7 @@ QString junta_nome_cliente(const QString& texto)
     struct Trigrama {
         QString texto;
         qsizetype posicao;
-        int quantos = 0;
+        qint64 clientes = 0;
     };
     std::vector<Trigrama> todos;
     for (qsizetype i = 0; i + 3 <= chave.size(); ++i) {
@@ -89,60 +89,67 @@ QString junta_nome_cliente(const QString& texto)
     }
     if (todos.empty())
         return {};
-    // a long text: triples spread from its start to its end
-    std::vector<Trigrama> pesados;
-    const size_t n = todos.size();
-    const size_t m = std::min<size_t>(n, TRIGRAMAS_PESADOS);
-    for (size_t k = 0; k < m; ++k)
-        pesados.push_back(todos[m == 1 ? 0 : k * (n - 1) / (m - 1)]);
 
-    // how common each one is, counted up to a bound, in one statement (in
-    // the key's order, so the engine walks the index and stops at the
-    // bound instead of first marking every row of a common triple)
+    // How many customers held each triple when they were last counted, in
+    // one statement (one key lookup each); a triple the count does not know
+    // came after it, and is rare.
     QStringList contagens;
-    for (size_t k = 0; k < pesados.size(); ++k)
-        contagens << QStringLiteral("select %1 as n, count(*) as quantos from (select first %2 1 as x from cliente_trigrama "
-                                    "where ctrigrama = '%3' order by ctrigrama, ncliente)")
-                         .arg(k)
-                         .arg(LIMITE_CONTAGEM)
-                         .arg(texto_sql(pesados[k].texto));
+    for (size_t k = 0; k < todos.size(); ++k)
+        contagens << QStringLiteral("select %1 as n, nclientes from trigrama_frequencia where ctrigrama = '%2'").arg(k).arg(texto_sql(todos[k].texto));
     try {
         Recordset rs(conexao);
         rs.abre(contagens.join(QStringLiteral(" union all ")));
         for (; !rs.eof(); rs.moveNext())
-            pesados[size_t(rs.inteiro(QStringLiteral("n")))].quantos = int(rs.inteiro(QStringLiteral("quantos")));
+            todos[size_t(rs.inteiro(QStringLiteral("n")))].clientes = rs.inteiro(QStringLiteral("nclientes"));
         rs.fecha();
     } catch (const ErroBanco&) {
         return {};
     }
-    // the rarest (on a tie the later one: the end of a name is what tells
-    // customers apart), then the rarest that does not overlap it
-    auto maisRaro = [&](auto aceita) {
-        const Trigrama* r = nullptr;
-        for (const Trigrama& t : pesados)
-            if (aceita(t) && (!r || t.quantos <= r->quantos))
-                r = &t;
-        return r;
+    // rarest first; on a tie the later one (the end of a name is what tells
+    // customers apart)
+    std::stable_sort(todos.begin(), todos.end(), [](const Trigrama& a, const Trigrama& b) {
+        return a.clientes != b.clientes ? a.clientes < b.clientes : a.posicao > b.posicao;
+    });
+    // The customers holding the rarest triple and a second one, found apart
+    // and first. The second one's rows are read too and matched with the
+    // first's in memory when it is about as rare (the "+ 0" keeps the engine
+    // from looking each one up instead), one that does not overlap the first
+    // when there is such (overlapping triples mostly come together, and
+    // tell little); else each customer of the first is looked up in the key
+    // for the rarest second. A third triple is looked up for the few left.
+    // Only the customers found are read, and their names checked.
+    const Trigrama& primeiro = todos.front();
+    auto separado = [](const Trigrama& a, const Trigrama* b) { return !b || std::abs(a.posicao - b->posicao) >= 3; };
+    auto emMemoria = [&](const Trigrama& t) { return t.clientes <= JUNTA_EM_MEMORIA * std::max<qint64>(primeiro.clientes, 1); };
+    // the rarest other than the ones given that passes, or none
+    auto oRaroQue = [&](auto passa, const Trigrama* outro = nullptr) -> const Trigrama* {
+        for (const Trigrama& t : todos)
+            if (&t != &primeiro && &t != outro && passa(t))
+                return &t;
+        return nullptr;
     };
-    const Trigrama* primeiro = maisRaro([](const Trigrama&) { return true; });
-    const Trigrama* segundo = maisRaro([&](const Trigrama& t) { return std::abs(t.posicao - primeiro->posicao) >= 3; });
+    const Trigrama* segundo = oRaroQue([&](const Trigrama& t) { return emMemoria(t) && separado(t, &primeiro); });
     if (!segundo)
-        segundo = maisRaro([&](const Trigrama& t) { return &t != primeiro; });
-
-    // The customers holding both triples, found apart and first: both
-    // triples' rows are read once from the key and matched in memory (the
-    // "+ 0" keeps the engine from looking each one up in the key instead,
-    // thousands of times for a common triple); only the customers found
-    // are read, and their names checked.
-    const QString a = texto_sql(primeiro->texto);
-    if (!segundo)
-        return QStringLiteral(" join (select ncliente from cliente_trigrama where ctrigrama = '%1' group by ncliente) trigramas_nome"
-                              " on trigramas_nome.ncliente = cliente.ncodigo")
-            .arg(a);
-    return QStringLiteral(" join (select t1.ncliente from cliente_trigrama t1 join cliente_trigrama t2"
-                          " on t2.ctrigrama = '%2' and t2.ncliente + 0 = t1.ncliente + 0"
-                          " where t1.ctrigrama = '%1' group by t1.ncliente) trigramas_nome on trigramas_nome.ncliente = cliente.ncodigo")
-        .arg(a, texto_sql(segundo->texto));
+        segundo = oRaroQue([](const Trigrama&) { return true; });
+    const Trigrama* terceiro = oRaroQue([&](const Trigrama& t) { return separado(t, &primeiro) && separado(t, segundo); }, segundo);
+    if (!terceiro)
+        terceiro = oRaroQue([](const Trigrama&) { return true; }, segundo);
+    auto existe = [](const Trigrama* t, const QString& n, const QString& cliente) {
+        return t ? QStringLiteral(" and exists (select 1 from cliente_trigrama %1 where %1.ctrigrama = '%2' and %1.ncliente = %3)")
+                       .arg(n, texto_sql(t->texto), cliente)
+                 : QString();
+    };
+    const QString a = texto_sql(primeiro.texto);
+    const QString fim = QStringLiteral(") trigramas_nome on trigramas_nome.ncliente = cliente.ncodigo");
+    if (segundo && emMemoria(*segundo))
+        // grouped, so that the engine matches both before it reads any
+        // customer; the third looked up for those left
+        return QStringLiteral(" join (select t1.ncliente from cliente_trigrama t1 join cliente_trigrama t2"
+                              " on t2.ctrigrama = '%2' and t2.ncliente + 0 = t1.ncliente + 0 where t1.ctrigrama = '%1' group by t1.ncliente")
+                   .arg(a, texto_sql(segundo->texto))
+               + fim + existe(terceiro, QStringLiteral("t3"), QStringLiteral("trigramas_nome.ncliente"));
+    return QStringLiteral(" join (select t1.ncliente from cliente_trigrama t1 where t1.ctrigrama = '%1'").arg(a)
+           + existe(segundo, QStringLiteral("t2"), QStringLiteral("t1.ncliente")) + existe(terceiro, QStringLiteral("t3"), QStringLiteral("t1.ncliente")) + fim;
 }
 
 void preenche_trigramas(Conexao& c)
@@ -168,4 +175,31 @@ void preenche_trigramas(Conexao& c)
         if (e.codigo() != QLatin1String("-803")) // written by another station meanwhile
             throw;
     }
+}
+
+bool conta_trigramas(Conexao& c)
+{
+    // counted once the customers have grown by a quarter (and a hundred)
+    // since the last count: the order of the triples hardly moves between
+    Recordset rs(c);
+    rs.abre(QStringLiteral("select gen_id(codigo_cliente, 0) as atual, (select max(nultimo_cliente) from trigrama_contagem) as contado from rdb$database"));
+    const qint64 atual = rs.inteiro(QStringLiteral("atual"));
+    const QVariant contado = rs.valor(QStringLiteral("contado"));
+    rs.fecha();
+    if (!contado.isNull() && atual <= contado.toLongLong() + contado.toLongLong() / 4 + 100)
+        return false;
+    try {
+        // one statement: the counts and their customer code change together
+        c.execute(QStringLiteral("execute block as begin "
+                                 "delete from trigrama_frequencia; "
+                                 "insert into trigrama_frequencia (ctrigrama, nclientes) select ctrigrama, count(*) from cliente_trigrama group by ctrigrama; "
+                                 "delete from trigrama_contagem; "
+                                 "insert into trigrama_contagem (nultimo_cliente) values (%1); end")
+                      .arg(atual));
+    } catch (const ErroBanco& e) {
+        if (!e.conflito()) // counted by another station meanwhile
+            throw;
+        return false;
+    }
+    return true;
 }

@@ -20,13 +20,14 @@ QString chave_busca(const QString& texto);
 QString contem_texto(const QString& coluna, const QString& texto);
 
 // The join that narrows a customer search by name ("from cliente" followed
-// by it) to the customers whose name holds the two rarest letter triples of
-// the typed text, read from the index of triples (cliente_trigrama, kept by
-// a trigger): a few thousand rows of the index instead of every name. The
-// name condition of contem_texto still decides, so the matching is the
-// same. Empty for a text of fewer than three letters (the names are then
-// read one by one), and when the database cannot tell how common the
-// triples are (the search then reads every name, and reports the failure).
+// by it) to the customers whose name holds the rarest letter triples of the
+// typed text (by the counts of trigrama_frequencia), read from the index of
+// triples (cliente_trigrama, kept by a trigger): a few thousand rows of the
+// index instead of every name. The name condition of contem_texto still
+// decides, so the matching is the same. Empty for a text of fewer than
+// three letters (the names are then read one by one), and when the
+// database cannot tell how common the triples are (the search then reads
+// every name, and reports the failure).
 QString junta_nome_cliente(const QString& texto);
 
 // Writes the letter triples of every customer's name when the index is
@@ -34,3 +35,9 @@ QString junta_nome_cliente(const QString& texto);
 // index came with the schema of version 10. Another station writing them
 // at the same moment is not an error. Throws ErroBanco.
 void preenche_trigramas(Conexao& c);
+
+// Counts how many customers hold each triple (trigrama_frequencia) when
+// they were never counted or the customers have grown by a quarter since:
+// after preenche_trigramas at start-up. Gives whether it counted. Another
+// station counting at the same moment is not an error. Throws ErroBanco.
+bool conta_trigramas(Conexao& c);

@@ -165,9 +165,9 @@ private slots:
             "join rdb$fields f on f.rdb$field_name = rf.rdb$field_source "
             "where coalesce(r.rdb$system_flag, 0) = 0 and r.rdb$view_blr is null "
             "and (f.rdb$field_type in (14, 37) or (f.rdb$field_type = 261 and f.rdb$field_sub_type = 1)) "
-            // the search keys and the names' letter triples are the database's
-            // own, computed from the names
-            "and trim(rf.rdb$field_name) not like '%\\_BUSCA' escape '\\' and r.rdb$relation_name <> 'CLIENTE_TRIGRAMA' "
+            // the search keys, the names' letter triples and their counts are
+            // the database's own, computed from the names
+            "and trim(rf.rdb$field_name) not like '%\\_BUSCA' escape '\\' and r.rdb$relation_name not in ('CLIENTE_TRIGRAMA', 'TRIGRAMA_FREQUENCIA') "
             // the backups' record is written by the backup command as the owner, never by a form
             "and r.rdb$relation_name <> 'COPIA_SEGURANCA' "
             "order by 1, 2"));

@@ -5,6 +5,7 @@
 // is recorded for the status bar; the program copies an embedded database
 // when it closes; a server copy made while a station saves is sound.
 #include "apoio.h"
+#include "busca.h"
 #include "copiaseguranca.h"
 #include "frmprincipal.h"
 #include "lojateste.h"
@@ -69,6 +70,7 @@ class TstCopia : public QObject {
         executa(QStringLiteral("insert into orcamento values(null,2,'2026-12-05','14:30:00',250.75,'Cliente d''Ávila',1,2)"));
         executa(QStringLiteral("insert into item_orcamento values(null,1,1,'Troca do rolo de tração',250.75)"));
         executa(QStringLiteral("insert into ordem_do_orcamento (norcamento, nordem) values (1, 1)"));
+        conta_trigramas(conexao); // how many customers hold each triple of their names
         QStringList vazias;
         QSqlQuery q(conexao.banco());
         q.exec(QStringLiteral("select trim(rdb$relation_name) from rdb$relations where coalesce(rdb$system_flag, 0) = 0 and rdb$view_blr is null"));

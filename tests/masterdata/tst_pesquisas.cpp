@@ -145,6 +145,15 @@ private slots:
         clica(f.botaoExcluir);
         QCOMPARE(valor(QStringLiteral("select count(*) from cliente where ncodigo = 4")).toInt(), 0);
         QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("2"), QStringLiteral("3")}));
+        // a name that repeats a triple, with two spaces in a row, and back
+        executa(QStringLiteral("update cliente set cfantasia = 'Ana Ana  Souza' where ncodigo = 2"));
+        f.Text3->setText(QStringLiteral("ana  sou"));
+        clica(f.botaoProcurar);
+        QCOMPARE(coluna(f.Grid1, 0), QStringList{QStringLiteral("2")});
+        executa(QStringLiteral("update cliente set cfantasia = 'Ana Souza' where ncodigo = 2"));
+        clica(f.botaoProcurar);
+        QVERIFY(coluna(f.Grid1, 0).isEmpty());
+        executa(QStringLiteral("update cliente set cfantasia = 'Ana Ana  Souza' where ncodigo = 2"));
         // the index of letter triples holds exactly the names' triples after
         // every insert, edit and delete
         QCOMPARE(linhas(QStringLiteral("select ctrigrama || '|' || ncliente from cliente_trigrama order by 1")),

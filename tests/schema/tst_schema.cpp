@@ -461,6 +461,10 @@ private slots:
         QCOMPARE(linhas(QStringLiteral("select cfantasia_busca from cliente where ncodigo = 2")), QStringList{QStringLiteral("ana souza")});
         // and the letter triples of their names ("ana souza": 7)
         QCOMPARE(conta(QStringLiteral("select count(*) from cliente_trigrama where ncliente = 2")), 7);
+        // and how many customers hold each triple, counted once the index was written
+        QCOMPARE(linhas(QStringLiteral("select ctrigrama || '|' || nclientes from trigrama_frequencia order by 1")),
+                 linhas(QStringLiteral("select ctrigrama || '|' || count(*) from cliente_trigrama group by ctrigrama order by 1")));
+        QVERIFY(conta(QStringLiteral("select count(*) from trigrama_frequencia")) > 0);
         // a budget's order is linked; the link goes with the order
         executa(QStringLiteral("insert into orcamento values(null,2,'2026-12-01','10:00:00',0,'',1,1);"));
         executa(QStringLiteral("insert into ordem values(null,2,'2026-12-01','10:00:00',0,'',1,0,0);"));
