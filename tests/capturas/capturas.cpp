@@ -36,6 +36,7 @@ QString destino(const QString& arquivo) { return QDir(qEnvironmentVariable("CONT
 
 void guarda(QWidget& janela, const char* nome)
 {
+    espera_fila(); // what the window does after an event (its columns fitting their texts) is done
     QVERIFY2(janela.grab().save(destino(QString::fromLatin1(nome) + QStringLiteral(".png"))), nome);
 }
 
