@@ -13,6 +13,7 @@
 // (runs in conflict 2 is the rule before: one retry)
 // Needs a server: CONTROLE_OS_TESTE_SERVIDOR (localhost when unset).
 #include "apoio.h"
+#include "comandosrelatorio.h"
 #include "controlerelatorio.h"
 #include "formularios.h"
 #include "frmbaixacontasreceber.h"
@@ -300,14 +301,9 @@ int estacao(const QString& fonte, const QString& nome, int rodadas, int segundos
         passo(
             "relatorio_003",
             [&] {
-                ControleRelatorio c;
-                c.ReportFileName = QStringLiteral(CONTROLE_OS_RELATORIOS "/003.rpt");
-                c.Formulas[0] = QStringLiteral("Nome_empresa='Loja'");
-                c.Formulas[1] = QStringLiteral("Periodo= 'Periodo de 01/01/2027 a 31/01/2027'");
-                c.Formulas[2] = QStringLiteral("Rodape='Loja'");
-                c.SelectionFormula = QStringLiteral("{view_contas_a_receber.vencimento}>=date('2027-01-01') and "
-                                                    "{view_contas_a_receber.vencimento}<=date('31/01/2027')");
-                auto rel = Relatorio::monta(c, conexao.banco());
+                // the menu's command, its report laid out without the preview window
+                relatorio_contas_receber(QStringLiteral("01/01/2027"), QStringLiteral("31/01/2027"), false);
+                auto rel = Relatorio::monta(cr(), conexao.banco());
                 QImage tela(794, 1123, QImage::Format_ARGB32_Premultiplied);
                 QPainter p(&tela);
                 p.scale(96.0 / 1200, 96.0 / 1200);

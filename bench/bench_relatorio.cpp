@@ -8,6 +8,7 @@
 // against the floor of reading its rows.
 //   bench_relatorio [services [write-offs]]
 #include "apoio.h"
+#include "comandosrelatorio.h"
 #include "controlerelatorio.h"
 #include "gerador.h"
 #include "migracoes.h"
@@ -124,7 +125,7 @@ qint64 pdfPuro(const Relatorio& r, const QString& caminho)
         if (pagina > 0)
             pdf.newPage();
         p.setFont(empresa);
-        p.drawText(QPointF(margem, 800), QStringLiteral("Minha Assistência Técnica"));
+        p.drawText(QPointF(margem, 800), cNomeEmpresa);
         p.setFont(pequena);
         p.drawText(QPointF(margem + largura * 0.8, 800), hoje);
         p.setFont(titulo);
@@ -139,7 +140,7 @@ qint64 pdfPuro(const Relatorio& r, const QString& caminho)
             for (int c = 0; c < 7; ++c)
                 p.drawText(QPointF(xs[c], 1650 + i * altura), textos[linha * 7 + c]);
         p.setFont(rodape);
-        p.drawText(QPointF(margem, 13600), QStringLiteral("Minha Assistência Técnica - Rua A - Curitiba-Fone: 3333 - a@b.c"));
+        p.drawText(QPointF(margem, 13600), cRodape);
         p.drawText(QPointF(margem + largura * 0.85, 13600), QStringLiteral("Página %1 de %2").arg(pagina + 1).arg(paginas));
     }
     p.end();
@@ -181,14 +182,9 @@ bool recebimentos(int n)
     Migracoes::recalcula_estatisticas(conexao); // as the program does when it starts
     std::printf("\ndados: %d baixas de 2026 geradas em %.1f s\n", n, t.nsecsElapsed() / 1e9);
     bool ok = true;
-    for (const auto& [de, ate, deBr] : {std::tuple{"2026-06-01", "30/06/2026", "01/06/2026"}, std::tuple{"2026-01-01", "31/12/2026", "01/01/2026"}}) {
-        ControleRelatorio c;
-        c.ReportFileName = QStringLiteral(CONTROLE_OS_RELATORIOS "/009.rpt");
-        c.Formulas[0] = QStringLiteral("Nome_empresa='Minha Assistência Técnica'");
-        c.Formulas[1] = QStringLiteral("Periodo= 'Periodo de %1 a %2'").arg(QString::fromLatin1(deBr), QString::fromLatin1(ate));
-        c.Formulas[2] = QStringLiteral("Rodape='Minha Assistência Técnica - Rua A - Curitiba-Fone: 3333 - a@b.c'");
-        c.SelectionFormula = QStringLiteral("{baixa_conta_receber.ddata_baixa}>=date('%1') and {baixa_conta_receber.ddata_baixa}<=date('%2')")
-                                 .arg(QString::fromLatin1(de), QString::fromLatin1(ate));
+    for (const auto& [ate, deBr] : {std::tuple{"30/06/2026", "01/06/2026"}, std::tuple{"31/12/2026", "01/01/2026"}}) {
+        relatorio_recebimentos(QString::fromLatin1(deBr), QString::fromLatin1(ate), false); // the menu's command, without its preview
+        const ControleRelatorio& c = cr();
         qint64 primeira = std::numeric_limits<qint64>::max(), piso = primeira;
         std::shared_ptr<const Relatorio> r;
         int linhas = 0;
@@ -223,6 +219,9 @@ int main(int argc, char** argv)
     const int baixas = argc > 2 ? std::atoi(argv[2]) : 100000;
 
     apoio::Ambiente amb;
+    // the shop's name and footer, as the report commands put them on every page
+    cNomeEmpresa = QStringLiteral("Minha Assistência Técnica");
+    cRodape = QStringLiteral("Minha Assistência Técnica - Rua A - Curitiba-Fone: 3333 - a@b.c");
     QElapsedTimer t;
     t.start();
     gerador::clientes(500);
@@ -230,14 +229,9 @@ int main(int argc, char** argv)
     std::printf("dados: %d serviços do técnico 1 gerados em %.1f s; memória máxima até aqui %.0f MB\n", linhas,
                 t.nsecsElapsed() / 1e9, memoriaMaximaMb());
 
-    // as the report command passes them
-    ControleRelatorio c;
-    c.ReportFileName = QStringLiteral(CONTROLE_OS_RELATORIOS "/006.rpt");
-    c.Formulas[1] = QStringLiteral("NomeEmpresa='Minha Assistência Técnica'");
-    c.Formulas[2] = QStringLiteral("Periodo= 'Periodo de 01/01/2026 a 31/12/2026'");
-    c.Formulas[3] = QStringLiteral("Rodape='Minha Assistência Técnica - Rua A - Curitiba-Fone: 3333 - a@b.c'");
-    c.SelectionFormula = QStringLiteral("{servico_por_tecnico.data}>=date('2026-01-01') and {servico_por_tecnico.data}<=date('31/12/2026') and "
-                                        "{servico_por_tecnico.codigo_tecnico}=1");
+    // the menu's command, without its preview
+    relatorio_servico_tecnico(QStringLiteral("01/01/2026"), QStringLiteral("31/12/2026"), 1, false);
+    const ControleRelatorio& c = cr();
 
     int linhasBase = 0;
     consultaPura(linhasBase); // warm the database's cache for both

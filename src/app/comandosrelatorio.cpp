@@ -7,33 +7,30 @@
 
 namespace {
 
-QString campo(const QString& nome, const QString& valor) { return nome + QStringLiteral("='") + valor + QLatin1Char('\''); }
-
 QString periodo(const QString& data_base, const QString& data_teto)
 {
     return QStringLiteral("Periodo= 'Periodo de ") + data_base + QStringLiteral(" a ") + data_teto + QLatin1Char('\'');
 }
 
-// The first steps of every run: reset and the report file.
-ControleRelatorio& prepara(const QString& arquivo)
+// The last step of every run: the preview, unless only the control is wanted.
+bool roda(ControleRelatorio& c, bool mostrar)
 {
-    limpa_relatorio();
-    ControleRelatorio& c = cr();
-    c.ReportFileName = arquivo_relatorio(arquivo);
-    return c;
+    if (mostrar)
+        c.setAction(1);
+    return true;
 }
 
 // 003, 004 and 009: the same period report on a different view and column.
-void relatorio_de_contas(const QString& arquivo, const QString& coluna, const QString& fim, const QString& data_base,
-                         const QString& data_teto)
+bool relatorio_de_contas(const QString& arquivo, const QString& coluna, const QString& fim, const QString& data_base,
+                         const QString& data_teto, bool mostrar)
 {
-    ControleRelatorio& c = prepara(arquivo);
-    c.Formulas[0] = campo(QStringLiteral("Nome_empresa"), cNomeEmpresa);
+    ControleRelatorio& c = novo_relatorio(arquivo);
+    c.Formulas[0] = formula(QStringLiteral("Nome_empresa"), cNomeEmpresa);
     c.Formulas[1] = periodo(data_base, data_teto);
-    c.Formulas[2] = campo(QStringLiteral("Rodape"), cRodape);
+    c.Formulas[2] = formula(QStringLiteral("Rodape"), cRodape);
     c.SelectionFormula = coluna + QStringLiteral(">=date('") + data_sql(data_base) + QStringLiteral("') and ") + coluna
                          + QStringLiteral("<=date('") + data_teto + QStringLiteral("')") + fim;
-    c.setAction(1);
+    return roda(c, mostrar);
 }
 
 // One total of report 007 on the first shared record set.
@@ -48,30 +45,30 @@ QString total(const QString& sql, const QString& coluna, bool dinheiro)
 }
 
 // A command that asks for a period, then runs with it.
-void com_periodo(void (*relatorio)(const QString&, const QString&))
+void com_periodo(bool (*relatorio)(const QString&, const QString&, bool))
 {
     QString data_base, data_teto;
     if (pede_periodo(data_base, data_teto))
-        relatorio(data_base, data_teto);
+        relatorio(data_base, data_teto, true);
 }
 
 } // namespace
 
-void relatorio_contas_receber(const QString& data_base, const QString& data_teto)
+bool relatorio_contas_receber(const QString& data_base, const QString& data_teto, bool mostrar)
 {
-    relatorio_de_contas(QStringLiteral("003.rpt"), QStringLiteral("{view_contas_a_receber.vencimento}"), QStringLiteral("    "), data_base,
-                        data_teto);
+    return relatorio_de_contas(QStringLiteral("003.rpt"), QStringLiteral("{view_contas_a_receber.vencimento}"), QStringLiteral("    "), data_base,
+                        data_teto, mostrar);
 }
 
-void relatorio_contas_recebidas(const QString& data_base, const QString& data_teto)
+bool relatorio_contas_recebidas(const QString& data_base, const QString& data_teto, bool mostrar)
 {
-    relatorio_de_contas(QStringLiteral("004.rpt"), QStringLiteral("{view_contas_recebidas.data_baixa}"), QString(), data_base, data_teto);
+    return relatorio_de_contas(QStringLiteral("004.rpt"), QStringLiteral("{view_contas_recebidas.data_baixa}"), QString(), data_base, data_teto, mostrar);
 }
 
-void relatorio_recebimentos(const QString& data_base, const QString& data_teto)
+bool relatorio_recebimentos(const QString& data_base, const QString& data_teto, bool mostrar)
 {
     // the money itself: partial and full write-offs dated in the period
-    relatorio_de_contas(QStringLiteral("009.rpt"), QStringLiteral("{baixa_conta_receber.ddata_baixa}"), QString(), data_base, data_teto);
+    return relatorio_de_contas(QStringLiteral("009.rpt"), QStringLiteral("{baixa_conta_receber.ddata_baixa}"), QString(), data_base, data_teto, mostrar);
 }
 
 void menuRelContasReceber_Click() { com_periodo(relatorio_contas_receber); }
@@ -90,42 +87,42 @@ void RelExtratoServicoTecnico_Click()
         relatorio_servico_tecnico(data_base, data_teto, tecnico);
 }
 
-void relatorio_servico_tecnico(const QString& data_base, const QString& data_teto, qint32 tecnico)
+bool relatorio_servico_tecnico(const QString& data_base, const QString& data_teto, qint32 tecnico, bool mostrar)
 {
-    ControleRelatorio& c = prepara(QStringLiteral("006.rpt"));
-    c.Formulas[1] = campo(QStringLiteral("NomeEmpresa"), cNomeEmpresa);
+    ControleRelatorio& c = novo_relatorio(QStringLiteral("006.rpt"));
+    c.Formulas[1] = formula(QStringLiteral("NomeEmpresa"), cNomeEmpresa);
     c.Formulas[2] = periodo(data_base, data_teto);
-    c.Formulas[3] = campo(QStringLiteral("Rodape"), cRodape);
+    c.Formulas[3] = formula(QStringLiteral("Rodape"), cRodape);
     c.SelectionFormula = QStringLiteral("{servico_por_tecnico.data}>=date('") + data_sql(data_base)
                          + QStringLiteral("') and {servico_por_tecnico.data}<=date('") + data_teto
                          + QStringLiteral("') and {servico_por_tecnico.codigo_tecnico}=") + QString::number(tecnico);
-    c.setAction(1);
+    return roda(c, mostrar);
 }
 
 void RelDemonstrativoFaturamento_Click() { com_periodo(relatorio_faturamento); }
 
-void relatorio_faturamento(const QString& data_base, const QString& data_teto)
+bool relatorio_faturamento(const QString& data_base, const QString& data_teto, bool mostrar)
 {
-    ControleRelatorio& c = prepara(QStringLiteral("007.rpt"));
+    ControleRelatorio& c = novo_relatorio(QStringLiteral("007.rpt"));
     // an order still being filled (under the placeholder customer 1) counts nowhere
     const QString entre = QStringLiteral(" ordem.ncliente > 1 and ddata between '") + data_sql(data_base) + QStringLiteral("' and '") + data_sql(data_teto) + QLatin1Char('\'');
     try {
-        c.Formulas[0] = campo(QStringLiteral("Clientes"), total(QStringLiteral("select count(distinct ncliente) from ordem where") + entre,
+        c.Formulas[0] = formula(QStringLiteral("Clientes"), total(QStringLiteral("select count(distinct ncliente) from ordem where") + entre,
                                                                QStringLiteral("Count"), false));
-        c.Formulas[1] = campo(QStringLiteral("Faturamento"), total(QStringLiteral("select sum(nvalor) from ordem where") + entre,
+        c.Formulas[1] = formula(QStringLiteral("Faturamento"), total(QStringLiteral("select sum(nvalor) from ordem where") + entre,
                                                                   QStringLiteral("Sum"), true));
-        c.Formulas[2] = campo(QStringLiteral("Manutencoes"),
+        c.Formulas[2] = formula(QStringLiteral("Manutencoes"),
                               total(QStringLiteral("select count(*) from ordem,item_ordem where nordem = ordem.ncodigo and") + entre,
                                     QStringLiteral("Count"), false));
     } catch (const ErroBanco& e) {
         rsDados.fecha();
         trata_erro_banco(e); // no report with a missing total
-        return;
+        return false;
     }
-    c.Formulas[3] = campo(QStringLiteral("NomeEmpresa"), cNomeEmpresa);
+    c.Formulas[3] = formula(QStringLiteral("NomeEmpresa"), cNomeEmpresa);
     c.Formulas[4] = periodo(data_base, data_teto);
-    c.Formulas[5] = campo(QStringLiteral("Rodape"), cRodape);
-    c.setAction(1);
+    c.Formulas[5] = formula(QStringLiteral("Rodape"), cRodape);
+    return roda(c, mostrar);
 }
 
 void RelServicoCliente_Click()
@@ -135,11 +132,11 @@ void RelServicoCliente_Click()
         relatorio_servico_cliente(cliente);
 }
 
-void relatorio_servico_cliente(qint32 cliente)
+bool relatorio_servico_cliente(qint32 cliente, bool mostrar)
 {
-    ControleRelatorio& c = prepara(QStringLiteral("008.rpt"));
-    c.Formulas[0] = campo(QStringLiteral("NomeEmpresa"), cNomeEmpresa);
-    c.Formulas[1] = campo(QStringLiteral("Rodape"), cRodape);
+    ControleRelatorio& c = novo_relatorio(QStringLiteral("008.rpt"));
+    c.Formulas[0] = formula(QStringLiteral("NomeEmpresa"), cNomeEmpresa);
+    c.Formulas[1] = formula(QStringLiteral("Rodape"), cRodape);
     c.SelectionFormula = QStringLiteral("{servico_por_tecnico.codigo_cliente} = ") + QString::number(cliente);
-    c.setAction(1);
+    return roda(c, mostrar);
 }

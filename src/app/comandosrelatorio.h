@@ -14,11 +14,13 @@ void RelServicoCliente_Click();           // 008: a customer's services
 
 // What each command runs once it has its answers (dates as the period
 // dialog gives them, dd/mm/yyyy; the technician's and the customer's
-// codes): the report control set and the report run. The volume benchmark
-// runs these, so it measures the program's own reports.
-void relatorio_contas_receber(const QString& data_base, const QString& data_teto);
-void relatorio_contas_recebidas(const QString& data_base, const QString& data_teto);
-void relatorio_recebimentos(const QString& data_base, const QString& data_teto);
-void relatorio_servico_tecnico(const QString& data_base, const QString& data_teto, qint32 tecnico);
-void relatorio_faturamento(const QString& data_base, const QString& data_teto);
-void relatorio_servico_cliente(qint32 cliente);
+// codes): the main window's report control set and, unless `mostrar` is
+// false, the report run into its preview; false when the report could not
+// be set (its message shown). The benchmarks run these, so they measure
+// the program's own reports.
+bool relatorio_contas_receber(const QString& data_base, const QString& data_teto, bool mostrar = true);
+bool relatorio_contas_recebidas(const QString& data_base, const QString& data_teto, bool mostrar = true);
+bool relatorio_recebimentos(const QString& data_base, const QString& data_teto, bool mostrar = true);
+bool relatorio_servico_tecnico(const QString& data_base, const QString& data_teto, qint32 tecnico, bool mostrar = true);
+bool relatorio_faturamento(const QString& data_base, const QString& data_teto, bool mostrar = true);
+bool relatorio_servico_cliente(qint32 cliente, bool mostrar = true);

@@ -66,3 +66,13 @@ QString arquivo_relatorio(const QString& nome)
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/relatorio/") + nome;
 }
+
+ControleRelatorio& novo_relatorio(const QString& arquivo)
+{
+    limpa_relatorio();
+    ControleRelatorio& c = cr();
+    c.ReportFileName = arquivo_relatorio(arquivo);
+    return c;
+}
+
+QString formula(const QString& nome, const QString& valor) { return nome + QStringLiteral("='") + valor + QLatin1Char('\''); }

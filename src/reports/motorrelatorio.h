@@ -29,3 +29,8 @@ bool gera_pdf(const ControleRelatorio& c, const QString& caminho);
 // Where the program keeps its report files: the program's folder +
 // "/relatorio/" + the file name.
 QString arquivo_relatorio(const QString& nome);
+// The start of every run on the main window's control: reset
+// (limpa_relatorio) and the report file set (arquivo_relatorio).
+ControleRelatorio& novo_relatorio(const QString& arquivo);
+// A text formula field as the control takes it: nome='valor'.
+QString formula(const QString& nome, const QString& valor);

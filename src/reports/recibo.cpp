@@ -26,12 +26,10 @@ void emite_recibo(qint32 baixa)
         trata_erro_banco(e);
         return;
     }
-    limpa_relatorio();
-    ControleRelatorio& c = cr();
-    c.ReportFileName = arquivo_relatorio(QStringLiteral("010.rpt"));
+    ControleRelatorio& c = novo_relatorio(QStringLiteral("010.rpt"));
     c.SelectionFormula = QStringLiteral("{baixa_conta_receber.ncodigo}=%1").arg(baixa);
-    c.Formulas[0] = QStringLiteral("Extenso='") + extenso + QLatin1Char('\'');
-    c.Formulas[1] = QStringLiteral("Rodape='") + cRodape + QLatin1Char('\'');
+    c.Formulas[0] = formula(QStringLiteral("Extenso"), extenso);
+    c.Formulas[1] = formula(QStringLiteral("Rodape"), cRodape);
     c.setAction(1);
 }
 

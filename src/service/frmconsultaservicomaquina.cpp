@@ -136,13 +136,11 @@ void FrmConsultaServicoMaquina::Command4_Click()
     CaixaCodigo::atualiza(this);
     if (Text1->text().isEmpty() || Text4->text().isEmpty() || Text3->text().isEmpty())
         return;
-    limpa_relatorio();
-    ControleRelatorio& c = cr();
-    c.ReportFileName = arquivo_relatorio(QStringLiteral("005.rpt"));
-    c.Formulas[0] = QStringLiteral("Equipamento='") + Text4->text() + QLatin1Char('\'');
-    c.Formulas[1] = QStringLiteral("Nome_empresa='") + cNomeEmpresa + QLatin1Char('\'');
+    ControleRelatorio& c = novo_relatorio(QStringLiteral("005.rpt"));
+    c.Formulas[0] = formula(QStringLiteral("Equipamento"), Text4->text());
+    c.Formulas[1] = formula(QStringLiteral("Nome_empresa"), cNomeEmpresa);
     c.Formulas[2] = QStringLiteral("Proprietario= '") + Text1->text() + QLatin1Char('\'');
-    c.Formulas[3] = QStringLiteral("Rodape='") + cRodape + QLatin1Char('\'');
+    c.Formulas[3] = formula(QStringLiteral("Rodape"), cRodape);
     c.SelectionFormula = QStringLiteral("{servico_equipamento.equipamento_cliente}=") + QString::number(valor_numerico(Text3->text()));
     c.setAction(1);
 }

@@ -26,12 +26,10 @@ void emite_comprovante_entrada(qint32 codigo, const QString& data)
 {
     if (!mensagens().pergunta(QStringLiteral("Deseja emitir o comprovante de entrada de equipamentos?")))
         return;
-    limpa_relatorio();
-    ControleRelatorio& c = cr();
-    c.ReportFileName = arquivo_relatorio(QStringLiteral("001.rpt"));
+    ControleRelatorio& c = novo_relatorio(QStringLiteral("001.rpt"));
     c.SelectionFormula = QStringLiteral("{entrada_equipamento.ncodigo}=%1").arg(codigo);
-    c.Formulas[0] = QStringLiteral("Numero='") + data + QStringLiteral(" - N.º ") + QString::number(codigo) + QLatin1Char('\'');
-    c.Formulas[1] = QStringLiteral("Rodape='") + cRodape + QLatin1Char('\'');
+    c.Formulas[0] = formula(QStringLiteral("Numero"), data + QStringLiteral(" - N.º ") + QString::number(codigo));
+    c.Formulas[1] = formula(QStringLiteral("Rodape"), cRodape);
     c.setAction(1);
 }
 
@@ -72,12 +70,10 @@ void emite_ordem_servico(qint32 codigo)
         trata_erro_banco(e);
         return;
     }
-    limpa_relatorio();
-    ControleRelatorio& c = cr();
-    c.ReportFileName = arquivo_relatorio(QStringLiteral("002.rpt"));
+    ControleRelatorio& c = novo_relatorio(QStringLiteral("002.rpt"));
     c.SelectionFormula = QStringLiteral("{view_ordem.codigo_ordem}=%1").arg(codigo);
-    c.Formulas[1] = QStringLiteral("Rodape='") + cRodape + QLatin1Char('\'');
-    c.Formulas[2] = QStringLiteral("Vencimentos='") + vencimentos + QLatin1Char('\'');
+    c.Formulas[1] = formula(QStringLiteral("Rodape"), cRodape);
+    c.Formulas[2] = formula(QStringLiteral("Vencimentos"), vencimentos);
     c.setAction(1);
 }
 
@@ -91,11 +87,9 @@ void emite_orcamento(qint32 codigo)
 {
     if (!mensagens().pergunta(QStringLiteral("Deseja emitir o orçamento?")))
         return;
-    limpa_relatorio();
-    ControleRelatorio& c = cr();
-    c.ReportFileName = arquivo_relatorio(QStringLiteral("011.rpt"));
+    ControleRelatorio& c = novo_relatorio(QStringLiteral("011.rpt"));
     c.SelectionFormula = QStringLiteral("{orcamento.ncodigo}=%1").arg(codigo);
-    c.Formulas[0] = QStringLiteral("Rodape='") + cRodape + QLatin1Char('\'');
+    c.Formulas[0] = formula(QStringLiteral("Rodape"), cRodape);
     c.setAction(1);
 }
 
