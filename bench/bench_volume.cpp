@@ -181,21 +181,21 @@ Medida relatorio(apoio::Ambiente& amb, const QString& nome, const std::function<
     return m;
 }
 
-// A list window filled by its own button; its query is the one it ran.
-Medida lista(apoio::Ambiente& amb, const QString& nome, const std::function<void()>& mostra)
+// A list window filled by its own button (its first page on screen); its
+// query is the whole one it shows, every page read.
+Medida lista(apoio::Ambiente& amb, const QString& nome, const JanelaLista& janela, const std::function<void()>& mostra)
 {
     Medida m;
     m.tela = 1e18;
     QString sql;
     for (int vez = 0; vez < 3; ++vez) {
-        cSQL.clear();
         QElapsedTimer t;
         t.start();
         mostra();
         if (vez > 0)
             m.tela = qMin(m.tela, ms(t));
         confere_sem_mensagens(amb, nome);
-        sql = cSQL;
+        sql = janela.sql();
     }
     if (sql.isEmpty())
         qFatal("%s: a lista não consultou", qPrintable(nome));
@@ -242,17 +242,17 @@ QMap<QString, Medida> cenarios(apoio::Ambiente& amb, int cliente, int maquina)
         f.Text3->setText(codigoMaquina);
         f.Text3_Validate();
         rel("h 005 serviços da máquina", [&] { f.Command4_Click(); });
-        guarda(QStringLiteral("x histórico da máquina"), lista(amb, QStringLiteral("histórico"), [&] { f.Command5_Click(); }));
+        guarda(QStringLiteral("x histórico da máquina"), lista(amb, QStringLiteral("histórico"), f, [&] { f.Command5_Click(); }));
         f.hide();
     }
     auto contas = [&](auto& f, const char* nome, const char* nomeCliente) {
         f.Combo1->setCurrentIndex(FrmListaContas::PorPeriodo);
         f.DTPicker1->setDate(QDate(2024, 6, 1));
         f.DTPicker2->setDate(QDate(2024, 6, 30));
-        guarda(QString::fromUtf8(nome), lista(amb, QString::fromUtf8(nome), [&] { f.Command1_Click(); }));
+        guarda(QString::fromUtf8(nome), lista(amb, QString::fromUtf8(nome), f, [&] { f.Command1_Click(); }));
         f.Combo1->setCurrentIndex(FrmListaContas::PorCliente);
         f.Text10->setText(codigoCliente);
-        guarda(QString::fromUtf8(nomeCliente), lista(amb, QString::fromUtf8(nomeCliente), [&] { f.Command1_Click(); }));
+        guarda(QString::fromUtf8(nomeCliente), lista(amb, QString::fromUtf8(nomeCliente), f, [&] { f.Command1_Click(); }));
         f.hide();
     };
     contas(apoio::mostra_form<FrmContasReceber>(), "p lista contas a receber (mês)", "q lista contas a receber (cliente)");
@@ -260,11 +260,11 @@ QMap<QString, Medida> cenarios(apoio::Ambiente& amb, int cliente, int maquina)
     auto movimento = [&](FrmConsultaMovimento& f, const char* nomeCliente, const char* nomeTodas) {
         if (nomeCliente) {
             f.Text4->setText(codigoCliente);
-            guarda(QString::fromUtf8(nomeCliente), lista(amb, QString::fromUtf8(nomeCliente), [&] { f.Command1_Click(); }));
+            guarda(QString::fromUtf8(nomeCliente), lista(amb, QString::fromUtf8(nomeCliente), f, [&] { f.Command1_Click(); }));
             f.Text4->clear();
             f.Text8->clear();
         }
-        guarda(QString::fromUtf8(nomeTodas), lista(amb, QString::fromUtf8(nomeTodas), [&] { f.Command1_Click(); }));
+        guarda(QString::fromUtf8(nomeTodas), lista(amb, QString::fromUtf8(nomeTodas), f, [&] { f.Command1_Click(); }));
         f.hide();
     };
     movimento(apoio::mostra_form<FrmConsultaEntradasEquipamento>(), "t localizar entradas (cliente)", "u localizar entradas (todas)");

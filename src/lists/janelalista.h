@@ -59,6 +59,8 @@ public:
     void atualiza_botoes();
     // Reads what is left of the list.
     void carrega_tudo();
+    // The whole query the list shows, every page of it ("" while it shows none).
+    const QString& sql() const { return m_sql; }
 
 protected:
     JanelaLista(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas, int linhasMinimas);
