@@ -113,13 +113,16 @@ QString junta_nome_cliente(const QString& texto)
     // The customers holding the rarest triple and a second one, found apart
     // and first. The second one's rows are read too and matched with the
     // first's in memory when it is about as rare (the "+ 0" keeps the engine
-    // from looking each one up instead), one that does not overlap the first
-    // when there is such (overlapping triples mostly come together, and
-    // tell little); else each customer of the first is looked up in the key
-    // for the rarest second. A third triple is looked up for the few left.
-    // Only the customers found are read, and their names checked.
+    // from looking each one up instead); else each customer of the first is
+    // looked up in the key for the rarest second. A third triple is looked
+    // up for the few left. Only the customers found are read, and their
+    // names checked. Every row read fetches a page, so the second is the one
+    // that reads the fewest: its own rows, and when it shares two letters
+    // with the first (such triples mostly come together, and tell little)
+    // as many again as the first has, for the customers it leaves.
     const Trigrama& primeiro = todos.front();
-    auto separado = [](const Trigrama& a, const Trigrama* b) { return !b || std::abs(a.posicao - b->posicao) >= 3; };
+    // two triples that share at most one letter of the text
+    auto separado = [](const Trigrama& a, const Trigrama* b) { return !b || std::abs(a.posicao - b->posicao) >= 2; };
     auto emMemoria = [&](const Trigrama& t) { return t.clientes <= JUNTA_EM_MEMORIA * std::max<qint64>(primeiro.clientes, 1); };
     // the rarest other than the ones given that passes, or none
     auto oRaroQue = [&](auto passa, const Trigrama* outro = nullptr) -> const Trigrama* {
@@ -128,7 +131,11 @@ QString junta_nome_cliente(const QString& texto)
                 return &t;
         return nullptr;
     };
-    const Trigrama* segundo = oRaroQue([&](const Trigrama& t) { return emMemoria(t) && separado(t, &primeiro); });
+    auto custo = [&](const Trigrama& t) { return t.clientes + (separado(t, &primeiro) ? 0 : primeiro.clientes); };
+    const Trigrama* segundo = nullptr;
+    for (const Trigrama& t : todos)
+        if (&t != &primeiro && emMemoria(t) && (!segundo || custo(t) < custo(*segundo)))
+            segundo = &t;
     if (!segundo)
         segundo = oRaroQue([](const Trigrama&) { return true; });
     const Trigrama* terceiro = oRaroQue([&](const Trigrama& t) { return separado(t, &primeiro) && separado(t, segundo); }, segundo);
@@ -168,9 +175,13 @@ void preenche_trigramas(Conexao& c)
     if (!comNomes)
         return;
     try {
-        // sorted by triple, so the rows of one triple lie together on disk
+        // written in the key's order, so the rows of one triple lie together
+        // on a few pages (a search reads a page for every row it reads:
+        // together they are found in the engine's cache); the engine sorts
+        // once for both the order and the distinct
         c.execute(QStringLiteral("insert into cliente_trigrama (ctrigrama, ncliente) "
-                                 "select distinct t.trigrama, c.ncodigo from cliente c cross join trigramas(c.cfantasia_busca) t"));
+                                 "select distinct t.trigrama, c.ncodigo from cliente c cross join trigramas(c.cfantasia_busca) t "
+                                 "order by 1, 2"));
     } catch (const ErroBanco& e) {
         if (e.codigo() != QLatin1String("-803")) // written by another station meanwhile
             throw;
