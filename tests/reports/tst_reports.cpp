@@ -5,6 +5,8 @@
 #include "apoio.h"
 #include "comandosrelatorio.h"
 #include "controlerelatorio.h"
+#include "dadosrelatorio.h"
+#include "definicaorelatorio.h"
 #include "errorelatorio.h"
 #include "frmconsultaservicomaquina.h"
 #include "frmordem.h"
@@ -33,6 +35,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QScrollArea>
+#include <QSqlQuery>
 #include <QSpinBox>
 #include <QPaintEngine>
 #include <QPainter>
@@ -474,6 +477,39 @@ private slots:
         QCOMPARE(f->pagina(), n - 1);
         QCOMPARE(f->spinPagina->value(), n);
         QVERIFY(amb->msgs.mostradas().isEmpty());
+    }
+
+    // A year of one technician is read a stretch of days at a time, and
+    // gives the rows of the one statement, in its order, each day once
+    // (the first and last of a stretch too); with the group not fixed
+    // (both technicians) the period is read at once.
+    void anoLidoPorTrechosComoUmaConsulta()
+    {
+        // every day of 2025, the orders' codes out of date order
+        executa(QStringLiteral("execute block as declare i integer = 0; declare o integer; begin while (i < 365) do begin "
+                               "insert into ordem values(null, 2, dateadd(mod(:i * 37, 365) day to date '2025-01-01'), '10:00:00', 0, '', 1, 1, 0) "
+                               "returning ncodigo into :o; "
+                               "insert into item_ordem values(null, :o, 1, 'Serviço ' || :i, 1, mod(:i, 2) + 1); "
+                               "insert into item_ordem values(null, :o, 1, 'Outro ' || :i, 2, 1); i = i + 1; end end"));
+        const QString ano = QStringLiteral("{servico_por_tecnico.data}>=date('2025-01-01') and {servico_por_tecnico.data}<=date('31/12/2025')");
+        for (const QString& tecnico : {QStringLiteral(" and {servico_por_tecnico.codigo_tecnico}=1"), QString()}) {
+            Definicao def = Definicao::carrega(arquivo_relatorio(QStringLiteral("006.rpt")));
+            DadosRelatorio d;
+            d.carrega(conexao.banco(), def, ano + tecnico);
+            QSqlQuery q(conexao.banco());
+            q.setNumericalPrecisionPolicy(QSql::HighPrecision);
+            QVERIFY(q.prepare(d.sql()));
+            for (const QVariant& v : d.valores())
+                q.addBindValue(v);
+            QVERIFY(q.exec());
+            int linha = 0;
+            for (; q.next(); ++linha)
+                for (int c = 0; c < d.colunas(); ++c)
+                    QCOMPARE(d.valor(linha, c), q.value(c));
+            QCOMPARE(d.linhas(), linha);
+            QCOMPARE(linha, tecnico.isEmpty() ? 730 : 548);
+            QVERIFY2(tecnico.isEmpty() ? d.consultas() == 1 : d.consultas() > 5, qPrintable(QString::number(d.consultas())));
+        }
     }
 
     void pdfSemJanelaEImpressaoDeUmIntervalo()
