@@ -2,6 +2,7 @@
 #include "errorelatorio.h"
 #include "sessao.h"
 
+#include <QDateTime>
 #include <QSqlError>
 #include <algorithm>
 #include <QSqlField>
@@ -108,6 +109,7 @@ void DadosRelatorio::abre(QSqlDatabase banco, Definicao& def, const QString& for
     });
     QStringList ordem;
     QString trecho; // the column the rows can be read by stretches of, when there is one
+    bool trechoComHora = false;
     bool procuraTrecho = true;
     auto ordena = [&](int i, const QString& sentido) {
         const QString coluna = QStringLiteral("dados.") + identificador(todas[i].nome);
@@ -118,8 +120,10 @@ void DadosRelatorio::abre(QSqlDatabase banco, Definicao& def, const QString& for
             }))
             return;
         procuraTrecho = false;
-        if (todas[i].data && sentido != QLatin1String("desc"))
+        if ((todas[i].data || todas[i].dataHora) && sentido != QLatin1String("desc")) {
             trecho = coluna;
+            trechoComHora = todas[i].dataHora;
+        }
     };
     for (Definicao::Grupo& g : def.grupos) {
         g.indice = usa(g.campo);
@@ -166,8 +170,11 @@ void DadosRelatorio::abre(QSqlDatabase banco, Definicao& def, const QString& for
         int dias = PRIMEIRO_TRECHO;
         for (QDate d = de; d < ate; d = d.addDays(dias), dias = qMin(dias * 2, MAIOR_TRECHO))
             m_trechos.append({d, qMin(d.addDays(dias), ate)});
-        m_sqlTrecho = selecao + QStringLiteral(" where (") + filtro.sql + QStringLiteral(") and ") + trecho + QStringLiteral(" >= cast(? as date) and ")
-                      + trecho + QStringLiteral(" < cast(? as date)") + ordenacao;
+        // a date-and-time column: from the first day's midnight up to the next stretch's
+        const QString tipo = trechoComHora ? QStringLiteral("timestamp") : QStringLiteral("date");
+        m_sqlTrecho = selecao + QStringLiteral(" where (") + filtro.sql + QStringLiteral(") and %1 >= cast(? as %2) and %1 < cast(? as %2)").arg(trecho, tipo)
+                      + ordenacao;
+        m_trechoComHora = trechoComHora;
     }
 
     m_consulta.reset();
@@ -183,7 +190,10 @@ void DadosRelatorio::proxima_consulta()
     QVariantList valores = m_parametros;
     if (!m_sqlTrecho.isEmpty()) {
         const Trecho t = m_trechos.takeFirst();
-        valores << t.de << t.ate;
+        if (m_trechoComHora)
+            valores << QDateTime(t.de, QTime(0, 0)) << QDateTime(t.ate, QTime(0, 0));
+        else
+            valores << t.de << t.ate;
     }
     auto q = std::make_unique<QSqlQuery>(m_banco);
     q->setForwardOnly(true);

@@ -72,6 +72,7 @@ private:
     QVariantList m_parametros;
     QString m_sqlTrecho;     // the statement of one stretch (its bounds bound last); "" when read at once
     QList<Trecho> m_trechos; // still to read
+    bool m_trechoComHora = false; // the stretches bound a date-and-time column
     int m_consultas = 0;
     std::unique_ptr<QSqlQuery> m_consulta; // open while rows remain
 };
