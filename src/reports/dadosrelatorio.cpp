@@ -116,7 +116,8 @@ void DadosRelatorio::abre(QSqlDatabase banco, Definicao& def, const QString& for
         ordem.append(coluna + (sentido.isEmpty() ? QString() : QLatin1Char(' ') + sentido));
         // the first column of the order that the selection does not fix to one value
         if (!procuraTrecho || std::any_of(filtro.limites.cbegin(), filtro.limites.cend(), [&](const LimiteSelecao& l) {
-                return l.coluna == coluna && l.op == QLatin1String("=");
+                // a date-and-time "=" a day still holds that day's times
+                return l.coluna == coluna && l.op == QLatin1String("=") && !todas[i].dataHora;
             }))
             return;
         procuraTrecho = false;
