@@ -2,7 +2,9 @@
 #include "errorelatorio.h"
 #include "sessao.h"
 
+#include <QDateTime>
 #include <QSqlError>
+#include <algorithm>
 #include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -23,7 +25,14 @@ QString identificador(const QString& nome)
 struct ColunaConsulta {
     QString nome; // as the database gives it
     bool dataHora = false;
+    bool data = false;
 };
+
+// A period longer than this is read by stretches: the first of a week,
+// each next one twice as long, up to a quarter.
+constexpr int DIAS_DE_UMA_VEZ = 62;
+constexpr int PRIMEIRO_TRECHO = 7;
+constexpr int MAIOR_TRECHO = 91;
 
 QList<ColunaConsulta> colunasDaConsulta(QSqlDatabase banco, const QString& consulta)
 {
@@ -34,7 +43,7 @@ QList<ColunaConsulta> colunasDaConsulta(QSqlDatabase banco, const QString& consu
     QList<ColunaConsulta> r;
     const QSqlRecord rec = q.record();
     for (int i = 0; i < rec.count(); ++i)
-        r.append({rec.fieldName(i), rec.field(i).metaType().id() == QMetaType::QDateTime});
+        r.append({rec.fieldName(i), rec.field(i).metaType().id() == QMetaType::QDateTime, rec.field(i).metaType().id() == QMetaType::QDate});
     return r;
 }
 
@@ -99,16 +108,34 @@ void DadosRelatorio::abre(QSqlDatabase banco, Definicao& def, const QString& for
             c.indice = usa(c.nome);
     });
     QStringList ordem;
+    QString trecho; // the column the rows can be read by stretches of, when there is one
+    bool trechoComHora = false;
+    bool procuraTrecho = true;
+    auto ordena = [&](int i, const QString& sentido) {
+        const QString coluna = QStringLiteral("dados.") + identificador(todas[i].nome);
+        ordem.append(coluna + (sentido.isEmpty() ? QString() : QLatin1Char(' ') + sentido));
+        // the first column of the order that the selection does not fix to one value
+        if (!procuraTrecho || std::any_of(filtro.limites.cbegin(), filtro.limites.cend(), [&](const LimiteSelecao& l) {
+                // a date-and-time "=" a day still holds that day's times
+                return l.coluna == coluna && l.op == QLatin1String("=") && !todas[i].dataHora;
+            }))
+            return;
+        procuraTrecho = false;
+        if ((todas[i].data || todas[i].dataHora) && sentido != QLatin1String("desc")) {
+            trecho = coluna;
+            trechoComHora = todas[i].dataHora;
+        }
+    };
     for (Definicao::Grupo& g : def.grupos) {
         g.indice = usa(g.campo);
-        ordem.append(QStringLiteral("dados.") + identificador(todas[exige(g.campo)].nome));
+        ordena(exige(g.campo), QString());
     }
     for (const QString& o : def.ordem) {
         const QString campo = o.section(QLatin1Char(' '), 0, 0);
         const QString sentido = o.section(QLatin1Char(' '), 1).trimmed();
         if (!sentido.isEmpty() && sentido != QLatin1String("desc") && sentido != QLatin1String("asc"))
             throw ErroRelatorio(QStringLiteral("Definição de relatório inválida (%1): ordem \"%2\"").arg(nomeArquivo, o));
-        ordem.append(QStringLiteral("dados.") + identificador(todas[exige(campo)].nome) + (sentido.isEmpty() ? QString() : QLatin1Char(' ') + sentido));
+        ordena(exige(campo), sentido);
     }
     if (usadas.isEmpty())
         usadas.append(0);
@@ -119,47 +146,91 @@ void DadosRelatorio::abre(QSqlDatabase banco, Definicao& def, const QString& for
         lista.append(QStringLiteral("dados.") + identificador(todas[i].nome));
         m_nomes.append(todas[i].nome.toLower());
     }
-    m_sql = QStringLiteral("select %1 from (%2) dados").arg(lista.join(QStringLiteral(", ")), def.consulta);
-    if (!filtro.vazio())
-        m_sql += QStringLiteral(" where ") + filtro.sql;
-    if (!ordem.isEmpty())
-        m_sql += QStringLiteral(" order by ") + ordem.join(QStringLiteral(", "));
+    const QString selecao = QStringLiteral("select %1 from (%2) dados").arg(lista.join(QStringLiteral(", ")), def.consulta);
+    const QString ordenacao = ordem.isEmpty() ? QString() : QStringLiteral(" order by ") + ordem.join(QStringLiteral(", "));
+    m_sql = selecao + (filtro.vazio() ? QString() : QStringLiteral(" where ") + filtro.sql) + ordenacao;
     m_parametros = filtro.valores;
 
+    // The period the selection bounds the stretch column to: [de, ate).
+    m_trechos.clear();
+    m_sqlTrecho.clear();
+    QDate de, ate;
+    for (const LimiteSelecao& l : filtro.limites) {
+        if (trecho.isEmpty() || l.coluna != trecho || l.valor.metaType().id() != QMetaType::QDate)
+            continue;
+        const QDate d = l.valor.toDate();
+        if (l.op == QLatin1String(">=") || l.op == QLatin1String(">")) {
+            const QDate inicio = l.op == QLatin1String(">") ? d.addDays(1) : d;
+            de = de.isValid() ? qMax(de, inicio) : inicio;
+        } else if (l.op == QLatin1String("<=") || l.op == QLatin1String("<")) {
+            const QDate fim = l.op == QLatin1String("<=") ? d.addDays(1) : d;
+            ate = ate.isValid() ? qMin(ate, fim) : fim;
+        }
+    }
+    if (de.isValid() && ate.isValid() && de.daysTo(ate) > DIAS_DE_UMA_VEZ) {
+        int dias = PRIMEIRO_TRECHO;
+        for (QDate d = de; d < ate; d = d.addDays(dias), dias = qMin(dias * 2, MAIOR_TRECHO))
+            m_trechos.append({d, qMin(d.addDays(dias), ate)});
+        // a date-and-time column: from the first day's midnight up to the next stretch's
+        const QString tipo = trechoComHora ? QStringLiteral("timestamp") : QStringLiteral("date");
+        m_sqlTrecho = selecao + QStringLiteral(" where (") + filtro.sql + QStringLiteral(") and %1 >= cast(? as %2) and %1 < cast(? as %2)").arg(trecho, tipo)
+                      + ordenacao;
+        m_trechoComHora = trechoComHora;
+    }
+
     m_consulta.reset();
-    auto q = std::make_unique<QSqlQuery>(banco);
+    m_banco = banco;
+    m_valores.clear();
+    m_linhas = 0;
+    m_consultas = 0;
+    proxima_consulta();
+}
+
+void DadosRelatorio::proxima_consulta()
+{
+    QVariantList valores = m_parametros;
+    if (!m_sqlTrecho.isEmpty()) {
+        const Trecho t = m_trechos.takeFirst();
+        if (m_trechoComHora)
+            valores << QDateTime(t.de, QTime(0, 0)) << QDateTime(t.ate, QTime(0, 0));
+        else
+            valores << t.de << t.ate;
+    }
+    auto q = std::make_unique<QSqlQuery>(m_banco);
     q->setForwardOnly(true);
     q->setNumericalPrecisionPolicy(QSql::HighPrecision);
-    if (!q->prepare(m_sql))
+    if (!q->prepare(m_sqlTrecho.isEmpty() ? m_sql : m_sqlTrecho))
         throw erroDe(q->lastError());
-    for (const QVariant& v : m_parametros)
+    for (const QVariant& v : valores)
         q->addBindValue(v);
     if (!q->exec())
         throw erroDe(q->lastError());
-    m_valores.clear();
-    m_linhas = 0;
+    ++m_consultas;
     m_consulta = std::move(q);
 }
 
 int DadosRelatorio::le(int n)
 {
-    if (!m_consulta)
-        return 0;
-    QSqlQuery& q = *m_consulta;
     const int colunas = int(m_nomes.size());
     int lidas = 0;
-    while (lidas < n && q.next()) {
-        for (int c = 0; c < colunas; ++c)
-            m_valores.append(q.value(c));
-        ++lidas;
+    while (lidas < n && m_consulta) {
+        QSqlQuery& q = *m_consulta;
+        while (lidas < n && q.next()) {
+            for (int c = 0; c < colunas; ++c)
+                m_valores.append(q.value(c));
+            ++lidas;
+            ++m_linhas;
+        }
+        if (lidas < n) { // this statement's end, or a failure
+            const QSqlError erro = q.lastError();
+            m_consulta.reset();
+            if (erro.isValid())
+                throw erroDe(erro);
+            if (!m_trechos.isEmpty())
+                proxima_consulta();
+        }
     }
-    m_linhas += lidas;
-    if (lidas < n) { // the end, or a failure
-        const QSqlError erro = q.lastError();
-        m_consulta.reset();
-        if (erro.isValid())
-            throw erroDe(erro);
+    if (!m_consulta)
         m_valores.squeeze();
-    }
     return lidas;
 }

@@ -2,6 +2,7 @@
 #include "definicaorelatorio.h"
 #include "formulaselecao.h"
 
+#include <QDate>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -15,6 +16,14 @@ class QSqlQuery;
 // formula, sorted by its groups and order. Only the columns the layout
 // uses are kept, in one flat array. The rows may be read in steps: the
 // first ones are laid out while the rest are still coming.
+//
+// A long period is read a stretch of days at a time, when the rows are
+// ordered by that date first (any group before it being fixed by the
+// selection, as one technician is) and the selection bounds it on both
+// sides: each stretch is a statement of its own, sorted alone, so the
+// first page comes after the database has sorted a week, not a year, and
+// no sort outgrows the server's memory. The rows and their order are
+// those of the one statement.
 class DadosRelatorio {
 public:
     DadosRelatorio();
@@ -40,15 +49,30 @@ public:
     // The column's index among the kept ones; -1 when not kept.
     int indice(const QString& nome) const { return int(m_nomes.indexOf(nome.toLower())); }
 
-    // The statement that was run and its values (tests read them).
+    // The one statement that gives these rows and its values (tests and
+    // the benchmark read them); a long period reads it by stretches.
     const QString& sql() const { return m_sql; }
     const QVariantList& valores() const { return m_parametros; }
+    // The statements run so far: 1, or one per stretch of days read.
+    int consultas() const { return m_consultas; }
 
 private:
+    // Runs the statement of the next stretch (the whole one without stretches).
+    void proxima_consulta();
+
+    struct Trecho {
+        QDate de, ate; // from de up to, not including, ate
+    };
+
+    QSqlDatabase m_banco;
     QStringList m_nomes;     // kept columns, lower case
     QVector<QVariant> m_valores;
     int m_linhas = 0;
     QString m_sql;
     QVariantList m_parametros;
+    QString m_sqlTrecho;     // the statement of one stretch (its bounds bound last); "" when read at once
+    QList<Trecho> m_trechos; // still to read
+    bool m_trechoComHora = false; // the stretches bound a date-and-time column
+    int m_consultas = 0;
     std::unique_ptr<QSqlQuery> m_consulta; // open while rows remain
 };

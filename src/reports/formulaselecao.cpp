@@ -127,6 +127,8 @@ public:
         if (atual().tipo != Tipo::Fim)
             falha(atual().posicao, QStringLiteral("esperado \"and\", \"or\" ou o fim da fórmula."));
         r.valores = m_valores;
+        if (!m_ouNoTopo)
+            r.limites = m_limites;
         return r;
     }
 
@@ -143,6 +145,8 @@ private:
         QString s = (this->*parte)();
         while (palavra(ligacao)) {
             ++m_i;
+            if (m_profundidade == 0 && qstrcmp(ligacao, "or") == 0)
+                m_ouNoTopo = true;
             s += QLatin1Char(' ') + QLatin1String(ligacao) + QLatin1Char(' ') + (this->*parte)();
         }
         return s;
@@ -188,6 +192,9 @@ private:
         const QString op = atual().texto;
         ++m_i;
         Operando b = operando();
+        if (m_profundidade == 0 && (a.kind == Operando::Coluna) != (b.kind == Operando::Coluna))
+            m_limites.append(a.kind == Operando::Coluna ? LimiteSelecao{a.sql, op, b.valor}
+                                                        : LimiteSelecao{b.sql, espelho(op), a.valor});
         const bool porDia = (a.kind == Operando::Data && b.dataHora) || (b.kind == Operando::Data && a.dataHora);
         if (porDia)
             return limitesDoDia(a.kind == Operando::Data ? b : a, a.kind == Operando::Data ? espelho(op) : op,
@@ -301,6 +308,8 @@ private:
     int m_profundidade = 0;
     const ResolveColuna& m_resolve;
     QVariantList m_valores;
+    QList<LimiteSelecao> m_limites;
+    bool m_ouNoTopo = false; // an "or" outside every parenthesis: no comparison binds every row
 };
 
 } // namespace

@@ -15,10 +15,21 @@ struct ColunaSelecao {
 // Finds {tabela.coluna}; nullopt when the report has no such column.
 using ResolveColuna = std::function<std::optional<ColunaSelecao>(const QString& tabela, const QString& coluna)>;
 
+// A comparison of a column with a value that every selected row meets: it
+// stands on its own in the formula's top-level chain of "and" (no "or",
+// "not" or parentheses around it). The column as the resolver gave it, the
+// operator as if the column were written first, the value as bound.
+struct LimiteSelecao {
+    QString coluna;
+    QString op;
+    QVariant valor;
+};
+
 // A WHERE condition with its values bound by position ("?").
 struct FiltroSql {
     QString sql;
     QVariantList valores;
+    QList<LimiteSelecao> limites;
     bool vazio() const { return sql.isEmpty(); }
 };
 

@@ -93,7 +93,10 @@ ConsultaLista FrmConsultaMovimento::consulta_lista()
         c.condicoes << QStringLiteral("%1.ncodigo = %2").arg(m_membro.tabela).arg(codigo);
     else if (!Text4->text().isEmpty() && !Text8->text().isEmpty())
         c.condicoes << QStringLiteral("%1 = %2").arg(m_membro.colunaCliente).arg(valor_numerico(Text4->text()));
-    c.condicoes << QStringLiteral("cliente.ncodigo <> 1");
+    // named on the movement's own column: the database then walks the
+    // movement's codes in order and stops at the page, instead of sorting
+    // every movement of every customer first
+    c.condicoes << QStringLiteral("%1.ncliente <> 1").arg(m_membro.tabela);
     return c;
 }
 

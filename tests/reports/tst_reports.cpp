@@ -5,6 +5,8 @@
 #include "apoio.h"
 #include "comandosrelatorio.h"
 #include "controlerelatorio.h"
+#include "dadosrelatorio.h"
+#include "definicaorelatorio.h"
 #include "errorelatorio.h"
 #include "frmconsultaservicomaquina.h"
 #include "frmordem.h"
@@ -33,6 +35,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QScrollArea>
+#include <QSqlQuery>
 #include <QSpinBox>
 #include <QPaintEngine>
 #include <QPainter>
@@ -474,6 +477,59 @@ private slots:
         QCOMPARE(f->pagina(), n - 1);
         QCOMPARE(f->spinPagina->value(), n);
         QVERIFY(amb->msgs.mostradas().isEmpty());
+    }
+
+    // A year is read a stretch of days at a time, and gives the rows of the
+    // one statement, in its order, each day once (the first and last of a
+    // stretch too, a write-off at midnight or a second before it); with the
+    // group not fixed (both technicians) the period is read at once.
+    void anoLidoPorTrechosComoUmaConsulta_data()
+    {
+        QTest::addColumn<QString>("arquivo");
+        QTest::addColumn<QString>("selecao");
+        QTest::addColumn<int>("linhas");
+        QTest::addColumn<bool>("trechos");
+        const QString ano = QStringLiteral("{servico_por_tecnico.data}>=date('2025-01-01') and {servico_por_tecnico.data}<=date('31/12/2025')");
+        QTest::newRow("006 de um técnico") << QStringLiteral("006.rpt") << ano + QStringLiteral(" and {servico_por_tecnico.codigo_tecnico}=1") << 548 << true;
+        QTest::newRow("006 dos dois") << QStringLiteral("006.rpt") << ano << 730 << false;
+        QTest::newRow("004 data e hora") << QStringLiteral("004.rpt")
+                                         << QStringLiteral("{view_contas_recebidas.data_baixa}>=date('2025-01-01') and "
+                                                           "{view_contas_recebidas.data_baixa}<=date('31/12/2025')")
+                                         << 365 << true;
+    }
+    void anoLidoPorTrechosComoUmaConsulta()
+    {
+        QFETCH(QString, arquivo);
+        QFETCH(QString, selecao);
+        QFETCH(int, linhas);
+        QFETCH(bool, trechos);
+        // every day of 2025, the orders' codes out of date order; each order
+        // paid in full that day, at midnight or a second before the next
+        executa(QStringLiteral("execute block as declare i integer = 0; declare o integer; declare c integer; declare d date; "
+                               "begin while (i < 365) do begin d = dateadd(mod(:i * 37, 365) day to date '2025-01-01'); "
+                               "insert into ordem values(null, 2, :d, '10:00:00', 3, '', 1, 1, 0) returning ncodigo into :o; "
+                               "insert into item_ordem values(null, :o, 1, 'Serviço ' || :i, 1, mod(:i, 2) + 1); "
+                               "insert into item_ordem values(null, :o, 1, 'Outro ' || :i, 2, 1); "
+                               "insert into conta_receber values(null, :o, '1/1', 3, 1, :d, 0) returning ncodigo into :c; "
+                               "insert into baixa_conta_receber values(null, :c, 3, 0, 0, 0, 'I', '', "
+                               "iif(mod(:i, 2) = 0, cast(:d as timestamp), dateadd(-1 second to cast(dateadd(1 day to :d) as timestamp)))); "
+                               "i = i + 1; end end"));
+        Definicao def = Definicao::carrega(arquivo_relatorio(arquivo));
+        DadosRelatorio d;
+        d.carrega(conexao.banco(), def, selecao);
+        QSqlQuery q(conexao.banco());
+        q.setNumericalPrecisionPolicy(QSql::HighPrecision);
+        QVERIFY(q.prepare(d.sql()));
+        for (const QVariant& v : d.valores())
+            q.addBindValue(v);
+        QVERIFY(q.exec());
+        int linha = 0;
+        for (; q.next(); ++linha)
+            for (int c = 0; c < d.colunas(); ++c)
+                QCOMPARE(d.valor(linha, c), q.value(c));
+        QCOMPARE(d.linhas(), linha);
+        QCOMPARE(linha, linhas);
+        QVERIFY2(trechos ? d.consultas() > 5 : d.consultas() == 1, qPrintable(QString::number(d.consultas())));
     }
 
     void pdfSemJanelaEImpressaoDeUmIntervalo()
