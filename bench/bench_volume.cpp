@@ -249,6 +249,7 @@ QMap<QString, Medida> cenarios(apoio::Ambiente& amb, int cliente, int maquina)
     rel("a 003 contas a receber (mês)", [] { relatorio_contas_receber(QStringLiteral("01/06/2024"), QStringLiteral("30/06/2024")); });
     rel("b 004 contas recebidas (mês)", [] { relatorio_contas_recebidas(QStringLiteral("01/06/2024"), QStringLiteral("30/06/2024")); });
     rel("c 009 recebimentos (mês)", [] { relatorio_recebimentos(QStringLiteral("01/06/2024"), QStringLiteral("30/06/2024")); });
+    rel("c2 009 recebimentos (ano)", [] { relatorio_recebimentos(QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024")); });
     rel("d 006 técnico (mês)", [] { relatorio_servico_tecnico(QStringLiteral("01/06/2024"), QStringLiteral("30/06/2024"), 1); });
     rel("e 006 técnico (ano)", [] { relatorio_servico_tecnico(QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024"), 1); });
     rel("f 007 faturamento (ano)", [] { relatorio_faturamento(QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024")); });
