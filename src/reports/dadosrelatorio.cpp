@@ -4,10 +4,10 @@
 
 #include <QDateTime>
 #include <QSqlError>
-#include <algorithm>
 #include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -151,12 +151,30 @@ void DadosRelatorio::abre(QSqlDatabase banco, Definicao& def, const QString& for
     m_sql = selecao + (filtro.vazio() ? QString() : QStringLiteral(" where ") + filtro.sql) + ordenacao;
     m_parametros = filtro.valores;
 
-    // The period the selection bounds the stretch column to: [de, ate).
-    m_trechos.clear();
+    m_trechos = trechos_do_periodo(filtro.limites, trecho);
     m_sqlTrecho.clear();
+    m_trechoComHora = trechoComHora;
+    if (!m_trechos.isEmpty()) {
+        // a date-and-time column: from the first day's midnight up to the next stretch's
+        const QString tipo = trechoComHora ? QStringLiteral("timestamp") : QStringLiteral("date");
+        m_sqlTrecho = selecao + QStringLiteral(" where (") + filtro.sql + QStringLiteral(") and %1 >= cast(? as %2) and %1 < cast(? as %2)").arg(trecho, tipo)
+                      + ordenacao;
+    }
+
+    m_consulta.reset();
+    m_banco = banco;
+    m_valores.clear();
+    m_linhas = 0;
+    m_consultas = 0;
+    proxima_consulta();
+}
+
+QList<DadosRelatorio::Trecho> DadosRelatorio::trechos_do_periodo(const QList<LimiteSelecao>& limites, const QString& coluna)
+{
+    // the days the selection bounds the column to: [de, ate)
     QDate de, ate;
-    for (const LimiteSelecao& l : filtro.limites) {
-        if (trecho.isEmpty() || l.coluna != trecho || l.valor.metaType().id() != QMetaType::QDate)
+    for (const LimiteSelecao& l : limites) {
+        if (coluna.isEmpty() || l.coluna != coluna || l.valor.metaType().id() != QMetaType::QDate)
             continue;
         const QDate d = l.valor.toDate();
         if (l.op == QLatin1String(">=") || l.op == QLatin1String(">")) {
@@ -167,23 +185,13 @@ void DadosRelatorio::abre(QSqlDatabase banco, Definicao& def, const QString& for
             ate = ate.isValid() ? qMin(ate, fim) : fim;
         }
     }
-    if (de.isValid() && ate.isValid() && de.daysTo(ate) > DIAS_DE_UMA_VEZ) {
-        int dias = PRIMEIRO_TRECHO;
-        for (QDate d = de; d < ate; d = d.addDays(dias), dias = qMin(dias * 2, MAIOR_TRECHO))
-            m_trechos.append({d, qMin(d.addDays(dias), ate)});
-        // a date-and-time column: from the first day's midnight up to the next stretch's
-        const QString tipo = trechoComHora ? QStringLiteral("timestamp") : QStringLiteral("date");
-        m_sqlTrecho = selecao + QStringLiteral(" where (") + filtro.sql + QStringLiteral(") and %1 >= cast(? as %2) and %1 < cast(? as %2)").arg(trecho, tipo)
-                      + ordenacao;
-        m_trechoComHora = trechoComHora;
-    }
-
-    m_consulta.reset();
-    m_banco = banco;
-    m_valores.clear();
-    m_linhas = 0;
-    m_consultas = 0;
-    proxima_consulta();
+    QList<Trecho> r;
+    if (!de.isValid() || !ate.isValid() || de.daysTo(ate) <= DIAS_DE_UMA_VEZ)
+        return r;
+    int dias = PRIMEIRO_TRECHO;
+    for (QDate d = de; d < ate; d = d.addDays(dias), dias = qMin(dias * 2, MAIOR_TRECHO))
+        r.append({d, qMin(d.addDays(dias), ate)});
+    return r;
 }
 
 void DadosRelatorio::proxima_consulta()

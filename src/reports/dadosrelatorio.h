@@ -63,6 +63,9 @@ private:
     struct Trecho {
         QDate de, ate; // from de up to, not including, ate
     };
+    // The stretches of the days the selection bounds the column to, when
+    // that period is long; none otherwise.
+    static QList<Trecho> trechos_do_periodo(const QList<LimiteSelecao>& limites, const QString& coluna);
 
     QSqlDatabase m_banco;
     QStringList m_nomes;     // kept columns, lower case
