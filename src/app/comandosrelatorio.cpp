@@ -12,6 +12,14 @@ QString periodo(const QString& data_base, const QString& data_teto)
     return QStringLiteral("Periodo= 'Periodo de ") + data_base + QStringLiteral(" a ") + data_teto + QLatin1Char('\'');
 }
 
+// The selection of a period on a date column, the dates as the period
+// dialog gives them.
+QString no_periodo(const QString& coluna, const QString& data_base, const QString& data_teto)
+{
+    return coluna + QStringLiteral(">=date('") + data_sql(data_base) + QStringLiteral("') and ") + coluna + QStringLiteral("<=date('") + data_teto
+           + QStringLiteral("')");
+}
+
 // The last step of every run: the preview, unless only the control is wanted.
 bool roda(ControleRelatorio& c, bool mostrar)
 {
@@ -28,8 +36,7 @@ bool relatorio_de_contas(const QString& arquivo, const QString& coluna, const QS
     c.Formulas[0] = formula(QStringLiteral("Nome_empresa"), cNomeEmpresa);
     c.Formulas[1] = periodo(data_base, data_teto);
     c.Formulas[2] = formula(QStringLiteral("Rodape"), cRodape);
-    c.SelectionFormula = coluna + QStringLiteral(">=date('") + data_sql(data_base) + QStringLiteral("') and ") + coluna
-                         + QStringLiteral("<=date('") + data_teto + QStringLiteral("')") + fim;
+    c.SelectionFormula = no_periodo(coluna, data_base, data_teto) + fim;
     return roda(c, mostrar);
 }
 
@@ -93,9 +100,8 @@ bool relatorio_servico_tecnico(const QString& data_base, const QString& data_tet
     c.Formulas[1] = formula(QStringLiteral("NomeEmpresa"), cNomeEmpresa);
     c.Formulas[2] = periodo(data_base, data_teto);
     c.Formulas[3] = formula(QStringLiteral("Rodape"), cRodape);
-    c.SelectionFormula = QStringLiteral("{servico_por_tecnico.data}>=date('") + data_sql(data_base)
-                         + QStringLiteral("') and {servico_por_tecnico.data}<=date('") + data_teto
-                         + QStringLiteral("') and {servico_por_tecnico.codigo_tecnico}=") + QString::number(tecnico);
+    c.SelectionFormula = no_periodo(QStringLiteral("{servico_por_tecnico.data}"), data_base, data_teto)
+                         + QStringLiteral(" and {servico_por_tecnico.codigo_tecnico}=") + QString::number(tecnico);
     return roda(c, mostrar);
 }
 

@@ -221,19 +221,11 @@ auto Conexao::repetindo_em_conflito(F&& trabalho) -> decltype(trabalho())
     }
 }
 
-void Conexao::execute(const QString& sql)
-{
-    repetindo_em_conflito([&] {
-        prepara();
-        conta_comando();
-        const Chamada c(*this);
-        QSqlQuery q(banco());
-        if (!q.exec(sql))
-            throw erro(q.lastError());
-    });
-}
+void Conexao::execute(const QString& sql) { executa(sql, false); }
 
-int Conexao::executeContando(const QString& sql)
+int Conexao::executeContando(const QString& sql) { return executa(sql, true); }
+
+int Conexao::executa(const QString& sql, bool contando)
 {
     return repetindo_em_conflito([&] {
         prepara();
@@ -242,7 +234,8 @@ int Conexao::executeContando(const QString& sql)
         QSqlQuery q(banco());
         if (!q.exec(sql))
             throw erro(q.lastError());
-        return q.numRowsAffected();
+        // the count is one more question to the server: asked only when wanted
+        return contando ? q.numRowsAffected() : 0;
     });
 }
 

@@ -181,6 +181,9 @@ private:
     template <class F>
     auto repetindo_em_conflito(F&& trabalho) -> decltype(trabalho());
     QVariant retornando(const QString& sql);
+    // One write statement, again after each conflict; with contando, the
+    // rows it changed (0 without).
+    int executa(const QString& sql, bool contando);
     QString m_nome;
     QString m_fonte;
     QString m_usuario, m_senha, m_papel; // kept to reconnect; never shown

@@ -37,12 +37,14 @@ QString onde(const QStringList& condicoes)
 
 QString ConsultaLista::filtro() const { return onde(condicoes); }
 
-QString ConsultaLista::sql() const
+QString ConsultaLista::ordenacao() const
 {
     if (ordem.isEmpty())
-        return selecao + filtro();
-    return selecao + filtro() + QStringLiteral(" order by ") + ordem + (codigo.isEmpty() ? QString() : QStringLiteral(", ") + codigo);
+        return {};
+    return QStringLiteral(" order by ") + ordem + (codigo.isEmpty() ? QString() : QStringLiteral(", ") + codigo);
 }
+
+QString ConsultaLista::sql() const { return selecao + filtro() + ordenacao(); }
 
 QString ConsultaLista::pagina(int n, const QVariant& ultimaOrdem, const QVariant& ultimoCodigo, bool primeira) const
 {
@@ -58,8 +60,7 @@ QString ConsultaLista::pagina(int n, const QVariant& ultimaOrdem, const QVariant
             c << QStringLiteral("(%1 > %2 or %1 = %2 and %3 > %4)").arg(ordem, literal(ultimaOrdem), codigo, literal(ultimoCodigo));
     }
     // "select" becomes "select first n"
-    return selecao.left(6) + QStringLiteral(" first ") + QString::number(n) + selecao.mid(6) + onde(c) + QStringLiteral(" order by ") + ordem
-           + (codigo.isEmpty() ? QString() : QStringLiteral(", ") + codigo);
+    return selecao.left(6) + QStringLiteral(" first ") + QString::number(n) + selecao.mid(6) + onde(c) + ordenacao();
 }
 
 JanelaLista::JanelaLista(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas, int linhasMinimas)

@@ -27,6 +27,8 @@ struct ConsultaLista {
     QString pagina(int n, const QVariant& ultimaOrdem = {}, const QVariant& ultimoCodigo = {}, bool primeira = true) const;
     // " where " and the conditions ("" with none).
     QString filtro() const;
+    // " order by " the order and the code ("" without an order).
+    QString ordenacao() const;
 };
 
 // What every window that lists records shares (the lookup dialog, the

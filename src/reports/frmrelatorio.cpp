@@ -159,30 +159,22 @@ void FrmRelatorio::continua()
 {
     if (m_relatorio->completo())
         return;
-    const bool ok = passo_relatorio(
-        [this] {
-            // a slice short enough for the window to stay responsive
-            QElapsedTimer t;
-            t.start();
-            while (!m_relatorio->avanca(Relatorio::LINHAS_POR_ETAPA) && t.elapsed() < 40) {
-            }
-        },
-        false);
-    if (!ok) {
-        close(); // an unfinished report is not shown as if it were whole
-        return;
-    }
-    aposEtapa();
-    if (!m_relatorio->completo())
+    // a slice short enough for the window to stay responsive
+    QElapsedTimer t;
+    t.start();
+    if (avancaEnquanto([&] { return t.elapsed() < 40; }, false) && !m_relatorio->completo())
         QTimer::singleShot(0, this, &FrmRelatorio::continua);
 }
 
 bool FrmRelatorio::completa()
 {
-    if (m_relatorio->completo())
-        return true;
-    if (!passo_relatorio([this] { m_relatorio->completa(); })) {
-        close();
+    return m_relatorio->completo() || avancaEnquanto([] { return true; });
+}
+
+bool FrmRelatorio::avancaEnquanto(const std::function<bool()>& continua, bool espera)
+{
+    if (!passo_relatorio([&] { m_relatorio->avancaEnquanto(continua); }, espera)) {
+        close(); // an unfinished report is not shown as if it were whole
         return false;
     }
     aposEtapa();
@@ -277,17 +269,8 @@ void FrmRelatorio::montaBarra()
 void FrmRelatorio::mostraPagina(int n)
 {
     // a page not laid out yet: the layout goes on up to it
-    if (n >= m_relatorio->paginas() && !m_relatorio->completo()) {
-        const bool ok = passo_relatorio([&] {
-            while (n >= m_relatorio->paginas() && !m_relatorio->avanca(Relatorio::LINHAS_POR_ETAPA)) {
-            }
-        });
-        if (!ok) {
-            close();
-            return;
-        }
-        aposEtapa();
-    }
+    if (n >= m_relatorio->paginas() && !m_relatorio->completo() && !avancaEnquanto([&] { return n >= m_relatorio->paginas(); }))
+        return;
     n = qBound(0, n, m_relatorio->paginas() - 1);
     if (n == m_pagina && m_folha->isVisible())
         return atualiza();

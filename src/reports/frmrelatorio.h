@@ -71,6 +71,9 @@ private:
     void continua();
     // The layout complete (false, and the preview closed, after a failure).
     bool completa();
+    // Steps of the layout while continua() says go on, then the window
+    // brought up to date (false, and the preview closed, after a failure).
+    bool avancaEnquanto(const std::function<bool()>& continua, bool espera = true);
     // After a step: the page range, the count, the page painted again.
     void aposEtapa();
 

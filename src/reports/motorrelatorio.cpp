@@ -28,8 +28,7 @@ FrmRelatorio* executa_relatorio(ControleRelatorio& c)
         QElapsedTimer t;
         t.start();
         r = Relatorio::abre(c, conexao.banco());
-        while (!r->avanca(Relatorio::LINHAS_POR_ETAPA) && (r->paginas() == 0 || t.elapsed() < g_etapaInicialMs)) {
-        }
+        r->avancaEnquanto([&] { return r->paginas() == 0 || t.elapsed() < g_etapaInicialMs; });
     });
     if (!montado)
         return nullptr;

@@ -25,7 +25,7 @@ public:
     bool completa() const { return m_completa; }
     // The pages laid out so far; all of them once completa(), otherwise
     // every page but the one still being filled.
-    int paginas() const { return int(m_paginas.size()) - (m_completa ? 0 : 1); }
+    int paginas() const { return qMax(0, int(m_paginas.size()) - (m_completa ? 0 : 1)); }
     // Paints page n (0-based) with the painter in layout units; before the
     // layout is complete the page count prints as "…".
     void pinta(QPainter& p, int n) const;

@@ -50,6 +50,12 @@ bool Relatorio::avanca(int linhas)
     return completo();
 }
 
+void Relatorio::avancaEnquanto(const std::function<bool()>& continua)
+{
+    while (!completo() && continua())
+        avanca(LINHAS_POR_ETAPA);
+}
+
 void Relatorio::completa()
 {
     avanca(std::numeric_limits<int>::max());

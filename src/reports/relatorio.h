@@ -7,6 +7,7 @@
 #include <QSizeF>
 #include <QSqlDatabase>
 #include <array>
+#include <functional>
 #include <memory>
 
 class ControleRelatorio;
@@ -41,6 +42,9 @@ public:
     // Reads up to n more rows and lays them out; true once the report is
     // complete. Throws ErroBanco (the report is then unusable).
     bool avanca(int linhas);
+    // Steps of avanca() while the report is incomplete and continua() says
+    // go on (asked before each step).
+    void avancaEnquanto(const std::function<bool()>& continua);
     // Reads and lays out everything that is left.
     void completa();
     bool completo() const;
