@@ -84,14 +84,19 @@ double tempo_consulta(const QString& sql, const QVariantList& valores, int* linh
     return ms(t);
 }
 
-// The best of three reads after one that warms the cache: the machine is shared.
-double melhor_consulta(const QString& sql, const QVariantList& valores, int* linhas = nullptr)
+// The best of three runs after one that warms the cache: the machine is shared.
+double melhor_de(const std::function<double()>& tempo)
 {
-    tempo_consulta(sql, valores);
+    tempo();
     double m = 1e18;
     for (int vez = 0; vez < 3; ++vez)
-        m = qMin(m, tempo_consulta(sql, valores, linhas));
+        m = qMin(m, tempo());
     return m;
+}
+
+double melhor_consulta(const QString& sql, const QVariantList& valores, int* linhas = nullptr)
+{
+    return melhor_de([&] { return tempo_consulta(sql, valores, linhas); });
 }
 
 // The column of a plain table that holds what the field holds.
@@ -181,18 +186,14 @@ Medida relatorio(apoio::Ambiente& amb, const QString& nome, const std::function<
     }
     // the report's own reading (by stretches of days for a long period),
     // against the same rows in one plain table
-    auto le = [] {
+    m.consulta = melhor_de([] {
         Definicao def = Definicao::carrega(cr().ReportFileName);
         DadosRelatorio d;
         QElapsedTimer t;
         t.start();
         d.carrega(conexao.banco(), def, cr().SelectionFormula);
         return ms(t);
-    };
-    le();
-    m.consulta = 1e18;
-    for (int vez = 0; vez < 3; ++vez)
-        m.consulta = qMin(m.consulta, le());
+    });
     m.piso = piso(sql, valores);
     return m;
 }
