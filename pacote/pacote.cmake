@@ -54,6 +54,9 @@ foreach(_arquivo changelog controle-os.1 controle-os-copia.1 controle-os-servido
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${_origem}")
 endforeach()
 install(FILES "${_doc}/changelog.gz" "${CMAKE_CURRENT_LIST_DIR}/copyright" DESTINATION share/doc/controle-os)
+# the user's guide, as written (Markdown and its pictures): "Ajuda" ›
+# "Guia do usuário" opens it there
+install(DIRECTORY "${CMAKE_SOURCE_DIR}/docs/guia" DESTINATION share/doc/controle-os)
 install(FILES "${_doc}/controle-os.1.gz" "${_doc}/controle-os-copia.1.gz" "${_doc}/controle-os-servidor.1.gz"
         DESTINATION share/man/man1)
 install(FILES "${CMAKE_CURRENT_LIST_DIR}/controle-os.metainfo.xml" DESTINATION share/metainfo
