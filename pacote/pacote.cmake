@@ -1,9 +1,10 @@
 # The installable Debian package (cmake --build build --target package):
 # controle-os_<version>_amd64.deb.
 #
-# Installed layout: the program, its report definitions, the schema and the
-# backup command together in /usr/lib/controle-os (the program finds
-# relatorio/ and schema/ beside its executable), the two commands linked
+# Installed layout: the program, its report definitions, the schema, the
+# backup command and the server's set-up command (with the Firebird
+# functions they share) together in /usr/lib/controle-os (the program finds
+# relatorio/ and schema/ beside its executable), the three commands linked
 # into /usr/bin, the menu entry, icon, AppStream metainfo, manual pages,
 # changelog and copyright in /usr/share, and the server's daily backup
 # timer (installed disabled) in /lib/systemd/system.
@@ -16,14 +17,16 @@ set(CONTROLE_OS_MANTENEDOR "Controle OS <controle-os@example.org>" CACHE STRING
 set(CONTROLE_OS_PASTA lib/controle-os)
 
 install(TARGETS controle-os RUNTIME DESTINATION ${CONTROLE_OS_PASTA})
-install(PROGRAMS "${CMAKE_SOURCE_DIR}/scripts/controle-os-copia" DESTINATION ${CONTROLE_OS_PASTA})
+install(PROGRAMS "${CMAKE_SOURCE_DIR}/scripts/controle-os-copia" "${CMAKE_SOURCE_DIR}/scripts/controle-os-servidor"
+        DESTINATION ${CONTROLE_OS_PASTA})
+install(FILES "${CMAKE_SOURCE_DIR}/scripts/funcoes-firebird.sh" DESTINATION ${CONTROLE_OS_PASTA})
 install(DIRECTORY "${CMAKE_SOURCE_DIR}/relatorio" DESTINATION ${CONTROLE_OS_PASTA})
 # the whole folder: the schema and any numbered migration scripts beside it
 install(DIRECTORY "${CMAKE_SOURCE_DIR}/schema" DESTINATION ${CONTROLE_OS_PASTA} FILES_MATCHING PATTERN "*.sql")
 
 set(_ligacoes "${CMAKE_BINARY_DIR}/pacote/bin")
 file(MAKE_DIRECTORY "${_ligacoes}")
-foreach(_comando controle-os controle-os-copia)
+foreach(_comando controle-os controle-os-copia controle-os-servidor)
   file(CREATE_LINK "../${CONTROLE_OS_PASTA}/${_comando}" "${_ligacoes}/${_comando}" SYMBOLIC)
   install(FILES "${_ligacoes}/${_comando}" DESTINATION bin)
 endforeach()
@@ -41,7 +44,7 @@ set(_doc "${CMAKE_BINARY_DIR}/pacote/doc")
 file(MAKE_DIRECTORY "${_doc}")
 configure_file("${CMAKE_CURRENT_LIST_DIR}/changelog.in" "${_doc}/changelog" @ONLY)
 find_program(CONTROLE_OS_GZIP gzip REQUIRED)
-foreach(_arquivo changelog controle-os.1 controle-os-copia.1)
+foreach(_arquivo changelog controle-os.1 controle-os-copia.1 controle-os-servidor.1)
   if(_arquivo STREQUAL changelog)
     set(_origem "${_doc}/changelog")
   else()
@@ -51,7 +54,11 @@ foreach(_arquivo changelog controle-os.1 controle-os-copia.1)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${_origem}")
 endforeach()
 install(FILES "${_doc}/changelog.gz" "${CMAKE_CURRENT_LIST_DIR}/copyright" DESTINATION share/doc/controle-os)
-install(FILES "${_doc}/controle-os.1.gz" "${_doc}/controle-os-copia.1.gz" DESTINATION share/man/man1)
+# the user's guide, as written (Markdown and its pictures): "Ajuda" ›
+# "Guia do usuário" opens it there
+install(DIRECTORY "${CMAKE_SOURCE_DIR}/docs/guia" DESTINATION share/doc/controle-os)
+install(FILES "${_doc}/controle-os.1.gz" "${_doc}/controle-os-copia.1.gz" "${_doc}/controle-os-servidor.1.gz"
+        DESTINATION share/man/man1)
 install(FILES "${CMAKE_CURRENT_LIST_DIR}/controle-os.metainfo.xml" DESTINATION share/metainfo
         RENAME br.com.zerlin.controle_os.metainfo.xml)
 
@@ -86,7 +93,8 @@ receber e relatórios. Usa um banco de dados Firebird embutido, criado na
 pasta do usuário no primeiro uso, ou um servidor Firebird.
 
 Inclui o comando controle-os-copia, que faz cópias de segurança conferidas
-do banco de dados.")
+do banco de dados, e o controle-os-servidor, que prepara o PC do servidor
+Firebird para várias estações.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

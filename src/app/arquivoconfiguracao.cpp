@@ -86,12 +86,32 @@ void escreve_path_txt(const QString& caminho, const QString& conteudo)
 
 } // namespace
 
+QString path_txt_do_usuario()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + PASTA + QLatin1Char('/') + PATH_TXT;
+}
+
+QString orientacao_sem_configuracao(const QString& pastaPrograma)
+{
+    const QString banco = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + PASTA + QStringLiteral("/controle_os.fdb");
+    return QStringLiteral("O Controle OS não encontrou o arquivo path.txt, que diz onde está o banco de dados. Ele procurou em:\n"
+                          "    %1\n    %2\n\n"
+                          "Crie um desses arquivos com uma só linha, sem quebra de linha no fim, legível só pelo seu dono.\n\n"
+                          "Numa estação que usa o banco de um servidor, escreva a linha que o comando controle-os-servidor "
+                          "mostrou no servidor, como:\n"
+                          "    servidor:/var/lib/firebird/3.0/data/controle_os.fdb=CAIXA1=senha=CONTROLE_OS\n\n"
+                          "Num PC só, escreva o caminho do banco de dados:\n"
+                          "    %3=SYSDBA=masterkey")
+        .arg(QDir::toNativeSeparators(QDir(pastaPrograma).filePath(PATH_TXT)), QDir::toNativeSeparators(path_txt_do_usuario()),
+             QDir::toNativeSeparators(banco));
+}
+
 QString arquivo_configuracao(const QString& pastaPrograma)
 {
     const QString aoLado = QDir(pastaPrograma).filePath(PATH_TXT);
     if (QFile::exists(aoLado))
         return aoLado;
-    const QString doUsuario = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + PASTA + QLatin1Char('/') + PATH_TXT;
+    const QString doUsuario = path_txt_do_usuario();
     if (QFile::exists(doUsuario))
         return doUsuario;
     const QString esquema = QDir(pastaPrograma).filePath(QStringLiteral("schema/controle_os.sql"));

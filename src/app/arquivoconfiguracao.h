@@ -15,3 +15,11 @@
 // whose absence start-up then reports. Throws std::runtime_error when the
 // database or path.txt cannot be made.
 QString arquivo_configuracao(const QString& pastaPrograma);
+
+// The path.txt in the user's configuration folder (~/.config/controle-os).
+QString path_txt_do_usuario();
+
+// What a start that found no path.txt tells the user: the two places it
+// looked and the line to write in one of them (a station's, as the
+// server's set-up command prints it, or a single PC's).
+QString orientacao_sem_configuracao(const QString& pastaPrograma);

@@ -24,8 +24,12 @@ SituacaoCopias le_situacao_copias(Conexao& c)
 {
     SituacaoCopias s;
     Recordset rs(c);
-    rs.abre(QStringLiteral("select max(dmomento) as dmomento from copia_seguranca where nconferida = 1"));
-    s.ultimaConferida = rs.valor(QStringLiteral("dmomento")).toDateTime();
+    rs.abre(QStringLiteral("select first 1 dmomento, carquivo from copia_seguranca where nconferida = 1 "
+                           "order by dmomento desc, ncodigo desc"));
+    if (!rs.eof()) {
+        s.ultimaConferida = rs.valor(QStringLiteral("dmomento")).toDateTime();
+        s.arquivoConferida = rs.texto(QStringLiteral("carquivo"));
+    }
     rs.abre(QStringLiteral("select first 1 dmomento, nconferida, cmensagem from copia_seguranca "
                            "order by dmomento desc, ncodigo desc"));
     if (!rs.eof() && rs.inteiro(QStringLiteral("nconferida")) == 0) {

@@ -8,6 +8,7 @@ class Conexao;
 // written by controle-os-copia after every copy, verified or failed).
 struct SituacaoCopias {
     QDateTime ultimaConferida; // invalid when no copy was ever verified
+    QString arquivoConferida;  // its file, as the copy recorded it
     bool ultimaFalhou = false; // the newest copy failed
     QDateTime momentoFalha;
     QString falha; // what the failed copy said

@@ -79,6 +79,9 @@ const ItemMenu MENUS[] = {
     {"menuRelatórios", "SeparadorRel2", "-"},
     {"menuRelatórios", "RelDemonstrativoFaturamento", "&Demonstrativo de faturamento"},
     {"menuRelatórios", "RelServicoCliente", "Relação de &serviços por cliente"},
+    {"", "menuAjuda", "&Ajuda"},
+    {"menuAjuda", "menuGuia", "&Guia do usuário"},
+    {"menuAjuda", "menuSobre", "&Sobre o Controle OS"},
 };
 
 // Toolbar: index, hint, the menu item whose action it shares, icon.

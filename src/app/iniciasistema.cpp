@@ -36,10 +36,15 @@ QString le_arquivo(const QString& caminho)
     return utf8.contains(QChar::ReplacementCharacter) ? QString::fromLatin1(bytes) : utf8;
 }
 
-void mostra_falha(const QString& descricao)
+// The start-up's failure: the question, the original description on Yes
+// and, when there was no path.txt at all, where it was looked for and
+// what to write there.
+void mostra_falha(const QString& descricao, bool semConfiguracao, const QString& pasta)
 {
     if (mensagens().pergunta(QStringLiteral("Ocorreu um erro ao tentar iniciar o programa. Deseja visualizar a mensagem original do erro?")))
         mensagens().aviso(descricao);
+    if (semConfiguracao)
+        mensagens().aviso(orientacao_sem_configuracao(pasta));
 }
 
 // Brings the schema up to this version (nothing to do, nothing written, on
@@ -82,8 +87,11 @@ QString atualiza_esquema(const QString& usuario)
 
 std::unique_ptr<FrmPrincipal> inicia_sistema(const QString& pasta)
 {
+    bool semConfiguracao = false;
     try {
-        const QString conteudo = le_arquivo(arquivo_configuracao(pasta));
+        const QString arquivo = arquivo_configuracao(pasta);
+        semConfiguracao = !QFile::exists(arquivo);
+        const QString conteudo = le_arquivo(arquivo);
         const Configuracao c = le_configuracao(conteudo);
         conexao.abre(c.fonte, c.usuario, c.senha, c.papel);
         // nothing reads or writes a database that is not ours or cannot be written
@@ -116,10 +124,10 @@ std::unique_ptr<FrmPrincipal> inicia_sistema(const QString& pasta)
         return principal;
     } catch (const ErroBanco& e) {
         conexao.fecha();
-        mostra_falha(motivo_falha_abertura(e));
+        mostra_falha(motivo_falha_abertura(e), semConfiguracao, pasta);
     } catch (const std::exception& e) {
         conexao.fecha();
-        mostra_falha(QString::fromUtf8(e.what()));
+        mostra_falha(QString::fromUtf8(e.what()), semConfiguracao, pasta);
     }
     return nullptr;
 }

@@ -1,3 +1,4 @@
+#include "ajuda.h"
 #include "comandosrelatorio.h"
 #include "formularios.h"
 #include "frmcadcidades.h"
@@ -22,6 +23,8 @@
 #include "frmordem.h"
 #include "frmprincipal.h"
 #include "iniciasistema.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -71,4 +74,6 @@ void liga_formularios(FrmPrincipal& principal)
     principal.liga(QStringLiteral("RelExtratoServicoTecnico"), RelExtratoServicoTecnico_Click);
     principal.liga(QStringLiteral("RelDemonstrativoFaturamento"), RelDemonstrativoFaturamento_Click);
     principal.liga(QStringLiteral("RelServicoCliente"), RelServicoCliente_Click);
+    principal.liga(QStringLiteral("menuGuia"), [] { abre_guia(locais_guia(QCoreApplication::applicationDirPath())); });
+    principal.liga(QStringLiteral("menuSobre"), mostra_sobre);
 }

@@ -1,4 +1,5 @@
-// Start-up from path.txt and the main window.
+// Start-up from path.txt and the main window, its help menu included.
+#include "ajuda.h"
 #include "apoio.h"
 #include "controlerelatorio.h"
 #include "frmcadcliente.h"
@@ -13,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -135,6 +137,17 @@ bool tem_o_banco_aberto(qint64 pid, const QString& caminho)
 
 } // namespace
 
+// Stands in for the desktop: records the files the program asks it to open.
+class Desktop : public QObject {
+    Q_OBJECT
+public:
+    Desktop() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "abre"); }
+    ~Desktop() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+    QStringList abertos;
+public slots:
+    void abre(const QUrl& url) { abertos << url.toLocalFile(); }
+};
+
 class TstApp : public QObject {
     Q_OBJECT
     std::unique_ptr<Ambiente> amb;
@@ -234,7 +247,8 @@ private slots:
         auto principal = inicia_sistema(amb->banco.pasta());
         QVERIFY(!principal);
         QVERIFY(!conexao.aberta());
-        QCOMPARE(amb->msgs.mostradas().size(), 2);
+        // no path.txt at all: then where it was looked for (tst_configuracao)
+        QCOMPARE(amb->msgs.mostradas().size(), conteudo.isEmpty() ? 3 : 2);
         QCOMPARE(amb->msgs.mostradas()[0].texto, PERGUNTA_FALHA);
         QCOMPARE(amb->msgs.mostradas()[0].tipo, Mostrada::Pergunta);
         QCOMPARE(amb->msgs.mostradas()[0].titulo, QStringLiteral("Zerlin Software - Controle Geral"));
@@ -246,6 +260,7 @@ private slots:
     void naoQuerVerAMensagem()
     {
         conexao.fecha();
+        escreve(amb->banco.pasta(), "/tmp/x.fdb=SYSDBA");
         amb->msgs.respostas({false});
         QVERIFY(!inicia_sistema(amb->banco.pasta()));
         QCOMPARE(amb->msgs.textos(), QStringList{PERGUNTA_FALHA});
@@ -334,11 +349,25 @@ private slots:
             QStringLiteral("Relatórios › Extrato de serviços por técnicos: ") + periodo,
             QStringLiteral("Relatórios › Demonstrativo de faturamento: ") + periodo,
             QStringLiteral("Relatórios › Relação de serviços por cliente: Consulta de clientes"),
+            QStringLiteral("Ajuda › Guia do usuário: guia/README.md"),
+            QStringLiteral("Ajuda › Sobre o Controle OS: Sobre o Controle OS"),
         };
+        // what an item opened: its window, else the title of the message it
+        // showed, else the file the desktop was asked to open
+        Desktop desktop;
         auto percorre_o_menu = [&] {
             QStringList abertas;
-            for (const FolhaDoMenu& f : itens)
-                abertas << f.caminho + QStringLiteral(": ") + janela_de([&] { pelo_teclado(*p, f.teclas); });
+            for (const FolhaDoMenu& f : itens) {
+                amb->msgs.limpa();
+                desktop.abertos.clear();
+                QString aberta = janela_de([&] { pelo_teclado(*p, f.teclas); });
+                if (!amb->msgs.mostradas().isEmpty())
+                    aberta = amb->msgs.mostradas().last().titulo;
+                else if (desktop.abertos.size() == 1 && QFile::exists(desktop.abertos[0]))
+                    aberta = desktop.abertos[0].section(QLatin1Char('/'), -2);
+                abertas << f.caminho + QStringLiteral(": ") + aberta;
+            }
+            amb->msgs.limpa();
             return abertas;
         };
         QCOMPARE(percorre_o_menu(), esperadas);
@@ -395,6 +424,42 @@ private slots:
         });
         pelo_teclado(*p, teclas("menuCadastrarCliente"));
         QCOMPARE(acoes_modais_pendentes(), 0);
+    }
+
+    // "Sobre o Controle OS" says what this program and its database are;
+    // a guide that is nowhere is said to be so.
+    void sobreEGuia()
+    {
+        abre_como_dono(amb->banco.fonte()); // the backup command records copies as the owner
+        executa(QStringLiteral("insert into copia_seguranca (dmomento, nconferida, carquivo) values ('2026-12-06 23:30:00', 1, '/copias/a.fbk')"));
+        executa(QStringLiteral("insert into copia_seguranca (dmomento, nconferida, carquivo) values ('2026-12-07 23:31:00', 1, '/copias/b.fbk')"));
+        executa(QStringLiteral("insert into copia_seguranca (dmomento, nconferida, cmensagem) values ('2026-12-08 23:30:00', 0, 'o disco encheu')"));
+        abre_como_programa(amb->banco.fonte());
+        auto p = janela_principal();
+        pelo_teclado(*p, QStringLiteral("as"));
+        QCOMPARE(amb->msgs.mostradas().size(), 1);
+        QCOMPARE(amb->msgs.mostradas()[0].titulo, QStringLiteral("Sobre o Controle OS"));
+        const QString banco = servidor().isEmpty()
+                                  ? QStringLiteral("Banco de dados: %1\nModo: embutido (um computador só)").arg(amb->banco.caminho())
+                                  : QStringLiteral("Banco de dados: %1 no servidor %2\nModo: servidor Firebird (várias estações)").arg(amb->banco.caminho(), servidor());
+        QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Controle OS versão 1.0.5\nControle de ordens de serviço de uma assistência técnica\n\n%1\n"
+                                                    "Usuário do banco: %2\nVersão do esquema do banco: %3\n"
+                                                    "Última cópia de segurança conferida: 07/12/2026 23:31\n    /copias/b.fbk\n"
+                                                    "A cópia de 08/12/2026 23:30 falhou: o disco encheu")
+                                         .arg(banco, programa().usuario)
+                                         .arg(valor(QStringLiteral("select max(nversao) from versao_esquema")).toInt()));
+
+        amb->msgs.limpa();
+        Desktop desktop;
+        const QString nenhum = amb->banco.pasta() + QStringLiteral("/sem-guia");
+        QCOMPARE(abre_guia({nenhum}), QString());
+        QVERIFY(desktop.abertos.isEmpty());
+        QCOMPARE(amb->msgs.textos(), QStringList{QStringLiteral("O guia do usuário não foi encontrado. Ele é instalado com o programa em "
+                                                                "/usr/share/doc/controle-os/guia (pacote controle-os); procurado em:\n") + nenhum});
+        // the first folder that has it
+        grava_arquivo(nenhum + QStringLiteral("2/README.md"), "# Guia");
+        QCOMPARE(abre_guia({nenhum, nenhum + QStringLiteral("2")}), nenhum + QStringLiteral("2/README.md"));
+        QCOMPARE(desktop.abertos, QStringList{nenhum + QStringLiteral("2/README.md")});
     }
 
     void sairEncerraOPrograma()

@@ -80,8 +80,22 @@ private slots:
         QVERIFY(!QDir(dados).exists());
         amb->msgs.respostas({true});
         QVERIFY(!inicia());
-        QCOMPARE(amb->msgs.textos().value(0), PERGUNTA_FALHA);
-        QVERIFY2(amb->msgs.ultimo().contains(programa + QStringLiteral("/path.txt")), qPrintable(amb->msgs.ultimo()));
+        const QStringList mostrados = amb->msgs.textos();
+        QCOMPARE(mostrados.size(), 3);
+        QCOMPARE(mostrados[0], PERGUNTA_FALHA);
+        QCOMPARE(mostrados[1], QStringLiteral("Arquivo não encontrado: %1/path.txt").arg(programa));
+        // where it looked, and the line to write: a station's or a single PC's
+        QCOMPARE(mostrados[2], orientacao_sem_configuracao(programa));
+        QVERIFY2(mostrados[2].contains(QStringLiteral("    %1/path.txt\n    %2\n").arg(programa, pathUsuario)), qPrintable(mostrados[2]));
+        QVERIFY(mostrados[2].contains(QStringLiteral("a linha que o comando controle-os-servidor mostrou no servidor")));
+        QVERIFY(mostrados[2].contains(QStringLiteral("=CAIXA1=senha=CONTROLE_OS\n")));
+        QVERIFY(mostrados[2].endsWith(QStringLiteral("\n    %1=SYSDBA=masterkey").arg(bancoUsuario)));
+        QCOMPARE(amb->msgs.mostradas()[2].titulo, QStringLiteral("Zerlin Software - Controle Geral"));
+        // told also to whoever does not ask for the original message
+        amb->msgs.limpa();
+        amb->msgs.respostas({false});
+        QVERIFY(!inicia());
+        QCOMPARE(amb->msgs.textos(), (QStringList{PERGUNTA_FALHA, orientacao_sem_configuracao(programa)}));
 
         // the user's own
         grava_arquivo(pathUsuario, banco);

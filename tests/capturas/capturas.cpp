@@ -1,16 +1,22 @@
-// Makes the pictures and documents of docs/ from the program as it is: the
-// forms driven on a sample shop as the counter drives them, each window
-// grabbed, each document saved as the preview saves it. Not a test: run by
-// scripts/capturas.sh, which names the folder (CONTROLE_OS_DOCS).
+// Makes the pictures and documents of docs/ and of the user's guide
+// (docs/guia) from the program as it is: the forms driven on a sample shop
+// as the counter drives them, each window grabbed, each document saved as
+// the preview saves it. Not a test: run by scripts/capturas.sh, which
+// names the folder (CONTROLE_OS_DOCS).
 #include "apoio.h"
 #include "controlerelatorio.h"
 #include "dinheiro.h"
 #include "frmbaixacontasreceber.h"
+#include "frmcadcliente.h"
+#include "frmcadcondicaopagto.h"
+#include "frmcadestabelecimento.h"
+#include "frmcadtecnico.h"
 #include "frmcontasreceber.h"
 #include "frmentradaequipamento.h"
 #include "frmfechamentovendaprazo.h"
 #include "frmorcamento.h"
 #include "frmordem.h"
+#include "frmpagamentodavenda.h"
 #include "frmprincipal.h"
 #include "frmrelatorio.h"
 #include "frmselecionaperiodo.h"
@@ -24,6 +30,7 @@
 #include <QAction>
 #include <QDateEdit>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -37,7 +44,25 @@ QString destino(const QString& arquivo) { return QDir(qEnvironmentVariable("CONT
 void guarda(QWidget& janela, const char* nome)
 {
     espera_fila(); // what the window does after an event (its columns fitting their texts) is done
-    QVERIFY2(janela.grab().save(destino(QString::fromLatin1(nome) + QStringLiteral(".png"))), nome);
+    QDir().mkpath(QFileInfo(destino(QString::fromLatin1(nome))).path());
+    // the guide's pictures as small as they stay sharp: a form has few colours
+    // (the main window's picture keeps its colours)
+    const bool guia = QByteArray(nome).startsWith("guia/");
+    QImage imagem = janela.grab().toImage();
+    if (guia && !QByteArray(nome).endsWith("principal"))
+        imagem = imagem.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+    QVERIFY2(imagem.save(destino(QString::fromLatin1(nome) + QStringLiteral(".png")), nullptr, guia ? 9 : -1), nome);
+}
+
+// A registration form showing one record, as the search screen opens it.
+template <class T>
+void guarda_cadastro(qint32 T::*codigo, qint32 valor, const char* nome)
+{
+    T& f = form<T>();
+    f.*codigo = valor;
+    abre_form<T>(false);
+    guarda(f, nome);
+    f.close();
 }
 
 // The document the last command sent to the report control, as a PDF.
@@ -85,6 +110,7 @@ private slots:
         item_entrada(e, QStringLiteral("Impressora HP LaserJet 1102"), QStringLiteral("Manchas na impressão"));
         item_entrada(e, QStringLiteral("Notebook Dell Inspiron"), QStringLiteral("Não liga"));
         guarda(e, "entrada");
+        guarda(e, "guia/entrada");
         clica(e.Command4);
 
         auto& o = abre_form<FrmOrcamento>(true);
@@ -92,6 +118,7 @@ private slots:
         item_servico(o, 1, QStringLiteral("Troca do fusor"), QStringLiteral("180"));
         item_servico(o, 2, QStringLiteral("Limpeza e revisão geral"), QStringLiteral("120,5"));
         guarda(o, "orcamento");
+        guarda(o, "guia/orcamento");
         amb->msgs.respostas({true}); // printed for the customer
         clica(o.Command5);
         guarda_documento("orcamento");
@@ -101,6 +128,7 @@ private slots:
         s.nCodigoordem = 1;
         abre_form<FrmOrdem>(false);
         guarda(s, "ordem");
+        guarda(s, "guia/ordem");
         clica(s.Command7);
     }
 
@@ -134,6 +162,63 @@ private slots:
               [](FrmBaixaContasReceber& b) { parcial(b, QStringLiteral("100")); });
         guarda_documento("recibo");
         guarda(f, "contas_receber");
+    }
+
+    // The guide's first day: the shop, a payment condition, a technician
+    // and a customer, each as its form shows it.
+    void primeiroDia()
+    {
+        auto& e = mostra_form<FrmCadEstabelecimento>();
+        guarda(e, "guia/estabelecimento");
+        e.close();
+        guarda_cadastro(&FrmCadCondicaoPagto::codigo_condicao, 2, "guia/condicao");
+        guarda_cadastro(&FrmCadTecnico::codigo_tecnico, 1, "guia/tecnico");
+        guarda_cadastro(&FrmCadCliente::codigo_cliente, 2, "guia/cliente");
+        auto p = janela_principal();
+        p->resize(1000, 680);
+        ativa(*p);
+        guarda(*p, "guia/principal");
+    }
+
+    // The guide's counter (its entry, budget and order are those above):
+    // the cash closing with the change, a write-off and a report's preview.
+    void balcao()
+    {
+        executa(QStringLiteral("insert into ordem values(null,2,'2026-12-08','10:00:00',180,'',1,1,0);"));
+        auto& v = form<FrmPagamentoDaVenda>();
+        v.nCodigoOrdem = valor(QStringLiteral("select max(ncodigo) from ordem")).toInt();
+        v.nCliente = 2;
+        v.nValorTotal = Dinheiro::deCentavos(18000);
+        ao_abrir_modal([&](QDialog& d) {
+            ativa(d);
+            v.Text2->setFocus();
+            v.Text2->selectAll();
+            digita(v.Text2, QStringLiteral("200"));
+            tecla(v.Text2, Qt::Key_Tab);
+            guarda(d, "guia/pagamento_vista");
+            d.reject();
+        });
+        abre_modal(v);
+
+        auto& f = abre_receber();
+        amb->msgs.respostas({false}); // no receipt this time
+        baixa(f, 2, [](FrmBaixaContasReceber& b) { parcial(b, QStringLiteral("50"), [&b] { guarda(b, "guia/baixa"); }); });
+        guarda(f, "guia/contas_receber");
+        f.close();
+
+        auto principal = janela_principal();
+        no_dialogo<FrmSelecionaPeriodo>([](FrmSelecionaPeriodo& d) {
+            d.DTPicker1->setDate(QDate(2026, 12, 1));
+            d.DTPicker2->setDate(QDate(2026, 12, 31));
+            guarda(d, "guia/periodo");
+            clica(d.Command1);
+        });
+        principal->item(QStringLiteral("menuRelRecebimentos"))->trigger();
+        const QList<FrmRelatorio*> ps = previas_abertas();
+        QCOMPARE(ps.size(), 1);
+        ps.first()->resize(900, 640);
+        ativa(*ps.first());
+        guarda(*ps.first(), "guia/relatorio");
     }
 
     // The cash received in December, by form of payment.

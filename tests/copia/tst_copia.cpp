@@ -4,16 +4,23 @@
 // change nothing; the oldest copies go, others' files stay. Every result
 // is recorded for the status bar; the program copies an embedded database
 // when it closes; a server copy made while a station saves is sound.
+// The server's set-up command, on the real server of the server run: a
+// database made or moved there (verified as a copy), station users that
+// hold the program's role and nothing more, a second run that changes
+// nothing, and failures that leave nothing half done.
 #include "apoio.h"
 #include "busca.h"
 #include "copiaseguranca.h"
 #include "frmprincipal.h"
+#include "iniciasistema.h"
 #include "lojateste.h"
+#include "migracoes.h"
 #include "modulo1.h"
 #include "relogio.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSqlError>
@@ -21,11 +28,16 @@
 #include <QSqlRecord>
 #include <QLabel>
 #include <QTest>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace apoio;
 
 namespace {
+
+// A gbak whose restore loses a row, as a damaged copy would.
+const QByteArray GBAK_QUE_PERDE_LINHA = "#!/bin/bash\n/usr/bin/gbak \"$@\" || exit $?\n"
+    "if [ \"$1\" = -c ]; then echo 'delete from item_ordem where ncodigo = 2; commit;' | isql-fb -q \"${@: -1}\" || exit 1; fi\n";
 
 struct Resultado {
     int codigo = -1;
@@ -57,6 +69,8 @@ class TstCopia : public QObject {
     std::unique_ptr<QTemporaryDir> dir;
     QString copias; // the folder the copies go to
     QString caminhos; // extra folder put first on PATH
+    QStringList variaveis; // extra environment of the commands, "NAME=value"
+    QStringList usuarios;  // server users a test made, dropped after it
 
     // The shop with rows in every table, texts with accents and apostrophes.
     void loja_completa()
@@ -102,6 +116,8 @@ class TstCopia : public QObject {
         ambiente.insert(QStringLiteral("XDG_DATA_HOME"), dir->filePath(QStringLiteral("dados")));
         if (!caminhos.isEmpty())
             ambiente.insert(QStringLiteral("PATH"), caminhos + QLatin1Char(':') + ambiente.value(QStringLiteral("PATH")));
+        for (const QString& v : variaveis)
+            ambiente.insert(v.section(QLatin1Char('='), 0, 0), v.section(QLatin1Char('='), 1));
         p.setProcessEnvironment(ambiente);
         p.setProcessChannelMode(QProcess::MergedChannels);
         p.start(programa, argumentos);
@@ -141,6 +157,89 @@ class TstCopia : public QObject {
         return arquivos(copias);
     }
 
+    // The backup command installed in a folder, with what it sources.
+    QString instala_copia(const QString& pasta)
+    {
+        QDir().mkpath(pasta);
+        QFile::copy(QFileInfo(QStringLiteral(CONTROLE_OS_COPIA)).path() + QStringLiteral("/funcoes-firebird.sh"),
+                    pasta + QStringLiteral("/funcoes-firebird.sh"));
+        const QString comando = pasta + QStringLiteral("/controle-os-copia");
+        return QFile::copy(QStringLiteral(CONTROLE_OS_COPIA), comando) ? comando : QString();
+    }
+
+    // A program that stands in for one on PATH (gbak, service).
+    void substitui(const QString& nome, const QByteArray& script)
+    {
+        caminhos = dir->filePath(QStringLiteral("bin"));
+        QDir().mkpath(caminhos);
+        grava_arquivo(caminhos + QLatin1Char('/') + nome, script);
+        QFile::setPermissions(caminhos + QLatin1Char('/') + nome, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+
+    // The server's set-up command runs as root on the server run's server;
+    // firebird.conf and the daily copy's credentials are the test's own
+    // files, the server's data folder one in the test's folder.
+    bool prepara_servidor()
+    {
+        if (servidor().isEmpty() || geteuid() != 0)
+            return false;
+        // the server runs as its own user: it must reach the data folder
+        chmod(QFile::encodeName(dir->path()).constData(), 0777);
+        variaveis = {QStringLiteral("CONTROLE_OS_FIREBIRD_CONF=") + conf(),
+                     QStringLiteral("CONTROLE_OS_CREDENCIAIS_COPIA=") + dir->filePath(QStringLiteral("etc/copia.txt"))};
+        grava_arquivo(conf(), CONF_DEBIAN);
+        usuarios = {QStringLiteral("CTT_CAIXA1"), QStringLiteral("CTT_CAIXA2"), QStringLiteral("CTT_INTRUSO")};
+        return true;
+    }
+    QString conf() const { return dir->filePath(QStringLiteral("firebird.conf")); }
+    QString dados() const { return dir->filePath(QStringLiteral("dados")); }
+    static inline const QByteArray CONF_DEBIAN = "# Firebird\nDefaultDbCachePages = 2048\n#RemoteBindAddress =\n"
+                                                 "RemoteBindAddress = localhost\nAuthServer = Srp\n";
+
+    Resultado prepara(const QStringList& argumentos)
+    {
+        return roda(QStringList{QStringLiteral("--nome-rede"), QStringLiteral("localhost")} + argumentos,
+                    QStringLiteral(CONTROLE_OS_SERVIDOR));
+    }
+
+    // The lines the command gives for the stations' path.txt.
+    static QStringList linhas_path_txt(const QString& saida)
+    {
+        QStringList r;
+        auto it = QRegularExpression(QStringLiteral("^    (localhost:\\S+=CONTROLE_OS)$"), QRegularExpression::MultilineOption).globalMatch(saida);
+        while (it.hasNext())
+            r << it.next().captured(1);
+        return r;
+    }
+
+    // Starts the program as a station with that path.txt line, and checks
+    // it can do the counter's work and nothing more.
+    void estacao_trabalha(const QString& linha, const QString& usuario)
+    {
+        const QString programa = dir->filePath(QStringLiteral("estacao"));
+        grava_arquivo(programa + QStringLiteral("/path.txt"), linha.toUtf8());
+        conexao.fecha();
+        auto principal = inicia_sistema(programa);
+        QVERIFY2(principal, qPrintable(amb->msgs.textos().join(QLatin1Char('\n'))));
+        QCOMPARE(linhas(QStringLiteral("select trim(current_user), trim(current_role) from rdb$database")),
+                 QStringList{usuario + QStringLiteral("|CONTROLE_OS")});
+        const int cidades = conta(QStringLiteral("select count(*) from cidade"));
+        executa(QStringLiteral("insert into cidade values(null,'Joinville','SC')"));
+        QCOMPARE(conta(QStringLiteral("select count(*) from cidade")), cidades + 1);
+        // refused when run or, for users, when committed
+        QSqlDatabase db = conexao.banco();
+        for (const QString& proibido : {QStringLiteral("drop table item_ordem"), QStringLiteral("create user ctt_intruso password 'x'"),
+                                        QStringLiteral("grant controle_os to public"), QStringLiteral("delete from copia_seguranca")}) {
+            QVERIFY(db.transaction());
+            QSqlQuery q(db);
+            const bool feito = q.exec(proibido) && db.commit();
+            if (!feito)
+                db.rollback();
+            QVERIFY2(!feito, qPrintable(proibido));
+        }
+        principal.reset();
+    }
+
 private slots:
     void init()
     {
@@ -148,9 +247,18 @@ private slots:
         dir = std::make_unique<QTemporaryDir>();
         copias = dir->filePath(QStringLiteral("copias"));
         caminhos.clear();
+        variaveis.clear();
+        usuarios.clear();
     }
     void cleanup()
     {
+        if (!usuarios.isEmpty()) {
+            abre_como_dono(amb->banco.fonte());
+            for (const QString& u : std::as_const(usuarios)) {
+                QSqlQuery q(conexao.banco());
+                q.exec(QStringLiteral("drop user %1").arg(u));
+            }
+        }
         QSqlDatabase::removeDatabase(QStringLiteral("restaurado"));
         amb.reset();
         dir.reset();
@@ -275,7 +383,7 @@ private slots:
             QVERIFY2(r.saida.contains(QStringLiteral("o usuário ou a senha foram recusados")), qPrintable(r.saida));
         }
         QCOMPARE(r.codigo, 1);
-        QVERIFY2(r.saida.contains(QStringLiteral("Nenhuma cópia antiga foi apagada.")), qPrintable(r.saida));
+        QVERIFY2(r.saida.contains(QStringLiteral("nenhuma cópia antiga foi apagada.")), qPrintable(r.saida));
         QCOMPARE(arquivos(copias), antes);
 
         solta();
@@ -289,12 +397,7 @@ private slots:
     void copiaQueNaoConfereEDescartada()
     {
         // a restore that loses rows, as a damaged copy would
-        caminhos = dir->filePath(QStringLiteral("bin"));
-        QDir().mkpath(caminhos);
-        const QString gbak = caminhos + QStringLiteral("/gbak");
-        grava_arquivo(gbak, "#!/bin/bash\n/usr/bin/gbak \"$@\" || exit $?\n"
-                    "if [ \"$1\" = -c ]; then echo 'delete from item_ordem where ncodigo = 2; commit;' | isql-fb -q \"${@: -1}\" || exit 1; fi\n");
-        QFile::setPermissions(gbak, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        substitui(QStringLiteral("gbak"), GBAK_QUE_PERDE_LINHA);
         loja_completa();
         const QStringList antes = copias_antigas();
         const Resultado r = copia({QStringLiteral("--manter"), QStringLiteral("1")});
@@ -345,7 +448,7 @@ private slots:
             QSKIP("no servidor a cópia diária é do temporizador da máquina do servidor");
         const QString programa = dir->filePath(QStringLiteral("programa"));
         QDir().mkpath(programa);
-        QVERIFY(QFile::copy(QStringLiteral(CONTROLE_OS_COPIA), programa + QStringLiteral("/controle-os-copia")));
+        QVERIFY(!instala_copia(programa).isEmpty());
         grava_arquivo(programa + QStringLiteral("/path.txt"), (amb->banco.fonte() + QStringLiteral("=SYSDBA=masterkey")).toUtf8());
         const QString pasta = amb->banco.pasta() + QStringLiteral("/copias");
 
@@ -431,9 +534,8 @@ private slots:
     {
         // the command installed beside the program reads the program's path.txt
         const QString programa = dir->filePath(QStringLiteral("programa"));
-        QDir().mkpath(programa);
-        const QString comando = programa + QStringLiteral("/controle-os-copia");
-        QVERIFY(QFile::copy(QStringLiteral(CONTROLE_OS_COPIA), comando));
+        const QString comando = instala_copia(programa);
+        QVERIFY(!comando.isEmpty());
         const QByteArray pathTxt = (amb->banco.fonte() + QLatin1Char('=') + USUARIO + QLatin1Char('=') + SENHA).toUtf8();
         // the default folder: beside an embedded database, in the user's data folder for a server's
         const QString padrao = servidor().isEmpty() ? amb->banco.pasta() + QStringLiteral("/copias")
@@ -457,6 +559,124 @@ private slots:
         QVERIFY2(r.codigo == 0, qPrintable(r.saida));
         QCOMPARE(arquivos(padrao).size(), 1);
         QVERIFY(arquivos(padrao)[0].startsWith(QStringLiteral("teste-")));
+    }
+
+    void servidorCriaOBancoEAsEstacoes()
+    {
+        if (!prepara_servidor())
+            QSKIP("só como root, no servidor Firebird da execução de servidor");
+        const QString banco = dados() + QStringLiteral("/controle_os.fdb");
+        const QStringList argumentos = {QStringLiteral("--banco"), banco, QStringLiteral("--sem-reiniciar"),
+                                        QStringLiteral("--estacao"), QStringLiteral("ctt_caixa1=Caixa1'Senha"),
+                                        QStringLiteral("--estacao"), QStringLiteral("ctt_caixa2")};
+        Resultado r = prepara(argumentos);
+        QVERIFY2(r.codigo == 0, qPrintable(r.saida));
+        // listening on the network, the rest of the file as it was, the old one kept
+        QCOMPARE(le_arquivo(conf()), QByteArray("# Firebird\nDefaultDbCachePages = 2048\n#RemoteBindAddress =\n"
+                                                "# controle-os-servidor: o servidor escuta na rede (as estações se ligam a ele)\n"
+                                                "#RemoteBindAddress = localhost\nAuthServer = Srp\n"));
+        QCOMPARE(le_arquivo(conf() + QStringLiteral(".antes-controle-os")), CONF_DEBIAN);
+        QVERIFY2(r.saida.contains(QStringLiteral("Abra no firewall deste PC a porta TCP 3050")), qPrintable(r.saida));
+        QVERIFY2(r.saida.contains(QStringLiteral("A senha do SYSDBA vem de /etc/firebird/3.0/SYSDBA.password.")), qPrintable(r.saida));
+        QVERIFY2(r.saida.contains(QStringLiteral("Banco %1 criado (versão %2 do esquema).").arg(banco).arg(Migracoes::versao_atual())), qPrintable(r.saida));
+        // the daily copy: the owner's line, root's alone; without systemd a notice, not a failure
+        QCOMPARE(le_arquivo(dir->filePath(QStringLiteral("etc/copia.txt"))), (QStringLiteral("localhost:") + banco + QStringLiteral("=SYSDBA=masterkey")).toUtf8());
+        QCOMPARE(modo_arquivo(dir->filePath(QStringLiteral("etc/copia.txt"))), 0600);
+        if (!QFile::exists(QStringLiteral("/run/systemd/system")))
+            QVERIFY2(r.saida.contains(QStringLiteral("este sistema não usa o systemd, e a cópia diária não foi ligada")), qPrintable(r.saida));
+
+        const QStringList estacoes = linhas_path_txt(r.saida);
+        QCOMPARE(estacoes.size(), 2);
+        QCOMPARE(estacoes[0], QStringLiteral("localhost:%1=CTT_CAIXA1=Caixa1'Senha=CONTROLE_OS").arg(banco));
+        QVERIFY2(QRegularExpression(QStringLiteral("^localhost:%1=CTT_CAIXA2=[A-Za-z0-9]{16}=CONTROLE_OS$").arg(QRegularExpression::escape(banco)))
+                     .match(estacoes[1]).hasMatch(), qPrintable(estacoes[1]));
+        estacao_trabalha(estacoes[0], QStringLiteral("CTT_CAIXA1"));
+        estacao_trabalha(estacoes[1], QStringLiteral("CTT_CAIXA2"));
+
+        // again: everything found as it is, nothing changed
+        const QByteArray confAntes = le_arquivo(conf());
+        r = prepara(argumentos);
+        QVERIFY2(r.codigo == 0, qPrintable(r.saida));
+        QCOMPARE(le_arquivo(conf()), confAntes);
+        for (const QString& achado : {QStringLiteral("O servidor já escuta na rede"),
+                                      QStringLiteral("O banco %1 já existe no servidor").arg(banco),
+                                      QStringLiteral("O usuário CTT_CAIXA1 já existe, com essa senha."),
+                                      QStringLiteral("O usuário CTT_CAIXA2 já existe; a senha dele foi mantida"),
+                                      QStringLiteral("O usuário CTT_CAIXA2 já tem o papel CONTROLE_OS."),
+                                      QStringLiteral("As credenciais da cópia diária já estão em")})
+            QVERIFY2(r.saida.contains(achado), qPrintable(r.saida));
+        QVERIFY2(!r.saida.contains(QStringLiteral("criado")), qPrintable(r.saida));
+        estacao_trabalha(estacoes[0], QStringLiteral("CTT_CAIXA1"));
+    }
+
+    void servidorTrazOBancoDeUmPC()
+    {
+        if (!prepara_servidor())
+            QSKIP("só como root, no servidor Firebird da execução de servidor");
+        loja_completa();
+        abre_como_dono(amb->banco.fonte());
+        const QStringList original = retrato_banco(conexao.banco());
+        const int itens = conta(QStringLiteral("select count(*) from item_ordem"));
+        conexao.fecha(); // the single PC's program is closed
+        const QString banco = dados() + QStringLiteral("/controle_os.fdb");
+        const QStringList argumentos = {QStringLiteral("--banco"), banco, QStringLiteral("--mover"), amb->banco.caminho(),
+                                        QStringLiteral("--sem-reiniciar"), QStringLiteral("--estacao"), QStringLiteral("ctt_caixa1")};
+
+        // a restore that does not match what was read: nothing left on the server
+        substitui(QStringLiteral("gbak"), GBAK_QUE_PERDE_LINHA);
+        Resultado r = prepara(argumentos);
+        QCOMPARE(r.codigo, 1);
+        QVERIFY2(r.saida.contains(QStringLiteral("a cópia não confere com o que foi lido do banco")), qPrintable(r.saida));
+        QVERIFY2(r.saida.contains(QStringLiteral("o banco não foi trazido para o servidor e nada foi alterado")), qPrintable(r.saida));
+        QCOMPARE(QDir(dados()).entryList(QDir::Files | QDir::Hidden), QStringList{});
+        QVERIFY(!QFile::exists(dir->filePath(QStringLiteral("etc/copia.txt"))));
+
+        caminhos.clear();
+        r = prepara(argumentos);
+        QVERIFY2(r.codigo == 0, qPrintable(r.saida));
+        QVERIFY2(r.saida.contains(QStringLiteral("Banco %1 trazido para %2 e conferido").arg(amb->banco.caminho(), banco)), qPrintable(r.saida));
+        QCOMPARE(QDir(dados()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("controle_os.fdb")});
+        conexao.abre(QStringLiteral("localhost:") + banco, USUARIO, SENHA);
+        QCOMPARE(retrato_banco(conexao.banco()), original);
+        conexao.fecha();
+        abre_como_dono(amb->banco.fonte()); // the single PC's file as it was
+        QCOMPARE(retrato_banco(conexao.banco()), original);
+
+        const QStringList estacoes = linhas_path_txt(r.saida);
+        QCOMPARE(estacoes.size(), 1);
+        estacao_trabalha(estacoes[0], QStringLiteral("CTT_CAIXA1"));
+        QCOMPARE(conta(QStringLiteral("select count(*) from item_ordem")), itens); // the shop's own rows
+
+        // moved once: a second run keeps the server's database
+        r = prepara(argumentos);
+        QVERIFY2(r.codigo == 0, qPrintable(r.saida));
+        QVERIFY2(r.saida.contains(QStringLiteral("O banco %1 não foi trazido de novo").arg(amb->banco.caminho())), qPrintable(r.saida));
+    }
+
+    // A server that does not come back after the change: firebird.conf as it
+    // was, the server started again on it, nothing else done.
+    void servidorQueNaoVoltaDesfazAConfiguracao()
+    {
+        if (!prepara_servidor())
+            QSKIP("só como root, no servidor Firebird da execução de servidor");
+        const QString registro = dir->filePath(QStringLiteral("service.log"));
+        substitui(QStringLiteral("service"), QStringLiteral("#!/bin/bash\necho \"$*\" >>%1\n[ \"$2\" != restart ]\n").arg(registro).toUtf8());
+        Resultado r = prepara({QStringLiteral("--banco"), dados() + QStringLiteral("/controle_os.fdb")});
+        QCOMPARE(r.codigo, 1);
+        QVERIFY2(r.saida.contains(QStringLiteral("o servidor Firebird não voltou depois da mudança em %1; a configuração anterior foi restaurada.").arg(conf())),
+                 qPrintable(r.saida));
+        QCOMPARE(le_arquivo(conf()), CONF_DEBIAN);
+        QCOMPARE(le_arquivo(registro), QByteArray("firebird3.0 restart\nfirebird3.0 restart\n"));
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files), (QStringList{QStringLiteral("firebird.conf"), QStringLiteral("service.log")}));
+        QVERIFY(!QDir(dados()).exists());
+
+        // no SYSDBA password where Debian keeps it: said, nothing touched
+        caminhos.clear();
+        variaveis << QStringLiteral("CONTROLE_OS_SYSDBA_PASSWORD=") + dir->filePath(QStringLiteral("nao-existe"));
+        r = prepara({QStringLiteral("--banco"), dados() + QStringLiteral("/controle_os.fdb")});
+        QCOMPARE(r.codigo, 1);
+        QVERIFY2(r.saida.contains(QStringLiteral("não encontrei a senha do SYSDBA em %1").arg(dir->filePath(QStringLiteral("nao-existe")))), qPrintable(r.saida));
+        QCOMPARE(le_arquivo(conf()), CONF_DEBIAN);
     }
 };
 
