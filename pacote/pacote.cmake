@@ -52,6 +52,7 @@ foreach(_arquivo changelog controle-os.1 controle-os-copia.1)
 endforeach()
 install(FILES "${_doc}/changelog.gz" "${CMAKE_CURRENT_LIST_DIR}/copyright" DESTINATION share/doc/controle-os)
 install(FILES "${_doc}/controle-os.1.gz" "${_doc}/controle-os-copia.1.gz" DESTINATION share/man/man1)
+install(FILES "${CMAKE_CURRENT_LIST_DIR}/controle-os.lintian-overrides" DESTINATION share/lintian/overrides RENAME controle-os)
 install(FILES "${CMAKE_CURRENT_LIST_DIR}/controle-os.metainfo.xml" DESTINATION share/metainfo
         RENAME br.com.zerlin.controle_os.metainfo.xml)
 
