@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace apoio;
@@ -278,6 +279,15 @@ private slots:
         QVERIFY2(t.contains(QStringLiteral("Total recebido no período: 5 baixas R$ 1,50 R$ 0,75 R$ 243,33")), qPrintable(t));
         QVERIFY(!t.contains(QStringLiteral("9,99")));
         QVERIFY(!t.contains(QStringLiteral("Outros")));
+        // every row of the date and customer columns in their one type size
+        static const QRegularExpression hora(QStringLiteral("^\\d\\d:\\d\\d$"));
+        QList<double> alturas;
+        for (const PalavraPdf& p : palavras_pdf(pdf))
+            if (p.texto == QLatin1String("Souza") || hora.match(p.texto).hasMatch())
+                alturas << p.caixa.height();
+        QCOMPARE(alturas.size(), 10);
+        for (double h : alturas)
+            QVERIFY2(qAbs(h - alturas.first()) < alturas.first() * 0.005, qPrintable(QString::number(h)));
     }
 };
 
