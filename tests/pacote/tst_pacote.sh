@@ -52,8 +52,8 @@ lintian -I --show-overrides "$DEB" >"$T/lintian-o.log" 2>/dev/null || true
 if grep -E '^O: .*hardening' "$T/lintian-o.log" | grep -v 'hardening-no-fortify-functions \[usr/lib/controle-os/controle-os\]$'; then
     falha "o pacote esconde outra etiqueta de endurecimento"
 fi
-mapfile -t SEM_PROTECAO < <(readelf --wide --dyn-syms "$BUILD/controle-os" | awk '$7 == "UND" { sub(/@.*/, "", $8); print $8 }' |
-    grep -xFf <(grep -v '^#' /usr/share/lintian/data/binaries/hardened-functions) | grep -vx read || true)
+mapfile -t SEM_PROTECAO < <(readelf --wide --dyn-syms "$BUILD/controle-os" | awk '$7 == "UND" && $8 != "" { sub(/@.*/, "", $8); print $8 }' |
+    grep -xFf <(grep -v -e '^#' -e '^$' /usr/share/lintian/data/binaries/hardened-functions) | grep -vx read || true)
 [ ${#SEM_PROTECAO[@]} -eq 0 ] || falha "funções da libc chamadas sem proteção: ${SEM_PROTECAO[*]}"
 
 campo() { dpkg-deb -f "$DEB" "$1"; }
