@@ -59,6 +59,7 @@ install(FILES "${_doc}/changelog.gz" "${CMAKE_CURRENT_LIST_DIR}/copyright" DESTI
 install(DIRECTORY "${CMAKE_SOURCE_DIR}/docs/guia" DESTINATION share/doc/controle-os)
 install(FILES "${_doc}/controle-os.1.gz" "${_doc}/controle-os-copia.1.gz" "${_doc}/controle-os-servidor.1.gz"
         DESTINATION share/man/man1)
+install(FILES "${CMAKE_CURRENT_LIST_DIR}/controle-os.lintian-overrides" DESTINATION share/lintian/overrides RENAME controle-os)
 install(FILES "${CMAKE_CURRENT_LIST_DIR}/controle-os.metainfo.xml" DESTINATION share/metainfo
         RENAME br.com.zerlin.controle_os.metainfo.xml)
 

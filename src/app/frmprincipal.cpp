@@ -1,6 +1,7 @@
 #include "frmprincipal.h"
 #include "controlerelatorio.h"
 #include "copiaseguranca.h"
+#include "mascaras.h"
 #include "modulo1.h"
 #include "motorrelatorio.h"
 #include "relogio.h"
@@ -290,7 +291,7 @@ void FrmPrincipal::carrega()
     cNomeEmpresa = rsDados.texto(QStringLiteral("cfantasia"));
     cRodape = rsDados.texto(QStringLiteral("cfantasia")) + QStringLiteral(" - ") + rsDados.texto(QStringLiteral("cendereco"))
               + QStringLiteral(" - ") + rsDados.texto(QStringLiteral("cNome")) + QStringLiteral("-Fone: ")
-              + rsDados.texto(QStringLiteral("cFone")) + QStringLiteral(" - ") + rsDados.texto(QStringLiteral("cemail"));
+              + formata_mascara(rsDados.texto(QStringLiteral("cFone")), Mascara::Telefone) + QStringLiteral(" - ") + rsDados.texto(QStringLiteral("cemail"));
     rsDados.fecha();
     setWindowTitle(windowTitle() + QStringLiteral(" - ") + cNomeEmpresa);
     atualizaCopias();

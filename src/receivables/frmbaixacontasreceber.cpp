@@ -1,6 +1,7 @@
 #include "frmbaixacontasreceber.h"
 #include "campos.h"
 #include "filtroteclas.h"
+#include "formaspagamento.h"
 #include "mensagens.h"
 #include "modulo1.h"
 #include "relogio.h"
@@ -14,13 +15,6 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
-
-const QStringList& FrmBaixaContasReceber::formas_pagamento()
-{
-    static const QStringList formas{QStringLiteral("Dinheiro"), QStringLiteral("Cheque"), QStringLiteral("Cartão de crédito"),
-                                    QStringLiteral("Cartão de débito"), QStringLiteral("Outros")};
-    return formas;
-}
 
 FrmBaixaContasReceber::FrmBaixaContasReceber()
 {

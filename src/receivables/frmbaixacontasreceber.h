@@ -2,7 +2,6 @@
 #include "dinheiro.h"
 
 #include "formmodal.h"
-#include <QStringList>
 
 class FiltroTeclas;
 class QComboBox;
@@ -40,9 +39,6 @@ public:
     void CmdOk_Click();
     // The write-off the last save stored; 0 when it stored none.
     qint32 baixaGravada() const { return m_baixa; }
-
-    // The forms of payment; a write-off stores the position in this list.
-    static const QStringList& formas_pagamento();
 
 protected:
     void ao_abrir_janela() override;

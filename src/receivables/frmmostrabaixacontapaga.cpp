@@ -1,7 +1,7 @@
 #include "frmmostrabaixacontapaga.h"
 #include "campos.h"
+#include "formaspagamento.h"
 #include "formularios.h"
-#include "frmbaixacontasreceber.h"
 #include "grade.h"
 #include "mensagens.h"
 #include "modulo1.h"
@@ -69,7 +69,7 @@ void FrmMostraBaixaContaPaga::mostra_dados()
                + QString::number(nCodigoConta);
         rsDados.abre(cSQL);
         Grid1->setRows(rsDados.recordCount() + 1);
-        const QStringList& formas = FrmBaixaContasReceber::formas_pagamento();
+        const QStringList& formas = formas_pagamento();
         Grade::Carga carga(*Grid1);
         for (int linha = 1; !rsDados.eof(); ++linha, rsDados.moveNext()) {
             const QString textos[] = {

@@ -1,10 +1,12 @@
 #include "modelotexto.h"
 #include "dinheiro.h"
 #include "errorelatorio.h"
+#include "mascaras.h"
 #include "sessao.h"
 
 #include <QDate>
 #include <QDateTime>
+#include <QHash>
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -13,11 +15,15 @@ namespace {
 const QStringList FORMATOS = {QString(), QStringLiteral("data"), QStringLiteral("hora"), QStringLiteral("datahora"),
                               QStringLiteral("moeda"), QStringLiteral("numero"), QStringLiteral("inteiro"),
                               QStringLiteral("maiusculas")};
+// the documents and numbers people read in their printed forms
+const QHash<QString, Mascara> MASCARAS = {{QStringLiteral("cpf_cnpj"), Mascara::CpfCnpj},
+                                          {QStringLiteral("cep"), Mascara::Cep},
+                                          {QStringLiteral("telefone"), Mascara::Telefone}};
 
 ModeloTexto::Parte marcador(const QString& dentro, const QString& texto)
 {
     static const QRegularExpression forma(
-        QStringLiteral("^\\s*(@|#)?([A-Za-z_][A-Za-z0-9_$]*)\\s*(?:\\(\\s*([A-Za-z_][A-Za-z0-9_$]*)\\s*\\))?\\s*(?:\\|\\s*([a-z]+)\\s*)?$"));
+        QStringLiteral("^\\s*(@|#)?([A-Za-z_][A-Za-z0-9_$]*)\\s*(?:\\(\\s*([A-Za-z_][A-Za-z0-9_$]*)\\s*\\))?\\s*(?:\\|\\s*([a-z_]+)\\s*)?$"));
     const auto m = forma.match(dentro);
     if (!m.hasMatch())
         throw ErroRelatorio(QStringLiteral("marcador inválido {%1} em \"%2\"").arg(dentro, texto));
@@ -27,7 +33,7 @@ ModeloTexto::Parte marcador(const QString& dentro, const QString& texto)
     const QString nome = m.captured(2);
     const QString argumento = m.captured(3);
     p.formato = m.captured(4);
-    if (!FORMATOS.contains(p.formato))
+    if (!FORMATOS.contains(p.formato) && !MASCARAS.contains(p.formato))
         throw ErroRelatorio(QStringLiteral("formato desconhecido \"%1\" em \"%2\"").arg(p.formato, texto));
     const QString chave = nome.toLower();
     if (prefixo == QLatin1String("@")) {
@@ -108,6 +114,22 @@ bool ModeloTexto::usa(Parte::Tipo t) const
     return std::any_of(m_partes.begin(), m_partes.end(), [t](const Parte& p) { return p.tipo == t; });
 }
 
+bool ModeloTexto::soFiguras() const
+{
+    static const QStringList figuras = {QStringLiteral("moeda"), QStringLiteral("numero"), QStringLiteral("inteiro"),
+                                        QStringLiteral("data"), QStringLiteral("hora"), QStringLiteral("datahora")};
+    bool algum = false;
+    for (const Parte& p : m_partes) {
+        if (p.tipo == Parte::Literal)
+            continue;
+        const bool figura = p.tipo == Parte::Soma || p.tipo == Parte::Contagem || (p.tipo == Parte::Campo && figuras.contains(p.formato));
+        if (!figura)
+            return false;
+        algum = true;
+    }
+    return algum;
+}
+
 QString formata_valor(const QVariant& v, const QString& formato)
 {
     if (v.isNull())
@@ -120,6 +142,8 @@ QString formata_valor(const QVariant& v, const QString& formato)
         return (tipo == QMetaType::QTime ? v.toTime() : v.toDateTime().time()).toString(QStringLiteral("HH:mm"));
     if (formato == QLatin1String("datahora") && tipo == QMetaType::QDateTime)
         return v.toDateTime().toString(QStringLiteral("dd/MM/yyyy HH:mm"));
+    if (const auto m = MASCARAS.constFind(formato); m != MASCARAS.constEnd())
+        return formata_mascara(Recordset::comoTexto(v), *m);
     if (formato == QLatin1String("maiusculas"))
         return formata_valor(v, QString()).toUpper();
     if (formato == QLatin1String("moeda") || formato == QLatin1String("numero") || formato == QLatin1String("inteiro")) {

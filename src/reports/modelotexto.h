@@ -9,7 +9,8 @@
 //   {#pagina} {#paginas} {#hoje} page number, page count, today's date
 //   {soma(campo)|formato}        the total of a column over the group or report
 //   {contagem}                   how many detail rows the group or report has
-// Formats: data, hora, datahora, moeda, numero, inteiro, maiusculas.
+// Formats: data, hora, datahora, moeda, numero, inteiro, maiusculas, and
+// cpf_cnpj, cep, telefone (the stored digits in their printed form).
 // [ ... ] is an optional stretch: it prints only when every placeholder in
 // it has a value, so "{rua}[ - {bairro}]" leaves no dangling dash.
 // "{{", "}}", "[[" and "]]" stand for the character itself.
@@ -31,6 +32,9 @@ public:
     const QList<Parte>& partes() const { return m_partes; }
     bool vazio() const { return m_partes.isEmpty(); }
     bool usa(Parte::Tipo t) const;
+    // Whether it prints only figures that a cut would misread: values in a
+    // number, date or time format, totals and counts, and no other value.
+    bool soFiguras() const;
 
 private:
     QList<Parte> m_partes;

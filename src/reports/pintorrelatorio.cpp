@@ -339,21 +339,25 @@ double PintorRelatorio::ajusta(const Definicao::Celula& cel, Medida& m) const
     }
     m.texto.replace(QLatin1Char('\n'), QLatin1Char(' '));
     m.arranjo = arranjo(m.fonte, m.texto, -1);
-    // a text a little too long is set smaller rather than cut (a cut amount,
-    // "R$ 1.87…", would mislead); a text that would still not fit keeps its
-    // size and is cut
-    if (m.arranjo->largura > util) {
+    // a text too long is cut with "…" in the cell's own font, so a column
+    // keeps one type size; a figure a little too wide (an amount, a date)
+    // is set smaller rather than cut ("R$ 1.87…" would mislead), and one
+    // that would still not fit keeps its size and is cut
+    const double altura = metrica(cel.fonte).height();
+    if (m.arranjo->largura <= util)
+        return altura;
+    if (cel.texto.soFiguras()) {
         for (double reducao : {0.92, 0.84, 0.76}) {
             m.fonte.tamanho = cel.fonte.tamanho * reducao;
             m.arranjo = arranjo(m.fonte, m.texto, -1);
             if (m.arranjo->largura <= util)
-                return metrica(cel.fonte).height();
+                return altura;
         }
         m.fonte = cel.fonte;
-        m.texto = metrica(m.fonte).elidedText(m.texto, Qt::ElideRight, util);
-        m.arranjo = arranjo(m.fonte, m.texto, -1);
     }
-    return metrica(cel.fonte).height();
+    m.texto = metrica(m.fonte).elidedText(m.texto, Qt::ElideRight, util);
+    m.arranjo = arranjo(m.fonte, m.texto, -1);
+    return altura;
 }
 
 double PintorRelatorio::cabecalhoColunas(QPainter* p, double y) const

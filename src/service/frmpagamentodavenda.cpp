@@ -1,6 +1,7 @@
 #include "frmpagamentodavenda.h"
 #include "campos.h"
 #include "filtroteclas.h"
+#include "formaspagamento.h"
 #include "mensagens.h"
 #include "modulo1.h"
 #include "recibo.h"
@@ -22,8 +23,7 @@ FrmPagamentoDaVenda::FrmPagamentoDaVenda()
     auto* g = new QGridLayout;
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->addItems({QStringLiteral("Dinheiro"), QStringLiteral("Cheque"), QStringLiteral("Cartão de Crédito"),
-                      QStringLiteral("Cartão de Débito"), QStringLiteral("Outros")});
+    Combo1->addItems(formas_pagamento());
     g->addWidget(novo_rotulo(QStringLiteral("Forma de pagamento"), Combo1, this), 0, 0);
     auto* linhaCombo = new QHBoxLayout;
     linhaCombo->addWidget(Combo1, 1);

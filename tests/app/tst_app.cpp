@@ -293,7 +293,8 @@ private slots:
     void rodapeELegenda()
     {
         executa(QStringLiteral("insert into cidade values(null,'Curitiba','PR');"));
-        executa(QStringLiteral("update estabelecimento set cfantasia = 'Zé Consertos', cendereco = 'Rua XV, 10', cfone = '(41) 3333-4444', "
+        // the phone kept as digits, printed as people read it
+        executa(QStringLiteral("update estabelecimento set cfantasia = 'Zé Consertos', cendereco = 'Rua XV, 10', cfone = '4133334444', "
                                "cemail = 'ze@consertos.com.br', ncidade = 2 where ncodigo = 1"));
         FrmPrincipal p;
         p.carrega();

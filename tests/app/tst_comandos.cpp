@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace apoio;
@@ -244,6 +245,8 @@ private slots:
         executa(QStringLiteral("insert into baixa_conta_receber values(null,2,40,0,0,0,'P','','2026-12-05 09:00:00');"));
         executa(QStringLiteral("insert into baixa_conta_receber values(null,2,33.33,1,1.5,0.75,'P','','2026-12-31 23:59:59');"));
         executa(QStringLiteral("insert into baixa_conta_receber values(null,2,9.99,4,0,0,'P','','2027-01-01 00:00:00');")); // outside
+        executa(QStringLiteral("insert into baixa_conta_receber values(null,2,12.5,5,0,0,'P','','2026-12-10 10:00:00');"));
+        executa(QStringLiteral("insert into baixa_conta_receber values(null,2,7.25,6,0,0,'P','','2026-12-11 10:00:00');"));
         responde_periodo(QDate(2026, 12, 1), QDate(2026, 12, 31));
         FrmRelatorio* f = menu("menuRelRecebimentos");
         QVERIFY(f);
@@ -268,10 +271,23 @@ private slots:
         confere_textos(t, {QStringLiteral("Recebimentos no período"), QStringLiteral("Forma de pagamento: Dinheiro"),
                            QStringLiteral("Subtotal Dinheiro: ") + somas(QStringLiteral(" and nforma_pagto = 0")),
                            QStringLiteral("Subtotal Cheque: ") + somas(QStringLiteral(" and nforma_pagto = 1")),
+                           QStringLiteral("Forma de pagamento: Pix"), QStringLiteral("Subtotal Pix: 1 baixas R$ 0,00 R$ 0,00 R$ 12,50"),
+                           QStringLiteral("Forma de pagamento: Boleto bancário"),
+                           QStringLiteral("Subtotal Boleto bancário: 1 baixas R$ 0,00 R$ 0,00 R$ 7,25"),
                            QStringLiteral("Total recebido no período: ") + somas(QString()),
                            QStringLiteral("31/12/2026 23:59"), QStringLiteral("Parcial")});
-        QVERIFY2(t.contains(QStringLiteral("Total recebido no período: 3 baixas R$ 1,50 R$ 0,75 R$ 223,58")), qPrintable(t));
+        QVERIFY2(t.contains(QStringLiteral("Total recebido no período: 5 baixas R$ 1,50 R$ 0,75 R$ 243,33")), qPrintable(t));
         QVERIFY(!t.contains(QStringLiteral("9,99")));
+        QVERIFY(!t.contains(QStringLiteral("Outros")));
+        // every row of the date and customer columns in their one type size
+        static const QRegularExpression hora(QStringLiteral("^\\d\\d:\\d\\d$"));
+        QList<double> alturas;
+        for (const PalavraPdf& p : palavras_pdf(pdf))
+            if (p.texto == QLatin1String("Souza") || hora.match(p.texto).hasMatch())
+                alturas << p.caixa.height();
+        QCOMPARE(alturas.size(), 10);
+        for (double h : alturas)
+            QVERIFY2(qAbs(h - alturas.first()) < alturas.first() * 0.005, qPrintable(QString::number(h)));
     }
 };
 

@@ -3,7 +3,7 @@
 # on a CI machine, where it runs as root; else unpacked into a clean root),
 # started by a normal user on a fresh home under Xvfb, and backed up with the
 # installed command. lintian has nothing to say about it (no error, no
-# warning), and the backup timer's units pass systemd-analyze verify.
+# warning, no hardening tag), and the backup timer's units pass systemd-analyze verify.
 #
 #   tst_pacote.sh BUILD SOURCE VERSION
 set -euo pipefail
@@ -40,8 +40,21 @@ DEB="$BUILD/controle-os_${VERSAO}_amd64.deb"
 [ -f "$DEB" ] || falha "o pacote $DEB não foi gerado"
 
 passo "lintian"
-lintian --fail-on error,warning "$DEB" >"$T/lintian.log" 2>&1 || { cat "$T/lintian.log"; falha "lintian encontrou erros ou avisos no pacote"; }
+lintian -I --fail-on error,warning "$DEB" >"$T/lintian.log" 2>&1 || { cat "$T/lintian.log"; falha "lintian encontrou erros ou avisos no pacote"; }
 if grep -E '^[EW]: ' "$T/lintian.log"; then falha "lintian encontrou erros ou avisos no pacote"; fi
+# the program is built with the distribution's hardening: not even an
+# informational tag about it (fortify, relro, bindnow, pie)
+if grep -E '^[EWI]: .*hardening' "$T/lintian.log"; then falha "o programa não foi compilado com o endurecimento da distribuição"; fi
+# the one tag the package overrides (a fortifiable call proven safe when
+# compiled) stays that one: any other unprotected call of the list lintian
+# checks is a call left unfortified
+lintian -I --show-overrides "$DEB" >"$T/lintian-o.log" 2>/dev/null || true
+if grep -E '^O: .*hardening' "$T/lintian-o.log" | grep -v 'hardening-no-fortify-functions \[usr/lib/controle-os/controle-os\]$'; then
+    falha "o pacote esconde outra etiqueta de endurecimento"
+fi
+mapfile -t SEM_PROTECAO < <(readelf --wide --dyn-syms "$BUILD/controle-os" | awk '$7 == "UND" && $8 != "" { sub(/@.*/, "", $8); print $8 }' |
+    grep -xFf <(grep -v -e '^#' -e '^$' /usr/share/lintian/data/binaries/hardened-functions) | grep -vx read || true)
+[ ${#SEM_PROTECAO[@]} -eq 0 ] || falha "funções da libc chamadas sem proteção: ${SEM_PROTECAO[*]}"
 
 campo() { dpkg-deb -f "$DEB" "$1"; }
 [ "$(campo Package)" = controle-os ] || falha "nome do pacote: $(campo Package)"

@@ -249,6 +249,7 @@ private slots:
             QCOMPARE(b.windowTitle(), QStringLiteral("Baixa de contas a receber"));
             QCOMPARE(b.Combo1->currentText(), QStringLiteral("Integral"));
             QCOMPARE(b.Combo2->currentText(), QStringLiteral("Dinheiro"));
+            QCOMPARE(b.Combo2->count(), 7);
             QCOMPARE(b.DTPicker2->date(), QDate(2026, 12, 6));
             QCOMPARE(b.Text1->text(), reais("70,00"));
             b.Combo1->setFocus();
@@ -259,6 +260,10 @@ private slots:
             QVERIFY(b.isVisible());
             QCOMPARE(b.Text1->text(), reais("70,00"));
             valor(b, QStringLiteral("69,99"));
+            b.Combo2->setFocus();
+            tecla(b.Combo2, Qt::Key_End);
+            tecla(b.Combo2, Qt::Key_Up);
+            QCOMPARE(b.Combo2->currentText(), QStringLiteral("Pix"));
             b.Text2->setFocus();
             digita(b.Text2, QStringLiteral("Pix d'Ana"));
             QCOMPARE(b.Text2->text(), QStringLiteral("Pix dAna"));
@@ -273,7 +278,7 @@ private slots:
         const QString pdf = amb->banco.pasta() + QStringLiteral("/recibo.pdf");
         QVERIFY(gera_pdf(cr(), pdf));
         confere_textos(plano(texto_pdf(pdf)), {QStringLiteral("RECIBO"), QStringLiteral("Recebemos de Ana Souza"), QStringLiteral("R$ 69,99 (sessenta e nove reais e noventa e nove centavos)"),
-                                               QStringLiteral("pagamento parcial"), QStringLiteral("Forma de pagamento: Dinheiro"),
+                                               QStringLiteral("pagamento parcial"), QStringLiteral("Forma de pagamento: Pix"),
                                                QStringLiteral("Observações: Pix dAna")});
         // reprinted from the instalment's write-offs: the current row's
         fecha_previas();
@@ -288,7 +293,7 @@ private slots:
         clica(f.Command3);
         QCOMPARE(cr().SelectionFormula, selecao);
         fecha_previas();
-        QCOMPARE(baixas(1), (QStringList{QStringLiteral("30|0|P||01/12/2026 09:00:00"), QStringLiteral("69.99|0|P|Pix dAna|06/12/2026 10:15:00")}));
+        QCOMPARE(baixas(1), (QStringList{QStringLiteral("30|0|P||01/12/2026 09:00:00"), QStringLiteral("69.99|5|P|Pix dAna|06/12/2026 10:15:00")}));
         QCOMPARE(npago(1), QStringLiteral("0"));
         const int l = linha_do_codigo(f.Grid1, 1);
         QCOMPARE(f.Grid1->row(), l);

@@ -321,6 +321,47 @@ private slots:
         QVERIFY(valor_verdadeiro(QVariant(1)));
         QVERIFY(valor_verdadeiro(QStringLiteral("Ana")));
     }
+
+    // The stored digits of a document, a CEP or a phone in the form people
+    // read; anything that does not fit a form prints as stored.
+    void documentosNaFormaImpressa_data()
+    {
+        QTest::addColumn<QVariant>("guardado");
+        QTest::addColumn<QString>("formato");
+        QTest::addColumn<QString>("impresso");
+        auto linha = [](const char* nome, const QVariant& v, const char* formato, const QString& impresso) {
+            QTest::newRow(nome) << v << QString::fromLatin1(formato) << impresso;
+        };
+        linha("cpf", QStringLiteral("12345678909"), "cpf_cnpj", QStringLiteral("123.456.789-09"));
+        linha("cnpj", QStringLiteral("12345678000190"), "cpf_cnpj", QStringLiteral("12.345.678/0001-90"));
+        linha("cpf entre brancos", QStringLiteral(" 12345678909 "), "cpf_cnpj", QStringLiteral("123.456.789-09"));
+        linha("cpf já formatado", QStringLiteral("123.456.789-09"), "cpf_cnpj", QStringLiteral("123.456.789-09"));
+        linha("raiz do cnpj", QStringLiteral("12345678"), "cpf_cnpj", QStringLiteral("12345678"));
+        linha("documento com 12 dígitos", QStringLiteral("123456789012"), "cpf_cnpj", QStringLiteral("123456789012"));
+        linha("rg com letra", QStringLiteral("1234567890X"), "cpf_cnpj", QStringLiteral("1234567890X"));
+        linha("cep", QStringLiteral("80000000"), "cep", QStringLiteral("80000-000"));
+        linha("cep já formatado", QStringLiteral("80000-000"), "cep", QStringLiteral("80000-000"));
+        linha("cep curto", QStringLiteral("8000000"), "cep", QStringLiteral("8000000"));
+        linha("telefone fixo", QStringLiteral("4133334444"), "telefone", QStringLiteral("(41) 3333-4444"));
+        linha("celular", QStringLiteral("41999990000"), "telefone", QStringLiteral("(41) 99999-0000"));
+        linha("telefone já formatado", QStringLiteral("(41) 3333-4444"), "telefone", QStringLiteral("(41) 3333-4444"));
+        linha("telefone sem DDD", QStringLiteral("33334444"), "telefone", QStringLiteral("33334444"));
+        linha("telefone com ramal", QStringLiteral("4133334444 r. 21"), "telefone", QStringLiteral("4133334444 r. 21"));
+        linha("dígitos de outra escrita", QStringLiteral("٤١٣٣٣٣٤٤٤٤"), "telefone", QStringLiteral("٤١٣٣٣٣٤٤٤٤"));
+        linha("vazio", QString(), "telefone", QString());
+        linha("nulo", QVariant(), "cpf_cnpj", QString());
+        linha("número inteiro", QVariant(qint64(80000000)), "cep", QStringLiteral("80000-000"));
+    }
+    void documentosNaFormaImpressa()
+    {
+        QFETCH(QVariant, guardado);
+        QFETCH(QString, formato);
+        QFETCH(QString, impresso);
+        QCOMPARE(formata_valor(guardado, formato), impresso);
+        // and so in a report's text, placeholder and format as a definition writes them
+        const ModeloTexto m = ModeloTexto::le(QStringLiteral("{campo|%1}").arg(formato));
+        QCOMPARE(m.partes().value(0).formato, formato);
+    }
 };
 
 QTEST_MAIN(TstFormulas)

@@ -32,6 +32,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QFile>
+#include <QFont>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QScrollArea>
@@ -374,19 +376,52 @@ private slots:
 
     void celulaEstreitaReduzOuCorta()
     {
-        // an amount a little too wide is set smaller, whole; a long name is cut
+        // an amount a little too wide is set smaller, whole; a name too long,
+        // even a little, is cut with "…" in the column's own type size
+        const QString justo = QStringLiteral("Maria Aparecida Fonseca");
+        QFont fonte(QStringLiteral("DejaVu Sans"));
+        fonte.setPixelSize(qRound(9 * PintorRelatorio::UNIDADES_POR_POLEGADA / 72.0));
+        fonte.setHintingPreference(QFont::PreferNoHinting);
+        // the name column a twentieth narrower than that name, beside 8.3 shares of 186 mm
+        const double coluna = (QFontMetricsF(fonte).horizontalAdvance(justo) * 0.95 + 2 * PintorRelatorio::mm(1.0)) * 25.4
+                              / PintorRelatorio::UNIDADES_POR_POLEGADA;
         const QString arquivo = amb->banco.pasta() + QStringLiteral("/estreito.rpt");
         QFile f(arquivo);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray("{\"consulta\": \"select cast(1234567.89 as numeric(15,2)) as valor, "
-                           "'Um nome de cliente comprido demais para a coluna estreita' as nome from rdb$database\", "
-                           "\"colunas\": [{\"titulo\": \"Nome\", \"texto\": \"{nome}\", \"largura\": 1}, "
-                           "{\"titulo\": \"Valor\", \"texto\": \"{valor|moeda}\", \"largura\": 1.3, \"alinhamento\": \"direita\"}, "
-                           "{\"titulo\": \"\", \"texto\": \"\", \"largura\": 7}]}"));
+        const QString linha = QStringLiteral("select %1 as n, cast(1234567.89 as numeric(15,2)) as valor, cast('%2' as varchar(80)) as nome from rdb$database");
+        f.write(QStringLiteral("{\"consulta\": \"%1 union all %2 union all %3\", \"ordem\": [\"n\"], "
+                               "\"colunas\": [{\"titulo\": \"Nome\", \"texto\": \"{nome}\", \"largura\": %4}, "
+                               "{\"titulo\": \"Valor\", \"texto\": \"{valor|moeda}\", \"largura\": 1.3, \"alinhamento\": \"direita\"}, "
+                               "{\"titulo\": \"\", \"texto\": \"\", \"largura\": 7}]}")
+                    .arg(linha.arg(1).arg(QStringLiteral("Ana Souza")), linha.arg(2).arg(justo),
+                         linha.arg(3).arg(QStringLiteral("Um nome de cliente comprido demais para a coluna estreita")))
+                    .arg(8.3 * coluna / (186 - coluna))
+                    .toUtf8());
         f.close();
         const QString t = texto(roda(arquivo, {}), QStringLiteral("estreito"));
-        QVERIFY2(t.contains(QStringLiteral("R$ 1.234.567,89")), qPrintable(t));
-        QVERIFY2(t.contains(QStringLiteral("Um nom") + QChar(0x2026)) && !t.contains(QStringLiteral("estreita")), qPrintable(t));
+        QCOMPARE(t.count(QStringLiteral("R$ 1.234.567,89")), 3);
+        QVERIFY2(t.contains(QStringLiteral("Um nome")) && !t.contains(QStringLiteral("estreita")), qPrintable(t));
+        QVERIFY2(t.contains(QStringLiteral("Maria Aparecida")) && !t.contains(justo), qPrintable(t));
+        // the words as printed: every name in the size of the first, the amounts smaller
+        const QList<PalavraPdf> palavras = palavras_pdf(amb->banco.pasta() + QStringLiteral("/estreito.pdf"));
+        auto altura = [&](auto&& eh) {
+            const auto p = std::find_if(palavras.begin(), palavras.end(), eh);
+            return p == palavras.end() ? 0.0 : p->caixa.height();
+        };
+        auto palavra = [&](const QString& texto) { return altura([&](const PalavraPdf& p) { return p.texto == texto; }); };
+        const double nome = palavra(QStringLiteral("Ana"));
+        const double cortada = altura([](const PalavraPdf& p) { return p.texto.startsWith(QStringLiteral("Fo")) && p.texto.endsWith(QChar(0x2026)); });
+        const double valor = altura([](const PalavraPdf& p) { return p.texto.endsWith(QStringLiteral("1.234.567,89")); });
+        QVERIFY(nome > 0 && cortada > 0 && valor > 0);
+        // the long name's line ends in "…"
+        const auto um = std::find_if(palavras.begin(), palavras.end(), [](const PalavraPdf& p) { return p.texto == QLatin1String("Um"); });
+        QVERIFY(um != palavras.end());
+        QVERIFY(std::any_of(palavras.begin(), palavras.end(), [&](const PalavraPdf& p) {
+            return qAbs(p.caixa.top() - um->caixa.top()) < 0.5 && p.caixa.left() > um->caixa.left() && p.texto.endsWith(QChar(0x2026));
+        }));
+        for (double h : {palavra(QStringLiteral("Maria")), cortada, palavra(QStringLiteral("Um"))})
+            QVERIFY2(qAbs(h - nome) < nome * 0.005, qPrintable(QStringLiteral("%1 != %2").arg(h).arg(nome)));
+        QVERIFY(valor < nome * 0.95);
     }
 
     void paginasComCabecalhoRodapeEGrupos()

@@ -299,7 +299,14 @@ private slots:
         auto& f = abreVista();
         // Enter walks the form: payment form, document, note, amount
         QCOMPARE(QApplication::focusWidget(), f.Combo1);
-        tecla(f.Combo1, Qt::Key_End); // "Outros"
+        // the forms of payment of the write-off, Pix and boleto after "Outros"
+        QStringList formas;
+        for (int i = 0; i < f.Combo1->count(); ++i)
+            formas << f.Combo1->itemText(i);
+        QCOMPARE(formas, (QStringList{QStringLiteral("Dinheiro"), QStringLiteral("Cheque"), QStringLiteral("Cartão de crédito"),
+                                      QStringLiteral("Cartão de débito"), QStringLiteral("Outros"), QStringLiteral("Pix"),
+                                      QStringLiteral("Boleto bancário")}));
+        tecla(f.Combo1, Qt::Key_End); // "Boleto bancário"
         tecla(f.Combo1, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), f.Text3);
         digita(f.Text3, QString(60, QLatin1Char('9')));
@@ -339,7 +346,7 @@ private slots:
         // the receivable and its write-off record the order's total; the change went back
         QCOMPARE(contas().last(), QStringLiteral("2|1|1/1|150|1|06/12/2026|0"));
         const QString obs = QStringLiteral("Pago nhora ") + QString(89, QLatin1Char('x'));
-        QCOMPARE(baixas(), QStringList{QStringLiteral("2|150|4|0|0|I|%1|06/12/2026").arg(obs)});
+        QCOMPARE(baixas(), QStringList{QStringLiteral("2|150|6|0|0|I|%1|06/12/2026").arg(obs)});
     }
 
     void pagamentoAVistaSemValorOuFechado()

@@ -167,6 +167,9 @@ private slots:
         for (FrmRelatorio* p : previas_abertas())
             delete p;
         QCOMPARE(&cr(), principal->crControle);
+        // documents, CEP and phones kept as digits print in the form people read
+        executa(QStringLiteral("update cliente set ccnpj = '12345678909', ccep = '80000000', cfone = '41999990000' where ncodigo = 2"));
+        executa(QStringLiteral("update estabelecimento set ccnpj = '12345678000190', cfone = '4133334444' where ncodigo = 1"));
         emite_ordem_servico(loja.ordem);
         QCOMPARE(cr().DiscardSavedData, 0);
 
@@ -182,7 +185,8 @@ private slots:
         confere_textos(t, {loja.nome, QStringLiteral("ORDEM DE SERVIÇO"), QStringLiteral("N.º 1"),
                                          QStringLiteral("Cliente: 2 - Ana Souza"), QStringLiteral("Data: 07/12/2026"),
                                          QStringLiteral("Av. Brasil, 500 - Batel - Curitiba/PR - CEP 80000-000"),
-                                         QStringLiteral("Fone: (41) 9999-0000"), QStringLiteral("Condição de pagamento: 30/60"),
+                                         QStringLiteral("Fone: (41) 99999-0000"), QStringLiteral("CPF/CNPJ: 123.456.789-09"),
+                                         QStringLiteral("Fone: (41) 3333-4444"), QStringLiteral("CNPJ: 12.345.678/0001-90"), QStringLiteral("Condição de pagamento: 30/60"),
                                          QStringLiteral("Impressora - HP LaserJet 1102"), QStringLiteral("Carlos Mendes"),
                                          QStringLiteral("Troca do fusor"), QStringLiteral("R$ 180,00"),
                                          QStringLiteral("Notebook - Dell Inspiron"), QStringLiteral("Dora Reis"),

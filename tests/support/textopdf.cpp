@@ -8,19 +8,27 @@
 
 namespace apoio {
 
-QStringList paginas_pdf(const QString& caminho, bool linhas)
+namespace {
+
+// pdftotext's output for the file with the options given (empty, and the
+// test failed, when it fails).
+QString pdftotext(const QString& caminho, const QStringList& opcoes)
 {
-    QStringList args = {QStringLiteral("-enc"), QStringLiteral("UTF-8"), caminho, QStringLiteral("-")};
-    if (linhas)
-        args.prepend(QStringLiteral("-layout"));
     QProcess p;
-    p.start(QStringLiteral("pdftotext"), args);
+    p.start(QStringLiteral("pdftotext"), opcoes + QStringList{QStringLiteral("-enc"), QStringLiteral("UTF-8"), caminho, QStringLiteral("-")});
     if (!p.waitForFinished(60000) || p.exitCode() != 0) {
         QTest::qFail(qPrintable(QStringLiteral("pdftotext falhou em %1: %2").arg(caminho, QString::fromUtf8(p.readAllStandardError()))),
                      __FILE__, __LINE__);
         return {};
     }
-    QString texto = QString::fromUtf8(p.readAllStandardOutput());
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+} // namespace
+
+QStringList paginas_pdf(const QString& caminho, bool linhas)
+{
+    QString texto = pdftotext(caminho, linhas ? QStringList{QStringLiteral("-layout")} : QStringList());
     texto.replace(QChar(0x00A0), QLatin1Char(' '));
     static const QRegularExpression brancos(QStringLiteral("[ \\t]+"));
     texto.replace(brancos, QStringLiteral(" "));
@@ -28,6 +36,22 @@ QStringList paginas_pdf(const QString& caminho, bool linhas)
     if (!paginas.isEmpty() && paginas.last().trimmed().isEmpty())
         paginas.removeLast();
     return paginas;
+}
+
+QList<PalavraPdf> palavras_pdf(const QString& caminho)
+{
+    static const QRegularExpression palavra(
+        QStringLiteral("<word xMin=\"([-0-9.]+)\" yMin=\"([-0-9.]+)\" xMax=\"([-0-9.]+)\" yMax=\"([-0-9.]+)\">([^<]*)</word>"));
+    QList<PalavraPdf> r;
+    for (const auto& m : palavra.globalMatch(pdftotext(caminho, {QStringLiteral("-bbox")}))) {
+        QString t = m.captured(5);
+        t.replace(QStringLiteral("&lt;"), QStringLiteral("<")).replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+            .replace(QStringLiteral("&quot;"), QStringLiteral("\"")).replace(QStringLiteral("&apos;"), QStringLiteral("'"))
+            .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        r.append({t, QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                            QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
+    }
+    return r;
 }
 
 QString texto_pdf(const QString& caminho) { return paginas_pdf(caminho).join(QLatin1Char('\n')); }

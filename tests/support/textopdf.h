@@ -1,5 +1,6 @@
 #pragma once
 #include <QList>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +13,14 @@ namespace apoio {
 // reading order, a wrapped cell's lines stay together; with `linhas`, each
 // printed line reads across the page (cells of one row side by side).
 QStringList paginas_pdf(const QString& caminho, bool linhas = false);
+// A printed word and its box on the page, in points: the box's height
+// follows the word's type size.
+struct PalavraPdf {
+    QString texto;
+    QRectF caixa;
+};
+// The words of a PDF in reading order, pages one after another.
+QList<PalavraPdf> palavras_pdf(const QString& caminho);
 // The whole text, pages joined.
 QString texto_pdf(const QString& caminho);
 // Blanks and line breaks made single spaces: checks then read phrases.
