@@ -319,6 +319,7 @@ void Grade::editaColunas(const QHash<int, int>& tiposPorColuna, int colunaDaLinh
         return;
     m_editor = new QLineEdit(this);
     m_editor->setObjectName(QStringLiteral("Text1"));
+    m_editor->setAccessibleName(QStringLiteral("Edição da célula")); // the column's header once it opens
     m_editor->setFrame(false);
     m_editor->hide();
     m_editor->installEventFilter(this);

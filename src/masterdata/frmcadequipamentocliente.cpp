@@ -40,6 +40,7 @@ FrmCadEquipamentoCliente::FrmCadEquipamentoCliente()
     // editable even while its value is empty
     Grid1->editaColunas({{2, 0}}, 0);
     Text1 = Grid1->editor();
+    Text1->setAccessibleName(QStringLiteral("Descrição/Valor"));
     Text1->setMaxLength(100);
 
     // Enter walks type -> identification -> list, and in the list edits a value
