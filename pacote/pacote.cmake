@@ -76,11 +76,13 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
 # what it loads or runs without linking: Qt's Firebird driver (a plugin),
 # the Firebird client that driver loads, the embedded engine, and
 # isql-fb/gbak (the first start makes the user's database with isql-fb; the
-# backup command uses gbak).
+# backup command uses gbak), and Qt's own translations (its dialogs and
+# standard buttons in Portuguese).
 set(_qt ">= ${Qt6_VERSION_MAJOR}.${Qt6_VERSION_MINOR}")
 set(CONTROLE_OS_DEPENDE
   "libqt6sql6-ibase (${_qt})"
-  "libfbclient2 (>= 3.0)" "firebird3.0-server-core (>= 3.0)" "firebird3.0-utils (>= 3.0)")
+  "libfbclient2 (>= 3.0)" "firebird3.0-server-core (>= 3.0)" "firebird3.0-utils (>= 3.0)"
+  "qt6-translations-l10n")
 list(JOIN CONTROLE_OS_DEPENDE ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 
 set(CPACK_GENERATOR DEB)

@@ -176,14 +176,21 @@ bool FiltroTeclas::eventFilter(QObject* alvo, QEvent* evento)
     return descarta_tecla(tecla, qobject_cast<QLineEdit*>(widget), it != m_tipos.constEnd() ? it.value() : 0);
 }
 
-bool descarta_tecla(const QKeyEvent* tecla, QLineEdit* caixa, int tipo)
+bool tecla_de_texto(const QKeyEvent* tecla, bool apagar)
 {
     const QString texto = tecla->text();
     if (texto.size() != 1 || (tecla->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
         return false;
-    int codigo = texto.at(0).unicode();
-    if ((codigo < 32 && codigo != 8) || codigo == 127) // control keys and Delete are not typed text
+    const char16_t codigo = texto.at(0).unicode();
+    // control keys and Delete are not typed text
+    return (codigo >= 32 || (apagar && codigo == 8)) && codigo != 127;
+}
+
+bool descarta_tecla(const QKeyEvent* tecla, QLineEdit* caixa, int tipo)
+{
+    if (!tecla_de_texto(tecla, true))
         return false;
+    int codigo = tecla->text().at(0).unicode();
     filtra_apostrofo(codigo);
     if (codigo != 0 && tipo != 0 && caixa)
         filtra_tecla(caixa, tipo, codigo);

@@ -12,6 +12,9 @@ class QLineEdit;
 // Whether a typed character is dropped: the apostrophe always, and in a
 // box of a field kind (TipoCampo; 0 for none) what that kind refuses.
 bool descarta_tecla(const QKeyEvent* tecla, QLineEdit* caixa, int tipo);
+// Whether a key types a character (not a command with Ctrl or Alt, not a
+// control key); Backspace counts when `apagar` says so.
+bool tecla_de_texto(const QKeyEvent* tecla, bool apagar = false);
 
 
 // The keys every form shares, as one event filter installed on the form and

@@ -1,7 +1,36 @@
 #include "formmodal.h"
 
 #include <QCloseEvent>
+#include <QScreen>
 #include <QShowEvent>
+#include <QStyle>
+
+void cabe_na_tela(QWidget& janela)
+{
+    const QScreen* tela = janela.screen();
+    if (!tela)
+        return;
+    const QRect area = tela->availableGeometry();
+    // the window system's frame, once the window has one; before, as wide
+    // as the style draws a title bar and the borders of a window
+    QMargins moldura(janela.geometry().left() - janela.frameGeometry().left(), janela.geometry().top() - janela.frameGeometry().top(),
+                     janela.frameGeometry().right() - janela.geometry().right(),
+                     janela.frameGeometry().bottom() - janela.geometry().bottom());
+    if (moldura.isNull()) {
+        const int borda = janela.style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, &janela);
+        moldura = QMargins(borda, janela.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &janela) + borda, borda, borda);
+    }
+    const QRect util = area.marginsRemoved(moldura);
+    if (janela.width() > util.width() || janela.height() > util.height())
+        janela.resize(janela.size().boundedTo(util.size()));
+    if (!janela.isVisible() && !janela.testAttribute(Qt::WA_Moved))
+        return; // placed when shown, inside the screen
+    QPoint canto = janela.pos();
+    canto.setX(std::clamp(canto.x(), area.left(), std::max(area.left(), area.right() + 1 - janela.frameGeometry().width())));
+    canto.setY(std::clamp(canto.y(), area.top(), std::max(area.top(), area.bottom() + 1 - janela.frameGeometry().height())));
+    if (canto != janela.pos())
+        janela.move(canto);
+}
 
 void FormModal::showEvent(QShowEvent* e)
 {
@@ -10,6 +39,7 @@ void FormModal::showEvent(QShowEvent* e)
         return;
     m_aberto = true;
     m_fechandoPeloPrograma = false;
+    cabe_na_tela(*this);
     ao_abrir_janela();
 }
 

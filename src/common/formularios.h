@@ -31,9 +31,15 @@ T& form() { return Formularios::de<T>(); }
 
 // Shows a form modally and waits until it closes. Returns the dialog's result.
 int abre_modal(QDialog& form);
+// Shows a window that is not a dialog (a report's preview) modal to the
+// whole program and waits until it is closed (hidden or destroyed).
+void espera_janela(QWidget& janela);
 
-// Tests: the next forms opened modally run these actions (one each, in
-// order) once they are on screen; the action closes the form or drives it.
+// Tests: the next forms and windows opened modally run these actions (one
+// each, in order) once they are on screen; the action closes the form or
+// drives it. An action for a form that meets a window that is no dialog
+// ends the program with the window's class: the test expected another.
 void ao_abrir_modal(std::function<void(QDialog&)> acao);
+void ao_abrir_janela(std::function<void(QWidget&)> acao);
 void limpa_acoes_modais();
 int acoes_modais_pendentes();

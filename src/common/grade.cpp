@@ -6,6 +6,7 @@
 
 #include <stdexcept>
 
+#include <QApplication>
 #include <QColor>
 #include <QEvent>
 #include <QHeaderView>
@@ -310,36 +311,50 @@ void Grade::scrollContentsBy(int dx, int dy)
 
 // ------------------------------------------------------ in-place editing
 
-void Grade::editaColunas(const QHash<int, int>& tiposPorColuna)
+void Grade::editaColunas(const QHash<int, int>& tiposPorColuna, int colunaDaLinha)
 {
     m_editaveis = tiposPorColuna;
+    m_colunaDaLinha = colunaDaLinha;
     if (m_editor || m_editaveis.isEmpty())
         return;
     m_editor = new QLineEdit(this);
     m_editor->setObjectName(QStringLiteral("Text1"));
-    m_editor->setAccessibleName(QStringLiteral("Edição da célula"));
-    m_editor->setAlignment(Qt::AlignCenter);
+    m_editor->setAccessibleName(QStringLiteral("Edição da célula")); // the column's header once it opens
     m_editor->setFrame(false);
     m_editor->hide();
     m_editor->installEventFilter(this);
     // Enter belongs to the grid and its editor, not to a form's Enter-as-Tab
     setProperty("enterProprio", true);
     m_editor->setProperty("enterProprio", true);
-    connect(this, &QAbstractItemView::doubleClicked, this, [this] { m_gestoAbertura = iniciaEdicao(); });
+    connect(this, &QAbstractItemView::doubleClicked, this, [this] {
+        if (iniciaEdicao())
+            m_pontoAbertura = m_pontoDuploClique;
+    });
 }
 
 bool Grade::editando() const { return m_editor && m_editor->isVisible(); }
 
+bool Grade::editavel(int linha, int coluna) const
+{
+    if (!m_editor || !m_editaveis.contains(coluna) || linha < m_fixas || linha >= rows())
+        return false;
+    return !textMatrix(linha, m_colunaDaLinha >= 0 ? m_colunaDaLinha : coluna).isEmpty();
+}
+
 bool Grade::iniciaEdicao()
 {
     const int linha = row(), coluna = col();
-    m_gestoAbertura = false;
-    if (!m_editor || !m_editaveis.contains(coluna) || linha < m_fixas || textMatrix(linha, coluna).isEmpty())
+    m_pontoAbertura.reset();
+    if (!editavel(linha, coluna))
         return false;
     cancelaEdicao();
-    scrollTo(m_modelo.index(linha - m_fixas, coluna));
+    const QModelIndex celula = m_modelo.index(linha - m_fixas, coluna);
+    scrollTo(celula);
     m_linhaEditada = linha;
     m_colunaEditada = coluna;
+    const QString cabecalho = m_modelo.cabecalho(coluna);
+    m_editor->setAccessibleName(cabecalho.isEmpty() ? QStringLiteral("Edição da célula") : cabecalho);
+    m_editor->setAlignment(celula.data(Qt::TextAlignmentRole).value<Qt::Alignment>());
     m_editor->setGeometry(cellGeometry(linha, coluna));
     m_editor->setText(textMatrix(linha, coluna));
     m_editor->show();
@@ -370,7 +385,7 @@ void Grade::confirmaEdicao()
     }
     m_linhaEditada = m_colunaEditada = -1; // leaving the box no longer discards
     m_editor->hide();
-    if (!texto.isEmpty())
+    if (!texto.isEmpty() || tipo == 0) // a plain text may be emptied
         setTextMatrix(linha, coluna, texto);
     setFocus(Qt::OtherFocusReason);
     emit celulaEditada(linha, coluna);
@@ -387,18 +402,29 @@ void Grade::cancelaEdicao()
         setFocus(Qt::OtherFocusReason);
 }
 
-void Grade::mouseReleaseEvent(QMouseEvent* e)
+void Grade::mouseDoubleClickEvent(QMouseEvent* e)
 {
-    m_gestoAbertura = false; // the double click ended on the cell, not in the box
-    QTableView::mouseReleaseEvent(e);
+    m_pontoDuploClique = e->globalPosition().toPoint();
+    QTableView::mouseDoubleClickEvent(e);
 }
 
 void Grade::keyPressEvent(QKeyEvent* e)
 {
-    if (!m_editaveis.isEmpty() && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
-        iniciaEdicao(); // Enter edits like a double click; elsewhere it does nothing
-        e->accept();
-        return;
+    if (!m_editaveis.isEmpty()) {
+        // Enter and F2 edit like a double click; elsewhere they do nothing
+        if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_F2) {
+            iniciaEdicao();
+            e->accept();
+            return;
+        }
+        // a key typed on an editable cell replaces its text, starting with that key
+        if (tecla_de_texto(e) && editavel(row(), col())) {
+            iniciaEdicao();
+            QKeyEvent tecla(QEvent::KeyPress, e->key(), e->modifiers(), e->text(), e->isAutoRepeat(), ushort(e->count()));
+            QCoreApplication::sendEvent(m_editor, &tecla);
+            e->accept();
+            return;
+        }
     }
     if (e->key() == Qt::Key_End && !(e->modifiers() & (Qt::ShiftModifier | Qt::AltModifier))) {
         emit fimPedido();
@@ -421,16 +447,23 @@ bool Grade::eventFilter(QObject* alvo, QEvent* e)
         cancelaEdicao();
         return false;
     }
-    if (m_gestoAbertura) {
+    if (m_pontoAbertura) {
         switch (e->type()) {
-        case QEvent::MouseButtonRelease:
-            m_gestoAbertura = false;
-            m_editor->selectAll();
-            return true;
+        case QEvent::KeyPress:
+            m_pontoAbertura.reset(); // the text is being changed: the mouse acts as usual
+            break;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
+        case QEvent::MouseButtonRelease:
         case QEvent::MouseMove:
-            return true;
+            if (doGestoDeAbertura(e)) {
+                if (e->type() != QEvent::MouseMove)
+                    m_editor->selectAll();
+                return true;
+            }
+            if (e->type() == QEvent::MouseButtonPress)
+                m_pontoAbertura.reset();
+            break;
         default:
             break;
         }
@@ -450,6 +483,12 @@ bool Grade::eventFilter(QObject* alvo, QEvent* e)
         break;
     }
     return descarta_tecla(k, m_editor, m_editaveis.value(m_colunaEditada));
+}
+
+bool Grade::doGestoDeAbertura(const QEvent* e) const
+{
+    const QPoint ponto = static_cast<const QMouseEvent*>(e)->globalPosition().toPoint();
+    return m_pontoAbertura && (ponto - *m_pontoAbertura).manhattanLength() < QApplication::startDragDistance();
 }
 
 Grade::Carga::Carga(Grade& g) : m_grade(g) { ++m_grade.m_carregando; }

@@ -5,6 +5,7 @@
 #include <QTableView>
 #include <QVector>
 #include <functional>
+#include <optional>
 
 class QLineEdit;
 
@@ -121,17 +122,25 @@ public:
     ModeloGrade& modelo() { return m_modelo; }
 
     // In-place editing. The columns given may be edited, each as a field of
-    // a kind (TipoCampo: keys filtered while typed, text formatted when
-    // committed). A double click or Enter on a filled cell of such a column
-    // lays an editor box over the cell with its text selected; Enter in the
-    // box writes the formatted text into the cell (a result that formats to
-    // nothing, like a date that is no date, keeps the cell as it was; an
-    // amount that is not money stays in the box to be corrected);
-    // Escape, leaving the box or scrolling the grid discard the edit (a
-    // message box over the form is no leaving). The double click that opens
-    // the box ends in it: what is left of it (the release, a move of the
-    // hand) leaves the selected text as it is.
-    void editaColunas(const QHash<int, int>& tiposPorColuna);
+    // a kind (TipoCampo, or 0 for plain text: keys filtered while typed,
+    // text formatted when committed). A double click, Enter or F2 on a cell
+    // of such a column lays an editor box over the cell with its whole text
+    // selected; a key typed on the cell opens the box the same way and
+    // starts the new text with that key, as spreadsheets do. A cell may be
+    // edited when it is filled or, with `colunaDaLinha`, when that column of
+    // its row is filled (a row that holds a record, its value still empty).
+    // Enter in the box writes the formatted text into the cell (a date or
+    // amount that formats to nothing, like a date that is no date, keeps
+    // the cell as it was; an amount that is not money stays in the box to
+    // be corrected); Escape, leaving the box or scrolling the grid discard
+    // the edit (a message box over the form is no leaving). The box is
+    // named after the column's header and aligned as its cells.
+    //
+    // The clicks that open the box end in it: until a key is typed, a
+    // press where the opening double click was (a clerk's extra click, the
+    // rest of a double click) leaves the whole text selected; a press
+    // elsewhere in the box places the caret as usual.
+    void editaColunas(const QHash<int, int>& tiposPorColuna, int colunaDaLinha = -1);
     // The form's own rule on a committed text (formatted); when it refuses
     // (showing its message) the text stays in the box, selected, to be corrected.
     void aceitaEdicao(std::function<bool(int linha, int coluna, const QString& texto)> regra) { m_regra = std::move(regra); }
@@ -140,6 +149,8 @@ public:
     bool editando() const;
     // Starts editing the current cell; false when it may not be edited.
     bool iniciaEdicao();
+    // Discards the edit under way, if any.
+    void cancelaEdicao();
 
 signals:
     void linhaAtualMudou(int linha);
@@ -152,13 +163,15 @@ signals:
 
 protected:
     void scrollContentsBy(int dx, int dy) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     bool eventFilter(QObject* alvo, QEvent* e) override;
 
 private:
     void confirmaEdicao();
-    void cancelaEdicao();
+    bool editavel(int linha, int coluna) const;
+    // Whether a mouse event on the box belongs to the gesture that opened it.
+    bool doGestoDeAbertura(const QEvent* e) const;
     void agenda_ajuste();
 
     ModeloGrade m_modelo;
@@ -167,7 +180,11 @@ private:
     QHash<int, int> m_editaveis; // column -> field kind
     QLineEdit* m_editor = nullptr;
     int m_linhaEditada = -1, m_colunaEditada = -1;
-    bool m_gestoAbertura = false; // the double click that opened the box is not over yet
+    int m_colunaDaLinha = -1;
+    // where the double click that opened the box was (global), while the
+    // text is as it opened; none once a key is typed or opened by keyboard
+    std::optional<QPoint> m_pontoAbertura;
+    QPoint m_pontoDuploClique;
     std::function<bool(int, int, const QString&)> m_regra;
     bool m_ajustePendente = false;
 };

@@ -6,11 +6,13 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTextEdit>
+#include <QTranslator>
 #include <stdexcept>
 
 Conexao conexao;
@@ -298,5 +300,14 @@ QString nome_proprio(const QString& texto)
 
 void configura_locale()
 {
-    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    const QLocale brasil(QLocale::Portuguese, QLocale::Brazil);
+    QLocale::setDefault(brasil);
+    auto* app = QCoreApplication::instance();
+    const QString nome = QStringLiteral("qtbase_pt_BR");
+    if (!app || app->findChild<QTranslator*>(nome, Qt::FindDirectChildrenOnly))
+        return;
+    auto* traducao = new QTranslator(app); // lives as long as the application
+    traducao->setObjectName(nome);
+    if (traducao->load(brasil, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(traducao);
 }

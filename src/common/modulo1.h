@@ -82,5 +82,8 @@ QString nome_proprio(const QString& texto);
 // A two-digit year is the one up to 20 years after this year, or else
 // before it (in 2026: 46 is 2046, 47 is 1947).
 QDate le_data(const QString& texto);
-// Brazilian formats whatever the machine's locale.
+// Brazilian formats whatever the machine's locale, and Qt's own texts
+// (standard buttons, file and print dialogs, a text box's context menu) in
+// Portuguese from Qt's pt_BR translations, loaded once for the application;
+// without them installed Qt's texts stay in English.
 void configura_locale();

@@ -36,19 +36,17 @@ FrmCadEquipamentoCliente::FrmCadEquipamentoCliente()
     Grid1->setMinimumSize(600, 300);
     v->addWidget(Grid1);
     corpo()->addWidget(quadro, 1);
-    Text1 = nova_caixa(Grid1, QStringLiteral("Text1"), 100);
+    // the value of a property is typed in place, a row with a property
+    // editable even while its value is empty
+    Grid1->editaColunas({{2, 0}}, 0);
+    Text1 = Grid1->editor();
     Text1->setAccessibleName(QStringLiteral("Descrição/Valor"));
-    Text1->hide();
+    Text1->setMaxLength(100);
 
     // Enter walks type -> identification -> list, and in the list edits a value
     teclas()->setEnterComoTab(false);
     teclas()->antesDoEnter(Combo1, [this] { Text2->setFocus(Qt::TabFocusReason); return true; });
     teclas()->antesDoEnter(Text2, [this] { Grid1->setFocus(Qt::TabFocusReason); return true; });
-    teclas()->antesDoEnter(Grid1, [this] { edita_celula(); return true; });
-    teclas()->enterProprio(Text1);
-    Text1->installEventFilter(this);
-    connect(Grid1, &QAbstractItemView::doubleClicked, this, &FrmCadEquipamentoCliente::edita_celula);
-    connect(Grid1, &Grade::rolou, this, [this] { termina_edicao(false); });
     connect(Combo1, &QComboBox::currentIndexChanged, this, [this] {
         if (!m_carregando && binclusao) carrega_propriedades_do_tipo();
     });
@@ -75,7 +73,7 @@ void FrmCadEquipamentoCliente::prepara_grade()
 // (the machine being edited) is kept.
 void FrmCadEquipamentoCliente::prepara()
 {
-    termina_edicao(false);
+    Grid1->cancelaEdicao();
     const QString escolhido = Combo1->currentText();
     m_carregando = true;
     Combo1->clear();
@@ -98,7 +96,7 @@ void FrmCadEquipamentoCliente::reserva_codigo() { carrega_propriedades_do_tipo()
 
 void FrmCadEquipamentoCliente::carrega_propriedades_do_tipo()
 {
-    termina_edicao(false);
+    Grid1->cancelaEdicao();
     const QString tipo = Combo1->currentText();
     if (tipo.isEmpty())
         return;
@@ -129,52 +127,6 @@ void FrmCadEquipamentoCliente::mostra_dados()
     Grid1->preenche(rsDados, {QStringLiteral("ncodigo"), QStringLiteral("cdescricao"), QStringLiteral("cvalor")}, LINHAS_MINIMAS);
     rsDados.fecha();
     Combo1->setEnabled(false); // the type of a machine never changes
-}
-
-void FrmCadEquipamentoCliente::edita_celula()
-{
-    const int linha = Grid1->row();
-    if (Grid1->col() != 2 || linha < 1 || Grid1->textMatrix(linha, 0).isEmpty())
-        return;
-    Text1->setText(Grid1->textMatrix(linha, 2));
-    Text1->setGeometry(Grid1->cellGeometry(linha, 2));
-    Text1->show();
-    Text1->raise();
-    Text1->setFocus(Qt::OtherFocusReason);
-    Text1->home(false);
-    Text1->end(true);
-}
-
-void FrmCadEquipamentoCliente::termina_edicao(bool grava)
-{
-    if (!Text1->isVisible())
-        return;
-    if (grava)
-        Grid1->setTextMatrix(Grid1->row(), 2, Text1->text());
-    Text1->hide();
-    if (grava)
-        Grid1->setFocus(Qt::OtherFocusReason);
-}
-
-bool FrmCadEquipamentoCliente::eventFilter(QObject* alvo, QEvent* e)
-{
-    if (alvo == Text1) {
-        if (e->type() == QEvent::KeyPress) {
-            const int k = static_cast<QKeyEvent*>(e)->key();
-            if (k == Qt::Key_Return || k == Qt::Key_Enter) {
-                termina_edicao(true);
-                return true;
-            }
-            if (k == Qt::Key_Escape) {
-                termina_edicao(false);
-                Grid1->setFocus(Qt::OtherFocusReason);
-                return true;
-            }
-        } else if (saiu_do_campo(e)) {
-            termina_edicao(false);
-        }
-    }
-    return FrmCadastro::eventFilter(alvo, e);
 }
 
 bool FrmCadEquipamentoCliente::pode_gravar()

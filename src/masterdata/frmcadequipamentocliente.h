@@ -18,12 +18,9 @@ public:
     QComboBox* Combo1; // equipment type
     QLineEdit* Text2;  // identification
     Grade* Grid1;      // property code (hidden), property, value
-    QLineEdit* Text1;  // the in-place editor of a value
+    QLineEdit* Text1;  // the in-place editor of a value (the grid's)
 
     static constexpr int LINHAS_MINIMAS = 14;
-
-    // Starts editing the value of the current row (column 2 only).
-    void edita_celula();
 
 protected:
     void prepara() override;
@@ -33,11 +30,9 @@ protected:
     void grava() override;
     QWidget* primeiro_campo() override;
     bool fecha_ao_gravar() const override { return true; }
-    bool eventFilter(QObject* alvo, QEvent* e) override;
 
 private:
     void prepara_grade();
     void carrega_propriedades_do_tipo();
-    void termina_edicao(bool grava);
     bool m_carregando = false;
 };

@@ -101,6 +101,7 @@ FrmListaContas::FrmListaContas(const QString& nome, const QString& titulo, QList
     m_cliente->semValidarAoIrPara(Command4);
 
     connect(Combo1, &QComboBox::activated, this, &FrmListaContas::filtro_mudou);
+    connect(Combo1, &QComboBox::currentIndexChanged, this, &FrmListaContas::habilita_filtros);
     connect(Text10, &QLineEdit::textChanged, this, &FrmListaContas::formata_grade);
     // closing a picker's calendar empties the list; typing a date does not
     for (QDateEdit* d : {DTPicker1, DTPicker2})
@@ -139,6 +140,7 @@ void FrmListaContas::ao_abrir()
     DTPicker1->setDate(Relogio::hoje());
     DTPicker2->setDate(Relogio::hoje());
     Combo1->setCurrentIndex(PorPeriodo);
+    habilita_filtros();
     filtro_mudou();
     Combo1->setFocus();
 }
@@ -149,6 +151,19 @@ void FrmListaContas::formata_grade()
     limpa_lista();
     Text1->setText(Dinheiro().moeda());
     Text2->setText(QStringLiteral("0"));
+}
+
+// A view that ignores the period or the customer leaves their boxes
+// disabled, so nothing typed there seems to count.
+void FrmListaContas::habilita_filtros()
+{
+    const int filtro = Combo1->currentIndex();
+    const bool porCliente = filtro == PorCliente || filtro == PorClienteEPeriodo;
+    const bool porPeriodo = filtro == PorPeriodo || filtro == PorClienteEPeriodo;
+    for (QWidget* w : std::initializer_list<QWidget*>{DTPicker1, DTPicker2})
+        w->setEnabled(porPeriodo);
+    for (QWidget* w : std::initializer_list<QWidget*>{Text10, Command5})
+        w->setEnabled(porCliente);
 }
 
 void FrmListaContas::filtro_mudou()

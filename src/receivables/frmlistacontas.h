@@ -77,6 +77,7 @@ protected:
 
 private:
     void filtro_mudou();
+    void habilita_filtros();
     CaixaCodigo* m_cliente;
     QString m_soma;
     QString m_visao, m_ordem;

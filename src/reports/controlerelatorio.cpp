@@ -33,4 +33,5 @@ void limpa_relatorio()
     for (QString& f : c.Formulas)
         f.clear();
     c.SelectionFormula.clear();
+    c.previaModal = false;
 }

@@ -17,6 +17,9 @@ public:
     std::array<QString, 10> Formulas;
     int DiscardSavedData = 0; // the further numeric setting; only the reset writes it
     QString WindowTitle = QStringLiteral("Módulo de Relatórios");
+    // A document offered after a save: its preview is modal, and the run
+    // returns once the user has closed it (the flow's next question waits).
+    bool previaModal = false;
 
     // Setting it to 1 runs the report into its preview window.
     void setAction(int acao);
@@ -30,7 +33,7 @@ private:
 };
 
 // Resets the control before a run: numeric setting 0, formula fields 0..9
-// empty in that order, selection formula empty.
+// empty in that order, selection formula empty, the preview not modal.
 void limpa_relatorio();
 // The main window's control (set by the main window when it is created).
 ControleRelatorio& cr();

@@ -1,4 +1,5 @@
 #include "frmrelatorio.h"
+#include "formmodal.h"
 #include "errorelatorio.h"
 #include "mensagens.h"
 #include "pintorrelatorio.h"
@@ -149,6 +150,7 @@ FrmRelatorio::FrmRelatorio(std::shared_ptr<Relatorio> relatorio, const QString& 
     statusBar()->addWidget(m_situacao, 1);
 
     resize(1000, 760);
+    cabe_na_tela(*this); // a 768-pixel screen with a panel shows its status bar
     m_folha->defineZoom(m_zoom);
     aposEtapa();
     if (!m_relatorio->completo())

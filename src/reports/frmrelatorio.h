@@ -20,8 +20,9 @@ bool passo_relatorio(const std::function<void()>& passo, bool espera = true);
 
 // The preview window "Módulo de Relatórios": shows one page at a time,
 // pages through the report, zooms, prints through the print dialog and
-// saves a PDF. It is not modal: the caller goes on at once, and several
-// previews may be open. It deletes itself when closed. A report still
+// saves a PDF. A report's preview is not modal: the caller goes on at
+// once, and several previews may be open; a document's is (see
+// executa_relatorio). It deletes itself when closed. A report still
 // being laid out shows its first pages at once, the page count as "…",
 // and goes on in small steps between the user's events; going to a page
 // not laid out yet, printing and the PDF wait for it.

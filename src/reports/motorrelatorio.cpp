@@ -1,6 +1,7 @@
 #include "motorrelatorio.h"
 #include "controlerelatorio.h"
 #include "errorelatorio.h"
+#include "formularios.h"
 #include "frmrelatorio.h"
 #include "mensagens.h"
 #include "modulo1.h"
@@ -9,6 +10,7 @@
 #include <QCoreApplication>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPointer>
 
 namespace {
 
@@ -39,6 +41,11 @@ FrmRelatorio* executa_relatorio(ControleRelatorio& c)
     if (!dono)
         dono = qobject_cast<QWidget*>(c.parent());
     auto* janela = new FrmRelatorio(std::move(r), c.WindowTitle, dono);
+    if (c.previaModal) {
+        QPointer<FrmRelatorio> previa(janela);
+        espera_janela(*janela);
+        return previa; // closed by now, gone once the event loop turns
+    }
     janela->show();
     janela->raise();
     janela->activateWindow();
@@ -71,6 +78,13 @@ ControleRelatorio& novo_relatorio(const QString& arquivo)
     limpa_relatorio();
     ControleRelatorio& c = cr();
     c.ReportFileName = arquivo_relatorio(arquivo);
+    return c;
+}
+
+ControleRelatorio& novo_documento(const QString& arquivo)
+{
+    ControleRelatorio& c = novo_relatorio(arquivo);
+    c.previaModal = true;
     return c;
 }
 

@@ -9,8 +9,9 @@ class FrmRelatorio;
 void instala_motor_relatorio();
 
 // One run: reads the control's file, formula fields and selection, builds
-// the report and opens the preview window (not modal) beside the control's
-// window, or beside the modal form that asked for it. A long report opens
+// the report and opens the preview window beside the control's window, or
+// beside the modal form that asked for it: not modal, or modal (and back
+// once it is closed) when the control says so. A long report opens
 // at its first page, the rest laid out while the preview shows it. A
 // missing file, a bad definition or a database error is shown to the user
 // with its text; nothing else happens then. Returns the preview, or
@@ -32,5 +33,8 @@ QString arquivo_relatorio(const QString& nome);
 // The start of every run on the main window's control: reset
 // (limpa_relatorio) and the report file set (arquivo_relatorio).
 ControleRelatorio& novo_relatorio(const QString& arquivo);
+// The same for a document offered after a save (a receipt, a budget, an
+// order): its preview is modal, so the flow goes on once it is closed.
+ControleRelatorio& novo_documento(const QString& arquivo);
 // A text formula field as the control takes it: nome='valor'.
 QString formula(const QString& nome, const QString& valor);

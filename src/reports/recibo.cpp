@@ -26,7 +26,7 @@ void emite_recibo(qint32 baixa)
         trata_erro_banco(e);
         return;
     }
-    ControleRelatorio& c = novo_relatorio(QStringLiteral("010.rpt"));
+    ControleRelatorio& c = novo_documento(QStringLiteral("010.rpt"));
     c.SelectionFormula = QStringLiteral("{baixa_conta_receber.ncodigo}=%1").arg(baixa);
     c.Formulas[0] = formula(QStringLiteral("Extenso"), extenso);
     c.Formulas[1] = formula(QStringLiteral("Rodape"), cRodape);

@@ -26,7 +26,7 @@ void emite_comprovante_entrada(qint32 codigo, const QString& data)
 {
     if (!mensagens().pergunta(QStringLiteral("Deseja emitir o comprovante de entrada de equipamentos?")))
         return;
-    ControleRelatorio& c = novo_relatorio(QStringLiteral("001.rpt"));
+    ControleRelatorio& c = novo_documento(QStringLiteral("001.rpt"));
     c.SelectionFormula = QStringLiteral("{entrada_equipamento.ncodigo}=%1").arg(codigo);
     c.Formulas[0] = formula(QStringLiteral("Numero"), data + QStringLiteral(" - N.º ") + QString::number(codigo));
     c.Formulas[1] = formula(QStringLiteral("Rodape"), cRodape);
@@ -70,7 +70,7 @@ void emite_ordem_servico(qint32 codigo)
         trata_erro_banco(e);
         return;
     }
-    ControleRelatorio& c = novo_relatorio(QStringLiteral("002.rpt"));
+    ControleRelatorio& c = novo_documento(QStringLiteral("002.rpt"));
     c.SelectionFormula = QStringLiteral("{view_ordem.codigo_ordem}=%1").arg(codigo);
     c.Formulas[1] = formula(QStringLiteral("Rodape"), cRodape);
     c.Formulas[2] = formula(QStringLiteral("Vencimentos"), vencimentos);
@@ -87,7 +87,7 @@ void emite_orcamento(qint32 codigo)
 {
     if (!mensagens().pergunta(QStringLiteral("Deseja emitir o orçamento?")))
         return;
-    ControleRelatorio& c = novo_relatorio(QStringLiteral("011.rpt"));
+    ControleRelatorio& c = novo_documento(QStringLiteral("011.rpt"));
     c.SelectionFormula = QStringLiteral("{orcamento.ncodigo}=%1").arg(codigo);
     c.Formulas[0] = formula(QStringLiteral("Rodape"), cRodape);
     c.setAction(1);

@@ -23,6 +23,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -101,12 +102,16 @@ QString o_que_abriu(QDialog& d)
 }
 
 // Runs a user's gesture and gives what the window it opened reads, or
-// "nada abriu"; the window is left by its close box.
+// "nada abriu", with " (fora da tela)" when it stands out of the screen
+// available area; the window is left by its close box.
 QString janela_de(const std::function<void()>& gesto)
 {
     auto aberta = std::make_shared<QString>(QStringLiteral("nada abriu"));
     ao_abrir_modal([aberta](QDialog& d) {
         *aberta = o_que_abriu(d);
+        // no window opens larger than the screen, nor out of it
+        if (!d.screen()->availableGeometry().contains(d.frameGeometry()))
+            *aberta += QStringLiteral(" (fora da tela)");
         d.close();
     });
     gesto();

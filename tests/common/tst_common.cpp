@@ -11,6 +11,9 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QMenu>
+#include <QTranslator>
 #include <QRadioButton>
 #include <QLineEdit>
 #include <QPushButton>
@@ -55,6 +58,28 @@ class TstCommon : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { configura_locale(); }
+
+    // Qt's own texts come in Portuguese once the start-up set the locale
+    // (twice, as each test's set-up does: one translator all the same).
+    void qtEmPortugues()
+    {
+        configura_locale();
+        QCOMPARE(qApp->findChildren<QTranslator*>().size(), 1);
+        QDialogButtonBox botoes(QDialogButtonBox::Save | QDialogButtonBox::Cancel | QDialogButtonBox::Yes | QDialogButtonBox::No);
+        QStringList textos;
+        for (auto b : {QDialogButtonBox::Save, QDialogButtonBox::Cancel, QDialogButtonBox::Yes, QDialogButtonBox::No})
+            textos << botoes.button(b)->text();
+        QCOMPARE(textos, (QStringList{QStringLiteral("Salvar"), QStringLiteral("Cancelar"), QStringLiteral("&Sim"), QStringLiteral("&Não")}));
+        QLineEdit caixa;
+        const std::unique_ptr<QMenu> menu(caixa.createStandardContextMenu());
+        textos.clear();
+        for (const QAction* a : menu->actions())
+            if (!a->isSeparator())
+                textos << a->text();
+        QCOMPARE(textos, (QStringList{QStringLiteral("&Desfazer\tCtrl+Z"), QStringLiteral("&Refazer\tCtrl+Y"), QStringLiteral("Recor&tar\tCtrl+X"),
+                              QStringLiteral("&Copiar\tCtrl+C"), QStringLiteral("C&olar\tCtrl+V"), QStringLiteral("Excluir"),
+                              QStringLiteral("Selecionar tudo\tCtrl+A")}));
+    }
 
     void dinheiroLeTextoDoUsuario()
     {

@@ -71,7 +71,7 @@ for p in "${DEPENDE[@]}"; do
     esac
 done
 # the libraries from dpkg-shlibdeps, the rest by hand
-for p in libc6 libqt6core6 libqt6widgets6 libqt6sql6-ibase libfbclient2 firebird3.0-server-core firebird3.0-utils; do
+for p in libc6 libqt6core6 libqt6widgets6 libqt6sql6-ibase libfbclient2 firebird3.0-server-core firebird3.0-utils qt6-translations-l10n; do
     depende "$p" || falha "falta $p em Depends: $(campo Depends)"
 done
 

@@ -155,8 +155,20 @@ private slots:
         QCOMPARE(acoes_modais_pendentes(), 1);
         limpa_acoes_modais();
 
+        // a view leaves the boxes it ignores disabled, and enables them again when it uses them
+        const auto habilitados = [&f] {
+            return QList<bool>{f.DTPicker1->isEnabled(), f.DTPicker2->isEnabled(), f.Text10->isEnabled(), f.Command5->isEnabled()};
+        };
+        QCOMPARE(habilitados(), (QList<bool>{false, false, false, false})); // "Todas"
+        for (const auto& [filtro, periodo, cliente] :
+             {std::tuple{int(FrmContasReceber::Vencidas), false, false}, std::tuple{int(FrmListaContas::PorClienteEPeriodo), true, true},
+              std::tuple{int(FrmListaContas::Todas), false, false}, std::tuple{int(FrmListaContas::PorCliente), false, true}}) {
+            filtra(f, filtro);
+            QCOMPARE(habilitados(), (QList<bool>{periodo, periodo, cliente, cliente}));
+        }
         // a one-day period includes its day
         filtra(f, FrmListaContas::PorPeriodo);
+        QCOMPARE(habilitados(), (QList<bool>{true, true, false, false}));
         QVERIFY(coluna(f.Grid1, 0).isEmpty()); // a new filter empties the list
         f.DTPicker1->setDate(QDate(2026, 12, 10));
         f.DTPicker2->setDate(QDate(2026, 12, 10));

@@ -215,6 +215,68 @@ private slots:
                                         QStringLiteral("3|1|3/3|33.33|0|10/02/2027|0")}));
     }
 
+    // However the editor opens, its whole text is selected and what is
+    // typed replaces it; a key typed on the cell is the first of the new text.
+    void editorSubstituiOTexto()
+    {
+        using QTest::MouseDClick, QTest::MousePress, QTest::MouseRelease;
+        auto& f = abrePrazo(QStringLiteral("Entrada \\ 30 \\ 60"));
+        const auto substitui = [&](int linha, const QString& texto, const QString& celula, const QString& total) {
+            QVERIFY(f.Text1->isVisible());
+            QCOMPARE(f.Text1->accessibleName(), QStringLiteral("Valor"));
+            QCOMPARE(f.Text1->selectedText(), f.Text1->text());
+            digita(f.Text1, texto);
+            tecla(f.Text1, Qt::Key_Return);
+            QVERIFY(!f.Text1->isVisible());
+            QCOMPARE(f.Grid1->textMatrix(linha, 2), reais(celula));
+            QCOMPARE(f.Text6->text(), reais(total));
+        };
+        // a click, then a double click: the click after the one that opened
+        // the box lands in it, and the text stays selected (also when the
+        // system takes that click for another double click)
+        gesto_na_celula(f.Grid1, 1, 2, {MousePress, MouseRelease, MousePress, MouseDClick, MouseRelease, MousePress, MouseRelease});
+        substitui(1, QStringLiteral("40"), QStringLiteral("40,00"), QStringLiteral("106,66"));
+        gesto_na_celula(f.Grid1, 2, 2, {MousePress, MouseRelease, MousePress, MouseDClick, MouseRelease, MousePress, MouseDClick, MouseRelease});
+        substitui(2, QStringLiteral("20"), QStringLiteral("20,00"), QStringLiteral("93,33"));
+        // a plain double click, Enter and F2
+        duplo_clique(f.Grid1, 3, 2);
+        substitui(3, QStringLiteral("10"), QStringLiteral("10,00"), QStringLiteral("70,00"));
+        f.Grid1->setRow(1);
+        tecla(f.Grid1, Qt::Key_Return);
+        substitui(1, QStringLiteral("50"), QStringLiteral("50,00"), QStringLiteral("80,00"));
+        f.Grid1->setRow(2);
+        tecla(f.Grid1, Qt::Key_F2);
+        substitui(2, QStringLiteral("25"), QStringLiteral("25,00"), QStringLiteral("85,00"));
+        // a digit typed on the cell opens the box with it as the new text
+        f.Grid1->setRow(3);
+        tecla(f.Grid1, Qt::Key_1);
+        QVERIFY(f.Text1->isVisible());
+        QCOMPARE(f.Text1->text(), QStringLiteral("1"));
+        digita(f.Text1, QStringLiteral("5"));
+        tecla(f.Text1, Qt::Key_Return);
+        QCOMPARE(f.Grid1->textMatrix(3, 2), reais("15,00"));
+        QCOMPARE(f.Text6->text(), reais("90,00"));
+        // a letter is no amount: the box opens with the value selected, untouched
+        tecla(f.Grid1, Qt::Key_A);
+        QVERIFY(f.Text1->isVisible());
+        QCOMPARE(f.Text1->selectedText(), reais("15,00"));
+        tecla(f.Text1, Qt::Key_Escape);
+        // a due date the same way, its slashes put in as typed
+        f.Grid1->setCol(1);
+        tecla(f.Grid1, Qt::Key_2);
+        QCOMPARE(f.Text1->accessibleName(), QStringLiteral("Vencimento"));
+        digita(f.Text1, QStringLiteral("0022027"));
+        tecla(f.Text1, Qt::Key_Return);
+        QCOMPARE(f.Grid1->textMatrix(3, 1), QStringLiteral("20/02/2027"));
+        // a click elsewhere in an opened box places the caret as usual
+        duplo_clique(f.Grid1, 1, 2);
+        const QRect caixa = f.Text1->rect();
+        QTest::mouseClick(f.Text1, Qt::LeftButton, {}, QPoint(caixa.right() - 2, caixa.center().y()));
+        QVERIFY(f.Text1->selectedText().isEmpty());
+        tecla(f.Text1, Qt::Key_Escape);
+        QCOMPARE(f.Grid1->textMatrix(1, 2), reais("50,00"));
+    }
+
     void rolarDescartaEdicao()
     {
         // twelve instalments: more rows than the grid shows

@@ -273,31 +273,34 @@ private slots:
         QVERIFY(previas_abertas().isEmpty());
         clica_linha(f.Grid1, 1);
         amb->msgs.respostas({true});
+        int previas = 0;
+        const auto conta_previa = [&previas](FrmRelatorio&) { ++previas; };
+        ao_abrir_previa(conta_previa);
         QTest::mouseClick(f.Command6, Qt::LeftButton);
         QCOMPARE(amb->msgs.mostradas().last().texto, QStringLiteral("Deseja emitir a ordem de serviço?"));
-        QCOMPARE(previas_abertas().size(), 1);
+        QCOMPARE(previas, 1);
         QCOMPARE(cr().SelectionFormula, QStringLiteral("{view_ordem.codigo_ordem}=1"));
-        fecha_previas();
 
         FrmConsultaEntradasEquipamento& e = abre<FrmConsultaEntradasEquipamento>("menuLocalizarEntrada");
         QTest::mouseClick(e.Command1, Qt::LeftButton);
         amb->msgs.respostas({true});
+        ao_abrir_previa(conta_previa);
         QTest::mouseClick(e.Command6, Qt::LeftButton);
-        QCOMPARE(previas_abertas().size(), 1);
+        QCOMPARE(previas, 2);
         QCOMPARE(cr().Formulas[0], QStringLiteral("Numero='06/12/2026 - N.º 57'"));
         QCOMPARE(cr().SelectionFormula, QStringLiteral("{entrada_equipamento.ncodigo}=57"));
-        fecha_previas();
 
         // a budget too, for the customer to approve
         FrmLocalizaOrcamento& o = abre<FrmLocalizaOrcamento>("menuLocalizarOrcamento");
         QTest::mouseClick(o.Command1, Qt::LeftButton);
         clica_linha(o.Grid1, 1);
         amb->msgs.respostas({true});
+        int linhas = 0;
+        ao_abrir_previa([&linhas](FrmRelatorio& p) { linhas = p.relatorio().dados().linhas(); });
         QTest::mouseClick(o.Command6, Qt::LeftButton);
         QCOMPARE(amb->msgs.mostradas().last().texto, QStringLiteral("Deseja emitir o orçamento?"));
-        QCOMPARE(previas_abertas().size(), 1);
         QCOMPARE(cr().SelectionFormula, QStringLiteral("{orcamento.ncodigo}=1"));
-        QCOMPARE(previas_abertas().first()->relatorio().dados().linhas(), 2); // its two items
+        QCOMPARE(linhas, 2); // its two items
     }
 
     // A search screen's list to a spreadsheet: every row of its query, the

@@ -9,6 +9,7 @@
 #include "frmorcamento.h"
 #include "frmordem.h"
 #include "frmpagamentodavenda.h"
+#include "frmrelatorio.h"
 #include "frmfechamentovendaprazo.h"
 #include "grade.h"
 #include "lojateste.h"
@@ -536,6 +537,35 @@ private slots:
         QCOMPARE(conta(QStringLiteral("select ncliente from orcamento where ncodigo = 2")), 1);
         clica(f.Command7);
         QCOMPARE(conta(QStringLiteral("select count(*) from orcamento")), 1);
+    }
+
+    // A document offered after a save waits for the clerk: the budget's
+    // preview is modal, and the question about an order comes only once
+    // the preview is closed.
+    void previaDoOrcamentoEspera()
+    {
+        instala_motor_relatorio(); // the real previews, not the list of runs
+        auto& f = abre_form<FrmOrcamento>(true);
+        cliente(f, QStringLiteral("2"));
+        item_servico(f, 1, QStringLiteral("Troca do rolo"), QStringLiteral("120"));
+        f.Check1->setFocus();
+        tecla(f.Check1, Qt::Key_Space);
+        amb->msgs.respostas({true, true}); // the printed budget; the order
+        bool vista = false;
+        ao_abrir_previa([&](FrmRelatorio& p) {
+            vista = true;
+            QVERIFY(p.isModal());
+            QCOMPARE(QApplication::activeModalWidget(), &p);
+            QCOMPARE(amb->msgs.textos().last(), QStringLiteral("Deseja emitir o orçamento?"));
+            QCOMPARE(amb->msgs.perguntasPendentes(), 1);
+        });
+        escolhe_na_consulta(0); // the order's technician lookup, cancelled
+        clica(f.Command5);
+        QVERIFY(vista);
+        QCOMPARE(amb->msgs.textos().mid(amb->msgs.textos().size() - 2),
+                 (QStringList{QStringLiteral("Deseja emitir o orçamento?"), QStringLiteral("Deseja gerar a ordem de serviço?")}));
+        QCOMPARE(acoes_modais_pendentes(), 0);
+        QTRY_VERIFY(previas_abertas().isEmpty());
     }
 
     void orcamentoAprovadoGeraOrdem()

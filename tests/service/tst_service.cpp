@@ -32,18 +32,11 @@ class TstService : public QObject {
     std::unique_ptr<FrmPrincipal> principal;
     LojaExemplo loja;
 
-    // Saves the one open preview as PDF and gives its text.
-    QString pdfDaPrevia()
+    // The next document's preview is read, as a PDF of it gives its text,
+    // and closed; its printing returns then.
+    void lePrevia(QString& texto)
     {
-        const QList<FrmRelatorio*> ps = previas_abertas();
-        if (ps.size() != 1) {
-            QTest::qFail(qPrintable(QStringLiteral("esperada uma prévia aberta, há %1").arg(ps.size())), __FILE__, __LINE__);
-            return {};
-        }
-        const QString pdf = amb->banco.pasta() + QStringLiteral("/documento.pdf");
-        if (!ps.first()->salvaPdf(pdf))
-            return {};
-        return plano(texto_pdf(pdf));
+        ao_abrir_previa([this, &texto](FrmRelatorio& p) { texto = texto_da_previa(p, amb->banco.pasta()); });
     }
 
 private slots:
@@ -93,7 +86,19 @@ private slots:
         executa(QStringLiteral("insert into entrada_equipamento(ncodigo,ncliente,ddata,thora) values (null,3,'2026-12-09','08:00:00') ;"));
         executa(QStringLiteral("insert into item_da_entrada values(null,58,'Monitor LG','Tela piscando');"));
         amb->msgs.respostas({true});
+        // the preview is modal, over the main window, and the call returns once it is closed
+        QString t;
+        ao_abrir_previa([&](FrmRelatorio& p) {
+            QCOMPARE(p.windowTitle(), QStringLiteral("Módulo de Relatórios"));
+            QVERIFY(p.isModal());
+            QCOMPARE(QApplication::activeModalWidget(), &p);
+            QCOMPARE(p.relatorio().paginas(), 1);
+            QCOMPARE(previas_abertas().size(), 1);
+            t = texto_da_previa(p, amb->banco.pasta());
+        });
         emite_comprovante_entrada(QStringLiteral("57"), QStringLiteral("06/12/2026"));
+        QCOMPARE(acoes_modais_pendentes(), 0);
+        QTRY_VERIFY(previas_abertas().isEmpty());
         QCOMPARE(amb->msgs.textos(), QStringList{PERGUNTA_ENTRADA});
         QCOMPARE(amb->msgs.mostradas().first().titulo, QStringLiteral("Zerlin Software - Controle Geral"));
 
@@ -104,13 +109,6 @@ private slots:
         for (int i = 2; i < 10; ++i)
             QVERIFY(cr().Formulas[i].isEmpty());
 
-        const QList<FrmRelatorio*> ps = previas_abertas();
-        QCOMPARE(ps.size(), 1);
-        QCOMPARE(ps.first()->windowTitle(), QStringLiteral("Módulo de Relatórios"));
-        QVERIFY(!ps.first()->isModal());
-        QCOMPARE(ps.first()->relatorio().paginas(), 1);
-
-        const QString t = pdfDaPrevia();
         confere_textos(t, {loja.nome, QStringLiteral("Rua das Flores, 100 - Centro - Curitiba/PR"),
                                          QStringLiteral("COMPROVANTE DE ENTRADA DE EQUIPAMENTOS"),
                                          QStringLiteral("06/12/2026 - N.º 57"), QStringLiteral("Cliente: 2 - Ana Souza"),
@@ -127,8 +125,9 @@ private slots:
     {
         executa(QStringLiteral("insert into entrada_equipamento(ncodigo,ncliente,ddata,thora) values (null,3,'2026-12-09','08:00:00') ;"));
         amb->msgs.respostas({true});
+        QString t;
+        lePrevia(t);
         emite_comprovante_entrada(58, QStringLiteral("09/12/2026"));
-        const QString t = pdfDaPrevia();
         QVERIFY(t.contains(QStringLiteral("09/12/2026 - N.º 58")));
         QVERIFY(t.contains(QStringLiteral("Cliente: 3 - Bruno Lima")));
         QVERIFY(t.contains(QStringLiteral("Equipamentos recebidos: 0")));
@@ -159,17 +158,18 @@ private slots:
     {
         // an entry receipt first: its position 0 must not survive
         amb->msgs.respostas({true, true});
+        ao_abrir_previa();
         emite_comprovante_entrada(loja.entrada, QStringLiteral("06/12/2026"));
         QVERIFY(!cr().Formulas[0].isEmpty());
         cr().DiscardSavedData = 1;
         cr().Formulas[5] = QStringLiteral("Sobra='x'");
-        // the receipt's preview goes; the same report control prints the order
-        for (FrmRelatorio* p : previas_abertas())
-            delete p;
+        // the receipt's preview closed; the same report control prints the order
         QCOMPARE(&cr(), principal->crControle);
         // documents, CEP and phones kept as digits print in the form people read
         executa(QStringLiteral("update cliente set ccnpj = '12345678909', ccep = '80000000', cfone = '41999990000' where ncodigo = 2"));
         executa(QStringLiteral("update estabelecimento set ccnpj = '12345678000190', cfone = '4133334444' where ncodigo = 1"));
+        QString t;
+        lePrevia(t);
         emite_ordem_servico(loja.ordem);
         QCOMPARE(cr().DiscardSavedData, 0);
 
@@ -181,7 +181,6 @@ private slots:
         for (int i = 3; i < 10; ++i)
             QVERIFY(cr().Formulas[i].isEmpty());
 
-        const QString t = pdfDaPrevia();
         confere_textos(t, {loja.nome, QStringLiteral("ORDEM DE SERVIÇO"), QStringLiteral("N.º 1"),
                                          QStringLiteral("Cliente: 2 - Ana Souza"), QStringLiteral("Data: 07/12/2026"),
                                          QStringLiteral("Av. Brasil, 500 - Batel - Curitiba/PR - CEP 80000-000"),
@@ -203,8 +202,9 @@ private slots:
     {
         // the order's stored total, which is the sum of the lines printed
         amb->msgs.respostas({true});
+        QString t;
+        lePrevia(t);
         emite_ordem_servico(loja.ordem);
-        const QString t = pdfDaPrevia();
         QVERIFY2(t.contains(QStringLiteral("Total: R$ 300,50")), qPrintable(t));
         QVERIFY(t.contains(QStringLiteral("R$ 180,00")) && t.contains(QStringLiteral("R$ 120,50")));
     }
@@ -212,9 +212,10 @@ private slots:
     void ordemEmGarantiaSemContas()
     {
         amb->msgs.respostas({true});
+        QString t;
+        lePrevia(t);
         emite_ordem_servico(QStringLiteral("2"));
         QCOMPARE(cr().Formulas[2], QStringLiteral("Vencimentos=''"));
-        const QString t = pdfDaPrevia();
         QVERIFY(t.contains(QStringLiteral("ORDEM DE SERVIÇO EM GARANTIA")));
         QVERIFY(t.contains(QStringLiteral("Cliente: 3 - Bruno Lima")));
         QVERIFY(t.contains(QStringLiteral("Impressora - Epson L355")));

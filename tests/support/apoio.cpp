@@ -394,12 +394,17 @@ void no_ponteiro(QTest::MouseAction acao, QWidget* janela, const QPoint& global)
 
 } // namespace
 
-void duplo_clique(Grade* g, int linha, int coluna)
+void gesto_na_celula(Grade* g, int linha, int coluna, std::initializer_list<QTest::MouseAction> eventos)
 {
     const QPoint global = g->mapToGlobal(g->cellGeometry(linha, coluna).center());
-    // press, release, the second press with the double click it makes, release
-    for (QTest::MouseAction a : {QTest::MousePress, QTest::MouseRelease, QTest::MousePress, QTest::MouseDClick, QTest::MouseRelease})
+    for (QTest::MouseAction a : eventos)
         no_ponteiro(a, g->window(), global);
+}
+
+void duplo_clique(Grade* g, int linha, int coluna)
+{
+    // press, release, the second press with the double click it makes, release
+    gesto_na_celula(g, linha, coluna, {QTest::MousePress, QTest::MouseRelease, QTest::MousePress, QTest::MouseDClick, QTest::MouseRelease});
 }
 
 std::unique_ptr<FrmPrincipal> janela_principal()

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QVariant>
 #include <deque>
 #include <functional>
@@ -187,6 +188,9 @@ QString reais(const QString& numero);
 // A double click on a cell of a grid, each of its events sent to the
 // widget under the pointer when it happens.
 void duplo_clique(::Grade* g, int linha, int coluna);
+// Mouse events on the middle of a cell, sent the same way (a click and a
+// double click as a clerk makes them one after the other, say).
+void gesto_na_celula(::Grade* g, int linha, int coluna, std::initializer_list<QTest::MouseAction> eventos);
 // A left click on a widget (a button, mostly), as the mouse makes it.
 void clica(QWidget* w);
 // One key press on a widget.

@@ -1,4 +1,5 @@
 #include "textopdf.h"
+#include "formularios.h"
 #include "frmrelatorio.h"
 
 #include <QApplication>
@@ -73,6 +74,28 @@ void fecha_previas()
 {
     for (FrmRelatorio* f : previas_abertas())
         delete f;
+}
+
+void ao_abrir_previa(std::function<void(FrmRelatorio&)> acao)
+{
+    ao_abrir_janela([acao = std::move(acao)](QWidget& janela) {
+        auto* previa = qobject_cast<FrmRelatorio*>(&janela);
+        if (!previa) {
+            janela.close();
+            QTest::qFail(qPrintable(QStringLiteral("esperada uma prévia, abriu-se ") + QString::fromLatin1(janela.metaObject()->className())),
+                         __FILE__, __LINE__);
+            return;
+        }
+        if (acao)
+            acao(*previa);
+        previa->close();
+    });
+}
+
+QString texto_da_previa(FrmRelatorio& previa, const QString& pasta)
+{
+    const QString pdf = pasta + QStringLiteral("/documento.pdf");
+    return previa.salvaPdf(pdf) ? plano(texto_pdf(pdf)) : QString();
 }
 
 QList<FrmRelatorio*> previas_abertas()

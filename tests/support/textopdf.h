@@ -3,6 +3,7 @@
 #include <QRectF>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class FrmRelatorio;
 
@@ -32,5 +33,11 @@ void confere_textos(const QString& texto, const QStringList& frases);
 QList<FrmRelatorio*> previas_abertas();
 // Closes every open preview.
 void fecha_previas();
+// The next window opened modally is a document's preview: the action runs
+// on it once it is on screen (the flow that opened it waits), then the
+// preview is closed, as the clerk closes it, and the flow goes on.
+void ao_abrir_previa(std::function<void(FrmRelatorio&)> acao = {});
+// The text of a preview, as a PDF of it reads (empty after a failure).
+QString texto_da_previa(FrmRelatorio& previa, const QString& pasta);
 
 } // namespace apoio
