@@ -127,7 +127,8 @@ void ModeloGrade::defineCelula(int linha, int coluna, const QVariant& conteudo, 
     QVector<QVariant>& valores = m_valores[coluna];
     valores.resize(m_linhas);
     valores[linha] = conteudo;
-    const QString texto = conteudo.metaType() == QMetaType::fromType<Dinheiro>() ? conteudo.value<Dinheiro>().moeda() : conteudo.toString();
+    const QString texto = conteudo.metaType() == QMetaType::fromType<Dinheiro>() ? conteudo.value<Dinheiro>().moeda()
+                                                                                 : Recordset::comoTexto(conteudo);
     escreveTexto(linha, coluna, texto, avisa);
 }
 

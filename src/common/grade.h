@@ -36,7 +36,8 @@ public:
     // A cell of text (what the user typed replaces a value read).
     void defineTexto(int linha, int coluna, const QString& t, bool avisa);
     // A cell holding a value (a text is a cell of text): the value is kept
-    // and its text made from it ("R$ 1.234,50" for a Dinheiro).
+    // and its text made from it ("R$ 1.234,50" for a Dinheiro, a date
+    // dd/mm/yyyy as Recordset::comoTexto writes it).
     void defineCelula(int linha, int coluna, const QVariant& conteudo, bool avisa);
     QVariant valor(int linha, int coluna) const;
     QString cabecalho(int coluna) const { return m_cabecalho.value(coluna); }
