@@ -49,7 +49,7 @@ FrmMovimentoServico::FrmMovimentoServico(const QString& nome, const QString& tit
     Text7->setMaximumWidth(140);
     Text9 = caixa_exibicao(pai, QStringLiteral("Text9"), true);
     Text9->setMaximumWidth(160);
-    Text9->setStyleSheet(QStringLiteral("QLineEdit { font-weight: bold; background: #ffff80; }"));
+    destaca_valor(Text9);
     i->addWidget(novo_rotulo(QStringLiteral("Total"), Text9, pai), 3, 3, Qt::AlignRight);
     i->addWidget(Text9, 3, 4);
     i->setColumnStretch(2, 1);
