@@ -109,6 +109,14 @@ QPlainTextEdit* nova_caixa_texto(QWidget* pai, const QString& nome, int maximo)
 void destaca_valor(QLineEdit* caixa)
 {
     caixa->setStyleSheet(QStringLiteral("QLineEdit { background: #ffff80; font-weight: bold; }"));
+    QFont negrito = caixa->font();
+    negrito.setBold(true);
+    const QString maior = Dinheiro::deCentavos(999999999999999).moeda(); // "R$ 9.999.999.999.999,99"
+    const QMargins m = caixa->textMargins();
+    // the text, its margins and the frame's (a line edit keeps about 4 pixels each side)
+    const int largura = QFontMetrics(negrito).horizontalAdvance(maior) + m.left() + m.right() + 12;
+    caixa->setMinimumWidth(largura);
+    caixa->setMaximumWidth(std::max(caixa->maximumWidth(), largura));
 }
 
 QLineEdit* linha_campo(QGridLayout* g, int linha, int coluna, const QString& rotulo, const QString& nome,

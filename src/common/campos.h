@@ -29,7 +29,8 @@ QLabel* faixa_titulo(const QString& texto, const QString& nome, QWidget* pai);
 QDateEdit* novo_seletor_data(QWidget* pai, const QString& nome);
 // A multi-line box that holds at most `maximo` characters (typed or pasted).
 QPlainTextEdit* nova_caixa_texto(QWidget* pai, const QString& nome, int maximo);
-// Bold on a yellow background: the amount a form is about.
+// Bold on a yellow background: the amount a form is about; wide enough to
+// show the longest amount whole (a narrower box would hide its first digits).
 void destaca_valor(QLineEdit* caixa);
 
 // Puts "label  box [*]" on a row of a grid layout; the box spans `largura` columns.

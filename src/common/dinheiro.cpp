@@ -1,5 +1,6 @@
 #include "dinheiro.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QStringList>
@@ -32,6 +33,76 @@ std::optional<Dinheiro> monta(bool negativo, const QString& inteiro, const QStri
     }
     std::int64_t total = reais * 100 + cent + (arredonda ? 1 : 0);
     return Dinheiro::deCentavos(negativo ? -total : total);
+}
+
+// Amounts below this many reais in either direction: the fifteen digits of
+// reais the reader takes, far above NUMERIC(15,2)'s thirteen.
+constexpr std::int64_t LIMITE_REAIS = 1'000'000'000'000'000;
+
+// A decimal number as a program writes it: sign, digits with an optional
+// point, an optional exponent ("1e+05", "-1.25E3", "0.9500000000000001").
+// The point is moved by the exponent on the digits themselves, so nothing
+// goes through a double; then the cents are rounded as monta() does.
+std::optional<Dinheiro> de_texto_decimal(const QString& texto)
+{
+    QString s = texto.trimmed();
+    bool negativo = false;
+    if (s.startsWith(QLatin1Char('-')) || s.startsWith(QLatin1Char('+'))) {
+        negativo = s.front() == QLatin1Char('-');
+        s.remove(0, 1);
+    }
+    int expoente = 0;
+    const qsizetype e = s.indexOf(QLatin1Char('e'), 0, Qt::CaseInsensitive);
+    if (e >= 0) {
+        const QString parte = s.mid(e + 1);
+        bool ok = false;
+        expoente = parte.toInt(&ok);
+        // the exponent's own digits, its sign at most before them
+        const bool soDigitos = !parte.isEmpty() && std::all_of(parte.begin() + (parte.front() == QLatin1Char('+') || parte.front() == QLatin1Char('-') ? 1 : 0),
+                                                               parte.end(), [](QChar c) { return c.isDigit(); });
+        if (!ok || !soDigitos || expoente < -30 || expoente > 30)
+            return std::nullopt;
+        s.truncate(e);
+    }
+    const qsizetype ponto = s.indexOf(QLatin1Char('.'));
+    QString inteiro = ponto < 0 ? s : s.left(ponto);
+    QString decimais = ponto < 0 ? QString() : s.mid(ponto + 1);
+    if (inteiro.isEmpty() && decimais.isEmpty())
+        return std::nullopt;
+    for (const QString& parte : {inteiro, decimais})
+        if (!std::all_of(parte.begin(), parte.end(), [](QChar c) { return c.isDigit(); }))
+            return std::nullopt;
+    if (expoente > 0) {
+        const qsizetype passam = std::min<qsizetype>(expoente, decimais.size());
+        inteiro += decimais.left(passam) + QString(expoente - passam, QLatin1Char('0'));
+        decimais.remove(0, passam);
+    } else if (expoente < 0) {
+        const qsizetype passam = std::min<qsizetype>(-expoente, inteiro.size());
+        decimais.prepend(QString(-expoente - passam, QLatin1Char('0')) + inteiro.right(passam));
+        inteiro.chop(passam);
+    }
+    while (inteiro.size() > 1 && inteiro.front() == QLatin1Char('0'))
+        inteiro.remove(0, 1);
+    if (inteiro.isEmpty())
+        inteiro = QStringLiteral("0");
+    return monta(negativo, inteiro, decimais);
+}
+
+// A double stands for an amount only when it is the nearest double to a
+// whole number of cents, or within a few of its last bits of it (a driver
+// that computes reais as cents times 0.01 lands a bit off: 95 cents as
+// 0.9500000000000001). 0.125, 1e20, infinity and NaN are no amounts.
+std::optional<Dinheiro> de_double(double v)
+{
+    // below 10^13 reais the cents are still whole numbers in a double
+    if (!std::isfinite(v) || std::abs(v) >= 1e13)
+        return std::nullopt;
+    const std::int64_t centavos = std::llround(v * 100);
+    const double exato = double(centavos) / 100;
+    const double passo = std::nextafter(std::abs(exato), HUGE_VAL) - std::abs(exato);
+    if (std::abs(v - exato) > 4 * passo)
+        return std::nullopt;
+    return Dinheiro::deCentavos(centavos);
 }
 
 QString agrupa(std::int64_t reais)
@@ -82,24 +153,38 @@ std::optional<Dinheiro> Dinheiro::leTexto(const QString& texto)
     return monta(negativo, inteiro, decimais);
 }
 
-std::optional<Dinheiro> Dinheiro::leBanco(const QString& texto)
+std::optional<Dinheiro> Dinheiro::leBanco(const QVariant& valor)
 {
-    QString s = texto.trimmed();
-    // A sum the engine computes as a floating value reaches us as its
-    // shortest text, which for round amounts is in exponent form
-    // (100000.00 as "1e+05"). Such a text holds at most 15 significant
-    // digits, so it converts back to the exact amount in cents.
-    if (s.contains(QLatin1Char('e'), Qt::CaseInsensitive)) {
-        bool ok = false;
-        const double v = s.toDouble(&ok);
-        if (!ok || !std::isfinite(v) || std::abs(v) >= 1e13)
+    if (valor.isNull())
+        return Dinheiro();
+    switch (valor.typeId()) {
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::LongLong: {
+        const qint64 reais = valor.toLongLong();
+        if (reais <= -LIMITE_REAIS || reais >= LIMITE_REAIS)
             return std::nullopt;
-        s = QString::number(v, 'f', 2);
+        return deCentavos(reais * 100);
     }
-    bool negativo = false;
-    if (s.startsWith(QLatin1Char('-'))) { negativo = true; s = s.mid(1); }
-    const int ponto = s.indexOf(QLatin1Char('.'));
-    return monta(negativo, ponto < 0 ? s : s.left(ponto), ponto < 0 ? QString() : s.mid(ponto + 1));
+    case QMetaType::ULong:
+    case QMetaType::ULongLong: {
+        const quint64 reais = valor.toULongLong();
+        if (reais >= quint64(LIMITE_REAIS))
+            return std::nullopt;
+        return deCentavos(qint64(reais) * 100);
+    }
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return de_double(valor.toDouble());
+    default:
+        break;
+    }
+    if (valor.metaType() == QMetaType::fromType<Dinheiro>())
+        return valor.value<Dinheiro>();
+    return de_texto_decimal(valor.toString());
 }
 
 QString Dinheiro::numero() const

@@ -1,5 +1,7 @@
 #pragma once
+#include <QMetaType>
 #include <QString>
+#include <QVariant>
 #include <compare>
 #include <cstdint>
 #include <optional>
@@ -18,10 +20,28 @@ public:
     // Anything that a Brazilian reader would not take for one amount
     // ("1,234.50", "1.23,00", "12a") is refused (nullopt).
     static std::optional<Dinheiro> leTexto(const QString& texto);
-    // Reads the database's exact decimal text ("1234.50", "-0.5").
-    static std::optional<Dinheiro> leBanco(const QString& texto);
+    // The one reader of an amount from the database, whatever form the
+    // driver hands it over in:
+    // - decimal text, as the driver writes a NUMERIC: "1234.5", "-0.5", the
+    //   exponent form it gives round amounts ("1e+05", "1.2e+07") and the
+    //   trailing digits of its own floating point ("0.9500000000000001"),
+    //   all read digit by digit, never through a double, and rounded to the
+    //   cent half away from zero;
+    // - an integer: whole reais;
+    // - a double, as a last resort: only when it stands for a whole number
+    //   of cents (0.1, 1e+12), within the error of its last bits;
+    // - an amount already read.
+    // A null is no amount: zero. Anything else (a text that is no number,
+    // 0.125 as a double, more than 15 digits of reais, infinity) is nullopt:
+    // the caller shows an error, never a zero.
+    static std::optional<Dinheiro> leBanco(const QVariant& valor);
 
     std::int64_t centavos() const { return m_centavos; }
+
+    // The length of the longest moeda() of an amount a NUMERIC(15,2) column
+    // holds, "R$ 9.999.999.999.999,99": a box that shows amounts in currency
+    // form holds at least this many characters, or it would cut them.
+    static constexpr int LARGURA_MOEDA = 23;
 
     // "R$ 1.234,50" (a no-break space after the sign, as the locale writes it).
     QString moeda() const;
@@ -43,3 +63,5 @@ public:
 private:
     std::int64_t m_centavos = 0;
 };
+
+Q_DECLARE_METATYPE(Dinheiro)

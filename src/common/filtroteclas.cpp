@@ -26,6 +26,8 @@ void FiltroTeclas::tipoCampo(QLineEdit* caixa, int tipo, int formato)
 {
     m_tipos[caixa] = tipo;
     m_formatos[caixa] = formato < 0 ? tipo : formato;
+    if (m_formatos[caixa] == CampoDinheiro)
+        caixa->setMaxLength(std::max(caixa->maxLength(), Dinheiro::LARGURA_MOEDA));
     caixa->setProperty("tipoCampo", tipo); // what the box holds, for whoever walks a form's fields
     caixa->installEventFilter(this);
 }

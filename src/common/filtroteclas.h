@@ -36,7 +36,8 @@ public:
 
     void botaoF5(QWidget* botao) { m_f5 = botao; }
     // Keys filtered as `tipo`; on leaving, formatted as `formato` (the same
-    // kind unless given; 0 for none).
+    // kind unless given; 0 for none). A box formatted as money holds the
+    // longest amount in currency form, whatever shorter limit it had.
     void tipoCampo(QLineEdit* caixa, int tipo, int formato = -1);
     void aoF11(QWidget* caixa, std::function<void()> acao) { m_f11[caixa] = std::move(acao); }
     void aoF12(QWidget* caixa, std::function<void()> acao) { m_f12[caixa] = std::move(acao); }

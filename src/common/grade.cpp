@@ -24,6 +24,8 @@ QVariant ModeloGrade::data(const QModelIndex& i, int papel) const
     if (!i.isValid()) return {};
     if (papel == Qt::DisplayRole || papel == Qt::EditRole || papel == Qt::AccessibleTextRole)
         return texto(i.row(), i.column());
+    if (papel == PapelValor)
+        return valor(i.row(), i.column());
     if (papel == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(m_alinhamentos.value(i.column(), Qt::AlignLeft) | Qt::AlignVCenter));
     if (!m_avisos.isEmpty()) {
@@ -76,6 +78,14 @@ void ModeloGrade::redimensiona(int linhas, int colunas)
     }
     for (auto a = m_avisos.begin(); a != m_avisos.end();)
         a = a.key() >= linhas ? m_avisos.erase(a) : std::next(a);
+    for (auto v = m_valores.begin(); v != m_valores.end();) {
+        if (v.key() >= colunas) {
+            v = m_valores.erase(v);
+            continue;
+        }
+        v->resize(linhas);
+        ++v;
+    }
     m_linhas = linhas;
     m_colunas = colunas;
     m_cabecalho.resize(colunas);
@@ -89,6 +99,8 @@ void ModeloGrade::acrescenta(int n)
         return;
     beginInsertRows({}, m_linhas, m_linhas + n - 1);
     m_celulas.resize(qsizetype(m_linhas + n) * m_colunas);
+    for (QVector<QVariant>& v : m_valores)
+        v.resize(m_linhas + n);
     m_linhas += n;
     endInsertRows();
 }
@@ -100,13 +112,41 @@ const QString& ModeloGrade::texto(int linha, int coluna) const
     return m_celulas[qsizetype(linha) * m_colunas + coluna];
 }
 
+QVariant ModeloGrade::valor(int linha, int coluna) const
+{
+    const auto v = m_valores.constFind(coluna);
+    return v == m_valores.cend() ? QVariant() : v->value(linha);
+}
+
+void ModeloGrade::defineCelula(int linha, int coluna, const QVariant& conteudo, bool avisa)
+{
+    if (conteudo.typeId() == QMetaType::QString || !conteudo.isValid()) {
+        defineTexto(linha, coluna, conteudo.toString(), avisa);
+        return;
+    }
+    if (linha < 0 || linha >= m_linhas || coluna < 0 || coluna >= m_colunas) return;
+    QVector<QVariant>& valores = m_valores[coluna];
+    valores.resize(m_linhas);
+    valores[linha] = conteudo;
+    const QString texto = conteudo.metaType() == QMetaType::fromType<Dinheiro>() ? conteudo.value<Dinheiro>().moeda()
+                                                                                 : Recordset::comoTexto(conteudo);
+    escreveTexto(linha, coluna, texto, avisa);
+}
+
 void ModeloGrade::defineTexto(int linha, int coluna, const QString& t, bool avisa)
 {
     if (linha < 0 || linha >= m_linhas || coluna < 0 || coluna >= m_colunas) return;
+    if (const auto v = m_valores.find(coluna); v != m_valores.end())
+        (*v)[linha] = QVariant();
+    escreveTexto(linha, coluna, t, avisa);
+}
+
+void ModeloGrade::escreveTexto(int linha, int coluna, const QString& t, bool avisa)
+{
     m_celulas[qsizetype(linha) * m_colunas + coluna] = t;
     if (avisa) {
         const QModelIndex i = index(linha, coluna);
-        emit dataChanged(i, i, {Qt::DisplayRole});
+        emit dataChanged(i, i, {Qt::DisplayRole, PapelValor});
     }
 }
 
@@ -176,6 +216,22 @@ void Grade::setTextMatrix(int linha, int coluna, const QString& t)
     if (linha < m_fixas) m_modelo.defineCabecalho(coluna, t);
     else m_modelo.defineTexto(linha - m_fixas, coluna, t, m_carregando == 0);
     agenda_ajuste();
+}
+
+void Grade::defineCelula(int linha, int coluna, const QVariant& conteudo)
+{
+    if (linha < m_fixas)
+        return;
+    m_modelo.defineCelula(linha - m_fixas, coluna, conteudo, m_carregando == 0);
+    agenda_ajuste();
+}
+
+std::optional<Dinheiro> Grade::dinheiro(int linha, int coluna) const
+{
+    const QVariant v = valor(linha, coluna);
+    if (v.metaType() == QMetaType::fromType<Dinheiro>())
+        return v.value<Dinheiro>();
+    return Dinheiro::leTexto(textMatrix(linha, coluna));
 }
 
 void Grade::agenda_ajuste()
@@ -505,10 +561,26 @@ Dinheiro soma_coluna(const Grade& grade, int coluna)
         const QString t = grade.textMatrix(linha, coluna);
         if (t.isEmpty())
             break;
-        const auto valor = Dinheiro::leTexto(t);
+        const auto valor = grade.dinheiro(linha, coluna);
         if (!valor) // a total that left a value out would be wrong
             throw std::invalid_argument(mensagem_valor_invalido(t).toStdString());
         total += *valor;
     }
     return total;
+}
+
+QVariant coluna_moeda(const Recordset& rs, int campo) { return QVariant::fromValue(rs.dinheiro(campo)); }
+
+QVariantList celulas_do_registro(const Recordset& rs, const QList<ColunaGrade>& colunas)
+{
+    QVariantList celulas;
+    celulas.reserve(colunas.size());
+    for (const ColunaGrade& c : colunas) {
+        const int i = c.campo.isEmpty() ? -1 : rs.indice(c.campo);
+        if (i < 0)
+            celulas << QString();
+        else
+            celulas << (c.leitura ? c.leitura(rs, i) : QVariant(rs.texto(i)));
+    }
+    return celulas;
 }

@@ -10,12 +10,20 @@
 class QLineEdit;
 
 // The grid of every list: row 0 is the one fixed header row, data rows are
-// 1 .. rows()-1, columns 0 .. cols()-1. Cells hold text. Widths are given
-// in twips (15 twips = 1 pixel at 96 dpi), as the forms lay them out.
+// 1 .. rows()-1, columns 0 .. cols()-1. Cells hold text, or a value read
+// (an amount as a Dinheiro) kept as read and shown in its format. Widths
+// are given in twips (15 twips = 1 pixel at 96 dpi), as the forms lay them out.
 class ModeloGrade : public QAbstractTableModel {
     Q_OBJECT
 public:
     using QAbstractTableModel::QAbstractTableModel;
+
+    enum Papel {
+        // The value a cell shows (a Dinheiro for an amount), as it was read
+        // from the database or computed: what the program takes from the
+        // cell, never its text read back. Invalid for a cell of text.
+        PapelValor = Qt::UserRole + 1,
+    };
 
     int rowCount(const QModelIndex& pai = {}) const override { return pai.isValid() ? 0 : m_linhas; }
     int columnCount(const QModelIndex& pai = {}) const override { return pai.isValid() ? 0 : m_colunas; }
@@ -26,7 +34,13 @@ public:
     // n empty rows after the last, the view kept where it is.
     void acrescenta(int n);
     const QString& texto(int linha, int coluna) const; // data row from 0
+    // A cell of text (what the user typed replaces a value read).
     void defineTexto(int linha, int coluna, const QString& t, bool avisa);
+    // A cell holding a value (a text is a cell of text): the value is kept
+    // and its text made from it ("R$ 1.234,50" for a Dinheiro, a date
+    // dd/mm/yyyy as Recordset::comoTexto writes it).
+    void defineCelula(int linha, int coluna, const QVariant& conteudo, bool avisa);
+    QVariant valor(int linha, int coluna) const;
     QString cabecalho(int coluna) const { return m_cabecalho.value(coluna); }
     void defineCabecalho(int coluna, const QString& t);
     void defineAlinhamento(int coluna, Qt::Alignment a);
@@ -38,8 +52,12 @@ public:
     QString aviso(int linha) const { return m_avisos.value(linha); }
 
 private:
+    void escreveTexto(int linha, int coluna, const QString& t, bool avisa);
+
     int m_linhas = 0, m_colunas = 0;
     QVector<QString> m_celulas; // m_linhas * m_colunas, row-major
+    // The columns that hold values: one per data row, invalid for a cell of text.
+    QHash<int, QVector<QVariant>> m_valores;
     QVector<QString> m_cabecalho;
     QVector<Qt::Alignment> m_alinhamentos;
     QHash<int, QString> m_avisos; // data row -> notice
@@ -49,14 +67,22 @@ class Recordset;
 
 // One column of a list: header, width in twips, alignment (none: left as
 // the grid has it), the field of the query that fills it and, where the
-// list shows it otherwise than as read, how its text is shown.
+// list holds it otherwise than as its text, how the cell is made from the
+// record (its field's index given): a text, or a value such as a Dinheiro.
 struct ColunaGrade {
     QString titulo;
     int largura;
     Qt::Alignment alinhamento;
     QString campo = {};
-    std::function<QString(const QString&)> formato = {};
+    std::function<QVariant(const Recordset&, int campo)> leitura = {};
 };
+
+// A money column: the amount read (Recordset::dinheiro: an amount that
+// cannot be read throws, it is never listed as zero).
+QVariant coluna_moeda(const Recordset& rs, int campo);
+// The cells of the record set's current record for these columns: each
+// column's field by its reading, or as text; empty where there is no field.
+QVariantList celulas_do_registro(const Recordset& rs, const QList<ColunaGrade>& colunas);
 
 class Grade : public QTableView {
     Q_OBJECT
@@ -74,6 +100,13 @@ public:
 
     QString textMatrix(int linha, int coluna) const;
     void setTextMatrix(int linha, int coluna, const QString& t);
+    // A data cell made from a value, or from a text (as ModeloGrade::defineCelula).
+    void defineCelula(int linha, int coluna, const QVariant& conteudo);
+    // The value behind a data cell (ModeloGrade::PapelValor).
+    QVariant valor(int linha, int coluna) const { return m_modelo.valor(linha - m_fixas, coluna); }
+    // The amount of a data cell: the value it holds, or else its text as a
+    // user typed it; nullopt when the text is no amount.
+    std::optional<Dinheiro> dinheiro(int linha, int coluna) const;
 
     // A column's width as the form designs it. Once the cells are written
     // (when the program is idle again), a shown column whose header or
@@ -189,6 +222,7 @@ private:
     bool m_ajustePendente = false;
 };
 
-// The sum of a money column, from the first row down to the first empty cell.
-// Throws std::invalid_argument (with the user's message) if a cell is not money.
+// The sum of a money column (Grade::dinheiro of each cell), from the first
+// row down to the first empty cell. Throws std::invalid_argument (with the
+// user's message) if a cell is not money.
 Dinheiro soma_coluna(const Grade& grade, int coluna);

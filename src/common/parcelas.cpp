@@ -58,7 +58,7 @@ void gera_parcelas(const QString& regra, const QString& total, const QString& da
         const Parcela& p = plano->at(i);
         grade.setTextMatrix(i + 1, 0, p.rotulo);
         grade.setTextMatrix(i + 1, 1, p.vencimento.toString(QStringLiteral("dd/MM/yyyy")));
-        grade.setTextMatrix(i + 1, 2, p.valor.moeda());
+        grade.defineCelula(i + 1, 2, QVariant::fromValue(p.valor));
     }
 }
 

@@ -23,14 +23,12 @@ QString numero_planilha(Dinheiro d)
 
 } // namespace
 
-QString celula_csv(const QString& texto)
+QString celula_csv(const QVariant& celula)
 {
-    static const QRegularExpression moeda(QStringLiteral("^-?R\\$"));
+    if (celula.metaType() == QMetaType::fromType<Dinheiro>())
+        return numero_planilha(celula.value<Dinheiro>());
     static const QRegularExpression numero(QStringLiteral("^-?\\d+(,\\d+)?$"));
-    QString t = texto;
-    if (moeda.match(t.trimmed()).hasMatch())
-        if (const auto d = Dinheiro::leTexto(t))
-            t = numero_planilha(*d);
+    QString t = celula.toString();
     if (!t.isEmpty() && QStringLiteral("=+-@\t\r").contains(t.front()) && !numero.match(t).hasMatch())
         t.prepend(QLatin1Char('\''));
     if (t.contains(QLatin1Char(';')) || t.contains(QLatin1Char('"')) || t.contains(QLatin1Char('\n')) || t.contains(QLatin1Char('\r')))
@@ -38,17 +36,17 @@ QString celula_csv(const QString& texto)
     return t;
 }
 
-QByteArray texto_csv(const QStringList& titulos, const QList<QStringList>& linhas)
+QByteArray texto_csv(const QStringList& titulos, const QList<QVariantList>& linhas)
 {
     QString texto;
-    auto escreve = [&](const QStringList& celulas) {
+    auto escreve = [&](const QVariantList& celulas) {
         QStringList saida;
-        for (const QString& c : celulas)
+        for (const QVariant& c : celulas)
             saida << celula_csv(c);
         texto += saida.join(QLatin1Char(';')) + QStringLiteral("\r\n");
     };
-    escreve(titulos);
-    for (const QStringList& l : linhas)
+    escreve(QVariantList(titulos.begin(), titulos.end()));
+    for (const QVariantList& l : linhas)
         escreve(l);
     return QByteArray("\xEF\xBB\xBF") + texto.toUtf8();
 }
@@ -77,14 +75,14 @@ bool exporta_lista(QWidget* janela, const Grade& grade, const QString& nome, con
         return false;
     const QString caminho = dialogo.selectedFiles().first();
 
-    QList<QStringList> linhas;
+    QList<QVariantList> linhas;
     try {
         Recordset rs(conexao);
         rs.abre(sql);
         linhas.reserve(rs.recordCount());
         for (; !rs.eof(); rs.moveNext()) {
-            const QStringList todas = linha(rs);
-            QStringList l;
+            const QVariantList todas = linha(rs);
+            QVariantList l;
             for (int c : std::as_const(colunas))
                 l << todas.value(c);
             linhas << l;

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <functional>
 
 class Grade;
@@ -15,16 +16,16 @@ class Recordset;
 // every cell that starts with = + - @ (or a tab or carriage return) made
 // inert with a leading apostrophe, so a formula typed into a name never runs.
 
-// One cell as the file holds it: an amount shown as "R$ 1.234,50" becomes
-// 1234,50; a formula-like text gets its apostrophe; a text with ";", a quote
-// or a line break is quoted.
-QString celula_csv(const QString& texto);
+// One cell as the file holds it: an amount (a Dinheiro, as the list read
+// it) as 1234,50; a text as it is, a formula-like one with its apostrophe,
+// one with ";", a quote or a line break quoted.
+QString celula_csv(const QVariant& celula);
 // The whole file: header line and rows, CRLF after each, BOM first.
-QByteArray texto_csv(const QStringList& titulos, const QList<QStringList>& linhas);
+QByteArray texto_csv(const QStringList& titulos, const QList<QVariantList>& linhas);
 
 // The cells of one record of a list, every column of its grid in order
-// (hidden ones included), as the list shows them.
-using LinhaDaLista = std::function<QStringList(const Recordset&)>;
+// (hidden ones included), as the list holds them (JanelaLista::celulas_da_linha).
+using LinhaDaLista = std::function<QVariantList(const Recordset&)>;
 
 // The export of a list window: asks where to save (a file dialog opened
 // modally, proposing "<nome>.csv" in the home folder), runs the list's own

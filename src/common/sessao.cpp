@@ -457,8 +457,12 @@ QString Recordset::comoTexto(const QVariant& v)
 QString Recordset::texto(int i) const
 {
     const QVariant& v = atual(i);
-    if (i >= 0 && i < m_decimal.size() && m_decimal[i] && v.typeId() == QMetaType::QString)
-        return v.toString().replace(QLatin1Char('.'), QLatin1Char(','));
+    if (i >= 0 && i < m_decimal.size() && m_decimal[i] && v.typeId() == QMetaType::QString) {
+        // the driver's text of a NUMERIC may be "1e+05" or end in a
+        // floating point's last digits: read, it is written plain
+        const auto d = Dinheiro::leBanco(v);
+        return (d ? d->sql() : v.toString()).replace(QLatin1Char('.'), QLatin1Char(','));
+    }
     return comoTexto(v);
 }
 
@@ -476,11 +480,15 @@ Dinheiro Recordset::dinheiro(const QString& campo) const
     const int i = indice(campo);
     if (i < 0)
         throw ErroBanco(QString(), QStringLiteral("A consulta não tem o campo %1.").arg(campo));
-    const QVariant& v = atual(i);
-    if (v.isNull()) return {};
-    const auto d = Dinheiro::leBanco(v.typeId() == QMetaType::Double ? QString::number(v.toDouble(), 'f', 2) : v.toString());
+    return dinheiro(i);
+}
+
+Dinheiro Recordset::dinheiro(int indice) const
+{
+    const QVariant& v = atual(indice);
+    const auto d = Dinheiro::leBanco(v);
     if (!d) // never read as zero: a wrong amount must not pass unnoticed
-        throw ErroBanco(QString(), QStringLiteral("O campo %1 não contém um valor: \"%2\"").arg(campo, v.toString()));
+        throw ErroBanco(QString(), QStringLiteral("O campo %1 não contém um valor em reais: \"%2\"").arg(nomeCampo(indice), v.toString()));
     return *d;
 }
 

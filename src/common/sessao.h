@@ -239,13 +239,17 @@ public:
     // The raw value (QDate, QTime, QDateTime, exact numeric text, ...).
     QVariant valor(const QString& campo) const;
     QVariant valor(int indice) const;
-    // As the user reads it: null empty, dates dd/mm/yyyy, decimals with a comma.
+    // As the user reads it: null empty, dates dd/mm/yyyy, decimals with a
+    // comma and as few decimals as they need ("12,5", "10"), whatever form
+    // the driver gave them in.
     QString texto(const QString& campo) const;
     QString texto(int indice) const;
     qint64 inteiro(const QString& campo) const;
-    // Null reads as zero; a value that is not an amount, or a column the
-    // result does not have, throws ErroBanco.
+    // An amount, read by Dinheiro::leBanco whatever form the driver gave it
+    // (null reads as zero); a value that is not an amount, or a column the
+    // result does not have, throws ErroBanco with a text for the user.
     Dinheiro dinheiro(const QString& campo) const;
+    Dinheiro dinheiro(int indice) const;
     QDate data(const QString& campo) const;
     bool nulo(const QString& campo) const;
 

@@ -104,9 +104,10 @@ void FrmPesquisa::procura()
         if (b) b->setEnabled(true);
 }
 
-QString coluna_moeda(const QString& texto) { return Dinheiro::leTexto(texto).value_or(Dinheiro()).moeda(); }
-
-QString coluna_sim_nao(const QString& texto) { return texto.trimmed() == QLatin1String("1") ? QStringLiteral("Sim") : QStringLiteral("Não"); }
+QVariant coluna_sim_nao(const Recordset& rs, int campo)
+{
+    return rs.texto(campo).trimmed() == QLatin1String("1") ? QStringLiteral("Sim") : QStringLiteral("Não");
+}
 
 void FrmPesquisa::detalhes_click()
 {

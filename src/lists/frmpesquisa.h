@@ -7,10 +7,8 @@ class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 
-// Shown in the currency format with two decimals ("R$ 1.234,50").
-QString coluna_moeda(const QString& texto);
-// A 0/1 flag shown as "Sim" (1) or "Não".
-QString coluna_sim_nao(const QString& texto);
+// A 0/1 flag shown as "Sim" (1) or "Não" (a column's reading, ColunaGrade).
+QVariant coluna_sim_nao(const Recordset& rs, int campo);
 
 // What every search screen shares, on top of the list of JanelaLista:
 // filter boxes, "&Detalhes" to

@@ -127,7 +127,15 @@ bool JanelaLista::enche_lista(const ConsultaLista& consulta, bool mantem)
     m_sql = lido && !consulta.selecao.isEmpty() ? consulta.sql() : QString();
     m_listadas = 0;
     if (rs.aberto()) {
-        acrescenta(rs);
+        try {
+            acrescenta(rs);
+        } catch (const ErroBanco& e) {
+            // no list rather than a wrong figure in it
+            m_fim = true;
+            m_sql.clear();
+            lido = false;
+            trata_erro_banco(e);
+        }
         // a screenful at least, and as far as the user had read
         while (!m_fim && m_listadas < std::max(antes, m_linhasMinimas) && carrega_pagina()) {
         }
@@ -151,6 +159,15 @@ void JanelaLista::acrescenta(Recordset& rs)
     const QScopedValueRollback acrescentando(m_acrescentando, true);
     const int n = rs.recordCount();
     const bool paginada = !m_consulta.ordem.isEmpty();
+    QList<QVariantList> celulas;
+    QStringList avisos;
+    celulas.reserve(n);
+    avisos.reserve(n);
+    for (; !rs.eof(); rs.moveNext()) {
+        celulas << celulas_da_linha(rs);
+        avisos << aviso_da_linha(rs);
+    }
+    rs.moveFirst();
     m_fim = !paginada || n < linhasPorPagina;
     if (n == 0)
         return;
@@ -166,10 +183,10 @@ void JanelaLista::acrescenta(Recordset& rs)
     const int campoCodigo = paginada ? rs.indice(campoCodigo0) : -1;
     Grade::Carga carga(*Grid1);
     for (int linha = primeira; !rs.eof(); ++linha, rs.moveNext()) {
-        const QStringList textos = textos_da_linha(rs);
-        for (int c = 0; c < textos.size(); ++c)
-            Grid1->setTextMatrix(linha, c, textos[c]);
-        Grid1->setAvisoLinha(linha, aviso_da_linha(rs));
+        const QVariantList& daLinha = celulas[linha - primeira];
+        for (int c = 0; c < daLinha.size(); ++c)
+            Grid1->defineCelula(linha, c, daLinha[c]);
+        Grid1->setAvisoLinha(linha, avisos[linha - primeira]);
         if (linha == primeira + n - 1 && !m_fim) {
             m_ultimaOrdem = campoOrdem >= 0 ? rs.valor(campoOrdem) : QVariant();
             m_ultimoCodigo = campoCodigo >= 0 ? rs.valor(campoCodigo) : QVariant();
@@ -187,12 +204,12 @@ bool JanelaLista::carrega_pagina()
     Recordset rs(conexao);
     try {
         rs.abre(m_consulta.pagina(linhasPorPagina, m_ultimaOrdem, m_ultimoCodigo, false));
+        acrescenta(rs);
     } catch (const ErroBanco& e) {
         m_fim = true;
         trata_erro_banco(e);
         return false;
     }
-    acrescenta(rs);
     return true;
 }
 
@@ -209,17 +226,7 @@ void JanelaLista::perto_do_fim(int linha)
         carrega_pagina();
 }
 
-QStringList JanelaLista::textos_da_linha(const Recordset& rs) const
-{
-    QStringList celulas;
-    celulas.reserve(m_colunas.size());
-    for (const ColunaGrade& c : m_colunas) {
-        const int i = c.campo.isEmpty() ? -1 : rs.indice(c.campo);
-        const QString t = i < 0 ? QString() : rs.texto(i);
-        celulas << (c.formato ? c.formato(t) : t);
-    }
-    return celulas;
-}
+QVariantList JanelaLista::celulas_da_linha(const Recordset& rs) const { return celulas_do_registro(rs, m_colunas); }
 
 QString JanelaLista::aviso_da_linha(const Recordset&) const { return {}; }
 
@@ -265,5 +272,5 @@ void JanelaLista::ao_abrir_janela()
 void JanelaLista::exporta()
 {
     // the export reads the whole list again, every page of it
-    exporta_lista(this, *Grid1, windowTitle(), m_sql, [this](const Recordset& rs) { return textos_da_linha(rs); });
+    exporta_lista(this, *Grid1, windowTitle(), m_sql, [this](const Recordset& rs) { return celulas_da_linha(rs); });
 }

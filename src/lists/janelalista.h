@@ -67,10 +67,11 @@ public:
 protected:
     JanelaLista(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas, int linhasMinimas);
 
-    // Fills the list from the query, one row per record (textos_da_linha,
+    // Fills the list from the query, one row per record (celulas_da_linha,
     // aviso_da_linha), then adds filler rows and makes row 1 the current
-    // one. Nothing is read for an empty query. On a database error the
-    // error is shown and the list is left empty; false then.
+    // one. Nothing is read for an empty query. On a database error, or a
+    // value that cannot be read (an amount that is no amount), the error is
+    // shown and the list is left empty; false then.
     // With mantem, as many rows are read as before, the record current
     // before stays current when it is still listed, and a database error
     // leaves the list as it was.
@@ -80,10 +81,12 @@ protected:
     int listadas() const { return m_listadas; }
     // Empties the list to its header and filler rows.
     void limpa_lista();
-    // The texts of one row of the list, every column, from the record set's
+    // The cells of one row of the list, every column, from the record set's
     // current record (the list and its spreadsheet export): each column's
-    // field, shown by its format.
-    virtual QStringList textos_da_linha(const Recordset& rs) const;
+    // field as its column reads it, a text or a value (an amount as a
+    // Dinheiro, which the list keeps and shows in its format). Throws
+    // ErroBanco for a value that cannot be read.
+    virtual QVariantList celulas_da_linha(const Recordset& rs) const;
     // A notice for the record's row ("Vencida"), or none.
     virtual QString aviso_da_linha(const Recordset& rs) const;
     // A double click on a filled row.
@@ -108,7 +111,9 @@ private:
     // Reads the next page onto the end of the list; false on a database
     // error (shown; the list keeps what it has and reads no further).
     bool carrega_pagina();
-    // The records of a page onto the end of the list.
+    // The records of a page onto the end of the list, every one of them
+    // read before the first is written: a value that cannot be read
+    // (ErroBanco, thrown) leaves the list as it was.
     void acrescenta(Recordset& rs);
     // Reads the next page when the row is near the end of what is read.
     void perto_do_fim(int linha);

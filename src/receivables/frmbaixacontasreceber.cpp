@@ -31,7 +31,7 @@ FrmBaixaContasReceber::FrmBaixaContasReceber()
     Combo1->addItems({QStringLiteral("Integral"), QStringLiteral("Parcial")});
     g->addWidget(novo_rotulo(QStringLiteral("Tipo da baixa"), Combo1, this), 1, 0);
     g->addWidget(Combo1, 1, 1, Qt::AlignLeft);
-    Text3 = linha_campo(g, 2, 0, QStringLiteral("Valor atual"), QStringLiteral("Text3"), 20);
+    Text3 = linha_campo(g, 2, 0, QStringLiteral("Valor atual"), QStringLiteral("Text3"), Dinheiro::LARGURA_MOEDA);
     Text3->setAlignment(Qt::AlignRight);
     Text3->setReadOnly(true);
     Text1 = linha_campo(g, 3, 0, QStringLiteral("Valor"), QStringLiteral("Text1"), 20, true);

@@ -38,7 +38,7 @@ QString FrmContasReceber::periodo(const QDate& de, const QDate& ate) const
            + data_sql(ate.toString(QStringLiteral("dd/MM/yyyy"))) + QLatin1Char('\'');
 }
 
-QStringList FrmContasReceber::textos_da_linha(const Recordset& rs) const
+QVariantList FrmContasReceber::celulas_da_linha(const Recordset& rs) const
 {
     const Dinheiro valor = rs.dinheiro(QStringLiteral("valor_parcela"));
     const Dinheiro pago = rs.dinheiro(QStringLiteral("valor_pago"));
@@ -46,11 +46,11 @@ QStringList FrmContasReceber::textos_da_linha(const Recordset& rs) const
     return {conta,
             rs.texto(QStringLiteral("nome_cliente")),
             rs.data(QStringLiteral("vencimento")).toString(QStringLiteral("dd/MM/yyyy")),
-            valor.moeda(),
+            QVariant::fromValue(valor),
             conta,
             rs.texto(QStringLiteral("parcela")),
-            pago.moeda(),
-            (valor - pago).moeda()};
+            QVariant::fromValue(pago),
+            QVariant::fromValue(valor - pago)};
 }
 
 // An instalment due before today and still open is overdue, in every filter.
@@ -73,11 +73,13 @@ void FrmContasReceber::apos_mostrar() { Grid1->setFocus(); }
 void FrmContasReceber::Command2_Click()
 {
     const qint32 conta = conta_atual();
-    if (conta == 0)
+    // the open value as the list read it, never its text read back
+    const QVariant aberto = Grid1->valor(Grid1->row(), COLUNA_ABERTO);
+    if (conta == 0 || aberto.metaType() != QMetaType::fromType<Dinheiro>())
         return;
     FrmBaixaContasReceber& f = form<FrmBaixaContasReceber>();
     f.nCodigoConta = conta;
-    f.nValorAtual = Dinheiro::leTexto(Grid1->textMatrix(Grid1->row(), 7)).value_or(Dinheiro());
+    f.nValorAtual = aberto.value<Dinheiro>();
     if (abre_modal(f) == QDialog::Accepted) {
         mostra_dados();
         emite_recibo(f.baixaGravada());

@@ -22,10 +22,12 @@ public:
     // The filter of this window after the four shared ones: the instalments
     // due before today, still open.
     static constexpr int Vencidas = 4;
+    // The list's column of what is still open of an instalment ("Total").
+    static constexpr int COLUNA_ABERTO = 7;
 
 protected:
     QString periodo(const QDate& de, const QDate& ate) const override;
-    QStringList textos_da_linha(const Recordset& rs) const override;
+    QVariantList celulas_da_linha(const Recordset& rs) const override;
     qint32 escolhe_cliente_da_lista() override;
     void duplo_clique() override { Command2_Click(); }
     void apos_mostrar() override;

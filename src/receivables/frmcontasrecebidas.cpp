@@ -36,17 +36,17 @@ QString FrmContasRecebidas::periodo(const QDate& de, const QDate& ate) const
            + QStringLiteral(" 00:00:00.000'");
 }
 
-QStringList FrmContasRecebidas::textos_da_linha(const Recordset& rs) const
+QVariantList FrmContasRecebidas::celulas_da_linha(const Recordset& rs) const
 {
     const QString conta = rs.texto(QStringLiteral("codigo_conta"));
     return {conta,
             rs.texto(QStringLiteral("codigo_cliente")),
             rs.texto(QStringLiteral("nome_cliente")),
             rs.data(QStringLiteral("vencimento")).toString(QStringLiteral("dd/MM/yyyy")),
-            rs.dinheiro(QStringLiteral("valor_parcela")).moeda(),
+            QVariant::fromValue(rs.dinheiro(QStringLiteral("valor_parcela"))),
             conta,
             rs.texto(QStringLiteral("parcela")),
-            rs.dinheiro(QStringLiteral("total")).moeda(),
+            QVariant::fromValue(rs.dinheiro(QStringLiteral("total"))),
             rs.data(QStringLiteral("Data_Baixa")).toString(QStringLiteral("dd/MM/yyyy")),
             rs.texto(QStringLiteral("codigo_entrada"))};
 }

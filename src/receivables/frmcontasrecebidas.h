@@ -19,7 +19,7 @@ public:
 
 protected:
     QString periodo(const QDate& de, const QDate& ate) const override;
-    QStringList textos_da_linha(const Recordset& rs) const override;
+    QVariantList celulas_da_linha(const Recordset& rs) const override;
     qint32 escolhe_cliente_da_lista() override;
     void duplo_clique() override { Command3_Click(); }
 };

@@ -72,17 +72,18 @@ void FrmMostraBaixaContaPaga::mostra_dados()
         const QStringList& formas = formas_pagamento();
         Grade::Carga carga(*Grid1);
         for (int linha = 1; !rsDados.eof(); ++linha, rsDados.moveNext()) {
-            const QString textos[] = {
+            // the amounts kept as read behind their cells
+            const QVariant celulas[] = {
                 rsDados.texto(QStringLiteral("ncodigo")),
                 rsDados.data(QStringLiteral("ddata_baixa")).toString(QStringLiteral("dd/MM/yyyy")),
-                rsDados.dinheiro(QStringLiteral("ndesconto")).moeda(),
-                rsDados.dinheiro(QStringLiteral("nacrescimo")).moeda(),
-                rsDados.dinheiro(QStringLiteral("nvalor_baixa")).moeda(),
+                QVariant::fromValue(rsDados.dinheiro(QStringLiteral("ndesconto"))),
+                QVariant::fromValue(rsDados.dinheiro(QStringLiteral("nacrescimo"))),
+                QVariant::fromValue(rsDados.dinheiro(QStringLiteral("nvalor_baixa"))),
                 rsDados.texto(QStringLiteral("ctipo_baixa")).trimmed() == QLatin1String("P") ? QStringLiteral("Parcial") : QStringLiteral("Integral"),
                 formas.value(int(rsDados.inteiro(QStringLiteral("nforma_pagto")))),
                 rsDados.texto(QStringLiteral("cobs"))};
             for (int c = 0; c < 8; ++c)
-                Grid1->setTextMatrix(linha, c, textos[c]);
+                Grid1->defineCelula(linha, c, celulas[c]);
         }
         rsDados.fecha();
     } catch (const ErroBanco& e) {

@@ -147,8 +147,7 @@ QString formata_valor(const QVariant& v, const QString& formato)
     if (formato == QLatin1String("maiusculas"))
         return formata_valor(v, QString()).toUpper();
     if (formato == QLatin1String("moeda") || formato == QLatin1String("numero") || formato == QLatin1String("inteiro")) {
-        // exact decimals arrive as text with a point; integers as numbers
-        const auto d = Dinheiro::leBanco(v.toString());
+        const auto d = Dinheiro::leBanco(v);
         if (d) {
             if (formato == QLatin1String("moeda")) return d->moeda();
             if (formato == QLatin1String("numero")) return d->numero();
@@ -165,7 +164,7 @@ bool valor_verdadeiro(const QVariant& v)
     const QString t = v.toString().trimmed();
     if (t.isEmpty())
         return false;
-    if (const auto d = Dinheiro::leBanco(t))
+    if (const auto d = Dinheiro::leBanco(v))
         return d->centavos() != 0;
     return true;
 }

@@ -1,31 +1,18 @@
 #include "paginacao.h"
 #include "dadosrelatorio.h"
+#include "errorelatorio.h"
 
 #include <QPainter>
-#include <cmath>
 
 namespace {
 
-// A value of the query as an exact amount: decimals arrive as text with a
-// point, integers as numbers.
+// A value of the query summed as an exact amount; one that is no amount
+// stops the report rather than be counted as zero.
 Dinheiro comoDinheiro(const QVariant& v)
 {
-    if (v.isNull())
-        return {};
-    switch (v.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-        return Dinheiro::deCentavos(v.toLongLong() * 100);
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return Dinheiro::deCentavos(std::llround(v.toDouble() * 100));
-    default:
-        return Dinheiro::leBanco(v.toString()).value_or(Dinheiro());
-    }
+    if (const auto d = Dinheiro::leBanco(v))
+        return *d;
+    throw ErroRelatorio(QStringLiteral("O valor \"%1\" não pode ser somado: não é um valor em reais.").arg(v.toString()));
 }
 
 // Whether a band's height can depend on totals still being summed when it

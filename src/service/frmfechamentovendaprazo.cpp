@@ -28,7 +28,8 @@ FrmFechamentoVendaPrazo::FrmFechamentoVendaPrazo()
     Text1 = Grid1->editor();
     // an instalment of nothing (or less) is refused and stays in the editor to be corrected
     Grid1->aceitaEdicao([](int, int coluna, const QString& texto) {
-        if (coluna != 2 || Dinheiro::leTexto(texto).value_or(Dinheiro()).centavos() > 0)
+        const std::optional<Dinheiro> valor = Dinheiro::leTexto(texto);
+        if (coluna != 2 || (valor && valor->centavos() > 0))
             return true;
         informa(QStringLiteral("Informe o valor da parcela!"));
         return false;
@@ -84,15 +85,20 @@ void FrmFechamentoVendaPrazo::soma_total() { Text6->setText(soma_coluna(*Grid1, 
 
 void FrmFechamentoVendaPrazo::CmdOk_Click()
 {
-    // the plan as it stands: the filled rows, an instalment of 0,00 left out
-    QList<int> parcelas;
+    // the plan as it stands: the filled rows, an instalment of 0,00 left
+    // out; each value as computed, or as the clerk typed it over
+    QList<std::pair<int, Dinheiro>> parcelas;
     Dinheiro soma;
     for (int i = 1; i < Grid1->rows() && !Grid1->textMatrix(i, 0).isEmpty(); ++i) {
-        const Dinheiro valor = Dinheiro::leTexto(Grid1->textMatrix(i, 2)).value_or(Dinheiro());
-        if (valor == Dinheiro())
+        const std::optional<Dinheiro> valor = Grid1->dinheiro(i, 2);
+        if (!valor) {
+            informa(mensagem_valor_invalido(Grid1->textMatrix(i, 2)));
+            return;
+        }
+        if (*valor == Dinheiro())
             continue;
-        parcelas << i;
-        soma += valor;
+        parcelas.append({i, *valor});
+        soma += *valor;
     }
     // only a plan that adds up to the order's total is stored
     if (parcelas.isEmpty()) {
@@ -110,9 +116,9 @@ void FrmFechamentoVendaPrazo::CmdOk_Click()
     grava(Operacao::FechamentoPrazo, [&] {
         // one receivable per instalment, labelled with its place and the count
         for (int k = 0; k < parcelas.size(); ++k) {
-            const int i = parcelas[k];
+            const auto [i, valor] = parcelas[k];
             cSQL = QStringLiteral("insert into conta_receber values(null,") + ordem + QStringLiteral(",'") + QString::number(k + 1)
-                   + QLatin1Char('/') + QString::number(parcelas.size()) + QStringLiteral("','") + valor_sql(Grid1->textMatrix(i, 2))
+                   + QLatin1Char('/') + QString::number(parcelas.size()) + QStringLiteral("','") + valor.sql()
                    + QStringLiteral("',0,'") + data_sql(Grid1->textMatrix(i, 1)) + QStringLiteral("',0)  ");
             conexao.execute(cSQL);
         }

@@ -49,7 +49,7 @@ FrmMovimentoServico::FrmMovimentoServico(const QString& nome, const QString& tit
     Text7->setMaximumWidth(140);
     Text9 = caixa_exibicao(pai, QStringLiteral("Text9"), true);
     Text9->setMaximumWidth(160);
-    Text9->setStyleSheet(QStringLiteral("QLineEdit { font-weight: bold; background: #ffff80; }"));
+    destaca_valor(Text9);
     i->addWidget(novo_rotulo(QStringLiteral("Total"), Text9, pai), 3, 3, Qt::AlignRight);
     i->addWidget(Text9, 3, 4);
     i->setColumnStretch(2, 1);
@@ -94,8 +94,6 @@ QWidget* FrmMovimentoServico::campo_item() const { return Command4; }
 QString FrmMovimentoServico::codigo() const { return QString::number(valor_numerico(Text1->text())); }
 QString FrmMovimentoServico::total_sql() const { return total().sql(); }
 
-Dinheiro FrmMovimentoServico::total() const { return Dinheiro::leTexto(Text9->text()).value_or(Dinheiro()); }
-
 QString FrmMovimentoServico::soma_itens_sql() const
 {
     return QStringLiteral("(select coalesce(sum(nvalor),0) from %1 where %2 = %3)").arg(tabelaItens(), colunaPai(), codigo());
@@ -111,7 +109,8 @@ bool FrmMovimentoServico::grava_item(const QString& sql) { return em_transacao(O
 void FrmMovimentoServico::prepara()
 {
     Text7->setText(Dinheiro().moeda());
-    Text9->setText(Dinheiro().moeda());
+    m_total = Dinheiro();
+    Text9->setText(m_total.moeda());
 }
 
 void FrmMovimentoServico::depois_de_reservar()
@@ -132,10 +131,11 @@ void FrmMovimentoServico::ao_carregar_itens(Recordset& rs)
     Grade::Carga carga(*Grid1);
     for (int linha = 1; !rs.eof(); rs.moveNext(), ++linha) {
         const Dinheiro preco = rs.dinheiro(QStringLiteral("nvalor"));
-        Grid1->setTextMatrix(linha, m_colunaPreco, preco.moeda());
+        Grid1->defineCelula(linha, m_colunaPreco, QVariant::fromValue(preco));
         total += preco;
     }
-    Text9->setText(total.moeda());
+    m_total = total;
+    Text9->setText(m_total.moeda());
 }
 
 void FrmMovimentoServico::limpa_item()

@@ -55,7 +55,9 @@ protected:
 
     QString codigo() const; // Text1 as a number in text
     QString total_sql() const;
-    Dinheiro total() const; // Text9 as money (0 when empty)
+    // The total the form shows in Text9: the sum of the prices of the
+    // items as read, kept as read (0 before any item).
+    Dinheiro total() const { return m_total; }
 
     // An item is written in one transaction with the header's total, so the
     // stored total always equals the stored items.
@@ -70,4 +72,5 @@ private:
     CaixaCodigo* m_condicao;
     CaixaCodigo* m_maquina;
     int m_colunaMaquina, m_colunaServico, m_colunaPreco;
+    Dinheiro m_total;
 };

@@ -20,6 +20,7 @@
 #include <QHeaderView>
 #include <QTest>
 #include <QVBoxLayout>
+#include <limits>
 
 using namespace apoio;
 
@@ -168,15 +169,55 @@ private slots:
         QCOMPARE(Dinheiro::deCentavos(1200).sql(), QStringLiteral("12"));
         QCOMPARE(Dinheiro::deCentavos(5).sql(), QStringLiteral("0.05"));
         QCOMPARE(Dinheiro::deCentavos(-150).sql(), QStringLiteral("-1.5"));
-        QCOMPARE(Dinheiro::leBanco(QStringLiteral("1234.50"))->centavos(), 123450);
-        QCOMPARE(Dinheiro::leBanco(QStringLiteral("-0.5"))->centavos(), -50);
-        // round amounts of a computed sum arrive in exponent form
-        QCOMPARE(Dinheiro::leBanco(QStringLiteral("1e+05"))->centavos(), 10000000);
-        QCOMPARE(Dinheiro::leBanco(QStringLiteral("1.5e+05"))->centavos(), 15000000);
-        QCOMPARE(Dinheiro::leBanco(QStringLiteral("1234567890123.45"))->centavos(), 123456789012345);
-        QVERIFY(!Dinheiro::leBanco(QStringLiteral("1e+20")));
         QCOMPARE(Dinheiro::deCentavos(10000).divididoPor(3).centavos(), 3333);
         QCOMPARE(Dinheiro::deCentavos(20000).divididoPor(3).centavos(), 6666); // rounded down
+    }
+
+    // Every form in which the driver hands an amount over, and what is no
+    // amount (nullopt, never zero).
+    void dinheiroDoBanco_data()
+    {
+        QTest::addColumn<QVariant>("lido");
+        QTest::addColumn<QVariant>("centavos"); // none: refused
+        QTest::newRow("decimal") << QVariant(QStringLiteral("1234.5")) << QVariant(qint64(123450));
+        QTest::newRow("negativo") << QVariant(QStringLiteral("-0.5")) << QVariant(qint64(-50));
+        QTest::newRow("sem decimais") << QVariant(QStringLiteral("250000")) << QVariant(qint64(25000000));
+        QTest::newRow("expoente") << QVariant(QStringLiteral("1e+05")) << QVariant(qint64(10000000));
+        QTest::newRow("expoente com decimais") << QVariant(QStringLiteral("1.2e+07")) << QVariant(qint64(1200000000));
+        QTest::newRow("expoente maiúsculo") << QVariant(QStringLiteral("1.25E3")) << QVariant(qint64(125000));
+        QTest::newRow("expoente negativo") << QVariant(QStringLiteral("5e-2")) << QVariant(qint64(5));
+        QTest::newRow("15 algarismos") << QVariant(QStringLiteral("9999999999999.99")) << QVariant(qint64(999999999999999));
+        // the driver's floating point shows in its last digits
+        QTest::newRow("ruído acima") << QVariant(QStringLiteral("0.9500000000000001")) << QVariant(qint64(95));
+        QTest::newRow("ruído abaixo") << QVariant(QStringLiteral("36648438.479999996")) << QVariant(qint64(3664843848));
+        QTest::newRow("terceira casa") << QVariant(QStringLiteral("12.345")) << QVariant(qint64(1235));
+        QTest::newRow("inteiro") << QVariant(qint64(1000000)) << QVariant(qint64(100000000));
+        QTest::newRow("int") << QVariant(7) << QVariant(qint64(700));
+        QTest::newRow("double de centavos") << QVariant(0.1) << QVariant(qint64(10));
+        QTest::newRow("double do driver") << QVariant(95 * 0.01) << QVariant(qint64(95));
+        QTest::newRow("double grande") << QVariant(999999999999.99) << QVariant(qint64(99999999999999));
+        QTest::newRow("já lido") << QVariant::fromValue(Dinheiro::deCentavos(42)) << QVariant(qint64(42));
+        QTest::newRow("nulo") << QVariant() << QVariant(qint64(0));
+        QTest::newRow("double de meio centavo") << QVariant(0.125) << QVariant();
+        QTest::newRow("double enorme") << QVariant(1e20) << QVariant();
+        QTest::newRow("infinito") << QVariant(std::numeric_limits<double>::infinity()) << QVariant();
+        QTest::newRow("expoente enorme") << QVariant(QStringLiteral("1e+20")) << QVariant();
+        QTest::newRow("texto") << QVariant(QStringLiteral("doze")) << QVariant();
+        QTest::newRow("vazio") << QVariant(QStringLiteral("")) << QVariant();
+        QTest::newRow("vírgula") << QVariant(QStringLiteral("12,50")) << QVariant();
+        QTest::newRow("dois pontos") << QVariant(QStringLiteral("1.2.3")) << QVariant();
+        QTest::newRow("expoente sem algarismos") << QVariant(QStringLiteral("1e")) << QVariant();
+        QTest::newRow("expoente quebrado") << QVariant(QStringLiteral("1e+0x5")) << QVariant();
+        QTest::newRow("inteiro enorme") << QVariant(qint64(1) << 60) << QVariant();
+    }
+    void dinheiroDoBanco()
+    {
+        QFETCH(QVariant, lido);
+        QFETCH(QVariant, centavos);
+        const std::optional<Dinheiro> d = Dinheiro::leBanco(lido);
+        QCOMPARE(d.has_value(), centavos.isValid());
+        if (d)
+            QCOMPARE(d->centavos(), centavos.toLongLong());
     }
 
     void valorEDataSql()
@@ -387,6 +428,16 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, soma_coluna(g, 1));
         g.setTextMatrix(3, 1, QStringLiteral("12.50"));
         QCOMPARE(soma_coluna(g, 1).centavos(), 101050 + 1250 + 99900);
+        // a cell keeps the amount it was given, and adds it as given; the
+        // clerk's text over it is read as typed
+        g.defineCelula(1, 1, QVariant::fromValue(Dinheiro::deCentavos(10000000000001)));
+        QCOMPARE(g.textMatrix(1, 1), QStringLiteral("R$\u00a0100.000.000.000,01"));
+        g.setRows(20); // more rows keep it
+        QCOMPARE(g.model()->index(0, 1).data(ModeloGrade::PapelValor).value<Dinheiro>(), Dinheiro::deCentavos(10000000000001));
+        QCOMPARE(soma_coluna(g, 1).centavos(), 10000000000001 + 101050 - 1000 + 1250 + 99900);
+        g.setTextMatrix(1, 1, QStringLiteral("7"));
+        QVERIFY(!g.valor(1, 1).isValid());
+        QCOMPARE(g.dinheiro(1, 1), Dinheiro::deCentavos(700));
     }
 
     void gradeComCabecalhoFixo()

@@ -377,6 +377,11 @@ private slots:
         clica(f.CmdOk);
         QVERIFY(!f.isVisible());
         QCOMPARE(linhas(QStringLiteral("select ncomissao from tecnico")), QStringList{QStringLiteral("10")});
+        // the driver hands 1,63 over as 1.6300000000000001: the form shows what is stored
+        executa(QStringLiteral("update tecnico set ncomissao = 1.63 where ncodigo = 1"));
+        abre_form<FrmCadTecnico>(false);
+        QCOMPARE(f.Text2->text(), QStringLiteral("1,63"));
+        clica(f.CmdSair);
     }
 
     void equipamentoEPropriedades()

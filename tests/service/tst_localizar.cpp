@@ -3,13 +3,17 @@
 // code that wins over a customer, the placeholder customer left out, the
 // list emptied by any filter change, the movement opened in its form, the
 // delete question and a refusal, failures at each statement of a delete,
-// and the documents printed again.
+// and the documents printed again; every amount, however large, shown and
+// exported exact in every kind of list and in a form's total.
 #include "apoio.h"
 #include "passos.h"
 #include "relatorio.h"
 #include "controlerelatorio.h"
+#include "frmbaixacontasreceber.h"
 #include "frmconsultaentradasequipamento.h"
 #include "frmconsultaordem.h"
+#include "frmconsultaservicomaquina.h"
+#include "frmcontasreceber.h"
 #include "frmentradaequipamento.h"
 #include "frmlocalizaorcamento.h"
 #include "frmordem.h"
@@ -24,6 +28,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -318,6 +323,141 @@ private slots:
                                           {QStringLiteral("2"), QStringLiteral("Bruno Lima"), QStringLiteral("08/12/2026"), QStringLiteral("0,00"), QStringLiteral("Sim")},
                                           {QStringLiteral("3"), QStringLiteral("Bruno Lima"), QStringLiteral("09/12/2026"), QStringLiteral("75,50"), QStringLiteral("Sim")},
                                           {QStringLiteral("4"), QStringLiteral("Ana Souza"), QStringLiteral("10/12/2026"), QStringLiteral("40,00"), QStringLiteral("Não")}}));
+    }
+
+    // One amount (as stored, and as the user reads it) through every kind
+    // of list that reads money from the database, a form's total and a
+    // spreadsheet cell: the driver hands round ones over as "1e+05" and
+    // others with a floating point's last digits, and none may come out as
+    // R$ 0,00 or a cent off. Stored in order 6 (one item on Bruno's Epson),
+    // budget 3 and an open instalment of order 6.
+    void valoresEmCadaLista_data()
+    {
+        QTest::addColumn<QString>("banco");
+        QTest::addColumn<QString>("mostrado");
+        QTest::newRow("1,00") << QStringLiteral("1.00") << QStringLiteral("1,00");
+        QTest::newRow("1,01") << QStringLiteral("1.01") << QStringLiteral("1,01");
+        QTest::newRow("10,00") << QStringLiteral("10.00") << QStringLiteral("10,00");
+        QTest::newRow("10,01") << QStringLiteral("10.01") << QStringLiteral("10,01");
+        QTest::newRow("100,00") << QStringLiteral("100.00") << QStringLiteral("100,00");
+        QTest::newRow("100,01") << QStringLiteral("100.01") << QStringLiteral("100,01");
+        QTest::newRow("1.000,00") << QStringLiteral("1000.00") << QStringLiteral("1.000,00");
+        QTest::newRow("1.000,01") << QStringLiteral("1000.01") << QStringLiteral("1.000,01");
+        QTest::newRow("10.000,00") << QStringLiteral("10000.00") << QStringLiteral("10.000,00");
+        QTest::newRow("10.000,01") << QStringLiteral("10000.01") << QStringLiteral("10.000,01");
+        QTest::newRow("100.000,00") << QStringLiteral("100000.00") << QStringLiteral("100.000,00");
+        QTest::newRow("100.000,01") << QStringLiteral("100000.01") << QStringLiteral("100.000,01");
+        QTest::newRow("1.000.000,00") << QStringLiteral("1000000.00") << QStringLiteral("1.000.000,00");
+        QTest::newRow("1.000.000,01") << QStringLiteral("1000000.01") << QStringLiteral("1.000.000,01");
+        QTest::newRow("10.000.000,00") << QStringLiteral("10000000.00") << QStringLiteral("10.000.000,00");
+        QTest::newRow("10.000.000,01") << QStringLiteral("10000000.01") << QStringLiteral("10.000.000,01");
+        QTest::newRow("100.000.000,00") << QStringLiteral("100000000.00") << QStringLiteral("100.000.000,00");
+        QTest::newRow("100.000.000,01") << QStringLiteral("100000000.01") << QStringLiteral("100.000.000,01");
+        QTest::newRow("1.000.000.000,00") << QStringLiteral("1000000000.00") << QStringLiteral("1.000.000.000,00");
+        QTest::newRow("1.000.000.000,01") << QStringLiteral("1000000000.01") << QStringLiteral("1.000.000.000,01");
+        QTest::newRow("10.000.000.000,00") << QStringLiteral("10000000000.00") << QStringLiteral("10.000.000.000,00");
+        QTest::newRow("10.000.000.000,01") << QStringLiteral("10000000000.01") << QStringLiteral("10.000.000.000,01");
+        QTest::newRow("100.000.000.000,00") << QStringLiteral("100000000000.00") << QStringLiteral("100.000.000.000,00");
+        QTest::newRow("100.000.000.000,01") << QStringLiteral("100000000000.01") << QStringLiteral("100.000.000.000,01");
+        QTest::newRow("1.000.000.000.000,00") << QStringLiteral("1000000000000.00") << QStringLiteral("1.000.000.000.000,00");
+        QTest::newRow("1.000.000.000.000,01") << QStringLiteral("1000000000000.01") << QStringLiteral("1.000.000.000.000,01");
+        QTest::newRow("999.999.999.999,00") << QStringLiteral("999999999999.00") << QStringLiteral("999.999.999.999,00");
+        QTest::newRow("999.999.999.999,99") << QStringLiteral("999999999999.99") << QStringLiteral("999.999.999.999,99");
+    }
+    void valoresEmCadaLista()
+    {
+        QFETCH(QString, banco);
+        QFETCH(QString, mostrado);
+        const Dinheiro lido = Dinheiro::deCentavos(QString(banco).remove(QLatin1Char('.')).toLongLong());
+        const QString planilha = QString(banco).replace(QLatin1Char('.'), QLatin1Char(','));
+        executa(QStringLiteral("insert into ordem values(null,3,'2026-12-12','10:00:00',%1,'',1,1,0);").arg(banco));
+        executa(QStringLiteral("insert into item_ordem values(null,6,3,'Recuperação da placa',%1,1 );").arg(banco));
+        executa(QStringLiteral("insert into orcamento values(null,3,'2026-12-12','10:00:00',%1,'',0,1);").arg(banco));
+        executa(QStringLiteral("insert into conta_receber values(null,6,'1/1','%1',0,'2027-03-01',0)").arg(banco));
+        const qint32 parcela = valor(QStringLiteral("select max(ncodigo) from conta_receber")).toInt();
+        // the cell shows the amount, and the list keeps the amount read behind it
+        auto confere = [&](const Grade* g, int linha, int coluna) {
+            QVERIFY2(linha > 0, "linha não listada");
+            QCOMPARE(g->textMatrix(linha, coluna), reais(mostrado));
+            QCOMPARE(g->model()->index(linha - 1, coluna).data(ModeloGrade::PapelValor).value<Dinheiro>(), lido);
+        };
+
+        FrmConsultaOrdem& o = abre<FrmConsultaOrdem>("menuLocalizarOrdem");
+        QTest::mouseClick(o.Command1, Qt::LeftButton);
+        confere(o.Grid1, linha_do_codigo(o.Grid1, 6), 3);
+        const QList<QStringList> csv = exporta_e_le(o.botaoExportar, amb->banco.pasta() + QStringLiteral("/ordens.csv"));
+        const auto daOrdem = std::find_if(csv.begin(), csv.end(), [](const QStringList& l) { return l.value(0) == QLatin1String("6"); });
+        QVERIFY(daOrdem != csv.end());
+        QCOMPARE(daOrdem->value(3), planilha);
+        // the order's form: the item's price and the total, as read
+        no_dialogo<FrmOrdem>([&](FrmOrdem& f) {
+            QCOMPARE(f.Text9->text(), reais(mostrado));
+            confere(f.Grid1, 1, 4);
+            f.Cancelar_Click();
+        });
+        clica_linha(o.Grid1, linha_do_codigo(o.Grid1, 6));
+        QTest::mouseClick(o.botaoDetalhes, Qt::LeftButton);
+        QCOMPARE(acoes_modais_pendentes(), 0);
+
+        FrmLocalizaOrcamento& b = abre<FrmLocalizaOrcamento>("menuLocalizarOrcamento");
+        QTest::mouseClick(b.Command1, Qt::LeftButton);
+        confere(b.Grid1, linha_do_codigo(b.Grid1, 3), 3);
+
+        FrmConsultaServicoMaquina& h = abre<FrmConsultaServicoMaquina>("menuServicoEquipamento");
+        h.Text3->setFocus();
+        digita(h.Text3, QStringLiteral("3"));
+        tecla(h.Text3, Qt::Key_Tab);
+        QTest::mouseClick(h.Command5, Qt::LeftButton);
+        confere(h.Grid1, linha_do_codigo(h.Grid1, 6), 3);
+
+        // the open receivables: the instalment's value, what is paid, what
+        // is open; the write-off proposes the open amount the list read
+        FrmContasReceber& r = abre<FrmContasReceber>("menuContasReceber");
+        r.Combo1->setCurrentIndex(FrmListaContas::Todas);
+        clica(r.Command1);
+        const int l = linha_do_codigo(r.Grid1, parcela);
+        confere(r.Grid1, l, 3);
+        QCOMPARE(r.Grid1->textMatrix(l, 6), reais("0,00"));
+        confere(r.Grid1, l, FrmContasReceber::COLUNA_ABERTO);
+        const QList<QStringList> abertas = exporta_e_le(r.CmdExportar, amb->banco.pasta() + QStringLiteral("/receber.csv"));
+        // its columns as shown: the code is hidden, "Numero docto" (3) holds it
+        const auto daParcela = std::find_if(abertas.begin(), abertas.end(), [&](const QStringList& c) { return c.value(3) == QString::number(parcela); });
+        QVERIFY(daParcela != abertas.end());
+        QCOMPARE(daParcela->value(2), planilha);
+        QCOMPARE(daParcela->value(6), planilha);
+        no_dialogo<FrmBaixaContasReceber>([&](FrmBaixaContasReceber& f) {
+            QCOMPARE(f.Text3->text(), reais(mostrado));
+            QCOMPARE(f.Text1->text(), reais(mostrado));
+            clica(f.CmdSair);
+        });
+        r.Grid1->setRow(l);
+        clica(r.Command2);
+        QCOMPARE(acoes_modais_pendentes(), 0);
+        QVERIFY2(amb->msgs.mostradas().size() == 2, qPrintable(amb->msgs.textos().join(QLatin1Char('\n')))); // the two exports' notices
+    }
+
+    // A value of a money column that is no amount is an error the clerk
+    // reads: the list shows nothing rather than a wrong figure, and there
+    // is nothing to export.
+    void valorIlegivelNaoEListado()
+    {
+        abre_como_dono(amb->banco.fonte()); // only the owner changes the schema
+        executa(QStringLiteral(
+            "create or alter view servico_equipamento (equipamento_cliente, codigo, data, servico, valor, codigo_cliente, "
+            "nome_cliente, equipamento, identificacao, codigo_tecnico, nome_tecnico, garantia, concluida, codigo_item) as "
+            "select i.nequipamento_cliente, o.ncodigo, o.ddata, i.cservico, cast('doze' as varchar(10)), o.ncliente, "
+            "cast('' as varchar(10)), cast('' as varchar(10)), cast('' as varchar(10)), i.ntecnico, cast('' as varchar(10)), "
+            "o.ntipo, o.nconcluida, i.ncodigo from item_ordem i join ordem o on o.ncodigo = i.nordem"));
+        FrmConsultaServicoMaquina& h = abre<FrmConsultaServicoMaquina>("menuServicoEquipamento");
+        h.Text3->setFocus();
+        digita(h.Text3, QStringLiteral("1"));
+        tecla(h.Text3, Qt::Key_Tab);
+        QTest::mouseClick(h.Command5, Qt::LeftButton);
+        QCOMPARE(amb->msgs.textos(), QStringList{QStringLiteral("O campo VALOR não contém um valor em reais: \"doze\"")});
+        QVERIFY(codigos(h.Grid1).isEmpty());
+        QCOMPARE(h.Grid1->rows(), 17);
+        clica(h.botaoExportar);
+        QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Não há lista para exportar: mostre a lista primeiro."));
     }
 };
 
