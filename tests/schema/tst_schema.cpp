@@ -98,7 +98,7 @@ QStringList estrutura()
            + linhas(QStringLiteral("select trim(rdb$function_name) from rdb$functions where coalesce(rdb$system_flag, 0) = 0 order by 1"))
            + linhas(QStringLiteral("select trim(rdb$procedure_name) from rdb$procedures where coalesce(rdb$system_flag, 0) = 0 order by 1"))
            + linhas(QStringLiteral("select trim(rdb$user), rdb$user_type, trim(rdb$relation_name), trim(rdb$privilege) from rdb$user_privileges "
-                                   "where rdb$user not in ('SYSDBA', 'PUBLIC') order by 1, 2, 3, 4"))
+                                   "where rdb$user not in ('SYSDBA', 'PUBLIC') and rdb$privilege <> 'M' order by 1, 2, 3, 4")) // not who holds the role
            + linhas(QStringLiteral("select trim(rdb$constraint_name), trim(rdb$relation_name) from rdb$relation_constraints "
                                    "where rdb$constraint_type = 'CHECK' order by 1"));
 }
