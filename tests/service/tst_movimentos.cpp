@@ -817,9 +817,13 @@ private slots:
              },
              {{QStringLiteral("Vencimento alterado"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("10/02/2027"),
                QStringLiteral("20/02/2027")}}},
-            {"valor alterado fora do programa",
-             [] { executa(QStringLiteral("update conta_receber set nvalor_parcela = 150.30 where ncodigo = 2")); },
-             {{QStringLiteral("Valor alterado"), QStringLiteral("1"), QStringLiteral("2"), reais("150,25"), reais("150,30")}}},
+            {"valores alterados fora do programa",
+             [] {
+                 executa(QStringLiteral("update conta_receber set nvalor_parcela = 150.30 where ncodigo = 2"));
+                 executa(QStringLiteral("update baixa_conta_receber set nvalor_baixa = 150 where nconta_receber = 1"));
+             },
+             {{QStringLiteral("Valor alterado"), QStringLiteral("1"), QStringLiteral("2"), reais("150,25"), reais("150,30")},
+              {QStringLiteral("Pagamento alterado"), QStringLiteral("1"), QStringLiteral("1"), reais("150,25"), reais("150,00")}}},
             {"conta recebida reaberta",
              [&] {
                  auto& r = abre_recebidas();
@@ -828,7 +832,7 @@ private slots:
                  clica(r.Command2);
                  r.close();
              },
-             {{QStringLiteral("Pagamento excluído"), QStringLiteral("1"), QStringLiteral("1"), reais("150,25"), QString()},
+             {{QStringLiteral("Pagamento excluído"), QStringLiteral("1"), QStringLiteral("1"), reais("150,00"), QString()},
               {QStringLiteral("Conta reaberta"), QStringLiteral("1"), QStringLiteral("1"), reais("150,25"), QString()}}},
             {"ordem reaberta com suas parcelas",
              [&] {
