@@ -32,6 +32,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTest>
 
@@ -875,7 +876,10 @@ private slots:
         }
         QVERIFY(regras_quebradas().isEmpty());
 
-        // the month's list, as the user reads it, the shop's own first
+        // the month's list, as the user reads it, the shop's own first,
+        // read in pages of four rows (each page bound to the period)
+        const auto pagina = qScopeGuard([n = JanelaLista::linhasPorPagina] { JanelaLista::linhasPorPagina = n; });
+        JanelaLista::linhasPorPagina = 4;
         auto& w = mostra_form<FrmAlteracoesFinanceiras>();
         QCOMPARE(w.seletorInicio->date(), QDate(hoje.year(), hoje.month(), 1));
         QCOMPARE(w.seletorFim->date(), QDate(hoje.year(), hoje.month(), hoje.daysInMonth()));
@@ -884,6 +888,8 @@ private slots:
         QCOMPARE(linha(w.Grid1, 0).mid(1), (QStringList{QStringLiteral("Momento"), QStringLiteral("Usuário"), QStringLiteral("Estação"),
                                                         QStringLiteral("Alteração"), QStringLiteral("Ordem"), QStringLiteral("Parcela"),
                                                         QStringLiteral("Antes"), QStringLiteral("Depois")}));
+        w.Grid1->setFocus();
+        tecla(w.Grid1, Qt::Key_End, Qt::ControlModifier); // the rest of the list
         const int n = int(coluna(w.Grid1, 0).size());
         QCOMPARE(n, conta(QStringLiteral("select count(*) from alteracao_financeira")));
         QList<QStringList> mostradas;
