@@ -293,6 +293,29 @@ create table copia_seguranca (
 );
 create descending index ix_copia_seguranca_momento on copia_seguranca (dmomento);
 
+/* Every change of money after the fact, written by the triggers below
+   (tg_baixa_alteracao, tg_conta_receber_alteracao, tg_ordem_alteracao)
+   through registra_alteracao; the stations only read it. */
+create table alteracao_financeira (
+  ncodigo             integer not null,
+  dmomento            timestamp not null,
+  cusuario            varchar(63) not null,
+  cestacao            varchar(255) not null,
+  ntipo               smallint not null,
+  ctabela             varchar(31) not null,
+  nregistro           integer not null,
+  nordem              integer,
+  nconta_receber      integer,
+  nvalor_antes        numeric(15,2),
+  nvalor_depois       numeric(15,2),
+  dvencimento_antes   date,
+  dvencimento_depois  date,
+  constraint pk_alteracao_financeira primary key (ncodigo),
+  constraint ck_alteracao_financeira_tipo check (ntipo between 1 and 9)
+);
+
+create index ix_alteracao_financeira_momento on alteracao_financeira (dmomento);
+
 /* The schema version of this database: one row. */
 create table versao_esquema (
   nversao  integer not null
@@ -318,6 +341,7 @@ create generator gen_item_orcamento;
 create generator gen_item_ordem;
 create generator gen_baixa_conta_receber;
 create generator codigo_copia_seguranca;
+create generator codigo_alteracao_financeira;
 
 /* ------------------------------------------------------------ search keys */
 /* The search key of a text: lower case, accented Latin-1 letters turned
@@ -437,6 +461,85 @@ begin
 end^
 set term ; ^
 
+/* ------------------------------------------------ changes of money */
+/* The one writer of alteracao_financeira: who (the database user), from
+   where (the station's network address; 'local' on an embedded database)
+   and when, with what the trigger tells. */
+set term ^ ;
+create procedure registra_alteracao (tipo smallint, tabela varchar(31), registro integer, ordem integer,
+                                     conta integer, valor_antes numeric(15,2), valor_depois numeric(15,2),
+                                     vencimento_antes date, vencimento_depois date) as
+declare estacao varchar(255);
+begin
+  /* "address/port" on a server: the port changes with every connection */
+  estacao = coalesce(rdb$get_context('SYSTEM', 'CLIENT_ADDRESS'), 'local');
+  if (position('/' in estacao) > 1) then
+    estacao = left(estacao, position('/' in estacao) - 1);
+  insert into alteracao_financeira (ncodigo, dmomento, cusuario, cestacao, ntipo, ctabela, nregistro, nordem,
+                                    nconta_receber, nvalor_antes, nvalor_depois, dvencimento_antes,
+                                    dvencimento_depois)
+  values (gen_id(codigo_alteracao_financeira, 1), current_timestamp, current_user,
+          :estacao, :tipo, :tabela, :registro, :ordem,
+          :conta, :valor_antes, :valor_depois, :vencimento_antes, :vencimento_depois);
+end^
+
+/* A write-off stored (1), deleted (2) or its amount changed (3). */
+create trigger tg_baixa_alteracao for baixa_conta_receber
+active after insert or update or delete position 10 as
+declare codigo_ordem integer;
+begin
+  if (updating and new.nvalor_baixa is not distinct from old.nvalor_baixa) then
+    exit;
+  select nordem from conta_receber where ncodigo = coalesce(new.nconta_receber, old.nconta_receber)
+    into :codigo_ordem;
+  if (inserting) then
+    execute procedure registra_alteracao(1, 'BAIXA_CONTA_RECEBER', new.ncodigo, :codigo_ordem,
+                                         new.nconta_receber, null, new.nvalor_baixa, null, null);
+  else if (deleting) then
+    execute procedure registra_alteracao(2, 'BAIXA_CONTA_RECEBER', old.ncodigo, :codigo_ordem,
+                                         old.nconta_receber, old.nvalor_baixa, null, null, null);
+  else
+    execute procedure registra_alteracao(3, 'BAIXA_CONTA_RECEBER', new.ncodigo, :codigo_ordem,
+                                         new.nconta_receber, old.nvalor_baixa, new.nvalor_baixa, null, null);
+end^
+
+/* An instalment's due date (4) or amount (5) changed, a paid instalment
+   opened again (6, with its amount), an instalment deleted (7, with its
+   amount and due date: reopening or closing an order again deletes them).
+   The instalments a closing creates are recorded as the order's
+   conclusion, not one by one. */
+create trigger tg_conta_receber_alteracao for conta_receber
+active after update or delete position 10 as
+begin
+  if (deleting) then
+  begin
+    execute procedure registra_alteracao(7, 'CONTA_RECEBER', old.ncodigo, old.nordem, old.ncodigo,
+                                         old.nvalor_parcela, null, old.dvencimento, null);
+    exit;
+  end
+  if (new.dvencimento is distinct from old.dvencimento) then
+    execute procedure registra_alteracao(4, 'CONTA_RECEBER', new.ncodigo, new.nordem, new.ncodigo,
+                                         null, null, old.dvencimento, new.dvencimento);
+  if (new.nvalor_parcela is distinct from old.nvalor_parcela) then
+    execute procedure registra_alteracao(5, 'CONTA_RECEBER', new.ncodigo, new.nordem, new.ncodigo,
+                                         old.nvalor_parcela, new.nvalor_parcela, null, null);
+  if (old.npago = 1 and new.npago is distinct from 1) then
+    execute procedure registra_alteracao(6, 'CONTA_RECEBER', new.ncodigo, new.nordem, new.ncodigo,
+                                         new.nvalor_parcela, null, null, null);
+end^
+
+/* An order concluded (8, with its total after) or reopened (9, with its
+   total before). */
+create trigger tg_ordem_alteracao for ordem
+active after insert or update position 10 as
+begin
+  if (new.nconcluida = 1 and (inserting or old.nconcluida is distinct from 1)) then
+    execute procedure registra_alteracao(8, 'ORDEM', new.ncodigo, new.ncodigo, null, null, new.nvalor, null, null);
+  else if (updating and old.nconcluida = 1 and new.nconcluida is distinct from 1) then
+    execute procedure registra_alteracao(9, 'ORDEM', new.ncodigo, new.ncodigo, null, old.nvalor, null, null, null);
+end^
+set term ; ^
+
 /* ----------------------------------------------------------------- views */
 
 /* One row per open instalment; valor_pago sums its write-offs. */
@@ -539,7 +642,7 @@ insert into condicao_pagto (ncodigo, cdescricao, nparcela) values (null, 'A vist
 insert into estabelecimento (ncodigo, cfantasia, crazaosocial, ncidade, cendereco, cbairro,
                              cfone, ccnpj, cfax, cie, cemail, ccep)
   values (1, 'Minha Assistência Técnica', 'Minha Assistência Técnica', 1, '', '', '', '', '', '', '', '');
-insert into versao_esquema (nversao) values (12);
+insert into versao_esquema (nversao) values (13);
 commit;
 
 /* ------------------------------------------------------ the program's role
@@ -598,4 +701,13 @@ grant select, insert, update, delete on cliente_trigrama to role controle_os;
 grant execute on procedure trigramas to role controle_os;
 grant select, insert, update, delete on trigrama_frequencia to role controle_os;
 grant select, insert, update, delete on trigrama_contagem to role controle_os;
+/* the changes of money: written only by registra_alteracao, run only by
+   the triggers that record them; the stations read them */
+grant insert on alteracao_financeira to procedure registra_alteracao;
+grant usage on generator codigo_alteracao_financeira to procedure registra_alteracao;
+grant execute on procedure registra_alteracao to trigger tg_baixa_alteracao;
+grant execute on procedure registra_alteracao to trigger tg_conta_receber_alteracao;
+grant execute on procedure registra_alteracao to trigger tg_ordem_alteracao;
+grant select on conta_receber to trigger tg_baixa_alteracao;
+grant select on alteracao_financeira to role controle_os;
 commit;

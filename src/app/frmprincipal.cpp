@@ -69,6 +69,7 @@ const ItemMenu MENUS[] = {
     {"", "menuFinanceiros", "&Financeiros"},
     {"menuFinanceiros", "menuContasReceber", "&Contas a receber"},
     {"menuFinanceiros", "menuContasRecebidas", "Contas &recebidas"},
+    {"menuFinanceiros", "menuAlteracoesFinanceiras", "&Alterações no período"},
     {"", "menuConsultas", "C&onsultas"},
     {"menuConsultas", "menuServicoEquipamento", "&Levantamento de serviços por equipamento"},
     {"", "menuRelatórios", "&Relatórios"},

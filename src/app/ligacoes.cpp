@@ -1,6 +1,7 @@
 #include "ajuda.h"
 #include "comandosrelatorio.h"
 #include "formularios.h"
+#include "frmalteracoesfinanceiras.h"
 #include "frmcadcidades.h"
 #include "frmcadcondicaopagto.h"
 #include "frmcadcliente.h"
@@ -67,6 +68,7 @@ void liga_formularios(FrmPrincipal& principal)
     principal.liga(QStringLiteral("menuLocalizarOrdem"), [] { abre_modal(form<FrmConsultaOrdem>()); });
     principal.liga(QStringLiteral("menuContasReceber"), [] { abre_modal(form<FrmContasReceber>()); });
     principal.liga(QStringLiteral("menuContasRecebidas"), [] { abre_modal(form<FrmContasRecebidas>()); });
+    principal.liga(QStringLiteral("menuAlteracoesFinanceiras"), [] { abre_modal(form<FrmAlteracoesFinanceiras>()); });
     principal.liga(QStringLiteral("menuServicoEquipamento"), [] { abre_modal(form<FrmConsultaServicoMaquina>()); });
     principal.liga(QStringLiteral("menuRelContasReceber"), menuRelContasReceber_Click);
     principal.liga(QStringLiteral("menuRelContasRecebidas"), menuRelContasRecebidas_Click);

@@ -51,7 +51,8 @@ QByteArray texto_csv(const QStringList& titulos, const QList<QVariantList>& linh
     return QByteArray("\xEF\xBB\xBF") + texto.toUtf8();
 }
 
-bool exporta_lista(QWidget* janela, const Grade& grade, const QString& nome, const QString& sql, const LinhaDaLista& linha)
+bool exporta_lista(QWidget* janela, const Grade& grade, const QString& nome, const QString& sql, const LinhaDaLista& linha,
+                   const QVariantList& valores)
 {
     if (sql.isEmpty()) {
         informa(QStringLiteral("Não há lista para exportar: mostre a lista primeiro."));
@@ -78,7 +79,7 @@ bool exporta_lista(QWidget* janela, const Grade& grade, const QString& nome, con
     QList<QVariantList> linhas;
     try {
         Recordset rs(conexao);
-        rs.abre(sql);
+        rs.abre(sql, valores);
         linhas.reserve(rs.recordCount());
         for (; !rs.eof(); rs.moveNext()) {
             const QVariantList todas = linha(rs);

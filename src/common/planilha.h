@@ -35,4 +35,6 @@ using LinhaDaLista = std::function<QVariantList(const Recordset&)>;
 // went out. A database error or a file that cannot be written is shown;
 // nothing is left half-written. A list not shown yet (empty `sql`) is
 // refused with a notice. False when nothing was written.
-bool exporta_lista(QWidget* janela, const Grade& grade, const QString& nome, const QString& sql, const LinhaDaLista& linha);
+// The values are bound in order to the query's "?" marks.
+bool exporta_lista(QWidget* janela, const Grade& grade, const QString& nome, const QString& sql, const LinhaDaLista& linha,
+                   const QVariantList& valores = {});

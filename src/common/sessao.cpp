@@ -368,7 +368,7 @@ void Transacao::confirma()
 
 // ---------------------------------------------------------------- Recordset
 
-void Recordset::abre(const QString& sql)
+void Recordset::abre(const QString& sql, const QVariantList& valores)
 {
     fecha();
     m_conexao->prepara();
@@ -376,7 +376,16 @@ void Recordset::abre(const QString& sql)
     QSqlQuery q(m_conexao->banco());
     q.setForwardOnly(true);
     q.setNumericalPrecisionPolicy(QSql::HighPrecision);
-    if (!q.exec(sql))
+    bool feito;
+    if (valores.isEmpty()) {
+        feito = q.exec(sql);
+    } else {
+        feito = q.prepare(sql);
+        for (const QVariant& v : valores)
+            q.addBindValue(v);
+        feito = feito && q.exec();
+    }
+    if (!feito)
         throw m_conexao->erro(q.lastError());
     const QSqlRecord r = q.record();
     const int n = r.count();

@@ -222,7 +222,9 @@ class Recordset {
 public:
     explicit Recordset(Conexao& c) : m_conexao(&c) {}
 
-    void abre(const QString& sql); // throws ErroBanco; closes a previous result first
+    // Throws ErroBanco; closes a previous result first. The values, when
+    // given, are bound in order to the statement's "?" marks.
+    void abre(const QString& sql, const QVariantList& valores = {});
     void fecha();
     bool aberto() const { return m_aberto; }
 

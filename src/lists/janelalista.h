@@ -13,12 +13,15 @@ class Recordset;
 // result that holds it, when the name differs) and the record's code,
 // unique, which orders the rows of equal value (none when the order is the
 // code itself). Without an order the query is read whole, as written.
+// The values are bound in order to the "?" marks of the selection and the
+// conditions.
 struct ConsultaLista {
     QString selecao;
     QStringList condicoes = {};
     QString ordem = {};
     QString campoOrdem = {};
     QString codigo = {};
+    QVariantList valores = {};
 
     // The whole list, in its order.
     QString sql() const;

@@ -348,6 +348,7 @@ private slots:
             QStringLiteral("Movimentos › Ordens de serviço › Localizar: Localização de ordens de serviço"),
             QStringLiteral("Financeiros › Contas a receber: Contas a receber"),
             QStringLiteral("Financeiros › Contas recebidas: Contas recebidas"),
+            QStringLiteral("Financeiros › Alterações no período: Alterações no período"),
             QStringLiteral("Consultas › Levantamento de serviços por equipamento: Serviços por equipamento"),
             QStringLiteral("Relatórios › Contas a receber: ") + periodo,
             QStringLiteral("Relatórios › Contas recebidas: ") + periodo,

@@ -6,6 +6,7 @@
 // kill mode each row runs again in a child process killed (SIGKILL) at its
 // first and last statement and right after its commit: the file the crash
 // left passes gfix's full validation and holds the unit whole or not at all.
+#include "alteracoesfinanceiras.h"
 #include "apoio.h"
 #include "formularios.h"
 #include "frmcadcliente.h"
@@ -70,7 +71,19 @@ struct Caso {
     bool avisa = true;
     // Only the embedded database runs it (start-up housekeeping).
     bool soEmbarcado = false;
+    // The changes of money the database records when the unit is stored,
+    // in order; a unit that fails records none.
+    QList<TipoAlteracao> alteracoes = {};
 };
+
+// The kinds the database recorded after the change numbered `ultima`.
+QList<TipoAlteracao> alteracoes_depois(int ultima)
+{
+    QList<TipoAlteracao> r;
+    for (const QString& tipo : linhas(QStringLiteral("select ntipo from alteracao_financeira where ncodigo > %1 order by ncodigo").arg(ultima)))
+        r << TipoAlteracao(tipo.toInt());
+    return r;
+}
 
 
 // A search screen listing everything, on the row of `codigo`.
@@ -237,6 +250,9 @@ private slots:
             amb->msgs.limpa();
             if (caso.operacao == Operacao::Migracao && n > 0)
                 amb->msgs.respostas({true}); // "... visualizar a mensagem original do erro?"
+            // a schema script runs on another database, one that has no changes yet
+            const bool registra = caso.operacao != Operacao::Migracao;
+            const int ultima = registra ? conta(QStringLiteral("select coalesce(max(ncodigo), 0) from alteracao_financeira")) : 0;
             conexao.falhaNoComando(n);
             caso.age();
             const int rodados = conexao.comandosEmTransacao();
@@ -244,6 +260,8 @@ private slots:
             conexao.observaUnidades(nullptr);
             if (!conexao.aberta()) // the start-up closed it on failing
                 conexao.abre(conexao.fonte(), USUARIO, SENHA);
+            if (registra)
+                QCOMPARE(alteracoes_depois(ultima), n == 0 ? caso.alteracoes : QList<TipoAlteracao>{});
             QCOMPARE(unidades, QList<Operacao>{caso.operacao});
             const QString vistas = amb->msgs.textos().join(QLatin1Char('\n'));
             if (n == 0) {
@@ -459,6 +477,7 @@ void TstTudoOuNada::monta_tabela()
                       clica(form<FrmOrdem>().Command5);
                   },
                   Caso::Repete};
+    casos.last().alteracoes = {TipoAlteracao::ParcelaExcluida, TipoAlteracao::OrdemReaberta};
 
     // a picked item of a budget with a new price: the item and the total
     casos << Caso{"item do orçamento com o total", Operacao::GravacaoItem,
@@ -503,6 +522,7 @@ void TstTudoOuNada::monta_tabela()
                       clica(form<FrmPagamentoDaVenda>().Command6);
                   },
                   Caso::Repete};
+    casos.last().alteracoes = {TipoAlteracao::PagamentoGravado};
 
     // the open instalment of 150,25, an integral write-off of `valor`
     auto baixaIntegral = [](const char* valor) {
@@ -518,6 +538,7 @@ void TstTudoOuNada::monta_tabela()
     };
     casos << Caso{"baixa integral", Operacao::Baixa, baixaIntegral("150,25"),
                   [] { clica(form<FrmBaixaContasReceber>().CmdOk); }, Caso::Repete};
+    casos.last().alteracoes = {TipoAlteracao::PagamentoGravado};
 
     casos << Caso{"baixa integral com desconto", Operacao::Baixa, baixaIntegral("140"),
                   [this] {
@@ -525,6 +546,7 @@ void TstTudoOuNada::monta_tabela()
                       clica(form<FrmBaixaContasReceber>().CmdOk);
                   },
                   Caso::Repete};
+    casos.last().alteracoes = {TipoAlteracao::PagamentoGravado};
 
     casos << Caso{"reabertura de parcela paga", Operacao::Reabertura,
                   [] {
@@ -537,6 +559,7 @@ void TstTudoOuNada::monta_tabela()
                       clica(form<FrmContasRecebidas>().Command2);
                   },
                   Caso::Repete};
+    casos.last().alteracoes = {TipoAlteracao::PagamentoExcluido, TipoAlteracao::ContaReaberta};
 
     // a customer reservation left by a crash, with a machine and its value
     casos << Caso{"limpeza das reservas na partida", Operacao::LimpezaReservas,

@@ -777,7 +777,10 @@ private slots:
         FrmPrincipal p;
         p.carrega();
         liga_formularios(p);
-        for (const char* item : {"menuContasReceber", "menuContasRecebidas"}) {
+        const QList<std::pair<const char*, QString>> itens{{"menuContasReceber", QStringLiteral("FrmContasReceber")},
+                                                           {"menuContasRecebidas", QStringLiteral("FrmContasRecebidas")},
+                                                           {"menuAlteracoesFinanceiras", QStringLiteral("FrmAlteracoesFinanceiras")}};
+        for (const auto& [item, janela] : itens) {
             QAction* a = p.item(QString::fromLatin1(item));
             QVERIFY(a && a->isEnabled());
             QString aberta;
@@ -786,9 +789,9 @@ private slots:
                 d.reject();
             });
             a->trigger();
-            QCOMPARE(aberta, QString::fromLatin1(item) == QLatin1String("menuContasReceber") ? QStringLiteral("FrmContasReceber")
-                                                                                              : QStringLiteral("FrmContasRecebidas"));
+            QCOMPARE(aberta, janela);
         }
+        QCOMPARE(p.item(QStringLiteral("menuAlteracoesFinanceiras"))->text(), QStringLiteral("&Alterações no período"));
     }
 };
 

@@ -96,6 +96,9 @@ QStringList estrutura()
            + linhas(QStringLiteral("select trim(rdb$trigger_name), trim(rdb$relation_name) from rdb$triggers "
                                    "where coalesce(rdb$system_flag, 0) = 0 order by 1"))
            + linhas(QStringLiteral("select trim(rdb$function_name) from rdb$functions where coalesce(rdb$system_flag, 0) = 0 order by 1"))
+           + linhas(QStringLiteral("select trim(rdb$procedure_name) from rdb$procedures where coalesce(rdb$system_flag, 0) = 0 order by 1"))
+           + linhas(QStringLiteral("select trim(rdb$user), rdb$user_type, trim(rdb$relation_name), trim(rdb$privilege) from rdb$user_privileges "
+                                   "where rdb$user not in ('SYSDBA', 'PUBLIC') and rdb$privilege <> 'M' order by 1, 2, 3, 4")) // not who holds the role
            + linhas(QStringLiteral("select trim(rdb$constraint_name), trim(rdb$relation_name) from rdb$relation_constraints "
                                    "where rdb$constraint_type = 'CHECK' order by 1"));
 }
@@ -173,6 +176,34 @@ private slots:
             QVERIFY2(negados.contains(e.codigo()), qPrintable(ddl + QStringLiteral(" -> ") + e.descricao()));
         }
         QCOMPARE(valor(QStringLiteral("select count(*) from servico_por_tecnico")).toInt(), 0);
+    }
+
+    // The changes of money are written by the database alone: only the
+    // procedure the triggers run may insert, only those triggers may run it,
+    // the program's role only reads; a station user can neither write,
+    // change nor delete a row, nor record one by hand.
+    void alteracoesSoPelosGatilhos()
+    {
+        const QString direitos = QStringLiteral("select trim(rdb$user) || '|' || trim(rdb$privilege) from rdb$user_privileges "
+                                                "where rdb$relation_name = '%1' and rdb$user <> 'SYSDBA' order by 1");
+        QCOMPARE(linhas(direitos.arg(QStringLiteral("ALTERACAO_FINANCEIRA"))),
+                 (QStringList{QStringLiteral("CONTROLE_OS|S"), QStringLiteral("REGISTRA_ALTERACAO|I")}));
+        QCOMPARE(linhas(direitos.arg(QStringLiteral("REGISTRA_ALTERACAO"))),
+                 (QStringList{QStringLiteral("TG_BAIXA_ALTERACAO|X"), QStringLiteral("TG_CONTA_RECEBER_ALTERACAO|X"),
+                              QStringLiteral("TG_ORDEM_ALTERACAO|X")}));
+        if (servidor().isEmpty())
+            QSKIP("o motor embutido não confere direitos");
+        abre_como_programa(amb->banco.fonte());
+        executa(QStringLiteral("insert into ordem values(null,1,'2026-12-01','10:00:00',80,'',1,1,0);"));
+        QCOMPARE(linhas(QStringLiteral("select ntipo, cusuario, nvalor_depois from alteracao_financeira")),
+                 QStringList{QStringLiteral("8|%1|80").arg(programa().usuario.toUpper())});
+        for (const QString& sql : {QStringLiteral("insert into alteracao_financeira (ncodigo, dmomento, cusuario, cestacao, ntipo, ctabela, "
+                                                  "nregistro) values (99, current_timestamp, 'X', 'X', 1, 'ORDEM', 1)"),
+                                   QStringLiteral("update alteracao_financeira set cusuario = 'OUTRO'"),
+                                   QStringLiteral("delete from alteracao_financeira"),
+                                   QStringLiteral("execute procedure registra_alteracao(1, 'ORDEM', 1, 1, null, null, 0, null, null)")})
+            QVERIFY2(falha(sql).codigo() == QLatin1String("-551"), qPrintable(sql));
+        QCOMPARE(conta(QStringLiteral("select count(*) from alteracao_financeira where cusuario <> 'OUTRO'")), 1);
     }
 
     void codigosDe32Bits()
@@ -436,6 +467,8 @@ private slots:
         executa(QStringLiteral("update baixa_conta_receber set ndesconto = -2 where ncodigo = 3"));
         const QHash<QString, QString> colunasAntigas = colunas_das_tabelas();
         const QStringList antes = dados_da_loja(colunasAntigas);
+        const QStringList livros = regras_quebradas();
+        QVERIFY(!livros.isEmpty()); // the negative amounts above
         QVERIFY(estrutura() != novo);
         conexao.fecha();
 
@@ -457,6 +490,7 @@ private slots:
         QCOMPARE(linhas(QStringLiteral("select nversao from versao_esquema")), QStringList{QString::number(Migracoes::versao_atual())});
         QCOMPARE(dados_da_loja(colunasAntigas), antes);
         QCOMPARE(estrutura(), novo);
+        QCOMPARE(regras_quebradas(), livros);
         // the customers that existed got their search keys
         QCOMPARE(linhas(QStringLiteral("select cfantasia_busca from cliente where ncodigo = 2")), QStringList{QStringLiteral("ana souza")});
         // and the letter triples of their names ("ana souza": 7)
@@ -482,6 +516,11 @@ private slots:
         QCOMPARE(amb->msgs.textos(), aviso); // told once
         QCOMPARE(linhas(QStringLiteral("select nversao from versao_esquema")), QStringList{QString::number(Migracoes::versao_atual())});
         QCOMPARE(dados_da_loja(colunasAntigas), antes);
+        // what was there before is no change; a change from now on is recorded
+        QCOMPARE(conta(QStringLiteral("select count(*) from alteracao_financeira")), 0);
+        executa(QStringLiteral("update conta_receber set dvencimento = '2027-03-10' where ncodigo = 3"));
+        QCOMPARE(linhas(QStringLiteral("select ntipo, ctabela, nregistro, nordem, dvencimento_antes, dvencimento_depois from alteracao_financeira")),
+                 QStringList{QStringLiteral("4|CONTA_RECEBER|3|1|10/02/2027|10/03/2027")});
         principal.reset();
         conexao.fecha();
     }
@@ -494,8 +533,8 @@ private slots:
         QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777));
         const QString modelo = dir.filePath(QStringLiteral("modelo.fdb"));
         cria_banco(modelo, QStringLiteral(CONTROLE_OS_ESQUEMA_V1));
-        auto abreCopia = [&](int n) {
-            const QString copia = dir.filePath(QStringLiteral("antigo%1.fdb").arg(n));
+        auto abreCopia = [&](const QString& nome) {
+            const QString copia = dir.filePath(nome + QStringLiteral(".fdb"));
             QVERIFY(QFile::copy(modelo, copia));
             QFile::setPermissions(copia, QFileDevice::Permissions(0x6666));
             conexao.abre(fonte_de(copia), USUARIO, SENHA);
@@ -504,12 +543,12 @@ private slots:
         // the structure at every version, each script applied on its own
         QHash<int, QStringList> estruturaEm;
         for (int v = 1; v <= Migracoes::versao_atual(); ++v) {
-            abreCopia(100 + v);
+            abreCopia(QStringLiteral("versao%1").arg(v));
             Migracoes::aplica(conexao, v);
             QCOMPARE(Migracoes::versao(conexao), v);
             estruturaEm.insert(v, estrutura());
         }
-        abreCopia(0);
+        abreCopia(QStringLiteral("inteira"));
         const QHash<QString, QString> colunas = colunas_das_tabelas();
         const QStringList dados = dados_da_loja(colunas);
         conexao.falhaNoComando(0);
@@ -517,7 +556,7 @@ private slots:
         const int comandos = conexao.comandosEmTransacao();
         QVERIFY(comandos >= 2 * (Migracoes::versao_atual() - 1)); // each script's statements and its version
         for (int n = 1; n <= comandos; ++n) {
-            abreCopia(n);
+            abreCopia(QStringLiteral("falha%1").arg(n));
             conexao.falhaNoComando(n);
             QVERIFY_THROWS_EXCEPTION(ErroBanco, Migracoes::aplica(conexao));
             conexao.falhaNoComando(0);

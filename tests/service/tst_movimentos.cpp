@@ -1,9 +1,14 @@
 // The equipment entry, the budget and the service order driven as the
 // counter uses them: keys, clicks, lookups, messages, and what is stored.
+#include "alteracoesfinanceiras.h"
 #include "apoio.h"
 #include "controlerelatorio.h"
 #include "formularios.h"
+#include "frmalteracoesfinanceiras.h"
+#include "frmbaixacontasreceber.h"
 #include "frmcadcliente.h"
+#include "frmcontasreceber.h"
+#include "frmcontasrecebidas.h"
 #include "frmconsulta.h"
 #include "frmentradaequipamento.h"
 #include "frmorcamento.h"
@@ -11,6 +16,7 @@
 #include "frmpagamentodavenda.h"
 #include "frmrelatorio.h"
 #include "frmfechamentovendaprazo.h"
+#include "frmmostrabaixacontapaga.h"
 #include "grade.h"
 #include "lojateste.h"
 #include "passos.h"
@@ -27,6 +33,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTest>
 
@@ -796,6 +803,145 @@ private slots:
 
     // A movement deleted at another station while on screen: its save says
     // so, never that it was saved.
+    // Every change of money after the fact, made through the forms (and
+    // one straight on the database, as another program would), is recorded
+    // by the database with who, from where, what, before and after; the
+    // window "Alterações no período" lists them for the period.
+    void alteracoesDoDinheiroRegistradasPeloBanco()
+    {
+        // the database's own clock stamps the changes: the window's
+        // current month is the machine's
+        Relogio::fixa(QDateTime::currentDateTime());
+        const QDate hoje = QDate::currentDate();
+        const int antes = conta(QStringLiteral("select coalesce(max(ncodigo), 0) from alteracao_financeira"));
+        struct Passo {
+            const char* nome;
+            std::function<void()> age;
+            QList<QStringList> registradas; // what changed, order, instalment, before, after
+        };
+        FrmContasReceber* receber = nullptr;
+        const QList<Passo> passos{
+            {"pagamento parcial gravado",
+             [&] {
+                 receber = &abre_receber();
+                 amb->msgs.respostas({false}); // no receipt
+                 baixa(*receber, 2, [](FrmBaixaContasReceber& b) { parcial(b, QStringLiteral("50")); });
+             },
+             {{QStringLiteral("Pagamento gravado"), QStringLiteral("1"), QStringLiteral("2"), QString(), reais("50,00")}}},
+            {"pagamento excluído",
+             [&] {
+                 no_dialogo<FrmMostraBaixaContaPaga>([&](FrmMostraBaixaContaPaga& m) {
+                     m.Grid1->setRow(1);
+                     amb->msgs.respostas({true});
+                     clica(m.CmdExcluir);
+                     clica(m.CmdSair);
+                 });
+                 clica(receber->Command3);
+             },
+             {{QStringLiteral("Pagamento excluído"), QStringLiteral("1"), QStringLiteral("2"), reais("50,00"), QString()}}},
+            {"vencimento alterado",
+             [&] {
+                 receber->Grid1->setRow(linha_do_codigo(receber->Grid1, 2));
+                 amb->msgs.entradas({QStringLiteral("20/02/2027")});
+                 clica(receber->Command6);
+                 receber->close();
+             },
+             {{QStringLiteral("Vencimento alterado"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("10/02/2027"),
+               QStringLiteral("20/02/2027")}}},
+            {"valores alterados fora do programa",
+             [] {
+                 executa(QStringLiteral("update conta_receber set nvalor_parcela = 150.30 where ncodigo = 2"));
+                 executa(QStringLiteral("update baixa_conta_receber set nvalor_baixa = 150 where nconta_receber = 1"));
+             },
+             {{QStringLiteral("Valor alterado"), QStringLiteral("1"), QStringLiteral("2"), reais("150,25"), reais("150,30")},
+              {QStringLiteral("Pagamento alterado"), QStringLiteral("1"), QStringLiteral("1"), reais("150,25"), reais("150,00")}}},
+            {"conta recebida reaberta",
+             [&] {
+                 auto& r = abre_recebidas();
+                 r.Grid1->setRow(linha_do_codigo(r.Grid1, 1));
+                 amb->msgs.respostas({true});
+                 clica(r.Command2);
+                 r.close();
+             },
+             {{QStringLiteral("Pagamento excluído"), QStringLiteral("1"), QStringLiteral("1"), reais("150,00"), QString()},
+              {QStringLiteral("Conta reaberta"), QStringLiteral("1"), QStringLiteral("1"), reais("150,25"), QString()}}},
+            {"ordem reaberta com suas parcelas",
+             [&] {
+                 auto& o = ordem(1);
+                 o.Check1->setChecked(false);
+                 grava(o, {true});
+             },
+             {{QStringLiteral("Parcela excluída"), QStringLiteral("1"), QStringLiteral("1"), reais("150,25"), QString()},
+              {QStringLiteral("Parcela excluída"), QStringLiteral("1"), QStringLiteral("2"), reais("150,30"), QString()},
+              {QStringLiteral("Ordem reaberta"), QStringLiteral("1"), QString(), reais("300,50"), QString()}}},
+            {"ordem concluída de novo",
+             [&] {
+                 // a plan the credit closing reads from the condition's name
+                 executa(QStringLiteral("update condicao_pagto set cdescricao = '30 \\ 60' where ncodigo = 2"));
+                 auto& o = ordem(1);
+                 o.Check1->setChecked(true);
+                 grava(o, {true, true, false}, fecha_prazo);
+             },
+             {{QStringLiteral("Ordem concluída"), QStringLiteral("1"), QString(), QString(), reais("300,50")}}},
+        };
+        const QString usuario = programa().usuario.toUpper();
+        QList<QStringList> todas;
+        int lidas = 0;
+        for (const Passo& p : passos) {
+            p.age();
+            QList<QStringList> registradas;
+            for (const AlteracaoFinanceira& a : alteracoes_no_periodo(conexao, hoje, hoje)) {
+                if (a.codigo <= antes)
+                    continue;
+                registradas << QStringList{descricao_alteracao(a.tipo), a.ordem ? QString::number(*a.ordem) : QString(),
+                                           a.conta ? QString::number(*a.conta) : QString(), a.antes(), a.depois()};
+                QCOMPARE(a.usuario, usuario);
+                QCOMPARE(a.estacao == QLatin1String("local"), servidor().isEmpty());
+                QCOMPARE(a.momento.date(), hoje);
+            }
+            QVERIFY2(registradas.mid(0, lidas) == todas, p.nome);
+            QCOMPARE(registradas.mid(lidas), p.registradas);
+            todas = registradas;
+            lidas = int(todas.size());
+        }
+        QVERIFY(regras_quebradas().isEmpty());
+
+        // the month's list, as the user reads it, the shop's own first,
+        // read in pages of four rows (each page bound to the period)
+        const auto pagina = qScopeGuard([n = JanelaLista::linhasPorPagina] { JanelaLista::linhasPorPagina = n; });
+        JanelaLista::linhasPorPagina = 4;
+        auto& w = mostra_form<FrmAlteracoesFinanceiras>();
+        QCOMPARE(w.seletorInicio->date(), QDate(hoje.year(), hoje.month(), 1));
+        QCOMPARE(w.seletorFim->date(), QDate(hoje.year(), hoje.month(), hoje.daysInMonth()));
+        QCOMPARE(w.seletorInicio->accessibleName(), QStringLiteral("De"));
+        QCOMPARE(w.seletorFim->accessibleName(), QStringLiteral("Até"));
+        QCOMPARE(linha(w.Grid1, 0).mid(1), (QStringList{QStringLiteral("Momento"), QStringLiteral("Usuário"), QStringLiteral("Estação"),
+                                                        QStringLiteral("Alteração"), QStringLiteral("Ordem"), QStringLiteral("Parcela"),
+                                                        QStringLiteral("Antes"), QStringLiteral("Depois")}));
+        w.Grid1->setFocus();
+        tecla(w.Grid1, Qt::Key_End, Qt::ControlModifier); // the rest of the list
+        const int n = int(coluna(w.Grid1, 0).size());
+        QCOMPARE(n, conta(QStringLiteral("select count(*) from alteracao_financeira")));
+        QList<QStringList> mostradas;
+        for (int l = n - lidas + 1; l <= n; ++l) {
+            const QStringList celulas = linha(w.Grid1, l);
+            QCOMPARE(QDateTime::fromString(celulas[1], QStringLiteral("dd/MM/yyyy hh:mm")).date(), hoje);
+            QCOMPARE(celulas[2], usuario);
+            QCOMPARE(celulas[3] == QLatin1String("local"), servidor().isEmpty());
+            mostradas << celulas.mid(4);
+        }
+        QCOMPARE(mostradas, todas);
+        // every row to a spreadsheet, bound to the same period
+        QTemporaryDir dir;
+        QCOMPARE(exporta_e_le(w.botaoExportar, dir.filePath(QStringLiteral("alteracoes.csv"))).size(), n + 1);
+        // another period, chosen in the pickers: nothing of today
+        w.seletorInicio->setDate(hoje.addMonths(-1));
+        w.seletorFim->setDate(hoje.addDays(-1));
+        clica(w.botaoMostrar);
+        QVERIFY(coluna(w.Grid1, 0).isEmpty());
+        QVERIFY(!amb->msgs.textos().join(QLatin1Char('\n')).contains(QStringLiteral("SQLCODE")));
+    }
+
     void excluidoNoutraEstacaoNaoEhGravado()
     {
         executa(QStringLiteral("insert into orcamento values(null,2,'2026-12-05','10:00:00',80,'',0,1);"));

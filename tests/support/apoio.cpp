@@ -234,8 +234,14 @@ QStringList retrato_banco(const QSqlDatabase& banco, bool comGeradores)
         QStringList ordem;
         for (int i = 1; i <= colunas.record().count(); ++i)
             ordem << QString::number(i);
-        for (const QStringList& l : consulta(QStringLiteral("select * from \"%1\" order by %2").arg(t[0], ordem.join(QLatin1Char(',')))))
+        // the moment the database stamps on a change of money: two databases
+        // made by the same steps at different times differ only there
+        const int momento = t[0] == QLatin1String("ALTERACAO_FINANCEIRA") ? colunas.record().indexOf(QStringLiteral("DMOMENTO")) : -1;
+        for (QStringList l : consulta(QStringLiteral("select * from \"%1\" order by %2").arg(t[0], ordem.join(QLatin1Char(','))))) {
+            if (momento >= 0)
+                l[momento] = QStringLiteral("<momento>");
             r << t[0] + QStringLiteral(": ") + l.join(QLatin1Char('|'));
+        }
     }
     for (const QStringList& g : !comGeradores ? QList<QStringList>() : consulta(QStringLiteral("select trim(rdb$generator_name) from rdb$generators where coalesce(rdb$system_flag, 0) = 0 order by 1")))
         r << QStringLiteral("gerador %1 = %2").arg(g[0], consulta(QStringLiteral("select gen_id(\"%1\", 0) from rdb$database").arg(g[0])).value(0).value(0));

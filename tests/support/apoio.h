@@ -75,7 +75,8 @@ QVariant valor(const QString& sql);
 // Every row of a query, its columns joined by "|" (null as empty).
 QStringList linhas(const QString& sql);
 // Everything a database holds, as text: every row of every table (all
-// columns, in order), the generators with their values (unless left out:
+// columns, in order; not the moment of a recorded change of money, which
+// is the database's clock), the generators with their values (unless left out:
 // they move outside transactions), and the names of views, triggers,
 // indexes and constraints.
 QStringList retrato_banco(const QSqlDatabase& banco, bool comGeradores = true);
