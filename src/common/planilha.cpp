@@ -53,7 +53,8 @@ QByteArray texto_csv(const QStringList& titulos, const QList<QStringList>& linha
     return QByteArray("\xEF\xBB\xBF") + texto.toUtf8();
 }
 
-bool exporta_lista(QWidget* janela, const Grade& grade, const QString& nome, const QString& sql, const LinhaDaLista& linha)
+bool exporta_lista(QWidget* janela, const Grade& grade, const QString& nome, const QString& sql, const LinhaDaLista& linha,
+                   const QVariantList& valores)
 {
     if (sql.isEmpty()) {
         informa(QStringLiteral("Não há lista para exportar: mostre a lista primeiro."));
@@ -80,7 +81,7 @@ bool exporta_lista(QWidget* janela, const Grade& grade, const QString& nome, con
     QList<QStringList> linhas;
     try {
         Recordset rs(conexao);
-        rs.abre(sql);
+        rs.abre(sql, valores);
         linhas.reserve(rs.recordCount());
         for (; !rs.eof(); rs.moveNext()) {
             const QStringList todas = linha(rs);

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <functional>
 
 class Grade;
@@ -34,4 +35,5 @@ using LinhaDaLista = std::function<QStringList(const Recordset&)>;
 // went out. A database error or a file that cannot be written is shown;
 // nothing is left half-written. A list not shown yet (empty `sql`) is
 // refused with a notice. False when nothing was written.
-bool exporta_lista(QWidget* janela, const Grade& grade, const QString& nome, const QString& sql, const LinhaDaLista& linha);
+bool exporta_lista(QWidget* janela, const Grade& grade, const QString& nome, const QString& sql, const LinhaDaLista& linha,
+                   const QVariantList& valores = {});

@@ -113,7 +113,7 @@ bool JanelaLista::enche_lista(const ConsultaLista& consulta, bool mantem)
     bool lido = true;
     if (!consulta.selecao.isEmpty()) {
         try {
-            rs.abre(paginada ? consulta.pagina(linhasPorPagina) : consulta.sql());
+            rs.abre(paginada ? consulta.pagina(linhasPorPagina) : consulta.sql(), consulta.valores);
         } catch (const ErroBanco& e) {
             trata_erro_banco(e);
             if (mantem)
@@ -186,7 +186,7 @@ bool JanelaLista::carrega_pagina()
         return false;
     Recordset rs(conexao);
     try {
-        rs.abre(m_consulta.pagina(linhasPorPagina, m_ultimaOrdem, m_ultimoCodigo, false));
+        rs.abre(m_consulta.pagina(linhasPorPagina, m_ultimaOrdem, m_ultimoCodigo, false), m_consulta.valores);
     } catch (const ErroBanco& e) {
         m_fim = true;
         trata_erro_banco(e);
@@ -265,5 +265,6 @@ void JanelaLista::ao_abrir_janela()
 void JanelaLista::exporta()
 {
     // the export reads the whole list again, every page of it
-    exporta_lista(this, *Grid1, windowTitle(), m_sql, [this](const Recordset& rs) { return textos_da_linha(rs); });
+    exporta_lista(this, *Grid1, windowTitle(), m_sql, [this](const Recordset& rs) { return textos_da_linha(rs); },
+                  m_consulta.valores);
 }
