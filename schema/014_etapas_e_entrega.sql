@@ -7,7 +7,8 @@
    - orcamento_da_entrada: the entry a budget answers (optional);
    - ordem_aguardando_pecas: an order the clerk marked as waiting for parts,
      with a note;
-   - ordem_concluida: when an order was concluded, kept by a trigger on
+   - ordem_concluida: the day an order was concluded (the server's day: a
+     stage is counted in days), kept by a trigger on
      ordem as nconcluida changes, so no form writes it and it cannot drift;
    - entrega and entrega_desfeita: who collected a concluded order and when,
      and the undoing of a delivery (when, by whom, why): a delivery undone
@@ -39,7 +40,7 @@ create table ordem_aguardando_pecas (
 
 create table ordem_concluida (
   nordem    integer not null,
-  dmomento  timestamp not null,
+  ddata     date not null,
   constraint pk_ordem_concluida primary key (nordem),
   constraint fk_ordemconcluida_ordem foreign key (nordem) references ordem (ncodigo) on delete cascade
 );
@@ -93,11 +94,16 @@ begin
     exception ex_ordem_entregue;
 end^
 
-/* When the order was concluded follows nconcluida. */
+/* When the order was concluded follows nconcluida; concluding it clears
+   its mark of waiting for parts. */
 create trigger tg_ordem_concluida for ordem active after insert or update position 0 as
 begin
   if (new.nconcluida = 1 and (inserting or old.nconcluida is distinct from 1)) then
-    update or insert into ordem_concluida (nordem, dmomento) values (new.ncodigo, current_timestamp) matching (nordem);
+  begin
+    update or insert into ordem_concluida (nordem, ddata) values (new.ncodigo, current_date) matching (nordem);
+    /* a concluded order waits for no parts */
+    delete from ordem_aguardando_pecas where nordem = new.ncodigo;
+  end
   else if (updating and new.nconcluida is distinct from 1 and old.nconcluida = 1) then
     delete from ordem_concluida where nordem = new.ncodigo;
 end^
@@ -146,7 +152,7 @@ select cast(30000000000 as bigint) + o.ncodigo, 3, o.ncodigo,
        case when o.nconcluida is distinct from 1 then iif(p.nordem is null, 3, 4)
             when en.dmomento is null then 5 else 6 end,
        case when o.nconcluida is distinct from 1 then coalesce(cast(p.dmomento as date), o.ddata)
-            when en.dmomento is null then coalesce(cast(c.dmomento as date), o.ddata)
+            when en.dmomento is null then coalesce(c.ddata, o.ddata)
             else cast(en.dmomento as date) end,
        o.ncliente, coalesce(cl.cfantasia, ''), coalesce(cl.cfone, ''),
        coalesce((select first 1 trim(eq.cdescricao || ' ' || coalesce(ec.cidentificacao, ''))

@@ -8,7 +8,7 @@ set sql dialect 3;
 
 /* Orders concluded before this version: their own day stands for the
    moment they were concluded. */
-insert into ordem_concluida (nordem, dmomento)
-  select ncodigo, cast(coalesce(ddata, current_date) as timestamp) from ordem where nconcluida = 1;
+insert into ordem_concluida (nordem, ddata)
+  select ncodigo, coalesce(ddata, current_date) from ordem where nconcluida = 1;
 
 insert into ajuste_oficina (ndias_aprovacao, ndias_retirada, ndias_abandono, ndias_garantia) values (5, 30, 90, 90);

@@ -236,7 +236,7 @@ create table ordem_aguardando_pecas (
 
 create table ordem_concluida (
   nordem    integer not null,
-  dmomento  timestamp not null,
+  ddata     date not null,
   constraint pk_ordem_concluida primary key (nordem),
   constraint fk_ordemconcluida_ordem foreign key (nordem) references ordem (ncodigo) on delete cascade
 );
@@ -454,8 +454,7 @@ create trigger tg_copia_seguranca_bi for copia_seguranca active before insert po
 begin new.ncodigo = gen_id(codigo_copia_seguranca, 1); end^
 set term ; ^
 
-/* The delivery numbered; a delivered order stays concluded; when an order
-   was concluded follows nconcluida. */
+/* The delivery numbered by its generator. */
 set term ^ ;
 create trigger tg_entrega_bi for entrega active before insert position 0 as
 begin new.ncodigo = gen_id(codigo_entrega, 1); end^
@@ -469,11 +468,16 @@ begin
     exception ex_ordem_entregue;
 end^
 
-/* When the order was concluded follows nconcluida. */
+/* When the order was concluded follows nconcluida; concluding it clears
+   its mark of waiting for parts. */
 create trigger tg_ordem_concluida for ordem active after insert or update position 0 as
 begin
   if (new.nconcluida = 1 and (inserting or old.nconcluida is distinct from 1)) then
-    update or insert into ordem_concluida (nordem, dmomento) values (new.ncodigo, current_timestamp) matching (nordem);
+  begin
+    update or insert into ordem_concluida (nordem, ddata) values (new.ncodigo, current_date) matching (nordem);
+    /* a concluded order waits for no parts */
+    delete from ordem_aguardando_pecas where nordem = new.ncodigo;
+  end
   else if (updating and new.nconcluida is distinct from 1 and old.nconcluida = 1) then
     delete from ordem_concluida where nordem = new.ncodigo;
 end^
@@ -661,7 +665,7 @@ select cast(30000000000 as bigint) + o.ncodigo, 3, o.ncodigo,
        case when o.nconcluida is distinct from 1 then iif(p.nordem is null, 3, 4)
             when en.dmomento is null then 5 else 6 end,
        case when o.nconcluida is distinct from 1 then coalesce(cast(p.dmomento as date), o.ddata)
-            when en.dmomento is null then coalesce(cast(c.dmomento as date), o.ddata)
+            when en.dmomento is null then coalesce(c.ddata, o.ddata)
             else cast(en.dmomento as date) end,
        o.ncliente, coalesce(cl.cfantasia, ''), coalesce(cl.cfone, ''),
        coalesce((select first 1 trim(eq.cdescricao || ' ' || coalesce(ec.cidentificacao, ''))

@@ -309,10 +309,10 @@ private slots:
             {"concluída, retirada vencida", [&](FrmOficina&) {
                  executa(QStringLiteral("update ordem set nconcluida = 1 where ncodigo = 3"));
                  QCOMPARE(linhas(QStringLiteral("select count(*) from ordem_aguardando_pecas")), QStringList{QStringLiteral("0")});
-                 executa(QStringLiteral("update ordem_concluida set dmomento = '2026-11-15 17:00:00' where nordem = 3"));
+                 executa(QStringLiteral("update ordem_concluida set ddata = '2026-11-15' where nordem = 3"));
              }, QStringLiteral("OS 3"), QStringLiteral("Pronto para retirada|35|atrasado")},
             {"abandonada", [&](FrmOficina&) {
-                 executa(QStringLiteral("update ordem_concluida set dmomento = '2026-09-01 17:00:00' where nordem = 3"));
+                 executa(QStringLiteral("update ordem_concluida set ddata = '2026-09-01' where nordem = 3"));
              }, QStringLiteral("OS 3"), QStringLiteral("Pronto para retirada|110|abandonado")},
             {"reaberta", [&](FrmOficina&) { executa(QStringLiteral("update ordem set nconcluida = 0 where ncodigo = 3")); },
              QStringLiteral("OS 3"), QStringLiteral("Em serviço|1|")},
@@ -324,7 +324,7 @@ private slots:
              }, QStringLiteral("OS 3"), QStringLiteral("Em serviço|1|")},
             {"entregue pela janela", [&](FrmOficina& f) {
                  executa(QStringLiteral("update ordem set nconcluida = 1 where ncodigo = 3"));
-                 executa(QStringLiteral("update ordem_concluida set dmomento = '2026-12-18 12:00:00' where nordem = 3"));
+                 executa(QStringLiteral("update ordem_concluida set ddata = '2026-12-18' where nordem = 3"));
                  f.mostra();
                  QVERIFY(vai_para(f, QStringLiteral("OS 3")));
                  no_dialogo<FrmEntrega>([&](FrmEntrega& d) {
@@ -369,7 +369,7 @@ private slots:
         };
         FrmOficina& f = mostra_form<FrmOficina>();
         // the example shop's two orders are ready since today
-        executa(QStringLiteral("update ordem_concluida set dmomento = '2026-12-19 12:00:00'"));
+        executa(QStringLiteral("update ordem_concluida set ddata = '2026-12-19'"));
         for (const Passo& p : passos) {
             p.acao(f);
             if (QTest::currentTestFailed())
