@@ -119,31 +119,19 @@ set term ; ^
    aprovação", 3 "Em serviço", 4 "Aguardando peças", 5 "Pronto para
    retirada", 6 "Entregue"; desde is the day the job entered that stage.
    chave orders the jobs: the kind of document (1 entry, 2 budget, 3 order)
-   times 10^10 plus its code. */
-create view trabalho_oficina (chave, documento, codigo, etapa, desde, codigo_cliente, nome_cliente,
-                              fone_cliente, maquina, codigo_tecnico, nome_tecnico, valor) as
-select cast(10000000000 as bigint) + e.ncodigo, 1, e.ncodigo, 1, e.ddata, e.ncliente,
-       coalesce(cl.cfantasia, ''), coalesce(cl.cfone, ''),
-       coalesce((select first 1 i.cequipamento from item_da_entrada i
-                 where i.nentrada_equipamento = e.ncodigo order by i.ncodigo), ''),
-       cast(null as integer), '', cast(null as numeric(15,2))
+   times 10^10 plus its code. The view holds only what a stage needs: a
+   list reads a job's customer, machine and technician for the rows it
+   shows, after it has chosen them. */
+create view trabalho_oficina (chave, documento, codigo, etapa, desde, codigo_cliente, valor) as
+select cast(10000000000 as bigint) + e.ncodigo, 1, e.ncodigo, 1, e.ddata, e.ncliente, cast(null as numeric(15,2))
 from entrada_equipamento e
-left join cliente cl on cl.ncodigo = e.ncliente
 where e.ncliente <> 1
   and not exists (select 1 from orcamento_da_entrada oe where oe.nentrada = e.ncodigo)
   and not exists (select 1 from orcamento b where b.ncliente = e.ncliente and b.ddata >= e.ddata)
   and not exists (select 1 from ordem o where o.ncliente = e.ncliente and o.ddata >= e.ddata)
 union all
-select cast(20000000000 as bigint) + b.ncodigo, 2, b.ncodigo, 2, b.ddata, b.ncliente,
-       coalesce(cl.cfantasia, ''), coalesce(cl.cfone, ''),
-       coalesce((select first 1 trim(eq.cdescricao || ' ' || coalesce(ec.cidentificacao, ''))
-                 from item_orcamento i
-                 join equipamento_cliente ec on ec.ncodigo = i.nequipamento_cliente
-                 join equipamento eq on eq.ncodigo = ec.nequipamento
-                 where i.norcamento = b.ncodigo order by i.ncodigo), ''),
-       cast(null as integer), '', b.nvalor
+select cast(20000000000 as bigint) + b.ncodigo, 2, b.ncodigo, 2, b.ddata, b.ncliente, b.nvalor
 from orcamento b
-left join cliente cl on cl.ncodigo = b.ncliente
 where b.ncliente <> 1
   and not exists (select 1 from ordem_do_orcamento oo where oo.norcamento = b.ncodigo)
   and not exists (select 1 from ordem o where o.ncliente = b.ncliente and o.ddata >= b.ddata)
@@ -154,21 +142,12 @@ select cast(30000000000 as bigint) + o.ncodigo, 3, o.ncodigo,
        case when o.nconcluida is distinct from 1 then coalesce(cast(p.dmomento as date), o.ddata)
             when en.dmomento is null then coalesce(c.ddata, o.ddata)
             else cast(en.dmomento as date) end,
-       o.ncliente, coalesce(cl.cfantasia, ''), coalesce(cl.cfone, ''),
-       coalesce((select first 1 trim(eq.cdescricao || ' ' || coalesce(ec.cidentificacao, ''))
-                 from item_ordem i
-                 join equipamento_cliente ec on ec.ncodigo = i.nequipamento_cliente
-                 join equipamento eq on eq.ncodigo = ec.nequipamento
-                 where i.nordem = o.ncodigo order by i.ncodigo), ''),
-       t.ncodigo, coalesce(t.cfantasia, ''), o.nvalor
+       o.ncliente, o.nvalor
 from ordem o
-left join cliente cl on cl.ncodigo = o.ncliente
 left join ordem_aguardando_pecas p on p.nordem = o.ncodigo
 left join ordem_concluida c on c.nordem = o.ncodigo
 left join entrega en on en.nordem = o.ncodigo
   and not exists (select 1 from entrega_desfeita d where d.nentrega = en.ncodigo)
-left join tecnico t on t.ncodigo = (select first 1 i.ntecnico from item_ordem i
-                                    where i.nordem = o.ncodigo and i.ntecnico is not null order by i.ncodigo)
 where o.ncliente <> 1;
 
 grant select, insert, update, delete on orcamento_da_entrada to role controle_os;

@@ -4,10 +4,26 @@
 
 namespace {
 
-// The list's columns, from the view.
+// The list's columns: the stage from the view; the customer, the machine
+// (the first item's) and the technician (the first item's that names one)
+// read only for the rows the list reads, once they are chosen and ordered.
 const QString COLUNAS = QStringLiteral(
-    "select chave, documento, codigo, etapa, desde, codigo_cliente, nome_cliente, fone_cliente, maquina, "
-    "codigo_tecnico, nome_tecnico, valor, etapa * 100000 + datediff(day from date '1900-01-01' to desde) as posicao "
+    "select chave, documento, codigo, etapa, desde, codigo_cliente, valor, "
+    "etapa * 100000 + datediff(day from date '1900-01-01' to desde) as posicao, "
+    "(select cl.cfantasia from cliente cl where cl.ncodigo = codigo_cliente) as nome_cliente, "
+    "(select cl.cfone from cliente cl where cl.ncodigo = codigo_cliente) as fone_cliente, "
+    "case documento "
+    "when 1 then (select first 1 ie.cequipamento from item_da_entrada ie where ie.nentrada_equipamento = codigo order by ie.ncodigo) "
+    "when 2 then (select trim(eq.cdescricao || ' ' || coalesce(ec.cidentificacao, '')) from equipamento_cliente ec "
+    "  join equipamento eq on eq.ncodigo = ec.nequipamento where ec.ncodigo = (select first 1 io.nequipamento_cliente "
+    "  from item_orcamento io where io.norcamento = codigo order by io.ncodigo)) "
+    "else (select trim(eq.cdescricao || ' ' || coalesce(ec.cidentificacao, '')) from equipamento_cliente ec "
+    "  join equipamento eq on eq.ncodigo = ec.nequipamento where ec.ncodigo = (select first 1 it.nequipamento_cliente "
+    "  from item_ordem it where it.nordem = codigo order by it.ncodigo)) end as maquina, "
+    "iif(documento = 3, (select first 1 it.ntecnico from item_ordem it where it.nordem = codigo and it.ntecnico is not null "
+    "  order by it.ncodigo), null) as codigo_tecnico, "
+    "(select t.cfantasia from tecnico t where documento = 3 and t.ncodigo = (select first 1 it.ntecnico from item_ordem it "
+    "  where it.nordem = codigo and it.ntecnico is not null order by it.ncodigo)) as nome_tecnico "
     "from trabalho_oficina");
 
 // The delivery in force of an order: its last one not undone.
@@ -27,7 +43,8 @@ void condicoes(const FiltroOficina& filtro, QStringList& texto, QVariantList& va
         valores << int(Etapa::Entregue);
     }
     if (filtro.tecnico) {
-        texto << QStringLiteral("codigo_tecnico = ?");
+        // an order with an item of the technician's
+        texto << QStringLiteral("documento = 3 and exists (select 1 from item_ordem it where it.nordem = codigo and it.ntecnico = ?)");
         valores << *filtro.tecnico;
     }
     if (filtro.cliente) {

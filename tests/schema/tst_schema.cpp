@@ -476,8 +476,8 @@ private slots:
         // is not reopened until the delivery is undone
         QCOMPARE(linhas(QStringLiteral("select ndias_aprovacao, ndias_retirada, ndias_abandono, ndias_garantia from ajuste_oficina")),
                  QStringList{QStringLiteral("5|30|90|90")});
-        QCOMPARE(linhas(QStringLiteral("select documento, codigo, etapa, desde, nome_cliente, maquina, nome_tecnico, valor from trabalho_oficina")),
-                 QStringList{QStringLiteral("3|1|5|01/12/2026|Ana Souza|Impressora HP 1102|Beto|300")});
+        QCOMPARE(linhas(QStringLiteral("select documento, codigo, etapa, desde, codigo_cliente, valor from trabalho_oficina")),
+                 QStringList{QStringLiteral("3|1|5|01/12/2026|2|300")});
         executa(QStringLiteral("insert into entrega (nordem, dmomento, cretirado_por) values (1, '2026-12-08 09:00:00', 'Ana')"));
         QCOMPARE(falha(QStringLiteral("update ordem set nconcluida = 0 where ncodigo = 1")).codigo(), QStringLiteral("-836"));
         executa(QStringLiteral("insert into entrega_desfeita (nentrega, dmomento, cmotivo) values (1, '2026-12-08 09:05:00', 'engano')"));
