@@ -23,6 +23,7 @@
 #include "frmcontasreceber.h"
 #include "frmcontasrecebidas.h"
 #include "frmlocalizaorcamento.h"
+#include "frmoficina.h"
 #include "frmrelatorio.h"
 #include "gerador.h"
 #include "migracoes.h"
@@ -216,8 +217,8 @@ Medida lista(apoio::Ambiente& amb, const QString& nome, const JanelaLista& janel
     }
     if (sql.isEmpty())
         qFatal("%s: a lista não consultou", qPrintable(nome));
-    m.consulta = melhor_consulta(sql, {}, &m.linhas);
-    m.piso = piso(sql, {});
+    m.consulta = melhor_consulta(sql, janela.valores(), &m.linhas);
+    m.piso = piso(sql, janela.valores());
     return m;
 }
 
@@ -288,6 +289,14 @@ QMap<QString, Medida> cenarios(apoio::Ambiente& amb, int cliente, int maquina)
     movimento(apoio::mostra_form<FrmConsultaEntradasEquipamento>(), "t localizar entradas (cliente)", "u localizar entradas (todas)");
     movimento(apoio::mostra_form<FrmLocalizaOrcamento>(), nullptr, "v localizar orçamentos (todos)");
     movimento(apoio::mostra_form<FrmConsultaOrdem>(), "w localizar ordens (cliente)", "w2 localizar ordens (todas)");
+    {
+        // every job not delivered, at its stage; then one stage's
+        auto& f = apoio::mostra_form<FrmOficina>();
+        guarda(QStringLiteral("y oficina (não entregues)"), lista(amb, QStringLiteral("oficina"), f, [&] { f.mostra(); }));
+        f.caixaEtapa->setCurrentIndex(int(Etapa::EmServico));
+        guarda(QStringLiteral("y2 oficina (em serviço)"), lista(amb, QStringLiteral("oficina em serviço"), f, [&] { f.mostra(); }));
+        f.hide();
+    }
     return r;
 }
 
