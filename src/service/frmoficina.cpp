@@ -229,28 +229,29 @@ void FrmOficina::abre_documento()
     mostra();
 }
 
+std::optional<TrabalhoOficina> FrmOficina::trabalho_na_etapa(Etapa etapa, const QString& recusa)
+{
+    auto t = trabalho_atual();
+    if (t && t->etapa != etapa) {
+        informa(recusa);
+        return std::nullopt;
+    }
+    return t;
+}
+
 void FrmOficina::entrega()
 {
-    const auto t = trabalho_atual();
-    if (!t)
-        return;
-    if (t->etapa != Etapa::ProntoParaRetirada) {
-        informa(QStringLiteral("Só uma ordem de serviço pronta para retirada pode ser entregue."));
-        return;
-    }
-    if (form<FrmEntrega>().entrega(t->codigo))
+    const auto t = trabalho_na_etapa(Etapa::ProntoParaRetirada,
+                                     QStringLiteral("Só uma ordem de serviço pronta para retirada pode ser entregue."));
+    if (t && form<FrmEntrega>().entrega(t->codigo))
         mostra();
 }
 
 void FrmOficina::desfaz_entrega()
 {
-    const auto t = trabalho_atual();
+    const auto t = trabalho_na_etapa(Etapa::Entregue, QStringLiteral("Esta ordem de serviço não foi entregue."));
     if (!t)
         return;
-    if (t->etapa != Etapa::Entregue) {
-        informa(QStringLiteral("Esta ordem de serviço não foi entregue."));
-        return;
-    }
     if (!mensagens().pergunta(QStringLiteral("Deseja realmente desfazer a entrega da ordem de serviço N.º %1?").arg(t->codigo)))
         return;
     const auto motivo = mensagens().entrada(QStringLiteral("Motivo:"), QStringLiteral("Desfazer entrega"));

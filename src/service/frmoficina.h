@@ -54,6 +54,9 @@ protected:
 
 private:
     FiltroOficina filtro() const;
+    // The current job when it stands at that stage; otherwise the refusal
+    // shown and nullopt.
+    std::optional<TrabalhoOficina> trabalho_na_etapa(Etapa etapa, const QString& recusa);
     void le_tecnicos();
 
     FiltroTeclas* m_teclas;

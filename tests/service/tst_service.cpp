@@ -345,7 +345,14 @@ private slots:
                  f.marcaEntregues->click();
              }, QStringLiteral("OS 3"), QStringLiteral("Entregue|0|")},
             {"entregue não reabre nem se entrega de novo", [&](FrmOficina&) {
-                 QVERIFY_THROWS_EXCEPTION(ErroBanco, executa(QStringLiteral("update ordem set nconcluida = 0 where ncodigo = 3")));
+                 // the order form's reopening refused, in the words the clerk reads
+                 try {
+                     conexao.execute(QStringLiteral("update ordem set nconcluida = 0 where ncodigo = 3"));
+                     QFAIL("reaberta depois de entregue");
+                 } catch (const ErroBanco& e) {
+                     trata_erro_banco(e);
+                 }
+                 QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Esta ordem de serviço já foi entregue: desfaça a entrega antes de reabri-la."));
                  try {
                      entrega_ordem(conexao, Entrega{3, Relogio::momento(), QStringLiteral("Outro"), {}, {}});
                      QFAIL("entregue duas vezes");
