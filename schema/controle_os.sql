@@ -334,6 +334,11 @@ create index ix_ordem_data on ordem (ddata);
 create index ix_item_ordem_ordem_tecnico on item_ordem (nordem, ntecnico);
 create index ix_orcamento_cliente_data on orcamento (ncliente, ddata);
 create index ix_ordem_cliente_data on ordem (ncliente, ddata);
+/* a document's first item, found from the document (its machine and
+   technician in "Oficina") */
+create index ix_item_ordem_ordem_codigo on item_ordem (nordem, ncodigo);
+create index ix_item_orcamento_orc_codigo on item_orcamento (norcamento, ncodigo);
+create index ix_item_entrada_entrada_codigo on item_da_entrada (nentrada_equipamento, ncodigo);
 
 /* The result of every backup (controle-os-copia), verified or failed: the
    status bar of every station shows the last verified one. Written by the

@@ -7,23 +7,25 @@ namespace {
 // The list's columns: the stage from the view; the customer, the machine
 // (the first item's) and the technician (the first item's that names one)
 // read only for the rows the list reads, once they are chosen and ordered.
+// A document's first item is found through the index on (document, item).
 const QString COLUNAS = QStringLiteral(
     "select chave, documento, codigo, etapa, desde, codigo_cliente, valor, "
     "etapa * 100000 + datediff(day from date '1900-01-01' to desde) as posicao, "
     "(select cl.cfantasia from cliente cl where cl.ncodigo = codigo_cliente) as nome_cliente, "
     "(select cl.cfone from cliente cl where cl.ncodigo = codigo_cliente) as fone_cliente, "
     "case documento "
-    "when 1 then (select first 1 ie.cequipamento from item_da_entrada ie where ie.nentrada_equipamento = codigo order by ie.ncodigo) "
-    "when 2 then (select trim(eq.cdescricao || ' ' || coalesce(ec.cidentificacao, '')) from equipamento_cliente ec "
-    "  join equipamento eq on eq.ncodigo = ec.nequipamento where ec.ncodigo = (select first 1 io.nequipamento_cliente "
-    "  from item_orcamento io where io.norcamento = codigo order by io.ncodigo)) "
-    "else (select trim(eq.cdescricao || ' ' || coalesce(ec.cidentificacao, '')) from equipamento_cliente ec "
-    "  join equipamento eq on eq.ncodigo = ec.nequipamento where ec.ncodigo = (select first 1 it.nequipamento_cliente "
-    "  from item_ordem it where it.nordem = codigo order by it.ncodigo)) end as maquina, "
-    "iif(documento = 3, (select first 1 it.ntecnico from item_ordem it where it.nordem = codigo and it.ntecnico is not null "
-    "  order by it.ncodigo), null) as codigo_tecnico, "
-    "(select t.cfantasia from tecnico t where documento = 3 and t.ncodigo = (select first 1 it.ntecnico from item_ordem it "
-    "  where it.nordem = codigo and it.ntecnico is not null order by it.ncodigo)) as nome_tecnico "
+    "when 1 then (select ie.cequipamento from item_da_entrada ie where ie.ncodigo = "
+    "  (select min(x.ncodigo) from item_da_entrada x where x.nentrada_equipamento = codigo)) "
+    "when 2 then (select trim(eq.cdescricao || ' ' || coalesce(ec.cidentificacao, '')) from item_orcamento io "
+    "  join equipamento_cliente ec on ec.ncodigo = io.nequipamento_cliente join equipamento eq on eq.ncodigo = ec.nequipamento "
+    "  where io.ncodigo = (select min(x.ncodigo) from item_orcamento x where x.norcamento = codigo)) "
+    "else (select trim(eq.cdescricao || ' ' || coalesce(ec.cidentificacao, '')) from item_ordem it "
+    "  join equipamento_cliente ec on ec.ncodigo = it.nequipamento_cliente join equipamento eq on eq.ncodigo = ec.nequipamento "
+    "  where it.ncodigo = (select min(x.ncodigo) from item_ordem x where x.nordem = codigo)) end as maquina, "
+    "iif(documento = 3, (select it.ntecnico from item_ordem it where it.ncodigo = "
+    "  (select min(x.ncodigo) from item_ordem x where x.nordem = codigo and x.ntecnico is not null)), null) as codigo_tecnico, "
+    "iif(documento = 3, (select t.cfantasia from item_ordem it join tecnico t on t.ncodigo = it.ntecnico where it.ncodigo = "
+    "  (select min(x.ncodigo) from item_ordem x where x.nordem = codigo and x.ntecnico is not null)), '') as nome_tecnico "
     "from trabalho_oficina");
 
 // The delivery in force of an order: its last one not undone.
