@@ -119,7 +119,8 @@ QString tipo_de(const QSqlField& f)
 // table with the same columns, then read back whole.
 double piso(const QString& sql, const QVariantList& valores)
 {
-    QSqlQuery origem = prepara(QStringLiteral("select first 0 * from (%1) dados").arg(sql.section(QStringLiteral(" order by "), 0, 0)), valores);
+    // without the list's own order, the last one (a column's subquery may have its own)
+    QSqlQuery origem = prepara(QStringLiteral("select first 0 * from (%1) dados").arg(sql.left(sql.lastIndexOf(QStringLiteral(" order by ")))), valores);
     if (!origem.exec())
         qFatal("%s", qPrintable(origem.lastError().text()));
     const QSqlRecord r = origem.record();
