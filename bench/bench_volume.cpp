@@ -23,6 +23,7 @@
 #include "frmcontasreceber.h"
 #include "frmcontasrecebidas.h"
 #include "frmlocalizaorcamento.h"
+#include "frmoficina.h"
 #include "frmrelatorio.h"
 #include "gerador.h"
 #include "migracoes.h"
@@ -118,7 +119,8 @@ QString tipo_de(const QSqlField& f)
 // table with the same columns, then read back whole.
 double piso(const QString& sql, const QVariantList& valores)
 {
-    QSqlQuery origem = prepara(QStringLiteral("select first 0 * from (%1) dados").arg(sql.section(QStringLiteral(" order by "), 0, 0)), valores);
+    // without the list's own order, the last one (a column's subquery may have its own)
+    QSqlQuery origem = prepara(QStringLiteral("select first 0 * from (%1) dados").arg(sql.left(sql.lastIndexOf(QStringLiteral(" order by ")))), valores);
     if (!origem.exec())
         qFatal("%s", qPrintable(origem.lastError().text()));
     const QSqlRecord r = origem.record();
@@ -216,8 +218,8 @@ Medida lista(apoio::Ambiente& amb, const QString& nome, const JanelaLista& janel
     }
     if (sql.isEmpty())
         qFatal("%s: a lista não consultou", qPrintable(nome));
-    m.consulta = melhor_consulta(sql, {}, &m.linhas);
-    m.piso = piso(sql, {});
+    m.consulta = melhor_consulta(sql, janela.valores(), &m.linhas);
+    m.piso = piso(sql, janela.valores());
     return m;
 }
 
@@ -288,6 +290,14 @@ QMap<QString, Medida> cenarios(apoio::Ambiente& amb, int cliente, int maquina)
     movimento(apoio::mostra_form<FrmConsultaEntradasEquipamento>(), "t localizar entradas (cliente)", "u localizar entradas (todas)");
     movimento(apoio::mostra_form<FrmLocalizaOrcamento>(), nullptr, "v localizar orçamentos (todos)");
     movimento(apoio::mostra_form<FrmConsultaOrdem>(), "w localizar ordens (cliente)", "w2 localizar ordens (todas)");
+    {
+        // every job not delivered, at its stage; then one stage's
+        auto& f = apoio::mostra_form<FrmOficina>();
+        guarda(QStringLiteral("y oficina (não entregues)"), lista(amb, QStringLiteral("oficina"), f, [&] { f.mostra(); }));
+        f.caixaEtapa->setCurrentIndex(int(Etapa::EmServico));
+        guarda(QStringLiteral("y2 oficina (em serviço)"), lista(amb, QStringLiteral("oficina em serviço"), f, [&] { f.mostra(); }));
+        f.hide();
+    }
     return r;
 }
 

@@ -214,6 +214,62 @@ create table ordem_do_orcamento (
   constraint fk_ordemorc_ordem foreign key (nordem) references ordem (ncodigo) on delete cascade
 );
 
+/* The entry a budget answers (optional); an order marked as waiting for
+   parts; when an order was concluded (kept by tg_ordem_concluida); the
+   delivery of a concluded order and its undoing, kept on record; the
+   shop's limits per stage and warranty days (one row). */
+create table orcamento_da_entrada (
+  norcamento  integer not null,
+  nentrada    integer not null,
+  constraint pk_orcamento_da_entrada primary key (norcamento),
+  constraint fk_orcentrada_orcamento foreign key (norcamento) references orcamento (ncodigo) on delete cascade,
+  constraint fk_orcentrada_entrada foreign key (nentrada) references entrada_equipamento (ncodigo) on delete cascade
+);
+
+create table ordem_aguardando_pecas (
+  nordem    integer not null,
+  dmomento  timestamp not null,
+  cobs      varchar(255),
+  constraint pk_ordem_aguardando_pecas primary key (nordem),
+  constraint fk_ordempecas_ordem foreign key (nordem) references ordem (ncodigo) on delete cascade
+);
+
+create table ordem_concluida (
+  nordem    integer not null,
+  ddata     date not null,
+  constraint pk_ordem_concluida primary key (nordem),
+  constraint fk_ordemconcluida_ordem foreign key (nordem) references ordem (ncodigo) on delete cascade
+);
+
+create table entrega (
+  ncodigo        integer not null,
+  nordem         integer not null,
+  dmomento       timestamp not null,
+  cretirado_por  varchar(60) not null,
+  cdocumento     varchar(30),
+  cobs           varchar(255),
+  constraint pk_entrega primary key (ncodigo),
+  constraint fk_entrega_ordem foreign key (nordem) references ordem (ncodigo) on delete cascade
+);
+
+create table entrega_desfeita (
+  nentrega  integer not null,
+  dmomento  timestamp not null,
+  cusuario  varchar(63) default current_user not null,
+  cmotivo   varchar(255),
+  constraint pk_entrega_desfeita primary key (nentrega),
+  constraint fk_entregadesfeita_entrega foreign key (nentrega) references entrega (ncodigo) on delete cascade
+);
+
+create table ajuste_oficina (
+  ndias_aprovacao  integer not null,
+  ndias_retirada   integer not null,
+  ndias_abandono   integer not null,
+  ndias_garantia   integer not null,
+  constraint ck_ajuste_oficina_dias check (ndias_aprovacao >= 0 and ndias_retirada >= 0
+                                           and ndias_abandono >= 0 and ndias_garantia >= 0)
+);
+
 /* cparcela holds the instalment label "k/n"; nrenegociada is written 0
    by every insert and kept for later use. */
 create table conta_receber (
@@ -276,6 +332,13 @@ create index ix_conta_receber_vencimento on conta_receber (dvencimento);
 create index ix_baixa_data on baixa_conta_receber (ddata_baixa);
 create index ix_ordem_data on ordem (ddata);
 create index ix_item_ordem_ordem_tecnico on item_ordem (nordem, ntecnico);
+create index ix_orcamento_cliente_data on orcamento (ncliente, ddata);
+create index ix_ordem_cliente_data on ordem (ncliente, ddata);
+/* a document's first item, found from the document (its machine and
+   technician in "Oficina") */
+create index ix_item_ordem_ordem_codigo on item_ordem (nordem, ncodigo);
+create index ix_item_orcamento_orc_codigo on item_orcamento (norcamento, ncodigo);
+create index ix_item_entrada_entrada_codigo on item_da_entrada (nentrada_equipamento, ncodigo);
 
 /* The result of every backup (controle-os-copia), verified or failed: the
    status bar of every station shows the last verified one. Written by the
@@ -342,6 +405,9 @@ create generator gen_item_ordem;
 create generator gen_baixa_conta_receber;
 create generator codigo_copia_seguranca;
 create generator codigo_alteracao_financeira;
+create generator codigo_entrega;
+
+create exception ex_ordem_entregue '{ini}Esta ordem de serviço já foi entregue: desfaça a entrega antes de reabri-la.{ini}';
 
 /* ------------------------------------------------------------ search keys */
 /* The search key of a text: lower case, accented Latin-1 letters turned
@@ -415,6 +481,35 @@ create trigger tg_baixa_conta_receber_bi for baixa_conta_receber active before i
 begin new.ncodigo = gen_id(gen_baixa_conta_receber, 1); end^
 create trigger tg_copia_seguranca_bi for copia_seguranca active before insert position 0 as
 begin new.ncodigo = gen_id(codigo_copia_seguranca, 1); end^
+set term ; ^
+
+/* The delivery numbered by its generator. */
+set term ^ ;
+create trigger tg_entrega_bi for entrega active before insert position 0 as
+begin new.ncodigo = gen_id(codigo_entrega, 1); end^
+
+/* A delivered order stays concluded until its delivery is undone. */
+create trigger tg_ordem_entregue for ordem active before update position 0 as
+begin
+  if (old.nconcluida = 1 and new.nconcluida is distinct from 1 and exists (
+        select 1 from entrega e where e.nordem = new.ncodigo
+          and not exists (select 1 from entrega_desfeita d where d.nentrega = e.ncodigo))) then
+    exception ex_ordem_entregue;
+end^
+
+/* When the order was concluded follows nconcluida; concluding it clears
+   its mark of waiting for parts. */
+create trigger tg_ordem_concluida for ordem active after insert or update position 0 as
+begin
+  if (new.nconcluida = 1 and (inserting or old.nconcluida is distinct from 1)) then
+  begin
+    update or insert into ordem_concluida (nordem, ddata) values (new.ncodigo, current_date) matching (nordem);
+    /* a concluded order waits for no parts */
+    delete from ordem_aguardando_pecas where nordem = new.ncodigo;
+  end
+  else if (updating and new.nconcluida is distinct from 1 and old.nconcluida = 1) then
+    delete from ordem_concluida where nordem = new.ncodigo;
+end^
 set term ; ^
 
 /* The customer's search keys follow its name and address. */
@@ -635,6 +730,47 @@ left join equipamento_cliente ec on ec.ncodigo = i.nequipamento_cliente
 left join equipamento e on e.ncodigo = ec.nequipamento
 where i.ncodigo is not null;
 
+/* Every job, once, at the document it stands on: an entry no budget or
+   order answers yet, a budget no order answers yet, and every order. An
+   entry is answered by a budget that names it or, for an entry no budget
+   names, by a budget or order of the same customer from the entry's day on;
+   a budget by the order it made or, lacking that link, by an order of the
+   same customer from the budget's day on. A movement still being filled
+   (customer 1) is no job. etapa: 1 "Aguardando orçamento", 2 "Aguardando
+   aprovação", 3 "Em serviço", 4 "Aguardando peças", 5 "Pronto para
+   retirada", 6 "Entregue"; desde is the day the job entered that stage.
+   chave orders the jobs: the kind of document (1 entry, 2 budget, 3 order)
+   times 10^10 plus its code. The view holds only what a stage needs: a
+   list reads a job's customer, machine and technician for the rows it
+   shows, after it has chosen them. */
+create view trabalho_oficina (chave, documento, codigo, etapa, desde, codigo_cliente, valor) as
+select cast(10000000000 as bigint) + e.ncodigo, 1, e.ncodigo, 1, e.ddata, e.ncliente, cast(null as numeric(15,2))
+from entrada_equipamento e
+where e.ncliente <> 1
+  and not exists (select 1 from orcamento_da_entrada oe where oe.nentrada = e.ncodigo)
+  and not exists (select 1 from orcamento b where b.ncliente = e.ncliente and b.ddata >= e.ddata)
+  and not exists (select 1 from ordem o where o.ncliente = e.ncliente and o.ddata >= e.ddata)
+union all
+select cast(20000000000 as bigint) + b.ncodigo, 2, b.ncodigo, 2, b.ddata, b.ncliente, b.nvalor
+from orcamento b
+where b.ncliente <> 1
+  and not exists (select 1 from ordem_do_orcamento oo where oo.norcamento = b.ncodigo)
+  and not exists (select 1 from ordem o where o.ncliente = b.ncliente and o.ddata >= b.ddata)
+union all
+select cast(30000000000 as bigint) + o.ncodigo, 3, o.ncodigo,
+       case when o.nconcluida is distinct from 1 then iif(p.nordem is null, 3, 4)
+            when en.dmomento is null then 5 else 6 end,
+       case when o.nconcluida is distinct from 1 then coalesce(cast(p.dmomento as date), o.ddata)
+            when en.dmomento is null then coalesce(c.ddata, o.ddata)
+            else cast(en.dmomento as date) end,
+       o.ncliente, o.nvalor
+from ordem o
+left join ordem_aguardando_pecas p on p.nordem = o.ncodigo
+left join ordem_concluida c on c.nordem = o.ncodigo
+left join entrega en on en.nordem = o.ncodigo
+  and not exists (select 1 from entrega_desfeita d where d.nentrega = en.ncodigo)
+where o.ncliente <> 1;
+
 /* ------------------------------------------------------ placeholder rows */
 insert into cidade (ncodigo, cnome, cuf) values (null, 'Cidade Não Informada', '');
 insert into cliente (ncodigo, cfantasia, ncidade, nfisica_juridica) values (null, '', 1, 0);
@@ -642,7 +778,8 @@ insert into condicao_pagto (ncodigo, cdescricao, nparcela) values (null, 'A vist
 insert into estabelecimento (ncodigo, cfantasia, crazaosocial, ncidade, cendereco, cbairro,
                              cfone, ccnpj, cfax, cie, cemail, ccep)
   values (1, 'Minha Assistência Técnica', 'Minha Assistência Técnica', 1, '', '', '', '', '', '', '', '');
-insert into versao_esquema (nversao) values (13);
+insert into ajuste_oficina (ndias_aprovacao, ndias_retirada, ndias_abandono, ndias_garantia) values (5, 30, 90, 90);
+insert into versao_esquema (nversao) values (15);
 commit;
 
 /* ------------------------------------------------------ the program's role
@@ -710,4 +847,13 @@ grant execute on procedure registra_alteracao to trigger tg_conta_receber_altera
 grant execute on procedure registra_alteracao to trigger tg_ordem_alteracao;
 grant select on conta_receber to trigger tg_baixa_alteracao;
 grant select on alteracao_financeira to role controle_os;
+grant select, insert, update, delete on orcamento_da_entrada to role controle_os;
+grant select, insert, update, delete on ordem_aguardando_pecas to role controle_os;
+grant select, insert, update, delete on ordem_concluida to role controle_os;
+grant select, insert, update, delete on entrega to role controle_os;
+grant select, insert, update, delete on entrega_desfeita to role controle_os;
+grant select, update on ajuste_oficina to role controle_os;
+grant usage on generator codigo_entrega to role controle_os;
+grant usage on exception ex_ordem_entregue to role controle_os;
+grant select on trabalho_oficina to role controle_os;
 commit;

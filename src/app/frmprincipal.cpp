@@ -66,6 +66,8 @@ const ItemMenu MENUS[] = {
     {"menuOrdenServico", "menuIncluirOrdem", "&Incluir"},
     {"menuOrdenServico", "Separador6", "-"},
     {"menuOrdenServico", "menuLocalizarOrdem", "&Localizar"},
+    {"menuMovimentos", "SeparadorOficina", "-"},
+    {"menuMovimentos", "menuOficina", "Of&icina"},
     {"", "menuFinanceiros", "&Financeiros"},
     {"menuFinanceiros", "menuContasReceber", "&Contas a receber"},
     {"menuFinanceiros", "menuContasRecebidas", "Contas &recebidas"},
@@ -87,7 +89,8 @@ const ItemMenu MENUS[] = {
 };
 
 // Toolbar: index, hint, the menu item whose action it shares, icon.
-// Indexes 2, 5 and 9 are separators; 10 ends the program.
+// Indexes 2, 5 and 9 are separators; 10 ends the program; 11, "Oficina",
+// stands after the movements.
 struct BotaoBarra {
     int indice;
     const char* dica;
@@ -102,7 +105,10 @@ const BotaoBarra BOTOES[] = {
     {6, "Entrada de equipamentos", "menuIncluirEntrada", QStyle::SP_ArrowDown},
     {7, "Orçamentos", "menuIncluirOrcamento", QStyle::SP_FileDialogDetailedView},
     {8, "Ordens de serviço", "menuIncluirOrdem", QStyle::SP_FileIcon},
+    {11, "Oficina", "menuOficina", QStyle::SP_FileDialogListView},
 };
+// The order the toolbar shows them in.
+const int ORDEM_DA_BARRA[] = {1, 2, 3, 4, 5, 6, 7, 8, 11, 9, 10};
 
 // The window's background; keeps the picture centred whenever it resizes.
 class FundoCentral : public QWidget {
@@ -192,7 +198,7 @@ void FrmPrincipal::montaBarra()
     Toolbar1->setMovable(false);
     Toolbar1->setIconSize(QSize(32, 32));
     Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    for (int indice = 1; indice <= 10; ++indice) {
+    for (int indice : ORDEM_DA_BARRA) {
         if (indice == 2 || indice == 5 || indice == 9) {
             Toolbar1->addSeparator()->setObjectName(QStringLiteral("Toolbar1_%1").arg(indice));
             continue;

@@ -21,6 +21,7 @@
 #include "frmcontasrecebidas.h"
 #include "frmentradaequipamento.h"
 #include "frmorcamento.h"
+#include "frmoficina.h"
 #include "frmordem.h"
 #include "frmprincipal.h"
 #include "iniciasistema.h"
@@ -66,6 +67,7 @@ void liga_formularios(FrmPrincipal& principal)
     principal.liga(QStringLiteral("menuLocalizarEntrada"), [] { abre_modal(form<FrmConsultaEntradasEquipamento>()); });
     principal.liga(QStringLiteral("menuLocalizarOrcamento"), [] { abre_modal(form<FrmLocalizaOrcamento>()); });
     principal.liga(QStringLiteral("menuLocalizarOrdem"), [] { abre_modal(form<FrmConsultaOrdem>()); });
+    principal.liga(QStringLiteral("menuOficina"), [] { abre_modal(form<FrmOficina>()); });
     principal.liga(QStringLiteral("menuContasReceber"), [] { abre_modal(form<FrmContasReceber>()); });
     principal.liga(QStringLiteral("menuContasRecebidas"), [] { abre_modal(form<FrmContasRecebidas>()); });
     principal.liga(QStringLiteral("menuAlteracoesFinanceiras"), [] { abre_modal(form<FrmAlteracoesFinanceiras>()); });

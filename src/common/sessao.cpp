@@ -61,6 +61,7 @@ const char* nome_operacao(Operacao op)
     case Operacao::Reabertura: return "Reabertura";
     case Operacao::LimpezaReservas: return "LimpezaReservas";
     case Operacao::LimpezaMovimentos: return "LimpezaMovimentos";
+    case Operacao::Entrega: return "Entrega";
     case Operacao::Migracao: return "Migracao";
     }
     return "?";
@@ -221,30 +222,44 @@ auto Conexao::repetindo_em_conflito(F&& trabalho) -> decltype(trabalho())
     }
 }
 
-void Conexao::execute(const QString& sql) { executa(sql, false); }
+void Conexao::execute(const QString& sql, const QVariantList& valores) { executa(sql, valores, false); }
 
-int Conexao::executeContando(const QString& sql) { return executa(sql, true); }
+int Conexao::executeContando(const QString& sql, const QVariantList& valores) { return executa(sql, valores, true); }
 
-int Conexao::executa(const QString& sql, bool contando)
+namespace {
+// Runs the statement: as written without values, prepared with them bound.
+bool roda(QSqlQuery& q, const QString& sql, const QVariantList& valores)
+{
+    if (valores.isEmpty())
+        return q.exec(sql);
+    if (!q.prepare(sql))
+        return false;
+    for (const QVariant& v : valores)
+        q.addBindValue(v);
+    return q.exec();
+}
+} // namespace
+
+int Conexao::executa(const QString& sql, const QVariantList& valores, bool contando)
 {
     return repetindo_em_conflito([&] {
         prepara();
         conta_comando();
         const Chamada c(*this);
         QSqlQuery q(banco());
-        if (!q.exec(sql))
+        if (!roda(q, sql, valores))
             throw erro(q.lastError());
         // the count is one more question to the server: asked only when wanted
         return contando ? q.numRowsAffected() : 0;
     });
 }
 
-QVariant Conexao::executeRetornando(const QString& sql)
+QVariant Conexao::executeRetornando(const QString& sql, const QVariantList& valores)
 {
-    return repetindo_em_conflito([&] { return retornando(sql); });
+    return repetindo_em_conflito([&] { return retornando(sql, valores); });
 }
 
-QVariant Conexao::retornando(const QString& sql)
+QVariant Conexao::retornando(const QString& sql, const QVariantList& valores)
 {
     prepara();
     conta_comando();
@@ -253,7 +268,7 @@ QVariant Conexao::retornando(const QString& sql)
     {
         const Chamada c(*this); // the commit when the query goes away included
         QSqlQuery q(banco());
-        if (!q.exec(sql))
+        if (!roda(q, sql, valores))
             throw erro(q.lastError());
         achou = q.next();
         if (achou)
@@ -376,16 +391,7 @@ void Recordset::abre(const QString& sql, const QVariantList& valores)
     QSqlQuery q(m_conexao->banco());
     q.setForwardOnly(true);
     q.setNumericalPrecisionPolicy(QSql::HighPrecision);
-    bool feito;
-    if (valores.isEmpty()) {
-        feito = q.exec(sql);
-    } else {
-        feito = q.prepare(sql);
-        for (const QVariant& v : valores)
-            q.addBindValue(v);
-        feito = feito && q.exec();
-    }
-    if (!feito)
+    if (!roda(q, sql, valores))
         throw m_conexao->erro(q.lastError());
     const QSqlRecord r = q.record();
     const int n = r.count();

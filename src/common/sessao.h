@@ -67,6 +67,7 @@ enum class Operacao {
     Reabertura,        // reopening a paid instalment: its full write-offs go, it opens
     LimpezaReservas,   // start-up: a reserved record left empty, with what hangs on it
     LimpezaMovimentos, // start-up: an entry, budget or order left under customer 1, with its items
+    Entrega,           // a delivery or its undoing: the order locked and checked, the row written
     Migracao,          // one schema script with its version row
 };
 inline constexpr int QUANTIDADE_OPERACOES = int(Operacao::Migracao) + 1;
@@ -95,14 +96,15 @@ public:
     void fecha();
     bool aberta() const;
 
-    // Runs a statement that returns no rows. Throws ErroBanco.
-    void execute(const QString& sql);
+    // Runs a statement that returns no rows, the values bound to its "?"
+    // in order. Throws ErroBanco.
+    void execute(const QString& sql, const QVariantList& valores = {});
     // The same for an insert, update or delete, giving how many rows it
     // wrote (an update of a row that is gone writes none).
-    int executeContando(const QString& sql);
+    int executeContando(const QString& sql, const QVariantList& valores = {});
     // Runs "insert ... returning <column>" and gives the returned value.
     // A statement that returns no row is an error (ErroBanco), never 0.
-    QVariant executeRetornando(const QString& sql);
+    QVariant executeRetornando(const QString& sql, const QVariantList& valores = {});
     // Reads a generator without advancing it. Throws ErroBanco.
     qint64 gerador(const QString& nome);
     // Whether the data source names a server ("host:/path"): several
@@ -180,10 +182,10 @@ private:
     // again after each conflict, as unidade() tells.
     template <class F>
     auto repetindo_em_conflito(F&& trabalho) -> decltype(trabalho());
-    QVariant retornando(const QString& sql);
+    QVariant retornando(const QString& sql, const QVariantList& valores);
     // One write statement, again after each conflict; with contando, the
     // rows it changed (0 without).
-    int executa(const QString& sql, bool contando);
+    int executa(const QString& sql, const QVariantList& valores, bool contando);
     QString m_nome;
     QString m_fonte;
     QString m_usuario, m_senha, m_papel; // kept to reconnect; never shown

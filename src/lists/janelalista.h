@@ -21,6 +21,7 @@ struct ConsultaLista {
     QString ordem = {};
     QString campoOrdem = {};
     QString codigo = {};
+    // The values bound to the "?" of the conditions, in order.
     QVariantList valores = {};
 
     // The whole list, in its order.
@@ -64,8 +65,10 @@ public:
     void atualiza_botoes();
     // Reads what is left of the list.
     void carrega_tudo();
-    // The whole query the list shows, every page of it ("" while it shows none).
+    // The whole query the list shows, every page of it ("" while it shows
+    // none), and the values bound to it.
     const QString& sql() const { return m_sql; }
+    const QVariantList& valores() const { return m_consulta.valores; }
 
 protected:
     JanelaLista(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas, int linhasMinimas);

@@ -39,6 +39,16 @@ void emite_comprovante_entrada(const QString& codigo, const QString& data)
         emite_comprovante_entrada(*c, data);
 }
 
+void emite_termo_entrega(qint32 codigo)
+{
+    if (!mensagens().pergunta(QStringLiteral("Deseja emitir o termo de entrega?")))
+        return;
+    ControleRelatorio& c = novo_relatorio(QStringLiteral("012.rpt"));
+    c.SelectionFormula = QStringLiteral("{entrega.ncodigo}=%1").arg(codigo);
+    c.Formulas[0] = formula(QStringLiteral("Rodape"), cRodape);
+    c.setAction(1);
+}
+
 QString texto_vencimentos(qint32 codigo)
 {
     // in due-date order: the storage order of the rows is not guaranteed

@@ -21,6 +21,11 @@ void emite_ordem_servico(const QString& codigo);
 void emite_orcamento(qint32 codigo);
 void emite_orcamento(const QString& codigo);
 
+// Delivery terms of delivery `codigo` (relatorio/012.rpt): the order's
+// customer, machines and services, what was paid and what is still open,
+// who collected it and the warranty's last day.
+void emite_termo_entrega(qint32 codigo);
+
 // The instalment text of an order: " Vencimento: dd/mm/yyyy Valor: R$ x,xx || "
 // for each receivable, the last " || " dropped and the whole trimmed; empty
 // without receivables. Throws ErroBanco.

@@ -346,6 +346,7 @@ private slots:
             QStringLiteral("Movimentos › Orçamentos › Localizar: Localização de orçamentos"),
             QStringLiteral("Movimentos › Ordens de serviço › Incluir: Controle de ordens de serviço › Ordem de serviço (novo)"),
             QStringLiteral("Movimentos › Ordens de serviço › Localizar: Localização de ordens de serviço"),
+            QStringLiteral("Movimentos › Oficina: Oficina"),
             QStringLiteral("Financeiros › Contas a receber: Contas a receber"),
             QStringLiteral("Financeiros › Contas recebidas: Contas recebidas"),
             QStringLiteral("Financeiros › Alterações no período: Alterações no período"),
@@ -394,7 +395,8 @@ private slots:
                                       QStringLiteral("Cadastro de equipamentos: Cadastro de equipamentos (novo)"),
                                       QStringLiteral("Entrada de equipamentos: Controle de ordens de serviço › Entrada de equipamentos para orçamento (novo)"),
                                       QStringLiteral("Orçamentos: Controle de ordens de serviço › Orçamentos (novo)"),
-                                      QStringLiteral("Ordens de serviço: Controle de ordens de serviço › Ordem de serviço (novo)")}));
+                                      QStringLiteral("Ordens de serviço: Controle de ordens de serviço › Ordem de serviço (novo)"),
+                                      QStringLiteral("Oficina: Oficina")}));
         // the menus have no shortcut keys
         for (QAction* a : p->findChildren<QAction*>())
             QVERIFY2(a->shortcut().isEmpty(), qPrintable(a->objectName()));
@@ -473,7 +475,7 @@ private slots:
     {
         FrmPrincipal p;
         p.show();
-        QTimer::singleShot(0, &p, [&] { clica(p.Toolbar1->widgetForAction(p.Toolbar1->actions().at(9))); });
+        QTimer::singleShot(0, &p, [&] { clica(p.Toolbar1->widgetForAction(p.Toolbar1->findChild<QAction*>(QStringLiteral("Toolbar1_10")))); });
         QTimer guarda;
         guarda.setSingleShot(true);
         connect(&guarda, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });

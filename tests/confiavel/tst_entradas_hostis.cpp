@@ -152,6 +152,9 @@ private slots:
         executa(QStringLiteral("insert into item_orcamento values(null,%1,1,'Troca da fonte',150.5)").arg(orcamento.toInt()));
         executa(QStringLiteral("insert into propriedade values(null,1,'Número de série');"));
         executa(QStringLiteral("insert into Propriedade_equipamento_cliente values((select max(ncodigo) from propriedade),1,'ABC123')"));
+        executa(QStringLiteral("insert into ordem_aguardando_pecas (nordem, dmomento, cobs) values (2, '2026-12-08 10:00:00', 'Fonte')"));
+        executa(QStringLiteral("insert into entrega (nordem, dmomento, cretirado_por) values (1, '2026-12-09 17:00:00', 'Ana Souza')"));
+        executa(QStringLiteral("insert into entrega_desfeita (nentrega, dmomento, cmotivo) values (1, '2026-12-09 17:05:00', 'Engano')"));
     }
     void cleanup() { amb.reset(); }
 
@@ -179,10 +182,11 @@ private slots:
 
         int tentativas = 0, guardadas = 0, recusadas = 0, regras = 0;
         for (const Coluna& c : colunas) {
-            // one row of the table, found by its key (the property values have a key of two columns)
-            const QString chave = valor(QStringLiteral("select count(*) from rdb$relation_fields where rdb$relation_name = '%1' "
-                                                       "and rdb$field_name = 'NCODIGO'").arg(c.tabela)).toInt()
-                ? QStringLiteral("ncodigo") : QStringLiteral("npropriedade || '-' || nequipamento_cliente");
+            // one row of the table, found by its primary key (the property values have a key of two columns)
+            const QString chave = valor(QStringLiteral("select list(trim(s.rdb$field_name), ' || ''-'' || ') from rdb$relation_constraints k "
+                                                       "join rdb$index_segments s on s.rdb$index_name = k.rdb$index_name "
+                                                       "where k.rdb$relation_name = '%1' and k.rdb$constraint_type = 'PRIMARY KEY'")
+                                            .arg(c.tabela)).toString();
             const QString onde = QStringLiteral(" from %1 where %2 = (select min(%2) from %1)").arg(c.tabela, chave);
             QVERIFY2(valor(QStringLiteral("select count(*)") + onde).toInt() == 1, qPrintable(c.tabela));
             for (const QString& e : ENTRADAS) {

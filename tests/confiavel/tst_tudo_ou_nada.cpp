@@ -18,8 +18,10 @@
 #include "frmcontasrecebidas.h"
 #include "frmbaixacontasreceber.h"
 #include "frmentradaequipamento.h"
+#include "frmentrega.h"
 #include "frmfechamentovendaprazo.h"
 #include "frmlocalizaorcamento.h"
+#include "frmoficina.h"
 #include "frmorcamento.h"
 #include "frmordem.h"
 #include "frmpagamentodavenda.h"
@@ -523,6 +525,25 @@ void TstTudoOuNada::monta_tabela()
                   },
                   Caso::Repete};
     casos.last().alteracoes = {TipoAlteracao::PagamentoGravado};
+
+    // the example shop's order 1, concluded, handed to the customer from
+    // "Oficina"; the terms offered once it is stored
+    casos << Caso{"entrega da ordem", Operacao::Entrega,
+                  [] {
+                      auto& f = mostra_form<FrmOficina>();
+                      f.Grid1->setRow(qMax(1, linha_do_codigo(f.Grid1, 30000000001LL)));
+                      return static_cast<QWidget*>(&f);
+                  },
+                  [this] {
+                      no_dialogo<FrmEntrega>([this](FrmEntrega& d) {
+                          digita(d.caixaRetiradoPor, QStringLiteral("Ana Souza"));
+                          clica(d.botaoGravar);
+                          if (!d.isVisible())
+                              amb->msgs.respostas({false});
+                      });
+                      clica(form<FrmOficina>().botaoEntregar);
+                  },
+                  Caso::Repete};
 
     // the open instalment of 150,25, an integral write-off of `valor`
     auto baixaIntegral = [](const char* valor) {

@@ -1,9 +1,15 @@
-// The two printed documents: the entry receipt (001) and the service order
-// (002), driven as the forms drive them, rendered and read back from PDF.
+// The printed documents: the entry receipt (001), the service order (002)
+// and the delivery terms (012), driven as the forms drive them, rendered and
+// read back from PDF; and the jobs of "Oficina" through their stages.
 #include "apoio.h"
 #include "controlerelatorio.h"
 #include "impressos.h"
+#include "frmentrega.h"
+#include "frmoficina.h"
 #include "frmprincipal.h"
+#include "grade.h"
+#include "oficina.h"
+#include "relogio.h"
 #include "frmrelatorio.h"
 #include "lojateste.h"
 #include "modulo1.h"
@@ -11,6 +17,11 @@
 #include "textopdf.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDateTimeEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -37,6 +48,27 @@ class TstService : public QObject {
     void lePrevia(QString& texto)
     {
         ao_abrir_previa([this, &texto](FrmRelatorio& p) { texto = texto_da_previa(p, amb->banco.pasta()); });
+    }
+
+    // The row of "Oficina" whose document reads `documento`: its stage,
+    // days and notice ("-" when the job is not listed).
+    static QString linha_oficina(FrmOficina& f, const QString& documento)
+    {
+        Grade& g = *f.Grid1;
+        for (int l = 1; l < g.rows(); ++l)
+            if (g.textMatrix(l, 1) == documento)
+                return g.textMatrix(l, 2) + QLatin1Char('|') + g.textMatrix(l, 3) + QLatin1Char('|') + g.avisoLinha(l);
+        return QStringLiteral("-");
+    }
+    static bool vai_para(FrmOficina& f, const QString& documento)
+    {
+        for (int l = 1; l < f.Grid1->rows(); ++l)
+            if (f.Grid1->textMatrix(l, 1) == documento) {
+                f.Grid1->setRow(l);
+                f.atualiza_botoes();
+                return true;
+            }
+        return false;
     }
 
 private slots:
@@ -240,6 +272,164 @@ private slots:
         QVERIFY(previas_abertas().isEmpty());
         QVERIFY(!rsAux.aberto());
         QVERIFY(principal->isVisible());
+    }
+
+    // One job of Bruno's through its whole life and each way back, as
+    // "Oficina" shows it: the document it stands on, its stage, the days in
+    // that stage and its mark past the stage's limit; the delivery and its
+    // undoing through the window, and what they store.
+    void etapasDeUmTrabalho()
+    {
+        Relogio::fixa(QDateTime(QDate(2026, 12, 20), QTime(10, 0)));
+        struct Passo {
+            const char* nome;
+            std::function<void(FrmOficina&)> acao;
+            QString documento, linha; // the row expected; "-": not listed
+            QString sumido = {};     // a document no longer listed
+        };
+        const QString itemOrdem = QStringLiteral("insert into item_ordem values(null,3,3,'Troca do rolete',85.5,1 )");
+        const QList<Passo> passos = {
+            {"entrada sem orçamento", [&](FrmOficina&) {
+                 executa(QStringLiteral("insert into entrada_equipamento(ncodigo,ncliente,ddata,thora) values (null,3,'2026-12-09','09:00:00')"));
+                 executa(QStringLiteral("insert into item_da_entrada values(null,58,'Impressora Epson L355','Não puxa papel')"));
+             }, QStringLiteral("Entrada 58"), QStringLiteral("Aguardando orçamento|11|")},
+            {"orçamento da entrada, há 10 dias", [&](FrmOficina&) {
+                 executa(QStringLiteral("insert into orcamento values(null,3,'2026-12-10','10:00:00',85.5,'',0,1)"));
+                 liga_orcamento_entrada(conexao, 1, 58);
+             }, QStringLiteral("Orçamento 1"), QStringLiteral("Aguardando aprovação|10|atrasado"), QStringLiteral("Entrada 58")},
+            {"orçamento excluído", [&](FrmOficina&) { executa(QStringLiteral("delete from orcamento where ncodigo = 1")); },
+             QStringLiteral("Entrada 58"), QStringLiteral("Aguardando orçamento|11|"), QStringLiteral("Orçamento 1")},
+            {"novo orçamento, no prazo", [&](FrmOficina&) {
+                 executa(QStringLiteral("insert into orcamento values(null,3,'2026-12-18','10:00:00',85.5,'',1,1)"));
+                 liga_orcamento_entrada(conexao, 2, 58);
+             }, QStringLiteral("Orçamento 2"), QStringLiteral("Aguardando aprovação|2|"), QStringLiteral("Entrada 58")},
+            {"ordem do orçamento", [&](FrmOficina&) {
+                 executa(QStringLiteral("insert into ordem values(null,3,'2026-12-19','08:00:00',85.5,'',1,0,0)"));
+                 executa(itemOrdem);
+                 executa(QStringLiteral("insert into ordem_do_orcamento (norcamento, nordem) values (2, 3)"));
+             }, QStringLiteral("OS 3"), QStringLiteral("Em serviço|1|"), QStringLiteral("Orçamento 2")},
+            {"aguardando peças", [&](FrmOficina&) {
+                 marca_aguardando_pecas(conexao, 3, QDateTime(QDate(2026, 12, 19), QTime(15, 0)), QStringLiteral("Rolete encomendado"));
+             }, QStringLiteral("OS 3"), QStringLiteral("Aguardando peças|1|")},
+            {"concluída, retirada vencida", [&](FrmOficina&) {
+                 executa(QStringLiteral("update ordem set nconcluida = 1 where ncodigo = 3"));
+                 QCOMPARE(linhas(QStringLiteral("select count(*) from ordem_aguardando_pecas")), QStringList{QStringLiteral("0")});
+                 executa(QStringLiteral("update ordem_concluida set ddata = '2026-11-15' where nordem = 3"));
+             }, QStringLiteral("OS 3"), QStringLiteral("Pronto para retirada|35|atrasado")},
+            {"abandonada", [&](FrmOficina&) {
+                 executa(QStringLiteral("update ordem_concluida set ddata = '2026-09-01' where nordem = 3"));
+             }, QStringLiteral("OS 3"), QStringLiteral("Pronto para retirada|110|abandonado")},
+            {"reaberta", [&](FrmOficina&) { executa(QStringLiteral("update ordem set nconcluida = 0 where ncodigo = 3")); },
+             QStringLiteral("OS 3"), QStringLiteral("Em serviço|1|")},
+            {"não concluída não se entrega", [&](FrmOficina& f) {
+                 QVERIFY(vai_para(f, QStringLiteral("OS 3")));
+                 clica(f.botaoEntregar);
+                 QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Só uma ordem de serviço pronta para retirada pode ser entregue."));
+                 QVERIFY_THROWS_EXCEPTION(Recusa, entrega_ordem(conexao, Entrega{3, Relogio::momento(), QStringLiteral("X"), {}, {}}));
+             }, QStringLiteral("OS 3"), QStringLiteral("Em serviço|1|")},
+            {"entregue pela janela", [&](FrmOficina& f) {
+                 executa(QStringLiteral("update ordem set nconcluida = 1 where ncodigo = 3"));
+                 executa(QStringLiteral("update ordem_concluida set ddata = '2026-12-18' where nordem = 3"));
+                 f.mostra();
+                 QVERIFY(vai_para(f, QStringLiteral("OS 3")));
+                 no_dialogo<FrmEntrega>([&](FrmEntrega& d) {
+                     QCOMPARE(d.caixaMomento->dateTime(), QDateTime(QDate(2026, 12, 20), QTime(10, 0)));
+                     clica(d.botaoGravar); // nobody named: refused, the dialog stays
+                     QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Informe quem retirou o equipamento."));
+                     QVERIFY(d.isVisible());
+                     digita(d.caixaRetiradoPor, QStringLiteral("Bruno Lima"));
+                     digita(d.caixaDocumento, QStringLiteral("12.345.678-9"));
+                     clica(d.botaoGravar);
+                 });
+                 amb->msgs.respostas({false}); // no terms printed
+                 clica(f.botaoEntregar);
+                 QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Deseja emitir o termo de entrega?"));
+                 QCOMPARE(linhas(QStringLiteral("select nordem, dmomento, cretirado_por, cdocumento from entrega")),
+                          QStringList{QStringLiteral("3|20/12/2026 10:00:00|Bruno Lima|12.345.678-9")});
+                 QCOMPARE(linha_oficina(f, QStringLiteral("OS 3")), QStringLiteral("-")); // delivered ones on request
+                 f.marcaEntregues->click();
+             }, QStringLiteral("OS 3"), QStringLiteral("Entregue|0|")},
+            {"entregue não reabre nem se entrega de novo", [&](FrmOficina&) {
+                 // the order form's reopening refused, in the words the clerk reads
+                 try {
+                     conexao.execute(QStringLiteral("update ordem set nconcluida = 0 where ncodigo = 3"));
+                     QFAIL("reaberta depois de entregue");
+                 } catch (const ErroBanco& e) {
+                     trata_erro_banco(e);
+                 }
+                 QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Esta ordem de serviço já foi entregue: desfaça a entrega antes de reabri-la."));
+                 try {
+                     entrega_ordem(conexao, Entrega{3, Relogio::momento(), QStringLiteral("Outro"), {}, {}});
+                     QFAIL("entregue duas vezes");
+                 } catch (const Recusa& r) {
+                     QCOMPARE(r.texto(), QStringLiteral("A ordem de serviço 3 já foi entregue em 20/12/2026 10:00."));
+                 }
+             }, QStringLiteral("OS 3"), QStringLiteral("Entregue|0|")},
+            {"entrega desfeita", [&](FrmOficina& f) {
+                 QVERIFY(vai_para(f, QStringLiteral("OS 3")));
+                 amb->msgs.respostas({false});
+                 clica(f.botaoDesfazerEntrega); // "Não": nothing changes
+                 QCOMPARE(linhas(QStringLiteral("select count(*) from entrega_desfeita")), QStringList{QStringLiteral("0")});
+                 amb->msgs.respostas({true});
+                 amb->msgs.entradas({QStringLiteral("Cliente voltou com a máquina")});
+                 clica(f.botaoDesfazerEntrega);
+                 QCOMPARE(amb->msgs.mostradas().at(amb->msgs.mostradas().size() - 2).texto,
+                          QStringLiteral("Deseja realmente desfazer a entrega da ordem de serviço N.º 3?"));
+                 QCOMPARE(linhas(QStringLiteral("select nentrega, dmomento, iif(cusuario = current_user, 1, 0), cmotivo from entrega_desfeita")),
+                          QStringList{QStringLiteral("1|20/12/2026 10:00:00|1|Cliente voltou com a máquina")});
+             }, QStringLiteral("OS 3"), QStringLiteral("Pronto para retirada|2|")},
+        };
+        FrmOficina& f = mostra_form<FrmOficina>();
+        // the example shop's two orders are ready since today
+        executa(QStringLiteral("update ordem_concluida set ddata = '2026-12-19'"));
+        for (const Passo& p : passos) {
+            p.acao(f);
+            if (QTest::currentTestFailed())
+                QFAIL(p.nome);
+            f.mostra();
+            QVERIFY2(linha_oficina(f, p.documento) == p.linha, qPrintable(QStringLiteral("%1: %2").arg(QString::fromUtf8(p.nome), linha_oficina(f, p.documento))));
+            if (!p.sumido.isEmpty())
+                QVERIFY2(linha_oficina(f, p.sumido) == QStringLiteral("-"), p.nome);
+        }
+        // the counts of every stage, the delivered ones shown
+        QCOMPARE(f.rotuloContagem->text(), QStringLiteral("Aguardando orçamento: 0   Aguardando aprovação: 0   Em serviço: 0   "
+                                                          "Aguardando peças: 0   Pronto para retirada: 3   Entregue: 0"));
+        // a customer's jobs; a stage's
+        digita(f.caixaCliente, QStringLiteral("bruno"));
+        f.mostra();
+        QCOMPARE(linha_oficina(f, QStringLiteral("OS 1")), QStringLiteral("-"));
+        QCOMPARE(linha_oficina(f, QStringLiteral("OS 2")), QStringLiteral("Pronto para retirada|1|"));
+        QVERIFY(f.rotuloContagem->text().contains(QStringLiteral("Pronto para retirada: 2")));
+        Relogio::solta();
+    }
+
+    // The delivery terms, printed once the delivery is saved: the shop, the
+    // customer, each machine and service, paid and still open, who
+    // collected it, and the warranty from the shop's setting.
+    void termoDeEntrega()
+    {
+        executa(QStringLiteral("update ajuste_oficina set ndias_garantia = 30"));
+        amb->msgs.respostas({true});
+        no_dialogo<FrmEntrega>([&](FrmEntrega& d) {
+            d.caixaMomento->setDateTime(QDateTime(QDate(2026, 12, 21), QTime(16, 30)));
+            digita(d.caixaRetiradoPor, QStringLiteral("Marcos Souza"));
+            digita(d.caixaObservacao, QStringLiteral("Levou os cabos"));
+            clica(d.botaoGravar);
+        });
+        const auto e = form<FrmEntrega>().entrega(loja.ordem);
+        QVERIFY(e);
+        QCOMPARE(e->retiradoPor, QStringLiteral("Marcos Souza"));
+        QCOMPARE(cr().SelectionFormula, QStringLiteral("{entrega.ncodigo}=1"));
+        const QString t = pdfDaPrevia();
+        confere_textos(t, {loja.nome, QStringLiteral("TERMO DE ENTREGA"), QStringLiteral("Ordem de serviço N.º 1"),
+                           QStringLiteral("Cliente: 2 - Ana Souza"), QStringLiteral("Entregue em: 21/12/2026 16:30"),
+                           QStringLiteral("Impressora - HP LaserJet 1102"), QStringLiteral("Troca do fusor"),
+                           QStringLiteral("Notebook - Dell Inspiron"), QStringLiteral("Limpeza e revisão geral"),
+                           QStringLiteral("Total da ordem: R$ 300,50"), QStringLiteral("Total pago: R$ 150,25"),
+                           QStringLiteral("Em aberto: R$ 150,25"), QStringLiteral("Retirado por: Marcos Souza"),
+                           QStringLiteral("Observações: Levou os cabos"),
+                           QStringLiteral("Garantia: 30 dias a partir da entrega, até 20/01/2027."), plano(cRodape)});
+        QVERIFY(!t.contains(QStringLiteral("Bruno Lima")));
     }
 };
 
