@@ -43,7 +43,7 @@ void emite_termo_entrega(qint32 codigo)
 {
     if (!mensagens().pergunta(QStringLiteral("Deseja emitir o termo de entrega?")))
         return;
-    ControleRelatorio& c = novo_relatorio(QStringLiteral("012.rpt"));
+    ControleRelatorio& c = novo_documento(QStringLiteral("012.rpt"));
     c.SelectionFormula = QStringLiteral("{entrega.ncodigo}=%1").arg(codigo);
     c.Formulas[0] = formula(QStringLiteral("Rodape"), cRodape);
     c.setAction(1);

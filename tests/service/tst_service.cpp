@@ -410,6 +410,8 @@ private slots:
     {
         executa(QStringLiteral("update ajuste_oficina set ndias_garantia = 30"));
         amb->msgs.respostas({true});
+        QString t;
+        lePrevia(t);
         no_dialogo<FrmEntrega>([&](FrmEntrega& d) {
             d.caixaMomento->setDateTime(QDateTime(QDate(2026, 12, 21), QTime(16, 30)));
             digita(d.caixaRetiradoPor, QStringLiteral("Marcos Souza"));
@@ -420,7 +422,6 @@ private slots:
         QVERIFY(e);
         QCOMPARE(e->retiradoPor, QStringLiteral("Marcos Souza"));
         QCOMPARE(cr().SelectionFormula, QStringLiteral("{entrega.ncodigo}=1"));
-        const QString t = pdfDaPrevia();
         confere_textos(t, {loja.nome, QStringLiteral("TERMO DE ENTREGA"), QStringLiteral("Ordem de serviço N.º 1"),
                            QStringLiteral("Cliente: 2 - Ana Souza"), QStringLiteral("Entregue em: 21/12/2026 16:30"),
                            QStringLiteral("Impressora - HP LaserJet 1102"), QStringLiteral("Troca do fusor"),
