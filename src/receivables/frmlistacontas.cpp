@@ -69,6 +69,11 @@ FrmListaContas::FrmListaContas(const QString& nome, const QString& titulo, QList
     Grid1->setMinimumHeight(330);
     v->addWidget(Grid1, 1);
 
+    // the count and the total on a line of their own, right under the list:
+    // a total as wide as the largest amount keeps the window within a
+    // 800-pixel screen
+    auto* totais = new QHBoxLayout;
+    totais->addStretch();
     auto* rodape = new QHBoxLayout;
     m_botoes = new QHBoxLayout;
     rodape->addLayout(m_botoes);
@@ -82,10 +87,11 @@ FrmListaContas::FrmListaContas(const QString& nome, const QString& titulo, QList
     Text2->setMaximumWidth(60);
     Text1->setMaximumWidth(130);
     destaca_valor(Text1);
-    rodape->addWidget(novo_rotulo(QStringLiteral("Qtde. doctos:"), Text2, this));
-    rodape->addWidget(Text2);
-    rodape->addWidget(novo_rotulo(QStringLiteral("Total:"), Text1, this));
-    rodape->addWidget(Text1);
+    totais->addWidget(novo_rotulo(QStringLiteral("Qtde. doctos:"), Text2, this));
+    totais->addWidget(Text2);
+    totais->addWidget(novo_rotulo(QStringLiteral("Total:"), Text1, this));
+    totais->addWidget(Text1);
+    v->addLayout(totais);
     CmdExportar = novo_botao(QStringLiteral("E&xportar"), QStringLiteral("CmdExportar"), this);
     rodape->addWidget(CmdExportar);
     Command4 = novo_botao(QStringLiteral("&Sair"), QStringLiteral("Command4"), this);
