@@ -1,4 +1,6 @@
 #include "janelalista.h"
+#include <QShowEvent>
+#include <algorithm>
 #include "grade.h"
 #include "modulo1.h"
 #include "planilha.h"
@@ -71,7 +73,10 @@ JanelaLista::JanelaLista(const QString& nome, const QString& titulo, QList<Colun
     Grid1 = new Grade(this);
     Grid1->setObjectName(QStringLiteral("Grid1"));
     Grid1->setAccessibleName(titulo);
-    Grid1->setMinimumSize(std::max(Grade::larguraDe(m_colunas), 420), 320);
+    // a list as wide as its columns would not shrink to a small screen: the
+    // window opens that wide where the screen has room (showEvent) and the
+    // grid scrolls sideways below it
+    Grid1->setMinimumSize(std::clamp(Grade::larguraDe(m_colunas), 420, 720), 320);
     prepara_lista();
     connect(Grid1, &Grade::linhaAtualMudou, this, &JanelaLista::atualiza_botoes);
     connect(Grid1, &QAbstractItemView::clicked, this, &JanelaLista::atualiza_botoes);
@@ -224,6 +229,17 @@ void JanelaLista::perto_do_fim(int linha)
     const int visiveis = Grid1->viewport()->height() / std::max(1, Grid1->verticalHeader()->defaultSectionSize());
     if (!m_fim && linha >= m_listadas - visiveis)
         carrega_pagina();
+}
+
+void JanelaLista::showEvent(QShowEvent* e)
+{
+    if (!m_larguraInicial && !e->spontaneous()) {
+        m_larguraInicial = true;
+        const int ideal = Grade::larguraDe(m_colunas) + (width() - Grid1->width());
+        if (width() < ideal)
+            resize(ideal, height());
+    }
+    FormModal::showEvent(e); // then within the screen's available area
 }
 
 QVariantList JanelaLista::celulas_da_linha(const Recordset& rs) const { return celulas_do_registro(rs, m_colunas); }

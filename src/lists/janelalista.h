@@ -109,6 +109,8 @@ protected:
     // another one), once it is centred.
     virtual void ao_abrir() = 0;
     void ao_abrir_janela() override;
+    // Opens the first time as wide as its columns, within the screen.
+    void showEvent(QShowEvent* e) override;
     // Esc and the close box cancel.
     void reject() override;
 
@@ -126,6 +128,7 @@ private:
 
     QList<ColunaGrade> m_colunas;
     int m_linhasMinimas;
+    bool m_larguraInicial = false;
     int m_listadas = 0;
     ConsultaLista m_consulta;
     bool m_fim = true; // every row of the query is read

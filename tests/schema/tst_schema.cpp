@@ -529,10 +529,12 @@ private slots:
         QCOMPARE(amb->msgs.textos(), aviso); // told once
         QCOMPARE(linhas(QStringLiteral("select nversao from versao_esquema")), QStringList{QString::number(Migracoes::versao_atual())});
         QCOMPARE(dados_da_loja(colunasAntigas), antes);
-        // what was there before is no change; a change from now on is recorded
-        QCOMPARE(conta(QStringLiteral("select count(*) from alteracao_financeira")), 0);
+        // what was there before is no change: only the order reopened and
+        // concluded again above is recorded; a change from now on is too
+        QCOMPARE(linhas(QStringLiteral("select ntipo, nordem from alteracao_financeira order by ncodigo")),
+                 (QStringList{QStringLiteral("9|1"), QStringLiteral("8|1")}));
         executa(QStringLiteral("update conta_receber set dvencimento = '2027-03-10' where ncodigo = 3"));
-        QCOMPARE(linhas(QStringLiteral("select ntipo, ctabela, nregistro, nordem, dvencimento_antes, dvencimento_depois from alteracao_financeira")),
+        QCOMPARE(linhas(QStringLiteral("select ntipo, ctabela, nregistro, nordem, dvencimento_antes, dvencimento_depois from alteracao_financeira where ntipo = 4")),
                  QStringList{QStringLiteral("4|CONTA_RECEBER|3|1|10/02/2027|10/03/2027")});
         principal.reset();
         conexao.fecha();

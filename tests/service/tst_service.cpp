@@ -410,14 +410,14 @@ private slots:
     {
         executa(QStringLiteral("update ajuste_oficina set ndias_garantia = 30"));
         amb->msgs.respostas({true});
-        QString t;
-        lePrevia(t);
         no_dialogo<FrmEntrega>([&](FrmEntrega& d) {
             d.caixaMomento->setDateTime(QDateTime(QDate(2026, 12, 21), QTime(16, 30)));
             digita(d.caixaRetiradoPor, QStringLiteral("Marcos Souza"));
             digita(d.caixaObservacao, QStringLiteral("Levou os cabos"));
             clica(d.botaoGravar);
         });
+        QString t;
+        lePrevia(t);
         const auto e = form<FrmEntrega>().entrega(loja.ordem);
         QVERIFY(e);
         QCOMPARE(e->retiradoPor, QStringLiteral("Marcos Souza"));
