@@ -65,11 +65,11 @@ void guarda_cadastro(qint32 T::*codigo, qint32 valor, const char* nome)
     f.close();
 }
 
-// The document the last command sent to the report control, as a PDF.
+// The document a save offers next opens its preview modally: it is saved
+// as a PDF once on screen, then the preview closes and the flow goes on.
 void guarda_documento(const char* nome)
 {
-    QVERIFY2(gera_pdf(cr(), destino(QString::fromLatin1(nome) + QStringLiteral(".pdf"))), nome);
-    fecha_previas();
+    ao_abrir_previa([nome](FrmRelatorio&) { QVERIFY2(gera_pdf(cr(), destino(QString::fromLatin1(nome) + QStringLiteral(".pdf"))), nome); });
 }
 
 } // namespace
@@ -120,8 +120,8 @@ private slots:
         guarda(o, "orcamento");
         guarda(o, "guia/orcamento");
         amb->msgs.respostas({true}); // printed for the customer
-        clica(o.Command5);
         guarda_documento("orcamento");
+        clica(o.Command5);
         clica(o.Command7);
 
         auto& s = form<FrmOrdem>();
@@ -159,8 +159,10 @@ private slots:
         auto& f = abre_receber();
         amb->msgs.respostas({true}); // the receipt
         baixa(f, valor(QStringLiteral("select min(ncodigo) from conta_receber where nordem = %1").arg(p.nCodigoOrdem)).toInt(),
-              [](FrmBaixaContasReceber& b) { parcial(b, QStringLiteral("100")); });
-        guarda_documento("recibo");
+              [](FrmBaixaContasReceber& b) {
+                  guarda_documento("recibo"); // once the payment is saved
+                  parcial(b, QStringLiteral("100"));
+              });
         guarda(f, "contas_receber");
     }
 

@@ -173,6 +173,8 @@ private slots:
             "and trim(rf.rdb$field_name) not like '%\\_BUSCA' escape '\\' and r.rdb$relation_name not in ('CLIENTE_TRIGRAMA', 'TRIGRAMA_FREQUENCIA') "
             // the backups' record is written by the backup command as the owner, never by a form
             "and r.rdb$relation_name <> 'COPIA_SEGURANCA' "
+            // the changes of money are written by the database's triggers alone
+            "and r.rdb$relation_name <> 'ALTERACAO_FINANCEIRA' "
             "order by 1, 2"));
         for (; !rsDados.eof(); rsDados.moveNext())
             colunas.append({rsDados.texto(QStringLiteral("tabela")), rsDados.texto(QStringLiteral("coluna")),
