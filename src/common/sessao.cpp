@@ -498,6 +498,16 @@ Dinheiro Recordset::dinheiro(const QString& campo) const
     return dinheiro(i);
 }
 
+std::optional<qint32> Recordset::codigoOpcional(const QString& campo) const
+{
+    return nulo(campo) ? std::nullopt : std::optional<qint32>(qint32(inteiro(campo)));
+}
+
+std::optional<Dinheiro> Recordset::dinheiroOpcional(const QString& campo) const
+{
+    return nulo(campo) ? std::nullopt : std::optional<Dinheiro>(dinheiro(campo));
+}
+
 Dinheiro Recordset::dinheiro(int indice) const
 {
     const QVariant& v = atual(indice);

@@ -256,6 +256,9 @@ public:
     Dinheiro dinheiro(int indice) const;
     QDate data(const QString& campo) const;
     bool nulo(const QString& campo) const;
+    // A code or an amount that the row may lack: none where it is null.
+    std::optional<qint32> codigoOpcional(const QString& campo) const;
+    std::optional<Dinheiro> dinheiroOpcional(const QString& campo) const;
 
     // Reads one value as text the way texto() does.
     static QString comoTexto(const QVariant& v);

@@ -3,16 +3,6 @@
 
 namespace {
 
-std::optional<qint32> codigo(const Recordset& rs, const QString& campo)
-{
-    return rs.nulo(campo) ? std::nullopt : std::optional<qint32>(qint32(rs.inteiro(campo)));
-}
-
-std::optional<Dinheiro> valor(const Recordset& rs, const QString& campo)
-{
-    return rs.nulo(campo) ? std::nullopt : std::optional<Dinheiro>(rs.dinheiro(campo));
-}
-
 QString mostra(const std::optional<Dinheiro>& valor, const QDate& vencimento)
 {
     if (valor)
@@ -65,10 +55,10 @@ AlteracaoFinanceira le_alteracao(const Recordset& rs)
     a.tipo = TipoAlteracao(rs.inteiro(QStringLiteral("ntipo")));
     a.tabela = rs.texto(QStringLiteral("ctabela")).trimmed();
     a.registro = qint32(rs.inteiro(QStringLiteral("nregistro")));
-    a.ordem = codigo(rs, QStringLiteral("nordem"));
-    a.conta = codigo(rs, QStringLiteral("nconta_receber"));
-    a.valorAntes = valor(rs, QStringLiteral("nvalor_antes"));
-    a.valorDepois = valor(rs, QStringLiteral("nvalor_depois"));
+    a.ordem = rs.codigoOpcional(QStringLiteral("nordem"));
+    a.conta = rs.codigoOpcional(QStringLiteral("nconta_receber"));
+    a.valorAntes = rs.dinheiroOpcional(QStringLiteral("nvalor_antes"));
+    a.valorDepois = rs.dinheiroOpcional(QStringLiteral("nvalor_depois"));
     a.vencimentoAntes = rs.data(QStringLiteral("dvencimento_antes"));
     a.vencimentoDepois = rs.data(QStringLiteral("dvencimento_depois"));
     return a;

@@ -109,11 +109,9 @@ TrabalhoOficina TrabalhoOficina::de(const Recordset& rs)
     t.cliente = rs.texto(QStringLiteral("nome_cliente"));
     t.fone = rs.texto(QStringLiteral("fone_cliente"));
     t.maquina = rs.texto(QStringLiteral("maquina"));
-    if (!rs.nulo(QStringLiteral("codigo_tecnico")))
-        t.codigoTecnico = qint32(rs.inteiro(QStringLiteral("codigo_tecnico")));
+    t.codigoTecnico = rs.codigoOpcional(QStringLiteral("codigo_tecnico"));
     t.tecnico = rs.texto(QStringLiteral("nome_tecnico"));
-    if (!rs.nulo(QStringLiteral("valor")))
-        t.valor = rs.dinheiro(QStringLiteral("valor"));
+    t.valor = rs.dinheiroOpcional(QStringLiteral("valor"));
     return t;
 }
 
