@@ -11,7 +11,8 @@
 #include "gerador.h"
 #include "grade.h"
 #include "migracoes.h"
-#include "modulo1.h"
+#include "localizacao.h"
+#include "sessao.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,7 +3,9 @@
 #include "apoio.h"
 #include "gerador.h"
 #include "grade.h"
-#include "modulo1.h"
+#include "legado.h"
+#include "localizacao.h"
+#include "sessao.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

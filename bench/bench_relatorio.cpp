@@ -13,7 +13,9 @@
 #include "gerador.h"
 #include "migracoes.h"
 #include "modelotexto.h"
-#include "modulo1.h"
+#include "legado.h"
+#include "localizacao.h"
+#include "sessao.h"
 #include "relatorio.h"
 
 #include <QApplication>

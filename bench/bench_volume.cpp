@@ -27,7 +27,9 @@
 #include "frmrelatorio.h"
 #include "gerador.h"
 #include "migracoes.h"
-#include "modulo1.h"
+#include "legado.h"
+#include "localizacao.h"
+#include "sessao.h"
 #include "motorrelatorio.h"
 #include "relatorio.h"
 

@@ -1,5 +1,5 @@
 #include "gerador.h"
-#include "modulo1.h"
+#include "sessao.h"
 
 #include <QDate>
 #include <QRandomGenerator>

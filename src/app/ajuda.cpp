@@ -2,7 +2,7 @@
 #include "copiaseguranca.h"
 #include "mensagens.h"
 #include "migracoes.h"
-#include "modulo1.h"
+
 #include "sessao.h"
 
 #include <QDesktopServices>

@@ -2,7 +2,10 @@
 #include "controlerelatorio.h"
 #include "frmconsulta.h"
 #include "frmselecionaperiodo.h"
-#include "modulo1.h"
+#include "errosbanco.h"
+#include "legado.h"
+#include "literaissql.h"
+#include "sessao.h"
 #include "motorrelatorio.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "copiaseguranca.h"
 #include "arquivoconfiguracao.h"
 #include "mensagens.h"
-#include "modulo1.h"
+
 #include "relogio.h"
 #include "sessao.h"
 

@@ -1,8 +1,10 @@
 #include "frmprincipal.h"
+#include "estabelecimento.h"
 #include "controlerelatorio.h"
 #include "copiaseguranca.h"
 #include "mascaras.h"
-#include "modulo1.h"
+#include "legado.h"
+#include "sessao.h"
 #include "motorrelatorio.h"
 #include "relogio.h"
 #include "teclado.h"
@@ -289,18 +291,10 @@ void FrmPrincipal::atualizaCopias()
 
 void FrmPrincipal::carrega()
 {
-    cSQL = QStringLiteral("select * from estabelecimento,cidade where ncidade = cidade.ncodigo");
-    rsDados.abre(cSQL);
-    if (rsDados.recordCount() < 1) {
-        rsDados.fecha();
-        throw std::runtime_error("O estabelecimento (registro 1) ou a sua cidade não foi encontrado no banco de dados.");
-    }
-    cNomeEmpresa = rsDados.texto(QStringLiteral("cfantasia"));
-    cRodape = rsDados.texto(QStringLiteral("cfantasia")) + QStringLiteral(" - ") + rsDados.texto(QStringLiteral("cendereco"))
-              + QStringLiteral(" - ") + rsDados.texto(QStringLiteral("cNome")) + QStringLiteral("-Fone: ")
-              + formata_mascara(rsDados.texto(QStringLiteral("cFone")), Mascara::Telefone) + QStringLiteral(" - ") + rsDados.texto(QStringLiteral("cemail"));
-    rsDados.fecha();
-    setWindowTitle(windowTitle() + QStringLiteral(" - ") + cNomeEmpresa);
+    const Estabelecimento loja = Estabelecimento::le(conexao);
+    cNomeEmpresa = loja.nome;
+    cRodape = loja.rodape;
+    setWindowTitle(windowTitle() + QStringLiteral(" - ") + loja.nome);
     atualizaCopias();
 }
 

@@ -5,7 +5,8 @@
 #include "frmprincipal.h"
 #include "mensagens.h"
 #include "migracoes.h"
-#include "modulo1.h"
+#include "legado.h"
+#include "sessao.h"
 #include "reservas.h"
 #include "valoresnegativos.h"
 

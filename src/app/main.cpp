@@ -2,7 +2,8 @@
 #include "formularios.h"
 #include "frmprincipal.h"
 #include "iniciasistema.h"
-#include "modulo1.h"
+#include "localizacao.h"
+#include "sessao.h"
 #include "sinais.h"
 
 #include <QApplication>

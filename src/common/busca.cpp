@@ -1,5 +1,6 @@
 #include "busca.h"
-#include "modulo1.h"
+#include "literaissql.h"
+#include "sessao.h"
 
 #include <QStringList>
 #include <algorithm>

@@ -1,7 +1,10 @@
 #include "caixacodigo.h"
 #include "campos.h"
 #include "filtroteclas.h"
-#include "modulo1.h"
+#include "errosbanco.h"
+#include "formatos.h"
+#include "legado.h"
+#include "sessao.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
 #include "campos.h"
-#include "modulo1.h"
+#include "formatos.h"
 
 #include <QDateEdit>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #include "filtroteclas.h"
 #include "campos.h"
-#include "modulo1.h"
+#include "formatos.h"
 
 #include <QAbstractButton>
 #include <QApplication>

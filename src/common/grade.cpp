@@ -1,7 +1,7 @@
 #include "grade.h"
 #include "campos.h"
 #include "filtroteclas.h"
-#include "modulo1.h"
+#include "formatos.h"
 #include "sessao.h"
 
 #include <stdexcept>

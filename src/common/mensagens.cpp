@@ -63,3 +63,8 @@ Mensagens* g_atual = nullptr;
 
 Mensagens& mensagens() { return g_atual ? *g_atual : static_cast<Mensagens&>(g_qt); }
 void instala_mensagens(Mensagens* m) { g_atual = m; }
+
+bool confirma_exclusao(const QString& oque, const QString& nome)
+{
+    return mensagens().pergunta(QStringLiteral("Confirma a exclusão ") + oque + QLatin1Char(' ') + nome + QLatin1Char('?'));
+}

@@ -32,3 +32,6 @@ void instala_mensagens(Mensagens* m);
 
 // Shorthand for the common notice with the information icon.
 inline void informa(const QString& texto) { mensagens().aviso(texto); }
+
+// "Confirma a exclusão <oque> <nome>?"; true for Yes.
+bool confirma_exclusao(const QString& oque, const QString& nome);

@@ -1,7 +1,7 @@
 #include "parcelas.h"
 #include "grade.h"
 #include "mensagens.h"
-#include "modulo1.h"
+#include "datas.h"
 #include "relogio.h"
 
 #include <QStringList>

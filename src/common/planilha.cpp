@@ -3,7 +3,7 @@
 #include "formularios.h"
 #include "grade.h"
 #include "mensagens.h"
-#include "modulo1.h"
+#include "errosbanco.h"
 #include "sessao.h"
 
 #include <QDir>

@@ -523,3 +523,5 @@ QDate Recordset::data(const QString& campo) const
     if (v.typeId() == QMetaType::QDateTime) return v.toDateTime().date();
     return v.toDate();
 }
+
+Conexao conexao;

@@ -275,3 +275,6 @@ private:
     int m_linhas = 0;
     qsizetype m_posicao = 0;
 };
+
+// The program's one connection.
+extern Conexao conexao;

@@ -4,7 +4,7 @@
 #include "filtroteclas.h"
 #include "formularios.h"
 #include "grade.h"
-#include "modulo1.h"
+#include "legado.h"
 #include "reservas.h"
 
 #include <QHBoxLayout>

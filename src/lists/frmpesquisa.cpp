@@ -2,7 +2,9 @@
 #include "campos.h"
 #include "filtroteclas.h"
 #include "grade.h"
-#include "modulo1.h"
+#include "errosbanco.h"
+#include "mensagens.h"
+#include "sessao.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

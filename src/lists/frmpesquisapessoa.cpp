@@ -2,7 +2,7 @@
 #include "busca.h"
 #include "campos.h"
 #include "filtroteclas.h"
-#include "modulo1.h"
+#include "formatos.h"
 #include "reservas.h"
 
 #include <QLineEdit>

@@ -1,6 +1,5 @@
 #include "frmpesquisatexto.h"
 #include "busca.h"
-#include "modulo1.h"
 
 #include <QLineEdit>
 

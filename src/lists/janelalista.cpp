@@ -2,7 +2,11 @@
 #include <QShowEvent>
 #include <algorithm>
 #include "grade.h"
-#include "modulo1.h"
+#include "errosbanco.h"
+#include "formatos.h"
+#include "legado.h"
+#include "literaissql.h"
+#include "sessao.h"
 #include "planilha.h"
 
 #include <QDate>

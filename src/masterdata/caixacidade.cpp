@@ -4,7 +4,7 @@
 #include "formularios.h"
 #include "frmcadcidades.h"
 #include "frmconsulta.h"
-#include "modulo1.h"
+#include "formatos.h"
 
 #include <QGridLayout>
 #include <QLineEdit>

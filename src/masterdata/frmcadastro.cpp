@@ -3,7 +3,10 @@
 #include "campos.h"
 #include "filtroteclas.h"
 #include "mensagens.h"
-#include "modulo1.h"
+#include "errosbanco.h"
+#include "formatos.h"
+#include "legado.h"
+#include "sessao.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

@@ -1,6 +1,9 @@
 #include "frmcadcidades.h"
 #include "campos.h"
-#include "modulo1.h"
+#include "formatos.h"
+#include "legado.h"
+#include "literaissql.h"
+#include "sessao.h"
 
 #include <QGridLayout>
 #include <QLineEdit>

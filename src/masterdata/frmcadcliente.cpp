@@ -4,7 +4,10 @@
 #include "campos.h"
 #include "documentos.h"
 #include "frmconsultaequipamentocliente.h"
-#include "modulo1.h"
+#include "formatos.h"
+#include "legado.h"
+#include "literaissql.h"
+#include "sessao.h"
 
 #include <QComboBox>
 #include <QLabel>

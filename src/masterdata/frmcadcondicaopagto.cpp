@@ -2,7 +2,10 @@
 #include "campos.h"
 #include "filtroteclas.h"
 #include "mensagens.h"
-#include "modulo1.h"
+#include "formatos.h"
+#include "legado.h"
+#include "literaissql.h"
+#include "sessao.h"
 
 #include <QGridLayout>
 #include <QLineEdit>

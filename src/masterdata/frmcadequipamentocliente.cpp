@@ -3,7 +3,10 @@
 #include "filtroteclas.h"
 #include "grade.h"
 #include "mensagens.h"
-#include "modulo1.h"
+#include "errosbanco.h"
+#include "legado.h"
+#include "literaissql.h"
+#include "sessao.h"
 #include "reservas.h"
 
 #include <QComboBox>

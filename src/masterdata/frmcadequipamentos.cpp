@@ -2,7 +2,11 @@
 #include "campos.h"
 #include "grade.h"
 #include "mensagens.h"
-#include "modulo1.h"
+#include "errosbanco.h"
+#include "formatos.h"
+#include "legado.h"
+#include "literaissql.h"
+#include "sessao.h"
 
 #include <QAction>
 #include <QGridLayout>

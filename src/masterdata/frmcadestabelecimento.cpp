@@ -2,7 +2,8 @@
 #include "caixacidade.h"
 #include "caixacodigo.h"
 #include "campos.h"
-#include "modulo1.h"
+#include "legado.h"
+#include "literaissql.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -4,7 +4,8 @@
 #include "campos.h"
 #include "filtroteclas.h"
 #include "mensagens.h"
-#include "modulo1.h"
+#include "formatos.h"
+#include "sessao.h"
 
 #include <QComboBox>
 #include <QGridLayout>

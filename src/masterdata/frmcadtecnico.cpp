@@ -3,7 +3,10 @@
 #include "caixacodigo.h"
 #include "campos.h"
 #include "documentos.h"
-#include "modulo1.h"
+#include "formatos.h"
+#include "legado.h"
+#include "literaissql.h"
+#include "sessao.h"
 
 #include <QLineEdit>
 #include <algorithm>

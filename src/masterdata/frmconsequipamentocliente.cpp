@@ -7,7 +7,7 @@
 #include "frmconsultaclientes.h"
 #include "grade.h"
 #include "mensagens.h"
-#include "modulo1.h"
+
 #include "reservas.h"
 
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #include "frmconsultaclientes.h"
 #include "formularios.h"
 #include "frmcadcliente.h"
-#include "modulo1.h"
+#include "legado.h"
 
 FrmConsultaClientes::FrmConsultaClientes()
     : FrmPesquisaPessoa(QStringLiteral("FrmConsultaClientes"), QStringLiteral("Localização de clientes"), QStringLiteral("cliente"), true)

@@ -3,7 +3,11 @@
 #include "filtroteclas.h"
 #include "formaspagamento.h"
 #include "mensagens.h"
-#include "modulo1.h"
+#include "errosbanco.h"
+#include "formatos.h"
+#include "legado.h"
+#include "literaissql.h"
+#include "sessao.h"
 #include "relogio.h"
 
 #include <QComboBox>
@@ -69,7 +73,6 @@ void FrmBaixaContasReceber::ao_abrir_janela()
     centraliza_form(this);
     Text1->setFocus();
 }
-
 
 std::optional<Dinheiro> FrmBaixaContasReceber::le_valor_aberto()
 {

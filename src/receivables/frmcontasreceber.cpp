@@ -4,7 +4,11 @@
 #include "frmconsultaclientes.h"
 #include "grade.h"
 #include "mensagens.h"
-#include "modulo1.h"
+#include "datas.h"
+#include "errosbanco.h"
+#include "legado.h"
+#include "literaissql.h"
+#include "sessao.h"
 #include "recibo.h"
 #include "relogio.h"
 

@@ -3,7 +3,9 @@
 #include "frmconsulta.h"
 #include "grade.h"
 #include "mensagens.h"
-#include "modulo1.h"
+#include "errosbanco.h"
+#include "literaissql.h"
+#include "sessao.h"
 
 #include <QPushButton>
 

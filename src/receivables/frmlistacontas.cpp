@@ -6,7 +6,8 @@
 #include "frmmostrabaixacontapaga.h"
 #include "grade.h"
 #include "mensagens.h"
-#include "modulo1.h"
+#include "errosbanco.h"
+#include "sessao.h"
 #include "relogio.h"
 
 #include <QCalendarWidget>
@@ -150,7 +151,6 @@ void FrmListaContas::ao_abrir()
     filtro_mudou();
     Combo1->setFocus();
 }
-
 
 void FrmListaContas::formata_grade()
 {

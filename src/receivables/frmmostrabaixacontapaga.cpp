@@ -4,7 +4,10 @@
 #include "formularios.h"
 #include "grade.h"
 #include "mensagens.h"
-#include "modulo1.h"
+#include "errosbanco.h"
+#include "formatos.h"
+#include "legado.h"
+#include "sessao.h"
 #include "recibo.h"
 
 #include <QHBoxLayout>
@@ -57,7 +60,6 @@ void FrmMostraBaixaContaPaga::ao_abrir_janela()
     centraliza_form(this);
     Grid1->setFocus();
 }
-
 
 void FrmMostraBaixaContaPaga::mostra_dados()
 {

@@ -2,7 +2,8 @@
 #include "campos.h"
 #include "filtroteclas.h"
 #include "formularios.h"
-#include "modulo1.h"
+#include "datas.h"
+#include "formatos.h"
 #include "relogio.h"
 
 #include <QDateEdit>

@@ -4,7 +4,7 @@
 #include "formularios.h"
 #include "frmrelatorio.h"
 #include "mensagens.h"
-#include "modulo1.h"
+#include "sessao.h"
 #include "relatorio.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,9 @@
 #include "controlerelatorio.h"
 #include "extenso.h"
 #include "mensagens.h"
-#include "modulo1.h"
+#include "errosbanco.h"
+#include "legado.h"
+#include "sessao.h"
 #include "motorrelatorio.h"
 
 void emite_recibo(qint32 baixa)

@@ -4,7 +4,8 @@
 #include "filtroteclas.h"
 #include "frmconsultaclientes.h"
 #include "grade.h"
-#include "modulo1.h"
+#include "formatos.h"
+#include "mensagens.h"
 
 #include <QFont>
 #include <QGridLayout>

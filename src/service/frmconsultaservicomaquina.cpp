@@ -9,7 +9,8 @@
 #include "frmordem.h"
 #include "grade.h"
 #include "mensagens.h"
-#include "modulo1.h"
+#include "legado.h"
+#include "sessao.h"
 #include "motorrelatorio.h"
 
 #include <QGridLayout>

@@ -4,7 +4,9 @@
 #include "grade.h"
 #include "impressos.h"
 #include "mensagens.h"
-#include "modulo1.h"
+#include "formatos.h"
+#include "legado.h"
+#include "literaissql.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -4,7 +4,7 @@
 #include "formularios.h"
 #include "impressos.h"
 #include "mensagens.h"
-#include "modulo1.h"
+#include "errosbanco.h"
 #include "relogio.h"
 #include "sessao.h"
 

@@ -7,7 +7,11 @@
 #include "frmconsultaclientes.h"
 #include "grade.h"
 #include "mensagens.h"
-#include "modulo1.h"
+#include "errosbanco.h"
+#include "formatos.h"
+#include "legado.h"
+#include "literaissql.h"
+#include "sessao.h"
 #include "reservas.h"
 #include "relogio.h"
 

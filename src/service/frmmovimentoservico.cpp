@@ -7,7 +7,11 @@
 #include "frmconsulta.h"
 #include "grade.h"
 #include "mensagens.h"
-#include "modulo1.h"
+#include "errosbanco.h"
+#include "formatos.h"
+#include "legado.h"
+#include "literaissql.h"
+#include "sessao.h"
 #include "valoresnegativos.h"
 
 #include <QGridLayout>

@@ -9,7 +9,7 @@
 #include "frmordem.h"
 #include "grade.h"
 #include "mensagens.h"
-#include "modulo1.h"
+#include "errosbanco.h"
 #include "relogio.h"
 #include "sessao.h"
 

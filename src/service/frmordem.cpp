@@ -8,7 +8,10 @@
 #include "grade.h"
 #include "impressos.h"
 #include "mensagens.h"
-#include "modulo1.h"
+#include "errosbanco.h"
+#include "legado.h"
+#include "literaissql.h"
+#include "sessao.h"
 #include "relogio.h"
 
 #include <QCheckBox>

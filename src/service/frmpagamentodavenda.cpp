@@ -3,7 +3,10 @@
 #include "filtroteclas.h"
 #include "formaspagamento.h"
 #include "mensagens.h"
-#include "modulo1.h"
+#include "formatos.h"
+#include "legado.h"
+#include "literaissql.h"
+#include "sessao.h"
 #include "recibo.h"
 #include "relogio.h"
 

@@ -1,7 +1,9 @@
 #include "impressos.h"
 #include "controlerelatorio.h"
 #include "mensagens.h"
-#include "modulo1.h"
+#include "errosbanco.h"
+#include "legado.h"
+#include "sessao.h"
 #include "motorrelatorio.h"
 
 #include <optional>

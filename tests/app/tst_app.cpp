@@ -8,7 +8,8 @@
 #include "frmprincipal.h"
 #include "grade.h"
 #include "iniciasistema.h"
-#include "modulo1.h"
+#include "legado.h"
+#include "sessao.h"
 #include "relogio.h"
 #include "sinais.h"
 

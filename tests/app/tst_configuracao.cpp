@@ -5,7 +5,7 @@
 #include "arquivoconfiguracao.h"
 #include "frmprincipal.h"
 #include "iniciasistema.h"
-#include "modulo1.h"
+#include "sessao.h"
 
 #include <QDir>
 #include <QDirIterator>

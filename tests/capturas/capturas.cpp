@@ -21,7 +21,7 @@
 #include "frmrelatorio.h"
 #include "frmselecionaperiodo.h"
 #include "lojateste.h"
-#include "modulo1.h"
+
 #include "motorrelatorio.h"
 #include "passos.h"
 #include "relogio.h"

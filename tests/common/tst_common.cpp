@@ -4,7 +4,11 @@
 #include "extenso.h"
 #include "filtroteclas.h"
 #include "grade.h"
-#include "modulo1.h"
+#include "errosbanco.h"
+#include "formatos.h"
+#include "literaissql.h"
+#include "localizacao.h"
+#include "mensagens.h"
 #include "relogio.h"
 
 #include <QCheckBox>

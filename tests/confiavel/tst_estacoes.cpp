@@ -16,7 +16,11 @@
 #include "frmpagamentodavenda.h"
 #include "grade.h"
 #include "lojateste.h"
-#include "modulo1.h"
+#include "errosbanco.h"
+#include "formatos.h"
+#include "legado.h"
+#include "localizacao.h"
+#include "sessao.h"
 #include "outraestacao.h"
 #include "passos.h"
 #include "relogio.h"
@@ -44,7 +48,6 @@ const QString NAO_ABERTA = QStringLiteral("Esta parcela não está mais em abert
 const QString VAR_ESTACAO = QStringLiteral("CONTROLE_OS_ESTACAO");
 
 QString texto(const QString& sql) { return valor(sql).toString(); }
-
 
 QStringList baixas(int conta)
 {

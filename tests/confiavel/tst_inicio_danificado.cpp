@@ -5,7 +5,7 @@
 #include "apoio.h"
 #include "frmprincipal.h"
 #include "iniciasistema.h"
-#include "modulo1.h"
+#include "sessao.h"
 
 #include <QFile>
 #include <QProcess>

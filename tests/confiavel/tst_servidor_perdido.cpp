@@ -12,7 +12,8 @@
 #include "frmentradaequipamento.h"
 #include "grade.h"
 #include "lojateste.h"
-#include "modulo1.h"
+#include "errosbanco.h"
+#include "sessao.h"
 #include "passos.h"
 
 #include <QComboBox>
@@ -29,7 +30,6 @@
 using namespace apoio;
 
 namespace {
-
 
 bool servidor_responde()
 {

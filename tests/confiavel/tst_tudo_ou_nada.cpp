@@ -30,7 +30,7 @@
 #include "iniciasistema.h"
 #include "lojateste.h"
 #include "migracoes.h"
-#include "modulo1.h"
+#include "sessao.h"
 #include "passos.h"
 #include "relogio.h"
 
@@ -86,7 +86,6 @@ QList<TipoAlteracao> alteracoes_depois(int ultima)
         r << TipoAlteracao(tipo.toInt());
     return r;
 }
-
 
 // A search screen listing everything, on the row of `codigo`.
 template <class T>

@@ -15,7 +15,7 @@
 #include "iniciasistema.h"
 #include "lojateste.h"
 #include "migracoes.h"
-#include "modulo1.h"
+#include "sessao.h"
 #include "relogio.h"
 
 #include <QDir>
@@ -43,7 +43,6 @@ struct Resultado {
     int codigo = -1;
     QString saida; // what the user reads, stdout and stderr together
 };
-
 
 // Every file of a folder, hidden ones too, except the lock file the command keeps there.
 QStringList arquivos(const QString& pasta)

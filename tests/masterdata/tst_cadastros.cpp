@@ -10,7 +10,8 @@
 #include "frmcadtecnico.h"
 #include "frmconsulta.h"
 #include "grade.h"
-#include "modulo1.h"
+#include "legado.h"
+#include "sessao.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -25,7 +26,6 @@ using namespace apoio;
 namespace {
 
 const QString OBRIGATORIOS = QStringLiteral("Verifique se os campos obrigatórios foram preenchidos corretamente!");
-
 
 } // namespace
 

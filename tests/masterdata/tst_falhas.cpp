@@ -13,7 +13,7 @@
 #include "frmcadtecnico.h"
 #include "frmconsultaequipamentocliente.h"
 #include "grade.h"
-#include "modulo1.h"
+#include "sessao.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -30,7 +30,6 @@ namespace {
 const QString OBRIGATORIOS = QStringLiteral("Verifique se os campos obrigatórios foram preenchidos corretamente!");
 const QString CPF_ERRADO = QStringLiteral("O número de cpf informado está incorreto!");
 const QString SUMIU = QStringLiteral("Registro não localizado! Ele foi excluído depois de aberto; nada foi gravado.");
-
 
 // A click as a hand makes it: press, the event loop runs what the press
 // queued, release, and what the release queued runs too.

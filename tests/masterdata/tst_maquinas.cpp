@@ -5,7 +5,7 @@
 #include "frmcadcondicaopagto.h"
 #include "frmcadequipamentocliente.h"
 #include "grade.h"
-#include "modulo1.h"
+
 #include "parcelas.h"
 #include "passos.h"
 #include "relogio.h"

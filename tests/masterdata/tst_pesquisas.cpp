@@ -19,7 +19,8 @@
 #include "frmconsultaequipamentos.h"
 #include "frmconsultatecnico.h"
 #include "grade.h"
-#include "modulo1.h"
+#include "legado.h"
+#include "literaissql.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -29,7 +30,6 @@
 using namespace apoio;
 
 namespace {
-
 
 // Customers 2..4 in two cities; customer 2 has a machine.
 void clientes()
@@ -47,7 +47,6 @@ void clientes()
     executa(QStringLiteral("insert into equipamento_cliente values(null,2,1,'LG');"));
     executa(QStringLiteral("insert into Propriedade_equipamento_cliente values(1,1,'20')"));
 }
-
 
 } // namespace
 

@@ -16,7 +16,7 @@
 #include "frmprincipal.h"
 #include "grade.h"
 #include "iniciasistema.h"
-#include "modulo1.h"
+
 #include "passos.h"
 #include "relogio.h"
 #include "textopdf.h"
@@ -57,7 +57,6 @@ void carteira()
     executa(QStringLiteral("insert into baixa_conta_receber values(null,1,30,0,0,0,'P','','2026-12-01 09:00:00');"));
     executa(QStringLiteral("insert into baixa_conta_receber values(null,4,60,0,0,0,'I','','2026-12-05 10:15:00');"));
 }
-
 
 const QString MUDOU = QStringLiteral("O valor atual da parcela mudou de %1 para %2: outra estação registrou um pagamento nela. "
                                      "Nada foi gravado; confira o valor e grave de novo.");

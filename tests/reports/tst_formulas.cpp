@@ -5,7 +5,8 @@
 #include "definicaorelatorio.h"
 #include "errorelatorio.h"
 #include "formulaselecao.h"
-#include "modulo1.h"
+#include "literaissql.h"
+#include "localizacao.h"
 
 #include <QDate>
 #include <QDateTime>

@@ -4,7 +4,10 @@
 #include "frmprincipal.h"
 #include "iniciasistema.h"
 #include "migracoes.h"
-#include "modulo1.h"
+#include "errosbanco.h"
+#include "legado.h"
+#include "literaissql.h"
+#include "sessao.h"
 
 #include <QFile>
 #include <QTest>
@@ -440,7 +443,6 @@ private slots:
         QCOMPARE(linhas(QStringLiteral("select cnome from cidade where ncodigo = 2")), QStringList{colado});
         QCOMPARE(valor(QStringLiteral("select count(*) from cidade")).toInt(), 2);
     }
-
 
     // A shop's database made by the first release (no schema version): the
     // program brings it to the newest schema when it starts, once, and

@@ -7,7 +7,7 @@
 #include "frmfechamentovendaprazo.h"
 #include "frmpagamentodavenda.h"
 #include "grade.h"
-#include "modulo1.h"
+
 #include "relogio.h"
 
 #include <QComboBox>
@@ -35,7 +35,6 @@ public:
     }
 };
 
-
 const QString CONFIRMA = QStringLiteral("Confirma o fechamento desta ordem?");
 const QString ORDEM_ANTES = QStringLiteral("1|100|1||0");
 
@@ -58,7 +57,6 @@ QStringList baixas()
 {
     return linhas(QStringLiteral("select nconta_receber,nvalor_baixa,nforma_pagto,ndesconto,nacrescimo,trim(ctipo_baixa),cobs,ddata_baixa from baixa_conta_receber"));
 }
-
 
 } // namespace
 

@@ -22,7 +22,8 @@
 #include "grade.h"
 #include "iniciasistema.h"
 #include "lojateste.h"
-#include "modulo1.h"
+#include "errosbanco.h"
+#include "sessao.h"
 #include "motorrelatorio.h"
 #include "textopdf.h"
 
@@ -37,7 +38,6 @@
 using namespace apoio;
 
 namespace {
-
 
 // Column 0 of the filled rows.
 QStringList codigos(Grade* g)

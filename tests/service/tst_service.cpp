@@ -12,7 +12,9 @@
 #include "relogio.h"
 #include "frmrelatorio.h"
 #include "lojateste.h"
-#include "modulo1.h"
+#include "errosbanco.h"
+#include "legado.h"
+#include "sessao.h"
 #include "relatorio.h"
 #include "textopdf.h"
 

@@ -12,7 +12,7 @@
 #include "grade.h"
 #include "iniciasistema.h"
 #include "lojateste.h"
-#include "modulo1.h"
+#include "legado.h"
 #include "motorrelatorio.h"
 #include "relatorio.h"
 #include "textopdf.h"
@@ -26,7 +26,6 @@
 using namespace apoio;
 
 namespace {
-
 
 } // namespace
 

@@ -4,7 +4,9 @@
 #include "iniciasistema.h"
 #include "migracoes.h"
 #include "grade.h"
-#include "modulo1.h"
+#include "legado.h"
+#include "localizacao.h"
+#include "sessao.h"
 #include "relogio.h"
 
 #include <QCoreApplication>
