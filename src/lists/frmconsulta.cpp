@@ -4,7 +4,6 @@
 #include "filtroteclas.h"
 #include "formularios.h"
 #include "grade.h"
-#include "legado.h"
 #include "reservas.h"
 
 #include <QHBoxLayout>
@@ -70,24 +69,49 @@ FrmConsulta::FrmConsulta()
 
 QString FrmConsulta::caption() const
 {
-    if (cTipoConsula == QStringLiteral("Cidades")) return QStringLiteral("Consulta de cidades cadastradas");
-    if (cTipoConsula == QStringLiteral("Condições")) return QStringLiteral("Consulta de condições de pagto");
-    if (cTipoConsula == QStringLiteral("Tecnicos")) return QStringLiteral("Consulta de técnicos");
-    if (cTipoConsula == QStringLiteral("Clientes")) return QStringLiteral("Consulta de clientes");
+    if (m_tipo == QStringLiteral("Cidades")) return QStringLiteral("Consulta de cidades cadastradas");
+    if (m_tipo == QStringLiteral("Condições")) return QStringLiteral("Consulta de condições de pagto");
+    if (m_tipo == QStringLiteral("Tecnicos")) return QStringLiteral("Consulta de técnicos");
+    if (m_tipo == QStringLiteral("Clientes")) return QStringLiteral("Consulta de clientes");
     return QStringLiteral("Controle de ordens de serviço");
+}
+
+void FrmConsulta::defineTipo(const QString& tipo)
+{
+    m_tipo = tipo;
+    m_consultaDoChamador.reset();
+}
+
+void FrmConsulta::defineConsulta(const ConsultaLista& consulta)
+{
+    m_tipo.clear();
+    m_consultaDoChamador = consulta;
+    Command1_Click();
+}
+
+std::optional<qint32> FrmConsulta::escolhe(const QString& tipo)
+{
+    defineTipo(tipo);
+    abre_modal(*this);
+    return escolhido();
+}
+
+std::optional<qint32> FrmConsulta::escolhe(const ConsultaLista& consulta)
+{
+    defineConsulta(consulta);
+    abre_modal(*this);
+    return escolhido();
 }
 
 void FrmConsulta::ao_abrir()
 {
-    nCodigoConsulta = 0;
     setWindowTitle(caption());
     Label17->setText(caption());
     Text1->clear();
     Text1->setFocus();
-    // a caller's own query was already run by the caller; a built-in kind lists everything
-    if (!m_preenchidaPeloChamador)
+    // the caller's own query was read as it was given; a built-in kind lists everything
+    if (!m_consultaDoChamador)
         Command1_Click();
-    m_preenchidaPeloChamador = false;
 }
 
 void FrmConsulta::Command1_Click()
@@ -96,23 +120,19 @@ void FrmConsulta::Command1_Click()
     // the typed text is found whatever its letter case and accents
     const QString busca = Text1->text();
     ConsultaLista c;
-    if (cTipoConsula == QStringLiteral("Cidades"))
+    if (m_consultaDoChamador)
+        c = *m_consultaDoChamador; // read whole
+    else if (m_tipo == QStringLiteral("Cidades"))
         c = {QStringLiteral("select ncodigo,cnome from cidade"), {contem_texto(QStringLiteral("cidade.cnome"), busca)}, QStringLiteral("ncodigo")};
-    else if (cTipoConsula == QStringLiteral("Condições"))
+    else if (m_tipo == QStringLiteral("Condições"))
         c = {QStringLiteral("select ncodigo,cdescricao as cnome from condicao_pagto"), {contem_texto(QStringLiteral("condicao_pagto.cdescricao"), busca)},
              QStringLiteral("ncodigo")};
-    else if (cTipoConsula == QStringLiteral("Tecnicos"))
+    else if (m_tipo == QStringLiteral("Tecnicos"))
         c = {QStringLiteral("select ncodigo,cfantasia as cnome from tecnico"), {contem_texto(QStringLiteral("tecnico.cfantasia"), busca)}, QStringLiteral("ncodigo")};
-    else if (cTipoConsula == QStringLiteral("Clientes"))
+    else if (m_tipo == QStringLiteral("Clientes"))
         c = {QStringLiteral("select ncodigo,cfantasia as cnome from cliente") + junta_nome_cliente(busca),
              {contem_texto(QStringLiteral("cliente.cfantasia"), busca), QStringLiteral("ncodigo >1"), sem_reservas(QStringLiteral("cliente"))},
              QStringLiteral("ncodigo")};
-    else {
-        if (!isVisible())
-            m_preenchidaPeloChamador = true;
-        c = {cSQL}; // the caller's own query, read whole
-    }
-    cSQL = c.sql();
     enche_lista(c);
     Command1->setEnabled(true);
 }
@@ -133,10 +153,4 @@ bool FrmConsulta::eventFilter(QObject* alvo, QEvent* e)
     return QDialog::eventFilter(alvo, e);
 }
 
-qint32 consulta_codigo(const QString& tipo)
-{
-    FrmConsulta& f = form<FrmConsulta>();
-    f.cTipoConsula = tipo;
-    abre_modal(f);
-    return nCodigoConsulta;
-}
+qint32 consulta_codigo(const QString& tipo) { return form<FrmConsulta>().escolhe(tipo).value_or(0); }

@@ -7,16 +7,28 @@ class QLineEdit;
 class QPushButton;
 
 // The small lookup dialog behind the code fields: the user types part of a
-// name, the list shows matching codes and names, and the chosen code goes
-// back in nCodigoConsulta (0 when cancelled).
+// name, the list shows matching codes and names, and the dialog gives back
+// the code chosen (none when cancelled).
 class FrmConsulta : public JanelaLista {
     Q_OBJECT
 public:
     FrmConsulta();
 
-    // "Cidades", "Clientes", "Tecnicos", "Condições"; anything else: the
-    // caller's own query in cSQL (columns ncodigo and cnome).
-    QString cTipoConsula;
+    enum Coluna { ColunaCodigo, ColunaNome };
+
+    // Opens the lookup of a built-in kind ("Cidades", "Clientes",
+    // "Tecnicos", "Condições") and gives the code chosen.
+    std::optional<qint32> escolhe(const QString& tipo);
+    // Opens the lookup on the caller's own query (columns ncodigo and cnome,
+    // its values bound), read whole, and gives the code chosen.
+    std::optional<qint32> escolhe(const ConsultaLista& consulta);
+
+    // What the two above set before the dialog opens: a built-in kind (the
+    // list is read as it opens), or the caller's query (read now).
+    void defineTipo(const QString& tipo);
+    void defineConsulta(const ConsultaLista& consulta);
+    // The built-in kind shown ("" for a caller's query).
+    const QString& tipo() const { return m_tipo; }
 
     QLabel* Label17;
     QLabel* Label1;
@@ -25,8 +37,8 @@ public:
     QPushButton* CmdOk;
     QPushButton* CmdSair;
 
-    // "Procurar": builds the query of the kind and fills the list. For the
-    // caller's own query, call it before showing the dialog.
+    // "Procurar": builds the query of the kind (the caller's own, as it is)
+    // and fills the list.
     void Command1_Click();
     void CmdOk_Click();
     void CmdSair_Click();
@@ -39,8 +51,10 @@ protected:
 
 private:
     QString caption() const;
-    bool m_preenchidaPeloChamador = false;
+    QString m_tipo;
+    std::optional<ConsultaLista> m_consultaDoChamador;
 };
 
-// Opens the lookup of a built-in kind and gives the chosen code (0 if none).
+// Opens the lookup of a built-in kind and gives the chosen code (0 if none):
+// the code boxes' way of choosing.
 qint32 consulta_codigo(const QString& tipo);

@@ -4,7 +4,6 @@
 #include "grade.h"
 #include "errosbanco.h"
 #include "formatos.h"
-#include "legado.h"
 #include "literaissql.h"
 #include "sessao.h"
 #include "planilha.h"
@@ -268,14 +267,14 @@ bool JanelaLista::aceita_linha()
     const QString codigo = codigo_atual();
     if (codigo.isEmpty())
         return false;
-    nCodigoConsulta = codigo.toInt();
+    m_escolhido = codigo.toInt();
     done(QDialog::Accepted);
     return true;
 }
 
 void JanelaLista::cancela()
 {
-    nCodigoConsulta = 0;
+    m_escolhido.reset();
     done(QDialog::Rejected);
 }
 
@@ -284,6 +283,7 @@ void JanelaLista::reject() { cancela(); }
 void JanelaLista::ao_abrir_janela()
 {
     centraliza_form(this);
+    m_escolhido.reset();
     ao_abrir();
 }
 

@@ -3,6 +3,7 @@
 #include "grade.h"
 #include <QList>
 #include <QVariant>
+#include <optional>
 
 class QPushButton;
 class Recordset;
@@ -40,9 +41,9 @@ struct ConsultaLista {
 // data rows (the record's code in column 0, and in the row's code role) and
 // empty filler rows up to a minimum; the code of the current row; the buttons that act on a row,
 // enabled only on a filled one; the list to a spreadsheet; accepting (the
-// row's code into nCodigoConsulta, the window closes; nothing on a filler
-// row) and cancelling (0); and the steps run each time a caller shows the
-// window.
+// row's code is the one chosen, the window closes; nothing on a filler row)
+// and cancelling (none chosen); and the steps run each time a caller shows
+// the window.
 //
 // A list with an order is read a page at a time: the first page at once,
 // the next when the user comes near the end of what is read (scrolling,
@@ -61,6 +62,9 @@ public:
 
     // The code of the current row ("" on a filler row).
     QString codigo_atual() const;
+    // The code the user accepted the last time the window was shown; none
+    // when he cancelled (or has not chosen yet).
+    std::optional<qint32> escolhido() const { return m_escolhido; }
     // Every row of the list's query to a spreadsheet file (asks where).
     void exporta();
     // Enables the row buttons when the current row is filled.
@@ -104,10 +108,10 @@ protected:
     // A button that acts on the current row: enabled only on a filled row.
     void botao_de_linha(QPushButton* b);
 
-    // The current row's code into nCodigoConsulta and the window closes;
+    // The current row's code is the one chosen and the window closes;
     // false (and nothing happens) on a filler row.
     bool aceita_linha();
-    // nCodigoConsulta becomes 0 and the window closes.
+    // Nothing is chosen and the window closes.
     void cancela();
     // Each time a caller shows the window (not when it comes back from behind
     // another one), once it is centred.
@@ -141,4 +145,5 @@ private:
     QVariant m_ultimaOrdem, m_ultimoCodigo; // the key of the last row read
     QString m_sql; // the query the list shows; empty while it shows none
     QList<QPushButton*> m_botoesDeLinha;
+    std::optional<qint32> m_escolhido;
 };

@@ -56,6 +56,12 @@ FrmConsEquipamentoCliente::FrmConsEquipamentoCliente()
     setTabOrder(Text4, Command3);
 }
 
+std::optional<qint32> FrmConsEquipamentoCliente::escolhe()
+{
+    abre_modal(*this);
+    return escolhido();
+}
+
 void FrmConsEquipamentoCliente::ao_abrir()
 {
     Text4->clear(); // empties the list

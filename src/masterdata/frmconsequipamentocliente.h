@@ -10,6 +10,9 @@ class FrmConsEquipamentoCliente : public FrmPesquisa {
 public:
     FrmConsEquipamentoCliente();
 
+    // Opens the dialog and gives the machine chosen (none when left).
+    std::optional<qint32> escolhe();
+
     QLineEdit* Text4; // customer code
     QLineEdit* Text8; // customer name
     QPushButton* Command1; // "..."

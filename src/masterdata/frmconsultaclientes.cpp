@@ -1,7 +1,6 @@
 #include "frmconsultaclientes.h"
 #include "formularios.h"
 #include "frmcadcliente.h"
-#include "legado.h"
 
 FrmConsultaClientes::FrmConsultaClientes()
     : FrmPesquisaPessoa(QStringLiteral("FrmConsultaClientes"), QStringLiteral("Localização de clientes"), QStringLiteral("cliente"), true)
@@ -22,5 +21,5 @@ qint32 escolhe_cliente()
     FrmConsultaClientes& f = form<FrmConsultaClientes>();
     f.bChamadaDoCadastro = false;
     abre_modal(f);
-    return nCodigoConsulta;
+    return f.escolhido().value_or(0);
 }

@@ -74,8 +74,7 @@ FrmConsultaServicoMaquina::FrmConsultaServicoMaquina()
                                   "nequipamento = equipamento.ncodigo and equipamento_cliente.ncodigo = %1").arg(c);
         },
         [] {
-            abre_modal(form<FrmConsEquipamentoCliente>());
-            return nCodigoConsulta;
+            return form<FrmConsEquipamentoCliente>().escolhe().value_or(0);
         },
         {});
     m_maquina->semAviso().preencheCom([this](Recordset* rs) {

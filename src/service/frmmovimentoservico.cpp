@@ -158,14 +158,10 @@ qint32 FrmMovimentoServico::escolhe_maquina()
         informa(QStringLiteral("Informe o cliente!"));
         return 0;
     }
-    cSQL = QStringLiteral("select equipamento_cliente.ncodigo,cdescricao||' - '||cidentificacao as cnome from equipamento_cliente,equipamento "
-                          "where nequipamento = equipamento.ncodigo and ncliente = %1 order by cdescricao,cidentificacao")
-               .arg(valor_numerico(Text4->text()));
-    FrmConsulta& f = form<FrmConsulta>();
-    f.cTipoConsula = QString();
-    f.Command1_Click();
-    abre_modal(f);
-    return nCodigoConsulta;
+    ConsultaLista maquinas{QStringLiteral("select equipamento_cliente.ncodigo,cdescricao||' - '||cidentificacao as cnome from equipamento_cliente,equipamento "
+                                          "where nequipamento = equipamento.ncodigo and ncliente = ? order by cdescricao,cidentificacao")};
+    maquinas.valores = {valor_numerico(Text4->text())};
+    return form<FrmConsulta>().escolhe(maquinas).value_or(0);
 }
 
 QString FrmMovimentoServico::sql_item(bool novo, const QString& codigo)

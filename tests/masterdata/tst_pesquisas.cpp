@@ -23,6 +23,7 @@
 #include "literaissql.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -92,7 +93,7 @@ private slots:
         f.Grid1->defineLinhaAtual(4);
         QVERIFY(!f.botaoDetalhes->isEnabled() && !f.botaoExcluir->isEnabled());
         clica(f.botaoSair);
-        QCOMPARE(nCodigoConsulta, 0);
+        QCOMPARE(f.escolhido(), std::nullopt);
     }
 
     void clientesDetalhesEExclusao()
@@ -326,7 +327,7 @@ private slots:
         // the lookup dialog, each kind
         auto& c = form<FrmConsulta>();
         auto consulta = [&](const char* tipo, const QString& texto) {
-            c.cTipoConsula = QString::fromUtf8(tipo);
+            c.defineTipo(QString::fromUtf8(tipo));
             mostra_form<FrmConsulta>();
             c.Text1->clear();
             digita(c.Text1, texto);
@@ -344,7 +345,7 @@ private slots:
         QCOMPARE(consulta("Clientes", QStringLiteral("a_l")), QStringList{QStringLiteral("Ana_Lima")});
         QCOMPARE(consulta("Clientes", QStringLiteral("útil")), QStringList{QStringLiteral("Loja 100% Útil")});
         // a pasted apostrophe is text, not SQL
-        c.cTipoConsula = QStringLiteral("Clientes");
+        c.defineTipo(QStringLiteral("Clientes"));
         mostra_form<FrmConsulta>();
         c.Text1->setText(QStringLiteral("d'avila"));
         clica(c.Command1);
@@ -428,7 +429,7 @@ private slots:
         QVERIFY(coluna(f.Grid1, 0).isEmpty());
         clica(f.botaoSair);
         auto& c = form<FrmConsulta>();
-        c.cTipoConsula = QStringLiteral("Clientes");
+        c.defineTipo(QStringLiteral("Clientes"));
         mostra_form<FrmConsulta>();
         QCOMPARE(coluna(c.Grid1, 0), (QStringList{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}));
         clica(c.CmdSair);
@@ -483,7 +484,94 @@ private slots:
         clica(f.Command3);
         duplo_clique(f.Grid1, 1, 1);
         QVERIFY(!f.isVisible());
-        QCOMPARE(nCodigoConsulta, 1);
+        QCOMPARE(f.escolhido(), 1);
+    }
+
+    void consultaPorTipo()
+    {
+        executa(QStringLiteral("update cliente set cfantasia = 'Reservado' where ncodigo = 1"));
+        for (const char* nome : {"Ana Souza", "Bruno Souza", "Carla Lima"}) {
+            executa(QStringLiteral("insert into cliente (ncidade) values(1);"));
+            executa(QStringLiteral("update cliente set cfantasia = '%1' where ncodigo = (select max(ncodigo) from cliente)").arg(QString::fromUtf8(nome)));
+        }
+        auto& c = form<FrmConsulta>();
+        c.defineTipo(QStringLiteral("Clientes"));
+        c.show();
+        c.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&c));
+        QCOMPARE(c.windowTitle(), QStringLiteral("Consulta de clientes"));
+        QCOMPARE(c.Label17->text(), QStringLiteral("Consulta de clientes"));
+        QCOMPARE(c.Grid1->linhas(), 17);
+        QCOMPARE(c.Grid1->titulo(FrmConsulta::ColunaCodigo), QStringLiteral("Código"));
+        QCOMPARE(c.Grid1->valor(0, FrmConsulta::ColunaCodigo), QVariant(2)); // customer 1 never listed
+        QCOMPARE(c.Grid1->texto(2, FrmConsulta::ColunaNome), QStringLiteral("Carla Lima"));
+        QVERIFY(!c.Grid1->codigo(3).isValid());
+        // Tab walks search box, "Procurar", list, "&Aceitar", "&Sair"
+        c.Text1->setFocus();
+        for (QWidget* proximo : std::initializer_list<QWidget*>{c.Command1, c.Grid1, c.CmdOk, c.CmdSair}) {
+            tecla(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), proximo);
+        }
+        c.Text1->setFocus();
+        digita(c.Text1, QStringLiteral("souza"));
+        clica(c.Command1);
+        QCOMPARE(c.Grid1->texto(0, FrmConsulta::ColunaNome), QStringLiteral("Ana Souza"));
+        QCOMPARE(c.Grid1->texto(1, FrmConsulta::ColunaNome), QStringLiteral("Bruno Souza"));
+        QVERIFY(!c.Grid1->codigo(2).isValid());
+        // a filler row does nothing
+        c.Grid1->defineLinhaAtual(4);
+        duplo_clique(c.Grid1, 5, 1);
+        QVERIFY(c.isVisible());
+        QCOMPARE(c.escolhido(), std::nullopt);
+        // Enter on a focused "&Aceitar" accepts the current row
+        c.Grid1->defineLinhaAtual(0);
+        c.CmdOk->setFocus();
+        tecla(c.CmdOk, Qt::Key_Return);
+        QVERIFY(!c.isVisible());
+        QCOMPARE(c.escolhido(), 2);
+        ativa(c);
+        // Enter in the list accepts
+        c.Grid1->defineLinhaAtual(1);
+        c.Grid1->setFocus();
+        tecla(c.Grid1, Qt::Key_Return);
+        QVERIFY(!c.isVisible());
+        QCOMPARE(c.escolhido(), 3);
+        // cancelling afterwards chooses nothing
+        c.show();
+        clica(c.CmdSair);
+        QCOMPARE(c.escolhido(), std::nullopt);
+    }
+
+    void consultaDeCidadesECondicoesETecnicos()
+    {
+        executa(QStringLiteral("insert into cidade values(null,'Curitiba','PR');"));
+        executa(QStringLiteral("insert into tecnico values(null,'Beto','','',1,'','','','','','','','',0)"));
+        auto& c = form<FrmConsulta>();
+        const QList<std::tuple<QString, QString, QString>> casos = {
+            {QStringLiteral("Cidades"), QStringLiteral("Consulta de cidades cadastradas"), QStringLiteral("Cidade Não Informada")},
+            {QStringLiteral("Condições"), QStringLiteral("Consulta de condições de pagto"), QStringLiteral("A vista")},
+            {QStringLiteral("Tecnicos"), QStringLiteral("Consulta de técnicos"), QStringLiteral("Beto")},
+        };
+        for (const auto& [tipo, titulo, primeiro] : casos) {
+            c.defineTipo(tipo);
+            c.show();
+            QCOMPARE(c.windowTitle(), titulo);
+            QCOMPARE(c.Grid1->texto(0, FrmConsulta::ColunaCodigo), QStringLiteral("1")); // city 1 and condition 1 are listed
+            QCOMPARE(c.Grid1->texto(0, FrmConsulta::ColunaNome), primeiro);
+            clica(c.CmdSair);
+        }
+        // the caller's own query, its values bound: three rows, fourteen filler rows
+        ConsultaLista propria{QStringLiteral("select ncodigo, cnome from cidade where ncodigo <= ? union all select 7, 'x' from rdb$database order by 1")};
+        propria.valores = {2};
+        c.defineConsulta(propria);
+        c.show();
+        QCOMPARE(c.windowTitle(), QStringLiteral("Controle de ordens de serviço"));
+        QCOMPARE(c.Grid1->linhas(), 17);
+        QCOMPARE(c.Grid1->codigo(2), QVariant(7));
+        QVERIFY(!c.Grid1->codigo(3).isValid());
+        c.Grid1->defineLinhaAtual(2);
+        clica(c.CmdOk);
+        QCOMPARE(c.escolhido(), 7);
     }
 };
 

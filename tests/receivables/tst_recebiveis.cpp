@@ -615,7 +615,7 @@ private slots:
         filtra(f, FrmListaContas::PorCliente);
         ao_abrir_modal([](QDialog& d) {
             auto& c = static_cast<FrmConsulta&>(d);
-            QCOMPARE(c.cTipoConsula, QStringLiteral("Clientes"));
+            QCOMPARE(c.tipo(), QStringLiteral("Clientes"));
             c.Grid1->setRow(1);
             clica(c.CmdOk);
         });
