@@ -235,9 +235,14 @@ int main(int argc, char** argv)
     std::vector<double> varredura;
     for (int i = 0; i < 5; ++i)
         varredura.push_back(ms([&] {
+            const TrechoSql nome = contem_texto(QStringLiteral("cliente.cfantasia"), termos[i]);
             QSqlQuery v(conexao.banco());
-            v.exec(QStringLiteral("select cliente.ncodigo,cnome,cfantasia,cendereco,cnome,cfone from cliente, cidade where cliente.ncidade = cidade.ncodigo and ")
-                   + contem_texto(QStringLiteral("cliente.cfantasia"), termos[i]) + QStringLiteral(" and cliente.ncodigo > 1 order by cliente.ncodigo"));
+            v.setForwardOnly(true);
+            v.prepare(QStringLiteral("select cliente.ncodigo,cnome,cfantasia,cendereco,cnome,cfone from cliente, cidade where cliente.ncidade = cidade.ncodigo and ")
+                      + nome.sql + QStringLiteral(" and cliente.ncodigo > 1 order by cliente.ncodigo"));
+            for (const QVariant& valor : nome.valores)
+                v.addBindValue(valor);
+            v.exec();
             while (v.next()) {
             }
         }));

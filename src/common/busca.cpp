@@ -1,5 +1,4 @@
 #include "busca.h"
-#include "literaissql.h"
 #include "sessao.h"
 
 #include <QStringList>
@@ -39,9 +38,12 @@ QString literal_like(const QString& texto)
     return r;
 }
 
-QString contem(const QString& coluna, const QString& colacao, const QString& texto)
+// The pattern is cast to a text long enough for any typed text with its
+// "%" marks (bound alone it would take the column's length).
+TrechoSql contem(const QString& coluna, const QString& colacao, const QString& texto)
 {
-    return coluna + colacao + QStringLiteral(" like '%") + texto_sql(literal_like(texto)) + QStringLiteral("%' escape '\\'");
+    return {coluna + colacao + QStringLiteral(" like cast(? as varchar(1000)) escape '\\'"),
+            {QStringLiteral("%") + literal_like(texto) + QStringLiteral("%")}};
 }
 
 // A second triple is read whole and matched with the first in memory when
@@ -66,15 +68,15 @@ QString chave_busca(const QString& texto)
     return r;
 }
 
-QString contem_texto(const QString& coluna, const QString& texto)
+TrechoSql contem_texto(const QString& coluna, const QString& texto)
 {
     for (const ColunaComChave& c : CHAVES)
         if (coluna.compare(c.coluna, Qt::CaseInsensitive) == 0)
-            return texto.isEmpty() ? c.chave + QStringLiteral(" is not null") : contem(c.chave, QString(), chave_busca(texto));
-    return texto.isEmpty() ? coluna + QStringLiteral(" is not null") : contem(coluna, QStringLiteral(" collate unicode_ci_ai"), texto);
+            return texto.isEmpty() ? TrechoSql{c.chave + QStringLiteral(" is not null")} : contem(c.chave, QString(), chave_busca(texto));
+    return texto.isEmpty() ? TrechoSql{coluna + QStringLiteral(" is not null")} : contem(coluna, QStringLiteral(" collate unicode_ci_ai"), texto);
 }
 
-QString junta_nome_cliente(const QString& texto)
+TrechoSql junta_nome_cliente(const QString& texto)
 {
     const QString chave = chave_busca(texto);
     struct Trigrama {
@@ -95,11 +97,14 @@ QString junta_nome_cliente(const QString& texto)
     // one statement (one key lookup each); a triple the count does not know
     // came after it, and is rare.
     QStringList contagens;
-    for (size_t k = 0; k < todos.size(); ++k)
-        contagens << QStringLiteral("select %1 as n, nclientes from trigrama_frequencia where ctrigrama = '%2'").arg(k).arg(texto_sql(todos[k].texto));
+    QVariantList triplas;
+    for (size_t k = 0; k < todos.size(); ++k) {
+        contagens << QStringLiteral("select %1 as n, nclientes from trigrama_frequencia where ctrigrama = ?").arg(k);
+        triplas << todos[k].texto;
+    }
     try {
         Recordset rs(conexao);
-        rs.abre(contagens.join(QStringLiteral(" union all ")));
+        rs.abre(contagens.join(QStringLiteral(" union all ")), triplas);
         for (; !rs.eof(); rs.moveNext())
             todos[size_t(rs.inteiro(QStringLiteral("n")))].clientes = rs.inteiro(QStringLiteral("nclientes"));
         rs.fecha();
@@ -142,22 +147,30 @@ QString junta_nome_cliente(const QString& texto)
     const Trigrama* terceiro = oRaroQue([&](const Trigrama& t) { return separado(t, &primeiro) && separado(t, segundo); }, segundo);
     if (!terceiro)
         terceiro = oRaroQue([](const Trigrama&) { return true; }, segundo);
-    auto existe = [](const Trigrama* t, const QString& n, const QString& cliente) {
-        return t ? QStringLiteral(" and exists (select 1 from cliente_trigrama %1 where %1.ctrigrama = '%2' and %1.ncliente = %3)")
-                       .arg(n, texto_sql(t->texto), cliente)
-                 : QString();
+    // the statement with each triple bound, in the order its marks come
+    TrechoSql juncao;
+    auto existe = [&juncao](const Trigrama* t, const QString& n, const QString& cliente) {
+        if (!t)
+            return;
+        juncao.sql += QStringLiteral(" and exists (select 1 from cliente_trigrama %1 where %1.ctrigrama = ? and %1.ncliente = %2)").arg(n, cliente);
+        juncao.valores << t->texto;
     };
-    const QString a = texto_sql(primeiro.texto);
     const QString fim = QStringLiteral(") trigramas_nome on trigramas_nome.ncliente = cliente.ncodigo");
-    if (segundo && emMemoria(*segundo))
+    if (segundo && emMemoria(*segundo)) {
         // grouped, so that the engine matches both before it reads any
         // customer; the third looked up for those left
-        return QStringLiteral(" join (select t1.ncliente from cliente_trigrama t1 join cliente_trigrama t2"
-                              " on t2.ctrigrama = '%2' and t2.ncliente + 0 = t1.ncliente + 0 where t1.ctrigrama = '%1' group by t1.ncliente")
-                   .arg(a, texto_sql(segundo->texto))
-               + fim + existe(terceiro, QStringLiteral("t3"), QStringLiteral("trigramas_nome.ncliente"));
-    return QStringLiteral(" join (select t1.ncliente from cliente_trigrama t1 where t1.ctrigrama = '%1'").arg(a)
-           + existe(segundo, QStringLiteral("t2"), QStringLiteral("t1.ncliente")) + existe(terceiro, QStringLiteral("t3"), QStringLiteral("t1.ncliente")) + fim;
+        juncao = {QStringLiteral(" join (select t1.ncliente from cliente_trigrama t1 join cliente_trigrama t2"
+                                 " on t2.ctrigrama = ? and t2.ncliente + 0 = t1.ncliente + 0 where t1.ctrigrama = ? group by t1.ncliente")
+                      + fim,
+                  {segundo->texto, primeiro.texto}};
+        existe(terceiro, QStringLiteral("t3"), QStringLiteral("trigramas_nome.ncliente"));
+        return juncao;
+    }
+    juncao = {QStringLiteral(" join (select t1.ncliente from cliente_trigrama t1 where t1.ctrigrama = ?"), {primeiro.texto}};
+    existe(segundo, QStringLiteral("t2"), QStringLiteral("t1.ncliente"));
+    existe(terceiro, QStringLiteral("t3"), QStringLiteral("t1.ncliente"));
+    juncao.sql += fim;
+    return juncao;
 }
 
 void preenche_trigramas(Conexao& c)

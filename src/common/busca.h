@@ -2,8 +2,15 @@
 // Text searches as counter staff type them: fast, in any letter case and
 // without accents ("sao jose" finds "São José", "JOAO" finds "João").
 #include <QString>
+#include <QVariantList>
 
 class Conexao;
+
+// A piece of a statement and the values bound to its "?" marks, in order.
+struct TrechoSql {
+    QString sql;
+    QVariantList valores = {};
+};
 
 // The search key of a text: lower case, accented Latin-1 letters turned
 // into their plain letter ("Conceição" gives "conceicao"). The database
@@ -13,11 +20,12 @@ QString chave_busca(const QString& texto);
 // The condition "column holds the typed text anywhere", whatever the letter
 // case and accents; "%" and "_" typed by the user match themselves. An empty
 // text matches every row whose column is not null (as like '%%' did).
+// The typed text is bound, never written into the statement.
 // `coluna` is named with its table ("cliente.cfantasia"). Columns whose
 // table keeps a search key (a trigger fills it) are compared through the
 // key, as plain text; any other column through the UNICODE_CI_AI collation,
 // which costs several times more per row and suits the small tables.
-QString contem_texto(const QString& coluna, const QString& texto);
+TrechoSql contem_texto(const QString& coluna, const QString& texto);
 
 // The join that narrows a customer search by name ("from cliente" followed
 // by it) to the customers whose name holds the rarest letter triples of the
@@ -27,8 +35,8 @@ QString contem_texto(const QString& coluna, const QString& texto);
 // decides, so the matching is the same. Empty for a text of fewer than
 // three letters (the names are then read one by one), and when the
 // database cannot tell how common the triples are (the search then reads
-// every name, and reports the failure).
-QString junta_nome_cliente(const QString& texto);
+// every name, and reports the failure). The triples are bound.
+TrechoSql junta_nome_cliente(const QString& texto);
 
 // Writes the letter triples of every customer's name when the index is
 // still empty while customers exist: once, at the first start after the

@@ -3,7 +3,6 @@
 #include "filtroteclas.h"
 #include "errosbanco.h"
 #include "formatos.h"
-#include "legado.h"
 #include "sessao.h"
 
 #include <QApplication>
@@ -21,6 +20,13 @@ bool g_avisando = false;
 CaixaCodigo::CaixaCodigo(QLineEdit* codigo, QLineEdit* nome, QPushButton* botao, FiltroTeclas* teclas,
                          std::function<QString(qint32)> consulta, std::function<qint32()> escolhe,
                          std::function<void()> novo)
+    : CaixaCodigo(codigo, nome, botao, teclas, QString(), std::move(escolhe), std::move(novo))
+{
+    m_consultaAntiga = std::move(consulta);
+}
+
+CaixaCodigo::CaixaCodigo(QLineEdit* codigo, QLineEdit* nome, QPushButton* botao, FiltroTeclas* teclas, QString consulta,
+                         std::function<qint32()> escolhe, std::function<void()> novo)
     : QObject(codigo), m_codigo(codigo), m_nome(nome), m_botao(botao), m_consulta(std::move(consulta)),
       m_escolhe(std::move(escolhe))
 {
@@ -105,13 +111,14 @@ bool CaixaCodigo::procura()
         return m_achou;
     }
     try {
-        cSQL = m_consulta(qint32(codigo));
-        rsAux.abre(cSQL);
-        m_achou = rsAux.recordCount() > 0;
-        preenche(m_achou ? &rsAux : nullptr);
-        rsAux.fecha();
+        Recordset rs(conexao);
+        if (m_consultaAntiga)
+            rs.abre(m_consultaAntiga(qint32(codigo)));
+        else
+            rs.abre(m_consulta, {qint32(codigo)});
+        m_achou = rs.recordCount() > 0;
+        preenche(m_achou ? &rs : nullptr);
     } catch (const ErroBanco& e) {
-        rsAux.fecha();
         m_procurado.reset(); // read again next time
         m_achou = false;
         preenche(nullptr);

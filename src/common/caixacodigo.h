@@ -23,8 +23,13 @@ class Recordset;
 class CaixaCodigo : public QObject {
     Q_OBJECT
 public:
-    // consulta: the statement that reads the name of a code (its first column).
-    // escolhe: the lookup; the chosen code, or 0. novo: F11 (none: empty).
+    // consulta: the statement that reads the name of a code (its first
+    // column), the code bound to its one "?". escolhe: the lookup; the chosen
+    // code, or 0. novo: F11 (none: empty).
+    CaixaCodigo(QLineEdit* codigo, QLineEdit* nome, QPushButton* botao, FiltroTeclas* teclas, QString consulta,
+                std::function<qint32()> escolhe, std::function<void()> novo);
+    // Old call, to go: the statement made for each code, the code written
+    // into it. Forms move to the statement with the code bound, above.
     CaixaCodigo(QLineEdit* codigo, QLineEdit* nome, QPushButton* botao, FiltroTeclas* teclas,
                 std::function<QString(qint32)> consulta, std::function<qint32()> escolhe,
                 std::function<void()> novo);
@@ -74,7 +79,8 @@ private:
     QLineEdit* m_codigo;
     QLineEdit* m_nome;
     QPushButton* m_botao;
-    std::function<QString(qint32)> m_consulta;
+    QString m_consulta;
+    std::function<QString(qint32)> m_consultaAntiga; // old call, to go
     std::function<qint32()> m_escolhe;
     std::function<void(Recordset*)> m_preenche;
     std::function<void()> m_depoisDeAchar;

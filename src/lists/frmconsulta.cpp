@@ -123,16 +123,20 @@ void FrmConsulta::Command1_Click()
     if (m_consultaDoChamador)
         c = *m_consultaDoChamador; // read whole
     else if (m_tipo == QStringLiteral("Cidades"))
-        c = {QStringLiteral("select ncodigo,cnome from cidade"), {contem_texto(QStringLiteral("cidade.cnome"), busca)}, QStringLiteral("ncodigo")};
+        c = ConsultaLista{QStringLiteral("select ncodigo,cnome from cidade"), {}, QStringLiteral("ncodigo")}.filtra(contem_texto(QStringLiteral("cidade.cnome"), busca));
     else if (m_tipo == QStringLiteral("Condições"))
-        c = {QStringLiteral("select ncodigo,cdescricao as cnome from condicao_pagto"), {contem_texto(QStringLiteral("condicao_pagto.cdescricao"), busca)},
-             QStringLiteral("ncodigo")};
+        c = ConsultaLista{QStringLiteral("select ncodigo,cdescricao as cnome from condicao_pagto"), {}, QStringLiteral("ncodigo")}.filtra(
+            contem_texto(QStringLiteral("condicao_pagto.cdescricao"), busca));
     else if (m_tipo == QStringLiteral("Tecnicos"))
-        c = {QStringLiteral("select ncodigo,cfantasia as cnome from tecnico"), {contem_texto(QStringLiteral("tecnico.cfantasia"), busca)}, QStringLiteral("ncodigo")};
-    else if (m_tipo == QStringLiteral("Clientes"))
-        c = {QStringLiteral("select ncodigo,cfantasia as cnome from cliente") + junta_nome_cliente(busca),
-             {contem_texto(QStringLiteral("cliente.cfantasia"), busca), QStringLiteral("ncodigo >1"), sem_reservas(QStringLiteral("cliente"))},
-             QStringLiteral("ncodigo")};
+        c = ConsultaLista{QStringLiteral("select ncodigo,cfantasia as cnome from tecnico"), {}, QStringLiteral("ncodigo")}.filtra(
+            contem_texto(QStringLiteral("tecnico.cfantasia"), busca));
+    else if (m_tipo == QStringLiteral("Clientes")) {
+        const TrechoSql juncao = junta_nome_cliente(busca);
+        c = {QStringLiteral("select ncodigo,cfantasia as cnome from cliente") + juncao.sql, {}, QStringLiteral("ncodigo")};
+        c.valores = juncao.valores;
+        c.filtra(contem_texto(QStringLiteral("cliente.cfantasia"), busca));
+        c.condicoes << QStringLiteral("ncodigo >1") << sem_reservas(QStringLiteral("cliente"));
+    }
     enche_lista(c);
     Command1->setEnabled(true);
 }

@@ -45,14 +45,16 @@ ConsultaLista FrmPesquisaPessoa::consulta_lista()
     // the customer placeholder row is never listed, nor a new customer not yet saved
     const bool cliente = t == QLatin1String("cliente");
     // a customer's name is found through the index of its letter triples
-    const QString juncao = cliente && Text4->text().isEmpty() ? junta_nome_cliente(Text3->text()) : QString();
-    ConsultaLista c{QStringLiteral("select %1.ncodigo,cnome,cfantasia,cendereco,cnome,cfone from %1%2, cidade").arg(t, juncao),
+    const TrechoSql juncao = cliente && Text4->text().isEmpty() ? junta_nome_cliente(Text3->text()) : TrechoSql{};
+    ConsultaLista c{QStringLiteral("select %1.ncodigo,cnome,cfantasia,cendereco,cnome,cfone from %1%2, cidade").arg(t, juncao.sql),
                     {QStringLiteral("%1.ncidade = cidade.ncodigo").arg(t)}, t + QStringLiteral(".ncodigo")};
+    c.valores = juncao.valores;
     if (!Text4->text().isEmpty())
-        c.condicoes << QStringLiteral("%1.ncodigo = %2").arg(t).arg(valor_numerico(Text4->text()));
+        c.filtra({t + QStringLiteral(".ncodigo = ?"), {valor_numerico(Text4->text())}});
     else
-        c.condicoes << contem_texto(t + QStringLiteral(".cfantasia"), Text3->text()) << contem_texto(t + QStringLiteral(".cendereco"), Text1->text())
-                    << contem_texto(QStringLiteral("cidade.cnome"), Text2->text());
+        c.filtra(contem_texto(t + QStringLiteral(".cfantasia"), Text3->text()))
+            .filtra(contem_texto(t + QStringLiteral(".cendereco"), Text1->text()))
+            .filtra(contem_texto(QStringLiteral("cidade.cnome"), Text2->text()));
     if (cliente)
         c.condicoes << QStringLiteral("cliente.ncodigo > 1") << sem_reservas(t);
     return c;

@@ -17,7 +17,13 @@ FrmPesquisaTexto::FrmPesquisaTexto(const QString& nome, const QString& titulo, c
     fecha_layout();
 }
 
-QString FrmPesquisaTexto::consulta() { return m_consulta.arg(contem_texto(m_colunaFiltro, Text1->text())); }
+ConsultaLista FrmPesquisaTexto::consulta_lista()
+{
+    const TrechoSql filtro = contem_texto(m_colunaFiltro, Text1->text());
+    ConsultaLista c{m_consulta.arg(filtro.sql)};
+    c.valores = filtro.valores;
+    return c;
+}
 
 QString FrmPesquisaTexto::comando_exclusao(const QString& codigo) const
 {

@@ -13,7 +13,7 @@ protected:
     // tabela: whose rows "&Excluir" deletes.
     FrmPesquisaTexto(const QString& nome, const QString& titulo, const QString& rotulo, QString consulta, QString colunaFiltro,
                      QList<ColunaGrade> colunas, QString tabela, const QString& oque);
-    QString consulta() override;
+    ConsultaLista consulta_lista() override;
     QString comando_exclusao(const QString& codigo) const override;
 
 private:

@@ -4,7 +4,6 @@
 #include "grade.h"
 #include "errosbanco.h"
 #include "formatos.h"
-#include "literaissql.h"
 #include "sessao.h"
 #include "planilha.h"
 
@@ -16,29 +15,18 @@
 #include <QScrollBar>
 
 namespace {
-// A value read from the database written back into a statement.
-QString literal(const QVariant& v)
-{
-    switch (v.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-        return v.toString(); // a code; any other number is compared as quoted text
-    case QMetaType::QDate:
-        return QLatin1Char('\'') + v.toDate().toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('\'');
-    case QMetaType::QDateTime:
-        return QLatin1Char('\'') + v.toDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz")) + QLatin1Char('\'');
-    case QMetaType::QTime:
-        return QLatin1Char('\'') + v.toTime().toString(QStringLiteral("hh:mm:ss.zzz")) + QLatin1Char('\'');
-    default:
-        return QLatin1Char('\'') + texto_sql(v.toString()) + QLatin1Char('\'');
-    }
-}
-
 QString onde(const QStringList& condicoes)
 {
     return condicoes.isEmpty() ? QString() : QStringLiteral(" where ") + condicoes.join(QStringLiteral(" and "));
 }
 } // namespace
+
+ConsultaLista& ConsultaLista::filtra(const TrechoSql& condicao)
+{
+    condicoes << condicao.sql;
+    valores << condicao.valores;
+    return *this;
+}
 
 QString ConsultaLista::filtro() const { return onde(condicoes); }
 
@@ -51,21 +39,27 @@ QString ConsultaLista::ordenacao() const
 
 QString ConsultaLista::sql() const { return selecao + filtro() + ordenacao(); }
 
-QString ConsultaLista::pagina(int n, const QVariant& ultimaOrdem, const QVariant& ultimoCodigo, bool primeira) const
+TrechoSql ConsultaLista::pagina(int n, const QVariant& ultimaOrdem, const QVariant& ultimoCodigo, bool primeira) const
 {
     QStringList c = condicoes;
+    QVariantList v = valores;
     if (!primeira) {
         // the rows after the last one read, in the order the list has:
-        // nulls first, then ascending, equal values by their code
-        if (codigo.isEmpty())
-            c << ordem + QStringLiteral(" > ") + literal(ultimaOrdem);
-        else if (ultimaOrdem.isNull())
-            c << QStringLiteral("(%1 is null and %2 > %3 or %1 is not null)").arg(ordem, codigo, literal(ultimoCodigo));
-        else
-            c << QStringLiteral("(%1 > %2 or %1 = %2 and %3 > %4)").arg(ordem, literal(ultimaOrdem), codigo, literal(ultimoCodigo));
+        // nulls first, then ascending, equal values by their code; the key
+        // read is bound as it came
+        if (codigo.isEmpty()) {
+            c << ordem + QStringLiteral(" > ?");
+            v << ultimaOrdem;
+        } else if (ultimaOrdem.isNull()) {
+            c << QStringLiteral("(%1 is null and %2 > ? or %1 is not null)").arg(ordem, codigo);
+            v << ultimoCodigo;
+        } else {
+            c << QStringLiteral("(%1 > ? or %1 = ? and %2 > ?)").arg(ordem, codigo);
+            v << ultimaOrdem << ultimaOrdem << ultimoCodigo;
+        }
     }
     // "select" becomes "select first n"
-    return selecao.left(6) + QStringLiteral(" first ") + QString::number(n) + selecao.mid(6) + onde(c) + ordenacao();
+    return {selecao.left(6) + QStringLiteral(" first ") + QString::number(n) + selecao.mid(6) + onde(c) + ordenacao(), v};
 }
 
 JanelaLista::JanelaLista(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas, int linhasMinimas)
@@ -121,7 +115,8 @@ bool JanelaLista::enche_lista(const ConsultaLista& consulta, bool mantem)
     bool lido = true;
     if (!consulta.selecao.isEmpty()) {
         try {
-            rs.abre(paginada ? consulta.pagina(linhasPorPagina) : consulta.sql(), consulta.valores);
+            const TrechoSql leitura = paginada ? consulta.pagina(linhasPorPagina) : TrechoSql{consulta.sql(), consulta.valores};
+            rs.abre(leitura.sql, leitura.valores);
         } catch (const ErroBanco& e) {
             trata_erro_banco(e);
             if (mantem)
@@ -210,7 +205,8 @@ bool JanelaLista::carrega_pagina()
         return false;
     Recordset rs(conexao);
     try {
-        rs.abre(m_consulta.pagina(linhasPorPagina, m_ultimaOrdem, m_ultimoCodigo, false), m_consulta.valores);
+        const TrechoSql pagina = m_consulta.pagina(linhasPorPagina, m_ultimaOrdem, m_ultimoCodigo, false);
+        rs.abre(pagina.sql, pagina.valores);
         acrescenta(rs);
     } catch (const ErroBanco& e) {
         m_fim = true;

@@ -1,4 +1,5 @@
 #pragma once
+#include "busca.h"
 #include "formmodal.h"
 #include "grade.h"
 #include <QList>
@@ -22,14 +23,17 @@ struct ConsultaLista {
     QString ordem = {};
     QString campoOrdem = {};
     QString codigo = {};
-    // The values bound to the "?" of the conditions, in order.
+    // The values bound to the "?" of the selection and the conditions, in order.
     QVariantList valores = {};
+
+    // One more condition, its values bound after those given before.
+    ConsultaLista& filtra(const TrechoSql& condicao);
 
     // The whole list, in its order.
     QString sql() const;
     // The first n rows after the row whose order and code are given; with
-    // nothing given, the first n rows.
-    QString pagina(int n, const QVariant& ultimaOrdem = {}, const QVariant& ultimoCodigo = {}, bool primeira = true) const;
+    // nothing given, the first n rows. The values bound come with it.
+    TrechoSql pagina(int n, const QVariant& ultimaOrdem = {}, const QVariant& ultimoCodigo = {}, bool primeira = true) const;
     // " where " and the conditions ("" with none).
     QString filtro() const;
     // " order by " the order and the code ("" without an order).

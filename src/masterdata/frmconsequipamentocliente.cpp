@@ -40,7 +40,7 @@ FrmConsEquipamentoCliente::FrmConsEquipamentoCliente()
 
     m_cliente = new CaixaCodigo(
         Text4, Text8, Command1, m_teclas,
-        [](qint32 c) { return QStringLiteral("select cfantasia from cliente where ncodigo = %1 and ").arg(c) + sem_reservas(QStringLiteral("cliente")); },
+        QStringLiteral("select cfantasia from cliente where ncodigo = ? and ") + sem_reservas(QStringLiteral("cliente")),
         [] { return escolhe_cliente(); },
         [] {
             FrmCadCliente& f = form<FrmCadCliente>();
