@@ -131,7 +131,14 @@ void FrmPesquisa::exclui_click()
     const QString codigo = codigo_atual();
     if (codigo.isEmpty() || !confirma(codigo, Grid1->linhaAtual()))
         return;
-    if (!em_transacao(Operacao::Exclusao, comandos_exclusao(QString::number(valor_numerico(codigo)))))
+    const qint64 registro = valor_numerico(codigo);
+    const QStringList comandos = exclusoes();
+    const bool excluido = comandos.isEmpty() ? em_transacao(Operacao::Exclusao, comandos_exclusao(QString::number(registro)))
+                                             : em_transacao(Operacao::Exclusao, [&] {
+                                                   for (const QString& sql : comandos)
+                                                       conexao.execute(sql, {registro});
+                                               });
+    if (!excluido)
         return; // the list stays as it was
     procura();
 }

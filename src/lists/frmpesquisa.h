@@ -53,8 +53,12 @@ protected:
     virtual bool recarrega_apos_detalhes() const { return true; }
     // Asks whether to delete the row; the customer-style screens confirm with its name.
     virtual bool confirma(const QString& codigo, int linha);
+    // Everything a delete runs, in one transaction: statements whose one "?"
+    // is the record's code, bound.
+    virtual QStringList exclusoes() const { return {}; }
+    // Old calls, to go: the delete's statements with the code written into
+    // them, for the screens that give no exclusoes() yet.
     virtual QString comando_exclusao(const QString& codigo) const { Q_UNUSED(codigo) return {}; }
-    // Everything a delete runs, in one transaction (normally the statement above).
     virtual QStringList comandos_exclusao(const QString& codigo) const { return {comando_exclusao(codigo)}; }
     // Whether the screen is being used to choose a record for another form.
     virtual bool em_consulta() const { return false; }

@@ -60,7 +60,4 @@ ConsultaLista FrmPesquisaPessoa::consulta_lista()
     return c;
 }
 
-QString FrmPesquisaPessoa::comando_exclusao(const QString& codigo) const
-{
-    return QStringLiteral("delete from %1 where ncodigo =").arg(m_tabela) + codigo;
-}
+QStringList FrmPesquisaPessoa::exclusoes() const { return {QStringLiteral("delete from %1 where ncodigo = ?").arg(m_tabela)}; }

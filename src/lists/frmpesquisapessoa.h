@@ -15,7 +15,7 @@ protected:
     // tabela: "cliente" or "tecnico"; comAceitar: the screen serves as a lookup too.
     FrmPesquisaPessoa(const QString& nome, const QString& titulo, const QString& tabela, bool comAceitar);
     ConsultaLista consulta_lista() override;
-    QString comando_exclusao(const QString& codigo) const override;
+    QStringList exclusoes() const override;
 
 private:
     QString m_tabela;

@@ -25,7 +25,4 @@ ConsultaLista FrmPesquisaTexto::consulta_lista()
     return c;
 }
 
-QString FrmPesquisaTexto::comando_exclusao(const QString& codigo) const
-{
-    return QStringLiteral("delete from %1 where ncodigo =").arg(m_tabela) + codigo;
-}
+QStringList FrmPesquisaTexto::exclusoes() const { return {QStringLiteral("delete from %1 where ncodigo = ?").arg(m_tabela)}; }

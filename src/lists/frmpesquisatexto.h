@@ -14,7 +14,7 @@ protected:
     FrmPesquisaTexto(const QString& nome, const QString& titulo, const QString& rotulo, QString consulta, QString colunaFiltro,
                      QList<ColunaGrade> colunas, QString tabela, const QString& oque);
     ConsultaLista consulta_lista() override;
-    QString comando_exclusao(const QString& codigo) const override;
+    QStringList exclusoes() const override;
 
 private:
     QString m_consulta;

@@ -71,13 +71,14 @@ void FrmConsEquipamentoCliente::ao_abrir()
     Text4->setFocus();
 }
 
-QString FrmConsEquipamentoCliente::consulta()
+ConsultaLista FrmConsEquipamentoCliente::consulta_lista()
 {
     if (!m_mostrar)
         return {};
-    return QStringLiteral("select cdescricao,equipamento_cliente.ncodigo,cidentificacao from equipamento_cliente,equipamento "
-                          "where nequipamento = equipamento.ncodigo and ncliente= %1 order by cdescricao")
-        .arg(valor_numerico(Text4->text()));
+    ConsultaLista c{QStringLiteral("select cdescricao,equipamento_cliente.ncodigo,cidentificacao from equipamento_cliente,equipamento "
+                                   "where nequipamento = equipamento.ncodigo and ncliente = ? order by cdescricao")};
+    c.valores = {valor_numerico(Text4->text())};
+    return c;
 }
 
 void FrmConsEquipamentoCliente::valida_cliente() { m_cliente->valida(); }

@@ -23,7 +23,7 @@ public:
     void valida_cliente();
 
 protected:
-    QString consulta() override;
+    ConsultaLista consulta_lista() override;
     bool em_consulta() const override { return true; }
     void ao_abrir() override;
 

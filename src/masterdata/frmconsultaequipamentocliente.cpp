@@ -21,11 +21,12 @@ FrmConsultaEquipamentoCliente::FrmConsultaEquipamentoCliente()
     botao(QStringLiteral("&Sair"), QStringLiteral("Command2"));
 }
 
-QString FrmConsultaEquipamentoCliente::consulta()
+ConsultaLista FrmConsultaEquipamentoCliente::consulta_lista()
 {
-    return QStringLiteral("select cdescricao,equipamento_cliente.ncodigo,cidentificacao from equipamento_cliente,equipamento "
-                          "where nequipamento = equipamento.ncodigo and ncliente= %1 order by equipamento_cliente.ncodigo")
-        .arg(ncodigoCliente);
+    ConsultaLista c{QStringLiteral("select cdescricao,equipamento_cliente.ncodigo,cidentificacao from equipamento_cliente,equipamento "
+                                   "where nequipamento = equipamento.ncodigo and ncliente = ? order by equipamento_cliente.ncodigo")};
+    c.valores = {ncodigoCliente};
+    return c;
 }
 
 void FrmConsultaEquipamentoCliente::inclui_click()
@@ -55,17 +56,12 @@ bool FrmConsultaEquipamentoCliente::confirma(const QString&, int)
     return mensagens().pergunta(QStringLiteral("Deseja excluir esse equipamento?"));
 }
 
-QString FrmConsultaEquipamentoCliente::comando_exclusao(const QString& codigo) const
-{
-    return QStringLiteral("delete from equipamento_cliente where ncodigo = ") + codigo;
-}
-
 // A machine's property values belong to it and go with it; a machine used
 // by a budget or an order is still refused by the database.
-QStringList FrmConsultaEquipamentoCliente::comandos_exclusao(const QString& codigo) const
+QStringList FrmConsultaEquipamentoCliente::exclusoes() const
 {
-    return {QStringLiteral("delete from Propriedade_equipamento_cliente where nequipamento_cliente = ") + codigo,
-            comando_exclusao(codigo)};
+    return {QStringLiteral("delete from Propriedade_equipamento_cliente where nequipamento_cliente = ?"),
+            QStringLiteral("delete from equipamento_cliente where ncodigo = ?")};
 }
 
 void abre_equipamentos_do_cliente(qint32 cliente)

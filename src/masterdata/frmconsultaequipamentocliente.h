@@ -12,11 +12,10 @@ public:
     void inclui_click();
 
 protected:
-    QString consulta() override;
+    ConsultaLista consulta_lista() override;
     void abre_detalhes(const QString& codigo) override;
     bool confirma(const QString& codigo, int linha) override;
-    QString comando_exclusao(const QString& codigo) const override;
-    QStringList comandos_exclusao(const QString& codigo) const override;
+    QStringList exclusoes() const override;
 };
 
 // Opens the machine list of a customer.

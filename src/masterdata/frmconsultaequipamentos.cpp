@@ -34,7 +34,4 @@ bool FrmConsultaEquipamentos::confirma(const QString&, int)
     return mensagens().pergunta(QStringLiteral("Deseja excluir esse equipamento?"));
 }
 
-QString FrmConsultaEquipamentos::comando_exclusao(const QString& codigo) const
-{
-    return QStringLiteral("delete from equipamento where ncodigo = ") + codigo;
-}
+QStringList FrmConsultaEquipamentos::exclusoes() const { return {QStringLiteral("delete from equipamento where ncodigo = ?")}; }

@@ -11,5 +11,5 @@ protected:
     QString consulta() override;
     void abre_detalhes(const QString& codigo) override;
     bool confirma(const QString& codigo, int linha) override;
-    QString comando_exclusao(const QString& codigo) const override;
+    QStringList exclusoes() const override;
 };
