@@ -180,8 +180,8 @@ int main(int argc, char** argv)
     for (const QString& termo : termos) {
         const qint64 antes = paginas_lidas();
         tempos.push_back(ms([&] {
-            f.Text4->clear();
-            f.Text3->setText(termo);
+            f.caixaCodigo->clear();
+            f.caixaNome->setText(termo);
             f.procura();
         }));
         leituras.push_back(double(paginas_lidas() - antes));
@@ -217,8 +217,8 @@ int main(int argc, char** argv)
     std::vector<double> porCodigo;
     for (int i = 0; i < 20; ++i)
         porCodigo.push_back(ms([&] {
-            f.Text3->clear();
-            f.Text4->setText(QString::number(2 + rnd.bounded(clientes - 1)));
+            f.caixaNome->clear();
+            f.caixaCodigo->setText(QString::number(2 + rnd.bounded(clientes - 1)));
             f.procura();
         }));
     // "silva 424": a term that many names hold
@@ -226,8 +226,8 @@ int main(int argc, char** argv)
     int linhasComum = 0;
     for (int i = 0; i < 7; ++i)
         comum.push_back(ms([&] {
-            f.Text4->clear();
-            f.Text3->setText(QStringLiteral("silva 424"));
+            f.caixaCodigo->clear();
+            f.caixaNome->setText(QStringLiteral("silva 424"));
             f.procura();
             linhasComum = linhas_da_lista(f.Grid1);
         }));

@@ -406,7 +406,7 @@ void Grade::editaColunas(const QHash<int, int>& tiposPorColuna, int colunaDaLinh
     if (m_editor || m_editaveis.isEmpty())
         return;
     m_editor = new QLineEdit(this);
-    m_editor->setObjectName(QStringLiteral("Text1"));
+    m_editor->setObjectName(QStringLiteral("editorCelula"));
     m_editor->setAccessibleName(QStringLiteral("Edição da célula")); // the column's header once it opens
     m_editor->setFrame(false);
     m_editor->hide();

@@ -20,45 +20,45 @@ FrmConsulta::FrmConsulta()
                   LINHAS_MINIMAS)
 {
     auto* v = new QVBoxLayout(this);
-    Label17 = new QLabel(this);
-    Label17->setObjectName(QStringLiteral("Label17"));
-    QFont f = Label17->font();
+    rotuloTitulo = new QLabel(this);
+    rotuloTitulo->setObjectName(QStringLiteral("rotuloTitulo"));
+    QFont f = rotuloTitulo->font();
     f.setBold(true);
     f.setPointSizeF(f.pointSizeF() * 1.3);
-    Label17->setFont(f);
-    v->addWidget(Label17);
-    Text1 = nova_caixa(this, QStringLiteral("Text1"), 50);
-    Label1 = novo_rotulo(QStringLiteral("Entre com as inciais da palavra no campo abaixo e clique em procurar"), Text1, this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    v->addWidget(Label1);
+    rotuloTitulo->setFont(f);
+    v->addWidget(rotuloTitulo);
+    caixaBusca = nova_caixa(this, QStringLiteral("caixaBusca"), 50);
+    rotuloBusca = novo_rotulo(QStringLiteral("Entre com as inciais da palavra no campo abaixo e clique em procurar"), caixaBusca, this);
+    rotuloBusca->setObjectName(QStringLiteral("rotuloBusca"));
+    v->addWidget(rotuloBusca);
     auto* busca = new QHBoxLayout;
-    busca->addWidget(Text1, 1);
-    Command1 = novo_botao(QStringLiteral("Procurar"), QStringLiteral("Command1"), this);
-    Command1->setDefault(true); // Enter in the search box searches
-    busca->addWidget(Command1);
+    busca->addWidget(caixaBusca, 1);
+    botaoProcurar = novo_botao(QStringLiteral("Procurar"), QStringLiteral("botaoProcurar"), this);
+    botaoProcurar->setDefault(true); // Enter in the search box searches
+    busca->addWidget(botaoProcurar);
     v->addLayout(busca);
     Grid1->setAccessibleName(QStringLiteral("Resultado da consulta"));
     Grid1->setMinimumSize(620, 380);
     v->addWidget(Grid1, 1);
     auto* botoes = new QHBoxLayout;
     botoes->addStretch();
-    CmdOk = novo_botao(QStringLiteral("&Aceitar"), QStringLiteral("CmdOk"), this);
-    CmdSair = novo_botao(QStringLiteral("&Sair"), QStringLiteral("CmdSair"), this);
-    botoes->addWidget(CmdOk);
-    botoes->addWidget(CmdSair);
+    botaoAceitar = novo_botao(QStringLiteral("&Aceitar"), QStringLiteral("botaoAceitar"), this);
+    botaoSair = novo_botao(QStringLiteral("&Sair"), QStringLiteral("botaoSair"), this);
+    botoes->addWidget(botaoAceitar);
+    botoes->addWidget(botaoSair);
     v->addLayout(botoes);
 
     // the list is made first (by the list window); the keyboard still walks
     // search box, "Procurar", list, "&Aceitar", "&Sair"
-    setTabOrder(Text1, Command1);
-    setTabOrder(Command1, Grid1);
-    setTabOrder(Grid1, CmdOk);
-    setTabOrder(CmdOk, CmdSair);
+    setTabOrder(caixaBusca, botaoProcurar);
+    setTabOrder(botaoProcurar, Grid1);
+    setTabOrder(Grid1, botaoAceitar);
+    setTabOrder(botaoAceitar, botaoSair);
 
-    connect(Command1, &QPushButton::clicked, this, &FrmConsulta::Command1_Click);
-    connect(CmdOk, &QPushButton::clicked, this, &FrmConsulta::CmdOk_Click);
-    connect(CmdSair, &QPushButton::clicked, this, &FrmConsulta::CmdSair_Click);
-    connect(Grid1, &QAbstractItemView::doubleClicked, this, &FrmConsulta::CmdOk_Click);
+    connect(botaoProcurar, &QPushButton::clicked, this, &FrmConsulta::procura);
+    connect(botaoAceitar, &QPushButton::clicked, this, &FrmConsulta::aceita);
+    connect(botaoSair, &QPushButton::clicked, this, &FrmConsulta::sai);
+    connect(Grid1, &QAbstractItemView::doubleClicked, this, &FrmConsulta::aceita);
 
     auto* teclas = new FiltroTeclas(this);
     teclas->setEnterComoTab(false);
@@ -86,7 +86,7 @@ void FrmConsulta::defineConsulta(const ConsultaLista& consulta)
 {
     m_tipo.clear();
     m_consultaDoChamador = consulta;
-    Command1_Click();
+    procura();
 }
 
 std::optional<qint32> FrmConsulta::escolhe(const QString& tipo)
@@ -106,19 +106,19 @@ std::optional<qint32> FrmConsulta::escolhe(const ConsultaLista& consulta)
 void FrmConsulta::ao_abrir()
 {
     setWindowTitle(caption());
-    Label17->setText(caption());
-    Text1->clear();
-    Text1->setFocus();
+    rotuloTitulo->setText(caption());
+    caixaBusca->clear();
+    caixaBusca->setFocus();
     // the caller's own query was read as it was given; a built-in kind lists everything
     if (!m_consultaDoChamador)
-        Command1_Click();
+        procura();
 }
 
-void FrmConsulta::Command1_Click()
+void FrmConsulta::procura()
 {
-    Command1->setEnabled(false);
+    botaoProcurar->setEnabled(false);
     // the typed text is found whatever its letter case and accents
-    const QString busca = Text1->text();
+    const QString busca = caixaBusca->text();
     ConsultaLista c;
     if (m_consultaDoChamador)
         c = *m_consultaDoChamador; // read whole
@@ -138,19 +138,19 @@ void FrmConsulta::Command1_Click()
         c.condicoes << QStringLiteral("ncodigo >1") << sem_reservas(QStringLiteral("cliente"));
     }
     enche_lista(c);
-    Command1->setEnabled(true);
+    botaoProcurar->setEnabled(true);
 }
 
-void FrmConsulta::CmdOk_Click() { aceita_linha(); }
+void FrmConsulta::aceita() { aceita_linha(); }
 
-void FrmConsulta::CmdSair_Click() { cancela(); }
+void FrmConsulta::sai() { cancela(); }
 
 bool FrmConsulta::eventFilter(QObject* alvo, QEvent* e)
 {
     if (alvo == Grid1 && e->type() == QEvent::KeyPress) {
         const int k = static_cast<QKeyEvent*>(e)->key();
         if (k == Qt::Key_Return || k == Qt::Key_Enter) {
-            CmdOk_Click();
+            aceita();
             return true;
         }
     }

@@ -30,18 +30,18 @@ public:
     // The built-in kind shown ("" for a caller's query).
     const QString& tipo() const { return m_tipo; }
 
-    QLabel* Label17;
-    QLabel* Label1;
-    QLineEdit* Text1;
-    QPushButton* Command1;
-    QPushButton* CmdOk;
-    QPushButton* CmdSair;
+    QLabel* rotuloTitulo;
+    QLabel* rotuloBusca;
+    QLineEdit* caixaBusca;
+    QPushButton* botaoProcurar;
+    QPushButton* botaoAceitar;
+    QPushButton* botaoSair;
 
     // "Procurar": builds the query of the kind (the caller's own, as it is)
     // and fills the list.
-    void Command1_Click();
-    void CmdOk_Click();
-    void CmdSair_Click();
+    void procura();
+    void aceita();
+    void sai();
 
     static constexpr int LINHAS_MINIMAS = 18;
 

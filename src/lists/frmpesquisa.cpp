@@ -24,7 +24,7 @@ FrmPesquisa::FrmPesquisa(const QString& nome, const QString& titulo, QList<Colun
     m_botoes->addStretch();
     v->addLayout(m_botoes);
     m_teclas = new FiltroTeclas(this);
-    botaoExportar = novo_botao(QStringLiteral("E&xportar"), QStringLiteral("CmdExportar"), this);
+    botaoExportar = novo_botao(QStringLiteral("E&xportar"), QStringLiteral("botaoExportar"), this);
     m_botoes->addWidget(botaoExportar);
     connect(botaoExportar, &QPushButton::clicked, this, &JanelaLista::exporta);
 

@@ -18,24 +18,24 @@ FrmPesquisaPessoa::FrmPesquisaPessoa(const QString& nome, const QString& titulo,
                   17),
       m_tabela(tabela)
 {
-    Text4 = filtro(QStringLiteral("Código"), QStringLiteral("Text4"), 9);
-    Text4->setMaximumWidth(100);
-    Text3 = filtro(QStringLiteral("Nome"), QStringLiteral("Text3"));
-    Text1 = filtro(QStringLiteral("Endereço"), QStringLiteral("Text1"));
-    Text2 = filtro(QStringLiteral("Cidade"), QStringLiteral("Text2"));
-    m_teclas->tipoCampo(Text4, CampoInteiro);
+    caixaCodigo = filtro(QStringLiteral("Código"), QStringLiteral("caixaCodigo"), 9);
+    caixaCodigo->setMaximumWidth(100);
+    caixaNome = filtro(QStringLiteral("Nome"), QStringLiteral("caixaNome"));
+    caixaEndereco = filtro(QStringLiteral("Endereço"), QStringLiteral("caixaEndereco"));
+    caixaCidade = filtro(QStringLiteral("Cidade"), QStringLiteral("caixaCidade"));
+    m_teclas->tipoCampo(caixaCodigo, CampoInteiro);
     // a code makes the text filters pointless
-    connect(Text4, &QLineEdit::textEdited, this, [this] {
-        Text3->clear();
-        Text1->clear();
-        Text2->clear();
+    connect(caixaCodigo, &QLineEdit::textEdited, this, [this] {
+        caixaNome->clear();
+        caixaEndereco->clear();
+        caixaCidade->clear();
     });
-    botao(QStringLiteral("&Procurar"), QStringLiteral("Command3"));
-    botao(QStringLiteral("&Detalhes"), QStringLiteral("Command4"));
-    botao(QStringLiteral("&Excluir"), QStringLiteral("Command5"));
+    botao(QStringLiteral("&Procurar"), QStringLiteral("botaoProcurar"));
+    botao(QStringLiteral("&Detalhes"), QStringLiteral("botaoDetalhes"));
+    botao(QStringLiteral("&Excluir"), QStringLiteral("botaoExcluir"));
     if (comAceitar)
-        botao(QStringLiteral("&Aceitar"), QStringLiteral("Command1"));
-    botao(QStringLiteral("&Sair"), QStringLiteral("Command2"));
+        botao(QStringLiteral("&Aceitar"), QStringLiteral("botaoAceitar"));
+    botao(QStringLiteral("&Sair"), QStringLiteral("botaoSair"));
     fecha_layout();
 }
 
@@ -45,16 +45,16 @@ ConsultaLista FrmPesquisaPessoa::consulta_lista()
     // the customer placeholder row is never listed, nor a new customer not yet saved
     const bool cliente = t == QLatin1String("cliente");
     // a customer's name is found through the index of its letter triples
-    const TrechoSql juncao = cliente && Text4->text().isEmpty() ? junta_nome_cliente(Text3->text()) : TrechoSql{};
+    const TrechoSql juncao = cliente && caixaCodigo->text().isEmpty() ? junta_nome_cliente(caixaNome->text()) : TrechoSql{};
     ConsultaLista c{QStringLiteral("select %1.ncodigo,cnome,cfantasia,cendereco,cnome,cfone from %1%2, cidade").arg(t, juncao.sql),
                     {QStringLiteral("%1.ncidade = cidade.ncodigo").arg(t)}, t + QStringLiteral(".ncodigo")};
     c.valores = juncao.valores;
-    if (!Text4->text().isEmpty())
-        c.filtra({t + QStringLiteral(".ncodigo = ?"), {valor_numerico(Text4->text())}});
+    if (!caixaCodigo->text().isEmpty())
+        c.filtra({t + QStringLiteral(".ncodigo = ?"), {valor_numerico(caixaCodigo->text())}});
     else
-        c.filtra(contem_texto(t + QStringLiteral(".cfantasia"), Text3->text()))
-            .filtra(contem_texto(t + QStringLiteral(".cendereco"), Text1->text()))
-            .filtra(contem_texto(QStringLiteral("cidade.cnome"), Text2->text()));
+        c.filtra(contem_texto(t + QStringLiteral(".cfantasia"), caixaNome->text()))
+            .filtra(contem_texto(t + QStringLiteral(".cendereco"), caixaEndereco->text()))
+            .filtra(contem_texto(QStringLiteral("cidade.cnome"), caixaCidade->text()));
     if (cliente)
         c.condicoes << QStringLiteral("cliente.ncodigo > 1") << sem_reservas(t);
     return c;

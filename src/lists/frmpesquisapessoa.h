@@ -6,10 +6,10 @@
 class FrmPesquisaPessoa : public FrmPesquisa {
     Q_OBJECT
 public:
-    QLineEdit* Text4; // code
-    QLineEdit* Text3; // name
-    QLineEdit* Text1; // address
-    QLineEdit* Text2; // city
+    QLineEdit* caixaCodigo; // code
+    QLineEdit* caixaNome; // name
+    QLineEdit* caixaEndereco; // address
+    QLineEdit* caixaCidade; // city
 
 protected:
     // tabela: "cliente" or "tecnico"; comAceitar: the screen serves as a lookup too.

@@ -9,17 +9,17 @@ FrmPesquisaTexto::FrmPesquisaTexto(const QString& nome, const QString& titulo, c
       m_tabela(std::move(tabela))
 {
     m_oqueExcluir = oque;
-    Text1 = filtro(rotulo, QStringLiteral("Text1"));
-    botao(QStringLiteral("&Procurar"), QStringLiteral("Command3"));
-    botao(QStringLiteral("&Detalhes"), QStringLiteral("Command1"));
-    botao(QStringLiteral("&Excluir"), QStringLiteral("Command5"));
-    botao(QStringLiteral("&Sair"), QStringLiteral("Command2"));
+    caixaFiltro = filtro(rotulo, QStringLiteral("caixaFiltro"));
+    botao(QStringLiteral("&Procurar"), QStringLiteral("botaoProcurar"));
+    botao(QStringLiteral("&Detalhes"), QStringLiteral("botaoDetalhes"));
+    botao(QStringLiteral("&Excluir"), QStringLiteral("botaoExcluir"));
+    botao(QStringLiteral("&Sair"), QStringLiteral("botaoSair"));
     fecha_layout();
 }
 
 ConsultaLista FrmPesquisaTexto::consulta_lista()
 {
-    const TrechoSql filtro = contem_texto(m_colunaFiltro, Text1->text());
+    const TrechoSql filtro = contem_texto(m_colunaFiltro, caixaFiltro->text());
     ConsultaLista c{m_consulta.arg(filtro.sql)};
     c.valores = filtro.valores;
     return c;

@@ -5,7 +5,7 @@
 class FrmPesquisaTexto : public FrmPesquisa {
     Q_OBJECT
 public:
-    QLineEdit* Text1;
+    QLineEdit* caixaFiltro;
 
 protected:
     // consulta: the query with %1 where the filter's condition goes (the

@@ -21,25 +21,25 @@ FrmConsEquipamentoCliente::FrmConsEquipamentoCliente()
                    {QStringLiteral("Identificação"), 153, Qt::AlignLeft, QStringLiteral("cidentificacao")}},
                   12)
 {
-    Text4 = linha_campo(m_filtros, 0, 0, QStringLiteral("Cliente"), QStringLiteral("Text4"), 9);
-    Text4->setMaximumWidth(100);
-    Command1 = novo_botao(QStringLiteral("..."), QStringLiteral("Command1"), this);
-    Command1->setAccessibleName(QStringLiteral("Consultar clientes"));
-    Command1->setMaximumWidth(40);
-    m_filtros->addWidget(Command1, 0, 2);
-    Text8 = nova_caixa(this, QStringLiteral("Text8"));
-    Text8->setAccessibleName(QStringLiteral("Nome do cliente"));
-    Text8->setReadOnly(true);
-    Text8->setFocusPolicy(Qt::NoFocus);
-    m_filtros->addWidget(Text8, 0, 3);
-    Command3 = novo_botao(QStringLiteral("Mostrar"), QStringLiteral("Command3"), this);
-    m_filtros->addWidget(Command3, 0, 4);
+    caixaCliente = linha_campo(m_filtros, 0, 0, QStringLiteral("Cliente"), QStringLiteral("caixaCliente"), 9);
+    caixaCliente->setMaximumWidth(100);
+    botaoConsultaClientes = novo_botao(QStringLiteral("..."), QStringLiteral("botaoConsultaClientes"), this);
+    botaoConsultaClientes->setAccessibleName(QStringLiteral("Consultar clientes"));
+    botaoConsultaClientes->setMaximumWidth(40);
+    m_filtros->addWidget(botaoConsultaClientes, 0, 2);
+    caixaNomeCliente = nova_caixa(this, QStringLiteral("caixaNomeCliente"));
+    caixaNomeCliente->setAccessibleName(QStringLiteral("Nome do cliente"));
+    caixaNomeCliente->setReadOnly(true);
+    caixaNomeCliente->setFocusPolicy(Qt::NoFocus);
+    m_filtros->addWidget(caixaNomeCliente, 0, 3);
+    botaoMostrar = novo_botao(QStringLiteral("Mostrar"), QStringLiteral("botaoMostrar"), this);
+    m_filtros->addWidget(botaoMostrar, 0, 4);
     m_filtros->setColumnStretch(3, 1);
-    botao(QStringLiteral("&Aceitar"), QStringLiteral("Command4"));
-    botao(QStringLiteral("&Sair"), QStringLiteral("Command2"));
+    botao(QStringLiteral("&Aceitar"), QStringLiteral("botaoAceitar"));
+    botao(QStringLiteral("&Sair"), QStringLiteral("botaoSair"));
 
     m_cliente = new CaixaCodigo(
-        Text4, Text8, Command1, m_teclas,
+        caixaCliente, caixaNomeCliente, botaoConsultaClientes, m_teclas,
         QStringLiteral("select cfantasia from cliente where ncodigo = ? and ") + sem_reservas(QStringLiteral("cliente")),
         [] { return escolhe_cliente(); },
         [] {
@@ -48,12 +48,12 @@ FrmConsEquipamentoCliente::FrmConsEquipamentoCliente()
             abre_modal(f);
         });
     // another customer (typed or chosen) empties the list
-    connect(Text4, &QLineEdit::textChanged, this, [this] {
+    connect(caixaCliente, &QLineEdit::textChanged, this, [this] {
         m_mostrar = false;
         procura();
     });
-    connect(Command3, &QPushButton::clicked, this, &FrmConsEquipamentoCliente::Command3_Click);
-    setTabOrder(Text4, Command3);
+    connect(botaoMostrar, &QPushButton::clicked, this, &FrmConsEquipamentoCliente::mostra_maquinas);
+    setTabOrder(caixaCliente, botaoMostrar);
 }
 
 std::optional<qint32> FrmConsEquipamentoCliente::escolhe()
@@ -64,11 +64,11 @@ std::optional<qint32> FrmConsEquipamentoCliente::escolhe()
 
 void FrmConsEquipamentoCliente::ao_abrir()
 {
-    Text4->clear(); // empties the list
-    Text8->clear();
+    caixaCliente->clear(); // empties the list
+    caixaNomeCliente->clear();
     m_mostrar = false;
     procura();
-    Text4->setFocus();
+    caixaCliente->setFocus();
 }
 
 ConsultaLista FrmConsEquipamentoCliente::consulta_lista()
@@ -77,18 +77,18 @@ ConsultaLista FrmConsEquipamentoCliente::consulta_lista()
         return {};
     ConsultaLista c{QStringLiteral("select cdescricao,equipamento_cliente.ncodigo,cidentificacao from equipamento_cliente,equipamento "
                                    "where nequipamento = equipamento.ncodigo and ncliente = ? order by cdescricao")};
-    c.valores = {valor_numerico(Text4->text())};
+    c.valores = {valor_numerico(caixaCliente->text())};
     return c;
 }
 
 void FrmConsEquipamentoCliente::valida_cliente() { m_cliente->valida(); }
 
-void FrmConsEquipamentoCliente::Command1_Click() { m_cliente->consulta(); }
+void FrmConsEquipamentoCliente::consulta_clientes() { m_cliente->consulta(); }
 
-void FrmConsEquipamentoCliente::Command3_Click()
+void FrmConsEquipamentoCliente::mostra_maquinas()
 {
     CaixaCodigo::atualiza(this);
-    if (Text4->text().isEmpty() || Text8->text().isEmpty()) {
+    if (caixaCliente->text().isEmpty() || caixaNomeCliente->text().isEmpty()) {
         informa(QStringLiteral("Informe o cliente!"));
         return;
     }

@@ -13,13 +13,13 @@ public:
     // Opens the dialog and gives the machine chosen (none when left).
     std::optional<qint32> escolhe();
 
-    QLineEdit* Text4; // customer code
-    QLineEdit* Text8; // customer name
-    QPushButton* Command1; // "..."
-    QPushButton* Command3; // "Mostrar"
+    QLineEdit* caixaCliente; // customer code
+    QLineEdit* caixaNomeCliente; // customer name
+    QPushButton* botaoConsultaClientes; // "..."
+    QPushButton* botaoMostrar; // "Mostrar"
 
-    void Command1_Click();
-    void Command3_Click();
+    void consulta_clientes();
+    void mostra_maquinas();
     void valida_cliente();
 
 protected:

@@ -14,11 +14,11 @@ FrmConsultaEquipamentoCliente::FrmConsultaEquipamentoCliente()
                    {QStringLiteral("Identificação"), 133, Qt::AlignLeft, QStringLiteral("cidentificacao")}},
                   12)
 {
-    Command3 = botao(QStringLiteral("&Inclur"), QStringLiteral("Command3"));
-    connect(Command3, &QPushButton::clicked, this, &FrmConsultaEquipamentoCliente::inclui_click);
-    botao(QStringLiteral("&Detalhes"), QStringLiteral("Command1"));
-    botao(QStringLiteral("&Excluir"), QStringLiteral("Command5"));
-    botao(QStringLiteral("&Sair"), QStringLiteral("Command2"));
+    botaoIncluir = botao(QStringLiteral("&Inclur"), QStringLiteral("botaoIncluir"));
+    connect(botaoIncluir, &QPushButton::clicked, this, &FrmConsultaEquipamentoCliente::inclui_click);
+    botao(QStringLiteral("&Detalhes"), QStringLiteral("botaoDetalhes"));
+    botao(QStringLiteral("&Excluir"), QStringLiteral("botaoExcluir"));
+    botao(QStringLiteral("&Sair"), QStringLiteral("botaoSair"));
 }
 
 ConsultaLista FrmConsultaEquipamentoCliente::consulta_lista()

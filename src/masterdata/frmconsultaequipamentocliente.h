@@ -8,7 +8,7 @@ public:
     FrmConsultaEquipamentoCliente();
     qint32 ncodigoCliente = 0;
 
-    QPushButton* Command3; // "&Inclur"
+    QPushButton* botaoIncluir; // "&Inclur"
     void inclui_click();
 
 protected:

@@ -10,9 +10,9 @@ FrmConsultaEquipamentos::FrmConsultaEquipamentos()
                    {QStringLiteral("Descrição"), 373, Qt::AlignLeft, QStringLiteral("cdescricao")}},
                   12)
 {
-    botao(QStringLiteral("&Detalhes"), QStringLiteral("Command1"));
-    botao(QStringLiteral("&Excluir"), QStringLiteral("Command5"));
-    botao(QStringLiteral("&Sair"), QStringLiteral("Command2"));
+    botao(QStringLiteral("&Detalhes"), QStringLiteral("botaoDetalhes"));
+    botao(QStringLiteral("&Excluir"), QStringLiteral("botaoExcluir"));
+    botao(QStringLiteral("&Sair"), QStringLiteral("botaoSair"));
 }
 
 // a type still being registered (or left by a crash) is not listed

@@ -52,9 +52,9 @@ void cancela_periodo()
 void responde_consulta(const QString& nome, bool aceita = true)
 {
     no_dialogo<FrmConsulta>([nome, aceita](FrmConsulta& f) {
-        digita(f.Text1, nome);
-        QTest::mouseClick(f.Command1, Qt::LeftButton);
-        QTest::mouseClick(aceita ? f.CmdOk : f.CmdSair, Qt::LeftButton);
+        digita(f.caixaBusca, nome);
+        QTest::mouseClick(f.botaoProcurar, Qt::LeftButton);
+        QTest::mouseClick(aceita ? f.botaoAceitar : f.botaoSair, Qt::LeftButton);
     });
 }
 

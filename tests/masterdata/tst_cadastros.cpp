@@ -310,7 +310,7 @@ private slots:
         ao_abrir_modal([](QDialog& d) {
             auto& c = static_cast<FrmConsulta&>(d);
             c.Grid1->setRow(2);
-            c.CmdOk_Click();
+            c.aceita();
         });
         tecla(f.Text3, Qt::Key_F12);
         QCOMPARE(f.Text3->text(), QStringLiteral("2"));

@@ -93,7 +93,7 @@ private slots:
         // "&Equipamentos" -> "&Inclur": a machine with a value for the new customer
         ao_abrir_modal([](QDialog& d) {
             auto& lista = static_cast<FrmConsultaEquipamentoCliente&>(d);
-            clica(lista.Command3);
+            clica(lista.botaoIncluir);
             QCOMPARE(lista.Grid1->textMatrix(1, 2), QStringLiteral("HP 1102"));
             clica(lista.botaoSair);
         });

@@ -70,22 +70,22 @@ private slots:
         QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}));
         QCOMPARE(coluna(f.Grid1, 3), (QStringList{QStringLiteral("Curitiba"), QStringLiteral("Cidade Não Informada"), QStringLiteral("Cidade Não Informada")}));
         // lower-case filters find proper-cased names
-        digita(f.Text3, QStringLiteral("souza"));
-        digita(f.Text1, QStringLiteral("rua xv"));
-        digita(f.Text2, QStringLiteral("cidade"));
-        tecla(f.Text2, Qt::Key_F5);
+        digita(f.caixaNome, QStringLiteral("souza"));
+        digita(f.caixaEndereco, QStringLiteral("rua xv"));
+        digita(f.caixaCidade, QStringLiteral("cidade"));
+        tecla(f.caixaCidade, Qt::Key_F5);
         QCOMPARE(QApplication::focusWidget(), f.botaoProcurar);
         clica(f.botaoProcurar);
         QCOMPARE(coluna(f.Grid1, 1), QStringList{QStringLiteral("Carla Souza")});
         // a code clears the text filters and finds one row, never customer 1
-        f.Text4->setFocus();
-        digita(f.Text4, QStringLiteral("1"));
-        QVERIFY(f.Text3->text().isEmpty() && f.Text1->text().isEmpty() && f.Text2->text().isEmpty());
+        f.caixaCodigo->setFocus();
+        digita(f.caixaCodigo, QStringLiteral("1"));
+        QVERIFY(f.caixaNome->text().isEmpty() && f.caixaEndereco->text().isEmpty() && f.caixaCidade->text().isEmpty());
         clica(f.botaoProcurar);
         QVERIFY(coluna(f.Grid1, 0).isEmpty());
         QVERIFY(!f.botaoDetalhes->isEnabled() && !f.botaoExcluir->isEnabled());
-        f.Text4->clear();
-        digita(f.Text4, QStringLiteral("3"));
+        f.caixaCodigo->clear();
+        digita(f.caixaCodigo, QStringLiteral("3"));
         clica(f.botaoProcurar);
         QCOMPARE(coluna(f.Grid1, 1), QStringList{QStringLiteral("Bruno Lima")});
         QVERIFY(f.botaoDetalhes->isEnabled());
@@ -116,19 +116,19 @@ private slots:
         QCOMPARE(aberto, 1);
         QCOMPARE(f.Grid1->texto(1, 1), QStringLiteral("Bruno Lima Filho")); // searched again
         // the new name is found by its letters, the old one no longer
-        digita(f.Text3, QStringLiteral("LIMA FILHO"));
+        digita(f.caixaNome, QStringLiteral("LIMA FILHO"));
         clica(f.botaoProcurar);
         QCOMPARE(coluna(f.Grid1, 1), QStringList{QStringLiteral("Bruno Lima Filho")});
-        f.Text3->setText(QStringLiteral("lima fil"));
+        f.caixaNome->setText(QStringLiteral("lima fil"));
         clica(f.botaoProcurar);
         QCOMPARE(coluna(f.Grid1, 1), QStringList{QStringLiteral("Bruno Lima Filho")});
-        f.Text3->setText(QStringLiteral("bruno lima"));
+        f.caixaNome->setText(QStringLiteral("bruno lima"));
         clica(f.botaoProcurar);
         QCOMPARE(coluna(f.Grid1, 1), QStringList{QStringLiteral("Bruno Lima Filho")});
-        f.Text3->setText(QStringLiteral("brunolima"));
+        f.caixaNome->setText(QStringLiteral("brunolima"));
         clica(f.botaoProcurar);
         QVERIFY(coluna(f.Grid1, 1).isEmpty());
-        f.Text3->clear();
+        f.caixaNome->clear();
         clica(f.botaoProcurar);
         // a customer with a machine cannot be deleted; the list stays
         f.Grid1->defineLinhaAtual(0);
@@ -147,7 +147,7 @@ private slots:
         QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("2"), QStringLiteral("3")}));
         // a name that repeats a triple, with two spaces in a row, and back
         executa(QStringLiteral("update cliente set cfantasia = 'Ana Ana  Souza' where ncodigo = 2"));
-        f.Text3->setText(QStringLiteral("ana  sou"));
+        f.caixaNome->setText(QStringLiteral("ana  sou"));
         clica(f.botaoProcurar);
         QCOMPARE(coluna(f.Grid1, 0), QStringList{QStringLiteral("2")});
         executa(QStringLiteral("update cliente set cfantasia = 'Ana Souza' where ncodigo = 2"));
@@ -187,7 +187,7 @@ private slots:
         auto& c = mostra_form<FrmConsultaCidades>();
         QCOMPARE(c.Grid1->linhas(), 11);
         QCOMPARE(coluna(c.Grid1, 1), (QStringList{QStringLiteral("Cidade Não Informada"), QStringLiteral("Curitiba")}));
-        digita(c.Text1, QStringLiteral("curi"));
+        digita(c.caixaFiltro, QStringLiteral("curi"));
         clica(c.botaoProcurar);
         QCOMPARE(coluna(c.Grid1, 2), QStringList{QStringLiteral("PR")});
         amb->msgs.respostas({true});
@@ -244,7 +244,7 @@ private slots:
                 f.Text2->setText(QStringLiteral("Samsung"));
                 f.CmdOk_Click();
             });
-            clica(l.Command3);
+            clica(l.botaoIncluir);
             QCOMPARE(coluna(l.Grid1, 2), (QStringList{QStringLiteral("LG"), QStringLiteral("Samsung")}));
             // "&Detalhes" opens the machine with its type
             ao_abrir_modal([](QDialog& m) {
@@ -329,11 +329,11 @@ private slots:
         auto consulta = [&](const char* tipo, const QString& texto) {
             c.defineTipo(QString::fromUtf8(tipo));
             mostra_form<FrmConsulta>();
-            c.Text1->clear();
-            digita(c.Text1, texto);
-            clica(c.Command1);
+            c.caixaBusca->clear();
+            digita(c.caixaBusca, texto);
+            clica(c.botaoProcurar);
             const QStringList r = coluna(c.Grid1, 1);
-            clica(c.CmdSair);
+            clica(c.botaoSair);
             return r;
         };
         QCOMPARE(consulta("Cidades", QStringLiteral("sao jose")), QStringList{QStringLiteral("São José dos Pinhais")});
@@ -347,23 +347,23 @@ private slots:
         // a pasted apostrophe is text, not SQL
         c.defineTipo(QStringLiteral("Clientes"));
         mostra_form<FrmConsulta>();
-        c.Text1->setText(QStringLiteral("d'avila"));
-        clica(c.Command1);
+        c.caixaBusca->setText(QStringLiteral("d'avila"));
+        clica(c.botaoProcurar);
         QCOMPARE(coluna(c.Grid1, 1), QStringList{QStringLiteral("D'Ávila Peças")});
-        clica(c.CmdSair);
+        clica(c.botaoSair);
 
         // the customer search: name, address and city filters together
         auto& f = form<FrmConsultaClientes>();
         f.bChamadaDoCadastro = true;
         mostra_form<FrmConsultaClientes>();
-        digita(f.Text3, QStringLiteral("joao"));
-        digita(f.Text1, QStringLiteral("SAO JOSE"));
-        digita(f.Text2, QStringLiteral("são josé"));
+        digita(f.caixaNome, QStringLiteral("joao"));
+        digita(f.caixaEndereco, QStringLiteral("SAO JOSE"));
+        digita(f.caixaCidade, QStringLiteral("são josé"));
         clica(f.botaoProcurar);
         QCOMPARE(coluna(f.Grid1, 1), QStringList{QStringLiteral("João Conceição")});
-        f.Text3->clear();
-        f.Text1->clear();
-        digita(f.Text3, QStringLiteral("_"));
+        f.caixaNome->clear();
+        f.caixaEndereco->clear();
+        digita(f.caixaNome, QStringLiteral("_"));
         clica(f.botaoProcurar);
         QCOMPARE(coluna(f.Grid1, 1), QStringList{QStringLiteral("Ana_Lima")});
         clica(f.botaoSair);
@@ -379,18 +379,18 @@ private slots:
         QCOMPARE(consulta("Clientes", QStringLiteral("MARCIA ONIX")), QStringList{QStringLiteral("Márcia Ônix")});
 
         auto& t = mostra_form<FrmConsultaTecnico>();
-        digita(t.Text3, QStringLiteral("LUIS"));
-        digita(t.Text1, QStringLiteral("omega"));
+        digita(t.caixaNome, QStringLiteral("LUIS"));
+        digita(t.caixaEndereco, QStringLiteral("omega"));
         clica(t.botaoProcurar);
         QCOMPARE(coluna(t.Grid1, 1), QStringList{QStringLiteral("Zé Luís")});
         clica(t.botaoSair);
         auto& cid = mostra_form<FrmConsultaCidades>();
-        digita(cid.Text1, QStringLiteral("JOSE"));
+        digita(cid.caixaFiltro, QStringLiteral("JOSE"));
         clica(cid.botaoProcurar);
         QCOMPARE(coluna(cid.Grid1, 1), QStringList{QStringLiteral("São José dos Pinhais")});
         clica(cid.botaoSair);
         auto& p = mostra_form<FrmConsultaCondicaoPagto>();
-        digita(p.Text1, QStringLiteral("vista"));
+        digita(p.caixaFiltro, QStringLiteral("vista"));
         clica(p.botaoProcurar);
         QCOMPARE(coluna(p.Grid1, 1), QStringList{QStringLiteral("A vista")});
     }
@@ -423,8 +423,8 @@ private slots:
         f.bChamadaDoCadastro = true;
         mostra_form<FrmConsultaClientes>();
         QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}));
-        f.Text4->setFocus();
-        digita(f.Text4, QStringLiteral("5"));
+        f.caixaCodigo->setFocus();
+        digita(f.caixaCodigo, QStringLiteral("5"));
         clica(f.botaoProcurar);
         QVERIFY(coluna(f.Grid1, 0).isEmpty());
         clica(f.botaoSair);
@@ -432,16 +432,16 @@ private slots:
         c.defineTipo(QStringLiteral("Clientes"));
         mostra_form<FrmConsulta>();
         QCOMPARE(coluna(c.Grid1, 0), (QStringList{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}));
-        clica(c.CmdSair);
+        clica(c.botaoSair);
         auto& e = mostra_form<FrmConsultaEquipamentos>();
         QCOMPARE(coluna(e.Grid1, 1), QStringList{QStringLiteral("Monitor")});
         clica(e.botaoSair);
         auto& m = mostra_form<FrmConsEquipamentoCliente>();
-        m.Text4->setFocus();
-        digita(m.Text4, QStringLiteral("5"));
-        m.Command3->setFocus();
+        m.caixaCliente->setFocus();
+        digita(m.caixaCliente, QStringLiteral("5"));
+        m.botaoMostrar->setFocus();
         QTRY_COMPARE(amb->msgs.textos(), QStringList{QStringLiteral("Registro não localizado!")});
-        QVERIFY(m.Text8->text().isEmpty());
+        QVERIFY(m.caixaNomeCliente->text().isEmpty());
     }
 
     void escolheMaquinaDoCliente()
@@ -449,26 +449,26 @@ private slots:
         clientes();
         auto& f = mostra_form<FrmConsEquipamentoCliente>();
         QCOMPARE(f.Grid1->linhas(), 11);
-        f.Text4->setFocus();
-        digita(f.Text4, QStringLiteral("9"));
-        f.Command3->setFocus();
+        f.caixaCliente->setFocus();
+        digita(f.caixaCliente, QStringLiteral("9"));
+        f.botaoMostrar->setFocus();
         QTRY_COMPARE(amb->msgs.textos(), QStringList{QStringLiteral("Registro não localizado!")});
-        QCOMPARE(QApplication::focusWidget(), f.Text4);
-        QCOMPARE(f.Text4->selectedText(), QStringLiteral("9"));
-        clica(f.Command3);
+        QCOMPARE(QApplication::focusWidget(), f.caixaCliente);
+        QCOMPARE(f.caixaCliente->selectedText(), QStringLiteral("9"));
+        clica(f.botaoMostrar);
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Informe o cliente!"));
-        f.Text4->setText(QString());
-        digita(f.Text4, QStringLiteral("2"));
+        f.caixaCliente->setText(QString());
+        digita(f.caixaCliente, QStringLiteral("2"));
         f.valida_cliente();
-        QCOMPARE(f.Text8->text(), QStringLiteral("Ana Souza"));
-        clica(f.Command3);
+        QCOMPARE(f.caixaNomeCliente->text(), QStringLiteral("Ana Souza"));
+        clica(f.botaoMostrar);
         QCOMPARE(coluna(f.Grid1, 2), QStringList{QStringLiteral("LG")});
         QCOMPARE(QApplication::focusWidget(), f.Grid1);
-        digita(f.Text4, QStringLiteral("0")); // typing empties the list
+        digita(f.caixaCliente, QStringLiteral("0")); // typing empties the list
         QVERIFY(coluna(f.Grid1, 0).isEmpty());
-        f.Text4->setText(QStringLiteral("2"));
+        f.caixaCliente->setText(QStringLiteral("2"));
         f.valida_cliente();
-        clica(f.Command3);
+        clica(f.botaoMostrar);
         QCOMPARE(coluna(f.Grid1, 2), QStringList{QStringLiteral("LG")});
         // another customer chosen in the search empties it too
         ao_abrir_modal([](QDialog& d) {
@@ -476,12 +476,12 @@ private slots:
             c.Grid1->defineLinhaAtual(1);
             clica(c.botaoAceitar);
         });
-        clica(f.Command1);
-        QCOMPARE(f.Text4->text(), QStringLiteral("3"));
-        QCOMPARE(f.Text8->text(), QStringLiteral("Bruno Lima"));
+        clica(f.botaoConsultaClientes);
+        QCOMPARE(f.caixaCliente->text(), QStringLiteral("3"));
+        QCOMPARE(f.caixaNomeCliente->text(), QStringLiteral("Bruno Lima"));
         QVERIFY(coluna(f.Grid1, 0).isEmpty());
-        f.Text4->setText(QStringLiteral("2"));
-        clica(f.Command3);
+        f.caixaCliente->setText(QStringLiteral("2"));
+        clica(f.botaoMostrar);
         duplo_clique(f.Grid1, 1, 1);
         QVERIFY(!f.isVisible());
         QCOMPARE(f.escolhido(), 1);
@@ -500,21 +500,21 @@ private slots:
         c.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&c));
         QCOMPARE(c.windowTitle(), QStringLiteral("Consulta de clientes"));
-        QCOMPARE(c.Label17->text(), QStringLiteral("Consulta de clientes"));
+        QCOMPARE(c.rotuloTitulo->text(), QStringLiteral("Consulta de clientes"));
         QCOMPARE(c.Grid1->linhas(), 17);
         QCOMPARE(c.Grid1->titulo(FrmConsulta::ColunaCodigo), QStringLiteral("Código"));
         QCOMPARE(c.Grid1->valor(0, FrmConsulta::ColunaCodigo), QVariant(2)); // customer 1 never listed
         QCOMPARE(c.Grid1->texto(2, FrmConsulta::ColunaNome), QStringLiteral("Carla Lima"));
         QVERIFY(!c.Grid1->codigo(3).isValid());
         // Tab walks search box, "Procurar", list, "&Aceitar", "&Sair"
-        c.Text1->setFocus();
-        for (QWidget* proximo : std::initializer_list<QWidget*>{c.Command1, c.Grid1, c.CmdOk, c.CmdSair}) {
+        c.caixaBusca->setFocus();
+        for (QWidget* proximo : std::initializer_list<QWidget*>{c.botaoProcurar, c.Grid1, c.botaoAceitar, c.botaoSair}) {
             tecla(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), proximo);
         }
-        c.Text1->setFocus();
-        digita(c.Text1, QStringLiteral("souza"));
-        clica(c.Command1);
+        c.caixaBusca->setFocus();
+        digita(c.caixaBusca, QStringLiteral("souza"));
+        clica(c.botaoProcurar);
         QCOMPARE(c.Grid1->texto(0, FrmConsulta::ColunaNome), QStringLiteral("Ana Souza"));
         QCOMPARE(c.Grid1->texto(1, FrmConsulta::ColunaNome), QStringLiteral("Bruno Souza"));
         QVERIFY(!c.Grid1->codigo(2).isValid());
@@ -525,8 +525,8 @@ private slots:
         QCOMPARE(c.escolhido(), std::nullopt);
         // Enter on a focused "&Aceitar" accepts the current row
         c.Grid1->defineLinhaAtual(0);
-        c.CmdOk->setFocus();
-        tecla(c.CmdOk, Qt::Key_Return);
+        c.botaoAceitar->setFocus();
+        tecla(c.botaoAceitar, Qt::Key_Return);
         QVERIFY(!c.isVisible());
         QCOMPARE(c.escolhido(), 2);
         ativa(c);
@@ -538,7 +538,7 @@ private slots:
         QCOMPARE(c.escolhido(), 3);
         // cancelling afterwards chooses nothing
         c.show();
-        clica(c.CmdSair);
+        clica(c.botaoSair);
         QCOMPARE(c.escolhido(), std::nullopt);
     }
 
@@ -558,7 +558,7 @@ private slots:
             QCOMPARE(c.windowTitle(), titulo);
             QCOMPARE(c.Grid1->texto(0, FrmConsulta::ColunaCodigo), QStringLiteral("1")); // city 1 and condition 1 are listed
             QCOMPARE(c.Grid1->texto(0, FrmConsulta::ColunaNome), primeiro);
-            clica(c.CmdSair);
+            clica(c.botaoSair);
         }
         // the caller's own query, its values bound: three rows, fourteen filler rows
         ConsultaLista propria{QStringLiteral("select ncodigo, cnome from cidade where ncodigo <= ? union all select 7, 'x' from rdb$database order by 1")};
@@ -570,7 +570,7 @@ private slots:
         QCOMPARE(c.Grid1->codigo(2), QVariant(7));
         QVERIFY(!c.Grid1->codigo(3).isValid());
         c.Grid1->defineLinhaAtual(2);
-        clica(c.CmdOk);
+        clica(c.botaoAceitar);
         QCOMPARE(c.escolhido(), 7);
     }
 };

@@ -617,7 +617,7 @@ private slots:
             auto& c = static_cast<FrmConsulta&>(d);
             QCOMPARE(c.tipo(), QStringLiteral("Clientes"));
             c.Grid1->setRow(1);
-            clica(c.CmdOk);
+            clica(c.botaoAceitar);
         });
         clica(f.Command5);
         QCOMPARE(f.Text15->text(), QStringLiteral("Ana Souza"));

@@ -108,11 +108,11 @@ private slots:
     {
         FrmConsultaServicoMaquina& f = janela();
         no_dialogo<FrmConsEquipamentoCliente>([](FrmConsEquipamentoCliente& c) {
-            c.Text4->setFocus();
-            digita(c.Text4, QStringLiteral("3"));
-            tecla(c.Text4, Qt::Key_Tab);
-            QTRY_COMPARE(c.Text8->text(), QStringLiteral("Bruno Lima"));
-            QTest::mouseClick(c.Command3, Qt::LeftButton);
+            c.caixaCliente->setFocus();
+            digita(c.caixaCliente, QStringLiteral("3"));
+            tecla(c.caixaCliente, Qt::Key_Tab);
+            QTRY_COMPARE(c.caixaNomeCliente->text(), QStringLiteral("Bruno Lima"));
+            QTest::mouseClick(c.botaoMostrar, Qt::LeftButton);
             duplo_clique(c.Grid1, 1, 1);
         });
         f.Text3->setFocus();

@@ -26,7 +26,7 @@ void escolhe_na_consulta(int linha)
 {
     ao_abrir_modal([linha](QDialog& d) {
         auto& c = static_cast<FrmConsulta&>(d);
-        if (linha == 0) clica(c.CmdSair);
+        if (linha == 0) clica(c.botaoSair);
         else duplo_clique(c.Grid1, linha, 1);
     });
 }
