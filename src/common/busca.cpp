@@ -215,12 +215,12 @@ bool conta_trigramas(Conexao& c)
         return false;
     try {
         // one statement: the counts and their customer code change together
-        c.execute(QStringLiteral("execute block as begin "
+        c.execute(QStringLiteral("execute block (ultimo bigint = ?) as begin "
                                  "delete from trigrama_frequencia; "
                                  "insert into trigrama_frequencia (ctrigrama, nclientes) select ctrigrama, count(*) from cliente_trigrama group by ctrigrama; "
                                  "delete from trigrama_contagem; "
-                                 "insert into trigrama_contagem (nultimo_cliente) values (%1); end")
-                      .arg(atual));
+                                 "insert into trigrama_contagem (nultimo_cliente) values (:ultimo); end"),
+                  {atual});
     } catch (const ErroBanco& e) {
         if (!e.conflito()) // counted by another station meanwhile
             throw;

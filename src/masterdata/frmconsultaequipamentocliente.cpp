@@ -25,7 +25,7 @@ ConsultaLista FrmConsultaEquipamentoCliente::consulta_lista()
 {
     ConsultaLista c{QStringLiteral("select cdescricao,equipamento_cliente.ncodigo,cidentificacao from equipamento_cliente,equipamento "
                                    "where nequipamento = equipamento.ncodigo and ncliente = ? order by equipamento_cliente.ncodigo")};
-    c.valores = {ncodigoCliente};
+    c.valores = {m_codigoCliente};
     return c;
 }
 
@@ -33,7 +33,7 @@ void FrmConsultaEquipamentoCliente::inclui_click()
 {
     FrmCadEquipamentoCliente& f = form<FrmCadEquipamentoCliente>();
     f.binclusao = true;
-    f.ncodigoCliente = ncodigoCliente;
+    f.ncodigoCliente = m_codigoCliente;
     abre_modal(f);
     procura();
 }
@@ -43,7 +43,7 @@ void FrmConsultaEquipamentoCliente::abre_detalhes(const QString& codigo)
     FrmCadEquipamentoCliente& f = form<FrmCadEquipamentoCliente>();
     f.binclusao = false;
     f.nCodigoEquipamentoCliente = codigo.toInt();
-    f.ncodigoCliente = ncodigoCliente;
+    f.ncodigoCliente = m_codigoCliente;
     // the form shows the machine's type as the list has it
     if (f.Combo1->findText(Grid1->textMatrix(Grid1->row(), 1)) < 0)
         f.Combo1->addItem(Grid1->textMatrix(Grid1->row(), 1));
@@ -67,6 +67,6 @@ QStringList FrmConsultaEquipamentoCliente::exclusoes() const
 void abre_equipamentos_do_cliente(qint32 cliente)
 {
     FrmConsultaEquipamentoCliente& f = form<FrmConsultaEquipamentoCliente>();
-    f.ncodigoCliente = cliente;
+    f.defineCliente(cliente);
     abre_modal(f);
 }

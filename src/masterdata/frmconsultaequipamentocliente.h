@@ -6,7 +6,9 @@ class FrmConsultaEquipamentoCliente : public FrmPesquisa {
     Q_OBJECT
 public:
     FrmConsultaEquipamentoCliente();
-    qint32 ncodigoCliente = 0;
+    // The customer whose machines are listed (abre_equipamentos_do_cliente).
+    qint32 codigoCliente() const { return m_codigoCliente; }
+    void defineCliente(qint32 cliente) { m_codigoCliente = cliente; }
 
     QPushButton* botaoIncluir; // "&Inclur"
     void inclui_click();
@@ -16,6 +18,9 @@ protected:
     void abre_detalhes(const QString& codigo) override;
     bool confirma(const QString& codigo, int linha) override;
     QStringList exclusoes() const override;
+
+private:
+    qint32 m_codigoCliente = 0;
 };
 
 // Opens the machine list of a customer.

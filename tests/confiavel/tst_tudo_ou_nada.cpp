@@ -411,7 +411,7 @@ void TstTudoOuNada::monta_tabela()
         tipo_com_propriedades();
         executa(QStringLiteral("insert into equipamento_cliente values(4,3,1,'Epson L3150')"));
         executa(QStringLiteral("insert into Propriedade_equipamento_cliente values(1,4,'Epson')"));
-        form<FrmConsultaEquipamentoCliente>().ncodigoCliente = 3;
+        form<FrmConsultaEquipamentoCliente>().defineCliente(3);
     });
     casos << exclusao<FrmConsultaEntradasEquipamento>("exclusão da entrada com itens", QStringLiteral("57"), [] {});
     casos << exclusao<FrmLocalizaOrcamento>("exclusão do orçamento com itens", QStringLiteral("1"), [] {

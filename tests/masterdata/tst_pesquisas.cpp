@@ -235,7 +235,7 @@ private slots:
         ao_abrir_modal([this](QDialog& d) {
             auto& l = static_cast<FrmConsultaEquipamentoCliente&>(d);
             QCOMPARE(l.windowTitle(), QStringLiteral("Equipamentos do cliente"));
-            QCOMPARE(l.ncodigoCliente, 2);
+            QCOMPARE(l.codigoCliente(), 2);
             QCOMPARE(coluna(l.Grid1, 2), QStringList{QStringLiteral("LG")});
             // "&Inclur" registers a new machine for this customer
             ao_abrir_modal([](QDialog& m) {
