@@ -187,12 +187,12 @@ int main(int argc, char** argv)
         leituras.push_back(double(paginas_lidas() - antes));
         if (qEnvironmentVariableIsSet("CONTROLE_OS_BENCH_CADA"))
             std::printf("  \"%s\": %.1f ms, %.0f páginas\n", qPrintable(termo), tempos.back(), leituras.back());
-        const int n = linhas_da_lista(f.Grid1);
+        const int n = linhas_da_lista(f.gradeLista);
         linhas += n;
         semAchar += n == 0;
         QStringList codigos;
         for (int r = 0; r < n; ++r)
-            codigos << f.Grid1->texto(r, 0);
+            codigos << f.gradeLista->texto(r, 0);
         achados << codigos;
         QCoreApplication::processEvents();
     }
@@ -229,7 +229,7 @@ int main(int argc, char** argv)
             f.caixaCodigo->clear();
             f.caixaNome->setText(QStringLiteral("silva 424"));
             f.procura();
-            linhasComum = linhas_da_lista(f.Grid1);
+            linhasComum = linhas_da_lista(f.gradeLista);
         }));
     // before: every name's key read (the screen's query without the index)
     std::vector<double> varredura;

@@ -37,9 +37,9 @@ FrmConsulta::FrmConsulta()
     botaoProcurar->setDefault(true); // Enter in the search box searches
     busca->addWidget(botaoProcurar);
     v->addLayout(busca);
-    Grid1->setAccessibleName(QStringLiteral("Resultado da consulta"));
-    Grid1->setMinimumSize(620, 380);
-    v->addWidget(Grid1, 1);
+    gradeLista->setAccessibleName(QStringLiteral("Resultado da consulta"));
+    gradeLista->setMinimumSize(620, 380);
+    v->addWidget(gradeLista, 1);
     auto* botoes = new QHBoxLayout;
     botoes->addStretch();
     botaoAceitar = novo_botao(QStringLiteral("&Aceitar"), QStringLiteral("botaoAceitar"), this);
@@ -51,20 +51,20 @@ FrmConsulta::FrmConsulta()
     // the list is made first (by the list window); the keyboard still walks
     // search box, "Procurar", list, "&Aceitar", "&Sair"
     setTabOrder(caixaBusca, botaoProcurar);
-    setTabOrder(botaoProcurar, Grid1);
-    setTabOrder(Grid1, botaoAceitar);
+    setTabOrder(botaoProcurar, gradeLista);
+    setTabOrder(gradeLista, botaoAceitar);
     setTabOrder(botaoAceitar, botaoSair);
 
     connect(botaoProcurar, &QPushButton::clicked, this, &FrmConsulta::procura);
     connect(botaoAceitar, &QPushButton::clicked, this, &FrmConsulta::aceita);
     connect(botaoSair, &QPushButton::clicked, this, &FrmConsulta::sai);
-    connect(Grid1, &QAbstractItemView::doubleClicked, this, &FrmConsulta::aceita);
+    connect(gradeLista, &QAbstractItemView::doubleClicked, this, &FrmConsulta::aceita);
 
     auto* teclas = new FiltroTeclas(this);
     teclas->setEnterComoTab(false);
     teclas->instala();
     // Enter in the list accepts the current row
-    Grid1->installEventFilter(this);
+    gradeLista->installEventFilter(this);
 }
 
 QString FrmConsulta::caption() const
@@ -147,7 +147,7 @@ void FrmConsulta::sai() { cancela(); }
 
 bool FrmConsulta::eventFilter(QObject* alvo, QEvent* e)
 {
-    if (alvo == Grid1 && e->type() == QEvent::KeyPress) {
+    if (alvo == gradeLista && e->type() == QEvent::KeyPress) {
         const int k = static_cast<QKeyEvent*>(e)->key();
         if (k == Qt::Key_Return || k == Qt::Key_Enter) {
             aceita();

@@ -19,7 +19,7 @@ FrmPesquisa::FrmPesquisa(const QString& nome, const QString& titulo, QList<Colun
     auto* v = new QVBoxLayout(this);
     m_filtros = new QGridLayout;
     v->addLayout(m_filtros);
-    v->addWidget(Grid1, 1);
+    v->addWidget(gradeLista, 1);
     m_botoes = new QHBoxLayout;
     m_botoes->addStretch();
     v->addLayout(m_botoes);
@@ -123,13 +123,13 @@ void FrmPesquisa::detalhes_click()
 
 bool FrmPesquisa::confirma(const QString&, int linha)
 {
-    return confirma_exclusao(m_oqueExcluir, Grid1->texto(linha, COLUNA_NOME));
+    return confirma_exclusao(m_oqueExcluir, gradeLista->texto(linha, COLUNA_NOME));
 }
 
 void FrmPesquisa::exclui_click()
 {
     const QString codigo = codigo_atual();
-    if (codigo.isEmpty() || !confirma(codigo, Grid1->linhaAtual()))
+    if (codigo.isEmpty() || !confirma(codigo, gradeLista->linhaAtual()))
         return;
     const qint64 registro = valor_numerico(codigo);
     const QStringList comandos = exclusoes();

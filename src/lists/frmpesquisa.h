@@ -13,7 +13,7 @@ QVariant coluna_sim_nao(const Recordset& rs, int campo);
 // What every search screen shares, on top of the list of JanelaLista:
 // filter boxes, "&Detalhes" to
 // edit, "&Excluir" to delete (errors shown, the list kept), and, in lookup
-// use, "&Aceitar" handing the chosen code back in nCodigoConsulta.
+// use, "&Aceitar" choosing the row's record (escolhido).
 class FrmPesquisa : public JanelaLista {
     Q_OBJECT
 public:

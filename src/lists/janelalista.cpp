@@ -67,40 +67,40 @@ JanelaLista::JanelaLista(const QString& nome, const QString& titulo, QList<Colun
 {
     setObjectName(nome);
     setWindowTitle(titulo);
-    Grid1 = new Grade(this);
-    Grid1->setObjectName(QStringLiteral("Grid1"));
-    Grid1->setAccessibleName(titulo);
+    gradeLista = new Grade(this);
+    gradeLista->setObjectName(QStringLiteral("gradeLista"));
+    gradeLista->setAccessibleName(titulo);
     // a list as wide as its columns would not shrink to a small screen: the
     // window opens that wide where the screen has room (showEvent) and the
     // grid scrolls sideways below it
-    Grid1->setMinimumSize(std::clamp(Grade::larguraDe(m_colunas), 420, 720), 320);
+    gradeLista->setMinimumSize(std::clamp(Grade::larguraDe(m_colunas), 420, 720), 320);
     prepara_lista();
-    connect(Grid1, &Grade::linhaAtualMudou, this, &JanelaLista::atualiza_botoes);
-    connect(Grid1, &QAbstractItemView::clicked, this, &JanelaLista::atualiza_botoes);
-    connect(Grid1, &QAbstractItemView::doubleClicked, this, [this] {
+    connect(gradeLista, &Grade::linhaAtualMudou, this, &JanelaLista::atualiza_botoes);
+    connect(gradeLista, &QAbstractItemView::clicked, this, &JanelaLista::atualiza_botoes);
+    connect(gradeLista, &QAbstractItemView::doubleClicked, this, [this] {
         if (!codigo_atual().isEmpty())
             duplo_clique();
     });
-    connect(Grid1, &Grade::linhaAtualMudou, this, &JanelaLista::perto_do_fim);
-    connect(Grid1->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int valor) {
-        const QScrollBar* b = Grid1->verticalScrollBar();
+    connect(gradeLista, &Grade::linhaAtualMudou, this, &JanelaLista::perto_do_fim);
+    connect(gradeLista->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int valor) {
+        const QScrollBar* b = gradeLista->verticalScrollBar();
         if (!m_fim && valor >= b->maximum() - b->pageStep())
             carrega_pagina();
     });
-    connect(Grid1, &Grade::fimPedido, this, &JanelaLista::carrega_tudo);
+    connect(gradeLista, &Grade::fimPedido, this, &JanelaLista::carrega_tudo);
 }
 
 void JanelaLista::prepara_lista()
 {
-    Grid1->limpa(0);
-    Grid1->defineColunas(m_colunas);
+    gradeLista->limpa(0);
+    gradeLista->defineColunas(m_colunas);
 }
 
 void JanelaLista::limpa_lista()
 {
     m_fim = true;
     prepara_lista();
-    Grid1->defineNumeroLinhas(linhas_de_dados_minimas());
+    gradeLista->defineNumeroLinhas(linhas_de_dados_minimas());
     m_sql.clear();
     m_listadas = 0;
     atualiza_botoes();
@@ -108,7 +108,7 @@ void JanelaLista::limpa_lista()
 
 bool JanelaLista::enche_lista(const ConsultaLista& consulta, bool mantem)
 {
-    const QVariant atual = mantem ? Grid1->codigo(Grid1->linhaAtual()) : QVariant();
+    const QVariant atual = mantem ? gradeLista->codigo(gradeLista->linhaAtual()) : QVariant();
     const int antes = mantem ? m_listadas : 0;
     const bool paginada = !consulta.ordem.isEmpty();
     Recordset rs(conexao);
@@ -145,13 +145,13 @@ bool JanelaLista::enche_lista(const ConsultaLista& consulta, bool mantem)
     }
     int linhaAtual = 0;
     for (int linha = 0; atual.isValid() && linha < m_listadas; ++linha)
-        if (Grid1->codigo(linha) == atual) {
+        if (gradeLista->codigo(linha) == atual) {
             linhaAtual = linha;
             break;
         }
-    if (Grid1->linhas() < linhas_de_dados_minimas())
-        Grid1->defineNumeroLinhas(linhas_de_dados_minimas());
-    Grid1->defineLinhaAtual(linhaAtual);
+    if (gradeLista->linhas() < linhas_de_dados_minimas())
+        gradeLista->defineNumeroLinhas(linhas_de_dados_minimas());
+    gradeLista->defineLinhaAtual(linhaAtual);
     atualiza_botoes();
     return lido;
 }
@@ -175,7 +175,7 @@ void JanelaLista::acrescenta(Recordset& rs)
     if (n == 0)
         return;
     const int primeira = m_listadas;
-    Grid1->acrescentaLinhas(n);
+    gradeLista->acrescentaLinhas(n);
     // the key's fields in the result: the order's (the code's, column 0,
     // when the list is ordered by its code) and the code's
     const QString& campoCodigo0 = m_colunas.value(COLUNA_CODIGO).campo;
@@ -184,11 +184,11 @@ void JanelaLista::acrescenta(Recordset& rs)
                                                                 : m_consulta.ordem;
     const int campoOrdem = paginada ? rs.indice(nomeOrdem) : -1;
     const int campoCodigo = paginada ? rs.indice(campoCodigo0) : -1;
-    Grade::Carga carga(*Grid1);
+    Grade::Carga carga(*gradeLista);
     for (int linha = primeira; !rs.eof(); ++linha, rs.moveNext()) {
         const QVariantList& daLinha = celulas[linha - primeira];
-        Grid1->defineLinha(linha, daLinha, daLinha.value(COLUNA_CODIGO));
-        Grid1->defineAviso(linha, avisos[linha - primeira]);
+        gradeLista->defineLinha(linha, daLinha, daLinha.value(COLUNA_CODIGO));
+        gradeLista->defineAviso(linha, avisos[linha - primeira]);
         if (linha == primeira + n - 1 && !m_fim) {
             m_ultimaOrdem = campoOrdem >= 0 ? rs.valor(campoOrdem) : QVariant();
             m_ultimoCodigo = campoCodigo >= 0 ? rs.valor(campoCodigo) : QVariant();
@@ -224,7 +224,7 @@ void JanelaLista::carrega_tudo()
 
 void JanelaLista::perto_do_fim(int linha)
 {
-    const int visiveis = Grid1->viewport()->height() / std::max(1, Grid1->verticalHeader()->defaultSectionSize());
+    const int visiveis = gradeLista->viewport()->height() / std::max(1, gradeLista->verticalHeader()->defaultSectionSize());
     if (!m_fim && linha + 1 >= m_listadas - visiveis)
         carrega_pagina();
 }
@@ -233,7 +233,7 @@ void JanelaLista::showEvent(QShowEvent* e)
 {
     if (!m_larguraInicial && !e->spontaneous()) {
         m_larguraInicial = true;
-        const int ideal = Grade::larguraDe(m_colunas) + (width() - Grid1->width());
+        const int ideal = Grade::larguraDe(m_colunas) + (width() - gradeLista->width());
         if (width() < ideal)
             resize(ideal, height());
     }
@@ -246,7 +246,7 @@ QString JanelaLista::aviso_da_linha(const Recordset&) const { return {}; }
 
 QString JanelaLista::codigo_atual() const
 {
-    return ModeloGrade::formata(Grid1->codigo(Grid1->linhaAtual()));
+    return ModeloGrade::formata(gradeLista->codigo(gradeLista->linhaAtual()));
 }
 
 void JanelaLista::botao_de_linha(QPushButton* b) { m_botoesDeLinha.append(b); }
@@ -286,6 +286,6 @@ void JanelaLista::ao_abrir_janela()
 void JanelaLista::exporta()
 {
     // the export reads the whole list again, every page of it
-    exporta_lista(this, *Grid1, windowTitle(), m_sql, [this](const Recordset& rs) { return celulas_da_linha(rs); },
+    exporta_lista(this, *gradeLista, windowTitle(), m_sql, [this](const Recordset& rs) { return celulas_da_linha(rs); },
                   m_consulta.valores);
 }

@@ -57,7 +57,10 @@ struct ConsultaLista {
 class JanelaLista : public FormModal {
     Q_OBJECT
 public:
-    Grade* Grid1;
+    // The list.
+    Grade* gradeLista;
+    // Old name, to go: the forms and tests not yet moved to gradeLista.
+    Grade*& Grid1 = gradeLista;
 
     // The column that holds the record's code (ModeloGrade::PapelCodigo).
     static constexpr int COLUNA_CODIGO = 0;

@@ -94,5 +94,5 @@ void FrmConsEquipamentoCliente::mostra_maquinas()
     }
     m_mostrar = true;
     procura();
-    Grid1->setFocus();
+    gradeLista->setFocus();
 }

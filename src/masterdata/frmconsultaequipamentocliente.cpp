@@ -45,9 +45,9 @@ void FrmConsultaEquipamentoCliente::abre_detalhes(const QString& codigo)
     f.nCodigoEquipamentoCliente = codigo.toInt();
     f.ncodigoCliente = m_codigoCliente;
     // the form shows the machine's type as the list has it
-    if (f.Combo1->findText(Grid1->textMatrix(Grid1->row(), 1)) < 0)
-        f.Combo1->addItem(Grid1->textMatrix(Grid1->row(), 1));
-    f.Combo1->setCurrentText(Grid1->textMatrix(Grid1->row(), 1));
+    if (f.Combo1->findText(gradeLista->textMatrix(gradeLista->row(), 1)) < 0)
+        f.Combo1->addItem(gradeLista->textMatrix(gradeLista->row(), 1));
+    f.Combo1->setCurrentText(gradeLista->textMatrix(gradeLista->row(), 1));
     abre_modal(f);
 }
 

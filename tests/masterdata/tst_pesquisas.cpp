@@ -66,9 +66,9 @@ private slots:
         mostra_form<FrmConsultaClientes>();
         QCOMPARE(f.windowTitle(), QStringLiteral("Localização de clientes"));
         QVERIFY(!f.botaoAceitar->isVisible());
-        QCOMPARE(f.Grid1->linhas(), 16);
-        QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}));
-        QCOMPARE(coluna(f.Grid1, 3), (QStringList{QStringLiteral("Curitiba"), QStringLiteral("Cidade Não Informada"), QStringLiteral("Cidade Não Informada")}));
+        QCOMPARE(f.gradeLista->linhas(), 16);
+        QCOMPARE(coluna(f.gradeLista, 0), (QStringList{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}));
+        QCOMPARE(coluna(f.gradeLista, 3), (QStringList{QStringLiteral("Curitiba"), QStringLiteral("Cidade Não Informada"), QStringLiteral("Cidade Não Informada")}));
         // lower-case filters find proper-cased names
         digita(f.caixaNome, QStringLiteral("souza"));
         digita(f.caixaEndereco, QStringLiteral("rua xv"));
@@ -76,21 +76,21 @@ private slots:
         tecla(f.caixaCidade, Qt::Key_F5);
         QCOMPARE(QApplication::focusWidget(), f.botaoProcurar);
         clica(f.botaoProcurar);
-        QCOMPARE(coluna(f.Grid1, 1), QStringList{QStringLiteral("Carla Souza")});
+        QCOMPARE(coluna(f.gradeLista, 1), QStringList{QStringLiteral("Carla Souza")});
         // a code clears the text filters and finds one row, never customer 1
         f.caixaCodigo->setFocus();
         digita(f.caixaCodigo, QStringLiteral("1"));
         QVERIFY(f.caixaNome->text().isEmpty() && f.caixaEndereco->text().isEmpty() && f.caixaCidade->text().isEmpty());
         clica(f.botaoProcurar);
-        QVERIFY(coluna(f.Grid1, 0).isEmpty());
+        QVERIFY(coluna(f.gradeLista, 0).isEmpty());
         QVERIFY(!f.botaoDetalhes->isEnabled() && !f.botaoExcluir->isEnabled());
         f.caixaCodigo->clear();
         digita(f.caixaCodigo, QStringLiteral("3"));
         clica(f.botaoProcurar);
-        QCOMPARE(coluna(f.Grid1, 1), QStringList{QStringLiteral("Bruno Lima")});
+        QCOMPARE(coluna(f.gradeLista, 1), QStringList{QStringLiteral("Bruno Lima")});
         QVERIFY(f.botaoDetalhes->isEnabled());
         // filler rows disable the row buttons
-        f.Grid1->defineLinhaAtual(4);
+        f.gradeLista->defineLinhaAtual(4);
         QVERIFY(!f.botaoDetalhes->isEnabled() && !f.botaoExcluir->isEnabled());
         clica(f.botaoSair);
         QCOMPARE(f.escolhido(), std::nullopt);
@@ -112,47 +112,47 @@ private slots:
             c.CmdOk_Click();
             ++aberto;
         });
-        duplo_clique(f.Grid1, 2, 1);
+        duplo_clique(f.gradeLista, 2, 1);
         QCOMPARE(aberto, 1);
-        QCOMPARE(f.Grid1->texto(1, 1), QStringLiteral("Bruno Lima Filho")); // searched again
+        QCOMPARE(f.gradeLista->texto(1, 1), QStringLiteral("Bruno Lima Filho")); // searched again
         // the new name is found by its letters, the old one no longer
         digita(f.caixaNome, QStringLiteral("LIMA FILHO"));
         clica(f.botaoProcurar);
-        QCOMPARE(coluna(f.Grid1, 1), QStringList{QStringLiteral("Bruno Lima Filho")});
+        QCOMPARE(coluna(f.gradeLista, 1), QStringList{QStringLiteral("Bruno Lima Filho")});
         f.caixaNome->setText(QStringLiteral("lima fil"));
         clica(f.botaoProcurar);
-        QCOMPARE(coluna(f.Grid1, 1), QStringList{QStringLiteral("Bruno Lima Filho")});
+        QCOMPARE(coluna(f.gradeLista, 1), QStringList{QStringLiteral("Bruno Lima Filho")});
         f.caixaNome->setText(QStringLiteral("bruno lima"));
         clica(f.botaoProcurar);
-        QCOMPARE(coluna(f.Grid1, 1), QStringList{QStringLiteral("Bruno Lima Filho")});
+        QCOMPARE(coluna(f.gradeLista, 1), QStringList{QStringLiteral("Bruno Lima Filho")});
         f.caixaNome->setText(QStringLiteral("brunolima"));
         clica(f.botaoProcurar);
-        QVERIFY(coluna(f.Grid1, 1).isEmpty());
+        QVERIFY(coluna(f.gradeLista, 1).isEmpty());
         f.caixaNome->clear();
         clica(f.botaoProcurar);
         // a customer with a machine cannot be deleted; the list stays
-        f.Grid1->defineLinhaAtual(0);
+        f.gradeLista->defineLinhaAtual(0);
         amb->msgs.respostas({true});
         clica(f.botaoExcluir);
         QCOMPARE(amb->msgs.textos().at(0), QStringLiteral("Confirma a exclusão do cliente Ana Souza?"));
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Este registro já está sendo usado por outros registros e portanto não pode ser excluído!"));
-        QCOMPARE(coluna(f.Grid1, 0).size(), 3);
+        QCOMPARE(coluna(f.gradeLista, 0).size(), 3);
         // answering No deletes nothing; Yes on a free customer deletes it
-        f.Grid1->defineLinhaAtual(2);
+        f.gradeLista->defineLinhaAtual(2);
         amb->msgs.respostas({false, true});
         clica(f.botaoExcluir);
         QCOMPARE(valor(QStringLiteral("select count(*) from cliente")).toInt(), 4);
         clica(f.botaoExcluir);
         QCOMPARE(valor(QStringLiteral("select count(*) from cliente where ncodigo = 4")).toInt(), 0);
-        QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("2"), QStringLiteral("3")}));
+        QCOMPARE(coluna(f.gradeLista, 0), (QStringList{QStringLiteral("2"), QStringLiteral("3")}));
         // a name that repeats a triple, with two spaces in a row, and back
         executa(QStringLiteral("update cliente set cfantasia = 'Ana Ana  Souza' where ncodigo = 2"));
         f.caixaNome->setText(QStringLiteral("ana  sou"));
         clica(f.botaoProcurar);
-        QCOMPARE(coluna(f.Grid1, 0), QStringList{QStringLiteral("2")});
+        QCOMPARE(coluna(f.gradeLista, 0), QStringList{QStringLiteral("2")});
         executa(QStringLiteral("update cliente set cfantasia = 'Ana Souza' where ncodigo = 2"));
         clica(f.botaoProcurar);
-        QVERIFY(coluna(f.Grid1, 0).isEmpty());
+        QVERIFY(coluna(f.gradeLista, 0).isEmpty());
         executa(QStringLiteral("update cliente set cfantasia = 'Ana Ana  Souza' where ncodigo = 2"));
         // the index of letter triples holds exactly the names' triples after
         // every insert, edit and delete
@@ -167,14 +167,14 @@ private slots:
         ao_abrir_modal([](QDialog& d) {
             auto& c = static_cast<FrmConsultaClientes&>(d);
             QVERIFY(c.botaoAceitar->isVisible());
-            duplo_clique(c.Grid1, 3, 1);
+            duplo_clique(c.gradeLista, 3, 1);
         });
         QCOMPARE(escolhe_cliente(), 4);
         ao_abrir_modal([](QDialog& d) { d.close(); });
         QCOMPARE(escolhe_cliente(), 0);
         ao_abrir_modal([](QDialog& d) {
             auto& c = static_cast<FrmConsultaClientes&>(d);
-            c.Grid1->defineLinhaAtual(1);
+            c.gradeLista->defineLinhaAtual(1);
             clica(c.botaoAceitar);
         });
         QCOMPARE(escolhe_cliente(), 3);
@@ -185,16 +185,16 @@ private slots:
         clientes();
         executa(QStringLiteral("insert into tecnico values(null,'Beto Lima','','',2,'','','','','','','','',0)"));
         auto& c = mostra_form<FrmConsultaCidades>();
-        QCOMPARE(c.Grid1->linhas(), 11);
-        QCOMPARE(coluna(c.Grid1, 1), (QStringList{QStringLiteral("Cidade Não Informada"), QStringLiteral("Curitiba")}));
+        QCOMPARE(c.gradeLista->linhas(), 11);
+        QCOMPARE(coluna(c.gradeLista, 1), (QStringList{QStringLiteral("Cidade Não Informada"), QStringLiteral("Curitiba")}));
         digita(c.caixaFiltro, QStringLiteral("curi"));
         clica(c.botaoProcurar);
-        QCOMPARE(coluna(c.Grid1, 2), QStringList{QStringLiteral("PR")});
+        QCOMPARE(coluna(c.gradeLista, 2), QStringList{QStringLiteral("PR")});
         amb->msgs.respostas({true});
         clica(c.botaoExcluir);
         QCOMPARE(amb->msgs.textos().at(0), QStringLiteral("Confirma a exclusão da cidade Curitiba?"));
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Este registro já está sendo usado por outros registros e portanto não pode ser excluído!"));
-        QCOMPARE(coluna(c.Grid1, 1), QStringList{QStringLiteral("Curitiba")});
+        QCOMPARE(coluna(c.gradeLista, 1), QStringList{QStringLiteral("Curitiba")});
         ao_abrir_modal([](QDialog& d) {
             auto& f = static_cast<FrmCadCidades&>(d);
             QCOMPARE(f.codigo_cidade, 2);
@@ -206,7 +206,7 @@ private slots:
 
         auto& t = mostra_form<FrmConsultaTecnico>();
         QCOMPARE(t.windowTitle(), QStringLiteral("Técnicos"));
-        QCOMPARE(coluna(t.Grid1, 1), QStringList{QStringLiteral("Beto Lima")});
+        QCOMPARE(coluna(t.gradeLista, 1), QStringList{QStringLiteral("Beto Lima")});
         amb->msgs.limpa();
         amb->msgs.respostas({true});
         clica(t.botaoExcluir);
@@ -215,7 +215,7 @@ private slots:
         clica(t.botaoSair);
 
         auto& p = mostra_form<FrmConsultaCondicaoPagto>();
-        QCOMPARE(coluna(p.Grid1, 1), QStringList{QStringLiteral("A vista")});
+        QCOMPARE(coluna(p.gradeLista, 1), QStringList{QStringLiteral("A vista")});
         executa(QStringLiteral("insert into ordem values(null,2,'2026-12-07','10:00:00',0,'',1,0,0);"));
         amb->msgs.limpa();
         amb->msgs.respostas({true});
@@ -236,7 +236,7 @@ private slots:
             auto& l = static_cast<FrmConsultaEquipamentoCliente&>(d);
             QCOMPARE(l.windowTitle(), QStringLiteral("Equipamentos do cliente"));
             QCOMPARE(l.codigoCliente(), 2);
-            QCOMPARE(coluna(l.Grid1, 2), QStringList{QStringLiteral("LG")});
+            QCOMPARE(coluna(l.gradeLista, 2), QStringList{QStringLiteral("LG")});
             // "&Inclur" registers a new machine for this customer
             ao_abrir_modal([](QDialog& m) {
                 auto& f = static_cast<FrmCadEquipamentoCliente&>(m);
@@ -245,7 +245,7 @@ private slots:
                 f.CmdOk_Click();
             });
             clica(l.botaoIncluir);
-            QCOMPARE(coluna(l.Grid1, 2), (QStringList{QStringLiteral("LG"), QStringLiteral("Samsung")}));
+            QCOMPARE(coluna(l.gradeLista, 2), (QStringList{QStringLiteral("LG"), QStringLiteral("Samsung")}));
             // "&Detalhes" opens the machine with its type
             ao_abrir_modal([](QDialog& m) {
                 auto& f = static_cast<FrmCadEquipamentoCliente&>(m);
@@ -254,19 +254,19 @@ private slots:
                 QCOMPARE(f.Grid1->textMatrix(1, 2), QStringLiteral("20"));
                 f.CmdSair_Click();
             });
-            l.Grid1->defineLinhaAtual(0);
+            l.gradeLista->defineLinhaAtual(0);
             clica(l.botaoDetalhes);
             // a machine goes with its values; one used in a budget is refused
             executa(QStringLiteral("insert into orcamento values(null,2,'2026-12-07','10:20:00',0,'',0,1);"));
             executa(QStringLiteral("insert into item_orcamento values(null,1,2,'Troca',10);"));
             amb->msgs.respostas({true, true});
-            l.Grid1->defineLinhaAtual(0);
+            l.gradeLista->defineLinhaAtual(0);
             clica(l.botaoExcluir);
             QCOMPARE(amb->msgs.textos().at(0), QStringLiteral("Deseja excluir esse equipamento?"));
-            QCOMPARE(coluna(l.Grid1, 2), QStringList{QStringLiteral("Samsung")});
+            QCOMPARE(coluna(l.gradeLista, 2), QStringList{QStringLiteral("Samsung")});
             clica(l.botaoExcluir);
             QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Este registro já está sendo usado por outros registros e portanto não pode ser excluído!"));
-            QCOMPARE(coluna(l.Grid1, 2), QStringList{QStringLiteral("Samsung")});
+            QCOMPARE(coluna(l.gradeLista, 2), QStringList{QStringLiteral("Samsung")});
             clica(l.botaoSair);
         });
         clica(cad.Command3);
@@ -279,14 +279,14 @@ private slots:
         clientes();
         executa(QStringLiteral("Insert into equipamento values (null,'Impressora');"));
         auto& f = mostra_form<FrmConsultaEquipamentos>();
-        QCOMPARE(coluna(f.Grid1, 1), (QStringList{QStringLiteral("Impressora"), QStringLiteral("Monitor")}));
+        QCOMPARE(coluna(f.gradeLista, 1), (QStringList{QStringLiteral("Impressora"), QStringLiteral("Monitor")}));
         amb->msgs.respostas({true, true});
-        f.Grid1->defineLinhaAtual(1);
+        f.gradeLista->defineLinhaAtual(1);
         clica(f.botaoExcluir);
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Este registro já está sendo usado por outros registros e portanto não pode ser excluído!"));
-        f.Grid1->defineLinhaAtual(0);
+        f.gradeLista->defineLinhaAtual(0);
         clica(f.botaoExcluir);
-        QCOMPARE(coluna(f.Grid1, 1), QStringList{QStringLiteral("Monitor")});
+        QCOMPARE(coluna(f.gradeLista, 1), QStringList{QStringLiteral("Monitor")});
     }
 
     void todoCampoTemNomeParaLeitorDeTela()
@@ -332,7 +332,7 @@ private slots:
             c.caixaBusca->clear();
             digita(c.caixaBusca, texto);
             clica(c.botaoProcurar);
-            const QStringList r = coluna(c.Grid1, 1);
+            const QStringList r = coluna(c.gradeLista, 1);
             clica(c.botaoSair);
             return r;
         };
@@ -349,7 +349,7 @@ private slots:
         mostra_form<FrmConsulta>();
         c.caixaBusca->setText(QStringLiteral("d'avila"));
         clica(c.botaoProcurar);
-        QCOMPARE(coluna(c.Grid1, 1), QStringList{QStringLiteral("D'Ávila Peças")});
+        QCOMPARE(coluna(c.gradeLista, 1), QStringList{QStringLiteral("D'Ávila Peças")});
         clica(c.botaoSair);
 
         // the customer search: name, address and city filters together
@@ -360,12 +360,12 @@ private slots:
         digita(f.caixaEndereco, QStringLiteral("SAO JOSE"));
         digita(f.caixaCidade, QStringLiteral("são josé"));
         clica(f.botaoProcurar);
-        QCOMPARE(coluna(f.Grid1, 1), QStringList{QStringLiteral("João Conceição")});
+        QCOMPARE(coluna(f.gradeLista, 1), QStringList{QStringLiteral("João Conceição")});
         f.caixaNome->clear();
         f.caixaEndereco->clear();
         digita(f.caixaNome, QStringLiteral("_"));
         clica(f.botaoProcurar);
-        QCOMPARE(coluna(f.Grid1, 1), QStringList{QStringLiteral("Ana_Lima")});
+        QCOMPARE(coluna(f.gradeLista, 1), QStringList{QStringLiteral("Ana_Lima")});
         clica(f.botaoSair);
         // a customer saved through its form is found the same way
         auto& cad = abre_form<FrmCadCliente>(true);
@@ -382,17 +382,17 @@ private slots:
         digita(t.caixaNome, QStringLiteral("LUIS"));
         digita(t.caixaEndereco, QStringLiteral("omega"));
         clica(t.botaoProcurar);
-        QCOMPARE(coluna(t.Grid1, 1), QStringList{QStringLiteral("Zé Luís")});
+        QCOMPARE(coluna(t.gradeLista, 1), QStringList{QStringLiteral("Zé Luís")});
         clica(t.botaoSair);
         auto& cid = mostra_form<FrmConsultaCidades>();
         digita(cid.caixaFiltro, QStringLiteral("JOSE"));
         clica(cid.botaoProcurar);
-        QCOMPARE(coluna(cid.Grid1, 1), QStringList{QStringLiteral("São José dos Pinhais")});
+        QCOMPARE(coluna(cid.gradeLista, 1), QStringList{QStringLiteral("São José dos Pinhais")});
         clica(cid.botaoSair);
         auto& p = mostra_form<FrmConsultaCondicaoPagto>();
         digita(p.caixaFiltro, QStringLiteral("vista"));
         clica(p.botaoProcurar);
-        QCOMPARE(coluna(p.Grid1, 1), QStringList{QStringLiteral("A vista")});
+        QCOMPARE(coluna(p.gradeLista, 1), QStringList{QStringLiteral("A vista")});
     }
 
     // The key the database keeps for a customer and the key of what the user
@@ -422,19 +422,19 @@ private slots:
         auto& f = form<FrmConsultaClientes>();
         f.bChamadaDoCadastro = true;
         mostra_form<FrmConsultaClientes>();
-        QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}));
+        QCOMPARE(coluna(f.gradeLista, 0), (QStringList{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}));
         f.caixaCodigo->setFocus();
         digita(f.caixaCodigo, QStringLiteral("5"));
         clica(f.botaoProcurar);
-        QVERIFY(coluna(f.Grid1, 0).isEmpty());
+        QVERIFY(coluna(f.gradeLista, 0).isEmpty());
         clica(f.botaoSair);
         auto& c = form<FrmConsulta>();
         c.defineTipo(QStringLiteral("Clientes"));
         mostra_form<FrmConsulta>();
-        QCOMPARE(coluna(c.Grid1, 0), (QStringList{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}));
+        QCOMPARE(coluna(c.gradeLista, 0), (QStringList{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}));
         clica(c.botaoSair);
         auto& e = mostra_form<FrmConsultaEquipamentos>();
-        QCOMPARE(coluna(e.Grid1, 1), QStringList{QStringLiteral("Monitor")});
+        QCOMPARE(coluna(e.gradeLista, 1), QStringList{QStringLiteral("Monitor")});
         clica(e.botaoSair);
         auto& m = mostra_form<FrmConsEquipamentoCliente>();
         m.caixaCliente->setFocus();
@@ -448,7 +448,7 @@ private slots:
     {
         clientes();
         auto& f = mostra_form<FrmConsEquipamentoCliente>();
-        QCOMPARE(f.Grid1->linhas(), 11);
+        QCOMPARE(f.gradeLista->linhas(), 11);
         f.caixaCliente->setFocus();
         digita(f.caixaCliente, QStringLiteral("9"));
         f.botaoMostrar->setFocus();
@@ -462,27 +462,27 @@ private slots:
         f.valida_cliente();
         QCOMPARE(f.caixaNomeCliente->text(), QStringLiteral("Ana Souza"));
         clica(f.botaoMostrar);
-        QCOMPARE(coluna(f.Grid1, 2), QStringList{QStringLiteral("LG")});
-        QCOMPARE(QApplication::focusWidget(), f.Grid1);
+        QCOMPARE(coluna(f.gradeLista, 2), QStringList{QStringLiteral("LG")});
+        QCOMPARE(QApplication::focusWidget(), f.gradeLista);
         digita(f.caixaCliente, QStringLiteral("0")); // typing empties the list
-        QVERIFY(coluna(f.Grid1, 0).isEmpty());
+        QVERIFY(coluna(f.gradeLista, 0).isEmpty());
         f.caixaCliente->setText(QStringLiteral("2"));
         f.valida_cliente();
         clica(f.botaoMostrar);
-        QCOMPARE(coluna(f.Grid1, 2), QStringList{QStringLiteral("LG")});
+        QCOMPARE(coluna(f.gradeLista, 2), QStringList{QStringLiteral("LG")});
         // another customer chosen in the search empties it too
         ao_abrir_modal([](QDialog& d) {
             auto& c = static_cast<FrmConsultaClientes&>(d);
-            c.Grid1->defineLinhaAtual(1);
+            c.gradeLista->defineLinhaAtual(1);
             clica(c.botaoAceitar);
         });
         clica(f.botaoConsultaClientes);
         QCOMPARE(f.caixaCliente->text(), QStringLiteral("3"));
         QCOMPARE(f.caixaNomeCliente->text(), QStringLiteral("Bruno Lima"));
-        QVERIFY(coluna(f.Grid1, 0).isEmpty());
+        QVERIFY(coluna(f.gradeLista, 0).isEmpty());
         f.caixaCliente->setText(QStringLiteral("2"));
         clica(f.botaoMostrar);
-        duplo_clique(f.Grid1, 1, 1);
+        duplo_clique(f.gradeLista, 1, 1);
         QVERIFY(!f.isVisible());
         QCOMPARE(f.escolhido(), 1);
     }
@@ -501,39 +501,39 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&c));
         QCOMPARE(c.windowTitle(), QStringLiteral("Consulta de clientes"));
         QCOMPARE(c.rotuloTitulo->text(), QStringLiteral("Consulta de clientes"));
-        QCOMPARE(c.Grid1->linhas(), 17);
-        QCOMPARE(c.Grid1->titulo(FrmConsulta::ColunaCodigo), QStringLiteral("Código"));
-        QCOMPARE(c.Grid1->valor(0, FrmConsulta::ColunaCodigo), QVariant(2)); // customer 1 never listed
-        QCOMPARE(c.Grid1->texto(2, FrmConsulta::ColunaNome), QStringLiteral("Carla Lima"));
-        QVERIFY(!c.Grid1->codigo(3).isValid());
+        QCOMPARE(c.gradeLista->linhas(), 17);
+        QCOMPARE(c.gradeLista->titulo(FrmConsulta::ColunaCodigo), QStringLiteral("Código"));
+        QCOMPARE(c.gradeLista->valor(0, FrmConsulta::ColunaCodigo), QVariant(2)); // customer 1 never listed
+        QCOMPARE(c.gradeLista->texto(2, FrmConsulta::ColunaNome), QStringLiteral("Carla Lima"));
+        QVERIFY(!c.gradeLista->codigo(3).isValid());
         // Tab walks search box, "Procurar", list, "&Aceitar", "&Sair"
         c.caixaBusca->setFocus();
-        for (QWidget* proximo : std::initializer_list<QWidget*>{c.botaoProcurar, c.Grid1, c.botaoAceitar, c.botaoSair}) {
+        for (QWidget* proximo : std::initializer_list<QWidget*>{c.botaoProcurar, c.gradeLista, c.botaoAceitar, c.botaoSair}) {
             tecla(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), proximo);
         }
         c.caixaBusca->setFocus();
         digita(c.caixaBusca, QStringLiteral("souza"));
         clica(c.botaoProcurar);
-        QCOMPARE(c.Grid1->texto(0, FrmConsulta::ColunaNome), QStringLiteral("Ana Souza"));
-        QCOMPARE(c.Grid1->texto(1, FrmConsulta::ColunaNome), QStringLiteral("Bruno Souza"));
-        QVERIFY(!c.Grid1->codigo(2).isValid());
+        QCOMPARE(c.gradeLista->texto(0, FrmConsulta::ColunaNome), QStringLiteral("Ana Souza"));
+        QCOMPARE(c.gradeLista->texto(1, FrmConsulta::ColunaNome), QStringLiteral("Bruno Souza"));
+        QVERIFY(!c.gradeLista->codigo(2).isValid());
         // a filler row does nothing
-        c.Grid1->defineLinhaAtual(4);
-        duplo_clique(c.Grid1, 5, 1);
+        c.gradeLista->defineLinhaAtual(4);
+        duplo_clique(c.gradeLista, 5, 1);
         QVERIFY(c.isVisible());
         QCOMPARE(c.escolhido(), std::nullopt);
         // Enter on a focused "&Aceitar" accepts the current row
-        c.Grid1->defineLinhaAtual(0);
+        c.gradeLista->defineLinhaAtual(0);
         c.botaoAceitar->setFocus();
         tecla(c.botaoAceitar, Qt::Key_Return);
         QVERIFY(!c.isVisible());
         QCOMPARE(c.escolhido(), 2);
         ativa(c);
         // Enter in the list accepts
-        c.Grid1->defineLinhaAtual(1);
-        c.Grid1->setFocus();
-        tecla(c.Grid1, Qt::Key_Return);
+        c.gradeLista->defineLinhaAtual(1);
+        c.gradeLista->setFocus();
+        tecla(c.gradeLista, Qt::Key_Return);
         QVERIFY(!c.isVisible());
         QCOMPARE(c.escolhido(), 3);
         // cancelling afterwards chooses nothing
@@ -556,8 +556,8 @@ private slots:
             c.defineTipo(tipo);
             c.show();
             QCOMPARE(c.windowTitle(), titulo);
-            QCOMPARE(c.Grid1->texto(0, FrmConsulta::ColunaCodigo), QStringLiteral("1")); // city 1 and condition 1 are listed
-            QCOMPARE(c.Grid1->texto(0, FrmConsulta::ColunaNome), primeiro);
+            QCOMPARE(c.gradeLista->texto(0, FrmConsulta::ColunaCodigo), QStringLiteral("1")); // city 1 and condition 1 are listed
+            QCOMPARE(c.gradeLista->texto(0, FrmConsulta::ColunaNome), primeiro);
             clica(c.botaoSair);
         }
         // the caller's own query, its values bound: three rows, fourteen filler rows
@@ -566,10 +566,10 @@ private slots:
         c.defineConsulta(propria);
         c.show();
         QCOMPARE(c.windowTitle(), QStringLiteral("Controle de ordens de serviço"));
-        QCOMPARE(c.Grid1->linhas(), 17);
-        QCOMPARE(c.Grid1->codigo(2), QVariant(7));
-        QVERIFY(!c.Grid1->codigo(3).isValid());
-        c.Grid1->defineLinhaAtual(2);
+        QCOMPARE(c.gradeLista->linhas(), 17);
+        QCOMPARE(c.gradeLista->codigo(2), QVariant(7));
+        QVERIFY(!c.gradeLista->codigo(3).isValid());
+        c.gradeLista->defineLinhaAtual(2);
         clica(c.botaoAceitar);
         QCOMPARE(c.escolhido(), 7);
     }
