@@ -19,7 +19,6 @@
 #include "frmconsultaequipamentos.h"
 #include "frmconsultatecnico.h"
 #include "grade.h"
-#include "legado.h"
 #include "literaissql.h"
 
 #include <QComboBox>
