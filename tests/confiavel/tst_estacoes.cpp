@@ -626,7 +626,7 @@ private slots:
         // every write-off kept, none twice, the open value exact
         QCOMPARE(baixas(2), QStringList(n + repeticoes, QStringLiteral("1|P")));
         QCOMPARE(conta(QStringLiteral("select npago from conta_receber where ncodigo = 2")), 0);
-        QCOMPARE(abre_receber().Grid1->textMatrix(linha_do_codigo(form<FrmContasReceber>().Grid1, 2), 7),
+        QCOMPARE(abre_receber().Grid1->textMatrix(linha_do_codigo(form<FrmContasReceber>().Grid1, 2), FrmContasReceber::ColunaAberto),
                  (*Dinheiro::leTexto(QStringLiteral("150,25")) - *Dinheiro::leTexto(QString::number(n + repeticoes))).moeda());
         for (const char* kind : {"cliente", "entrada", "orcamento", "ordem"})
             QCOMPARE(codigos.value(QString::fromLatin1(kind)).size(), n);

@@ -84,9 +84,9 @@ void confereComBanco(const Grade* g)
                                       .first()
                                       .split(QLatin1Char('|'));
         const Dinheiro valor = *Dinheiro::leBanco(banco[0]), pago = *Dinheiro::leBanco(banco[1]);
-        QCOMPARE(g->textMatrix(l, 3), valor.moeda());
-        QCOMPARE(g->textMatrix(l, 6), pago.moeda());
-        QCOMPARE(g->textMatrix(l, 7), (valor - pago).moeda());
+        QCOMPARE(g->textMatrix(l, FrmContasReceber::ColunaValor), valor.moeda());
+        QCOMPARE(g->textMatrix(l, FrmContasReceber::ColunaPago), pago.moeda());
+        QCOMPARE(g->textMatrix(l, FrmContasReceber::ColunaAberto), (valor - pago).moeda());
     }
 }
 
@@ -309,8 +309,8 @@ private slots:
         QCOMPARE(npago(1), QStringLiteral("0"));
         const int l = linha_do_codigo(f.Grid1, 1);
         QCOMPARE(f.Grid1->row(), l);
-        QCOMPARE(f.Grid1->textMatrix(l, 6), reais("99,99"));
-        QCOMPARE(f.Grid1->textMatrix(l, 7), reais("0,01"));
+        QCOMPARE(f.Grid1->textMatrix(l, FrmContasReceber::ColunaPago), reais("99,99"));
+        QCOMPARE(f.Grid1->textMatrix(l, FrmContasReceber::ColunaAberto), reais("0,01"));
         QCOMPARE(f.caixaTotal->text(), reais("130,01"));
         confereComBanco(f.Grid1);
 
@@ -461,9 +461,9 @@ private slots:
         executa(QStringLiteral("insert into baixa_conta_receber values(null,5,'50000',0,0,0,'P','','2026-12-06 09:00:00');"));
         auto& f = abre_receber();
         const int l = linha_do_codigo(f.Grid1, 5);
-        QCOMPARE(f.Grid1->textMatrix(l, 3), reais("100.000,00"));
-        QCOMPARE(f.Grid1->textMatrix(l, 6), reais("50.000,00"));
-        QCOMPARE(f.Grid1->textMatrix(l, 7), reais("50.000,00"));
+        QCOMPARE(f.Grid1->textMatrix(l, FrmContasReceber::ColunaValor), reais("100.000,00"));
+        QCOMPARE(f.Grid1->textMatrix(l, FrmContasReceber::ColunaPago), reais("50.000,00"));
+        QCOMPARE(f.Grid1->textMatrix(l, FrmContasReceber::ColunaAberto), reais("50.000,00"));
         confereComBanco(f.Grid1);
     }
 
@@ -627,8 +627,8 @@ private slots:
             QCOMPARE(coluna(m.gradeBaixas, 4), (QStringList{reais("20,00"), reais("5,00")}));
             // the list beneath shows the open value risen by 30,00 at once
             const int l = linha_do_codigo(f.Grid1, 1);
-            QCOMPARE(f.Grid1->textMatrix(l, 6), reais("25,00"));
-            QCOMPARE(f.Grid1->textMatrix(l, 7), reais("75,00"));
+            QCOMPARE(f.Grid1->textMatrix(l, FrmContasReceber::ColunaPago), reais("25,00"));
+            QCOMPARE(f.Grid1->textMatrix(l, FrmContasReceber::ColunaAberto), reais("75,00"));
             clica(m.botaoSair);
         });
         clica(f.botaoMostrarBaixas);
@@ -719,8 +719,8 @@ private slots:
         f.close();
         auto& r = abre_receber();
         const int l = linha_do_codigo(r.Grid1, 5);
-        QCOMPARE(r.Grid1->textMatrix(l, 6), reais("40,00"));
-        QCOMPARE(r.Grid1->textMatrix(l, 7), reais("60,00"));
+        QCOMPARE(r.Grid1->textMatrix(l, FrmContasReceber::ColunaPago), reais("40,00"));
+        QCOMPARE(r.Grid1->textMatrix(l, FrmContasReceber::ColunaAberto), reais("60,00"));
     }
 
     // One order of a new customer from its credit closing to payment, an
@@ -817,8 +817,8 @@ private slots:
         filtra(f2, FiltroContas::Todas);
         clica(f2.botaoMostrar);
         const int l = linha_do_codigo(f2.Grid1, 5);
-        QCOMPARE(f2.Grid1->textMatrix(l, 6), reais("100,00"));
-        QCOMPARE(f2.Grid1->textMatrix(l, 7), reais("50,25"));
+        QCOMPARE(f2.Grid1->textMatrix(l, FrmContasReceber::ColunaPago), reais("100,00"));
+        QCOMPARE(f2.Grid1->textMatrix(l, FrmContasReceber::ColunaAberto), reais("50,25"));
         confereComBanco(f2.Grid1);
         QCOMPARE(baixas(5), QStringList{QStringLiteral("100|0|P||06/12/2026 10:15:00")});
     }
