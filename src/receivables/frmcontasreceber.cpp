@@ -16,13 +16,13 @@
 FrmContasReceber::FrmContasReceber()
     : FrmListaContas(QStringLiteral("FrmContasReceber"), QStringLiteral("Contas a receber"),
                      {{QStringLiteral("Codigo da conta"), 0, {}, QStringLiteral("codigo_conta")},
-                      {QStringLiteral("Cliente"), 2800, Qt::AlignLeft},
-                      {QStringLiteral("Vencimento"), 1200, Qt::AlignCenter},
-                      {QStringLiteral("Valor original"), 1500, Qt::AlignCenter},
-                      {QStringLiteral("Numero docto"), 1300, Qt::AlignCenter},
-                      {QStringLiteral("Parcela"), 850, Qt::AlignCenter},
-                      {QStringLiteral("Valor pago"), 1500, Qt::AlignCenter},
-                      {QStringLiteral("Total"), 1500, Qt::AlignCenter}},
+                      {QStringLiteral("Cliente"), 187, Qt::AlignLeft},
+                      {QStringLiteral("Vencimento"), 80, Qt::AlignCenter},
+                      {QStringLiteral("Valor original"), 100, Qt::AlignCenter},
+                      {QStringLiteral("Numero docto"), 87, Qt::AlignCenter},
+                      {QStringLiteral("Parcela"), 57, Qt::AlignCenter},
+                      {QStringLiteral("Valor pago"), 100, Qt::AlignCenter},
+                      {QStringLiteral("Total"), 100, Qt::AlignCenter}},
                      LINHAS_MINIMAS, Carteira::AReceber)
 {
     escolhaFiltro->addItem(QStringLiteral("Vencidas"));
@@ -36,13 +36,13 @@ FrmContasReceber::FrmContasReceber()
 
 QVariantList FrmContasReceber::celulas_da_linha(const Recordset& rs) const
 {
+    // the values as read: the list formats them, the export writes amounts as numbers
     const ContaAReceber c = le_conta_a_receber(rs);
-    const QString conta = QString::number(c.codigo);
-    return {conta,
+    return {c.codigo,
             c.cliente,
-            c.vencimento.toString(QStringLiteral("dd/MM/yyyy")),
+            c.vencimento,
             QVariant::fromValue(c.valor),
-            conta,
+            c.codigo,
             c.parcela,
             QVariant::fromValue(c.pago),
             QVariant::fromValue(c.aberto())};
@@ -62,7 +62,7 @@ void FrmContasReceber::realiza_baixa()
 {
     const qint32 conta = conta_atual();
     // the open value as the list read it, never its text read back
-    const QVariant aberto = Grid1->valor(Grid1->row(), ColunaAberto);
+    const QVariant aberto = Grid1->valor(Grid1->linhaAtual(), ColunaAberto);
     if (conta == 0 || aberto.metaType() != QMetaType::fromType<Dinheiro>())
         return;
     if (const auto gravada = form<FrmBaixaContasReceber>().baixa(conta, aberto.value<Dinheiro>())) {
@@ -77,7 +77,7 @@ void FrmContasReceber::muda_vencimento()
     if (conta == 0)
         return;
     const auto resposta = mensagens().entrada(QStringLiteral("Informe a nova data de vencimento dessa parcela:"),
-                                              QStringLiteral("Alteração do vencimento"), Grid1->textMatrix(Grid1->row(), ColunaVencimento));
+                                              QStringLiteral("Alteração do vencimento"), Grid1->texto(Grid1->linhaAtual(), ColunaVencimento));
     const QDate vencimento = resposta ? le_data(*resposta) : QDate();
     if (!vencimento.isValid())
         return;

@@ -10,13 +10,13 @@ FrmContasRecebidas::FrmContasRecebidas()
     : FrmListaContas(QStringLiteral("FrmContasRecebidas"), QStringLiteral("Contas recebidas"),
                      {{QStringLiteral("Codigo da conta"), 0, {}, QStringLiteral("codigo_conta")},
                       {QStringLiteral("Codigo do cliente"), 0, {}},
-                      {QStringLiteral("Cliente"), 3200, Qt::AlignLeft},
-                      {QStringLiteral("Vencimento"), 1150, Qt::AlignCenter},
-                      {QStringLiteral("Valor original"), 1230, Qt::AlignCenter},
-                      {QStringLiteral("Numero docto"), 1330, Qt::AlignCenter},
-                      {QStringLiteral("Parcela"), 800, Qt::AlignCenter},
-                      {QStringLiteral("Valor pago"), 1500, Qt::AlignCenter},
-                      {QStringLiteral("Liquidação"), 1500, Qt::AlignCenter},
+                      {QStringLiteral("Cliente"), 213, Qt::AlignLeft},
+                      {QStringLiteral("Vencimento"), 77, Qt::AlignCenter},
+                      {QStringLiteral("Valor original"), 82, Qt::AlignCenter},
+                      {QStringLiteral("Numero docto"), 89, Qt::AlignCenter},
+                      {QStringLiteral("Parcela"), 53, Qt::AlignCenter},
+                      {QStringLiteral("Valor pago"), 100, Qt::AlignCenter},
+                      {QStringLiteral("Liquidação"), 100, Qt::AlignCenter},
                       {QStringLiteral("Codigo da compra ou da entrada"), 0, {}}},
                      LINHAS_MINIMAS, Carteira::Recebidas)
 {
@@ -29,16 +29,15 @@ FrmContasRecebidas::FrmContasRecebidas()
 QVariantList FrmContasRecebidas::celulas_da_linha(const Recordset& rs) const
 {
     const ContaRecebida c = le_conta_recebida(rs);
-    const QString conta = QString::number(c.codigo);
-    return {conta,
-            QString::number(c.codigoCliente),
+    return {c.codigo,
+            c.codigoCliente,
             c.cliente,
-            c.vencimento.toString(QStringLiteral("dd/MM/yyyy")),
+            c.vencimento,
             QVariant::fromValue(c.valor),
-            conta,
+            c.codigo,
             c.parcela,
             QVariant::fromValue(c.recebido),
-            c.liquidacao.toString(QStringLiteral("dd/MM/yyyy")),
+            c.liquidacao,
             c.entrada};
 }
 

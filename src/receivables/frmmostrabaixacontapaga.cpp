@@ -16,13 +16,13 @@
 
 namespace {
 const QList<ColunaGrade> COLUNAS = {{QString(), 0, Qt::AlignCenter},
-                                    {QStringLiteral("Data da baixa"), 1500, Qt::AlignCenter},
-                                    {QStringLiteral("Descontos"), 1000, Qt::AlignCenter},
-                                    {QStringLiteral("Acréscimos"), 1100, Qt::AlignCenter},
-                                    {QStringLiteral("Valor da baixa"), 1500, Qt::AlignCenter},
-                                    {QStringLiteral("Tipo da baixa"), 1500, Qt::AlignCenter},
-                                    {QStringLiteral("Forma de pagto"), 2000, Qt::AlignLeft},
-                                    {QStringLiteral("Obs"), 2300, Qt::AlignLeft}};
+                                    {QStringLiteral("Data da baixa"), 100, Qt::AlignCenter},
+                                    {QStringLiteral("Descontos"), 67, Qt::AlignCenter},
+                                    {QStringLiteral("Acréscimos"), 73, Qt::AlignCenter},
+                                    {QStringLiteral("Valor da baixa"), 100, Qt::AlignCenter},
+                                    {QStringLiteral("Tipo da baixa"), 100, Qt::AlignCenter},
+                                    {QStringLiteral("Forma de pagto"), 133, Qt::AlignLeft},
+                                    {QStringLiteral("Obs"), 153, Qt::AlignLeft}};
 } // namespace
 
 FrmMostraBaixaContaPaga::FrmMostraBaixaContaPaga()
@@ -34,17 +34,16 @@ FrmMostraBaixaContaPaga::FrmMostraBaixaContaPaga()
     gradeBaixas = new Grade(this);
     gradeBaixas->setObjectName(QStringLiteral("gradeBaixas"));
     gradeBaixas->setAccessibleName(QStringLiteral("Baixas"));
-    gradeBaixas->setCols(8);
-    gradeBaixas->setMinimumSize(10900 / 15 + 40, 250);
+    gradeBaixas->defineColunas(COLUNAS);
+    gradeBaixas->setMinimumSize(Grade::larguraDe(COLUNAS) + 40, 250);
     v->addWidget(gradeBaixas, 1);
     botaoExcluir = novo_botao(QStringLiteral("&Excluir"), QStringLiteral("botaoExcluir"), this);
     botaoRecibo = novo_botao(QStringLiteral("&Recibo"), QStringLiteral("botaoRecibo"), this);
     botaoSair = novo_botao(QStringLiteral("&Sair"), QStringLiteral("botaoSair"), this);
     v->addLayout(linha_de_botoes({botaoExcluir, botaoRecibo, botaoSair}));
     connect(botaoRecibo, &QPushButton::clicked, this, [this] {
-        const int linha = gradeBaixas->row();
-        if (linha >= 1)
-            emite_recibo(gradeBaixas->textMatrix(linha, 0).toInt());
+        if (const QVariant baixa = gradeBaixas->codigo(gradeBaixas->linhaAtual()); baixa.isValid())
+            emite_recibo(baixa.toInt());
     });
     connect(botaoExcluir, &QPushButton::clicked, this, &FrmMostraBaixaContaPaga::exclui);
     connect(botaoSair, &QPushButton::clicked, this, &QDialog::reject);
@@ -70,40 +69,32 @@ void FrmMostraBaixaContaPaga::ao_abrir_janela()
 void FrmMostraBaixaContaPaga::preenche()
 {
     gradeBaixas->limpa(0);
-    gradeBaixas->defineColunas(COLUNAS);
     try {
         const QList<Baixa> baixas = baixas_da_conta(conexao, m_conta);
-        gradeBaixas->setRows(int(baixas.size()) + 1);
+        gradeBaixas->defineNumeroLinhas(int(baixas.size()));
         const QStringList& formas = formas_pagamento();
         Grade::Carga carga(*gradeBaixas);
-        int linha = 1;
-        for (const Baixa& b : baixas) {
-            // the amounts kept as read behind their cells
-            const QVariant celulas[] = {QString::number(b.codigo),
-                                        b.momento.date().toString(QStringLiteral("dd/MM/yyyy")),
-                                        QVariant::fromValue(b.desconto),
-                                        QVariant::fromValue(b.acrescimo),
-                                        QVariant::fromValue(b.valor),
-                                        descricao_baixa(b.tipo),
-                                        formas.value(b.formaPagamento),
-                                        b.observacao};
-            for (int c = 0; c < 8; ++c)
-                gradeBaixas->defineCelula(linha, c, celulas[c]);
-            ++linha;
+        for (int linha = 0; linha < baixas.size(); ++linha) {
+            // the values as read: the list formats them
+            const Baixa& b = baixas[linha];
+            gradeBaixas->defineLinha(linha,
+                                     {b.codigo, b.momento.date(), QVariant::fromValue(b.desconto), QVariant::fromValue(b.acrescimo),
+                                      QVariant::fromValue(b.valor), descricao_baixa(b.tipo), formas.value(b.formaPagamento), b.observacao},
+                                     b.codigo);
         }
     } catch (const ErroBanco& e) {
         trata_erro_banco(e);
     }
-    if (gradeBaixas->rows() < LINHAS_MINIMAS)
-        gradeBaixas->setRows(LINHAS_MINIMAS);
-    gradeBaixas->setRow(1);
+    // the window shows at least this many rows, its header counted
+    if (gradeBaixas->linhas() < LINHAS_MINIMAS - 1)
+        gradeBaixas->defineNumeroLinhas(LINHAS_MINIMAS - 1);
+    gradeBaixas->defineLinhaAtual(0);
 }
 
 void FrmMostraBaixaContaPaga::exclui()
 {
-    const int linha = gradeBaixas->row();
-    const QString baixa = linha >= 1 ? gradeBaixas->textMatrix(linha, 0) : QString();
-    if (baixa.isEmpty() || !botaoExcluir->isEnabled())
+    const QVariant baixa = gradeBaixas->codigo(gradeBaixas->linhaAtual());
+    if (!baixa.isValid() || !botaoExcluir->isEnabled())
         return;
     if (!mensagens().pergunta(QStringLiteral("Deseja realmente excluir essa baixa?")))
         return;
