@@ -263,7 +263,7 @@ int estacao(const QString& fonte, const QString& nome, int rodadas, int segundos
         bool primeira = true;
         passo("baixa_parcial", [&] {
             repete([&] {
-                clica(lista.Command1);
+                clica(lista.botaoMostrar);
                 const int antes = msgs.vistos();
                 Medida m;
                 baixa(
@@ -286,14 +286,14 @@ int estacao(const QString& fonte, const QString& nome, int rodadas, int segundos
         if (propria > 0)
             passo("baixa_integral", [&] {
                 repete([&] {
-                    clica(lista.Command1);
+                    clica(lista.botaoMostrar);
                     const int antes = msgs.vistos();
                     Medida m;
                     baixa(
                         lista, propria,
                         [&](FrmBaixaContasReceber& b) {
                             m.inicia();
-                            clica(b.CmdOk);
+                            clica(b.botaoGravar);
                         },
                         false);
                     std::cout << "grava baixa_integral " << m.fim() << '\n';

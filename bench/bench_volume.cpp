@@ -268,13 +268,13 @@ QMap<QString, Medida> cenarios(apoio::Ambiente& amb, int cliente, int maquina)
         f.hide();
     }
     auto contas = [&](auto& f, const char* nome, const char* nomeCliente) {
-        f.Combo1->setCurrentIndex(FrmListaContas::PorPeriodo);
-        f.DTPicker1->setDate(QDate(2024, 6, 1));
-        f.DTPicker2->setDate(QDate(2024, 6, 30));
-        guarda(QString::fromUtf8(nome), lista(amb, QString::fromUtf8(nome), f, [&] { f.Command1_Click(); }));
-        f.Combo1->setCurrentIndex(FrmListaContas::PorCliente);
-        f.Text10->setText(codigoCliente);
-        guarda(QString::fromUtf8(nomeCliente), lista(amb, QString::fromUtf8(nomeCliente), f, [&] { f.Command1_Click(); }));
+        f.escolhaFiltro->setCurrentIndex(int(FiltroContas::PorPeriodo));
+        f.dataInicio->setDate(QDate(2024, 6, 1));
+        f.dataFim->setDate(QDate(2024, 6, 30));
+        guarda(QString::fromUtf8(nome), lista(amb, QString::fromUtf8(nome), f, [&] { f.mostra(); }));
+        f.escolhaFiltro->setCurrentIndex(int(FiltroContas::PorCliente));
+        f.caixaCliente->setText(codigoCliente);
+        guarda(QString::fromUtf8(nomeCliente), lista(amb, QString::fromUtf8(nomeCliente), f, [&] { f.mostra(); }));
         f.hide();
     };
     contas(apoio::mostra_form<FrmContasReceber>(), "p lista contas a receber (mês)", "q lista contas a receber (cliente)");

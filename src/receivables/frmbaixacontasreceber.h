@@ -3,51 +3,51 @@
 
 #include "formmodal.h"
 
+#include <optional>
+
 class FiltroTeclas;
 class QComboBox;
 class QDateEdit;
 class QLineEdit;
 class QPushButton;
 
-// One payment on an open instalment: integral (settles the instalment:
-// an amount below the open value leaves the difference as a discount, one
-// above it as a surcharge, each once the user agrees) or partial (above
-// zero and below what is still open). Nothing is stored when the open
-// value, read again under the instalment's lock, is no longer the one the
-// form shows: the form shows the new one and stays open.
-// Accepted when it wrote something, or when it found the instalment no
-// longer open (the list beneath must refill either way).
+// One payment on an open instalment, integral or partial, by the rules of
+// baixa.h (each discount or surcharge once the user agrees). Nothing is
+// stored when the open value, read again under the instalment's lock, is
+// no longer the one the form shows: the form shows the new one and stays
+// open.
 class FrmBaixaContasReceber : public FormModal {
     Q_OBJECT
 public:
     FrmBaixaContasReceber();
 
-    // Set by the receivables list before opening: the instalment and its
-    // open value as the list showed it.
-    qint32 nCodigoConta = 0;
-    Dinheiro nValorAtual;
+    // Opens the form on the instalment `conta` whose open value the list
+    // showed as `aberto`, and waits for the user. The write-off stored (its
+    // code); 0 when the instalment was found no longer open (nothing stored,
+    // but the list must be read again); none when the user left.
+    std::optional<qint32> baixa(qint32 conta, const Dinheiro& aberto);
+    // The same without waiting (tests drive the form shown): the instalment
+    // and open value the next showing proposes.
+    void prepara(qint32 conta, const Dinheiro& aberto);
 
-    QDateEdit* DTPicker2;  // "Data da Baixa"
-    QComboBox* Combo1;     // "Tipo da baixa"
-    QLineEdit* Text3;      // "Valor atual" (read-only: the open value)
-    QLineEdit* Text1;      // "Valor"
-    QComboBox* Combo2;     // "Forma Pagto"
-    QLineEdit* Text2;      // "Obs"
-    QPushButton* CmdOk;
-    QPushButton* CmdSair;
+    QDateEdit* dataBaixa;
+    QComboBox* escolhaTipo;
+    QLineEdit* caixaValorAtual; // read-only: the open value
+    QLineEdit* caixaValor;
+    QComboBox* escolhaFormaPagamento;
+    QLineEdit* caixaObservacao;
+    QPushButton* botaoGravar;
+    QPushButton* botaoSair;
 
-    void CmdOk_Click();
-    // The write-off the last save stored; 0 when it stored none.
-    qint32 baixaGravada() const { return m_baixa; }
+    // "&Gravar": checks and stores the write-off; closes once it stored one.
+    void grava();
 
 protected:
     void ao_abrir_janela() override;
 
 private:
-    // Inside the save's transaction: the instalment locked and its open
-    // value read again (another station may have paid it meanwhile);
-    // nullopt when it is no longer open.
-    std::optional<Dinheiro> le_valor_aberto();
     FiltroTeclas* m_teclas;
-    qint32 m_baixa = 0;
+    qint32 m_conta = 0;
+    Dinheiro m_aberto;
+    std::optional<qint32> m_resultado;
 };

@@ -1,16 +1,14 @@
 #include "frmcontasreceber.h"
+#include "datas.h"
+#include "errosbanco.h"
 #include "formularios.h"
 #include "frmbaixacontasreceber.h"
 #include "frmconsultaclientes.h"
 #include "grade.h"
 #include "mensagens.h"
-#include "datas.h"
-#include "errosbanco.h"
-#include "legado.h"
-#include "literaissql.h"
-#include "sessao.h"
 #include "recibo.h"
 #include "relogio.h"
+#include "sessao.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -25,86 +23,66 @@ FrmContasReceber::FrmContasReceber()
                       {QStringLiteral("Parcela"), 57, Qt::AlignCenter},
                       {QStringLiteral("Valor pago"), 100, Qt::AlignCenter},
                       {QStringLiteral("Total"), 100, Qt::AlignCenter}},
-                     LINHAS_MINIMAS, QStringLiteral("valor_parcela - valor_pago"), QStringLiteral("view_contas_a_receber"), QStringLiteral("vencimento"))
+                     LINHAS_MINIMAS, Carteira::AReceber)
 {
-    Combo1->addItem(QStringLiteral("Vencidas"));
-    Command2 = botao_de_linha(QStringLiteral("Realizar Baixa"), QStringLiteral("Command2"));
-    Command3 = botao_de_linha(QStringLiteral("Mostrar Baixas"), QStringLiteral("Command3"));
-    Command6 = botao_de_linha(QStringLiteral("Alterar venc."), QStringLiteral("Command6"));
-    connect(Command2, &QPushButton::clicked, this, &FrmContasReceber::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &FrmContasReceber::Command3_Click);
-    connect(Command6, &QPushButton::clicked, this, &FrmContasReceber::Command6_Click);
-}
-
-QString FrmContasReceber::periodo(const QDate& de, const QDate& ate) const
-{
-    return QStringLiteral("vencimento between '") + data_sql(de.toString(QStringLiteral("dd/MM/yyyy"))) + QStringLiteral("' and '")
-           + data_sql(ate.toString(QStringLiteral("dd/MM/yyyy"))) + QLatin1Char('\'');
+    escolhaFiltro->addItem(QStringLiteral("Vencidas"));
+    botaoBaixar = botao_de_linha(QStringLiteral("Realizar Baixa"), QStringLiteral("botaoBaixar"));
+    botaoMostrarBaixas = botao_de_linha(QStringLiteral("Mostrar Baixas"), QStringLiteral("botaoMostrarBaixas"));
+    botaoAlterarVencimento = botao_de_linha(QStringLiteral("Alterar venc."), QStringLiteral("botaoAlterarVencimento"));
+    connect(botaoBaixar, &QPushButton::clicked, this, &FrmContasReceber::realiza_baixa);
+    connect(botaoMostrarBaixas, &QPushButton::clicked, this, [this] { mostra_baixas(true); });
+    connect(botaoAlterarVencimento, &QPushButton::clicked, this, &FrmContasReceber::muda_vencimento);
 }
 
 QVariantList FrmContasReceber::celulas_da_linha(const Recordset& rs) const
 {
-    const Dinheiro valor = rs.dinheiro(QStringLiteral("valor_parcela"));
-    const Dinheiro pago = rs.dinheiro(QStringLiteral("valor_pago"));
-    const QString conta = rs.texto(QStringLiteral("codigo_conta"));
-    return {conta,
-            rs.texto(QStringLiteral("nome_cliente")),
-            rs.data(QStringLiteral("vencimento")).toString(QStringLiteral("dd/MM/yyyy")),
-            QVariant::fromValue(valor),
-            conta,
-            rs.texto(QStringLiteral("parcela")),
-            QVariant::fromValue(pago),
-            QVariant::fromValue(valor - pago)};
+    // the values as read: the list formats them, the export writes amounts as numbers
+    const ContaAReceber c = le_conta_a_receber(rs);
+    return {c.codigo,
+            c.cliente,
+            c.vencimento,
+            QVariant::fromValue(c.valor),
+            c.codigo,
+            c.parcela,
+            QVariant::fromValue(c.pago),
+            QVariant::fromValue(c.aberto())};
 }
 
 // An instalment due before today and still open is overdue, in every filter.
 QString FrmContasReceber::aviso_da_linha(const Recordset& rs) const
 {
-    return rs.data(QStringLiteral("vencimento")) < Relogio::hoje() ? QStringLiteral("Vencida") : QString();
-}
-
-QString FrmContasReceber::filtro_proprio(int filtro) const
-{
-    if (filtro != Vencidas)
-        return {};
-    return QStringLiteral("vencimento < '") + data_sql(Relogio::hoje().toString(QStringLiteral("dd/MM/yyyy"))) + QLatin1Char('\'');
+    return le_conta_a_receber(rs).vencida(Relogio::hoje()) ? QStringLiteral("Vencida") : QString();
 }
 
 qint32 FrmContasReceber::escolhe_cliente_da_lista() { return escolhe_cliente(); }
 
 void FrmContasReceber::apos_mostrar() { Grid1->setFocus(); }
 
-void FrmContasReceber::Command2_Click()
+void FrmContasReceber::realiza_baixa()
 {
     const qint32 conta = conta_atual();
     // the open value as the list read it, never its text read back
-    const QVariant aberto = Grid1->valor(Grid1->linhaAtual(), COLUNA_ABERTO);
+    const QVariant aberto = Grid1->valor(Grid1->linhaAtual(), ColunaAberto);
     if (conta == 0 || aberto.metaType() != QMetaType::fromType<Dinheiro>())
         return;
-    FrmBaixaContasReceber& f = form<FrmBaixaContasReceber>();
-    f.nCodigoConta = conta;
-    f.nValorAtual = aberto.value<Dinheiro>();
-    if (abre_modal(f) == QDialog::Accepted) {
+    if (const auto gravada = form<FrmBaixaContasReceber>().baixa(conta, aberto.value<Dinheiro>())) {
         mostra_dados();
-        emite_recibo(f.baixaGravada());
+        emite_recibo(*gravada);
     }
 }
 
-void FrmContasReceber::Command3_Click() { mostra_baixas(QStringLiteral("A receber")); }
-
-void FrmContasReceber::Command6_Click()
+void FrmContasReceber::muda_vencimento()
 {
     const qint32 conta = conta_atual();
     if (conta == 0)
         return;
     const auto resposta = mensagens().entrada(QStringLiteral("Informe a nova data de vencimento dessa parcela:"),
-                                              QStringLiteral("Alteração do vencimento"), Grid1->textMatrix(Grid1->row(), 2));
-    if (!resposta || !le_data(*resposta).isValid())
+                                              QStringLiteral("Alteração do vencimento"), Grid1->texto(Grid1->linhaAtual(), ColunaVencimento));
+    const QDate vencimento = resposta ? le_data(*resposta) : QDate();
+    if (!vencimento.isValid())
         return;
     try {
-        cSQL = QStringLiteral("update conta_receber set dvencimento = '") + data_sql(*resposta)
-               + QStringLiteral("' where ncodigo = ") + QString::number(conta);
-        conexao.execute(cSQL);
+        altera_vencimento(conexao, conta, vencimento);
     } catch (const ErroBanco& e) {
         trata_erro_banco(e);
         return;

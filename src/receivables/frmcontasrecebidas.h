@@ -9,17 +9,16 @@ class FrmContasRecebidas : public FrmListaContas {
 public:
     FrmContasRecebidas();
 
-    QPushButton* Command2; // "&Abrir conta"
-    QPushButton* Command3; // "&Mostrar Baixas"
+    QPushButton* botaoAbrirConta;    // "&Abrir conta"
+    QPushButton* botaoMostrarBaixas; // "&Mostrar Baixas"
 
-    void Command2_Click();
-    void Command3_Click();
+    // Makes the current row's instalment open again, once the user agrees.
+    void abre_conta();
 
     static constexpr int LINHAS_MINIMAS = 18;
 
 protected:
-    QString periodo(const QDate& de, const QDate& ate) const override;
     QVariantList celulas_da_linha(const Recordset& rs) const override;
     qint32 escolhe_cliente_da_lista() override;
-    void duplo_clique() override { Command3_Click(); }
+    void duplo_clique() override { mostra_baixas(false); }
 };

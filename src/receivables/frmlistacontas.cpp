@@ -23,47 +23,47 @@
 #include <QVBoxLayout>
 
 FrmListaContas::FrmListaContas(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas, int linhasMinimas,
-                               const QString& soma, const QString& visao, const QString& ordem)
-    : JanelaLista(nome, titulo, std::move(colunas), linhasMinimas), m_soma(soma), m_visao(visao), m_ordem(ordem)
+                               Carteira carteira)
+    : JanelaLista(nome, titulo, std::move(colunas), linhasMinimas), m_carteira(carteira)
 {
     auto* v = new QVBoxLayout(this);
-    Label14 = faixa_titulo(titulo, QStringLiteral("Label14"), this);
-    v->addWidget(Label14);
+    faixaTitulo = faixa_titulo(titulo, QStringLiteral("faixaTitulo"), this);
+    v->addWidget(faixaTitulo);
 
     auto* g = new QGridLayout;
-    Combo1 = new QComboBox(this);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->addItems({QStringLiteral("Todas"), QStringLiteral("Por período"), QStringLiteral("Por cliente"),
+    escolhaFiltro = new QComboBox(this);
+    escolhaFiltro->setObjectName(QStringLiteral("escolhaFiltro"));
+    escolhaFiltro->addItems({QStringLiteral("Todas"), QStringLiteral("Por período"), QStringLiteral("Por cliente"),
                       QStringLiteral("Por cliente e período")});
-    g->addWidget(novo_rotulo(QStringLiteral("Mostrar"), Combo1, this), 0, 0);
-    g->addWidget(Combo1, 0, 1);
-    DTPicker1 = novo_seletor_data(this, QStringLiteral("DTPicker1"));
-    DTPicker2 = novo_seletor_data(this, QStringLiteral("DTPicker2"));
+    g->addWidget(novo_rotulo(QStringLiteral("Mostrar"), escolhaFiltro, this), 0, 0);
+    g->addWidget(escolhaFiltro, 0, 1);
+    dataInicio = novo_seletor_data(this, QStringLiteral("dataInicio"));
+    dataFim = novo_seletor_data(this, QStringLiteral("dataFim"));
     auto* periodo = new QHBoxLayout;
-    periodo->addWidget(novo_rotulo(QStringLiteral("Período"), DTPicker1, this));
-    periodo->addWidget(DTPicker1);
-    periodo->addWidget(novo_rotulo(QStringLiteral("a"), DTPicker2, this));
-    periodo->addWidget(DTPicker2);
+    periodo->addWidget(novo_rotulo(QStringLiteral("Período"), dataInicio, this));
+    periodo->addWidget(dataInicio);
+    periodo->addWidget(novo_rotulo(QStringLiteral("a"), dataFim, this));
+    periodo->addWidget(dataFim);
     periodo->addStretch();
     g->addLayout(periodo, 0, 2);
 
-    Text10 = nova_caixa(this, QStringLiteral("Text10"), 9);
-    Text10->setMaximumWidth(90);
-    g->addWidget(novo_rotulo(QStringLiteral("Cliente"), Text10, this), 1, 0);
+    caixaCliente = nova_caixa(this, QStringLiteral("caixaCliente"), 9);
+    caixaCliente->setMaximumWidth(90);
+    g->addWidget(novo_rotulo(QStringLiteral("Cliente"), caixaCliente, this), 1, 0);
     auto* cliente = new QHBoxLayout;
-    cliente->addWidget(Text10);
-    Command5 = novo_botao(QStringLiteral("..."), QStringLiteral("Command5"), this);
-    Command5->setAccessibleName(QStringLiteral("Consultar clientes"));
-    Command5->setMaximumWidth(40);
-    cliente->addWidget(Command5);
-    Text15 = nova_caixa(this, QStringLiteral("Text15"));
-    Text15->setAccessibleName(QStringLiteral("Nome do cliente"));
-    Text15->setReadOnly(true);
-    Text15->setFocusPolicy(Qt::NoFocus);
-    cliente->addWidget(Text15, 1);
+    cliente->addWidget(caixaCliente);
+    botaoConsultarCliente = novo_botao(QStringLiteral("..."), QStringLiteral("botaoConsultarCliente"), this);
+    botaoConsultarCliente->setAccessibleName(QStringLiteral("Consultar clientes"));
+    botaoConsultarCliente->setMaximumWidth(40);
+    cliente->addWidget(botaoConsultarCliente);
+    caixaNomeCliente = nova_caixa(this, QStringLiteral("caixaNomeCliente"));
+    caixaNomeCliente->setAccessibleName(QStringLiteral("Nome do cliente"));
+    caixaNomeCliente->setReadOnly(true);
+    caixaNomeCliente->setFocusPolicy(Qt::NoFocus);
+    cliente->addWidget(caixaNomeCliente, 1);
     g->addLayout(cliente, 1, 1, 1, 2);
-    Command1 = novo_botao(QStringLiteral("Mostrar"), QStringLiteral("Command1"), this);
-    g->addWidget(Command1, 1, 3);
+    botaoMostrar = novo_botao(QStringLiteral("Mostrar"), QStringLiteral("botaoMostrar"), this);
+    g->addWidget(botaoMostrar, 1, 3);
     g->setColumnStretch(2, 1);
     v->addLayout(g);
 
@@ -79,57 +79,52 @@ FrmListaContas::FrmListaContas(const QString& nome, const QString& titulo, QList
     m_botoes = new QHBoxLayout;
     rodape->addLayout(m_botoes);
     rodape->addStretch();
-    Text2 = nova_caixa(this, QStringLiteral("Text2"));
-    Text1 = nova_caixa(this, QStringLiteral("Text1"));
-    for (QLineEdit* e : {Text2, Text1}) {
+    caixaQuantidade = nova_caixa(this, QStringLiteral("caixaQuantidade"));
+    caixaTotal = nova_caixa(this, QStringLiteral("caixaTotal"));
+    for (QLineEdit* e : {caixaQuantidade, caixaTotal}) {
         e->setReadOnly(true);
         e->setAlignment(Qt::AlignRight);
     }
-    Text2->setMaximumWidth(60);
-    Text1->setMaximumWidth(130);
-    destaca_valor(Text1);
-    totais->addWidget(novo_rotulo(QStringLiteral("Qtde. doctos:"), Text2, this));
-    totais->addWidget(Text2);
-    totais->addWidget(novo_rotulo(QStringLiteral("Total:"), Text1, this));
-    totais->addWidget(Text1);
+    caixaQuantidade->setMaximumWidth(60);
+    caixaTotal->setMaximumWidth(130);
+    destaca_valor(caixaTotal);
+    totais->addWidget(novo_rotulo(QStringLiteral("Qtde. doctos:"), caixaQuantidade, this));
+    totais->addWidget(caixaQuantidade);
+    totais->addWidget(novo_rotulo(QStringLiteral("Total:"), caixaTotal, this));
+    totais->addWidget(caixaTotal);
     v->addLayout(totais);
-    CmdExportar = novo_botao(QStringLiteral("E&xportar"), QStringLiteral("CmdExportar"), this);
-    rodape->addWidget(CmdExportar);
-    Command4 = novo_botao(QStringLiteral("&Sair"), QStringLiteral("Command4"), this);
-    rodape->addWidget(Command4);
+    botaoExportar = novo_botao(QStringLiteral("E&xportar"), QStringLiteral("botaoExportar"), this);
+    rodape->addWidget(botaoExportar);
+    botaoSair = novo_botao(QStringLiteral("&Sair"), QStringLiteral("botaoSair"), this);
+    rodape->addWidget(botaoSair);
     v->addLayout(rodape);
 
     m_teclas = new FiltroTeclas(this);
-    m_teclas->botaoF5(Command1);
+    m_teclas->botaoF5(botaoMostrar);
     m_cliente = new CaixaCodigo(
-        Text10, Text15, Command5, m_teclas,
+        caixaCliente, caixaNomeCliente, botaoConsultarCliente, m_teclas,
         [](qint32 c) { return QStringLiteral("select cfantasia from cliente where ncodigo = %1 and ncodigo>0").arg(c); },
         [this] { return escolhe_cliente_da_lista(); }, {});
-    m_cliente->semValidarAoIrPara(Command4);
+    m_cliente->semValidarAoIrPara(botaoSair);
 
-    connect(Combo1, &QComboBox::activated, this, &FrmListaContas::filtro_mudou);
-    connect(Combo1, &QComboBox::currentIndexChanged, this, &FrmListaContas::habilita_filtros);
-    connect(Text10, &QLineEdit::textChanged, this, &FrmListaContas::formata_grade);
+    connect(escolhaFiltro, &QComboBox::activated, this, &FrmListaContas::filtro_mudou);
+    connect(escolhaFiltro, &QComboBox::currentIndexChanged, this, &FrmListaContas::habilita_filtros);
+    connect(caixaCliente, &QLineEdit::textChanged, this, &FrmListaContas::formata_grade);
     // closing a picker's calendar empties the list; typing a date does not
-    for (QDateEdit* d : {DTPicker1, DTPicker2})
+    for (QDateEdit* d : {dataInicio, dataFim})
         d->calendarWidget()->window()->installEventFilter(this);
-    connect(Command1, &QPushButton::clicked, this, &FrmListaContas::Command1_Click);
-    connect(Command4, &QPushButton::clicked, this, &QDialog::reject);
-    connect(CmdExportar, &QPushButton::clicked, this, &JanelaLista::exporta);
+    connect(botaoMostrar, &QPushButton::clicked, this, &FrmListaContas::mostra);
+    connect(botaoSair, &QPushButton::clicked, this, &QDialog::reject);
+    connect(botaoExportar, &QPushButton::clicked, this, &JanelaLista::exporta);
 }
 
-void FrmListaContas::mostra_baixas(const QString& tipoConta)
+void FrmListaContas::mostra_baixas(bool podeExcluir)
 {
     const qint32 conta = conta_atual();
     if (conta == 0)
         return;
-    FrmMostraBaixaContaPaga& f = form<FrmMostraBaixaContaPaga>();
-    f.ctipo_conta = tipoConta;
-    f.nCodigoConta = conta;
     // the open value in this list rises again when a write-off is deleted
-    f.aoExcluir = [this] { mostra_dados(); };
-    abre_modal(f);
-    f.aoExcluir = nullptr;
+    form<FrmMostraBaixaContaPaga>().mostra(conta, podeExcluir, [this] { mostra_dados(); });
 }
 
 QPushButton* FrmListaContas::botao_de_linha(const QString& caption, const QString& nome)
@@ -144,81 +139,65 @@ void FrmListaContas::ao_abrir()
 {
     m_teclas->instala();
     formata_grade();
-    DTPicker1->setDate(Relogio::hoje());
-    DTPicker2->setDate(Relogio::hoje());
-    Combo1->setCurrentIndex(PorPeriodo);
+    dataInicio->setDate(Relogio::hoje());
+    dataFim->setDate(Relogio::hoje());
+    escolhaFiltro->setCurrentIndex(int(FiltroContas::PorPeriodo));
     habilita_filtros();
     filtro_mudou();
-    Combo1->setFocus();
+    escolhaFiltro->setFocus();
 }
 
 void FrmListaContas::formata_grade()
 {
     limpa_lista();
-    Text1->setText(Dinheiro().moeda());
-    Text2->setText(QStringLiteral("0"));
+    caixaTotal->setText(Dinheiro().moeda());
+    caixaQuantidade->setText(QStringLiteral("0"));
 }
 
 // A view that ignores the period or the customer leaves their boxes
 // disabled, so nothing typed there seems to count.
 void FrmListaContas::habilita_filtros()
 {
-    const int filtro = Combo1->currentIndex();
-    const bool porCliente = filtro == PorCliente || filtro == PorClienteEPeriodo;
-    const bool porPeriodo = filtro == PorPeriodo || filtro == PorClienteEPeriodo;
-    for (QWidget* w : std::initializer_list<QWidget*>{DTPicker1, DTPicker2})
+    const auto filtro = FiltroContas(escolhaFiltro->currentIndex());
+    const bool porCliente = filtra_cliente(filtro);
+    const bool porPeriodo = filtra_periodo(filtro);
+    for (QWidget* w : std::initializer_list<QWidget*>{dataInicio, dataFim})
         w->setEnabled(porPeriodo);
-    for (QWidget* w : std::initializer_list<QWidget*>{Text10, Command5})
+    for (QWidget* w : std::initializer_list<QWidget*>{caixaCliente, botaoConsultarCliente})
         w->setEnabled(porCliente);
 }
 
 void FrmListaContas::filtro_mudou()
 {
     formata_grade();
-    Text10->clear();
-    Text15->clear();
-}
-
-ConsultaLista FrmListaContas::consulta(int filtro, const QDate& de, const QDate& ate, qint64 cliente) const
-{
-    ConsultaLista c{QStringLiteral("select * from ") + m_visao, {}, m_ordem, {}, QStringLiteral("codigo_conta")};
-    const QString doCliente = QStringLiteral("codigo_cliente = ") + QString::number(cliente);
-    switch (filtro) {
-    case PorPeriodo: c.condicoes << periodo(de, ate); break;
-    case PorCliente: c.condicoes << doCliente; break;
-    case PorClienteEPeriodo: c.condicoes << periodo(de, ate) << doCliente; break;
-    default:
-        if (const QString proprio = filtro_proprio(filtro); !proprio.isEmpty())
-            c.condicoes << proprio;
-        break;
-    }
-    return c;
+    caixaCliente->clear();
+    caixaNomeCliente->clear();
 }
 
 void FrmListaContas::mostra_dados()
 {
-    const int filtro = Combo1->currentIndex();
-    if ((filtro == PorCliente || filtro == PorClienteEPeriodo) && Text10->text().isEmpty() && Text15->text().isEmpty()) {
+    const auto filtro = FiltroContas(escolhaFiltro->currentIndex());
+    if (filtra_cliente(filtro) && caixaCliente->text().isEmpty() && caixaNomeCliente->text().isEmpty()) {
         informa(QStringLiteral("Informe o cliente!"));
         return;
     }
-    const ConsultaLista c = consulta(filtro, DTPicker1->date(), DTPicker2->date(), valor_numerico(Text10->text()));
+    const ConsultaLista c = consulta_contas(m_carteira, filtro, dataInicio->date(), dataFim->date(),
+                                            qint32(valor_numerico(caixaCliente->text())), Relogio::hoje());
     if (!enche_lista(c, true))
         return;
     // the count and the total are of the whole list, read or not
     try {
-        Recordset rs(conexao);
-        rs.abre(QStringLiteral("select count(*) as qtde, sum(") + m_soma + QStringLiteral(") as total from ") + m_visao + c.filtro());
-        Text2->setText(rs.texto(QStringLiteral("qtde")));
-        Text1->setText(rs.dinheiro(QStringLiteral("total")).moeda());
+        const TotaisContas totais = totais_contas(conexao, m_carteira, c);
+        caixaQuantidade->setText(QString::number(totais.quantidade));
+        caixaTotal->setText(totais.total.moeda());
     } catch (const ErroBanco& e) {
-        Text2->clear();
-        Text1->clear();
+        caixaQuantidade->clear();
+        caixaTotal->clear();
         trata_erro_banco(e);
     }
 }
 
-void FrmListaContas::Command1_Click()
+void FrmListaContas::mostra()
 {
     CaixaCodigo::atualiza(this);
     mostra_dados();
@@ -227,13 +206,13 @@ void FrmListaContas::Command1_Click()
 
 qint32 FrmListaContas::conta_atual() const { return codigo_atual().toInt(); }
 
-void FrmListaContas::Text10_Validate() { m_cliente->valida(); }
+void FrmListaContas::valida_cliente() { m_cliente->valida(); }
 
-void FrmListaContas::Command5_Click() { m_cliente->consulta(); }
+void FrmListaContas::consulta_cliente() { m_cliente->consulta(); }
 
 bool FrmListaContas::eventFilter(QObject* alvo, QEvent* e)
 {
-    if (e->type() == QEvent::Hide && (alvo == DTPicker1->calendarWidget()->window() || alvo == DTPicker2->calendarWidget()->window()))
+    if (e->type() == QEvent::Hide && (alvo == dataInicio->calendarWidget()->window() || alvo == dataFim->calendarWidget()->window()))
         formata_grade();
     return QDialog::eventFilter(alvo, e);
 }

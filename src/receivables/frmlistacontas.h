@@ -1,4 +1,5 @@
 #pragma once
+#include "dadosrecebiveis.h"
 #include "janelalista.h"
 
 #include <QDate>
@@ -20,54 +21,44 @@ class QLineEdit;
 class FrmListaContas : public JanelaLista {
     Q_OBJECT
 public:
-    QLabel* Label14;       // title banner
-    QComboBox* Combo1;     // "Mostrar"
-    QDateEdit* DTPicker1;  // "Período" from
-    QDateEdit* DTPicker2;  // ... to
-    QLineEdit* Text10;     // "Cliente" (code)
-    QPushButton* Command5; // "..."
-    QLineEdit* Text15;     // the customer's name
-    QPushButton* Command1; // "Mostrar"
-    QLineEdit* Text2;      // "Qtde. doctos:"
-    QLineEdit* Text1;      // "Total:"
-    QPushButton* CmdExportar; // "E&xportar": the list to a spreadsheet
-    QPushButton* Command4; // "&Sair"
-
-    enum Filtro { Todas = 0, PorPeriodo = 1, PorCliente = 2, PorClienteEPeriodo = 3 };
+    QLabel* faixaTitulo;
+    QComboBox* escolhaFiltro;     // "Mostrar": the FiltroContas in their order
+    QDateEdit* dataInicio;        // "Período" from
+    QDateEdit* dataFim;           // ... to
+    QLineEdit* caixaCliente;      // "Cliente" (code)
+    QPushButton* botaoConsultarCliente; // "..."
+    QLineEdit* caixaNomeCliente;
+    QPushButton* botaoMostrar;
+    QLineEdit* caixaQuantidade;   // "Qtde. doctos:"
+    QLineEdit* caixaTotal;        // "Total:"
+    QPushButton* botaoExportar;   // "E&xportar": the list to a spreadsheet
+    QPushButton* botaoSair;
 
     // Empties the list to its header and filler rows, the count and the total.
     void formata_grade();
     // Fills the list from the filter. The current instalment stays current
     // when it is still listed.
     void mostra_dados();
-    void Command1_Click();
-    void Command5_Click();
+    // "Mostrar": the customer looked up again, then the list filled.
+    void mostra();
+    // "...": the customer lookup.
+    void consulta_cliente();
     // Looks the customer whose code is in the box up.
-    void Text10_Validate();
+    void valida_cliente();
 
     // The instalment of the current row; 0 on a filler row.
     qint32 conta_atual() const;
 
 protected:
-    // visao: the view listed, in the order of its column `ordem` (then of
-    // the instalment's code), which the period filters; soma: what of the
-    // view is summed into "Total:".
-    FrmListaContas(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas, int linhasMinimas,
-                   const QString& soma, const QString& visao, const QString& ordem);
+    FrmListaContas(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas, int linhasMinimas, Carteira carteira);
 
-    // The query of a filter: period ends and customer code as given.
-    ConsultaLista consulta(int filtro, const QDate& de, const QDate& ate, qint64 cliente) const;
-    // The condition of the period on the view.
-    virtual QString periodo(const QDate& de, const QDate& ate) const = 0;
     // The customer lookup of this window; the chosen code or 0.
     virtual qint32 escolhe_cliente_da_lista() = 0;
-    // The condition of a filter the window adds after the four shared ones.
-    virtual QString filtro_proprio(int filtro) const { Q_UNUSED(filtro) return {}; }
     // After "Mostrar" has filled the list.
     virtual void apos_mostrar() {}
 
-    // Opens the write-offs of the current instalment ("A receber": they may be deleted).
-    void mostra_baixas(const QString& tipoConta);
+    // Opens the write-offs of the current instalment (deletable from the open list).
+    void mostra_baixas(bool podeExcluir);
     // A button that acts on the current row.
     QPushButton* botao_de_linha(const QString& caption, const QString& nome);
     void ao_abrir() override;
@@ -79,7 +70,6 @@ private:
     void filtro_mudou();
     void habilita_filtros();
     CaixaCodigo* m_cliente;
-    QString m_soma;
-    QString m_visao, m_ordem;
+    Carteira m_carteira;
     QHBoxLayout* m_botoes;
 };

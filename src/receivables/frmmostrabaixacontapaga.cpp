@@ -1,19 +1,17 @@
 #include "frmmostrabaixacontapaga.h"
 #include "campos.h"
+#include "dadosrecebiveis.h"
+#include "errosbanco.h"
+#include "formatos.h"
 #include "formaspagamento.h"
 #include "formularios.h"
 #include "grade.h"
 #include "mensagens.h"
-#include "errosbanco.h"
-#include "formatos.h"
-#include "legado.h"
-#include "sessao.h"
 #include "recibo.h"
+#include "sessao.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace {
@@ -32,87 +30,81 @@ FrmMostraBaixaContaPaga::FrmMostraBaixaContaPaga()
     setObjectName(QStringLiteral("FrmMostraBaixaContaPaga"));
     setWindowTitle(QStringLiteral("Baixas"));
     auto* v = new QVBoxLayout(this);
-    v->addWidget(faixa_titulo(QStringLiteral("Baixas"), QStringLiteral("Label1"), this));
-    Grid1 = new Grade(this);
-    Grid1->setObjectName(QStringLiteral("Grid1"));
-    Grid1->setAccessibleName(QStringLiteral("Baixas"));
-    Grid1->setCols(8);
-    Grid1->setMinimumSize(10900 / 15 + 40, 250);
-    v->addWidget(Grid1, 1);
-    CmdExcluir = novo_botao(QStringLiteral("&Excluir"), QStringLiteral("CmdExcluir"), this);
-    CmdRecibo = novo_botao(QStringLiteral("&Recibo"), QStringLiteral("CmdRecibo"), this);
-    CmdSair = novo_botao(QStringLiteral("&Sair"), QStringLiteral("CmdSair"), this);
-    v->addLayout(linha_de_botoes({CmdExcluir, CmdRecibo, CmdSair}));
-    connect(CmdRecibo, &QPushButton::clicked, this, [this] {
-        const int linha = Grid1->row();
-        if (linha >= 1)
-            emite_recibo(Grid1->textMatrix(linha, 0).toInt());
+    v->addWidget(faixa_titulo(QStringLiteral("Baixas"), QStringLiteral("faixaTitulo"), this));
+    gradeBaixas = new Grade(this);
+    gradeBaixas->setObjectName(QStringLiteral("gradeBaixas"));
+    gradeBaixas->setAccessibleName(QStringLiteral("Baixas"));
+    gradeBaixas->defineColunas(COLUNAS);
+    gradeBaixas->setMinimumSize(Grade::larguraDe(COLUNAS) + 40, 250);
+    v->addWidget(gradeBaixas, 1);
+    botaoExcluir = novo_botao(QStringLiteral("&Excluir"), QStringLiteral("botaoExcluir"), this);
+    botaoRecibo = novo_botao(QStringLiteral("&Recibo"), QStringLiteral("botaoRecibo"), this);
+    botaoSair = novo_botao(QStringLiteral("&Sair"), QStringLiteral("botaoSair"), this);
+    v->addLayout(linha_de_botoes({botaoExcluir, botaoRecibo, botaoSair}));
+    connect(botaoRecibo, &QPushButton::clicked, this, [this] {
+        if (const QVariant baixa = gradeBaixas->codigo(gradeBaixas->linhaAtual()); baixa.isValid())
+            emite_recibo(baixa.toInt());
     });
-    connect(CmdExcluir, &QPushButton::clicked, this, &FrmMostraBaixaContaPaga::CmdExcluir_Click);
-    connect(CmdSair, &QPushButton::clicked, this, &QDialog::reject);
+    connect(botaoExcluir, &QPushButton::clicked, this, &FrmMostraBaixaContaPaga::exclui);
+    connect(botaoSair, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void FrmMostraBaixaContaPaga::mostra(qint32 conta, bool podeExcluir, std::function<void()> aoExcluir)
+{
+    m_conta = conta;
+    m_podeExcluir = podeExcluir;
+    m_aoExcluir = std::move(aoExcluir);
+    abre_modal(*this);
+    m_aoExcluir = nullptr;
 }
 
 void FrmMostraBaixaContaPaga::ao_abrir_janela()
 {
-    // deleting is for open instalments only; a paid one is reopened instead
-    CmdExcluir->setEnabled(ctipo_conta == QLatin1String("A receber"));
-    mostra_dados();
+    botaoExcluir->setEnabled(m_podeExcluir);
+    preenche();
     centraliza_form(this);
-    Grid1->setFocus();
+    gradeBaixas->setFocus();
 }
 
-void FrmMostraBaixaContaPaga::mostra_dados()
+void FrmMostraBaixaContaPaga::preenche()
 {
-    Grid1->limpa(0);
-    Grid1->defineColunas(COLUNAS);
+    gradeBaixas->limpa(0);
     try {
-        cSQL = QStringLiteral("select baixa_conta_receber.ncodigo,ddata_baixa,ndesconto,nacrescimo,nvalor_baixa,ctipo_baixa,"
-                              "nforma_pagto,cobs from baixa_conta_receber where nconta_receber = ")
-               + QString::number(nCodigoConta);
-        rsDados.abre(cSQL);
-        Grid1->setRows(rsDados.recordCount() + 1);
+        const QList<Baixa> baixas = baixas_da_conta(conexao, m_conta);
+        gradeBaixas->defineNumeroLinhas(int(baixas.size()));
         const QStringList& formas = formas_pagamento();
-        Grade::Carga carga(*Grid1);
-        for (int linha = 1; !rsDados.eof(); ++linha, rsDados.moveNext()) {
-            // the amounts kept as read behind their cells
-            const QVariant celulas[] = {
-                rsDados.texto(QStringLiteral("ncodigo")),
-                rsDados.data(QStringLiteral("ddata_baixa")).toString(QStringLiteral("dd/MM/yyyy")),
-                QVariant::fromValue(rsDados.dinheiro(QStringLiteral("ndesconto"))),
-                QVariant::fromValue(rsDados.dinheiro(QStringLiteral("nacrescimo"))),
-                QVariant::fromValue(rsDados.dinheiro(QStringLiteral("nvalor_baixa"))),
-                rsDados.texto(QStringLiteral("ctipo_baixa")).trimmed() == QLatin1String("P") ? QStringLiteral("Parcial") : QStringLiteral("Integral"),
-                formas.value(int(rsDados.inteiro(QStringLiteral("nforma_pagto")))),
-                rsDados.texto(QStringLiteral("cobs"))};
-            for (int c = 0; c < 8; ++c)
-                Grid1->defineCelula(linha, c, celulas[c]);
+        Grade::Carga carga(*gradeBaixas);
+        for (int linha = 0; linha < baixas.size(); ++linha) {
+            // the values as read: the list formats them
+            const Baixa& b = baixas[linha];
+            gradeBaixas->defineLinha(linha,
+                                     {b.codigo, b.momento.date(), QVariant::fromValue(b.desconto), QVariant::fromValue(b.acrescimo),
+                                      QVariant::fromValue(b.valor), descricao_baixa(b.tipo), formas.value(b.formaPagamento), b.observacao},
+                                     b.codigo);
         }
-        rsDados.fecha();
     } catch (const ErroBanco& e) {
-        rsDados.fecha();
         trata_erro_banco(e);
     }
-    if (Grid1->rows() < LINHAS_MINIMAS)
-        Grid1->setRows(LINHAS_MINIMAS);
-    Grid1->setRow(1);
+    // the window shows at least this many rows, its header counted
+    if (gradeBaixas->linhas() < LINHAS_MINIMAS - 1)
+        gradeBaixas->defineNumeroLinhas(LINHAS_MINIMAS - 1);
+    gradeBaixas->defineLinhaAtual(0);
 }
 
-void FrmMostraBaixaContaPaga::CmdExcluir_Click()
+void FrmMostraBaixaContaPaga::exclui()
 {
-    const int linha = Grid1->row();
-    const QString baixa = linha >= 1 ? Grid1->textMatrix(linha, 0) : QString();
-    if (baixa.isEmpty() || !CmdExcluir->isEnabled())
+    const QVariant baixa = gradeBaixas->codigo(gradeBaixas->linhaAtual());
+    if (!baixa.isValid() || !botaoExcluir->isEnabled())
         return;
     if (!mensagens().pergunta(QStringLiteral("Deseja realmente excluir essa baixa?")))
         return;
     try {
-        cSQL = QStringLiteral("delete from baixa_conta_receber where ncodigo = ") + QString::number(baixa.toInt());
-        conexao.execute(cSQL);
+        exclui_baixa(conexao, baixa.toInt());
     } catch (const ErroBanco& e) {
         trata_erro_banco(e);
         return;
     }
-    mostra_dados();
-    if (aoExcluir)
-        aoExcluir();
+    preenche();
+    if (m_aoExcluir)
+        m_aoExcluir();
 }

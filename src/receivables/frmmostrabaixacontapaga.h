@@ -14,22 +14,21 @@ class FrmMostraBaixaContaPaga : public FormModal {
 public:
     FrmMostraBaixaContaPaga();
 
-    // Set by the caller before opening: "A receber" from the open
-    // receivables, "pagas" from the received accounts; and the instalment.
-    QString ctipo_conta;
-    qint32 nCodigoConta = 0;
-    // Run after a write-off is deleted: the list that opened this window
-    // shows the instalment's open value risen at once.
-    std::function<void()> aoExcluir;
+    // Shows the write-offs of instalment `conta` and waits for the user.
+    // podeExcluir: opened from the open receivables (a paid instalment is
+    // reopened instead). aoExcluir runs after each deletion, so the list
+    // beneath shows the instalment's open value risen at once.
+    void mostra(qint32 conta, bool podeExcluir, std::function<void()> aoExcluir = {});
 
-    Grade* Grid1;
-    QPushButton* CmdExcluir;
-    QPushButton* CmdRecibo; // "&Recibo": reprints the receipt of the current row
-    QPushButton* CmdSair;
+    Grade* gradeBaixas;
+    QPushButton* botaoExcluir;
+    QPushButton* botaoRecibo; // "&Recibo": reprints the receipt of the current row
+    QPushButton* botaoSair;
 
     // Fills the list of the instalment's write-offs.
-    void mostra_dados();
-    void CmdExcluir_Click();
+    void preenche();
+    // "&Excluir": deletes the current row's write-off once the user agrees.
+    void exclui();
 
     static constexpr int LINHAS_MINIMAS = 10;
 
@@ -37,4 +36,7 @@ protected:
     void ao_abrir_janela() override;
 
 private:
+    qint32 m_conta = 0;
+    bool m_podeExcluir = false;
+    std::function<void()> m_aoExcluir;
 };

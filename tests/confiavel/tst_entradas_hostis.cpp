@@ -321,10 +321,9 @@ private slots:
         };
         varre_formularios([&](QDialog& d) { tenta(d, qobject_cast<FrmCadTecnico*>(&d) ? d.findChild<QWidget*>(QStringLiteral("CmdOk")) : nullptr); });
         auto& b = form<FrmBaixaContasReceber>();
-        b.nCodigoConta = 2;
-        b.nValorAtual = Dinheiro::deCentavos(15025);
+        b.prepara(2, Dinheiro::deCentavos(15025));
         ativa(b);
-        tenta(b, b.CmdOk);
+        tenta(b, b.botaoGravar);
         auto& v = form<FrmPagamentoDaVenda>();
         v.nCodigoOrdem = 1;
         v.nValorTotal = Dinheiro::deCentavos(30050);

@@ -125,7 +125,7 @@ int estacao(const QString& fonte, const QString& nome, int repeticoes)
 
         for (int vez = 1, antes = -1; antes != msgs.conflitos; ++vez) {
             antes = msgs.conflitos;
-            clica(lista.Command1);
+            clica(lista.botaoMostrar);
             const bool abriu = baixa(
                 lista, 2,
                 [vez](FrmBaixaContasReceber& b) {
@@ -295,7 +295,7 @@ private slots:
             if (!confirma) { // the instalment open again for the second round
                 executa(QStringLiteral("delete from baixa_conta_receber where nconta_receber = 2"));
                 executa(QStringLiteral("update conta_receber set npago = 0 where ncodigo = 2"));
-                clica(f.Command1);
+                clica(f.botaoMostrar);
             }
             amb->msgs.limpa();
             baixaDaOutra(outra, 2, QStringLiteral("150.25"), true);
@@ -305,9 +305,9 @@ private slots:
             if (!confirma)
                 amb->msgs.respostas({false}); // stored: the receipt is offered
             QVERIFY(baixa(f, 2, [&](FrmBaixaContasReceber& b) {
-                QCOMPARE(b.Text1->text(), Dinheiro::leTexto(QStringLiteral("150,25"))->moeda());
+                QCOMPARE(b.caixaValor->text(), Dinheiro::leTexto(QStringLiteral("150,25"))->moeda());
                 t.start();
-                clica(b.CmdOk);
+                clica(b.botaoGravar);
                 QVERIFY(t.elapsed() >= 800);
                 QVERIFY(!b.isVisible());
             }));
@@ -327,7 +327,7 @@ private slots:
             // the list was read again: the instalment is gone from it, and it still works
             QCOMPARE(linha_do_codigo(f.Grid1, 2), -1);
             QVERIFY(f.isVisible());
-            clica(f.Command1);
+            clica(f.botaoMostrar);
             QCOMPARE(linha_do_codigo(f.Grid1, 2), -1);
         }
     }
@@ -352,9 +352,9 @@ private slots:
         QVERIFY(baixa(f, 2, [&](FrmBaixaContasReceber& b) {
             parcial(b, QStringLiteral("40"));
             QCOMPARE(amb->msgs.textos(), QStringList{mudou("150,25", "50,25")});
-            QCOMPARE(b.Text3->text(), Dinheiro::leTexto(QStringLiteral("50,25"))->moeda());
+            QCOMPARE(b.caixaValorAtual->text(), Dinheiro::leTexto(QStringLiteral("50,25"))->moeda());
             QCOMPARE(baixas(2), QStringList{QStringLiteral("100|P")});
-            clica(b.CmdOk);
+            clica(b.botaoGravar);
             QVERIFY(!b.isVisible());
         }));
         fim.get();
@@ -371,7 +371,7 @@ private slots:
         QVERIFY(baixa(f, 2, [&](FrmBaixaContasReceber& b) {
             parcial(b, QStringLiteral("5"));
             QCOMPARE(amb->msgs.textos(), QStringList{mudou("10,25", "0,25")});
-            clica(b.CmdOk);
+            clica(b.botaoGravar);
             QCOMPARE(amb->msgs.ultimo(), QStringLiteral("O valor da baixa parcial deve ser menor que o valor atual da parcela!"));
             QVERIFY(b.isVisible());
             parcial(b, QStringLiteral("0,20"));
@@ -626,7 +626,7 @@ private slots:
         // every write-off kept, none twice, the open value exact
         QCOMPARE(baixas(2), QStringList(n + repeticoes, QStringLiteral("1|P")));
         QCOMPARE(conta(QStringLiteral("select npago from conta_receber where ncodigo = 2")), 0);
-        QCOMPARE(abre_receber().Grid1->textMatrix(linha_do_codigo(form<FrmContasReceber>().Grid1, 2), 7),
+        QCOMPARE(abre_receber().Grid1->textMatrix(linha_do_codigo(form<FrmContasReceber>().Grid1, 2), FrmContasReceber::ColunaAberto),
                  (*Dinheiro::leTexto(QStringLiteral("150,25")) - *Dinheiro::leTexto(QString::number(n + repeticoes))).moeda());
         for (const char* kind : {"cliente", "entrada", "orcamento", "ordem"})
             QCOMPARE(codigos.value(QString::fromLatin1(kind)).size(), n);

@@ -141,18 +141,18 @@ private slots:
             clica(cidade.CmdOk);
             so_conexao_perdida(1);
             // the receivables: the list stays as it was, a write-off is refused whole
-            clica(contas.Command1);
+            clica(contas.botaoMostrar);
             so_conexao_perdida(1);
             QCOMPARE(contas.Grid1->textMatrix(1, 0), QStringLiteral("2"));
             contas.Grid1->setRow(1);
             ao_abrir_modal([&](QDialog& d) {
                 auto& b = static_cast<FrmBaixaContasReceber&>(d);
                 ativa(b);
-                clica(b.CmdOk);
+                clica(b.botaoGravar);
                 QVERIFY(b.isVisible());
-                clica(b.findChild<QPushButton*>(QStringLiteral("CmdSair")));
+                clica(b.findChild<QPushButton*>(QStringLiteral("botaoSair")));
             });
-            clica(contas.Command2);
+            clica(contas.botaoBaixar);
             QVERIFY(!form<FrmBaixaContasReceber>().isVisible());
             so_conexao_perdida(1);
         }
@@ -166,7 +166,7 @@ private slots:
         QCOMPARE(linhas(QStringLiteral("select cnome, cuf from cidade where cnome = 'Ponta Grossa'")),
                  QStringList{QStringLiteral("Ponta Grossa|PR")});
         QVERIFY(conexao.aberta());
-        clica(contas.Command1);
+        clica(contas.botaoMostrar);
         QCOMPARE(contas.Grid1->textMatrix(1, 0), QStringLiteral("2"));
         QCOMPARE(conta(QStringLiteral("select count(*) from baixa_conta_receber")), 1);
 
@@ -177,7 +177,7 @@ private slots:
             QTRY_VERIFY(!cidade.isVisible());
             clica(entrada.Command4);
             QTRY_VERIFY(!entrada.isVisible());
-            clica(contas.findChild<QPushButton*>(QStringLiteral("Command4")));
+            clica(contas.findChild<QPushButton*>(QStringLiteral("botaoSair")));
             QTRY_VERIFY(!contas.isVisible());
             QVERIFY(!amb->msgs.mostradas().isEmpty());
             so_conexao_perdida(amb->msgs.mostradas().size());

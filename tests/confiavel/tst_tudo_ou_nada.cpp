@@ -16,6 +16,7 @@
 #include "frmconsultaequipamentocliente.h"
 #include "frmconsultaordem.h"
 #include "frmcontasrecebidas.h"
+#include "baixa.h"
 #include "frmbaixacontasreceber.h"
 #include "frmentradaequipamento.h"
 #include "frmentrega.h"
@@ -548,22 +549,21 @@ void TstTudoOuNada::monta_tabela()
     auto baixaIntegral = [](const char* valor) {
         return [valor] {
             auto& f = form<FrmBaixaContasReceber>();
-            f.nCodigoConta = 2;
-            f.nValorAtual = Dinheiro::deCentavos(15025);
+            f.prepara(2, Dinheiro::deCentavos(15025));
             ativa(f);
-            f.Combo1->setCurrentIndex(0);
-            f.Text1->setText(QString::fromLatin1(valor));
+            f.escolhaTipo->setCurrentIndex(int(TipoBaixa::Integral));
+            f.caixaValor->setText(QString::fromLatin1(valor));
             return static_cast<QWidget*>(&f);
         };
     };
     casos << Caso{"baixa integral", Operacao::Baixa, baixaIntegral("150,25"),
-                  [] { clica(form<FrmBaixaContasReceber>().CmdOk); }, Caso::Repete};
+                  [] { clica(form<FrmBaixaContasReceber>().botaoGravar); }, Caso::Repete};
     casos.last().alteracoes = {TipoAlteracao::PagamentoGravado};
 
     casos << Caso{"baixa integral com desconto", Operacao::Baixa, baixaIntegral("140"),
                   [this] {
                       amb->msgs.respostas({true}); // the discount agreed
-                      clica(form<FrmBaixaContasReceber>().CmdOk);
+                      clica(form<FrmBaixaContasReceber>().botaoGravar);
                   },
                   Caso::Repete};
     casos.last().alteracoes = {TipoAlteracao::PagamentoGravado};
@@ -576,7 +576,7 @@ void TstTudoOuNada::monta_tabela()
                   },
                   [this] {
                       amb->msgs.respostas({true});
-                      clica(form<FrmContasRecebidas>().Command2);
+                      clica(form<FrmContasRecebidas>().botaoAbrirConta);
                   },
                   Caso::Repete};
     casos.last().alteracoes = {TipoAlteracao::PagamentoExcluido, TipoAlteracao::ContaReaberta};

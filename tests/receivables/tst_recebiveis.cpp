@@ -3,6 +3,7 @@
 // a failure at each statement of each storing step, the main window's
 // items, and one order followed from closing to payment and back.
 #include "apoio.h"
+#include "baixa.h"
 #include "controlerelatorio.h"
 #include "motorrelatorio.h"
 #include "formularios.h"
@@ -83,9 +84,9 @@ void confereComBanco(const Grade* g)
                                       .first()
                                       .split(QLatin1Char('|'));
         const Dinheiro valor = *Dinheiro::leBanco(banco[0]), pago = *Dinheiro::leBanco(banco[1]);
-        QCOMPARE(g->textMatrix(l, 3), valor.moeda());
-        QCOMPARE(g->textMatrix(l, 6), pago.moeda());
-        QCOMPARE(g->textMatrix(l, 7), (valor - pago).moeda());
+        QCOMPARE(g->textMatrix(l, FrmContasReceber::ColunaValor), valor.moeda());
+        QCOMPARE(g->textMatrix(l, FrmContasReceber::ColunaPago), pago.moeda());
+        QCOMPARE(g->textMatrix(l, FrmContasReceber::ColunaAberto), (valor - pago).moeda());
     }
 }
 
@@ -97,9 +98,9 @@ class TstRecebiveis : public QObject {
 
     static void valor(FrmBaixaContasReceber& b, const QString& texto)
     {
-        b.Text1->setFocus();
-        b.Text1->selectAll();
-        digita(b.Text1, texto);
+        b.caixaValor->setFocus();
+        b.caixaValor->selectAll();
+        digita(b.caixaValor, texto);
     }
 
 private slots:
@@ -115,22 +116,22 @@ private slots:
     {
         auto& f = mostra_form<FrmContasReceber>();
         QCOMPARE(f.windowTitle(), QStringLiteral("Contas a receber"));
-        QCOMPARE(f.Combo1->currentText(), QStringLiteral("Por período"));
-        QCOMPARE(f.DTPicker1->date(), QDate(2026, 12, 6));
-        QCOMPARE(f.DTPicker2->date(), QDate(2026, 12, 6));
+        QCOMPARE(f.escolhaFiltro->currentText(), QStringLiteral("Por período"));
+        QCOMPARE(f.dataInicio->date(), QDate(2026, 12, 6));
+        QCOMPARE(f.dataFim->date(), QDate(2026, 12, 6));
         QCOMPARE(f.Grid1->rows(), 15);
         QVERIFY(coluna(f.Grid1, 0).isEmpty());
-        QCOMPARE(f.Text2->text(), QStringLiteral("0"));
-        QCOMPARE(f.Text1->text(), reais("0,00"));
-        for (QPushButton* b : {f.Command2, f.Command3, f.Command6})
+        QCOMPARE(f.caixaQuantidade->text(), QStringLiteral("0"));
+        QCOMPARE(f.caixaTotal->text(), reais("0,00"));
+        for (QPushButton* b : {f.botaoBaixar, f.botaoMostrarBaixas, f.botaoAlterarVencimento})
             QVERIFY(!b->isEnabled());
         QCOMPARE(linha(f.Grid1, 0), (QStringList{QStringLiteral("Codigo da conta"), QStringLiteral("Cliente"), QStringLiteral("Vencimento"),
                                                  QStringLiteral("Valor original"), QStringLiteral("Numero docto"), QStringLiteral("Parcela"),
                                                  QStringLiteral("Valor pago"), QStringLiteral("Total")}));
         QVERIFY(f.Grid1->isColumnHidden(0));
-        QCOMPARE(f.DTPicker1->accessibleName(), QStringLiteral("Período"));
-        QCOMPARE(f.Text10->accessibleName(), QStringLiteral("Cliente"));
-        QCOMPARE(f.Text2->accessibleName(), QStringLiteral("Qtde. doctos:"));
+        QCOMPARE(f.dataInicio->accessibleName(), QStringLiteral("Período"));
+        QCOMPARE(f.caixaCliente->accessibleName(), QStringLiteral("Cliente"));
+        QCOMPARE(f.caixaQuantidade->accessibleName(), QStringLiteral("Qtde. doctos:"));
     }
 
     void receberListaEFiltros()
@@ -140,15 +141,15 @@ private slots:
         QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("3")}));
         QCOMPARE(linha(f.Grid1, 2), (QStringList{QStringLiteral("1"), QStringLiteral("Ana Souza"), QStringLiteral("10/12/2026"), reais("100,00"),
                                                  QStringLiteral("1"), QStringLiteral("1/2"), reais("30,00"), reais("70,00")}));
-        QCOMPARE(f.Text2->text(), QStringLiteral("3"));
-        QCOMPARE(f.Text1->text(), reais("200,00"));
+        QCOMPARE(f.caixaQuantidade->text(), QStringLiteral("3"));
+        QCOMPARE(f.caixaTotal->text(), reais("200,00"));
         QCOMPARE(f.Grid1->rows(), 15);
         QCOMPARE(QApplication::focusWidget(), f.Grid1);
-        QVERIFY(f.Command2->isEnabled() && f.Command3->isEnabled() && f.Command6->isEnabled());
+        QVERIFY(f.botaoBaixar->isEnabled() && f.botaoMostrarBaixas->isEnabled() && f.botaoAlterarVencimento->isEnabled());
         confereComBanco(f.Grid1);
         // a filler row disables the row buttons; a double click there does nothing
         QTest::mouseClick(f.Grid1->viewport(), Qt::LeftButton, {}, f.Grid1->viewport()->mapFrom(f.Grid1, f.Grid1->cellGeometry(6, 1).center()));
-        QVERIFY(!f.Command2->isEnabled() && !f.Command3->isEnabled() && !f.Command6->isEnabled());
+        QVERIFY(!f.botaoBaixar->isEnabled() && !f.botaoMostrarBaixas->isEnabled() && !f.botaoAlterarVencimento->isEnabled());
         ao_abrir_modal([](QDialog& d) { d.reject(); });
         duplo_clique(f.Grid1, 6, 1);
         QCOMPARE(acoes_modais_pendentes(), 1);
@@ -156,56 +157,56 @@ private slots:
 
         // a view leaves the boxes it ignores disabled, and enables them again when it uses them
         const auto habilitados = [&f] {
-            return QList<bool>{f.DTPicker1->isEnabled(), f.DTPicker2->isEnabled(), f.Text10->isEnabled(), f.Command5->isEnabled()};
+            return QList<bool>{f.dataInicio->isEnabled(), f.dataFim->isEnabled(), f.caixaCliente->isEnabled(), f.botaoConsultarCliente->isEnabled()};
         };
         QCOMPARE(habilitados(), (QList<bool>{false, false, false, false})); // "Todas"
         for (const auto& [filtro, periodo, cliente] :
-             {std::tuple{int(FrmContasReceber::Vencidas), false, false}, std::tuple{int(FrmListaContas::PorClienteEPeriodo), true, true},
-              std::tuple{int(FrmListaContas::Todas), false, false}, std::tuple{int(FrmListaContas::PorCliente), false, true}}) {
+             {std::tuple{FiltroContas::Vencidas, false, false}, std::tuple{FiltroContas::PorClienteEPeriodo, true, true},
+              std::tuple{FiltroContas::Todas, false, false}, std::tuple{FiltroContas::PorCliente, false, true}}) {
             filtra(f, filtro);
             QCOMPARE(habilitados(), (QList<bool>{periodo, periodo, cliente, cliente}));
         }
         // a one-day period includes its day
-        filtra(f, FrmListaContas::PorPeriodo);
+        filtra(f, FiltroContas::PorPeriodo);
         QCOMPARE(habilitados(), (QList<bool>{true, true, false, false}));
         QVERIFY(coluna(f.Grid1, 0).isEmpty()); // a new filter empties the list
-        f.DTPicker1->setDate(QDate(2026, 12, 10));
-        f.DTPicker2->setDate(QDate(2026, 12, 10));
-        clica(f.Command1);
+        f.dataInicio->setDate(QDate(2026, 12, 10));
+        f.dataFim->setDate(QDate(2026, 12, 10));
+        clica(f.botaoMostrar);
         QCOMPARE(coluna(f.Grid1, 0), QStringList{QStringLiteral("1")});
-        f.DTPicker1->setDate(QDate(2026, 12, 6));
-        clica(f.Command1);
+        f.dataInicio->setDate(QDate(2026, 12, 6));
+        clica(f.botaoMostrar);
         QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("2"), QStringLiteral("1")}));
         // closing a picker's calendar empties the list
-        QTest::mouseClick(f.DTPicker2, Qt::LeftButton, {}, QPoint(f.DTPicker2->width() - 6, f.DTPicker2->height() / 2));
-        QTRY_VERIFY(f.DTPicker2->calendarWidget()->isVisible());
-        tecla(f.DTPicker2->calendarWidget(), Qt::Key_Escape);
-        QTRY_VERIFY(!f.DTPicker2->calendarWidget()->isVisible());
+        QTest::mouseClick(f.dataFim, Qt::LeftButton, {}, QPoint(f.dataFim->width() - 6, f.dataFim->height() / 2));
+        QTRY_VERIFY(f.dataFim->calendarWidget()->isVisible());
+        tecla(f.dataFim->calendarWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!f.dataFim->calendarWidget()->isVisible());
         QVERIFY(coluna(f.Grid1, 0).isEmpty());
         ativa(f);
-        QCOMPARE(f.Text2->text(), QStringLiteral("0"));
+        QCOMPARE(f.caixaQuantidade->text(), QStringLiteral("0"));
 
         // a customer filter needs a customer
-        filtra(f, FrmListaContas::PorCliente);
-        clica(f.Command1);
+        filtra(f, FiltroContas::PorCliente);
+        clica(f.botaoMostrar);
         QCOMPARE(amb->msgs.textos(), QStringList{QStringLiteral("Informe o cliente!")});
         QVERIFY(coluna(f.Grid1, 0).isEmpty());
         // the code box takes digits only; an unknown code is refused and selected
-        f.Text10->setFocus();
-        digita(f.Text10, QStringLiteral("9a"));
-        QCOMPARE(f.Text10->text(), QStringLiteral("9"));
-        f.Command1->setFocus(Qt::TabFocusReason);
+        f.caixaCliente->setFocus();
+        digita(f.caixaCliente, QStringLiteral("9a"));
+        QCOMPARE(f.caixaCliente->text(), QStringLiteral("9"));
+        f.botaoMostrar->setFocus(Qt::TabFocusReason);
         QTRY_COMPARE(amb->msgs.ultimo(), QStringLiteral("Registro não localizado!"));
-        QCOMPARE(QApplication::focusWidget(), f.Text10);
-        QCOMPARE(f.Text10->selectedText(), QStringLiteral("9"));
-        QVERIFY(f.Text15->text().isEmpty());
-        digita(f.Text10, QStringLiteral("2"));
-        tecla(f.Text10, Qt::Key_Return); // Enter moves on, the name is looked up
-        QTRY_COMPARE(f.Text15->text(), QStringLiteral("Ana Souza"));
-        clica(f.Command1);
+        QCOMPARE(QApplication::focusWidget(), f.caixaCliente);
+        QCOMPARE(f.caixaCliente->selectedText(), QStringLiteral("9"));
+        QVERIFY(f.caixaNomeCliente->text().isEmpty());
+        digita(f.caixaCliente, QStringLiteral("2"));
+        tecla(f.caixaCliente, Qt::Key_Return); // Enter moves on, the name is looked up
+        QTRY_COMPARE(f.caixaNomeCliente->text(), QStringLiteral("Ana Souza"));
+        clica(f.botaoMostrar);
         QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("1"), QStringLiteral("3")}));
-        QCOMPARE(f.Text1->text(), reais("150,00"));
-        digita(f.Text10, QStringLiteral("3")); // typing in the box empties the list
+        QCOMPARE(f.caixaTotal->text(), reais("150,00"));
+        digita(f.caixaCliente, QStringLiteral("3")); // typing in the box empties the list
         QVERIFY(coluna(f.Grid1, 0).isEmpty());
         // "..." and F12 choose in the customer search
         ao_abrir_modal([](QDialog& d) {
@@ -218,21 +219,21 @@ private slots:
                 d.reject();
             }
         });
-        f.Text10->setFocus();
-        tecla(f.Text10, Qt::Key_F12);
+        f.caixaCliente->setFocus();
+        tecla(f.caixaCliente, Qt::Key_F12);
         ativa(f);
-        QCOMPARE(f.Text10->text(), QStringLiteral("3"));
-        QCOMPARE(f.Text15->text(), QStringLiteral("Bruno Lima"));
-        filtra(f, FrmListaContas::PorClienteEPeriodo);
-        QVERIFY(f.Text10->text().isEmpty() && f.Text15->text().isEmpty());
-        f.Text10->setText(QStringLiteral("2"));
-        f.Text10_Validate();
-        clica(f.Command1);
+        QCOMPARE(f.caixaCliente->text(), QStringLiteral("3"));
+        QCOMPARE(f.caixaNomeCliente->text(), QStringLiteral("Bruno Lima"));
+        filtra(f, FiltroContas::PorClienteEPeriodo);
+        QVERIFY(f.caixaCliente->text().isEmpty() && f.caixaNomeCliente->text().isEmpty());
+        f.caixaCliente->setText(QStringLiteral("2"));
+        f.valida_cliente();
+        clica(f.botaoMostrar);
         QCOMPARE(coluna(f.Grid1, 0), QStringList{QStringLiteral("1")});
         // F5 goes to "Mostrar" without pressing it
-        f.Text10->setFocus();
-        tecla(f.Text10, Qt::Key_F5);
-        QCOMPARE(QApplication::focusWidget(), f.Command1);
+        f.caixaCliente->setFocus();
+        tecla(f.caixaCliente, Qt::Key_F5);
+        QCOMPARE(QApplication::focusWidget(), f.botaoMostrar);
         QCOMPARE(coluna(f.Grid1, 0), QStringList{QStringLiteral("1")});
     }
 
@@ -241,12 +242,12 @@ private slots:
         auto& f = abre_receber();
         f.Grid1->setRow(1); // instalment 2, due 06/12/2026
         amb->msgs.entradas({QStringLiteral("31/02/2013"), std::nullopt, QStringLiteral("20/01/2027")});
-        clica(f.Command6);
+        clica(f.botaoAlterarVencimento);
         QCOMPARE(amb->msgs.mostradas().last().texto, QStringLiteral("Informe a nova data de vencimento dessa parcela:"));
         QCOMPARE(amb->msgs.mostradas().last().titulo, QStringLiteral("Alteração do vencimento"));
-        clica(f.Command6);
+        clica(f.botaoAlterarVencimento);
         QCOMPARE(apoio::valor(QStringLiteral("select dvencimento from conta_receber where ncodigo = 2")).toDate(), QDate(2026, 12, 6));
-        clica(f.Command6);
+        clica(f.botaoAlterarVencimento);
         QCOMPARE(apoio::valor(QStringLiteral("select dvencimento from conta_receber where ncodigo = 2")).toDate(), QDate(2027, 1, 20));
         QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("2")}));
         QCOMPARE(f.Grid1->textMatrix(f.Grid1->row(), 0), QStringLiteral("2")); // still the current one
@@ -258,30 +259,30 @@ private slots:
         auto& f = abre_receber();
         baixa(f, 1, [&](FrmBaixaContasReceber& b) {
             QCOMPARE(b.windowTitle(), QStringLiteral("Baixa de contas a receber"));
-            QCOMPARE(b.Combo1->currentText(), QStringLiteral("Integral"));
-            QCOMPARE(b.Combo2->currentText(), QStringLiteral("Dinheiro"));
-            QCOMPARE(b.Combo2->count(), 7);
-            QCOMPARE(b.DTPicker2->date(), QDate(2026, 12, 6));
-            QCOMPARE(b.Text1->text(), reais("70,00"));
-            b.Combo1->setFocus();
-            tecla(b.Combo1, Qt::Key_Down); // "Parcial"
+            QCOMPARE(b.escolhaTipo->currentText(), QStringLiteral("Integral"));
+            QCOMPARE(b.escolhaFormaPagamento->currentText(), QStringLiteral("Dinheiro"));
+            QCOMPARE(b.escolhaFormaPagamento->count(), 7);
+            QCOMPARE(b.dataBaixa->date(), QDate(2026, 12, 6));
+            QCOMPARE(b.caixaValor->text(), reais("70,00"));
+            b.escolhaTipo->setFocus();
+            tecla(b.escolhaTipo, Qt::Key_Down); // "Parcial"
             valor(b, QStringLiteral("70"));
-            clica(b.CmdOk);
+            clica(b.botaoGravar);
             QCOMPARE(amb->msgs.ultimo(), PARCIAL_ALTA);
             QVERIFY(b.isVisible());
-            QCOMPARE(b.Text1->text(), reais("70,00"));
+            QCOMPARE(b.caixaValor->text(), reais("70,00"));
             valor(b, QStringLiteral("69,99"));
-            b.Combo2->setFocus();
-            tecla(b.Combo2, Qt::Key_End);
-            tecla(b.Combo2, Qt::Key_Up);
-            QCOMPARE(b.Combo2->currentText(), QStringLiteral("Pix"));
-            b.Text2->setFocus();
-            digita(b.Text2, QStringLiteral("Pix d'Ana"));
-            QCOMPARE(b.Text2->text(), QStringLiteral("Pix dAna"));
-            tecla(b.Text2, Qt::Key_F5);
-            QCOMPARE(QApplication::focusWidget(), b.CmdOk);
+            b.escolhaFormaPagamento->setFocus();
+            tecla(b.escolhaFormaPagamento, Qt::Key_End);
+            tecla(b.escolhaFormaPagamento, Qt::Key_Up);
+            QCOMPARE(b.escolhaFormaPagamento->currentText(), QStringLiteral("Pix"));
+            b.caixaObservacao->setFocus();
+            digita(b.caixaObservacao, QStringLiteral("Pix d'Ana"));
+            QCOMPARE(b.caixaObservacao->text(), QStringLiteral("Pix dAna"));
+            tecla(b.caixaObservacao, Qt::Key_F5);
+            QCOMPARE(QApplication::focusWidget(), b.botaoGravar);
             amb->msgs.respostas({true}); // the receipt, once stored
-            tecla(b.CmdOk, Qt::Key_Return);
+            tecla(b.botaoGravar, Qt::Key_Return);
         });
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Deseja emitir o recibo do pagamento?"));
         const QString selecao = cr().SelectionFormula;
@@ -296,21 +297,21 @@ private slots:
         cr().SelectionFormula.clear();
         ao_abrir_modal([&](QDialog& d) {
             auto& m = static_cast<FrmMostraBaixaContaPaga&>(d);
-            m.Grid1->setRow(linha_do_codigo(m.Grid1, selecao.section(QLatin1Char('='), 1).toInt()));
+            m.gradeBaixas->setRow(linha_do_codigo(m.gradeBaixas, selecao.section(QLatin1Char('='), 1).toInt()));
             amb->msgs.respostas({true});
-            clica(m.CmdRecibo);
+            clica(m.botaoRecibo);
             m.close();
         });
-        clica(f.Command3);
+        clica(f.botaoMostrarBaixas);
         QCOMPARE(cr().SelectionFormula, selecao);
         fecha_previas();
         QCOMPARE(baixas(1), (QStringList{QStringLiteral("30|0|P||01/12/2026 09:00:00"), QStringLiteral("69.99|5|P|Pix dAna|06/12/2026 10:15:00")}));
         QCOMPARE(npago(1), QStringLiteral("0"));
         const int l = linha_do_codigo(f.Grid1, 1);
         QCOMPARE(f.Grid1->row(), l);
-        QCOMPARE(f.Grid1->textMatrix(l, 6), reais("99,99"));
-        QCOMPARE(f.Grid1->textMatrix(l, 7), reais("0,01"));
-        QCOMPARE(f.Text1->text(), reais("130,01"));
+        QCOMPARE(f.Grid1->textMatrix(l, FrmContasReceber::ColunaPago), reais("99,99"));
+        QCOMPARE(f.Grid1->textMatrix(l, FrmContasReceber::ColunaAberto), reais("0,01"));
+        QCOMPARE(f.caixaTotal->text(), reais("130,01"));
         confereComBanco(f.Grid1);
 
         // integral below the open value closes the instalment with the
@@ -319,20 +320,20 @@ private slots:
         amb->msgs.limpa();
         amb->msgs.respostas({true});
         baixa(f, 3, [&](FrmBaixaContasReceber& b) {
-            QCOMPARE(b.Text1->text(), reais("80,00"));
-            QCOMPARE(b.Text3->text(), reais("80,00"));
-            QVERIFY(b.Text3->isReadOnly());
-            QCOMPARE(b.Text3->accessibleName(), QStringLiteral("Valor atual"));
-            QCOMPARE(b.Text2->text(), QString()); // nothing left of the last write-off
-            b.DTPicker2->setDate(QDate(2026, 12, 5));
+            QCOMPARE(b.caixaValor->text(), reais("80,00"));
+            QCOMPARE(b.caixaValorAtual->text(), reais("80,00"));
+            QVERIFY(b.caixaValorAtual->isReadOnly());
+            QCOMPARE(b.caixaValorAtual->accessibleName(), QStringLiteral("Valor atual"));
+            QCOMPARE(b.caixaObservacao->text(), QString()); // nothing left of the last write-off
+            b.dataBaixa->setDate(QDate(2026, 12, 5));
             valor(b, QStringLiteral("50"));
-            b.Combo2->setFocus();
-            tecla(b.Combo2, Qt::Key_Down);
-            tecla(b.Combo2, Qt::Key_Down);
-            tecla(b.Combo2, Qt::Key_Down);
-            QCOMPARE(b.Combo2->currentText(), QStringLiteral("Cartão de débito"));
+            b.escolhaFormaPagamento->setFocus();
+            tecla(b.escolhaFormaPagamento, Qt::Key_Down);
+            tecla(b.escolhaFormaPagamento, Qt::Key_Down);
+            tecla(b.escolhaFormaPagamento, Qt::Key_Down);
+            QCOMPARE(b.escolhaFormaPagamento->currentText(), QStringLiteral("Cartão de débito"));
             amb->msgs.respostas({false});
-            clica(b.CmdOk);
+            clica(b.botaoGravar);
         });
         QCOMPARE(amb->msgs.textos(), (QStringList{QStringLiteral("O valor recebido (%1) é menor que o valor atual da parcela (%2). "
                                                                  "Deseja baixar a parcela com um desconto de %3?")
@@ -342,24 +343,24 @@ private slots:
         QCOMPARE(descontos(3), QStringList{QStringLiteral("30|0")});
         QCOMPARE(npago(3), QStringLiteral("1"));
         QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("2"), QStringLiteral("1")}));
-        QCOMPARE(f.Text1->text(), reais("50,01"));
+        QCOMPARE(f.caixaTotal->text(), reais("50,01"));
 
         // "&Sair" after changing everything writes nothing
         baixa(f, 2, [&](FrmBaixaContasReceber& b) {
             valor(b, QStringLiteral("1"));
-            b.Text2->setText(QStringLiteral("x"));
-            clica(b.CmdSair);
+            b.caixaObservacao->setText(QStringLiteral("x"));
+            clica(b.botaoSair);
         });
         QVERIFY(baixas(2).isEmpty());
         // an empty value: the required-field message, nothing written
         baixa(f, 2, [&](FrmBaixaContasReceber& b) {
-            b.Text1->clear();
-            b.CmdOk->click(); // as its Alt+G accelerator presses it: the box is not left (offscreen has no accelerators)
+            b.caixaValor->clear();
+            b.botaoGravar->click(); // as its Alt+G accelerator presses it: the box is not left (offscreen has no accelerators)
             QVERIFY(b.isVisible());
             QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Verifique se os campos obrigatórios foram preenchidos corretamente!"));
             // an amount that is not money is refused with its notice
             valor(b, QStringLiteral("1.2.3"));
-            clica(b.CmdOk);
+            clica(b.botaoGravar);
             QCOMPARE(amb->msgs.ultimo(), QStringLiteral("O valor \"1.2.3\" não é válido. Informe-o como 1.234,50."));
             QVERIFY(b.isVisible());
             b.close();
@@ -376,24 +377,24 @@ private slots:
         executa(QStringLiteral("update cliente set cfantasia = '=HYPERLINK(\"x\");1' where ncodigo = 3"));
         executa(QStringLiteral("insert into conta_receber values(null,2,'2/2','1234.50',0,'2026-11-20',0)  "));
         executa(QStringLiteral("insert into baixa_conta_receber values(null,5,0.5,0,0,0,'P','','2026-11-21 09:00:00');"));
-        auto& f = abre_receber(FrmContasReceber::Vencidas);
-        QCOMPARE(f.Combo1->currentText(), QStringLiteral("Vencidas"));
+        auto& f = abre_receber(FiltroContas::Vencidas);
+        QCOMPARE(f.escolhaFiltro->currentText(), QStringLiteral("Vencidas"));
         QCOMPARE(coluna(f.Grid1, 0), QStringList{QStringLiteral("5")});
-        QCOMPARE(f.Text1->text(), reais("1.234,00"));
+        QCOMPARE(f.caixaTotal->text(), reais("1.234,00"));
         QCOMPARE(f.Grid1->avisoLinha(1), QStringLiteral("Vencida"));
         const QModelIndex i = f.Grid1->model()->index(0, 1);
         QCOMPARE(i.data(Qt::AccessibleDescriptionRole).toString(), QStringLiteral("Vencida"));
         QVERIFY(i.data(Qt::BackgroundRole).isValid());
         // all of them: only the overdue one marked (one due today is not overdue)
-        filtra(f, FrmListaContas::Todas);
-        clica(f.Command1);
+        filtra(f, FiltroContas::Todas);
+        clica(f.botaoMostrar);
         QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("5"), QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("3")}));
         for (int l = 1; l <= 4; ++l) {
             QCOMPARE(f.Grid1->avisoLinha(l), l == 1 ? QStringLiteral("Vencida") : QString());
             QCOMPARE(f.Grid1->model()->index(l - 1, 2).data(Qt::BackgroundRole).isValid(), l == 1);
         }
 
-        const QList<QStringList> csv = exporta_e_le(f.CmdExportar, amb->banco.pasta() + QStringLiteral("/receber.csv"));
+        const QList<QStringList> csv = exporta_e_le(f.botaoExportar, amb->banco.pasta() + QStringLiteral("/receber.csv"));
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Planilha gravada com 4 linha(s) em %1/receber.csv.").arg(amb->banco.pasta()));
         QCOMPARE(csv.size(), 5);
         QStringList cabecalho = linha(f.Grid1, 0).mid(1); // the hidden code stays out
@@ -429,9 +430,9 @@ private slots:
             executa(QStringLiteral("insert into conta_receber values(null,2,'%1/30','%2',0,'2027-02-%3',0)").arg(i + 1).arg(10 + i).arg(10 + i % 10));
         const QStringList todas = linhas(QStringLiteral("select codigo_conta from view_contas_a_receber order by vencimento, codigo_conta"));
         const Dinheiro total = *Dinheiro::leBanco(linhas(QStringLiteral("select sum(valor_parcela - valor_pago) from view_contas_a_receber")).first());
-        auto& f = abre_receber(FrmListaContas::Todas);
-        QCOMPARE(f.Text2->text(), QString::number(todas.size()));
-        QCOMPARE(f.Text1->text(), total.moeda());
+        auto& f = abre_receber(FiltroContas::Todas);
+        QCOMPARE(f.caixaQuantidade->text(), QString::number(todas.size()));
+        QCOMPARE(f.caixaTotal->text(), total.moeda());
         const QStringList lidas = coluna(f.Grid1, 0);
         QVERIFY(lidas.size() >= FrmContasReceber::LINHAS_MINIMAS && lidas.size() < todas.size());
         QCOMPARE(lidas, todas.mid(0, lidas.size()));
@@ -441,13 +442,13 @@ private slots:
         QTest::keyClick(f.Grid1, Qt::Key_End);
         QCOMPARE(coluna(f.Grid1, 0), todas);
         QCOMPARE(f.Grid1->row(), int(todas.size()));
-        QCOMPARE(f.Text2->text(), QString::number(todas.size()));
-        const QList<QStringList> csv = exporta_e_le(f.CmdExportar, amb->banco.pasta() + QStringLiteral("/paginas.csv"));
+        QCOMPARE(f.caixaQuantidade->text(), QString::number(todas.size()));
+        const QList<QStringList> csv = exporta_e_le(f.botaoExportar, amb->banco.pasta() + QStringLiteral("/paginas.csv"));
         QCOMPARE(csv.size(), todas.size() + 1);
         // read anew (after a change of due date), the list keeps what was read and the current row
         f.Grid1->setRow(int(todas.size()) - 1);
         const QString atual = f.Grid1->textMatrix(f.Grid1->row(), 0);
-        clica(f.Command1);
+        clica(f.botaoMostrar);
         QCOMPARE(coluna(f.Grid1, 0), todas);
         QCOMPARE(f.Grid1->textMatrix(f.Grid1->row(), 0), atual);
     }
@@ -460,9 +461,9 @@ private slots:
         executa(QStringLiteral("insert into baixa_conta_receber values(null,5,'50000',0,0,0,'P','','2026-12-06 09:00:00');"));
         auto& f = abre_receber();
         const int l = linha_do_codigo(f.Grid1, 5);
-        QCOMPARE(f.Grid1->textMatrix(l, 3), reais("100.000,00"));
-        QCOMPARE(f.Grid1->textMatrix(l, 6), reais("50.000,00"));
-        QCOMPARE(f.Grid1->textMatrix(l, 7), reais("50.000,00"));
+        QCOMPARE(f.Grid1->textMatrix(l, FrmContasReceber::ColunaValor), reais("100.000,00"));
+        QCOMPARE(f.Grid1->textMatrix(l, FrmContasReceber::ColunaPago), reais("50.000,00"));
+        QCOMPARE(f.Grid1->textMatrix(l, FrmContasReceber::ColunaAberto), reais("50.000,00"));
         confereComBanco(f.Grid1);
     }
 
@@ -472,31 +473,84 @@ private slots:
         // another station pays part of the instalment while the form is open
         baixa(f, 1, [&](FrmBaixaContasReceber& b) {
             executa(QStringLiteral("insert into baixa_conta_receber values(null,1,60,0,0,0,'P','','2026-12-06 10:00:00');"));
-            b.Combo1->setCurrentIndex(1);
+            b.escolhaTipo->setCurrentIndex(1);
             valor(b, QStringLiteral("20"));
-            clica(b.CmdOk);
+            clica(b.botaoGravar);
             // read again under the lock: nothing stored, the new open value shown, the typed amount kept
             QCOMPARE(amb->msgs.ultimo(), MUDOU.arg(reais("70,00"), reais("10,00")));
             QVERIFY(b.isVisible());
-            QCOMPARE(b.Text3->text(), reais("10,00"));
-            QCOMPARE(b.Text1->text(), reais("20,00"));
+            QCOMPARE(b.caixaValorAtual->text(), reais("10,00"));
+            QCOMPARE(b.caixaValor->text(), reais("20,00"));
             QCOMPARE(baixas(1).size(), 2);
-            clica(b.CmdOk);
+            clica(b.botaoGravar);
             QCOMPARE(amb->msgs.ultimo(), PARCIAL_ALTA); // 20,00 is not below the 10,00 now open
             // an integral one of the amount proposed: the proposal follows the new value
-            b.Combo1->setCurrentIndex(0);
+            b.escolhaTipo->setCurrentIndex(0);
             executa(QStringLiteral("insert into baixa_conta_receber values(null,1,4,0,0,0,'P','','2026-12-06 10:05:00');"));
             valor(b, QStringLiteral("10"));
-            clica(b.CmdOk);
+            clica(b.botaoGravar);
             QCOMPARE(amb->msgs.ultimo(), MUDOU.arg(reais("10,00"), reais("6,00")));
-            QCOMPARE(b.Text1->text(), reais("6,00"));
+            QCOMPARE(b.caixaValor->text(), reais("6,00"));
             // ... and then another station settles it
             executa(QStringLiteral("update conta_receber set npago = 1 where ncodigo = 1"));
-            clica(b.CmdOk);
+            clica(b.botaoGravar);
             QCOMPARE(amb->msgs.ultimo(), NAO_ABERTA);
         });
         QCOMPARE(baixas(1).size(), 3);
         QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("2"), QStringLiteral("3")}));
+    }
+
+    // The rules of a write-off, without a window: what is refused, and the
+    // discount, surcharge and open value left by what is accepted.
+    void regrasDaBaixa_data()
+    {
+        QTest::addColumn<TipoBaixa>("tipo");
+        QTest::addColumn<qint64>("valor");
+        QTest::addColumn<qint64>("aberto");
+        QTest::addColumn<QString>("recusa");
+        QTest::addColumn<qint64>("desconto");
+        QTest::addColumn<qint64>("acrescimo");
+        QTest::addColumn<qint64>("restante");
+        const QString zero = QStringLiteral("O valor da baixa deve ser maior que zero!");
+        const QString parcialAlta = PARCIAL_ALTA;
+        const auto I = TipoBaixa::Integral, P = TipoBaixa::Parcial;
+        QTest::newRow("integral exata") << I << 7000ll << 7000ll << QString() << 0ll << 0ll << 0ll;
+        QTest::newRow("integral com desconto") << I << 5000ll << 8000ll << QString() << 3000ll << 0ll << 0ll;
+        QTest::newRow("integral com acréscimo") << I << 5550ll << 5000ll << QString() << 0ll << 550ll << 0ll;
+        QTest::newRow("integral de um centavo") << I << 1ll << 100000000ll << QString() << 99999999ll << 0ll << 0ll;
+        QTest::newRow("parcial abaixo do aberto") << P << 6999ll << 7000ll << QString() << 0ll << 0ll << 1ll;
+        QTest::newRow("parcial igual ao aberto") << P << 7000ll << 7000ll << parcialAlta << 0ll << 0ll << 0ll;
+        QTest::newRow("parcial acima do aberto") << P << 7001ll << 7000ll << parcialAlta << 0ll << 0ll << 0ll;
+        QTest::newRow("integral zero") << I << 0ll << 7000ll << zero << 0ll << 0ll << 0ll;
+        QTest::newRow("parcial zero") << P << 0ll << 7000ll << zero << 0ll << 0ll << 0ll;
+        QTest::newRow("integral negativa") << I << -100ll << 7000ll << zero << 0ll << 0ll << 0ll;
+        QTest::newRow("parcial negativa") << P << -100ll << 7000ll << zero << 0ll << 0ll << 0ll;
+    }
+    void regrasDaBaixa()
+    {
+        QFETCH(TipoBaixa, tipo);
+        QFETCH(qint64, valor);
+        QFETCH(qint64, aberto);
+        QFETCH(QString, recusa);
+        QFETCH(qint64, desconto);
+        QFETCH(qint64, acrescimo);
+        QFETCH(qint64, restante);
+        const RegraBaixa r = avalia_baixa(tipo, Dinheiro::deCentavos(valor), Dinheiro::deCentavos(aberto));
+        QCOMPARE(r.recusa, recusa);
+        QCOMPARE(r.aceita(), recusa.isEmpty());
+        QCOMPARE(r.desconto.centavos(), desconto);
+        QCOMPARE(r.acrescimo.centavos(), acrescimo);
+        QCOMPARE(r.restante.centavos(), restante);
+        // the books close: received + discount - surcharge is what was open
+        if (r.aceita() && tipo == TipoBaixa::Integral)
+            QCOMPARE((r.valor + r.desconto - r.acrescimo).centavos(), aberto);
+        // a question only where a discount or a surcharge is to be agreed
+        QCOMPARE(r.pergunta().isEmpty(), desconto == 0 && acrescimo == 0);
+        const Baixa b = baixa_de(r, 7, QDateTime(QDate(2026, 12, 5), QTime(10, 15, 42)), 3, QStringLiteral("obs"));
+        QCOMPARE(letra_baixa(b.tipo), tipo == TipoBaixa::Parcial ? QStringLiteral("P") : QStringLiteral("I"));
+        QCOMPARE(tipo_baixa(letra_baixa(tipo)), tipo);
+        QCOMPARE(b.desconto, r.desconto);
+        QCOMPARE(b.acrescimo, r.acrescimo);
     }
 
     // Zero is no write-off; an integral one above the open value records the
@@ -506,21 +560,19 @@ private slots:
     {
         auto& f = abre_receber();
         baixa(f, 2, [&](FrmBaixaContasReceber& b) {
-            for (int tipo : {0, 1}) {
-                b.Combo1->setCurrentIndex(tipo);
-                valor(b, QStringLiteral("0"));
-                clica(b.CmdOk);
-                QCOMPARE(amb->msgs.ultimo(), QStringLiteral("O valor da baixa deve ser maior que zero!"));
-            }
+            b.escolhaTipo->setCurrentIndex(int(TipoBaixa::Parcial));
+            valor(b, QStringLiteral("0"));
+            clica(b.botaoGravar);
+            QCOMPARE(amb->msgs.ultimo(), QStringLiteral("O valor da baixa deve ser maior que zero!"));
             // integral above the open value: No stores nothing, Yes the surcharge
-            b.Combo1->setCurrentIndex(0);
+            b.escolhaTipo->setCurrentIndex(0);
             valor(b, QStringLiteral("55,5"));
             amb->msgs.limpa();
             amb->msgs.respostas({false, true, false});
-            clica(b.CmdOk);
+            clica(b.botaoGravar);
             QVERIFY(b.isVisible());
             QVERIFY(baixas(2).isEmpty());
-            clica(b.CmdOk);
+            clica(b.botaoGravar);
             QCOMPARE(amb->msgs.textos(), (QStringList(2, QStringLiteral("O valor recebido (%1) é maior que o valor atual da parcela (%2). "
                                                                          "Deseja baixar a parcela com um acréscimo de %3?")
                                                               .arg(reais("55,50"), reais("50,00"), reais("5,50")))));
@@ -537,10 +589,10 @@ private slots:
         r.Grid1->setRow(linha_do_codigo(r.Grid1, 2));
         ao_abrir_modal([](QDialog& d) {
             auto& m = static_cast<FrmMostraBaixaContaPaga&>(d);
-            QCOMPARE(linha(m.Grid1, 1).mid(2, 3), (QStringList{reais("0,00"), reais("5,50"), reais("55,50")}));
+            QCOMPARE(linha(m.gradeBaixas, 1).mid(2, 3), (QStringList{reais("0,00"), reais("5,50"), reais("55,50")}));
             d.reject();
         });
-        clica(r.Command3);
+        clica(r.botaoMostrarBaixas);
         QCOMPARE(acoes_modais_pendentes(), 0);
     }
 
@@ -553,33 +605,33 @@ private slots:
         ao_abrir_modal([&](QDialog& d) {
             auto& m = static_cast<FrmMostraBaixaContaPaga&>(d);
             QCOMPARE(m.windowTitle(), QStringLiteral("Baixas"));
-            QCOMPARE(m.Grid1->rows(), 10);
-            QVERIFY(m.CmdExcluir->isEnabled());
-            QCOMPARE(linha(m.Grid1, 0).mid(1), (QStringList{QStringLiteral("Data da baixa"), QStringLiteral("Descontos"), QStringLiteral("Acréscimos"),
+            QCOMPARE(m.gradeBaixas->rows(), 10);
+            QVERIFY(m.botaoExcluir->isEnabled());
+            QCOMPARE(linha(m.gradeBaixas, 0).mid(1), (QStringList{QStringLiteral("Data da baixa"), QStringLiteral("Descontos"), QStringLiteral("Acréscimos"),
                                                             QStringLiteral("Valor da baixa"), QStringLiteral("Tipo da baixa"),
                                                             QStringLiteral("Forma de pagto"), QStringLiteral("Obs")}));
-            QCOMPARE(linha(m.Grid1, 1).mid(1), (QStringList{QStringLiteral("01/12/2026"), reais("0,00"), reais("0,00"), reais("30,00"),
+            QCOMPARE(linha(m.gradeBaixas, 1).mid(1), (QStringList{QStringLiteral("01/12/2026"), reais("0,00"), reais("0,00"), reais("30,00"),
                                                             QStringLiteral("Parcial"), QStringLiteral("Dinheiro"), QString()}));
-            QCOMPARE(linha(m.Grid1, 2).mid(1), (QStringList{QStringLiteral("02/12/2026"), reais("0,00"), reais("0,00"), reais("20,00"),
+            QCOMPARE(linha(m.gradeBaixas, 2).mid(1), (QStringList{QStringLiteral("02/12/2026"), reais("0,00"), reais("0,00"), reais("20,00"),
                                                             QStringLiteral("Parcial"), QStringLiteral("Cheque"), QStringLiteral("Cheque 123")}));
-            QCOMPARE(m.Grid1->textMatrix(3, 6), QStringLiteral("Outros"));
+            QCOMPARE(m.gradeBaixas->textMatrix(3, 6), QStringLiteral("Outros"));
             // a filler row: nothing; No: nothing
-            m.Grid1->setRow(5);
-            clica(m.CmdExcluir);
-            m.Grid1->setRow(1);
+            m.gradeBaixas->setRow(5);
+            clica(m.botaoExcluir);
+            m.gradeBaixas->setRow(1);
             amb->msgs.respostas({false, true});
-            clica(m.CmdExcluir);
-            QCOMPARE(m.Grid1->textMatrix(1, 4), reais("30,00"));
-            clica(m.CmdExcluir);
+            clica(m.botaoExcluir);
+            QCOMPARE(m.gradeBaixas->textMatrix(1, 4), reais("30,00"));
+            clica(m.botaoExcluir);
             QCOMPARE(amb->msgs.textos(), (QStringList{QStringLiteral("Deseja realmente excluir essa baixa?"), QStringLiteral("Deseja realmente excluir essa baixa?")}));
-            QCOMPARE(coluna(m.Grid1, 4), (QStringList{reais("20,00"), reais("5,00")}));
+            QCOMPARE(coluna(m.gradeBaixas, 4), (QStringList{reais("20,00"), reais("5,00")}));
             // the list beneath shows the open value risen by 30,00 at once
             const int l = linha_do_codigo(f.Grid1, 1);
-            QCOMPARE(f.Grid1->textMatrix(l, 6), reais("25,00"));
-            QCOMPARE(f.Grid1->textMatrix(l, 7), reais("75,00"));
-            clica(m.CmdSair);
+            QCOMPARE(f.Grid1->textMatrix(l, FrmContasReceber::ColunaPago), reais("25,00"));
+            QCOMPARE(f.Grid1->textMatrix(l, FrmContasReceber::ColunaAberto), reais("75,00"));
+            clica(m.botaoSair);
         });
-        clica(f.Command3);
+        clica(f.botaoMostrarBaixas);
         QCOMPARE(acoes_modais_pendentes(), 0);
         QCOMPARE(baixas(1).size(), 2);
         confereComBanco(f.Grid1);
@@ -593,44 +645,44 @@ private slots:
         executa(QStringLiteral("insert into baixa_conta_receber values(null,6,15,0,0,0,'I','','2026-12-06 00:00:00');"));
         auto& f = mostra_form<FrmContasRecebidas>();
         QCOMPARE(f.windowTitle(), QStringLiteral("Contas recebidas"));
-        QCOMPARE(f.Combo1->currentText(), QStringLiteral("Por período"));
+        QCOMPARE(f.escolhaFiltro->currentText(), QStringLiteral("Por período"));
         QCOMPARE(f.Grid1->rows(), 18);
-        QVERIFY(!f.Command2->isEnabled() && !f.Command3->isEnabled());
+        QVERIFY(!f.botaoAbrirConta->isEnabled() && !f.botaoMostrarBaixas->isEnabled());
         // one day: 10:15 and 23:59:30 of that day, not midnight of the next
-        f.DTPicker1->setDate(QDate(2026, 12, 5));
-        f.DTPicker2->setDate(QDate(2026, 12, 5));
-        clica(f.Command1);
+        f.dataInicio->setDate(QDate(2026, 12, 5));
+        f.dataFim->setDate(QDate(2026, 12, 5));
+        clica(f.botaoMostrar);
         QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("4"), QStringLiteral("5")}));
         QCOMPARE(linha(f.Grid1, 2), (QStringList{QStringLiteral("5"), QStringLiteral("3"), QStringLiteral("Bruno Lima"), QStringLiteral("05/12/2026"),
                                                  reais("45,00"), QStringLiteral("5"), QStringLiteral("1/1"), reais("45,00"), QStringLiteral("05/12/2026"),
                                                  QStringLiteral("2")}));
-        QCOMPARE(f.Text2->text(), QStringLiteral("2"));
-        QCOMPARE(f.Text1->text(), reais("105,00"));
-        QCOMPARE(QApplication::focusWidget(), f.Command1); // "Mostrar" keeps the focus
+        QCOMPARE(f.caixaQuantidade->text(), QStringLiteral("2"));
+        QCOMPARE(f.caixaTotal->text(), reais("105,00"));
+        QCOMPARE(QApplication::focusWidget(), f.botaoMostrar); // "Mostrar" keeps the focus
         // all, by the moment of payment
-        filtra(f, FrmListaContas::Todas);
-        clica(f.Command1);
+        filtra(f, FiltroContas::Todas);
+        clica(f.botaoMostrar);
         QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")}));
         // the customer lookup is the small lookup dialog
-        filtra(f, FrmListaContas::PorCliente);
+        filtra(f, FiltroContas::PorCliente);
         ao_abrir_modal([](QDialog& d) {
             auto& c = static_cast<FrmConsulta&>(d);
             QCOMPARE(c.tipo(), QStringLiteral("Clientes"));
             c.Grid1->setRow(1);
             clica(c.botaoAceitar);
         });
-        clica(f.Command5);
-        QCOMPARE(f.Text15->text(), QStringLiteral("Ana Souza"));
-        clica(f.Command1);
+        clica(f.botaoConsultarCliente);
+        QCOMPARE(f.caixaNomeCliente->text(), QStringLiteral("Ana Souza"));
+        clica(f.botaoMostrar);
         QCOMPARE(coluna(f.Grid1, 0), QStringList{QStringLiteral("4")});
         // its write-offs, read-only; opened from the open list afterwards, deletable
         ao_abrir_modal([](QDialog& d) {
             auto& m = static_cast<FrmMostraBaixaContaPaga&>(d);
-            QVERIFY(!m.CmdExcluir->isEnabled());
-            QCOMPARE(coluna(m.Grid1, 4), QStringList{reais("60,00")});
-            m.Grid1->setRow(1);
-            clica(m.CmdExcluir);
-            clica(m.CmdSair);
+            QVERIFY(!m.botaoExcluir->isEnabled());
+            QCOMPARE(coluna(m.gradeBaixas, 4), QStringList{reais("60,00")});
+            m.gradeBaixas->setRow(1);
+            clica(m.botaoExcluir);
+            clica(m.botaoSair);
         });
         duplo_clique(f.Grid1, 1, 2);
         QCOMPARE(acoes_modais_pendentes(), 0);
@@ -638,10 +690,10 @@ private slots:
         f.close();
         auto& r = abre_receber();
         ao_abrir_modal([](QDialog& d) {
-            QVERIFY(static_cast<FrmMostraBaixaContaPaga&>(d).CmdExcluir->isEnabled());
+            QVERIFY(static_cast<FrmMostraBaixaContaPaga&>(d).botaoExcluir->isEnabled());
             d.reject();
         });
-        clica(r.Command3);
+        clica(r.botaoMostrarBaixas);
     }
 
     void reabrirParcela()
@@ -654,11 +706,11 @@ private slots:
         f.Grid1->setRow(linha_do_codigo(f.Grid1, 5));
         QCOMPARE(f.Grid1->textMatrix(f.Grid1->row(), 7), reais("100,00"));
         amb->msgs.respostas({false});
-        clica(f.Command2);
+        clica(f.botaoAbrirConta);
         QCOMPARE(npago(5), QStringLiteral("1"));
         amb->msgs.limpa();
         amb->msgs.respostas({true});
-        clica(f.Command2);
+        clica(f.botaoAbrirConta);
         QCOMPARE(amb->msgs.textos(), (QStringList{QStringLiteral("Deseja tornar essa parcela pendente novamente?"),
                                                   QStringLiteral("O processo de abertura foi concluído com sucesso!")}));
         QCOMPARE(npago(5), QStringLiteral("0"));
@@ -667,8 +719,8 @@ private slots:
         f.close();
         auto& r = abre_receber();
         const int l = linha_do_codigo(r.Grid1, 5);
-        QCOMPARE(r.Grid1->textMatrix(l, 6), reais("40,00"));
-        QCOMPARE(r.Grid1->textMatrix(l, 7), reais("60,00"));
+        QCOMPARE(r.Grid1->textMatrix(l, FrmContasReceber::ColunaPago), reais("40,00"));
+        QCOMPARE(r.Grid1->textMatrix(l, FrmContasReceber::ColunaAberto), reais("60,00"));
     }
 
     // One order of a new customer from its credit closing to payment, an
@@ -699,28 +751,28 @@ private slots:
                  (QStringList{QStringLiteral("5|1/2|150.25|05/01/2027"), QStringLiteral("6|2/2|150.25|04/02/2027")}));
 
         auto& f = mostra_form<FrmContasReceber>();
-        filtra(f, FrmListaContas::PorCliente);
-        f.Text10->setFocus();
-        digita(f.Text10, QStringLiteral("4"));
-        tecla(f.Text10, Qt::Key_Return);
-        QTRY_COMPARE(f.Text15->text(), QStringLiteral("Carla Dias"));
-        clica(f.Command1);
+        filtra(f, FiltroContas::PorCliente);
+        f.caixaCliente->setFocus();
+        digita(f.caixaCliente, QStringLiteral("4"));
+        tecla(f.caixaCliente, Qt::Key_Return);
+        QTRY_COMPARE(f.caixaNomeCliente->text(), QStringLiteral("Carla Dias"));
+        clica(f.botaoMostrar);
         auto confere = [&](const QStringList& contas, const char* total) {
             QCOMPARE(coluna(f.Grid1, 0), contas);
-            QCOMPARE(f.Text2->text(), QString::number(contas.size()));
-            QCOMPARE(f.Text1->text(), reais(total));
+            QCOMPARE(f.caixaQuantidade->text(), QString::number(contas.size()));
+            QCOMPARE(f.caixaTotal->text(), reais(total));
             confereComBanco(f.Grid1);
             const QString aberto = apoio::valor(QStringLiteral("select sum(valor_parcela - valor_pago) from view_contas_a_receber where codigo_cliente = 4")).toString();
-            QCOMPARE(f.Text1->text(), Dinheiro::leBanco(aberto.isEmpty() ? QStringLiteral("0") : aberto)->moeda());
+            QCOMPARE(f.caixaTotal->text(), Dinheiro::leBanco(aberto.isEmpty() ? QStringLiteral("0") : aberto)->moeda());
         };
         confere({QStringLiteral("5"), QStringLiteral("6")}, "300,50");
 
         auto paga = [&](int conta, int tipo, const QString& quanto) {
             amb->msgs.respostas({false}); // no receipt
             baixa(f, conta, [&](FrmBaixaContasReceber& b) {
-                b.Combo1->setCurrentIndex(tipo);
+                b.escolhaTipo->setCurrentIndex(tipo);
                 valor(b, quanto);
-                clica(b.CmdOk);
+                clica(b.botaoGravar);
             });
         };
         paga(5, 1, QStringLiteral("100"));
@@ -730,12 +782,12 @@ private slots:
         confere({QStringLiteral("5"), QStringLiteral("6")}, "190,50");
         ao_abrir_modal([&](QDialog& d) {
             auto& m = static_cast<FrmMostraBaixaContaPaga&>(d);
-            QCOMPARE(coluna(m.Grid1, 4), QStringList{reais("10,00")});
+            QCOMPARE(coluna(m.gradeBaixas, 4), QStringList{reais("10,00")});
             amb->msgs.respostas({true});
-            clica(m.CmdExcluir);
+            clica(m.botaoExcluir);
             m.close();
         });
-        clica(f.Command3);
+        clica(f.botaoMostrarBaixas);
         confere({QStringLiteral("5"), QStringLiteral("6")}, "200,50");
         // the first instalment settled
         paga(5, 0, QStringLiteral("50,25"));
@@ -744,29 +796,29 @@ private slots:
         f.close();
 
         auto& r = mostra_form<FrmContasRecebidas>();
-        filtra(r, FrmListaContas::PorClienteEPeriodo);
-        r.Text10->setFocus();
-        digita(r.Text10, QStringLiteral("4"));
-        tecla(r.Text10, Qt::Key_Return);
-        QTRY_COMPARE(r.Text15->text(), QStringLiteral("Carla Dias"));
-        clica(r.Command1);
+        filtra(r, FiltroContas::PorClienteEPeriodo);
+        r.caixaCliente->setFocus();
+        digita(r.caixaCliente, QStringLiteral("4"));
+        tecla(r.caixaCliente, Qt::Key_Return);
+        QTRY_COMPARE(r.caixaNomeCliente->text(), QStringLiteral("Carla Dias"));
+        clica(r.botaoMostrar);
         QCOMPARE(coluna(r.Grid1, 0), QStringList{QStringLiteral("5")});
         QCOMPARE(linha(r.Grid1, 1).mid(2, 7), (QStringList{QStringLiteral("Carla Dias"), QStringLiteral("05/01/2027"), reais("150,25"), QStringLiteral("5"),
                                                            QStringLiteral("1/2"), reais("150,25"), QStringLiteral("06/12/2026")}));
-        QCOMPARE(r.Text1->text(), reais("150,25"));
+        QCOMPARE(r.caixaTotal->text(), reais("150,25"));
         QCOMPARE(apoio::valor(QStringLiteral("select total from view_contas_recebidas where codigo_conta = 5")).toString(), QStringLiteral("150.25"));
         amb->msgs.respostas({true});
-        clica(r.Command2);
+        clica(r.botaoAbrirConta);
         QVERIFY(coluna(r.Grid1, 0).isEmpty());
-        QCOMPARE(r.Text1->text(), reais("0,00"));
+        QCOMPARE(r.caixaTotal->text(), reais("0,00"));
         r.close();
 
         auto& f2 = mostra_form<FrmContasReceber>();
-        filtra(f2, FrmListaContas::Todas);
-        clica(f2.Command1);
+        filtra(f2, FiltroContas::Todas);
+        clica(f2.botaoMostrar);
         const int l = linha_do_codigo(f2.Grid1, 5);
-        QCOMPARE(f2.Grid1->textMatrix(l, 6), reais("100,00"));
-        QCOMPARE(f2.Grid1->textMatrix(l, 7), reais("50,25"));
+        QCOMPARE(f2.Grid1->textMatrix(l, FrmContasReceber::ColunaPago), reais("100,00"));
+        QCOMPARE(f2.Grid1->textMatrix(l, FrmContasReceber::ColunaAberto), reais("50,25"));
         confereComBanco(f2.Grid1);
         QCOMPARE(baixas(5), QStringList{QStringLiteral("100|0|P||06/12/2026 10:15:00")});
     }

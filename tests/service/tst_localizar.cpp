@@ -413,25 +413,25 @@ private slots:
         // the open receivables: the instalment's value, what is paid, what
         // is open; the write-off proposes the open amount the list read
         FrmContasReceber& r = abre<FrmContasReceber>("menuContasReceber");
-        r.Combo1->setCurrentIndex(FrmListaContas::Todas);
-        clica(r.Command1);
+        r.escolhaFiltro->setCurrentIndex(int(FiltroContas::Todas));
+        clica(r.botaoMostrar);
         const int l = linha_do_codigo(r.Grid1, parcela);
         confere(r.Grid1, l, 3);
         QCOMPARE(r.Grid1->textMatrix(l, 6), reais("0,00"));
-        confere(r.Grid1, l, FrmContasReceber::COLUNA_ABERTO);
-        const QList<QStringList> abertas = exporta_e_le(r.CmdExportar, amb->banco.pasta() + QStringLiteral("/receber.csv"));
+        confere(r.Grid1, l, FrmContasReceber::ColunaAberto);
+        const QList<QStringList> abertas = exporta_e_le(r.botaoExportar, amb->banco.pasta() + QStringLiteral("/receber.csv"));
         // its columns as shown: the code is hidden, "Numero docto" (3) holds it
         const auto daParcela = std::find_if(abertas.begin(), abertas.end(), [&](const QStringList& c) { return c.value(3) == QString::number(parcela); });
         QVERIFY(daParcela != abertas.end());
         QCOMPARE(daParcela->value(2), planilha);
         QCOMPARE(daParcela->value(6), planilha);
         no_dialogo<FrmBaixaContasReceber>([&](FrmBaixaContasReceber& f) {
-            QCOMPARE(f.Text3->text(), reais(mostrado));
-            QCOMPARE(f.Text1->text(), reais(mostrado));
-            clica(f.CmdSair);
+            QCOMPARE(f.caixaValorAtual->text(), reais(mostrado));
+            QCOMPARE(f.caixaValor->text(), reais(mostrado));
+            clica(f.botaoSair);
         });
         r.Grid1->setRow(l);
-        clica(r.Command2);
+        clica(r.botaoBaixar);
         QCOMPARE(acoes_modais_pendentes(), 0);
         QVERIFY2(amb->msgs.mostradas().size() == 2, qPrintable(amb->msgs.textos().join(QLatin1Char('\n')))); // the two exports' notices
     }

@@ -833,19 +833,19 @@ private slots:
             {"pagamento excluído",
              [&] {
                  no_dialogo<FrmMostraBaixaContaPaga>([&](FrmMostraBaixaContaPaga& m) {
-                     m.Grid1->setRow(1);
+                     m.gradeBaixas->setRow(1);
                      amb->msgs.respostas({true});
-                     clica(m.CmdExcluir);
-                     clica(m.CmdSair);
+                     clica(m.botaoExcluir);
+                     clica(m.botaoSair);
                  });
-                 clica(receber->Command3);
+                 clica(receber->botaoMostrarBaixas);
              },
              {{QStringLiteral("Pagamento excluído"), QStringLiteral("1"), QStringLiteral("2"), reais("50,00"), QString()}}},
             {"vencimento alterado",
              [&] {
                  receber->Grid1->setRow(linha_do_codigo(receber->Grid1, 2));
                  amb->msgs.entradas({QStringLiteral("20/02/2027")});
-                 clica(receber->Command6);
+                 clica(receber->botaoAlterarVencimento);
                  receber->close();
              },
              {{QStringLiteral("Vencimento alterado"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("10/02/2027"),
@@ -862,7 +862,7 @@ private slots:
                  auto& r = abre_recebidas();
                  r.Grid1->setRow(linha_do_codigo(r.Grid1, 1));
                  amb->msgs.respostas({true});
-                 clica(r.Command2);
+                 clica(r.botaoAbrirConta);
                  r.close();
              },
              {{QStringLiteral("Pagamento excluído"), QStringLiteral("1"), QStringLiteral("1"), reais("150,00"), QString()},

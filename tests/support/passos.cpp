@@ -1,6 +1,7 @@
 #include "passos.h"
 #include "apoio.h"
 #include "formularios.h"
+#include "baixa.h"
 #include "frmbaixacontasreceber.h"
 #include "frmcadequipamentocliente.h"
 #include "frmcontasreceber.h"
@@ -81,28 +82,29 @@ void edita_valor(FrmCadEquipamentoCliente& f, int linha, const QString& valor)
     QVERIFY(!f.Text1->isVisible());
 }
 
-void filtra(FrmListaContas& f, int indice)
+void filtra(FrmListaContas& f, FiltroContas filtro)
 {
-    f.Combo1->setFocus();
-    while (f.Combo1->currentIndex() < indice)
-        tecla(f.Combo1, Qt::Key_Down);
-    while (f.Combo1->currentIndex() > indice)
-        tecla(f.Combo1, Qt::Key_Up);
+    const int indice = int(filtro);
+    f.escolhaFiltro->setFocus();
+    while (f.escolhaFiltro->currentIndex() < indice)
+        tecla(f.escolhaFiltro, Qt::Key_Down);
+    while (f.escolhaFiltro->currentIndex() > indice)
+        tecla(f.escolhaFiltro, Qt::Key_Up);
 }
 
 namespace {
 template <class T>
-T& abre_lista(int filtro)
+T& abre_lista(FiltroContas filtro)
 {
     auto& f = mostra_form<T>();
     filtra(f, filtro);
-    clica(f.Command1);
+    clica(f.botaoMostrar);
     return f;
 }
 } // namespace
 
-FrmContasReceber& abre_receber(int filtro) { return abre_lista<FrmContasReceber>(filtro); }
-FrmContasRecebidas& abre_recebidas(int filtro) { return abre_lista<FrmContasRecebidas>(filtro); }
+FrmContasReceber& abre_receber(FiltroContas filtro) { return abre_lista<FrmContasReceber>(filtro); }
+FrmContasRecebidas& abre_recebidas(FiltroContas filtro) { return abre_lista<FrmContasRecebidas>(filtro); }
 
 bool baixa(FrmContasReceber& f, int conta, std::function<void(FrmBaixaContasReceber&)> acao, bool exige)
 {
@@ -113,7 +115,7 @@ bool baixa(FrmContasReceber& f, int conta, std::function<void(FrmBaixaContasRece
         if (d.isVisible())
             d.reject();
     });
-    clica(f.Command2);
+    clica(f.botaoBaixar);
     const bool abriu = acoes_modais_pendentes() == 0;
     limpa_acoes_modais();
     if (exige && !abriu)
@@ -123,15 +125,15 @@ bool baixa(FrmContasReceber& f, int conta, std::function<void(FrmBaixaContasRece
 
 void parcial(FrmBaixaContasReceber& b, const QString& valor, const std::function<void()>& antes)
 {
-    b.Combo1->setFocus();
-    while (b.Combo1->currentIndex() < 1)
-        tecla(b.Combo1, Qt::Key_Down);
-    b.Text1->setFocus();
-    b.Text1->selectAll();
-    digita(b.Text1, valor);
+    b.escolhaTipo->setFocus();
+    while (b.escolhaTipo->currentIndex() < int(TipoBaixa::Parcial))
+        tecla(b.escolhaTipo, Qt::Key_Down);
+    b.caixaValor->setFocus();
+    b.caixaValor->selectAll();
+    digita(b.caixaValor, valor);
     if (antes)
         antes();
-    clica(b.CmdOk);
+    clica(b.botaoGravar);
 }
 
 QList<QStringList> exporta_e_le(QWidget* botao, const QString& caminho)

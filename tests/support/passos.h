@@ -37,9 +37,9 @@ void edita_valor(FrmCadEquipamentoCliente& f, int linha, const QString& valor);
 
 // The receivables lists: a filter chosen with the arrow keys, as a user
 // does; a list opened with a filter and "Mostrar" clicked.
-void filtra(FrmListaContas& f, int indice);
-FrmContasReceber& abre_receber(int filtro = FrmListaContas::Todas);
-FrmContasRecebidas& abre_recebidas(int filtro = FrmListaContas::Todas);
+void filtra(FrmListaContas& f, FiltroContas filtro);
+FrmContasReceber& abre_receber(FiltroContas filtro = FiltroContas::Todas);
+FrmContasRecebidas& abre_recebidas(FiltroContas filtro = FiltroContas::Todas);
 // "Realizar Baixa" on an instalment; `acao` drives the write-off form (a
 // form it leaves open is closed, so a failed check never hangs the test).
 // Whether the form opened; when `exige`, a form that did not fails the test.
