@@ -27,7 +27,6 @@
 #include "lojateste.h"
 #include "mensagens.h"
 #include "errosbanco.h"
-#include "legado.h"
 #include "localizacao.h"
 #include "sessao.h"
 #include "passos.h"
@@ -317,8 +316,6 @@ int estacao(const QString& fonte, const QString& nome, int rodadas, int segundos
     std::cout << "fim " << gravacoes << ' ' << conexao.repeticoes() << ' ' << msgs.conflitos << ' ' << msgs.valoresMudados << ' ' << cpu_ms()
               << std::endl;
     Formularios::reinicia();
-    rsDados.fecha();
-    rsAux.fecha();
     conexao.fecha();
     return 0;
 }

@@ -13,7 +13,7 @@
 #include "gerador.h"
 #include "migracoes.h"
 #include "modelotexto.h"
-#include "legado.h"
+#include "estabelecimento.h"
 #include "localizacao.h"
 #include "sessao.h"
 #include "relatorio.h"
@@ -112,6 +112,7 @@ qint64 pdfPuro(const Relatorio& r, const QString& caminho)
     };
     const QFont empresa = fonte(13, true), pequena = fonte(8, false), titulo = fonte(11.5, true), corpo = fonte(8.5, false),
                 negrito = fonte(8.5, true), rodape = fonte(7.5, false);
+    const Estabelecimento loja = Estabelecimento::le(conexao);
     const QString hoje = QStringLiteral("Emitido em ") + QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
 
     QElapsedTimer t;
@@ -127,7 +128,7 @@ qint64 pdfPuro(const Relatorio& r, const QString& caminho)
         if (pagina > 0)
             pdf.newPage();
         p.setFont(empresa);
-        p.drawText(QPointF(margem, 800), cNomeEmpresa);
+        p.drawText(QPointF(margem, 800), loja.nome);
         p.setFont(pequena);
         p.drawText(QPointF(margem + largura * 0.8, 800), hoje);
         p.setFont(titulo);
@@ -142,7 +143,7 @@ qint64 pdfPuro(const Relatorio& r, const QString& caminho)
             for (int c = 0; c < 7; ++c)
                 p.drawText(QPointF(xs[c], 1650 + i * altura), textos[linha * 7 + c]);
         p.setFont(rodape);
-        p.drawText(QPointF(margem, 13600), cRodape);
+        p.drawText(QPointF(margem, 13600), loja.rodape);
         p.drawText(QPointF(margem + largura * 0.85, 13600), QStringLiteral("Página %1 de %2").arg(pagina + 1).arg(paginas));
     }
     p.end();
@@ -221,9 +222,7 @@ int main(int argc, char** argv)
     const int baixas = argc > 2 ? std::atoi(argv[2]) : 100000;
 
     apoio::Ambiente amb;
-    // the shop's name and footer, as the report commands put them on every page
-    cNomeEmpresa = QStringLiteral("Minha Assistência Técnica");
-    cRodape = QStringLiteral("Minha Assistência Técnica - Rua A - Curitiba-Fone: 3333 - a@b.c");
+    gerador::estabelecimento();
     QElapsedTimer t;
     t.start();
     gerador::clientes(500);

@@ -27,7 +27,6 @@
 #include "frmrelatorio.h"
 #include "gerador.h"
 #include "migracoes.h"
-#include "legado.h"
 #include "localizacao.h"
 #include "sessao.h"
 #include "motorrelatorio.h"
@@ -240,8 +239,7 @@ void imprime(const QString& chave, const Medida& m)
 // measured; name -> measure.
 QMap<QString, Medida> cenarios(apoio::Ambiente& amb, int cliente, int maquina)
 {
-    cNomeEmpresa = QStringLiteral("Minha Assistência Técnica");
-    cRodape = QStringLiteral("Minha Assistência Técnica - Rua A - Curitiba-Fone: 3333 - a@b.c");
+    gerador::estabelecimento();
     const QString codigoCliente = QString::number(cliente), codigoMaquina = QString::number(maquina);
     QMap<QString, Medida> r;
     auto guarda = [&r](const QString& chave, const Medida& m) {

@@ -3,7 +3,8 @@
 #include "frmconsulta.h"
 #include "frmselecionaperiodo.h"
 #include "errosbanco.h"
-#include "legado.h"
+#include "estabelecimento.h"
+#include "datas.h"
 #include "literaissql.h"
 #include "sessao.h"
 #include "motorrelatorio.h"
@@ -35,23 +36,24 @@ bool roda(ControleRelatorio& c, bool mostrar)
 bool relatorio_de_contas(const QString& arquivo, const QString& coluna, const QString& fim, const QString& data_base,
                          const QString& data_teto, bool mostrar)
 {
+    const std::optional<Estabelecimento> loja = le_estabelecimento(conexao);
+    if (!loja)
+        return false;
     ControleRelatorio& c = novo_relatorio(arquivo);
-    c.Formulas[0] = formula(QStringLiteral("Nome_empresa"), cNomeEmpresa);
+    c.Formulas[0] = formula(QStringLiteral("Nome_empresa"), loja->nome);
     c.Formulas[1] = periodo(data_base, data_teto);
-    c.Formulas[2] = formula(QStringLiteral("Rodape"), cRodape);
+    c.Formulas[2] = formula(QStringLiteral("Rodape"), loja->rodape);
     c.SelectionFormula = no_periodo(coluna, data_base, data_teto) + fim;
     return roda(c, mostrar);
 }
 
-// One total of report 007 on the first shared record set.
-QString total(const QString& sql, const QString& coluna, bool dinheiro)
+// One total of report 007, the period's dates bound to the statement.
+QString total(const QString& sql, const QVariantList& valores, const QString& coluna, bool dinheiro)
 {
-    cSQL = sql;
-    rsDados.abre(cSQL);
+    Recordset rs(conexao);
+    rs.abre(sql, valores);
     // an empty period sums nothing: no orders is R$ 0,00, not a blank
-    const QString r = dinheiro ? rsDados.dinheiro(coluna).moeda() : rsDados.texto(coluna);
-    rsDados.fecha();
-    return r;
+    return dinheiro ? rs.dinheiro(coluna).moeda() : rs.texto(coluna);
 }
 
 // A command that asks for a period, then runs with it.
@@ -99,10 +101,13 @@ void RelExtratoServicoTecnico_Click()
 
 bool relatorio_servico_tecnico(const QString& data_base, const QString& data_teto, qint32 tecnico, bool mostrar)
 {
+    const std::optional<Estabelecimento> loja = le_estabelecimento(conexao);
+    if (!loja)
+        return false;
     ControleRelatorio& c = novo_relatorio(QStringLiteral("006.rpt"));
-    c.Formulas[1] = formula(QStringLiteral("NomeEmpresa"), cNomeEmpresa);
+    c.Formulas[1] = formula(QStringLiteral("NomeEmpresa"), loja->nome);
     c.Formulas[2] = periodo(data_base, data_teto);
-    c.Formulas[3] = formula(QStringLiteral("Rodape"), cRodape);
+    c.Formulas[3] = formula(QStringLiteral("Rodape"), loja->rodape);
     c.SelectionFormula = no_periodo(QStringLiteral("{servico_por_tecnico.data}"), data_base, data_teto)
                          + QStringLiteral(" and {servico_por_tecnico.codigo_tecnico}=") + QString::number(tecnico);
     return roda(c, mostrar);
@@ -112,25 +117,29 @@ void RelDemonstrativoFaturamento_Click() { com_periodo(relatorio_faturamento); }
 
 bool relatorio_faturamento(const QString& data_base, const QString& data_teto, bool mostrar)
 {
-    ControleRelatorio& c = novo_relatorio(QStringLiteral("007.rpt"));
+    const std::optional<Estabelecimento> loja = le_estabelecimento(conexao);
+    if (!loja)
+        return false;
     // an order still being filled (under the placeholder customer 1) counts nowhere
-    const QString entre = QStringLiteral(" ordem.ncliente > 1 and ddata between '") + data_sql(data_base) + QStringLiteral("' and '") + data_sql(data_teto) + QLatin1Char('\'');
+    const QString entre = QStringLiteral(" ordem.ncliente > 1 and ddata between ? and ?");
+    const QVariantList datas{le_data(data_base), le_data(data_teto)};
+    QString clientes, faturamento, manutencoes;
     try {
-        c.Formulas[0] = formula(QStringLiteral("Clientes"), total(QStringLiteral("select count(distinct ncliente) from ordem where") + entre,
-                                                               QStringLiteral("Count"), false));
-        c.Formulas[1] = formula(QStringLiteral("Faturamento"), total(QStringLiteral("select sum(nvalor) from ordem where") + entre,
-                                                                  QStringLiteral("Sum"), true));
-        c.Formulas[2] = formula(QStringLiteral("Manutencoes"),
-                              total(QStringLiteral("select count(*) from ordem,item_ordem where nordem = ordem.ncodigo and") + entre,
-                                    QStringLiteral("Count"), false));
+        clientes = total(QStringLiteral("select count(distinct ncliente) from ordem where") + entre, datas, QStringLiteral("Count"), false);
+        faturamento = total(QStringLiteral("select sum(nvalor) from ordem where") + entre, datas, QStringLiteral("Sum"), true);
+        manutencoes = total(QStringLiteral("select count(*) from ordem,item_ordem where nordem = ordem.ncodigo and") + entre, datas,
+                            QStringLiteral("Count"), false);
     } catch (const ErroBanco& e) {
-        rsDados.fecha();
         trata_erro_banco(e); // no report with a missing total
         return false;
     }
-    c.Formulas[3] = formula(QStringLiteral("NomeEmpresa"), cNomeEmpresa);
+    ControleRelatorio& c = novo_relatorio(QStringLiteral("007.rpt"));
+    c.Formulas[0] = formula(QStringLiteral("Clientes"), clientes);
+    c.Formulas[1] = formula(QStringLiteral("Faturamento"), faturamento);
+    c.Formulas[2] = formula(QStringLiteral("Manutencoes"), manutencoes);
+    c.Formulas[3] = formula(QStringLiteral("NomeEmpresa"), loja->nome);
     c.Formulas[4] = periodo(data_base, data_teto);
-    c.Formulas[5] = formula(QStringLiteral("Rodape"), cRodape);
+    c.Formulas[5] = formula(QStringLiteral("Rodape"), loja->rodape);
     return roda(c, mostrar);
 }
 
@@ -143,9 +152,12 @@ void RelServicoCliente_Click()
 
 bool relatorio_servico_cliente(qint32 cliente, bool mostrar)
 {
+    const std::optional<Estabelecimento> loja = le_estabelecimento(conexao);
+    if (!loja)
+        return false;
     ControleRelatorio& c = novo_relatorio(QStringLiteral("008.rpt"));
-    c.Formulas[0] = formula(QStringLiteral("NomeEmpresa"), cNomeEmpresa);
-    c.Formulas[1] = formula(QStringLiteral("Rodape"), cRodape);
+    c.Formulas[0] = formula(QStringLiteral("NomeEmpresa"), loja->nome);
+    c.Formulas[1] = formula(QStringLiteral("Rodape"), loja->rodape);
     c.SelectionFormula = QStringLiteral("{servico_por_tecnico.codigo_cliente} = ") + QString::number(cliente);
     return roda(c, mostrar);
 }

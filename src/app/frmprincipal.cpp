@@ -3,7 +3,6 @@
 #include "controlerelatorio.h"
 #include "copiaseguranca.h"
 #include "mascaras.h"
-#include "legado.h"
 #include "sessao.h"
 #include "motorrelatorio.h"
 #include "relogio.h"
@@ -291,10 +290,8 @@ void FrmPrincipal::atualizaCopias()
 
 void FrmPrincipal::carrega()
 {
-    const Estabelecimento loja = Estabelecimento::le(conexao);
-    cNomeEmpresa = loja.nome;
-    cRodape = loja.rodape;
-    setWindowTitle(windowTitle() + QStringLiteral(" - ") + loja.nome);
+    // the printouts read the shop again at each run; the caption names it once
+    setWindowTitle(windowTitle() + QStringLiteral(" - ") + Estabelecimento::le(conexao).nome);
     atualizaCopias();
 }
 

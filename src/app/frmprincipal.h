@@ -20,7 +20,7 @@ public:
     explicit FrmPrincipal(QWidget* pai = nullptr);
     ~FrmPrincipal() override;
 
-    // Reads the establishment and sets cNomeEmpresa, cRodape and the caption.
+    // Reads the establishment and puts its trade name in the caption.
     // Throws ErroBanco or std::runtime_error when the row or its city is missing.
     void carrega();
 

@@ -8,7 +8,7 @@
 #include "frmprincipal.h"
 #include "grade.h"
 #include "iniciasistema.h"
-#include "legado.h"
+#include "estabelecimento.h"
 #include "sessao.h"
 #include "relogio.h"
 #include "sinais.h"
@@ -304,14 +304,13 @@ private slots:
                                "cemail = 'ze@consertos.com.br', ncidade = 2 where ncodigo = 1"));
         FrmPrincipal p;
         p.carrega();
-        QCOMPARE(cNomeEmpresa, QStringLiteral("Zé Consertos"));
-        QCOMPARE(cRodape, QStringLiteral("Zé Consertos - Rua XV, 10 - Curitiba-Fone: (41) 3333-4444 - ze@consertos.com.br"));
+        QCOMPARE(Estabelecimento::le(conexao).nome, QStringLiteral("Zé Consertos"));
+        QCOMPARE(Estabelecimento::le(conexao).rodape, QStringLiteral("Zé Consertos - Rua XV, 10 - Curitiba-Fone: (41) 3333-4444 - ze@consertos.com.br"));
         QCOMPARE(p.windowTitle(), QStringLiteral("Controle de ordens de serviço versão 1.0.5 - Zé Consertos"));
 
+        // read again at each printout: a change shows without a new start
         executa(QStringLiteral("update estabelecimento set cemail = null, cendereco = '' where ncodigo = 1"));
-        FrmPrincipal q;
-        q.carrega();
-        QCOMPARE(cRodape, QStringLiteral("Zé Consertos -  - Curitiba-Fone: (41) 3333-4444 - "));
+        QCOMPARE(Estabelecimento::le(conexao).rodape, QStringLiteral("Zé Consertos -  - Curitiba-Fone: (41) 3333-4444 - "));
     }
 
     // Every menu item, chosen by keyboard, opens its window; every toolbar

@@ -5,6 +5,7 @@
 // cancelled dialog runs nothing.
 #include "apoio.h"
 #include "controlerelatorio.h"
+#include "estabelecimento.h"
 #include "frmconsulta.h"
 #include "frmprincipal.h"
 #include "frmrelatorio.h"
@@ -12,10 +13,10 @@
 #include "grade.h"
 #include "iniciasistema.h"
 #include "lojateste.h"
-#include "legado.h"
 #include "motorrelatorio.h"
 #include "relatorio.h"
 #include "relogio.h"
+#include "sessao.h"
 #include "textopdf.h"
 
 #include <QAction>
@@ -78,7 +79,9 @@ class TstComandos : public QObject {
         const QList<FrmRelatorio*> ps = previas_abertas();
         return ps.size() == 1 ? ps.first() : nullptr;
     }
-    QString rodape() const { return QStringLiteral("Rodape='") + cRodape + QLatin1Char('\''); }
+    // the shop's name and footer as its record holds them
+    QString nomeEmpresa() const { return Estabelecimento::le(conexao).nome; }
+    QString rodape() const { return QStringLiteral("Rodape='") + Estabelecimento::le(conexao).rodape + QLatin1Char('\''); }
     QStringList formulas() const { return QStringList(cr().Formulas.begin(), cr().Formulas.end()); }
 
 private slots:
@@ -146,7 +149,7 @@ private slots:
         QCOMPARE(cr().ReportFileName, arquivo_relatorio(QStringLiteral("003.rpt")));
         QCOMPARE(cr().SelectionFormula, QStringLiteral("{view_contas_a_receber.vencimento}>=date('2013-04-01') and "
                                                        "{view_contas_a_receber.vencimento}<=date('30/04/2013')    "));
-        QCOMPARE(formulas().mid(0, 4), (QStringList{QStringLiteral("Nome_empresa='") + cNomeEmpresa + QLatin1Char('\''),
+        QCOMPARE(formulas().mid(0, 4), (QStringList{QStringLiteral("Nome_empresa='") + nomeEmpresa() + QLatin1Char('\''),
                                                    periodo(QStringLiteral("01/04/2013"), QStringLiteral("30/04/2013")), rodape(), QString()}));
         // the instalment of the last day is in, shown by its own code
         QCOMPARE(f->relatorio().dados().linhas(), 1);
@@ -160,7 +163,7 @@ private slots:
         QVERIFY(f);
         QCOMPARE(cr().ReportFileName, arquivo_relatorio(QStringLiteral("008.rpt")));
         QCOMPARE(cr().SelectionFormula, QStringLiteral("{servico_por_tecnico.codigo_cliente} = 2"));
-        QCOMPARE(formulas(), (QStringList{QStringLiteral("NomeEmpresa='") + cNomeEmpresa + QLatin1Char('\''), rodape(), {}, {}, {}, {}, {}, {}, {}, {}}));
+        QCOMPARE(formulas(), (QStringList{QStringLiteral("NomeEmpresa='") + nomeEmpresa() + QLatin1Char('\''), rodape(), {}, {}, {}, {}, {}, {}, {}, {}}));
         QCOMPARE(f->relatorio().dados().linhas(), 2); // Ana's two services, whatever their date
         QVERIFY(amb->msgs.mostradas().isEmpty());
     }
@@ -175,7 +178,7 @@ private slots:
         QVERIFY(f);
         QCOMPARE(cr().SelectionFormula, QStringLiteral("{servico_por_tecnico.data}>=date('2026-12-01') and {servico_por_tecnico.data}<=date('07/12/2026') "
                                                        "and {servico_por_tecnico.codigo_tecnico}=1"));
-        QCOMPARE(formulas().mid(0, 5), (QStringList{QString(), QStringLiteral("NomeEmpresa='") + cNomeEmpresa + QLatin1Char('\''),
+        QCOMPARE(formulas().mid(0, 5), (QStringList{QString(), QStringLiteral("NomeEmpresa='") + nomeEmpresa() + QLatin1Char('\''),
                                                    periodo(QStringLiteral("01/12/2026"), QStringLiteral("07/12/2026")), rodape(), QString()}));
         QCOMPARE(f->relatorio().dados().linhas(), 1); // the warranty job of the 8th is outside
     }
@@ -212,7 +215,7 @@ private slots:
         QCOMPARE(cr().ReportFileName, arquivo_relatorio(QStringLiteral("007.rpt")));
         QVERIFY(cr().SelectionFormula.isEmpty());
         QCOMPARE(formulas().mid(0, 7), (QStringList{QStringLiteral("Clientes='2'"), QStringLiteral("Faturamento='R$\u00a0350,00'"),
-                                                   QStringLiteral("Manutencoes='4'"), QStringLiteral("NomeEmpresa='") + cNomeEmpresa + QLatin1Char('\''),
+                                                   QStringLiteral("Manutencoes='4'"), QStringLiteral("NomeEmpresa='") + nomeEmpresa() + QLatin1Char('\''),
                                                    periodo(QStringLiteral("01/12/2026"), QStringLiteral("31/12/2026")), rodape(), QString()}));
 
         responde_periodo(QDate(2013, 4, 1), QDate(2013, 4, 30));
@@ -253,7 +256,7 @@ private slots:
         QCOMPARE(cr().ReportFileName, arquivo_relatorio(QStringLiteral("009.rpt")));
         QCOMPARE(cr().SelectionFormula, QStringLiteral("{baixa_conta_receber.ddata_baixa}>=date('2026-12-01') and "
                                                        "{baixa_conta_receber.ddata_baixa}<=date('31/12/2026')"));
-        QCOMPARE(formulas().mid(0, 3), (QStringList{QStringLiteral("Nome_empresa='") + cNomeEmpresa + QLatin1Char('\''),
+        QCOMPARE(formulas().mid(0, 3), (QStringList{QStringLiteral("Nome_empresa='") + nomeEmpresa() + QLatin1Char('\''),
                                                    periodo(QStringLiteral("01/12/2026"), QStringLiteral("31/12/2026")), rodape()}));
         const QString noPeriodo = QStringLiteral(" from baixa_conta_receber where ddata_baixa >= '2026-12-01' and ddata_baixa < '2027-01-01'");
         QCOMPARE(f->relatorio().dados().linhas(), conta(QStringLiteral("select count(*)") + noPeriodo));
@@ -262,10 +265,10 @@ private slots:
         const QString t = plano(paginas_pdf(pdf, true).join(QLatin1Char(' '))).replace(QStringLiteral(" :"), QStringLiteral(":"));
         // the subtotals and the total, read from the table
         auto somas = [&](const QString& onde) {
-            rsDados.abre(QStringLiteral("select count(*) as n, sum(ndesconto) as d, sum(nacrescimo) as a, sum(nvalor_baixa) as v") + noPeriodo + onde);
-            const QString r = QStringLiteral("%1 baixas %2 %3 %4").arg(rsDados.texto(QStringLiteral("n")), rsDados.dinheiro(QStringLiteral("d")).moeda(),
-                                                                       rsDados.dinheiro(QStringLiteral("a")).moeda(), rsDados.dinheiro(QStringLiteral("v")).moeda());
-            rsDados.fecha();
+            Recordset rs(conexao);
+            rs.abre(QStringLiteral("select count(*) as n, sum(ndesconto) as d, sum(nacrescimo) as a, sum(nvalor_baixa) as v") + noPeriodo + onde);
+            const QString r = QStringLiteral("%1 baixas %2 %3 %4").arg(rs.texto(QStringLiteral("n")), rs.dinheiro(QStringLiteral("d")).moeda(),
+                                                                       rs.dinheiro(QStringLiteral("a")).moeda(), rs.dinheiro(QStringLiteral("v")).moeda());
             return plano(r).replace(QChar(0x00a0), QLatin1Char(' '));
         };
         confere_textos(t, {QStringLiteral("Recebimentos no período"), QStringLiteral("Forma de pagamento: Dinheiro"),

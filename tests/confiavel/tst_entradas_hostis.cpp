@@ -18,7 +18,6 @@
 #include "lojateste.h"
 #include "errosbanco.h"
 #include "formatos.h"
-#include "legado.h"
 #include "literaissql.h"
 #include "sessao.h"
 #include "valoresnegativos.h"
@@ -165,7 +164,8 @@ private slots:
     void textosVoltamIguaisOuSaoRecusadosInteiros()
     {
         QList<Coluna> colunas;
-        rsDados.abre(QStringLiteral(
+        Recordset rs(conexao);
+        rs.abre(QStringLiteral(
             "select trim(rf.rdb$relation_name) tabela, trim(rf.rdb$field_name) coluna, f.rdb$field_type tipo, "
             "coalesce(f.rdb$character_length, 0) tamanho from rdb$relation_fields rf "
             "join rdb$relations r on r.rdb$relation_name = rf.rdb$relation_name "
@@ -180,10 +180,10 @@ private slots:
             // the changes of money are written by the database's triggers alone
             "and r.rdb$relation_name <> 'ALTERACAO_FINANCEIRA' "
             "order by 1, 2"));
-        for (; !rsDados.eof(); rsDados.moveNext())
-            colunas.append({rsDados.texto(QStringLiteral("tabela")), rsDados.texto(QStringLiteral("coluna")),
-                            rsDados.inteiro(QStringLiteral("tipo")) == 261 ? 0 : int(rsDados.inteiro(QStringLiteral("tamanho")))});
-        rsDados.fecha();
+        for (; !rs.eof(); rs.moveNext())
+            colunas.append({rs.texto(QStringLiteral("tabela")), rs.texto(QStringLiteral("coluna")),
+                            rs.inteiro(QStringLiteral("tipo")) == 261 ? 0 : int(rs.inteiro(QStringLiteral("tamanho")))});
+        rs.fecha();
         QVERIFY(colunas.size() >= 40);
 
         int tentativas = 0, guardadas = 0, recusadas = 0, regras = 0;
@@ -197,9 +197,9 @@ private slots:
             QVERIFY2(valor(QStringLiteral("select count(*)") + onde).toInt() == 1, qPrintable(c.tabela));
             for (const QString& e : ENTRADAS) {
                 ++tentativas;
-                rsDados.abre(QStringLiteral("select %1").arg(c.coluna) + onde);
-                const QVariant antes = rsDados.valor(0);
-                rsDados.fecha();
+                rs.abre(QStringLiteral("select %1").arg(c.coluna) + onde);
+                const QVariant antes = rs.valor(0);
+                rs.fecha();
                 const bool cabe = c.tamanho == 0 || caracteres(e) <= c.tamanho;
                 try {
                     conexao.execute(QStringLiteral("update %1 set %2 = '%3' where %4 = (select min(%4) from %1)")
@@ -209,15 +209,15 @@ private slots:
                     const QString quem = c.tabela + QLatin1Char('.') + c.coluna + QStringLiteral(" <- ") + e.left(30) + QStringLiteral(": ") + erro.descricao();
                     QVERIFY2(erro.codigo() == QLatin1String("-802") ? !cabe : erro.codigo() == QLatin1String("-297"), qPrintable(quem));
                     erro.codigo() == QLatin1String("-802") ? ++recusadas : ++regras;
-                    rsDados.abre(QStringLiteral("select %1").arg(c.coluna) + onde);
-                    QCOMPARE(rsDados.valor(0), antes);
-                    rsDados.fecha();
+                    rs.abre(QStringLiteral("select %1").arg(c.coluna) + onde);
+                    QCOMPARE(rs.valor(0), antes);
+                    rs.fecha();
                     continue;
                 }
                 QVERIFY2(cabe, qPrintable(c.tabela + QLatin1Char('.') + c.coluna + QStringLiteral(" guardou um texto longo demais")));
-                rsDados.abre(QStringLiteral("select %1").arg(c.coluna) + onde);
-                const QString lido = rsDados.texto(0);
-                rsDados.fecha();
+                rs.abre(QStringLiteral("select %1").arg(c.coluna) + onde);
+                const QString lido = rs.texto(0);
+                rs.fecha();
                 QVERIFY2(lido == e, qPrintable(c.tabela + QLatin1Char('.') + c.coluna + QStringLiteral(": ") + lido.left(40)));
                 ++guardadas;
             }

@@ -4,7 +4,6 @@
 #include "iniciasistema.h"
 #include "migracoes.h"
 #include "grade.h"
-#include "legado.h"
 #include "localizacao.h"
 #include "sessao.h"
 #include "relogio.h"
@@ -160,8 +159,6 @@ BancoTeste::BancoTeste()
 
 BancoTeste::~BancoTeste()
 {
-    rsDados.fecha();
-    rsAux.fecha();
     conexao.fecha();
 }
 
@@ -338,8 +335,6 @@ Ambiente::Ambiente()
     Formularios::reinicia();
     limpa_acoes_modais();
     Relogio::solta();
-    cSQL.clear();
-    nCodigoConsulta = 0;
 }
 
 Ambiente::~Ambiente()
