@@ -135,7 +135,7 @@ void deixa_em_edicao()
 bool tem_o_banco_aberto(qint64 pid, const QString& caminho)
 {
     if (!servidor().isEmpty())
-        return valor(QStringLiteral("select count(*) from mon$attachments where mon$remote_pid = %1").arg(pid)).toInt() > 0;
+        return valor(QStringLiteral("select count(*) from mon$attachments where mon$remote_pid = ?"), {pid}).toInt() > 0;
     const QString arquivo = QFileInfo(caminho).canonicalFilePath();
     const QFileInfoList abertos = QDir(QStringLiteral("/proc/%1/fd").arg(pid)).entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
     return std::any_of(abertos.begin(), abertos.end(), [&](const QFileInfo& f) { return f.symLinkTarget() == arquivo; });

@@ -152,7 +152,7 @@ private slots:
         // a budget too, so every table has a row to write into
         const QVariant orcamento = conexao.executeRetornando(
             QStringLiteral("insert into orcamento values(null,2,'2026-12-07','10:20:00',150.5,'',0,1) returning ncodigo"));
-        executa(QStringLiteral("insert into item_orcamento values(null,%1,1,'Troca da fonte',150.5)").arg(orcamento.toInt()));
+        executa(QStringLiteral("insert into item_orcamento values(null,?,1,'Troca da fonte',150.5)"), {orcamento});
         executa(QStringLiteral("insert into propriedade values(null,1,'Número de série');"));
         executa(QStringLiteral("insert into Propriedade_equipamento_cliente values((select max(ncodigo) from propriedade),1,'ABC123')"));
         executa(QStringLiteral("insert into ordem_aguardando_pecas (nordem, dmomento, cobs) values (2, '2026-12-08 10:00:00', 'Fonte')"));
@@ -191,8 +191,9 @@ private slots:
             // one row of the table, found by its primary key (the property values have a key of two columns)
             const QString chave = valor(QStringLiteral("select list(trim(s.rdb$field_name), ' || ''-'' || ') from rdb$relation_constraints k "
                                                        "join rdb$index_segments s on s.rdb$index_name = k.rdb$index_name "
-                                                       "where k.rdb$relation_name = '%1' and k.rdb$constraint_type = 'PRIMARY KEY'")
-                                            .arg(c.tabela)).toString();
+                                                       "where k.rdb$relation_name = ? and k.rdb$constraint_type = 'PRIMARY KEY'"),
+                                        {c.tabela})
+                                      .toString();
             const QString onde = QStringLiteral(" from %1 where %2 = (select min(%2) from %1)").arg(c.tabela, chave);
             QVERIFY2(valor(QStringLiteral("select count(*)") + onde).toInt() == 1, qPrintable(c.tabela));
             for (const QString& e : ENTRADAS) {
@@ -214,7 +215,7 @@ private slots:
                     rs.fecha();
                     continue;
                 }
-                QVERIFY2(cabe, qPrintable(c.tabela + QLatin1Char('.') + c.coluna + QStringLiteral(" guardou um texto longo demais")));
+                QVERIFY2(cabe, qPrintable(c.tabela + QLatin1Char('.') + c.coluna + QStringLiteral(" guardou um texto longo demais: ") + e.left(30)));
                 rs.abre(QStringLiteral("select %1").arg(c.coluna) + onde);
                 const QString lido = rs.texto(0);
                 rs.fecha();

@@ -5,7 +5,6 @@
 #include "iniciasistema.h"
 #include "migracoes.h"
 #include "errosbanco.h"
-#include "literaissql.h"
 #include "sessao.h"
 
 #include <QFile>
@@ -65,8 +64,10 @@ QHash<QString, QString> colunas_das_tabelas()
     QHash<QString, QString> r;
     for (const char* t : TABELAS_DA_LOJA)
         r.insert(QString::fromLatin1(t),
-                 linhas(QStringLiteral("select trim(rdb$field_name) from rdb$relation_fields where rdb$relation_name = upper('%1') "
-                                       "order by rdb$field_position").arg(QString::fromLatin1(t))).join(QLatin1Char(',')));
+                 linhas(QStringLiteral("select trim(rdb$field_name) from rdb$relation_fields where rdb$relation_name = upper(?) "
+                                       "order by rdb$field_position"),
+                        {QString::fromLatin1(t)})
+                     .join(QLatin1Char(',')));
     return r;
 }
 
@@ -133,7 +134,7 @@ private slots:
     {
         // the code shown in advance (generator + 1), null and 0 all give the next value
         const qint64 proximo = valor(QStringLiteral("select gen_id(codigo_cidade,0)from rdb$database")).toLongLong() + 1;
-        executa(QStringLiteral("insert into cidade values(%1,'Curitiba','PR');").arg(proximo));
+        executa(QStringLiteral("insert into cidade values(?,'Curitiba','PR');"), {proximo});
         executa(QStringLiteral("insert into cidade values(null,'Londrina','PR');"));
         executa(QStringLiteral("insert into cidade values(0,'Maringá','PR');"));
         executa(QStringLiteral("insert into cidade values(77,'Cascavel','PR');"));
@@ -440,7 +441,7 @@ private slots:
     void textoComApostrofoGravadoComSeguranca()
     {
         const QString colado = QStringLiteral("Sant'Ana'); delete from cidade; --");
-        executa(QStringLiteral("insert into cidade values(null,'") + texto_sql(colado) + QStringLiteral("','PR');"));
+        executa(QStringLiteral("insert into cidade values(null,?,'PR');"), {colado});
         QCOMPARE(linhas(QStringLiteral("select cnome from cidade where ncodigo = 2")), QStringList{colado});
         QCOMPARE(valor(QStringLiteral("select count(*) from cidade")).toInt(), 2);
     }
