@@ -14,6 +14,7 @@
 // Needs a server: CONTROLE_OS_TESTE_SERVIDOR (localhost when unset).
 #include "apoio.h"
 #include "comandosrelatorio.h"
+#include "periodo.h"
 #include "controlerelatorio.h"
 #include "formularios.h"
 #include "frmbaixacontasreceber.h"
@@ -304,7 +305,7 @@ int estacao(const QString& fonte, const QString& nome, int rodadas, int segundos
             "relatorio_003",
             [&] {
                 // the menu's command, its report laid out without the preview window
-                relatorio_contas_receber(QStringLiteral("01/01/2027"), QStringLiteral("31/01/2027"), false);
+                relatorio_contas_receber(Periodo{QDate(2027, 1, 1), QDate(2027, 1, 31)}, false);
                 auto rel = Relatorio::monta(cr(), conexao.banco());
                 QImage tela(794, 1123, QImage::Format_ARGB32_Premultiplied);
                 QPainter p(&tela);

@@ -9,6 +9,7 @@
 //   bench_relatorio [services [write-offs]]
 #include "apoio.h"
 #include "comandosrelatorio.h"
+#include "periodo.h"
 #include "controlerelatorio.h"
 #include "gerador.h"
 #include "migracoes.h"
@@ -186,7 +187,8 @@ bool recebimentos(int n)
     std::printf("\ndados: %d baixas de 2026 geradas em %.1f s\n", n, t.nsecsElapsed() / 1e9);
     bool ok = true;
     for (const auto& [ate, deBr] : {std::tuple{"30/06/2026", "01/06/2026"}, std::tuple{"31/12/2026", "01/01/2026"}}) {
-        relatorio_recebimentos(QString::fromLatin1(deBr), QString::fromLatin1(ate), false); // the menu's command, without its preview
+        relatorio_recebimentos(Periodo{QDate::fromString(QString::fromLatin1(deBr), QStringLiteral("dd/MM/yyyy")), QDate::fromString(QString::fromLatin1(ate), QStringLiteral("dd/MM/yyyy"))},
+                               false); // the menu's command, without its preview
         const ControleRelatorio& c = cr();
         qint64 primeira = std::numeric_limits<qint64>::max(), piso = primeira;
         std::shared_ptr<const Relatorio> r;
@@ -231,7 +233,7 @@ int main(int argc, char** argv)
                 t.nsecsElapsed() / 1e9, memoriaMaximaMb());
 
     // the menu's command, without its preview
-    relatorio_servico_tecnico(QStringLiteral("01/01/2026"), QStringLiteral("31/12/2026"), 1, false);
+    relatorio_servico_tecnico(Periodo{QDate(2026, 1, 1), QDate(2026, 12, 31)}, 1, false);
     const ControleRelatorio& c = cr();
 
     int linhasBase = 0;

@@ -384,11 +384,11 @@ private slots:
 
         deixa_em_edicao();
         QStringList botoes;
-        for (QAction* a : p->Toolbar1->actions()) {
+        for (QAction* a : p->barraFerramentas->actions()) {
             if (a->isSeparator() || a->toolTip() == QLatin1String("Sair"))
                 continue;
             QVERIFY2(!a->icon().isNull(), qPrintable(a->toolTip()));
-            botoes << a->toolTip() + QStringLiteral(": ") + janela_de([&] { clica(p->Toolbar1->widgetForAction(a)); });
+            botoes << a->toolTip() + QStringLiteral(": ") + janela_de([&] { clica(p->barraFerramentas->widgetForAction(a)); });
         }
         QCOMPARE(botoes, (QStringList{QStringLiteral("Cadastro do estabelecimento: Controle de ordens de serviço › Estabelecimento"),
                                       QStringLiteral("Cadastro de clientes: Cadastro de clientes (novo)"),
@@ -475,7 +475,7 @@ private slots:
     {
         FrmPrincipal p;
         p.show();
-        QTimer::singleShot(0, &p, [&] { clica(p.Toolbar1->widgetForAction(p.Toolbar1->findChild<QAction*>(QStringLiteral("Toolbar1_10")))); });
+        QTimer::singleShot(0, &p, [&] { clica(p.barraFerramentas->widgetForAction(p.barraFerramentas->findChild<QAction*>(QStringLiteral("botaoSair")))); });
         QTimer guarda;
         guarda.setSingleShot(true);
         connect(&guarda, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
@@ -568,10 +568,10 @@ private slots:
         p.show();
         QVERIFY(QTest::qWaitForWindowExposed(&p));
         const QRect area = p.centralWidget()->rect();
-        QTRY_COMPARE(p.frame1->geometry().center().x() / 4, area.center().x() / 4);
+        QTRY_COMPARE(p.figura->geometry().center().x() / 4, area.center().x() / 4);
         p.resize(1200, 800);
-        QTRY_COMPARE(p.frame1->geometry().center().y() / 4, p.centralWidget()->rect().center().y() / 4);
-        QVERIFY(!p.frame1->pixmap().isNull());
+        QTRY_COMPARE(p.figura->geometry().center().y() / 4, p.centralWidget()->rect().center().y() / 4);
+        QVERIFY(!p.figura->pixmap().isNull());
     }
 };
 

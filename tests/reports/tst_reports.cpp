@@ -255,11 +255,11 @@ private slots:
         // 007 as the menu runs it: the program's three totals
         fechaPrevias();
         no_dialogo<FrmSelecionaPeriodo>([](FrmSelecionaPeriodo& p) {
-            p.DTPicker1->setDate(QDate(2026, 12, 1));
-            p.DTPicker2->setDate(QDate(2026, 12, 31));
-            clica(p.Command1);
+            p.dataInicial->setDate(QDate(2026, 12, 1));
+            p.dataFinal->setDate(QDate(2026, 12, 31));
+            clica(p.botaoOk);
         });
-        RelDemonstrativoFaturamento_Click();
+        imprime_faturamento();
         QCOMPARE(previas_abertas().size(), 1);
         t = texto(previas_abertas().first(), QStringLiteral("007-preenchimento"), true);
         confere_textos(t, {QStringLiteral("Clientes atendidos 2"), QStringLiteral("Manutenções realizadas 3"), QStringLiteral("Faturamento R$ 300,50")});
