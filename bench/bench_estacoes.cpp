@@ -14,6 +14,7 @@
 // Needs a server: CONTROLE_OS_TESTE_SERVIDOR (localhost when unset).
 #include "apoio.h"
 #include "comandosrelatorio.h"
+#include "periodo.h"
 #include "controlerelatorio.h"
 #include "formularios.h"
 #include "frmbaixacontasreceber.h"
@@ -27,7 +28,6 @@
 #include "lojateste.h"
 #include "mensagens.h"
 #include "errosbanco.h"
-#include "legado.h"
 #include "localizacao.h"
 #include "sessao.h"
 #include "passos.h"
@@ -238,7 +238,7 @@ int estacao(const QString& fonte, const QString& nome, int rodadas, int segundos
                 clica(m.Command7);
         });
 
-        const int ordem = valor(QStringLiteral("select max(ncodigo) from ordem where cobs = '%1'").arg(marca)).toInt();
+        const int ordem = valor(QStringLiteral("select max(ncodigo) from ordem where cobs = ?"), {marca}).toInt();
         if (ordem > 0) {
             std::cout << "gravou ordem " << ordem << '\n';
             passo("fechamento_prazo", [&] {
@@ -282,7 +282,7 @@ int estacao(const QString& fonte, const QString& nome, int rodadas, int segundos
                     std::cout << "baixa P " << daPool << '\n';
             });
         });
-        const int propria = valor(QStringLiteral("select min(ncodigo) from conta_receber where nordem = %1 and npago = 0").arg(ordem)).toInt();
+        const int propria = valor(QStringLiteral("select min(ncodigo) from conta_receber where nordem = ? and npago = 0"), {ordem}).toInt();
         if (propria > 0)
             passo("baixa_integral", [&] {
                 repete([&] {
@@ -305,7 +305,7 @@ int estacao(const QString& fonte, const QString& nome, int rodadas, int segundos
             "relatorio_003",
             [&] {
                 // the menu's command, its report laid out without the preview window
-                relatorio_contas_receber(QStringLiteral("01/01/2027"), QStringLiteral("31/01/2027"), false);
+                relatorio_contas_receber(Periodo{QDate(2027, 1, 1), QDate(2027, 1, 31)}, false);
                 auto rel = Relatorio::monta(cr(), conexao.banco());
                 QImage tela(794, 1123, QImage::Format_ARGB32_Premultiplied);
                 QPainter p(&tela);
@@ -317,8 +317,6 @@ int estacao(const QString& fonte, const QString& nome, int rodadas, int segundos
     std::cout << "fim " << gravacoes << ' ' << conexao.repeticoes() << ' ' << msgs.conflitos << ' ' << msgs.valoresMudados << ' ' << cpu_ms()
               << std::endl;
     Formularios::reinicia();
-    rsDados.fecha();
-    rsAux.fecha();
     conexao.fecha();
     return 0;
 }
@@ -389,16 +387,17 @@ int main(int argc, char** argv)
     // the credit condition of the day, and the pool: one concluded order
     // whose open instalments every station pays into
     executa(QStringLiteral("update condicao_pagto set cdescricao = '30 \\ 60' where ncodigo = 2"));
-    executa(QStringLiteral("insert into ordem values(null,2,'2026-12-01','09:00:00',%1,'Pool',2,1,0)").arg(POOL * 9000));
+    executa(QStringLiteral("insert into ordem values(null,2,'2026-12-01','09:00:00',?,'Pool',2,1,0)"), {POOL * 9000});
     const int ordemPool = valor(QStringLiteral("select max(ncodigo) from ordem")).toInt();
-    executa(QStringLiteral("insert into item_ordem values(null,%1,1,'Contrato',%2,1)").arg(ordemPool).arg(POOL * 9000));
+    executa(QStringLiteral("insert into item_ordem values(null,?,1,'Contrato',?,1)"), {ordemPool, POOL * 9000});
     // the example shop's receivables go (its order reopened): the pool's
     // instalments are 1..POOL
     executa(QStringLiteral("delete from baixa_conta_receber"));
     executa(QStringLiteral("delete from conta_receber"));
     executa(QStringLiteral("set generator codigo_conta_receber to 0"));
     for (int i = 1; i <= POOL; ++i)
-        executa(QStringLiteral("insert into conta_receber values(null,%1,'%2/%3',%4,0,'2027-01-15',0)").arg(ordemPool).arg(i).arg(POOL).arg(VALOR_POOL));
+        executa(QStringLiteral("insert into conta_receber values(null,?,?,?,0,'2027-01-15',0)"),
+                {ordemPool, QStringLiteral("%1/%2").arg(i).arg(POOL), VALOR_POOL});
     executa(QStringLiteral("update ordem set nconcluida = 0 where ncodigo = 1"));
 
     const QString fonte = amb.banco.fonte();
@@ -517,12 +516,12 @@ int main(int argc, char** argv)
     const QStringList quebradas = apoio::regras_quebradas();
     for (const QString& q : quebradas)
         problemas << QStringLiteral("regra dos livros: ") + q;
-    if (conta(QStringLiteral("select count(*) from baixa_conta_receber where nconta_receber between 1 and %1 and ctipo_baixa = 'P'").arg(POOL)) != parciais)
+    if (conta(QStringLiteral("select count(*) from baixa_conta_receber where nconta_receber between 1 and ? and ctipo_baixa = 'P'"), {POOL}) != parciais)
         problemas << QStringLiteral("baixas parciais da pool: %1 gravadas pelas estações, %2 no banco")
                          .arg(parciais)
-                         .arg(conta(QStringLiteral("select count(*) from baixa_conta_receber where nconta_receber between 1 and %1").arg(POOL)));
+                         .arg(conta(QStringLiteral("select count(*) from baixa_conta_receber where nconta_receber between 1 and ?"), {POOL}));
     for (int c : integrais)
-        if (conta(QStringLiteral("select count(*) from baixa_conta_receber where nconta_receber = %1 and ctipo_baixa = 'I'").arg(c)) != 1)
+        if (conta(QStringLiteral("select count(*) from baixa_conta_receber where nconta_receber = ? and ctipo_baixa = 'I'"), {c}) != 1)
             problemas << QStringLiteral("baixa integral da parcela %1 perdida ou em dobro").arg(c);
     for (const auto& [tabela, gerador] : QList<QPair<QString, QString>>{{QStringLiteral("cliente"), QStringLiteral("codigo_cliente")},
                                                                         {QStringLiteral("entrada_equipamento"), QStringLiteral("codigo_entrada_equipamento")},

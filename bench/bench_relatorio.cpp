@@ -9,11 +9,12 @@
 //   bench_relatorio [services [write-offs]]
 #include "apoio.h"
 #include "comandosrelatorio.h"
+#include "periodo.h"
 #include "controlerelatorio.h"
 #include "gerador.h"
 #include "migracoes.h"
 #include "modelotexto.h"
-#include "legado.h"
+#include "estabelecimento.h"
 #include "localizacao.h"
 #include "sessao.h"
 #include "relatorio.h"
@@ -112,6 +113,7 @@ qint64 pdfPuro(const Relatorio& r, const QString& caminho)
     };
     const QFont empresa = fonte(13, true), pequena = fonte(8, false), titulo = fonte(11.5, true), corpo = fonte(8.5, false),
                 negrito = fonte(8.5, true), rodape = fonte(7.5, false);
+    const Estabelecimento loja = Estabelecimento::le(conexao);
     const QString hoje = QStringLiteral("Emitido em ") + QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
 
     QElapsedTimer t;
@@ -127,7 +129,7 @@ qint64 pdfPuro(const Relatorio& r, const QString& caminho)
         if (pagina > 0)
             pdf.newPage();
         p.setFont(empresa);
-        p.drawText(QPointF(margem, 800), cNomeEmpresa);
+        p.drawText(QPointF(margem, 800), loja.nome);
         p.setFont(pequena);
         p.drawText(QPointF(margem + largura * 0.8, 800), hoje);
         p.setFont(titulo);
@@ -142,7 +144,7 @@ qint64 pdfPuro(const Relatorio& r, const QString& caminho)
             for (int c = 0; c < 7; ++c)
                 p.drawText(QPointF(xs[c], 1650 + i * altura), textos[linha * 7 + c]);
         p.setFont(rodape);
-        p.drawText(QPointF(margem, 13600), cRodape);
+        p.drawText(QPointF(margem, 13600), loja.rodape);
         p.drawText(QPointF(margem + largura * 0.85, 13600), QStringLiteral("Página %1 de %2").arg(pagina + 1).arg(paginas));
     }
     p.end();
@@ -185,7 +187,8 @@ bool recebimentos(int n)
     std::printf("\ndados: %d baixas de 2026 geradas em %.1f s\n", n, t.nsecsElapsed() / 1e9);
     bool ok = true;
     for (const auto& [ate, deBr] : {std::tuple{"30/06/2026", "01/06/2026"}, std::tuple{"31/12/2026", "01/01/2026"}}) {
-        relatorio_recebimentos(QString::fromLatin1(deBr), QString::fromLatin1(ate), false); // the menu's command, without its preview
+        relatorio_recebimentos(Periodo{QDate::fromString(QString::fromLatin1(deBr), QStringLiteral("dd/MM/yyyy")), QDate::fromString(QString::fromLatin1(ate), QStringLiteral("dd/MM/yyyy"))},
+                               false); // the menu's command, without its preview
         const ControleRelatorio& c = cr();
         qint64 primeira = std::numeric_limits<qint64>::max(), piso = primeira;
         std::shared_ptr<const Relatorio> r;
@@ -221,9 +224,7 @@ int main(int argc, char** argv)
     const int baixas = argc > 2 ? std::atoi(argv[2]) : 100000;
 
     apoio::Ambiente amb;
-    // the shop's name and footer, as the report commands put them on every page
-    cNomeEmpresa = QStringLiteral("Minha Assistência Técnica");
-    cRodape = QStringLiteral("Minha Assistência Técnica - Rua A - Curitiba-Fone: 3333 - a@b.c");
+    gerador::estabelecimento();
     QElapsedTimer t;
     t.start();
     gerador::clientes(500);
@@ -232,7 +233,7 @@ int main(int argc, char** argv)
                 t.nsecsElapsed() / 1e9, memoriaMaximaMb());
 
     // the menu's command, without its preview
-    relatorio_servico_tecnico(QStringLiteral("01/01/2026"), QStringLiteral("31/12/2026"), 1, false);
+    relatorio_servico_tecnico(Periodo{QDate(2026, 1, 1), QDate(2026, 12, 31)}, 1, false);
     const ControleRelatorio& c = cr();
 
     int linhasBase = 0;

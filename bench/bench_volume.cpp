@@ -14,6 +14,7 @@
 // program does when it starts.
 #include "apoio.h"
 #include "comandosrelatorio.h"
+#include "periodo.h"
 #include "controlerelatorio.h"
 #include "dadosrelatorio.h"
 #include "definicaorelatorio.h"
@@ -27,7 +28,6 @@
 #include "frmrelatorio.h"
 #include "gerador.h"
 #include "migracoes.h"
-#include "legado.h"
 #include "localizacao.h"
 #include "sessao.h"
 #include "motorrelatorio.h"
@@ -240,8 +240,7 @@ void imprime(const QString& chave, const Medida& m)
 // measured; name -> measure.
 QMap<QString, Medida> cenarios(apoio::Ambiente& amb, int cliente, int maquina)
 {
-    cNomeEmpresa = QStringLiteral("Minha Assistência Técnica");
-    cRodape = QStringLiteral("Minha Assistência Técnica - Rua A - Curitiba-Fone: 3333 - a@b.c");
+    gerador::estabelecimento();
     const QString codigoCliente = QString::number(cliente), codigoMaquina = QString::number(maquina);
     QMap<QString, Medida> r;
     auto guarda = [&r](const QString& chave, const Medida& m) {
@@ -251,13 +250,13 @@ QMap<QString, Medida> cenarios(apoio::Ambiente& amb, int cliente, int maquina)
     auto rel = [&](const char* nome, const std::function<void()>& comando) {
         guarda(QString::fromUtf8(nome), relatorio(amb, QString::fromUtf8(nome), comando));
     };
-    rel("a 003 contas a receber (mês)", [] { relatorio_contas_receber(QStringLiteral("01/06/2024"), QStringLiteral("30/06/2024")); });
-    rel("b 004 contas recebidas (mês)", [] { relatorio_contas_recebidas(QStringLiteral("01/06/2024"), QStringLiteral("30/06/2024")); });
-    rel("c 009 recebimentos (mês)", [] { relatorio_recebimentos(QStringLiteral("01/06/2024"), QStringLiteral("30/06/2024")); });
-    rel("c2 009 recebimentos (ano)", [] { relatorio_recebimentos(QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024")); });
-    rel("d 006 técnico (mês)", [] { relatorio_servico_tecnico(QStringLiteral("01/06/2024"), QStringLiteral("30/06/2024"), 1); });
-    rel("e 006 técnico (ano)", [] { relatorio_servico_tecnico(QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024"), 1); });
-    rel("f 007 faturamento (ano)", [] { relatorio_faturamento(QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024")); });
+    rel("a 003 contas a receber (mês)", [] { relatorio_contas_receber(Periodo{QDate(2024, 6, 1), QDate(2024, 6, 30)}); });
+    rel("b 004 contas recebidas (mês)", [] { relatorio_contas_recebidas(Periodo{QDate(2024, 6, 1), QDate(2024, 6, 30)}); });
+    rel("c 009 recebimentos (mês)", [] { relatorio_recebimentos(Periodo{QDate(2024, 6, 1), QDate(2024, 6, 30)}); });
+    rel("c2 009 recebimentos (ano)", [] { relatorio_recebimentos(Periodo{QDate(2024, 1, 1), QDate(2024, 12, 31)}); });
+    rel("d 006 técnico (mês)", [] { relatorio_servico_tecnico(Periodo{QDate(2024, 6, 1), QDate(2024, 6, 30)}, 1); });
+    rel("e 006 técnico (ano)", [] { relatorio_servico_tecnico(Periodo{QDate(2024, 1, 1), QDate(2024, 12, 31)}, 1); });
+    rel("f 007 faturamento (ano)", [] { relatorio_faturamento(Periodo{QDate(2024, 1, 1), QDate(2024, 12, 31)}); });
     rel("g 008 serviços do cliente", [&] { relatorio_servico_cliente(cliente); });
     {
         auto& f = apoio::mostra_form<FrmConsultaServicoMaquina>();

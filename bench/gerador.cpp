@@ -23,6 +23,12 @@ void Carga::confirma()
         throw std::runtime_error(m_db.lastError().text().toStdString());
 }
 
+void estabelecimento()
+{
+    conexao.execute(QStringLiteral("update estabelecimento set cfantasia = ?, cendereco = ?, cfone = ?, cemail = ? where ncodigo = 1"),
+                    {QStringLiteral("Minha Assistência Técnica"), QStringLiteral("Rua A"), QStringLiteral("3333"), QStringLiteral("a@b.c")});
+}
+
 void clientes(int n)
 {
     static const char* nomes[] = {"Ana", "Bruno", "Carla", "Diego", "Elisa", "Fábio", "Gabriela", "Hugo", "Íris", "João"};

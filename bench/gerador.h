@@ -17,6 +17,9 @@ private:
     QSqlDatabase m_db;
     bool m_feita = false;
 };
+// The shop's record with a name, address, phone and e-mail of a real
+// shop's length, as the reports print them on every page.
+void estabelecimento();
 // n customers with every text column filled, in one transaction.
 void clientes(int n);
 // n order items for technician 1 (and n/4 for technician 2), spread over

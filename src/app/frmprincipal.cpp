@@ -3,7 +3,6 @@
 #include "controlerelatorio.h"
 #include "copiaseguranca.h"
 #include "mascaras.h"
-#include "legado.h"
 #include "sessao.h"
 #include "motorrelatorio.h"
 #include "relogio.h"
@@ -34,41 +33,41 @@ struct ItemMenu {
 
 const ItemMenu MENUS[] = {
     {"", "menuCadastros", "&Cadastros"},
-    {"menuCadastros", "menuCadEstabelecimento", "&Estabelecimento"},
+    {"menuCadastros", "menuCadastrarEstabelecimento", "&Estabelecimento"},
     {"menuCadastros", "menuClientes", "C&lientes"},
     {"menuClientes", "menuCadastrarCliente", "&Cadastrar"},
-    {"menuClientes", "Separador1", "-"},
+    {"menuClientes", "separadorClientes", "-"},
     {"menuClientes", "menuLocalizarCliente", "&Localizar"},
     {"menuCadastros", "menuCidades", "C&idades"},
     {"menuCidades", "menuCadastrarCidade", "&Cadastrar"},
-    {"menuCidades", "Separador2", "-"},
+    {"menuCidades", "separadorCidades", "-"},
     {"menuCidades", "menuLocalizarCidade", "&Localizar"},
     {"menuCadastros", "menuTecnicos", "&Técnicos"},
     {"menuTecnicos", "menuCadastrarTecnico", "&Cadastrar"},
-    {"menuTecnicos", "Separadora001", "-"},
+    {"menuTecnicos", "separadorTecnicos", "-"},
     {"menuTecnicos", "menuLocalizarTecnico", "&Localizar"},
     {"menuCadastros", "menuEquipamento", "E&quipamentos"},
-    {"menuEquipamento", "menuIncluir", "&Incluir"},
-    {"menuEquipamento", "Separador3", "-"},
+    {"menuEquipamento", "menuIncluirEquipamento", "&Incluir"},
+    {"menuEquipamento", "separadorEquipamentos", "-"},
     {"menuEquipamento", "menuLocalizarEquipamento", "&Localizar"},
     {"menuCadastros", "menuCondicaoPagto", "C&ondições de pagamento"},
-    {"menuCondicaoPagto", "menuCadCondicaoPagto", "&Incluir"},
-    {"menuCondicaoPagto", "Separador7", "-"},
+    {"menuCondicaoPagto", "menuIncluirCondicaoPagto", "&Incluir"},
+    {"menuCondicaoPagto", "separadorCondicoesPagto", "-"},
     {"menuCondicaoPagto", "menuLocalizarCondicaoPagto", "&Localizar"},
     {"", "menuMovimentos", "&Movimentos"},
     {"menuMovimentos", "menuEntradaEquipamento", "&Entrada de equipamentos p/ orçamento"},
     {"menuEntradaEquipamento", "menuIncluirEntrada", "&Incluir"},
-    {"menuEntradaEquipamento", "Separador4", "-"},
+    {"menuEntradaEquipamento", "separadorEntradas", "-"},
     {"menuEntradaEquipamento", "menuLocalizarEntrada", "&Localizar"},
     {"menuMovimentos", "menuOrcamentos", "&Orçamentos"},
     {"menuOrcamentos", "menuIncluirOrcamento", "&Incluir"},
-    {"menuOrcamentos", "Separador5", "-"},
+    {"menuOrcamentos", "separadorOrcamentos", "-"},
     {"menuOrcamentos", "menuLocalizarOrcamento", "&Localizar"},
-    {"menuMovimentos", "menuOrdenServico", "O&rdens de serviço"},
-    {"menuOrdenServico", "menuIncluirOrdem", "&Incluir"},
-    {"menuOrdenServico", "Separador6", "-"},
-    {"menuOrdenServico", "menuLocalizarOrdem", "&Localizar"},
-    {"menuMovimentos", "SeparadorOficina", "-"},
+    {"menuMovimentos", "menuOrdensServico", "O&rdens de serviço"},
+    {"menuOrdensServico", "menuIncluirOrdem", "&Incluir"},
+    {"menuOrdensServico", "separadorOrdens", "-"},
+    {"menuOrdensServico", "menuLocalizarOrdem", "&Localizar"},
+    {"menuMovimentos", "separadorOficina", "-"},
     {"menuMovimentos", "menuOficina", "Of&icina"},
     {"", "menuFinanceiros", "&Financeiros"},
     {"menuFinanceiros", "menuContasReceber", "&Contas a receber"},
@@ -76,41 +75,43 @@ const ItemMenu MENUS[] = {
     {"menuFinanceiros", "menuAlteracoesFinanceiras", "&Alterações no período"},
     {"", "menuConsultas", "C&onsultas"},
     {"menuConsultas", "menuServicoEquipamento", "&Levantamento de serviços por equipamento"},
-    {"", "menuRelatórios", "&Relatórios"},
-    {"menuRelatórios", "menuRelContasReceber", "&Contas a receber"},
-    {"menuRelatórios", "menuRelContasRecebidas", "Contas &recebidas"},
-    {"menuRelatórios", "menuRelRecebimentos", "Recebimentos no &período"},
-    {"menuRelatórios", "SeparadorRel1", "-"},
-    {"menuRelatórios", "RelExtratoServicoTecnico", "&Extrato de serviços por técnicos"},
-    {"menuRelatórios", "SeparadorRel2", "-"},
-    {"menuRelatórios", "RelDemonstrativoFaturamento", "&Demonstrativo de faturamento"},
-    {"menuRelatórios", "RelServicoCliente", "Relação de &serviços por cliente"},
+    {"", "menuRelatorios", "&Relatórios"},
+    {"menuRelatorios", "menuRelContasReceber", "&Contas a receber"},
+    {"menuRelatorios", "menuRelContasRecebidas", "Contas &recebidas"},
+    {"menuRelatorios", "menuRelRecebimentos", "Recebimentos no &período"},
+    {"menuRelatorios", "separadorExtrato", "-"},
+    {"menuRelatorios", "menuRelExtratoTecnico", "&Extrato de serviços por técnicos"},
+    {"menuRelatorios", "separadorFaturamento", "-"},
+    {"menuRelatorios", "menuRelFaturamento", "&Demonstrativo de faturamento"},
+    {"menuRelatorios", "menuRelServicosCliente", "Relação de &serviços por cliente"},
     {"", "menuAjuda", "&Ajuda"},
     {"menuAjuda", "menuGuia", "&Guia do usuário"},
     {"menuAjuda", "menuSobre", "&Sobre o Controle OS"},
 };
 
-// Toolbar: index, hint, the menu item whose action it shares, icon.
-// Indexes 2, 5 and 9 are separators; 10 ends the program; 11, "Oficina",
-// stands after the movements.
+// The toolbar, in the order it shows them: a button's name, its hint, the
+// menu item whose action it shares and its icon; a hint "-" is a separator,
+// and "Sair" ends the program.
 struct BotaoBarra {
-    int indice;
+    const char* nome;
     const char* dica;
     const char* item;
     QStyle::StandardPixmap icone;
 };
 
 const BotaoBarra BOTOES[] = {
-    {1, "Cadastro do estabelecimento", "menuCadEstabelecimento", QStyle::SP_ComputerIcon},
-    {3, "Cadastro de clientes", "menuCadastrarCliente", QStyle::SP_FileDialogContentsView},
-    {4, "Cadastro de equipamentos", "menuIncluir", QStyle::SP_DriveHDIcon},
-    {6, "Entrada de equipamentos", "menuIncluirEntrada", QStyle::SP_ArrowDown},
-    {7, "Orçamentos", "menuIncluirOrcamento", QStyle::SP_FileDialogDetailedView},
-    {8, "Ordens de serviço", "menuIncluirOrdem", QStyle::SP_FileIcon},
-    {11, "Oficina", "menuOficina", QStyle::SP_FileDialogListView},
+    {"botaoEstabelecimento", "Cadastro do estabelecimento", "menuCadastrarEstabelecimento", QStyle::SP_ComputerIcon},
+    {"separadorCadastros", "-", nullptr, {}},
+    {"botaoClientes", "Cadastro de clientes", "menuCadastrarCliente", QStyle::SP_FileDialogContentsView},
+    {"botaoEquipamentos", "Cadastro de equipamentos", "menuIncluirEquipamento", QStyle::SP_DriveHDIcon},
+    {"separadorMovimentos", "-", nullptr, {}},
+    {"botaoEntradas", "Entrada de equipamentos", "menuIncluirEntrada", QStyle::SP_ArrowDown},
+    {"botaoOrcamentos", "Orçamentos", "menuIncluirOrcamento", QStyle::SP_FileDialogDetailedView},
+    {"botaoOrdens", "Ordens de serviço", "menuIncluirOrdem", QStyle::SP_FileIcon},
+    {"botaoOficina", "Oficina", "menuOficina", QStyle::SP_FileDialogListView},
+    {"separadorSair", "-", nullptr, {}},
+    {"botaoSair", "Sair", nullptr, QStyle::SP_DialogCloseButton},
 };
-// The order the toolbar shows them in.
-const int ORDEM_DA_BARRA[] = {1, 2, 3, 4, 5, 6, 7, 8, 11, 9, 10};
 
 // The window's background; keeps the picture centred whenever it resizes.
 class FundoCentral : public QWidget {
@@ -149,11 +150,11 @@ FrmPrincipal::FrmPrincipal(QWidget* pai) : QMainWindow(pai)
     QPalette p = fundo->palette();
     p.setColor(QPalette::Window, QColor(0x5b, 0x6e, 0x82));
     fundo->setPalette(p);
-    frame1 = new QLabel(fundo);
-    frame1->setObjectName(QStringLiteral("frame1"));
-    frame1->setPixmap(QPixmap(QStringLiteral(":/imagens/frame1.jpg")));
-    frame1->adjustSize();
-    frame1->setAccessibleName(QStringLiteral("Controle OS"));
+    figura = new QLabel(fundo);
+    figura->setObjectName(QStringLiteral("figura"));
+    figura->setPixmap(QPixmap(QStringLiteral(":/imagens/frame1.jpg")));
+    figura->adjustSize();
+    figura->setAccessibleName(QStringLiteral("Controle OS"));
     setCentralWidget(fundo);
 
     crControle = new ControleRelatorio(this);
@@ -195,41 +196,39 @@ void FrmPrincipal::montaMenus()
 
 void FrmPrincipal::montaBarra()
 {
-    Toolbar1 = addToolBar(QStringLiteral("Barra de ferramentas"));
-    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
-    Toolbar1->setMovable(false);
-    Toolbar1->setIconSize(QSize(32, 32));
-    Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    for (int indice : ORDEM_DA_BARRA) {
-        if (indice == 2 || indice == 5 || indice == 9) {
-            Toolbar1->addSeparator()->setObjectName(QStringLiteral("Toolbar1_%1").arg(indice));
+    barraFerramentas = addToolBar(QStringLiteral("Barra de ferramentas"));
+    barraFerramentas->setObjectName(QStringLiteral("barraFerramentas"));
+    barraFerramentas->setMovable(false);
+    barraFerramentas->setIconSize(QSize(32, 32));
+    barraFerramentas->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (const BotaoBarra& b : BOTOES) {
+        const QString dica = QString::fromUtf8(b.dica);
+        if (dica == QLatin1String("-")) {
+            barraFerramentas->addSeparator()->setObjectName(QString::fromLatin1(b.nome));
             continue;
         }
-        if (indice == 10) {
-            QAction* sair = Toolbar1->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("Sair"));
-            sair->setObjectName(QStringLiteral("Toolbar1_10"));
-            sair->setToolTip(QStringLiteral("Sair"));
-            connect(sair, &QAction::triggered, this, [] { QApplication::exit(0); });
+        QAction* a = barraFerramentas->addAction(style()->standardIcon(b.icone), dica);
+        a->setObjectName(QString::fromLatin1(b.nome));
+        a->setToolTip(dica);
+        if (!b.item) {
+            connect(a, &QAction::triggered, this, [] { QApplication::exit(0); });
             continue;
         }
-        const BotaoBarra* b = std::find_if(std::begin(BOTOES), std::end(BOTOES),
-                                           [indice](const BotaoBarra& x) { return x.indice == indice; });
-        QAction* a = Toolbar1->addAction(style()->standardIcon(b->icone), QString::fromUtf8(b->dica));
-        a->setObjectName(QStringLiteral("Toolbar1_%1").arg(indice));
-        a->setToolTip(QString::fromUtf8(b->dica));
-        a->setEnabled(false);
-        m_botoes[QString::fromUtf8(b->item)].append(a);
+        a->setEnabled(false); // until its menu item is wired by liga()
+        m_botoes[QString::fromUtf8(b.item)].append(a);
     }
 }
 
 void FrmPrincipal::montaStatus()
 {
     auto* barra = statusBar();
-    barra->setObjectName(QStringLiteral("StatusBar1"));
+    barra->setObjectName(QStringLiteral("barraStatus"));
     barra->setSizeGripEnabled(true);
+    // the panels as the user counts them, left to right
+    static const char* const PAINEIS[] = {"painelMensagem", "painelData", "painelHora", "painelCaps", "painelNum", "painelScroll", "painelCopias"};
     for (int i = 1; i <= 7; ++i) {
         auto* l = new QLabel(barra);
-        l->setObjectName(QStringLiteral("StatusBar1_Panel%1").arg(i));
+        l->setObjectName(QString::fromLatin1(PAINEIS[i - 1]));
         l->setFrameShape(QFrame::StyledPanel);
         l->setFrameShadow(QFrame::Sunken);
         l->setContentsMargins(6, 0, 6, 0);
@@ -291,10 +290,8 @@ void FrmPrincipal::atualizaCopias()
 
 void FrmPrincipal::carrega()
 {
-    const Estabelecimento loja = Estabelecimento::le(conexao);
-    cNomeEmpresa = loja.nome;
-    cRodape = loja.rodape;
-    setWindowTitle(windowTitle() + QStringLiteral(" - ") + loja.nome);
+    // the printouts read the shop again at each run; the caption names it once
+    setWindowTitle(windowTitle() + QStringLiteral(" - ") + Estabelecimento::le(conexao).nome);
     atualizaCopias();
 }
 
@@ -314,9 +311,9 @@ void FrmPrincipal::liga(const QString& nome, std::function<void()> acao)
 
 void FrmPrincipal::centralizaFigura()
 {
-    if (!frame1 || !centralWidget()) return;
+    if (!figura || !centralWidget()) return;
     const QSize area = centralWidget()->size();
-    frame1->move(area.width() / 2 - frame1->width() / 2, area.height() / 2 - frame1->height() / 2);
+    figura->move(area.width() / 2 - figura->width() / 2, area.height() / 2 - figura->height() / 2);
 }
 
 void FrmPrincipal::closeEvent(QCloseEvent* e)

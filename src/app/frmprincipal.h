@@ -20,7 +20,7 @@ public:
     explicit FrmPrincipal(QWidget* pai = nullptr);
     ~FrmPrincipal() override;
 
-    // Reads the establishment and sets cNomeEmpresa, cRodape and the caption.
+    // Reads the establishment and puts its trade name in the caption.
     // Throws ErroBanco or std::runtime_error when the row or its city is missing.
     void carrega();
 
@@ -30,8 +30,8 @@ public:
     // do the same thing).
     void liga(const QString& nome, std::function<void()> acao);
 
-    QToolBar* Toolbar1 = nullptr;
-    QLabel* frame1 = nullptr;
+    QToolBar* barraFerramentas = nullptr;
+    QLabel* figura = nullptr; // the shop's picture, centred on the background
     ControleRelatorio* crControle = nullptr; // the report control "cr"
 
     // The status-bar panels, 1-based as the user counts them: the six of

@@ -5,7 +5,6 @@
 #include "frmprincipal.h"
 #include "mensagens.h"
 #include "migracoes.h"
-#include "legado.h"
 #include "sessao.h"
 #include "reservas.h"
 #include "valoresnegativos.h"
@@ -113,9 +112,6 @@ std::unique_ptr<FrmPrincipal> inicia_sistema(const QString& pasta)
             } catch (const ErroBanco&) {
             }
         }
-        rsDados.fecha();
-        rsAux.fecha();
-        cSQL.clear();
         auto principal = std::make_unique<FrmPrincipal>();
         principal->carrega();
         liga_formularios(*principal);

@@ -46,12 +46,12 @@ void novo()
 // exist. Items without a form stay disabled.
 void liga_formularios(FrmPrincipal& principal)
 {
-    principal.liga(QStringLiteral("menuCadEstabelecimento"), [] { abre_modal(form<FrmCadEstabelecimento>()); });
+    principal.liga(QStringLiteral("menuCadastrarEstabelecimento"), [] { abre_modal(form<FrmCadEstabelecimento>()); });
     principal.liga(QStringLiteral("menuCadastrarCliente"), novo<FrmCadCliente>);
     principal.liga(QStringLiteral("menuCadastrarCidade"), novo<FrmCadCidades>);
     principal.liga(QStringLiteral("menuCadastrarTecnico"), novo<FrmCadTecnico>);
-    principal.liga(QStringLiteral("menuIncluir"), novo<FrmCadEquipamentos>);
-    principal.liga(QStringLiteral("menuCadCondicaoPagto"), novo<FrmCadCondicaoPagto>);
+    principal.liga(QStringLiteral("menuIncluirEquipamento"), novo<FrmCadEquipamentos>);
+    principal.liga(QStringLiteral("menuIncluirCondicaoPagto"), novo<FrmCadCondicaoPagto>);
     principal.liga(QStringLiteral("menuIncluirEntrada"), novo<FrmEntradaEquipamento>);
     principal.liga(QStringLiteral("menuIncluirOrcamento"), novo<FrmOrcamento>);
     principal.liga(QStringLiteral("menuIncluirOrdem"), novo<FrmOrdem>);
@@ -72,12 +72,12 @@ void liga_formularios(FrmPrincipal& principal)
     principal.liga(QStringLiteral("menuContasRecebidas"), [] { abre_modal(form<FrmContasRecebidas>()); });
     principal.liga(QStringLiteral("menuAlteracoesFinanceiras"), [] { abre_modal(form<FrmAlteracoesFinanceiras>()); });
     principal.liga(QStringLiteral("menuServicoEquipamento"), [] { abre_modal(form<FrmConsultaServicoMaquina>()); });
-    principal.liga(QStringLiteral("menuRelContasReceber"), menuRelContasReceber_Click);
-    principal.liga(QStringLiteral("menuRelContasRecebidas"), menuRelContasRecebidas_Click);
-    principal.liga(QStringLiteral("menuRelRecebimentos"), menuRelRecebimentos_Click);
-    principal.liga(QStringLiteral("RelExtratoServicoTecnico"), RelExtratoServicoTecnico_Click);
-    principal.liga(QStringLiteral("RelDemonstrativoFaturamento"), RelDemonstrativoFaturamento_Click);
-    principal.liga(QStringLiteral("RelServicoCliente"), RelServicoCliente_Click);
+    principal.liga(QStringLiteral("menuRelContasReceber"), imprime_contas_receber);
+    principal.liga(QStringLiteral("menuRelContasRecebidas"), imprime_contas_recebidas);
+    principal.liga(QStringLiteral("menuRelRecebimentos"), imprime_recebimentos);
+    principal.liga(QStringLiteral("menuRelExtratoTecnico"), imprime_extrato_tecnico);
+    principal.liga(QStringLiteral("menuRelFaturamento"), imprime_faturamento);
+    principal.liga(QStringLiteral("menuRelServicosCliente"), imprime_servicos_cliente);
     principal.liga(QStringLiteral("menuGuia"), [] { abre_guia(locais_guia(QCoreApplication::applicationDirPath())); });
     principal.liga(QStringLiteral("menuSobre"), mostra_sobre);
 }

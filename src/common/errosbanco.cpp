@@ -1,5 +1,4 @@
 #include "errosbanco.h"
-#include "legado.h"
 #include "mensagens.h"
 #include "valoresnegativos.h"
 
@@ -57,7 +56,8 @@ void trata_erro_banco(const ErroBanco& erro)
 }
 
 namespace {
-// Runs a unit of work; its failure is shown and the record sets closed.
+// Runs a unit of work; its failure is shown (the unit's record sets are its
+// own locals, gone with it).
 template <class Passos>
 bool relata_unidade(Operacao op, const Passos& passos)
 {
@@ -65,8 +65,6 @@ bool relata_unidade(Operacao op, const Passos& passos)
         conexao.unidade(op, passos);
         return true;
     } catch (const ErroBanco& e) {
-        rsDados.fecha();
-        rsAux.fecha();
         trata_erro_banco(e);
         return false;
     }

@@ -1,4 +1,6 @@
 #include "estabelecimento.h"
+#include "errosbanco.h"
+#include "mensagens.h"
 #include "mascaras.h"
 #include "sessao.h"
 
@@ -18,4 +20,16 @@ Estabelecimento Estabelecimento::le(Conexao& conexao)
                + formata_mascara(rs.texto(QStringLiteral("cfone")), Mascara::Telefone) + QStringLiteral(" - ")
                + rs.texto(QStringLiteral("cemail"));
     return e;
+}
+
+std::optional<Estabelecimento> le_estabelecimento(Conexao& conexao)
+{
+    try {
+        return Estabelecimento::le(conexao);
+    } catch (const ErroBanco& e) {
+        trata_erro_banco(e);
+    } catch (const std::runtime_error& e) {
+        mensagens().aviso(QString::fromUtf8(e.what()));
+    }
+    return std::nullopt;
 }

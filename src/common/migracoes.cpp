@@ -98,7 +98,7 @@ int Migracoes::aplica(Conexao& c, int ateVersao)
                     throw ErroBanco(QString(), QStringLiteral("O script %1 não pode ter \"commit\": cada script é uma só transação.").arg(s.nome));
                 c.execute(comando);
             }
-            c.execute(QStringLiteral("update versao_esquema set nversao = %1").arg(s.versao));
+            c.execute(QStringLiteral("update versao_esquema set nversao = ?"), {s.versao});
             t.confirma();
             ++aplicados;
         } catch (const ErroBanco&) {

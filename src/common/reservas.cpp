@@ -9,7 +9,7 @@ struct Reserva {
     const char* tabela;
     int primeiro;            // the first code a form may reserve
     const char* pronta;      // the condition of a saved row
-    const char* anexos[3];   // what goes first, %1 the row's code
+    const char* anexos[3];   // what goes first, the row's code bound to its "?"
     Operacao operacao;       // each row goes in a transaction of this kind
 };
 
@@ -19,16 +19,16 @@ struct Reserva {
 // items are written as they are confirmed, before that).
 const Reserva RESERVAS[] = {
     {"entrada_equipamento", 1, "entrada_equipamento.ncliente <> 1",
-     {"delete from item_da_entrada where nentrada_equipamento = %1", nullptr, nullptr}, Operacao::LimpezaMovimentos},
-    {"orcamento", 1, "orcamento.ncliente <> 1", {"delete from item_orcamento where norcamento = %1", nullptr, nullptr},
+     {"delete from item_da_entrada where nentrada_equipamento = ?", nullptr, nullptr}, Operacao::LimpezaMovimentos},
+    {"orcamento", 1, "orcamento.ncliente <> 1", {"delete from item_orcamento where norcamento = ?", nullptr, nullptr},
      Operacao::LimpezaMovimentos},
-    {"ordem", 1, "ordem.ncliente <> 1", {"delete from item_ordem where nordem = %1", nullptr, nullptr}, Operacao::LimpezaMovimentos},
+    {"ordem", 1, "ordem.ncliente <> 1", {"delete from item_ordem where nordem = ?", nullptr, nullptr}, Operacao::LimpezaMovimentos},
     {"cliente", 2, "cliente.cfantasia is not null",
      {"delete from Propriedade_equipamento_cliente where nequipamento_cliente in "
-      "(select ncodigo from equipamento_cliente where ncliente = %1)",
-      "delete from equipamento_cliente where ncliente = %1", nullptr},
+      "(select ncodigo from equipamento_cliente where ncliente = ?)",
+      "delete from equipamento_cliente where ncliente = ?", nullptr},
      Operacao::LimpezaReservas},
-    {"equipamento", 1, "coalesce(equipamento.cdescricao, '') <> ''", {"delete from propriedade where nequipamento = %1", nullptr, nullptr},
+    {"equipamento", 1, "coalesce(equipamento.cdescricao, '') <> ''", {"delete from propriedade where nequipamento = ?", nullptr, nullptr},
      Operacao::LimpezaReservas},
 };
 
@@ -49,7 +49,8 @@ int remove_reservas_abandonadas(Conexao& c)
         const QString tabela = QLatin1String(r.tabela);
         QList<qint64> codigos;
         Recordset rs(c);
-        rs.abre(QStringLiteral("select ncodigo from %1 where ncodigo >= %2 and not (%3)").arg(tabela).arg(r.primeiro).arg(QLatin1String(r.pronta)));
+        // the table and its condition are the program's own constants; the codes are bound
+        rs.abre(QStringLiteral("select ncodigo from %1 where ncodigo >= ? and not (%2)").arg(tabela, QLatin1String(r.pronta)), {r.primeiro});
         for (; !rs.eof(); rs.moveNext())
             codigos << rs.inteiro(QStringLiteral("ncodigo"));
         rs.fecha();
@@ -58,8 +59,8 @@ int remove_reservas_abandonadas(Conexao& c)
                 Transacao t(c, r.operacao);
                 for (const char* anexo : r.anexos)
                     if (anexo)
-                        c.execute(QString::fromLatin1(anexo).arg(codigo));
-                c.execute(QStringLiteral("delete from %1 where ncodigo = %2").arg(tabela).arg(codigo));
+                        c.execute(QString::fromLatin1(anexo), {codigo});
+                c.execute(QStringLiteral("delete from %1 where ncodigo = ?").arg(tabela), {codigo});
                 t.confirma();
                 ++removidas;
             } catch (const ErroBanco& e) {

@@ -8,10 +8,12 @@
 #include <QSqlQuery>
 #include <QSqlField>
 #include <QSqlRecord>
+#include <QSqlResult>
 #include <QThread>
 #include <QTime>
 #include <atomic>
 #include <csignal>
+#include <ibase.h>
 
 ErroBanco ErroBanco::de(const QSqlError& e)
 {
@@ -227,6 +229,34 @@ void Conexao::execute(const QString& sql, const QVariantList& valores) { executa
 int Conexao::executeContando(const QString& sql, const QVariantList& valores) { return executa(sql, valores, true); }
 
 namespace {
+// The Firebird driver copies a bound text into its parameter's buffer cut
+// to the buffer's size in bytes, without a word: a text too long for its
+// column (four-byte characters, or a cut through a character) could be
+// stored cut or compared cut. Each text is measured against its parameter
+// first and refused whole, as the database refuses a text too long.
+void confere_textos(const QSqlQuery& q, const QVariantList& valores)
+{
+    const QVariant comando = q.result()->handle();
+    if (comando.metaType() != QMetaType::fromType<isc_stmt_handle>() || valores.size() > 1000)
+        return;
+    isc_stmt_handle handle = comando.value<isc_stmt_handle>();
+    const short n = short(valores.size());
+    QByteArray memoria(qsizetype(XSQLDA_LENGTH(n)), '\0');
+    auto* parametros = reinterpret_cast<XSQLDA*>(memoria.data());
+    parametros->version = SQLDA_VERSION1;
+    parametros->sqln = n;
+    ISC_STATUS_ARRAY situacao;
+    if (isc_dsql_describe_bind(situacao, &handle, SQLDA_VERSION1, parametros) != 0 || parametros->sqld > n)
+        return;
+    for (int i = 0; i < parametros->sqld; ++i) {
+        const int tipo = parametros->sqlvar[i].sqltype & ~1;
+        if ((tipo == SQL_TEXT || tipo == SQL_VARYING) && valores[i].metaType().id() == QMetaType::QString
+            && valores[i].toString().toUtf8().size() > parametros->sqlvar[i].sqllen)
+            throw ErroBanco(QStringLiteral("-303"), QStringLiteral("arithmetic exception, numeric overflow, or string truncation - "
+                                                                   "string right truncation (parameter %1)").arg(i + 1));
+    }
+}
+
 // Runs the statement: as written without values, prepared with them bound.
 bool roda(QSqlQuery& q, const QString& sql, const QVariantList& valores)
 {
@@ -234,6 +264,7 @@ bool roda(QSqlQuery& q, const QString& sql, const QVariantList& valores)
         return q.exec(sql);
     if (!q.prepare(sql))
         return false;
+    confere_textos(q, valores);
     for (const QVariant& v : valores)
         q.addBindValue(v);
     return q.exec();

@@ -2,7 +2,6 @@
 #include "campos.h"
 #include "filtroteclas.h"
 #include "formularios.h"
-#include "datas.h"
 #include "formatos.h"
 #include "relogio.h"
 
@@ -34,64 +33,58 @@ FrmSelecionaPeriodo::FrmSelecionaPeriodo()
     auto* v = new QVBoxLayout(this);
     auto* quadro = new QGroupBox(this);
     auto* linha = new QHBoxLayout(quadro);
-    DTPicker1 = novo_seletor(quadro, QStringLiteral("DTPicker1"));
-    DTPicker2 = novo_seletor(quadro, QStringLiteral("DTPicker2"));
-    Label1 = novo_rotulo(QStringLiteral("Período de:"), DTPicker1, quadro);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    linha->addWidget(Label1);
-    linha->addWidget(DTPicker1);
-    linha->addWidget(novo_rotulo(QStringLiteral("a"), DTPicker2, quadro));
-    linha->addWidget(DTPicker2);
+    dataInicial = novo_seletor(quadro, QStringLiteral("dataInicial"));
+    dataFinal = novo_seletor(quadro, QStringLiteral("dataFinal"));
+    rotuloPeriodo = novo_rotulo(QStringLiteral("Período de:"), dataInicial, quadro);
+    rotuloPeriodo->setObjectName(QStringLiteral("rotuloPeriodo"));
+    linha->addWidget(rotuloPeriodo);
+    linha->addWidget(dataInicial);
+    linha->addWidget(novo_rotulo(QStringLiteral("a"), dataFinal, quadro));
+    linha->addWidget(dataFinal);
     v->addWidget(quadro);
     auto* botoes = new QHBoxLayout;
     botoes->addStretch();
-    Command1 = novo_botao(QStringLiteral("Ok"), QStringLiteral("Command1"), this);
-    Command2 = novo_botao(QStringLiteral("Cancelar"), QStringLiteral("Command2"), this);
-    botoes->addWidget(Command1);
-    botoes->addWidget(Command2);
+    botaoOk = novo_botao(QStringLiteral("Ok"), QStringLiteral("botaoOk"), this);
+    botaoCancelar = novo_botao(QStringLiteral("Cancelar"), QStringLiteral("botaoCancelar"), this);
+    botoes->addWidget(botaoOk);
+    botoes->addWidget(botaoCancelar);
     v->addLayout(botoes);
-    setTabOrder(DTPicker1, DTPicker2);
-    setTabOrder(DTPicker2, Command1);
-    setTabOrder(Command1, Command2);
+    setTabOrder(dataInicial, dataFinal);
+    setTabOrder(dataFinal, botaoOk);
+    setTabOrder(botaoOk, botaoCancelar);
 
-    connect(Command1, &QPushButton::clicked, this, &FrmSelecionaPeriodo::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &FrmSelecionaPeriodo::Command2_Click);
+    connect(botaoOk, &QPushButton::clicked, this, &FrmSelecionaPeriodo::confirma);
+    connect(botaoCancelar, &QPushButton::clicked, this, &FrmSelecionaPeriodo::cancela);
     // Enter in a picker moves on, as in every form
     (new FiltroTeclas(this))->instala();
 }
 
-void FrmSelecionaPeriodo::ao_abrir_janela()
+std::optional<Periodo> FrmSelecionaPeriodo::escolhe()
 {
-    // each opening starts from today with nothing handed over yet
-    DTPicker1->setDate(Relogio::hoje());
-    DTPicker2->setDate(Relogio::hoje());
-    data_base.clear();
-    data_teto.clear();
-    centraliza_form(this);
-    DTPicker1->setFocus();
+    abre_modal(*this);
+    return m_escolhido;
 }
 
-void FrmSelecionaPeriodo::Command1_Click()
+void FrmSelecionaPeriodo::ao_abrir_janela()
 {
-    data_base = DTPicker1->date().toString(QStringLiteral("dd/MM/yyyy"));
-    data_teto = DTPicker2->date().toString(QStringLiteral("dd/MM/yyyy"));
+    // each opening starts from today with no answer yet
+    dataInicial->setDate(Relogio::hoje());
+    dataFinal->setDate(Relogio::hoje());
+    m_escolhido.reset();
+    centraliza_form(this);
+    dataInicial->setFocus();
+}
+
+void FrmSelecionaPeriodo::confirma()
+{
+    m_escolhido = Periodo{dataInicial->date(), dataFinal->date()};
     done(QDialog::Accepted);
 }
 
-void FrmSelecionaPeriodo::Command2_Click()
+void FrmSelecionaPeriodo::cancela()
 {
-    data_base.clear();
-    data_teto.clear();
+    m_escolhido.reset();
     done(QDialog::Rejected);
 }
 
-void FrmSelecionaPeriodo::reject() { Command2_Click(); }
-
-bool pede_periodo(QString& data_base, QString& data_teto)
-{
-    FrmSelecionaPeriodo& f = form<FrmSelecionaPeriodo>();
-    abre_modal(f);
-    data_base = f.data_base;
-    data_teto = f.data_teto;
-    return le_data(data_base).isValid() && le_data(data_teto).isValid();
-}
+void FrmSelecionaPeriodo::reject() { cancela(); }

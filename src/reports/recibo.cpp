@@ -1,11 +1,11 @@
 #include "recibo.h"
 #include "controlerelatorio.h"
+#include "errosbanco.h"
+#include "estabelecimento.h"
 #include "extenso.h"
 #include "mensagens.h"
-#include "errosbanco.h"
-#include "legado.h"
-#include "sessao.h"
 #include "motorrelatorio.h"
+#include "sessao.h"
 
 void emite_recibo(qint32 baixa)
 {
@@ -13,25 +13,25 @@ void emite_recibo(qint32 baixa)
         return;
     QString extenso;
     try {
-        cSQL = QStringLiteral("select nvalor_baixa from baixa_conta_receber where ncodigo = %1").arg(baixa);
-        rsAux.abre(cSQL);
-        const bool achou = rsAux.recordCount() > 0;
-        extenso = por_extenso(rsAux.dinheiro(QStringLiteral("nvalor_baixa")));
-        rsAux.fecha();
-        if (!achou) {
+        Recordset rs(conexao);
+        rs.abre(QStringLiteral("select nvalor_baixa from baixa_conta_receber where ncodigo = ?"), {baixa});
+        if (rs.recordCount() == 0) {
             // undone meanwhile, here or at another station
             informa(QStringLiteral("Este pagamento não existe mais: pode ter sido excluído em outra estação."));
             return;
         }
+        extenso = por_extenso(rs.dinheiro(QStringLiteral("nvalor_baixa")));
     } catch (const ErroBanco& e) {
-        rsAux.fecha();
         trata_erro_banco(e);
         return;
     }
+    const std::optional<Estabelecimento> loja = le_estabelecimento(conexao);
+    if (!loja)
+        return;
     ControleRelatorio& c = novo_documento(QStringLiteral("010.rpt"));
     c.SelectionFormula = QStringLiteral("{baixa_conta_receber.ncodigo}=%1").arg(baixa);
     c.Formulas[0] = formula(QStringLiteral("Extenso"), extenso);
-    c.Formulas[1] = formula(QStringLiteral("Rodape"), cRodape);
+    c.Formulas[1] = formula(QStringLiteral("Rodape"), loja->rodape);
     c.setAction(1);
 }
 
@@ -39,13 +39,12 @@ void emite_recibo_da_ordem(qint32 ordem)
 {
     qint32 baixa = 0;
     try {
-        cSQL = QStringLiteral("select max(b.ncodigo) as nbaixa from baixa_conta_receber b join conta_receber c "
-                              "on c.ncodigo = b.nconta_receber where c.nordem = %1").arg(ordem);
-        rsAux.abre(cSQL);
-        baixa = qint32(rsAux.inteiro(QStringLiteral("nbaixa")));
-        rsAux.fecha();
+        Recordset rs(conexao);
+        rs.abre(QStringLiteral("select max(b.ncodigo) as nbaixa from baixa_conta_receber b join conta_receber c "
+                               "on c.ncodigo = b.nconta_receber where c.nordem = ?"),
+                {ordem});
+        baixa = qint32(rs.inteiro(QStringLiteral("nbaixa")));
     } catch (const ErroBanco& e) {
-        rsAux.fecha();
         trata_erro_banco(e);
         return;
     }

@@ -2,6 +2,7 @@
 #include "caixacodigo.h"
 #include "campos.h"
 #include "controlerelatorio.h"
+#include "estabelecimento.h"
 #include "edicaomovimento.h"
 #include "filtroteclas.h"
 #include "formularios.h"
@@ -138,9 +139,9 @@ void FrmConsultaServicoMaquina::Command4_Click()
         return;
     ControleRelatorio& c = novo_relatorio(QStringLiteral("005.rpt"));
     c.Formulas[0] = formula(QStringLiteral("Equipamento"), Text4->text());
-    c.Formulas[1] = formula(QStringLiteral("Nome_empresa"), cNomeEmpresa);
+    c.Formulas[1] = formula(QStringLiteral("Nome_empresa"), Estabelecimento::le(conexao).nome);
     c.Formulas[2] = QStringLiteral("Proprietario= '") + Text1->text() + QLatin1Char('\'');
-    c.Formulas[3] = formula(QStringLiteral("Rodape"), cRodape);
+    c.Formulas[3] = formula(QStringLiteral("Rodape"), Estabelecimento::le(conexao).rodape);
     c.SelectionFormula = QStringLiteral("{servico_equipamento.equipamento_cliente}=") + QString::number(valor_numerico(Text3->text()));
     c.setAction(1);
 }

@@ -1,5 +1,6 @@
 #include "impressos.h"
 #include "controlerelatorio.h"
+#include "estabelecimento.h"
 #include "mensagens.h"
 #include "errosbanco.h"
 #include "legado.h"
@@ -31,7 +32,7 @@ void emite_comprovante_entrada(qint32 codigo, const QString& data)
     ControleRelatorio& c = novo_documento(QStringLiteral("001.rpt"));
     c.SelectionFormula = QStringLiteral("{entrada_equipamento.ncodigo}=%1").arg(codigo);
     c.Formulas[0] = formula(QStringLiteral("Numero"), data + QStringLiteral(" - N.º ") + QString::number(codigo));
-    c.Formulas[1] = formula(QStringLiteral("Rodape"), cRodape);
+    c.Formulas[1] = formula(QStringLiteral("Rodape"), Estabelecimento::le(conexao).rodape);
     c.setAction(1);
 }
 
@@ -47,7 +48,7 @@ void emite_termo_entrega(qint32 codigo)
         return;
     ControleRelatorio& c = novo_documento(QStringLiteral("012.rpt"));
     c.SelectionFormula = QStringLiteral("{entrega.ncodigo}=%1").arg(codigo);
-    c.Formulas[0] = formula(QStringLiteral("Rodape"), cRodape);
+    c.Formulas[0] = formula(QStringLiteral("Rodape"), Estabelecimento::le(conexao).rodape);
     c.setAction(1);
 }
 
@@ -84,7 +85,7 @@ void emite_ordem_servico(qint32 codigo)
     }
     ControleRelatorio& c = novo_documento(QStringLiteral("002.rpt"));
     c.SelectionFormula = QStringLiteral("{view_ordem.codigo_ordem}=%1").arg(codigo);
-    c.Formulas[1] = formula(QStringLiteral("Rodape"), cRodape);
+    c.Formulas[1] = formula(QStringLiteral("Rodape"), Estabelecimento::le(conexao).rodape);
     c.Formulas[2] = formula(QStringLiteral("Vencimentos"), vencimentos);
     c.setAction(1);
 }
@@ -101,7 +102,7 @@ void emite_orcamento(qint32 codigo)
         return;
     ControleRelatorio& c = novo_documento(QStringLiteral("011.rpt"));
     c.SelectionFormula = QStringLiteral("{orcamento.ncodigo}=%1").arg(codigo);
-    c.Formulas[0] = formula(QStringLiteral("Rodape"), cRodape);
+    c.Formulas[0] = formula(QStringLiteral("Rodape"), Estabelecimento::le(conexao).rodape);
     c.setAction(1);
 }
 

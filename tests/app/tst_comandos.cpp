@@ -5,6 +5,7 @@
 // cancelled dialog runs nothing.
 #include "apoio.h"
 #include "controlerelatorio.h"
+#include "estabelecimento.h"
 #include "frmconsulta.h"
 #include "frmprincipal.h"
 #include "frmrelatorio.h"
@@ -12,10 +13,10 @@
 #include "grade.h"
 #include "iniciasistema.h"
 #include "lojateste.h"
-#include "legado.h"
 #include "motorrelatorio.h"
 #include "relatorio.h"
 #include "relogio.h"
+#include "sessao.h"
 #include "textopdf.h"
 
 #include <QAction>
@@ -35,16 +36,16 @@ namespace {
 void responde_periodo(const QDate& de, const QDate& ate)
 {
     no_dialogo<FrmSelecionaPeriodo>([de, ate](FrmSelecionaPeriodo& f) {
-        f.DTPicker1->setDate(de);
-        f.DTPicker2->setDate(ate);
-        QTest::mouseClick(f.Command1, Qt::LeftButton);
+        f.dataInicial->setDate(de);
+        f.dataFinal->setDate(ate);
+        QTest::mouseClick(f.botaoOk, Qt::LeftButton);
     });
 }
 
 // The period dialog left by "Cancelar".
 void cancela_periodo()
 {
-    no_dialogo<FrmSelecionaPeriodo>([](FrmSelecionaPeriodo& f) { QTest::mouseClick(f.Command2, Qt::LeftButton); });
+    no_dialogo<FrmSelecionaPeriodo>([](FrmSelecionaPeriodo& f) { QTest::mouseClick(f.botaoCancelar, Qt::LeftButton); });
 }
 
 // The lookup dialog: the name typed, "Procurar", the first row accepted
@@ -78,7 +79,9 @@ class TstComandos : public QObject {
         const QList<FrmRelatorio*> ps = previas_abertas();
         return ps.size() == 1 ? ps.first() : nullptr;
     }
-    QString rodape() const { return QStringLiteral("Rodape='") + cRodape + QLatin1Char('\''); }
+    // the shop's name and footer as its record holds them
+    QString nomeEmpresa() const { return Estabelecimento::le(conexao).nome; }
+    QString rodape() const { return QStringLiteral("Rodape='") + Estabelecimento::le(conexao).rodape + QLatin1Char('\''); }
     QStringList formulas() const { return QStringList(cr().Formulas.begin(), cr().Formulas.end()); }
 
 private slots:
@@ -97,40 +100,39 @@ private slots:
         amb.reset();
     }
 
-    // Both pickers start at today; Enter walks them to "Ok", which hands the
-    // dates over; "Cancelar" and the close box hand over nothing.
+    // Both pickers start at today; Enter walks them to "Ok", which gives the
+    // dates as the answer; "Cancelar" and the close box give none.
     void periodoPeloTeclado()
     {
         Relogio::fixa(QDateTime(QDate(2027, 3, 9), QTime(10, 0)));
         no_dialogo<FrmSelecionaPeriodo>([](FrmSelecionaPeriodo& f) {
             QCOMPARE(f.windowTitle(), QStringLiteral("Controle de ordens de serviço"));
-            QCOMPARE(f.Label1->text(), QStringLiteral("Período de:"));
-            QCOMPARE(f.DTPicker1->accessibleName(), QStringLiteral("Período de:"));
-            QCOMPARE(f.DTPicker1->date(), QDate(2027, 3, 9));
-            QCOMPARE(f.DTPicker2->date(), QDate(2027, 3, 9));
-            QVERIFY(f.data_base.isEmpty() && f.data_teto.isEmpty());
-            QCOMPARE(QApplication::focusWidget(), f.DTPicker1);
-            tecla(f.DTPicker1, Qt::Key_Return);
-            QVERIFY(f.DTPicker2->hasFocus() || f.DTPicker2->isAncestorOf(QApplication::focusWidget()));
+            QCOMPARE(f.rotuloPeriodo->text(), QStringLiteral("Período de:"));
+            QCOMPARE(f.dataInicial->accessibleName(), QStringLiteral("Período de:"));
+            QCOMPARE(f.dataInicial->date(), QDate(2027, 3, 9));
+            QCOMPARE(f.dataFinal->date(), QDate(2027, 3, 9));
+            QCOMPARE(QApplication::focusWidget(), f.dataInicial);
+            tecla(f.dataInicial, Qt::Key_Return);
+            QVERIFY(f.dataFinal->hasFocus() || f.dataFinal->isAncestorOf(QApplication::focusWidget()));
             tecla(QApplication::focusWidget(), Qt::Key_Return);
-            QCOMPARE(QApplication::focusWidget(), f.Command1);
-            tecla(f.Command1, Qt::Key_Return);
+            QCOMPARE(QApplication::focusWidget(), f.botaoOk);
+            tecla(f.botaoOk, Qt::Key_Return);
         });
-        QString de, ate;
-        QVERIFY(pede_periodo(de, ate));
-        QCOMPARE(de, QStringLiteral("09/03/2027"));
-        QCOMPARE(ate, QStringLiteral("09/03/2027"));
+        FrmSelecionaPeriodo& dialogo = form<FrmSelecionaPeriodo>();
+        std::optional<Periodo> p = dialogo.escolhe();
+        QVERIFY(p);
+        QCOMPARE(p->inicio, QDate(2027, 3, 9));
+        QCOMPARE(p->fim, QDate(2027, 3, 9));
 
         cancela_periodo();
-        QVERIFY(!pede_periodo(de, ate));
-        QVERIFY(de.isEmpty() && ate.isEmpty());
+        QVERIFY(!dialogo.escolhe());
         ao_abrir_modal([](QDialog& d) { d.close(); }); // the close box
-        QVERIFY(!pede_periodo(de, ate));
-        QVERIFY(de.isEmpty() && ate.isEmpty());
+        QVERIFY(!dialogo.escolhe());
         // an end before the start is handed over as chosen
         responde_periodo(QDate(2027, 3, 9), QDate(2027, 3, 1));
-        QVERIFY(pede_periodo(de, ate));
-        QCOMPARE(ate, QStringLiteral("01/03/2027"));
+        p = dialogo.escolhe();
+        QVERIFY(p);
+        QCOMPARE(p->fim, QDate(2027, 3, 1));
         QCOMPARE(acoes_modais_pendentes(), 0);
     }
 
@@ -146,7 +148,7 @@ private slots:
         QCOMPARE(cr().ReportFileName, arquivo_relatorio(QStringLiteral("003.rpt")));
         QCOMPARE(cr().SelectionFormula, QStringLiteral("{view_contas_a_receber.vencimento}>=date('2013-04-01') and "
                                                        "{view_contas_a_receber.vencimento}<=date('30/04/2013')    "));
-        QCOMPARE(formulas().mid(0, 4), (QStringList{QStringLiteral("Nome_empresa='") + cNomeEmpresa + QLatin1Char('\''),
+        QCOMPARE(formulas().mid(0, 4), (QStringList{QStringLiteral("Nome_empresa='") + nomeEmpresa() + QLatin1Char('\''),
                                                    periodo(QStringLiteral("01/04/2013"), QStringLiteral("30/04/2013")), rodape(), QString()}));
         // the instalment of the last day is in, shown by its own code
         QCOMPARE(f->relatorio().dados().linhas(), 1);
@@ -156,11 +158,11 @@ private slots:
         QVERIFY2(t.contains(QStringLiteral("Documento")) && t.contains(QStringLiteral("30/04/2013 %1 1 3/3").arg(conta)), qPrintable(t));
 
         responde_consulta(QStringLiteral("ana"));
-        f = menu("RelServicoCliente");
+        f = menu("menuRelServicosCliente");
         QVERIFY(f);
         QCOMPARE(cr().ReportFileName, arquivo_relatorio(QStringLiteral("008.rpt")));
         QCOMPARE(cr().SelectionFormula, QStringLiteral("{servico_por_tecnico.codigo_cliente} = 2"));
-        QCOMPARE(formulas(), (QStringList{QStringLiteral("NomeEmpresa='") + cNomeEmpresa + QLatin1Char('\''), rodape(), {}, {}, {}, {}, {}, {}, {}, {}}));
+        QCOMPARE(formulas(), (QStringList{QStringLiteral("NomeEmpresa='") + nomeEmpresa() + QLatin1Char('\''), rodape(), {}, {}, {}, {}, {}, {}, {}, {}}));
         QCOMPARE(f->relatorio().dados().linhas(), 2); // Ana's two services, whatever their date
         QVERIFY(amb->msgs.mostradas().isEmpty());
     }
@@ -171,11 +173,11 @@ private slots:
     {
         responde_periodo(QDate(2026, 12, 1), QDate(2026, 12, 7));
         responde_consulta(QStringLiteral("Carlos"));
-        FrmRelatorio* f = menu("RelExtratoServicoTecnico");
+        FrmRelatorio* f = menu("menuRelExtratoTecnico");
         QVERIFY(f);
         QCOMPARE(cr().SelectionFormula, QStringLiteral("{servico_por_tecnico.data}>=date('2026-12-01') and {servico_por_tecnico.data}<=date('07/12/2026') "
                                                        "and {servico_por_tecnico.codigo_tecnico}=1"));
-        QCOMPARE(formulas().mid(0, 5), (QStringList{QString(), QStringLiteral("NomeEmpresa='") + cNomeEmpresa + QLatin1Char('\''),
+        QCOMPARE(formulas().mid(0, 5), (QStringList{QString(), QStringLiteral("NomeEmpresa='") + nomeEmpresa() + QLatin1Char('\''),
                                                    periodo(QStringLiteral("01/12/2026"), QStringLiteral("07/12/2026")), rodape(), QString()}));
         QCOMPARE(f->relatorio().dados().linhas(), 1); // the warranty job of the 8th is outside
     }
@@ -185,16 +187,16 @@ private slots:
     void cancelarNaoRodaNada()
     {
         cr().SelectionFormula = QStringLiteral("anterior");
-        for (const char* item : {"menuRelContasReceber", "menuRelContasRecebidas", "RelExtratoServicoTecnico", "RelDemonstrativoFaturamento"}) {
+        for (const char* item : {"menuRelContasReceber", "menuRelContasRecebidas", "menuRelExtratoTecnico", "menuRelFaturamento"}) {
             cancela_periodo();
             QVERIFY2(!menu(item), item);
             QCOMPARE(acoes_modais_pendentes(), 0); // and no lookup after the period
         }
         responde_periodo(QDate(2026, 12, 1), QDate(2026, 12, 31));
         responde_consulta(QStringLiteral("Carlos"), false);
-        QVERIFY(!menu("RelExtratoServicoTecnico"));
+        QVERIFY(!menu("menuRelExtratoTecnico"));
         responde_consulta(QStringLiteral("Ana"), false);
-        QVERIFY(!menu("RelServicoCliente"));
+        QVERIFY(!menu("menuRelServicosCliente"));
         QCOMPARE(cr().SelectionFormula, QStringLiteral("anterior"));
         QVERIFY(amb->msgs.mostradas().isEmpty());
     }
@@ -207,16 +209,16 @@ private slots:
         executa(QStringLiteral("insert into item_ordem values(null,3,1,'Diagnóstico',49.50,2 );"));
         executa(QStringLiteral("insert into ordem values(null,3,'2027-01-02','09:00:00',80,'',1,1,0);")); // outside
         responde_periodo(QDate(2026, 12, 1), QDate(2026, 12, 31));
-        FrmRelatorio* f = menu("RelDemonstrativoFaturamento");
+        FrmRelatorio* f = menu("menuRelFaturamento");
         QVERIFY(f);
         QCOMPARE(cr().ReportFileName, arquivo_relatorio(QStringLiteral("007.rpt")));
         QVERIFY(cr().SelectionFormula.isEmpty());
         QCOMPARE(formulas().mid(0, 7), (QStringList{QStringLiteral("Clientes='2'"), QStringLiteral("Faturamento='R$\u00a0350,00'"),
-                                                   QStringLiteral("Manutencoes='4'"), QStringLiteral("NomeEmpresa='") + cNomeEmpresa + QLatin1Char('\''),
+                                                   QStringLiteral("Manutencoes='4'"), QStringLiteral("NomeEmpresa='") + nomeEmpresa() + QLatin1Char('\''),
                                                    periodo(QStringLiteral("01/12/2026"), QStringLiteral("31/12/2026")), rodape(), QString()}));
 
         responde_periodo(QDate(2013, 4, 1), QDate(2013, 4, 30));
-        f = menu("RelDemonstrativoFaturamento");
+        f = menu("menuRelFaturamento");
         QVERIFY(f);
         QCOMPARE(formulas().mid(0, 3), (QStringList{QStringLiteral("Clientes='0'"), QStringLiteral("Faturamento='R$\u00a00,00'"),
                                                    QStringLiteral("Manutencoes='0'")}));
@@ -253,7 +255,7 @@ private slots:
         QCOMPARE(cr().ReportFileName, arquivo_relatorio(QStringLiteral("009.rpt")));
         QCOMPARE(cr().SelectionFormula, QStringLiteral("{baixa_conta_receber.ddata_baixa}>=date('2026-12-01') and "
                                                        "{baixa_conta_receber.ddata_baixa}<=date('31/12/2026')"));
-        QCOMPARE(formulas().mid(0, 3), (QStringList{QStringLiteral("Nome_empresa='") + cNomeEmpresa + QLatin1Char('\''),
+        QCOMPARE(formulas().mid(0, 3), (QStringList{QStringLiteral("Nome_empresa='") + nomeEmpresa() + QLatin1Char('\''),
                                                    periodo(QStringLiteral("01/12/2026"), QStringLiteral("31/12/2026")), rodape()}));
         const QString noPeriodo = QStringLiteral(" from baixa_conta_receber where ddata_baixa >= '2026-12-01' and ddata_baixa < '2027-01-01'");
         QCOMPARE(f->relatorio().dados().linhas(), conta(QStringLiteral("select count(*)") + noPeriodo));
@@ -262,10 +264,10 @@ private slots:
         const QString t = plano(paginas_pdf(pdf, true).join(QLatin1Char(' '))).replace(QStringLiteral(" :"), QStringLiteral(":"));
         // the subtotals and the total, read from the table
         auto somas = [&](const QString& onde) {
-            rsDados.abre(QStringLiteral("select count(*) as n, sum(ndesconto) as d, sum(nacrescimo) as a, sum(nvalor_baixa) as v") + noPeriodo + onde);
-            const QString r = QStringLiteral("%1 baixas %2 %3 %4").arg(rsDados.texto(QStringLiteral("n")), rsDados.dinheiro(QStringLiteral("d")).moeda(),
-                                                                       rsDados.dinheiro(QStringLiteral("a")).moeda(), rsDados.dinheiro(QStringLiteral("v")).moeda());
-            rsDados.fecha();
+            Recordset rs(conexao);
+            rs.abre(QStringLiteral("select count(*) as n, sum(ndesconto) as d, sum(nacrescimo) as a, sum(nvalor_baixa) as v") + noPeriodo + onde);
+            const QString r = QStringLiteral("%1 baixas %2 %3 %4").arg(rs.texto(QStringLiteral("n")), rs.dinheiro(QStringLiteral("d")).moeda(),
+                                                                       rs.dinheiro(QStringLiteral("a")).moeda(), rs.dinheiro(QStringLiteral("v")).moeda());
             return plano(r).replace(QChar(0x00a0), QLatin1Char(' '));
         };
         confere_textos(t, {QStringLiteral("Recebimentos no período"), QStringLiteral("Forma de pagamento: Dinheiro"),

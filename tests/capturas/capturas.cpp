@@ -210,10 +210,10 @@ private slots:
 
         auto principal = janela_principal();
         no_dialogo<FrmSelecionaPeriodo>([](FrmSelecionaPeriodo& d) {
-            d.DTPicker1->setDate(QDate(2026, 12, 1));
-            d.DTPicker2->setDate(QDate(2026, 12, 31));
+            d.dataInicial->setDate(QDate(2026, 12, 1));
+            d.dataFinal->setDate(QDate(2026, 12, 31));
             guarda(d, "guia/periodo");
-            clica(d.Command1);
+            clica(d.botaoOk);
         });
         principal->item(QStringLiteral("menuRelRecebimentos"))->trigger();
         const QList<FrmRelatorio*> ps = previas_abertas();
@@ -230,9 +230,9 @@ private slots:
         executa(QStringLiteral("insert into baixa_conta_receber values(null,2,33.33,1,1.5,0.75,'P','','2026-12-31 23:59:59');"));
         auto principal = janela_principal();
         no_dialogo<FrmSelecionaPeriodo>([](FrmSelecionaPeriodo& f) {
-            f.DTPicker1->setDate(QDate(2026, 12, 1));
-            f.DTPicker2->setDate(QDate(2026, 12, 31));
-            clica(f.Command1);
+            f.dataInicial->setDate(QDate(2026, 12, 1));
+            f.dataFinal->setDate(QDate(2026, 12, 31));
+            clica(f.botaoOk);
         });
         principal->item(QStringLiteral("menuRelRecebimentos"))->trigger();
         const QList<FrmRelatorio*> ps = previas_abertas();

@@ -18,8 +18,6 @@
 #include "lojateste.h"
 #include "errosbanco.h"
 #include "formatos.h"
-#include "legado.h"
-#include "literaissql.h"
 #include "sessao.h"
 #include "valoresnegativos.h"
 #include "passos.h"
@@ -153,7 +151,7 @@ private slots:
         // a budget too, so every table has a row to write into
         const QVariant orcamento = conexao.executeRetornando(
             QStringLiteral("insert into orcamento values(null,2,'2026-12-07','10:20:00',150.5,'',0,1) returning ncodigo"));
-        executa(QStringLiteral("insert into item_orcamento values(null,%1,1,'Troca da fonte',150.5)").arg(orcamento.toInt()));
+        executa(QStringLiteral("insert into item_orcamento values(null,?,1,'Troca da fonte',150.5)"), {orcamento});
         executa(QStringLiteral("insert into propriedade values(null,1,'Número de série');"));
         executa(QStringLiteral("insert into Propriedade_equipamento_cliente values((select max(ncodigo) from propriedade),1,'ABC123')"));
         executa(QStringLiteral("insert into ordem_aguardando_pecas (nordem, dmomento, cobs) values (2, '2026-12-08 10:00:00', 'Fonte')"));
@@ -165,7 +163,8 @@ private slots:
     void textosVoltamIguaisOuSaoRecusadosInteiros()
     {
         QList<Coluna> colunas;
-        rsDados.abre(QStringLiteral(
+        Recordset rs(conexao);
+        rs.abre(QStringLiteral(
             "select trim(rf.rdb$relation_name) tabela, trim(rf.rdb$field_name) coluna, f.rdb$field_type tipo, "
             "coalesce(f.rdb$character_length, 0) tamanho from rdb$relation_fields rf "
             "join rdb$relations r on r.rdb$relation_name = rf.rdb$relation_name "
@@ -180,10 +179,10 @@ private slots:
             // the changes of money are written by the database's triggers alone
             "and r.rdb$relation_name <> 'ALTERACAO_FINANCEIRA' "
             "order by 1, 2"));
-        for (; !rsDados.eof(); rsDados.moveNext())
-            colunas.append({rsDados.texto(QStringLiteral("tabela")), rsDados.texto(QStringLiteral("coluna")),
-                            rsDados.inteiro(QStringLiteral("tipo")) == 261 ? 0 : int(rsDados.inteiro(QStringLiteral("tamanho")))});
-        rsDados.fecha();
+        for (; !rs.eof(); rs.moveNext())
+            colunas.append({rs.texto(QStringLiteral("tabela")), rs.texto(QStringLiteral("coluna")),
+                            rs.inteiro(QStringLiteral("tipo")) == 261 ? 0 : int(rs.inteiro(QStringLiteral("tamanho")))});
+        rs.fecha();
         QVERIFY(colunas.size() >= 40);
 
         int tentativas = 0, guardadas = 0, recusadas = 0, regras = 0;
@@ -191,33 +190,36 @@ private slots:
             // one row of the table, found by its primary key (the property values have a key of two columns)
             const QString chave = valor(QStringLiteral("select list(trim(s.rdb$field_name), ' || ''-'' || ') from rdb$relation_constraints k "
                                                        "join rdb$index_segments s on s.rdb$index_name = k.rdb$index_name "
-                                                       "where k.rdb$relation_name = '%1' and k.rdb$constraint_type = 'PRIMARY KEY'")
-                                            .arg(c.tabela)).toString();
+                                                       "where k.rdb$relation_name = ? and k.rdb$constraint_type = 'PRIMARY KEY'"),
+                                        {c.tabela})
+                                      .toString();
             const QString onde = QStringLiteral(" from %1 where %2 = (select min(%2) from %1)").arg(c.tabela, chave);
             QVERIFY2(valor(QStringLiteral("select count(*)") + onde).toInt() == 1, qPrintable(c.tabela));
             for (const QString& e : ENTRADAS) {
                 ++tentativas;
-                rsDados.abre(QStringLiteral("select %1").arg(c.coluna) + onde);
-                const QVariant antes = rsDados.valor(0);
-                rsDados.fecha();
+                rs.abre(QStringLiteral("select %1").arg(c.coluna) + onde);
+                const QVariant antes = rs.valor(0);
+                rs.fecha();
                 const bool cabe = c.tamanho == 0 || caracteres(e) <= c.tamanho;
                 try {
-                    conexao.execute(QStringLiteral("update %1 set %2 = '%3' where %4 = (select min(%4) from %1)")
-                                        .arg(c.tabela, c.coluna, texto_sql(e), chave));
+                    // the table and columns come from the catalogue; the text is bound, as the forms bind it
+                    conexao.execute(QStringLiteral("update %1 set %2 = ? where %3 = (select min(%3) from %1)").arg(c.tabela, c.coluna, chave), {e});
                 } catch (const ErroBanco& erro) {
-                    // too long: refused whole (-802); a column's own rule (-297) may refuse odd text
+                    // too long: refused whole (-303 for a bound value, -802 once in the column);
+                    // a column's own rule (-297) may refuse odd text
                     const QString quem = c.tabela + QLatin1Char('.') + c.coluna + QStringLiteral(" <- ") + e.left(30) + QStringLiteral(": ") + erro.descricao();
-                    QVERIFY2(erro.codigo() == QLatin1String("-802") ? !cabe : erro.codigo() == QLatin1String("-297"), qPrintable(quem));
-                    erro.codigo() == QLatin1String("-802") ? ++recusadas : ++regras;
-                    rsDados.abre(QStringLiteral("select %1").arg(c.coluna) + onde);
-                    QCOMPARE(rsDados.valor(0), antes);
-                    rsDados.fecha();
+                    const bool longo = erro.codigo() == QLatin1String("-303") || erro.codigo() == QLatin1String("-802");
+                    QVERIFY2(longo ? !cabe : erro.codigo() == QLatin1String("-297"), qPrintable(quem));
+                    longo ? ++recusadas : ++regras;
+                    rs.abre(QStringLiteral("select %1").arg(c.coluna) + onde);
+                    QCOMPARE(rs.valor(0), antes);
+                    rs.fecha();
                     continue;
                 }
-                QVERIFY2(cabe, qPrintable(c.tabela + QLatin1Char('.') + c.coluna + QStringLiteral(" guardou um texto longo demais")));
-                rsDados.abre(QStringLiteral("select %1").arg(c.coluna) + onde);
-                const QString lido = rsDados.texto(0);
-                rsDados.fecha();
+                QVERIFY2(cabe, qPrintable(c.tabela + QLatin1Char('.') + c.coluna + QStringLiteral(" guardou um texto longo demais: ") + e.left(30)));
+                rs.abre(QStringLiteral("select %1").arg(c.coluna) + onde);
+                const QString lido = rs.texto(0);
+                rs.fecha();
                 QVERIFY2(lido == e, qPrintable(c.tabela + QLatin1Char('.') + c.coluna + QStringLiteral(": ") + lido.left(40)));
                 ++guardadas;
             }

@@ -75,7 +75,7 @@ class TstCopia : public QObject {
     void loja_completa()
     {
         cria_loja_exemplo();
-        registra_copia(QStringLiteral("'2026-12-01 23:30:00', 1, '/copias/antiga.fbk'"));
+        registra_copia(QDateTime(QDate(2026, 12, 1), QTime(23, 30)), QStringLiteral("/copias/antiga.fbk"));
         executa(QStringLiteral("insert into propriedade values(null,1,'Número de série')"));
         executa(QStringLiteral("insert into propriedade values(null,1,'Voltagem')"));
         executa(QStringLiteral("insert into Propriedade_equipamento_cliente values(1,1,'BR-123''45')"));
@@ -99,10 +99,11 @@ class TstCopia : public QObject {
 
     // A copy recorded as the backup command records it: as the owner (the
     // stations only read the table). Values: moment, verified, file.
-    void registra_copia(const QString& valores)
+    // A verified copy recorded as the backup command does, as the owner.
+    void registra_copia(const QDateTime& momento, const QString& arquivo)
     {
         abre_como_dono(amb->banco.fonte());
-        executa(QStringLiteral("insert into copia_seguranca (dmomento, nconferida, carquivo) values (%1)").arg(valores));
+        executa(QStringLiteral("insert into copia_seguranca (dmomento, nconferida, carquivo) values (?, 1, ?)"), {momento, arquivo});
         abre_como_programa(amb->banco.fonte());
     }
 
@@ -423,7 +424,7 @@ private slots:
     void barraDeStatusMostraAUltimaCopia()
     {
         Relogio::fixa(QDateTime(QDate(2026, 12, 16), QTime(10, 0)));
-        registra_copia(QStringLiteral("'2026-12-09 23:30:00', 1, '/c/a.fbk'"));
+        registra_copia(QDateTime(QDate(2026, 12, 9), QTime(23, 30)), QStringLiteral("/c/a.fbk"));
         auto principal = janela_principal();
         QLabel* painel = principal->painel(7);
         QCOMPARE(painel->text(), QStringLiteral("Última cópia: 09/12/2026"));
@@ -435,7 +436,7 @@ private slots:
         QVERIFY(painel->styleSheet().contains(QStringLiteral("color")));
 
         // a copy made meanwhile by another machine shows within the hour
-        registra_copia(QStringLiteral("'2026-12-17 10:30:00', 1, '/c/b.fbk'"));
+        registra_copia(QDateTime(QDate(2026, 12, 17), QTime(10, 30)), QStringLiteral("/c/b.fbk"));
         Relogio::fixa(QDateTime(QDate(2026, 12, 17), QTime(11, 0)));
         QTRY_COMPARE(painel->text(), QStringLiteral("Última cópia: 17/12/2026"));
         QVERIFY(painel->styleSheet().isEmpty());

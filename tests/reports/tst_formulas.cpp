@@ -5,7 +5,6 @@
 #include "definicaorelatorio.h"
 #include "errorelatorio.h"
 #include "formulaselecao.h"
-#include "literaissql.h"
 #include "localizacao.h"
 
 #include <QDate>
@@ -97,9 +96,8 @@ private slots:
     void periodosComAsDuasFormasDeData()
     {
         // 003: start written yyyy-mm-dd, end dd/mm/yyyy, four blanks at the end
-        const QString data_base = QStringLiteral("01/04/2013"), data_teto = QStringLiteral("30/04/2013");
-        FiltroSql f = traduz(QStringLiteral("{view_contas_a_receber.vencimento}>=date('") + data_sql(data_base)
-                             + QStringLiteral("') and {view_contas_a_receber.vencimento}<=date('") + data_teto + QStringLiteral("')    "));
+        FiltroSql f = traduz(QStringLiteral("{view_contas_a_receber.vencimento}>=date('2013-04-01') and "
+                                            "{view_contas_a_receber.vencimento}<=date('30/04/2013')    "));
         QCOMPARE(f.sql, QStringLiteral("c.vencimento >= cast(? as date) and c.vencimento <= cast(? as date)"));
         QCOMPARE(f.valores, (QVariantList{QDate(2013, 4, 1), QDate(2013, 4, 30)}));
 

@@ -17,8 +17,7 @@
 #include "passos.h"
 #include "relogio.h"
 #include "lojateste.h"
-#include "legado.h"
-#include "literaissql.h"
+#include "estabelecimento.h"
 #include "sessao.h"
 #include "motorrelatorio.h"
 #include "paginacao.h"
@@ -131,8 +130,9 @@ class TstReports : public QObject {
     std::unique_ptr<Ambiente> amb;
     std::unique_ptr<FrmPrincipal> principal;
 
-    QString nomeEmpresa(const char* campo) { return QString::fromLatin1(campo) + QStringLiteral("='") + cNomeEmpresa + QLatin1Char('\''); }
-    QString rodape() { return QStringLiteral("Rodape='") + cRodape + QLatin1Char('\''); }
+    // the shop's name and footer as its record holds them, as formula fields
+    QString nomeEmpresa(const char* campo) { return QString::fromLatin1(campo) + QStringLiteral("='") + Estabelecimento::le(conexao).nome + QLatin1Char('\''); }
+    QString rodape() { return QStringLiteral("Rodape='") + Estabelecimento::le(conexao).rodape + QLatin1Char('\''); }
 
     // The preview's report written to PDF, as text by page.
     QStringList paginas(FrmRelatorio* f, const QString& nome, bool linhas = false)
@@ -170,13 +170,13 @@ private slots:
         executa(QStringLiteral("insert into conta_receber values(null,2,'1/1','99.90',0,'2027-03-01',0)  "));
         const QString base = QStringLiteral("01/12/2026"), teto = QStringLiteral("28/02/2027");
         FrmRelatorio* f = roda(QStringLiteral("003.rpt"), {{0, nomeEmpresa("Nome_empresa")}, {1, periodo(base, teto)}, {2, rodape()}},
-                               QStringLiteral("{view_contas_a_receber.vencimento}>=date('") + data_sql(base)
-                                   + QStringLiteral("') and {view_contas_a_receber.vencimento}<=date('") + teto + QStringLiteral("')    "));
+                               QStringLiteral("{view_contas_a_receber.vencimento}>=date('2026-12-01') and "
+                                              "{view_contas_a_receber.vencimento}<=date('28/02/2027')    "));
         QVERIFY(f);
         QVERIFY(amb->msgs.mostradas().isEmpty());
         QCOMPARE(f->relatorio().dados().linhas(), 1); // 1/2 is paid, the March one is outside
         const QString t = texto(f, QStringLiteral("003"));
-        confere_textos(t, {cNomeEmpresa, QStringLiteral("Contas a receber"), QStringLiteral("Periodo de 01/12/2026 a 28/02/2027"),
+        confere_textos(t, {Estabelecimento::le(conexao).nome, QStringLiteral("Contas a receber"), QStringLiteral("Periodo de 01/12/2026 a 28/02/2027"),
                                  QStringLiteral("10/02/2027"), QStringLiteral("2/2"), QStringLiteral("2 - Ana Souza"),
                                  QStringLiteral("R$ 150,25"), QStringLiteral("Parcelas: 1"), QStringLiteral("Página 1 de 1")});
         QVERIFY(!t.contains(QStringLiteral("99,90")));
@@ -255,11 +255,11 @@ private slots:
         // 007 as the menu runs it: the program's three totals
         fechaPrevias();
         no_dialogo<FrmSelecionaPeriodo>([](FrmSelecionaPeriodo& p) {
-            p.DTPicker1->setDate(QDate(2026, 12, 1));
-            p.DTPicker2->setDate(QDate(2026, 12, 31));
-            clica(p.Command1);
+            p.dataInicial->setDate(QDate(2026, 12, 1));
+            p.dataFinal->setDate(QDate(2026, 12, 31));
+            clica(p.botaoOk);
         });
-        RelDemonstrativoFaturamento_Click();
+        imprime_faturamento();
         QCOMPARE(previas_abertas().size(), 1);
         t = texto(previas_abertas().first(), QStringLiteral("007-preenchimento"), true);
         confere_textos(t, {QStringLiteral("Clientes atendidos 2"), QStringLiteral("Manutenções realizadas 3"), QStringLiteral("Faturamento R$ 300,50")});
@@ -362,11 +362,11 @@ private slots:
         const QString consulta = QStringLiteral("select cast(cnome as integer) as x from cidade");
         QString doFormulario;
         try {
-            rsDados.abre(consulta);
+            Recordset rs(conexao);
+            rs.abre(consulta);
         } catch (const ErroBanco& e) {
             doFormulario = e.descricao();
         }
-        rsDados.fecha();
         QVERIFY(!doFormulario.isEmpty());
         QFile f(amb->banco.pasta() + QStringLiteral("/d.rpt"));
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -442,7 +442,7 @@ private slots:
         QCOMPARE(ps.size(), n);
         for (int i = 0; i < n; ++i) {
             QVERIFY(ps[i].contains(QStringLiteral("Extrato de serviços por técnicos")));
-            QVERIFY(ps[i].contains(plano(cRodape)));
+            QVERIFY(ps[i].contains(plano(Estabelecimento::le(conexao).rodape)));
             QVERIFY2(ps[i].contains(QStringLiteral("Página %1 de %2").arg(i + 1).arg(n)), qPrintable(ps[i]));
             QVERIFY(ps[i].contains(QStringLiteral("Data Ordem Cliente Equipamento Serviço Valor Comissão"))); // on every page
         }
@@ -487,7 +487,7 @@ private slots:
             f->relatorio().pintaPagina(p, 0);
             p.end();
             const QString primeira = plano(paginas_pdf(pdf).value(0));
-            QVERIFY2(primeira.contains(QStringLiteral("Página 1 de …")) && primeira.contains(cNomeEmpresa), qPrintable(primeira));
+            QVERIFY2(primeira.contains(QStringLiteral("Página 1 de …")) && primeira.contains(Estabelecimento::le(conexao).nome), qPrintable(primeira));
         }
         QTRY_VERIFY(f->relatorio().completo());
         const auto inteiro = Relatorio::monta(cr(), conexao.banco());

@@ -5,8 +5,6 @@
 #include "iniciasistema.h"
 #include "migracoes.h"
 #include "errosbanco.h"
-#include "legado.h"
-#include "literaissql.h"
 #include "sessao.h"
 
 #include <QFile>
@@ -66,8 +64,10 @@ QHash<QString, QString> colunas_das_tabelas()
     QHash<QString, QString> r;
     for (const char* t : TABELAS_DA_LOJA)
         r.insert(QString::fromLatin1(t),
-                 linhas(QStringLiteral("select trim(rdb$field_name) from rdb$relation_fields where rdb$relation_name = upper('%1') "
-                                       "order by rdb$field_position").arg(QString::fromLatin1(t))).join(QLatin1Char(',')));
+                 linhas(QStringLiteral("select trim(rdb$field_name) from rdb$relation_fields where rdb$relation_name = upper(?) "
+                                       "order by rdb$field_position"),
+                        {QString::fromLatin1(t)})
+                     .join(QLatin1Char(',')));
     return r;
 }
 
@@ -134,7 +134,7 @@ private slots:
     {
         // the code shown in advance (generator + 1), null and 0 all give the next value
         const qint64 proximo = valor(QStringLiteral("select gen_id(codigo_cidade,0)from rdb$database")).toLongLong() + 1;
-        executa(QStringLiteral("insert into cidade values(%1,'Curitiba','PR');").arg(proximo));
+        executa(QStringLiteral("insert into cidade values(?,'Curitiba','PR');"), {proximo});
         executa(QStringLiteral("insert into cidade values(null,'Londrina','PR');"));
         executa(QStringLiteral("insert into cidade values(0,'Maringá','PR');"));
         executa(QStringLiteral("insert into cidade values(77,'Cascavel','PR');"));
@@ -213,9 +213,9 @@ private slots:
     {
         executa(QStringLiteral("set generator codigo_cidade to 40000"));
         executa(QStringLiteral("insert into cidade values(null,'Grande','SP');"));
-        rsDados.abre(QStringLiteral("select ncodigo from cidade where cnome = 'Grande'"));
-        QCOMPARE(rsDados.inteiro(QStringLiteral("ncodigo")), 40001);
-        rsDados.fecha();
+        Recordset rs(conexao);
+        rs.abre(QStringLiteral("select ncodigo from cidade where cnome = 'Grande'"));
+        QCOMPARE(rs.inteiro(QStringLiteral("ncodigo")), 40001);
     }
 
     void chavesEstrangeirasEDuplicadas()
@@ -328,38 +328,40 @@ private slots:
     void recordsetLeTudoPorNome()
     {
         pequeno_movimento();
-        rsDados.abre(QStringLiteral("select ncodigo, cfantasia, cemail, ncidade from cliente order by ncodigo"));
-        QCOMPARE(rsDados.recordCount(), 2); // known before reading
-        QVERIFY(!rsDados.eof());
-        QCOMPARE(rsDados.texto(QStringLiteral("CFANTASIA")), QString());
-        rsDados.moveNext();
-        QCOMPARE(rsDados.texto(QStringLiteral("cFantasia")), QStringLiteral("Ana Souza"));
-        QCOMPARE(rsDados.texto(QStringLiteral("cemail")), QString()); // null reads as empty text
-        QVERIFY(rsDados.nulo(QStringLiteral("cemail")));
-        QCOMPARE(rsDados.inteiro(QStringLiteral("ncidade")), 2);
-        rsDados.moveNext();
-        QVERIFY(rsDados.eof());
-        // while rsDados is open, rsAux reads another result
-        rsAux.abre(QStringLiteral("select nvalor_parcela, dvencimento from conta_receber where ncodigo = 2"));
-        QCOMPARE(rsAux.dinheiro(QStringLiteral("nvalor_parcela")).centavos(), 10000);
-        QCOMPARE(rsAux.texto(QStringLiteral("nvalor_parcela")), QStringLiteral("100"));
-        QCOMPARE(rsAux.texto(QStringLiteral("dvencimento")), QStringLiteral("10/01/2027"));
-        QCOMPARE(rsAux.data(QStringLiteral("dvencimento")), QDate(2027, 1, 10));
-        rsAux.fecha();
-        rsDados.fecha();
-        QCOMPARE(rsDados.recordCount(), 0);
+        Recordset rs(conexao);
+        rs.abre(QStringLiteral("select ncodigo, cfantasia, cemail, ncidade from cliente order by ncodigo"));
+        QCOMPARE(rs.recordCount(), 2); // known before reading
+        QVERIFY(!rs.eof());
+        QCOMPARE(rs.texto(QStringLiteral("CFANTASIA")), QString());
+        rs.moveNext();
+        QCOMPARE(rs.texto(QStringLiteral("cFantasia")), QStringLiteral("Ana Souza"));
+        QCOMPARE(rs.texto(QStringLiteral("cemail")), QString()); // null reads as empty text
+        QVERIFY(rs.nulo(QStringLiteral("cemail")));
+        QCOMPARE(rs.inteiro(QStringLiteral("ncidade")), 2);
+        rs.moveNext();
+        QVERIFY(rs.eof());
+        // while one record set is open, another reads another result
+        Recordset outro(conexao);
+        outro.abre(QStringLiteral("select nvalor_parcela, dvencimento from conta_receber where ncodigo = 2"));
+        QCOMPARE(outro.dinheiro(QStringLiteral("nvalor_parcela")).centavos(), 10000);
+        QCOMPARE(outro.texto(QStringLiteral("nvalor_parcela")), QStringLiteral("100"));
+        QCOMPARE(outro.texto(QStringLiteral("dvencimento")), QStringLiteral("10/01/2027"));
+        QCOMPARE(outro.data(QStringLiteral("dvencimento")), QDate(2027, 1, 10));
+        outro.fecha();
+        rs.fecha();
+        QCOMPARE(rs.recordCount(), 0);
         // an exact amount survives the round trip to the cent
         executa(QStringLiteral("update ordem set nvalor = 12345678901.23 where ncodigo = 1"));
-        rsDados.abre(QStringLiteral("select nvalor from ordem where ncodigo = 1"));
-        QCOMPARE(rsDados.dinheiro(QStringLiteral("nvalor")).centavos(), 1234567890123LL);
-        rsDados.fecha();
+        rs.abre(QStringLiteral("select nvalor from ordem where ncodigo = 1"));
+        QCOMPARE(rs.dinheiro(QStringLiteral("nvalor")).centavos(), 1234567890123LL);
+        rs.fecha();
         // text that is not an amount, or a column that is not there, is an error, never zero
-        rsDados.abre(QStringLiteral("select 'doze' as nvalor, cast(null as numeric(15,2)) as nnulo from rdb$database"));
-        QVERIFY_THROWS_EXCEPTION(ErroBanco, rsDados.dinheiro(QStringLiteral("nvalor")));
-        QVERIFY_THROWS_EXCEPTION(ErroBanco, rsDados.dinheiro(QStringLiteral("nvalor_inexistente")));
-        QCOMPARE(rsDados.dinheiro(QStringLiteral("nnulo")).centavos(), 0);
-        rsDados.fecha();
-        QVERIFY_THROWS_EXCEPTION(ErroBanco, rsDados.abre(QStringLiteral("select * from tabela_que_nao_existe")));
+        rs.abre(QStringLiteral("select 'doze' as nvalor, cast(null as numeric(15,2)) as nnulo from rdb$database"));
+        QVERIFY_THROWS_EXCEPTION(ErroBanco, rs.dinheiro(QStringLiteral("nvalor")));
+        QVERIFY_THROWS_EXCEPTION(ErroBanco, rs.dinheiro(QStringLiteral("nvalor_inexistente")));
+        QCOMPARE(rs.dinheiro(QStringLiteral("nnulo")).centavos(), 0);
+        rs.fecha();
+        QVERIFY_THROWS_EXCEPTION(ErroBanco, rs.abre(QStringLiteral("select * from tabela_que_nao_existe")));
     }
 
     void transacaoDesfazTudoOuGravaTudo()
@@ -439,7 +441,7 @@ private slots:
     void textoComApostrofoGravadoComSeguranca()
     {
         const QString colado = QStringLiteral("Sant'Ana'); delete from cidade; --");
-        executa(QStringLiteral("insert into cidade values(null,'") + texto_sql(colado) + QStringLiteral("','PR');"));
+        executa(QStringLiteral("insert into cidade values(null,?,'PR');"), {colado});
         QCOMPARE(linhas(QStringLiteral("select cnome from cidade where ncodigo = 2")), QStringList{colado});
         QCOMPARE(valor(QStringLiteral("select count(*) from cidade")).toInt(), 2);
     }

@@ -22,6 +22,7 @@
 #include "passos.h"
 #include "errosbanco.h"
 #include "legado.h"
+#include "estabelecimento.h"
 #include "sessao.h"
 #include "motorrelatorio.h"
 #include "relogio.h"
@@ -517,7 +518,7 @@ private slots:
         clica(f.Command5);
         QCOMPARE(amb->msgs.textos().mid(amb->msgs.textos().size() - 2),
                  (QStringList{QStringLiteral("Ok! Orçamento gravado com sucesso!"), QStringLiteral("Deseja emitir o orçamento?")}));
-        QCOMPARE(impressos.last(), QStringLiteral("{orcamento.ncodigo}=1|Rodape='") + cRodape + QStringLiteral("'|"));
+        QCOMPARE(impressos.last(), QStringLiteral("{orcamento.ncodigo}=1|Rodape='") + Estabelecimento::le(conexao).rodape + QStringLiteral("'|"));
         const QString pdf = amb->banco.pasta() + QStringLiteral("/orcamento.pdf");
         QVERIFY(gera_pdf(cr(), pdf));
         rsDados.abre(QStringLiteral("select dateadd(15 day to ddata) as validade from orcamento where ncodigo = 1"));

@@ -13,7 +13,7 @@
 #include "frmrelatorio.h"
 #include "lojateste.h"
 #include "errosbanco.h"
-#include "legado.h"
+#include "estabelecimento.h"
 #include "sessao.h"
 #include "relatorio.h"
 #include "textopdf.h"
@@ -99,18 +99,15 @@ private slots:
         executa(QStringLiteral("insert into conta_receber values(null,2,'0/1','1234.5',0,'2027-02-01',0)  "));
         QCOMPARE(texto_vencimentos(loja.garantia), QStringLiteral("Vencimento: 01/02/2027 Valor: R$") + NBSP
                                                        + QStringLiteral("1.234,50 ||  Vencimento: 05/03/2027 Valor: R$") + NBSP + QStringLiteral("50,00"));
-        QVERIFY(!rsAux.aberto());
     }
 
     void comprovanteRespondidoNaoNaoImprime()
     {
-        cSQL = QStringLiteral("antes");
         cr().ReportFileName = QStringLiteral("antes.rpt");
         amb->msgs.respostas({false});
         emite_comprovante_entrada(loja.entrada, QStringLiteral("06/12/2026"));
         QCOMPARE(amb->msgs.textos(), QStringList{PERGUNTA_ENTRADA});
         QCOMPARE(cr().ReportFileName, QStringLiteral("antes.rpt"));
-        QCOMPARE(cSQL, QStringLiteral("antes"));
         QVERIFY(previas_abertas().isEmpty());
     }
 
@@ -139,7 +136,7 @@ private slots:
         QCOMPARE(cr().ReportFileName, QCoreApplication::applicationDirPath() + QStringLiteral("/relatorio/001.rpt"));
         QCOMPARE(cr().SelectionFormula, QStringLiteral("{entrada_equipamento.ncodigo}=57"));
         QCOMPARE(cr().Formulas[0], QStringLiteral("Numero='06/12/2026 - N.º 57'"));
-        QCOMPARE(cr().Formulas[1], QStringLiteral("Rodape='%1'").arg(cRodape));
+        QCOMPARE(cr().Formulas[1], QStringLiteral("Rodape='%1'").arg(Estabelecimento::le(conexao).rodape));
         for (int i = 2; i < 10; ++i)
             QVERIFY(cr().Formulas[i].isEmpty());
 
@@ -150,7 +147,7 @@ private slots:
                                          QStringLiteral("Impressora HP LaserJet 1102"), QStringLiteral("Manchas na impressão e papel enroscando"),
                                          QStringLiteral("Notebook Dell Inspiron"), QStringLiteral("Não liga"),
                                          QStringLiteral("Equipamentos recebidos: 2"), QStringLiteral("Observações: Cliente pede urgência"),
-                                         QStringLiteral("Assinatura do cliente"), plano(cRodape), QStringLiteral("Página 1 de 1")});
+                                         QStringLiteral("Assinatura do cliente"), plano(Estabelecimento::le(conexao).rodape), QStringLiteral("Página 1 de 1")});
         QVERIFY(!t.contains(QStringLiteral("Monitor LG")));
         QVERIFY(!t.contains(QStringLiteral("Bruno Lima")));
     }
@@ -180,11 +177,9 @@ private slots:
 
     void ordemRespondidaNaoNaoImprimeNemConsulta()
     {
-        cSQL = QStringLiteral("antes");
         amb->msgs.respostas({false});
         emite_ordem_servico(loja.ordem);
         QCOMPARE(amb->msgs.textos(), QStringList{PERGUNTA_ORDEM});
-        QCOMPARE(cSQL, QStringLiteral("antes"));
         QVERIFY(previas_abertas().isEmpty());
     }
 
@@ -210,7 +205,7 @@ private slots:
         QCOMPARE(cr().ReportFileName, QCoreApplication::applicationDirPath() + QStringLiteral("/relatorio/002.rpt"));
         QCOMPARE(cr().SelectionFormula, QStringLiteral("{view_ordem.codigo_ordem}=1"));
         QVERIFY(cr().Formulas[0].isEmpty());
-        QCOMPARE(cr().Formulas[1], QStringLiteral("Rodape='%1'").arg(cRodape));
+        QCOMPARE(cr().Formulas[1], QStringLiteral("Rodape='%1'").arg(Estabelecimento::le(conexao).rodape));
         QCOMPARE(cr().Formulas[2], QStringLiteral("Vencimentos='") + DUAS_CONTAS + QLatin1Char('\''));
         for (int i = 3; i < 10; ++i)
             QVERIFY(cr().Formulas[i].isEmpty());
@@ -226,7 +221,7 @@ private slots:
                                          QStringLiteral("Limpeza e revisão geral"), QStringLiteral("R$ 120,50"),
                                          QStringLiteral("Total: R$ 300,50"),
                                          QStringLiteral("Vencimentos: Vencimento: 10/01/2027 Valor: R$ 150,25 || Vencimento: 10/02/2027 Valor: R$ 150,25"),
-                                         QStringLiteral("Observações: Retirar até sexta"), plano(cRodape), QStringLiteral("Página 1 de 1")});
+                                         QStringLiteral("Observações: Retirar até sexta"), plano(Estabelecimento::le(conexao).rodape), QStringLiteral("Página 1 de 1")});
         QVERIFY(!t.contains(QStringLiteral("GARANTIA")));
         QVERIFY(!t.contains(QStringLiteral("Bruno Lima")));
         QVERIFY(!t.contains(QStringLiteral("06/12/2026 - N.º 57")));
@@ -272,7 +267,6 @@ private slots:
         QCOMPARE(amb->msgs.mostradas().size(), 2);
         QVERIFY2(amb->msgs.ultimo().contains(QStringLiteral("CONTA_RECEBER")), qPrintable(amb->msgs.ultimo()));
         QVERIFY(previas_abertas().isEmpty());
-        QVERIFY(!rsAux.aberto());
         QVERIFY(principal->isVisible());
     }
 
@@ -431,7 +425,7 @@ private slots:
                            QStringLiteral("Total da ordem: R$ 300,50"), QStringLiteral("Total pago: R$ 150,25"),
                            QStringLiteral("Em aberto: R$ 150,25"), QStringLiteral("Retirado por: Marcos Souza"),
                            QStringLiteral("Observações: Levou os cabos"),
-                           QStringLiteral("Garantia: 30 dias a partir da entrega, até 20/01/2027."), plano(cRodape)});
+                           QStringLiteral("Garantia: 30 dias a partir da entrega, até 20/01/2027."), plano(Estabelecimento::le(conexao).rodape)});
         QVERIFY(!t.contains(QStringLiteral("Bruno Lima")));
     }
 };

@@ -12,7 +12,8 @@
 #include "grade.h"
 #include "iniciasistema.h"
 #include "lojateste.h"
-#include "legado.h"
+#include "estabelecimento.h"
+#include "sessao.h"
 #include "motorrelatorio.h"
 #include "relatorio.h"
 #include "textopdf.h"
@@ -165,8 +166,8 @@ private slots:
         QCOMPARE(ps.size(), 1);
         QCOMPARE(cr().ReportFileName, arquivo_relatorio(QStringLiteral("005.rpt")));
         QCOMPARE(QStringList(cr().Formulas.begin(), cr().Formulas.begin() + 5),
-                 (QStringList{QStringLiteral("Equipamento='Impressora - HP LaserJet 1102'"), QStringLiteral("Nome_empresa='") + cNomeEmpresa + QLatin1Char('\''),
-                              QStringLiteral("Proprietario= '2 - Ana Souza'"), QStringLiteral("Rodape='") + cRodape + QLatin1Char('\''), QString()}));
+                 (QStringList{QStringLiteral("Equipamento='Impressora - HP LaserJet 1102'"), QStringLiteral("Nome_empresa='") + Estabelecimento::le(conexao).nome + QLatin1Char('\''),
+                              QStringLiteral("Proprietario= '2 - Ana Souza'"), QStringLiteral("Rodape='") + Estabelecimento::le(conexao).rodape + QLatin1Char('\''), QString()}));
         QCOMPARE(cr().SelectionFormula, QStringLiteral("{servico_equipamento.equipamento_cliente}=1"));
         QCOMPARE(ps.first()->relatorio().dados().linhas(), 2);
     }

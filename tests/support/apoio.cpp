@@ -4,7 +4,6 @@
 #include "iniciasistema.h"
 #include "migracoes.h"
 #include "grade.h"
-#include "legado.h"
 #include "localizacao.h"
 #include "sessao.h"
 #include "relogio.h"
@@ -160,33 +159,43 @@ BancoTeste::BancoTeste()
 
 BancoTeste::~BancoTeste()
 {
-    rsDados.fecha();
-    rsAux.fecha();
     conexao.fecha();
 }
 
-QVariant valor(const QString& sql)
+namespace {
+
+// Runs a query of a test on the global connection, its values bound; a
+// failure fails the test.
+bool consulta(QSqlQuery& q, const QString& sql, const QVariantList& valores)
 {
     conexao.prepara(); // a connection lost meanwhile is opened again, as for any read
-    QSqlQuery q(conexao.banco());
     q.setNumericalPrecisionPolicy(QSql::HighPrecision);
-    if (!q.exec(sql)) {
+    bool feita = valores.isEmpty() ? q.exec(sql) : q.prepare(sql);
+    for (const QVariant& v : valores)
+        q.addBindValue(v);
+    if (feita && !valores.isEmpty())
+        feita = q.exec();
+    if (!feita)
         QTest::qFail(qPrintable(QStringLiteral("consulta falhou: %1: %2").arg(sql, q.lastError().text())), __FILE__, __LINE__);
+    return feita;
+}
+
+} // namespace
+
+QVariant valor(const QString& sql, const QVariantList& valores)
+{
+    QSqlQuery q(conexao.banco());
+    if (!consulta(q, sql, valores))
         return {};
-    }
     return q.next() ? q.value(0) : QVariant();
 }
 
-QStringList linhas(const QString& sql)
+QStringList linhas(const QString& sql, const QVariantList& valores)
 {
     QStringList r;
-    conexao.prepara();
     QSqlQuery q(conexao.banco());
-    q.setNumericalPrecisionPolicy(QSql::HighPrecision);
-    if (!q.exec(sql)) {
-        QTest::qFail(qPrintable(QStringLiteral("consulta falhou: %1: %2").arg(sql, q.lastError().text())), __FILE__, __LINE__);
+    if (!consulta(q, sql, valores))
         return r;
-    }
     while (q.next()) {
         QStringList cols;
         for (int i = 0; i < q.record().count(); ++i)
@@ -209,7 +218,7 @@ QStringList regras_quebradas()
     return quebradas;
 }
 
-void executa(const QString& sql) { conexao.execute(sql); }
+void executa(const QString& sql, const QVariantList& valores) { conexao.execute(sql, valores); }
 
 QStringList retrato_banco(const QSqlDatabase& banco, bool comGeradores)
 {
@@ -282,7 +291,7 @@ int linha_do_codigo(const ::Grade* g, qint64 codigo)
     return -1;
 }
 
-int conta(const QString& sql) { return valor(sql).toInt(); }
+int conta(const QString& sql, const QVariantList& valores) { return valor(sql, valores).toInt(); }
 
 QString reais(const QString& numero) { return QStringLiteral("R$") + QChar(0x00A0) + numero; }
 
@@ -338,8 +347,6 @@ Ambiente::Ambiente()
     Formularios::reinicia();
     limpa_acoes_modais();
     Relogio::solta();
-    cSQL.clear();
-    nCodigoConsulta = 0;
 }
 
 Ambiente::~Ambiente()

@@ -70,18 +70,19 @@ private:
     QString m_caminho;
 };
 
-// One value of the first row of a query (through the global connection).
-QVariant valor(const QString& sql);
+// One value of the first row of a query (through the global connection),
+// the values bound to its "?" in order.
+QVariant valor(const QString& sql, const QVariantList& valores = {});
 // Every row of a query, its columns joined by "|" (null as empty).
-QStringList linhas(const QString& sql);
+QStringList linhas(const QString& sql, const QVariantList& valores = {});
 // Everything a database holds, as text: every row of every table (all
 // columns, in order; not the moment of a recorded change of money, which
 // is the database's clock), the generators with their values (unless left out:
 // they move outside transactions), and the names of views, triggers,
 // indexes and constraints.
 QStringList retrato_banco(const QSqlDatabase& banco, bool comGeradores = true);
-// Runs a statement on the global connection.
-void executa(const QString& sql);
+// Runs a statement on the global connection, the values bound.
+void executa(const QString& sql, const QVariantList& valores = {});
 // The rules of the shop's books (support/livros.sql: a concluded order's
 // receivables add up to its total, an open order has none, totals equal
 // their items, no negative amount, instalments covered by their payments)
@@ -182,7 +183,7 @@ QStringList linha(const ::Grade* g, int l);
 QStringList coluna(const ::Grade* g, int c);
 int linha_do_codigo(const ::Grade* g, qint64 codigo);
 // The first value of a query as a whole number (a count, a flag).
-int conta(const QString& sql);
+int conta(const QString& sql, const QVariantList& valores = {});
 // An amount as the program shows it: "R$", a no-break space, the number.
 QString reais(const QString& numero);
 
