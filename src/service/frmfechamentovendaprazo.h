@@ -13,16 +13,18 @@ class FrmFechamentoVendaPrazo : public FrmFechamento {
 public:
     FrmFechamentoVendaPrazo();
 
-    Grade* Grid1;      // the plan: label, due date, value
-    QLineEdit* Text1;  // the grid's in-place cell editor
-    QLineEdit* Text4;  // "Qtde. parcelas"
-    QLineEdit* Text8;  // "Valor original"
-    QLineEdit* Text6;  // "Total"
-    QPushButton* CmdOk;
-    QPushButton* CmdSair;
+    // The plan's columns.
+    enum Coluna { ColunaParcela, ColunaVencimento, ColunaValor };
 
-    void CmdOk_Click();
-    void CmdSair_Click();
+    Grade* gradeParcelas;
+    QLineEdit* editorParcela; // the grid's in-place cell editor
+    QLineEdit* caixaQuantidadeParcelas;
+    QLineEdit* caixaValorOriginal;
+    QLineEdit* caixaTotal;
+    QPushButton* botaoGravar;
+    QPushButton* botaoSair;
+
+    void grava_plano();
 
     static constexpr int LINHAS_MINIMAS = 8;
 

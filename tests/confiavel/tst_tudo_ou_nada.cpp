@@ -492,35 +492,25 @@ void TstTudoOuNada::monta_tabela()
                   },
                   [] { clica(form<FrmOrcamento>().botaoItem(1)); }, Caso::Repete};
 
-    casos << Caso{"fechamento a prazo", Operacao::FechamentoPrazo,
-                  [] {
-                      auto& f = form<FrmFechamentoVendaPrazo>();
-                      f.nCodigoOrdem = 2;
-                      f.nCliente = 3;
-                      f.nValorTotal = Dinheiro::deCentavos(10000);
-                      f.nCondicao = 2;
-                      f.cCondicao = QStringLiteral("30 \\ 60");
-                      ativa(f);
-                      return static_cast<QWidget*>(&f);
-                  },
+    // the closings run modally: after a failure the form stays open (the
+    // body leaves it to be closed), and the closing opened again stores it
+    casos << Caso{"fechamento a prazo", Operacao::FechamentoPrazo, [] { return static_cast<QWidget*>(nullptr); },
                   [this] {
-                      amb->msgs.respostas({true});
-                      clica(form<FrmFechamentoVendaPrazo>().CmdOk);
+                      no_dialogo<FrmFechamentoVendaPrazo>([this](FrmFechamentoVendaPrazo& f) {
+                          amb->msgs.respostas({true});
+                          clica(f.botaoGravar);
+                      });
+                      form<FrmFechamentoVendaPrazo>().fecha({2, 3, {}, Dinheiro::deCentavos(10000), 2, QStringLiteral("30 \\ 60"), {}});
                   },
                   Caso::Repete};
 
-    casos << Caso{"pagamento à vista", Operacao::PagamentoVista,
-                  [] {
-                      auto& f = form<FrmPagamentoDaVenda>();
-                      f.nCodigoOrdem = 2;
-                      f.nCliente = 3;
-                      f.nValorTotal = Dinheiro::deCentavos(15000);
-                      ativa(f);
-                      return static_cast<QWidget*>(&f);
-                  },
+    casos << Caso{"pagamento à vista", Operacao::PagamentoVista, [] { return static_cast<QWidget*>(nullptr); },
                   [this] {
-                      amb->msgs.respostas({false}); // the receipt, offered once stored
-                      clica(form<FrmPagamentoDaVenda>().Command6);
+                      no_dialogo<FrmPagamentoDaVenda>([this](FrmPagamentoDaVenda& f) {
+                          amb->msgs.respostas({false}); // the receipt, offered once stored
+                          clica(f.botaoGravar);
+                      });
+                      form<FrmPagamentoDaVenda>().fecha({2, 3, {}, Dinheiro::deCentavos(15000), 1, {}, {}});
                   },
                   Caso::Repete};
     casos.last().alteracoes = {TipoAlteracao::PagamentoGravado};
