@@ -131,10 +131,12 @@ void FrmPesquisa::exclui_click()
     const QString codigo = codigo_atual();
     if (codigo.isEmpty() || !confirma(codigo, Grid1->row()))
         return;
-    if (!em_transacao(Operacao::Exclusao, comandos_exclusao(QString::number(valor_numerico(codigo)))))
+    if (!exclui(qint32(valor_numerico(codigo))))
         return; // the list stays as it was
     procura();
 }
+
+bool FrmPesquisa::exclui(qint32 codigo) { return em_transacao(Operacao::Exclusao, comandos_exclusao(QString::number(codigo))); }
 
 void FrmPesquisa::aceita_click() { aceita_linha(); }
 

@@ -11,9 +11,7 @@ FrmConsultaEntradasEquipamento::FrmConsultaEntradasEquipamento()
            {QStringLiteral("Data da entrada"), 1800, Qt::AlignCenter, QStringLiteral("ddata")},
            {QStringLiteral("Hora"), 1500, Qt::AlignCenter, QStringLiteral("thora")}},
           18,
-          {QStringLiteral("entrada_equipamento"), QStringLiteral("entrada_equipamento.ncodigo as codentrada,ddata,thora,cliente.cfantasia"),
-           QStringLiteral("from entrada_equipamento,cliente where ncliente= cliente.ncodigo"), QStringLiteral("ncliente"),
-           QStringLiteral("desta"), QStringLiteral("entrada"), {QStringLiteral("item_da_entrada.nentrada_equipamento")}},
+          {TipoMovimento::Entrada, QStringLiteral("desta"), QStringLiteral("entrada")},
           true)
 {
 }
@@ -23,7 +21,7 @@ void FrmConsultaEntradasEquipamento::abre_detalhes(const QString& codigo)
     edita_movimento<FrmEntradaEquipamento>(&FrmEntradaEquipamento::nCodigoEntrada, codigo);
 }
 
-void FrmConsultaEntradasEquipamento::Command6_Click()
+void FrmConsultaEntradasEquipamento::imprime()
 {
     if (!celula(0).isEmpty())
         emite_comprovante_entrada(celula(0), celula(2));

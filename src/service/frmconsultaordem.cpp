@@ -13,9 +13,7 @@ FrmConsultaOrdem::FrmConsultaOrdem()
            {QStringLiteral("Valor"), 1500, Qt::AlignCenter, QStringLiteral("nvalor"), coluna_moeda},
            {QStringLiteral("Concluída"), 1000, Qt::AlignCenter, QStringLiteral("nconcluida"), coluna_sim_nao}},
           17,
-          {QStringLiteral("ordem"), QStringLiteral("ordem.ncodigo as codordem,ddata,cliente.cfantasia,nconcluida,nvalor"),
-           QStringLiteral("from ordem,cliente where ncliente = cliente.ncodigo"), QStringLiteral("cliente.ncodigo"),
-           QStringLiteral("desta ordem"), QString(), {QStringLiteral("item_ordem.nordem")}},
+          {TipoMovimento::Ordem, QStringLiteral("desta ordem"), QString()},
           true)
 {
 }
@@ -25,7 +23,7 @@ void FrmConsultaOrdem::abre_detalhes(const QString& codigo)
     edita_movimento<FrmOrdem>(&FrmOrdem::nCodigoordem, codigo);
 }
 
-void FrmConsultaOrdem::Command6_Click()
+void FrmConsultaOrdem::imprime()
 {
     if (celula(0).isEmpty())
         return;

@@ -6,7 +6,7 @@ class FrmConsultaOrdem : public FrmConsultaMovimento {
     Q_OBJECT
 public:
     FrmConsultaOrdem();
-    void Command6_Click() override;
+    void imprime() override;
 
 protected:
     void abre_detalhes(const QString& codigo) override;

@@ -6,7 +6,7 @@ class FrmLocalizaOrcamento : public FrmConsultaMovimento {
     Q_OBJECT
 public:
     FrmLocalizaOrcamento();
-    void Command6_Click() override;
+    void imprime() override;
 
 protected:
     void abre_detalhes(const QString& codigo) override;

@@ -93,7 +93,7 @@ T& pesquisa_na_linha(const QString& codigo)
 {
     T& f = mostra_form<T>();
     if (f.Grid1->textMatrix(1, 0).isEmpty()) // the movements list on "&Procurar"
-        clica(f.botaoProcurar ? f.botaoProcurar : f.template findChild<QPushButton*>(QStringLiteral("Command1")));
+        clica(f.botaoProcurar ? f.botaoProcurar : f.template findChild<QPushButton*>(QStringLiteral("botaoMostrar")));
     const int l = linha_do_codigo(f.Grid1, codigo.toLongLong());
     if (l < 1)
         QTest::qFail(qPrintable(QStringLiteral("código %1 fora da lista").arg(codigo)), __FILE__, __LINE__);
