@@ -72,9 +72,8 @@ void FrmFechamentoVendaPrazo::formata_grade()
 void FrmFechamentoVendaPrazo::abre()
 {
     formata_grade();
-    const Dinheiro total = fechamento().total;
-    gera_parcelas(fechamento().regraCondicao, total.moeda(), Relogio::hoje().toString(QStringLiteral("dd/MM/yyyy")), *gradeParcelas);
-    caixaValorOriginal->setText(total.moeda());
+    propoe_plano();
+    caixaValorOriginal->setText(fechamento().total.moeda());
     soma_total();
     caixaQuantidadeParcelas->setText(QString::number(gradeParcelas->rows() - 1));
     if (gradeParcelas->rows() < LINHAS_MINIMAS)
@@ -82,6 +81,32 @@ void FrmFechamentoVendaPrazo::abre()
     gradeParcelas->setRow(1);
     gradeParcelas->setCol(ColunaVencimento);
     gradeParcelas->setFocus();
+}
+
+namespace {
+// The notice of a plan that cannot be made (or stored).
+void avisa_parcelamento_incorreto()
+{
+    mensagens().aviso(QStringLiteral("Os dados informados para o parcelamento estão incorretos!"), Mensagens::Icone::Informacao,
+                      QStringLiteral("Crcp"));
+}
+} // namespace
+
+void FrmFechamentoVendaPrazo::propoe_plano()
+{
+    const QDate hoje = Relogio::hoje();
+    const auto plano = calcula_parcelas(fechamento().regraCondicao, fechamento().total.moeda(), hoje.toString(QStringLiteral("dd/MM/yyyy")), hoje);
+    if (!plano) {
+        avisa_parcelamento_incorreto();
+        return;
+    }
+    gradeParcelas->setRows(int(plano->size()) + 1);
+    for (int i = 0; i < plano->size(); ++i) {
+        const Parcela& p = plano->at(i);
+        gradeParcelas->setTextMatrix(i + 1, ColunaParcela, p.rotulo);
+        gradeParcelas->setTextMatrix(i + 1, ColunaVencimento, p.vencimento.toString(QStringLiteral("dd/MM/yyyy")));
+        gradeParcelas->defineCelula(i + 1, ColunaValor, QVariant::fromValue(p.valor));
+    }
 }
 
 void FrmFechamentoVendaPrazo::soma_total() { caixaTotal->setText(soma_coluna(*gradeParcelas, ColunaValor).moeda()); }

@@ -33,5 +33,10 @@ protected:
 
 private:
     void formata_grade();
+    // Writes the plan of the order's condition into the grid from row 1,
+    // with as many rows as instalments plus the header; a rule that makes no
+    // plan shows "Os dados informados para o parcelamento estão
+    // incorretos!" (title "Crcp") and leaves the grid empty.
+    void propoe_plano();
     void soma_total();
 };
