@@ -2,47 +2,50 @@
 #include "sessao.h"
 
 namespace {
-// What differs between the kinds: the table, its fields, its items.
+// What differs between the kinds: the statements, whole, and the table.
 struct Movimento {
     QString tabela;
-    QString campos;
-    QString itens;      // the item table
-    QString colunaItem; // its column naming the movement
+    QString selecao;
+    QString exclusaoItens;
+    QString exclusao;
 };
 
 Movimento movimento(TipoMovimento tipo)
 {
     switch (tipo) {
     case TipoMovimento::Entrada:
-        return {QStringLiteral("entrada_equipamento"), QStringLiteral("entrada_equipamento.ncodigo as codentrada,ddata,thora,cliente.cfantasia"),
-                QStringLiteral("item_da_entrada"), QStringLiteral("nentrada_equipamento")};
+        return {QStringLiteral("entrada_equipamento"),
+                QStringLiteral("select entrada_equipamento.ncodigo as codentrada,ddata,thora,cliente.cfantasia from entrada_equipamento,cliente"),
+                QStringLiteral("delete from item_da_entrada where nentrada_equipamento = ?"),
+                QStringLiteral("delete from entrada_equipamento where ncodigo = ?")};
     case TipoMovimento::Orcamento:
-        return {QStringLiteral("orcamento"), QStringLiteral("orcamento.ncodigo as codorcamento,naprovado,ddata,cliente.cfantasia,nvalor"),
-                QStringLiteral("item_orcamento"), QStringLiteral("norcamento")};
+        return {QStringLiteral("orcamento"),
+                QStringLiteral("select orcamento.ncodigo as codorcamento,naprovado,ddata,cliente.cfantasia,nvalor from orcamento,cliente"),
+                QStringLiteral("delete from item_orcamento where norcamento = ?"), QStringLiteral("delete from orcamento where ncodigo = ?")};
     case TipoMovimento::Ordem:
         break;
     }
-    return {QStringLiteral("ordem"), QStringLiteral("ordem.ncodigo as codordem,ddata,cliente.cfantasia,nconcluida,nvalor"),
-            QStringLiteral("item_ordem"), QStringLiteral("nordem")};
+    return {QStringLiteral("ordem"), QStringLiteral("select ordem.ncodigo as codordem,ddata,cliente.cfantasia,nconcluida,nvalor from ordem,cliente"),
+            QStringLiteral("delete from item_ordem where nordem = ?"), QStringLiteral("delete from ordem where ncodigo = ?")};
 }
 } // namespace
 
 ConsultaLista lista_movimentos(TipoMovimento tipo, std::optional<qint32> codigo, std::optional<qint32> cliente)
 {
     const Movimento m = movimento(tipo);
-    ConsultaLista c{QStringLiteral("select %1 from %2,cliente").arg(m.campos, m.tabela),
-                    {QStringLiteral("%1.ncliente = cliente.ncodigo").arg(m.tabela)}, m.tabela + QStringLiteral(".ncodigo")};
+    const QString coluna = m.tabela + QLatin1Char('.');
+    ConsultaLista c{m.selecao, {coluna + QStringLiteral("ncliente = cliente.ncodigo")}, coluna + QStringLiteral("ncodigo")};
     if (codigo) { // one movement; the customer does not count then
-        c.condicoes << m.tabela + QStringLiteral(".ncodigo = ?");
+        c.condicoes << coluna + QStringLiteral("ncodigo = ?");
         c.valores << *codigo;
     } else if (cliente) {
-        c.condicoes << m.tabela + QStringLiteral(".ncliente = ?");
+        c.condicoes << coluna + QStringLiteral("ncliente = ?");
         c.valores << *cliente;
     }
     // named on the movement's own column: the database then walks the
     // movement's codes in order and stops at the page, instead of sorting
     // every movement of every customer first
-    c.condicoes << m.tabela + QStringLiteral(".ncliente <> 1");
+    c.condicoes << coluna + QStringLiteral("ncliente <> 1");
     return c;
 }
 
@@ -50,8 +53,8 @@ void exclui_movimento(Conexao& c, TipoMovimento tipo, qint32 codigo)
 {
     const Movimento m = movimento(tipo);
     c.unidade(Operacao::Exclusao, [&] {
-        c.execute(QStringLiteral("delete from %1 where %2 = ?").arg(m.itens, m.colunaItem), {codigo});
-        c.execute(QStringLiteral("delete from %1 where ncodigo = ?").arg(m.tabela), {codigo});
+        c.execute(m.exclusaoItens, {codigo});
+        c.execute(m.exclusao, {codigo});
     });
 }
 

@@ -29,13 +29,14 @@ ResultadoFechamento fecha(Conexao& c, Operacao op, const Fechamento& f, const QV
         }
         if (!contas.isEmpty())
             c.execute(QStringLiteral("delete from conta_receber where nordem = ?"), {f.ordem});
-        QVariantList valores;
+        const QVariantList valores{f.cliente, f.condicao, f.total.sql(), nota(f.observacao), f.ordem};
         if (f.data.isValid())
-            valores << f.data;
-        valores << f.cliente << f.condicao << f.total.sql() << nota(f.observacao) << f.ordem;
-        c.execute(QStringLiteral("update ordem set %1ncliente = ?, ncondicao = ?, nvalor = ?, cobs = ?, nconcluida = 1 where ncodigo = ?")
-                      .arg(f.data.isValid() ? QStringLiteral("ddata = ?, ") : QString()),
-                  valores);
+            c.execute(QStringLiteral("update ordem set ddata = ?, ncliente = ?, ncondicao = ?, nvalor = ?, cobs = ?, nconcluida = 1 "
+                                     "where ncodigo = ?"),
+                      QVariantList{f.data} + valores);
+        else
+            c.execute(QStringLiteral("update ordem set ncliente = ?, ncondicao = ?, nvalor = ?, cobs = ?, nconcluida = 1 where ncodigo = ?"),
+                      valores);
         gravaContas();
     });
     return resultado;
