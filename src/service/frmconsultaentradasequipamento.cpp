@@ -23,6 +23,6 @@ void FrmConsultaEntradasEquipamento::abre_detalhes(const QString& codigo)
 
 void FrmConsultaEntradasEquipamento::imprime()
 {
-    if (!celula(0).isEmpty())
-        emite_comprovante_entrada(celula(0), celula(2));
+    if (!celula(ColunaCodigo).isEmpty())
+        emite_comprovante_entrada(celula(ColunaCodigo), celula(ColunaData));
 }

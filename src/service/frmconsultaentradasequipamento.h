@@ -6,6 +6,7 @@ class FrmConsultaEntradasEquipamento : public FrmConsultaMovimento {
     Q_OBJECT
 public:
     FrmConsultaEntradasEquipamento();
+    enum Coluna { ColunaCodigo, ColunaCliente, ColunaData, ColunaHora };
     void imprime() override;
 
 protected:

@@ -25,11 +25,11 @@ void FrmConsultaOrdem::abre_detalhes(const QString& codigo)
 
 void FrmConsultaOrdem::imprime()
 {
-    if (celula(0).isEmpty())
+    if (celula(ColunaCodigo).isEmpty())
         return;
-    if (celula(4) != QLatin1String("Sim")) {
+    if (celula(ColunaConcluida) != QLatin1String("Sim")) {
         informa(QStringLiteral("Essa ordem ainda não foi concluída e por isso não pode ser impressa!"));
         return;
     }
-    emite_ordem_servico(celula(0));
+    emite_ordem_servico(celula(ColunaCodigo));
 }

@@ -6,6 +6,7 @@ class FrmConsultaOrdem : public FrmConsultaMovimento {
     Q_OBJECT
 public:
     FrmConsultaOrdem();
+    enum Coluna { ColunaCodigo, ColunaCliente, ColunaData, ColunaValor, ColunaConcluida };
     void imprime() override;
 
 protected:

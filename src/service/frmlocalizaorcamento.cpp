@@ -24,6 +24,6 @@ void FrmLocalizaOrcamento::abre_detalhes(const QString& codigo)
 
 void FrmLocalizaOrcamento::imprime()
 {
-    if (!celula(0).isEmpty())
-        emite_orcamento(celula(0));
+    if (!celula(ColunaCodigo).isEmpty())
+        emite_orcamento(celula(ColunaCodigo));
 }

@@ -6,6 +6,7 @@ class FrmLocalizaOrcamento : public FrmConsultaMovimento {
     Q_OBJECT
 public:
     FrmLocalizaOrcamento();
+    enum Coluna { ColunaCodigo, ColunaCliente, ColunaData, ColunaValor, ColunaAprovado };
     void imprime() override;
 
 protected:
