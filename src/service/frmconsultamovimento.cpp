@@ -96,8 +96,8 @@ ConsultaLista FrmConsultaMovimento::consulta_lista()
 
 QString FrmConsultaMovimento::celula(int coluna) const
 {
-    const int linha = Grid1->row();
-    return linha >= 1 && !codigo_atual().isEmpty() ? Grid1->textMatrix(linha, coluna) : QString();
+    const int linha = Grid1->linhaAtual();
+    return linha >= 0 && !codigo_atual().isEmpty() ? Grid1->texto(linha, coluna) : QString();
 }
 
 bool FrmConsultaMovimento::confirma(const QString&, int)

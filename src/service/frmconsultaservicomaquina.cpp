@@ -36,10 +36,10 @@ QLineEdit* caixa_somente_leitura(QWidget* pai, const QString& nome)
 
 FrmConsultaServicoMaquina::FrmConsultaServicoMaquina()
     : FrmPesquisa(QStringLiteral("FrmConsultaServicoMaquina"), QStringLiteral("Serviços por equipamento"),
-                  {{QStringLiteral("Número"), 1100, Qt::AlignCenter, QStringLiteral("codigo")},
-                   {QStringLiteral("Data"), 1100, Qt::AlignCenter, QStringLiteral("data")},
-                   {QStringLiteral("Serviço"), 7000, Qt::AlignLeft, QStringLiteral("servico")},
-                   {QStringLiteral("Valor"), 1300, Qt::AlignCenter, QStringLiteral("valor"), coluna_moeda}},
+                  {{QStringLiteral("Número"), 73, Qt::AlignCenter, QStringLiteral("codigo")},
+                   {QStringLiteral("Data"), 73, Qt::AlignCenter, QStringLiteral("data")},
+                   {QStringLiteral("Serviço"), 467, Qt::AlignLeft, QStringLiteral("servico")},
+                   {QStringLiteral("Valor"), 87, Qt::AlignCenter, QStringLiteral("valor"), coluna_moeda}},
                   17)
 {
     faixaTitulo = novo_titulo(QStringLiteral("Serviços por equipamento"), QStringLiteral("faixaTitulo"), this);

@@ -23,8 +23,8 @@ FrmFechamentoVendaPrazo::FrmFechamentoVendaPrazo()
     gradeParcelas->setObjectName(QStringLiteral("gradeParcelas"));
     gradeParcelas->setAccessibleName(QStringLiteral("Parcelas"));
     gradeParcelas->setSelectionBehavior(QAbstractItemView::SelectItems);
-    gradeParcelas->setCols(3);
-    gradeParcelas->setMinimumSize(6000 / 15 + 30, 260);
+    gradeParcelas->defineNumeroColunas(3);
+    gradeParcelas->setMinimumSize(400 + 30, 260);
     // only the due date and the value are edited, as date and money fields
     gradeParcelas->editaColunas({{ColunaVencimento, CampoData}, {ColunaValor, CampoDinheiro}});
     editorParcela = gradeParcelas->editor();
@@ -63,9 +63,9 @@ FrmFechamentoVendaPrazo::FrmFechamentoVendaPrazo()
 void FrmFechamentoVendaPrazo::formata_grade()
 {
     gradeParcelas->limpa(0);
-    gradeParcelas->defineColunas({{QStringLiteral("Parcela"), 1500, Qt::AlignCenter},
-                                  {QStringLiteral("Vencimento"), 1500, Qt::AlignCenter},
-                                  {QStringLiteral("Valor"), 3000, Qt::AlignCenter}});
+    gradeParcelas->defineColunas({{QStringLiteral("Parcela"), 100, Qt::AlignCenter},
+                                  {QStringLiteral("Vencimento"), 100, Qt::AlignCenter},
+                                  {QStringLiteral("Valor"), 200, Qt::AlignCenter}});
     caixaQuantidadeParcelas->setText(QStringLiteral("0"));
 }
 
@@ -75,11 +75,11 @@ void FrmFechamentoVendaPrazo::abre()
     propoe_plano();
     caixaValorOriginal->setText(fechamento().total.moeda());
     soma_total();
-    caixaQuantidadeParcelas->setText(QString::number(gradeParcelas->rows() - 1));
-    if (gradeParcelas->rows() < LINHAS_MINIMAS)
-        gradeParcelas->setRows(LINHAS_MINIMAS);
-    gradeParcelas->setRow(1);
-    gradeParcelas->setCol(ColunaVencimento);
+    caixaQuantidadeParcelas->setText(QString::number(gradeParcelas->linhas()));
+    if (gradeParcelas->linhas() < LINHAS_MINIMAS)
+        gradeParcelas->defineNumeroLinhas(LINHAS_MINIMAS);
+    gradeParcelas->defineLinhaAtual(0);
+    gradeParcelas->defineColunaAtual(ColunaVencimento);
     gradeParcelas->setFocus();
 }
 
@@ -100,12 +100,10 @@ void FrmFechamentoVendaPrazo::propoe_plano()
         avisa_parcelamento_incorreto();
         return;
     }
-    gradeParcelas->setRows(int(plano->size()) + 1);
+    gradeParcelas->defineNumeroLinhas(int(plano->size()));
     for (int i = 0; i < plano->size(); ++i) {
         const Parcela& p = plano->at(i);
-        gradeParcelas->setTextMatrix(i + 1, ColunaParcela, p.rotulo);
-        gradeParcelas->setTextMatrix(i + 1, ColunaVencimento, p.vencimento.toString(QStringLiteral("dd/MM/yyyy")));
-        gradeParcelas->defineCelula(i + 1, ColunaValor, QVariant::fromValue(p.valor));
+        gradeParcelas->defineLinha(i, {p.rotulo, p.vencimento, QVariant::fromValue(p.valor)});
     }
 }
 
@@ -116,13 +114,13 @@ void FrmFechamentoVendaPrazo::grava_plano()
     // the plan as it stands: the filled rows, each value as computed, or
     // as the clerk typed it over
     QVector<Parcela> linhas;
-    for (int i = 1; i < gradeParcelas->rows() && !gradeParcelas->textMatrix(i, ColunaParcela).isEmpty(); ++i) {
+    for (int i = 0; i < gradeParcelas->linhas() && !gradeParcelas->texto(i, ColunaParcela).isEmpty(); ++i) {
         const std::optional<Dinheiro> valor = gradeParcelas->dinheiro(i, ColunaValor);
         if (!valor) {
-            informa(mensagem_valor_invalido(gradeParcelas->textMatrix(i, ColunaValor)));
+            informa(mensagem_valor_invalido(gradeParcelas->texto(i, ColunaValor)));
             return;
         }
-        linhas.append({gradeParcelas->textMatrix(i, ColunaParcela), le_data(gradeParcelas->textMatrix(i, ColunaVencimento)), *valor});
+        linhas.append({gradeParcelas->texto(i, ColunaParcela), le_data(gradeParcelas->texto(i, ColunaVencimento)), *valor});
     }
     // only a plan that adds up to the order's total is stored
     const Dinheiro total = fechamento().total;

@@ -26,7 +26,8 @@ public:
 
     void grava_plano();
 
-    static constexpr int LINHAS_MINIMAS = 8;
+    // Data rows shown at least, filler rows below the plan.
+    static constexpr int LINHAS_MINIMAS = 7;
 
 protected:
     void abre() override;
