@@ -83,9 +83,10 @@ FrmConsultaServicoMaquina::FrmConsultaServicoMaquina()
         },
         {});
     m_maquina->semAviso().preencheCom([this](Recordset* rs) {
-        caixaDescricaoMaquina->setText(rs ? rs->texto(QStringLiteral("cdescricao")) + QStringLiteral(" - ") + rs->texto(QStringLiteral("cidentificacao"))
-                          : QString());
-        caixaProprietario->setText(rs ? rs->texto(QStringLiteral("ncodigo")) + QStringLiteral(" - ") + rs->texto(QStringLiteral("cliente")) : QString());
+        caixaDescricaoMaquina->setText(
+            rs ? rs->texto(QStringLiteral("cdescricao")) + QStringLiteral(" - ") + rs->texto(QStringLiteral("cidentificacao")) : QString());
+        caixaProprietario->setText(
+            rs ? rs->texto(QStringLiteral("ncodigo")) + QStringLiteral(" - ") + rs->texto(QStringLiteral("cliente")) : QString());
     });
     // another machine empties the list
     connect(caixaMaquina, &QLineEdit::textChanged, this, [this] {
