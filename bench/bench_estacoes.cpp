@@ -249,7 +249,7 @@ int estacao(const QString& fonte, const QString& nome, int rodadas, int segundos
                     f.Check1->setChecked(true);
                     ao_abrir_modal([](QDialog& d) {
                         if (auto* p = qobject_cast<FrmFechamentoVendaPrazo*>(&d))
-                            clica(p->CmdOk);
+                            clica(p->botaoGravar);
                     });
                     grava("fechamento_prazo", [&] { clica(f.Command5); });
                     limpa_acoes_modais();

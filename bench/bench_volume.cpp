@@ -260,10 +260,10 @@ QMap<QString, Medida> cenarios(apoio::Ambiente& amb, int cliente, int maquina)
     rel("g 008 serviços do cliente", [&] { relatorio_servico_cliente(cliente); });
     {
         auto& f = apoio::mostra_form<FrmConsultaServicoMaquina>();
-        f.Text3->setText(codigoMaquina);
-        f.Text3_Validate();
-        rel("h 005 serviços da máquina", [&] { f.Command4_Click(); });
-        guarda(QStringLiteral("x histórico da máquina"), lista(amb, QStringLiteral("histórico"), f, [&] { f.Command5_Click(); }));
+        f.caixaMaquina->setText(codigoMaquina);
+        f.valida_maquina();
+        rel("h 005 serviços da máquina", [&] { f.imprime(); });
+        guarda(QStringLiteral("x histórico da máquina"), lista(amb, QStringLiteral("histórico"), f, [&] { f.mostra(); }));
         f.hide();
     }
     auto contas = [&](auto& f, const char* nome, const char* nomeCliente) {
@@ -280,12 +280,12 @@ QMap<QString, Medida> cenarios(apoio::Ambiente& amb, int cliente, int maquina)
     contas(apoio::mostra_form<FrmContasRecebidas>(), "r lista contas recebidas (mês)", "s lista contas recebidas (cliente)");
     auto movimento = [&](FrmConsultaMovimento& f, const char* nomeCliente, const char* nomeTodas) {
         if (nomeCliente) {
-            f.Text4->setText(codigoCliente);
-            guarda(QString::fromUtf8(nomeCliente), lista(amb, QString::fromUtf8(nomeCliente), f, [&] { f.Command1_Click(); }));
-            f.Text4->clear();
-            f.Text8->clear();
+            f.caixaCliente->setText(codigoCliente);
+            guarda(QString::fromUtf8(nomeCliente), lista(amb, QString::fromUtf8(nomeCliente), f, [&] { f.mostra(); }));
+            f.caixaCliente->clear();
+            f.caixaNomeCliente->clear();
         }
-        guarda(QString::fromUtf8(nomeTodas), lista(amb, QString::fromUtf8(nomeTodas), f, [&] { f.Command1_Click(); }));
+        guarda(QString::fromUtf8(nomeTodas), lista(amb, QString::fromUtf8(nomeTodas), f, [&] { f.mostra(); }));
         f.hide();
     };
     movimento(apoio::mostra_form<FrmConsultaEntradasEquipamento>(), "t localizar entradas (cliente)", "u localizar entradas (todas)");

@@ -1,8 +1,5 @@
 #include "parcelas.h"
-#include "grade.h"
-#include "mensagens.h"
 #include "datas.h"
-#include "relogio.h"
 
 #include <QStringList>
 
@@ -44,26 +41,4 @@ std::optional<QVector<Parcela>> calcula_parcelas(const QString& regra, const QSt
     for (int i = 0; i < plano.size(); ++i)
         plano[i].rotulo = QStringLiteral("%1/%2").arg(i + 1).arg(plano.size());
     return plano;
-}
-
-void gera_parcelas(const QString& regra, const QString& total, const QString& dataBase, Grade& grade)
-{
-    const auto plano = calcula_parcelas(regra, total, dataBase, Relogio::hoje());
-    if (!plano) {
-        avisa_parcelamento_incorreto();
-        return;
-    }
-    grade.setRows(int(plano->size()) + 1);
-    for (int i = 0; i < plano->size(); ++i) {
-        const Parcela& p = plano->at(i);
-        grade.setTextMatrix(i + 1, 0, p.rotulo);
-        grade.setTextMatrix(i + 1, 1, p.vencimento.toString(QStringLiteral("dd/MM/yyyy")));
-        grade.defineCelula(i + 1, 2, QVariant::fromValue(p.valor));
-    }
-}
-
-void avisa_parcelamento_incorreto()
-{
-    mensagens().aviso(QStringLiteral("Os dados informados para o parcelamento estão incorretos!"), Mensagens::Icone::Informacao,
-                      QStringLiteral("Crcp"));
 }

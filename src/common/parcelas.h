@@ -6,8 +6,6 @@
 #include <QVector>
 #include <optional>
 
-class Grade;
-
 // One instalment of a plan: "2/3", when it falls due, how much.
 struct Parcela {
     QString rotulo;
@@ -27,12 +25,3 @@ struct Parcela {
 // neither "Entrada" nor a number of days.
 std::optional<QVector<Parcela>> calcula_parcelas(const QString& regra, const QString& total, const QString& dataBase,
                                                  const QDate& hoje);
-
-// Writes the plan into the instalment grid from row 1 (label, due date,
-// value in currency form), with as many rows as instalments plus the
-// header. Wrong inputs show "Os dados informados para o parcelamento estão
-// incorretos!" (title "Crcp") and leave the grid as it was.
-void gera_parcelas(const QString& regra, const QString& total, const QString& dataBase, Grade& grade);
-// The notice of a plan that cannot be made (or stored): "Os dados informados
-// para o parcelamento estão incorretos!", title "Crcp".
-void avisa_parcelamento_incorreto();

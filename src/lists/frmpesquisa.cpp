@@ -131,16 +131,20 @@ void FrmPesquisa::exclui_click()
     const QString codigo = codigo_atual();
     if (codigo.isEmpty() || !confirma(codigo, gradeLista->linhaAtual()))
         return;
-    const qint64 registro = valor_numerico(codigo);
-    const QStringList comandos = exclusoes();
-    const bool excluido = comandos.isEmpty() ? em_transacao(Operacao::Exclusao, comandos_exclusao(QString::number(registro)))
-                                             : em_transacao(Operacao::Exclusao, [&] {
-                                                   for (const QString& sql : comandos)
-                                                       conexao.execute(sql, {registro});
-                                               });
-    if (!excluido)
+    if (!exclui(qint32(valor_numerico(codigo))))
         return; // the list stays as it was
     procura();
+}
+
+bool FrmPesquisa::exclui(qint32 codigo)
+{
+    const QStringList comandos = exclusoes();
+    if (comandos.isEmpty())
+        return em_transacao(Operacao::Exclusao, comandos_exclusao(QString::number(codigo)));
+    return em_transacao(Operacao::Exclusao, [&] {
+        for (const QString& sql : comandos)
+            conexao.execute(sql, {codigo});
+    });
 }
 
 void FrmPesquisa::aceita_click() { aceita_linha(); }

@@ -60,6 +60,10 @@ protected:
     // them, for the screens that give no exclusoes() yet.
     virtual QString comando_exclusao(const QString& codigo) const { Q_UNUSED(codigo) return {}; }
     virtual QStringList comandos_exclusao(const QString& codigo) const { return {comando_exclusao(codigo)}; }
+    // Deletes the record (the statements above, in one transaction, unless
+    // a screen deletes through a data function of its own); a failure is
+    // shown. Whether it was deleted.
+    virtual bool exclui(qint32 codigo);
     // Whether the screen is being used to choose a record for another form.
     virtual bool em_consulta() const { return false; }
     // On opening: clear, and list everything.

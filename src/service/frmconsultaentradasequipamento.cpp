@@ -11,9 +11,7 @@ FrmConsultaEntradasEquipamento::FrmConsultaEntradasEquipamento()
            {QStringLiteral("Data da entrada"), 120, Qt::AlignCenter, QStringLiteral("ddata")},
            {QStringLiteral("Hora"), 100, Qt::AlignCenter, QStringLiteral("thora")}},
           18,
-          {QStringLiteral("entrada_equipamento"), QStringLiteral("entrada_equipamento.ncodigo as codentrada,ddata,thora,cliente.cfantasia"),
-           QStringLiteral("from entrada_equipamento,cliente where ncliente= cliente.ncodigo"), QStringLiteral("ncliente"),
-           QStringLiteral("desta"), QStringLiteral("entrada"), {QStringLiteral("item_da_entrada.nentrada_equipamento")}},
+          {TipoMovimento::Entrada, QStringLiteral("desta"), QStringLiteral("entrada")},
           true)
 {
 }
@@ -23,8 +21,8 @@ void FrmConsultaEntradasEquipamento::abre_detalhes(const QString& codigo)
     edita_movimento<FrmEntradaEquipamento>(&FrmEntradaEquipamento::nCodigoEntrada, codigo);
 }
 
-void FrmConsultaEntradasEquipamento::Command6_Click()
+void FrmConsultaEntradasEquipamento::imprime()
 {
-    if (!celula(0).isEmpty())
-        emite_comprovante_entrada(celula(0), celula(2));
+    if (!celula(ColunaCodigo).isEmpty())
+        emite_comprovante_entrada(celula(ColunaCodigo), celula(ColunaData));
 }

@@ -6,7 +6,8 @@ class FrmConsultaEntradasEquipamento : public FrmConsultaMovimento {
     Q_OBJECT
 public:
     FrmConsultaEntradasEquipamento();
-    void Command6_Click() override;
+    enum Coluna { ColunaCodigo, ColunaCliente, ColunaData, ColunaHora };
+    void imprime() override;
 
 protected:
     void abre_detalhes(const QString& codigo) override;

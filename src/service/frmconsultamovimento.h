@@ -1,4 +1,5 @@
 #pragma once
+#include "dadosconsultas.h"
 #include "frmpesquisa.h"
 
 class CaixaCodigo;
@@ -13,35 +14,30 @@ class QLabel;
 class FrmConsultaMovimento : public FrmPesquisa {
     Q_OBJECT
 public:
-    QLabel* Label2;        // the title banner
-    QLineEdit* Text1;      // "Código": one movement
-    QLineEdit* Text4;      // "Cliente": the customer's code
-    QPushButton* Command3; // "...": the customer search
-    QLineEdit* Text8;      // the customer's name
-    QPushButton* Command1; // "Mostrar"
-    QPushButton* Command6 = nullptr; // "Imprimir"
+    QLabel* faixaTitulo;
+    QLineEdit* caixaCodigo;  // one movement
+    QLineEdit* caixaCliente; // the customer's code
+    QPushButton* botaoConsultarClientes;
+    QLineEdit* caixaNomeCliente;
+    QPushButton* botaoMostrar;
+    QPushButton* botaoImprimir = nullptr;
 
-    void Command1_Click();
-    virtual void Command6_Click() {}
+    void mostra();
+    virtual void imprime() {}
 
 protected:
-    // The member's own: what it selects and from where, how its rows are
-    // sorted, the delete question's two texts.
+    // The screen's own: the kind of movement, the delete question's two texts.
     struct Membro {
-        QString tabela;  // entrada_equipamento, orcamento, ordem
-        QString campos;  // the selected fields
-        QString juncao;  // "from <tabela>,cliente where ..."
-        QString colunaCliente; // how the customer is named in the customer filter
+        TipoMovimento tipo;
         QString pergunta1, pergunta2; // for confirma_exclusao
-        QStringList itens; // "<item table>.<column naming the movement>"
     };
     FrmConsultaMovimento(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas, int linhasMinimas,
-                         Membro membro, bool imprime);
+                         Membro membro, bool comImpressao);
 
     ConsultaLista consulta_lista() override;
     void ao_abrir() override;
     bool confirma(const QString& codigo, int linha) override;
-    QStringList comandos_exclusao(const QString& codigo) const override;
+    bool exclui(qint32 codigo) override;
 
     // The current row's text in a column ("" on a filler row).
     QString celula(int coluna) const;

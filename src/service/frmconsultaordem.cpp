@@ -13,9 +13,7 @@ FrmConsultaOrdem::FrmConsultaOrdem()
            {QStringLiteral("Valor"), 100, Qt::AlignCenter, QStringLiteral("nvalor"), coluna_moeda},
            {QStringLiteral("Concluída"), 67, Qt::AlignCenter, QStringLiteral("nconcluida"), coluna_sim_nao}},
           17,
-          {QStringLiteral("ordem"), QStringLiteral("ordem.ncodigo as codordem,ddata,cliente.cfantasia,nconcluida,nvalor"),
-           QStringLiteral("from ordem,cliente where ncliente = cliente.ncodigo"), QStringLiteral("cliente.ncodigo"),
-           QStringLiteral("desta ordem"), QString(), {QStringLiteral("item_ordem.nordem")}},
+          {TipoMovimento::Ordem, QStringLiteral("desta ordem"), QString()},
           true)
 {
 }
@@ -25,13 +23,13 @@ void FrmConsultaOrdem::abre_detalhes(const QString& codigo)
     edita_movimento<FrmOrdem>(&FrmOrdem::nCodigoordem, codigo);
 }
 
-void FrmConsultaOrdem::Command6_Click()
+void FrmConsultaOrdem::imprime()
 {
-    if (celula(0).isEmpty())
+    if (celula(ColunaCodigo).isEmpty())
         return;
-    if (celula(4) != QLatin1String("Sim")) {
+    if (celula(ColunaConcluida) != QLatin1String("Sim")) {
         informa(QStringLiteral("Essa ordem ainda não foi concluída e por isso não pode ser impressa!"));
         return;
     }
-    emite_ordem_servico(celula(0));
+    emite_ordem_servico(celula(ColunaCodigo));
 }

@@ -6,7 +6,8 @@ class FrmConsultaOrdem : public FrmConsultaMovimento {
     Q_OBJECT
 public:
     FrmConsultaOrdem();
-    void Command6_Click() override;
+    enum Coluna { ColunaCodigo, ColunaCliente, ColunaData, ColunaValor, ColunaConcluida };
+    void imprime() override;
 
 protected:
     void abre_detalhes(const QString& codigo) override;

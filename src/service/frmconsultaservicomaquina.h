@@ -13,24 +13,24 @@ class FrmConsultaServicoMaquina : public FrmPesquisa {
 public:
     FrmConsultaServicoMaquina();
 
-    QLabel* Label4;        // title banner
-    QLineEdit* Text3;      // "Equipamento": the machine's code
-    QPushButton* Command1; // "...": the machine lookup
-    QLineEdit* Text4;      // the machine: description - identification
-    QLineEdit* Text1;      // "Proprietário": code - trade name of the owner
-    QPushButton* Command5; // "&Mostrar"
-    QPushButton* Command3; // "&Ver ordem"
-    QPushButton* Command4; // "&Imprimir"
+    QLabel* faixaTitulo;
+    QLineEdit* caixaMaquina; // the machine's code
+    QPushButton* botaoConsultarMaquinas;
+    QLineEdit* caixaDescricaoMaquina; // description - identification
+    QLineEdit* caixaProprietario;     // code - trade name of the owner
+    QPushButton* botaoMostrar;
+    QPushButton* botaoVerOrdem;
+    QPushButton* botaoImprimir;
 
-    void Command1_Click();
-    void Command5_Click();
-    void Command3_Click();
-    void Command4_Click();
+    void consulta_maquinas();
+    void mostra();
+    void ver_ordem();
+    void imprime();
     // Looks the typed machine up and fills the owner and machine texts.
-    void Text3_Validate();
+    void valida_maquina();
 
 protected:
-    QString consulta() override;
+    ConsultaLista consulta_lista() override;
     void ao_abrir() override;
     void abre_detalhes(const QString& codigo) override;
     bool recarrega_apos_detalhes() const override { return false; }

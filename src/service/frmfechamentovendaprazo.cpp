@@ -1,14 +1,13 @@
 #include "frmfechamentovendaprazo.h"
 #include "campos.h"
+#include "datas.h"
 #include "filtroteclas.h"
+#include "formatos.h"
 #include "grade.h"
 #include "mensagens.h"
-#include "formatos.h"
-#include "legado.h"
-#include "literaissql.h"
-#include "sessao.h"
 #include "parcelas.h"
 #include "relogio.h"
+#include "sessao.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -20,112 +19,122 @@
 FrmFechamentoVendaPrazo::FrmFechamentoVendaPrazo()
     : FrmFechamento(QStringLiteral("FrmFechamentoVendaPrazo"), QStringLiteral("Fechamento da Ordem"))
 {
-    Grid1 = new Grade(this);
-    Grid1->setObjectName(QStringLiteral("Grid1"));
-    Grid1->setAccessibleName(QStringLiteral("Parcelas"));
-    Grid1->setSelectionBehavior(QAbstractItemView::SelectItems);
-    Grid1->setCols(3);
-    Grid1->setMinimumSize(6000 / 15 + 30, 260);
+    gradeParcelas = new Grade(this);
+    gradeParcelas->setObjectName(QStringLiteral("gradeParcelas"));
+    gradeParcelas->setAccessibleName(QStringLiteral("Parcelas"));
+    gradeParcelas->setSelectionBehavior(QAbstractItemView::SelectItems);
+    gradeParcelas->defineNumeroColunas(3);
+    gradeParcelas->setMinimumSize(400 + 30, 260);
     // only the due date and the value are edited, as date and money fields
-    Grid1->editaColunas({{1, CampoData}, {2, CampoDinheiro}});
-    Text1 = Grid1->editor();
+    gradeParcelas->editaColunas({{ColunaVencimento, CampoData}, {ColunaValor, CampoDinheiro}});
+    editorParcela = gradeParcelas->editor();
     // an instalment of nothing (or less) is refused and stays in the editor to be corrected
-    Grid1->aceitaEdicao([](int, int coluna, const QString& texto) {
+    gradeParcelas->aceitaEdicao([](int, int coluna, const QString& texto) {
         const std::optional<Dinheiro> valor = Dinheiro::leTexto(texto);
-        if (coluna != 2 || (valor && valor->centavos() > 0))
+        if (coluna != ColunaValor || (valor && valor->centavos() > 0))
             return true;
         informa(QStringLiteral("Informe o valor da parcela!"));
         return false;
     });
-    corpo()->addWidget(Grid1, 1);
-    connect(Grid1, &Grade::celulaEditada, this, &FrmFechamentoVendaPrazo::soma_total);
+    corpo()->addWidget(gradeParcelas, 1);
+    connect(gradeParcelas, &Grade::celulaEditada, this, &FrmFechamentoVendaPrazo::soma_total);
 
     auto* resumo = new QGroupBox(QStringLiteral("Resumo"), this);
     auto* g = new QGridLayout(resumo);
-    Text4 = linha_campo(g, 0, 0, QStringLiteral("Qtde. parcelas"), QStringLiteral("Text4"), 0);
-    Text8 = linha_campo(g, 0, 2, QStringLiteral("Valor original"), QStringLiteral("Text8"), 0);
-    Text6 = linha_campo(g, 0, 4, QStringLiteral("Total"), QStringLiteral("Text6"), 0);
-    for (QLineEdit* e : {Text4, Text8, Text6}) {
+    caixaQuantidadeParcelas = linha_campo(g, 0, 0, QStringLiteral("Qtde. parcelas"), QStringLiteral("caixaQuantidadeParcelas"), 0);
+    caixaValorOriginal = linha_campo(g, 0, 2, QStringLiteral("Valor original"), QStringLiteral("caixaValorOriginal"), 0);
+    caixaTotal = linha_campo(g, 0, 4, QStringLiteral("Total"), QStringLiteral("caixaTotal"), 0);
+    for (QLineEdit* e : {caixaQuantidadeParcelas, caixaValorOriginal, caixaTotal}) {
         e->setReadOnly(true);
         e->setAlignment(Qt::AlignRight);
     }
-    Text4->setMaximumWidth(60);
-    destaca_valor(Text6);
+    caixaQuantidadeParcelas->setMaximumWidth(60);
+    destaca_valor(caixaTotal);
     corpo()->addWidget(resumo);
 
-    CmdOk = novo_botao(QStringLiteral("&Gravar"), QStringLiteral("CmdOk"), this);
-    CmdSair = novo_botao(QStringLiteral("&Sair"), QStringLiteral("CmdSair"), this);
-    corpo()->addLayout(linha_de_botoes({CmdOk, CmdSair}));
-    connect(CmdOk, &QPushButton::clicked, this, &FrmFechamentoVendaPrazo::CmdOk_Click);
-    connect(CmdSair, &QPushButton::clicked, this, &FrmFechamentoVendaPrazo::CmdSair_Click);
-    teclas()->botaoF5(CmdOk);
+    botaoGravar = novo_botao(QStringLiteral("&Gravar"), QStringLiteral("botaoGravar"), this);
+    botaoSair = novo_botao(QStringLiteral("&Sair"), QStringLiteral("botaoSair"), this);
+    corpo()->addLayout(linha_de_botoes({botaoGravar, botaoSair}));
+    connect(botaoGravar, &QPushButton::clicked, this, &FrmFechamentoVendaPrazo::grava_plano);
+    connect(botaoSair, &QPushButton::clicked, this, &QDialog::reject);
+    teclas()->botaoF5(botaoGravar);
 }
 
 void FrmFechamentoVendaPrazo::formata_grade()
 {
-    Grid1->limpa(0);
-    Grid1->defineColunas({{QStringLiteral("Parcela"), 100, Qt::AlignCenter},
-                          {QStringLiteral("Vencimento"), 100, Qt::AlignCenter},
-                          {QStringLiteral("Valor"), 200, Qt::AlignCenter}});
-    Text4->setText(QStringLiteral("0"));
+    gradeParcelas->limpa(0);
+    gradeParcelas->defineColunas({{QStringLiteral("Parcela"), 100, Qt::AlignCenter},
+                                  {QStringLiteral("Vencimento"), 100, Qt::AlignCenter},
+                                  {QStringLiteral("Valor"), 200, Qt::AlignCenter}});
+    caixaQuantidadeParcelas->setText(QStringLiteral("0"));
 }
 
 void FrmFechamentoVendaPrazo::abre()
 {
     formata_grade();
-    gera_parcelas(cCondicao, nValorTotal.moeda(), Relogio::hoje().toString(QStringLiteral("dd/MM/yyyy")), *Grid1);
-    Text8->setText(nValorTotal.moeda());
+    propoe_plano();
+    caixaValorOriginal->setText(fechamento().total.moeda());
     soma_total();
-    Text4->setText(QString::number(Grid1->rows() - 1));
-    if (Grid1->rows() < LINHAS_MINIMAS)
-        Grid1->setRows(LINHAS_MINIMAS);
-    Grid1->setRow(1);
-    Grid1->setCol(1);
-    Grid1->setFocus();
+    caixaQuantidadeParcelas->setText(QString::number(gradeParcelas->linhas()));
+    if (gradeParcelas->linhas() < LINHAS_MINIMAS)
+        gradeParcelas->defineNumeroLinhas(LINHAS_MINIMAS);
+    gradeParcelas->defineLinhaAtual(0);
+    gradeParcelas->defineColunaAtual(ColunaVencimento);
+    gradeParcelas->setFocus();
 }
 
-void FrmFechamentoVendaPrazo::soma_total() { Text6->setText(soma_coluna(*Grid1, 2).moeda()); }
-
-void FrmFechamentoVendaPrazo::CmdOk_Click()
+namespace {
+// The notice of a plan that cannot be made (or stored).
+void avisa_parcelamento_incorreto()
 {
-    // the plan as it stands: the filled rows, an instalment of 0,00 left
-    // out; each value as computed, or as the clerk typed it over
-    QList<std::pair<int, Dinheiro>> parcelas;
-    Dinheiro soma;
-    for (int i = 1; i < Grid1->rows() && !Grid1->textMatrix(i, 0).isEmpty(); ++i) {
-        const std::optional<Dinheiro> valor = Grid1->dinheiro(i - 1, 2);
-        if (!valor) {
-            informa(mensagem_valor_invalido(Grid1->textMatrix(i, 2)));
-            return;
-        }
-        if (*valor == Dinheiro())
-            continue;
-        parcelas.append({i, *valor});
-        soma += *valor;
-    }
-    // only a plan that adds up to the order's total is stored
-    if (parcelas.isEmpty()) {
+    mensagens().aviso(QStringLiteral("Os dados informados para o parcelamento estão incorretos!"), Mensagens::Icone::Informacao,
+                      QStringLiteral("Crcp"));
+}
+} // namespace
+
+void FrmFechamentoVendaPrazo::propoe_plano()
+{
+    const QDate hoje = Relogio::hoje();
+    const auto plano = calcula_parcelas(fechamento().regraCondicao, fechamento().total.moeda(), hoje.toString(QStringLiteral("dd/MM/yyyy")), hoje);
+    if (!plano) {
         avisa_parcelamento_incorreto();
         return;
     }
-    if (soma != nValorTotal) {
+    gradeParcelas->defineNumeroLinhas(int(plano->size()));
+    for (int i = 0; i < plano->size(); ++i) {
+        const Parcela& p = plano->at(i);
+        gradeParcelas->defineLinha(i, {p.rotulo, p.vencimento, QVariant::fromValue(p.valor)});
+    }
+}
+
+void FrmFechamentoVendaPrazo::soma_total() { caixaTotal->setText(soma_coluna(*gradeParcelas, ColunaValor).moeda()); }
+
+void FrmFechamentoVendaPrazo::grava_plano()
+{
+    // the plan as it stands: the filled rows, each value as computed, or
+    // as the clerk typed it over
+    QVector<Parcela> linhas;
+    for (int i = 0; i < gradeParcelas->linhas() && !gradeParcelas->texto(i, ColunaParcela).isEmpty(); ++i) {
+        const std::optional<Dinheiro> valor = gradeParcelas->dinheiro(i, ColunaValor);
+        if (!valor) {
+            informa(mensagem_valor_invalido(gradeParcelas->texto(i, ColunaValor)));
+            return;
+        }
+        linhas.append({gradeParcelas->texto(i, ColunaParcela), le_data(gradeParcelas->texto(i, ColunaVencimento)), *valor});
+    }
+    // only a plan that adds up to the order's total is stored
+    const Dinheiro total = fechamento().total;
+    const PlanoConferido plano = confere_plano(linhas, total);
+    if (plano.situacao == PlanoConferido::Vazio) {
+        avisa_parcelamento_incorreto();
+        return;
+    }
+    if (plano.situacao == PlanoConferido::Diferente) {
         informa(QStringLiteral("O total das parcelas (%1) difere do total da ordem (%2). Corrija as parcelas.")
-                    .arg(soma.moeda(), nValorTotal.moeda()));
+                    .arg(plano.soma.moeda(), total.moeda()));
         return;
     }
     if (!mensagens().pergunta(QStringLiteral("Confirma o fechamento desta ordem?")))
         return;
-    const QString ordem = QString::number(nCodigoOrdem);
-    grava(Operacao::FechamentoPrazo, [&] {
-        // one receivable per instalment, labelled with its place and the count
-        for (int k = 0; k < parcelas.size(); ++k) {
-            const auto [i, valor] = parcelas[k];
-            cSQL = QStringLiteral("insert into conta_receber values(null,") + ordem + QStringLiteral(",'") + QString::number(k + 1)
-                   + QLatin1Char('/') + QString::number(parcelas.size()) + QStringLiteral("','") + valor.sql()
-                   + QStringLiteral("',0,'") + data_sql(Grid1->textMatrix(i, 1)) + QStringLiteral("',0)  ");
-            conexao.execute(cSQL);
-        }
-    });
+    grava([&](const QVector<ContaDaOrdem>& antes) { return fecha_a_prazo(conexao, fechamento(), antes, plano.parcelas); });
 }
-
-void FrmFechamentoVendaPrazo::CmdSair_Click() { reject(); }

@@ -13,23 +13,31 @@ class FrmFechamentoVendaPrazo : public FrmFechamento {
 public:
     FrmFechamentoVendaPrazo();
 
-    Grade* Grid1;      // the plan: label, due date, value
-    QLineEdit* Text1;  // the grid's in-place cell editor
-    QLineEdit* Text4;  // "Qtde. parcelas"
-    QLineEdit* Text8;  // "Valor original"
-    QLineEdit* Text6;  // "Total"
-    QPushButton* CmdOk;
-    QPushButton* CmdSair;
+    // The plan's columns.
+    enum Coluna { ColunaParcela, ColunaVencimento, ColunaValor };
 
-    void CmdOk_Click();
-    void CmdSair_Click();
+    Grade* gradeParcelas;
+    QLineEdit* editorParcela; // the grid's in-place cell editor
+    QLineEdit* caixaQuantidadeParcelas;
+    QLineEdit* caixaValorOriginal;
+    QLineEdit* caixaTotal;
+    QPushButton* botaoGravar;
+    QPushButton* botaoSair;
 
-    static constexpr int LINHAS_MINIMAS = 8;
+    void grava_plano();
+
+    // Data rows shown at least, filler rows below the plan.
+    static constexpr int LINHAS_MINIMAS = 7;
 
 protected:
     void abre() override;
 
 private:
     void formata_grade();
+    // Writes the plan of the order's condition into the grid from row 1,
+    // with as many rows as instalments plus the header; a rule that makes no
+    // plan shows "Os dados informados para o parcelamento estão
+    // incorretos!" (title "Crcp") and leaves the grid empty.
+    void propoe_plano();
     void soma_total();
 };

@@ -12,9 +12,7 @@ FrmLocalizaOrcamento::FrmLocalizaOrcamento()
            {QStringLiteral("Valor"), 100, Qt::AlignCenter, QStringLiteral("nvalor"), coluna_moeda},
            {QStringLiteral("Aprovado"), 67, Qt::AlignCenter, QStringLiteral("naprovado"), coluna_sim_nao}},
           17,
-          {QStringLiteral("orcamento"), QStringLiteral("orcamento.ncodigo as codorcamento,naprovado,ddata,cliente.cfantasia,nvalor"),
-           QStringLiteral("from orcamento,cliente where ncliente = cliente.ncodigo"), QStringLiteral("ncliente"),
-           QStringLiteral("deste orçamento"), QString(), {QStringLiteral("item_orcamento.norcamento")}},
+          {TipoMovimento::Orcamento, QStringLiteral("deste orçamento"), QString()},
           true)
 {
 }
@@ -24,8 +22,8 @@ void FrmLocalizaOrcamento::abre_detalhes(const QString& codigo)
     edita_movimento<FrmOrcamento>(&FrmOrcamento::nCodigoOrcamento, codigo);
 }
 
-void FrmLocalizaOrcamento::Command6_Click()
+void FrmLocalizaOrcamento::imprime()
 {
-    if (!celula(0).isEmpty())
-        emite_orcamento(celula(0));
+    if (!celula(ColunaCodigo).isEmpty())
+        emite_orcamento(celula(ColunaCodigo));
 }

@@ -6,7 +6,8 @@ class FrmLocalizaOrcamento : public FrmConsultaMovimento {
     Q_OBJECT
 public:
     FrmLocalizaOrcamento();
-    void Command6_Click() override;
+    enum Coluna { ColunaCodigo, ColunaCliente, ColunaData, ColunaValor, ColunaAprovado };
+    void imprime() override;
 
 protected:
     void abre_detalhes(const QString& codigo) override;

@@ -302,20 +302,11 @@ bool FrmOrdem::abre_fechamento()
     // While this form stays open, the concluded order goes to the cash
     // payment (condition 1) or to the credit closing (any other), which
     // read the order as this form shows it.
-    auto entrega = [this](FrmFechamento& f) {
-        f.nCodigoOrdem = qint32(valor_numerico(Text1->text()));
-        f.nCliente = qint32(valor_numerico(Text4->text()));
-        f.cObs = Text3->toPlainText();
-        f.nValorTotal = total();
-        f.nCondicao = qint32(valor_numerico(Text10->text()));
-        f.cCondicao = Text11->text();
-        f.dData = DTPicker1->date();
-        abre_modal(f);
-        return f.gravou();
-    };
-    if (valor_numerico(Text10->text()) == 1)
-        return entrega(form<FrmPagamentoDaVenda>());
-    return entrega(form<FrmFechamentoVendaPrazo>());
+    const Fechamento f{qint32(valor_numerico(Text1->text())), qint32(valor_numerico(Text4->text())), Text3->toPlainText(), total(),
+                       qint32(valor_numerico(Text10->text())), Text11->text(), DTPicker1->date()};
+    if (f.condicao == 1)
+        return form<FrmPagamentoDaVenda>().fecha(f);
+    return form<FrmFechamentoVendaPrazo>().fecha(f);
 }
 
 void FrmOrdem::depois_de_fechar()

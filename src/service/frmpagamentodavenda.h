@@ -15,14 +15,14 @@ class FrmPagamentoDaVenda : public FrmFechamento {
 public:
     FrmPagamentoDaVenda();
 
-    QComboBox* Combo1;    // "Forma de pagamento"
-    QLineEdit* Text3;     // "Número docto" (shown and limited, not stored)
-    QPlainTextEdit* Text4; // "Obs"
-    QLineEdit* Text2;     // "Valor pago"
-    QLineEdit* Text5;     // "Troco" (read-only)
-    QPushButton* Command6; // "&Gravar"
+    QComboBox* caixaFormaPagamento;
+    QLineEdit* caixaDocumento; // shown and limited, not stored
+    QPlainTextEdit* caixaObservacao;
+    QLineEdit* caixaValorPago;
+    QLineEdit* caixaTroco;
+    QPushButton* botaoGravar;
 
-    void Command6_Click();
+    void grava_pagamento();
 
 protected:
     void abre() override;

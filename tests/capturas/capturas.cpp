@@ -141,24 +141,18 @@ private slots:
         executa(QStringLiteral("update cliente set cfantasia = 'Carla Dias', cendereco = '' where ncodigo = %1").arg(cliente));
         executa(QStringLiteral("insert into ordem values(null,%1,'2026-12-08','10:00:00',300.50,'',2,1,0);").arg(cliente));
         auto& p = form<FrmFechamentoVendaPrazo>();
-        p.nCodigoOrdem = valor(QStringLiteral("select max(ncodigo) from ordem")).toInt();
-        p.nCliente = cliente;
-        p.cObs = QStringLiteral("Entregue");
-        p.nValorTotal = Dinheiro::deCentavos(30050);
-        p.nCondicao = 2;
-        p.cCondicao = QStringLiteral("30 \\ 60");
+        const qint32 ordem = valor(QStringLiteral("select max(ncodigo) from ordem")).toInt();
         ao_abrir_modal([&](QDialog& d) {
             ativa(d);
             guarda(d, "fechamento_prazo");
             amb->msgs.respostas({true});
-            clica(p.CmdOk);
+            clica(p.botaoGravar);
         });
-        abre_modal(p);
-        QVERIFY(p.gravou());
+        QVERIFY(p.fecha({ordem, cliente, QStringLiteral("Entregue"), Dinheiro::deCentavos(30050), 2, QStringLiteral("30 \\ 60"), {}}));
 
         auto& f = abre_receber();
         amb->msgs.respostas({true}); // the receipt
-        baixa(f, valor(QStringLiteral("select min(ncodigo) from conta_receber where nordem = %1").arg(p.nCodigoOrdem)).toInt(),
+        baixa(f, valor(QStringLiteral("select min(ncodigo) from conta_receber where nordem = %1").arg(ordem)).toInt(),
               [](FrmBaixaContasReceber& b) {
                   guarda_documento("recibo"); // once the payment is saved
                   parcial(b, QStringLiteral("100"));
@@ -188,19 +182,16 @@ private slots:
     {
         executa(QStringLiteral("insert into ordem values(null,2,'2026-12-08','10:00:00',180,'',1,1,0);"));
         auto& v = form<FrmPagamentoDaVenda>();
-        v.nCodigoOrdem = valor(QStringLiteral("select max(ncodigo) from ordem")).toInt();
-        v.nCliente = 2;
-        v.nValorTotal = Dinheiro::deCentavos(18000);
         ao_abrir_modal([&](QDialog& d) {
             ativa(d);
-            v.Text2->setFocus();
-            v.Text2->selectAll();
-            digita(v.Text2, QStringLiteral("200"));
-            tecla(v.Text2, Qt::Key_Tab);
+            v.caixaValorPago->setFocus();
+            v.caixaValorPago->selectAll();
+            digita(v.caixaValorPago, QStringLiteral("200"));
+            tecla(v.caixaValorPago, Qt::Key_Tab);
             guarda(d, "guia/pagamento_vista");
             d.reject();
         });
-        abre_modal(v);
+        v.fecha({valor(QStringLiteral("select max(ncodigo) from ordem")).toInt(), 2, {}, Dinheiro::deCentavos(18000), 1, {}, {}});
 
         auto& f = abre_receber();
         amb->msgs.respostas({false}); // no receipt this time

@@ -326,11 +326,8 @@ private slots:
         b.prepara(2, Dinheiro::deCentavos(15025));
         ativa(b);
         tenta(b, b.botaoGravar);
-        auto& v = form<FrmPagamentoDaVenda>();
-        v.nCodigoOrdem = 1;
-        v.nValorTotal = Dinheiro::deCentavos(30050);
-        ativa(v);
-        tenta(v, v.Command6);
+        no_dialogo<FrmPagamentoDaVenda>([&](FrmPagamentoDaVenda& v) { tenta(v, v.botaoGravar); });
+        form<FrmPagamentoDaVenda>().fecha({1, 0, {}, Dinheiro::deCentavos(30050), 1, {}, {}});
         QCOMPARE(vistos, (QStringList{QStringLiteral("FrmCadTecnico.Comissão"), QStringLiteral("FrmOrcamento.Preço"), QStringLiteral("FrmOrdem.Preço"),
                                       QStringLiteral("FrmBaixaContasReceber.Valor"), QStringLiteral("FrmPagamentoDaVenda.Valor pago")}));
         QVERIFY2(problemas.isEmpty(), qPrintable(problemas.join(QLatin1Char('\n'))));

@@ -392,20 +392,19 @@ private slots:
     {
         OutraEstacao outra(amb->banco.fonte());
         executa(QStringLiteral("update ordem set nconcluida = 1, ntipo = 0 where ncodigo = 2"));
-        auto& f = form<FrmPagamentoDaVenda>();
-        f.nCodigoOrdem = 2;
-        f.nValorTotal = Dinheiro::deCentavos(8000);
-        ativa(f);
-        // the other station's cash closing of the same order, still open
-        outra.inicia({QStringLiteral("update ordem set nconcluida = 1 where ncodigo = 2"),
-                      QStringLiteral("insert into conta_receber values(null,2,'1/1','80',1,'2026-12-16',0)")});
-        const auto fim = outra.termina(true, 1, 500);
-        const int antes = conexao.repeticoes();
-        clica(f.Command6);
-        fim.get();
-        QCOMPARE(conexao.repeticoes(), antes + 1);
-        QCOMPARE(amb->msgs.textos(), QStringList{ORDEM_JA_FECHADA});
-        QVERIFY(!f.isVisible());
+        no_dialogo<FrmPagamentoDaVenda>([&](FrmPagamentoDaVenda& f) {
+            // the other station's cash closing of the same order, still open
+            outra.inicia({QStringLiteral("update ordem set nconcluida = 1 where ncodigo = 2"),
+                          QStringLiteral("insert into conta_receber values(null,2,'1/1','80',1,'2026-12-16',0)")});
+            const auto fim = outra.termina(true, 1, 500);
+            const int antes = conexao.repeticoes();
+            clica(f.botaoGravar);
+            fim.get();
+            QCOMPARE(conexao.repeticoes(), antes + 1);
+            QCOMPARE(amb->msgs.textos(), QStringList{ORDEM_JA_FECHADA});
+            QVERIFY(!f.isVisible());
+        });
+        QVERIFY(!form<FrmPagamentoDaVenda>().fecha({2, 0, {}, Dinheiro::deCentavos(8000), 1, {}, {}}));
         QCOMPARE(conta(QStringLiteral("select count(*) from conta_receber where nordem = 2")), 1);
         QCOMPARE(conta(QStringLiteral("select count(*) from baixa_conta_receber b join conta_receber c on c.ncodigo = b.nconta_receber "
                                       "where c.nordem = 2")), 0);

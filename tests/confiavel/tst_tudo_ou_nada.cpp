@@ -94,7 +94,7 @@ T& pesquisa_na_linha(const QString& codigo)
 {
     T& f = mostra_form<T>();
     if (f.Grid1->textMatrix(1, 0).isEmpty()) // the movements list on "&Procurar"
-        clica(f.botaoProcurar ? f.botaoProcurar : f.template findChild<QPushButton*>(QStringLiteral("Command1")));
+        clica(f.botaoProcurar ? f.botaoProcurar : f.template findChild<QPushButton*>(QStringLiteral("botaoMostrar")));
     const int l = linha_do_codigo(f.Grid1, codigo.toLongLong());
     if (l < 1)
         QTest::qFail(qPrintable(QStringLiteral("código %1 fora da lista").arg(codigo)), __FILE__, __LINE__);
@@ -493,35 +493,25 @@ void TstTudoOuNada::monta_tabela()
                   },
                   [] { clica(form<FrmOrcamento>().botaoItem(1)); }, Caso::Repete};
 
-    casos << Caso{"fechamento a prazo", Operacao::FechamentoPrazo,
-                  [] {
-                      auto& f = form<FrmFechamentoVendaPrazo>();
-                      f.nCodigoOrdem = 2;
-                      f.nCliente = 3;
-                      f.nValorTotal = Dinheiro::deCentavos(10000);
-                      f.nCondicao = 2;
-                      f.cCondicao = QStringLiteral("30 \\ 60");
-                      ativa(f);
-                      return static_cast<QWidget*>(&f);
-                  },
+    // the closings run modally: after a failure the form stays open (the
+    // body leaves it to be closed), and the closing opened again stores it
+    casos << Caso{"fechamento a prazo", Operacao::FechamentoPrazo, [] { return static_cast<QWidget*>(nullptr); },
                   [this] {
-                      amb->msgs.respostas({true});
-                      clica(form<FrmFechamentoVendaPrazo>().CmdOk);
+                      no_dialogo<FrmFechamentoVendaPrazo>([this](FrmFechamentoVendaPrazo& f) {
+                          amb->msgs.respostas({true});
+                          clica(f.botaoGravar);
+                      });
+                      form<FrmFechamentoVendaPrazo>().fecha({2, 3, {}, Dinheiro::deCentavos(10000), 2, QStringLiteral("30 \\ 60"), {}});
                   },
                   Caso::Repete};
 
-    casos << Caso{"pagamento à vista", Operacao::PagamentoVista,
-                  [] {
-                      auto& f = form<FrmPagamentoDaVenda>();
-                      f.nCodigoOrdem = 2;
-                      f.nCliente = 3;
-                      f.nValorTotal = Dinheiro::deCentavos(15000);
-                      ativa(f);
-                      return static_cast<QWidget*>(&f);
-                  },
+    casos << Caso{"pagamento à vista", Operacao::PagamentoVista, [] { return static_cast<QWidget*>(nullptr); },
                   [this] {
-                      amb->msgs.respostas({false}); // the receipt, offered once stored
-                      clica(form<FrmPagamentoDaVenda>().Command6);
+                      no_dialogo<FrmPagamentoDaVenda>([this](FrmPagamentoDaVenda& f) {
+                          amb->msgs.respostas({false}); // the receipt, offered once stored
+                          clica(f.botaoGravar);
+                      });
+                      form<FrmPagamentoDaVenda>().fecha({2, 3, {}, Dinheiro::deCentavos(15000), 1, {}, {}});
                   },
                   Caso::Repete};
     casos.last().alteracoes = {TipoAlteracao::PagamentoGravado};

@@ -275,28 +275,6 @@ private slots:
         QCOMPARE(plano(QStringLiteral("30"), QStringLiteral("cento")), QStringList{QStringLiteral("erro")});
         QCOMPARE(plano(QStringLiteral("30"), QStringLiteral("150"), QStringLiteral("31/02/2026")), QStringList{QStringLiteral("erro")});
     }
-
-    void planoNaGrade()
-    {
-        Relogio::fixa(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
-        Grade g;
-        g.setCols(3);
-        g.setRows(2);
-        g.setTextMatrix(1, 0, QStringLiteral("anterior"));
-        gera_parcelas(QStringLiteral("a vista"), QStringLiteral("150,00"), QStringLiteral("06/12/2026"), g);
-        QCOMPARE(amb->msgs.mostradas().size(), 1);
-        QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Os dados informados para o parcelamento estão incorretos!"));
-        QCOMPARE(amb->msgs.mostradas().first().titulo, QStringLiteral("Crcp"));
-        QCOMPARE(g.textMatrix(1, 0), QStringLiteral("anterior")); // untouched
-        gera_parcelas(QStringLiteral("Entrada \\ 30"), QLocale().toCurrencyString(99.99), QStringLiteral("06/12/2026"), g);
-        QCOMPARE(g.rows(), 3);
-        QCOMPARE(g.textMatrix(1, 0), QStringLiteral("1/2"));
-        QCOMPARE(g.textMatrix(1, 1), QStringLiteral("07/12/2026"));
-        QCOMPARE(g.textMatrix(2, 1), QStringLiteral("05/01/2027"));
-        QCOMPARE(g.textMatrix(1, 2), QStringLiteral("R$\u00a050,00"));
-        QCOMPARE(g.textMatrix(2, 2), QStringLiteral("R$\u00a049,99"));
-        QCOMPARE(soma_coluna(g, 2).centavos(), 9999); // 99,99 in two: the cent left over in the first
-    }
 };
 
 QTEST_MAIN(TstMaquinas)

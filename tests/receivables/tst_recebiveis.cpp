@@ -732,21 +732,14 @@ private slots:
         executa(QStringLiteral("insert into ordem values(null,4,'2026-12-06','10:00:00',300.50,'',2,1,0);"));
         // what the order form hands over when the concluded order 3 is saved
         auto& p = form<FrmFechamentoVendaPrazo>();
-        p.nCodigoOrdem = 3;
-        p.nCliente = 4;
-        p.cObs = QStringLiteral("Entregue");
-        p.nValorTotal = Dinheiro::deCentavos(30050);
-        p.nCondicao = 2;
-        p.cCondicao = QStringLiteral("30 \\ 60");
         ao_abrir_modal([&](QDialog& d) {
             ativa(d);
-            QCOMPARE(coluna(p.Grid1, 2), (QStringList{reais("150,25"), reais("150,25")}));
-            QCOMPARE(p.Text6->text(), p.Text8->text());
+            QCOMPARE(coluna(p.gradeParcelas, 2), (QStringList{reais("150,25"), reais("150,25")}));
+            QCOMPARE(p.caixaTotal->text(), p.caixaValorOriginal->text());
             amb->msgs.respostas({true});
-            clica(p.CmdOk);
+            clica(p.botaoGravar);
         });
-        abre_modal(p);
-        QVERIFY(p.gravou());
+        QVERIFY(p.fecha({3, 4, QStringLiteral("Entregue"), Dinheiro::deCentavos(30050), 2, QStringLiteral("30 \\ 60"), {}}));
         QCOMPARE(linhas(QStringLiteral("select ncodigo,cparcela,nvalor_parcela,dvencimento from conta_receber where nordem = 3 order by ncodigo")),
                  (QStringList{QStringLiteral("5|1/2|150.25|05/01/2027"), QStringLiteral("6|2/2|150.25|04/02/2027")}));
 

@@ -233,8 +233,8 @@ private slots:
                  QStringList{QStringLiteral("1|Em preenchimento")});
 
         auto& h = mostra_form<FrmConsultaServicoMaquina>();
-        digita(h.Text3, QStringLiteral("1"));
-        clica(h.Command5);
+        digita(h.caixaMaquina, QStringLiteral("1"));
+        clica(h.botaoMostrar);
         QCOMPARE(coluna(h.Grid1, 2), QStringList{QStringLiteral("Troca do fusor")});
         h.close();
 

@@ -117,31 +117,31 @@ private slots:
     {
         FrmConsultaOrdem& f = abre<FrmConsultaOrdem>("menuLocalizarOrdem");
         QCOMPARE(f.windowTitle(), QStringLiteral("Localização de ordens de serviço"));
-        QCOMPARE(f.Label2->text(), QStringLiteral("Localização de ordens de serviço"));
-        QCOMPARE(f.Text1->accessibleName(), QStringLiteral("Código"));
-        QCOMPARE(f.Text4->accessibleName(), QStringLiteral("Cliente"));
+        QCOMPARE(f.faixaTitulo->text(), QStringLiteral("Localização de ordens de serviço"));
+        QCOMPARE(f.caixaCodigo->accessibleName(), QStringLiteral("Código"));
+        QCOMPARE(f.caixaCliente->accessibleName(), QStringLiteral("Cliente"));
         QCOMPARE(linha(f.Grid1, 0), (QStringList{QStringLiteral("Código"), QStringLiteral("Cliente"), QStringLiteral("Data"),
                                                 QStringLiteral("Valor"), QStringLiteral("Concluída")}));
         QCOMPARE(f.Grid1->rows(), 17);
         QVERIFY(codigos(f.Grid1).isEmpty());
-        QVERIFY(!f.botaoDetalhes->isEnabled() && !f.botaoExcluir->isEnabled() && !f.Command6->isEnabled());
+        QVERIFY(!f.botaoDetalhes->isEnabled() && !f.botaoExcluir->isEnabled() && !f.botaoImprimir->isEnabled());
 
-        QTest::mouseClick(f.Command1, Qt::LeftButton);
+        QTest::mouseClick(f.botaoMostrar, Qt::LeftButton);
         QCOMPARE(codigos(f.Grid1), (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}));
         QCOMPARE(linha(f.Grid1, 1), (QStringList{QStringLiteral("1"), QStringLiteral("Ana Souza"), QStringLiteral("07/12/2026"),
                                                 QStringLiteral("R$\u00a0300,50"), QStringLiteral("Sim")}));
         QCOMPARE(linha(f.Grid1, 4), (QStringList{QStringLiteral("4"), QStringLiteral("Ana Souza"), QStringLiteral("10/12/2026"),
                                                 QStringLiteral("R$\u00a040,00"), QStringLiteral("Não")}));
         QVERIFY(f.Grid1->hasFocus());
-        QVERIFY(f.botaoDetalhes->isEnabled() && f.botaoExcluir->isEnabled() && f.Command6->isEnabled());
+        QVERIFY(f.botaoDetalhes->isEnabled() && f.botaoExcluir->isEnabled() && f.botaoImprimir->isEnabled());
         // a filler row: the buttons go off and a double click opens nothing
         clica_linha(f.Grid1, 8);
-        QVERIFY(!f.botaoDetalhes->isEnabled() && !f.Command6->isEnabled());
+        QVERIFY(!f.botaoDetalhes->isEnabled() && !f.botaoImprimir->isEnabled());
         duplo_clique(f.Grid1, 8, 1);
         QCOMPARE(acoes_modais_pendentes(), 0);
         // typing in a filter empties the list at once
-        f.Text1->setFocus();
-        digita(f.Text1, QStringLiteral("9"));
+        f.caixaCodigo->setFocus();
+        digita(f.caixaCodigo, QStringLiteral("9"));
         QVERIFY(codigos(f.Grid1).isEmpty());
         QVERIFY(amb->msgs.mostradas().isEmpty());
     }
@@ -151,34 +151,34 @@ private slots:
     void codigoVenceCliente()
     {
         FrmLocalizaOrcamento& f = abre<FrmLocalizaOrcamento>("menuLocalizarOrcamento");
-        tecla_texto(f.Text4, QStringLiteral("3"));
-        tecla(f.Text4, Qt::Key_Tab);
-        QCOMPARE(f.Text8->text(), QStringLiteral("Bruno Lima"));
-        QTest::mouseClick(f.Command1, Qt::LeftButton);
+        tecla_texto(f.caixaCliente, QStringLiteral("3"));
+        tecla(f.caixaCliente, Qt::Key_Tab);
+        QCOMPARE(f.caixaNomeCliente->text(), QStringLiteral("Bruno Lima"));
+        QTest::mouseClick(f.botaoMostrar, Qt::LeftButton);
         QCOMPARE(codigos(f.Grid1), QStringList{QStringLiteral("2")});
         QCOMPARE(linha(f.Grid1, 1), (QStringList{QStringLiteral("2"), QStringLiteral("Bruno Lima"), QStringLiteral("06/12/2026"),
                                                 QStringLiteral("R$\u00a099,90"), QStringLiteral("Não")}));
-        tecla_texto(f.Text1, QStringLiteral("1"));
+        tecla_texto(f.caixaCodigo, QStringLiteral("1"));
         QVERIFY(codigos(f.Grid1).isEmpty());
-        QTest::mouseClick(f.Command1, Qt::LeftButton);
+        QTest::mouseClick(f.botaoMostrar, Qt::LeftButton);
         QCOMPARE(linha(f.Grid1, 1), (QStringList{QStringLiteral("1"), QStringLiteral("Ana Souza"), QStringLiteral("05/12/2026"),
                                                 QStringLiteral("R$\u00a0250,00"), QStringLiteral("Sim")}));
         QCOMPARE(codigos(f.Grid1).size(), 1);
 
         // the order never completed (customer 1) is in no list, even by its code
         FrmConsultaOrdem& o = abre<FrmConsultaOrdem>("menuLocalizarOrdem");
-        tecla_texto(o.Text1, QStringLiteral("5"));
-        QTest::mouseClick(o.Command1, Qt::LeftButton);
+        tecla_texto(o.caixaCodigo, QStringLiteral("5"));
+        QTest::mouseClick(o.botaoMostrar, Qt::LeftButton);
         QVERIFY(codigos(o.Grid1).isEmpty());
         QVERIFY(!o.botaoExcluir->isEnabled());
 
-        tecla_texto(o.Text1, QString());
-        tecla_texto(o.Text4, QStringLiteral("77"));
-        tecla(o.Text4, Qt::Key_Tab);
+        tecla_texto(o.caixaCodigo, QString());
+        tecla_texto(o.caixaCliente, QStringLiteral("77"));
+        tecla(o.caixaCliente, Qt::Key_Tab);
         QTRY_COMPARE(amb->msgs.textos(), QStringList{QStringLiteral("Registro não localizado!")});
-        QVERIFY(o.Text8->text().isEmpty());
-        QCOMPARE(QApplication::focusWidget(), o.Text4);
-        QTest::mouseClick(o.Command1, Qt::LeftButton); // no customer: every order
+        QVERIFY(o.caixaNomeCliente->text().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), o.caixaCliente);
+        QTest::mouseClick(o.botaoMostrar, Qt::LeftButton); // no customer: every order
         QCOMPARE(codigos(o.Grid1).size(), 4);
     }
 
@@ -187,7 +187,7 @@ private slots:
     void detalhesAbreOMovimento()
     {
         FrmConsultaOrdem& f = abre<FrmConsultaOrdem>("menuLocalizarOrdem");
-        QTest::mouseClick(f.Command1, Qt::LeftButton);
+        QTest::mouseClick(f.botaoMostrar, Qt::LeftButton);
         QList<qint32> abertas;
         auto abreOrdem = [&abertas](FrmOrdem& o) {
             abertas << o.nCodigoordem;
@@ -204,7 +204,7 @@ private slots:
         QCOMPARE(codigos(f.Grid1).size(), 5); // refilled
 
         FrmConsultaEntradasEquipamento& e = abre<FrmConsultaEntradasEquipamento>("menuLocalizarEntrada");
-        QTest::mouseClick(e.Command1, Qt::LeftButton);
+        QTest::mouseClick(e.botaoMostrar, Qt::LeftButton);
         // entry times read hh:mm:ss
         QCOMPARE(linha(e.Grid1, 1), (QStringList{QStringLiteral("57"), QStringLiteral("Ana Souza"), QStringLiteral("06/12/2026"), QStringLiteral("09:15:00")}));
         QCOMPARE(e.Grid1->rows(), 18);
@@ -224,7 +224,7 @@ private slots:
     void excluiOrcamento()
     {
         FrmLocalizaOrcamento& f = abre<FrmLocalizaOrcamento>("menuLocalizarOrcamento");
-        QTest::mouseClick(f.Command1, Qt::LeftButton);
+        QTest::mouseClick(f.botaoMostrar, Qt::LeftButton);
         amb->msgs.respostas({false});
         QTest::mouseClick(f.botaoExcluir, Qt::LeftButton);
         QCOMPARE(amb->msgs.mostradas().last().texto, QStringLiteral("Confirma a exclusão deste orçamento ?"));
@@ -243,7 +243,7 @@ private slots:
     void excluiOrdem()
     {
         FrmConsultaOrdem& f = abre<FrmConsultaOrdem>("menuLocalizarOrdem");
-        QTest::mouseClick(f.Command1, Qt::LeftButton);
+        QTest::mouseClick(f.botaoMostrar, Qt::LeftButton);
         amb->msgs.respostas({true});
         QTest::mouseClick(f.botaoExcluir, Qt::LeftButton); // order 1, with receivables
         QCOMPARE(amb->msgs.textos(), (QStringList{QStringLiteral("Confirma a exclusão desta ordem ?"),
@@ -258,7 +258,7 @@ private slots:
 
         // the entry's question: a determiner and a noun
         FrmConsultaEntradasEquipamento& e = abre<FrmConsultaEntradasEquipamento>("menuLocalizarEntrada");
-        QTest::mouseClick(e.Command1, Qt::LeftButton);
+        QTest::mouseClick(e.botaoMostrar, Qt::LeftButton);
         amb->msgs.limpa();
         amb->msgs.respostas({false});
         QTest::mouseClick(e.botaoExcluir, Qt::LeftButton);
@@ -270,9 +270,9 @@ private slots:
     void imprimeDeNovo()
     {
         FrmConsultaOrdem& f = abre<FrmConsultaOrdem>("menuLocalizarOrdem");
-        QTest::mouseClick(f.Command1, Qt::LeftButton);
+        QTest::mouseClick(f.botaoMostrar, Qt::LeftButton);
         clica_linha(f.Grid1, 4);
-        QTest::mouseClick(f.Command6, Qt::LeftButton);
+        QTest::mouseClick(f.botaoImprimir, Qt::LeftButton);
         QCOMPARE(amb->msgs.textos(), QStringList{QStringLiteral("Essa ordem ainda não foi concluída e por isso não pode ser impressa!")});
         QCOMPARE(amb->msgs.mostradas().first().icone, Mensagens::Icone::Informacao);
         QVERIFY(previas_abertas().isEmpty());
@@ -281,28 +281,28 @@ private slots:
         int previas = 0;
         const auto conta_previa = [&previas](FrmRelatorio&) { ++previas; };
         ao_abrir_previa(conta_previa);
-        QTest::mouseClick(f.Command6, Qt::LeftButton);
+        QTest::mouseClick(f.botaoImprimir, Qt::LeftButton);
         QCOMPARE(amb->msgs.mostradas().last().texto, QStringLiteral("Deseja emitir a ordem de serviço?"));
         QCOMPARE(previas, 1);
         QCOMPARE(cr().SelectionFormula, QStringLiteral("{view_ordem.codigo_ordem}=1"));
 
         FrmConsultaEntradasEquipamento& e = abre<FrmConsultaEntradasEquipamento>("menuLocalizarEntrada");
-        QTest::mouseClick(e.Command1, Qt::LeftButton);
+        QTest::mouseClick(e.botaoMostrar, Qt::LeftButton);
         amb->msgs.respostas({true});
         ao_abrir_previa(conta_previa);
-        QTest::mouseClick(e.Command6, Qt::LeftButton);
+        QTest::mouseClick(e.botaoImprimir, Qt::LeftButton);
         QCOMPARE(previas, 2);
         QCOMPARE(cr().Formulas[0], QStringLiteral("Numero='06/12/2026 - N.º 57'"));
         QCOMPARE(cr().SelectionFormula, QStringLiteral("{entrada_equipamento.ncodigo}=57"));
 
         // a budget too, for the customer to approve
         FrmLocalizaOrcamento& o = abre<FrmLocalizaOrcamento>("menuLocalizarOrcamento");
-        QTest::mouseClick(o.Command1, Qt::LeftButton);
+        QTest::mouseClick(o.botaoMostrar, Qt::LeftButton);
         clica_linha(o.Grid1, 1);
         amb->msgs.respostas({true});
         int linhas = 0;
         ao_abrir_previa([&linhas](FrmRelatorio& p) { linhas = p.relatorio().dados().linhas(); });
-        QTest::mouseClick(o.Command6, Qt::LeftButton);
+        QTest::mouseClick(o.botaoImprimir, Qt::LeftButton);
         QCOMPARE(amb->msgs.mostradas().last().texto, QStringLiteral("Deseja emitir o orçamento?"));
         QCOMPARE(cr().SelectionFormula, QStringLiteral("{orcamento.ncodigo}=1"));
         QCOMPARE(linhas, 2); // its two items
@@ -316,7 +316,7 @@ private slots:
         FrmConsultaOrdem& f = abre<FrmConsultaOrdem>("menuLocalizarOrdem");
         clica(f.botaoExportar);
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Não há lista para exportar: mostre a lista primeiro."));
-        QTest::mouseClick(f.Command1, Qt::LeftButton);
+        QTest::mouseClick(f.botaoMostrar, Qt::LeftButton);
         const QList<QStringList> csv = exporta_e_le(f.botaoExportar, amb->banco.pasta() + QStringLiteral("/ordens.csv"));
         QCOMPARE(csv, (QList<QStringList>{linha(f.Grid1, 0),
                                           {QStringLiteral("1"), QStringLiteral("Ana Souza"), QStringLiteral("07/12/2026"), QStringLiteral("300,50"), QStringLiteral("Sim")},
@@ -383,7 +383,7 @@ private slots:
         };
 
         FrmConsultaOrdem& o = abre<FrmConsultaOrdem>("menuLocalizarOrdem");
-        QTest::mouseClick(o.Command1, Qt::LeftButton);
+        QTest::mouseClick(o.botaoMostrar, Qt::LeftButton);
         confere(o.Grid1, linha_do_codigo(o.Grid1, 6), 3);
         const QList<QStringList> csv = exporta_e_le(o.botaoExportar, amb->banco.pasta() + QStringLiteral("/ordens.csv"));
         const auto daOrdem = std::find_if(csv.begin(), csv.end(), [](const QStringList& l) { return l.value(0) == QLatin1String("6"); });
@@ -400,14 +400,14 @@ private slots:
         QCOMPARE(acoes_modais_pendentes(), 0);
 
         FrmLocalizaOrcamento& b = abre<FrmLocalizaOrcamento>("menuLocalizarOrcamento");
-        QTest::mouseClick(b.Command1, Qt::LeftButton);
+        QTest::mouseClick(b.botaoMostrar, Qt::LeftButton);
         confere(b.Grid1, linha_do_codigo(b.Grid1, 3), 3);
 
         FrmConsultaServicoMaquina& h = abre<FrmConsultaServicoMaquina>("menuServicoEquipamento");
-        h.Text3->setFocus();
-        digita(h.Text3, QStringLiteral("3"));
-        tecla(h.Text3, Qt::Key_Tab);
-        QTest::mouseClick(h.Command5, Qt::LeftButton);
+        h.caixaMaquina->setFocus();
+        digita(h.caixaMaquina, QStringLiteral("3"));
+        tecla(h.caixaMaquina, Qt::Key_Tab);
+        QTest::mouseClick(h.botaoMostrar, Qt::LeftButton);
         confere(h.Grid1, linha_do_codigo(h.Grid1, 6), 3);
 
         // the open receivables: the instalment's value, what is paid, what
@@ -449,10 +449,10 @@ private slots:
             "cast('' as varchar(10)), cast('' as varchar(10)), cast('' as varchar(10)), i.ntecnico, cast('' as varchar(10)), "
             "o.ntipo, o.nconcluida, i.ncodigo from item_ordem i join ordem o on o.ncodigo = i.nordem"));
         FrmConsultaServicoMaquina& h = abre<FrmConsultaServicoMaquina>("menuServicoEquipamento");
-        h.Text3->setFocus();
-        digita(h.Text3, QStringLiteral("1"));
-        tecla(h.Text3, Qt::Key_Tab);
-        QTest::mouseClick(h.Command5, Qt::LeftButton);
+        h.caixaMaquina->setFocus();
+        digita(h.caixaMaquina, QStringLiteral("1"));
+        tecla(h.caixaMaquina, Qt::Key_Tab);
+        QTest::mouseClick(h.botaoMostrar, Qt::LeftButton);
         QCOMPARE(amb->msgs.textos(), QStringList{QStringLiteral("O campo VALOR não contém um valor em reais: \"doze\"")});
         QVERIFY(codigos(h.Grid1).isEmpty());
         QCOMPARE(h.Grid1->rows(), 17);

@@ -56,10 +56,10 @@ const QString ITENS_PAGOS = QStringLiteral("Esta ordem de serviço já tem pagam
 const QString REABRIR = QStringLiteral("Esta ordem já foi fechada. Deseja reabri-la e excluir suas parcelas?");
 
 // What the closing opened over the order form does.
-void fecha_prazo(QDialog& d) { clica(static_cast<FrmFechamentoVendaPrazo&>(d).CmdOk); }
-void sai_prazo(QDialog& d) { clica(static_cast<FrmFechamentoVendaPrazo&>(d).CmdSair); }
+void fecha_prazo(QDialog& d) { clica(static_cast<FrmFechamentoVendaPrazo&>(d).botaoGravar); }
+void sai_prazo(QDialog& d) { clica(static_cast<FrmFechamentoVendaPrazo&>(d).botaoSair); }
 void caixa_fechar(QDialog& d) { d.close(); }
-void paga_vista(QDialog& d) { clica(static_cast<FrmPagamentoDaVenda&>(d).Command6); }
+void paga_vista(QDialog& d) { clica(static_cast<FrmPagamentoDaVenda&>(d).botaoGravar); }
 
 QStringList contas(int ordem)
 {
@@ -129,12 +129,12 @@ class TstMovimentos : public QObject {
         return [this, valor, aviso](QDialog& d) {
             auto& p = static_cast<FrmFechamentoVendaPrazo&>(d);
             if (!valor.isEmpty()) {
-                duplo_clique(p.Grid1, 1, 2);
-                p.Text1->selectAll();
-                digita(p.Text1, valor);
-                tecla(p.Text1, Qt::Key_Return);
+                duplo_clique(p.gradeParcelas, 1, 2);
+                p.editorParcela->selectAll();
+                digita(p.editorParcela, valor);
+                tecla(p.editorParcela, Qt::Key_Return);
             }
-            clica(p.CmdOk);
+            clica(p.botaoGravar);
             QCOMPARE(amb->msgs.ultimo(), aviso);
             QVERIFY(p.isVisible());
         };
@@ -686,9 +686,9 @@ private slots:
             QVERIFY(p);
             pagamentoAberto = true;
             QVERIFY(f.isVisible());
-            QCOMPARE(p->nCodigoOrdem, 3);
-            QCOMPARE(p->nValorTotal.centavos(), 5000);
-            clica(p->Command6);
+            QCOMPARE(p->fechamento().ordem, 3);
+            QCOMPARE(p->fechamento().total.centavos(), 5000);
+            clica(p->botaoGravar);
         });
         clica(f.Command5);
         QVERIFY(pagamentoAberto);
@@ -758,10 +758,10 @@ private slots:
             auto* p = qobject_cast<FrmFechamentoVendaPrazo*>(&d);
             QVERIFY(p);
             fechamentoAberto = true;
-            QCOMPARE(p->nCodigoOrdem, 1);
-            QCOMPARE(p->nCondicao, 2);
-            QCOMPARE(p->nValorTotal.centavos(), 30050);
-            clica(p->CmdOk);
+            QCOMPARE(p->fechamento().ordem, 1);
+            QCOMPARE(p->fechamento().condicao, 2);
+            QCOMPARE(p->fechamento().total.centavos(), 30050);
+            clica(p->botaoGravar);
         });
         clica(f.Command5);
         QVERIFY(fechamentoAberto);
