@@ -180,8 +180,10 @@ QString FrmMovimentoServico::sql_item(bool novo, const QString& codigo)
         Text7->setFocus(Qt::OtherFocusReason);
         return {};
     }
-    if (!preco_aceito(*preco))
+    if (const auto recusa = recusa_preco(*preco)) {
+        informa(*recusa);
         return {};
+    }
     return sql_grava_item(novo, codigo, texto_sql(Text6->text()), preco->sql());
 }
 

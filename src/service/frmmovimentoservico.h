@@ -2,6 +2,8 @@
 #include "dinheiro.h"
 #include "frmmovimento.h"
 
+#include <optional>
+
 class QPlainTextEdit;
 
 // What the budget and the service order share beyond the movement: the
@@ -34,8 +36,8 @@ protected:
 
     // After a machine was looked up, the focus goes here.
     virtual QWidget* depois_da_maquina() const;
-    // The price rule of the form; shows its message when refused.
-    virtual bool preco_aceito(Dinheiro preco) = 0;
+    // The price rule of the form: the refusal's text, or none.
+    virtual std::optional<QString> recusa_preco(Dinheiro preco) const = 0;
     // The insert or update of an item, given the checked values as SQL text.
     virtual QString sql_grava_item(bool novo, const QString& codigo, const QString& servico, const QString& preco) = 0;
     // The first row of the item area (the order puts its technician below).

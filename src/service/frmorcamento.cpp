@@ -9,6 +9,7 @@
 #include "legado.h"
 #include "literaissql.h"
 #include "sessao.h"
+#include "regrasordem.h"
 #include "relogio.h"
 
 #include <QCheckBox>
@@ -69,13 +70,7 @@ QString FrmOrcamento::sql_itens() const
            + codigo() + QStringLiteral(" order by item_orcamento.ncodigo");
 }
 
-bool FrmOrcamento::preco_aceito(Dinheiro preco)
-{
-    if (preco > Dinheiro())
-        return true;
-    informa(QStringLiteral("Informe o valor do serviço!"));
-    return false;
-}
+std::optional<QString> FrmOrcamento::recusa_preco(Dinheiro preco) const { return recusa_preco_orcamento(preco); }
 
 QString FrmOrcamento::sql_grava_item(bool novo, const QString& codigo, const QString& servico, const QString& preco)
 {

@@ -30,7 +30,7 @@ protected:
     void prepara() override;
     void carrega() override;
     QString sql_itens() const override;
-    bool preco_aceito(Dinheiro preco) override;
+    std::optional<QString> recusa_preco(Dinheiro preco) const override;
     QString sql_grava_item(bool novo, const QString& codigo, const QString& servico, const QString& preco) override;
     void grava() override;
     QString texto_gravado(qint64 codigo) const override;

@@ -12,6 +12,7 @@
 #include "legado.h"
 #include "literaissql.h"
 #include "sessao.h"
+#include "regrasordem.h"
 #include "relogio.h"
 
 #include <QCheckBox>
@@ -21,12 +22,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
-namespace {
-const QString GARANTIA = QStringLiteral("Essa ordem é de garantia portanto o valor deve ser zero!");
-const QString ITENS_PAGOS = QStringLiteral("Esta ordem de serviço já tem pagamentos lançados: seus itens não podem ser alterados.");
-const QString REABRIR = QStringLiteral("Esta ordem já foi fechada. Deseja reabri-la e excluir suas parcelas?");
-} // namespace
 
 FrmOrdem::FrmOrdem()
     : FrmMovimentoServico(QStringLiteral("FrmOrdem"), QStringLiteral("Ordem de serviço"),
@@ -105,7 +100,7 @@ void FrmOrdem::carrega()
             DTPicker1->setDate(data);
     }
     rsDados.fecha();
-    trava_cabecalho(situacao().pagamentos > 0);
+    trava_cabecalho(situacao().paga());
 }
 
 QString FrmOrdem::sql_itens() const
@@ -121,10 +116,11 @@ void FrmOrdem::Command1_Click() { m_tecnico->consulta(); }
 
 void FrmOrdem::garantia_clicada(bool marcada)
 {
-    // a warranty order costs nothing: not with priced items in it
-    if (marcada && total() != Dinheiro()) {
+    if (!marcada)
+        return;
+    if (const auto recusa = recusa_garantia(total())) {
         Check2->setChecked(false);
-        informa(GARANTIA);
+        informa(*recusa);
     }
 }
 
@@ -136,19 +132,7 @@ void FrmOrdem::trava_cabecalho(bool travado)
         b->setEnabled(!travado);
 }
 
-bool FrmOrdem::preco_aceito(Dinheiro preco)
-{
-    if (Check2->isChecked()) {
-        if (preco == Dinheiro())
-            return true;
-        informa(GARANTIA);
-        return false;
-    }
-    if (preco != Dinheiro())
-        return true;
-    informa(QStringLiteral("Informe o valor do serviço!"));
-    return false;
-}
+std::optional<QString> FrmOrdem::recusa_preco(Dinheiro preco) const { return recusa_preco_ordem(Check2->isChecked(), preco); }
 
 QString FrmOrdem::sql_grava_item(bool novo, const QString& codigo, const QString& servico, const QString& preco)
 {
@@ -175,14 +159,14 @@ void FrmOrdem::mostra_item(int linha)
     Text13->setText(Grid1->textMatrix(linha, 6));
 }
 
-FrmOrdem::Situacao FrmOrdem::situacao()
+SituacaoOrdem FrmOrdem::situacao()
 {
     cSQL = QStringLiteral("select nconcluida, (select count(*) from conta_receber c where c.nordem = o.ncodigo) as ncontas, "
                           "(select count(*) from baixa_conta_receber b join conta_receber c on c.ncodigo = b.nconta_receber "
                           "where c.nordem = o.ncodigo) as npagamentos from ordem o where o.ncodigo = ")
            + codigo();
     rsAux.abre(cSQL);
-    Situacao s;
+    SituacaoOrdem s;
     s.existe = rsAux.recordCount() > 0;
     if (s.existe) {
         s.concluida = rsAux.inteiro(QStringLiteral("nconcluida")) == 1;
@@ -194,8 +178,8 @@ FrmOrdem::Situacao FrmOrdem::situacao()
 }
 
 // The order as stored now, into s; false, with the user told, when it
-// cannot be read or was deleted meanwhile.
-bool FrmOrdem::le_situacao(Situacao& s)
+// cannot be read.
+bool FrmOrdem::le_situacao(SituacaoOrdem& s)
 {
     try {
         s = situacao();
@@ -204,33 +188,30 @@ bool FrmOrdem::le_situacao(Situacao& s)
         trata_erro_banco(e);
         return false;
     }
-    if (!s.existe) {
-        informa(REGISTRO_EXCLUIDO);
+    return true;
+}
+
+bool FrmOrdem::segue(const Passo& passo)
+{
+    if (passo.recusa) {
+        informa(*passo.recusa);
         return false;
     }
-    return true;
+    return !passo.pergunta || mensagens().pergunta(*passo.pergunta);
 }
 
 bool FrmOrdem::grava_item(const QString& sql)
 {
-    // the items of a paid order stay as they were paid; those of a closed
-    // one change only with the order reopened, its receivables gone, in the
-    // same transaction: a concluded order's receivables always add up to
-    // its total
-    Situacao s;
+    SituacaoOrdem s;
     if (!le_situacao(s))
         return false;
-    if (s.pagamentos > 0) {
-        informa(ITENS_PAGOS);
+    const AlteracaoItem alteracao = alteracao_de_item(s);
+    if (!segue(alteracao))
         return false;
-    }
     QStringList comandos;
-    if (s.concluida) {
-        if (!mensagens().pergunta(REABRIR))
-            return false;
+    if (alteracao.reabre)
         comandos << QStringLiteral("delete from conta_receber where nordem = ") + codigo()
                  << QStringLiteral("update ordem set nconcluida = 0 where ncodigo = ") + codigo();
-    }
     return em_transacao(Operacao::GravacaoItem, comandos + comandos_item(sql));
 }
 
@@ -238,22 +219,11 @@ bool FrmOrdem::pode_gravar()
 {
     if (!FrmMovimentoServico::pode_gravar())
         return false;
-    if (Check2->isChecked() && total() != Dinheiro()) {
-        informa(GARANTIA);
+    SituacaoOrdem s;
+    if (!le_situacao(s))
         return false;
-    }
-    if (!le_situacao(m_situacao))
-        return false;
-    if (m_situacao.pagamentos > 0) {
-        // paid: only the date and the note are saved, and it stays concluded
-        if (Check1->isChecked())
-            return true;
-        informa(ITENS_PAGOS);
-        return false;
-    }
-    if (m_situacao.concluida)
-        return Check1->isChecked() || mensagens().pergunta(REABRIR);
-    return !Check1->isChecked() || mensagens().pergunta(QStringLiteral("Deseja realmente concluir esta ordem de serviço?"));
+    m_gravacao = gravacao_de_ordem(s, {Check1->isChecked(), Check2->isChecked(), total()});
+    return segue(m_gravacao);
 }
 
 void FrmOrdem::grava()
@@ -261,39 +231,33 @@ void FrmOrdem::grava()
     m_codigoGravado = qint32(valor_numerico(Text1->text()));
     const QString data = data_sql(DTPicker1->date().toString(QStringLiteral("dd/MM/yyyy")));
     m_concluida = false;
-    m_fechamento = false;
-    if (m_situacao.pagamentos > 0) {
+    switch (m_gravacao.escrita) {
+    case EscritaOrdem::Nada: break;
+    case EscritaOrdem::DataEObservacao:
         grava_cabecalho(QStringLiteral("update ordem set ddata = '") + data + QStringLiteral("', cobs = '")
                         + texto_sql(Text3->toPlainText()) + QStringLiteral("' where ncodigo = ") + codigo());
-        m_concluida = true;
-        return;
+        break;
+    case EscritaOrdem::Cabecalho:
+        // the receivables go (reopened) and the header is written as one step
+        conexao.unidade(Operacao::GravacaoOrdem, [&] {
+            cSQL = QStringLiteral("delete from conta_receber where nordem = ") + codigo();
+            conexao.execute(cSQL);
+            grava_cabecalho(QStringLiteral("update ordem set ddata = '") + data
+                            + QStringLiteral("',ncliente = %1, cobs = '").arg(valor_numerico(Text4->text())) + texto_sql(Text3->toPlainText())
+                            + QStringLiteral("',nvalor = ") + soma_itens_sql() + QStringLiteral(", nconcluida = ")
+                            + (m_gravacao.concluida ? QStringLiteral("1") : QStringLiteral("0")) + QStringLiteral(",ncondicao = ")
+                            + QString::number(valor_numerico(Text10->text())) + QStringLiteral(",ntipo = ")
+                            + (Check2->isChecked() ? QStringLiteral("1") : QStringLiteral("0")) + QStringLiteral("   where ncodigo = ")
+                            + codigo());
+        });
+        break;
     }
-    // an order with something to receive is concluded by its closing, which
-    // writes the header with the receivables; until then it is saved as it
-    // was: a new conclusion not concluded, a closed order untouched
-    const bool conclui = Check1->isChecked();
-    m_fechamento = conclui && total() > Dinheiro();
-    if (m_fechamento && m_situacao.concluida)
-        return;
-    const bool concluida = conclui && !m_fechamento;
-    // the receivables go (reopened) and the header is written as one step
-    conexao.unidade(Operacao::GravacaoOrdem, [&] {
-        cSQL = QStringLiteral("delete from conta_receber where nordem = ") + codigo();
-        conexao.execute(cSQL);
-        grava_cabecalho(QStringLiteral("update ordem set ddata = '") + data
-                        + QStringLiteral("',ncliente = %1, cobs = '").arg(valor_numerico(Text4->text())) + texto_sql(Text3->toPlainText())
-                        + QStringLiteral("',nvalor = ") + soma_itens_sql() + QStringLiteral(", nconcluida = ")
-                        + (concluida ? QStringLiteral("1") : QStringLiteral("0")) + QStringLiteral(",ncondicao = ")
-                        + QString::number(valor_numerico(Text10->text())) + QStringLiteral(",ntipo = ")
-                        + (Check2->isChecked() ? QStringLiteral("1") : QStringLiteral("0")) + QStringLiteral("   where ncodigo = ")
-                        + codigo());
-    });
-    m_concluida = concluida;
+    m_concluida = m_gravacao.concluidaAoGravar;
 }
 
 void FrmOrdem::depois_de_gravar()
 {
-    if (m_fechamento)
+    if (m_gravacao.fechamento)
         m_concluida = abre_fechamento();
 }
 
@@ -313,7 +277,7 @@ bool FrmOrdem::abre_fechamento()
         abre_modal(f);
         return f.gravou();
     };
-    if (valor_numerico(Text10->text()) == 1)
+    if (fechamento_a_vista(qint32(valor_numerico(Text10->text()))))
         return entrega(form<FrmPagamentoDaVenda>());
     return entrega(form<FrmFechamentoVendaPrazo>());
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "frmmovimentoservico.h"
+#include "regrasordem.h"
 
 class QCheckBox;
 class QDateEdit;
@@ -32,7 +33,7 @@ protected:
     void carrega() override;
     QString sql_itens() const override;
     QWidget* depois_da_maquina() const override;
-    bool preco_aceito(Dinheiro preco) override;
+    std::optional<QString> recusa_preco(Dinheiro preco) const override;
     QString sql_grava_item(bool novo, const QString& codigo, const QString& servico, const QString& preco) override;
     void limpa_item() override;
     void mostra_item(int linha) override;
@@ -45,16 +46,11 @@ protected:
 
 private:
     CaixaCodigo* m_tecnico;
-    // The order as stored now: whether it is there, concluded, and how many
-    // receivables and payments it has. Throws ErroBanco.
-    struct Situacao {
-        bool existe = false;
-        bool concluida = false;
-        int contas = 0;
-        int pagamentos = 0;
-    };
-    Situacao situacao();
-    bool le_situacao(Situacao& s);
+    // The order as stored now. Throws ErroBanco.
+    SituacaoOrdem situacao();
+    bool le_situacao(SituacaoOrdem& s);
+    // Shows a step's refusal or asks its question; whether to go on.
+    static bool segue(const Passo& passo);
     // A paid order shows its customer and condition read-only.
     void trava_cabecalho(bool travado);
     void garantia_clicada(bool marcada);
@@ -66,8 +62,7 @@ private:
     // Whether the closing was stored.
     bool abre_fechamento();
 
-    Situacao m_situacao;       // read when "&Gravar" is pressed
-    bool m_fechamento = false; // the save goes on to a closing
+    GravacaoOrdem m_gravacao;  // decided when "&Gravar" is pressed
     bool m_concluida = false;  // the save left the order concluded
     qint32 m_codigoGravado = 0;
 };

@@ -24,6 +24,7 @@
 #include "legado.h"
 #include "sessao.h"
 #include "motorrelatorio.h"
+#include "regrasordem.h"
 #include "relogio.h"
 #include "textopdf.h"
 
@@ -51,7 +52,7 @@ const QString VERIFIQUE = QStringLiteral("Verique se os campos foram preenchidos
 
 QWidget* foco() { return QApplication::focusWidget(); }
 
-const QString ITENS_PAGOS = QStringLiteral("Esta ordem de serviço já tem pagamentos lançados: seus itens não podem ser alterados.");
+const QString PAGOS = QStringLiteral("Esta ordem de serviço já tem pagamentos lançados: seus itens não podem ser alterados.");
 const QString REABRIR = QStringLiteral("Esta ordem já foi fechada. Deseja reabri-la e excluir suas parcelas?");
 
 // What the closing opened over the order form does.
@@ -191,7 +192,7 @@ class TstMovimentos : public QObject {
                  tecla(f.Grid1, Qt::Key_Delete);
                  clica(f.Check1);
                  grava(f, {});
-                 QCOMPARE(amb->msgs.textos(), QStringList(3, ITENS_PAGOS));
+                 QCOMPARE(amb->msgs.textos(), QStringList(3, PAGOS));
                  QVERIFY(f.Text4->isReadOnly() && f.Text10->isReadOnly());
                  clica(f.Check1);
                  f.Text3->setPlainText(QStringLiteral("Pago"));
@@ -266,6 +267,59 @@ private slots:
         conexao.falhaNoComando(0);
         ControleRelatorio::defineExecutor({});
         amb.reset();
+    }
+
+    // The order's rules, without a window: every way a stored order and
+    // what the form asks of it meet.
+    void regrasDaOrdem()
+    {
+        const Dinheiro zero, cem = Dinheiro::deCentavos(10000);
+        const SituacaoOrdem sumida{}, aberta{true, false, 0, 0}, fechada{true, true, 2, 0}, paga{true, true, 2, 1};
+        using E = EscritaOrdem;
+        struct Caso {
+            const char* nome;
+            SituacaoOrdem situacao;
+            PedidoGravacao pedido;
+            std::optional<QString> recusa, pergunta;
+            E escrita;
+            bool concluida, fechamento, concluidaAoGravar;
+        };
+        const std::optional<QString> nada;
+        const QString CONCLUIR = QStringLiteral("Deseja realmente concluir esta ordem de serviço?");
+        const Caso casos[] = {
+            {"garantia com valor", aberta, {false, true, cem}, GARANTIA, nada, E::Nada, false, false, false},
+            {"excluída noutra estação", sumida, {true, false, cem}, REGISTRO_EXCLUIDO, nada, E::Nada, false, false, false},
+            {"paga, desmarcada", paga, {false, false, cem}, PAGOS, nada, E::Nada, false, false, false},
+            {"paga, concluída: só data e observação", paga, {true, false, cem}, nada, nada, E::DataEObservacao, false, false, true},
+            {"aberta, gravada aberta", aberta, {false, false, cem}, nada, nada, E::Cabecalho, false, false, false},
+            {"aberta, concluída com valor: ao fechamento", aberta, {true, false, cem}, nada, CONCLUIR, E::Cabecalho, false, true, false},
+            {"aberta, concluída sem valor", aberta, {true, true, zero}, nada, CONCLUIR, E::Cabecalho, true, false, true},
+            {"fechada, desmarcada: reaberta", fechada, {false, false, cem}, nada, REABRIR, E::Cabecalho, false, false, false},
+            {"fechada, gravada de novo: só o fechamento escreve", fechada, {true, false, cem}, nada, nada, E::Nada, false, true, false},
+            {"fechada sem valor", fechada, {true, false, zero}, nada, nada, E::Cabecalho, true, false, true},
+        };
+        for (const Caso& c : casos) {
+            const GravacaoOrdem g = gravacao_de_ordem(c.situacao, c.pedido);
+            const auto feito = std::make_tuple(g.recusa, g.pergunta, g.escrita, g.concluida, g.fechamento, g.concluidaAoGravar);
+            QVERIFY2(feito == std::make_tuple(c.recusa, c.pergunta, c.escrita, c.concluida, c.fechamento, c.concluidaAoGravar), c.nome);
+        }
+        // an item of a gone or paid order is refused; a closed order's reopens it
+        QCOMPARE(alteracao_de_item(sumida).recusa, REGISTRO_EXCLUIDO);
+        QCOMPARE(alteracao_de_item(paga).recusa, PAGOS);
+        const AlteracaoItem reabre = alteracao_de_item(fechada);
+        QVERIFY(!reabre.recusa && reabre.pergunta == REABRIR && reabre.reabre);
+        const AlteracaoItem livre = alteracao_de_item(aberta);
+        QVERIFY(!livre.recusa && !livre.pergunta && !livre.reabre);
+        // prices: a warranty order's only zero, another order's not zero, a budget's above zero
+        QCOMPARE(recusa_preco_ordem(false, zero), VALOR);
+        QCOMPARE(recusa_preco_ordem(false, cem), std::nullopt);
+        QCOMPARE(recusa_preco_ordem(true, cem), GARANTIA);
+        QCOMPARE(recusa_preco_ordem(true, zero), std::nullopt);
+        QCOMPARE(recusa_preco_orcamento(zero), VALOR);
+        QCOMPARE(recusa_preco_orcamento(cem), std::nullopt);
+        QCOMPARE(recusa_garantia(cem), GARANTIA);
+        QCOMPARE(recusa_garantia(zero), std::nullopt);
+        QVERIFY(fechamento_a_vista(1) && !fechamento_a_vista(2));
     }
 
     void entradaReservaItensGravaEOfereceComprovante()
@@ -642,9 +696,6 @@ private slots:
         volta(&f);
         QCOMPARE(f.Text12->text(), QStringLiteral("Carlos Mendes"));
         QCOMPARE(foco(), f.Text6);
-        f.Text7->setText(reais(QStringLiteral("0,00")));
-        clica(f.botaoItem(1));
-        QCOMPARE(amb->msgs.ultimo(), VALOR);
         f.Text7->setText(QStringLiteral("50"));
         clica(f.botaoItem(1));
         QCOMPARE(f.Grid1->textMatrix(1, 2), QStringLiteral("Carlos Mendes"));
@@ -720,7 +771,7 @@ private slots:
         QVERIFY(f.Check1->isChecked());
         f.Check1->setChecked(false);
         clica(f.Command5);
-        QCOMPARE(amb->msgs.ultimo(), ITENS_PAGOS);
+        QCOMPARE(amb->msgs.ultimo(), PAGOS);
         QVERIFY(f.isVisible());
         QCOMPARE(conta(QStringLiteral("select count(*) from conta_receber where nordem = 1")), 2);
         QCOMPARE(conta(QStringLiteral("select nconcluida from ordem where ncodigo = 1")), 1);
