@@ -5,8 +5,7 @@
 #include "impressos.h"
 #include "mensagens.h"
 #include "formatos.h"
-#include "legado.h"
-#include "literaissql.h"
+#include "sessao.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -15,6 +14,9 @@
 #include <QPushButton>
 
 namespace {
+// The grid's columns: the item's code (hidden), the machine, the problem.
+enum ColunaItem { ColunaCodigo, ColunaEquipamento, ColunaProblema };
+
 QPlainTextEdit* area_de_texto(QWidget* pai, const QString& nome)
 {
     auto* t = new QPlainTextEdit(pai);
@@ -29,9 +31,9 @@ QPlainTextEdit* area_de_texto(QWidget* pai, const QString& nome)
 FrmEntradaEquipamento::FrmEntradaEquipamento()
     : FrmMovimento(QStringLiteral("FrmEntradaEquipamento"), QStringLiteral("Entrada de equipamentos para orçamento"),
                    QStringLiteral("Command4"),
-                   {{QStringLiteral("Código"), 0, Qt::AlignLeft, QStringLiteral("ncodigo")},
-                    {QStringLiteral("Equipamento"), 5500, Qt::AlignLeft, QStringLiteral("cequipamento")},
-                    {QStringLiteral("Problema Relatado"), 5100, Qt::AlignLeft, QStringLiteral("cproblema")}},
+                   {{QStringLiteral("Código"), 0, Qt::AlignLeft},
+                    {QStringLiteral("Equipamento"), 5500, Qt::AlignLeft},
+                    {QStringLiteral("Problema Relatado"), 5100, Qt::AlignLeft}},
                    10)
 {
     Command4 = botaoCancelar();
@@ -70,12 +72,6 @@ FrmEntradaEquipamento::FrmEntradaEquipamento()
     resize(820, 600);
 }
 
-QString FrmEntradaEquipamento::sql_reserva() const
-{
-    return QStringLiteral("insert into entrada_equipamento(ncodigo,ncliente,ddata,thora) values (null,1,'") + hoje_sql()
-           + QStringLiteral("','") + agora_texto() + QStringLiteral("') ");
-}
-
 void FrmEntradaEquipamento::depois_de_reservar()
 {
     Text3->setText(momento().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")));
@@ -83,22 +79,21 @@ void FrmEntradaEquipamento::depois_de_reservar()
 
 void FrmEntradaEquipamento::carrega()
 {
-    cSQL = QStringLiteral("select * from entrada_equipamento where ncodigo = %1").arg(nCodigoEntrada);
-    rsDados.abre(cSQL);
-    if (rsDados.recordCount() > 0) {
-        Text1->setText(rsDados.texto(QStringLiteral("ncodigo")));
-        Text4->setText(rsDados.texto(QStringLiteral("ncliente")));
-        Text2->setText(rsDados.texto(QStringLiteral("csolicitante")));
-        const QVariant hora = rsDados.valor(QStringLiteral("thora"));
-        Text3->setText((rsDados.texto(QStringLiteral("ddata")) + QLatin1Char(' ') + hora.toTime().toString(QStringLiteral("HH:mm"))).trimmed());
-        Text7->setText(rsDados.texto(QStringLiteral("cobs")));
+    if (const auto e = le_entrada(conexao, nCodigoEntrada)) {
+        Text1->setText(QString::number(e->codigo));
+        Text4->setText(QString::number(e->cliente));
+        Text2->setText(e->solicitante);
+        Text3->setText((e->data.toString(QStringLiteral("dd/MM/yyyy")) + QLatin1Char(' ') + e->hora.toString(QStringLiteral("HH:mm"))).trimmed());
+        Text7->setText(e->observacao);
     }
-    rsDados.fecha();
 }
 
-QString FrmEntradaEquipamento::sql_itens() const
+QList<QVariantList> FrmEntradaEquipamento::le_linhas()
 {
-    return QStringLiteral("select * from item_da_entrada where nentrada_equipamento = %1 order by ncodigo").arg(valor_numerico(Text1->text()));
+    QList<QVariantList> linhas;
+    for (const ItemEntrada& item : le_itens_entrada(conexao, codigoMovimento()))
+        linhas.append({item.codigo, item.equipamento, item.problema});
+    return linhas;
 }
 
 void FrmEntradaEquipamento::limpa_item()
@@ -109,25 +104,25 @@ void FrmEntradaEquipamento::limpa_item()
 
 QWidget* FrmEntradaEquipamento::campo_item() const { return Text5; }
 
-QString FrmEntradaEquipamento::sql_item(bool novo, const QString& codigo)
+bool FrmEntradaEquipamento::grava_item(qint32 codigo)
 {
     if (Text5->toPlainText().isEmpty() || Text6->toPlainText().isEmpty()) {
         informa(QStringLiteral("Informe o equipamento e o problema relatado pelo cliente!"));
-        return {};
+        return false;
     }
-    const QString equipamento = texto_sql(Text5->toPlainText());
-    const QString problema = texto_sql(Text6->toPlainText());
-    if (novo)
-        return QStringLiteral("insert into item_da_entrada values(null,%1,'").arg(valor_numerico(Text1->text())) + equipamento
-               + QStringLiteral("','") + problema + QStringLiteral("');");
-    return QStringLiteral("update item_da_entrada set cequipamento = '") + equipamento + QStringLiteral("',cproblema = '")
-           + problema + QStringLiteral("' where ncodigo = ") + codigo;
+    const ItemEntrada item{codigo, Text5->toPlainText(), Text6->toPlainText()};
+    return tenta([&] { grava_item_entrada(conexao, codigoMovimento(), item); });
+}
+
+bool FrmEntradaEquipamento::exclui_item(qint32 codigo)
+{
+    return tenta([&] { exclui_item_entrada(conexao, codigo); });
 }
 
 void FrmEntradaEquipamento::mostra_item(int linha)
 {
-    Text5->setPlainText(Grid1->textMatrix(linha, 1));
-    Text6->setPlainText(Grid1->textMatrix(linha, 2));
+    Text5->setPlainText(Grid1->textMatrix(linha, ColunaEquipamento));
+    Text6->setPlainText(Grid1->textMatrix(linha, ColunaProblema));
 }
 
 bool FrmEntradaEquipamento::pode_gravar()
@@ -138,11 +133,13 @@ bool FrmEntradaEquipamento::pode_gravar()
 
 void FrmEntradaEquipamento::grava()
 {
-    const qint64 codigo = valor_numerico(Text1->text());
-    grava_cabecalho(QStringLiteral("update entrada_equipamento set ncliente = %1,csolicitante = '").arg(valor_numerico(Text4->text()))
-                    + texto_sql(Text2->text()) + QStringLiteral("',cobs = '") + texto_sql(Text7->text())
-                    + QStringLiteral("' where ncodigo = %1").arg(codigo));
-    m_codigoGravado = qint32(codigo);
+    EntradaEquipamento e;
+    e.codigo = codigoMovimento();
+    e.cliente = qint32(valor_numerico(Text4->text()));
+    e.solicitante = Text2->text();
+    e.observacao = Text7->text();
+    grava_entrada(conexao, e);
+    m_codigoGravado = e.codigo;
     m_dataGravada = Text3->text().left(10);
 }
 

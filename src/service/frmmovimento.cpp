@@ -9,8 +9,6 @@
 #include "mensagens.h"
 #include "errosbanco.h"
 #include "formatos.h"
-#include "legado.h"
-#include "literaissql.h"
 #include "sessao.h"
 #include "reservas.h"
 #include "relogio.h"
@@ -211,8 +209,18 @@ bool FrmMovimento::confere_tamanhos(bool doItem)
     return true;
 }
 
-QString FrmMovimento::hoje_sql() const { return data_sql(m_momento.date().toString(QStringLiteral("dd/MM/yyyy"))); }
-QString FrmMovimento::agora_texto() const { return m_momento.time().toString(QStringLiteral("HH:mm:ss")); }
+qint32 FrmMovimento::codigoMovimento() const { return qint32(valor_numerico(Text1->text())); }
+
+bool FrmMovimento::tenta(const std::function<void()>& passo)
+{
+    try {
+        passo();
+        return true;
+    } catch (const ErroBanco& e) {
+        trata_erro_banco(e);
+        return false;
+    }
+}
 
 // ---------------------------------------------------------------- opening
 
@@ -234,7 +242,7 @@ void FrmMovimento::abre()
     try {
         if (binclusao) {
             m_momento = Relogio::momento();
-            Text1->setText(QString::number(conexao.executeRetornando(sql_reserva() + QStringLiteral(" returning ncodigo")).toLongLong()));
+            Text1->setText(QString::number(reserva_movimento(conexao, tipo(), m_momento)));
             depois_de_reservar();
             carrega_itens();
         } else {
@@ -243,8 +251,6 @@ void FrmMovimento::abre()
             carrega_itens();
         }
     } catch (const ErroBanco& e) {
-        rsDados.fecha();
-        rsAux.fecha();
         trata_erro_banco(e);
         // without its row the form could store nothing: it closes (once its
         // event loop runs, so a modal opening returns)
@@ -256,18 +262,16 @@ void FrmMovimento::abre()
 
 void FrmMovimento::carrega_itens()
 {
-    Grid1->limpa(0);
+    const QList<QVariantList> linhas = le_linhas();
+    const int itens = int(linhas.size());
+    Grid1->limpa(qMax(itens + 1, m_linhasMinimas) - 1);
     Grid1->defineColunas(m_colunas);
-    QStringList campos;
-    for (const ColunaGrade& c : std::as_const(m_colunas))
-        campos << c.campo;
-    cSQL = sql_itens();
-    rsDados.abre(cSQL);
-    Grid1->preenche(rsDados, campos, m_linhasMinimas);
-    rsDados.moveFirst();
-    const int itens = rsDados.recordCount();
-    ao_carregar_itens(rsDados);
-    rsDados.fecha();
+    {
+        Grade::Carga carga(*Grid1);
+        for (int l = 0; l < itens; ++l)
+            for (int c = 0; c < linhas[l].size(); ++c)
+                Grid1->defineCelula(l + 1, c, linhas[l][c]);
+    }
     bInclusaoItem = true;
     if (itens + 1 >= m_linhasMinimas) {
         // the last item at the top, or as near it as the list goes (the
@@ -280,10 +284,10 @@ void FrmMovimento::carrega_itens()
     }
 }
 
-QString FrmMovimento::codigo_da_linha() const
+qint32 FrmMovimento::codigo_da_linha() const
 {
     const int linha = Grid1->row();
-    return linha < 1 ? QString() : Grid1->textMatrix(linha, 0);
+    return linha < 1 ? 0 : qint32(valor_numerico(Grid1->textMatrix(linha, 0)));
 }
 
 // ------------------------------------------------------------------ items
@@ -292,7 +296,7 @@ void FrmMovimento::Toolbar1_ButtonClick(int indice)
 {
     switch (indice) {
     case 1: confirma_item(); break;
-    case 2: exclui_item(); break;
+    case 2: apaga_item(); break;
     case 3:
         limpa_item();
         bInclusaoItem = true;
@@ -306,59 +310,37 @@ void FrmMovimento::Toolbar1_ButtonClick(int indice)
 void FrmMovimento::confirma_item()
 {
     // the item picked is the one updated, whichever row the grid is on now
-    const QString codigo = bInclusaoItem ? QString() : m_itemEscolhido;
-    const bool novo = codigo.isEmpty();
-    if (!CaixaCodigo::confere(this) || !confere_tamanhos(true))
+    const qint32 codigo = bInclusaoItem ? 0 : m_itemEscolhido;
+    if (!CaixaCodigo::confere(this) || !confere_tamanhos(true) || !grava_item(codigo))
         return;
-    const QString sql = sql_item(novo, codigo);
-    if (sql.isEmpty() || !grava_item(sql))
+    if (!tenta([this] {
+            limpa_item();
+            carrega_itens();
+        }))
         return;
-    try {
-        limpa_item();
-        carrega_itens();
-    } catch (const ErroBanco& e) {
-        rsDados.fecha();
-        trata_erro_banco(e);
-        return;
-    }
     if (QWidget* w = campo_item())
         w->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmMovimento::exclui_item()
+void FrmMovimento::apaga_item()
 {
-    const QString codigo = codigo_da_linha();
-    if (codigo.isEmpty() || !grava_item(QStringLiteral("delete from %1 where ncodigo = %2").arg(tabelaItens(), codigo)))
+    const qint32 codigo = codigo_da_linha();
+    if (codigo == 0 || !exclui_item(codigo))
         return;
-    try {
+    tenta([this] {
         carrega_itens();
         limpa_item();
-    } catch (const ErroBanco& e) {
-        rsDados.fecha();
-        trata_erro_banco(e);
-    }
-}
-
-bool FrmMovimento::grava_item(const QString& sql)
-{
-    try {
-        cSQL = sql;
-        conexao.execute(cSQL);
-        return true;
-    } catch (const ErroBanco& e) {
-        trata_erro_banco(e);
-        return false;
-    }
+    });
 }
 
 void FrmMovimento::Grid1_DblClick()
 {
-    const int linha = Grid1->row();
-    if (linha < 1 || Grid1->textMatrix(linha, 0).isEmpty())
+    const qint32 codigo = codigo_da_linha();
+    if (codigo == 0)
         return;
-    mostra_item(linha);
+    mostra_item(Grid1->row());
     bInclusaoItem = false;
-    m_itemEscolhido = Grid1->textMatrix(linha, 0);
+    m_itemEscolhido = codigo;
 }
 
 bool FrmMovimento::eventFilter(QObject* alvo, QEvent* e)
@@ -377,14 +359,8 @@ void FrmMovimento::Command5_Click()
     // Alt+G saves without leaving the code box: its code is checked first
     if (!CaixaCodigo::confere(this) || !pode_gravar())
         return;
-    try {
-        grava();
-    } catch (const ErroBanco& e) {
-        rsDados.fecha();
-        rsAux.fecha();
-        trata_erro_banco(e);
+    if (!tenta([this] { grava(); }))
         return;
-    }
     // in view from now on, through the questions that follow and the next movement
     mostra_gravado(texto_gravado(valor_numerico(Text1->text())));
     depois_de_gravar();
@@ -401,20 +377,11 @@ void FrmMovimento::mostra_gravado(const QString& texto)
     LabelGravado->setAccessibleName(texto); // a screen reader reads what the clerk sees
 }
 
-void FrmMovimento::grava_cabecalho(const QString& sql)
-{
-    cSQL = sql;
-    if (conexao.executeContando(cSQL) == 0)
-        throw Recusa(REGISTRO_EXCLUIDO);
-}
-
 void FrmMovimento::abandona()
 {
-    const qint64 codigo = valor_numerico(Text1->text());
-    if (!binclusao || codigo < 1)
-        return;
-    em_transacao(Operacao::AbandonoMovimento, {QStringLiteral("delete from %1 where %2 = %3").arg(tabelaItens(), colunaPai()).arg(codigo),
-                  QStringLiteral("delete from %1 where ncodigo = %2").arg(tabela()).arg(codigo)});
+    const qint32 codigo = codigoMovimento();
+    if (binclusao && codigo > 0)
+        tenta([&] { abandona_movimento(conexao, tipo(), codigo); });
 }
 
 void FrmMovimento::Cancelar_Click()

@@ -9,8 +9,7 @@
 #include "mensagens.h"
 #include "errosbanco.h"
 #include "formatos.h"
-#include "legado.h"
-#include "literaissql.h"
+#include "legado.h" // the machine lookup, until it returns its choice
 #include "sessao.h"
 #include "valoresnegativos.h"
 
@@ -95,20 +94,26 @@ FrmMovimentoServico::FrmMovimentoServico(const QString& nome, const QString& tit
 
 QWidget* FrmMovimentoServico::depois_da_maquina() const { return Text6; }
 QWidget* FrmMovimentoServico::campo_item() const { return Command4; }
-QString FrmMovimentoServico::codigo() const { return QString::number(valor_numerico(Text1->text())); }
-QString FrmMovimentoServico::total_sql() const { return total().sql(); }
 
-QString FrmMovimentoServico::soma_itens_sql() const
+QList<QVariantList> FrmMovimentoServico::le_linhas()
 {
-    return QStringLiteral("(select coalesce(sum(nvalor),0) from %1 where %2 = %3)").arg(tabelaItens(), colunaPai(), codigo());
+    const QList<ItemServico> itens = le_itens_servico(conexao, tipo(), codigoMovimento());
+    QList<QVariantList> linhas;
+    Dinheiro soma;
+    for (const ItemServico& item : itens) {
+        linhas << linha_do_item(item);
+        soma += item.preco;
+    }
+    m_total = soma;
+    Text9->setText(m_total.moeda());
+    return linhas;
 }
 
-QStringList FrmMovimentoServico::comandos_item(const QString& sql) const
+bool FrmMovimentoServico::exclui_item(qint32 codigo)
 {
-    return {sql, QStringLiteral("update %1 set nvalor = %2 where ncodigo = %3").arg(tabela(), soma_itens_sql(), codigo())};
+    bool reabre = false;
+    return pode_alterar_itens(reabre) && tenta([&] { exclui_item_servico(conexao, tipo(), codigoMovimento(), codigo, reabre); });
 }
-
-bool FrmMovimentoServico::grava_item(const QString& sql) { return em_transacao(Operacao::GravacaoItem, comandos_item(sql)); }
 
 void FrmMovimentoServico::prepara()
 {
@@ -127,19 +132,6 @@ void FrmMovimentoServico::valida_cabecalho()
 {
     cliente()->valida();
     m_condicao->valida();
-}
-
-void FrmMovimentoServico::ao_carregar_itens(Recordset& rs)
-{
-    Dinheiro total;
-    Grade::Carga carga(*Grid1);
-    for (int linha = 1; !rs.eof(); rs.moveNext(), ++linha) {
-        const Dinheiro preco = rs.dinheiro(QStringLiteral("nvalor"));
-        Grid1->defineCelula(linha, m_colunaPreco, QVariant::fromValue(preco));
-        total += preco;
-    }
-    m_total = total;
-    Text9->setText(m_total.moeda());
 }
 
 void FrmMovimentoServico::limpa_item()
@@ -168,23 +160,35 @@ qint32 FrmMovimentoServico::escolhe_maquina()
     return nCodigoConsulta;
 }
 
-QString FrmMovimentoServico::sql_item(bool novo, const QString& codigo)
+bool FrmMovimentoServico::grava_item(qint32 codigo)
 {
     if (!verifica_obrigatorios(this))
-        return {};
+        return false;
     // a price that is not an amount is refused, never stored as zero; one
     // below zero (pasted) is refused too
     const std::optional<Dinheiro> preco = Text7->text().trimmed().isEmpty() ? Dinheiro() : Dinheiro::leTexto(Text7->text());
     if (!preco || *preco < Dinheiro()) {
         informa(preco ? mensagem_valor_negativo(Text7->text()) : mensagem_valor_invalido(Text7->text()));
         Text7->setFocus(Qt::OtherFocusReason);
-        return {};
+        return false;
     }
     if (const auto recusa = recusa_preco(*preco)) {
         informa(*recusa);
-        return {};
+        return false;
     }
-    return sql_grava_item(novo, codigo, texto_sql(Text6->text()), preco->sql());
+    const ItemServico item = item_da_tela(codigo, *preco);
+    bool reabre = false;
+    return pode_alterar_itens(reabre) && tenta([&] { grava_item_servico(conexao, tipo(), codigoMovimento(), item, reabre); });
+}
+
+ItemServico FrmMovimentoServico::item_da_tela(qint32 codigo, Dinheiro preco) const
+{
+    ItemServico item;
+    item.codigo = codigo;
+    item.maquina = qint32(valor_numerico(Text5->text()));
+    item.servico = Text6->text();
+    item.preco = preco;
+    return item;
 }
 
 void FrmMovimentoServico::mostra_item(int linha)

@@ -9,8 +9,6 @@
 #include "impressos.h"
 #include "mensagens.h"
 #include "errosbanco.h"
-#include "legado.h"
-#include "literaissql.h"
 #include "sessao.h"
 #include "regrasordem.h"
 #include "relogio.h"
@@ -23,16 +21,23 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+namespace {
+// The grid's columns: the item's code (hidden), the machine, the
+// technician, the service, the price, and the codes of the machine and the
+// technician (hidden).
+enum ColunaItem { ColunaCodigo, ColunaEquipamento, ColunaNomeTecnico, ColunaServico, ColunaPreco, ColunaMaquina, ColunaTecnico };
+} // namespace
+
 FrmOrdem::FrmOrdem()
     : FrmMovimentoServico(QStringLiteral("FrmOrdem"), QStringLiteral("Ordem de serviço"),
-                          {{QStringLiteral("Código do equipamento cliente"), 0, Qt::AlignLeft, QStringLiteral("ncodigo")},
-                           {QStringLiteral("Equipamento"), 3200, Qt::AlignLeft, QStringLiteral("equipamento")},
-                           {QStringLiteral("Técnico"), 3200, Qt::AlignLeft, QStringLiteral("cfantasia")},
-                           {QStringLiteral("Serviço"), 3200, Qt::AlignLeft, QStringLiteral("cservico")},
-                           {QStringLiteral("Preço"), 1400, Qt::AlignCenter, QString()},
-                           {QString(), 0, Qt::AlignLeft, QStringLiteral("nequipamento")},
-                           {QString(), 0, Qt::AlignLeft, QStringLiteral("ntecnico")}},
-                          11, 5, 3, 4)
+                          {{QStringLiteral("Código do equipamento cliente"), 0, Qt::AlignLeft},
+                           {QStringLiteral("Equipamento"), 3200, Qt::AlignLeft},
+                           {QStringLiteral("Técnico"), 3200, Qt::AlignLeft},
+                           {QStringLiteral("Serviço"), 3200, Qt::AlignLeft},
+                           {QStringLiteral("Preço"), 1400, Qt::AlignCenter},
+                           {QString(), 0, Qt::AlignLeft},
+                           {QString(), 0, Qt::AlignLeft}},
+                          11, ColunaMaquina, ColunaServico, ColunaPreco)
 {
     QGridLayout* g = cabecalho();
     QWidget* pai = g->parentWidget();
@@ -69,12 +74,6 @@ FrmOrdem::FrmOrdem()
 
 QWidget* FrmOrdem::depois_da_maquina() const { return Command1; }
 
-QString FrmOrdem::sql_reserva() const
-{
-    return QStringLiteral("insert into ordem values(null,1,'") + hoje_sql() + QStringLiteral("','") + agora_texto()
-           + QStringLiteral("',0,'',1,0,0)");
-}
-
 void FrmOrdem::prepara()
 {
     FrmMovimentoServico::prepara();
@@ -86,30 +85,29 @@ void FrmOrdem::prepara()
 
 void FrmOrdem::carrega()
 {
-    cSQL = QStringLiteral("select * from ordem where ncodigo = %1").arg(nCodigoordem);
-    rsDados.abre(cSQL);
-    if (rsDados.recordCount() > 0) {
-        Text1->setText(rsDados.texto(QStringLiteral("ncodigo")));
-        Text3->setPlainText(rsDados.texto(QStringLiteral("cobs")));
-        Text4->setText(rsDados.texto(QStringLiteral("ncliente")));
-        Text10->setText(rsDados.texto(QStringLiteral("ncondicao")));
-        Check1->setChecked(rsDados.inteiro(QStringLiteral("nconcluida")) == 1);
-        Check2->setChecked(rsDados.inteiro(QStringLiteral("ntipo")) == 1);
-        const QDate data = rsDados.data(QStringLiteral("ddata"));
-        if (data.isValid())
-            DTPicker1->setDate(data);
+    if (const auto o = le_ordem(conexao, nCodigoordem)) {
+        Text1->setText(QString::number(o->codigo));
+        Text3->setPlainText(o->observacao);
+        Text4->setText(QString::number(o->cliente));
+        Text10->setText(QString::number(o->condicao));
+        Check1->setChecked(o->concluida);
+        Check2->setChecked(o->garantia);
+        if (o->data.isValid())
+            DTPicker1->setDate(o->data);
     }
-    rsDados.fecha();
-    trava_cabecalho(situacao().paga());
+    trava_cabecalho(le_situacao_ordem(conexao, codigoMovimento()).paga());
 }
 
-QString FrmOrdem::sql_itens() const
+QVariantList FrmOrdem::linha_do_item(const ItemServico& item) const
 {
-    return QStringLiteral("select item_ordem.ncodigo,cdescricao||'-'||cidentificacao as equipamento,cservico,nvalor,"
-                          "equipamento_cliente.ncodigo as nequipamento, cfantasia,ntecnico from item_ordem,equipamento_cliente,"
-                          "equipamento,tecnico where item_ordem.ntecnico = tecnico.ncodigo and item_ordem.nequipamento_cliente = "
-                          "equipamento_cliente.ncodigo and equipamento_cliente.nequipamento = equipamento.ncodigo and nordem = ")
-           + codigo() + QStringLiteral(" order by item_ordem.ncodigo");
+    return {item.codigo, item.nomeMaquina, item.nomeTecnico, item.servico, QVariant::fromValue(item.preco), item.maquina, item.tecnico};
+}
+
+ItemServico FrmOrdem::item_da_tela(qint32 codigo, Dinheiro preco) const
+{
+    ItemServico item = FrmMovimentoServico::item_da_tela(codigo, preco);
+    item.tecnico = qint32(valor_numerico(Text13->text()));
+    return item;
 }
 
 void FrmOrdem::Command1_Click() { m_tecnico->consulta(); }
@@ -134,18 +132,6 @@ void FrmOrdem::trava_cabecalho(bool travado)
 
 std::optional<QString> FrmOrdem::recusa_preco(Dinheiro preco) const { return recusa_preco_ordem(Check2->isChecked(), preco); }
 
-QString FrmOrdem::sql_grava_item(bool novo, const QString& codigo, const QString& servico, const QString& preco)
-{
-    const QString maquina = QString::number(valor_numerico(Text5->text()));
-    const QString tecnico = QString::number(valor_numerico(Text13->text()));
-    if (novo)
-        return QStringLiteral("insert into item_ordem values(null,") + this->codigo() + QLatin1Char(',') + maquina
-               + QStringLiteral(",'") + servico + QStringLiteral("',") + preco + QLatin1Char(',') + tecnico + QStringLiteral(" );");
-    return QStringLiteral("update item_ordem set nequipamento_cliente = ") + maquina + QStringLiteral(",cservico = '") + servico
-           + QStringLiteral("',nvalor = ") + preco + QStringLiteral(",ntecnico = ") + tecnico + QStringLiteral("  where ncodigo = ")
-           + codigo;
-}
-
 void FrmOrdem::limpa_item()
 {
     FrmMovimentoServico::limpa_item();
@@ -156,39 +142,12 @@ void FrmOrdem::limpa_item()
 void FrmOrdem::mostra_item(int linha)
 {
     FrmMovimentoServico::mostra_item(linha);
-    Text13->setText(Grid1->textMatrix(linha, 6));
+    Text13->setText(Grid1->textMatrix(linha, ColunaTecnico));
 }
 
-SituacaoOrdem FrmOrdem::situacao()
-{
-    cSQL = QStringLiteral("select nconcluida, (select count(*) from conta_receber c where c.nordem = o.ncodigo) as ncontas, "
-                          "(select count(*) from baixa_conta_receber b join conta_receber c on c.ncodigo = b.nconta_receber "
-                          "where c.nordem = o.ncodigo) as npagamentos from ordem o where o.ncodigo = ")
-           + codigo();
-    rsAux.abre(cSQL);
-    SituacaoOrdem s;
-    s.existe = rsAux.recordCount() > 0;
-    if (s.existe) {
-        s.concluida = rsAux.inteiro(QStringLiteral("nconcluida")) == 1;
-        s.contas = int(rsAux.inteiro(QStringLiteral("ncontas")));
-        s.pagamentos = int(rsAux.inteiro(QStringLiteral("npagamentos")));
-    }
-    rsAux.fecha();
-    return s;
-}
-
-// The order as stored now, into s; false, with the user told, when it
-// cannot be read.
 bool FrmOrdem::le_situacao(SituacaoOrdem& s)
 {
-    try {
-        s = situacao();
-    } catch (const ErroBanco& e) {
-        rsAux.fecha();
-        trata_erro_banco(e);
-        return false;
-    }
-    return true;
+    return tenta([&] { s = le_situacao_ordem(conexao, codigoMovimento()); });
 }
 
 bool FrmOrdem::segue(const Passo& passo)
@@ -200,19 +159,14 @@ bool FrmOrdem::segue(const Passo& passo)
     return !passo.pergunta || mensagens().pergunta(*passo.pergunta);
 }
 
-bool FrmOrdem::grava_item(const QString& sql)
+bool FrmOrdem::pode_alterar_itens(bool& reabre)
 {
     SituacaoOrdem s;
     if (!le_situacao(s))
         return false;
     const AlteracaoItem alteracao = alteracao_de_item(s);
-    if (!segue(alteracao))
-        return false;
-    QStringList comandos;
-    if (alteracao.reabre)
-        comandos << QStringLiteral("delete from conta_receber where nordem = ") + codigo()
-                 << QStringLiteral("update ordem set nconcluida = 0 where ncodigo = ") + codigo();
-    return em_transacao(Operacao::GravacaoItem, comandos + comandos_item(sql));
+    reabre = alteracao.reabre;
+    return segue(alteracao);
 }
 
 bool FrmOrdem::pode_gravar()
@@ -226,31 +180,27 @@ bool FrmOrdem::pode_gravar()
     return segue(m_gravacao);
 }
 
+Ordem FrmOrdem::ordem() const
+{
+    Ordem o;
+    o.codigo = codigoMovimento();
+    o.cliente = qint32(valor_numerico(Text4->text()));
+    o.data = DTPicker1->date();
+    o.observacao = Text3->toPlainText();
+    o.condicao = qint32(valor_numerico(Text10->text()));
+    o.concluida = m_gravacao.concluida;
+    o.garantia = Check2->isChecked();
+    return o;
+}
+
 void FrmOrdem::grava()
 {
-    m_codigoGravado = qint32(valor_numerico(Text1->text()));
-    const QString data = data_sql(DTPicker1->date().toString(QStringLiteral("dd/MM/yyyy")));
+    m_codigoGravado = codigoMovimento();
     m_concluida = false;
     switch (m_gravacao.escrita) {
     case EscritaOrdem::Nada: break;
-    case EscritaOrdem::DataEObservacao:
-        grava_cabecalho(QStringLiteral("update ordem set ddata = '") + data + QStringLiteral("', cobs = '")
-                        + texto_sql(Text3->toPlainText()) + QStringLiteral("' where ncodigo = ") + codigo());
-        break;
-    case EscritaOrdem::Cabecalho:
-        // the receivables go (reopened) and the header is written as one step
-        conexao.unidade(Operacao::GravacaoOrdem, [&] {
-            cSQL = QStringLiteral("delete from conta_receber where nordem = ") + codigo();
-            conexao.execute(cSQL);
-            grava_cabecalho(QStringLiteral("update ordem set ddata = '") + data
-                            + QStringLiteral("',ncliente = %1, cobs = '").arg(valor_numerico(Text4->text())) + texto_sql(Text3->toPlainText())
-                            + QStringLiteral("',nvalor = ") + soma_itens_sql() + QStringLiteral(", nconcluida = ")
-                            + (m_gravacao.concluida ? QStringLiteral("1") : QStringLiteral("0")) + QStringLiteral(",ncondicao = ")
-                            + QString::number(valor_numerico(Text10->text())) + QStringLiteral(",ntipo = ")
-                            + (Check2->isChecked() ? QStringLiteral("1") : QStringLiteral("0")) + QStringLiteral("   where ncodigo = ")
-                            + codigo());
-        });
-        break;
+    case EscritaOrdem::DataEObservacao: grava_data_e_observacao(conexao, ordem()); break;
+    case EscritaOrdem::Cabecalho: grava_ordem(conexao, ordem()); break;
     }
     m_concluida = m_gravacao.concluidaAoGravar;
 }

@@ -25,19 +25,16 @@ public:
     void Command1_Click();
 
 protected:
-    QString tabela() const override { return QStringLiteral("ordem"); }
-    QString tabelaItens() const override { return QStringLiteral("item_ordem"); }
-    QString colunaPai() const override { return QStringLiteral("nordem"); }
-    QString sql_reserva() const override;
+    TipoMovimento tipo() const override { return TipoMovimento::Ordem; }
     void prepara() override;
     void carrega() override;
-    QString sql_itens() const override;
     QWidget* depois_da_maquina() const override;
     std::optional<QString> recusa_preco(Dinheiro preco) const override;
-    QString sql_grava_item(bool novo, const QString& codigo, const QString& servico, const QString& preco) override;
+    QVariantList linha_do_item(const ItemServico& item) const override;
+    ItemServico item_da_tela(qint32 codigo, Dinheiro preco) const override;
+    bool pode_alterar_itens(bool& reabre) override;
     void limpa_item() override;
     void mostra_item(int linha) override;
-    bool grava_item(const QString& sql) override;
     bool pode_gravar() override;
     void grava() override;
     QString texto_gravado(qint64 codigo) const override;
@@ -46,9 +43,11 @@ protected:
 
 private:
     CaixaCodigo* m_tecnico;
-    // The order as stored now. Throws ErroBanco.
-    SituacaoOrdem situacao();
+    // The order as stored now into s; false, with the user told, when it
+    // cannot be read.
     bool le_situacao(SituacaoOrdem& s);
+    // The order on screen.
+    Ordem ordem() const;
     // Shows a step's refusal or asks its question; whether to go on.
     static bool segue(const Passo& passo);
     // A paid order shows its customer and condition read-only.

@@ -21,7 +21,7 @@
 #include "lojateste.h"
 #include "passos.h"
 #include "errosbanco.h"
-#include "legado.h"
+#include "estabelecimento.h"
 #include "sessao.h"
 #include "motorrelatorio.h"
 #include "regrasordem.h"
@@ -571,12 +571,12 @@ private slots:
         clica(f.Command5);
         QCOMPARE(amb->msgs.textos().mid(amb->msgs.textos().size() - 2),
                  (QStringList{QStringLiteral("Ok! Orçamento gravado com sucesso!"), QStringLiteral("Deseja emitir o orçamento?")}));
-        QCOMPARE(impressos.last(), QStringLiteral("{orcamento.ncodigo}=1|Rodape='") + cRodape + QStringLiteral("'|"));
+        QCOMPARE(impressos.last(), QStringLiteral("{orcamento.ncodigo}=1|Rodape='") + Estabelecimento::le(conexao).rodape + QStringLiteral("'|"));
         const QString pdf = amb->banco.pasta() + QStringLiteral("/orcamento.pdf");
         QVERIFY(gera_pdf(cr(), pdf));
-        rsDados.abre(QStringLiteral("select dateadd(15 day to ddata) as validade from orcamento where ncodigo = 1"));
-        const QString validade = rsDados.texto(QStringLiteral("validade"));
-        rsDados.fecha();
+        Recordset rs(conexao);
+        rs.abre(QStringLiteral("select dateadd(15 day to ddata) as validade from orcamento where ncodigo = 1"));
+        const QString validade = rs.texto(QStringLiteral("validade"));
         confere_textos(plano(texto_pdf(pdf)), {QStringLiteral("ORÇAMENTO N.º 1"), QStringLiteral("Cliente: 2 - Ana Souza"),
                                                QStringLiteral("Troca de tela"), QStringLiteral("Limpeza"), QStringLiteral("Total: R$ 1.100,00"),
                                                QStringLiteral("Condição de pagamento: 30/60"),
