@@ -130,7 +130,7 @@ void FrmConsultaServicoMaquina::Command5_Click()
 
 void FrmConsultaServicoMaquina::Command3_Click() { detalhes_click(); }
 
-void FrmConsultaServicoMaquina::abre_detalhes(const QString& codigo) { edita_movimento<FrmOrdem>(&FrmOrdem::nCodigoordem, codigo); }
+void FrmConsultaServicoMaquina::abre_detalhes(const QString& codigo) { edita_movimento<FrmOrdem>(&FrmOrdem::codigoOrdem, codigo); }
 
 void FrmConsultaServicoMaquina::Command4_Click()
 {

@@ -30,43 +30,41 @@ QPlainTextEdit* area_de_texto(QWidget* pai, const QString& nome)
 
 FrmEntradaEquipamento::FrmEntradaEquipamento()
     : FrmMovimento(QStringLiteral("FrmEntradaEquipamento"), QStringLiteral("Entrada de equipamentos para orçamento"),
-                   QStringLiteral("Command4"),
                    {{QStringLiteral("Código"), 0, Qt::AlignLeft},
                     {QStringLiteral("Equipamento"), 5500, Qt::AlignLeft},
                     {QStringLiteral("Problema Relatado"), 5100, Qt::AlignLeft}},
                    10)
 {
-    Command4 = botaoCancelar();
     QGridLayout* g = cabecalho();
     QWidget* pai = g->parentWidget();
-    Text3 = nova_caixa(pai, QStringLiteral("Text3"));
-    Text3->setReadOnly(true);
-    Text3->setMinimumWidth(160);
-    g->addWidget(novo_rotulo(QStringLiteral("Data"), Text3, pai), 0, 4);
-    g->addWidget(Text3, 0, 5);
-    marca_obrigatorio(Text3);
-    Text2 = linha_campo(g, 2, 0, QStringLiteral("Solicitante"), QStringLiteral("Text2"), 0, false, 5);
-    Text7 = linha_campo(g, 3, 0, QStringLiteral("Obs"), QStringLiteral("Text7"), 0, false, 5);
+    caixaData = nova_caixa(pai, QStringLiteral("caixaData"));
+    caixaData->setReadOnly(true);
+    caixaData->setMinimumWidth(160);
+    g->addWidget(novo_rotulo(QStringLiteral("Data"), caixaData, pai), 0, 4);
+    g->addWidget(caixaData, 0, 5);
+    marca_obrigatorio(caixaData);
+    caixaSolicitante = linha_campo(g, 2, 0, QStringLiteral("Solicitante"), QStringLiteral("caixaSolicitante"), 0, false, 5);
+    caixaObservacao = linha_campo(g, 3, 0, QStringLiteral("Obs"), QStringLiteral("caixaObservacao"), 0, false, 5);
 
     QGridLayout* i = quadroItens();
     pai = i->parentWidget();
-    Text5 = area_de_texto(pai, QStringLiteral("Text5"));
-    Text6 = area_de_texto(pai, QStringLiteral("Text6"));
-    i->addWidget(novo_rotulo(QStringLiteral("Equipamento"), Text5, pai), 0, 0);
-    i->addWidget(Text5, 1, 0);
-    i->addWidget(novo_rotulo(QStringLiteral("Problema relatado"), Text6, pai), 0, 1);
-    i->addWidget(Text6, 1, 1);
+    caixaEquipamento = area_de_texto(pai, QStringLiteral("caixaEquipamento"));
+    caixaProblema = area_de_texto(pai, QStringLiteral("caixaProblema"));
+    i->addWidget(novo_rotulo(QStringLiteral("Equipamento"), caixaEquipamento, pai), 0, 0);
+    i->addWidget(caixaEquipamento, 1, 0);
+    i->addWidget(novo_rotulo(QStringLiteral("Problema relatado"), caixaProblema, pai), 0, 1);
+    i->addWidget(caixaProblema, 1, 1);
 
-    limita(Text2, QStringLiteral("Solicitante"), 50, false);
-    limita(Text7, QStringLiteral("Obs"), 255, false);
-    limita(Text5, QStringLiteral("Equipamento"), 100, true);
-    limita(Text6, QStringLiteral("Problema relatado"), 255, true);
+    limita(caixaSolicitante, QStringLiteral("Solicitante"), 50, false);
+    limita(caixaObservacao, QStringLiteral("Obs"), 255, false);
+    limita(caixaEquipamento, QStringLiteral("Equipamento"), 100, true);
+    limita(caixaProblema, QStringLiteral("Problema relatado"), 255, true);
 
-    ordem_de_tab({Text4, Text7, Text2, Text3, Text5, Text6});
+    ordem_de_tab({caixaCliente, caixaObservacao, caixaSolicitante, caixaData, caixaEquipamento, caixaProblema});
 
     // Enter in the problem confirms the item and goes back to the machine
-    teclas()->antesDoEnter(Text6, [this] {
-        Toolbar1_ButtonClick(1);
+    teclas()->antesDoEnter(caixaProblema, [this] {
+        confirma_item();
         return true;
     });
     resize(820, 600);
@@ -74,17 +72,17 @@ FrmEntradaEquipamento::FrmEntradaEquipamento()
 
 void FrmEntradaEquipamento::depois_de_reservar()
 {
-    Text3->setText(momento().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")));
+    caixaData->setText(momento().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")));
 }
 
 void FrmEntradaEquipamento::carrega()
 {
-    if (const auto e = le_entrada(conexao, nCodigoEntrada)) {
-        Text1->setText(QString::number(e->codigo));
-        Text4->setText(QString::number(e->cliente));
-        Text2->setText(e->solicitante);
-        Text3->setText((e->data.toString(QStringLiteral("dd/MM/yyyy")) + QLatin1Char(' ') + e->hora.toString(QStringLiteral("HH:mm"))).trimmed());
-        Text7->setText(e->observacao);
+    if (const auto e = le_entrada(conexao, codigoEntrada)) {
+        caixaCodigo->setText(QString::number(e->codigo));
+        caixaCliente->setText(QString::number(e->cliente));
+        caixaSolicitante->setText(e->solicitante);
+        caixaData->setText((e->data.toString(QStringLiteral("dd/MM/yyyy")) + QLatin1Char(' ') + e->hora.toString(QStringLiteral("HH:mm"))).trimmed());
+        caixaObservacao->setText(e->observacao);
     }
 }
 
@@ -98,19 +96,19 @@ QList<QVariantList> FrmEntradaEquipamento::le_linhas()
 
 void FrmEntradaEquipamento::limpa_item()
 {
-    Text5->clear();
-    Text6->clear();
+    caixaEquipamento->clear();
+    caixaProblema->clear();
 }
 
-QWidget* FrmEntradaEquipamento::campo_item() const { return Text5; }
+QWidget* FrmEntradaEquipamento::campo_item() const { return caixaEquipamento; }
 
 bool FrmEntradaEquipamento::grava_item(qint32 codigo)
 {
-    if (Text5->toPlainText().isEmpty() || Text6->toPlainText().isEmpty()) {
+    if (caixaEquipamento->toPlainText().isEmpty() || caixaProblema->toPlainText().isEmpty()) {
         informa(QStringLiteral("Informe o equipamento e o problema relatado pelo cliente!"));
         return false;
     }
-    const ItemEntrada item{codigo, Text5->toPlainText(), Text6->toPlainText()};
+    const ItemEntrada item{codigo, caixaEquipamento->toPlainText(), caixaProblema->toPlainText()};
     return tenta([&] { grava_item_entrada(conexao, codigoMovimento(), item); });
 }
 
@@ -121,8 +119,8 @@ bool FrmEntradaEquipamento::exclui_item(qint32 codigo)
 
 void FrmEntradaEquipamento::mostra_item(int linha)
 {
-    Text5->setPlainText(Grid1->textMatrix(linha, ColunaEquipamento));
-    Text6->setPlainText(Grid1->textMatrix(linha, ColunaProblema));
+    caixaEquipamento->setPlainText(gradeItens->textMatrix(linha, ColunaEquipamento));
+    caixaProblema->setPlainText(gradeItens->textMatrix(linha, ColunaProblema));
 }
 
 bool FrmEntradaEquipamento::pode_gravar()
@@ -135,12 +133,12 @@ void FrmEntradaEquipamento::grava()
 {
     EntradaEquipamento e;
     e.codigo = codigoMovimento();
-    e.cliente = qint32(valor_numerico(Text4->text()));
-    e.solicitante = Text2->text();
-    e.observacao = Text7->text();
+    e.cliente = qint32(valor_numerico(caixaCliente->text()));
+    e.solicitante = caixaSolicitante->text();
+    e.observacao = caixaObservacao->text();
     grava_entrada(conexao, e);
     m_codigoGravado = e.codigo;
-    m_dataGravada = Text3->text().left(10);
+    m_dataGravada = caixaData->text().left(10);
 }
 
 void FrmEntradaEquipamento::depois_de_fechar()

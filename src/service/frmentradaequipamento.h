@@ -10,14 +10,13 @@ class FrmEntradaEquipamento : public FrmMovimento {
     Q_OBJECT
 public:
     FrmEntradaEquipamento();
-    qint32 nCodigoEntrada = 0; // the entry to edit (binclusao false)
+    qint32 codigoEntrada = 0; // the entry to edit (binclusao false)
 
-    QLineEdit* Text7;      // "Obs"
-    QLineEdit* Text2;      // "Solicitante"
-    QLineEdit* Text3;      // "Data": date and time of the entry
-    QPlainTextEdit* Text5; // "Equipamento"
-    QPlainTextEdit* Text6; // "Problema relatado"
-    QPushButton* Command4; // "&Cancelar"
+    QLineEdit* caixaObservacao;
+    QLineEdit* caixaSolicitante;
+    QLineEdit* caixaData; // date and time of the entry
+    QPlainTextEdit* caixaEquipamento;
+    QPlainTextEdit* caixaProblema;
 
 protected:
     TipoMovimento tipo() const override { return TipoMovimento::Entrada; }

@@ -36,28 +36,35 @@ class FrmMovimento : public FormModal {
 public:
     bool binclusao = true; // true: a new movement; false: edit the code member
 
-    QLabel* Label1;        // the title
-    QLineEdit* Text1;      // "Código"
-    QLineEdit* Text4;      // "Cliente": the customer code
-    QPushButton* Command3; // "...": the customer search
-    QLineEdit* Text8;      // the customer's name
-    Grade* Grid1;          // the items
-    QToolBar* Toolbar1;    // 1 "Confirmar", 2 "Excluir", 3 "Cancelar"
-    QPushButton* Command5; // "&Gravar"
-    QLabel* LabelGravado;  // the number of the movement saved last, kept in view
+    QLabel* rotuloTitulo;
+    QLineEdit* caixaCodigo;
+    QLineEdit* caixaCliente;
+    QPushButton* botaoConsultaCliente;
+    QLineEdit* caixaNomeCliente;
+    QToolBar* barraItens;
+    QWidget* botaoConfirmarItem;
+    QWidget* botaoExcluirItem;
+    QWidget* botaoCancelarItem;
+    Grade* gradeItens;
+    QPushButton* botaoGravar;
+    QPushButton* botaoCancelar;
+    // The number of the movement saved last, kept in view.
+    QLabel* rotuloGravado;
 
-    void Command5_Click();              // save
-    void Cancelar_Click();              // abandon and close
-    void Toolbar1_ButtonClick(int indice); // 1 confirm, 2 delete, 3 clear the item
-    void Grid1_DblClick();              // pick the current row's item for editing
+    void gravar_clicado();   // checks and saves
+    void cancelar_clicado(); // abandons and closes
+    // The item toolbar: the item on screen written, the current row's item
+    // deleted, the item fields cleared back to a new item.
+    void confirma_item();
+    void apaga_item();
+    void cancela_item();
+    // Picks the current row's item for editing.
+    void escolhe_linha();
 
     CaixaCodigo* cliente() const { return m_cliente; }
-    // The toolbar's button by position (1 to 3).
-    QWidget* botaoItem(int indice) const;
 
 protected:
-    // nomeCancelar: the leave button's name (its caption is "&Cancelar").
-    FrmMovimento(const QString& nome, const QString& titulo, const QString& nomeCancelar,
+    FrmMovimento(const QString& nome, const QString& titulo,
                  QList<ColunaGrade> colunas, int linhasMinimas);
 
     // ----- what each form says
@@ -102,7 +109,6 @@ protected:
     // The item frame's grid, above the toolbar.
     QGridLayout* quadroItens() const { return m_itens; }
     FiltroTeclas* teclas() const { return m_teclas; }
-    QPushButton* botaoCancelar() const { return m_cancelar; }
 
     // The tab order: these fields in turn, then the item buttons, the grid,
     // "&Gravar" and "&Cancelar".
@@ -140,15 +146,16 @@ protected:
     // The item code of the current row (0 on a filler row).
     qint32 codigo_da_linha() const;
 
-    bool bInclusaoItem = true; // the item fields hold a new item
+    bool inclusaoItem = true; // the item fields hold a new item
     qint32 m_itemEscolhido = 0; // the code of the item picked for editing (the row may have moved on since)
     void ao_abrir_janela() override;
     bool eventFilter(QObject* alvo, QEvent* e) override;
     void passo_de_saida() override;
 
 private:
-    void confirma_item();
-    void apaga_item();
+    void grava_item_da_tela();
+    void exclui_item_da_linha();
+    void vai_ao_item(); // the focus to the first item field
     void abandona(); // the abandon step; errors shown, never blocking
     void mostra_gravado(const QString& texto);
 
@@ -156,8 +163,6 @@ private:
     QGridLayout* m_itens;
     FiltroTeclas* m_teclas;
     CaixaCodigo* m_cliente;
-    QPushButton* m_cancelar;
-    QList<QAction*> m_botoesItem;
     QList<ColunaGrade> m_colunas;
     int m_linhasMinimas;
     struct Limite { QWidget* campo; QString rotulo; int maximo; bool doItem; };

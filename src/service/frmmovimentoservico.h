@@ -13,20 +13,19 @@ class QPlainTextEdit;
 class FrmMovimentoServico : public FrmMovimento {
     Q_OBJECT
 public:
-    QPlainTextEdit* Text3; // "Obs"
-    QLineEdit* Text10;     // "Condição": the payment condition code
-    QPushButton* Command8; // "...": the payment condition lookup
-    QLineEdit* Text11;     // the condition's description
-    QPushButton* Command4; // "...": one of the customer's machines
-    QLineEdit* Text5;      // the chosen machine's code (not shown)
-    QLineEdit* Text2;      // "Equipamento": the machine's kind and identification
-    QLineEdit* Text6;      // "Serviço"
-    QLineEdit* Text7;      // "Preço"
-    QLineEdit* Text9;      // "Total"
-    QPushButton* Command7; // "&Cancelar"
+    QPlainTextEdit* caixaObservacao;
+    QLineEdit* caixaCondicao;
+    QPushButton* botaoConsultaCondicao;
+    QLineEdit* caixaDescricaoCondicao;
+    QPushButton* botaoMaquina;
+    QLineEdit* caixaCodigoMaquina; // filled by the choice of a machine, never shown
+    QLineEdit* caixaMaquina;       // the machine's kind and identification
+    QLineEdit* caixaServico;
+    QLineEdit* caixaPreco;
+    QLineEdit* caixaTotal;
 
     CaixaCodigo* condicao() const { return m_condicao; }
-    void Command4_Click(); // chooses a machine of the customer
+    void consulta_maquina(); // one of the customer's machines
 
 protected:
     // colunas: the grid; the three numbers say where the machine code, the
@@ -65,7 +64,7 @@ protected:
     // condition, the lengths.
     bool pode_gravar() override;
 
-    // The total the form shows in Text9: the sum of the prices of the
+    // The total the form shows in caixaTotal: the sum of the prices of the
     // items as read, kept as read (0 before any item).
     Dinheiro total() const { return m_total; }
 

@@ -31,28 +31,28 @@ FrmOrcamento::FrmOrcamento()
                            {QStringLiteral("Codigo do equipamento"), 0, Qt::AlignLeft}},
                           12, ColunaMaquina, ColunaServico, ColunaPreco)
 {
-    Check1 = new QCheckBox(QStringLiteral("Aprovado"), cabecalho()->parentWidget());
-    Check1->setObjectName(QStringLiteral("Check1"));
-    cabecalho()->addWidget(Check1, 0, 4, 1, 2);
+    marcaAprovado = new QCheckBox(QStringLiteral("Aprovado"), cabecalho()->parentWidget());
+    marcaAprovado->setObjectName(QStringLiteral("marcaAprovado"));
+    cabecalho()->addWidget(marcaAprovado, 0, 4, 1, 2);
 
-    ordem_de_tab({Text4, Text10, Text3, Check1, Command4, Text6, Text7});
+    ordem_de_tab({caixaCliente, caixaCondicao, caixaObservacao, marcaAprovado, botaoMaquina, caixaServico, caixaPreco});
     resize(820, 640);
 }
 
 void FrmOrcamento::prepara()
 {
     FrmMovimentoServico::prepara();
-    Check1->setChecked(false); // a new budget is not approved, whatever the last one was
+    marcaAprovado->setChecked(false); // a new budget is not approved, whatever the last one was
 }
 
 void FrmOrcamento::carrega()
 {
-    if (const auto o = le_orcamento(conexao, nCodigoOrcamento)) {
-        Text1->setText(QString::number(o->codigo));
-        Text3->setPlainText(o->observacao);
-        Text4->setText(QString::number(o->cliente));
-        Check1->setChecked(o->aprovado);
-        Text10->setText(QString::number(o->condicao));
+    if (const auto o = le_orcamento(conexao, codigoOrcamento)) {
+        caixaCodigo->setText(QString::number(o->codigo));
+        caixaObservacao->setPlainText(o->observacao);
+        caixaCliente->setText(QString::number(o->cliente));
+        marcaAprovado->setChecked(o->aprovado);
+        caixaCondicao->setText(QString::number(o->condicao));
     }
 }
 
@@ -67,10 +67,10 @@ Orcamento FrmOrcamento::orcamento() const
 {
     Orcamento o;
     o.codigo = codigoMovimento();
-    o.cliente = qint32(valor_numerico(Text4->text()));
-    o.observacao = Text3->toPlainText();
-    o.aprovado = Check1->isChecked();
-    o.condicao = qint32(valor_numerico(Text10->text()));
+    o.cliente = qint32(valor_numerico(caixaCliente->text()));
+    o.observacao = caixaObservacao->toPlainText();
+    o.aprovado = marcaAprovado->isChecked();
+    o.condicao = qint32(valor_numerico(caixaCondicao->text()));
     return o;
 }
 
@@ -80,7 +80,7 @@ void FrmOrcamento::depois_de_gravar()
 {
     informa(QStringLiteral("Ok! Orçamento gravado com sucesso!"));
     emite_orcamento(codigoMovimento());
-    if (!Check1->isChecked())
+    if (!marcaAprovado->isChecked())
         return;
     qint32 feita = 0;
     if (!tenta([&] { feita = ordem_do_orcamento(conexao, codigoMovimento()); }))

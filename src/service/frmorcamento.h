@@ -10,9 +10,9 @@ class FrmOrcamento : public FrmMovimentoServico {
     Q_OBJECT
 public:
     FrmOrcamento();
-    qint32 nCodigoOrcamento = 0; // the budget to edit (binclusao false)
+    qint32 codigoOrcamento = 0; // the budget to edit (binclusao false)
 
-    QCheckBox* Check1; // "Aprovado"
+    QCheckBox* marcaAprovado;
 
     // Generates a service order from the budget on screen for a technician
     // chosen in the lookup; the new order's code, or 0 when none was made.

@@ -41,59 +41,59 @@ FrmOrdem::FrmOrdem()
 {
     QGridLayout* g = cabecalho();
     QWidget* pai = g->parentWidget();
-    DTPicker1 = new QDateEdit(pai);
-    DTPicker1->setObjectName(QStringLiteral("DTPicker1"));
-    DTPicker1->setCalendarPopup(true);
-    DTPicker1->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    g->addWidget(novo_rotulo(QStringLiteral("Data da ordem"), DTPicker1, pai), 0, 4);
-    g->addWidget(DTPicker1, 0, 5);
-    Check1 = new QCheckBox(QStringLiteral("Concluída"), pai);
-    Check1->setObjectName(QStringLiteral("Check1"));
-    Check2 = new QCheckBox(QStringLiteral("Ordem de serviço de garantia"), pai);
-    Check2->setObjectName(QStringLiteral("Check2"));
-    g->addWidget(Check1, 4, 1, 1, 2);
-    g->addWidget(Check2, 4, 3, 1, 3);
+    dataOrdem = new QDateEdit(pai);
+    dataOrdem->setObjectName(QStringLiteral("dataOrdem"));
+    dataOrdem->setCalendarPopup(true);
+    dataOrdem->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    g->addWidget(novo_rotulo(QStringLiteral("Data da ordem"), dataOrdem, pai), 0, 4);
+    g->addWidget(dataOrdem, 0, 5);
+    marcaConcluida = new QCheckBox(QStringLiteral("Concluída"), pai);
+    marcaConcluida->setObjectName(QStringLiteral("marcaConcluida"));
+    marcaGarantia = new QCheckBox(QStringLiteral("Ordem de serviço de garantia"), pai);
+    marcaGarantia->setObjectName(QStringLiteral("marcaGarantia"));
+    g->addWidget(marcaConcluida, 4, 1, 1, 2);
+    g->addWidget(marcaGarantia, 4, 3, 1, 3);
 
     QGridLayout* i = linhas_item();
     pai = i->parentWidget();
-    Text12 = caixa_exibicao(pai, QStringLiteral("Text12"), true);
-    Command1 = botao_consulta(pai, QStringLiteral("Command1"), QStringLiteral("Escolher técnico"), true);
-    linha_botao(i, 1, QStringLiteral("Técnico"), Command1, Text12);
-    Text13 = caixa_oculta(pai, QStringLiteral("Text13"), QStringLiteral("Código do técnico"));
+    caixaTecnico = caixa_exibicao(pai, QStringLiteral("caixaTecnico"), true);
+    botaoTecnico = botao_consulta(pai, QStringLiteral("botaoTecnico"), QStringLiteral("Escolher técnico"), true);
+    linha_botao(i, 1, QStringLiteral("Técnico"), botaoTecnico, caixaTecnico);
+    caixaCodigoTecnico = caixa_oculta(pai, QStringLiteral("caixaCodigoTecnico"), QStringLiteral("Código do técnico"));
 
-    ordem_de_tab({Text4, Text10, Text3, DTPicker1, Check1, Check2, Command4, Command1, Text6, Text7});
+    ordem_de_tab({caixaCliente, caixaCondicao, caixaObservacao, dataOrdem, marcaConcluida, marcaGarantia, botaoMaquina, botaoTecnico, caixaServico, caixaPreco});
 
     // the technician's code box is never shown: the lookup fills it
     m_tecnico = new CaixaCodigo(
-        Text13, Text12, Command1, teclas(), [](qint32 c) { return QStringLiteral("select cfantasia from tecnico where ncodigo = %1").arg(c); },
+        caixaCodigoTecnico, caixaTecnico, botaoTecnico, teclas(), [](qint32 c) { return QStringLiteral("select cfantasia from tecnico where ncodigo = %1").arg(c); },
         [] { return consulta_codigo(QStringLiteral("Tecnicos")); }, {});
-    m_tecnico->semAviso().aCadaMudanca().depoisDeAchar([this] { Text6->setFocus(Qt::OtherFocusReason); });
-    connect(Check2, &QCheckBox::clicked, this, &FrmOrdem::garantia_clicada);
+    m_tecnico->semAviso().aCadaMudanca().depoisDeAchar([this] { caixaServico->setFocus(Qt::OtherFocusReason); });
+    connect(marcaGarantia, &QCheckBox::clicked, this, &FrmOrdem::garantia_clicada);
     resize(900, 700);
 }
 
-QWidget* FrmOrdem::depois_da_maquina() const { return Command1; }
+QWidget* FrmOrdem::depois_da_maquina() const { return botaoTecnico; }
 
 void FrmOrdem::prepara()
 {
     FrmMovimentoServico::prepara();
-    Check1->setChecked(false);
-    Check2->setChecked(false);
-    DTPicker1->setDate(Relogio::hoje());
+    marcaConcluida->setChecked(false);
+    marcaGarantia->setChecked(false);
+    dataOrdem->setDate(Relogio::hoje());
     trava_cabecalho(false);
 }
 
 void FrmOrdem::carrega()
 {
-    if (const auto o = le_ordem(conexao, nCodigoordem)) {
-        Text1->setText(QString::number(o->codigo));
-        Text3->setPlainText(o->observacao);
-        Text4->setText(QString::number(o->cliente));
-        Text10->setText(QString::number(o->condicao));
-        Check1->setChecked(o->concluida);
-        Check2->setChecked(o->garantia);
+    if (const auto o = le_ordem(conexao, codigoOrdem)) {
+        caixaCodigo->setText(QString::number(o->codigo));
+        caixaObservacao->setPlainText(o->observacao);
+        caixaCliente->setText(QString::number(o->cliente));
+        caixaCondicao->setText(QString::number(o->condicao));
+        marcaConcluida->setChecked(o->concluida);
+        marcaGarantia->setChecked(o->garantia);
         if (o->data.isValid())
-            DTPicker1->setDate(o->data);
+            dataOrdem->setDate(o->data);
     }
     trava_cabecalho(le_situacao_ordem(conexao, codigoMovimento()).paga());
 }
@@ -106,43 +106,43 @@ QVariantList FrmOrdem::linha_do_item(const ItemServico& item) const
 ItemServico FrmOrdem::item_da_tela(qint32 codigo, Dinheiro preco) const
 {
     ItemServico item = FrmMovimentoServico::item_da_tela(codigo, preco);
-    item.tecnico = qint32(valor_numerico(Text13->text()));
+    item.tecnico = qint32(valor_numerico(caixaCodigoTecnico->text()));
     return item;
 }
 
-void FrmOrdem::Command1_Click() { m_tecnico->consulta(); }
+void FrmOrdem::consulta_tecnico() { m_tecnico->consulta(); }
 
 void FrmOrdem::garantia_clicada(bool marcada)
 {
     if (!marcada)
         return;
     if (const auto recusa = recusa_garantia(total())) {
-        Check2->setChecked(false);
+        marcaGarantia->setChecked(false);
         informa(*recusa);
     }
 }
 
 void FrmOrdem::trava_cabecalho(bool travado)
 {
-    for (QLineEdit* e : {Text4, Text10})
+    for (QLineEdit* e : {caixaCliente, caixaCondicao})
         e->setReadOnly(travado);
-    for (QPushButton* b : {Command3, Command8})
+    for (QPushButton* b : {botaoConsultaCliente, botaoConsultaCondicao})
         b->setEnabled(!travado);
 }
 
-std::optional<QString> FrmOrdem::recusa_preco(Dinheiro preco) const { return recusa_preco_ordem(Check2->isChecked(), preco); }
+std::optional<QString> FrmOrdem::recusa_preco(Dinheiro preco) const { return recusa_preco_ordem(marcaGarantia->isChecked(), preco); }
 
 void FrmOrdem::limpa_item()
 {
     FrmMovimentoServico::limpa_item();
-    Text13->clear();
-    Text12->clear();
+    caixaCodigoTecnico->clear();
+    caixaTecnico->clear();
 }
 
 void FrmOrdem::mostra_item(int linha)
 {
     FrmMovimentoServico::mostra_item(linha);
-    Text13->setText(Grid1->textMatrix(linha, ColunaTecnico));
+    caixaCodigoTecnico->setText(gradeItens->textMatrix(linha, ColunaTecnico));
 }
 
 bool FrmOrdem::le_situacao(SituacaoOrdem& s)
@@ -176,7 +176,7 @@ bool FrmOrdem::pode_gravar()
     SituacaoOrdem s;
     if (!le_situacao(s))
         return false;
-    m_gravacao = gravacao_de_ordem(s, {Check1->isChecked(), Check2->isChecked(), total()});
+    m_gravacao = gravacao_de_ordem(s, {marcaConcluida->isChecked(), marcaGarantia->isChecked(), total()});
     return segue(m_gravacao);
 }
 
@@ -184,12 +184,12 @@ Ordem FrmOrdem::ordem() const
 {
     Ordem o;
     o.codigo = codigoMovimento();
-    o.cliente = qint32(valor_numerico(Text4->text()));
-    o.data = DTPicker1->date();
-    o.observacao = Text3->toPlainText();
-    o.condicao = qint32(valor_numerico(Text10->text()));
+    o.cliente = qint32(valor_numerico(caixaCliente->text()));
+    o.data = dataOrdem->date();
+    o.observacao = caixaObservacao->toPlainText();
+    o.condicao = qint32(valor_numerico(caixaCondicao->text()));
     o.concluida = m_gravacao.concluida;
-    o.garantia = Check2->isChecked();
+    o.garantia = marcaGarantia->isChecked();
     return o;
 }
 
@@ -217,17 +217,17 @@ bool FrmOrdem::abre_fechamento()
     // payment (condition 1) or to the credit closing (any other), which
     // read the order as this form shows it.
     auto entrega = [this](FrmFechamento& f) {
-        f.nCodigoOrdem = qint32(valor_numerico(Text1->text()));
-        f.nCliente = qint32(valor_numerico(Text4->text()));
-        f.cObs = Text3->toPlainText();
+        f.nCodigoOrdem = qint32(valor_numerico(caixaCodigo->text()));
+        f.nCliente = qint32(valor_numerico(caixaCliente->text()));
+        f.cObs = caixaObservacao->toPlainText();
         f.nValorTotal = total();
-        f.nCondicao = qint32(valor_numerico(Text10->text()));
-        f.cCondicao = Text11->text();
-        f.dData = DTPicker1->date();
+        f.nCondicao = qint32(valor_numerico(caixaCondicao->text()));
+        f.cCondicao = caixaDescricaoCondicao->text();
+        f.dData = dataOrdem->date();
         abre_modal(f);
         return f.gravou();
     };
-    if (fechamento_a_vista(qint32(valor_numerico(Text10->text()))))
+    if (fechamento_a_vista(qint32(valor_numerico(caixaCondicao->text()))))
         return entrega(form<FrmPagamentoDaVenda>());
     return entrega(form<FrmFechamentoVendaPrazo>());
 }

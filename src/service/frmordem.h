@@ -13,16 +13,16 @@ class FrmOrdem : public FrmMovimentoServico {
     Q_OBJECT
 public:
     FrmOrdem();
-    qint32 nCodigoordem = 0; // the order to edit (binclusao false)
+    qint32 codigoOrdem = 0; // the order to edit (binclusao false)
 
-    QDateEdit* DTPicker1;  // "Data da ordem"
-    QCheckBox* Check1;     // "Concluída"
-    QCheckBox* Check2;     // "Ordem de serviço de garantia"
-    QPushButton* Command1; // "...": the item's technician
-    QLineEdit* Text12;     // "Técnico": the technician's name
-    QLineEdit* Text13;     // the technician's code (not shown)
+    QDateEdit* dataOrdem;
+    QCheckBox* marcaConcluida;
+    QCheckBox* marcaGarantia;
+    QPushButton* botaoTecnico;
+    QLineEdit* caixaTecnico;       // the item's technician's name
+    QLineEdit* caixaCodigoTecnico; // filled by the lookup, never shown
 
-    void Command1_Click();
+    void consulta_tecnico();
 
 protected:
     TipoMovimento tipo() const override { return TipoMovimento::Ordem; }
@@ -54,7 +54,7 @@ private:
     void trava_cabecalho(bool travado);
     void garantia_clicada(bool marcada);
     // Hands the concluded order to the closing forms while this form still
-    // shows it: payment condition 1 (Text10) is paid in cash, any other
+    // shows it: payment condition 1 (caixaCondicao) is paid in cash, any other
     // condition is closed on credit through its instalment plan. They read
     // the order from this form's fields and, storing, write its header,
     // replace its receivables and mark it concluded in one transaction.
