@@ -31,8 +31,8 @@ QPlainTextEdit* area_de_texto(QWidget* pai, const QString& nome)
 FrmEntradaEquipamento::FrmEntradaEquipamento()
     : FrmMovimento(QStringLiteral("FrmEntradaEquipamento"), QStringLiteral("Entrada de equipamentos para orçamento"),
                    {{QStringLiteral("Código"), 0, Qt::AlignLeft},
-                    {QStringLiteral("Equipamento"), 5500, Qt::AlignLeft},
-                    {QStringLiteral("Problema Relatado"), 5100, Qt::AlignLeft}},
+                    {QStringLiteral("Equipamento"), 367, Qt::AlignLeft},
+                    {QStringLiteral("Problema Relatado"), 340, Qt::AlignLeft}},
                    10)
 {
     QGridLayout* g = cabecalho();

@@ -25,9 +25,9 @@ enum ColunaItem { ColunaCodigo, ColunaEquipamento, ColunaServico, ColunaPreco, C
 FrmOrcamento::FrmOrcamento()
     : FrmMovimentoServico(QStringLiteral("FrmOrcamento"), QStringLiteral("Orçamentos"),
                           {{QStringLiteral("Código do equipamento cliente"), 0, Qt::AlignLeft},
-                           {QStringLiteral("Equipamento"), 4600, Qt::AlignLeft},
-                           {QStringLiteral("Serviço"), 4000, Qt::AlignLeft},
-                           {QStringLiteral("Preço"), 1900, Qt::AlignCenter},
+                           {QStringLiteral("Equipamento"), 307, Qt::AlignLeft},
+                           {QStringLiteral("Serviço"), 267, Qt::AlignLeft},
+                           {QStringLiteral("Preço"), 127, Qt::AlignCenter},
                            {QStringLiteral("Codigo do equipamento"), 0, Qt::AlignLeft}},
                           12, ColunaMaquina, ColunaServico, ColunaPreco)
 {

@@ -31,10 +31,10 @@ enum ColunaItem { ColunaCodigo, ColunaEquipamento, ColunaNomeTecnico, ColunaServ
 FrmOrdem::FrmOrdem()
     : FrmMovimentoServico(QStringLiteral("FrmOrdem"), QStringLiteral("Ordem de serviço"),
                           {{QStringLiteral("Código do equipamento cliente"), 0, Qt::AlignLeft},
-                           {QStringLiteral("Equipamento"), 3200, Qt::AlignLeft},
-                           {QStringLiteral("Técnico"), 3200, Qt::AlignLeft},
-                           {QStringLiteral("Serviço"), 3200, Qt::AlignLeft},
-                           {QStringLiteral("Preço"), 1400, Qt::AlignCenter},
+                           {QStringLiteral("Equipamento"), 213, Qt::AlignLeft},
+                           {QStringLiteral("Técnico"), 213, Qt::AlignLeft},
+                           {QStringLiteral("Serviço"), 213, Qt::AlignLeft},
+                           {QStringLiteral("Preço"), 93, Qt::AlignCenter},
                            {QString(), 0, Qt::AlignLeft},
                            {QString(), 0, Qt::AlignLeft}},
                           11, ColunaMaquina, ColunaServico, ColunaPreco)
