@@ -33,7 +33,7 @@ FrmEntradaEquipamento::FrmEntradaEquipamento()
                    {{QStringLiteral("Código"), 0, Qt::AlignLeft},
                     {QStringLiteral("Equipamento"), 367, Qt::AlignLeft},
                     {QStringLiteral("Problema Relatado"), 340, Qt::AlignLeft}},
-                   10)
+                   9)
 {
     QGridLayout* g = cabecalho();
     QWidget* pai = g->parentWidget();
@@ -119,8 +119,8 @@ bool FrmEntradaEquipamento::exclui_item(qint32 codigo)
 
 void FrmEntradaEquipamento::mostra_item(int linha)
 {
-    caixaEquipamento->setPlainText(gradeItens->textMatrix(linha, ColunaEquipamento));
-    caixaProblema->setPlainText(gradeItens->textMatrix(linha, ColunaProblema));
+    caixaEquipamento->setPlainText(gradeItens->texto(linha, ColunaEquipamento));
+    caixaProblema->setPlainText(gradeItens->texto(linha, ColunaProblema));
 }
 
 bool FrmEntradaEquipamento::pode_gravar()

@@ -93,7 +93,7 @@ FrmMovimento::FrmMovimento(const QString& nome, const QString& titulo,
     gradeItens = new Grade(this);
     gradeItens->setObjectName(QStringLiteral("gradeItens"));
     gradeItens->setAccessibleName(QStringLiteral("Itens"));
-    gradeItens->setCols(int(m_colunas.size()));
+    gradeItens->defineNumeroColunas(int(m_colunas.size()));
     gradeItens->setMinimumSize(Grade::larguraDe(m_colunas), gradeItens->verticalHeader()->defaultSectionSize() * 9);
     v->addWidget(gradeItens, 1);
 
@@ -259,20 +259,19 @@ void FrmMovimento::carrega_itens()
 {
     const QList<QVariantList> linhas = le_linhas();
     const int itens = int(linhas.size());
-    gradeItens->limpa(qMax(itens + 1, m_linhasMinimas) - 1);
+    gradeItens->limpa(qMax(itens, m_linhasMinimas));
     gradeItens->defineColunas(m_colunas);
     {
         Grade::Carga carga(*gradeItens);
         for (int l = 0; l < itens; ++l)
-            for (int c = 0; c < linhas[l].size(); ++c)
-                gradeItens->defineCelula(l + 1, c, linhas[l][c]);
+            gradeItens->defineLinha(l, linhas[l], linhas[l].value(0));
     }
     inclusaoItem = true;
-    if (itens + 1 >= m_linhasMinimas) {
+    if (itens >= m_linhasMinimas) {
         // the last item at the top, or as near it as the list goes (the
         // list lays its rows out first: it would do so only later)
         gradeItens->doItemsLayout();
-        gradeItens->setRow(itens);
+        gradeItens->defineLinhaAtual(itens - 1);
         gradeItens->scrollTo(gradeItens->model()->index(itens - 1, 1), QAbstractItemView::PositionAtTop);
     } else {
         gradeItens->scrollToTop();
@@ -281,8 +280,8 @@ void FrmMovimento::carrega_itens()
 
 qint32 FrmMovimento::codigo_da_linha() const
 {
-    const int linha = gradeItens->row();
-    return linha < 1 ? 0 : qint32(valor_numerico(gradeItens->textMatrix(linha, 0)));
+    const int linha = gradeItens->linhaAtual();
+    return linha < 0 ? 0 : gradeItens->codigo(linha).toInt();
 }
 
 // ------------------------------------------------------------------ items
@@ -342,7 +341,7 @@ void FrmMovimento::escolhe_linha()
     const qint32 codigo = codigo_da_linha();
     if (codigo == 0)
         return;
-    mostra_item(gradeItens->row());
+    mostra_item(gradeItens->linhaAtual());
     inclusaoItem = false;
     m_itemEscolhido = codigo;
 }

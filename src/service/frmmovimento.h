@@ -64,8 +64,9 @@ public:
     CaixaCodigo* cliente() const { return m_cliente; }
 
 protected:
-    FrmMovimento(const QString& nome, const QString& titulo,
-                 QList<ColunaGrade> colunas, int linhasMinimas);
+    // colunas: the item grid's, the item's code first; linhasMinimas: the
+    // rows the grid shows at least, empty ones below the items.
+    FrmMovimento(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas, int linhasMinimas);
 
     // ----- what each form says
     virtual TipoMovimento tipo() const = 0;

@@ -192,16 +192,16 @@ ItemServico FrmMovimentoServico::item_da_tela(qint32 codigo, Dinheiro preco) con
 
 void FrmMovimentoServico::mostra_item(int linha)
 {
-    caixaCodigoMaquina->setText(gradeItens->textMatrix(linha, m_colunaMaquina));
-    caixaServico->setText(gradeItens->textMatrix(linha, m_colunaServico));
-    caixaPreco->setText(gradeItens->textMatrix(linha, m_colunaPreco));
+    caixaCodigoMaquina->setText(gradeItens->texto(linha, m_colunaMaquina));
+    caixaServico->setText(gradeItens->texto(linha, m_colunaServico));
+    caixaPreco->setText(gradeItens->texto(linha, m_colunaPreco));
 }
 
 bool FrmMovimentoServico::pode_gravar()
 {
     // a valid payment condition too: an emptied or unknown one would be
     // written as a condition that does not exist
-    if (gradeItens->textMatrix(1, 0).isEmpty() || caixaNomeCliente->text().isEmpty() || caixaCliente->text().isEmpty() || caixaDescricaoCondicao->text().isEmpty()) {
+    if (gradeItens->codigo(0).isNull() || caixaNomeCliente->text().isEmpty() || caixaCliente->text().isEmpty() || caixaDescricaoCondicao->text().isEmpty()) {
         informa(QStringLiteral("Verique se os campos foram preenchidos corretamente!"));
         return false;
     }

@@ -29,7 +29,7 @@ FrmOrcamento::FrmOrcamento()
                            {QStringLiteral("Serviço"), 267, Qt::AlignLeft},
                            {QStringLiteral("Preço"), 127, Qt::AlignCenter},
                            {QStringLiteral("Codigo do equipamento"), 0, Qt::AlignLeft}},
-                          12, ColunaMaquina, ColunaServico, ColunaPreco)
+                          11, ColunaMaquina, ColunaServico, ColunaPreco)
 {
     marcaAprovado = new QCheckBox(QStringLiteral("Aprovado"), cabecalho()->parentWidget());
     marcaAprovado->setObjectName(QStringLiteral("marcaAprovado"));

@@ -37,7 +37,7 @@ FrmOrdem::FrmOrdem()
                            {QStringLiteral("Preço"), 93, Qt::AlignCenter},
                            {QString(), 0, Qt::AlignLeft},
                            {QString(), 0, Qt::AlignLeft}},
-                          11, ColunaMaquina, ColunaServico, ColunaPreco)
+                          10, ColunaMaquina, ColunaServico, ColunaPreco)
 {
     QGridLayout* g = cabecalho();
     QWidget* pai = g->parentWidget();
@@ -142,7 +142,7 @@ void FrmOrdem::limpa_item()
 void FrmOrdem::mostra_item(int linha)
 {
     FrmMovimentoServico::mostra_item(linha);
-    caixaCodigoTecnico->setText(gradeItens->textMatrix(linha, ColunaTecnico));
+    caixaCodigoTecnico->setText(gradeItens->texto(linha, ColunaTecnico));
 }
 
 bool FrmOrdem::le_situacao(SituacaoOrdem& s)
