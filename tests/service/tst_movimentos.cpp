@@ -205,8 +205,8 @@ class TstMovimentos : public QObject {
                  grava(f, {true, true, false}, fecha_prazo);
                  auto& e = ordem(3);
                  duplo_clique(e.gradeItens, 1, 1);
-                 QTest::mouseClick(e.gradeItens->viewport(), Qt::LeftButton, {}, e.gradeItens->viewport()->mapFrom(e.gradeItens, e.gradeItens->cellGeometry(2, 1).center()));
-                 QCOMPARE(e.gradeItens->row(), 2);
+                 QTest::mouseClick(e.gradeItens->viewport(), Qt::LeftButton, {}, e.gradeItens->viewport()->mapFrom(e.gradeItens, e.gradeItens->geometriaCelula(1, 1).center()));
+                 QCOMPARE(e.gradeItens->linhaAtual(), 1);
                  e.caixaPreco->selectAll();
                  digita(e.caixaPreco, QStringLiteral("120"));
                  amb->msgs.respostas({true}); // a closed order's item: reopened first
@@ -366,8 +366,8 @@ private slots:
         QCOMPARE(foco(), f.caixaEquipamento);
         item_entrada(f, QStringLiteral("Notebook"), QStringLiteral("Tela azul"));
         item_entrada(f, QStringLiteral("Monitor"), QStringLiteral("Sem imagem"));
-        QCOMPARE(f.gradeItens->rows(), 10);
-        QCOMPARE(f.gradeItens->textMatrix(2, 1), QStringLiteral("Notebook"));
+        QCOMPARE(f.gradeItens->linhas(), 9);
+        QCOMPARE(f.gradeItens->texto(1, 1), QStringLiteral("Notebook"));
         QVERIFY(f.gradeItens->isColumnHidden(0));
         // picked, changed and confirmed: an update, not a new item
         duplo_clique(f.gradeItens, 2, 1);
@@ -378,7 +378,7 @@ private slots:
         QCOMPARE(linhas(QStringLiteral("select cequipamento, cproblema from item_da_entrada where nentrada_equipamento = 58 order by ncodigo")),
                  (QStringList{QStringLiteral("Impressora|Não liga"), QStringLiteral("Notebook|Reinicia sozinho"), QStringLiteral("Monitor|Sem imagem")}));
         // delete asks nothing; "Cancelar" clears a picked item back to a new one
-        f.gradeItens->setRow(3);
+        f.gradeItens->defineLinhaAtual(2);
         clica(f.botaoExcluirItem);
         QCOMPARE(conta(QStringLiteral("select count(*) from item_da_entrada where nentrada_equipamento = 58")), 2);
         duplo_clique(f.gradeItens, 1, 1);
@@ -404,7 +404,7 @@ private slots:
         QCOMPARE(f.rotuloGravado->accessibleName(), f.rotuloGravado->text());
         QCOMPARE(conta(QStringLiteral("select ncliente from entrada_equipamento where ncodigo = 59")), 1);
         QVERIFY(f.caixaCliente->text().isEmpty() && f.caixaNomeCliente->text().isEmpty() && f.caixaSolicitante->text().isEmpty());
-        QVERIFY(f.gradeItens->textMatrix(1, 0).isEmpty());
+        QVERIFY(f.gradeItens->texto(0, 0).isEmpty());
         QCOMPARE(foco(), f.caixaCliente);
         // answering No to the save writes nothing; without a customer the save is refused
         amb->msgs.respostas({false});
@@ -428,7 +428,7 @@ private slots:
         QCOMPARE(f.caixaNomeCliente->text(), QStringLiteral("Ana Souza"));
         QCOMPARE(f.caixaData->text(), QStringLiteral("06/12/2026 09:15"));
         QCOMPARE(f.caixaSolicitante->text(), QStringLiteral("Marcos Souza"));
-        QCOMPARE(f.gradeItens->textMatrix(2, 2), QStringLiteral("Não liga"));
+        QCOMPARE(f.gradeItens->texto(1, 2), QStringLiteral("Não liga"));
         cliente(f, QStringLiteral("3"));
         amb->msgs.respostas({true, false});
         clica(f.botaoGravar);
@@ -477,8 +477,8 @@ private slots:
         auto& f = form<FrmEntradaEquipamento>();
         f.codigoEntrada = 58;
         abre_form<FrmEntradaEquipamento>(false);
-        QCOMPARE(f.gradeItens->rows(), 13);
-        QCOMPARE(f.gradeItens->textMatrix(12, 1), QStringLiteral("Máquina 12"));
+        QCOMPARE(f.gradeItens->linhas(), 12);
+        QCOMPARE(f.gradeItens->texto(11, 1), QStringLiteral("Máquina 12"));
         QScrollBar* barra = f.gradeItens->verticalScrollBar();
         QVERIFY(barra->maximum() > 0);
         QCOMPARE(barra->value(), barra->maximum());
@@ -487,8 +487,8 @@ private slots:
         executa(QStringLiteral("delete from item_da_entrada where ncodigo > 4"));
         clica(f.botaoCancelarItem);
         item_entrada(f, QStringLiteral("Outra"), QStringLiteral("Defeito"));
-        QCOMPARE(f.gradeItens->rows(), 10);
-        QCOMPARE(f.gradeItens->textMatrix(4, 1), QString());
+        QCOMPARE(f.gradeItens->linhas(), 9);
+        QCOMPARE(f.gradeItens->texto(3, 1), QString());
         QCOMPARE(barra->value(), 0);
         clica(f.botaoCancelar);
     }
@@ -501,7 +501,7 @@ private slots:
         QCOMPARE(f.caixaCondicao->text(), QStringLiteral("1"));
         QCOMPARE(f.caixaDescricaoCondicao->text(), QStringLiteral("A vista"));
         QCOMPARE(f.caixaTotal->text(), reais(QStringLiteral("0,00")));
-        QCOMPARE(f.gradeItens->rows(), 12);
+        QCOMPARE(f.gradeItens->linhas(), 11);
         // no machine before a customer; no item before a valid customer
         clica(f.botaoMaquina);
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Informe o cliente!"));
@@ -543,7 +543,7 @@ private slots:
         tecla(f.caixaPreco, Qt::Key_Return);
         QCOMPARE(foco(), f.botaoMaquina);
         item_servico(f, 1, QStringLiteral("Limpeza"), QStringLiteral("99.9")); // the keypad's point
-        QCOMPARE(f.gradeItens->textMatrix(2, 3), reais(QStringLiteral("99,90")));
+        QCOMPARE(f.gradeItens->texto(1, 3), reais(QStringLiteral("99,90")));
         QCOMPARE(f.caixaTotal->text(), reais(QStringLiteral("549,90")));
         // the total comes from what is stored
         executa(QStringLiteral("update item_orcamento set nvalor = 1000 where cservico = 'Troca de tela'"));
@@ -558,7 +558,7 @@ private slots:
         QCOMPARE(f.caixaTotal->text(), reais(QStringLiteral("1.100,00")));
         // by keyboard: Enter in the list picks the row's item
         f.gradeItens->setFocus();
-        f.gradeItens->setRow(1);
+        f.gradeItens->defineLinhaAtual(0);
         tecla(f.gradeItens, Qt::Key_Return);
         QCOMPARE(f.caixaServico->text(), QStringLiteral("Troca de tela"));
         QCOMPARE(f.caixaPreco->text(), reais(QStringLiteral("1.000,00")));
@@ -680,7 +680,7 @@ private slots:
         QCOMPARE(f.rotuloTitulo->text(), QStringLiteral("Ordem de serviço"));
         QCOMPARE(f.dataOrdem->date(), Relogio::hoje());
         QVERIFY(!f.marcaConcluida->isChecked() && !f.marcaGarantia->isChecked());
-        QCOMPARE(f.gradeItens->rows(), 11);
+        QCOMPARE(f.gradeItens->linhas(), 10);
         cliente(f, QStringLiteral("2"));
         // without a technician the item is refused
         escolhe_na_consulta(1);
@@ -698,7 +698,7 @@ private slots:
         QCOMPARE(foco(), f.caixaServico);
         f.caixaPreco->setText(QStringLiteral("50"));
         clica(f.botaoConfirmarItem);
-        QCOMPARE(f.gradeItens->textMatrix(1, 2), QStringLiteral("Carlos Mendes"));
+        QCOMPARE(f.gradeItens->texto(0, 2), QStringLiteral("Carlos Mendes"));
         // a warranty order takes only zero
         f.marcaGarantia->setChecked(true);
         item_servico(f, 2, QStringLiteral("Garantia"), QStringLiteral("10"), 2);
@@ -715,10 +715,10 @@ private slots:
         QVERIFY(f.caixaTecnico->text().isEmpty() && f.caixaCodigoMaquina->text().isEmpty());
         // Delete in the list removes the row's item, asking nothing
         f.gradeItens->setFocus();
-        f.gradeItens->setRow(2);
+        f.gradeItens->defineLinhaAtual(1);
         tecla(f.gradeItens, Qt::Key_Delete);
         QCOMPARE(conta(QStringLiteral("select count(*) from item_ordem where nordem = 3")), 1);
-        QCOMPARE(f.gradeItens->textMatrix(2, 0), QString());
+        QCOMPARE(f.gradeItens->texto(1, 0), QString());
         // concluded: No to the question writes nothing
         f.marcaGarantia->setChecked(false);
         f.marcaConcluida->setChecked(true);
@@ -766,7 +766,7 @@ private slots:
         auto& f = form<FrmOrdem>();
         f.codigoOrdem = 1;
         abre_form<FrmOrdem>(false);
-        QCOMPARE(f.gradeItens->textMatrix(2, 3), QStringLiteral("Limpeza e revisão geral"));
+        QCOMPARE(f.gradeItens->texto(1, 3), QStringLiteral("Limpeza e revisão geral"));
         QCOMPARE(f.caixaTotal->text(), reais(QStringLiteral("300,50")));
         QVERIFY(f.marcaConcluida->isChecked());
         f.marcaConcluida->setChecked(false);
