@@ -212,30 +212,30 @@ int estacao(const QString& fonte, const QString& nome, int rodadas, int segundos
         });
         passo("entrada", [&] {
             auto& e = abre_form<FrmEntradaEquipamento>(true);
-            const QString codigo = e.Text1->text();
+            const QString codigo = e.caixaCodigo->text();
             cliente(e, QStringLiteral("2"));
             item_entrada(e, QStringLiteral("Máquina ") + marca, QStringLiteral("Não liga"));
-            grava("entrada", [&] { clica(e.Command5); });
+            grava("entrada", [&] { clica(e.botaoGravar); });
             std::cout << "gravou entrada " << codigo.toStdString() << '\n';
-            clica(e.Command4);
+            clica(e.botaoCancelar);
         });
         passo("orcamento_e_ordem", [&] {
             auto& m = abre_form<FrmOrcamento>(true);
-            const QString codigo = m.Text1->text();
+            const QString codigo = m.caixaCodigo->text();
             cliente(m, QStringLiteral("2"));
             item_servico(m, 1, QStringLiteral("Serviço ") + marca, QStringLiteral("10"));
-            m.Text10->setFocus();
-            m.Text10->selectAll();
-            digita(m.Text10, QStringLiteral("2"));
-            tecla(m.Text10, Qt::Key_Tab);
-            m.Text3->setPlainText(marca);
-            m.Check1->setChecked(true);
+            m.caixaCondicao->setFocus();
+            m.caixaCondicao->selectAll();
+            digita(m.caixaCondicao, QStringLiteral("2"));
+            tecla(m.caixaCondicao, Qt::Key_Tab);
+            m.caixaObservacao->setPlainText(marca);
+            m.marcaAprovado->setChecked(true);
             escolhe_na_consulta(1); // the order's technician
-            grava("orcamento_e_ordem", [&] { clica(m.Command5); });
+            grava("orcamento_e_ordem", [&] { clica(m.botaoGravar); });
             std::cout << "gravou orcamento " << codigo.toStdString() << '\n';
             limpa_acoes_modais();
             if (m.isVisible())
-                clica(m.Command7);
+                clica(m.botaoCancelar);
         });
 
         const int ordem = valor(QStringLiteral("select max(ncodigo) from ordem where cobs = ?"), {marca}).toInt();
@@ -244,17 +244,17 @@ int estacao(const QString& fonte, const QString& nome, int rodadas, int segundos
             passo("fechamento_prazo", [&] {
                 repete([&] {
                     auto& f = form<FrmOrdem>();
-                    f.nCodigoordem = ordem;
+                    f.codigoOrdem = ordem;
                     abre_form<FrmOrdem>(false);
-                    f.Check1->setChecked(true);
+                    f.marcaConcluida->setChecked(true);
                     ao_abrir_modal([](QDialog& d) {
                         if (auto* p = qobject_cast<FrmFechamentoVendaPrazo*>(&d))
                             clica(p->botaoGravar);
                     });
-                    grava("fechamento_prazo", [&] { clica(f.Command5); });
+                    grava("fechamento_prazo", [&] { clica(f.botaoGravar); });
                     limpa_acoes_modais();
                     if (f.isVisible())
-                        clica(f.Command7);
+                        clica(f.botaoCancelar);
                 });
             });
         }

@@ -18,7 +18,7 @@ FrmConsultaEntradasEquipamento::FrmConsultaEntradasEquipamento()
 
 void FrmConsultaEntradasEquipamento::abre_detalhes(const QString& codigo)
 {
-    edita_movimento<FrmEntradaEquipamento>(&FrmEntradaEquipamento::nCodigoEntrada, codigo);
+    edita_movimento<FrmEntradaEquipamento>(&FrmEntradaEquipamento::codigoEntrada, codigo);
 }
 
 void FrmConsultaEntradasEquipamento::imprime()

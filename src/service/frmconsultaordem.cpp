@@ -20,7 +20,7 @@ FrmConsultaOrdem::FrmConsultaOrdem()
 
 void FrmConsultaOrdem::abre_detalhes(const QString& codigo)
 {
-    edita_movimento<FrmOrdem>(&FrmOrdem::nCodigoordem, codigo);
+    edita_movimento<FrmOrdem>(&FrmOrdem::codigoOrdem, codigo);
 }
 
 void FrmConsultaOrdem::imprime()

@@ -132,7 +132,7 @@ void FrmConsultaServicoMaquina::mostra()
 
 void FrmConsultaServicoMaquina::ver_ordem() { detalhes_click(); }
 
-void FrmConsultaServicoMaquina::abre_detalhes(const QString& codigo) { edita_movimento<FrmOrdem>(&FrmOrdem::nCodigoordem, codigo); }
+void FrmConsultaServicoMaquina::abre_detalhes(const QString& codigo) { edita_movimento<FrmOrdem>(&FrmOrdem::codigoOrdem, codigo); }
 
 void FrmConsultaServicoMaquina::imprime()
 {

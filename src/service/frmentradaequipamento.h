@@ -10,26 +10,23 @@ class FrmEntradaEquipamento : public FrmMovimento {
     Q_OBJECT
 public:
     FrmEntradaEquipamento();
-    qint32 nCodigoEntrada = 0; // the entry to edit (binclusao false)
+    qint32 codigoEntrada = 0; // the entry to edit (binclusao false)
 
-    QLineEdit* Text7;      // "Obs"
-    QLineEdit* Text2;      // "Solicitante"
-    QLineEdit* Text3;      // "Data": date and time of the entry
-    QPlainTextEdit* Text5; // "Equipamento"
-    QPlainTextEdit* Text6; // "Problema relatado"
-    QPushButton* Command4; // "&Cancelar"
+    QLineEdit* caixaObservacao;
+    QLineEdit* caixaSolicitante;
+    QLineEdit* caixaData; // date and time of the entry
+    QPlainTextEdit* caixaEquipamento;
+    QPlainTextEdit* caixaProblema;
 
 protected:
-    QString tabela() const override { return QStringLiteral("entrada_equipamento"); }
-    QString tabelaItens() const override { return QStringLiteral("item_da_entrada"); }
-    QString colunaPai() const override { return QStringLiteral("nentrada_equipamento"); }
-    QString sql_reserva() const override;
+    TipoMovimento tipo() const override { return TipoMovimento::Entrada; }
     void depois_de_reservar() override;
     void carrega() override;
-    QString sql_itens() const override;
+    QList<QVariantList> le_linhas() override;
     void limpa_item() override;
     QWidget* campo_item() const override;
-    QString sql_item(bool novo, const QString& codigo) override;
+    bool grava_item(qint32 codigo) override;
+    bool exclui_item(qint32 codigo) override;
     void mostra_item(int linha) override;
     bool pode_gravar() override;
     void grava() override;

@@ -19,7 +19,7 @@ FrmLocalizaOrcamento::FrmLocalizaOrcamento()
 
 void FrmLocalizaOrcamento::abre_detalhes(const QString& codigo)
 {
-    edita_movimento<FrmOrcamento>(&FrmOrcamento::nCodigoOrcamento, codigo);
+    edita_movimento<FrmOrcamento>(&FrmOrcamento::codigoOrcamento, codigo);
 }
 
 void FrmLocalizaOrcamento::imprime()

@@ -9,8 +9,6 @@
 #include "mensagens.h"
 #include "errosbanco.h"
 #include "formatos.h"
-#include "legado.h"
-#include "literaissql.h"
 #include "sessao.h"
 #include "reservas.h"
 #include "relogio.h"
@@ -33,7 +31,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-FrmMovimento::FrmMovimento(const QString& nome, const QString& titulo, const QString& nomeCancelar,
+FrmMovimento::FrmMovimento(const QString& nome, const QString& titulo,
                            QList<ColunaGrade> colunas, int linhasMinimas)
     : FormModal(true), m_colunas(std::move(colunas)), m_linhasMinimas(linhasMinimas)
 {
@@ -42,75 +40,77 @@ FrmMovimento::FrmMovimento(const QString& nome, const QString& titulo, const QSt
     m_teclas = new FiltroTeclas(this);
     auto* v = new QVBoxLayout(this);
 
-    Label1 = new QLabel(titulo, this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    QFont f = Label1->font();
+    rotuloTitulo = new QLabel(titulo, this);
+    rotuloTitulo->setObjectName(QStringLiteral("rotuloTitulo"));
+    QFont f = rotuloTitulo->font();
     f.setBold(true);
     f.setPointSizeF(f.pointSizeF() * 1.4);
-    Label1->setFont(f);
-    v->addWidget(Label1);
+    rotuloTitulo->setFont(f);
+    v->addWidget(rotuloTitulo);
 
-    auto* frame1 = new QGroupBox(this);
-    frame1->setObjectName(QStringLiteral("Frame1"));
-    m_cabecalho = new QGridLayout(frame1);
-    Text1 = linha_campo(m_cabecalho, 0, 0, QStringLiteral("Código"), QStringLiteral("Text1"), 0, true);
-    Text1->setReadOnly(true);
-    Text1->setFocusPolicy(Qt::NoFocus);
-    Text1->setMaximumWidth(90);
-    Text4 = linha_campo(m_cabecalho, 1, 0, QStringLiteral("Cliente"), QStringLiteral("Text4"), 10, true);
-    Text4->setMaximumWidth(90);
-    Command3 = botao_consulta(frame1, QStringLiteral("Command3"), QStringLiteral("Consultar clientes"), false);
-    m_cabecalho->addWidget(Command3, 1, 2);
-    Text8 = caixa_exibicao(frame1, QStringLiteral("Text8"), true);
-    Text8->setAccessibleName(QStringLiteral("Nome do cliente"));
-    m_cabecalho->addWidget(Text8, 1, 3, 1, 3);
+    auto* quadroCabecalho = new QGroupBox(this);
+    quadroCabecalho->setObjectName(QStringLiteral("quadroCabecalho"));
+    m_cabecalho = new QGridLayout(quadroCabecalho);
+    caixaCodigo = linha_campo(m_cabecalho, 0, 0, QStringLiteral("Código"), QStringLiteral("caixaCodigo"), 0, true);
+    caixaCodigo->setReadOnly(true);
+    caixaCodigo->setFocusPolicy(Qt::NoFocus);
+    caixaCodigo->setMaximumWidth(90);
+    caixaCliente = linha_campo(m_cabecalho, 1, 0, QStringLiteral("Cliente"), QStringLiteral("caixaCliente"), 10, true);
+    caixaCliente->setMaximumWidth(90);
+    botaoConsultaCliente = botao_consulta(quadroCabecalho, QStringLiteral("botaoConsultaCliente"), QStringLiteral("Consultar clientes"), false);
+    m_cabecalho->addWidget(botaoConsultaCliente, 1, 2);
+    caixaNomeCliente = caixa_exibicao(quadroCabecalho, QStringLiteral("caixaNomeCliente"), true);
+    caixaNomeCliente->setAccessibleName(QStringLiteral("Nome do cliente"));
+    m_cabecalho->addWidget(caixaNomeCliente, 1, 3, 1, 3);
     m_cabecalho->setColumnStretch(3, 1);
-    v->addWidget(frame1);
+    v->addWidget(quadroCabecalho);
 
-    auto* frame2 = new QGroupBox(this);
-    frame2->setObjectName(QStringLiteral("Frame2"));
-    auto* v2 = new QVBoxLayout(frame2);
+    auto* quadroItem = new QGroupBox(this);
+    quadroItem->setObjectName(QStringLiteral("quadroItem"));
+    auto* v2 = new QVBoxLayout(quadroItem);
     m_itens = new QGridLayout;
     v2->addLayout(m_itens);
-    Toolbar1 = new QToolBar(frame2);
-    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
-    Toolbar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    barraItens = new QToolBar(quadroItem);
+    barraItens->setObjectName(QStringLiteral("barraItens"));
+    barraItens->setToolButtonStyle(Qt::ToolButtonTextOnly);
     // the captions as stored, with their blanks for width
-    const QStringList captions = {QStringLiteral("Confirmar"), QStringLiteral("Excluir    "), QStringLiteral("Cancelar ")};
-    for (int i = 0; i < captions.size(); ++i) {
-        QAction* a = Toolbar1->addAction(captions[i]);
-        a->setObjectName(QStringLiteral("Toolbar1_%1").arg(i + 1));
-        connect(a, &QAction::triggered, this, [this, i] { Toolbar1_ButtonClick(i + 1); });
-        QWidget* b = Toolbar1->widgetForAction(a);
-        b->setObjectName(QStringLiteral("Toolbar1_botao%1").arg(i + 1));
-        b->setAccessibleName(captions[i].trimmed());
+    auto botao = [this](const QString& legenda, const QString& nome, void (FrmMovimento::*acao)()) {
+        QAction* a = barraItens->addAction(legenda);
+        a->setObjectName(QStringLiteral("acao") + nome);
+        connect(a, &QAction::triggered, this, acao);
+        QWidget* b = barraItens->widgetForAction(a);
+        b->setObjectName(QStringLiteral("botao") + nome);
+        b->setAccessibleName(legenda.trimmed());
         b->setFocusPolicy(Qt::TabFocus); // reachable by keyboard; Enter presses it
-        m_botoesItem << a;
-    }
-    v2->addWidget(Toolbar1);
-    v->addWidget(frame2);
+        return b;
+    };
+    botaoConfirmarItem = botao(QStringLiteral("Confirmar"), QStringLiteral("ConfirmarItem"), &FrmMovimento::confirma_item);
+    botaoExcluirItem = botao(QStringLiteral("Excluir    "), QStringLiteral("ExcluirItem"), &FrmMovimento::apaga_item);
+    botaoCancelarItem = botao(QStringLiteral("Cancelar "), QStringLiteral("CancelarItem"), &FrmMovimento::cancela_item);
+    v2->addWidget(barraItens);
+    v->addWidget(quadroItem);
 
-    Grid1 = new Grade(this);
-    Grid1->setObjectName(QStringLiteral("Grid1"));
-    Grid1->setAccessibleName(QStringLiteral("Itens"));
-    Grid1->setCols(int(m_colunas.size()));
-    Grid1->setMinimumSize(Grade::larguraDe(m_colunas), Grid1->verticalHeader()->defaultSectionSize() * 9);
-    v->addWidget(Grid1, 1);
+    gradeItens = new Grade(this);
+    gradeItens->setObjectName(QStringLiteral("gradeItens"));
+    gradeItens->setAccessibleName(QStringLiteral("Itens"));
+    gradeItens->defineNumeroColunas(int(m_colunas.size()));
+    gradeItens->setMinimumSize(Grade::larguraDe(m_colunas), gradeItens->verticalHeader()->defaultSectionSize() * 9);
+    v->addWidget(gradeItens, 1);
 
     auto* botoes = new QHBoxLayout;
-    LabelGravado = new QLabel(this);
-    LabelGravado->setObjectName(QStringLiteral("LabelGravado"));
-    LabelGravado->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; color: #005a00; }"));
-    botoes->addWidget(LabelGravado);
+    rotuloGravado = new QLabel(this);
+    rotuloGravado->setObjectName(QStringLiteral("rotuloGravado"));
+    rotuloGravado->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; color: #005a00; }"));
+    botoes->addWidget(rotuloGravado);
     botoes->addStretch();
-    Command5 = novo_botao(QStringLiteral("&Gravar"), QStringLiteral("Command5"), this);
-    m_cancelar = novo_botao(QStringLiteral("&Cancelar"), nomeCancelar, this);
-    botoes->addWidget(Command5);
-    botoes->addWidget(m_cancelar);
+    botaoGravar = novo_botao(QStringLiteral("&Gravar"), QStringLiteral("botaoGravar"), this);
+    botaoCancelar = novo_botao(QStringLiteral("&Cancelar"), QStringLiteral("botaoCancelar"), this);
+    botoes->addWidget(botaoGravar);
+    botoes->addWidget(botaoCancelar);
     v->addLayout(botoes);
 
     m_cliente = new CaixaCodigo(
-        Text4, Text8, Command3, m_teclas,
+        caixaCliente, caixaNomeCliente, botaoConsultaCliente, m_teclas,
         [](qint32 c) {
             return QStringLiteral("select cfantasia from cliente where ncodigo = %1 and ncodigo > 1 and ").arg(c) + sem_reservas(QStringLiteral("cliente"));
         },
@@ -120,20 +120,15 @@ FrmMovimento::FrmMovimento(const QString& nome, const QString& titulo, const QSt
             f.binclusao = true;
             abre_modal(f);
         });
-    m_cliente->semValidarAoIrPara(m_cancelar);
-    m_teclas->botaoF5(Command5);
+    m_cliente->semValidarAoIrPara(botaoCancelar);
+    m_teclas->botaoF5(botaoGravar);
     // Enter in the grid picks its row's item; Delete removes it
-    m_teclas->antesDoEnter(Grid1, [this] { Grid1_DblClick(); return true; });
-    Grid1->installEventFilter(this);
+    m_teclas->antesDoEnter(gradeItens, [this] { escolhe_linha(); return true; });
+    gradeItens->installEventFilter(this);
 
-    connect(Command5, &QPushButton::clicked, this, &FrmMovimento::Command5_Click);
-    connect(m_cancelar, &QPushButton::clicked, this, &FrmMovimento::Cancelar_Click);
-    connect(Grid1, &QAbstractItemView::doubleClicked, this, &FrmMovimento::Grid1_DblClick);
-}
-
-QWidget* FrmMovimento::botaoItem(int indice) const
-{
-    return indice >= 1 && indice <= m_botoesItem.size() ? Toolbar1->widgetForAction(m_botoesItem[indice - 1]) : nullptr;
+    connect(botaoGravar, &QPushButton::clicked, this, &FrmMovimento::gravar_clicado);
+    connect(botaoCancelar, &QPushButton::clicked, this, &FrmMovimento::cancelar_clicado);
+    connect(gradeItens, &QAbstractItemView::doubleClicked, this, &FrmMovimento::escolhe_linha);
 }
 
 QPushButton* FrmMovimento::botao_consulta(QWidget* pai, const QString& nome, const QString& acessivel, bool comFoco)
@@ -177,9 +172,7 @@ QLineEdit* FrmMovimento::caixa_oculta(QWidget* pai, const QString& nome, const Q
 void FrmMovimento::ordem_de_tab(const QList<QWidget*>& campos)
 {
     QList<QWidget*> todos = campos;
-    for (int i = 1; i <= m_botoesItem.size(); ++i)
-        todos << botaoItem(i);
-    todos << Grid1 << Command5 << m_cancelar;
+    todos << botaoConfirmarItem << botaoExcluirItem << botaoCancelarItem << gradeItens << botaoGravar << botaoCancelar;
     for (int i = 1; i < todos.size(); ++i)
         setTabOrder(todos[i - 1], todos[i]);
 }
@@ -211,8 +204,18 @@ bool FrmMovimento::confere_tamanhos(bool doItem)
     return true;
 }
 
-QString FrmMovimento::hoje_sql() const { return data_sql(m_momento.date().toString(QStringLiteral("dd/MM/yyyy"))); }
-QString FrmMovimento::agora_texto() const { return m_momento.time().toString(QStringLiteral("HH:mm:ss")); }
+qint32 FrmMovimento::codigoMovimento() const { return qint32(valor_numerico(caixaCodigo->text())); }
+
+bool FrmMovimento::tenta(const std::function<void()>& passo)
+{
+    try {
+        passo();
+        return true;
+    } catch (const ErroBanco& e) {
+        trata_erro_banco(e);
+        return false;
+    }
+}
 
 // ---------------------------------------------------------------- opening
 
@@ -229,12 +232,12 @@ void FrmMovimento::abre()
 {
     centraliza_form(this);
     limpa_campos(this);
-    bInclusaoItem = true;
+    inclusaoItem = true;
     prepara();
     try {
         if (binclusao) {
             m_momento = Relogio::momento();
-            Text1->setText(QString::number(conexao.executeRetornando(sql_reserva() + QStringLiteral(" returning ncodigo")).toLongLong()));
+            caixaCodigo->setText(QString::number(reserva_movimento(conexao, tipo(), m_momento)));
             depois_de_reservar();
             carrega_itens();
         } else {
@@ -243,128 +246,110 @@ void FrmMovimento::abre()
             carrega_itens();
         }
     } catch (const ErroBanco& e) {
-        rsDados.fecha();
-        rsAux.fecha();
         trata_erro_banco(e);
         // without its row the form could store nothing: it closes (once its
         // event loop runs, so a modal opening returns)
         QTimer::singleShot(0, this, &FrmMovimento::fecha);
         return;
     }
-    Text4->setFocus(Qt::OtherFocusReason);
+    caixaCliente->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmMovimento::carrega_itens()
 {
-    Grid1->limpa(0);
-    Grid1->defineColunas(m_colunas);
-    QStringList campos;
-    for (const ColunaGrade& c : std::as_const(m_colunas))
-        campos << c.campo;
-    cSQL = sql_itens();
-    rsDados.abre(cSQL);
-    Grid1->preenche(rsDados, campos, m_linhasMinimas);
-    rsDados.moveFirst();
-    const int itens = rsDados.recordCount();
-    ao_carregar_itens(rsDados);
-    rsDados.fecha();
-    bInclusaoItem = true;
-    if (itens + 1 >= m_linhasMinimas) {
+    const QList<QVariantList> linhas = le_linhas();
+    const int itens = int(linhas.size());
+    gradeItens->limpa(qMax(itens, m_linhasMinimas));
+    gradeItens->defineColunas(m_colunas);
+    {
+        Grade::Carga carga(*gradeItens);
+        for (int l = 0; l < itens; ++l)
+            gradeItens->defineLinha(l, linhas[l], linhas[l].value(0));
+    }
+    inclusaoItem = true;
+    if (itens >= m_linhasMinimas) {
         // the last item at the top, or as near it as the list goes (the
         // list lays its rows out first: it would do so only later)
-        Grid1->doItemsLayout();
-        Grid1->setRow(itens);
-        Grid1->scrollTo(Grid1->model()->index(itens - 1, 1), QAbstractItemView::PositionAtTop);
+        gradeItens->doItemsLayout();
+        gradeItens->defineLinhaAtual(itens - 1);
+        gradeItens->scrollTo(gradeItens->model()->index(itens - 1, 1), QAbstractItemView::PositionAtTop);
     } else {
-        Grid1->scrollToTop();
+        gradeItens->scrollToTop();
     }
 }
 
-QString FrmMovimento::codigo_da_linha() const
+qint32 FrmMovimento::codigo_da_linha() const
 {
-    const int linha = Grid1->row();
-    return linha < 1 ? QString() : Grid1->textMatrix(linha, 0);
+    const int linha = gradeItens->linhaAtual();
+    return linha < 0 ? 0 : gradeItens->codigo(linha).toInt();
 }
 
 // ------------------------------------------------------------------ items
 
-void FrmMovimento::Toolbar1_ButtonClick(int indice)
+void FrmMovimento::cancela_item()
 {
-    switch (indice) {
-    case 1: confirma_item(); break;
-    case 2: exclui_item(); break;
-    case 3:
-        limpa_item();
-        bInclusaoItem = true;
-        break;
-    default: return;
-    }
+    limpa_item();
+    inclusaoItem = true;
+    vai_ao_item();
+}
+
+void FrmMovimento::vai_ao_item()
+{
     if (QWidget* w = campo_item())
         w->setFocus(Qt::OtherFocusReason);
 }
 
+// Each item button leaves the focus in the first item field, whatever
+// came of its action.
 void FrmMovimento::confirma_item()
 {
+    grava_item_da_tela();
+    vai_ao_item();
+}
+
+void FrmMovimento::apaga_item()
+{
+    exclui_item_da_linha();
+    vai_ao_item();
+}
+
+void FrmMovimento::grava_item_da_tela()
+{
     // the item picked is the one updated, whichever row the grid is on now
-    const QString codigo = bInclusaoItem ? QString() : m_itemEscolhido;
-    const bool novo = codigo.isEmpty();
-    if (!CaixaCodigo::confere(this) || !confere_tamanhos(true))
+    const qint32 codigo = inclusaoItem ? 0 : m_itemEscolhido;
+    if (!CaixaCodigo::confere(this) || !confere_tamanhos(true) || !grava_item(codigo))
         return;
-    const QString sql = sql_item(novo, codigo);
-    if (sql.isEmpty() || !grava_item(sql))
-        return;
-    try {
+    tenta([this] {
         limpa_item();
         carrega_itens();
-    } catch (const ErroBanco& e) {
-        rsDados.fecha();
-        trata_erro_banco(e);
-        return;
-    }
-    if (QWidget* w = campo_item())
-        w->setFocus(Qt::OtherFocusReason);
+    });
 }
 
-void FrmMovimento::exclui_item()
+void FrmMovimento::exclui_item_da_linha()
 {
-    const QString codigo = codigo_da_linha();
-    if (codigo.isEmpty() || !grava_item(QStringLiteral("delete from %1 where ncodigo = %2").arg(tabelaItens(), codigo)))
+    const qint32 codigo = codigo_da_linha();
+    if (codigo == 0 || !exclui_item(codigo))
         return;
-    try {
+    tenta([this] {
         carrega_itens();
         limpa_item();
-    } catch (const ErroBanco& e) {
-        rsDados.fecha();
-        trata_erro_banco(e);
-    }
+    });
 }
 
-bool FrmMovimento::grava_item(const QString& sql)
+void FrmMovimento::escolhe_linha()
 {
-    try {
-        cSQL = sql;
-        conexao.execute(cSQL);
-        return true;
-    } catch (const ErroBanco& e) {
-        trata_erro_banco(e);
-        return false;
-    }
-}
-
-void FrmMovimento::Grid1_DblClick()
-{
-    const int linha = Grid1->row();
-    if (linha < 1 || Grid1->textMatrix(linha, 0).isEmpty())
+    const qint32 codigo = codigo_da_linha();
+    if (codigo == 0)
         return;
-    mostra_item(linha);
-    bInclusaoItem = false;
-    m_itemEscolhido = Grid1->textMatrix(linha, 0);
+    mostra_item(gradeItens->linhaAtual());
+    inclusaoItem = false;
+    m_itemEscolhido = codigo;
 }
 
 bool FrmMovimento::eventFilter(QObject* alvo, QEvent* e)
 {
-    if (alvo == Grid1 && e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Delete) {
-        Toolbar1_ButtonClick(2);
+    if (alvo == gradeItens && e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Delete) {
+        apaga_item();
         return true;
     }
     return QDialog::eventFilter(alvo, e);
@@ -372,21 +357,15 @@ bool FrmMovimento::eventFilter(QObject* alvo, QEvent* e)
 
 // ------------------------------------------------------------- save, leave
 
-void FrmMovimento::Command5_Click()
+void FrmMovimento::gravar_clicado()
 {
     // Alt+G saves without leaving the code box: its code is checked first
     if (!CaixaCodigo::confere(this) || !pode_gravar())
         return;
-    try {
-        grava();
-    } catch (const ErroBanco& e) {
-        rsDados.fecha();
-        rsAux.fecha();
-        trata_erro_banco(e);
+    if (!tenta([this] { grava(); }))
         return;
-    }
     // in view from now on, through the questions that follow and the next movement
-    mostra_gravado(texto_gravado(valor_numerico(Text1->text())));
+    mostra_gravado(texto_gravado(valor_numerico(caixaCodigo->text())));
     depois_de_gravar();
     if (binclusao)
         abre();
@@ -397,27 +376,18 @@ void FrmMovimento::Command5_Click()
 
 void FrmMovimento::mostra_gravado(const QString& texto)
 {
-    LabelGravado->setText(texto);
-    LabelGravado->setAccessibleName(texto); // a screen reader reads what the clerk sees
-}
-
-void FrmMovimento::grava_cabecalho(const QString& sql)
-{
-    cSQL = sql;
-    if (conexao.executeContando(cSQL) == 0)
-        throw Recusa(REGISTRO_EXCLUIDO);
+    rotuloGravado->setText(texto);
+    rotuloGravado->setAccessibleName(texto); // a screen reader reads what the clerk sees
 }
 
 void FrmMovimento::abandona()
 {
-    const qint64 codigo = valor_numerico(Text1->text());
-    if (!binclusao || codigo < 1)
-        return;
-    em_transacao(Operacao::AbandonoMovimento, {QStringLiteral("delete from %1 where %2 = %3").arg(tabelaItens(), colunaPai()).arg(codigo),
-                  QStringLiteral("delete from %1 where ncodigo = %2").arg(tabela()).arg(codigo)});
+    const qint32 codigo = codigoMovimento();
+    if (binclusao && codigo > 0)
+        tenta([&] { abandona_movimento(conexao, tipo(), codigo); });
 }
 
-void FrmMovimento::Cancelar_Click()
+void FrmMovimento::cancelar_clicado()
 {
     abandona();
     fecha();

@@ -1,9 +1,11 @@
 #pragma once
+#include "dadosmovimento.h"
 #include "grade.h" // ColunaGrade
 
 #include <QDateTime>
 #include "formmodal.h"
 #include <QList>
+#include <functional>
 
 class CaixaCodigo;
 class FiltroTeclas;
@@ -14,7 +16,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QToolBar;
-class Recordset;
 
 // What the equipment entry, the budget and the service order share: a
 // header with the movement's code and its customer, items confirmed one by
@@ -35,36 +36,40 @@ class FrmMovimento : public FormModal {
 public:
     bool binclusao = true; // true: a new movement; false: edit the code member
 
-    QLabel* Label1;        // the title
-    QLineEdit* Text1;      // "Código"
-    QLineEdit* Text4;      // "Cliente": the customer code
-    QPushButton* Command3; // "...": the customer search
-    QLineEdit* Text8;      // the customer's name
-    Grade* Grid1;          // the items
-    QToolBar* Toolbar1;    // 1 "Confirmar", 2 "Excluir", 3 "Cancelar"
-    QPushButton* Command5; // "&Gravar"
-    QLabel* LabelGravado;  // the number of the movement saved last, kept in view
+    QLabel* rotuloTitulo;
+    QLineEdit* caixaCodigo;
+    QLineEdit* caixaCliente;
+    QPushButton* botaoConsultaCliente;
+    QLineEdit* caixaNomeCliente;
+    QToolBar* barraItens;
+    QWidget* botaoConfirmarItem;
+    QWidget* botaoExcluirItem;
+    QWidget* botaoCancelarItem;
+    Grade* gradeItens;
+    QPushButton* botaoGravar;
+    QPushButton* botaoCancelar;
+    // The number of the movement saved last, kept in view.
+    QLabel* rotuloGravado;
 
-    void Command5_Click();              // save
-    void Cancelar_Click();              // abandon and close
-    void Toolbar1_ButtonClick(int indice); // 1 confirm, 2 delete, 3 clear the item
-    void Grid1_DblClick();              // pick the current row's item for editing
+    void gravar_clicado();   // checks and saves
+    void cancelar_clicado(); // abandons and closes
+    // The item toolbar: the item on screen written, the current row's item
+    // deleted, the item fields cleared back to a new item.
+    void confirma_item();
+    void apaga_item();
+    void cancela_item();
+    // Picks the current row's item for editing.
+    void escolhe_linha();
 
     CaixaCodigo* cliente() const { return m_cliente; }
-    // The toolbar's button by position (1 to 3).
-    QWidget* botaoItem(int indice) const;
 
 protected:
-    // nomeCancelar: the leave button's name (its caption is "&Cancelar").
-    FrmMovimento(const QString& nome, const QString& titulo, const QString& nomeCancelar,
-                 QList<ColunaGrade> colunas, int linhasMinimas);
+    // colunas: the item grid's, the item's code first; linhasMinimas: the
+    // rows the grid shows at least, empty ones below the items.
+    FrmMovimento(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas, int linhasMinimas);
 
     // ----- what each form says
-    virtual QString tabela() const = 0;      // the header table
-    virtual QString tabelaItens() const = 0; // the item table
-    virtual QString colunaPai() const = 0;   // the item column naming the header
-    // The insert that reserves a new movement (without "returning").
-    virtual QString sql_reserva() const = 0;
+    virtual TipoMovimento tipo() const = 0;
     // After the fields are cleared at opening: defaults of the form.
     virtual void prepara() {}
     // After the reservation: what a new movement shows besides its code.
@@ -73,24 +78,21 @@ protected:
     virtual void carrega() = 0;
     // Edit mode, after carrega(): the lookups of the header codes.
     virtual void valida_cabecalho();
-    // The statement that lists the items.
-    virtual QString sql_itens() const = 0;
-    // After the grid is filled; the record set is at its first row.
-    virtual void ao_carregar_itens(Recordset& rs) { Q_UNUSED(rs) }
+    // The stored items as the grid's rows: a cell value per column, the
+    // item's code first. May throw ErroBanco.
+    virtual QList<QVariantList> le_linhas() = 0;
     // Empties the item fields.
     virtual void limpa_item() = 0;
     // Where the focus goes after an item button.
     virtual QWidget* campo_item() const = 0;
-    // Checks the item fields (showing the form's message) and gives the
-    // statement that stores the item: an insert for a new item, an update
-    // of `codigo` otherwise; empty when refused.
-    virtual QString sql_item(bool novo, const QString& codigo) = 0;
+    // Checks the item fields (showing the form's message) and writes the
+    // item: a new one when `codigo` is 0, else item `codigo`. False when
+    // it was refused or failed (the user was told) and nothing was written.
+    virtual bool grava_item(qint32 codigo) = 0;
+    // Deletes item `codigo`; false as above.
+    virtual bool exclui_item(qint32 codigo) = 0;
     // Copies the grid row's item into the item fields.
     virtual void mostra_item(int linha) = 0;
-    // Writes an item's insert, update or delete; false when it was refused
-    // or failed (the user was told) and nothing was written. The entry's
-    // item is its one statement.
-    virtual bool grava_item(const QString& sql);
     // The save: checks and questions first (false stops with nothing
     // written), the writing (may throw ErroBanco), what follows on the saved
     // record, and what follows once the form moved on.
@@ -108,7 +110,6 @@ protected:
     // The item frame's grid, above the toolbar.
     QGridLayout* quadroItens() const { return m_itens; }
     FiltroTeclas* teclas() const { return m_teclas; }
-    QPushButton* botaoCancelar() const { return m_cancelar; }
 
     // The tab order: these fields in turn, then the item buttons, the grid,
     // "&Gravar" and "&Cancelar".
@@ -132,30 +133,30 @@ protected:
     // The text of a line box or text area.
     static QString texto(const QWidget* campo);
 
-    // The moment of the reservation, as SQL date and as time of day.
-    QString hoje_sql() const;
-    QString agora_texto() const;
+    // The moment of the reservation.
     QDateTime momento() const { return m_momento; }
+    // The movement's code on screen (0 before the reservation).
+    qint32 codigoMovimento() const;
+    // Runs a database step; false, with its error shown, when it failed.
+    static bool tenta(const std::function<void()>& passo);
 
-    // Runs the update of the header on screen; one that writes no row means
-    // the movement was deleted meanwhile (at another station): Recusa.
-    static void grava_cabecalho(const QString& sql);
-    // Fills the grid from sql_itens().
+    // Fills the grid from le_linhas().
     void carrega_itens();
     // The opening step: clear, reserve or load. Also runs after saving a new movement.
     void abre();
-    // The code of the current row (empty on a filler row).
-    QString codigo_da_linha() const;
+    // The item code of the current row (0 on a filler row).
+    qint32 codigo_da_linha() const;
 
-    bool bInclusaoItem = true; // the item fields hold a new item
-    QString m_itemEscolhido;   // the code of the item picked for editing (the row may have moved on since)
+    bool inclusaoItem = true; // the item fields hold a new item
+    qint32 m_itemEscolhido = 0; // the code of the item picked for editing (the row may have moved on since)
     void ao_abrir_janela() override;
     bool eventFilter(QObject* alvo, QEvent* e) override;
     void passo_de_saida() override;
 
 private:
-    void confirma_item();
-    void exclui_item();
+    void grava_item_da_tela();
+    void exclui_item_da_linha();
+    void vai_ao_item(); // the focus to the first item field
     void abandona(); // the abandon step; errors shown, never blocking
     void mostra_gravado(const QString& texto);
 
@@ -163,8 +164,6 @@ private:
     QGridLayout* m_itens;
     FiltroTeclas* m_teclas;
     CaixaCodigo* m_cliente;
-    QPushButton* m_cancelar;
-    QList<QAction*> m_botoesItem;
     QList<ColunaGrade> m_colunas;
     int m_linhasMinimas;
     struct Limite { QWidget* campo; QString rotulo; int maximo; bool doItem; };

@@ -9,8 +9,6 @@
 #include "mensagens.h"
 #include "errosbanco.h"
 #include "formatos.h"
-#include "legado.h"
-#include "literaissql.h"
 #include "sessao.h"
 #include "valoresnegativos.h"
 
@@ -22,46 +20,45 @@
 
 FrmMovimentoServico::FrmMovimentoServico(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas,
                                          int linhasMinimas, int colunaMaquina, int colunaServico, int colunaPreco)
-    : FrmMovimento(nome, titulo, QStringLiteral("Command7"), std::move(colunas), linhasMinimas),
+    : FrmMovimento(nome, titulo, std::move(colunas), linhasMinimas),
       m_colunaMaquina(colunaMaquina), m_colunaServico(colunaServico), m_colunaPreco(colunaPreco)
 {
-    Command7 = botaoCancelar();
     QGridLayout* g = cabecalho();
     QWidget* pai = g->parentWidget();
-    Text10 = linha_campo(g, 2, 0, QStringLiteral("Condição"), QStringLiteral("Text10"), 10);
-    Text10->setMaximumWidth(90);
-    Command8 = botao_consulta(pai, QStringLiteral("Command8"), QStringLiteral("Consultar condições de pagamento"), false);
-    g->addWidget(Command8, 2, 2);
-    Text11 = caixa_exibicao(pai, QStringLiteral("Text11"), false);
-    Text11->setAccessibleName(QStringLiteral("Descrição da condição"));
-    g->addWidget(Text11, 2, 3, 1, 3);
-    Text3 = new QPlainTextEdit(pai);
-    Text3->setObjectName(QStringLiteral("Text3"));
-    Text3->setTabChangesFocus(true);
-    Text3->setMaximumHeight(54);
-    g->addWidget(novo_rotulo(QStringLiteral("Obs"), Text3, pai), 3, 0);
-    g->addWidget(Text3, 3, 1, 1, 5);
+    caixaCondicao = linha_campo(g, 2, 0, QStringLiteral("Condição"), QStringLiteral("caixaCondicao"), 10);
+    caixaCondicao->setMaximumWidth(90);
+    botaoConsultaCondicao = botao_consulta(pai, QStringLiteral("botaoConsultaCondicao"), QStringLiteral("Consultar condições de pagamento"), false);
+    g->addWidget(botaoConsultaCondicao, 2, 2);
+    caixaDescricaoCondicao = caixa_exibicao(pai, QStringLiteral("caixaDescricaoCondicao"), false);
+    caixaDescricaoCondicao->setAccessibleName(QStringLiteral("Descrição da condição"));
+    g->addWidget(caixaDescricaoCondicao, 2, 3, 1, 3);
+    caixaObservacao = new QPlainTextEdit(pai);
+    caixaObservacao->setObjectName(QStringLiteral("caixaObservacao"));
+    caixaObservacao->setTabChangesFocus(true);
+    caixaObservacao->setMaximumHeight(54);
+    g->addWidget(novo_rotulo(QStringLiteral("Obs"), caixaObservacao, pai), 3, 0);
+    g->addWidget(caixaObservacao, 3, 1, 1, 5);
 
     QGridLayout* i = quadroItens();
     pai = i->parentWidget();
-    Text2 = caixa_exibicao(pai, QStringLiteral("Text2"), true);
-    Command4 = botao_consulta(pai, QStringLiteral("Command4"), QStringLiteral("Escolher equipamento do cliente"), true);
-    linha_botao(i, 0, QStringLiteral("Equipamento"), Command4, Text2);
-    Text5 = caixa_oculta(pai, QStringLiteral("Text5"), QStringLiteral("Código do equipamento do cliente"));
-    Text6 = linha_campo(i, 2, 0, QStringLiteral("Serviço"), QStringLiteral("Text6"), 0, true, 4);
-    Text7 = linha_campo(i, 3, 0, QStringLiteral("Preço"), QStringLiteral("Text7"), 20, true);
-    Text7->setMaximumWidth(140);
-    Text9 = caixa_exibicao(pai, QStringLiteral("Text9"), true);
-    Text9->setMaximumWidth(160);
-    destaca_valor(Text9);
-    i->addWidget(novo_rotulo(QStringLiteral("Total"), Text9, pai), 3, 3, Qt::AlignRight);
-    i->addWidget(Text9, 3, 4);
+    caixaMaquina = caixa_exibicao(pai, QStringLiteral("caixaMaquina"), true);
+    botaoMaquina = botao_consulta(pai, QStringLiteral("botaoMaquina"), QStringLiteral("Escolher equipamento do cliente"), true);
+    linha_botao(i, 0, QStringLiteral("Equipamento"), botaoMaquina, caixaMaquina);
+    caixaCodigoMaquina = caixa_oculta(pai, QStringLiteral("caixaCodigoMaquina"), QStringLiteral("Código do equipamento do cliente"));
+    caixaServico = linha_campo(i, 2, 0, QStringLiteral("Serviço"), QStringLiteral("caixaServico"), 0, true, 4);
+    caixaPreco = linha_campo(i, 3, 0, QStringLiteral("Preço"), QStringLiteral("caixaPreco"), 20, true);
+    caixaPreco->setMaximumWidth(140);
+    caixaTotal = caixa_exibicao(pai, QStringLiteral("caixaTotal"), true);
+    caixaTotal->setMaximumWidth(160);
+    destaca_valor(caixaTotal);
+    i->addWidget(novo_rotulo(QStringLiteral("Total"), caixaTotal, pai), 3, 3, Qt::AlignRight);
+    i->addWidget(caixaTotal, 3, 4);
     i->setColumnStretch(2, 1);
-    limita(Text3, QStringLiteral("Obs"), 255, false);
-    limita(Text6, QStringLiteral("Serviço"), 255, true);
+    limita(caixaObservacao, QStringLiteral("Obs"), 255, false);
+    limita(caixaServico, QStringLiteral("Serviço"), 255, true);
 
     m_condicao = new CaixaCodigo(
-        Text10, Text11, Command8, teclas(),
+        caixaCondicao, caixaDescricaoCondicao, botaoConsultaCondicao, teclas(),
         [](qint32 c) { return QStringLiteral("select cdescricao from condicao_pagto where ncodigo = %1").arg(c); },
         [] { return consulta_codigo(QStringLiteral("Condições")); },
         [] {
@@ -69,19 +66,19 @@ FrmMovimentoServico::FrmMovimentoServico(const QString& nome, const QString& tit
             f.binclusao = true;
             abre_modal(f);
         });
-    m_condicao->semValidarAoIrPara(Command7);
-    cliente()->semValidarAoIrPara(Command7);
+    m_condicao->semValidarAoIrPara(botaoCancelar);
+    cliente()->semValidarAoIrPara(botaoCancelar);
 
-    teclas()->tipoCampo(Text7, CampoDinheiro);
-    seleciona_ao_entrar(Text7);
+    teclas()->tipoCampo(caixaPreco, CampoDinheiro);
+    seleciona_ao_entrar(caixaPreco);
     // Enter in the price confirms the item
-    teclas()->antesDoEnter(Text7, [this] {
-        Toolbar1_ButtonClick(1);
+    teclas()->antesDoEnter(caixaPreco, [this] {
+        confirma_item();
         return true;
     });
     // the machine's code box is never shown: the choice of a machine fills it
     m_maquina = new CaixaCodigo(
-        Text5, Text2, Command4, teclas(),
+        caixaCodigoMaquina, caixaMaquina, botaoMaquina, teclas(),
         [](qint32 c) {
             return QStringLiteral("select cdescricao||' - '||cidentificacao as cnome from equipamento_cliente,equipamento "
                                   "where nequipamento = equipamento.ncodigo and equipamento_cliente.ncodigo = %1").arg(c);
@@ -93,33 +90,39 @@ FrmMovimentoServico::FrmMovimentoServico(const QString& nome, const QString& tit
     });
 }
 
-QWidget* FrmMovimentoServico::depois_da_maquina() const { return Text6; }
-QWidget* FrmMovimentoServico::campo_item() const { return Command4; }
-QString FrmMovimentoServico::codigo() const { return QString::number(valor_numerico(Text1->text())); }
-QString FrmMovimentoServico::total_sql() const { return total().sql(); }
+QWidget* FrmMovimentoServico::depois_da_maquina() const { return caixaServico; }
+QWidget* FrmMovimentoServico::campo_item() const { return botaoMaquina; }
 
-QString FrmMovimentoServico::soma_itens_sql() const
+QList<QVariantList> FrmMovimentoServico::le_linhas()
 {
-    return QStringLiteral("(select coalesce(sum(nvalor),0) from %1 where %2 = %3)").arg(tabelaItens(), colunaPai(), codigo());
+    const QList<ItemServico> itens = le_itens_servico(conexao, tipo(), codigoMovimento());
+    QList<QVariantList> linhas;
+    Dinheiro soma;
+    for (const ItemServico& item : itens) {
+        linhas << linha_do_item(item);
+        soma += item.preco;
+    }
+    m_total = soma;
+    caixaTotal->setText(m_total.moeda());
+    return linhas;
 }
 
-QStringList FrmMovimentoServico::comandos_item(const QString& sql) const
+bool FrmMovimentoServico::exclui_item(qint32 codigo)
 {
-    return {sql, QStringLiteral("update %1 set nvalor = %2 where ncodigo = %3").arg(tabela(), soma_itens_sql(), codigo())};
+    bool reabre = false;
+    return pode_alterar_itens(reabre) && tenta([&] { exclui_item_servico(conexao, tipo(), codigoMovimento(), codigo, reabre); });
 }
-
-bool FrmMovimentoServico::grava_item(const QString& sql) { return em_transacao(Operacao::GravacaoItem, comandos_item(sql)); }
 
 void FrmMovimentoServico::prepara()
 {
-    Text7->setText(Dinheiro().moeda());
+    caixaPreco->setText(Dinheiro().moeda());
     m_total = Dinheiro();
-    Text9->setText(m_total.moeda());
+    caixaTotal->setText(m_total.moeda());
 }
 
 void FrmMovimentoServico::depois_de_reservar()
 {
-    Text10->setText(QStringLiteral("1"));
+    caixaCondicao->setText(QStringLiteral("1"));
     m_condicao->valida();
 }
 
@@ -129,70 +132,71 @@ void FrmMovimentoServico::valida_cabecalho()
     m_condicao->valida();
 }
 
-void FrmMovimentoServico::ao_carregar_itens(Recordset& rs)
-{
-    Dinheiro total;
-    Grade::Carga carga(*Grid1);
-    for (int linha = 1; !rs.eof(); rs.moveNext(), ++linha) {
-        const Dinheiro preco = rs.dinheiro(QStringLiteral("nvalor"));
-        Grid1->defineCelula(linha, m_colunaPreco, QVariant::fromValue(preco));
-        total += preco;
-    }
-    m_total = total;
-    Text9->setText(m_total.moeda());
-}
-
 void FrmMovimentoServico::limpa_item()
 {
-    Text5->clear();
-    Text2->clear();
-    Text6->clear();
-    Text7->setText(Dinheiro().moeda());
+    caixaCodigoMaquina->clear();
+    caixaMaquina->clear();
+    caixaServico->clear();
+    caixaPreco->setText(Dinheiro().moeda());
 }
 
-void FrmMovimentoServico::Command4_Click() { m_maquina->consulta(); }
+void FrmMovimentoServico::consulta_maquina() { m_maquina->consulta(); }
 
 qint32 FrmMovimentoServico::escolhe_maquina()
 {
-    if (Text4->text().isEmpty() || Text8->text().isEmpty()) {
+    if (caixaCliente->text().isEmpty() || caixaNomeCliente->text().isEmpty()) {
         informa(QStringLiteral("Informe o cliente!"));
         return 0;
     }
     ConsultaLista maquinas{QStringLiteral("select equipamento_cliente.ncodigo,cdescricao||' - '||cidentificacao as cnome from equipamento_cliente,equipamento "
                                           "where nequipamento = equipamento.ncodigo and ncliente = ? order by cdescricao,cidentificacao")};
-    maquinas.valores = {valor_numerico(Text4->text())};
+    maquinas.valores = {valor_numerico(caixaCliente->text())};
     return form<FrmConsulta>().escolhe(maquinas).value_or(0);
 }
 
-QString FrmMovimentoServico::sql_item(bool novo, const QString& codigo)
+bool FrmMovimentoServico::grava_item(qint32 codigo)
 {
     if (!verifica_obrigatorios(this))
-        return {};
+        return false;
     // a price that is not an amount is refused, never stored as zero; one
     // below zero (pasted) is refused too
-    const std::optional<Dinheiro> preco = Text7->text().trimmed().isEmpty() ? Dinheiro() : Dinheiro::leTexto(Text7->text());
+    const std::optional<Dinheiro> preco = caixaPreco->text().trimmed().isEmpty() ? Dinheiro() : Dinheiro::leTexto(caixaPreco->text());
     if (!preco || *preco < Dinheiro()) {
-        informa(preco ? mensagem_valor_negativo(Text7->text()) : mensagem_valor_invalido(Text7->text()));
-        Text7->setFocus(Qt::OtherFocusReason);
-        return {};
+        informa(preco ? mensagem_valor_negativo(caixaPreco->text()) : mensagem_valor_invalido(caixaPreco->text()));
+        caixaPreco->setFocus(Qt::OtherFocusReason);
+        return false;
     }
-    if (!preco_aceito(*preco))
-        return {};
-    return sql_grava_item(novo, codigo, texto_sql(Text6->text()), preco->sql());
+    if (const auto recusa = recusa_preco(*preco)) {
+        informa(*recusa);
+        return false;
+    }
+    const ItemServico item = item_da_tela(codigo, *preco);
+    bool reabre = false;
+    return pode_alterar_itens(reabre) && tenta([&] { grava_item_servico(conexao, tipo(), codigoMovimento(), item, reabre); });
+}
+
+ItemServico FrmMovimentoServico::item_da_tela(qint32 codigo, Dinheiro preco) const
+{
+    ItemServico item;
+    item.codigo = codigo;
+    item.maquina = qint32(valor_numerico(caixaCodigoMaquina->text()));
+    item.servico = caixaServico->text();
+    item.preco = preco;
+    return item;
 }
 
 void FrmMovimentoServico::mostra_item(int linha)
 {
-    Text5->setText(Grid1->textMatrix(linha, m_colunaMaquina));
-    Text6->setText(Grid1->textMatrix(linha, m_colunaServico));
-    Text7->setText(Grid1->textMatrix(linha, m_colunaPreco));
+    caixaCodigoMaquina->setText(gradeItens->texto(linha, m_colunaMaquina));
+    caixaServico->setText(gradeItens->texto(linha, m_colunaServico));
+    caixaPreco->setText(gradeItens->texto(linha, m_colunaPreco));
 }
 
 bool FrmMovimentoServico::pode_gravar()
 {
     // a valid payment condition too: an emptied or unknown one would be
     // written as a condition that does not exist
-    if (Grid1->textMatrix(1, 0).isEmpty() || Text8->text().isEmpty() || Text4->text().isEmpty() || Text11->text().isEmpty()) {
+    if (gradeItens->codigo(0).isNull() || caixaNomeCliente->text().isEmpty() || caixaCliente->text().isEmpty() || caixaDescricaoCondicao->text().isEmpty()) {
         informa(QStringLiteral("Verique se os campos foram preenchidos corretamente!"));
         return false;
     }

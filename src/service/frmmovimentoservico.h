@@ -2,6 +2,8 @@
 #include "dinheiro.h"
 #include "frmmovimento.h"
 
+#include <optional>
+
 class QPlainTextEdit;
 
 // What the budget and the service order share beyond the movement: the
@@ -11,20 +13,19 @@ class QPlainTextEdit;
 class FrmMovimentoServico : public FrmMovimento {
     Q_OBJECT
 public:
-    QPlainTextEdit* Text3; // "Obs"
-    QLineEdit* Text10;     // "Condição": the payment condition code
-    QPushButton* Command8; // "...": the payment condition lookup
-    QLineEdit* Text11;     // the condition's description
-    QPushButton* Command4; // "...": one of the customer's machines
-    QLineEdit* Text5;      // the chosen machine's code (not shown)
-    QLineEdit* Text2;      // "Equipamento": the machine's kind and identification
-    QLineEdit* Text6;      // "Serviço"
-    QLineEdit* Text7;      // "Preço"
-    QLineEdit* Text9;      // "Total"
-    QPushButton* Command7; // "&Cancelar"
+    QPlainTextEdit* caixaObservacao;
+    QLineEdit* caixaCondicao;
+    QPushButton* botaoConsultaCondicao;
+    QLineEdit* caixaDescricaoCondicao;
+    QPushButton* botaoMaquina;
+    QLineEdit* caixaCodigoMaquina; // filled by the choice of a machine, never shown
+    QLineEdit* caixaMaquina;       // the machine's kind and identification
+    QLineEdit* caixaServico;
+    QLineEdit* caixaPreco;
+    QLineEdit* caixaTotal;
 
     CaixaCodigo* condicao() const { return m_condicao; }
-    void Command4_Click(); // chooses a machine of the customer
+    void consulta_maquina(); // one of the customer's machines
 
 protected:
     // colunas: the grid; the three numbers say where the machine code, the
@@ -34,38 +35,38 @@ protected:
 
     // After a machine was looked up, the focus goes here.
     virtual QWidget* depois_da_maquina() const;
-    // The price rule of the form; shows its message when refused.
-    virtual bool preco_aceito(Dinheiro preco) = 0;
-    // The insert or update of an item, given the checked values as SQL text.
-    virtual QString sql_grava_item(bool novo, const QString& codigo, const QString& servico, const QString& preco) = 0;
+    // The price rule of the form: the refusal's text, or none.
+    virtual std::optional<QString> recusa_preco(Dinheiro preco) const = 0;
+    // The item the fields hold, checked (code, machine, service, price).
+    virtual ItemServico item_da_tela(qint32 codigo, Dinheiro preco) const;
+    // The grid row of a stored item.
+    virtual QVariantList linha_do_item(const ItemServico& item) const = 0;
+    // Whether the items may change now (the user told when not); reabre:
+    // the change reopens the movement first.
+    virtual bool pode_alterar_itens(bool& reabre)
+    {
+        reabre = false;
+        return true;
+    }
     // The first row of the item area (the order puts its technician below).
     QGridLayout* linhas_item() const { return quadroItens(); }
 
     void prepara() override;
     void depois_de_reservar() override;
     void valida_cabecalho() override;
-    void ao_carregar_itens(Recordset& rs) override;
+    QList<QVariantList> le_linhas() override;
     void limpa_item() override;
     QWidget* campo_item() const override;
-    QString sql_item(bool novo, const QString& codigo) override;
+    bool grava_item(qint32 codigo) override;
+    bool exclui_item(qint32 codigo) override;
     void mostra_item(int linha) override;
     // The checks both saves start with: an item, a customer, a payment
     // condition, the lengths.
     bool pode_gravar() override;
 
-    QString codigo() const; // Text1 as a number in text
-    QString total_sql() const;
-    // The total the form shows in Text9: the sum of the prices of the
+    // The total the form shows in caixaTotal: the sum of the prices of the
     // items as read, kept as read (0 before any item).
     Dinheiro total() const { return m_total; }
-
-    // An item is written in one transaction with the header's total, so the
-    // stored total always equals the stored items.
-    bool grava_item(const QString& sql) override;
-    // The statements of that transaction: the item's, then the total's.
-    QStringList comandos_item(const QString& sql) const;
-    // The stored items' sum, as an SQL expression.
-    QString soma_itens_sql() const;
 
 private:
     qint32 escolhe_maquina(); // one of the customer's machines, or 0

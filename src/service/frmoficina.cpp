@@ -223,9 +223,9 @@ void FrmOficina::abre_documento()
     if (!t)
         return;
     switch (t->documento) {
-    case Documento::Entrada: edita_movimento<FrmEntradaEquipamento>(&FrmEntradaEquipamento::nCodigoEntrada, t->codigo); break;
-    case Documento::Orcamento: edita_movimento<FrmOrcamento>(&FrmOrcamento::nCodigoOrcamento, t->codigo); break;
-    case Documento::Ordem: edita_movimento<FrmOrdem>(&FrmOrdem::nCodigoordem, t->codigo); break;
+    case Documento::Entrada: edita_movimento<FrmEntradaEquipamento>(&FrmEntradaEquipamento::codigoEntrada, t->codigo); break;
+    case Documento::Orcamento: edita_movimento<FrmOrcamento>(&FrmOrcamento::codigoOrcamento, t->codigo); break;
+    case Documento::Ordem: edita_movimento<FrmOrdem>(&FrmOrdem::codigoOrdem, t->codigo); break;
     }
     mostra();
 }

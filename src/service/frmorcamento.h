@@ -10,28 +10,26 @@ class FrmOrcamento : public FrmMovimentoServico {
     Q_OBJECT
 public:
     FrmOrcamento();
-    qint32 nCodigoOrcamento = 0; // the budget to edit (binclusao false)
+    qint32 codigoOrcamento = 0; // the budget to edit (binclusao false)
 
-    QCheckBox* Check1; // "Aprovado"
+    QCheckBox* marcaAprovado;
 
     // Generates a service order from the budget on screen for a technician
     // chosen in the lookup; the new order's code, or 0 when none was made.
     // A budget makes one order: the link is stored with it, and a budget
     // that has one (made meanwhile at another station) makes none.
     qint32 gera_ordem();
-    // The order this budget made, or 0. Throws ErroBanco.
-    qint32 ordem_gerada();
+
+private:
+    // The budget on screen.
+    Orcamento orcamento() const;
 
 protected:
-    QString tabela() const override { return QStringLiteral("orcamento"); }
-    QString tabelaItens() const override { return QStringLiteral("item_orcamento"); }
-    QString colunaPai() const override { return QStringLiteral("norcamento"); }
-    QString sql_reserva() const override;
+    TipoMovimento tipo() const override { return TipoMovimento::Orcamento; }
     void prepara() override;
     void carrega() override;
-    QString sql_itens() const override;
-    bool preco_aceito(Dinheiro preco) override;
-    QString sql_grava_item(bool novo, const QString& codigo, const QString& servico, const QString& preco) override;
+    std::optional<QString> recusa_preco(Dinheiro preco) const override;
+    QVariantList linha_do_item(const ItemServico& item) const override;
     void grava() override;
     QString texto_gravado(qint64 codigo) const override;
     void depois_de_gravar() override;

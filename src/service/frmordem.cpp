@@ -9,9 +9,8 @@
 #include "impressos.h"
 #include "mensagens.h"
 #include "errosbanco.h"
-#include "legado.h"
-#include "literaissql.h"
 #include "sessao.h"
+#include "regrasordem.h"
 #include "relogio.h"
 
 #include <QCheckBox>
@@ -23,277 +22,192 @@
 #include <QPushButton>
 
 namespace {
-const QString GARANTIA = QStringLiteral("Essa ordem é de garantia portanto o valor deve ser zero!");
-const QString ITENS_PAGOS = QStringLiteral("Esta ordem de serviço já tem pagamentos lançados: seus itens não podem ser alterados.");
-const QString REABRIR = QStringLiteral("Esta ordem já foi fechada. Deseja reabri-la e excluir suas parcelas?");
+// The grid's columns: the item's code (hidden), the machine, the
+// technician, the service, the price, and the codes of the machine and the
+// technician (hidden).
+enum ColunaItem { ColunaCodigo, ColunaEquipamento, ColunaNomeTecnico, ColunaServico, ColunaPreco, ColunaMaquina, ColunaTecnico };
 } // namespace
 
 FrmOrdem::FrmOrdem()
     : FrmMovimentoServico(QStringLiteral("FrmOrdem"), QStringLiteral("Ordem de serviço"),
-                          {{QStringLiteral("Código do equipamento cliente"), 0, Qt::AlignLeft, QStringLiteral("ncodigo")},
-                           {QStringLiteral("Equipamento"), 213, Qt::AlignLeft, QStringLiteral("equipamento")},
-                           {QStringLiteral("Técnico"), 213, Qt::AlignLeft, QStringLiteral("cfantasia")},
-                           {QStringLiteral("Serviço"), 213, Qt::AlignLeft, QStringLiteral("cservico")},
-                           {QStringLiteral("Preço"), 93, Qt::AlignCenter, QString()},
-                           {QString(), 0, Qt::AlignLeft, QStringLiteral("nequipamento")},
-                           {QString(), 0, Qt::AlignLeft, QStringLiteral("ntecnico")}},
-                          11, 5, 3, 4)
+                          {{QStringLiteral("Código do equipamento cliente"), 0, Qt::AlignLeft},
+                           {QStringLiteral("Equipamento"), 213, Qt::AlignLeft},
+                           {QStringLiteral("Técnico"), 213, Qt::AlignLeft},
+                           {QStringLiteral("Serviço"), 213, Qt::AlignLeft},
+                           {QStringLiteral("Preço"), 93, Qt::AlignCenter},
+                           {QString(), 0, Qt::AlignLeft},
+                           {QString(), 0, Qt::AlignLeft}},
+                          10, ColunaMaquina, ColunaServico, ColunaPreco)
 {
     QGridLayout* g = cabecalho();
     QWidget* pai = g->parentWidget();
-    DTPicker1 = new QDateEdit(pai);
-    DTPicker1->setObjectName(QStringLiteral("DTPicker1"));
-    DTPicker1->setCalendarPopup(true);
-    DTPicker1->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    g->addWidget(novo_rotulo(QStringLiteral("Data da ordem"), DTPicker1, pai), 0, 4);
-    g->addWidget(DTPicker1, 0, 5);
-    Check1 = new QCheckBox(QStringLiteral("Concluída"), pai);
-    Check1->setObjectName(QStringLiteral("Check1"));
-    Check2 = new QCheckBox(QStringLiteral("Ordem de serviço de garantia"), pai);
-    Check2->setObjectName(QStringLiteral("Check2"));
-    g->addWidget(Check1, 4, 1, 1, 2);
-    g->addWidget(Check2, 4, 3, 1, 3);
+    dataOrdem = new QDateEdit(pai);
+    dataOrdem->setObjectName(QStringLiteral("dataOrdem"));
+    dataOrdem->setCalendarPopup(true);
+    dataOrdem->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    g->addWidget(novo_rotulo(QStringLiteral("Data da ordem"), dataOrdem, pai), 0, 4);
+    g->addWidget(dataOrdem, 0, 5);
+    marcaConcluida = new QCheckBox(QStringLiteral("Concluída"), pai);
+    marcaConcluida->setObjectName(QStringLiteral("marcaConcluida"));
+    marcaGarantia = new QCheckBox(QStringLiteral("Ordem de serviço de garantia"), pai);
+    marcaGarantia->setObjectName(QStringLiteral("marcaGarantia"));
+    g->addWidget(marcaConcluida, 4, 1, 1, 2);
+    g->addWidget(marcaGarantia, 4, 3, 1, 3);
 
     QGridLayout* i = linhas_item();
     pai = i->parentWidget();
-    Text12 = caixa_exibicao(pai, QStringLiteral("Text12"), true);
-    Command1 = botao_consulta(pai, QStringLiteral("Command1"), QStringLiteral("Escolher técnico"), true);
-    linha_botao(i, 1, QStringLiteral("Técnico"), Command1, Text12);
-    Text13 = caixa_oculta(pai, QStringLiteral("Text13"), QStringLiteral("Código do técnico"));
+    caixaTecnico = caixa_exibicao(pai, QStringLiteral("caixaTecnico"), true);
+    botaoTecnico = botao_consulta(pai, QStringLiteral("botaoTecnico"), QStringLiteral("Escolher técnico"), true);
+    linha_botao(i, 1, QStringLiteral("Técnico"), botaoTecnico, caixaTecnico);
+    caixaCodigoTecnico = caixa_oculta(pai, QStringLiteral("caixaCodigoTecnico"), QStringLiteral("Código do técnico"));
 
-    ordem_de_tab({Text4, Text10, Text3, DTPicker1, Check1, Check2, Command4, Command1, Text6, Text7});
+    ordem_de_tab({caixaCliente, caixaCondicao, caixaObservacao, dataOrdem, marcaConcluida, marcaGarantia, botaoMaquina, botaoTecnico, caixaServico, caixaPreco});
 
     // the technician's code box is never shown: the lookup fills it
     m_tecnico = new CaixaCodigo(
-        Text13, Text12, Command1, teclas(), [](qint32 c) { return QStringLiteral("select cfantasia from tecnico where ncodigo = %1").arg(c); },
+        caixaCodigoTecnico, caixaTecnico, botaoTecnico, teclas(), [](qint32 c) { return QStringLiteral("select cfantasia from tecnico where ncodigo = %1").arg(c); },
         [] { return consulta_codigo(QStringLiteral("Tecnicos")); }, {});
-    m_tecnico->semAviso().aCadaMudanca().depoisDeAchar([this] { Text6->setFocus(Qt::OtherFocusReason); });
-    connect(Check2, &QCheckBox::clicked, this, &FrmOrdem::garantia_clicada);
+    m_tecnico->semAviso().aCadaMudanca().depoisDeAchar([this] { caixaServico->setFocus(Qt::OtherFocusReason); });
+    connect(marcaGarantia, &QCheckBox::clicked, this, &FrmOrdem::garantia_clicada);
     resize(900, 700);
 }
 
-QWidget* FrmOrdem::depois_da_maquina() const { return Command1; }
-
-QString FrmOrdem::sql_reserva() const
-{
-    return QStringLiteral("insert into ordem values(null,1,'") + hoje_sql() + QStringLiteral("','") + agora_texto()
-           + QStringLiteral("',0,'',1,0,0)");
-}
+QWidget* FrmOrdem::depois_da_maquina() const { return botaoTecnico; }
 
 void FrmOrdem::prepara()
 {
     FrmMovimentoServico::prepara();
-    Check1->setChecked(false);
-    Check2->setChecked(false);
-    DTPicker1->setDate(Relogio::hoje());
+    marcaConcluida->setChecked(false);
+    marcaGarantia->setChecked(false);
+    dataOrdem->setDate(Relogio::hoje());
     trava_cabecalho(false);
 }
 
 void FrmOrdem::carrega()
 {
-    cSQL = QStringLiteral("select * from ordem where ncodigo = %1").arg(nCodigoordem);
-    rsDados.abre(cSQL);
-    if (rsDados.recordCount() > 0) {
-        Text1->setText(rsDados.texto(QStringLiteral("ncodigo")));
-        Text3->setPlainText(rsDados.texto(QStringLiteral("cobs")));
-        Text4->setText(rsDados.texto(QStringLiteral("ncliente")));
-        Text10->setText(rsDados.texto(QStringLiteral("ncondicao")));
-        Check1->setChecked(rsDados.inteiro(QStringLiteral("nconcluida")) == 1);
-        Check2->setChecked(rsDados.inteiro(QStringLiteral("ntipo")) == 1);
-        const QDate data = rsDados.data(QStringLiteral("ddata"));
-        if (data.isValid())
-            DTPicker1->setDate(data);
+    if (const auto o = le_ordem(conexao, codigoOrdem)) {
+        caixaCodigo->setText(QString::number(o->codigo));
+        caixaObservacao->setPlainText(o->observacao);
+        caixaCliente->setText(QString::number(o->cliente));
+        caixaCondicao->setText(QString::number(o->condicao));
+        marcaConcluida->setChecked(o->concluida);
+        marcaGarantia->setChecked(o->garantia);
+        if (o->data.isValid())
+            dataOrdem->setDate(o->data);
     }
-    rsDados.fecha();
-    trava_cabecalho(situacao().pagamentos > 0);
+    trava_cabecalho(le_situacao_ordem(conexao, codigoMovimento()).paga());
 }
 
-QString FrmOrdem::sql_itens() const
+QVariantList FrmOrdem::linha_do_item(const ItemServico& item) const
 {
-    return QStringLiteral("select item_ordem.ncodigo,cdescricao||'-'||cidentificacao as equipamento,cservico,nvalor,"
-                          "equipamento_cliente.ncodigo as nequipamento, cfantasia,ntecnico from item_ordem,equipamento_cliente,"
-                          "equipamento,tecnico where item_ordem.ntecnico = tecnico.ncodigo and item_ordem.nequipamento_cliente = "
-                          "equipamento_cliente.ncodigo and equipamento_cliente.nequipamento = equipamento.ncodigo and nordem = ")
-           + codigo() + QStringLiteral(" order by item_ordem.ncodigo");
+    return {item.codigo, item.nomeMaquina, item.nomeTecnico, item.servico, QVariant::fromValue(item.preco), item.maquina, item.tecnico};
 }
 
-void FrmOrdem::Command1_Click() { m_tecnico->consulta(); }
+ItemServico FrmOrdem::item_da_tela(qint32 codigo, Dinheiro preco) const
+{
+    ItemServico item = FrmMovimentoServico::item_da_tela(codigo, preco);
+    item.tecnico = qint32(valor_numerico(caixaCodigoTecnico->text()));
+    return item;
+}
+
+void FrmOrdem::consulta_tecnico() { m_tecnico->consulta(); }
 
 void FrmOrdem::garantia_clicada(bool marcada)
 {
-    // a warranty order costs nothing: not with priced items in it
-    if (marcada && total() != Dinheiro()) {
-        Check2->setChecked(false);
-        informa(GARANTIA);
+    if (!marcada)
+        return;
+    if (const auto recusa = recusa_garantia(total())) {
+        marcaGarantia->setChecked(false);
+        informa(*recusa);
     }
 }
 
 void FrmOrdem::trava_cabecalho(bool travado)
 {
-    for (QLineEdit* e : {Text4, Text10})
+    for (QLineEdit* e : {caixaCliente, caixaCondicao})
         e->setReadOnly(travado);
-    for (QPushButton* b : {Command3, Command8})
+    for (QPushButton* b : {botaoConsultaCliente, botaoConsultaCondicao})
         b->setEnabled(!travado);
 }
 
-bool FrmOrdem::preco_aceito(Dinheiro preco)
-{
-    if (Check2->isChecked()) {
-        if (preco == Dinheiro())
-            return true;
-        informa(GARANTIA);
-        return false;
-    }
-    if (preco != Dinheiro())
-        return true;
-    informa(QStringLiteral("Informe o valor do serviço!"));
-    return false;
-}
-
-QString FrmOrdem::sql_grava_item(bool novo, const QString& codigo, const QString& servico, const QString& preco)
-{
-    const QString maquina = QString::number(valor_numerico(Text5->text()));
-    const QString tecnico = QString::number(valor_numerico(Text13->text()));
-    if (novo)
-        return QStringLiteral("insert into item_ordem values(null,") + this->codigo() + QLatin1Char(',') + maquina
-               + QStringLiteral(",'") + servico + QStringLiteral("',") + preco + QLatin1Char(',') + tecnico + QStringLiteral(" );");
-    return QStringLiteral("update item_ordem set nequipamento_cliente = ") + maquina + QStringLiteral(",cservico = '") + servico
-           + QStringLiteral("',nvalor = ") + preco + QStringLiteral(",ntecnico = ") + tecnico + QStringLiteral("  where ncodigo = ")
-           + codigo;
-}
+std::optional<QString> FrmOrdem::recusa_preco(Dinheiro preco) const { return recusa_preco_ordem(marcaGarantia->isChecked(), preco); }
 
 void FrmOrdem::limpa_item()
 {
     FrmMovimentoServico::limpa_item();
-    Text13->clear();
-    Text12->clear();
+    caixaCodigoTecnico->clear();
+    caixaTecnico->clear();
 }
 
 void FrmOrdem::mostra_item(int linha)
 {
     FrmMovimentoServico::mostra_item(linha);
-    Text13->setText(Grid1->textMatrix(linha, 6));
+    caixaCodigoTecnico->setText(gradeItens->texto(linha, ColunaTecnico));
 }
 
-FrmOrdem::Situacao FrmOrdem::situacao()
+bool FrmOrdem::le_situacao(SituacaoOrdem& s)
 {
-    cSQL = QStringLiteral("select nconcluida, (select count(*) from conta_receber c where c.nordem = o.ncodigo) as ncontas, "
-                          "(select count(*) from baixa_conta_receber b join conta_receber c on c.ncodigo = b.nconta_receber "
-                          "where c.nordem = o.ncodigo) as npagamentos from ordem o where o.ncodigo = ")
-           + codigo();
-    rsAux.abre(cSQL);
-    Situacao s;
-    s.existe = rsAux.recordCount() > 0;
-    if (s.existe) {
-        s.concluida = rsAux.inteiro(QStringLiteral("nconcluida")) == 1;
-        s.contas = int(rsAux.inteiro(QStringLiteral("ncontas")));
-        s.pagamentos = int(rsAux.inteiro(QStringLiteral("npagamentos")));
-    }
-    rsAux.fecha();
-    return s;
+    return tenta([&] { s = le_situacao_ordem(conexao, codigoMovimento()); });
 }
 
-// The order as stored now, into s; false, with the user told, when it
-// cannot be read or was deleted meanwhile.
-bool FrmOrdem::le_situacao(Situacao& s)
+bool FrmOrdem::segue(const Passo& passo)
 {
-    try {
-        s = situacao();
-    } catch (const ErroBanco& e) {
-        rsAux.fecha();
-        trata_erro_banco(e);
+    if (passo.recusa) {
+        informa(*passo.recusa);
         return false;
     }
-    if (!s.existe) {
-        informa(REGISTRO_EXCLUIDO);
-        return false;
-    }
-    return true;
+    return !passo.pergunta || mensagens().pergunta(*passo.pergunta);
 }
 
-bool FrmOrdem::grava_item(const QString& sql)
+bool FrmOrdem::pode_alterar_itens(bool& reabre)
 {
-    // the items of a paid order stay as they were paid; those of a closed
-    // one change only with the order reopened, its receivables gone, in the
-    // same transaction: a concluded order's receivables always add up to
-    // its total
-    Situacao s;
+    SituacaoOrdem s;
     if (!le_situacao(s))
         return false;
-    if (s.pagamentos > 0) {
-        informa(ITENS_PAGOS);
-        return false;
-    }
-    QStringList comandos;
-    if (s.concluida) {
-        if (!mensagens().pergunta(REABRIR))
-            return false;
-        comandos << QStringLiteral("delete from conta_receber where nordem = ") + codigo()
-                 << QStringLiteral("update ordem set nconcluida = 0 where ncodigo = ") + codigo();
-    }
-    return em_transacao(Operacao::GravacaoItem, comandos + comandos_item(sql));
+    const AlteracaoItem alteracao = alteracao_de_item(s);
+    reabre = alteracao.reabre;
+    return segue(alteracao);
 }
 
 bool FrmOrdem::pode_gravar()
 {
     if (!FrmMovimentoServico::pode_gravar())
         return false;
-    if (Check2->isChecked() && total() != Dinheiro()) {
-        informa(GARANTIA);
+    SituacaoOrdem s;
+    if (!le_situacao(s))
         return false;
-    }
-    if (!le_situacao(m_situacao))
-        return false;
-    if (m_situacao.pagamentos > 0) {
-        // paid: only the date and the note are saved, and it stays concluded
-        if (Check1->isChecked())
-            return true;
-        informa(ITENS_PAGOS);
-        return false;
-    }
-    if (m_situacao.concluida)
-        return Check1->isChecked() || mensagens().pergunta(REABRIR);
-    return !Check1->isChecked() || mensagens().pergunta(QStringLiteral("Deseja realmente concluir esta ordem de serviço?"));
+    m_gravacao = gravacao_de_ordem(s, {marcaConcluida->isChecked(), marcaGarantia->isChecked(), total()});
+    return segue(m_gravacao);
+}
+
+Ordem FrmOrdem::ordem() const
+{
+    Ordem o;
+    o.codigo = codigoMovimento();
+    o.cliente = qint32(valor_numerico(caixaCliente->text()));
+    o.data = dataOrdem->date();
+    o.observacao = caixaObservacao->toPlainText();
+    o.condicao = qint32(valor_numerico(caixaCondicao->text()));
+    o.concluida = m_gravacao.concluida;
+    o.garantia = marcaGarantia->isChecked();
+    return o;
 }
 
 void FrmOrdem::grava()
 {
-    m_codigoGravado = qint32(valor_numerico(Text1->text()));
-    const QString data = data_sql(DTPicker1->date().toString(QStringLiteral("dd/MM/yyyy")));
+    m_codigoGravado = codigoMovimento();
     m_concluida = false;
-    m_fechamento = false;
-    if (m_situacao.pagamentos > 0) {
-        grava_cabecalho(QStringLiteral("update ordem set ddata = '") + data + QStringLiteral("', cobs = '")
-                        + texto_sql(Text3->toPlainText()) + QStringLiteral("' where ncodigo = ") + codigo());
-        m_concluida = true;
-        return;
+    switch (m_gravacao.escrita) {
+    case EscritaOrdem::Nada: break;
+    case EscritaOrdem::DataEObservacao: grava_data_e_observacao(conexao, ordem()); break;
+    case EscritaOrdem::Cabecalho: grava_ordem(conexao, ordem()); break;
     }
-    // an order with something to receive is concluded by its closing, which
-    // writes the header with the receivables; until then it is saved as it
-    // was: a new conclusion not concluded, a closed order untouched
-    const bool conclui = Check1->isChecked();
-    m_fechamento = conclui && total() > Dinheiro();
-    if (m_fechamento && m_situacao.concluida)
-        return;
-    const bool concluida = conclui && !m_fechamento;
-    // the receivables go (reopened) and the header is written as one step
-    conexao.unidade(Operacao::GravacaoOrdem, [&] {
-        cSQL = QStringLiteral("delete from conta_receber where nordem = ") + codigo();
-        conexao.execute(cSQL);
-        grava_cabecalho(QStringLiteral("update ordem set ddata = '") + data
-                        + QStringLiteral("',ncliente = %1, cobs = '").arg(valor_numerico(Text4->text())) + texto_sql(Text3->toPlainText())
-                        + QStringLiteral("',nvalor = ") + soma_itens_sql() + QStringLiteral(", nconcluida = ")
-                        + (concluida ? QStringLiteral("1") : QStringLiteral("0")) + QStringLiteral(",ncondicao = ")
-                        + QString::number(valor_numerico(Text10->text())) + QStringLiteral(",ntipo = ")
-                        + (Check2->isChecked() ? QStringLiteral("1") : QStringLiteral("0")) + QStringLiteral("   where ncodigo = ")
-                        + codigo());
-    });
-    m_concluida = concluida;
+    m_concluida = m_gravacao.concluidaAoGravar;
 }
 
 void FrmOrdem::depois_de_gravar()
 {
-    if (m_fechamento)
+    if (m_gravacao.fechamento)
         m_concluida = abre_fechamento();
 }
 
@@ -302,9 +216,9 @@ bool FrmOrdem::abre_fechamento()
     // While this form stays open, the concluded order goes to the cash
     // payment (condition 1) or to the credit closing (any other), which
     // read the order as this form shows it.
-    const Fechamento f{qint32(valor_numerico(Text1->text())), qint32(valor_numerico(Text4->text())), Text3->toPlainText(), total(),
-                       qint32(valor_numerico(Text10->text())), Text11->text(), DTPicker1->date()};
-    if (f.condicao == 1)
+    const Fechamento f{qint32(valor_numerico(caixaCodigo->text())), qint32(valor_numerico(caixaCliente->text())), caixaObservacao->toPlainText(), total(),
+                       qint32(valor_numerico(caixaCondicao->text())), caixaDescricaoCondicao->text(), dataOrdem->date()};
+    if (fechamento_a_vista(f.condicao))
         return form<FrmPagamentoDaVenda>().fecha(f);
     return form<FrmFechamentoVendaPrazo>().fecha(f);
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "frmmovimentoservico.h"
+#include "regrasordem.h"
 
 class QCheckBox;
 class QDateEdit;
@@ -12,31 +13,28 @@ class FrmOrdem : public FrmMovimentoServico {
     Q_OBJECT
 public:
     FrmOrdem();
-    qint32 nCodigoordem = 0; // the order to edit (binclusao false)
+    qint32 codigoOrdem = 0; // the order to edit (binclusao false)
 
-    QDateEdit* DTPicker1;  // "Data da ordem"
-    QCheckBox* Check1;     // "Concluída"
-    QCheckBox* Check2;     // "Ordem de serviço de garantia"
-    QPushButton* Command1; // "...": the item's technician
-    QLineEdit* Text12;     // "Técnico": the technician's name
-    QLineEdit* Text13;     // the technician's code (not shown)
+    QDateEdit* dataOrdem;
+    QCheckBox* marcaConcluida;
+    QCheckBox* marcaGarantia;
+    QPushButton* botaoTecnico;
+    QLineEdit* caixaTecnico;       // the item's technician's name
+    QLineEdit* caixaCodigoTecnico; // filled by the lookup, never shown
 
-    void Command1_Click();
+    void consulta_tecnico();
 
 protected:
-    QString tabela() const override { return QStringLiteral("ordem"); }
-    QString tabelaItens() const override { return QStringLiteral("item_ordem"); }
-    QString colunaPai() const override { return QStringLiteral("nordem"); }
-    QString sql_reserva() const override;
+    TipoMovimento tipo() const override { return TipoMovimento::Ordem; }
     void prepara() override;
     void carrega() override;
-    QString sql_itens() const override;
     QWidget* depois_da_maquina() const override;
-    bool preco_aceito(Dinheiro preco) override;
-    QString sql_grava_item(bool novo, const QString& codigo, const QString& servico, const QString& preco) override;
+    std::optional<QString> recusa_preco(Dinheiro preco) const override;
+    QVariantList linha_do_item(const ItemServico& item) const override;
+    ItemServico item_da_tela(qint32 codigo, Dinheiro preco) const override;
+    bool pode_alterar_itens(bool& reabre) override;
     void limpa_item() override;
     void mostra_item(int linha) override;
-    bool grava_item(const QString& sql) override;
     bool pode_gravar() override;
     void grava() override;
     QString texto_gravado(qint64 codigo) const override;
@@ -45,29 +43,25 @@ protected:
 
 private:
     CaixaCodigo* m_tecnico;
-    // The order as stored now: whether it is there, concluded, and how many
-    // receivables and payments it has. Throws ErroBanco.
-    struct Situacao {
-        bool existe = false;
-        bool concluida = false;
-        int contas = 0;
-        int pagamentos = 0;
-    };
-    Situacao situacao();
-    bool le_situacao(Situacao& s);
+    // The order as stored now into s; false, with the user told, when it
+    // cannot be read.
+    bool le_situacao(SituacaoOrdem& s);
+    // The order on screen.
+    Ordem ordem() const;
+    // Shows a step's refusal or asks its question; whether to go on.
+    static bool segue(const Passo& passo);
     // A paid order shows its customer and condition read-only.
     void trava_cabecalho(bool travado);
     void garantia_clicada(bool marcada);
     // Hands the concluded order to the closing forms while this form still
-    // shows it: payment condition 1 (Text10) is paid in cash, any other
+    // shows it: payment condition 1 (caixaCondicao) is paid in cash, any other
     // condition is closed on credit through its instalment plan. They read
     // the order from this form's fields and, storing, write its header,
     // replace its receivables and mark it concluded in one transaction.
     // Whether the closing was stored.
     bool abre_fechamento();
 
-    Situacao m_situacao;       // read when "&Gravar" is pressed
-    bool m_fechamento = false; // the save goes on to a closing
+    GravacaoOrdem m_gravacao;  // decided when "&Gravar" is pressed
     bool m_concluida = false;  // the save left the order concluded
     qint32 m_codigoGravado = 0;
 };

@@ -106,12 +106,12 @@ private slots:
     {
         auto& e = abre_form<FrmEntradaEquipamento>(true);
         cliente(e, QStringLiteral("2"));
-        e.Text2->setText(QStringLiteral("Marcos Souza"));
+        e.caixaSolicitante->setText(QStringLiteral("Marcos Souza"));
         item_entrada(e, QStringLiteral("Impressora HP LaserJet 1102"), QStringLiteral("Manchas na impressão"));
         item_entrada(e, QStringLiteral("Notebook Dell Inspiron"), QStringLiteral("Não liga"));
         guarda(e, "entrada");
         guarda(e, "guia/entrada");
-        clica(e.Command4);
+        clica(e.botaoCancelar);
 
         auto& o = abre_form<FrmOrcamento>(true);
         cliente(o, QStringLiteral("2"));
@@ -121,15 +121,15 @@ private slots:
         guarda(o, "guia/orcamento");
         amb->msgs.respostas({true}); // printed for the customer
         guarda_documento("orcamento");
-        clica(o.Command5);
-        clica(o.Command7);
+        clica(o.botaoGravar);
+        clica(o.botaoCancelar);
 
         auto& s = form<FrmOrdem>();
-        s.nCodigoordem = 1;
+        s.codigoOrdem = 1;
         abre_form<FrmOrdem>(false);
         guarda(s, "ordem");
         guarda(s, "guia/ordem");
-        clica(s.Command7);
+        clica(s.botaoCancelar);
     }
 
     // An order closed on credit, its first instalment paid in part with

@@ -358,17 +358,17 @@ private slots:
         for (const QString& codigo : {QStringLiteral("2147483647"), QStringLiteral("2147483648"), QStringLiteral("4294967297"),
                                       QStringLiteral("99999999999999999999")}) {
             amb->msgs.limpa();
-            f.Text4->setFocus();
-            f.Text4->selectAll();
-            digita(f.Text4, codigo);
-            tecla(f.Text4, Qt::Key_Return);
+            f.caixaCliente->setFocus();
+            f.caixaCliente->selectAll();
+            digita(f.caixaCliente, codigo);
+            tecla(f.caixaCliente, Qt::Key_Return);
             if (codigo == QLatin1String("2147483647")) {
-                QCOMPARE(f.Text8->text(), QStringLiteral("Cliente do Limite"));
+                QCOMPARE(f.caixaNomeCliente->text(), QStringLiteral("Cliente do Limite"));
                 QVERIFY(amb->msgs.mostradas().isEmpty());
             } else {
-                QVERIFY2(f.Text8->text().isEmpty(), qPrintable(codigo + QStringLiteral(" -> ") + f.Text8->text()));
+                QVERIFY2(f.caixaNomeCliente->text().isEmpty(), qPrintable(codigo + QStringLiteral(" -> ") + f.caixaNomeCliente->text()));
                 QTRY_COMPARE(amb->msgs.textos(), QStringList{QStringLiteral("Registro não localizado!")});
-                QCOMPARE(QApplication::focusWidget(), f.Text4);
+                QCOMPARE(QApplication::focusWidget(), f.caixaCliente);
             }
         }
         // nothing wrapped onto another customer
@@ -403,23 +403,23 @@ private slots:
                 return &abre_form<T>(false);
             };
         };
-        auto cliente = [](QDialog* d) { return static_cast<FrmMovimento*>(d)->Text4; };
-        auto nomeCliente = [](QDialog* d) { return static_cast<FrmMovimento*>(d)->Text8; };
-        auto condicao = [](QDialog* d) { return static_cast<FrmMovimentoServico*>(d)->Text10; };
-        auto nomeCondicao = [](QDialog* d) { return static_cast<FrmMovimentoServico*>(d)->Text11; };
+        auto cliente = [](QDialog* d) { return static_cast<FrmMovimento*>(d)->caixaCliente; };
+        auto nomeCliente = [](QDialog* d) { return static_cast<FrmMovimento*>(d)->caixaNomeCliente; };
+        auto condicao = [](QDialog* d) { return static_cast<FrmMovimentoServico*>(d)->caixaCondicao; };
+        auto nomeCondicao = [](QDialog* d) { return static_cast<FrmMovimentoServico*>(d)->caixaDescricaoCondicao; };
         const QStringList clientes{QStringLiteral("2"), QStringLiteral("3")}, nomesClientes{QStringLiteral("Ana Souza"), QStringLiteral("Bruno Lima")};
         const QStringList condicoes{QStringLiteral("1"), QStringLiteral("2")}, nomesCondicoes{QStringLiteral("A vista"), QStringLiteral("30/60")};
         const QStringList cidades{QStringLiteral("1"), QStringLiteral("2")}, nomesCidades{QStringLiteral("Cidade Não Informada"), QStringLiteral("Curitiba")};
         const QList<Caixa> caixas{
-            {"entrada: cliente", movimento((FrmEntradaEquipamento*)nullptr, &FrmEntradaEquipamento::nCodigoEntrada, 57), cliente, nomeCliente,
+            {"entrada: cliente", movimento((FrmEntradaEquipamento*)nullptr, &FrmEntradaEquipamento::codigoEntrada, 57), cliente, nomeCliente,
              clientes, nomesClientes, QStringLiteral("select ncliente from entrada_equipamento where ncodigo = 57"), true, {true, false}},
-            {"orçamento: cliente", movimento((FrmOrcamento*)nullptr, &FrmOrcamento::nCodigoOrcamento, 1), cliente, nomeCliente, clientes,
+            {"orçamento: cliente", movimento((FrmOrcamento*)nullptr, &FrmOrcamento::codigoOrcamento, 1), cliente, nomeCliente, clientes,
              nomesClientes, QStringLiteral("select ncliente from orcamento where ncodigo = 1"), true, {false}},
-            {"orçamento: condição", movimento((FrmOrcamento*)nullptr, &FrmOrcamento::nCodigoOrcamento, 1), condicao, nomeCondicao,
+            {"orçamento: condição", movimento((FrmOrcamento*)nullptr, &FrmOrcamento::codigoOrcamento, 1), condicao, nomeCondicao,
              condicoes, nomesCondicoes, QStringLiteral("select ncondicao from orcamento where ncodigo = 1"), true, {false}},
-            {"ordem: cliente", movimento((FrmOrdem*)nullptr, &FrmOrdem::nCodigoordem, 2), cliente, nomeCliente, clientes, nomesClientes,
+            {"ordem: cliente", movimento((FrmOrdem*)nullptr, &FrmOrdem::codigoOrdem, 2), cliente, nomeCliente, clientes, nomesClientes,
              QStringLiteral("select ncliente from ordem where ncodigo = 2"), true, {}},
-            {"ordem: condição", movimento((FrmOrdem*)nullptr, &FrmOrdem::nCodigoordem, 2), condicao, nomeCondicao, condicoes,
+            {"ordem: condição", movimento((FrmOrdem*)nullptr, &FrmOrdem::codigoOrdem, 2), condicao, nomeCondicao, condicoes,
              nomesCondicoes, QStringLiteral("select ncondicao from ordem where ncodigo = 2"), true, {}},
             {"cliente: cidade", movimento((FrmCadCliente*)nullptr, &FrmCadCliente::codigo_cliente, 2),
              [](QDialog* d) { return static_cast<FrmCadPessoa*>(d)->Text3; }, [](QDialog* d) { return static_cast<FrmCadPessoa*>(d)->Textcidade; },
@@ -454,7 +454,7 @@ private slots:
                     if (!desconhecido)
                         for (bool r : c.respostas)
                             amb->msgs.respostas({r});
-                    auto* gravar = d->findChild<QPushButton*>(qobject_cast<FrmMovimento*>(d) ? QStringLiteral("Command5") : QStringLiteral("CmdOk"));
+                    auto* gravar = d->findChild<QPushButton*>(qobject_cast<FrmMovimento*>(d) ? QStringLiteral("botaoGravar") : QStringLiteral("CmdOk"));
                     if (jeito == QLatin1String("botão")) {
                         clica(gravar);
                     } else if (jeito == QLatin1String("Alt+G")) {

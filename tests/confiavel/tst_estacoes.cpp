@@ -150,24 +150,24 @@ int estacao(const QString& fonte, const QString& nome, int repeticoes)
         clica(c.CmdSair);
 
         auto& e = abre_form<FrmEntradaEquipamento>(true);
-        const QString codigoEntrada = e.Text1->text();
+        const QString codigoEntrada = e.caixaCodigo->text();
         cliente(e, QStringLiteral("2"));
         for (int i = 1; i <= 2; ++i)
             item_entrada(e, QStringLiteral("Máquina %1 %2").arg(marca).arg(i), QStringLiteral("Não liga"));
-        clica(e.Command5);
+        clica(e.botaoGravar);
         gravados << QStringLiteral("entrada ") + codigoEntrada + QLatin1Char(' ') + marca;
-        clica(e.Command4);
+        clica(e.botaoCancelar);
 
         for (int tipo = 0; tipo < 2; ++tipo) {
             FrmMovimentoServico& m = tipo == 0 ? static_cast<FrmMovimentoServico&>(abre_form<FrmOrcamento>(true))
                                                : static_cast<FrmMovimentoServico&>(abre_form<FrmOrdem>(true));
-            const QString codigo = m.Text1->text();
+            const QString codigo = m.caixaCodigo->text();
             cliente(m, QStringLiteral("2"));
             for (const char* letra : {"a", "b"}) // machine and technician: the lookups' first rows
                 item_servico(m, 1, QStringLiteral("Serviço %1 %2").arg(marca, QLatin1String(letra)), QStringLiteral("10"), 1);
-            clica(m.Command5);
+            clica(m.botaoGravar);
             gravados << (tipo == 0 ? QStringLiteral("orcamento ") : QStringLiteral("ordem ")) + codigo + QLatin1Char(' ') + marca;
-            clica(m.Command7);
+            clica(m.botaoCancelar);
         }
 
         operacoes += 5;
@@ -455,11 +455,11 @@ private slots:
             executa(QStringLiteral("delete from conta_receber where nordem = 2"));
             executa(QStringLiteral("insert into conta_receber values(null,2,'1/1','10.00',0,'2027-01-10',0)"));
             executa(QStringLiteral("update ordem set cobs = '', nconcluida = 1 where ncodigo = 2"));
-            f.nCodigoordem = 2;
+            f.codigoOrdem = 2;
             abre_form<FrmOrdem>(false);
-            f.Check1->setChecked(false);
-            f.Text3->setFocus();
-            digita(f.Text3, QStringLiteral("Desta estação"));
+            f.marcaConcluida->setChecked(false);
+            f.caixaObservacao->setFocus();
+            digita(f.caixaObservacao, QStringLiteral("Desta estação"));
             cabecalho.inicia({QStringLiteral("update ordem set cobs = 'Da outra estação' where ncodigo = 2")});
             // the header is committed once this save waits on it and the
             // other change below waits on this save
@@ -483,7 +483,7 @@ private slots:
             });
             const int antes = conexao.repeticoes();
             amb->msgs.respostas({true}); // reopened, its receivables excluded
-            clica(f.Command5);
+            clica(f.botaoGravar);
             fimCabecalho.get();
             QVERIFY(conexao.repeticoes() > antes);
             try {
@@ -502,10 +502,10 @@ private slots:
             QVERIFY(f.isVisible());
             QCOMPARE(linhas(QStringLiteral("select cobs, nconcluida from ordem where ncodigo = 2")), QStringList{QStringLiteral("Da outra estação|1")});
             QCOMPARE(linhas(QStringLiteral("select dvencimento from conta_receber where nordem = 2")), QStringList{QStringLiteral("%1/01/2027").arg(18 + EXECUCOES_EM_CONFLITO)});
-            QCOMPARE(f.Text3->toPlainText(), QStringLiteral("Desta estação"));
+            QCOMPARE(f.caixaObservacao->toPlainText(), QStringLiteral("Desta estação"));
             amb->msgs.limpa();
             amb->msgs.respostas({true});
-            clica(f.Command5);
+            clica(f.botaoGravar);
             QCOMPARE(amb->msgs.textos(), QStringList{REABRIR});
             QVERIFY(!f.isVisible());
             QCOMPARE(linhas(QStringLiteral("select cobs, nconcluida from ordem where ncodigo = 2")), QStringList{QStringLiteral("Desta estação|0")});

@@ -108,16 +108,16 @@ private slots:
         digita(cidade.Text1, QStringLiteral("Ponta Grossa"));
         digita(cidade.Text2, QStringLiteral("PR"));
         auto& entrada = abre_form<FrmEntradaEquipamento>(true);
-        const QString codigo = entrada.Text1->text();
-        entrada.Text4->setFocus();
-        digita(entrada.Text4, QStringLiteral("2"));
-        tecla(entrada.Text4, Qt::Key_Return);
-        QCOMPARE(entrada.Text8->text(), QStringLiteral("Ana Souza"));
+        const QString codigo = entrada.caixaCodigo->text();
+        entrada.caixaCliente->setFocus();
+        digita(entrada.caixaCliente, QStringLiteral("2"));
+        tecla(entrada.caixaCliente, Qt::Key_Return);
+        QCOMPARE(entrada.caixaNomeCliente->text(), QStringLiteral("Ana Souza"));
         const QString itens = QStringLiteral("select count(*) from item_da_entrada where nentrada_equipamento = ") + codigo;
-        entrada.Text5->setFocus();
-        digita(entrada.Text5, QStringLiteral("Impressora"));
-        digita(entrada.Text6, QStringLiteral("Não liga"));
-        clica(entrada.botaoItem(1));
+        entrada.caixaEquipamento->setFocus();
+        digita(entrada.caixaEquipamento, QStringLiteral("Impressora"));
+        digita(entrada.caixaProblema, QStringLiteral("Não liga"));
+        clica(entrada.botaoConfirmarItem);
         QCOMPARE(conta(itens), 1);
         // the receivables, every instalment listed (the shop's open one is 2)
         auto& contas = abre_receber();
@@ -127,12 +127,12 @@ private slots:
         {
             ServidorParado parado;
             // a second item, the entry's save, the city's save: one message each
-            digita(entrada.Text5, QStringLiteral("Notebook"));
-            digita(entrada.Text6, QStringLiteral("Tela azul"));
-            clica(entrada.botaoItem(1));
+            digita(entrada.caixaEquipamento, QStringLiteral("Notebook"));
+            digita(entrada.caixaProblema, QStringLiteral("Tela azul"));
+            clica(entrada.botaoConfirmarItem);
             so_conexao_perdida(1);
-            QCOMPARE(entrada.Text5->toPlainText(), QStringLiteral("Notebook"));
-            QCOMPARE(entrada.Text6->toPlainText(), QStringLiteral("Tela azul"));
+            QCOMPARE(entrada.caixaEquipamento->toPlainText(), QStringLiteral("Notebook"));
+            QCOMPARE(entrada.caixaProblema->toPlainText(), QStringLiteral("Tela azul"));
             clica(cidade.CmdOk);
             so_conexao_perdida(1);
             QVERIFY(cidade.isVisible());
@@ -158,7 +158,7 @@ private slots:
         }
 
         // back: the next action reconnects and goes on with what was typed
-        clica(entrada.botaoItem(1));
+        clica(entrada.botaoConfirmarItem);
         QVERIFY2(amb->msgs.mostradas().isEmpty(), qPrintable(amb->msgs.textos().join(QLatin1Char('\n'))));
         QCOMPARE(conta(itens), 2);
         clica(cidade.CmdOk);
@@ -175,7 +175,7 @@ private slots:
             ServidorParado parado;
             clica(cidade.CmdSair);
             QTRY_VERIFY(!cidade.isVisible());
-            clica(entrada.Command4);
+            clica(entrada.botaoCancelar);
             QTRY_VERIFY(!entrada.isVisible());
             clica(contas.findChild<QPushButton*>(QStringLiteral("botaoSair")));
             QTRY_VERIFY(!contas.isVisible());

@@ -454,13 +454,13 @@ void TstTudoOuNada::monta_tabela()
                       auto& f = abre_form<FrmOrcamento>(true);
                       cliente(f, QStringLiteral("2"));
                       item_servico(f, 1, QStringLiteral("Limpeza"), QStringLiteral("80"));
-                      f.Check1->setChecked(true);
+                      f.marcaAprovado->setChecked(true);
                       return static_cast<QWidget*>(&f);
                   },
                   [this] {
                       escolhe_na_consulta(1); // the technician
                       amb->msgs.respostas({false, true}); // no printed budget; the order
-                      clica(form<FrmOrcamento>().Command5);
+                      clica(form<FrmOrcamento>().botaoGravar);
                   },
                   Caso::FicaAberta};
 
@@ -468,15 +468,15 @@ void TstTudoOuNada::monta_tabela()
                   [] {
                       executa(QStringLiteral("insert into conta_receber values(null,2,'1/1','10.00',0,'2027-01-10',0)"));
                       auto& f = form<FrmOrdem>();
-                      f.nCodigoordem = 2;
+                      f.codigoOrdem = 2;
                       abre_form<FrmOrdem>(false);
-                      f.Text3->setPlainText(QStringLiteral("Alterada"));
-                      f.Check1->setChecked(false);
+                      f.caixaObservacao->setPlainText(QStringLiteral("Alterada"));
+                      f.marcaConcluida->setChecked(false);
                       return static_cast<QWidget*>(&f);
                   },
                   [this] {
                       amb->msgs.respostas({true}); // reopened, its receivables excluded
-                      clica(form<FrmOrdem>().Command5);
+                      clica(form<FrmOrdem>().botaoGravar);
                   },
                   Caso::Repete};
     casos.last().alteracoes = {TipoAlteracao::ParcelaExcluida, TipoAlteracao::OrdemReaberta};
@@ -487,11 +487,11 @@ void TstTudoOuNada::monta_tabela()
                       auto& f = abre_form<FrmOrcamento>(true);
                       cliente(f, QStringLiteral("2"));
                       item_servico(f, 1, QStringLiteral("Limpeza"), QStringLiteral("80"));
-                      duplo_clique(f.Grid1, 1, 1);
-                      f.Text7->setText(QStringLiteral("90"));
+                      duplo_clique(f.gradeItens, 1, 1);
+                      f.caixaPreco->setText(QStringLiteral("90"));
                       return static_cast<QWidget*>(&f);
                   },
-                  [] { clica(form<FrmOrcamento>().botaoItem(1)); }, Caso::Repete};
+                  [] { clica(form<FrmOrcamento>().botaoConfirmarItem); }, Caso::Repete};
 
     // the closings run modally: after a failure the form stays open (the
     // body leaves it to be closed), and the closing opened again stores it

@@ -229,7 +229,7 @@ private slots:
         cliente(o, QStringLiteral("2"));
         item_servico(o, 1, QStringLiteral("Em preenchimento"), QStringLiteral("55"), 1);
         QCOMPARE(linhas(QStringLiteral("select ordem.ncliente, cservico from ordem join item_ordem on nordem = ordem.ncodigo where ordem.ncodigo = ")
-                        + o.Text1->text()),
+                        + o.caixaCodigo->text()),
                  QStringList{QStringLiteral("1|Em preenchimento")});
 
         auto& h = mostra_form<FrmConsultaServicoMaquina>();

@@ -190,12 +190,12 @@ private slots:
         QTest::mouseClick(f.botaoMostrar, Qt::LeftButton);
         QList<qint32> abertas;
         auto abreOrdem = [&abertas](FrmOrdem& o) {
-            abertas << o.nCodigoordem;
+            abertas << o.codigoOrdem;
             QVERIFY(!o.binclusao);
-            QCOMPARE(o.Text1->text(), QString::number(o.nCodigoordem));
+            QCOMPARE(o.caixaCodigo->text(), QString::number(o.codigoOrdem));
             // meanwhile another order is completed
             executa(QStringLiteral("update ordem set ncliente = 3 where ncodigo = 5"));
-            o.Cancelar_Click();
+            o.cancelar_clicado();
         };
         no_dialogo<FrmOrdem>(abreOrdem);
         clica_linha(f.Grid1, 3);
@@ -210,9 +210,9 @@ private slots:
         QCOMPARE(e.Grid1->rows(), 18);
         qint32 entrada = 0;
         no_dialogo<FrmEntradaEquipamento>([&entrada](FrmEntradaEquipamento& d) {
-            entrada = d.nCodigoEntrada;
+            entrada = d.codigoEntrada;
             QVERIFY(!d.binclusao);
-            d.Cancelar_Click();
+            d.cancelar_clicado();
         });
         duplo_clique(e.Grid1, 1, 1);
         QCOMPARE(entrada, 57);
@@ -391,9 +391,9 @@ private slots:
         QCOMPARE(daOrdem->value(3), planilha);
         // the order's form: the item's price and the total, as read
         no_dialogo<FrmOrdem>([&](FrmOrdem& f) {
-            QCOMPARE(f.Text9->text(), reais(mostrado));
-            confere(f.Grid1, 1, 4);
-            f.Cancelar_Click();
+            QCOMPARE(f.caixaTotal->text(), reais(mostrado));
+            confere(f.gradeItens, 1, 4);
+            f.cancelar_clicado();
         });
         clica_linha(o.Grid1, linha_do_codigo(o.Grid1, 6));
         QTest::mouseClick(o.botaoDetalhes, Qt::LeftButton);

@@ -25,6 +25,7 @@
 #include "estabelecimento.h"
 #include "sessao.h"
 #include "motorrelatorio.h"
+#include "regrasordem.h"
 #include "relogio.h"
 #include "textopdf.h"
 
@@ -52,7 +53,7 @@ const QString VERIFIQUE = QStringLiteral("Verique se os campos foram preenchidos
 
 QWidget* foco() { return QApplication::focusWidget(); }
 
-const QString ITENS_PAGOS = QStringLiteral("Esta ordem de serviço já tem pagamentos lançados: seus itens não podem ser alterados.");
+const QString PAGOS = QStringLiteral("Esta ordem de serviço já tem pagamentos lançados: seus itens não podem ser alterados.");
 const QString REABRIR = QStringLiteral("Esta ordem já foi fechada. Deseja reabri-la e excluir suas parcelas?");
 
 // What the closing opened over the order form does.
@@ -77,16 +78,16 @@ class TstMovimentos : public QObject {
     // Typed into "Condição" and left with Enter.
     void condicao(FrmOrdem& f, const QString& codigo)
     {
-        f.Text10->setFocus();
-        f.Text10->selectAll();
-        digita(f.Text10, codigo);
-        tecla(f.Text10, Qt::Key_Return);
+        f.caixaCondicao->setFocus();
+        f.caixaCondicao->selectAll();
+        digita(f.caixaCondicao, codigo);
+        tecla(f.caixaCondicao, Qt::Key_Return);
     }
     // The order form left ("&Cancelar") when on screen, then opened anew.
     FrmOrdem& abre_ordem(bool nova)
     {
         if (form<FrmOrdem>().isVisible())
-            clica(form<FrmOrdem>().Command7);
+            clica(form<FrmOrdem>().botaoCancelar);
         return abre_form<FrmOrdem>(nova);
     }
     // A new order of Ana's on that condition, one item at that price, ticked "Concluída".
@@ -96,12 +97,12 @@ class TstMovimentos : public QObject {
         cliente(f, QStringLiteral("2"));
         condicao(f, cond);
         item_servico(f, 1, QStringLiteral("Revisão"), preco, 1);
-        clica(f.Check1);
+        clica(f.marcaConcluida);
         return f;
     }
     FrmOrdem& ordem(int codigo)
     {
-        form<FrmOrdem>().nCodigoordem = codigo;
+        form<FrmOrdem>().codigoOrdem = codigo;
         return abre_ordem(false);
     }
     // "&Gravar" on an order, the questions answered in turn, the closing
@@ -111,17 +112,17 @@ class TstMovimentos : public QObject {
         amb->msgs.respostas(respostas);
         if (fechamento)
             no_modal(fechamento);
-        clica(f.Command5);
+        clica(f.botaoGravar);
         QCOMPARE(amb->msgs.perguntasPendentes(), 0);
     }
     // Picks the item of row `linha`, types a price and confirms it with Enter.
     void muda_preco(FrmMovimentoServico& f, int linha, const QString& preco)
     {
-        duplo_clique(f.Grid1, linha, 1);
-        f.Text7->setFocus();
-        f.Text7->selectAll();
-        digita(f.Text7, preco);
-        tecla(f.Text7, Qt::Key_Return);
+        duplo_clique(f.gradeItens, linha, 1);
+        f.caixaPreco->setFocus();
+        f.caixaPreco->selectAll();
+        digita(f.caixaPreco, preco);
+        tecla(f.caixaPreco, Qt::Key_Return);
     }
     // The credit closing: a value typed into the first instalment, then "&Gravar" refused with `aviso`.
     std::function<void(QDialog&)> plano_recusado(const QString& valor, const QString& aviso)
@@ -160,7 +161,7 @@ class TstMovimentos : public QObject {
              },
              [this] { // unticked: asked, reopened without receivables
                  auto& f = ordem(3);
-                 clica(f.Check1);
+                 clica(f.marcaConcluida);
                  grava(f, {true});
                  QVERIFY(contas(3).isEmpty());
              }},
@@ -176,7 +177,7 @@ class TstMovimentos : public QObject {
                        plano_recusado(QString(), QStringLiteral("Os dados informados para o parcelamento estão incorretos!")));
                  auto& f = ordem(3);
                  condicao(f, QStringLiteral("3"));
-                 clica(f.Check1);
+                 clica(f.marcaConcluida);
                  grava(f, {true}, plano_recusado(QStringLiteral("50"), QStringLiteral("O total das parcelas (%1) difere do total da ordem (%2). Corrija as parcelas.")
                                                                          .arg(reais(QStringLiteral("116,66")), reais(QStringLiteral("100,00")))));
                  QVERIFY(contas(3).isEmpty());
@@ -188,14 +189,14 @@ class TstMovimentos : public QObject {
              [this] { // its items stay as paid (a new price, Delete), it is not reopened; the note is saved
                  auto& f = ordem(3);
                  muda_preco(f, 1, QStringLiteral("90"));
-                 f.Grid1->setFocus();
-                 tecla(f.Grid1, Qt::Key_Delete);
-                 clica(f.Check1);
+                 f.gradeItens->setFocus();
+                 tecla(f.gradeItens, Qt::Key_Delete);
+                 clica(f.marcaConcluida);
                  grava(f, {});
-                 QCOMPARE(amb->msgs.textos(), QStringList(3, ITENS_PAGOS));
-                 QVERIFY(f.Text4->isReadOnly() && f.Text10->isReadOnly());
-                 clica(f.Check1);
-                 f.Text3->setPlainText(QStringLiteral("Pago"));
+                 QCOMPARE(amb->msgs.textos(), QStringList(3, PAGOS));
+                 QVERIFY(f.caixaCliente->isReadOnly() && f.caixaCondicao->isReadOnly());
+                 clica(f.marcaConcluida);
+                 f.caixaObservacao->setPlainText(QStringLiteral("Pago"));
                  grava(f, {false});
                  QCOMPARE(linhas(QStringLiteral("select cobs, nvalor from ordem where ncodigo = 3")), QStringList{QStringLiteral("Pago|80")});
              }},
@@ -204,13 +205,13 @@ class TstMovimentos : public QObject {
                  item_servico(f, 2, QStringLiteral("Formatação"), QStringLiteral("50"), 2);
                  grava(f, {true, true, false}, fecha_prazo);
                  auto& e = ordem(3);
-                 duplo_clique(e.Grid1, 1, 1);
-                 QTest::mouseClick(e.Grid1->viewport(), Qt::LeftButton, {}, e.Grid1->viewport()->mapFrom(e.Grid1, e.Grid1->cellGeometry(2, 1).center()));
-                 QCOMPARE(e.Grid1->row(), 2);
-                 e.Text7->selectAll();
-                 digita(e.Text7, QStringLiteral("120"));
+                 duplo_clique(e.gradeItens, 1, 1);
+                 QTest::mouseClick(e.gradeItens->viewport(), Qt::LeftButton, {}, e.gradeItens->viewport()->mapFrom(e.gradeItens, e.gradeItens->geometriaCelula(1, 1).center()));
+                 QCOMPARE(e.gradeItens->linhaAtual(), 1);
+                 e.caixaPreco->selectAll();
+                 digita(e.caixaPreco, QStringLiteral("120"));
                  amb->msgs.respostas({true}); // a closed order's item: reopened first
-                 clica(e.botaoItem(1));
+                 clica(e.botaoConfirmarItem);
                  QCOMPARE(amb->msgs.textos().last(), REABRIR);
                  QCOMPARE(linhas(QStringLiteral("select nvalor from item_ordem where nordem = 3 order by ncodigo")),
                           (QStringList{QStringLiteral("120"), QStringLiteral("50")}));
@@ -221,32 +222,32 @@ class TstMovimentos : public QObject {
              },
              [this] { // warranty is not ticked with priced items
                  auto& f = ordem_nova(QStringLiteral("3"), QStringLiteral("100"));
-                 f.Check2->setFocus();
-                 tecla(f.Check2, Qt::Key_Space);
+                 f.marcaGarantia->setFocus();
+                 tecla(f.marcaGarantia, Qt::Key_Space);
                  QCOMPARE(amb->msgs.ultimo(), GARANTIA);
-                 QVERIFY(!f.Check2->isChecked());
+                 QVERIFY(!f.marcaGarantia->isChecked());
              }},
             {[this] { // an approved budget makes its order once
                  auto& b = abre_form<FrmOrcamento>(true);
                  cliente(b, QStringLiteral("2"));
                  item_servico(b, 1, QStringLiteral("Revisão"), QStringLiteral("100"));
-                 clica(b.Check1);
+                 clica(b.marcaAprovado);
                  escolhe_na_consulta(1);
                  amb->msgs.respostas({false, true}); // no printed budget; the order
-                 clica(b.Command5);
+                 clica(b.botaoGravar);
                  QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Ordem de serviço 3 gerada."));
-                 clica(b.Command7);
-                 form<FrmOrcamento>().nCodigoOrcamento = 1;
+                 clica(b.botaoCancelar);
+                 form<FrmOrcamento>().codigoOrcamento = 1;
                  amb->msgs.respostas({false});
-                 clica(abre_form<FrmOrcamento>(false).Command5);
+                 clica(abre_form<FrmOrcamento>(false).botaoGravar);
                  QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Este orçamento já gerou a ordem de serviço 3."));
                  QCOMPARE(conta(QStringLiteral("select count(*) from ordem")), 3);
              },
              [this] { // an item changed and the form left: the total is the items'
-                 form<FrmOrcamento>().nCodigoOrcamento = 1;
+                 form<FrmOrcamento>().codigoOrcamento = 1;
                  auto& b = abre_form<FrmOrcamento>(false);
                  muda_preco(b, 1, QStringLiteral("150"));
-                 clica(b.Command7);
+                 clica(b.botaoCancelar);
                  QCOMPARE(conta(QStringLiteral("select nvalor from orcamento where ncodigo = 1")), 150);
              }},
         };
@@ -269,68 +270,121 @@ private slots:
         amb.reset();
     }
 
+    // The order's rules, without a window: every way a stored order and
+    // what the form asks of it meet.
+    void regrasDaOrdem()
+    {
+        const Dinheiro zero, cem = Dinheiro::deCentavos(10000);
+        const SituacaoOrdem sumida{}, aberta{true, false, 0, 0}, fechada{true, true, 2, 0}, paga{true, true, 2, 1};
+        using E = EscritaOrdem;
+        struct Caso {
+            const char* nome;
+            SituacaoOrdem situacao;
+            PedidoGravacao pedido;
+            std::optional<QString> recusa, pergunta;
+            E escrita;
+            bool concluida, fechamento, concluidaAoGravar;
+        };
+        const std::optional<QString> nada;
+        const QString CONCLUIR = QStringLiteral("Deseja realmente concluir esta ordem de serviço?");
+        const Caso casos[] = {
+            {"garantia com valor", aberta, {false, true, cem}, GARANTIA, nada, E::Nada, false, false, false},
+            {"excluída noutra estação", sumida, {true, false, cem}, REGISTRO_EXCLUIDO, nada, E::Nada, false, false, false},
+            {"paga, desmarcada", paga, {false, false, cem}, PAGOS, nada, E::Nada, false, false, false},
+            {"paga, concluída: só data e observação", paga, {true, false, cem}, nada, nada, E::DataEObservacao, false, false, true},
+            {"aberta, gravada aberta", aberta, {false, false, cem}, nada, nada, E::Cabecalho, false, false, false},
+            {"aberta, concluída com valor: ao fechamento", aberta, {true, false, cem}, nada, CONCLUIR, E::Cabecalho, false, true, false},
+            {"aberta, concluída sem valor", aberta, {true, true, zero}, nada, CONCLUIR, E::Cabecalho, true, false, true},
+            {"fechada, desmarcada: reaberta", fechada, {false, false, cem}, nada, REABRIR, E::Cabecalho, false, false, false},
+            {"fechada, gravada de novo: só o fechamento escreve", fechada, {true, false, cem}, nada, nada, E::Nada, false, true, false},
+            {"fechada sem valor", fechada, {true, false, zero}, nada, nada, E::Cabecalho, true, false, true},
+        };
+        for (const Caso& c : casos) {
+            const GravacaoOrdem g = gravacao_de_ordem(c.situacao, c.pedido);
+            const auto feito = std::make_tuple(g.recusa, g.pergunta, g.escrita, g.concluida, g.fechamento, g.concluidaAoGravar);
+            QVERIFY2(feito == std::make_tuple(c.recusa, c.pergunta, c.escrita, c.concluida, c.fechamento, c.concluidaAoGravar), c.nome);
+        }
+        // an item of a gone or paid order is refused; a closed order's reopens it
+        QCOMPARE(alteracao_de_item(sumida).recusa, REGISTRO_EXCLUIDO);
+        QCOMPARE(alteracao_de_item(paga).recusa, PAGOS);
+        const AlteracaoItem reabre = alteracao_de_item(fechada);
+        QVERIFY(!reabre.recusa && reabre.pergunta == REABRIR && reabre.reabre);
+        const AlteracaoItem livre = alteracao_de_item(aberta);
+        QVERIFY(!livre.recusa && !livre.pergunta && !livre.reabre);
+        // prices: a warranty order's only zero, another order's not zero, a budget's above zero
+        QCOMPARE(recusa_preco_ordem(false, zero), VALOR);
+        QCOMPARE(recusa_preco_ordem(false, cem), std::nullopt);
+        QCOMPARE(recusa_preco_ordem(true, cem), GARANTIA);
+        QCOMPARE(recusa_preco_ordem(true, zero), std::nullopt);
+        QCOMPARE(recusa_preco_orcamento(zero), VALOR);
+        QCOMPARE(recusa_preco_orcamento(cem), std::nullopt);
+        QCOMPARE(recusa_garantia(cem), GARANTIA);
+        QCOMPARE(recusa_garantia(zero), std::nullopt);
+        QVERIFY(fechamento_a_vista(1) && !fechamento_a_vista(2));
+    }
+
     void entradaReservaItensGravaEOfereceComprovante()
     {
         Relogio::fixa(QDateTime(QDate(2026, 12, 9), QTime(14, 30, 15)));
         auto& f = abre_form<FrmEntradaEquipamento>(true);
         QCOMPARE(f.windowTitle(), QStringLiteral("Controle de ordens de serviço"));
-        QCOMPARE(f.Label1->text(), QStringLiteral("Entrada de equipamentos para orçamento"));
-        QCOMPARE(f.Text1->text(), QStringLiteral("58"));
+        QCOMPARE(f.rotuloTitulo->text(), QStringLiteral("Entrada de equipamentos para orçamento"));
+        QCOMPARE(f.caixaCodigo->text(), QStringLiteral("58"));
         QCOMPARE(linhas(QStringLiteral("select ncliente, ddata, thora from entrada_equipamento where ncodigo = 58")),
                  QStringList{QStringLiteral("1|09/12/2026|14:30:15")});
-        QCOMPARE(f.Text3->text(), QStringLiteral("09/12/2026 14:30:15"));
-        QCOMPARE(foco(), f.Text4);
+        QCOMPARE(f.caixaData->text(), QStringLiteral("09/12/2026 14:30:15"));
+        QCOMPARE(foco(), f.caixaCliente);
         // the placeholder customer is not a customer
         cliente(f, QStringLiteral("1"));
         QTRY_COMPARE(amb->msgs.ultimo(), NAO_LOCALIZADO);
-        QCOMPARE(foco(), f.Text4);
-        QCOMPARE(f.Text4->selectedText(), QStringLiteral("1")); // what is typed next replaces it
-        QVERIFY(f.Text8->text().isEmpty());
+        QCOMPARE(foco(), f.caixaCliente);
+        QCOMPARE(f.caixaCliente->selectedText(), QStringLiteral("1")); // what is typed next replaces it
+        QVERIFY(f.caixaNomeCliente->text().isEmpty());
         // nor is a new customer still being registered (no name yet)
         const qint64 reservado = conexao.executeRetornando(QStringLiteral("insert into cliente (ncidade) values(1) returning ncodigo")).toLongLong();
         amb->msgs.limpa();
         cliente(f, QString::number(reservado));
         QTRY_COMPARE(amb->msgs.textos(), QStringList{NAO_LOCALIZADO});
-        QVERIFY(f.Text8->text().isEmpty());
+        QVERIFY(f.caixaNomeCliente->text().isEmpty());
         cliente(f, QStringLiteral("2"));
-        QCOMPARE(f.Text8->text(), QStringLiteral("Ana Souza"));
-        QCOMPARE(foco(), f.Text7);
-        digita(f.Text7, QStringLiteral("Urgente"));
-        tecla(f.Text7, Qt::Key_Return);
-        QCOMPARE(foco(), f.Text2);
-        digita(f.Text2, QStringLiteral("Jo'ão"));
-        QCOMPARE(f.Text2->text(), QStringLiteral("João"));
-        tecla(f.Text2, Qt::Key_Return);
-        QCOMPARE(foco(), f.Text3);
-        tecla(f.Text3, Qt::Key_Return);
-        QCOMPARE(foco(), f.Text5);
+        QCOMPARE(f.caixaNomeCliente->text(), QStringLiteral("Ana Souza"));
+        QCOMPARE(foco(), f.caixaObservacao);
+        digita(f.caixaObservacao, QStringLiteral("Urgente"));
+        tecla(f.caixaObservacao, Qt::Key_Return);
+        QCOMPARE(foco(), f.caixaSolicitante);
+        digita(f.caixaSolicitante, QStringLiteral("Jo'ão"));
+        QCOMPARE(f.caixaSolicitante->text(), QStringLiteral("João"));
+        tecla(f.caixaSolicitante, Qt::Key_Return);
+        QCOMPARE(foco(), f.caixaData);
+        tecla(f.caixaData, Qt::Key_Return);
+        QCOMPARE(foco(), f.caixaEquipamento);
         // items: an empty one is refused; Enter in the problem confirms
-        tecla(f.Text5, Qt::Key_Return);
-        tecla(f.Text6, Qt::Key_Return);
+        tecla(f.caixaEquipamento, Qt::Key_Return);
+        tecla(f.caixaProblema, Qt::Key_Return);
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Informe o equipamento e o problema relatado pelo cliente!"));
         QCOMPARE(conta(QStringLiteral("select count(*) from item_da_entrada where nentrada_equipamento = 58")), 0);
         item_entrada(f, QStringLiteral("Impressora"), QStringLiteral("Não liga"));
-        QCOMPARE(foco(), f.Text5);
+        QCOMPARE(foco(), f.caixaEquipamento);
         item_entrada(f, QStringLiteral("Notebook"), QStringLiteral("Tela azul"));
         item_entrada(f, QStringLiteral("Monitor"), QStringLiteral("Sem imagem"));
-        QCOMPARE(f.Grid1->rows(), 10);
-        QCOMPARE(f.Grid1->textMatrix(2, 1), QStringLiteral("Notebook"));
-        QVERIFY(f.Grid1->isColumnHidden(0));
+        QCOMPARE(f.gradeItens->linhas(), 9);
+        QCOMPARE(f.gradeItens->texto(1, 1), QStringLiteral("Notebook"));
+        QVERIFY(f.gradeItens->isColumnHidden(0));
         // picked, changed and confirmed: an update, not a new item
-        duplo_clique(f.Grid1, 2, 1);
-        QCOMPARE(f.Text6->toPlainText(), QStringLiteral("Tela azul"));
-        f.Text6->selectAll();
-        digita(f.Text6, QStringLiteral("Reinicia sozinho"));
-        clica(f.botaoItem(1));
+        duplo_clique(f.gradeItens, 2, 1);
+        QCOMPARE(f.caixaProblema->toPlainText(), QStringLiteral("Tela azul"));
+        f.caixaProblema->selectAll();
+        digita(f.caixaProblema, QStringLiteral("Reinicia sozinho"));
+        clica(f.botaoConfirmarItem);
         QCOMPARE(linhas(QStringLiteral("select cequipamento, cproblema from item_da_entrada where nentrada_equipamento = 58 order by ncodigo")),
                  (QStringList{QStringLiteral("Impressora|Não liga"), QStringLiteral("Notebook|Reinicia sozinho"), QStringLiteral("Monitor|Sem imagem")}));
         // delete asks nothing; "Cancelar" clears a picked item back to a new one
-        f.Grid1->setRow(3);
-        clica(f.botaoItem(2));
+        f.gradeItens->defineLinhaAtual(2);
+        clica(f.botaoExcluirItem);
         QCOMPARE(conta(QStringLiteral("select count(*) from item_da_entrada where nentrada_equipamento = 58")), 2);
-        duplo_clique(f.Grid1, 1, 1);
-        clica(f.botaoItem(3));
-        QVERIFY(f.Text5->toPlainText().isEmpty());
+        duplo_clique(f.gradeItens, 1, 1);
+        clica(f.botaoCancelarItem);
+        QVERIFY(f.caixaEquipamento->toPlainText().isEmpty());
         item_entrada(f, QStringLiteral("Scanner"), QStringLiteral("Não puxa papel"));
         QCOMPARE(conta(QStringLiteral("select count(*) from item_da_entrada where nentrada_equipamento = 58")), 3);
 
@@ -338,30 +392,30 @@ private slots:
         // next entry is reserved at once, then the receipt of this one is offered
         Relogio::fixa(QDateTime(QDate(2026, 12, 9), QTime(15, 31, 0)));
         amb->msgs.respostas({true, true});
-        clica(f.Command5);
+        clica(f.botaoGravar);
         QCOMPARE(linhas(QStringLiteral("select ncliente, csolicitante, cobs, ddata, thora from entrada_equipamento where ncodigo = 58")),
                  QStringList{QStringLiteral("2|João|Urgente|09/12/2026|14:30:15")});
         QCOMPARE(amb->msgs.textos().mid(amb->msgs.textos().size() - 2),
                  (QStringList{QStringLiteral("Deseja gravar essa entrada?"), QStringLiteral("Deseja emitir o comprovante de entrada de equipamentos?")}));
         QCOMPARE(impressos, QStringList{QStringLiteral("{entrada_equipamento.ncodigo}=58|Numero='09/12/2026 - N.º 58'|")});
         QVERIFY(f.isVisible());
-        QCOMPARE(f.Text1->text(), QStringLiteral("59"));
+        QCOMPARE(f.caixaCodigo->text(), QStringLiteral("59"));
         // the saved number stays in view on the next entry, for the eye and the screen reader
-        QCOMPARE(f.LabelGravado->text(), QStringLiteral("Entrada N.º 58 gravada."));
-        QCOMPARE(f.LabelGravado->accessibleName(), f.LabelGravado->text());
+        QCOMPARE(f.rotuloGravado->text(), QStringLiteral("Entrada N.º 58 gravada."));
+        QCOMPARE(f.rotuloGravado->accessibleName(), f.rotuloGravado->text());
         QCOMPARE(conta(QStringLiteral("select ncliente from entrada_equipamento where ncodigo = 59")), 1);
-        QVERIFY(f.Text4->text().isEmpty() && f.Text8->text().isEmpty() && f.Text2->text().isEmpty());
-        QVERIFY(f.Grid1->textMatrix(1, 0).isEmpty());
-        QCOMPARE(foco(), f.Text4);
+        QVERIFY(f.caixaCliente->text().isEmpty() && f.caixaNomeCliente->text().isEmpty() && f.caixaSolicitante->text().isEmpty());
+        QVERIFY(f.gradeItens->texto(0, 0).isEmpty());
+        QCOMPARE(foco(), f.caixaCliente);
         // answering No to the save writes nothing; without a customer the save is refused
         amb->msgs.respostas({false});
-        clica(f.Command5);
+        clica(f.botaoGravar);
         amb->msgs.respostas({true});
-        clica(f.Command5);
+        clica(f.botaoGravar);
         QCOMPARE(amb->msgs.ultimo(), OBRIGATORIOS);
         QCOMPARE(conta(QStringLiteral("select ncliente from entrada_equipamento where ncodigo = 59")), 1);
         // leaving removes the fresh reservation
-        clica(f.Command4);
+        clica(f.botaoCancelar);
         QVERIFY(!f.isVisible());
         QCOMPARE(conta(QStringLiteral("select count(*) from entrada_equipamento where ncodigo = 59")), 0);
         QCOMPARE(conta(QStringLiteral("select count(*) from entrada_equipamento")), 2);
@@ -370,15 +424,15 @@ private slots:
     void entradaEditadaFechaAoGravar()
     {
         auto& f = form<FrmEntradaEquipamento>();
-        f.nCodigoEntrada = 57;
+        f.codigoEntrada = 57;
         abre_form<FrmEntradaEquipamento>(false);
-        QCOMPARE(f.Text8->text(), QStringLiteral("Ana Souza"));
-        QCOMPARE(f.Text3->text(), QStringLiteral("06/12/2026 09:15"));
-        QCOMPARE(f.Text2->text(), QStringLiteral("Marcos Souza"));
-        QCOMPARE(f.Grid1->textMatrix(2, 2), QStringLiteral("Não liga"));
+        QCOMPARE(f.caixaNomeCliente->text(), QStringLiteral("Ana Souza"));
+        QCOMPARE(f.caixaData->text(), QStringLiteral("06/12/2026 09:15"));
+        QCOMPARE(f.caixaSolicitante->text(), QStringLiteral("Marcos Souza"));
+        QCOMPARE(f.gradeItens->texto(1, 2), QStringLiteral("Não liga"));
         cliente(f, QStringLiteral("3"));
         amb->msgs.respostas({true, false});
-        clica(f.Command5);
+        clica(f.botaoGravar);
         QVERIFY(!f.isVisible());
         QCOMPARE(conta(QStringLiteral("select ncliente from entrada_equipamento where ncodigo = 57")), 3);
         QCOMPARE(conta(QStringLiteral("select count(*) from entrada_equipamento")), 1);
@@ -391,7 +445,7 @@ private slots:
         auto& e = abre_form<FrmEntradaEquipamento>(true);
         item_entrada(e, QStringLiteral("Impressora"), QStringLiteral("Não liga"));
         QCOMPARE(conta(QStringLiteral("select count(*) from item_da_entrada")), 3);
-        clica(e.Command4);
+        clica(e.botaoCancelar);
         QVERIFY(!e.isVisible());
         QCOMPARE(conta(QStringLiteral("select count(*) from entrada_equipamento")), 1);
         QCOMPARE(conta(QStringLiteral("select count(*) from item_da_entrada")), 2);
@@ -406,11 +460,11 @@ private slots:
         QCOMPARE(conta(QStringLiteral("select count(*) from item_orcamento")), 0);
 
         auto& s = abre_form<FrmOrdem>(true);
-        QCOMPARE(s.Text1->text(), QStringLiteral("3"));
+        QCOMPARE(s.caixaCodigo->text(), QStringLiteral("3"));
         cliente(s, QStringLiteral("2"));
         item_servico(s, 1, QStringLiteral("Limpeza"), QStringLiteral("80"), 1);
         QCOMPARE(conta(QStringLiteral("select count(*) from item_ordem where nordem = 3")), 1);
-        clica(s.Command7);
+        clica(s.botaoCancelar);
         QCOMPARE(conta(QStringLiteral("select count(*) from ordem")), 2);
         QCOMPARE(conta(QStringLiteral("select count(*) from item_ordem")), 3);
         QVERIFY(amb->msgs.textos().filter(QStringLiteral("SQLCODE")).isEmpty());
@@ -422,130 +476,130 @@ private slots:
         for (int i = 1; i <= 12; ++i)
             executa(QStringLiteral("insert into item_da_entrada values(null,58,'Máquina %1','Defeito %1')").arg(i));
         auto& f = form<FrmEntradaEquipamento>();
-        f.nCodigoEntrada = 58;
+        f.codigoEntrada = 58;
         abre_form<FrmEntradaEquipamento>(false);
-        QCOMPARE(f.Grid1->rows(), 13);
-        QCOMPARE(f.Grid1->textMatrix(12, 1), QStringLiteral("Máquina 12"));
-        QScrollBar* barra = f.Grid1->verticalScrollBar();
+        QCOMPARE(f.gradeItens->linhas(), 12);
+        QCOMPARE(f.gradeItens->texto(11, 1), QStringLiteral("Máquina 12"));
+        QScrollBar* barra = f.gradeItens->verticalScrollBar();
         QVERIFY(barra->maximum() > 0);
         QCOMPARE(barra->value(), barra->maximum());
-        QVERIFY(f.Grid1->viewport()->rect().intersects(f.Grid1->visualRect(f.Grid1->model()->index(11, 1))));
+        QVERIFY(f.gradeItens->viewport()->rect().intersects(f.gradeItens->visualRect(f.gradeItens->model()->index(11, 1))));
         // three items: ten rows, at the top
         executa(QStringLiteral("delete from item_da_entrada where ncodigo > 4"));
-        clica(f.botaoItem(3));
+        clica(f.botaoCancelarItem);
         item_entrada(f, QStringLiteral("Outra"), QStringLiteral("Defeito"));
-        QCOMPARE(f.Grid1->rows(), 10);
-        QCOMPARE(f.Grid1->textMatrix(4, 1), QString());
+        QCOMPARE(f.gradeItens->linhas(), 9);
+        QCOMPARE(f.gradeItens->texto(3, 1), QString());
         QCOMPARE(barra->value(), 0);
-        clica(f.Command4);
+        clica(f.botaoCancelar);
     }
 
     void orcamentoItensTotalEGravacao()
     {
         auto& f = abre_form<FrmOrcamento>(true);
-        QCOMPARE(f.Label1->text(), QStringLiteral("Orçamentos"));
-        QCOMPARE(f.Text1->text(), QStringLiteral("1"));
-        QCOMPARE(f.Text10->text(), QStringLiteral("1"));
-        QCOMPARE(f.Text11->text(), QStringLiteral("A vista"));
-        QCOMPARE(f.Text9->text(), reais(QStringLiteral("0,00")));
-        QCOMPARE(f.Grid1->rows(), 12);
+        QCOMPARE(f.rotuloTitulo->text(), QStringLiteral("Orçamentos"));
+        QCOMPARE(f.caixaCodigo->text(), QStringLiteral("1"));
+        QCOMPARE(f.caixaCondicao->text(), QStringLiteral("1"));
+        QCOMPARE(f.caixaDescricaoCondicao->text(), QStringLiteral("A vista"));
+        QCOMPARE(f.caixaTotal->text(), reais(QStringLiteral("0,00")));
+        QCOMPARE(f.gradeItens->linhas(), 11);
         // no machine before a customer; no item before a valid customer
-        clica(f.Command4);
+        clica(f.botaoMaquina);
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Informe o cliente!"));
-        clica(f.botaoItem(1));
+        clica(f.botaoConfirmarItem);
         QCOMPARE(amb->msgs.ultimo(), OBRIGATORIOS);
         cliente(f, QStringLiteral("2"));
-        QCOMPARE(foco(), f.Text10);
+        QCOMPARE(foco(), f.caixaCondicao);
         // an unknown condition keeps the focus; F12 chooses one
-        digita(f.Text10, QStringLiteral("9"));
-        tecla(f.Text10, Qt::Key_Return);
+        digita(f.caixaCondicao, QStringLiteral("9"));
+        tecla(f.caixaCondicao, Qt::Key_Return);
         QTRY_COMPARE(amb->msgs.ultimo(), NAO_LOCALIZADO);
-        QCOMPARE(foco(), f.Text10);
+        QCOMPARE(foco(), f.caixaCondicao);
         escolhe_na_consulta(2);
-        tecla(f.Text10, Qt::Key_F12);
-        QCOMPARE(f.Text10->text(), QStringLiteral("2"));
-        QCOMPARE(f.Text11->text(), QStringLiteral("30/60"));
+        tecla(f.caixaCondicao, Qt::Key_F12);
+        QCOMPARE(f.caixaCondicao->text(), QStringLiteral("2"));
+        QCOMPARE(f.caixaDescricaoCondicao->text(), QStringLiteral("30/60"));
         // the machine comes from the customer's own list
         escolhe_na_consulta(2);
-        clica(f.Command4);
+        clica(f.botaoMaquina);
         volta(&f);
         QCOMPARE(form<FrmConsulta>().Grid1->textMatrix(1, 1), QStringLiteral("Impressora - HP LaserJet 1102"));
         QCOMPARE(form<FrmConsulta>().Grid1->textMatrix(3, 0), QString());
-        QCOMPARE(f.Text2->text(), QStringLiteral("Notebook - Dell Inspiron"));
-        QCOMPARE(foco(), f.Text6);
-        digita(f.Text6, QStringLiteral("Troca de tela"));
-        tecla(f.Text6, Qt::Key_Return);
+        QCOMPARE(f.caixaMaquina->text(), QStringLiteral("Notebook - Dell Inspiron"));
+        QCOMPARE(foco(), f.caixaServico);
+        digita(f.caixaServico, QStringLiteral("Troca de tela"));
+        tecla(f.caixaServico, Qt::Key_Return);
         QCoreApplication::processEvents();
-        tecla(f.Text7, Qt::Key_Return); // price 0,00
+        tecla(f.caixaPreco, Qt::Key_Return); // price 0,00
         QCOMPARE(amb->msgs.ultimo(), VALOR);
         QCOMPARE(conta(QStringLiteral("select count(*) from item_orcamento")), 0);
         // a pasted price that is not an amount is refused, never stored as zero
-        f.Text7->selectAll();
-        f.Text7->insert(QStringLiteral("1,234.50"));
-        tecla(f.Text7, Qt::Key_Return);
+        f.caixaPreco->selectAll();
+        f.caixaPreco->insert(QStringLiteral("1,234.50"));
+        tecla(f.caixaPreco, Qt::Key_Return);
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("O valor \"1,234.50\" não é válido. Informe-o como 1.234,50."));
         QCOMPARE(conta(QStringLiteral("select count(*) from item_orcamento")), 0);
-        f.Text7->selectAll();
-        digita(f.Text7, QStringLiteral("450"));
-        tecla(f.Text7, Qt::Key_Return);
-        QCOMPARE(foco(), f.Command4);
+        f.caixaPreco->selectAll();
+        digita(f.caixaPreco, QStringLiteral("450"));
+        tecla(f.caixaPreco, Qt::Key_Return);
+        QCOMPARE(foco(), f.botaoMaquina);
         item_servico(f, 1, QStringLiteral("Limpeza"), QStringLiteral("99.9")); // the keypad's point
-        QCOMPARE(f.Grid1->textMatrix(2, 3), reais(QStringLiteral("99,90")));
-        QCOMPARE(f.Text9->text(), reais(QStringLiteral("549,90")));
+        QCOMPARE(f.gradeItens->texto(1, 3), reais(QStringLiteral("99,90")));
+        QCOMPARE(f.caixaTotal->text(), reais(QStringLiteral("549,90")));
         // the total comes from what is stored
         executa(QStringLiteral("update item_orcamento set nvalor = 1000 where cservico = 'Troca de tela'"));
-        duplo_clique(f.Grid1, 2, 1);
-        QCOMPARE(f.Text2->text(), QStringLiteral("Impressora - HP LaserJet 1102"));
-        QCOMPARE(f.Text7->text(), reais(QStringLiteral("99,90")));
-        f.Text7->setFocus();
+        duplo_clique(f.gradeItens, 2, 1);
+        QCOMPARE(f.caixaMaquina->text(), QStringLiteral("Impressora - HP LaserJet 1102"));
+        QCOMPARE(f.caixaPreco->text(), reais(QStringLiteral("99,90")));
+        f.caixaPreco->setFocus();
         QCoreApplication::processEvents();
-        digita(f.Text7, QStringLiteral("100"));
-        tecla(f.Text7, Qt::Key_Return);
+        digita(f.caixaPreco, QStringLiteral("100"));
+        tecla(f.caixaPreco, Qt::Key_Return);
         QCOMPARE(conta(QStringLiteral("select count(*) from item_orcamento")), 2);
-        QCOMPARE(f.Text9->text(), reais(QStringLiteral("1.100,00")));
+        QCOMPARE(f.caixaTotal->text(), reais(QStringLiteral("1.100,00")));
         // by keyboard: Enter in the list picks the row's item
-        f.Grid1->setFocus();
-        f.Grid1->setRow(1);
-        tecla(f.Grid1, Qt::Key_Return);
-        QCOMPARE(f.Text6->text(), QStringLiteral("Troca de tela"));
-        QCOMPARE(f.Text7->text(), reais(QStringLiteral("1.000,00")));
-        clica(f.botaoItem(3));
+        f.gradeItens->setFocus();
+        f.gradeItens->defineLinhaAtual(0);
+        tecla(f.gradeItens, Qt::Key_Return);
+        QCOMPARE(f.caixaServico->text(), QStringLiteral("Troca de tela"));
+        QCOMPARE(f.caixaPreco->text(), reais(QStringLiteral("1.000,00")));
+        clica(f.botaoCancelarItem);
         // not approved: saved with no question about an order
-        f.Text3->setFocus();
-        digita(f.Text3, QStringLiteral("Cliente d'Ávila"));
-        f.Text3->setPlainText(QStringLiteral("Cliente d'Ávila")); // pasted, with its apostrophe
+        f.caixaObservacao->setFocus();
+        digita(f.caixaObservacao, QStringLiteral("Cliente d'Ávila"));
+        f.caixaObservacao->setPlainText(QStringLiteral("Cliente d'Ávila")); // pasted, with its apostrophe
         amb->msgs.respostas({true}); // the budget printed for the customer
-        clica(f.Command5);
+        clica(f.botaoGravar);
         QCOMPARE(amb->msgs.textos().mid(amb->msgs.textos().size() - 2),
                  (QStringList{QStringLiteral("Ok! Orçamento gravado com sucesso!"), QStringLiteral("Deseja emitir o orçamento?")}));
         QCOMPARE(impressos.last(), QStringLiteral("{orcamento.ncodigo}=1|Rodape='") + Estabelecimento::le(conexao).rodape + QStringLiteral("'|"));
         const QString pdf = amb->banco.pasta() + QStringLiteral("/orcamento.pdf");
         QVERIFY(gera_pdf(cr(), pdf));
-        rsDados.abre(QStringLiteral("select dateadd(15 day to ddata) as validade from orcamento where ncodigo = 1"));
-        const QString validade = rsDados.texto(QStringLiteral("validade"));
-        rsDados.fecha();
+        Recordset rs(conexao);
+        rs.abre(QStringLiteral("select dateadd(15 day to ddata) as validade from orcamento where ncodigo = 1"));
+        const QString validade = rs.texto(QStringLiteral("validade"));
         confere_textos(plano(texto_pdf(pdf)), {QStringLiteral("ORÇAMENTO N.º 1"), QStringLiteral("Cliente: 2 - Ana Souza"),
                                                QStringLiteral("Troca de tela"), QStringLiteral("Limpeza"), QStringLiteral("Total: R$ 1.100,00"),
                                                QStringLiteral("Condição de pagamento: 30/60"),
                                                QStringLiteral("Válido até: ") + validade, QStringLiteral("Cliente d'Ávila")});
-        QCOMPARE(f.LabelGravado->text(), QStringLiteral("Orçamento N.º 1 gravado."));
+        QCOMPARE(f.rotuloGravado->text(), QStringLiteral("Orçamento N.º 1 gravado."));
         QCOMPARE(linhas(QStringLiteral("select ncliente, nvalor, cobs, naprovado, ncondicao from orcamento where ncodigo = 1")),
                  QStringList{QStringLiteral("2|1100|Cliente d'Ávila|0|2")});
-        QCOMPARE(f.Text1->text(), QStringLiteral("2"));
-        QCOMPARE(f.Text10->text(), QStringLiteral("1"));
-        QVERIFY(!f.Check1->isChecked());
+        QCOMPARE(f.caixaCodigo->text(), QStringLiteral("2"));
+        QCOMPARE(f.caixaCondicao->text(), QStringLiteral("1"));
+        QVERIFY(!f.marcaAprovado->isChecked());
         // a budget without items is not saved, nor one without a condition
         cliente(f, QStringLiteral("3"));
-        clica(f.Command5);
+        clica(f.botaoGravar);
         QCOMPARE(amb->msgs.ultimo(), VERIFIQUE);
         item_servico(f, 1, QStringLiteral("Revisão"), QStringLiteral("10"));
-        f.Text10->setFocus();
-        f.Text10->clear();
+        f.caixaCondicao->setFocus();
+        f.caixaCondicao->clear();
         amb->msgs.limpa();
-        clica(f.Command5);
+        clica(f.botaoGravar);
         QCOMPARE(amb->msgs.textos(), QStringList{VERIFIQUE});
         QCOMPARE(conta(QStringLiteral("select ncliente from orcamento where ncodigo = 2")), 1);
-        clica(f.Command7);
+        clica(f.botaoCancelar);
         QCOMPARE(conta(QStringLiteral("select count(*) from orcamento")), 1);
     }
 
@@ -558,8 +612,8 @@ private slots:
         auto& f = abre_form<FrmOrcamento>(true);
         cliente(f, QStringLiteral("2"));
         item_servico(f, 1, QStringLiteral("Troca do rolo"), QStringLiteral("120"));
-        f.Check1->setFocus();
-        tecla(f.Check1, Qt::Key_Space);
+        f.marcaAprovado->setFocus();
+        tecla(f.marcaAprovado, Qt::Key_Space);
         amb->msgs.respostas({true, true}); // the printed budget; the order
         bool vista = false;
         ao_abrir_previa([&](FrmRelatorio& p) {
@@ -570,7 +624,7 @@ private slots:
             QCOMPARE(amb->msgs.perguntasPendentes(), 1);
         });
         escolhe_na_consulta(0); // the order's technician lookup, cancelled
-        clica(f.Command5);
+        clica(f.botaoGravar);
         QVERIFY(vista);
         QCOMPARE(amb->msgs.textos().mid(amb->msgs.textos().size() - 2),
                  (QStringList{QStringLiteral("Deseja emitir o orçamento?"), QStringLiteral("Deseja gerar a ordem de serviço?")}));
@@ -584,29 +638,29 @@ private slots:
         cliente(f, QStringLiteral("2"));
         item_servico(f, 1, QStringLiteral("Troca do rolo"), QStringLiteral("120"));
         item_servico(f, 2, QStringLiteral("Formatação"), QStringLiteral("80,5"));
-        f.Text3->setPlainText(QStringLiteral("Aprovado por telefone"));
-        f.Check1->setFocus();
-        tecla(f.Check1, Qt::Key_Space);
-        QVERIFY(f.Check1->isChecked());
+        f.caixaObservacao->setPlainText(QStringLiteral("Aprovado por telefone"));
+        f.marcaAprovado->setFocus();
+        tecla(f.marcaAprovado, Qt::Key_Space);
+        QVERIFY(f.marcaAprovado->isChecked());
         // the technician lookup cancelled: no order
         escolhe_na_consulta(0);
         amb->msgs.respostas({false, true}); // no printed budget; the order
-        clica(f.Command5);
+        clica(f.botaoGravar);
         QCOMPARE(amb->msgs.textos().mid(amb->msgs.textos().size() - 2),
                  (QStringList{QStringLiteral("Deseja emitir o orçamento?"), QStringLiteral("Deseja gerar a ordem de serviço?")}));
         QCOMPARE(conta(QStringLiteral("select count(*) from ordem")), 2);
         QCOMPARE(acoes_modais_pendentes(), 0);
         // saved again while approved: asked again; answered with Dora
         auto& e = form<FrmOrcamento>();
-        e.nCodigoOrcamento = 1;
-        clica(f.Command7);
+        e.codigoOrcamento = 1;
+        clica(f.botaoCancelar);
         abre_form<FrmOrcamento>(false);
-        QVERIFY(e.Check1->isChecked());
-        QCOMPARE(e.Text9->text(), reais(QStringLiteral("200,50")));
+        QVERIFY(e.marcaAprovado->isChecked());
+        QCOMPARE(e.caixaTotal->text(), reais(QStringLiteral("200,50")));
         Relogio::fixa(QDateTime(QDate(2026, 12, 10), QTime(8, 5, 0)));
         escolhe_na_consulta(2);
         amb->msgs.respostas({false, true});
-        clica(e.Command5);
+        clica(e.botaoGravar);
         QVERIFY(!e.isVisible());
         QCOMPARE(linhas(QStringLiteral("select ncodigo, ncliente, ddata, thora, nvalor, cobs, ncondicao, nconcluida, ntipo from ordem where ncodigo > 2")),
                  QStringList{QStringLiteral("3|2|10/12/2026|08:05:00|200.5|Aprovado por telefone|1|0|0")});
@@ -616,7 +670,7 @@ private slots:
         // saved again: it made its order, nothing is asked
         abre_form<FrmOrcamento>(false);
         amb->msgs.respostas({false}); // no printed budget
-        clica(e.Command5);
+        clica(e.botaoGravar);
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Este orçamento já gerou a ordem de serviço 3."));
         QCOMPARE(conta(QStringLiteral("select count(*) from ordem")), 3);
     }
@@ -624,57 +678,54 @@ private slots:
     void ordemTecnicoGarantiaEConclusao()
     {
         auto& f = abre_form<FrmOrdem>(true);
-        QCOMPARE(f.Label1->text(), QStringLiteral("Ordem de serviço"));
-        QCOMPARE(f.DTPicker1->date(), Relogio::hoje());
-        QVERIFY(!f.Check1->isChecked() && !f.Check2->isChecked());
-        QCOMPARE(f.Grid1->rows(), 11);
+        QCOMPARE(f.rotuloTitulo->text(), QStringLiteral("Ordem de serviço"));
+        QCOMPARE(f.dataOrdem->date(), Relogio::hoje());
+        QVERIFY(!f.marcaConcluida->isChecked() && !f.marcaGarantia->isChecked());
+        QCOMPARE(f.gradeItens->linhas(), 10);
         cliente(f, QStringLiteral("2"));
         // without a technician the item is refused
         escolhe_na_consulta(1);
-        clica(f.Command4);
+        clica(f.botaoMaquina);
         volta(&f);
-        QCOMPARE(foco(), f.Command1);
-        f.Text6->setText(QStringLiteral("Revisão"));
-        f.Text7->setText(QStringLiteral("50"));
-        clica(f.botaoItem(1));
+        QCOMPARE(foco(), f.botaoTecnico);
+        f.caixaServico->setText(QStringLiteral("Revisão"));
+        f.caixaPreco->setText(QStringLiteral("50"));
+        clica(f.botaoConfirmarItem);
         QCOMPARE(amb->msgs.ultimo(), OBRIGATORIOS);
         escolhe_na_consulta(1);
-        clica(f.Command1);
+        clica(f.botaoTecnico);
         volta(&f);
-        QCOMPARE(f.Text12->text(), QStringLiteral("Carlos Mendes"));
-        QCOMPARE(foco(), f.Text6);
-        f.Text7->setText(reais(QStringLiteral("0,00")));
-        clica(f.botaoItem(1));
-        QCOMPARE(amb->msgs.ultimo(), VALOR);
-        f.Text7->setText(QStringLiteral("50"));
-        clica(f.botaoItem(1));
-        QCOMPARE(f.Grid1->textMatrix(1, 2), QStringLiteral("Carlos Mendes"));
+        QCOMPARE(f.caixaTecnico->text(), QStringLiteral("Carlos Mendes"));
+        QCOMPARE(foco(), f.caixaServico);
+        f.caixaPreco->setText(QStringLiteral("50"));
+        clica(f.botaoConfirmarItem);
+        QCOMPARE(f.gradeItens->texto(0, 2), QStringLiteral("Carlos Mendes"));
         // a warranty order takes only zero
-        f.Check2->setChecked(true);
+        f.marcaGarantia->setChecked(true);
         item_servico(f, 2, QStringLiteral("Garantia"), QStringLiteral("10"), 2);
         QCOMPARE(amb->msgs.ultimo(), GARANTIA);
-        f.Text7->selectAll();
-        digita(f.Text7, QStringLiteral("0"));
-        tecla(f.Text7, Qt::Key_Return);
+        f.caixaPreco->selectAll();
+        digita(f.caixaPreco, QStringLiteral("0"));
+        tecla(f.caixaPreco, Qt::Key_Return);
         QCOMPARE(conta(QStringLiteral("select count(*) from item_ordem where nordem = 3")), 2);
         // picking an item brings its technician back
-        duplo_clique(f.Grid1, 2, 1);
-        QCOMPARE(f.Text13->text(), QStringLiteral("2"));
-        QCOMPARE(f.Text12->text(), QStringLiteral("Dora Reis"));
-        clica(f.botaoItem(3));
-        QVERIFY(f.Text12->text().isEmpty() && f.Text5->text().isEmpty());
+        duplo_clique(f.gradeItens, 2, 1);
+        QCOMPARE(f.caixaCodigoTecnico->text(), QStringLiteral("2"));
+        QCOMPARE(f.caixaTecnico->text(), QStringLiteral("Dora Reis"));
+        clica(f.botaoCancelarItem);
+        QVERIFY(f.caixaTecnico->text().isEmpty() && f.caixaCodigoMaquina->text().isEmpty());
         // Delete in the list removes the row's item, asking nothing
-        f.Grid1->setFocus();
-        f.Grid1->setRow(2);
-        tecla(f.Grid1, Qt::Key_Delete);
+        f.gradeItens->setFocus();
+        f.gradeItens->defineLinhaAtual(1);
+        tecla(f.gradeItens, Qt::Key_Delete);
         QCOMPARE(conta(QStringLiteral("select count(*) from item_ordem where nordem = 3")), 1);
-        QCOMPARE(f.Grid1->textMatrix(2, 0), QString());
+        QCOMPARE(f.gradeItens->texto(1, 0), QString());
         // concluded: No to the question writes nothing
-        f.Check2->setChecked(false);
-        f.Check1->setChecked(true);
-        f.DTPicker1->setDate(QDate(2026, 12, 20));
+        f.marcaGarantia->setChecked(false);
+        f.marcaConcluida->setChecked(true);
+        f.dataOrdem->setDate(QDate(2026, 12, 20));
         amb->msgs.respostas({false});
-        clica(f.Command5);
+        clica(f.botaoGravar);
         QCOMPARE(linhas(QStringLiteral("select ncliente, nconcluida from ordem where ncodigo = 3")), QStringList{QStringLiteral("1|0")});
         // Yes: stored; condition 1 goes to the cash payment over this form,
         // which reads the order from it; then the next order is reserved and
@@ -690,7 +741,7 @@ private slots:
             QCOMPARE(p->fechamento().total.centavos(), 5000);
             clica(p->botaoGravar);
         });
-        clica(f.Command5);
+        clica(f.botaoGravar);
         QVERIFY(pagamentoAberto);
         QCOMPARE(linhas(QStringLiteral("select ncliente, ddata, nvalor, nconcluida, ntipo, ncondicao from ordem where ncodigo = 3")),
                  QStringList{QStringLiteral("2|20/12/2026|50|1|0|1")});
@@ -699,14 +750,14 @@ private slots:
                  QStringList{QStringLiteral("1|50|50|I")});
         QCOMPARE(amb->msgs.textos().mid(amb->msgs.textos().size() - 2),
                  (QStringList{QStringLiteral("Deseja emitir o recibo do pagamento?"), QStringLiteral("Deseja emitir a ordem de serviço?")}));
-        QCOMPARE(f.LabelGravado->text(), QStringLiteral("Ordem de serviço N.º 3 gravada."));
+        QCOMPARE(f.rotuloGravado->text(), QStringLiteral("Ordem de serviço N.º 3 gravada."));
         // the printed order shows the instalment the cash payment stored
         QCOMPARE(impressos, QStringList{QStringLiteral("{view_ordem.codigo_ordem}=3||Vencimentos='Vencimento: ")
                                         + Relogio::hoje().toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral(" Valor: ")
                                         + reais(QStringLiteral("50,00")) + QLatin1Char('\'')});
-        QCOMPARE(f.Text1->text(), QStringLiteral("4"));
-        QVERIFY(!f.Check1->isChecked());
-        clica(f.Command7);
+        QCOMPARE(f.caixaCodigo->text(), QStringLiteral("4"));
+        QVERIFY(!f.marcaConcluida->isChecked());
+        clica(f.botaoCancelar);
         QCOMPARE(conta(QStringLiteral("select count(*) from ordem")), 3);
     }
 
@@ -714,27 +765,27 @@ private slots:
     {
         // order 1 has a paid instalment: nothing is written, the form stays
         auto& f = form<FrmOrdem>();
-        f.nCodigoordem = 1;
+        f.codigoOrdem = 1;
         abre_form<FrmOrdem>(false);
-        QCOMPARE(f.Grid1->textMatrix(2, 3), QStringLiteral("Limpeza e revisão geral"));
-        QCOMPARE(f.Text9->text(), reais(QStringLiteral("300,50")));
-        QVERIFY(f.Check1->isChecked());
-        f.Check1->setChecked(false);
-        clica(f.Command5);
-        QCOMPARE(amb->msgs.ultimo(), ITENS_PAGOS);
+        QCOMPARE(f.gradeItens->texto(1, 3), QStringLiteral("Limpeza e revisão geral"));
+        QCOMPARE(f.caixaTotal->text(), reais(QStringLiteral("300,50")));
+        QVERIFY(f.marcaConcluida->isChecked());
+        f.marcaConcluida->setChecked(false);
+        clica(f.botaoGravar);
+        QCOMPARE(amb->msgs.ultimo(), PAGOS);
         QVERIFY(f.isVisible());
         QCOMPARE(conta(QStringLiteral("select count(*) from conta_receber where nordem = 1")), 2);
         QCOMPARE(conta(QStringLiteral("select nconcluida from ordem where ncodigo = 1")), 1);
-        clica(f.Command7);
+        clica(f.botaoCancelar);
         QCOMPARE(conta(QStringLiteral("select count(*) from ordem")), 2);
         // without payments, saving unconcluded removes the receivables
         executa(QStringLiteral("insert into conta_receber values(null,2,'1/1','10.00',0,'2027-01-10',0)"));
-        f.nCodigoordem = 2;
+        f.codigoOrdem = 2;
         abre_form<FrmOrdem>(false);
-        QVERIFY(f.Check2->isChecked());
-        f.Check1->setChecked(false);
+        QVERIFY(f.marcaGarantia->isChecked());
+        f.marcaConcluida->setChecked(false);
         amb->msgs.respostas({true});
-        clica(f.Command5);
+        clica(f.botaoGravar);
         QCOMPARE(amb->msgs.ultimo(), REABRIR);
         QVERIFY(!f.isVisible());
         QCOMPARE(conta(QStringLiteral("select count(*) from conta_receber where nordem = 2")), 0);
@@ -749,9 +800,9 @@ private slots:
         executa(QStringLiteral("delete from conta_receber"));
         executa(QStringLiteral("update condicao_pagto set cdescricao = '30 \\ 60' where ncodigo = 2"));
         auto& f = form<FrmOrdem>();
-        f.nCodigoordem = 1;
+        f.codigoOrdem = 1;
         abre_form<FrmOrdem>(false);
-        QVERIFY(f.Check1->isChecked());
+        QVERIFY(f.marcaConcluida->isChecked());
         amb->msgs.respostas({true, false}); // close on credit; no printed order (concluded already: not asked)
         bool fechamentoAberto = false;
         ao_abrir_modal([&](QDialog& d) {
@@ -763,7 +814,7 @@ private slots:
             QCOMPARE(p->fechamento().total.centavos(), 30050);
             clica(p->botaoGravar);
         });
-        clica(f.Command5);
+        clica(f.botaoGravar);
         QVERIFY(fechamentoAberto);
         QVERIFY(!f.isVisible());
         QCOMPARE(amb->msgs.textos(), (QStringList{QStringLiteral("Confirma o fechamento desta ordem?"),
@@ -871,7 +922,7 @@ private slots:
             {"ordem reaberta com suas parcelas",
              [&] {
                  auto& o = ordem(1);
-                 o.Check1->setChecked(false);
+                 o.marcaConcluida->setChecked(false);
                  grava(o, {true});
              },
              {{QStringLiteral("Parcela excluída"), QStringLiteral("1"), QStringLiteral("1"), reais("150,25"), QString()},
@@ -882,7 +933,7 @@ private slots:
                  // a plan the credit closing reads from the condition's name
                  executa(QStringLiteral("update condicao_pagto set cdescricao = '30 \\ 60' where ncodigo = 2"));
                  auto& o = ordem(1);
-                 o.Check1->setChecked(true);
+                 o.marcaConcluida->setChecked(true);
                  grava(o, {true, true, false}, fecha_prazo);
              },
              {{QStringLiteral("Ordem concluída"), QStringLiteral("1"), QString(), QString(), reais("300,50")}}},
@@ -949,15 +1000,15 @@ private slots:
     {
         executa(QStringLiteral("insert into orcamento values(null,2,'2026-12-05','10:00:00',80,'',0,1);"));
         executa(QStringLiteral("insert into item_orcamento values(null,1,1,'Limpeza',80);"));
-        form<FrmOrcamento>().nCodigoOrcamento = 1;
+        form<FrmOrcamento>().codigoOrcamento = 1;
         auto& o = abre_form<FrmOrcamento>(false);
-        form<FrmEntradaEquipamento>().nCodigoEntrada = 57;
+        form<FrmEntradaEquipamento>().codigoEntrada = 57;
         auto& e = abre_form<FrmEntradaEquipamento>(false);
         for (const char* t : {"item_orcamento", "orcamento", "item_da_entrada", "entrada_equipamento"})
             executa(QStringLiteral("delete from ") + QString::fromLatin1(t));
         amb->msgs.respostas({true}); // "Deseja gravar essa entrada?"
-        clica(e.Command5);
-        clica(o.Command5);
+        clica(e.botaoGravar);
+        clica(o.botaoGravar);
         QCOMPARE(amb->msgs.textos(), (QStringList{QStringLiteral("Deseja gravar essa entrada?"), REGISTRO_EXCLUIDO, REGISTRO_EXCLUIDO}));
         QVERIFY(o.isVisible() && e.isVisible());
     }
@@ -967,30 +1018,30 @@ private slots:
     void enterAtravessaOrdemSemMudarNada()
     {
         auto& f = abre_form<FrmOrdem>(true);
-        f.Check2->setChecked(true);
-        const QDate data = f.DTPicker1->date();
+        f.marcaGarantia->setChecked(true);
+        const QDate data = f.dataOrdem->date();
         cliente(f, QStringLiteral("3"));
-        const QList<QWidget*> caminho = {f.Text10, f.Text3, f.DTPicker1, f.Check1, f.Check2, f.Command4};
+        const QList<QWidget*> caminho = {f.caixaCondicao, f.caixaObservacao, f.dataOrdem, f.marcaConcluida, f.marcaGarantia, f.botaoMaquina};
         for (int i = 0; i + 1 < caminho.size(); ++i) {
             QCOMPARE(foco(), caminho[i]);
             tecla(caminho[i], Qt::Key_Return);
         }
-        QCOMPARE(foco(), f.Command4);
-        QVERIFY(!f.Check1->isChecked());
-        QVERIFY(f.Check2->isChecked());
-        QCOMPARE(f.DTPicker1->date(), data);
-        QVERIFY(f.Text3->toPlainText().isEmpty());
+        QCOMPARE(foco(), f.botaoMaquina);
+        QVERIFY(!f.marcaConcluida->isChecked());
+        QVERIFY(f.marcaGarantia->isChecked());
+        QCOMPARE(f.dataOrdem->date(), data);
+        QVERIFY(f.caixaObservacao->toPlainText().isEmpty());
         // F5 goes to the save button; the customer box does F11 (new customer)
-        tecla(f.Command4, Qt::Key_F5);
-        QCOMPARE(foco(), f.Command5);
+        tecla(f.botaoMaquina, Qt::Key_F5);
+        QCOMPARE(foco(), f.botaoGravar);
         ao_abrir_modal([](QDialog& d) {
             auto& c = static_cast<FrmCadCliente&>(d);
             QVERIFY(c.binclusao);
             c.CmdSair_Click();
         });
-        tecla(f.Text4, Qt::Key_F11);
+        tecla(f.caixaCliente, Qt::Key_F11);
         QCOMPARE(acoes_modais_pendentes(), 0);
-        clica(f.Command7);
+        clica(f.botaoCancelar);
     }
 
     // Pasted text longer than its column is refused, naming the field;
@@ -1000,30 +1051,30 @@ private slots:
         auto& f = abre_form<FrmEntradaEquipamento>(true);
         cliente(f, QStringLiteral("2"));
         QApplication::clipboard()->setText(QString(300, QLatin1Char('x')));
-        f.Text7->setFocus();
-        tecla(f.Text7, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(f.Text7->text().size(), 300); // never cut silently
+        f.caixaObservacao->setFocus();
+        tecla(f.caixaObservacao, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(f.caixaObservacao->text().size(), 300); // never cut silently
         amb->msgs.respostas({true});
-        clica(f.Command5);
+        clica(f.botaoGravar);
         QVERIFY2(amb->msgs.ultimo().startsWith(QStringLiteral("O campo \"Obs\" aceita no máximo 255 caracteres")), qPrintable(amb->msgs.ultimo()));
-        QCOMPARE(foco(), f.Text7);
+        QCOMPARE(foco(), f.caixaObservacao);
         QCOMPARE(conta(QStringLiteral("select ncliente from entrada_equipamento where ncodigo = 58")), 1);
-        f.Text6->setPlainText(QString(256, QLatin1Char('y')));
-        f.Text5->setPlainText(QStringLiteral("Impressora"));
-        clica(f.botaoItem(1));
+        f.caixaProblema->setPlainText(QString(256, QLatin1Char('y')));
+        f.caixaEquipamento->setPlainText(QStringLiteral("Impressora"));
+        clica(f.botaoConfirmarItem);
         QVERIFY(amb->msgs.ultimo().startsWith(QLatin1String("O campo \"Problema relatado\"")));
         QCOMPARE(conta(QStringLiteral("select count(*) from item_da_entrada")), 2);
-        f.Text6->setPlainText(QStringLiteral("Tinta 'original' vazando"));
-        clica(f.botaoItem(1));
+        f.caixaProblema->setPlainText(QStringLiteral("Tinta 'original' vazando"));
+        clica(f.botaoConfirmarItem);
         QApplication::clipboard()->setText(QStringLiteral("D'Ávila; drop table cliente"));
-        f.Text7->selectAll();
-        tecla(f.Text7, Qt::Key_V, Qt::ControlModifier);
+        f.caixaObservacao->selectAll();
+        tecla(f.caixaObservacao, Qt::Key_V, Qt::ControlModifier);
         amb->msgs.respostas({true, false});
-        clica(f.Command5);
+        clica(f.botaoGravar);
         QCOMPARE(linhas(QStringLiteral("select cobs from entrada_equipamento where ncodigo = 58")), QStringList{QStringLiteral("D'Ávila; drop table cliente")});
         QCOMPARE(linhas(QStringLiteral("select cproblema from item_da_entrada where nentrada_equipamento = 58")),
                  QStringList{QStringLiteral("Tinta 'original' vazando")});
-        clica(f.Command4);
+        clica(f.botaoCancelar);
     }
 };
 

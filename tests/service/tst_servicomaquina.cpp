@@ -184,11 +184,11 @@ private slots:
         QTest::mouseClick(f.botaoMostrar, Qt::LeftButton);
         QList<qint32> abertas;
         auto abre = [&abertas](FrmOrdem& o) {
-            abertas << o.nCodigoordem;
+            abertas << o.codigoOrdem;
             QVERIFY(!o.binclusao);
-            QCOMPARE(o.Text1->text(), QString::number(o.nCodigoordem));
-            QCOMPARE(o.Text8->text(), QStringLiteral("Ana Souza"));
-            o.Cancelar_Click();
+            QCOMPARE(o.caixaCodigo->text(), QString::number(o.codigoOrdem));
+            QCOMPARE(o.caixaNomeCliente->text(), QStringLiteral("Ana Souza"));
+            o.cancelar_clicado();
         };
         no_dialogo<FrmOrdem>(abre);
         f.Grid1->setFocus();

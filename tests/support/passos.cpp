@@ -34,39 +34,39 @@ void escolhe_na_consulta(int linha)
 
 void cliente(FrmMovimento& f, const QString& codigo)
 {
-    f.Text4->setFocus();
-    f.Text4->selectAll();
-    digita(f.Text4, codigo);
-    tecla(f.Text4, Qt::Key_Return);
+    f.caixaCliente->setFocus();
+    f.caixaCliente->selectAll();
+    digita(f.caixaCliente, codigo);
+    tecla(f.caixaCliente, Qt::Key_Return);
 }
 
 void item_entrada(FrmEntradaEquipamento& f, const QString& maquina, const QString& problema)
 {
-    f.Text5->setFocus();
-    digita(f.Text5, maquina);
-    tecla(f.Text5, Qt::Key_Return); // moves on
-    digita(f.Text6, problema);
-    tecla(f.Text6, Qt::Key_Return); // confirms
+    f.caixaEquipamento->setFocus();
+    digita(f.caixaEquipamento, maquina);
+    tecla(f.caixaEquipamento, Qt::Key_Return); // moves on
+    digita(f.caixaProblema, problema);
+    tecla(f.caixaProblema, Qt::Key_Return); // confirms
 }
 
 void item_servico(FrmMovimentoServico& f, int maquina, const QString& servico, const QString& preco, int tecnico)
 {
     escolhe_na_consulta(maquina);
-    clica(f.Command4);
+    clica(f.botaoMaquina);
     volta(&f);
     if (auto* o = qobject_cast<FrmOrdem*>(&f); o && tecnico) {
-        QCOMPARE(QApplication::focusWidget(), o->Command1);
+        QCOMPARE(QApplication::focusWidget(), o->botaoTecnico);
         escolhe_na_consulta(tecnico);
-        tecla(o->Command1, Qt::Key_Return);
+        tecla(o->botaoTecnico, Qt::Key_Return);
         volta(&f);
     }
-    QCOMPARE(QApplication::focusWidget(), f.Text6);
-    digita(f.Text6, servico);
-    tecla(f.Text6, Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), f.Text7);
+    QCOMPARE(QApplication::focusWidget(), f.caixaServico);
+    digita(f.caixaServico, servico);
+    tecla(f.caixaServico, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), f.caixaPreco);
     QCoreApplication::processEvents(); // the price is selected on entering
-    digita(f.Text7, preco);
-    tecla(f.Text7, Qt::Key_Return);
+    digita(f.caixaPreco, preco);
+    tecla(f.caixaPreco, Qt::Key_Return);
 }
 
 void edita_valor(FrmCadEquipamentoCliente& f, int linha, const QString& valor)
