@@ -16,7 +16,7 @@ CaixaCodigo* monta_caixa_cidade(QGridLayout* g, int linha, const QString& nomeCo
     QWidget* pai = g->parentWidget();
     QLineEdit* codigo = linha_campo(g, linha, 0, QStringLiteral("Cidade"), nomeCodigo, 10, true);
     codigo->setMaximumWidth(90);
-    auto* botao = novo_botao(QStringLiteral("..."), QStringLiteral("Command1"), pai);
+    auto* botao = novo_botao(QStringLiteral("..."), QStringLiteral("botaoCidades"), pai);
     botao->setAccessibleName(QStringLiteral("Consultar cidades"));
     botao->setFocusPolicy(Qt::NoFocus);
     botao->setMaximumWidth(40);
@@ -28,11 +28,7 @@ CaixaCodigo* monta_caixa_cidade(QGridLayout* g, int linha, const QString& nomeCo
     auto* caixa = new CaixaCodigo(
         codigo, nome, botao, teclas, [](qint32 c) { return QStringLiteral("select cnome from cidade where ncodigo = %1").arg(c); },
         [] { return consulta_codigo(QStringLiteral("Cidades")); },
-        [] {
-            FrmCadCidades& f = form<FrmCadCidades>();
-            f.binclusao = true;
-            abre_modal(f);
-        });
+        [] { form<FrmCadCidades>().inclui(); });
     caixa->semAviso();
     if (aCadaMudanca)
         caixa->aCadaMudanca();

@@ -42,11 +42,7 @@ FrmConsEquipamentoCliente::FrmConsEquipamentoCliente()
         Text4, Text8, Command1, m_teclas,
         [](qint32 c) { return QStringLiteral("select cfantasia from cliente where ncodigo = %1 and ").arg(c) + sem_reservas(QStringLiteral("cliente")); },
         [] { return escolhe_cliente(); },
-        [] {
-            FrmCadCliente& f = form<FrmCadCliente>();
-            f.binclusao = true;
-            abre_modal(f);
-        });
+        [] { form<FrmCadCliente>().inclui(); });
     // another customer (typed or chosen) empties the list
     connect(Text4, &QLineEdit::textChanged, this, [this] {
         m_mostrar = false;

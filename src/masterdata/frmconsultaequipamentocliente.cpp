@@ -30,24 +30,13 @@ QString FrmConsultaEquipamentoCliente::consulta()
 
 void FrmConsultaEquipamentoCliente::inclui_click()
 {
-    FrmCadEquipamentoCliente& f = form<FrmCadEquipamentoCliente>();
-    f.binclusao = true;
-    f.ncodigoCliente = ncodigoCliente;
-    abre_modal(f);
+    form<FrmCadEquipamentoCliente>().inclui(ncodigoCliente);
     procura();
 }
 
 void FrmConsultaEquipamentoCliente::abre_detalhes(const QString& codigo)
 {
-    FrmCadEquipamentoCliente& f = form<FrmCadEquipamentoCliente>();
-    f.binclusao = false;
-    f.nCodigoEquipamentoCliente = codigo.toInt();
-    f.ncodigoCliente = ncodigoCliente;
-    // the form shows the machine's type as the list has it
-    if (f.Combo1->findText(Grid1->textMatrix(Grid1->row(), 1)) < 0)
-        f.Combo1->addItem(Grid1->textMatrix(Grid1->row(), 1));
-    f.Combo1->setCurrentText(Grid1->textMatrix(Grid1->row(), 1));
-    abre_modal(f);
+    form<FrmCadEquipamentoCliente>().edita(codigo.toInt());
 }
 
 bool FrmConsultaEquipamentoCliente::confirma(const QString&, int)

@@ -64,11 +64,7 @@ FrmMovimentoServico::FrmMovimentoServico(const QString& nome, const QString& tit
         Text10, Text11, Command8, teclas(),
         [](qint32 c) { return QStringLiteral("select cdescricao from condicao_pagto where ncodigo = %1").arg(c); },
         [] { return consulta_codigo(QStringLiteral("Condições")); },
-        [] {
-            FrmCadCondicaoPagto& f = form<FrmCadCondicaoPagto>();
-            f.binclusao = true;
-            abre_modal(f);
-        });
+        [] { form<FrmCadCondicaoPagto>().inclui(); });
     m_condicao->semValidarAoIrPara(Command7);
     cliente()->semValidarAoIrPara(Command7);
 
