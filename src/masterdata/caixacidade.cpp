@@ -1,5 +1,6 @@
 #include "caixacidade.h"
 #include "caixacodigo.h"
+#include "dadoscadastros.h"
 #include "campos.h"
 #include "formularios.h"
 #include "frmcadcidades.h"
@@ -33,4 +34,30 @@ CaixaCodigo* monta_caixa_cidade(QGridLayout* g, int linha, const QString& nomeCo
     if (aCadaMudanca)
         caixa->aCadaMudanca();
     return caixa;
+}
+
+void CaixasEndereco::mostra(const Endereco& e) const
+{
+    cidade->setText(e.cidade > 0 ? QString::number(e.cidade) : QString());
+    rua->setText(e.rua);
+    bairro->setText(e.bairro);
+    cep->setText(e.cep);
+    fone->setText(e.fone);
+    fax->setText(e.fax);
+    email->setText(e.email);
+}
+
+Endereco CaixasEndereco::le(bool nomeProprio) const
+{
+    auto caso = [nomeProprio](QLineEdit* c) { return nomeProprio ? nome_proprio(c->text()) : c->text(); };
+    Endereco e;
+    // the code goes in as the number it starts with, as the city name shows it
+    e.cidade = qint32(valor_numerico(cidade->text()));
+    e.rua = caso(rua);
+    e.bairro = caso(bairro);
+    e.cep = cep->text();
+    e.fone = fone->text();
+    e.fax = fax->text();
+    e.email = caso(email);
+    return e;
 }

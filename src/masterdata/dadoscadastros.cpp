@@ -6,21 +6,28 @@ namespace {
 // The code a generator will give next, shown before the record is saved.
 qint32 proximo_codigo(const QString& gerador) { return qint32(conexao.gerador(gerador) + 1); }
 
+Endereco le_endereco(const Recordset& rs)
+{
+    Endereco e;
+    e.cidade = qint32(rs.inteiro(QStringLiteral("ncidade")));
+    e.rua = rs.texto(QStringLiteral("cendereco"));
+    e.bairro = rs.texto(QStringLiteral("cbairro"));
+    e.cep = rs.texto(QStringLiteral("ccep"));
+    e.fone = rs.texto(QStringLiteral("cfone"));
+    e.fax = rs.texto(QStringLiteral("cfax"));
+    e.email = rs.texto(QStringLiteral("cemail"));
+    return e;
+}
+
 void le_pessoa(const Recordset& rs, Pessoa& p)
 {
     p.codigo = qint32(rs.inteiro(QStringLiteral("ncodigo")));
     p.nome = rs.texto(QStringLiteral("cfantasia"));
     p.documento = rs.texto(QStringLiteral("ccnpj"));
     p.identidade = rs.texto(QStringLiteral("cie"));
-    p.email = rs.texto(QStringLiteral("cemail"));
     p.contato = rs.texto(QStringLiteral("ccontato"));
-    p.cidade = qint32(rs.inteiro(QStringLiteral("ncidade")));
-    p.cep = rs.texto(QStringLiteral("ccep"));
-    p.endereco = rs.texto(QStringLiteral("cendereco"));
-    p.bairro = rs.texto(QStringLiteral("cbairro"));
-    p.fone = rs.texto(QStringLiteral("cfone"));
-    p.fax = rs.texto(QStringLiteral("cfax"));
     p.observacao = rs.texto(QStringLiteral("cobs"));
+    p.endereco = le_endereco(rs);
 }
 
 // The commission as the database takes it: an exact decimal text.
@@ -62,11 +69,9 @@ qint32 proximo_codigo_cidade() { return proximo_codigo(QStringLiteral("codigo_ci
 
 std::optional<Cidade> le_cidade(qint32 codigo)
 {
-    Recordset rs(conexao);
-    rs.abre(QStringLiteral("select * from cidade where ncodigo = ?"), {codigo});
-    if (rs.eof())
-        return std::nullopt;
-    return Cidade{qint32(rs.inteiro(QStringLiteral("ncodigo"))), rs.texto(QStringLiteral("cnome")), rs.texto(QStringLiteral("cuf"))};
+    return le_registro<Cidade>(QStringLiteral("select * from cidade where ncodigo = ?"), codigo, [](const Recordset& rs) {
+        return Cidade{qint32(rs.inteiro(QStringLiteral("ncodigo"))), rs.texto(QStringLiteral("cnome")), rs.texto(QStringLiteral("cuf"))};
+    });
 }
 
 void inclui_cidade(const Cidade& c)
@@ -89,15 +94,13 @@ qint32 reserva_cliente()
 
 std::optional<Cliente> le_cliente(qint32 codigo)
 {
-    Recordset rs(conexao);
-    rs.abre(QStringLiteral("select * from cliente where ncodigo = ?"), {codigo});
-    if (rs.eof())
-        return std::nullopt;
-    Cliente c;
-    le_pessoa(rs, c);
-    c.razao = rs.texto(QStringLiteral("crazao"));
-    c.juridica = rs.inteiro(QStringLiteral("nfisica_juridica")) == 1;
-    return c;
+    return le_registro<Cliente>(QStringLiteral("select * from cliente where ncodigo = ?"), codigo, [](const Recordset& rs) {
+        Cliente c;
+        le_pessoa(rs, c);
+        c.razao = rs.texto(QStringLiteral("crazao"));
+        c.juridica = rs.inteiro(QStringLiteral("nfisica_juridica")) == 1;
+        return c;
+    });
 }
 
 void grava_cliente(const Cliente& c)
@@ -105,10 +108,10 @@ void grava_cliente(const Cliente& c)
     atualiza_registro(QStringLiteral("update cliente set cfantasia = ?, crazao = ?, ccnpj = ?, cie = ?, ncidade = ?, ccep = ?, "
                                      "cfone = ?, cfax = ?, cemail = ?, cendereco = ?, ccontato = ?, cbairro = ?, "
                                      "nfisica_juridica = ?, cobs = ? where ncodigo = ?"),
-                      {texto_gravado(c.nome), texto_gravado(c.razao), texto_gravado(c.documento), texto_gravado(c.identidade), c.cidade,
-                       texto_gravado(c.cep), texto_gravado(c.fone), texto_gravado(c.fax), texto_gravado(c.email),
-                       texto_gravado(c.endereco), texto_gravado(c.contato), texto_gravado(c.bairro), c.juridica ? 1 : 0,
-                       texto_gravado(c.observacao), c.codigo});
+                      {texto_gravado(c.nome), texto_gravado(c.razao), texto_gravado(c.documento), texto_gravado(c.identidade),
+                       c.endereco.cidade, texto_gravado(c.endereco.cep), texto_gravado(c.endereco.fone), texto_gravado(c.endereco.fax),
+                       texto_gravado(c.endereco.email), texto_gravado(c.endereco.rua), texto_gravado(c.contato),
+                       texto_gravado(c.endereco.bairro), c.juridica ? 1 : 0, texto_gravado(c.observacao), c.codigo});
 }
 
 void abandona_cliente(qint32 codigo)
@@ -131,24 +134,22 @@ qint32 proximo_codigo_tecnico() { return proximo_codigo(QStringLiteral("codigo_t
 
 std::optional<Tecnico> le_tecnico(qint32 codigo)
 {
-    Recordset rs(conexao);
-    rs.abre(QStringLiteral("select * from tecnico where ncodigo = ?"), {codigo});
-    if (rs.eof())
-        return std::nullopt;
-    Tecnico t;
-    le_pessoa(rs, t);
-    t.comissao = rs.texto(QStringLiteral("ncomissao"));
-    return t;
+    return le_registro<Tecnico>(QStringLiteral("select * from tecnico where ncodigo = ?"), codigo, [](const Recordset& rs) {
+        Tecnico t;
+        le_pessoa(rs, t);
+        t.comissao = rs.texto(QStringLiteral("ncomissao"));
+        return t;
+    });
 }
 
 void inclui_tecnico(const Tecnico& t)
 {
     const QString comissao = comissao_gravada(t.comissao);
     conexao.execute(QStringLiteral("insert into tecnico values(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                    {t.codigo, texto_gravado(t.nome), texto_gravado(t.documento), texto_gravado(t.identidade), t.cidade,
-                     texto_gravado(t.cep), texto_gravado(t.fone), texto_gravado(t.fax), texto_gravado(t.email),
-                     texto_gravado(t.endereco), texto_gravado(t.bairro), texto_gravado(t.observacao), texto_gravado(t.contato),
-                     comissao});
+                    {t.codigo, texto_gravado(t.nome), texto_gravado(t.documento), texto_gravado(t.identidade), t.endereco.cidade,
+                     texto_gravado(t.endereco.cep), texto_gravado(t.endereco.fone), texto_gravado(t.endereco.fax),
+                     texto_gravado(t.endereco.email), texto_gravado(t.endereco.rua), texto_gravado(t.endereco.bairro),
+                     texto_gravado(t.observacao), texto_gravado(t.contato), comissao});
 }
 
 void grava_tecnico(const Tecnico& t)
@@ -157,9 +158,10 @@ void grava_tecnico(const Tecnico& t)
     atualiza_registro(QStringLiteral("update tecnico set cfantasia = ?, ccnpj = ?, cie = ?, ncidade = ?, ccep = ?, cfone = ?, "
                                      "cfax = ?, cemail = ?, cendereco = ?, ccontato = ?, cbairro = ?, cobs = ?, ncomissao = ? "
                                      "where ncodigo = ?"),
-                      {texto_gravado(t.nome), texto_gravado(t.documento), texto_gravado(t.identidade), t.cidade, texto_gravado(t.cep),
-                       texto_gravado(t.fone), texto_gravado(t.fax), texto_gravado(t.email), texto_gravado(t.endereco),
-                       texto_gravado(t.contato), texto_gravado(t.bairro), texto_gravado(t.observacao), comissao, t.codigo});
+                      {texto_gravado(t.nome), texto_gravado(t.documento), texto_gravado(t.identidade), t.endereco.cidade,
+                       texto_gravado(t.endereco.cep), texto_gravado(t.endereco.fone), texto_gravado(t.endereco.fax),
+                       texto_gravado(t.endereco.email), texto_gravado(t.endereco.rua), texto_gravado(t.contato),
+                       texto_gravado(t.endereco.bairro), texto_gravado(t.observacao), comissao, t.codigo});
 }
 
 // ----- payment conditions
@@ -168,12 +170,10 @@ qint32 proximo_codigo_condicao() { return proximo_codigo(QStringLiteral("codigo_
 
 std::optional<CondicaoPagto> le_condicao(qint32 codigo)
 {
-    Recordset rs(conexao);
-    rs.abre(QStringLiteral("select * from condicao_pagto where ncodigo = ?"), {codigo});
-    if (rs.eof())
-        return std::nullopt;
-    return CondicaoPagto{qint32(rs.inteiro(QStringLiteral("ncodigo"))), rs.texto(QStringLiteral("cdescricao")),
-                         int(rs.inteiro(QStringLiteral("nparcela")))};
+    return le_registro<CondicaoPagto>(QStringLiteral("select * from condicao_pagto where ncodigo = ?"), codigo, [](const Recordset& rs) {
+        return CondicaoPagto{qint32(rs.inteiro(QStringLiteral("ncodigo"))), rs.texto(QStringLiteral("cdescricao")),
+                             int(rs.inteiro(QStringLiteral("nparcela")))};
+    });
 }
 
 void inclui_condicao(const CondicaoPagto& c)
@@ -198,15 +198,9 @@ std::optional<CadastroEstabelecimento> le_estabelecimento()
     CadastroEstabelecimento e;
     e.fantasia = rs.texto(QStringLiteral("cfantasia"));
     e.razaoSocial = rs.texto(QStringLiteral("crazaosocial"));
-    e.cidade = qint32(rs.inteiro(QStringLiteral("ncidade")));
-    e.endereco = rs.texto(QStringLiteral("cendereco"));
-    e.bairro = rs.texto(QStringLiteral("cbairro"));
-    e.fone = rs.texto(QStringLiteral("cfone"));
-    e.fax = rs.texto(QStringLiteral("cfax"));
     e.cnpj = rs.texto(QStringLiteral("ccnpj"));
     e.inscricaoEstadual = rs.texto(QStringLiteral("cie"));
-    e.email = rs.texto(QStringLiteral("cemail"));
-    e.cep = rs.texto(QStringLiteral("ccep"));
+    e.endereco = le_endereco(rs);
     return e;
 }
 
@@ -214,7 +208,7 @@ void grava_estabelecimento(const CadastroEstabelecimento& e)
 {
     atualiza_registro(QStringLiteral("update estabelecimento set cfantasia = ?, crazaosocial = ?, ncidade = ?, cendereco = ?, "
                                      "cbairro = ?, cfone = ?, ccnpj = ?, cfax = ?, cie = ?, cemail = ?, ccep = ? where ncodigo = 1"),
-                      {texto_gravado(e.fantasia), texto_gravado(e.razaoSocial), e.cidade, texto_gravado(e.endereco),
-                       texto_gravado(e.bairro), texto_gravado(e.fone), texto_gravado(e.cnpj), texto_gravado(e.fax),
-                       texto_gravado(e.inscricaoEstadual), texto_gravado(e.email), texto_gravado(e.cep)});
+                      {texto_gravado(e.fantasia), texto_gravado(e.razaoSocial), e.endereco.cidade, texto_gravado(e.endereco.rua),
+                       texto_gravado(e.endereco.bairro), texto_gravado(e.endereco.fone), texto_gravado(e.cnpj), texto_gravado(e.endereco.fax),
+                       texto_gravado(e.inscricaoEstadual), texto_gravado(e.endereco.email), texto_gravado(e.endereco.cep)});
 }

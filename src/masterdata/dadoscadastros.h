@@ -20,6 +20,17 @@ public:
 // The text written for a box: an empty box is stored as an empty text,
 // never as null.
 QVariant texto_gravado(const QString& texto);
+// The one row a statement gives for a code (bound to its "?"), made into
+// a value by le; none when there is no such row.
+template <class T, class Leitura>
+std::optional<T> le_registro(const QString& sql, qint32 codigo, Leitura le)
+{
+    Recordset rs(conexao);
+    rs.abre(sql, {codigo});
+    if (rs.eof())
+        return std::nullopt;
+    return le(rs);
+}
 // Runs the update of one record; one that writes no row means the record
 // is gone (RegistroNaoLocalizado), never a save.
 void atualiza_registro(const QString& sql, const QVariantList& valores);
@@ -48,21 +59,27 @@ void grava_cidade(const Cidade& cidade);
 
 // ----- customers and technicians
 
+// Where a customer, a technician or the shop is and how to reach them: the
+// same columns in each of their tables.
+struct Endereco {
+    qint32 cidade = 0;
+    QString rua; // street and number (cendereco)
+    QString bairro;
+    QString cep;
+    QString fone;
+    QString fax;
+    QString email;
+};
+
 // What a customer's and a technician's records hold alike.
 struct Pessoa {
     qint32 codigo = 0;
     QString nome;       // the trade name (cfantasia)
     QString documento;  // CPF or CNPJ, as typed
     QString identidade; // RG or state registration
-    QString email;
     QString contato;
-    qint32 cidade = 0;
-    QString cep;
-    QString endereco;
-    QString bairro;
-    QString fone;
-    QString fax;
     QString observacao;
+    Endereco endereco;
 };
 
 struct Cliente : Pessoa {
@@ -109,15 +126,9 @@ void grava_condicao(const CondicaoPagto& condicao);
 struct CadastroEstabelecimento {
     QString fantasia;
     QString razaoSocial;
-    qint32 cidade = 0;
-    QString endereco;
-    QString bairro;
-    QString fone;
-    QString fax;
     QString cnpj;
     QString inscricaoEstadual;
-    QString email;
-    QString cep;
+    Endereco endereco;
 };
 std::optional<CadastroEstabelecimento> le_estabelecimento();
 void grava_estabelecimento(const CadastroEstabelecimento& estabelecimento);

@@ -10,11 +10,9 @@ qint32 reserva_equipamento()
 
 std::optional<Equipamento> le_equipamento(qint32 codigo)
 {
-    Recordset rs(conexao);
-    rs.abre(QStringLiteral("select * from equipamento where ncodigo = ?"), {codigo});
-    if (rs.eof())
-        return std::nullopt;
-    return Equipamento{qint32(rs.inteiro(QStringLiteral("ncodigo"))), rs.texto(QStringLiteral("cdescricao"))};
+    return le_registro<Equipamento>(QStringLiteral("select * from equipamento where ncodigo = ?"), codigo, [](const Recordset& rs) {
+        return Equipamento{qint32(rs.inteiro(QStringLiteral("ncodigo"))), rs.texto(QStringLiteral("cdescricao"))};
+    });
 }
 
 void grava_equipamento(const Equipamento& e)

@@ -50,37 +50,25 @@ bool FrmCadEstabelecimento::edita() { return FrmCadastro::edita(CODIGO_ESTABELEC
 
 QWidget* FrmCadEstabelecimento::primeiro_campo() { return caixaFantasia; }
 
+CaixasEndereco FrmCadEstabelecimento::caixas_endereco() const
+{
+    return {caixaCidade, caixaEndereco, caixaBairro, caixaCep, caixaFone, caixaFax, caixaEmail};
+}
+
 void FrmCadEstabelecimento::mostra_dados()
 {
     const CadastroEstabelecimento e = exige(le_estabelecimento());
     caixaFantasia->setText(e.fantasia);
     caixaRazao->setText(e.razaoSocial);
-    caixaEndereco->setText(e.endereco);
-    caixaBairro->setText(e.bairro);
-    caixaFone->setText(e.fone);
     caixaCnpj->setText(e.cnpj);
-    caixaFax->setText(e.fax);
     caixaInscricaoEstadual->setText(e.inscricaoEstadual);
-    caixaEmail->setText(e.email);
-    caixaCep->setText(e.cep);
-    caixaCidade->setText(e.cidade > 0 ? QString::number(e.cidade) : QString()); // fills the city name
+    caixas_endereco().mostra(e.endereco); // the city code fills the city name
 }
 
 qint32 FrmCadEstabelecimento::grava()
 {
-    CadastroEstabelecimento e;
-    e.fantasia = caixaFantasia->text();
-    e.razaoSocial = caixaRazao->text();
-    // the code goes in as the number it starts with, as the city name shows it
-    e.cidade = qint32(valor_numerico(caixaCidade->text()));
-    e.endereco = caixaEndereco->text();
-    e.bairro = caixaBairro->text();
-    e.fone = caixaFone->text();
-    e.cnpj = caixaCnpj->text();
-    e.fax = caixaFax->text();
-    e.inscricaoEstadual = caixaInscricaoEstadual->text();
-    e.email = caixaEmail->text();
-    e.cep = caixaCep->text();
-    grava_estabelecimento(e);
+    // the shop's texts are stored as typed
+    grava_estabelecimento({caixaFantasia->text(), caixaRazao->text(), caixaCnpj->text(), caixaInscricaoEstadual->text(),
+                           caixas_endereco().le(false)});
     return CODIGO_ESTABELECIMENTO;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "caixacidade.h"
 #include "frmcadastro.h"
 
 class CaixaCodigo;
@@ -32,5 +33,6 @@ protected:
     QWidget* primeiro_campo() override;
 
 private:
+    CaixasEndereco caixas_endereco() const;
     CaixaCodigo* m_cidade;
 };

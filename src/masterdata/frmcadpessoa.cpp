@@ -109,21 +109,20 @@ void FrmCadPessoa::prepara() { abas->setCurrentIndex(0); }
 
 QWidget* FrmCadPessoa::primeiro_campo() { return caixaNome; }
 
+CaixasEndereco FrmCadPessoa::caixas_endereco() const
+{
+    return {caixaCidade, caixaEndereco, caixaBairro, caixaCep, caixaFone, caixaFax, caixaEmail};
+}
+
 void FrmCadPessoa::mostra_pessoa(const Pessoa& p)
 {
     caixaCodigo->setText(QString::number(p.codigo));
     caixaNome->setText(p.nome);
     caixaDocumento->setText(p.documento);
     caixaIdentidade->setText(p.identidade);
-    caixaEmail->setText(p.email);
     caixaContato->setText(p.contato);
-    caixaCidade->setText(p.cidade > 0 ? QString::number(p.cidade) : QString());
-    caixaCep->setText(p.cep);
-    caixaEndereco->setText(p.endereco);
-    caixaBairro->setText(p.bairro);
-    caixaFone->setText(p.fone);
-    caixaFax->setText(p.fax);
     caixaObservacao->setText(p.observacao);
+    caixas_endereco().mostra(p.endereco);
 }
 
 void FrmCadPessoa::le_pessoa(Pessoa& p) const
@@ -132,13 +131,7 @@ void FrmCadPessoa::le_pessoa(Pessoa& p) const
     p.nome = nome_proprio(caixaNome->text());
     p.documento = caixaDocumento->text();
     p.identidade = caixaIdentidade->text();
-    p.email = nome_proprio(caixaEmail->text());
     p.contato = nome_proprio(caixaContato->text());
-    p.cidade = qint32(valor_numerico(caixaCidade->text()));
-    p.cep = caixaCep->text();
-    p.endereco = nome_proprio(caixaEndereco->text());
-    p.bairro = nome_proprio(caixaBairro->text());
-    p.fone = caixaFone->text();
-    p.fax = caixaFax->text();
     p.observacao = caixaObservacao->text();
+    p.endereco = caixas_endereco().le(true);
 }

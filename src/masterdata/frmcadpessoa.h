@@ -1,4 +1,5 @@
 #pragma once
+#include "caixacidade.h"
 #include "frmcadastro.h"
 
 class CaixaCodigo;
@@ -55,4 +56,7 @@ protected:
     virtual QString mensagem_documento() const = 0;
 
     CaixaCodigo* m_cidade;
+
+private:
+    CaixasEndereco caixas_endereco() const;
 };
