@@ -46,7 +46,7 @@ double quantil(std::vector<double> v, double q)
 int linhas_da_lista(const Grade* g)
 {
     int n = 0;
-    while (n + 1 < g->rows() && !g->textMatrix(n + 1, 0).isEmpty())
+    while (n < g->linhas() && g->codigo(n).isValid())
         ++n;
     return n;
 }
@@ -191,8 +191,8 @@ int main(int argc, char** argv)
         linhas += n;
         semAchar += n == 0;
         QStringList codigos;
-        for (int r = 1; r <= n; ++r)
-            codigos << f.Grid1->textMatrix(r, 0);
+        for (int r = 0; r < n; ++r)
+            codigos << f.Grid1->texto(r, 0);
         achados << codigos;
         QCoreApplication::processEvents();
     }

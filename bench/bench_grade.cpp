@@ -3,7 +3,6 @@
 #include "apoio.h"
 #include "gerador.h"
 #include "grade.h"
-#include "legado.h"
 #include "localizacao.h"
 #include "sessao.h"
 
@@ -38,11 +37,12 @@ qint64 grade(Grade& g, qint64& soma)
 {
     QElapsedTimer t;
     t.start();
-    rsDados.abre(CONSULTA);
-    g.preenche(rsDados, CAMPOS);
-    rsDados.fecha();
+    Recordset rs(conexao);
+    rs.abre(CONSULTA);
+    g.carrega(rs, CAMPOS);
+    rs.fecha();
     QCoreApplication::processEvents(); // the columns widened to their texts, as on screen
-    soma += g.textMatrix(g.rows() - 1, 1).size();
+    soma += g.texto(g.linhas() - 1, 1).size();
     return t.nsecsElapsed();
 }
 
@@ -68,7 +68,7 @@ int main(int argc, char** argv)
     std::printf("dados: %d clientes gerados em %.1f s\n", linhas, t.nsecsElapsed() / 1e9);
 
     Grade g;
-    g.setCols(COLUNAS);
+    g.defineNumeroColunas(COLUNAS);
     g.resize(900, 600);
     g.show();
     qint64 soma = 0;

@@ -19,6 +19,23 @@
 #include <functional>
 #include <vector>
 
+namespace {
+// A field's value as a list keeps it: codes, dates and times as read; a
+// text (a decimal among them) as the record set writes it.
+QVariant valor_lido(const Recordset& rs, int campo)
+{
+    const QVariant v = rs.valor(campo);
+    return v.typeId() == QMetaType::QString ? QVariant(rs.texto(campo)) : v;
+}
+} // namespace
+
+QString ModeloGrade::formata(const QVariant& valor)
+{
+    if (valor.metaType() == QMetaType::fromType<Dinheiro>())
+        return valor.value<Dinheiro>().moeda();
+    return Recordset::comoTexto(valor);
+}
+
 QVariant ModeloGrade::data(const QModelIndex& i, int papel) const
 {
     if (!i.isValid()) return {};
@@ -26,6 +43,8 @@ QVariant ModeloGrade::data(const QModelIndex& i, int papel) const
         return texto(i.row(), i.column());
     if (papel == PapelValor)
         return valor(i.row(), i.column());
+    if (papel == PapelCodigo)
+        return codigo(i.row());
     if (papel == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(m_alinhamentos.value(i.column(), Qt::AlignLeft) | Qt::AlignVCenter));
     if (!m_avisos.isEmpty()) {
@@ -44,19 +63,19 @@ QVariant ModeloGrade::data(const QModelIndex& i, int papel) const
 
 void ModeloGrade::defineAviso(int linha, const QString& aviso)
 {
-    if (linha < 0 || linha >= m_linhas || m_avisos.value(linha) == aviso)
+    if (linha < 0 || linha >= m_numeroLinhas || m_avisos.value(linha) == aviso)
         return;
     if (aviso.isEmpty())
         m_avisos.remove(linha);
     else
         m_avisos.insert(linha, aviso);
-    emit dataChanged(index(linha, 0), index(linha, m_colunas - 1));
+    emit dataChanged(index(linha, 0), index(linha, m_numeroColunas - 1));
 }
 
 QVariant ModeloGrade::headerData(int secao, Qt::Orientation o, int papel) const
 {
     if (o == Qt::Horizontal && (papel == Qt::DisplayRole || papel == Qt::AccessibleTextRole))
-        return m_cabecalho.value(secao);
+        return m_titulos.value(secao);
     if (o == Qt::Horizontal && papel == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
     return {};
@@ -67,28 +86,21 @@ void ModeloGrade::redimensiona(int linhas, int colunas)
     linhas = std::max(0, linhas);
     colunas = std::max(0, colunas);
     beginResetModel();
-    if (colunas == m_colunas) {
-        m_celulas.resize(qsizetype(linhas) * colunas);
+    if (colunas == m_numeroColunas) {
+        m_valores.resize(qsizetype(linhas) * colunas);
     } else {
-        QVector<QString> novas(qsizetype(linhas) * colunas);
-        for (int l = 0; l < std::min(linhas, m_linhas); ++l)
-            for (int c = 0; c < std::min(colunas, m_colunas); ++c)
-                novas[qsizetype(l) * colunas + c] = std::move(m_celulas[qsizetype(l) * m_colunas + c]);
-        m_celulas = std::move(novas);
+        QVector<QVariant> novos(qsizetype(linhas) * colunas);
+        for (int l = 0; l < std::min(linhas, m_numeroLinhas); ++l)
+            for (int c = 0; c < std::min(colunas, m_numeroColunas); ++c)
+                novos[qsizetype(l) * colunas + c] = std::move(m_valores[qsizetype(l) * m_numeroColunas + c]);
+        m_valores = std::move(novos);
     }
+    m_codigos.resize(linhas);
     for (auto a = m_avisos.begin(); a != m_avisos.end();)
         a = a.key() >= linhas ? m_avisos.erase(a) : std::next(a);
-    for (auto v = m_valores.begin(); v != m_valores.end();) {
-        if (v.key() >= colunas) {
-            v = m_valores.erase(v);
-            continue;
-        }
-        v->resize(linhas);
-        ++v;
-    }
-    m_linhas = linhas;
-    m_colunas = colunas;
-    m_cabecalho.resize(colunas);
+    m_numeroLinhas = linhas;
+    m_numeroColunas = colunas;
+    m_titulos.resize(colunas);
     m_alinhamentos.resize(colunas, Qt::AlignLeft);
     endResetModel();
 }
@@ -97,77 +109,72 @@ void ModeloGrade::acrescenta(int n)
 {
     if (n <= 0)
         return;
-    beginInsertRows({}, m_linhas, m_linhas + n - 1);
-    m_celulas.resize(qsizetype(m_linhas + n) * m_colunas);
-    for (QVector<QVariant>& v : m_valores)
-        v.resize(m_linhas + n);
-    m_linhas += n;
+    beginInsertRows({}, m_numeroLinhas, m_numeroLinhas + n - 1);
+    m_valores.resize(qsizetype(m_numeroLinhas + n) * m_numeroColunas);
+    m_codigos.resize(m_numeroLinhas + n);
+    m_numeroLinhas += n;
     endInsertRows();
-}
-
-const QString& ModeloGrade::texto(int linha, int coluna) const
-{
-    static const QString vazio;
-    if (linha < 0 || linha >= m_linhas || coluna < 0 || coluna >= m_colunas) return vazio;
-    return m_celulas[qsizetype(linha) * m_colunas + coluna];
 }
 
 QVariant ModeloGrade::valor(int linha, int coluna) const
 {
-    const auto v = m_valores.constFind(coluna);
-    return v == m_valores.cend() ? QVariant() : v->value(linha);
+    return dentro(linha, coluna) ? m_valores[qsizetype(linha) * m_numeroColunas + coluna] : QVariant();
 }
 
-void ModeloGrade::defineCelula(int linha, int coluna, const QVariant& conteudo, bool avisa)
+QString ModeloGrade::texto(int linha, int coluna) const
 {
-    if (conteudo.typeId() == QMetaType::QString || !conteudo.isValid()) {
-        defineTexto(linha, coluna, conteudo.toString(), avisa);
+    if (!dentro(linha, coluna))
+        return {};
+    const QVariant& v = m_valores[qsizetype(linha) * m_numeroColunas + coluna];
+    return v.typeId() == QMetaType::QString ? v.toString() : formata(v);
+}
+
+void ModeloGrade::defineValor(int linha, int coluna, const QVariant& valor, bool avisa)
+{
+    if (!dentro(linha, coluna))
         return;
-    }
-    if (linha < 0 || linha >= m_linhas || coluna < 0 || coluna >= m_colunas) return;
-    QVector<QVariant>& valores = m_valores[coluna];
-    valores.resize(m_linhas);
-    valores[linha] = conteudo;
-    const QString texto = conteudo.metaType() == QMetaType::fromType<Dinheiro>() ? conteudo.value<Dinheiro>().moeda()
-                                                                                 : Recordset::comoTexto(conteudo);
-    escreveTexto(linha, coluna, texto, avisa);
+    m_valores[qsizetype(linha) * m_numeroColunas + coluna] = valor;
+    if (avisa)
+        avisaCelula(linha, coluna);
 }
 
-void ModeloGrade::defineTexto(int linha, int coluna, const QString& t, bool avisa)
+void ModeloGrade::defineLinha(int linha, const QVariantList& valores, const QVariant& codigo, bool avisa)
 {
-    if (linha < 0 || linha >= m_linhas || coluna < 0 || coluna >= m_colunas) return;
-    if (const auto v = m_valores.find(coluna); v != m_valores.end())
-        (*v)[linha] = QVariant();
-    escreveTexto(linha, coluna, t, avisa);
+    if (linha < 0 || linha >= m_numeroLinhas)
+        return;
+    const int n = std::min(int(valores.size()), m_numeroColunas);
+    QVariant* celulas = m_valores.data() + qsizetype(linha) * m_numeroColunas;
+    for (int c = 0; c < m_numeroColunas; ++c)
+        celulas[c] = c < n ? valores[c] : QVariant();
+    m_codigos[linha] = codigo;
+    if (avisa && m_numeroColunas > 0)
+        emit dataChanged(index(linha, 0), index(linha, m_numeroColunas - 1));
 }
 
-void ModeloGrade::escreveTexto(int linha, int coluna, const QString& t, bool avisa)
+void ModeloGrade::avisaCelula(int linha, int coluna)
 {
-    m_celulas[qsizetype(linha) * m_colunas + coluna] = t;
-    if (avisa) {
-        const QModelIndex i = index(linha, coluna);
-        emit dataChanged(i, i, {Qt::DisplayRole, PapelValor});
-    }
+    const QModelIndex i = index(linha, coluna);
+    emit dataChanged(i, i, {Qt::DisplayRole, PapelValor});
 }
 
-void ModeloGrade::defineCabecalho(int coluna, const QString& t)
+void ModeloGrade::defineTitulo(int coluna, const QString& t)
 {
-    if (coluna < 0 || coluna >= m_colunas) return;
-    m_cabecalho[coluna] = t;
+    if (coluna < 0 || coluna >= m_numeroColunas) return;
+    m_titulos[coluna] = t;
     emit headerDataChanged(Qt::Horizontal, coluna, coluna);
 }
 
 void ModeloGrade::defineAlinhamento(int coluna, Qt::Alignment a)
 {
-    if (coluna < 0 || coluna >= m_colunas) return;
+    if (coluna < 0 || coluna >= m_numeroColunas) return;
     m_alinhamentos[coluna] = a & Qt::AlignHorizontal_Mask;
-    if (m_linhas > 0) emit dataChanged(index(0, coluna), index(m_linhas - 1, coluna));
+    if (m_numeroLinhas > 0) emit dataChanged(index(0, coluna), index(m_numeroLinhas - 1, coluna));
 }
 
 void ModeloGrade::avisaTudo()
 {
-    if (m_linhas > 0 && m_colunas > 0)
-        emit dataChanged(index(0, 0), index(m_linhas - 1, m_colunas - 1));
+    if (m_numeroLinhas > 0 && m_numeroColunas > 0)
+        emit dataChanged(index(0, 0), index(m_numeroLinhas - 1, m_numeroColunas - 1));
 }
 
 // ------------------------------------------------------------------- Grade
@@ -188,7 +195,7 @@ Grade::Grade(QWidget* pai) : QTableView(pai), m_modelo(this)
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& atual) { emit linhaAtualMudou(atual.isValid() ? atual.row() + m_fixas : m_fixas - 1); });
+            [this](const QModelIndex& atual) { emit linhaAtualMudou(atual.isValid() ? atual.row() : -1); });
     connect(&m_modelo, &QAbstractItemModel::modelReset, this, [this] {
         // selection model survives a reset; keep the current row on the first data row like a list grid
         if (m_modelo.rowCount() > 0 && m_modelo.columnCount() > 0)
@@ -196,33 +203,27 @@ Grade::Grade(QWidget* pai) : QTableView(pai), m_modelo(this)
     });
 }
 
-void Grade::setRows(int n) { m_modelo.redimensiona(std::max(m_fixas, n) - m_fixas, m_modelo.columnCount()); }
+void Grade::defineNumeroLinhas(int n) { m_modelo.redimensiona(n, m_modelo.colunas()); }
 
-void Grade::setFixedRows(int n)
-{
-    m_fixas = n > 0 ? 1 : 0;
-    horizontalHeader()->setVisible(m_fixas == 1);
-}
-void Grade::setCols(int n) { m_modelo.redimensiona(m_modelo.rowCount(), n); }
+void Grade::defineNumeroColunas(int n) { m_modelo.redimensiona(m_modelo.linhas(), n); }
 
-QString Grade::textMatrix(int linha, int coluna) const
-{
-    if (linha < m_fixas) return m_modelo.cabecalho(coluna);
-    return m_modelo.texto(linha - m_fixas, coluna);
-}
+void Grade::mostraCabecalho(bool mostra) { horizontalHeader()->setVisible(mostra); }
 
-void Grade::setTextMatrix(int linha, int coluna, const QString& t)
+void Grade::defineTitulo(int coluna, const QString& t)
 {
-    if (linha < m_fixas) m_modelo.defineCabecalho(coluna, t);
-    else m_modelo.defineTexto(linha - m_fixas, coluna, t, m_carregando == 0);
+    m_modelo.defineTitulo(coluna, t);
     agenda_ajuste();
 }
 
-void Grade::defineCelula(int linha, int coluna, const QVariant& conteudo)
+void Grade::defineValor(int linha, int coluna, const QVariant& valor)
 {
-    if (linha < m_fixas)
-        return;
-    m_modelo.defineCelula(linha - m_fixas, coluna, conteudo, m_carregando == 0);
+    m_modelo.defineValor(linha, coluna, valor, m_carregando == 0);
+    agenda_ajuste();
+}
+
+void Grade::defineLinha(int linha, const QVariantList& valores, const QVariant& codigo)
+{
+    m_modelo.defineLinha(linha, valores, codigo, m_carregando == 0);
     agenda_ajuste();
 }
 
@@ -231,8 +232,44 @@ std::optional<Dinheiro> Grade::dinheiro(int linha, int coluna) const
     const QVariant v = valor(linha, coluna);
     if (v.metaType() == QMetaType::fromType<Dinheiro>())
         return v.value<Dinheiro>();
-    return Dinheiro::leTexto(textMatrix(linha, coluna));
+    return Dinheiro::leTexto(texto(linha, coluna));
 }
+
+// ----- old calls, to go
+
+void Grade::setFixedRows(int n)
+{
+    m_antigaFixas = n > 0 ? 1 : 0;
+    mostraCabecalho(m_antigaFixas == 1);
+}
+
+QString Grade::textMatrix(int linha, int coluna) const
+{
+    return linha < m_antigaFixas ? titulo(coluna) : texto(linha - m_antigaFixas, coluna);
+}
+
+void Grade::setTextMatrix(int linha, int coluna, const QString& t)
+{
+    if (linha < m_antigaFixas)
+        defineTitulo(coluna, t);
+    else
+        defineValor(linha - m_antigaFixas, coluna, t);
+}
+
+void Grade::defineCelula(int linha, int coluna, const QVariant& v)
+{
+    if (linha >= m_antigaFixas)
+        defineValor(linha - m_antigaFixas, coluna, v);
+}
+
+void Grade::setColWidth(int coluna, int twips)
+{
+    defineLarguraColuna(coluna, twips <= 0 ? 0 : std::max(1, (twips * logicalDpiX() + 720) / 1440));
+}
+
+int Grade::colWidth(int coluna) const { return larguraColuna(coluna) * 1440 / std::max(1, logicalDpiX()); }
+
+// ----- end of the old calls
 
 void Grade::agenda_ajuste()
 {
@@ -247,53 +284,47 @@ void Grade::ajustaLarguras()
     m_ajustePendente = false;
     const QFontMetrics fm(font());
     const int folga = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + fm.horizontalAdvance(QStringLiteral("  "));
-    for (int c = 0; c < cols(); ++c) {
+    for (int c = 0; c < colunas(); ++c) {
         if (isColumnHidden(c))
             continue;
         int largura = 0;
         if (!horizontalHeader()->isHidden())
-            largura = horizontalHeader()->fontMetrics().horizontalAdvance(m_modelo.cabecalho(c))
+            largura = horizontalHeader()->fontMetrics().horizontalAdvance(titulo(c))
                       + 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader()) + folga / 2;
         // the widest text is among the longest: a list of years of data is
         // measured in a few dozen strings, not in all of them
         std::vector<std::pair<qsizetype, int>> longos; // length, row
-        longos.reserve(m_modelo.rowCount());
-        for (int l = 0; l < m_modelo.rowCount(); ++l)
-            if (const qsizetype n = m_modelo.texto(l, c).size(); n > 0)
+        longos.reserve(linhas());
+        for (int l = 0; l < linhas(); ++l)
+            if (const qsizetype n = texto(l, c).size(); n > 0)
                 longos.emplace_back(n, l);
         constexpr std::size_t MEDIDOS = 48;
         if (longos.size() > MEDIDOS)
             std::nth_element(longos.begin(), longos.begin() + MEDIDOS, longos.end(), std::greater<>());
         for (std::size_t i = 0; i < std::min(MEDIDOS, longos.size()); ++i)
-            largura = std::max(largura, fm.horizontalAdvance(m_modelo.texto(longos[i].second, c)) + folga);
+            largura = std::max(largura, fm.horizontalAdvance(texto(longos[i].second, c)) + folga);
         if (largura > columnWidth(c))
             setColumnWidth(c, largura);
     }
 }
 
-void Grade::setColWidth(int coluna, int twips)
+void Grade::defineLarguraColuna(int coluna, int pixels)
 {
-    const int px = twips <= 0 ? 0 : std::max(1, (twips * logicalDpiX() + 720) / 1440);
-    if (px == 0) setColumnHidden(coluna, true);
-    else { setColumnHidden(coluna, false); setColumnWidth(coluna, px); }
+    setColumnHidden(coluna, pixels <= 0);
+    if (pixels > 0)
+        setColumnWidth(coluna, pixels);
 }
 
-int Grade::colWidth(int coluna) const
-{
-    if (isColumnHidden(coluna)) return 0;
-    return columnWidth(coluna) * 1440 / std::max(1, logicalDpiX());
-}
-
-void Grade::setColAlignment(int coluna, Qt::Alignment a) { m_modelo.defineAlinhamento(coluna, a); }
+int Grade::larguraColuna(int coluna) const { return isColumnHidden(coluna) ? 0 : columnWidth(coluna); }
 
 void Grade::defineColunas(const QList<ColunaGrade>& colunas)
 {
-    setCols(int(colunas.size()));
+    defineNumeroColunas(int(colunas.size()));
     for (int c = 0; c < colunas.size(); ++c) {
-        setTextMatrix(0, c, colunas[c].titulo);
-        setColWidth(c, colunas[c].largura);
+        defineTitulo(c, colunas[c].titulo);
+        defineLarguraColuna(c, colunas[c].largura);
         if (colunas[c].alinhamento)
-            setColAlignment(c, colunas[c].alinhamento);
+            defineAlinhamento(c, colunas[c].alinhamento);
     }
 }
 
@@ -301,47 +332,45 @@ int Grade::larguraDe(const QList<ColunaGrade>& colunas)
 {
     int largura = 40;
     for (const ColunaGrade& c : colunas)
-        largura += c.largura / 15;
+        largura += c.largura;
     return largura;
 }
 
-int Grade::row() const
+int Grade::linhaAtual() const
 {
     const QModelIndex i = currentIndex();
-    return i.isValid() ? i.row() + m_fixas : m_fixas - 1;
+    return i.isValid() ? i.row() : -1;
 }
 
-void Grade::setRow(int linha)
+void Grade::defineLinhaAtual(int linha)
 {
-    if (linha < m_fixas || linha >= rows()) return;
-    const int c = std::max(0, currentIndex().column());
-    setCurrentIndex(m_modelo.index(linha - m_fixas, c));
+    if (linha < 0 || linha >= linhas()) return;
+    setCurrentIndex(m_modelo.index(linha, std::max(0, currentIndex().column())));
 }
 
-int Grade::col() const { return std::max(0, currentIndex().column()); }
+int Grade::colunaAtual() const { return std::max(0, currentIndex().column()); }
 
-void Grade::setCol(int coluna)
+void Grade::defineColunaAtual(int coluna)
 {
-    if (coluna < 0 || coluna >= cols() || m_modelo.rowCount() < 1) return;
-    const int l = std::max(0, currentIndex().row());
-    setCurrentIndex(m_modelo.index(l, coluna));
+    if (coluna < 0 || coluna >= colunas() || linhas() < 1) return;
+    setCurrentIndex(m_modelo.index(std::max(0, currentIndex().row()), coluna));
 }
 
-QRect Grade::cellGeometry(int linha, int coluna) const
+QRect Grade::geometriaCelula(int linha, int coluna) const
 {
-    if (linha < m_fixas) return {};
-    const QRect r = visualRect(m_modelo.index(linha - m_fixas, coluna));
+    if (linha < 0) return {};
+    const QRect r = visualRect(m_modelo.index(linha, coluna));
     return QRect(viewport()->mapTo(this, r.topLeft()), r.size());
 }
 
 void Grade::limpa(int linhas)
 {
-    const int c = m_modelo.columnCount();
+    const int c = m_modelo.colunas();
     m_modelo.redimensiona(0, c);
     m_modelo.redimensiona(std::max(0, linhas), c);
 }
 
-void Grade::preenche(Recordset& rs, const QStringList& campos, int minimo)
+void Grade::carrega(Recordset& rs, const QStringList& campos, int linhasMinimas)
 {
     limpa(rs.recordCount());
     QVector<int> indices; // each column's field found once, not per row
@@ -349,13 +378,16 @@ void Grade::preenche(Recordset& rs, const QStringList& campos, int minimo)
         indices << (campo.isEmpty() ? -1 : rs.indice(campo));
     {
         Carga carga(*this);
-        for (int linha = m_fixas; !rs.eof(); ++linha, rs.moveNext())
+        QVariantList valores(indices.size());
+        for (int linha = 0; !rs.eof(); ++linha, rs.moveNext()) {
             for (int c = 0; c < indices.size(); ++c)
-                if (indices[c] >= 0)
-                    setTextMatrix(linha, c, rs.texto(indices[c]));
+                valores[c] = indices[c] >= 0 ? valor_lido(rs, indices[c]) : QVariant();
+            m_modelo.defineLinha(linha, valores, {}, false);
+        }
     }
-    if (rows() < minimo)
-        setRows(minimo);
+    agenda_ajuste();
+    if (linhas() < linhasMinimas)
+        defineNumeroLinhas(linhasMinimas);
 }
 
 void Grade::scrollContentsBy(int dx, int dy)
@@ -392,27 +424,27 @@ bool Grade::editando() const { return m_editor && m_editor->isVisible(); }
 
 bool Grade::editavel(int linha, int coluna) const
 {
-    if (!m_editor || !m_editaveis.contains(coluna) || linha < m_fixas || linha >= rows())
+    if (!m_editor || !m_editaveis.contains(coluna) || linha < 0 || linha >= linhas())
         return false;
-    return !textMatrix(linha, m_colunaDaLinha >= 0 ? m_colunaDaLinha : coluna).isEmpty();
+    return !texto(linha, m_colunaDaLinha >= 0 ? m_colunaDaLinha : coluna).isEmpty();
 }
 
 bool Grade::iniciaEdicao()
 {
-    const int linha = row(), coluna = col();
+    const int linha = linhaAtual(), coluna = colunaAtual();
     m_pontoAbertura.reset();
     if (!editavel(linha, coluna))
         return false;
     cancelaEdicao();
-    const QModelIndex celula = m_modelo.index(linha - m_fixas, coluna);
+    const QModelIndex celula = m_modelo.index(linha, coluna);
     scrollTo(celula);
     m_linhaEditada = linha;
     m_colunaEditada = coluna;
-    const QString cabecalho = m_modelo.cabecalho(coluna);
+    const QString cabecalho = titulo(coluna);
     m_editor->setAccessibleName(cabecalho.isEmpty() ? QStringLiteral("Edição da célula") : cabecalho);
     m_editor->setAlignment(celula.data(Qt::TextAlignmentRole).value<Qt::Alignment>());
-    m_editor->setGeometry(cellGeometry(linha, coluna));
-    m_editor->setText(textMatrix(linha, coluna));
+    m_editor->setGeometry(geometriaCelula(linha, coluna));
+    m_editor->setText(texto(linha, coluna));
     m_editor->show();
     m_editor->raise();
     m_editor->setFocus(Qt::OtherFocusReason);
@@ -442,7 +474,7 @@ void Grade::confirmaEdicao()
     m_linhaEditada = m_colunaEditada = -1; // leaving the box no longer discards
     m_editor->hide();
     if (!texto.isEmpty() || tipo == 0) // a plain text may be emptied
-        setTextMatrix(linha, coluna, texto);
+        defineValor(linha, coluna, texto);
     setFocus(Qt::OtherFocusReason);
     emit celulaEditada(linha, coluna);
 }
@@ -474,7 +506,7 @@ void Grade::keyPressEvent(QKeyEvent* e)
             return;
         }
         // a key typed on an editable cell replaces its text, starting with that key
-        if (tecla_de_texto(e) && editavel(row(), col())) {
+        if (tecla_de_texto(e) && editavel(linhaAtual(), colunaAtual())) {
             iniciaEdicao();
             QKeyEvent tecla(QEvent::KeyPress, e->key(), e->modifiers(), e->text(), e->isAutoRepeat(), ushort(e->count()));
             QCoreApplication::sendEvent(m_editor, &tecla);
@@ -485,8 +517,8 @@ void Grade::keyPressEvent(QKeyEvent* e)
     if (e->key() == Qt::Key_End && !(e->modifiers() & (Qt::ShiftModifier | Qt::AltModifier))) {
         emit fimPedido();
         // in a list of rows End goes to the last row, as Ctrl+End does
-        if (selectionBehavior() == QAbstractItemView::SelectRows && rows() > m_fixas) {
-            setRow(rows() - 1);
+        if (selectionBehavior() == QAbstractItemView::SelectRows && linhas() > 0) {
+            defineLinhaAtual(linhas() - 1);
             e->accept();
             return;
         }
@@ -557,8 +589,8 @@ Grade::Carga::~Carga()
 Dinheiro soma_coluna(const Grade& grade, int coluna)
 {
     Dinheiro total;
-    for (int linha = 1; linha < grade.rows(); ++linha) {
-        const QString t = grade.textMatrix(linha, coluna);
+    for (int linha = 0; linha < grade.linhas(); ++linha) {
+        const QString t = grade.texto(linha, coluna);
         if (t.isEmpty())
             break;
         const auto valor = grade.dinheiro(linha, coluna);
@@ -578,9 +610,9 @@ QVariantList celulas_do_registro(const Recordset& rs, const QList<ColunaGrade>& 
     for (const ColunaGrade& c : colunas) {
         const int i = c.campo.isEmpty() ? -1 : rs.indice(c.campo);
         if (i < 0)
-            celulas << QString();
+            celulas << QVariant();
         else
-            celulas << (c.leitura ? c.leitura(rs, i) : QVariant(rs.texto(i)));
+            celulas << (c.leitura ? c.leitura(rs, i) : valor_lido(rs, i));
     }
     return celulas;
 }

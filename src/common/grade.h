@@ -4,71 +4,85 @@
 #include <QHash>
 #include <QTableView>
 #include <QVector>
+#include <algorithm>
 #include <functional>
 #include <optional>
 
 class QLineEdit;
+class Recordset;
 
-// The grid of every list: row 0 is the one fixed header row, data rows are
-// 1 .. rows()-1, columns 0 .. cols()-1. Cells hold text, or a value read
-// (an amount as a Dinheiro) kept as read and shown in its format. Widths
-// are given in twips (15 twips = 1 pixel at 96 dpi), as the forms lay them out.
+// The model of every list: data rows numbered from 0, each a list of the
+// values read (codes as qint32, amounts as Dinheiro, dates as QDate or
+// QDateTime, texts), kept as they came and turned into text only when shown
+// (data, DisplayRole). The record a row shows has its code in a role of its
+// own; the header is the view's (headerData), not a row.
 class ModeloGrade : public QAbstractTableModel {
     Q_OBJECT
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
     enum Papel {
-        // The value a cell shows (a Dinheiro for an amount), as it was read
-        // from the database or computed: what the program takes from the
-        // cell, never its text read back. Invalid for a cell of text.
+        // The value a cell holds (a Dinheiro for an amount, a QDate for a
+        // date, a QString for a text), as it was read from the database or
+        // computed: what the program takes from the cell, never its text
+        // read back. Invalid for an empty cell.
         PapelValor = Qt::UserRole + 1,
+        // The code of the record the row shows, on every cell of the row;
+        // invalid on a row that shows none.
+        PapelCodigo,
     };
 
-    int rowCount(const QModelIndex& pai = {}) const override { return pai.isValid() ? 0 : m_linhas; }
-    int columnCount(const QModelIndex& pai = {}) const override { return pai.isValid() ? 0 : m_colunas; }
+    int rowCount(const QModelIndex& pai = {}) const override { return pai.isValid() ? 0 : m_numeroLinhas; }
+    int columnCount(const QModelIndex& pai = {}) const override { return pai.isValid() ? 0 : m_numeroColunas; }
     QVariant data(const QModelIndex& i, int papel) const override;
     QVariant headerData(int secao, Qt::Orientation o, int papel) const override;
 
-    void redimensiona(int linhas, int colunas); // data rows (without header)
+    int linhas() const { return m_numeroLinhas; }
+    int colunas() const { return m_numeroColunas; }
+    // Data rows and columns; what fits is kept.
+    void redimensiona(int linhas, int colunas);
     // n empty rows after the last, the view kept where it is.
     void acrescenta(int n);
-    const QString& texto(int linha, int coluna) const; // data row from 0
-    // A cell of text (what the user typed replaces a value read).
-    void defineTexto(int linha, int coluna, const QString& t, bool avisa);
-    // A cell holding a value (a text is a cell of text): the value is kept
-    // and its text made from it ("R$ 1.234,50" for a Dinheiro, a date
-    // dd/mm/yyyy as Recordset::comoTexto writes it).
-    void defineCelula(int linha, int coluna, const QVariant& conteudo, bool avisa);
+
+    // The value of a cell (PapelValor) and the text it is shown as.
     QVariant valor(int linha, int coluna) const;
-    QString cabecalho(int coluna) const { return m_cabecalho.value(coluna); }
-    void defineCabecalho(int coluna, const QString& t);
+    QString texto(int linha, int coluna) const;
+    // A cell's value (a text typed by the user replaces a value read).
+    void defineValor(int linha, int coluna, const QVariant& valor, bool avisa);
+    // A whole row: its values, column by column, and its record's code.
+    void defineLinha(int linha, const QVariantList& valores, const QVariant& codigo, bool avisa);
+    QVariant codigo(int linha) const { return m_codigos.value(linha); }
+
+    // How a value is shown: an amount as "R$ 1.234,50", a date dd/mm/yyyy
+    // (Recordset::comoTexto), a text as it is.
+    static QString formata(const QVariant& valor);
+
+    QString titulo(int coluna) const { return m_titulos.value(coluna); }
+    void defineTitulo(int coluna, const QString& t);
     void defineAlinhamento(int coluna, Qt::Alignment a);
     void avisaTudo();
-    // A notice on a data row (from 0), such as "Vencida": the row is shown in
-    // red and the notice is the description of each of its cells (what a
-    // screen reader says after the text) and their tooltip. Empty removes it.
+    // A notice on a data row, such as "Vencida": the row is shown in red and
+    // the notice is the description of each of its cells (what a screen
+    // reader says after the text) and their tooltip. Empty removes it.
     void defineAviso(int linha, const QString& aviso);
     QString aviso(int linha) const { return m_avisos.value(linha); }
 
 private:
-    void escreveTexto(int linha, int coluna, const QString& t, bool avisa);
+    bool dentro(int linha, int coluna) const { return linha >= 0 && linha < m_numeroLinhas && coluna >= 0 && coluna < m_numeroColunas; }
+    void avisaCelula(int linha, int coluna);
 
-    int m_linhas = 0, m_colunas = 0;
-    QVector<QString> m_celulas; // m_linhas * m_colunas, row-major
-    // The columns that hold values: one per data row, invalid for a cell of text.
-    QHash<int, QVector<QVariant>> m_valores;
-    QVector<QString> m_cabecalho;
+    int m_numeroLinhas = 0, m_numeroColunas = 0;
+    QVector<QVariant> m_valores; // m_numeroLinhas * m_numeroColunas, row after row
+    QVector<QVariant> m_codigos; // one per data row
+    QVector<QString> m_titulos;
     QVector<Qt::Alignment> m_alinhamentos;
     QHash<int, QString> m_avisos; // data row -> notice
 };
 
-class Recordset;
-
-// One column of a list: header, width in twips, alignment (none: left as
-// the grid has it), the field of the query that fills it and, where the
-// list holds it otherwise than as its text, how the cell is made from the
-// record (its field's index given): a text, or a value such as a Dinheiro.
+// One column of a list, declared once: header, width in pixels (0: hidden),
+// alignment (none: left as the grid has it), the field of the query that
+// fills it and, where the list holds it otherwise than as the value read,
+// how the cell is made from the record (its field's index given).
 struct ColunaGrade {
     QString titulo;
     int largura;
@@ -81,67 +95,98 @@ struct ColunaGrade {
 // cannot be read throws, it is never listed as zero).
 QVariant coluna_moeda(const Recordset& rs, int campo);
 // The cells of the record set's current record for these columns: each
-// column's field by its reading, or as text; empty where there is no field.
+// column's field by its reading, or its value as read; empty where there is
+// no field.
 QVariantList celulas_do_registro(const Recordset& rs, const QList<ColunaGrade>& colunas);
 
+// The grid of every list, on its typed model: data rows numbered from 0,
+// the header the view's own, widths in pixels.
 class Grade : public QTableView {
     Q_OBJECT
 public:
     explicit Grade(QWidget* pai = nullptr);
 
-    // Total rows including the header row (when there is one).
-    int rows() const { return m_modelo.rowCount() + m_fixas; }
-    // 1 (default): row 0 is the header; 0: no header, data from row 0.
-    void setFixedRows(int n);
-    int fixedRows() const { return m_fixas; }
-    void setRows(int n);
-    int cols() const { return m_modelo.columnCount(); }
-    void setCols(int n);
-
-    QString textMatrix(int linha, int coluna) const;
-    void setTextMatrix(int linha, int coluna, const QString& t);
-    // A data cell made from a value, or from a text (as ModeloGrade::defineCelula).
-    void defineCelula(int linha, int coluna, const QVariant& conteudo);
-    // The value behind a data cell (ModeloGrade::PapelValor).
-    QVariant valor(int linha, int coluna) const { return m_modelo.valor(linha - m_fixas, coluna); }
-    // The amount of a data cell: the value it holds, or else its text as a
-    // user typed it; nullopt when the text is no amount.
-    std::optional<Dinheiro> dinheiro(int linha, int coluna) const;
-
-    // A column's width as the form designs it. Once the cells are written
-    // (when the program is idle again), a shown column whose header or
-    // text would be cut is widened to fit it; none is ever made narrower.
-    void setColWidth(int coluna, int twips);
-    int colWidth(int coluna) const;
-    // Widens the columns now, as above.
-    void ajustaLarguras();
-    void setColAlignment(int coluna, Qt::Alignment a);
+    int linhas() const { return m_modelo.linhas(); }
+    int colunas() const { return m_modelo.colunas(); }
+    // Data rows (what fits is kept) and columns.
+    void defineNumeroLinhas(int n);
+    void defineNumeroColunas(int n);
     // The grid takes these columns: their count, headers, widths and alignments.
     void defineColunas(const QList<ColunaGrade>& colunas);
     // The width in pixels that shows every one of these columns.
     static int larguraDe(const QList<ColunaGrade>& colunas);
+    // Whether the header is shown (it is by default).
+    void mostraCabecalho(bool mostra);
 
-    // A row's notice (numbered like rows), as ModeloGrade::defineAviso.
-    void setAvisoLinha(int linha, const QString& aviso) { m_modelo.defineAviso(linha - m_fixas, aviso); }
-    QString avisoLinha(int linha) const { return m_modelo.aviso(linha - m_fixas); }
+    QString titulo(int coluna) const { return m_modelo.titulo(coluna); }
+    void defineTitulo(int coluna, const QString& t);
+    // The value behind a cell (ModeloGrade::PapelValor) and its text as shown.
+    QVariant valor(int linha, int coluna) const { return m_modelo.valor(linha, coluna); }
+    QString texto(int linha, int coluna) const { return m_modelo.texto(linha, coluna); }
+    // A cell's value: a text, or a value kept as it is and shown in its format.
+    void defineValor(int linha, int coluna, const QVariant& valor);
+    // A whole row, and the code of the record it shows (ModeloGrade::PapelCodigo).
+    void defineLinha(int linha, const QVariantList& valores, const QVariant& codigo = {});
+    QVariant codigo(int linha) const { return m_modelo.codigo(linha); }
+    // The amount of a cell: the value it holds, or else its text as a user
+    // typed it; nullopt when the text is no amount.
+    std::optional<Dinheiro> dinheiro(int linha, int coluna) const;
 
-    // Current row (numbered like rows; -1 when there is none) and column.
-    int row() const;
-    void setRow(int linha);
-    int col() const;
-    void setCol(int coluna);
+    // A column's width in pixels as the form designs it (0 hides it). Once
+    // the cells are written (when the program is idle again), a shown column
+    // whose header or text would be cut is widened to fit it; none is ever
+    // made narrower.
+    void defineLarguraColuna(int coluna, int pixels);
+    // The width in pixels; 0 for a hidden column.
+    int larguraColuna(int coluna) const;
+    // Widens the columns now, as above.
+    void ajustaLarguras();
+    void defineAlinhamento(int coluna, Qt::Alignment a) { m_modelo.defineAlinhamento(coluna, a); }
+
+    // A row's notice, as ModeloGrade::defineAviso.
+    void defineAviso(int linha, const QString& aviso) { m_modelo.defineAviso(linha, aviso); }
+    QString aviso(int linha) const { return m_modelo.aviso(linha); }
+
+    // Current data row (-1 when there is none) and column.
+    int linhaAtual() const;
+    void defineLinhaAtual(int linha);
+    int colunaAtual() const;
+    void defineColunaAtual(int coluna);
 
     // Where a cell stands, in this widget's coordinates (for an in-place editor).
-    QRect cellGeometry(int linha, int coluna) const;
+    QRect geometriaCelula(int linha, int coluna) const;
 
     // n empty rows after the last; the current row and the scroll stay.
     void acrescentaLinhas(int n) { m_modelo.acrescenta(n); }
-    // Clears the grid to the header and n empty rows.
+    // Clears the grid to n empty rows (the header stays).
     void limpa(int linhas);
     // Fills the grid from what is left of a record set: one row per record,
-    // from the first row below the header; column c gets campos[c] (an empty
-    // name leaves the column empty). Then at least `minimo` rows in all.
-    void preenche(Recordset& rs, const QStringList& campos, int minimo = 0);
+    // from row 0, each value as read; column c gets campos[c] (an empty name
+    // leaves the column empty). Then at least `linhasMinimas` data rows.
+    void carrega(Recordset& rs, const QStringList& campos, int linhasMinimas = 0);
+
+    // ----- old calls, to go: rows numbered with the header as row 0 (while
+    // it is shown), widths in twips. Each is the call of the grid above.
+    int rows() const { return linhas() + m_antigaFixas; }
+    void setFixedRows(int n);
+    void setRows(int n) { defineNumeroLinhas(std::max(m_antigaFixas, n) - m_antigaFixas); }
+    int cols() const { return colunas(); }
+    void setCols(int n) { defineNumeroColunas(n); }
+    QString textMatrix(int linha, int coluna) const;
+    void setTextMatrix(int linha, int coluna, const QString& t);
+    void defineCelula(int linha, int coluna, const QVariant& v);
+    void setColWidth(int coluna, int twips);
+    int colWidth(int coluna) const;
+    void setColAlignment(int coluna, Qt::Alignment a) { defineAlinhamento(coluna, a); }
+    void setAvisoLinha(int linha, const QString& aviso) { defineAviso(linha - m_antigaFixas, aviso); }
+    QString avisoLinha(int linha) const { return aviso(linha - m_antigaFixas); }
+    int row() const { return linhaAtual() < 0 ? m_antigaFixas - 1 : linhaAtual() + m_antigaFixas; }
+    void setRow(int linha) { defineLinhaAtual(linha - m_antigaFixas); }
+    int col() const { return colunaAtual(); }
+    void setCol(int coluna) { defineColunaAtual(coluna); }
+    QRect cellGeometry(int linha, int coluna) const { return geometriaCelula(linha - m_antigaFixas, coluna); }
+    void preenche(Recordset& rs, const QStringList& campos, int minimo = 0) { carrega(rs, campos, minimo - m_antigaFixas); }
+    // ----- end of the old calls
 
     // While a Carga lives, cell writes do not repaint; the view refreshes once.
     class Carga {
@@ -186,12 +231,13 @@ public:
     void cancelaEdicao();
 
 signals:
+    // The current data row changed (-1: none).
     void linhaAtualMudou(int linha);
     void rolou();
     // The user asks for the last row (End, Ctrl+End): a list read in
     // pages reads the rest before the grid goes there.
     void fimPedido();
-    // A cell took the editor's text.
+    // A cell (data row, column) took the editor's text.
     void celulaEditada(int linha, int coluna);
 
 protected:
@@ -209,7 +255,7 @@ private:
 
     ModeloGrade m_modelo;
     int m_carregando = 0;
-    int m_fixas = 1;
+    int m_antigaFixas = 1; // the old calls' row 0 is the header while it is shown
     QHash<int, int> m_editaveis; // column -> field kind
     QLineEdit* m_editor = nullptr;
     int m_linhaEditada = -1, m_colunaEditada = -1;
@@ -222,7 +268,7 @@ private:
     bool m_ajustePendente = false;
 };
 
-// The sum of a money column (Grade::dinheiro of each cell), from the first
-// row down to the first empty cell. Throws std::invalid_argument (with the
+// The sum of a money column (Grade::dinheiro of each cell), from row 0
+// down to the first empty cell. Throws std::invalid_argument (with the
 // user's message) if a cell is not money.
 Dinheiro soma_coluna(const Grade& grade, int coluna);

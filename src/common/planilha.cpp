@@ -28,7 +28,7 @@ QString celula_csv(const QVariant& celula)
     if (celula.metaType() == QMetaType::fromType<Dinheiro>())
         return numero_planilha(celula.value<Dinheiro>());
     static const QRegularExpression numero(QStringLiteral("^-?\\d+(,\\d+)?$"));
-    QString t = celula.toString();
+    QString t = ModeloGrade::formata(celula);
     if (!t.isEmpty() && QStringLiteral("=+-@\t\r").contains(t.front()) && !numero.match(t).hasMatch())
         t.prepend(QLatin1Char('\''));
     if (t.contains(QLatin1Char(';')) || t.contains(QLatin1Char('"')) || t.contains(QLatin1Char('\n')) || t.contains(QLatin1Char('\r')))
@@ -60,10 +60,10 @@ bool exporta_lista(QWidget* janela, const Grade& grade, const QString& nome, con
     }
     QList<int> colunas;
     QStringList titulos;
-    for (int c = 0; c < grade.cols(); ++c)
-        if (grade.colWidth(c) > 0) {
+    for (int c = 0; c < grade.colunas(); ++c)
+        if (grade.larguraColuna(c) > 0) {
             colunas << c;
-            titulos << grade.textMatrix(0, c);
+            titulos << grade.titulo(c);
         }
 
     QFileDialog dialogo(janela, QStringLiteral("Exportar para planilha"), QDir::home().filePath(nome + QStringLiteral(".csv")),

@@ -17,7 +17,8 @@ class Recordset;
 // inert with a leading apostrophe, so a formula typed into a name never runs.
 
 // One cell as the file holds it: an amount (a Dinheiro, as the list read
-// it) as 1234,50; a text as it is, a formula-like one with its apostrophe,
+// it) as 1234,50; any other value as the list shows it (a date
+// dd/mm/yyyy); a text as it is, a formula-like one with its apostrophe,
 // one with ";", a quote or a line break quoted.
 QString celula_csv(const QVariant& celula);
 // The whole file: header line and rows, CRLF after each, BOM first.

@@ -16,8 +16,8 @@
 
 FrmConsulta::FrmConsulta()
     : JanelaLista(QStringLiteral("FrmConsulta"), QStringLiteral("Controle de ordens de serviço"),
-                  {{QStringLiteral("Código"), 2000, Qt::AlignCenter, QStringLiteral("ncodigo")},
-                   {QStringLiteral("Nome"), 6900, Qt::AlignLeft, QStringLiteral("cNome")}},
+                  {{QStringLiteral("Código"), 133, Qt::AlignCenter, QStringLiteral("ncodigo")},
+                   {QStringLiteral("Nome"), 460, Qt::AlignLeft, QStringLiteral("cNome")}},
                   LINHAS_MINIMAS)
 {
     auto* v = new QVBoxLayout(this);

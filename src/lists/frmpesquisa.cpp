@@ -123,13 +123,13 @@ void FrmPesquisa::detalhes_click()
 
 bool FrmPesquisa::confirma(const QString&, int linha)
 {
-    return confirma_exclusao(m_oqueExcluir, Grid1->textMatrix(linha, 1));
+    return confirma_exclusao(m_oqueExcluir, Grid1->texto(linha, COLUNA_NOME));
 }
 
 void FrmPesquisa::exclui_click()
 {
     const QString codigo = codigo_atual();
-    if (codigo.isEmpty() || !confirma(codigo, Grid1->row()))
+    if (codigo.isEmpty() || !confirma(codigo, Grid1->linhaAtual()))
         return;
     if (!em_transacao(Operacao::Exclusao, comandos_exclusao(QString::number(valor_numerico(codigo)))))
         return; // the list stays as it was

@@ -17,6 +17,9 @@ QVariant coluna_sim_nao(const Recordset& rs, int campo);
 class FrmPesquisa : public JanelaLista {
     Q_OBJECT
 public:
+    // A search lists the record's code, then its name or description.
+    static constexpr int COLUNA_NOME = 1;
+
     QPushButton* botaoProcurar = nullptr;
     QPushButton* botaoDetalhes = nullptr;
     QPushButton* botaoExcluir = nullptr;

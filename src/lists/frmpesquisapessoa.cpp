@@ -10,11 +10,11 @@
 
 FrmPesquisaPessoa::FrmPesquisaPessoa(const QString& nome, const QString& titulo, const QString& tabela, bool comAceitar)
     : FrmPesquisa(nome, titulo,
-                  {{QStringLiteral("Código"), 1000, Qt::AlignCenter, QStringLiteral("ncodigo")},
-                   {QStringLiteral("Fantasia"), 3000, Qt::AlignLeft, QStringLiteral("cfantasia")},
-                   {QStringLiteral("Endereço"), 2500, Qt::AlignLeft, QStringLiteral("cendereco")},
-                   {QStringLiteral("Cidade"), 2000, Qt::AlignCenter, QStringLiteral("cNome")},
-                   {QStringLiteral("Fone"), 1500, Qt::AlignCenter, QStringLiteral("cfone")}},
+                  {{QStringLiteral("Código"), 67, Qt::AlignCenter, QStringLiteral("ncodigo")},
+                   {QStringLiteral("Fantasia"), 200, Qt::AlignLeft, QStringLiteral("cfantasia")},
+                   {QStringLiteral("Endereço"), 167, Qt::AlignLeft, QStringLiteral("cendereco")},
+                   {QStringLiteral("Cidade"), 133, Qt::AlignCenter, QStringLiteral("cNome")},
+                   {QStringLiteral("Fone"), 100, Qt::AlignCenter, QStringLiteral("cfone")}},
                   17),
       m_tabela(tabela)
 {

@@ -107,7 +107,7 @@ void JanelaLista::limpa_lista()
 {
     m_fim = true;
     prepara_lista();
-    Grid1->setRows(m_linhasMinimas);
+    Grid1->defineNumeroLinhas(linhas_de_dados_minimas());
     m_sql.clear();
     m_listadas = 0;
     atualiza_botoes();
@@ -115,7 +115,7 @@ void JanelaLista::limpa_lista()
 
 bool JanelaLista::enche_lista(const ConsultaLista& consulta, bool mantem)
 {
-    const QString atual = mantem ? codigo_atual() : QString();
+    const QVariant atual = mantem ? Grid1->codigo(Grid1->linhaAtual()) : QVariant();
     const int antes = mantem ? m_listadas : 0;
     const bool paginada = !consulta.ordem.isEmpty();
     Recordset rs(conexao);
@@ -149,15 +149,15 @@ bool JanelaLista::enche_lista(const ConsultaLista& consulta, bool mantem)
         while (!m_fim && m_listadas < std::max(antes, m_linhasMinimas) && carrega_pagina()) {
         }
     }
-    int linhaAtual = 1;
-    for (int linha = 1; !atual.isEmpty() && linha <= m_listadas; ++linha)
-        if (Grid1->textMatrix(linha, 0) == atual) {
+    int linhaAtual = 0;
+    for (int linha = 0; atual.isValid() && linha < m_listadas; ++linha)
+        if (Grid1->codigo(linha) == atual) {
             linhaAtual = linha;
             break;
         }
-    if (Grid1->rows() < m_linhasMinimas)
-        Grid1->setRows(m_linhasMinimas);
-    Grid1->setRow(linhaAtual);
+    if (Grid1->linhas() < linhas_de_dados_minimas())
+        Grid1->defineNumeroLinhas(linhas_de_dados_minimas());
+    Grid1->defineLinhaAtual(linhaAtual);
     atualiza_botoes();
     return lido;
 }
@@ -180,11 +180,11 @@ void JanelaLista::acrescenta(Recordset& rs)
     m_fim = !paginada || n < linhasPorPagina;
     if (n == 0)
         return;
-    const int primeira = m_listadas + 1;
+    const int primeira = m_listadas;
     Grid1->acrescentaLinhas(n);
     // the key's fields in the result: the order's (the code's, column 0,
     // when the list is ordered by its code) and the code's
-    const QString& campoCodigo0 = m_colunas.value(0).campo;
+    const QString& campoCodigo0 = m_colunas.value(COLUNA_CODIGO).campo;
     const QString nomeOrdem = !m_consulta.campoOrdem.isEmpty() ? m_consulta.campoOrdem
                               : m_consulta.codigo.isEmpty()     ? campoCodigo0
                                                                 : m_consulta.ordem;
@@ -193,9 +193,8 @@ void JanelaLista::acrescenta(Recordset& rs)
     Grade::Carga carga(*Grid1);
     for (int linha = primeira; !rs.eof(); ++linha, rs.moveNext()) {
         const QVariantList& daLinha = celulas[linha - primeira];
-        for (int c = 0; c < daLinha.size(); ++c)
-            Grid1->defineCelula(linha, c, daLinha[c]);
-        Grid1->setAvisoLinha(linha, avisos[linha - primeira]);
+        Grid1->defineLinha(linha, daLinha, daLinha.value(COLUNA_CODIGO));
+        Grid1->defineAviso(linha, avisos[linha - primeira]);
         if (linha == primeira + n - 1 && !m_fim) {
             m_ultimaOrdem = campoOrdem >= 0 ? rs.valor(campoOrdem) : QVariant();
             m_ultimoCodigo = campoCodigo >= 0 ? rs.valor(campoCodigo) : QVariant();
@@ -231,7 +230,7 @@ void JanelaLista::carrega_tudo()
 void JanelaLista::perto_do_fim(int linha)
 {
     const int visiveis = Grid1->viewport()->height() / std::max(1, Grid1->verticalHeader()->defaultSectionSize());
-    if (!m_fim && linha >= m_listadas - visiveis)
+    if (!m_fim && linha + 1 >= m_listadas - visiveis)
         carrega_pagina();
 }
 
@@ -252,8 +251,7 @@ QString JanelaLista::aviso_da_linha(const Recordset&) const { return {}; }
 
 QString JanelaLista::codigo_atual() const
 {
-    const int linha = Grid1->row();
-    return linha >= 1 ? Grid1->textMatrix(linha, 0) : QString();
+    return ModeloGrade::formata(Grid1->codigo(Grid1->linhaAtual()));
 }
 
 void JanelaLista::botao_de_linha(QPushButton* b) { m_botoesDeLinha.append(b); }

@@ -36,9 +36,9 @@ struct ConsultaLista {
 };
 
 // What every window that lists records shares (the lookup dialog, the
-// search screens, the receivables lists): the list with its one header row,
-// the data rows (the record's code in column 0) and empty filler rows up to
-// a minimum; the code of the current row; the buttons that act on a row,
+// search screens, the receivables lists): the list with its header, the
+// data rows (the record's code in column 0, and in the row's code role) and
+// empty filler rows up to a minimum; the code of the current row; the buttons that act on a row,
 // enabled only on a filled one; the list to a spreadsheet; accepting (the
 // row's code into nCodigoConsulta, the window closes; nothing on a filler
 // row) and cancelling (0); and the steps run each time a caller shows the
@@ -54,6 +54,8 @@ class JanelaLista : public FormModal {
 public:
     Grade* Grid1;
 
+    // The column that holds the record's code (ModeloGrade::PapelCodigo).
+    static constexpr int COLUNA_CODIGO = 0;
     // Rows read at a time.
     static inline int linhasPorPagina = 200;
 
@@ -71,11 +73,13 @@ public:
     const QVariantList& valores() const { return m_consulta.valores; }
 
 protected:
+    // linhasMinimas: the rows the window shows at least, its header counted
+    // (as the windows are designed); empty rows fill the list up to them.
     JanelaLista(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas, int linhasMinimas);
 
     // Fills the list from the query, one row per record (celulas_da_linha,
-    // aviso_da_linha), then adds filler rows and makes row 1 the current
-    // one. Nothing is read for an empty query. On a database error, or a
+    // aviso_da_linha), then adds filler rows and makes the first row the
+    // current one. Nothing is read for an empty query. On a database error, or a
     // value that cannot be read (an amount that is no amount), the error is
     // shown and the list is left empty; false then.
     // With mantem, as many rows are read as before, the record current
@@ -116,6 +120,7 @@ protected:
 
 private:
     void prepara_lista();
+    int linhas_de_dados_minimas() const { return std::max(0, m_linhasMinimas - 1); }
     // Reads the next page onto the end of the list; false on a database
     // error (shown; the list keeps what it has and reads no further).
     bool carrega_pagina();

@@ -16,9 +16,9 @@
 
 FrmConsEquipamentoCliente::FrmConsEquipamentoCliente()
     : FrmPesquisa(QStringLiteral("FrmConsEquipamentoCliente"), QStringLiteral("Consulta equipamentos do cliente"),
-                  {{QStringLiteral("Código"), 1500, Qt::AlignCenter, QStringLiteral("ncodigo")},
-                   {QStringLiteral("Descrição"), 3600, Qt::AlignLeft, QStringLiteral("cdescricao")},
-                   {QStringLiteral("Identificação"), 2300, Qt::AlignLeft, QStringLiteral("cidentificacao")}},
+                  {{QStringLiteral("Código"), 100, Qt::AlignCenter, QStringLiteral("ncodigo")},
+                   {QStringLiteral("Descrição"), 240, Qt::AlignLeft, QStringLiteral("cdescricao")},
+                   {QStringLiteral("Identificação"), 153, Qt::AlignLeft, QStringLiteral("cidentificacao")}},
                   12)
 {
     Text4 = linha_campo(m_filtros, 0, 0, QStringLiteral("Cliente"), QStringLiteral("Text4"), 9);

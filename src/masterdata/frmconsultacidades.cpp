@@ -5,9 +5,9 @@
 FrmConsultaCidades::FrmConsultaCidades()
     : FrmPesquisaTexto(QStringLiteral("FrmConsultaCidades"), QStringLiteral("Localização de cidades"), QStringLiteral("Nome"),
                        QStringLiteral("select * from cidade where %1 order by ncodigo"), QStringLiteral("cidade.cnome"),
-                       {{QStringLiteral("Código"), 1000, Qt::AlignCenter, QStringLiteral("ncodigo")},
-                        {QStringLiteral("Nome"), 4850, Qt::AlignLeft, QStringLiteral("cNome")},
-                        {QStringLiteral("UF"), 1000, Qt::AlignCenter, QStringLiteral("cuf")}},
+                       {{QStringLiteral("Código"), 67, Qt::AlignCenter, QStringLiteral("ncodigo")},
+                        {QStringLiteral("Nome"), 323, Qt::AlignLeft, QStringLiteral("cNome")},
+                        {QStringLiteral("UF"), 67, Qt::AlignCenter, QStringLiteral("cuf")}},
                        QStringLiteral("cidade"), QStringLiteral("da cidade"))
 {
 }

@@ -6,8 +6,8 @@ FrmConsultaCondicaoPagto::FrmConsultaCondicaoPagto()
     : FrmPesquisaTexto(QStringLiteral("FrmConsultaCondicaoPagto"), QStringLiteral("Localização de condições de pagto"),
                        QStringLiteral("Descrição"), QStringLiteral("select * from condicao_pagto where %1 order by ncodigo"),
                        QStringLiteral("condicao_pagto.cdescricao"),
-                       {{QStringLiteral("Código"), 1000, Qt::AlignCenter, QStringLiteral("ncodigo")},
-                        {QStringLiteral("Descrição"), 5900, Qt::AlignLeft, QStringLiteral("cdescricao")}},
+                       {{QStringLiteral("Código"), 67, Qt::AlignCenter, QStringLiteral("ncodigo")},
+                        {QStringLiteral("Descrição"), 393, Qt::AlignLeft, QStringLiteral("cdescricao")}},
                        QStringLiteral("condicao_pagto"), QStringLiteral("da condição"))
 {
 }

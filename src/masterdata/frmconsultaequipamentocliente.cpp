@@ -9,9 +9,9 @@
 
 FrmConsultaEquipamentoCliente::FrmConsultaEquipamentoCliente()
     : FrmPesquisa(QStringLiteral("FrmConsultaEquipamentoCliente"), QStringLiteral("Equipamentos do cliente"),
-                  {{QStringLiteral("Código"), 1500, Qt::AlignCenter, QStringLiteral("ncodigo")},
-                   {QStringLiteral("Descrição"), 3600, Qt::AlignLeft, QStringLiteral("cdescricao")},
-                   {QStringLiteral("Identificação"), 2000, Qt::AlignLeft, QStringLiteral("cidentificacao")}},
+                  {{QStringLiteral("Código"), 100, Qt::AlignCenter, QStringLiteral("ncodigo")},
+                   {QStringLiteral("Descrição"), 240, Qt::AlignLeft, QStringLiteral("cdescricao")},
+                   {QStringLiteral("Identificação"), 133, Qt::AlignLeft, QStringLiteral("cidentificacao")}},
                   12)
 {
     Command3 = botao(QStringLiteral("&Inclur"), QStringLiteral("Command3"));

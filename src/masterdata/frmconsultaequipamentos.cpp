@@ -6,8 +6,8 @@
 
 FrmConsultaEquipamentos::FrmConsultaEquipamentos()
     : FrmPesquisa(QStringLiteral("FrmConsultaEquipamentos"), QStringLiteral("Localização de equipamentos"),
-                  {{QStringLiteral("Código"), 1500, Qt::AlignCenter, QStringLiteral("ncodigo")},
-                   {QStringLiteral("Descrição"), 5600, Qt::AlignLeft, QStringLiteral("cdescricao")}},
+                  {{QStringLiteral("Código"), 100, Qt::AlignCenter, QStringLiteral("ncodigo")},
+                   {QStringLiteral("Descrição"), 373, Qt::AlignLeft, QStringLiteral("cdescricao")}},
                   12)
 {
     botao(QStringLiteral("&Detalhes"), QStringLiteral("Command1"));

@@ -17,14 +17,14 @@ QString codigo(const std::optional<qint32>& c) { return c ? QString::number(*c) 
 FrmAlteracoesFinanceiras::FrmAlteracoesFinanceiras()
     : JanelaLista(QStringLiteral("FrmAlteracoesFinanceiras"), QStringLiteral("Alterações no período"),
                   {{QStringLiteral("Código"), 0, {}, QStringLiteral("ncodigo")},
-                   {QStringLiteral("Momento"), 1700, Qt::AlignCenter},
-                   {QStringLiteral("Usuário"), 1300, Qt::AlignLeft},
-                   {QStringLiteral("Estação"), 1300, Qt::AlignLeft},
-                   {QStringLiteral("Alteração"), 2000, Qt::AlignLeft},
-                   {QStringLiteral("Ordem"), 800, Qt::AlignRight},
-                   {QStringLiteral("Parcela"), 800, Qt::AlignRight},
-                   {QStringLiteral("Antes"), 1500, Qt::AlignRight},
-                   {QStringLiteral("Depois"), 1500, Qt::AlignRight}},
+                   {QStringLiteral("Momento"), 113, Qt::AlignCenter},
+                   {QStringLiteral("Usuário"), 87, Qt::AlignLeft},
+                   {QStringLiteral("Estação"), 87, Qt::AlignLeft},
+                   {QStringLiteral("Alteração"), 133, Qt::AlignLeft},
+                   {QStringLiteral("Ordem"), 53, Qt::AlignRight},
+                   {QStringLiteral("Parcela"), 53, Qt::AlignRight},
+                   {QStringLiteral("Antes"), 100, Qt::AlignRight},
+                   {QStringLiteral("Depois"), 100, Qt::AlignRight}},
                   LINHAS_MINIMAS)
 {
     auto* v = new QVBoxLayout(this);

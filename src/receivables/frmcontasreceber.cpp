@@ -18,13 +18,13 @@
 FrmContasReceber::FrmContasReceber()
     : FrmListaContas(QStringLiteral("FrmContasReceber"), QStringLiteral("Contas a receber"),
                      {{QStringLiteral("Codigo da conta"), 0, {}, QStringLiteral("codigo_conta")},
-                      {QStringLiteral("Cliente"), 2800, Qt::AlignLeft},
-                      {QStringLiteral("Vencimento"), 1200, Qt::AlignCenter},
-                      {QStringLiteral("Valor original"), 1500, Qt::AlignCenter},
-                      {QStringLiteral("Numero docto"), 1300, Qt::AlignCenter},
-                      {QStringLiteral("Parcela"), 850, Qt::AlignCenter},
-                      {QStringLiteral("Valor pago"), 1500, Qt::AlignCenter},
-                      {QStringLiteral("Total"), 1500, Qt::AlignCenter}},
+                      {QStringLiteral("Cliente"), 187, Qt::AlignLeft},
+                      {QStringLiteral("Vencimento"), 80, Qt::AlignCenter},
+                      {QStringLiteral("Valor original"), 100, Qt::AlignCenter},
+                      {QStringLiteral("Numero docto"), 87, Qt::AlignCenter},
+                      {QStringLiteral("Parcela"), 57, Qt::AlignCenter},
+                      {QStringLiteral("Valor pago"), 100, Qt::AlignCenter},
+                      {QStringLiteral("Total"), 100, Qt::AlignCenter}},
                      LINHAS_MINIMAS, QStringLiteral("valor_parcela - valor_pago"), QStringLiteral("view_contas_a_receber"), QStringLiteral("vencimento"))
 {
     Combo1->addItem(QStringLiteral("Vencidas"));
@@ -78,7 +78,7 @@ void FrmContasReceber::Command2_Click()
 {
     const qint32 conta = conta_atual();
     // the open value as the list read it, never its text read back
-    const QVariant aberto = Grid1->valor(Grid1->row(), COLUNA_ABERTO);
+    const QVariant aberto = Grid1->valor(Grid1->linhaAtual(), COLUNA_ABERTO);
     if (conta == 0 || aberto.metaType() != QMetaType::fromType<Dinheiro>())
         return;
     FrmBaixaContasReceber& f = form<FrmBaixaContasReceber>();

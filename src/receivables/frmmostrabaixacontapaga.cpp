@@ -18,13 +18,13 @@
 
 namespace {
 const QList<ColunaGrade> COLUNAS = {{QString(), 0, Qt::AlignCenter},
-                                    {QStringLiteral("Data da baixa"), 1500, Qt::AlignCenter},
-                                    {QStringLiteral("Descontos"), 1000, Qt::AlignCenter},
-                                    {QStringLiteral("Acréscimos"), 1100, Qt::AlignCenter},
-                                    {QStringLiteral("Valor da baixa"), 1500, Qt::AlignCenter},
-                                    {QStringLiteral("Tipo da baixa"), 1500, Qt::AlignCenter},
-                                    {QStringLiteral("Forma de pagto"), 2000, Qt::AlignLeft},
-                                    {QStringLiteral("Obs"), 2300, Qt::AlignLeft}};
+                                    {QStringLiteral("Data da baixa"), 100, Qt::AlignCenter},
+                                    {QStringLiteral("Descontos"), 67, Qt::AlignCenter},
+                                    {QStringLiteral("Acréscimos"), 73, Qt::AlignCenter},
+                                    {QStringLiteral("Valor da baixa"), 100, Qt::AlignCenter},
+                                    {QStringLiteral("Tipo da baixa"), 100, Qt::AlignCenter},
+                                    {QStringLiteral("Forma de pagto"), 133, Qt::AlignLeft},
+                                    {QStringLiteral("Obs"), 153, Qt::AlignLeft}};
 } // namespace
 
 FrmMostraBaixaContaPaga::FrmMostraBaixaContaPaga()

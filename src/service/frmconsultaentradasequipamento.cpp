@@ -6,10 +6,10 @@
 FrmConsultaEntradasEquipamento::FrmConsultaEntradasEquipamento()
     : FrmConsultaMovimento(
           QStringLiteral("FrmConsultaEntradasEquipamento"), QStringLiteral("Localização de entradas de equipamentos"),
-          {{QStringLiteral("Código"), 1000, Qt::AlignCenter, QStringLiteral("codentrada")},
-           {QStringLiteral("Cliente"), 6100, Qt::AlignLeft, QStringLiteral("cfantasia")},
-           {QStringLiteral("Data da entrada"), 1800, Qt::AlignCenter, QStringLiteral("ddata")},
-           {QStringLiteral("Hora"), 1500, Qt::AlignCenter, QStringLiteral("thora")}},
+          {{QStringLiteral("Código"), 67, Qt::AlignCenter, QStringLiteral("codentrada")},
+           {QStringLiteral("Cliente"), 407, Qt::AlignLeft, QStringLiteral("cfantasia")},
+           {QStringLiteral("Data da entrada"), 120, Qt::AlignCenter, QStringLiteral("ddata")},
+           {QStringLiteral("Hora"), 100, Qt::AlignCenter, QStringLiteral("thora")}},
           18,
           {QStringLiteral("entrada_equipamento"), QStringLiteral("entrada_equipamento.ncodigo as codentrada,ddata,thora,cliente.cfantasia"),
            QStringLiteral("from entrada_equipamento,cliente where ncliente= cliente.ncodigo"), QStringLiteral("ncliente"),

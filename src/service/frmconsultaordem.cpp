@@ -7,11 +7,11 @@
 FrmConsultaOrdem::FrmConsultaOrdem()
     : FrmConsultaMovimento(
           QStringLiteral("FrmConsultaOrdem"), QStringLiteral("Localização de ordens de serviço"),
-          {{QStringLiteral("Código"), 1000, Qt::AlignCenter, QStringLiteral("codordem")},
-           {QStringLiteral("Cliente"), 5100, Qt::AlignLeft, QStringLiteral("cfantasia")},
-           {QStringLiteral("Data"), 1800, Qt::AlignCenter, QStringLiteral("ddata")},
-           {QStringLiteral("Valor"), 1500, Qt::AlignCenter, QStringLiteral("nvalor"), coluna_moeda},
-           {QStringLiteral("Concluída"), 1000, Qt::AlignCenter, QStringLiteral("nconcluida"), coluna_sim_nao}},
+          {{QStringLiteral("Código"), 67, Qt::AlignCenter, QStringLiteral("codordem")},
+           {QStringLiteral("Cliente"), 340, Qt::AlignLeft, QStringLiteral("cfantasia")},
+           {QStringLiteral("Data"), 120, Qt::AlignCenter, QStringLiteral("ddata")},
+           {QStringLiteral("Valor"), 100, Qt::AlignCenter, QStringLiteral("nvalor"), coluna_moeda},
+           {QStringLiteral("Concluída"), 67, Qt::AlignCenter, QStringLiteral("nconcluida"), coluna_sim_nao}},
           17,
           {QStringLiteral("ordem"), QStringLiteral("ordem.ncodigo as codordem,ddata,cliente.cfantasia,nconcluida,nvalor"),
            QStringLiteral("from ordem,cliente where ncliente = cliente.ncodigo"), QStringLiteral("cliente.ncodigo"),

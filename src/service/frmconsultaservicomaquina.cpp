@@ -32,10 +32,10 @@ QLineEdit* caixa_somente_leitura(QWidget* pai, const QString& nome)
 
 FrmConsultaServicoMaquina::FrmConsultaServicoMaquina()
     : FrmPesquisa(QStringLiteral("FrmConsultaServicoMaquina"), QStringLiteral("Serviços por equipamento"),
-                  {{QStringLiteral("Número"), 1100, Qt::AlignCenter, QStringLiteral("codigo")},
-                   {QStringLiteral("Data"), 1100, Qt::AlignCenter, QStringLiteral("data")},
-                   {QStringLiteral("Serviço"), 7000, Qt::AlignLeft, QStringLiteral("servico")},
-                   {QStringLiteral("Valor"), 1300, Qt::AlignCenter, QStringLiteral("valor"), coluna_moeda}},
+                  {{QStringLiteral("Número"), 73, Qt::AlignCenter, QStringLiteral("codigo")},
+                   {QStringLiteral("Data"), 73, Qt::AlignCenter, QStringLiteral("data")},
+                   {QStringLiteral("Serviço"), 467, Qt::AlignLeft, QStringLiteral("servico")},
+                   {QStringLiteral("Valor"), 87, Qt::AlignCenter, QStringLiteral("valor"), coluna_moeda}},
                   17)
 {
     Label4 = novo_titulo(QStringLiteral("Serviços por equipamento"), QStringLiteral("Label4"), this);

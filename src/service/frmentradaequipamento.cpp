@@ -30,8 +30,8 @@ FrmEntradaEquipamento::FrmEntradaEquipamento()
     : FrmMovimento(QStringLiteral("FrmEntradaEquipamento"), QStringLiteral("Entrada de equipamentos para orçamento"),
                    QStringLiteral("Command4"),
                    {{QStringLiteral("Código"), 0, Qt::AlignLeft, QStringLiteral("ncodigo")},
-                    {QStringLiteral("Equipamento"), 5500, Qt::AlignLeft, QStringLiteral("cequipamento")},
-                    {QStringLiteral("Problema Relatado"), 5100, Qt::AlignLeft, QStringLiteral("cproblema")}},
+                    {QStringLiteral("Equipamento"), 367, Qt::AlignLeft, QStringLiteral("cequipamento")},
+                    {QStringLiteral("Problema Relatado"), 340, Qt::AlignLeft, QStringLiteral("cproblema")}},
                    10)
 {
     Command4 = botaoCancelar();

@@ -64,9 +64,9 @@ FrmFechamentoVendaPrazo::FrmFechamentoVendaPrazo()
 void FrmFechamentoVendaPrazo::formata_grade()
 {
     Grid1->limpa(0);
-    Grid1->defineColunas({{QStringLiteral("Parcela"), 1500, Qt::AlignCenter},
-                          {QStringLiteral("Vencimento"), 1500, Qt::AlignCenter},
-                          {QStringLiteral("Valor"), 3000, Qt::AlignCenter}});
+    Grid1->defineColunas({{QStringLiteral("Parcela"), 100, Qt::AlignCenter},
+                          {QStringLiteral("Vencimento"), 100, Qt::AlignCenter},
+                          {QStringLiteral("Valor"), 200, Qt::AlignCenter}});
     Text4->setText(QStringLiteral("0"));
 }
 
@@ -93,7 +93,7 @@ void FrmFechamentoVendaPrazo::CmdOk_Click()
     QList<std::pair<int, Dinheiro>> parcelas;
     Dinheiro soma;
     for (int i = 1; i < Grid1->rows() && !Grid1->textMatrix(i, 0).isEmpty(); ++i) {
-        const std::optional<Dinheiro> valor = Grid1->dinheiro(i, 2);
+        const std::optional<Dinheiro> valor = Grid1->dinheiro(i - 1, 2);
         if (!valor) {
             informa(mensagem_valor_invalido(Grid1->textMatrix(i, 2)));
             return;

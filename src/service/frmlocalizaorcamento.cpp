@@ -6,11 +6,11 @@
 FrmLocalizaOrcamento::FrmLocalizaOrcamento()
     : FrmConsultaMovimento(
           QStringLiteral("FrmLocalizaOrcamento"), QStringLiteral("Localização de orçamentos"),
-          {{QStringLiteral("Código"), 1000, Qt::AlignCenter, QStringLiteral("codorcamento")},
-           {QStringLiteral("Cliente"), 5600, Qt::AlignLeft, QStringLiteral("cfantasia")},
-           {QStringLiteral("Data"), 1300, Qt::AlignCenter, QStringLiteral("ddata")},
-           {QStringLiteral("Valor"), 1500, Qt::AlignCenter, QStringLiteral("nvalor"), coluna_moeda},
-           {QStringLiteral("Aprovado"), 1000, Qt::AlignCenter, QStringLiteral("naprovado"), coluna_sim_nao}},
+          {{QStringLiteral("Código"), 67, Qt::AlignCenter, QStringLiteral("codorcamento")},
+           {QStringLiteral("Cliente"), 373, Qt::AlignLeft, QStringLiteral("cfantasia")},
+           {QStringLiteral("Data"), 87, Qt::AlignCenter, QStringLiteral("ddata")},
+           {QStringLiteral("Valor"), 100, Qt::AlignCenter, QStringLiteral("nvalor"), coluna_moeda},
+           {QStringLiteral("Aprovado"), 67, Qt::AlignCenter, QStringLiteral("naprovado"), coluna_sim_nao}},
           17,
           {QStringLiteral("orcamento"), QStringLiteral("orcamento.ncodigo as codorcamento,naprovado,ddata,cliente.cfantasia,nvalor"),
            QStringLiteral("from orcamento,cliente where ncliente = cliente.ncodigo"), QStringLiteral("ncliente"),

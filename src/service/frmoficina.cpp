@@ -31,14 +31,14 @@ QList<ColunaGrade> colunas()
 {
     // the job's key (hidden) keys the pages and names the current job
     return {{QString(), 0, {}, QStringLiteral("chave")},
-            {QStringLiteral("Documento"), 1500, {}},
-            {QStringLiteral("Etapa"), 2300, {}},
-            {QStringLiteral("Dias"), 700, Qt::AlignRight | Qt::AlignVCenter},
-            {QStringLiteral("Cliente"), 2800, {}},
-            {QStringLiteral("Fone"), 1600, {}},
-            {QStringLiteral("Máquina"), 2800, {}},
-            {QStringLiteral("Técnico"), 1800, {}},
-            {QStringLiteral("Valor"), 1400, Qt::AlignRight | Qt::AlignVCenter}};
+            {QStringLiteral("Documento"), 100, {}},
+            {QStringLiteral("Etapa"), 153, {}},
+            {QStringLiteral("Dias"), 47, Qt::AlignRight | Qt::AlignVCenter},
+            {QStringLiteral("Cliente"), 187, {}},
+            {QStringLiteral("Fone"), 107, {}},
+            {QStringLiteral("Máquina"), 187, {}},
+            {QStringLiteral("Técnico"), 120, {}},
+            {QStringLiteral("Valor"), 93, Qt::AlignRight | Qt::AlignVCenter}};
 }
 
 QString nome_documento(const TrabalhoOficina& t)

@@ -20,9 +20,9 @@
 FrmOrcamento::FrmOrcamento()
     : FrmMovimentoServico(QStringLiteral("FrmOrcamento"), QStringLiteral("Orçamentos"),
                           {{QStringLiteral("Código do equipamento cliente"), 0, Qt::AlignLeft, QStringLiteral("ncodigo")},
-                           {QStringLiteral("Equipamento"), 4600, Qt::AlignLeft, QStringLiteral("equipamento")},
-                           {QStringLiteral("Serviço"), 4000, Qt::AlignLeft, QStringLiteral("cservico")},
-                           {QStringLiteral("Preço"), 1900, Qt::AlignCenter, QString()},
+                           {QStringLiteral("Equipamento"), 307, Qt::AlignLeft, QStringLiteral("equipamento")},
+                           {QStringLiteral("Serviço"), 267, Qt::AlignLeft, QStringLiteral("cservico")},
+                           {QStringLiteral("Preço"), 127, Qt::AlignCenter, QString()},
                            {QStringLiteral("Codigo do equipamento"), 0, Qt::AlignLeft, QStringLiteral("nequipamento")}},
                           12, 4, 2, 3)
 {

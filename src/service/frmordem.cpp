@@ -31,10 +31,10 @@ const QString REABRIR = QStringLiteral("Esta ordem já foi fechada. Deseja reabr
 FrmOrdem::FrmOrdem()
     : FrmMovimentoServico(QStringLiteral("FrmOrdem"), QStringLiteral("Ordem de serviço"),
                           {{QStringLiteral("Código do equipamento cliente"), 0, Qt::AlignLeft, QStringLiteral("ncodigo")},
-                           {QStringLiteral("Equipamento"), 3200, Qt::AlignLeft, QStringLiteral("equipamento")},
-                           {QStringLiteral("Técnico"), 3200, Qt::AlignLeft, QStringLiteral("cfantasia")},
-                           {QStringLiteral("Serviço"), 3200, Qt::AlignLeft, QStringLiteral("cservico")},
-                           {QStringLiteral("Preço"), 1400, Qt::AlignCenter, QString()},
+                           {QStringLiteral("Equipamento"), 213, Qt::AlignLeft, QStringLiteral("equipamento")},
+                           {QStringLiteral("Técnico"), 213, Qt::AlignLeft, QStringLiteral("cfantasia")},
+                           {QStringLiteral("Serviço"), 213, Qt::AlignLeft, QStringLiteral("cservico")},
+                           {QStringLiteral("Preço"), 93, Qt::AlignCenter, QString()},
                            {QString(), 0, Qt::AlignLeft, QStringLiteral("nequipamento")},
                            {QString(), 0, Qt::AlignLeft, QStringLiteral("ntecnico")}},
                           11, 5, 3, 4)

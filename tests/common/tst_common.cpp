@@ -420,58 +420,62 @@ private slots:
     void somaColunaParaNaLinhaVazia()
     {
         Grade g;
-        g.setCols(2);
-        g.setRows(6);
-        g.setTextMatrix(0, 1, QStringLiteral("Valor")); // header is never read
-        g.setTextMatrix(1, 1, QStringLiteral("R$ 10,00"));
-        g.setTextMatrix(2, 1, QStringLiteral("1.000,50"));
-        g.setTextMatrix(4, 1, QStringLiteral("999,00")); // after the empty row 3
+        g.defineNumeroColunas(2);
+        g.defineNumeroLinhas(5);
+        g.defineTitulo(1, QStringLiteral("Valor")); // the header is never read
+        g.defineValor(0, 1, QStringLiteral("R$ 10,00"));
+        g.defineValor(1, 1, QStringLiteral("1.000,50"));
+        g.defineValor(3, 1, QStringLiteral("999,00")); // after the empty row 2
         QCOMPARE(soma_coluna(g, 1).centavos(), 101050);
         // a cell that is not money is never added as zero
-        g.setTextMatrix(3, 1, QStringLiteral("doze"));
+        g.defineValor(2, 1, QStringLiteral("doze"));
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, soma_coluna(g, 1));
-        g.setTextMatrix(3, 1, QStringLiteral("12.50"));
+        g.defineValor(2, 1, QStringLiteral("12.50"));
         QCOMPARE(soma_coluna(g, 1).centavos(), 101050 + 1250 + 99900);
         // a cell keeps the amount it was given, and adds it as given; the
         // clerk's text over it is read as typed
-        g.defineCelula(1, 1, QVariant::fromValue(Dinheiro::deCentavos(10000000000001)));
-        QCOMPARE(g.textMatrix(1, 1), QStringLiteral("R$\u00a0100.000.000.000,01"));
-        g.setRows(20); // more rows keep it
+        g.defineValor(0, 1, QVariant::fromValue(Dinheiro::deCentavos(10000000000001)));
+        QCOMPARE(g.texto(0, 1), QStringLiteral("R$\u00a0100.000.000.000,01"));
+        g.defineNumeroLinhas(19); // more rows keep it
         QCOMPARE(g.model()->index(0, 1).data(ModeloGrade::PapelValor).value<Dinheiro>(), Dinheiro::deCentavos(10000000000001));
         QCOMPARE(soma_coluna(g, 1).centavos(), 10000000000001 + 101050 - 1000 + 1250 + 99900);
-        g.setTextMatrix(1, 1, QStringLiteral("7"));
-        QVERIFY(!g.valor(1, 1).isValid());
-        QCOMPARE(g.dinheiro(1, 1), Dinheiro::deCentavos(700));
+        g.defineValor(0, 1, QStringLiteral("7"));
+        QCOMPARE(g.valor(0, 1), QVariant(QStringLiteral("7")));
+        QCOMPARE(g.dinheiro(0, 1), Dinheiro::deCentavos(700));
     }
 
-    void gradeComCabecalhoFixo()
+    // Rows are kept as given (a code, a date, a text) and shown in their
+    // format; the row's code has a role of its own, the header is the view's.
+    void gradeGuardaALinhaComoLida()
     {
         Grade g;
-        g.setCols(3);
-        g.setRows(18);
-        QCOMPARE(g.rows(), 18);
+        g.defineColunas({{QStringLiteral("Código"), 60, Qt::AlignCenter}, {QStringLiteral("Data"), 0, {}}, {QStringLiteral("Nome"), 100, {}}});
+        g.defineNumeroLinhas(17);
+        QCOMPARE(g.linhas(), 17);
         QCOMPARE(g.model()->rowCount(), 17);
-        g.setTextMatrix(0, 0, QStringLiteral("Código"));
-        g.setTextMatrix(1, 0, QStringLiteral("7"));
-        g.setTextMatrix(17, 2, QStringLiteral("fim"));
+        g.defineLinha(0, {qint32(7), QDate(2024, 2, 29), QStringLiteral("Ana")}, qint32(7));
+        g.defineValor(16, 2, QStringLiteral("fim"));
         QCOMPARE(g.model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Código"));
-        QCOMPARE(g.textMatrix(1, 0), QStringLiteral("7"));
-        QCOMPARE(g.textMatrix(17, 2), QStringLiteral("fim"));
-        QCOMPARE(g.textMatrix(18, 0), QString()); // beyond the last row
-        g.setColWidth(1, 1500);
-        QCOMPARE(g.columnWidth(1), 1500 * g.logicalDpiX() / 1440);
-        g.setColWidth(0, 0);
-        QVERIFY(g.isColumnHidden(0));
-        QCOMPARE(g.row(), 1);
-        g.setRow(5);
-        QCOMPARE(g.row(), 5);
+        QCOMPARE(g.valor(0, 0), QVariant(qint32(7)));
+        QCOMPARE(g.texto(0, 1), QStringLiteral("29/02/2024"));
+        QCOMPARE(g.model()->index(0, 2).data(ModeloGrade::PapelCodigo), QVariant(qint32(7)));
+        QVERIFY(!g.model()->index(16, 2).data(ModeloGrade::PapelCodigo).isValid());
+        QCOMPARE(g.texto(16, 2), QStringLiteral("fim"));
+        QCOMPARE(g.texto(17, 0), QString()); // beyond the last row
+        QCOMPARE(g.larguraColuna(0), 60);
+        QVERIFY(g.isColumnHidden(1));
+        QCOMPARE(g.larguraColuna(1), 0);
+        QCOMPARE(g.linhaAtual(), 0);
+        g.defineLinhaAtual(4);
+        QCOMPARE(g.linhaAtual(), 4);
         // growing keeps what is there
-        g.setRows(20);
-        QCOMPARE(g.textMatrix(17, 2), QStringLiteral("fim"));
+        g.defineNumeroLinhas(19);
+        QCOMPARE(g.texto(16, 2), QStringLiteral("fim"));
         g.limpa(3);
-        QCOMPARE(g.rows(), 4);
-        QCOMPARE(g.textMatrix(1, 0), QString());
-        QCOMPARE(g.textMatrix(0, 0), QStringLiteral("Código"));
+        QCOMPARE(g.linhas(), 3);
+        QCOMPARE(g.texto(0, 0), QString());
+        QVERIFY(!g.codigo(0).isValid());
+        QCOMPARE(g.titulo(0), QStringLiteral("Código"));
     }
 
     // A designed width that would cut a header or a text grows to fit it
@@ -480,25 +484,25 @@ private slots:
     void gradeAlargaColunaQueCortariaOTexto()
     {
         Grade g;
-        g.setCols(3);
-        g.setRows(4);
+        g.defineNumeroColunas(3);
+        g.defineNumeroLinhas(3);
         for (int c = 0; c < 3; ++c)
-            g.setColWidth(c, 600);
+            g.defineLarguraColuna(c, 40);
         const int desenho = g.columnWidth(1);
-        g.setColWidth(2, 0);
-        g.setTextMatrix(0, 0, QStringLiteral("Numero docto"));
-        g.setTextMatrix(1, 0, QStringLiteral("1"));
-        g.setTextMatrix(1, 1, QStringLiteral("7"));
-        g.setTextMatrix(2, 1, QStringLiteral("R$ 1.234.567,89"));
-        g.setTextMatrix(3, 2, QStringLiteral("um texto longo numa coluna escondida"));
+        g.defineLarguraColuna(2, 0);
+        g.defineTitulo(0, QStringLiteral("Numero docto"));
+        g.defineValor(0, 0, QStringLiteral("1"));
+        g.defineValor(0, 1, QStringLiteral("7"));
+        g.defineValor(1, 1, QVariant::fromValue(Dinheiro::deCentavos(123456789)));
+        g.defineValor(2, 2, QStringLiteral("um texto longo numa coluna escondida"));
         QTRY_VERIFY(g.columnWidth(1) > desenho);
         QVERIFY(g.columnWidth(1) > g.fontMetrics().horizontalAdvance(QStringLiteral("R$ 1.234.567,89")));
         QVERIFY(g.columnWidth(0) > g.horizontalHeader()->fontMetrics().horizontalAdvance(QStringLiteral("Numero docto")));
         QVERIFY(g.isColumnHidden(2));
         // a shorter list again: the form's design comes back, never narrower
-        g.setColWidth(1, 600);
-        g.limpa(2);
-        g.setTextMatrix(1, 1, QStringLiteral("7"));
+        g.defineLarguraColuna(1, 40);
+        g.limpa(1);
+        g.defineValor(0, 1, QStringLiteral("7"));
         espera_fila(); // the width check the text scheduled has run
         QCOMPARE(g.columnWidth(1), desenho);
     }

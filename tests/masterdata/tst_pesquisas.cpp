@@ -65,7 +65,7 @@ private slots:
         mostra_form<FrmConsultaClientes>();
         QCOMPARE(f.windowTitle(), QStringLiteral("Localização de clientes"));
         QVERIFY(!f.botaoAceitar->isVisible());
-        QCOMPARE(f.Grid1->rows(), 17);
+        QCOMPARE(f.Grid1->linhas(), 16);
         QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}));
         QCOMPARE(coluna(f.Grid1, 3), (QStringList{QStringLiteral("Curitiba"), QStringLiteral("Cidade Não Informada"), QStringLiteral("Cidade Não Informada")}));
         // lower-case filters find proper-cased names
@@ -89,7 +89,7 @@ private slots:
         QCOMPARE(coluna(f.Grid1, 1), QStringList{QStringLiteral("Bruno Lima")});
         QVERIFY(f.botaoDetalhes->isEnabled());
         // filler rows disable the row buttons
-        f.Grid1->setRow(5);
+        f.Grid1->defineLinhaAtual(4);
         QVERIFY(!f.botaoDetalhes->isEnabled() && !f.botaoExcluir->isEnabled());
         clica(f.botaoSair);
         QCOMPARE(nCodigoConsulta, 0);
@@ -113,7 +113,7 @@ private slots:
         });
         duplo_clique(f.Grid1, 2, 1);
         QCOMPARE(aberto, 1);
-        QCOMPARE(f.Grid1->textMatrix(2, 1), QStringLiteral("Bruno Lima Filho")); // searched again
+        QCOMPARE(f.Grid1->texto(1, 1), QStringLiteral("Bruno Lima Filho")); // searched again
         // the new name is found by its letters, the old one no longer
         digita(f.Text3, QStringLiteral("LIMA FILHO"));
         clica(f.botaoProcurar);
@@ -130,14 +130,14 @@ private slots:
         f.Text3->clear();
         clica(f.botaoProcurar);
         // a customer with a machine cannot be deleted; the list stays
-        f.Grid1->setRow(1);
+        f.Grid1->defineLinhaAtual(0);
         amb->msgs.respostas({true});
         clica(f.botaoExcluir);
         QCOMPARE(amb->msgs.textos().at(0), QStringLiteral("Confirma a exclusão do cliente Ana Souza?"));
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Este registro já está sendo usado por outros registros e portanto não pode ser excluído!"));
         QCOMPARE(coluna(f.Grid1, 0).size(), 3);
         // answering No deletes nothing; Yes on a free customer deletes it
-        f.Grid1->setRow(3);
+        f.Grid1->defineLinhaAtual(2);
         amb->msgs.respostas({false, true});
         clica(f.botaoExcluir);
         QCOMPARE(valor(QStringLiteral("select count(*) from cliente")).toInt(), 4);
@@ -173,7 +173,7 @@ private slots:
         QCOMPARE(escolhe_cliente(), 0);
         ao_abrir_modal([](QDialog& d) {
             auto& c = static_cast<FrmConsultaClientes&>(d);
-            c.Grid1->setRow(2);
+            c.Grid1->defineLinhaAtual(1);
             clica(c.botaoAceitar);
         });
         QCOMPARE(escolhe_cliente(), 3);
@@ -184,7 +184,7 @@ private slots:
         clientes();
         executa(QStringLiteral("insert into tecnico values(null,'Beto Lima','','',2,'','','','','','','','',0)"));
         auto& c = mostra_form<FrmConsultaCidades>();
-        QCOMPARE(c.Grid1->rows(), 12);
+        QCOMPARE(c.Grid1->linhas(), 11);
         QCOMPARE(coluna(c.Grid1, 1), (QStringList{QStringLiteral("Cidade Não Informada"), QStringLiteral("Curitiba")}));
         digita(c.Text1, QStringLiteral("curi"));
         clica(c.botaoProcurar);
@@ -251,13 +251,13 @@ private slots:
                 QCOMPARE(f.gradeValores->textMatrix(1, 2), QStringLiteral("20"));
                 f.sai_click();
             });
-            l.Grid1->setRow(1);
+            l.Grid1->defineLinhaAtual(0);
             clica(l.botaoDetalhes);
             // a machine goes with its values; one used in a budget is refused
             executa(QStringLiteral("insert into orcamento values(null,2,'2026-12-07','10:20:00',0,'',0,1);"));
             executa(QStringLiteral("insert into item_orcamento values(null,1,2,'Troca',10);"));
             amb->msgs.respostas({true, true});
-            l.Grid1->setRow(1);
+            l.Grid1->defineLinhaAtual(0);
             clica(l.botaoExcluir);
             QCOMPARE(amb->msgs.textos().at(0), QStringLiteral("Deseja excluir esse equipamento?"));
             QCOMPARE(coluna(l.Grid1, 2), QStringList{QStringLiteral("Samsung")});
@@ -278,10 +278,10 @@ private slots:
         auto& f = mostra_form<FrmConsultaEquipamentos>();
         QCOMPARE(coluna(f.Grid1, 1), (QStringList{QStringLiteral("Impressora"), QStringLiteral("Monitor")}));
         amb->msgs.respostas({true, true});
-        f.Grid1->setRow(2);
+        f.Grid1->defineLinhaAtual(1);
         clica(f.botaoExcluir);
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Este registro já está sendo usado por outros registros e portanto não pode ser excluído!"));
-        f.Grid1->setRow(1);
+        f.Grid1->defineLinhaAtual(0);
         clica(f.botaoExcluir);
         QCOMPARE(coluna(f.Grid1, 1), QStringList{QStringLiteral("Monitor")});
     }
@@ -445,7 +445,7 @@ private slots:
     {
         clientes();
         auto& f = mostra_form<FrmConsEquipamentoCliente>();
-        QCOMPARE(f.Grid1->rows(), 12);
+        QCOMPARE(f.Grid1->linhas(), 11);
         f.Text4->setFocus();
         digita(f.Text4, QStringLiteral("9"));
         f.Command3->setFocus();
@@ -470,7 +470,7 @@ private slots:
         // another customer chosen in the search empties it too
         ao_abrir_modal([](QDialog& d) {
             auto& c = static_cast<FrmConsultaClientes&>(d);
-            c.Grid1->setRow(2);
+            c.Grid1->defineLinhaAtual(1);
             clica(c.botaoAceitar);
         });
         clica(f.Command1);
