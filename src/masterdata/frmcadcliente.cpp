@@ -71,7 +71,7 @@ void FrmCadCliente::abandona()
 
 bool FrmCadCliente::documento_valido() const
 {
-    return juridica() ? FU_ValidaCNPJ(caixaDocumento->text()) : FU_ValidaCPF(caixaDocumento->text());
+    return juridica() ? cnpj_valido(caixaDocumento->text()) : cpf_valido(caixaDocumento->text());
 }
 
 QString FrmCadCliente::mensagem_documento() const

@@ -37,7 +37,7 @@ FrmCadEquipamentoCliente::FrmCadEquipamentoCliente()
     corpo()->addWidget(quadro, 1);
     // the value of a property is typed in place, a row with a property
     // editable even while its value is empty
-    gradeValores->editaColunas({{2, 0}}, 0);
+    gradeValores->editaColunas({{COLUNA_VALOR, 0}}, COLUNA_PROPRIEDADE);
     editorValor = gradeValores->editor();
     editorValor->setAccessibleName(QStringLiteral("Descrição/Valor"));
     editorValor->setMaxLength(100);
@@ -68,16 +68,14 @@ QWidget* FrmCadEquipamentoCliente::primeiro_campo() { return inclusao() ? static
 
 void FrmCadEquipamentoCliente::prepara_grade()
 {
-    gradeValores->setCols(3);
+    gradeValores->defineNumeroColunas(2);
     gradeValores->limpa(0);
-    gradeValores->setTextMatrix(0, 0, QStringLiteral("Codigo da propriedade"));
-    gradeValores->setTextMatrix(0, 1, QStringLiteral("Propriedade"));
-    gradeValores->setTextMatrix(0, 2, QStringLiteral("Descrição/Valor"));
-    gradeValores->setColWidth(0, 0);
-    gradeValores->setColWidth(1, 5500);
-    gradeValores->setColWidth(2, 3100);
-    gradeValores->setColAlignment(1, Qt::AlignLeft);
-    gradeValores->setColAlignment(2, Qt::AlignLeft);
+    gradeValores->defineTitulo(COLUNA_PROPRIEDADE, QStringLiteral("Propriedade"));
+    gradeValores->defineTitulo(COLUNA_VALOR, QStringLiteral("Descrição/Valor"));
+    gradeValores->defineLarguraColuna(COLUNA_PROPRIEDADE, 367);
+    gradeValores->defineLarguraColuna(COLUNA_VALOR, 207);
+    gradeValores->defineAlinhamento(COLUNA_PROPRIEDADE, Qt::AlignLeft);
+    gradeValores->defineAlinhamento(COLUNA_VALOR, Qt::AlignLeft);
 }
 
 // The type list is filled at every opening (each type carries its code:
@@ -90,7 +88,7 @@ void FrmCadEquipamentoCliente::prepara()
     caixaTipo->clear();
     caixaTipo->setEnabled(true);
     prepara_grade();
-    gradeValores->setRows(LINHAS_MINIMAS);
+    gradeValores->defineNumeroLinhas(LINHAS_MINIMAS);
     for (const Equipamento& tipo : tipos_de_equipamento())
         caixaTipo->addItem(tipo.descricao, tipo.codigo);
     caixaTipo->setCurrentIndex(inclusao() && caixaTipo->count() > 0 ? 0 : -1);
@@ -102,21 +100,18 @@ void FrmCadEquipamentoCliente::reserva_codigo() { carrega_propriedades_do_tipo()
 void FrmCadEquipamentoCliente::mostra_valores(const QList<ValorPropriedade>& valores)
 {
     prepara_grade();
-    gradeValores->setRows(std::max(int(valores.size()) + 1, LINHAS_MINIMAS));
+    gradeValores->defineNumeroLinhas(std::max(int(valores.size()), LINHAS_MINIMAS));
     Grade::Carga carga(*gradeValores);
-    for (int i = 0; i < valores.size(); ++i) {
-        gradeValores->setTextMatrix(i + 1, 0, QString::number(valores[i].propriedade));
-        gradeValores->setTextMatrix(i + 1, 1, valores[i].descricao);
-        gradeValores->setTextMatrix(i + 1, 2, valores[i].valor);
-    }
+    for (int linha = 0; linha < valores.size(); ++linha)
+        gradeValores->defineLinha(linha, {valores[linha].descricao, valores[linha].valor}, valores[linha].propriedade);
 }
 
 QList<ValorPropriedade> FrmCadEquipamentoCliente::valores_digitados() const
 {
     QList<ValorPropriedade> valores;
-    for (int linha = 1; linha < gradeValores->rows() && !gradeValores->textMatrix(linha, 1).isEmpty(); ++linha)
-        valores.append({qint32(valor_numerico(gradeValores->textMatrix(linha, 0))), gradeValores->textMatrix(linha, 1),
-                        gradeValores->textMatrix(linha, 2)});
+    for (int linha = 0; linha < gradeValores->linhas() && gradeValores->codigo(linha).isValid(); ++linha)
+        valores.append({gradeValores->codigo(linha).toInt(), gradeValores->texto(linha, COLUNA_PROPRIEDADE),
+                        gradeValores->texto(linha, COLUNA_VALOR)});
     return valores;
 }
 

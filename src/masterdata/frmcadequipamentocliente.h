@@ -21,10 +21,11 @@ public:
 
     QComboBox* caixaTipo;
     QLineEdit* caixaIdentificacao;
-    Grade* gradeValores;     // property code (hidden), property, value
+    Grade* gradeValores;     // property, value; each row with its property's code
     QLineEdit* editorValor;  // the in-place editor of a value (the grid's)
 
-    static constexpr int LINHAS_MINIMAS = 14;
+    static constexpr int LINHAS_MINIMAS = 13; // data rows shown at least
+    enum Coluna { COLUNA_PROPRIEDADE, COLUNA_VALOR };
 
 protected:
     void prepara() override;

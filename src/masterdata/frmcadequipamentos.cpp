@@ -41,8 +41,8 @@ FrmCadEquipamentos::FrmCadEquipamentos()
     gradePropriedades = new Grade(props);
     gradePropriedades->setObjectName(QStringLiteral("gradePropriedades"));
     gradePropriedades->setAccessibleName(QStringLiteral("Propriedades"));
-    gradePropriedades->setFixedRows(0);
-    gradePropriedades->setCols(2);
+    gradePropriedades->mostraCabecalho(false);
+    gradePropriedades->defineNumeroColunas(1);
     gradePropriedades->setMinimumHeight(160);
     v->addWidget(gradePropriedades);
     corpo()->addWidget(props, 1);
@@ -60,9 +60,8 @@ qint32 FrmCadEquipamentos::codigo_tipo() const { return qint32(valor_numerico(ca
 void FrmCadEquipamentos::prepara()
 {
     gradePropriedades->limpa(5);
-    gradePropriedades->setColWidth(0, 0);
-    gradePropriedades->setColWidth(1, 6000);
-    gradePropriedades->setColAlignment(1, Qt::AlignLeft);
+    gradePropriedades->defineLarguraColuna(0, 400);
+    gradePropriedades->defineAlinhamento(0, Qt::AlignLeft);
 }
 
 void FrmCadEquipamentos::reserva_codigo() { caixaCodigo->setText(QString::number(reserva_equipamento())); }
@@ -80,19 +79,17 @@ void FrmCadEquipamentos::carrega_propriedades()
     const QList<Propriedade> propriedades = le_propriedades(codigo_tipo());
     gradePropriedades->limpa(std::max(int(propriedades.size()), LINHAS_MINIMAS));
     Grade::Carga carga(*gradePropriedades);
-    for (int linha = 0; linha < propriedades.size(); ++linha) {
-        gradePropriedades->setTextMatrix(linha, 0, QString::number(propriedades[linha].codigo));
-        gradePropriedades->setTextMatrix(linha, 1, propriedades[linha].descricao);
-    }
+    for (int linha = 0; linha < propriedades.size(); ++linha)
+        gradePropriedades->defineLinha(linha, {propriedades[linha].descricao}, propriedades[linha].codigo);
 }
 
 std::optional<Propriedade> FrmCadEquipamentos::propriedade_atual() const
 {
-    const int linha = gradePropriedades->row();
-    const qint32 codigo = linha < 0 ? 0 : qint32(valor_numerico(gradePropriedades->textMatrix(linha, 0)));
-    if (codigo < 1)
+    const int linha = gradePropriedades->linhaAtual();
+    const QVariant codigo = linha < 0 ? QVariant() : gradePropriedades->codigo(linha);
+    if (!codigo.isValid())
         return std::nullopt;
-    return Propriedade{codigo, gradePropriedades->textMatrix(linha, 1)};
+    return Propriedade{codigo.toInt(), gradePropriedades->texto(linha, 0)};
 }
 
 void FrmCadEquipamentos::muda_propriedades(const std::function<void()>& mudanca)

@@ -20,7 +20,7 @@ public:
 
     QLineEdit* caixaCodigo;
     QLineEdit* caixaDescricao;
-    Grade* gradePropriedades; // hidden code, name; no header row
+    Grade* gradePropriedades; // the names, each row with its code; no header
     QToolBar* barraPropriedades;
     QAction* acaoInserir;
     QAction* acaoExcluir;

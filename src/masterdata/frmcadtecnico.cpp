@@ -49,6 +49,6 @@ qint32 FrmCadTecnico::grava()
     return t.codigo;
 }
 
-bool FrmCadTecnico::documento_valido() const { return FU_ValidaCPF(caixaDocumento->text()); }
+bool FrmCadTecnico::documento_valido() const { return cpf_valido(caixaDocumento->text()); }
 
 QString FrmCadTecnico::mensagem_documento() const { return QStringLiteral("O número de cpf informado está incorreto!"); }

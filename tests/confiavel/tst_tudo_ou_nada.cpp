@@ -383,8 +383,8 @@ void TstTudoOuNada::monta_tabela()
                       auto& f = form<FrmCadEquipamentoCliente>();
                       abre_inclusao<FrmCadEquipamentoCliente>(3);
                       f.caixaIdentificacao->setText(QStringLiteral("Epson L3150"));
-                      edita_valor(f, 1, QStringLiteral("Epson"));
-                      edita_valor(f, 2, QStringLiteral("L3150"));
+                      edita_valor(f, 0, QStringLiteral("Epson"));
+                      edita_valor(f, 1, QStringLiteral("L3150"));
                       return static_cast<QWidget*>(&f);
                   },
                   [] { clica(form<FrmCadEquipamentoCliente>().botaoGravar); }, Caso::Repete};
@@ -396,7 +396,7 @@ void TstTudoOuNada::monta_tabela()
                       auto& f = form<FrmCadEquipamentoCliente>();
                       abre_edicao<FrmCadEquipamentoCliente>(1);
                       f.caixaIdentificacao->setText(QStringLiteral("HP LaserJet 1102w"));
-                      edita_valor(f, 1, QStringLiteral("HP Inc"));
+                      edita_valor(f, 0, QStringLiteral("HP Inc"));
                       return static_cast<QWidget*>(&f);
                   },
                   [] { clica(form<FrmCadEquipamentoCliente>().botaoGravar); }, Caso::Repete};

@@ -14,6 +14,7 @@
 #include "sessao.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -71,7 +72,7 @@ private slots:
         QFETCH(QString, numero);
         QFETCH(bool, cpf);
         QFETCH(bool, valido);
-        QCOMPARE(cpf ? FU_ValidaCPF(numero) : FU_ValidaCNPJ(numero), valido);
+        QCOMPARE(cpf ? cpf_valido(numero) : cnpj_valido(numero), valido);
     }
 
     void cidadeNovaFicaAbertaComProximoCodigo()
@@ -383,32 +384,34 @@ private slots:
     {
         auto& f = abre_inclusao<FrmCadEquipamentos>();
         QCOMPARE(f.caixaCodigo->text(), QStringLiteral("1"));
-        QCOMPARE(f.gradePropriedades->rows(), 5);
-        QCOMPARE(f.gradePropriedades->textMatrix(0, 0), QString()); // no header row
+        QCOMPARE(f.gradePropriedades->linhas(), 5);
+        QVERIFY(f.gradePropriedades->horizontalHeader()->isHidden()); // no header row
         const QString cem(100, QLatin1Char('a'));
         amb->msgs.entradas({QStringLiteral("Número de série"), cem, cem + QLatin1Char('b'), QString(), std::nullopt, QStringLiteral("Mod'elo")});
         for (int i = 0; i < 6; ++i)
             f.acaoInserir->trigger();
         QCOMPARE(linhas(QStringLiteral("select nequipamento, cdescricao from propriedade order by ncodigo")),
                  (QStringList{QStringLiteral("1|Número de série"), QStringLiteral("1|") + cem, QStringLiteral("1|Mod'elo")}));
-        QCOMPARE(f.gradePropriedades->rows(), 3);
-        QCOMPARE(f.gradePropriedades->textMatrix(0, 1), QStringLiteral("Número de série"));
+        QCOMPARE(f.gradePropriedades->linhas(), 3);
+        QCOMPARE(f.gradePropriedades->texto(0, 0), QStringLiteral("Número de série"));
         QCOMPARE(amb->msgs.mostradas().last().titulo, QStringLiteral("Inclusão de propriedade"));
 
         // rename by double click
-        f.gradePropriedades->setRow(1);
+        f.gradePropriedades->defineLinhaAtual(1);
         amb->msgs.entradas({QStringLiteral("Cor")});
-        duplo_clique(f.gradePropriedades, 1, 1);
+        const QPoint celula = f.gradePropriedades->visualRect(f.gradePropriedades->model()->index(1, 0)).center();
+        QTest::mouseClick(f.gradePropriedades->viewport(), Qt::LeftButton, {}, celula);
+        QTest::mouseDClick(f.gradePropriedades->viewport(), Qt::LeftButton, {}, celula);
         QCOMPARE(linhas(QStringLiteral("select cdescricao from propriedade order by ncodigo")),
                  (QStringList{QStringLiteral("Número de série"), QStringLiteral("Cor"), QStringLiteral("Mod'elo")}));
         // delete the current row, no question asked
-        f.gradePropriedades->setRow(2);
+        f.gradePropriedades->defineLinhaAtual(2);
         f.acaoExcluir->trigger();
         QCOMPARE(valor(QStringLiteral("select count(*) from propriedade")).toInt(), 2);
-        QCOMPARE(f.gradePropriedades->rows(), 3);
+        QCOMPARE(f.gradePropriedades->linhas(), 3);
         // an empty row: double click and delete do nothing
-        f.gradePropriedades->setRow(2);
-        QVERIFY(f.gradePropriedades->textMatrix(2, 0).isEmpty());
+        f.gradePropriedades->defineLinhaAtual(2);
+        QVERIFY(!f.gradePropriedades->codigo(2).isValid());
         f.renomeia_propriedade();
         f.acaoExcluir->trigger();
         QCOMPARE(valor(QStringLiteral("select count(*) from propriedade")).toInt(), 2);
@@ -417,8 +420,8 @@ private slots:
         clica(f.botaoGravar);
         QCOMPARE(linhas(QStringLiteral("select ncodigo, cdescricao from equipamento")), (QStringList{QStringLiteral("1|Impressora Laser"), QStringLiteral("2|")}));
         QCOMPARE(f.caixaCodigo->text(), QStringLiteral("2"));
-        QCOMPARE(f.gradePropriedades->rows(), 5);
-        QVERIFY(f.gradePropriedades->textMatrix(0, 1).isEmpty());
+        QCOMPARE(f.gradePropriedades->linhas(), 5);
+        QVERIFY(f.gradePropriedades->texto(0, 0).isEmpty());
 
         // abandoning a new type takes its properties with it
         amb->msgs.entradas({QStringLiteral("Voltagem")});
@@ -440,10 +443,10 @@ private slots:
         auto& f = form<FrmCadEquipamentos>();
         abre_edicao<FrmCadEquipamentos>(1);
         QCOMPARE(f.caixaDescricao->text(), QStringLiteral("Monitor"));
-        f.gradePropriedades->setRow(0);
+        f.gradePropriedades->defineLinhaAtual(0);
         f.acaoExcluir->trigger();
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Este registro já está sendo usado por outros registros e portanto não pode ser excluído!"));
-        QCOMPARE(f.gradePropriedades->textMatrix(0, 1), QStringLiteral("Tamanho"));
+        QCOMPARE(f.gradePropriedades->texto(0, 0), QStringLiteral("Tamanho"));
         // edit mode: the close box only closes
         f.close();
         QCOMPARE(valor(QStringLiteral("select count(*) from equipamento")).toInt(), 1);

@@ -101,8 +101,8 @@ private slots:
             auto& m = static_cast<FrmCadEquipamentoCliente&>(d);
             m.caixaIdentificacao->setFocus();
             digita(m.caixaIdentificacao, QStringLiteral("HP 1102"));
-            m.gradeValores->setRow(1);
-            m.gradeValores->setCol(2);
+            m.gradeValores->defineLinhaAtual(0);
+            m.gradeValores->defineColunaAtual(1);
             m.gradeValores->setFocus();
             tecla(m.gradeValores, Qt::Key_Return);
             digita(m.editorValor, QStringLiteral("HP"));

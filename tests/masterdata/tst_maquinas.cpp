@@ -58,25 +58,25 @@ private slots:
         QCOMPARE(f.windowTitle(), QStringLiteral("Propriedades do equipamento"));
         QCOMPARE(f.caixaTipo->count(), 2);
         QCOMPARE(f.caixaTipo->currentText(), QStringLiteral("Impressora"));
-        QCOMPARE(f.gradeValores->rows(), 14);
-        QCOMPARE(f.gradeValores->textMatrix(0, 2), QStringLiteral("Descrição/Valor"));
-        QCOMPARE(f.gradeValores->textMatrix(3, 1), QStringLiteral("Série"));
+        QCOMPARE(f.gradeValores->linhas(), 13);
+        QCOMPARE(f.gradeValores->titulo(FrmCadEquipamentoCliente::COLUNA_VALOR), QStringLiteral("Descrição/Valor"));
+        QCOMPARE(f.gradeValores->texto(2, 0), QStringLiteral("Série"));
         f.caixaIdentificacao->setText(QStringLiteral("HP 1102"));
-        edita_valor(f, 1, QStringLiteral("HP"));
-        edita_valor(f, 3, QStringLiteral("BR12'3"));
-        QCOMPARE(f.gradeValores->textMatrix(3, 2), QStringLiteral("BR123")); // the apostrophe never goes in
+        edita_valor(f, 0, QStringLiteral("HP"));
+        edita_valor(f, 2, QStringLiteral("BR12'3"));
+        QCOMPARE(f.gradeValores->texto(2, 1), QStringLiteral("BR123")); // the apostrophe never goes in
         // Enter on the property name does not edit; Esc keeps the cell as it was
-        f.gradeValores->setRow(2);
-        f.gradeValores->setCol(1);
+        f.gradeValores->defineLinhaAtual(1);
+        f.gradeValores->defineColunaAtual(0);
         tecla(f.gradeValores, Qt::Key_Return);
         QVERIFY(!f.editorValor->isVisible());
-        f.gradeValores->setCol(2);
+        f.gradeValores->defineColunaAtual(1);
         tecla(f.gradeValores, Qt::Key_Return);
         digita(f.editorValor, QStringLiteral("descartado"));
         tecla(f.editorValor, Qt::Key_Escape);
         QVERIFY(!f.editorValor->isVisible());
         QVERIFY(f.isVisible());
-        QCOMPARE(f.gradeValores->textMatrix(2, 2), QString());
+        QCOMPARE(f.gradeValores->texto(1, 1), QString());
         QTest::mouseClick(f.botaoGravar, Qt::LeftButton);
         QVERIFY(!f.isVisible());
         QCOMPARE(linhas(QStringLiteral("select ncodigo, ncliente, nequipamento, cidentificacao from equipamento_cliente")),
@@ -105,10 +105,10 @@ private slots:
         QVERIFY(segunda >= 0);
         f.caixaTipo->setFocus();
         f.caixaTipo->setCurrentIndex(segunda);
-        QCOMPARE(f.gradeValores->textMatrix(1, 1), QStringLiteral("Bandeja"));
-        QCOMPARE(f.gradeValores->textMatrix(2, 1), QString());
+        QCOMPARE(f.gradeValores->texto(0, 0), QStringLiteral("Bandeja"));
+        QCOMPARE(f.gradeValores->texto(1, 0), QString());
         f.caixaIdentificacao->setText(QStringLiteral("Bandeja extra"));
-        edita_valor(f, 1, QStringLiteral("A4"));
+        edita_valor(f, 0, QStringLiteral("A4"));
         QTest::mouseClick(f.botaoGravar, Qt::LeftButton);
         QVERIFY(!f.isVisible());
         QVERIFY(amb->msgs.mostradas().isEmpty());
@@ -130,9 +130,9 @@ private slots:
         QVERIFY(!f.caixaTipo->isEnabled());
         QCOMPARE(f.caixaTipo->currentText(), QStringLiteral("Impressora"));
         QCOMPARE(f.caixaIdentificacao->text(), QStringLiteral("HP 1102"));
-        QCOMPARE(f.gradeValores->textMatrix(1, 2), QStringLiteral("HP"));
-        QVERIFY(f.gradeValores->textMatrix(4, 1).isEmpty()); // "Cor" is not offered
-        edita_valor(f, 2, QStringLiteral("LaserJet"));
+        QCOMPARE(f.gradeValores->texto(0, 1), QStringLiteral("HP"));
+        QVERIFY(f.gradeValores->texto(3, 0).isEmpty()); // "Cor" is not offered
+        edita_valor(f, 1, QStringLiteral("LaserJet"));
         f.caixaIdentificacao->setText(QStringLiteral("HP 1102w"));
         QTest::mouseClick(f.botaoGravar, Qt::LeftButton);
         QCOMPARE(linhas(QStringLiteral("select cidentificacao, nequipamento from equipamento_cliente")), QStringList{QStringLiteral("HP 1102w|1")});
@@ -152,8 +152,8 @@ private slots:
         tipos_e_cliente();
         abre_inclusao<FrmCadEquipamentoCliente>(2);
         f.caixaTipo->setCurrentIndex(1); // another type discards the list and loads its properties
-        QCOMPARE(f.gradeValores->textMatrix(1, 1), QStringLiteral("Tamanho"));
-        QVERIFY(f.gradeValores->textMatrix(2, 1).isEmpty());
+        QCOMPARE(f.gradeValores->texto(0, 0), QStringLiteral("Tamanho"));
+        QVERIFY(f.gradeValores->texto(1, 0).isEmpty());
         QTest::mouseClick(f.botaoGravar, Qt::LeftButton);
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Verifique se os campos obrigatórios foram preenchidos corretamente!"));
         // a database failure in the middle leaves nothing behind

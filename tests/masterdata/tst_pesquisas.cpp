@@ -248,7 +248,7 @@ private slots:
                 auto& f = static_cast<FrmCadEquipamentoCliente&>(m);
                 QCOMPARE(f.caixaIdentificacao->text(), QStringLiteral("LG"));
                 QCOMPARE(f.caixaTipo->currentText(), QStringLiteral("Monitor"));
-                QCOMPARE(f.gradeValores->textMatrix(1, 2), QStringLiteral("20"));
+                QCOMPARE(f.gradeValores->texto(0, 1), QStringLiteral("20"));
                 f.sai_click();
             });
             l.Grid1->defineLinhaAtual(0);

@@ -71,8 +71,8 @@ void item_servico(FrmMovimentoServico& f, int maquina, const QString& servico, c
 void edita_valor(FrmCadEquipamentoCliente& f, int linha, const QString& valor)
 {
     f.gradeValores->setFocus();
-    f.gradeValores->setRow(linha);
-    f.gradeValores->setCol(2);
+    f.gradeValores->defineLinhaAtual(linha);
+    f.gradeValores->defineColunaAtual(FrmCadEquipamentoCliente::COLUNA_VALOR);
     tecla(f.gradeValores, Qt::Key_Return);
     QVERIFY(f.editorValor->isVisible());
     QCOMPARE(f.editorValor->selectedText(), f.editorValor->text()); // typing replaces the value
