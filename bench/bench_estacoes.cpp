@@ -198,17 +198,17 @@ int estacao(const QString& fonte, const QString& nome, int rodadas, int segundos
         const QString marca = QStringLiteral("%1R%2").arg(nome).arg(r);
 
         passo("cliente", [&] {
-            auto& c = abre_form<FrmCadCliente>(true);
-            const QString codigo = c.Text11->text();
-            digita(c.Text1, QStringLiteral("cliente ") + marca);
-            c.SSTab1->setCurrentIndex(1);
-            c.Text3->setFocus();
-            digita(c.Text3, QStringLiteral("2"));
-            tecla(c.Text3, Qt::Key_Tab);
-            tecla(c.Text4, Qt::Key_F5);
-            grava("cliente", [&] { tecla(c.CmdOk, Qt::Key_Return); });
+            auto& c = abre_inclusao<FrmCadCliente>();
+            const QString codigo = c.caixaCodigo->text();
+            digita(c.caixaNome, QStringLiteral("cliente ") + marca);
+            c.abas->setCurrentIndex(1);
+            c.caixaCidade->setFocus();
+            digita(c.caixaCidade, QStringLiteral("2"));
+            tecla(c.caixaCidade, Qt::Key_Tab);
+            tecla(c.caixaEndereco, Qt::Key_F5);
+            grava("cliente", [&] { tecla(c.botaoGravar, Qt::Key_Return); });
             std::cout << "gravou cliente " << codigo.toStdString() << '\n';
-            clica(c.CmdSair);
+            clica(c.botaoSair);
         });
         passo("entrada", [&] {
             auto& e = abre_form<FrmEntradaEquipamento>(true);

@@ -46,12 +46,12 @@ void novo()
 // exist. Items without a form stay disabled.
 void liga_formularios(FrmPrincipal& principal)
 {
-    principal.liga(QStringLiteral("menuCadastrarEstabelecimento"), [] { abre_modal(form<FrmCadEstabelecimento>()); });
-    principal.liga(QStringLiteral("menuCadastrarCliente"), novo<FrmCadCliente>);
-    principal.liga(QStringLiteral("menuCadastrarCidade"), novo<FrmCadCidades>);
-    principal.liga(QStringLiteral("menuCadastrarTecnico"), novo<FrmCadTecnico>);
-    principal.liga(QStringLiteral("menuIncluirEquipamento"), novo<FrmCadEquipamentos>);
-    principal.liga(QStringLiteral("menuIncluirCondicaoPagto"), novo<FrmCadCondicaoPagto>);
+    principal.liga(QStringLiteral("menuCadastrarEstabelecimento"), [] { form<FrmCadEstabelecimento>().edita(); });
+    principal.liga(QStringLiteral("menuCadastrarCliente"), [] { form<FrmCadCliente>().inclui(); });
+    principal.liga(QStringLiteral("menuCadastrarCidade"), [] { form<FrmCadCidades>().inclui(); });
+    principal.liga(QStringLiteral("menuCadastrarTecnico"), [] { form<FrmCadTecnico>().inclui(); });
+    principal.liga(QStringLiteral("menuIncluirEquipamento"), [] { form<FrmCadEquipamentos>().inclui(); });
+    principal.liga(QStringLiteral("menuIncluirCondicaoPagto"), [] { form<FrmCadCondicaoPagto>().inclui(); });
     principal.liga(QStringLiteral("menuIncluirEntrada"), novo<FrmEntradaEquipamento>);
     principal.liga(QStringLiteral("menuIncluirOrcamento"), novo<FrmOrcamento>);
     principal.liga(QStringLiteral("menuIncluirOrdem"), novo<FrmOrdem>);

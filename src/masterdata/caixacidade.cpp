@@ -1,5 +1,6 @@
 #include "caixacidade.h"
 #include "caixacodigo.h"
+#include "dadoscadastros.h"
 #include "campos.h"
 #include "formularios.h"
 #include "frmcadcidades.h"
@@ -16,7 +17,7 @@ CaixaCodigo* monta_caixa_cidade(QGridLayout* g, int linha, const QString& nomeCo
     QWidget* pai = g->parentWidget();
     QLineEdit* codigo = linha_campo(g, linha, 0, QStringLiteral("Cidade"), nomeCodigo, 10, true);
     codigo->setMaximumWidth(90);
-    auto* botao = novo_botao(QStringLiteral("..."), QStringLiteral("Command1"), pai);
+    auto* botao = novo_botao(QStringLiteral("..."), QStringLiteral("botaoCidades"), pai);
     botao->setAccessibleName(QStringLiteral("Consultar cidades"));
     botao->setFocusPolicy(Qt::NoFocus);
     botao->setMaximumWidth(40);
@@ -28,13 +29,35 @@ CaixaCodigo* monta_caixa_cidade(QGridLayout* g, int linha, const QString& nomeCo
     auto* caixa = new CaixaCodigo(
         codigo, nome, botao, teclas, [](qint32 c) { return QStringLiteral("select cnome from cidade where ncodigo = %1").arg(c); },
         [] { return consulta_codigo(QStringLiteral("Cidades")); },
-        [] {
-            FrmCadCidades& f = form<FrmCadCidades>();
-            f.binclusao = true;
-            abre_modal(f);
-        });
+        [] { form<FrmCadCidades>().inclui(); });
     caixa->semAviso();
     if (aCadaMudanca)
         caixa->aCadaMudanca();
     return caixa;
+}
+
+void CaixasEndereco::mostra(const Endereco& e) const
+{
+    cidade->setText(e.cidade > 0 ? QString::number(e.cidade) : QString());
+    rua->setText(e.rua);
+    bairro->setText(e.bairro);
+    cep->setText(e.cep);
+    fone->setText(e.fone);
+    fax->setText(e.fax);
+    email->setText(e.email);
+}
+
+Endereco CaixasEndereco::le(bool nomeProprio) const
+{
+    auto caso = [nomeProprio](QLineEdit* c) { return nomeProprio ? nome_proprio(c->text()) : c->text(); };
+    Endereco e;
+    // the code goes in as the number it starts with, as the city name shows it
+    e.cidade = qint32(valor_numerico(cidade->text()));
+    e.rua = caso(rua);
+    e.bairro = caso(bairro);
+    e.cep = cep->text();
+    e.fone = fone->text();
+    e.fax = fax->text();
+    e.email = caso(email);
+    return e;
 }

@@ -1,6 +1,9 @@
 #pragma once
 #include <QString>
 
+struct Endereco;
+class QLineEdit;
+
 class CaixaCodigo;
 class FiltroTeclas;
 class QGridLayout;
@@ -13,3 +16,20 @@ class QGridLayout;
 // follows every change of the code, not only the leaving of the box.
 CaixaCodigo* monta_caixa_cidade(QGridLayout* g, int linha, const QString& nomeCodigo, const QString& nomeNome,
                                 FiltroTeclas* teclas, bool aCadaMudanca);
+
+// The address boxes of the customer, technician and establishment forms.
+struct CaixasEndereco {
+    QLineEdit* cidade;
+    QLineEdit* rua;
+    QLineEdit* bairro;
+    QLineEdit* cep;
+    QLineEdit* fone;
+    QLineEdit* fax;
+    QLineEdit* email;
+
+    // An address without a city leaves the city box empty.
+    void mostra(const Endereco& e) const;
+    // What the boxes hold, the street, district and e-mail in proper case
+    // where the form stores them so.
+    Endereco le(bool nomeProprio) const;
+};

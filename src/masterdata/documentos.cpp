@@ -35,7 +35,7 @@ bool positivo(const QString& t) { return valor_numerico(t) > 0; }
 
 } // namespace
 
-bool FU_ValidaCPF(const QString& cpf)
+bool cpf_valido(const QString& cpf)
 {
     if (cpf.size() != 11)
         return false;
@@ -44,7 +44,7 @@ bool FU_ValidaCPF(const QString& cpf)
     return digito_cpf(cpf, 10) == digito(cpf, 11);
 }
 
-bool FU_ValidaCNPJ(const QString& cnpj)
+bool cnpj_valido(const QString& cnpj)
 {
     if (!positivo(cnpj))
         return false;

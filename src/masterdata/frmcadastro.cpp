@@ -5,7 +5,7 @@
 #include "mensagens.h"
 #include "errosbanco.h"
 #include "formatos.h"
-#include "legado.h"
+#include "formularios.h"
 #include "sessao.h"
 
 #include <QCloseEvent>
@@ -25,50 +25,41 @@ FrmCadastro::FrmCadastro(const QString& nome, const QString& titulo, bool sairAo
     v->addLayout(m_corpo, 1);
     m_botoes = new QHBoxLayout;
     m_botoes->addStretch();
-    CmdOk = novo_botao(QStringLiteral("&Gravar"), QStringLiteral("CmdOk"), this);
-    CmdSair = novo_botao(QStringLiteral("&Sair"), QStringLiteral("CmdSair"), this);
-    m_botoes->addWidget(CmdOk);
-    m_botoes->addWidget(CmdSair);
+    botaoGravar = novo_botao(QStringLiteral("&Gravar"), QStringLiteral("botaoGravar"), this);
+    botaoSair = novo_botao(QStringLiteral("&Sair"), QStringLiteral("botaoSair"), this);
+    m_botoes->addWidget(botaoGravar);
+    m_botoes->addWidget(botaoSair);
     v->addLayout(m_botoes);
-    connect(CmdOk, &QPushButton::clicked, this, &FrmCadastro::CmdOk_Click);
-    connect(CmdSair, &QPushButton::clicked, this, &FrmCadastro::CmdSair_Click);
+    connect(botaoGravar, &QPushButton::clicked, this, &FrmCadastro::grava_click);
+    connect(botaoSair, &QPushButton::clicked, this, &FrmCadastro::sai_click);
     m_teclas = new FiltroTeclas(this);
-    m_teclas->botaoF5(CmdOk);
+    m_teclas->botaoF5(botaoGravar);
 }
 
-qint64 FrmCadastro::codigo_antecipado(const QString& gerador)
+void FrmCadastro::define_inclusao()
 {
-    cSQL = QStringLiteral("select gen_id(%1,0) from rdb$database").arg(gerador);
-    rsDados.abre(cSQL);
-    const qint64 codigo = rsDados.inteiro(QStringLiteral("gen_id")) + 1;
-    rsDados.fecha();
-    return codigo;
+    m_inclusao = true;
+    m_codigo = 0;
 }
 
-qint64 FrmCadastro::reserva_linha(const QString& insercao)
+void FrmCadastro::define_edicao(qint32 codigo)
 {
-    return conexao.executeRetornando(insercao + QStringLiteral(" returning ncodigo")).toLongLong();
+    m_inclusao = false;
+    m_codigo = codigo;
 }
 
-QStringList FrmCadastro::desfaz_reserva(QStringList exclusoes, const QString& gerador, qint64 codigo)
+std::optional<qint32> FrmCadastro::inclui()
 {
-    if (!conexao.noServidor() && conexao.gerador(gerador) == codigo)
-        exclusoes << QStringLiteral("set generator %1 to %2").arg(gerador).arg(codigo - 1);
-    return exclusoes;
+    define_inclusao();
+    abre_modal(*this);
+    return m_gravado;
 }
 
-void FrmCadastro::grava_registro(const QString& sql)
+bool FrmCadastro::edita(qint32 codigo)
 {
-    if (conexao.executeContando(sql) == 0)
-        throw RegistroNaoLocalizado(REGISTRO_EXCLUIDO);
-}
-
-void FrmCadastro::exige_registro(Recordset& rs)
-{
-    if (rs.recordCount() > 0)
-        return;
-    rs.fecha();
-    throw RegistroNaoLocalizado();
+    define_edicao(codigo);
+    abre_modal(*this);
+    return m_gravado.has_value();
 }
 
 void FrmCadastro::mostra_erro(const ErroBanco& e)
@@ -83,6 +74,7 @@ void FrmCadastro::adiciona_botao(QPushButton* b) { m_botoes->insertWidget(1, b);
 
 void FrmCadastro::ao_abrir_janela()
 {
+    m_gravado.reset();
     m_teclas->instala();
     abre();
 }
@@ -93,11 +85,9 @@ void FrmCadastro::abre()
     limpa_campos(this);
     try {
         prepara();
-        if (binclusao) reserva_codigo();
+        if (m_inclusao) reserva_codigo();
         else mostra_dados();
     } catch (const ErroBanco& e) {
-        rsDados.fecha();
-        rsAux.fecha();
         mostra_erro(e);
         // without its record or its reserved code the form would save nothing:
         // it closes (once its event loop runs, so a modal opening returns)
@@ -108,7 +98,7 @@ void FrmCadastro::abre()
         w->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmCadastro::CmdOk_Click()
+void FrmCadastro::grava_click()
 {
     // Alt+G presses the button without taking the focus from the field:
     // the field is checked first, as leaving it would
@@ -116,7 +106,7 @@ void FrmCadastro::CmdOk_Click()
     if (!CaixaCodigo::confere(this) || !pode_gravar() || !verifica_obrigatorios(this))
         return;
     try {
-        grava();
+        m_gravado = grava();
     } catch (const ErroBanco& e) {
         // the form stays open with the user's input
         mostra_erro(e);
@@ -130,13 +120,10 @@ void FrmCadastro::CmdOk_Click()
 
 bool FrmCadastro::sai()
 {
-    if (!binclusao)
+    if (!m_inclusao)
         return true;
     try {
-        const Saida s = saida();
-        if (s.comandos.isEmpty())
-            return true;
-        conexao.unidade(s.operacao, s.comandos);
+        abandona();
     } catch (const ErroBanco& e) {
         trata_erro_banco(e);
         // with the server away the form must still let the user go: the
@@ -149,7 +136,7 @@ bool FrmCadastro::sai()
 // No form traps the user: when its leave step fails (a server that went
 // away, say) the error is shown, whatever the database refused stays as it
 // is, and the form closes all the same.
-void FrmCadastro::CmdSair_Click()
+void FrmCadastro::sai_click()
 {
     sai();
     fecha();

@@ -1,44 +1,51 @@
 #pragma once
-#include "sessao.h"
-
+#include "dadoscadastros.h"
 #include "formmodal.h"
+
+#include <optional>
 
 class FiltroTeclas;
 class QBoxLayout;
 class QPushButton;
 class QVBoxLayout;
-class Recordset;
-
-// The record a form shows is not in the database (any more): another
-// station or a search screen deleted it. Shown as a notice, not as a
-// database failure.
-class RegistroNaoLocalizado : public Recusa {
-public:
-    explicit RegistroNaoLocalizado(const QString& texto = QStringLiteral("Registro não localizado!"))
-        : Recusa(texto) {}
-};
 
 // What every registration form shares: it opens centred and cleared, loads
-// the record to edit or reserves the code of a new one, walks its fields
-// with Enter, saves with "&Gravar" after the required-field check (a new
-// record leaves the form ready for the next, an edit closes it) and leaves
-// with "&Sair". Database errors are shown and the form stays as it was.
+// the record to edit or shows the code of a new one, walks its fields with
+// Enter, saves with "&Gravar" after the required-field check (a new record
+// leaves the form ready for the next, an edit closes it) and leaves with
+// "&Sair". Database errors are shown and the form stays as it was.
 class FrmCadastro : public FormModal {
     Q_OBJECT
 public:
-    bool binclusao = true; // true: a new record; false: edit the code member
+    // Opens the form modally for new records and waits until it closes;
+    // gives the code of the last record saved, none when nothing was.
+    std::optional<qint32> inclui();
+    // Opens the form modally on the record of this code and waits until it
+    // closes; whether the record was saved.
+    bool edita(qint32 codigo);
 
-    QPushButton* CmdOk;
-    QPushButton* CmdSair;
+    // What the next opening shows, set without opening the form (a test
+    // that shows it on its own): new records, or the record of this code.
+    void define_inclusao();
+    void define_edicao(qint32 codigo);
+    // Whether the form is (or opens next) for a new record.
+    bool inclusao() const { return m_inclusao; }
 
-    void CmdOk_Click();
-    void CmdSair_Click();
+    QPushButton* botaoGravar;
+    QPushButton* botaoSair;
+
+    void grava_click();
+    void sai_click();
 
 protected:
     // sairAoFechar: the close box runs the leave step (forms that reserve).
     FrmCadastro(const QString& nome, const QString& titulo, bool sairAoFechar);
 
-    // Edit mode: load the record (mostra_dados). May throw ErroBanco.
+    // The code of the record being edited.
+    qint32 codigo_editado() const { return m_codigo; }
+
+    // Edit mode: load the record of codigo_editado(). May throw ErroBanco;
+    // a record not found throws RegistroNaoLocalizado.
     virtual void mostra_dados() = 0;
     // New mode: show the new code, reserving a row where the form does.
     virtual void reserva_codigo() {}
@@ -46,37 +53,24 @@ protected:
     virtual void prepara() {}
     // A check of the form's own before the required fields (shows its message).
     virtual bool pode_gravar() { return true; }
-    // Runs the save statement(s). May throw ErroBanco.
-    virtual void grava() = 0;
-    // New mode: what undoes the reservation on leaving, as one unit of
-    // work (no statements: nothing to undo).
-    struct Saida {
-        Operacao operacao;
-        QStringList comandos;
-    };
-    virtual Saida saida() { return {Operacao::SaidaCliente, {}}; }
+    // Saves what the form shows; gives the record's code. May throw ErroBanco.
+    virtual qint32 grava() = 0;
+    // New mode: undoes the reservation on leaving (nothing to undo: nothing).
+    virtual void abandona() {}
     virtual QWidget* primeiro_campo() = 0;
     // Whether a successful save closes the form (an edit does; a new record
     // normally leaves the form ready for the next).
-    virtual bool fecha_ao_gravar() const { return !binclusao; }
+    virtual bool fecha_ao_gravar() const { return !m_inclusao; }
 
-    // Code shown in advance: the generator's current value plus one.
-    static qint64 codigo_antecipado(const QString& gerador);
-    // Placeholder variant: inserts the reserved row and gives the code the
-    // database gave it (read back from the insert itself, so a row that
-    // another station inserted at the same moment is never taken for ours).
-    static qint64 reserva_linha(const QString& insercao);
-    // Undoing a reservation: the deletes given, and, on the embedded
-    // single-user database, the generator set back to the code before ours
-    // when nobody drew a code after ours. On a server another station may
-    // draw between the read and the set: the code is left as a gap there.
-    static QStringList desfaz_reserva(QStringList exclusoes, const QString& gerador, qint64 codigo);
-    // Runs the update of the record on screen; one that writes no row means
-    // the record is gone (RegistroNaoLocalizado), never a save.
-    static void grava_registro(const QString& sql);
-    // Edit mode: the record read must be there; otherwise (the record set
-    // closed) RegistroNaoLocalizado, and the form says so and closes.
-    static void exige_registro(Recordset& rs);
+    // Edit mode: the record read must be there; otherwise the form says so
+    // and closes (RegistroNaoLocalizado).
+    template <class T>
+    static T exige(std::optional<T> registro)
+    {
+        if (!registro)
+            throw RegistroNaoLocalizado();
+        return std::move(*registro);
+    }
     // Shows a failure of loading or saving the way the user should read it.
     static void mostra_erro(const ErroBanco& e);
 
@@ -97,4 +91,7 @@ private:
     QBoxLayout* m_botoes;
     FiltroTeclas* m_teclas;
     bool m_sairAoFechar;
+    bool m_inclusao = true;
+    qint32 m_codigo = 0;
+    std::optional<qint32> m_gravado; // the code of the last record saved since the opening
 };

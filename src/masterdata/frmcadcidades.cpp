@@ -1,9 +1,6 @@
 #include "frmcadcidades.h"
 #include "campos.h"
 #include "formatos.h"
-#include "legado.h"
-#include "literaissql.h"
-#include "sessao.h"
 
 #include <QGridLayout>
 #include <QLineEdit>
@@ -13,46 +10,36 @@ FrmCadCidades::FrmCadCidades() : FrmCadastro(QStringLiteral("FrmCadCidades"), QS
 {
     auto* g = new QGridLayout;
     corpo()->addLayout(g);
-    Text11 = linha_campo(g, 0, 0, QStringLiteral("Código"), QStringLiteral("Text11"), 10);
-    Text11->setReadOnly(true);
-    Text11->setFocusPolicy(Qt::NoFocus);
-    Text1 = linha_campo(g, 1, 0, QStringLiteral("Nome"), QStringLiteral("Text1"), 50, true);
-    Text2 = linha_campo(g, 2, 0, QStringLiteral("UF"), QStringLiteral("Text2"), 2, true);
-    Text2->setMaximumWidth(60);
-    setTabOrder(Text1, Text2);
-    setTabOrder(Text2, CmdOk);
+    caixaCodigo = linha_campo(g, 0, 0, QStringLiteral("Código"), QStringLiteral("caixaCodigo"), 10);
+    caixaCodigo->setReadOnly(true);
+    caixaCodigo->setFocusPolicy(Qt::NoFocus);
+    caixaNome = linha_campo(g, 1, 0, QStringLiteral("Nome"), QStringLiteral("caixaNome"), 50, true);
+    caixaUf = linha_campo(g, 2, 0, QStringLiteral("UF"), QStringLiteral("caixaUf"), 2, true);
+    caixaUf->setMaximumWidth(60);
+    setTabOrder(caixaNome, caixaUf);
+    setTabOrder(caixaUf, botaoGravar);
     resize(420, sizeHint().height());
 }
 
-QWidget* FrmCadCidades::primeiro_campo() { return Text1; }
+QWidget* FrmCadCidades::primeiro_campo() { return caixaNome; }
 
 void FrmCadCidades::mostra_dados()
 {
-    cSQL = QStringLiteral("select * from cidade where ncodigo = %1").arg(codigo_cidade);
-    rsDados.abre(cSQL);
-    exige_registro(rsDados);
-    Text11->setText(rsDados.texto(QStringLiteral("ncodigo")));
-    Text1->setText(rsDados.texto(QStringLiteral("cNome")));
-    Text2->setText(rsDados.texto(QStringLiteral("cuf")));
-    rsDados.fecha();
+    const Cidade c = exige(le_cidade(codigo_editado()));
+    caixaCodigo->setText(QString::number(c.codigo));
+    caixaNome->setText(c.nome);
+    caixaUf->setText(c.uf);
 }
 
-void FrmCadCidades::reserva_codigo()
-{
-    Text11->setText(QString::number(codigo_antecipado(QStringLiteral("codigo_cidade"))));
-}
+void FrmCadCidades::reserva_codigo() { caixaCodigo->setText(QString::number(proximo_codigo_cidade())); }
 
-void FrmCadCidades::grava()
+qint32 FrmCadCidades::grava()
 {
-    const QString nome = texto_sql(nome_proprio(Text1->text()));
-    const QString uf = texto_sql(Text2->text().toUpper());
-    if (binclusao) {
-        cSQL = QStringLiteral("insert into cidade values(") + QString::number(valor_numerico(Text11->text())) + QStringLiteral(",'") + nome
-               + QStringLiteral("','") + uf + QStringLiteral("');");
-        conexao.execute(cSQL);
-        return;
-    }
-    cSQL = QStringLiteral("update cidade set cnome = '") + nome + QStringLiteral("',cuf = '") + uf
-           + QStringLiteral("' where ncodigo = ") + QString::number(codigo_cidade);
-    grava_registro(cSQL);
+    Cidade c{inclusao() ? qint32(valor_numerico(caixaCodigo->text())) : codigo_editado(), nome_proprio(caixaNome->text()),
+             caixaUf->text().toUpper()};
+    if (inclusao())
+        inclui_cidade(c);
+    else
+        grava_cidade(c);
+    return c.codigo;
 }

@@ -9,15 +9,14 @@ class FrmCadCidades : public FrmCadastro {
     Q_OBJECT
 public:
     FrmCadCidades();
-    qint32 codigo_cidade = 0;
 
-    QLineEdit* Text11; // code
-    QLineEdit* Text1;  // name
-    QLineEdit* Text2;  // state
+    QLineEdit* caixaCodigo;
+    QLineEdit* caixaNome;
+    QLineEdit* caixaUf;
 
 protected:
     void mostra_dados() override;
     void reserva_codigo() override;
-    void grava() override;
+    qint32 grava() override;
     QWidget* primeiro_campo() override;
 };

@@ -8,19 +8,20 @@ class FrmCadCliente : public FrmCadPessoa {
     Q_OBJECT
 public:
     FrmCadCliente();
-    qint32 codigo_cliente = 0;
 
-    QPushButton* Command3; // "&Equipamentos"
+    QPushButton* botaoEquipamentos;
 
 protected:
     void mostra_dados() override;
     void reserva_codigo() override;
-    void grava() override;
-    Saida saida() override;
+    qint32 grava() override;
+    void abandona() override;
     bool documento_valido() const override;
     QString mensagem_documento() const override;
 
 private:
-    void Combo1_Click();
-    void Command3_Click();
+    bool juridica() const;
+    // The labels of the name, legal name and tax boxes follow the kind of customer.
+    void mostra_natureza();
+    void abre_equipamentos();
 };

@@ -10,28 +10,31 @@ class FrmCadCondicaoPagto : public FrmCadastro {
     Q_OBJECT
 public:
     FrmCadCondicaoPagto();
-    qint32 codigo_condicao = 0;
 
     static inline const QString SEPARADOR = QStringLiteral(" \\ ");
     static constexpr int TAMANHO_MAXIMO = 200; // the width of cdescricao
 
-    QLineEdit* Text11; // code
-    QLineEdit* Text3;  // schedule
-    QLineEdit* Label4; // number of instalments
-    QLineEdit* Text2;  // one term: days, 0 for "Entrada"
-    QPushButton* Command1; // "Ok"
-    QPushButton* Command2; // "Corrige"
+    QLineEdit* caixaCodigo;
+    QLineEdit* caixaPrazo;
+    QLineEdit* caixaParcelas;
+    QLineEdit* caixaDias; // one term: days, 0 for "Entrada"
+    QPushButton* botaoAcrescenta; // "Ok"
+    QPushButton* botaoCorrige;
 
-    void Command1_Click();
-    void Command2_Click();
+    // "Ok": the term typed goes at the end of the schedule.
+    void acrescenta_prazo();
+    // "Corrige": the last term of the schedule goes.
+    void corrige_prazo();
 
 protected:
     void prepara() override;
     void mostra_dados() override;
     void reserva_codigo() override;
-    void grava() override;
+    qint32 grava() override;
     QWidget* primeiro_campo() override;
 
 private:
     void conta_parcelas();
+    // The cash condition's schedule is fixed: its boxes and buttons are off.
+    void libera_prazo(bool livre);
 };

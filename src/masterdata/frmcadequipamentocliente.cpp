@@ -4,10 +4,6 @@
 #include "grade.h"
 #include "mensagens.h"
 #include "errosbanco.h"
-#include "legado.h"
-#include "literaissql.h"
-#include "sessao.h"
-#include "reservas.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -23,142 +19,148 @@ FrmCadEquipamentoCliente::FrmCadEquipamentoCliente()
 {
     auto* g = new QGridLayout;
     corpo()->addLayout(g);
-    Combo1 = new QComboBox(this);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    g->addWidget(novo_rotulo(QStringLiteral("Equipamento"), Combo1, this), 0, 0);
-    g->addWidget(Combo1, 0, 1);
-    Text2 = linha_campo(g, 1, 0, QStringLiteral("Identificação"), QStringLiteral("Text2"), 50, true);
+    caixaTipo = new QComboBox(this);
+    caixaTipo->setObjectName(QStringLiteral("caixaTipo"));
+    g->addWidget(novo_rotulo(QStringLiteral("Equipamento"), caixaTipo, this), 0, 0);
+    g->addWidget(caixaTipo, 0, 1);
+    caixaIdentificacao = linha_campo(g, 1, 0, QStringLiteral("Identificação"), QStringLiteral("caixaIdentificacao"), 50, true);
     g->setColumnStretch(1, 1);
 
     auto* quadro = new QGroupBox(this);
     auto* v = new QVBoxLayout(quadro);
-    Grid1 = new Grade(quadro);
-    Grid1->setObjectName(QStringLiteral("Grid1"));
-    Grid1->setAccessibleName(QStringLiteral("Propriedades do equipamento"));
-    Grid1->setSelectionBehavior(QAbstractItemView::SelectItems);
-    Grid1->setMinimumSize(600, 300);
-    v->addWidget(Grid1);
+    gradeValores = new Grade(quadro);
+    gradeValores->setObjectName(QStringLiteral("gradeValores"));
+    gradeValores->setAccessibleName(QStringLiteral("Propriedades do equipamento"));
+    gradeValores->setSelectionBehavior(QAbstractItemView::SelectItems);
+    gradeValores->setMinimumSize(600, 300);
+    v->addWidget(gradeValores);
     corpo()->addWidget(quadro, 1);
     // the value of a property is typed in place, a row with a property
     // editable even while its value is empty
-    Grid1->editaColunas({{2, 0}}, 0);
-    Text1 = Grid1->editor();
-    Text1->setAccessibleName(QStringLiteral("Descrição/Valor"));
-    Text1->setMaxLength(100);
+    gradeValores->editaColunas({{COLUNA_VALOR, 0}}, COLUNA_PROPRIEDADE);
+    editorValor = gradeValores->editor();
+    editorValor->setAccessibleName(QStringLiteral("Descrição/Valor"));
+    editorValor->setMaxLength(100);
 
     // Enter walks type -> identification -> list, and in the list edits a value
     teclas()->setEnterComoTab(false);
-    teclas()->antesDoEnter(Combo1, [this] { Text2->setFocus(Qt::TabFocusReason); return true; });
-    teclas()->antesDoEnter(Text2, [this] { Grid1->setFocus(Qt::TabFocusReason); return true; });
-    connect(Combo1, &QComboBox::currentIndexChanged, this, [this] {
-        if (!m_carregando && binclusao) carrega_propriedades_do_tipo();
+    teclas()->antesDoEnter(caixaTipo, [this] { caixaIdentificacao->setFocus(Qt::TabFocusReason); return true; });
+    teclas()->antesDoEnter(caixaIdentificacao, [this] { gradeValores->setFocus(Qt::TabFocusReason); return true; });
+    connect(caixaTipo, &QComboBox::currentIndexChanged, this, [this] {
+        if (!m_carregando && inclusao()) carrega_propriedades_do_tipo();
     });
     resize(680, 480);
 }
 
-QWidget* FrmCadEquipamentoCliente::primeiro_campo() { return binclusao ? static_cast<QWidget*>(Combo1) : Text2; }
+std::optional<qint32> FrmCadEquipamentoCliente::inclui(qint32 cliente)
+{
+    m_cliente = cliente;
+    return FrmCadastro::inclui();
+}
+
+void FrmCadEquipamentoCliente::define_inclusao(qint32 cliente)
+{
+    m_cliente = cliente;
+    FrmCadastro::define_inclusao();
+}
+
+QWidget* FrmCadEquipamentoCliente::primeiro_campo() { return inclusao() ? static_cast<QWidget*>(caixaTipo) : caixaIdentificacao; }
 
 void FrmCadEquipamentoCliente::prepara_grade()
 {
-    Grid1->setCols(3);
-    Grid1->limpa(0);
-    Grid1->setTextMatrix(0, 0, QStringLiteral("Codigo da propriedade"));
-    Grid1->setTextMatrix(0, 1, QStringLiteral("Propriedade"));
-    Grid1->setTextMatrix(0, 2, QStringLiteral("Descrição/Valor"));
-    Grid1->setColWidth(0, 0);
-    Grid1->setColWidth(1, 5500);
-    Grid1->setColWidth(2, 3100);
-    Grid1->setColAlignment(1, Qt::AlignLeft);
-    Grid1->setColAlignment(2, Qt::AlignLeft);
+    gradeValores->defineNumeroColunas(2);
+    gradeValores->limpa(0);
+    gradeValores->defineTitulo(COLUNA_PROPRIEDADE, QStringLiteral("Propriedade"));
+    gradeValores->defineTitulo(COLUNA_VALOR, QStringLiteral("Descrição/Valor"));
+    gradeValores->defineLarguraColuna(COLUNA_PROPRIEDADE, 367);
+    gradeValores->defineLarguraColuna(COLUNA_VALOR, 207);
+    gradeValores->defineAlinhamento(COLUNA_PROPRIEDADE, Qt::AlignLeft);
+    gradeValores->defineAlinhamento(COLUNA_VALOR, Qt::AlignLeft);
 }
 
-// The type list is filled at every opening; the caller's choice of type
-// (the machine being edited) is kept.
+// The type list is filled at every opening (each type carries its code:
+// descriptions need not be unique). Without it the form could save nothing
+// right: a failure here goes up, and the form reports it and closes.
 void FrmCadEquipamentoCliente::prepara()
 {
-    Grid1->cancelaEdicao();
-    const QString escolhido = Combo1->currentText();
+    gradeValores->cancelaEdicao();
     m_carregando = true;
-    Combo1->clear();
-    Combo1->setEnabled(true);
+    caixaTipo->clear();
+    caixaTipo->setEnabled(true);
     prepara_grade();
-    Grid1->setRows(LINHAS_MINIMAS);
-    // without its type list the form could save nothing right: a failure
-    // here goes up, and the form reports it and closes. Each type carries
-    // its code: descriptions need not be unique.
-    rsDados.abre(QStringLiteral("select * from equipamento where ") + sem_reservas(QStringLiteral("equipamento"))
-                 + QStringLiteral(" order by cdescricao"));
-    for (; !rsDados.eof(); rsDados.moveNext())
-        Combo1->addItem(rsDados.texto(QStringLiteral("cdescricao")), rsDados.inteiro(QStringLiteral("ncodigo")));
-    rsDados.fecha();
-    Combo1->setCurrentIndex(binclusao ? (Combo1->count() > 0 ? 0 : -1) : Combo1->findText(escolhido));
+    gradeValores->defineNumeroLinhas(LINHAS_MINIMAS);
+    for (const Equipamento& tipo : tipos_de_equipamento())
+        caixaTipo->addItem(tipo.descricao, tipo.codigo);
+    caixaTipo->setCurrentIndex(inclusao() && caixaTipo->count() > 0 ? 0 : -1);
     m_carregando = false;
 }
 
 void FrmCadEquipamentoCliente::reserva_codigo() { carrega_propriedades_do_tipo(); }
 
+void FrmCadEquipamentoCliente::mostra_valores(const QList<ValorPropriedade>& valores)
+{
+    prepara_grade();
+    gradeValores->defineNumeroLinhas(std::max(int(valores.size()), LINHAS_MINIMAS));
+    Grade::Carga carga(*gradeValores);
+    for (int linha = 0; linha < valores.size(); ++linha)
+        gradeValores->defineLinha(linha, {valores[linha].descricao, valores[linha].valor}, valores[linha].propriedade);
+}
+
+QList<ValorPropriedade> FrmCadEquipamentoCliente::valores_digitados() const
+{
+    QList<ValorPropriedade> valores;
+    for (int linha = 0; linha < gradeValores->linhas() && gradeValores->codigo(linha).isValid(); ++linha)
+        valores.append({gradeValores->codigo(linha).toInt(), gradeValores->texto(linha, COLUNA_PROPRIEDADE),
+                        gradeValores->texto(linha, COLUNA_VALOR)});
+    return valores;
+}
+
 void FrmCadEquipamentoCliente::carrega_propriedades_do_tipo()
 {
-    Grid1->cancelaEdicao();
-    const QString tipo = Combo1->currentText();
-    if (tipo.isEmpty())
+    gradeValores->cancelaEdicao();
+    if (caixaTipo->currentText().isEmpty())
         return;
-    prepara_grade();
+    QList<ValorPropriedade> valores;
     try {
-        rsAux.abre(QStringLiteral("select * from propriedade where nequipamento = ") + QString::number(Combo1->currentData().toLongLong()));
-        Grid1->preenche(rsAux, {QStringLiteral("ncodigo"), QStringLiteral("cdescricao")});
-        rsAux.fecha();
+        for (const Propriedade& p : le_propriedades(qint32(caixaTipo->currentData().toLongLong())))
+            valores.append({p.codigo, p.descricao, QString()});
     } catch (const ErroBanco& e) {
-        rsAux.fecha();
         trata_erro_banco(e);
     }
-    if (Grid1->rows() < LINHAS_MINIMAS)
-        Grid1->setRows(LINHAS_MINIMAS);
+    mostra_valores(valores);
 }
 
 void FrmCadEquipamentoCliente::mostra_dados()
 {
-    cSQL = QStringLiteral("select cidentificacao from equipamento_cliente where ncodigo = %1").arg(nCodigoEquipamentoCliente);
-    rsDados.abre(cSQL);
-    exige_registro(rsDados);
-    Text2->setText(rsDados.texto(QStringLiteral("cidentificacao")));
-    rsDados.fecha();
-    cSQL = QStringLiteral("select propriedade.ncodigo,propriedade.cdescricao,cvalor from Propriedade,Propriedade_equipamento_cliente "
-                          "where Propriedade_equipamento_cliente.nPropriedade = Propriedade.ncodigo and nequipamento_cliente = %1")
-               .arg(nCodigoEquipamentoCliente);
-    rsDados.abre(cSQL);
-    Grid1->preenche(rsDados, {QStringLiteral("ncodigo"), QStringLiteral("cdescricao"), QStringLiteral("cvalor")}, LINHAS_MINIMAS);
-    rsDados.fecha();
-    Combo1->setEnabled(false); // the type of a machine never changes
+    const EquipamentoCliente m = exige(le_equipamento_cliente(codigo_editado()));
+    m_cliente = m.cliente;
+    caixaIdentificacao->setText(m.identificacao);
+    // the type of a machine never changes; a type not in the list (one still
+    // reserved by a form) is shown all the same
+    m_carregando = true;
+    if (caixaTipo->findData(m.tipo.codigo) < 0)
+        caixaTipo->addItem(m.tipo.descricao, m.tipo.codigo);
+    caixaTipo->setCurrentIndex(caixaTipo->findData(m.tipo.codigo));
+    m_carregando = false;
+    caixaTipo->setEnabled(false);
+    mostra_valores(m.valores);
 }
 
 bool FrmCadEquipamentoCliente::pode_gravar()
 {
-    if (!Combo1->currentText().isEmpty())
+    if (!caixaTipo->currentText().isEmpty())
         return true;
     informa(QStringLiteral("Antes de cadastrar o equipamento para o cliente é necessário que você faça o cadastro do equipamento!"));
     return false;
 }
 
-void FrmCadEquipamentoCliente::grava()
+qint32 FrmCadEquipamentoCliente::grava()
 {
-    conexao.unidade(Operacao::GravacaoMaquina, [&] {
-        qint64 codigo = nCodigoEquipamentoCliente;
-        if (binclusao) {
-            // the code comes back from the insert itself, not from the generator
-            // (another station may draw from it at the same moment)
-            codigo = reserva_linha(QStringLiteral("insert into equipamento_cliente values(null,") + QString::number(ncodigoCliente)
-                                   + QLatin1Char(',') + QString::number(Combo1->currentData().toLongLong()) + QStringLiteral(",'")
-                                   + texto_sql(Text2->text()) + QStringLiteral("')"));
-        } else {
-            grava_registro(QStringLiteral("update equipamento_cliente set cidentificacao = '") + texto_sql(Text2->text())
-                           + QStringLiteral("' where ncodigo  = ") + QString::number(nCodigoEquipamentoCliente));
-            conexao.execute(QStringLiteral("delete from Propriedade_equipamento_cliente where nequipamento_cliente = ")
-                            + QString::number(nCodigoEquipamentoCliente));
-        }
-        for (int linha = 1; linha < Grid1->rows() && !Grid1->textMatrix(linha, 1).isEmpty(); ++linha)
-            conexao.execute(QStringLiteral("insert into Propriedade_equipamento_cliente values(") + QString::number(valor_numerico(Grid1->textMatrix(linha, 0)))
-                            + QLatin1Char(',') + QString::number(codigo) + QStringLiteral(",'") + texto_sql(Grid1->textMatrix(linha, 2))
-                            + QStringLiteral("');"));
-    });
+    EquipamentoCliente m;
+    m.codigo = inclusao() ? 0 : codigo_editado();
+    m.cliente = m_cliente;
+    m.tipo = {qint32(caixaTipo->currentData().toLongLong()), caixaTipo->currentText()};
+    m.identificacao = caixaIdentificacao->text();
+    m.valores = valores_digitados();
+    return grava_equipamento_cliente(m);
 }

@@ -1,5 +1,9 @@
 #pragma once
+#include "dadosequipamentos.h"
 #include "frmcadastro.h"
+
+#include <functional>
+#include <optional>
 
 class Grade;
 class QLineEdit;
@@ -13,31 +17,33 @@ class FrmCadEquipamentos : public FrmCadastro {
     Q_OBJECT
 public:
     FrmCadEquipamentos();
-    qint32 nCodigoEquipamento = 0;
 
-    QLineEdit* Text11; // code
-    QLineEdit* Text1;  // description
-    Grade* grid1;      // properties: hidden code, name; no header row
-    QToolBar* Toolbar1;
-    QAction* Inserir;
-    QAction* Excluir;
+    QLineEdit* caixaCodigo;
+    QLineEdit* caixaDescricao;
+    Grade* gradePropriedades; // the names, each row with its code; no header
+    QToolBar* barraPropriedades;
+    QAction* acaoInserir;
+    QAction* acaoExcluir;
 
     static constexpr int TAMANHO_MAXIMO = 100;
 
     void carrega_propriedades();
-    void inclui_propriedade();
-    void altera_propriedade();
-    void exclui_propriedade();
+    void insere_propriedade();
+    void renomeia_propriedade();
+    void remove_propriedade();
 
 protected:
     void mostra_dados() override;
     void reserva_codigo() override;
     void prepara() override;
-    void grava() override;
-    Saida saida() override;
+    qint32 grava() override;
+    void abandona() override;
     QWidget* primeiro_campo() override;
 
 private:
-    // Runs a statement on the property list and reloads it; errors are shown.
-    void executa_propriedade(const QString& sql);
+    qint32 codigo_tipo() const;
+    // The property on the list's current row: none on an empty row.
+    std::optional<Propriedade> propriedade_atual() const;
+    // Runs a change of the property list and reloads it; errors are shown.
+    void muda_propriedades(const std::function<void()>& mudanca);
 };

@@ -1,4 +1,5 @@
 #pragma once
+#include "caixacidade.h"
 #include "frmcadastro.h"
 
 class CaixaCodigo;
@@ -9,27 +10,29 @@ class FrmCadEstabelecimento : public FrmCadastro {
     Q_OBJECT
 public:
     FrmCadEstabelecimento();
+    // Opens the form modally on the shop's record; whether it was saved.
+    bool edita();
 
-    QLineEdit* Text1;  // trade name
-    QLineEdit* Text2;  // legal name
-    QLineEdit* Text8;  // city code
-    QLineEdit* Text13; // city name
-    QPushButton* Command1;
-    QLineEdit* Text3;  // street address
-    QLineEdit* Text4;  // district
-    QLineEdit* Text5;  // phone
-    QLineEdit* Text6;  // CNPJ
-    QLineEdit* Text9;  // fax
-    QLineEdit* Text10; // state registration
-    QLineEdit* Text11; // e-mail
-    QLineEdit* Text12; // postal code
+    QLineEdit* caixaFantasia;
+    QLineEdit* caixaRazao;
+    QLineEdit* caixaCidade;
+    QLineEdit* caixaNomeCidade;
+    QPushButton* botaoCidades;
+    QLineEdit* caixaEndereco;
+    QLineEdit* caixaBairro;
+    QLineEdit* caixaFone;
+    QLineEdit* caixaCnpj;
+    QLineEdit* caixaFax;
+    QLineEdit* caixaInscricaoEstadual;
+    QLineEdit* caixaEmail;
+    QLineEdit* caixaCep;
 
 protected:
-    void prepara() override;
     void mostra_dados() override;
-    void grava() override;
+    qint32 grava() override;
     QWidget* primeiro_campo() override;
 
 private:
+    CaixasEndereco caixas_endereco() const;
     CaixaCodigo* m_cidade;
 };

@@ -1,14 +1,13 @@
 #pragma once
+#include "caixacidade.h"
 #include "frmcadastro.h"
 
 class CaixaCodigo;
 class QComboBox;
-class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
-class Recordset;
 
 // What the customer and technician forms share: two tab pages, the name,
 // tax number, identity, e-mail and contact on the first, the address with
@@ -16,25 +15,26 @@ class Recordset;
 class FrmCadPessoa : public FrmCadastro {
     Q_OBJECT
 public:
-    QTabWidget* SSTab1;
-    QLineEdit* Text11; // code
-    QLineEdit* Text1;  // name
-    QLineEdit* Text2;  // legal name (customers) or commission (technicians)
-    QComboBox* Combo1 = nullptr; // person or company (customers only)
-    QLineEdit* Text8;  // CPF / CNPJ
-    QLineEdit* Text9;  // RG / IE
-    QLineEdit* Text13; // e-mail
-    QLineEdit* Text14; // contact
+    QTabWidget* abas;
+    QLineEdit* caixaCodigo;
+    QLineEdit* caixaNome;
+    QLineEdit* caixaRazao = nullptr;        // customers only
+    QComboBox* caixaNatureza = nullptr;     // person or company (customers only)
+    QLineEdit* caixaDocumento;              // CPF / CNPJ
+    QLineEdit* caixaIdentidade;             // RG / IE
+    QLineEdit* caixaEmail;
+    QLineEdit* caixaContato;
+    QLineEdit* caixaComissao = nullptr;     // technicians only
     // second page
-    QLineEdit* Text3;  // city code
-    QLineEdit* Textcidade;
-    QPushButton* Command1;
-    QLineEdit* Text12; // postal code
-    QLineEdit* Text4;  // street address
-    QLineEdit* Text5;  // district
-    QLineEdit* Text6;  // phone
-    QLineEdit* Text7;  // fax
-    QLineEdit* Text10; // notes
+    QLineEdit* caixaCidade;
+    QLineEdit* caixaNomeCidade;
+    QPushButton* botaoCidades;
+    QLineEdit* caixaCep;
+    QLineEdit* caixaEndereco;
+    QLineEdit* caixaBairro;
+    QLineEdit* caixaFone;
+    QLineEdit* caixaFax;
+    QLineEdit* caixaObservacao;
 
     QLabel* rotulo(QWidget* caixa) const;
 
@@ -46,11 +46,17 @@ protected:
     void prepara() override;
     QWidget* primeiro_campo() override;
 
-    // Fills the fields both forms read the same way, and the city name.
-    void preenche_comuns(const Recordset& rs);
-    // Whether the tax number in Text8 is right, and the message when not.
+    // Shows what both records hold alike; the city's name follows when the
+    // form checks the city box.
+    void mostra_pessoa(const Pessoa& p);
+    // Reads it back from the boxes, as it is stored.
+    void le_pessoa(Pessoa& p) const;
+    // Whether the tax number in caixaDocumento is right, and the message when not.
     virtual bool documento_valido() const = 0;
     virtual QString mensagem_documento() const = 0;
 
     CaixaCodigo* m_cidade;
+
+private:
+    CaixasEndereco caixas_endereco() const;
 };

@@ -9,14 +9,13 @@ class FrmCadTecnico : public FrmCadPessoa {
     Q_OBJECT
 public:
     FrmCadTecnico();
-    qint32 codigo_tecnico = 0;
 
 protected:
     void mostra_dados() override;
     void reserva_codigo() override;
     void prepara() override;
     bool pode_gravar() override;
-    void grava() override;
+    qint32 grava() override;
     bool documento_valido() const override;
     QString mensagem_documento() const override;
 };

@@ -42,11 +42,7 @@ FrmConsEquipamentoCliente::FrmConsEquipamentoCliente()
         caixaCliente, caixaNomeCliente, botaoConsultaClientes, m_teclas,
         QStringLiteral("select cfantasia from cliente where ncodigo = ? and ") + sem_reservas(QStringLiteral("cliente")),
         [] { return escolhe_cliente(); },
-        [] {
-            FrmCadCliente& f = form<FrmCadCliente>();
-            f.binclusao = true;
-            abre_modal(f);
-        });
+        [] { form<FrmCadCliente>().inclui(); });
     // another customer (typed or chosen) empties the list
     connect(caixaCliente, &QLineEdit::textChanged, this, [this] {
         m_mostrar = false;

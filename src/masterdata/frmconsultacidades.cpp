@@ -14,8 +14,5 @@ FrmConsultaCidades::FrmConsultaCidades()
 
 void FrmConsultaCidades::abre_detalhes(const QString& codigo)
 {
-    FrmCadCidades& f = form<FrmCadCidades>();
-    f.binclusao = false;
-    f.codigo_cidade = codigo.toInt();
-    abre_modal(f);
+    form<FrmCadCidades>().edita(codigo.toInt());
 }

@@ -10,10 +10,7 @@ FrmConsultaClientes::FrmConsultaClientes()
 
 void FrmConsultaClientes::abre_detalhes(const QString& codigo)
 {
-    FrmCadCliente& f = form<FrmCadCliente>();
-    f.binclusao = false;
-    f.codigo_cliente = codigo.toInt();
-    abre_modal(f);
+    form<FrmCadCliente>().edita(codigo.toInt());
 }
 
 qint32 escolhe_cliente()

@@ -14,8 +14,5 @@ FrmConsultaCondicaoPagto::FrmConsultaCondicaoPagto()
 
 void FrmConsultaCondicaoPagto::abre_detalhes(const QString& codigo)
 {
-    FrmCadCondicaoPagto& f = form<FrmCadCondicaoPagto>();
-    f.binclusao = false;
-    f.codigo_condicao = codigo.toInt();
-    abre_modal(f);
+    form<FrmCadCondicaoPagto>().edita(codigo.toInt());
 }

@@ -31,24 +31,13 @@ ConsultaLista FrmConsultaEquipamentoCliente::consulta_lista()
 
 void FrmConsultaEquipamentoCliente::inclui_click()
 {
-    FrmCadEquipamentoCliente& f = form<FrmCadEquipamentoCliente>();
-    f.binclusao = true;
-    f.ncodigoCliente = m_codigoCliente;
-    abre_modal(f);
+    form<FrmCadEquipamentoCliente>().inclui(m_codigoCliente);
     procura();
 }
 
 void FrmConsultaEquipamentoCliente::abre_detalhes(const QString& codigo)
 {
-    FrmCadEquipamentoCliente& f = form<FrmCadEquipamentoCliente>();
-    f.binclusao = false;
-    f.nCodigoEquipamentoCliente = codigo.toInt();
-    f.ncodigoCliente = m_codigoCliente;
-    // the form shows the machine's type as the list has it
-    if (f.Combo1->findText(gradeLista->textMatrix(gradeLista->row(), 1)) < 0)
-        f.Combo1->addItem(gradeLista->textMatrix(gradeLista->row(), 1));
-    f.Combo1->setCurrentText(gradeLista->textMatrix(gradeLista->row(), 1));
-    abre_modal(f);
+    form<FrmCadEquipamentoCliente>().edita(codigo.toInt());
 }
 
 bool FrmConsultaEquipamentoCliente::confirma(const QString&, int)

@@ -23,10 +23,7 @@ QString FrmConsultaEquipamentos::consulta()
 
 void FrmConsultaEquipamentos::abre_detalhes(const QString& codigo)
 {
-    FrmCadEquipamentos& f = form<FrmCadEquipamentos>();
-    f.binclusao = false;
-    f.nCodigoEquipamento = codigo.toInt();
-    abre_modal(f);
+    form<FrmCadEquipamentos>().edita(codigo.toInt());
 }
 
 bool FrmConsultaEquipamentos::confirma(const QString&, int)

@@ -10,8 +10,5 @@ FrmConsultaTecnico::FrmConsultaTecnico()
 
 void FrmConsultaTecnico::abre_detalhes(const QString& codigo)
 {
-    FrmCadTecnico& f = form<FrmCadTecnico>();
-    f.binclusao = false;
-    f.codigo_tecnico = codigo.toInt();
-    abre_modal(f);
+    form<FrmCadTecnico>().edita(codigo.toInt());
 }

@@ -115,11 +115,7 @@ FrmMovimento::FrmMovimento(const QString& nome, const QString& titulo,
             return QStringLiteral("select cfantasia from cliente where ncodigo = %1 and ncodigo > 1 and ").arg(c) + sem_reservas(QStringLiteral("cliente"));
         },
         [] { return escolhe_cliente(); },
-        [] {
-            FrmCadCliente& f = form<FrmCadCliente>();
-            f.binclusao = true;
-            abre_modal(f);
-        });
+        [] { form<FrmCadCliente>().inclui(); });
     m_cliente->semValidarAoIrPara(botaoCancelar);
     m_teclas->botaoF5(botaoGravar);
     // Enter in the grid picks its row's item; Delete removes it

@@ -61,11 +61,7 @@ FrmMovimentoServico::FrmMovimentoServico(const QString& nome, const QString& tit
         caixaCondicao, caixaDescricaoCondicao, botaoConsultaCondicao, teclas(),
         [](qint32 c) { return QStringLiteral("select cdescricao from condicao_pagto where ncodigo = %1").arg(c); },
         [] { return consulta_codigo(QStringLiteral("Condições")); },
-        [] {
-            FrmCadCondicaoPagto& f = form<FrmCadCondicaoPagto>();
-            f.binclusao = true;
-            abre_modal(f);
-        });
+        [] { form<FrmCadCondicaoPagto>().inclui(); });
     m_condicao->semValidarAoIrPara(botaoCancelar);
     cliente()->semValidarAoIrPara(botaoCancelar);
 

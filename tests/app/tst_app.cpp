@@ -95,7 +95,7 @@ QString o_que_abriu(QDialog& d)
     auto* cadastro = dynamic_cast<FrmCadastro*>(&d);
     auto* movimento = dynamic_cast<FrmMovimento*>(&d);
     auto* clientes = dynamic_cast<FrmConsultaClientes*>(&d);
-    if ((cadastro && cadastro->binclusao) || (movimento && movimento->binclusao))
+    if ((cadastro && cadastro->inclusao()) || (movimento && movimento->binclusao))
         r += QStringLiteral(" (novo)");
     if (clientes && clientes->bChamadaDoCadastro)
         r += QStringLiteral(" (cadastro)");
@@ -124,7 +124,7 @@ QString janela_de(const std::function<void()>& gesto)
 void deixa_em_edicao()
 {
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* c = dynamic_cast<FrmCadastro*>(w)) c->binclusao = false;
+        if (auto* c = dynamic_cast<FrmCadastro*>(w)) c->define_edicao(1);
         if (auto* m = dynamic_cast<FrmMovimento*>(w)) m->binclusao = false;
         if (auto* c = dynamic_cast<FrmConsultaClientes*>(w)) c->bChamadaDoCadastro = false;
     }
@@ -418,17 +418,17 @@ private slots:
         });
         ao_abrir_modal([](QDialog& d) {
             auto& c = static_cast<FrmCadCliente&>(d);
-            QCOMPARE(c.Text1->text(), QStringLiteral("Ana"));
+            QCOMPARE(c.caixaNome->text(), QStringLiteral("Ana"));
             c.close();
         });
         pelo_teclado(*p, teclas("menuLocalizarCliente"));
         QCOMPARE(acoes_modais_pendentes(), 0);
-        QVERIFY(!form<FrmCadCliente>().binclusao);
+        QVERIFY(!form<FrmCadCliente>().inclusao());
         ao_abrir_modal([](QDialog& d) {
             auto& c = static_cast<FrmCadCliente&>(d);
-            QVERIFY(c.binclusao);
-            QVERIFY(c.Text1->text().isEmpty());
-            QVERIFY(c.Text11->text().toInt() > 2); // a new code, not the one edited
+            QVERIFY(c.inclusao());
+            QVERIFY(c.caixaNome->text().isEmpty());
+            QVERIFY(c.caixaCodigo->text().toInt() > 2); // a new code, not the one edited
             c.close();
         });
         pelo_teclado(*p, teclas("menuCadastrarCliente"));

@@ -56,11 +56,9 @@ void guarda(QWidget& janela, const char* nome)
 
 // A registration form showing one record, as the search screen opens it.
 template <class T>
-void guarda_cadastro(qint32 T::*codigo, qint32 valor, const char* nome)
+void guarda_cadastro(qint32 codigo, const char* nome)
 {
-    T& f = form<T>();
-    f.*codigo = valor;
-    abre_form<T>(false);
+    T& f = abre_edicao<T>(codigo);
     guarda(f, nome);
     f.close();
 }
@@ -167,9 +165,9 @@ private slots:
         auto& e = mostra_form<FrmCadEstabelecimento>();
         guarda(e, "guia/estabelecimento");
         e.close();
-        guarda_cadastro(&FrmCadCondicaoPagto::codigo_condicao, 2, "guia/condicao");
-        guarda_cadastro(&FrmCadTecnico::codigo_tecnico, 1, "guia/tecnico");
-        guarda_cadastro(&FrmCadCliente::codigo_cliente, 2, "guia/cliente");
+        guarda_cadastro<FrmCadCondicaoPagto>(2, "guia/condicao");
+        guarda_cadastro<FrmCadTecnico>(1, "guia/tecnico");
+        guarda_cadastro<FrmCadCliente>(2, "guia/cliente");
         auto p = janela_principal();
         p->resize(1000, 680);
         ativa(*p);

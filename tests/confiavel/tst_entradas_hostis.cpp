@@ -321,7 +321,7 @@ private slots:
                 }
             }
         };
-        varre_formularios([&](QDialog& d) { tenta(d, qobject_cast<FrmCadTecnico*>(&d) ? d.findChild<QWidget*>(QStringLiteral("CmdOk")) : nullptr); });
+        varre_formularios([&](QDialog& d) { tenta(d, qobject_cast<FrmCadTecnico*>(&d) ? d.findChild<QWidget*>(QStringLiteral("botaoGravar")) : nullptr); });
         auto& b = form<FrmBaixaContasReceber>();
         b.prepara(2, Dinheiro::deCentavos(15025));
         ativa(b);
@@ -403,6 +403,13 @@ private slots:
                 return &abre_form<T>(false);
             };
         };
+        auto cadastro = [](auto* tipo, qint32 codigo) {
+            return [tipo, codigo]() -> QDialog* {
+                using T = std::remove_pointer_t<decltype(tipo)>;
+                form<T>().define_edicao(codigo);
+                return &mostra_form<T>();
+            };
+        };
         auto cliente = [](QDialog* d) { return static_cast<FrmMovimento*>(d)->caixaCliente; };
         auto nomeCliente = [](QDialog* d) { return static_cast<FrmMovimento*>(d)->caixaNomeCliente; };
         auto condicao = [](QDialog* d) { return static_cast<FrmMovimentoServico*>(d)->caixaCondicao; };
@@ -421,15 +428,15 @@ private slots:
              QStringLiteral("select ncliente from ordem where ncodigo = 2"), true, {}},
             {"ordem: condição", movimento((FrmOrdem*)nullptr, &FrmOrdem::codigoOrdem, 2), condicao, nomeCondicao, condicoes,
              nomesCondicoes, QStringLiteral("select ncondicao from ordem where ncodigo = 2"), true, {}},
-            {"cliente: cidade", movimento((FrmCadCliente*)nullptr, &FrmCadCliente::codigo_cliente, 2),
-             [](QDialog* d) { return static_cast<FrmCadPessoa*>(d)->Text3; }, [](QDialog* d) { return static_cast<FrmCadPessoa*>(d)->Textcidade; },
+            {"cliente: cidade", cadastro((FrmCadCliente*)nullptr, 2),
+             [](QDialog* d) { return static_cast<FrmCadPessoa*>(d)->caixaCidade; }, [](QDialog* d) { return static_cast<FrmCadPessoa*>(d)->caixaNomeCidade; },
              cidades, nomesCidades, QStringLiteral("select ncidade from cliente where ncodigo = 2"), false, {}},
-            {"técnico: cidade", movimento((FrmCadTecnico*)nullptr, &FrmCadTecnico::codigo_tecnico, 1),
-             [](QDialog* d) { return static_cast<FrmCadPessoa*>(d)->Text3; }, [](QDialog* d) { return static_cast<FrmCadPessoa*>(d)->Textcidade; },
+            {"técnico: cidade", cadastro((FrmCadTecnico*)nullptr, 1),
+             [](QDialog* d) { return static_cast<FrmCadPessoa*>(d)->caixaCidade; }, [](QDialog* d) { return static_cast<FrmCadPessoa*>(d)->caixaNomeCidade; },
              cidades, nomesCidades, QStringLiteral("select ncidade from tecnico where ncodigo = 1"), false, {}},
-            {"estabelecimento: cidade", [] { return static_cast<QDialog*>(&abre_form<FrmCadEstabelecimento>(false)); },
-             [](QDialog* d) { return static_cast<FrmCadEstabelecimento*>(d)->Text8; },
-             [](QDialog* d) { return static_cast<FrmCadEstabelecimento*>(d)->Text13; }, cidades, nomesCidades,
+            {"estabelecimento: cidade", [] { return static_cast<QDialog*>(&mostra_form<FrmCadEstabelecimento>()); },
+             [](QDialog* d) { return static_cast<FrmCadEstabelecimento*>(d)->caixaCidade; },
+             [](QDialog* d) { return static_cast<FrmCadEstabelecimento*>(d)->caixaNomeCidade; }, cidades, nomesCidades,
              QStringLiteral("select ncidade from estabelecimento"), false, {}},
         };
         const QStringList jeitos{QStringLiteral("botão"), QStringLiteral("Alt+G"), QStringLiteral("F5")};
@@ -445,7 +452,7 @@ private slots:
                     QDialog* d = c.abre();
                     QLineEdit* caixa = c.codigo(d);
                     if (auto* cad = qobject_cast<FrmCadPessoa*>(d))
-                        cad->SSTab1->setCurrentIndex(1);
+                        cad->abas->setCurrentIndex(1);
                     QVERIFY2(caixa->isVisible() && caixa->text() == antes, qPrintable(quem));
                     caixa->setFocus();
                     caixa->selectAll();
@@ -454,7 +461,7 @@ private slots:
                     if (!desconhecido)
                         for (bool r : c.respostas)
                             amb->msgs.respostas({r});
-                    auto* gravar = d->findChild<QPushButton*>(qobject_cast<FrmMovimento*>(d) ? QStringLiteral("botaoGravar") : QStringLiteral("CmdOk"));
+                    auto* gravar = d->findChild<QPushButton*>(QStringLiteral("botaoGravar"));
                     if (jeito == QLatin1String("botão")) {
                         clica(gravar);
                     } else if (jeito == QLatin1String("Alt+G")) {

@@ -137,17 +137,17 @@ int estacao(const QString& fonte, const QString& nome, int repeticoes)
                 msgs.inesperadas << QStringLiteral("a baixa não abriu");
         }
 
-        auto& c = abre_form<FrmCadCliente>(true);
-        const QString codigoCliente = c.Text11->text();
-        digita(c.Text1, QStringLiteral("cliente ") + marca);
-        c.SSTab1->setCurrentIndex(1);
-        c.Text3->setFocus();
-        digita(c.Text3, QStringLiteral("2"));
-        tecla(c.Text3, Qt::Key_Tab); // leaving the code looks the city up
-        tecla(c.Text4, Qt::Key_F5);  // the focus goes to "&Gravar"
-        tecla(c.CmdOk, Qt::Key_Return);
+        auto& c = abre_inclusao<FrmCadCliente>();
+        const QString codigoCliente = c.caixaCodigo->text();
+        digita(c.caixaNome, QStringLiteral("cliente ") + marca);
+        c.abas->setCurrentIndex(1);
+        c.caixaCidade->setFocus();
+        digita(c.caixaCidade, QStringLiteral("2"));
+        tecla(c.caixaCidade, Qt::Key_Tab); // leaving the code looks the city up
+        tecla(c.caixaEndereco, Qt::Key_F5);  // the focus goes to "&Gravar"
+        tecla(c.botaoGravar, Qt::Key_Return);
         gravados << QStringLiteral("cliente ") + codigoCliente + QLatin1Char(' ') + marca;
-        clica(c.CmdSair);
+        clica(c.botaoSair);
 
         auto& e = abre_form<FrmEntradaEquipamento>(true);
         const QString codigoEntrada = e.caixaCodigo->text();
@@ -417,16 +417,15 @@ private slots:
     {
         OutraEstacao outra(amb->banco.fonte());
         auto& f = form<FrmCadCliente>();
-        f.codigo_cliente = 2;
-        abre_form<FrmCadCliente>(false);
-        f.Text1->setFocus();
-        f.Text1->selectAll();
-        digita(f.Text1, QStringLiteral("Ana Paula Souza"));
+        abre_edicao<FrmCadCliente>(2);
+        f.caixaNome->setFocus();
+        f.caixaNome->selectAll();
+        digita(f.caixaNome, QStringLiteral("Ana Paula Souza"));
         outra.inicia({QStringLiteral("update cliente set cfantasia = 'Ana Maria', cfone = '(41) 1111-2222' where ncodigo = 2")});
         const auto fim = outra.termina(true, 1, 800);
         const int antes = conexao.repeticoes();
-        tecla(f.Text1, Qt::Key_F5);
-        tecla(f.CmdOk, Qt::Key_Return);
+        tecla(f.caixaNome, Qt::Key_F5);
+        tecla(f.botaoGravar, Qt::Key_Return);
         fim.get();
         QCOMPARE(conexao.repeticoes(), antes + 1);
         QVERIFY2(amb->msgs.textos().isEmpty(), qPrintable(amb->msgs.textos().join(QLatin1Char('/'))));

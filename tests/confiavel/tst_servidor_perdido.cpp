@@ -104,9 +104,9 @@ private slots:
 
     void formulariosSobrevivemAoServidorParado()
     {
-        auto& cidade = abre_form<FrmCadCidades>(true);
-        digita(cidade.Text1, QStringLiteral("Ponta Grossa"));
-        digita(cidade.Text2, QStringLiteral("PR"));
+        auto& cidade = abre_inclusao<FrmCadCidades>();
+        digita(cidade.caixaNome, QStringLiteral("Ponta Grossa"));
+        digita(cidade.caixaUf, QStringLiteral("PR"));
         auto& entrada = abre_form<FrmEntradaEquipamento>(true);
         const QString codigo = entrada.caixaCodigo->text();
         entrada.caixaCliente->setFocus();
@@ -133,12 +133,12 @@ private slots:
             so_conexao_perdida(1);
             QCOMPARE(entrada.caixaEquipamento->toPlainText(), QStringLiteral("Notebook"));
             QCOMPARE(entrada.caixaProblema->toPlainText(), QStringLiteral("Tela azul"));
-            clica(cidade.CmdOk);
+            clica(cidade.botaoGravar);
             so_conexao_perdida(1);
             QVERIFY(cidade.isVisible());
-            QCOMPARE(cidade.Text1->text(), QStringLiteral("Ponta Grossa"));
+            QCOMPARE(cidade.caixaNome->text(), QStringLiteral("Ponta Grossa"));
             // and again: still away, the same message, nothing else
-            clica(cidade.CmdOk);
+            clica(cidade.botaoGravar);
             so_conexao_perdida(1);
             // the receivables: the list stays as it was, a write-off is refused whole
             clica(contas.botaoMostrar);
@@ -161,7 +161,7 @@ private slots:
         clica(entrada.botaoConfirmarItem);
         QVERIFY2(amb->msgs.mostradas().isEmpty(), qPrintable(amb->msgs.textos().join(QLatin1Char('\n'))));
         QCOMPARE(conta(itens), 2);
-        clica(cidade.CmdOk);
+        clica(cidade.botaoGravar);
         QVERIFY(amb->msgs.mostradas().isEmpty());
         QCOMPARE(linhas(QStringLiteral("select cnome, cuf from cidade where cnome = 'Ponta Grossa'")),
                  QStringList{QStringLiteral("Ponta Grossa|PR")});
@@ -173,7 +173,7 @@ private slots:
         // away again: both forms can still be left
         {
             ServidorParado parado;
-            clica(cidade.CmdSair);
+            clica(cidade.botaoSair);
             QTRY_VERIFY(!cidade.isVisible());
             clica(entrada.botaoCancelar);
             QTRY_VERIFY(!entrada.isVisible());

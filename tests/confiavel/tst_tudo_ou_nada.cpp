@@ -362,51 +362,45 @@ void TstTudoOuNada::monta_tabela()
 {
     casos << Caso{"saída de um cliente novo com máquina", Operacao::SaidaCliente,
                   [] {
-                      auto& f = abre_form<FrmCadCliente>(true);
+                      auto& f = abre_inclusao<FrmCadCliente>();
                       tipo_com_propriedades();
-                      executa(QStringLiteral("insert into equipamento_cliente values(null,%1,1,'HP')").arg(f.Text11->text()));
+                      executa(QStringLiteral("insert into equipamento_cliente values(null,%1,1,'HP')").arg(f.caixaCodigo->text()));
                       executa(QStringLiteral("insert into Propriedade_equipamento_cliente values(1,(select max(ncodigo) from equipamento_cliente),'X')"));
                       return static_cast<QWidget*>(&f);
                   },
-                  [] { clica(form<FrmCadCliente>().CmdSair); }, Caso::Fecha};
+                  [] { clica(form<FrmCadCliente>().botaoSair); }, Caso::Fecha};
 
     casos << Caso{"saída de um tipo novo com propriedade", Operacao::SaidaEquipamento,
                   [] {
-                      auto& f = abre_form<FrmCadEquipamentos>(true);
-                      executa(QStringLiteral("insert into propriedade values(null,%1,'Marca');").arg(f.Text11->text()));
+                      auto& f = abre_inclusao<FrmCadEquipamentos>();
+                      executa(QStringLiteral("insert into propriedade values(null,%1,'Marca');").arg(f.caixaCodigo->text()));
                       return static_cast<QWidget*>(&f);
                   },
-                  [] { clica(form<FrmCadEquipamentos>().CmdSair); }, Caso::Fecha};
+                  [] { clica(form<FrmCadEquipamentos>().botaoSair); }, Caso::Fecha};
 
     casos << Caso{"máquina nova com valores", Operacao::GravacaoMaquina,
                   [] {
                       tipo_com_propriedades();
                       auto& f = form<FrmCadEquipamentoCliente>();
-                      f.ncodigoCliente = 3;
-                      abre_form<FrmCadEquipamentoCliente>(true);
-                      f.Text2->setText(QStringLiteral("Epson L3150"));
-                      edita_valor(f, 1, QStringLiteral("Epson"));
-                      edita_valor(f, 2, QStringLiteral("L3150"));
+                      abre_inclusao<FrmCadEquipamentoCliente>(3);
+                      f.caixaIdentificacao->setText(QStringLiteral("Epson L3150"));
+                      edita_valor(f, 0, QStringLiteral("Epson"));
+                      edita_valor(f, 1, QStringLiteral("L3150"));
                       return static_cast<QWidget*>(&f);
                   },
-                  [] { clica(form<FrmCadEquipamentoCliente>().CmdOk); }, Caso::Repete};
+                  [] { clica(form<FrmCadEquipamentoCliente>().botaoGravar); }, Caso::Repete};
 
     casos << Caso{"máquina alterada com valores", Operacao::GravacaoMaquina,
                   [] {
                       tipo_com_propriedades();
                       executa(QStringLiteral("insert into Propriedade_equipamento_cliente values(1,1,'HP')"));
                       auto& f = form<FrmCadEquipamentoCliente>();
-                      f.nCodigoEquipamentoCliente = 1;
-                      // the type as the machine list hands it over
-                      if (f.Combo1->findText(QStringLiteral("Impressora")) < 0)
-                          f.Combo1->addItem(QStringLiteral("Impressora"), 1);
-                      f.Combo1->setCurrentText(QStringLiteral("Impressora"));
-                      abre_form<FrmCadEquipamentoCliente>(false);
-                      f.Text2->setText(QStringLiteral("HP LaserJet 1102w"));
-                      edita_valor(f, 1, QStringLiteral("HP Inc"));
+                      abre_edicao<FrmCadEquipamentoCliente>(1);
+                      f.caixaIdentificacao->setText(QStringLiteral("HP LaserJet 1102w"));
+                      edita_valor(f, 0, QStringLiteral("HP Inc"));
                       return static_cast<QWidget*>(&f);
                   },
-                  [] { clica(form<FrmCadEquipamentoCliente>().CmdOk); }, Caso::Repete};
+                  [] { clica(form<FrmCadEquipamentoCliente>().botaoGravar); }, Caso::Repete};
 
     casos << exclusao<FrmConsultaEquipamentoCliente>("exclusão de máquina com valores", QStringLiteral("4"), [] {
         tipo_com_propriedades();

@@ -14,6 +14,7 @@
 #include "sessao.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -71,39 +72,39 @@ private slots:
         QFETCH(QString, numero);
         QFETCH(bool, cpf);
         QFETCH(bool, valido);
-        QCOMPARE(cpf ? FU_ValidaCPF(numero) : FU_ValidaCNPJ(numero), valido);
+        QCOMPARE(cpf ? cpf_valido(numero) : cnpj_valido(numero), valido);
     }
 
     void cidadeNovaFicaAbertaComProximoCodigo()
     {
-        auto& f = abre_form<FrmCadCidades>(true);
-        QCOMPARE(f.Text11->text(), QStringLiteral("2"));
+        auto& f = abre_inclusao<FrmCadCidades>();
+        QCOMPARE(f.caixaCodigo->text(), QStringLiteral("2"));
         QCOMPARE(f.windowTitle(), QStringLiteral("Cadastro de cidades"));
-        digita(f.Text1, QStringLiteral("são JOSÉ d'os campos"));
-        QCOMPARE(f.Text1->text(), QStringLiteral("são JOSÉ dos campos")); // the apostrophe never went in
-        tecla(f.Text1, Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), f.Text2);
-        digita(f.Text2, QStringLiteral("sp"));
-        tecla(f.Text2, Qt::Key_Return); // Enter moves on, it does not save
+        digita(f.caixaNome, QStringLiteral("são JOSÉ d'os campos"));
+        QCOMPARE(f.caixaNome->text(), QStringLiteral("são JOSÉ dos campos")); // the apostrophe never went in
+        tecla(f.caixaNome, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), f.caixaUf);
+        digita(f.caixaUf, QStringLiteral("sp"));
+        tecla(f.caixaUf, Qt::Key_Return); // Enter moves on, it does not save
         QCOMPARE(valor(QStringLiteral("select count(*) from cidade")).toInt(), 1);
-        QCOMPARE(QApplication::focusWidget(), f.CmdOk);
-        clica(f.CmdOk);
+        QCOMPARE(QApplication::focusWidget(), f.botaoGravar);
+        clica(f.botaoGravar);
         QCOMPARE(linhas(QStringLiteral("select ncodigo, cnome, cuf from cidade where ncodigo = 2")), QStringList{QStringLiteral("2|São José Dos Campos|SP")});
         QVERIFY(f.isVisible());
-        QCOMPARE(f.Text11->text(), QStringLiteral("3"));
-        QVERIFY(f.Text1->text().isEmpty() && f.Text2->text().isEmpty());
-        QCOMPARE(QApplication::focusWidget(), f.Text1);
+        QCOMPARE(f.caixaCodigo->text(), QStringLiteral("3"));
+        QVERIFY(f.caixaNome->text().isEmpty() && f.caixaUf->text().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), f.caixaNome);
         // a second one gets the next code
-        digita(f.Text1, QStringLiteral("Curitiba"));
-        digita(f.Text2, QStringLiteral("PR"));
-        clica(f.CmdOk);
+        digita(f.caixaNome, QStringLiteral("Curitiba"));
+        digita(f.caixaUf, QStringLiteral("PR"));
+        clica(f.botaoGravar);
         QCOMPARE(linhas(QStringLiteral("select ncodigo from cidade where cnome = 'Curitiba'")), QStringList{QStringLiteral("3")});
         // required fields
-        digita(f.Text1, QStringLiteral("Sem Uf"));
-        clica(f.CmdOk);
+        digita(f.caixaNome, QStringLiteral("Sem Uf"));
+        clica(f.botaoGravar);
         QCOMPARE(amb->msgs.ultimo(), OBRIGATORIOS);
-        QCOMPARE(f.Text1->text(), QStringLiteral("Sem Uf"));
-        clica(f.CmdSair);
+        QCOMPARE(f.caixaNome->text(), QStringLiteral("Sem Uf"));
+        clica(f.botaoSair);
         QVERIFY(!f.isVisible());
         QCOMPARE(valor(QStringLiteral("select count(*) from cidade")).toInt(), 3);
     }
@@ -112,16 +113,14 @@ private slots:
     {
         executa(QStringLiteral("insert into cidade values(null,'Curitiba','PR');"));
         auto& f = form<FrmCadCidades>();
-        f.codigo_cidade = 2;
-        abre_form<FrmCadCidades>(false);
-        QCOMPARE(f.Text1->text(), QStringLiteral("Curitiba"));
-        f.Text2->setText(QStringLiteral("sc"));
-        clica(f.CmdOk);
+        abre_edicao<FrmCadCidades>(2);
+        QCOMPARE(f.caixaNome->text(), QStringLiteral("Curitiba"));
+        f.caixaUf->setText(QStringLiteral("sc"));
+        clica(f.botaoGravar);
         QVERIFY(!f.isVisible());
         QCOMPARE(linhas(QStringLiteral("select cuf from cidade where ncodigo = 2")), QStringList{QStringLiteral("SC")});
         // a code that no longer exists says so and closes
-        f.codigo_cidade = 99;
-        f.binclusao = false;
+        f.define_edicao(99);
         f.show();
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Registro não localizado!"));
         QTRY_VERIFY(!f.isVisible());
@@ -130,26 +129,26 @@ private slots:
 
     void cidadeDuplicadaMostraOErroEFicaAberta()
     {
-        auto& f = abre_form<FrmCadCidades>(true);
+        auto& f = abre_inclusao<FrmCadCidades>();
         executa(QStringLiteral("insert into cidade (ncodigo, cnome, cuf) values (null,'Outra','PR')")); // another station took code 2
         executa(QStringLiteral("set generator codigo_cidade to 1")); // and the generator went back
-        digita(f.Text1, QStringLiteral("Londrina"));
-        digita(f.Text2, QStringLiteral("PR"));
-        clica(f.CmdOk);
+        digita(f.caixaNome, QStringLiteral("Londrina"));
+        digita(f.caixaUf, QStringLiteral("PR"));
+        clica(f.botaoGravar);
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Este registro já existe. Por favor verifique!"));
         QVERIFY(f.isVisible());
-        QCOMPARE(f.Text1->text(), QStringLiteral("Londrina"));
+        QCOMPARE(f.caixaNome->text(), QStringLiteral("Londrina"));
     }
 
     void clienteAbertoEAbandonadoNaoDeixaRastro()
     {
         const QStringList antes = linhas(QStringLiteral("select ncodigo from cliente"));
-        auto& f = abre_form<FrmCadCliente>(true);
-        QCOMPARE(f.Text11->text(), QStringLiteral("2"));
+        auto& f = abre_inclusao<FrmCadCliente>();
+        QCOMPARE(f.caixaCodigo->text(), QStringLiteral("2"));
         QCOMPARE(valor(QStringLiteral("select count(*) from cliente")).toInt(), 2); // the placeholder
-        QCOMPARE(f.SSTab1->tabText(0), QStringLiteral(" Dados Principais"));
-        QCOMPARE(f.SSTab1->tabText(1), QStringLiteral("Dados Residênciais"));
-        clica(f.CmdSair);
+        QCOMPARE(f.abas->tabText(0), QStringLiteral(" Dados Principais"));
+        QCOMPARE(f.abas->tabText(1), QStringLiteral("Dados Residênciais"));
+        clica(f.botaoSair);
         QVERIFY(!f.isVisible());
         QCOMPARE(linhas(QStringLiteral("select ncodigo from cliente")), antes);
         // set back on the embedded database; a gap on a server, where
@@ -157,7 +156,7 @@ private slots:
         const int gerador = conexao.noServidor() ? 2 : 1;
         QCOMPARE(conexao.gerador(QStringLiteral("codigo_cliente")), gerador);
         // the close box does the same
-        abre_form<FrmCadCliente>(true);
+        abre_inclusao<FrmCadCliente>();
         f.close();
         QVERIFY(!f.isVisible());
         QCOMPARE(linhas(QStringLiteral("select ncodigo from cliente")), antes);
@@ -167,43 +166,42 @@ private slots:
     void outraEstacaoNaoPerdeRegistros()
     {
         // another counter station saves records while these forms are open
-        auto& c = abre_form<FrmCadCliente>(true);
-        QCOMPARE(c.Text11->text(), QStringLiteral("2"));
+        auto& c = abre_inclusao<FrmCadCliente>();
+        QCOMPARE(c.caixaCodigo->text(), QStringLiteral("2"));
         executa(QStringLiteral("insert into cliente (ncidade) values(1);"));
         executa(QStringLiteral("update cliente set cfantasia = 'Da Outra Estação' where ncodigo = 3"));
-        clica(c.CmdSair);
+        clica(c.botaoSair);
         QCOMPARE(linhas(QStringLiteral("select ncodigo, cfantasia from cliente where ncodigo > 1")), QStringList{QStringLiteral("3|Da Outra Estação")});
         QCOMPARE(conexao.gerador(QStringLiteral("codigo_cliente")), 3); // not set back under the other station's code
 
-        auto& t = abre_form<FrmCadTecnico>(true);
-        QCOMPARE(t.Text11->text(), QStringLiteral("1"));
+        auto& t = abre_inclusao<FrmCadTecnico>();
+        QCOMPARE(t.caixaCodigo->text(), QStringLiteral("1"));
         executa(QStringLiteral("insert into tecnico values(null,'Outro','','',1,'','','','','','','','',0)"));
-        clica(t.CmdSair);
+        clica(t.botaoSair);
         QCOMPARE(linhas(QStringLiteral("select ncodigo, cfantasia from tecnico")), QStringList{QStringLiteral("1|Outro")});
         QCOMPARE(conexao.gerador(QStringLiteral("codigo_tecnico")), 1);
     }
 
     void escNaoFechaEFalhaAoAbrirFecha()
     {
-        auto& f = abre_form<FrmCadCliente>(true);
-        digita(f.Text1, QStringLiteral("fulano"));
-        tecla(f.Text1, Qt::Key_Escape);
+        auto& f = abre_inclusao<FrmCadCliente>();
+        digita(f.caixaNome, QStringLiteral("fulano"));
+        tecla(f.caixaNome, Qt::Key_Escape);
         QVERIFY(f.isVisible());
-        QCOMPARE(f.Text1->text(), QStringLiteral("fulano"));
+        QCOMPARE(f.caixaNome->text(), QStringLiteral("fulano"));
         QCOMPARE(valor(QStringLiteral("select count(*) from cliente")).toInt(), 2);
         // Delete works in a field that only takes digits
-        f.Text8->setText(QStringLiteral("123"));
-        f.Text8->setFocus();
-        f.Text8->home(false);
+        f.caixaDocumento->setText(QStringLiteral("123"));
+        f.caixaDocumento->setFocus();
+        f.caixaDocumento->home(false);
         QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
-        QApplication::sendEvent(f.Text8, &del);
-        QCOMPARE(f.Text8->text(), QStringLiteral("23"));
-        clica(f.CmdSair);
+        QApplication::sendEvent(f.caixaDocumento, &del);
+        QCOMPARE(f.caixaDocumento->text(), QStringLiteral("23"));
+        clica(f.botaoSair);
         // a form that cannot load its record says why and does not stay open
         conexao.fecha();
         auto& c = form<FrmCadCidades>();
-        c.codigo_cidade = 1;
-        c.binclusao = false;
+        c.define_edicao(1);
         c.show();
         QCOMPARE(amb->msgs.mostradas().size(), 1);
         QTRY_VERIFY(!c.isVisible());
@@ -213,98 +211,97 @@ private slots:
     void clientesSalvosEmSequencia()
     {
         executa(QStringLiteral("insert into cidade values(null,'Curitiba','PR');"));
-        auto& f = abre_form<FrmCadCliente>(true);
+        auto& f = abre_inclusao<FrmCadCliente>();
         for (const QString& nome : {QStringLiteral("ana souza"), QStringLiteral("BRUNO LIMA")}) {
-            digita(f.Text1, nome);
-            digita(f.Text8, QStringLiteral("52998224725"));
-            f.SSTab1->setCurrentIndex(1);
-            f.Text3->setFocus();
-            digita(f.Text3, QStringLiteral("2"));
-            f.Text4->setFocus(); // leaving the code looks the city up
-            QCOMPARE(f.Textcidade->text(), QStringLiteral("Curitiba"));
-            digita(f.Text4, QStringLiteral("rua xv de novembro"));
-            clica(f.CmdOk);
+            digita(f.caixaNome, nome);
+            digita(f.caixaDocumento, QStringLiteral("52998224725"));
+            f.abas->setCurrentIndex(1);
+            f.caixaCidade->setFocus();
+            digita(f.caixaCidade, QStringLiteral("2"));
+            f.caixaEndereco->setFocus(); // leaving the code looks the city up
+            QCOMPARE(f.caixaNomeCidade->text(), QStringLiteral("Curitiba"));
+            digita(f.caixaEndereco, QStringLiteral("rua xv de novembro"));
+            clica(f.botaoGravar);
         }
         QCOMPARE(linhas(QStringLiteral("select ncodigo, cfantasia, ncidade, cendereco, ccnpj, nfisica_juridica from cliente where ncodigo > 1 order by ncodigo")),
                  (QStringList{QStringLiteral("2|Ana Souza|2|Rua Xv De Novembro|52998224725|0"),
                               QStringLiteral("3|Bruno Lima|2|Rua Xv De Novembro|52998224725|0"),
                               QStringLiteral("4||1|||0")})); // the next placeholder
-        QCOMPARE(f.Text11->text(), QStringLiteral("4"));
-        QCOMPARE(f.SSTab1->currentIndex(), 0);
-        clica(f.CmdSair);
+        QCOMPARE(f.caixaCodigo->text(), QStringLiteral("4"));
+        QCOMPARE(f.abas->currentIndex(), 0);
+        clica(f.botaoSair);
         QCOMPARE(valor(QStringLiteral("select max(ncodigo) from cliente")).toInt(), 3);
         QCOMPARE(conexao.gerador(QStringLiteral("codigo_cliente")), conexao.noServidor() ? 4 : 3);
     }
 
     void clienteComCidadeDesconhecidaNaoGrava()
     {
-        auto& f = abre_form<FrmCadCliente>(true);
-        digita(f.Text1, QStringLiteral("Ana"));
-        f.SSTab1->setCurrentIndex(1);
-        f.Text3->setFocus();
-        digita(f.Text3, QStringLiteral("1"));
-        f.Text12->setFocus();
-        QCOMPARE(f.Textcidade->text(), QStringLiteral("Cidade Não Informada"));
-        f.Text3->setFocus();
-        f.Text3->selectAll();
-        digita(f.Text3, QStringLiteral("77"));
-        f.Text12->setFocus();
-        QVERIFY(f.Textcidade->text().isEmpty());
-        clica(f.CmdOk);
+        auto& f = abre_inclusao<FrmCadCliente>();
+        digita(f.caixaNome, QStringLiteral("Ana"));
+        f.abas->setCurrentIndex(1);
+        f.caixaCidade->setFocus();
+        digita(f.caixaCidade, QStringLiteral("1"));
+        f.caixaCep->setFocus();
+        QCOMPARE(f.caixaNomeCidade->text(), QStringLiteral("Cidade Não Informada"));
+        f.caixaCidade->setFocus();
+        f.caixaCidade->selectAll();
+        digita(f.caixaCidade, QStringLiteral("77"));
+        f.caixaCep->setFocus();
+        QVERIFY(f.caixaNomeCidade->text().isEmpty());
+        clica(f.botaoGravar);
         QCOMPARE(amb->msgs.textos(), QStringList{OBRIGATORIOS});
         QCOMPARE(linhas(QStringLiteral("select cfantasia from cliente where ncodigo = 2")), QStringList{QString()});
-        clica(f.CmdSair);
+        clica(f.botaoSair);
     }
 
     void clienteNaturezaERotulos()
     {
-        auto& f = abre_form<FrmCadCliente>(true);
-        QCOMPARE(f.rotulo(f.Text1)->text(), QStringLiteral("Nome"));
-        QCOMPARE(f.rotulo(f.Text8)->text(), QStringLiteral("Cpf"));
+        auto& f = abre_inclusao<FrmCadCliente>();
+        QCOMPARE(f.rotulo(f.caixaNome)->text(), QStringLiteral("Nome"));
+        QCOMPARE(f.rotulo(f.caixaDocumento)->text(), QStringLiteral("Cpf"));
         // a CPF of 10 digits is wrong: message, focus back, text selected
-        f.Text8->setFocus();
-        digita(f.Text8, QStringLiteral("1114447773x"));
-        QCOMPARE(f.Text8->text(), QStringLiteral("1114447773"));
-        f.Text9->setFocus();
+        f.caixaDocumento->setFocus();
+        digita(f.caixaDocumento, QStringLiteral("1114447773x"));
+        QCOMPARE(f.caixaDocumento->text(), QStringLiteral("1114447773"));
+        f.caixaIdentidade->setFocus();
         QTRY_COMPARE(amb->msgs.textos(), QStringList{QStringLiteral("O número de cpf informado está incorreto!")});
-        QCOMPARE(QApplication::focusWidget(), f.Text8);
-        QCOMPARE(f.Text8->selectedText(), QStringLiteral("1114447773"));
+        QCOMPARE(QApplication::focusWidget(), f.caixaDocumento);
+        QCOMPARE(f.caixaDocumento->selectedText(), QStringLiteral("1114447773"));
 
-        f.Combo1->setCurrentIndex(1);
-        QCOMPARE(f.rotulo(f.Text1)->text(), QStringLiteral("Fantasia"));
-        QCOMPARE(f.rotulo(f.Text2)->text(), QStringLiteral("Razão"));
-        QCOMPARE(f.rotulo(f.Text8)->text(), QStringLiteral("Cnpj"));
-        QCOMPARE(f.rotulo(f.Text9)->text(), QStringLiteral("Ie"));
-        f.Text8->setText(QStringLiteral("11222338")); // a CNPJ root
-        f.Text8->setFocus();
-        f.Text9->setFocus();
+        f.caixaNatureza->setCurrentIndex(1);
+        QCOMPARE(f.rotulo(f.caixaNome)->text(), QStringLiteral("Fantasia"));
+        QCOMPARE(f.rotulo(f.caixaRazao)->text(), QStringLiteral("Razão"));
+        QCOMPARE(f.rotulo(f.caixaDocumento)->text(), QStringLiteral("Cnpj"));
+        QCOMPARE(f.rotulo(f.caixaIdentidade)->text(), QStringLiteral("Ie"));
+        f.caixaDocumento->setText(QStringLiteral("11222338")); // a CNPJ root
+        f.caixaDocumento->setFocus();
+        f.caixaIdentidade->setFocus();
         espera_fila(); // a warning for the box just left would be out by now
         QCOMPARE(amb->msgs.mostradas().size(), 1);
-        f.Text1->setText(QStringLiteral("oficina do zé ltda"));
-        f.Text3->setText(QStringLiteral("1"));
-        f.Textcidade->setText(QStringLiteral("Cidade Não Informada"));
-        clica(f.CmdOk);
-        clica(f.CmdSair);
+        f.caixaNome->setText(QStringLiteral("oficina do zé ltda"));
+        f.caixaCidade->setText(QStringLiteral("1"));
+        f.caixaNomeCidade->setText(QStringLiteral("Cidade Não Informada"));
+        clica(f.botaoGravar);
+        clica(f.botaoSair);
 
-        f.codigo_cliente = 2;
-        abre_form<FrmCadCliente>(false);
-        QCOMPARE(f.Text1->text(), QStringLiteral("Oficina Do Zé Ltda"));
-        QCOMPARE(f.Combo1->currentIndex(), 1);
-        QCOMPARE(f.rotulo(f.Text1)->text(), QStringLiteral("Fantasia"));
-        QCOMPARE(f.rotulo(f.Text9)->text(), QStringLiteral("Ie"));
-        QCOMPARE(f.Textcidade->text(), QStringLiteral("Cidade Não Informada"));
+        abre_edicao<FrmCadCliente>(2);
+        QCOMPARE(f.caixaNome->text(), QStringLiteral("Oficina Do Zé Ltda"));
+        QCOMPARE(f.caixaNatureza->currentIndex(), 1);
+        QCOMPARE(f.rotulo(f.caixaNome)->text(), QStringLiteral("Fantasia"));
+        QCOMPARE(f.rotulo(f.caixaIdentidade)->text(), QStringLiteral("Ie"));
+        QCOMPARE(f.caixaNomeCidade->text(), QStringLiteral("Cidade Não Informada"));
         // edit mode: leaving deletes nothing
-        clica(f.CmdSair);
+        clica(f.botaoSair);
         QCOMPARE(valor(QStringLiteral("select count(*) from cliente")).toInt(), 2);
     }
 
     void clienteEnterNoUltimoCampoVaiParaASegundaPagina()
     {
-        auto& f = abre_form<FrmCadCliente>(true);
-        f.Text14->setFocus();
-        tecla(f.Text14, Qt::Key_Return);
-        QCOMPARE(f.SSTab1->currentIndex(), 1);
-        QCOMPARE(QApplication::focusWidget(), f.Text3);
+        auto& f = abre_inclusao<FrmCadCliente>();
+        f.caixaContato->setFocus();
+        tecla(f.caixaContato, Qt::Key_Return);
+        QCOMPARE(f.abas->currentIndex(), 1);
+        QCOMPARE(QApplication::focusWidget(), f.caixaCidade);
         // F12 in the city box opens the lookup; the chosen code comes back with its name
         executa(QStringLiteral("insert into cidade values(null,'Curitiba','PR');"));
         ao_abrir_modal([](QDialog& d) {
@@ -312,123 +309,124 @@ private slots:
             c.Grid1->setRow(2);
             c.aceita();
         });
-        tecla(f.Text3, Qt::Key_F12);
-        QCOMPARE(f.Text3->text(), QStringLiteral("2"));
-        QCOMPARE(f.Textcidade->text(), QStringLiteral("Curitiba"));
+        tecla(f.caixaCidade, Qt::Key_F12);
+        QCOMPARE(f.caixaCidade->text(), QStringLiteral("2"));
+        QCOMPARE(f.caixaNomeCidade->text(), QStringLiteral("Curitiba"));
         // F11 registers a new city and comes back
         ao_abrir_modal([](QDialog& d) {
             auto& c = static_cast<FrmCadCidades&>(d);
-            QVERIFY(c.binclusao);
-            c.CmdSair_Click();
+            QVERIFY(c.inclusao());
+            c.sai_click();
         });
-        tecla(f.Text3, Qt::Key_F11);
+        tecla(f.caixaCidade, Qt::Key_F11);
         QCOMPARE(acoes_modais_pendentes(), 0);
-        QCOMPARE(f.Text3->text(), QStringLiteral("2"));
-        clica(f.CmdSair);
+        QCOMPARE(f.caixaCidade->text(), QStringLiteral("2"));
+        clica(f.botaoSair);
     }
 
     void tecnicoComissaoEAbandono()
     {
-        auto& f = abre_form<FrmCadTecnico>(true);
+        auto& f = abre_inclusao<FrmCadTecnico>();
         QCOMPARE(f.windowTitle(), QStringLiteral("Técnicos"));
-        QCOMPARE(f.Text11->text(), QStringLiteral("1"));
-        QCOMPARE(f.Text2->text(), QStringLiteral("0"));
-        clica(f.CmdSair);
+        QCOMPARE(f.caixaCodigo->text(), QStringLiteral("1"));
+        QCOMPARE(f.caixaComissao->text(), QStringLiteral("0"));
+        clica(f.botaoSair);
         QCOMPARE(valor(QStringLiteral("select count(*) from tecnico")).toInt(), 0);
         QCOMPARE(conexao.gerador(QStringLiteral("codigo_tecnico")), 0);
 
-        abre_form<FrmCadTecnico>(true);
-        digita(f.Text1, QStringLiteral("carlos lima"));
-        f.Text8->setFocus();
-        digita(f.Text8, QStringLiteral("11222333000181")); // a CNPJ is always a wrong CPF
-        f.Text9->setFocus();
+        abre_inclusao<FrmCadTecnico>();
+        digita(f.caixaNome, QStringLiteral("carlos lima"));
+        f.caixaDocumento->setFocus();
+        digita(f.caixaDocumento, QStringLiteral("11222333000181")); // a CNPJ is always a wrong CPF
+        f.caixaIdentidade->setFocus();
         QTRY_COMPARE(amb->msgs.ultimo(), QStringLiteral("O número de cpf informado está incorreto!"));
-        f.Text2->setFocus();
-        f.Text2->selectAll();
-        digita(f.Text2, QStringLiteral("2,5x"));
-        QCOMPARE(f.Text2->text(), QStringLiteral("2,5"));
+        f.caixaComissao->setFocus();
+        f.caixaComissao->selectAll();
+        digita(f.caixaComissao, QStringLiteral("2,5x"));
+        QCOMPARE(f.caixaComissao->text(), QStringLiteral("2,5"));
         // pasted with a point it keeps its value
-        f.Text2->selectAll();
-        f.Text2->insert(QStringLiteral("2.5"));
-        tecla(f.Text2, Qt::Key_Return); // to the second page
-        QCOMPARE(f.SSTab1->currentIndex(), 1);
-        QCOMPARE(QApplication::focusWidget(), f.Text3);
-        digita(f.Text3, QStringLiteral("1"));
-        f.Text4->setFocus();
-        clica(f.CmdOk);
+        f.caixaComissao->selectAll();
+        f.caixaComissao->insert(QStringLiteral("2.5"));
+        tecla(f.caixaComissao, Qt::Key_Return); // to the second page
+        QCOMPARE(f.abas->currentIndex(), 1);
+        QCOMPARE(QApplication::focusWidget(), f.caixaCidade);
+        digita(f.caixaCidade, QStringLiteral("1"));
+        f.caixaEndereco->setFocus();
+        clica(f.botaoGravar);
         QCOMPARE(linhas(QStringLiteral("select ncodigo, cfantasia, ccnpj, ncidade, ncomissao from tecnico")),
                  QStringList{QStringLiteral("1|Carlos Lima|11222333000181|1|2.5")});
-        QCOMPARE(f.Text11->text(), QStringLiteral("2"));
-        QCOMPARE(f.Text2->text(), QStringLiteral("0"));
+        QCOMPARE(f.caixaCodigo->text(), QStringLiteral("2"));
+        QCOMPARE(f.caixaComissao->text(), QStringLiteral("0"));
         // a cleared commission is refused
-        f.Text1->setText(QStringLiteral("Outro"));
-        f.Text3->setText(QStringLiteral("1"));
-        f.Textcidade->setText(QStringLiteral("X"));
-        f.Text2->clear();
-        clica(f.CmdOk);
+        f.caixaNome->setText(QStringLiteral("Outro"));
+        f.caixaCidade->setText(QStringLiteral("1"));
+        f.caixaNomeCidade->setText(QStringLiteral("X"));
+        f.caixaComissao->clear();
+        clica(f.botaoGravar);
         QCOMPARE(amb->msgs.ultimo(), OBRIGATORIOS);
-        clica(f.CmdSair);
+        clica(f.botaoSair);
         QCOMPARE(conexao.gerador(QStringLiteral("codigo_tecnico")), 1);
 
-        f.codigo_tecnico = 1;
-        abre_form<FrmCadTecnico>(false);
-        QCOMPARE(f.Text2->text(), QStringLiteral("2,5"));
-        f.Text2->setText(QStringLiteral("10"));
-        clica(f.CmdOk);
+        abre_edicao<FrmCadTecnico>(1);
+        QCOMPARE(f.caixaComissao->text(), QStringLiteral("2,5"));
+        f.caixaComissao->setText(QStringLiteral("10"));
+        clica(f.botaoGravar);
         QVERIFY(!f.isVisible());
         QCOMPARE(linhas(QStringLiteral("select ncomissao from tecnico")), QStringList{QStringLiteral("10")});
         // the driver hands 1,63 over as 1.6300000000000001: the form shows what is stored
         executa(QStringLiteral("update tecnico set ncomissao = 1.63 where ncodigo = 1"));
-        abre_form<FrmCadTecnico>(false);
-        QCOMPARE(f.Text2->text(), QStringLiteral("1,63"));
-        clica(f.CmdSair);
+        mostra_form<FrmCadTecnico>();
+        QCOMPARE(f.caixaComissao->text(), QStringLiteral("1,63"));
+        clica(f.botaoSair);
     }
 
     void equipamentoEPropriedades()
     {
-        auto& f = abre_form<FrmCadEquipamentos>(true);
-        QCOMPARE(f.Text11->text(), QStringLiteral("1"));
-        QCOMPARE(f.grid1->rows(), 5);
-        QCOMPARE(f.grid1->textMatrix(0, 0), QString()); // no header row
+        auto& f = abre_inclusao<FrmCadEquipamentos>();
+        QCOMPARE(f.caixaCodigo->text(), QStringLiteral("1"));
+        QCOMPARE(f.gradePropriedades->linhas(), 5);
+        QVERIFY(f.gradePropriedades->horizontalHeader()->isHidden()); // no header row
         const QString cem(100, QLatin1Char('a'));
         amb->msgs.entradas({QStringLiteral("Número de série"), cem, cem + QLatin1Char('b'), QString(), std::nullopt, QStringLiteral("Mod'elo")});
         for (int i = 0; i < 6; ++i)
-            f.Inserir->trigger();
+            f.acaoInserir->trigger();
         QCOMPARE(linhas(QStringLiteral("select nequipamento, cdescricao from propriedade order by ncodigo")),
                  (QStringList{QStringLiteral("1|Número de série"), QStringLiteral("1|") + cem, QStringLiteral("1|Mod'elo")}));
-        QCOMPARE(f.grid1->rows(), 3);
-        QCOMPARE(f.grid1->textMatrix(0, 1), QStringLiteral("Número de série"));
+        QCOMPARE(f.gradePropriedades->linhas(), 3);
+        QCOMPARE(f.gradePropriedades->texto(0, 0), QStringLiteral("Número de série"));
         QCOMPARE(amb->msgs.mostradas().last().titulo, QStringLiteral("Inclusão de propriedade"));
 
         // rename by double click
-        f.grid1->setRow(1);
+        f.gradePropriedades->defineLinhaAtual(1);
         amb->msgs.entradas({QStringLiteral("Cor")});
-        duplo_clique(f.grid1, 1, 1);
+        const QPoint celula = f.gradePropriedades->visualRect(f.gradePropriedades->model()->index(1, 0)).center();
+        QTest::mouseClick(f.gradePropriedades->viewport(), Qt::LeftButton, {}, celula);
+        QTest::mouseDClick(f.gradePropriedades->viewport(), Qt::LeftButton, {}, celula);
         QCOMPARE(linhas(QStringLiteral("select cdescricao from propriedade order by ncodigo")),
                  (QStringList{QStringLiteral("Número de série"), QStringLiteral("Cor"), QStringLiteral("Mod'elo")}));
         // delete the current row, no question asked
-        f.grid1->setRow(2);
-        f.Excluir->trigger();
+        f.gradePropriedades->defineLinhaAtual(2);
+        f.acaoExcluir->trigger();
         QCOMPARE(valor(QStringLiteral("select count(*) from propriedade")).toInt(), 2);
-        QCOMPARE(f.grid1->rows(), 3);
+        QCOMPARE(f.gradePropriedades->linhas(), 3);
         // an empty row: double click and delete do nothing
-        f.grid1->setRow(2);
-        QVERIFY(f.grid1->textMatrix(2, 0).isEmpty());
-        f.altera_propriedade();
-        f.Excluir->trigger();
+        f.gradePropriedades->defineLinhaAtual(2);
+        QVERIFY(!f.gradePropriedades->codigo(2).isValid());
+        f.renomeia_propriedade();
+        f.acaoExcluir->trigger();
         QCOMPARE(valor(QStringLiteral("select count(*) from propriedade")).toInt(), 2);
 
-        digita(f.Text1, QStringLiteral("impressora laser"));
-        clica(f.CmdOk);
+        digita(f.caixaDescricao, QStringLiteral("impressora laser"));
+        clica(f.botaoGravar);
         QCOMPARE(linhas(QStringLiteral("select ncodigo, cdescricao from equipamento")), (QStringList{QStringLiteral("1|Impressora Laser"), QStringLiteral("2|")}));
-        QCOMPARE(f.Text11->text(), QStringLiteral("2"));
-        QCOMPARE(f.grid1->rows(), 5);
-        QVERIFY(f.grid1->textMatrix(0, 1).isEmpty());
+        QCOMPARE(f.caixaCodigo->text(), QStringLiteral("2"));
+        QCOMPARE(f.gradePropriedades->linhas(), 5);
+        QVERIFY(f.gradePropriedades->texto(0, 0).isEmpty());
 
         // abandoning a new type takes its properties with it
         amb->msgs.entradas({QStringLiteral("Voltagem")});
-        f.Inserir->trigger();
-        clica(f.CmdSair);
+        f.acaoInserir->trigger();
+        clica(f.botaoSair);
         QVERIFY(!f.isVisible());
         QCOMPARE(linhas(QStringLiteral("select ncodigo from equipamento")), QStringList{QStringLiteral("1")});
         QCOMPARE(valor(QStringLiteral("select count(*) from propriedade")).toInt(), 2);
@@ -443,13 +441,12 @@ private slots:
         executa(QStringLiteral("insert into equipamento_cliente values(null,2,1,'LG');"));
         executa(QStringLiteral("insert into Propriedade_equipamento_cliente values(1,1,'20 pol')"));
         auto& f = form<FrmCadEquipamentos>();
-        f.nCodigoEquipamento = 1;
-        abre_form<FrmCadEquipamentos>(false);
-        QCOMPARE(f.Text1->text(), QStringLiteral("Monitor"));
-        f.grid1->setRow(0);
-        f.Excluir->trigger();
+        abre_edicao<FrmCadEquipamentos>(1);
+        QCOMPARE(f.caixaDescricao->text(), QStringLiteral("Monitor"));
+        f.gradePropriedades->defineLinhaAtual(0);
+        f.acaoExcluir->trigger();
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Este registro já está sendo usado por outros registros e portanto não pode ser excluído!"));
-        QCOMPARE(f.grid1->textMatrix(0, 1), QStringLiteral("Tamanho"));
+        QCOMPARE(f.gradePropriedades->texto(0, 0), QStringLiteral("Tamanho"));
         // edit mode: the close box only closes
         f.close();
         QCOMPARE(valor(QStringLiteral("select count(*) from equipamento")).toInt(), 1);
@@ -460,27 +457,27 @@ private slots:
         executa(QStringLiteral("insert into cidade values(null,'Curitiba','PR');"));
         for (int i = 3; i <= 12; ++i)
             executa(QStringLiteral("insert into cidade values(null,'Cidade %1','PR');").arg(i));
-        auto& f = abre_form<FrmCadEstabelecimento>(true); // always edits the one row
+        auto& f = mostra_form<FrmCadEstabelecimento>(); // always edits the one row
         QCOMPARE(f.windowTitle(), QStringLiteral("Controle de ordens de serviço"));
-        QCOMPARE(f.Text1->text(), QStringLiteral("Minha Assistência Técnica"));
-        QCOMPARE(f.Text8->text(), QStringLiteral("1"));
-        QCOMPARE(f.Text13->text(), QStringLiteral("Cidade Não Informada"));
-        f.Text8->clear();
-        digita(f.Text8, QStringLiteral("12abc"));
-        QCOMPARE(f.Text13->text(), QStringLiteral("Cidade 12"));
-        f.Text1->setText(QStringLiteral("Zé Consertos"));
-        f.Text3->clear();
-        clica(f.CmdOk);
+        QCOMPARE(f.caixaFantasia->text(), QStringLiteral("Minha Assistência Técnica"));
+        QCOMPARE(f.caixaCidade->text(), QStringLiteral("1"));
+        QCOMPARE(f.caixaNomeCidade->text(), QStringLiteral("Cidade Não Informada"));
+        f.caixaCidade->clear();
+        digita(f.caixaCidade, QStringLiteral("12abc"));
+        QCOMPARE(f.caixaNomeCidade->text(), QStringLiteral("Cidade 12"));
+        f.caixaFantasia->setText(QStringLiteral("Zé Consertos"));
+        f.caixaEndereco->clear();
+        clica(f.botaoGravar);
         QVERIFY(!f.isVisible());
         QCOMPARE(linhas(QStringLiteral("select cfantasia, ncidade, cendereco is null, cendereco from estabelecimento")),
                  QStringList{QStringLiteral("Zé Consertos|12|false|")});
         // a city with no row empties the name and the save is refused
-        abre_form<FrmCadEstabelecimento>(false);
-        f.Text8->setText(QStringLiteral("99"));
-        QVERIFY(f.Text13->text().isEmpty());
-        clica(f.CmdOk);
+        mostra_form<FrmCadEstabelecimento>();
+        f.caixaCidade->setText(QStringLiteral("99"));
+        QVERIFY(f.caixaNomeCidade->text().isEmpty());
+        clica(f.botaoGravar);
         QCOMPARE(amb->msgs.ultimo(), OBRIGATORIOS);
-        clica(f.CmdSair);
+        clica(f.botaoSair);
         QCOMPARE(linhas(QStringLiteral("select ncidade from estabelecimento")), QStringList{QStringLiteral("12")});
     }
 };

@@ -66,8 +66,8 @@ FrmCadCliente& edita_ana()
     executa(QStringLiteral("insert into cliente (ncidade) values(2);"));
     executa(QStringLiteral("update cliente set cfantasia = 'Ana' where ncodigo = 2"));
     auto& f = form<FrmCadCliente>();
-    f.codigo_cliente = 2;
-    return abre_form<FrmCadCliente>(false);
+    f.define_edicao(2);
+    return mostra_form<FrmCadCliente>();
 }
 
 void tipo_impressora()
@@ -89,7 +89,7 @@ private slots:
     {
         tipo_impressora();
         const QString antes = retrato();
-        auto& f = abre_form<FrmCadCliente>(true);
+        auto& f = abre_inclusao<FrmCadCliente>();
         // "&Equipamentos" -> "&Inclur": a machine with a value for the new customer
         ao_abrir_modal([](QDialog& d) {
             auto& lista = static_cast<FrmConsultaEquipamentoCliente&>(d);
@@ -99,20 +99,20 @@ private slots:
         });
         ao_abrir_modal([](QDialog& d) {
             auto& m = static_cast<FrmCadEquipamentoCliente&>(d);
-            m.Text2->setFocus();
-            digita(m.Text2, QStringLiteral("HP 1102"));
-            m.Grid1->setRow(1);
-            m.Grid1->setCol(2);
-            m.Grid1->setFocus();
-            tecla(m.Grid1, Qt::Key_Return);
-            digita(m.Text1, QStringLiteral("HP"));
-            tecla(m.Text1, Qt::Key_Return);
-            clica(m.CmdOk);
+            m.caixaIdentificacao->setFocus();
+            digita(m.caixaIdentificacao, QStringLiteral("HP 1102"));
+            m.gradeValores->defineLinhaAtual(0);
+            m.gradeValores->defineColunaAtual(1);
+            m.gradeValores->setFocus();
+            tecla(m.gradeValores, Qt::Key_Return);
+            digita(m.editorValor, QStringLiteral("HP"));
+            tecla(m.editorValor, Qt::Key_Return);
+            clica(m.botaoGravar);
         });
-        clica(f.Command3);
+        clica(f.botaoEquipamentos);
         QCOMPARE(acoes_modais_pendentes(), 0);
         QCOMPARE(valor(QStringLiteral("select count(*) from Propriedade_equipamento_cliente")).toInt(), 1);
-        clica(f.CmdSair);
+        clica(f.botaoSair);
         QVERIFY(!f.isVisible());
         QVERIFY2(amb->msgs.mostradas().isEmpty(), qPrintable(amb->msgs.textos().join(QLatin1Char('\n'))));
         // the customer, its machine and its value are gone; the generator is
@@ -128,7 +128,7 @@ private slots:
         tipo_impressora();
         auto& f = form<FrmCadCliente>();
         // the close box, with the server gone: the error, and the form closes
-        abre_form<FrmCadCliente>(true);
+        abre_inclusao<FrmCadCliente>();
         amb->msgs.limpa();
         conexao.fecha();
         f.close();
@@ -136,9 +136,9 @@ private slots:
         QCOMPARE(amb->msgs.mostradas().size(), 1);
         conexao.abre(amb->banco.fonte(), USUARIO, SENHA);
         // the forms that reserve nothing close as well
-        auto& t = abre_form<FrmCadTecnico>(true);
+        auto& t = abre_inclusao<FrmCadTecnico>();
         conexao.fecha();
-        clica(t.CmdSair);
+        clica(t.botaoSair);
         QVERIFY(!t.isVisible());
         conexao.abre(amb->banco.fonte(), USUARIO, SENHA);
     }
@@ -147,81 +147,72 @@ private slots:
     {
         // another station deletes the customer being edited
         auto& f = edita_ana();
-        QCOMPARE(f.Text1->text(), QStringLiteral("Ana"));
+        QCOMPARE(f.caixaNome->text(), QStringLiteral("Ana"));
         executa(QStringLiteral("delete from cliente where ncodigo = 2"));
-        f.Text1->selectAll();
-        digita(f.Text1, QStringLiteral("Ana Souza"));
-        clica(f.CmdOk);
+        f.caixaNome->selectAll();
+        digita(f.caixaNome, QStringLiteral("Ana Souza"));
+        clica(f.botaoGravar);
         QCOMPARE(amb->msgs.textos(), QStringList{SUMIU});
         QVERIFY(f.isVisible());
-        QCOMPARE(f.Text1->text(), QStringLiteral("Ana Souza"));
-        clica(f.CmdSair);
+        QCOMPARE(f.caixaNome->text(), QStringLiteral("Ana Souza"));
+        clica(f.botaoSair);
         QVERIFY(!f.isVisible());
 
         // the placeholder of a new customer deleted from a search screen
-        abre_form<FrmCadCliente>(true);
-        executa(QStringLiteral("delete from cliente where ncodigo = ") + f.Text11->text());
-        digita(f.Text1, QStringLiteral("bruno"));
-        f.Text3->setText(QStringLiteral("2"));
-        f.Textcidade->setText(QStringLiteral("Curitiba"));
+        abre_inclusao<FrmCadCliente>();
+        executa(QStringLiteral("delete from cliente where ncodigo = ") + f.caixaCodigo->text());
+        digita(f.caixaNome, QStringLiteral("bruno"));
+        f.caixaCidade->setText(QStringLiteral("2"));
+        f.caixaNomeCidade->setText(QStringLiteral("Curitiba"));
         amb->msgs.limpa();
-        clica(f.CmdOk);
+        clica(f.botaoGravar);
         QCOMPARE(amb->msgs.textos(), QStringList{SUMIU});
         QVERIFY(f.isVisible());
-        QCOMPARE(f.Text1->text(), QStringLiteral("bruno"));
-        clica(f.CmdSair);
+        QCOMPARE(f.caixaNome->text(), QStringLiteral("bruno"));
+        clica(f.botaoSair);
         QCOMPARE(valor(QStringLiteral("select count(*) from cliente")).toInt(), 1);
 
         // a city and a machine edited while deleted
         auto& c = form<FrmCadCidades>();
-        c.codigo_cidade = 2;
-        abre_form<FrmCadCidades>(false);
+        abre_edicao<FrmCadCidades>(2);
         executa(QStringLiteral("delete from cidade where ncodigo = 2"));
         amb->msgs.limpa();
-        clica(c.CmdOk);
+        clica(c.botaoGravar);
         QCOMPARE(amb->msgs.textos(), QStringList{SUMIU});
         QVERIFY(c.isVisible());
-        clica(c.CmdSair);
+        clica(c.botaoSair);
 
         tipo_impressora();
         executa(QStringLiteral("insert into cliente (ncidade) values(1);"));
         const qint64 dono = valor(QStringLiteral("select max(ncodigo) from cliente")).toLongLong();
         maquina_para(dono);
         auto& m = form<FrmCadEquipamentoCliente>();
-        m.nCodigoEquipamentoCliente = 1;
-        m.Combo1->addItem(QStringLiteral("Impressora"));
-        m.Combo1->setCurrentText(QStringLiteral("Impressora"));
-        abre_form<FrmCadEquipamentoCliente>(false);
-        QCOMPARE(m.Text2->text(), QStringLiteral("HP %1").arg(dono));
+        abre_edicao<FrmCadEquipamentoCliente>(1);
+        QCOMPARE(m.caixaIdentificacao->text(), QStringLiteral("HP %1").arg(dono));
         executa(QStringLiteral("delete from Propriedade_equipamento_cliente"));
         executa(QStringLiteral("delete from equipamento_cliente"));
         amb->msgs.limpa();
-        clica(m.CmdOk);
+        clica(m.botaoGravar);
         QCOMPARE(amb->msgs.textos(), QStringList{SUMIU});
         QVERIFY(m.isVisible());
         QCOMPARE(valor(QStringLiteral("select count(*) from Propriedade_equipamento_cliente")).toInt(), 0);
-        clica(m.CmdSair);
+        clica(m.botaoSair);
     }
 
     void registroInexistenteAvisaEFecha()
     {
         const QString NAO_LOCALIZADO = QStringLiteral("Registro não localizado!");
         auto confere = [&](FrmCadastro& f) {
-            f.binclusao = false;
+            f.define_edicao(99);
             f.show();
             QVERIFY2(amb->msgs.textos() == QStringList{NAO_LOCALIZADO}, qPrintable(f.objectName() + amb->msgs.textos().join(QLatin1Char('|'))));
             QTRY_VERIFY(!f.isVisible());
             amb->msgs.limpa();
         };
-        form<FrmCadCliente>().codigo_cliente = 99;
         confere(form<FrmCadCliente>());
-        form<FrmCadTecnico>().codigo_tecnico = 99;
         confere(form<FrmCadTecnico>());
-        form<FrmCadCondicaoPagto>().codigo_condicao = 99;
         confere(form<FrmCadCondicaoPagto>());
-        form<FrmCadEquipamentos>().nCodigoEquipamento = 99;
         confere(form<FrmCadEquipamentos>());
-        form<FrmCadEquipamentoCliente>().nCodigoEquipamentoCliente = 99;
         confere(form<FrmCadEquipamentoCliente>());
     }
 
@@ -230,29 +221,28 @@ private slots:
         executa(QStringLiteral("insert into cliente (ncidade) values(1);"));
         executa(QStringLiteral("update cliente set cfantasia = 'Ana' where ncodigo = 2"));
         auto& f = form<FrmCadCliente>();
-        f.codigo_cliente = 2;
-        abre_form<FrmCadCliente>(false);
-        f.Text8->setFocus();
-        digita(f.Text8, QStringLiteral("123"));
+        abre_edicao<FrmCadCliente>(2);
+        f.caixaDocumento->setFocus();
+        digita(f.caixaDocumento, QStringLiteral("123"));
         // the click that leaves the box saves; the number is reported once
-        clique_lento(f.CmdOk);
+        clique_lento(f.botaoGravar);
         QVERIFY(!f.isVisible());
         QCOMPARE(amb->msgs.textos(), QStringList{CPF_ERRADO});
         QCOMPARE(linhas(QStringLiteral("select ccnpj from cliente where ncodigo = 2")), QStringList{QStringLiteral("123")});
 
         // three clicks, three tries: one report of the number
         amb->msgs.limpa();
-        abre_form<FrmCadCliente>(true);
-        f.Text8->setFocus();
-        digita(f.Text8, QStringLiteral("456"));
+        abre_inclusao<FrmCadCliente>();
+        f.caixaDocumento->setFocus();
+        digita(f.caixaDocumento, QStringLiteral("456"));
         for (int i = 0; i < 3; ++i)
-            clique_lento(f.CmdOk);
+            clique_lento(f.botaoGravar);
         QCOMPARE(amb->msgs.textos(), (QStringList{CPF_ERRADO, OBRIGATORIOS, OBRIGATORIOS, OBRIGATORIOS}));
         // and "&Sair" closes at the first click (the number it leaves is
         // reported as the box is left)
-        f.Text8->setFocus();
+        f.caixaDocumento->setFocus();
         amb->msgs.limpa();
-        clique_lento(f.CmdSair);
+        clique_lento(f.botaoSair);
         QVERIFY(!f.isVisible());
         QCOMPARE(amb->msgs.textos(), QStringList{CPF_ERRADO});
     }
@@ -260,23 +250,23 @@ private slots:
     void gravarPeloAtalhoConfereOCampo()
     {
         auto& f = edita_ana();
-        QCOMPARE(f.Textcidade->text(), QStringLiteral("Curitiba"));
+        QCOMPARE(f.caixaNomeCidade->text(), QStringLiteral("Curitiba"));
         // a city code that finds nothing, saved by Alt+G from its box
-        f.SSTab1->setCurrentIndex(1);
-        f.Text3->setFocus();
-        f.Text3->selectAll();
-        digita(f.Text3, QStringLiteral("77"));
+        f.abas->setCurrentIndex(1);
+        f.caixaCidade->setFocus();
+        f.caixaCidade->selectAll();
+        digita(f.caixaCidade, QStringLiteral("77"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::AltModifier);
         QTRY_COMPARE(amb->msgs.textos(), QStringList{OBRIGATORIOS});
         QVERIFY(f.isVisible());
-        QVERIFY(f.Textcidade->text().isEmpty());
+        QVERIFY(f.caixaNomeCidade->text().isEmpty());
         QCOMPARE(linhas(QStringLiteral("select ncidade from cliente where ncodigo = 2")), QStringList{QStringLiteral("2")});
         // a wrong CPF saved by Alt+G: reported, and saved
-        f.Text3->selectAll();
-        digita(f.Text3, QStringLiteral("2"));
-        f.SSTab1->setCurrentIndex(0);
-        f.Text8->setFocus();
-        digita(f.Text8, QStringLiteral("123"));
+        f.caixaCidade->selectAll();
+        digita(f.caixaCidade, QStringLiteral("2"));
+        f.abas->setCurrentIndex(0);
+        f.caixaDocumento->setFocus();
+        digita(f.caixaDocumento, QStringLiteral("123"));
         amb->msgs.limpa();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::AltModifier);
         QTRY_VERIFY(!f.isVisible());
@@ -288,27 +278,25 @@ private slots:
     {
         executa(QStringLiteral("insert into tecnico values(null,'Carlos','','',1,'','','','','','','','',12.55)"));
         auto& f = form<FrmCadTecnico>();
-        f.codigo_tecnico = 1;
-        abre_form<FrmCadTecnico>(false);
-        QCOMPARE(f.Text2->text(), QStringLiteral("12,55"));
-        clica(f.CmdOk);
+        abre_edicao<FrmCadTecnico>(1);
+        QCOMPARE(f.caixaComissao->text(), QStringLiteral("12,55"));
+        clica(f.botaoGravar);
         QVERIFY(!f.isVisible());
         QCOMPARE(linhas(QStringLiteral("select ncomissao from tecnico")), QStringList{QStringLiteral("12.55")});
         // what is typed is still held to four characters
-        abre_form<FrmCadTecnico>(true);
-        f.Text2->setFocus();
-        f.Text2->selectAll();
-        digita(f.Text2, QStringLiteral("12345"));
-        QCOMPARE(f.Text2->text(), QStringLiteral("1234"));
-        clica(f.CmdSair);
+        abre_inclusao<FrmCadTecnico>();
+        f.caixaComissao->setFocus();
+        f.caixaComissao->selectAll();
+        digita(f.caixaComissao, QStringLiteral("12345"));
+        QCOMPARE(f.caixaComissao->text(), QStringLiteral("1234"));
+        clica(f.botaoSair);
     }
 
     void maquinaSemListaDeTiposAvisaEFecha()
     {
         auto& m = form<FrmCadEquipamentoCliente>();
-        m.ncodigoCliente = 1;
+        m.define_inclusao(1);
         conexao.fecha();
-        m.binclusao = true;
         m.show();
         QCOMPARE(amb->msgs.mostradas().size(), 1);
         QTRY_VERIFY(!m.isVisible());

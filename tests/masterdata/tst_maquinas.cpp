@@ -54,31 +54,30 @@ private slots:
     {
         tipos_e_cliente();
         auto& f = form<FrmCadEquipamentoCliente>();
-        f.ncodigoCliente = 2;
-        abre_form<FrmCadEquipamentoCliente>(true);
+        abre_inclusao<FrmCadEquipamentoCliente>(2);
         QCOMPARE(f.windowTitle(), QStringLiteral("Propriedades do equipamento"));
-        QCOMPARE(f.Combo1->count(), 2);
-        QCOMPARE(f.Combo1->currentText(), QStringLiteral("Impressora"));
-        QCOMPARE(f.Grid1->rows(), 14);
-        QCOMPARE(f.Grid1->textMatrix(0, 2), QStringLiteral("Descrição/Valor"));
-        QCOMPARE(f.Grid1->textMatrix(3, 1), QStringLiteral("Série"));
-        f.Text2->setText(QStringLiteral("HP 1102"));
-        edita_valor(f, 1, QStringLiteral("HP"));
-        edita_valor(f, 3, QStringLiteral("BR12'3"));
-        QCOMPARE(f.Grid1->textMatrix(3, 2), QStringLiteral("BR123")); // the apostrophe never goes in
+        QCOMPARE(f.caixaTipo->count(), 2);
+        QCOMPARE(f.caixaTipo->currentText(), QStringLiteral("Impressora"));
+        QCOMPARE(f.gradeValores->linhas(), 13);
+        QCOMPARE(f.gradeValores->titulo(FrmCadEquipamentoCliente::COLUNA_VALOR), QStringLiteral("Descrição/Valor"));
+        QCOMPARE(f.gradeValores->texto(2, 0), QStringLiteral("Série"));
+        f.caixaIdentificacao->setText(QStringLiteral("HP 1102"));
+        edita_valor(f, 0, QStringLiteral("HP"));
+        edita_valor(f, 2, QStringLiteral("BR12'3"));
+        QCOMPARE(f.gradeValores->texto(2, 1), QStringLiteral("BR123")); // the apostrophe never goes in
         // Enter on the property name does not edit; Esc keeps the cell as it was
-        f.Grid1->setRow(2);
-        f.Grid1->setCol(1);
-        tecla(f.Grid1, Qt::Key_Return);
-        QVERIFY(!f.Text1->isVisible());
-        f.Grid1->setCol(2);
-        tecla(f.Grid1, Qt::Key_Return);
-        digita(f.Text1, QStringLiteral("descartado"));
-        tecla(f.Text1, Qt::Key_Escape);
-        QVERIFY(!f.Text1->isVisible());
+        f.gradeValores->defineLinhaAtual(1);
+        f.gradeValores->defineColunaAtual(0);
+        tecla(f.gradeValores, Qt::Key_Return);
+        QVERIFY(!f.editorValor->isVisible());
+        f.gradeValores->defineColunaAtual(1);
+        tecla(f.gradeValores, Qt::Key_Return);
+        digita(f.editorValor, QStringLiteral("descartado"));
+        tecla(f.editorValor, Qt::Key_Escape);
+        QVERIFY(!f.editorValor->isVisible());
         QVERIFY(f.isVisible());
-        QCOMPARE(f.Grid1->textMatrix(2, 2), QString());
-        QTest::mouseClick(f.CmdOk, Qt::LeftButton);
+        QCOMPARE(f.gradeValores->texto(1, 1), QString());
+        QTest::mouseClick(f.botaoGravar, Qt::LeftButton);
         QVERIFY(!f.isVisible());
         QCOMPARE(linhas(QStringLiteral("select ncodigo, ncliente, nequipamento, cidentificacao from equipamento_cliente")),
                  QStringList{QStringLiteral("1|2|1|HP 1102")});
@@ -96,22 +95,21 @@ private slots:
         executa(QStringLiteral("Insert into equipamento values (null,'Impressora');")); // 5: same description as 1
         executa(QStringLiteral("insert into propriedade values(null,5,'Bandeja');"));
         auto& f = form<FrmCadEquipamentoCliente>();
-        f.ncodigoCliente = 2;
-        abre_form<FrmCadEquipamentoCliente>(true);
+        abre_inclusao<FrmCadEquipamentoCliente>(2);
         QStringList tipos;
-        for (int i = 0; i < f.Combo1->count(); ++i)
-            tipos << f.Combo1->itemText(i);
+        for (int i = 0; i < f.caixaTipo->count(); ++i)
+            tipos << f.caixaTipo->itemText(i);
         QCOMPARE(tipos, (QStringList{QStringLiteral("Impressora"), QStringLiteral("Impressora"), QStringLiteral("Monitor")}));
         // the second "Impressora" (code 5) shows its own properties and is the one stored
-        const int segunda = f.Combo1->findData(5);
+        const int segunda = f.caixaTipo->findData(5);
         QVERIFY(segunda >= 0);
-        f.Combo1->setFocus();
-        f.Combo1->setCurrentIndex(segunda);
-        QCOMPARE(f.Grid1->textMatrix(1, 1), QStringLiteral("Bandeja"));
-        QCOMPARE(f.Grid1->textMatrix(2, 1), QString());
-        f.Text2->setText(QStringLiteral("Bandeja extra"));
-        edita_valor(f, 1, QStringLiteral("A4"));
-        QTest::mouseClick(f.CmdOk, Qt::LeftButton);
+        f.caixaTipo->setFocus();
+        f.caixaTipo->setCurrentIndex(segunda);
+        QCOMPARE(f.gradeValores->texto(0, 0), QStringLiteral("Bandeja"));
+        QCOMPARE(f.gradeValores->texto(1, 0), QString());
+        f.caixaIdentificacao->setText(QStringLiteral("Bandeja extra"));
+        edita_valor(f, 0, QStringLiteral("A4"));
+        QTest::mouseClick(f.botaoGravar, Qt::LeftButton);
         QVERIFY(!f.isVisible());
         QVERIFY(amb->msgs.mostradas().isEmpty());
         QCOMPARE(linhas(QStringLiteral("select ncliente, nequipamento, cidentificacao from equipamento_cliente")),
@@ -128,18 +126,15 @@ private slots:
         executa(QStringLiteral("insert into Propriedade_equipamento_cliente values(3,1,'X')"));
         executa(QStringLiteral("insert into propriedade values(null,1,'Cor');")); // added after the machine
         auto& f = form<FrmCadEquipamentoCliente>();
-        f.nCodigoEquipamentoCliente = 1;
-        f.Combo1->addItem(QStringLiteral("Impressora"));
-        f.Combo1->setCurrentText(QStringLiteral("Impressora"));
-        abre_form<FrmCadEquipamentoCliente>(false);
-        QVERIFY(!f.Combo1->isEnabled());
-        QCOMPARE(f.Combo1->currentText(), QStringLiteral("Impressora"));
-        QCOMPARE(f.Text2->text(), QStringLiteral("HP 1102"));
-        QCOMPARE(f.Grid1->textMatrix(1, 2), QStringLiteral("HP"));
-        QVERIFY(f.Grid1->textMatrix(4, 1).isEmpty()); // "Cor" is not offered
-        edita_valor(f, 2, QStringLiteral("LaserJet"));
-        f.Text2->setText(QStringLiteral("HP 1102w"));
-        QTest::mouseClick(f.CmdOk, Qt::LeftButton);
+        abre_edicao<FrmCadEquipamentoCliente>(1);
+        QVERIFY(!f.caixaTipo->isEnabled());
+        QCOMPARE(f.caixaTipo->currentText(), QStringLiteral("Impressora"));
+        QCOMPARE(f.caixaIdentificacao->text(), QStringLiteral("HP 1102"));
+        QCOMPARE(f.gradeValores->texto(0, 1), QStringLiteral("HP"));
+        QVERIFY(f.gradeValores->texto(3, 0).isEmpty()); // "Cor" is not offered
+        edita_valor(f, 1, QStringLiteral("LaserJet"));
+        f.caixaIdentificacao->setText(QStringLiteral("HP 1102w"));
+        QTest::mouseClick(f.botaoGravar, Qt::LeftButton);
         QCOMPARE(linhas(QStringLiteral("select cidentificacao, nequipamento from equipamento_cliente")), QStringList{QStringLiteral("HP 1102w|1")});
         QCOMPARE(linhas(QStringLiteral("select nPropriedade, cvalor from Propriedade_equipamento_cliente order by 1")),
                  (QStringList{QStringLiteral("1|HP"), QStringLiteral("2|LaserJet"), QStringLiteral("3|X")}));
@@ -147,25 +142,24 @@ private slots:
 
     void semTipoOuSemIdentificacaoNadaGrava()
     {
-        auto& f = abre_form<FrmCadEquipamentoCliente>(true);
-        QCOMPARE(f.Combo1->count(), 0);
-        f.Text2->setText(QStringLiteral("Algo"));
-        QTest::mouseClick(f.CmdOk, Qt::LeftButton);
+        auto& f = mostra_form<FrmCadEquipamentoCliente>();
+        QCOMPARE(f.caixaTipo->count(), 0);
+        f.caixaIdentificacao->setText(QStringLiteral("Algo"));
+        QTest::mouseClick(f.botaoGravar, Qt::LeftButton);
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Antes de cadastrar o equipamento para o cliente é necessário que você faça o cadastro do equipamento!"));
         QVERIFY(f.isVisible());
-        QTest::mouseClick(f.CmdSair, Qt::LeftButton);
+        QTest::mouseClick(f.botaoSair, Qt::LeftButton);
         tipos_e_cliente();
-        f.ncodigoCliente = 2;
-        abre_form<FrmCadEquipamentoCliente>(true);
-        f.Combo1->setCurrentIndex(1); // another type discards the list and loads its properties
-        QCOMPARE(f.Grid1->textMatrix(1, 1), QStringLiteral("Tamanho"));
-        QVERIFY(f.Grid1->textMatrix(2, 1).isEmpty());
-        QTest::mouseClick(f.CmdOk, Qt::LeftButton);
+        abre_inclusao<FrmCadEquipamentoCliente>(2);
+        f.caixaTipo->setCurrentIndex(1); // another type discards the list and loads its properties
+        QCOMPARE(f.gradeValores->texto(0, 0), QStringLiteral("Tamanho"));
+        QVERIFY(f.gradeValores->texto(1, 0).isEmpty());
+        QTest::mouseClick(f.botaoGravar, Qt::LeftButton);
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Verifique se os campos obrigatórios foram preenchidos corretamente!"));
         // a database failure in the middle leaves nothing behind
-        f.Text2->setText(QStringLiteral("LG"));
-        f.ncodigoCliente = 99; // no such customer
-        QTest::mouseClick(f.CmdOk, Qt::LeftButton);
+        f.caixaIdentificacao->setText(QStringLiteral("LG"));
+        f.define_inclusao(99); // no such customer
+        QTest::mouseClick(f.botaoGravar, Qt::LeftButton);
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Este registro já está sendo usado por outros registros e portanto não pode ser excluído!"));
         QVERIFY(f.isVisible());
         QCOMPARE(valor(QStringLiteral("select count(*) from equipamento_cliente")).toInt(), 0);
@@ -174,81 +168,79 @@ private slots:
 
     void condicaoMontadaTermoATermo()
     {
-        auto& f = abre_form<FrmCadCondicaoPagto>(true);
-        QCOMPARE(f.Text11->text(), QStringLiteral("2"));
-        QCOMPARE(f.Label4->text(), QStringLiteral("0"));
+        auto& f = abre_inclusao<FrmCadCondicaoPagto>();
+        QCOMPARE(f.caixaCodigo->text(), QStringLiteral("2"));
+        QCOMPARE(f.caixaParcelas->text(), QStringLiteral("0"));
         for (const char* dias : {"0", "30", "60"}) {
-            digita(f.Text2, QString::fromLatin1(dias));
-            QTest::mouseClick(f.Command1, Qt::LeftButton);
+            digita(f.caixaDias, QString::fromLatin1(dias));
+            QTest::mouseClick(f.botaoAcrescenta, Qt::LeftButton);
         }
-        QCOMPARE(f.Text3->text(), QStringLiteral("Entrada \\ 30 \\ 60"));
-        QCOMPARE(f.Label4->text(), QStringLiteral("3"));
-        QVERIFY(f.Text2->text().isEmpty());
-        QTest::mouseClick(f.Command1, Qt::LeftButton); // nothing typed: nothing added
-        QCOMPARE(f.Label4->text(), QStringLiteral("3"));
-        QTest::mouseClick(f.Command2, Qt::LeftButton);
-        QCOMPARE(f.Text3->text(), QStringLiteral("Entrada \\ 30"));
-        QTest::mouseClick(f.Command2, Qt::LeftButton);
-        QCOMPARE(f.Text3->text(), QStringLiteral("Entrada"));
-        QCOMPARE(f.Label4->text(), QStringLiteral("1"));
-        QTest::mouseClick(f.Command2, Qt::LeftButton);
-        QTest::mouseClick(f.Command2, Qt::LeftButton);
-        QCOMPARE(f.Text3->text(), QString());
-        QCOMPARE(f.Label4->text(), QStringLiteral("0"));
+        QCOMPARE(f.caixaPrazo->text(), QStringLiteral("Entrada \\ 30 \\ 60"));
+        QCOMPARE(f.caixaParcelas->text(), QStringLiteral("3"));
+        QVERIFY(f.caixaDias->text().isEmpty());
+        QTest::mouseClick(f.botaoAcrescenta, Qt::LeftButton); // nothing typed: nothing added
+        QCOMPARE(f.caixaParcelas->text(), QStringLiteral("3"));
+        QTest::mouseClick(f.botaoCorrige, Qt::LeftButton);
+        QCOMPARE(f.caixaPrazo->text(), QStringLiteral("Entrada \\ 30"));
+        QTest::mouseClick(f.botaoCorrige, Qt::LeftButton);
+        QCOMPARE(f.caixaPrazo->text(), QStringLiteral("Entrada"));
+        QCOMPARE(f.caixaParcelas->text(), QStringLiteral("1"));
+        QTest::mouseClick(f.botaoCorrige, Qt::LeftButton);
+        QTest::mouseClick(f.botaoCorrige, Qt::LeftButton);
+        QCOMPARE(f.caixaPrazo->text(), QString());
+        QCOMPARE(f.caixaParcelas->text(), QStringLiteral("0"));
         // the schedule never grows past what the database keeps
         for (int i = 0; i < 40; ++i) {
-            f.Text2->setText(QStringLiteral("120"));
-            QTest::mouseClick(f.Command1, Qt::LeftButton);
+            f.caixaDias->setText(QStringLiteral("120"));
+            QTest::mouseClick(f.botaoAcrescenta, Qt::LeftButton);
         }
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("O prazo não pode ter mais de 200 caracteres."));
-        QVERIFY(f.Text3->text().size() <= 200);
-        QVERIFY(f.Text3->text().endsWith(QStringLiteral("120")));
-        QCOMPARE(f.Label4->text().toInt(), f.Text3->text().split(QStringLiteral(" \\ ")).size());
-        QCOMPARE(f.Text2->text(), QStringLiteral("120")); // the refused term stays in the box
-        f.Text2->clear();
-        while (!f.Text3->text().isEmpty())
-            QTest::mouseClick(f.Command2, Qt::LeftButton);
-        QTest::mouseClick(f.CmdOk, Qt::LeftButton);
+        QVERIFY(f.caixaPrazo->text().size() <= 200);
+        QVERIFY(f.caixaPrazo->text().endsWith(QStringLiteral("120")));
+        QCOMPARE(f.caixaParcelas->text().toInt(), f.caixaPrazo->text().split(QStringLiteral(" \\ ")).size());
+        QCOMPARE(f.caixaDias->text(), QStringLiteral("120")); // the refused term stays in the box
+        f.caixaDias->clear();
+        while (!f.caixaPrazo->text().isEmpty())
+            QTest::mouseClick(f.botaoCorrige, Qt::LeftButton);
+        QTest::mouseClick(f.botaoGravar, Qt::LeftButton);
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Verifique se os campos obrigatórios foram preenchidos corretamente!"));
         // Enter on the days box walks to "Ok", and Enter there adds the term
-        f.Text2->setFocus();
-        digita(f.Text2, QStringLiteral("30"));
-        tecla(f.Text2, Qt::Key_Return);
+        f.caixaDias->setFocus();
+        digita(f.caixaDias, QStringLiteral("30"));
+        tecla(f.caixaDias, Qt::Key_Return);
         tecla(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(f.Text3->text(), QStringLiteral("30"));
-        digita(f.Text2, QStringLiteral("30"));
-        QTest::mouseClick(f.Command1, Qt::LeftButton);
-        QTest::mouseClick(f.CmdOk, Qt::LeftButton);
+        QCOMPARE(f.caixaPrazo->text(), QStringLiteral("30"));
+        digita(f.caixaDias, QStringLiteral("30"));
+        QTest::mouseClick(f.botaoAcrescenta, Qt::LeftButton);
+        QTest::mouseClick(f.botaoGravar, Qt::LeftButton);
         QCOMPARE(linhas(QStringLiteral("select ncodigo, cdescricao, nparcela from condicao_pagto where ncodigo = 2")),
                  QStringList{QStringLiteral("2|30 \\ 30|2")});
-        QCOMPARE(f.Text11->text(), QStringLiteral("3"));
-        QTest::mouseClick(f.CmdSair, Qt::LeftButton);
+        QCOMPARE(f.caixaCodigo->text(), QStringLiteral("3"));
+        QTest::mouseClick(f.botaoSair, Qt::LeftButton);
     }
 
     void condicaoUmTravadaEEdicao()
     {
         auto& f = form<FrmCadCondicaoPagto>();
-        f.codigo_condicao = 1;
-        abre_form<FrmCadCondicaoPagto>(false);
-        QCOMPARE(f.Text3->text(), QStringLiteral("A vista"));
-        QCOMPARE(f.Label4->text(), QStringLiteral("1"));
-        for (QWidget* w : std::initializer_list<QWidget*>{f.Command1, f.Command2, f.Text2, f.Text3})
+        abre_edicao<FrmCadCondicaoPagto>(1);
+        QCOMPARE(f.caixaPrazo->text(), QStringLiteral("A vista"));
+        QCOMPARE(f.caixaParcelas->text(), QStringLiteral("1"));
+        for (QWidget* w : std::initializer_list<QWidget*>{f.botaoAcrescenta, f.botaoCorrige, f.caixaDias, f.caixaPrazo})
             QVERIFY(!w->isEnabled());
         // saving it keeps the cash rule's exact text, so the plan still pays in cash
-        QTest::mouseClick(f.CmdOk, Qt::LeftButton);
+        QTest::mouseClick(f.botaoGravar, Qt::LeftButton);
         QVERIFY(!f.isVisible());
         QCOMPARE(linhas(QStringLiteral("select cdescricao, nparcela from condicao_pagto where ncodigo = 1")), QStringList{QStringLiteral("A vista|1")});
         QCOMPARE(plano(valor(QStringLiteral("select cdescricao from condicao_pagto where ncodigo = 1")).toString(), QStringLiteral("150,00")),
                  QStringList{QStringLiteral("1/1 07/12/2026 150,00")});
-        abre_form<FrmCadCondicaoPagto>(false);
-        QTest::mouseClick(f.CmdSair, Qt::LeftButton);
+        mostra_form<FrmCadCondicaoPagto>();
+        QTest::mouseClick(f.botaoSair, Qt::LeftButton);
         executa(QStringLiteral("insert into condicao_pagto values(null,'30 \\ 60',2);"));
-        f.codigo_condicao = 2;
-        abre_form<FrmCadCondicaoPagto>(false);
-        QVERIFY(f.Command1->isEnabled());
-        digita(f.Text2, QStringLiteral("0"));
-        QTest::mouseClick(f.Command1, Qt::LeftButton);
-        QTest::mouseClick(f.CmdOk, Qt::LeftButton);
+        abre_edicao<FrmCadCondicaoPagto>(2);
+        QVERIFY(f.botaoAcrescenta->isEnabled());
+        digita(f.caixaDias, QStringLiteral("0"));
+        QTest::mouseClick(f.botaoAcrescenta, Qt::LeftButton);
+        QTest::mouseClick(f.botaoGravar, Qt::LeftButton);
         QVERIFY(!f.isVisible());
         QCOMPARE(linhas(QStringLiteral("select cdescricao, nparcela from condicao_pagto where ncodigo = 2")),
                  QStringList{QStringLiteral("30 \\ 60 \\ Entrada|3")});

@@ -105,10 +105,10 @@ private slots:
         int aberto = 0;
         ao_abrir_modal([&](QDialog& d) {
             auto& c = static_cast<FrmCadCliente&>(d);
-            QVERIFY(!c.binclusao);
-            QCOMPARE(c.Text1->text(), QStringLiteral("Bruno Lima"));
-            c.Text1->setText(QStringLiteral("Bruno Lima Filho"));
-            c.CmdOk_Click();
+            QVERIFY(!c.inclusao());
+            QCOMPARE(c.caixaNome->text(), QStringLiteral("Bruno Lima"));
+            c.caixaNome->setText(QStringLiteral("Bruno Lima Filho"));
+            c.grava_click();
             ++aberto;
         });
         duplo_clique(f.gradeLista, 2, 1);
@@ -196,8 +196,8 @@ private slots:
         QCOMPARE(coluna(c.gradeLista, 1), QStringList{QStringLiteral("Curitiba")});
         ao_abrir_modal([](QDialog& d) {
             auto& f = static_cast<FrmCadCidades&>(d);
-            QCOMPARE(f.codigo_cidade, 2);
-            f.CmdSair_Click();
+            QCOMPARE(f.caixaCodigo->text(), QStringLiteral("2"));
+            f.sai_click();
         });
         clica(c.botaoDetalhes);
         QCOMPARE(acoes_modais_pendentes(), 0);
@@ -228,8 +228,7 @@ private slots:
         clientes();
         // the customer form's "&Equipamentos" opens the customer's machines
         auto& cad = form<FrmCadCliente>();
-        cad.binclusao = false;
-        cad.codigo_cliente = 2;
+        cad.define_edicao(2);
         cad.show();
         ao_abrir_modal([this](QDialog& d) {
             auto& l = static_cast<FrmConsultaEquipamentoCliente&>(d);
@@ -239,19 +238,18 @@ private slots:
             // "&Inclur" registers a new machine for this customer
             ao_abrir_modal([](QDialog& m) {
                 auto& f = static_cast<FrmCadEquipamentoCliente&>(m);
-                QCOMPARE(f.ncodigoCliente, 2);
-                f.Text2->setText(QStringLiteral("Samsung"));
-                f.CmdOk_Click();
+                f.caixaIdentificacao->setText(QStringLiteral("Samsung"));
+                f.grava_click();
             });
             clica(l.botaoIncluir);
             QCOMPARE(coluna(l.gradeLista, 2), (QStringList{QStringLiteral("LG"), QStringLiteral("Samsung")}));
             // "&Detalhes" opens the machine with its type
             ao_abrir_modal([](QDialog& m) {
                 auto& f = static_cast<FrmCadEquipamentoCliente&>(m);
-                QCOMPARE(f.nCodigoEquipamentoCliente, 1);
-                QCOMPARE(f.Combo1->currentText(), QStringLiteral("Monitor"));
-                QCOMPARE(f.Grid1->textMatrix(1, 2), QStringLiteral("20"));
-                f.CmdSair_Click();
+                QCOMPARE(f.caixaIdentificacao->text(), QStringLiteral("LG"));
+                QCOMPARE(f.caixaTipo->currentText(), QStringLiteral("Monitor"));
+                QCOMPARE(f.gradeValores->texto(0, 1), QStringLiteral("20"));
+                f.sai_click();
             });
             l.gradeLista->defineLinhaAtual(0);
             clica(l.botaoDetalhes);
@@ -268,7 +266,7 @@ private slots:
             QCOMPARE(coluna(l.gradeLista, 2), QStringList{QStringLiteral("Samsung")});
             clica(l.botaoSair);
         });
-        clica(cad.Command3);
+        clica(cad.botaoEquipamentos);
         QCOMPARE(acoes_modais_pendentes(), 0);
         QCOMPARE(valor(QStringLiteral("select count(*) from Propriedade_equipamento_cliente")).toInt(), 1); // Samsung's
     }
@@ -367,14 +365,14 @@ private slots:
         QCOMPARE(coluna(f.gradeLista, 1), QStringList{QStringLiteral("Ana_Lima")});
         clica(f.botaoSair);
         // a customer saved through its form is found the same way
-        auto& cad = abre_form<FrmCadCliente>(true);
-        digita(cad.Text1, QStringLiteral("márcia ônix"));
-        cad.SSTab1->setCurrentIndex(1);
-        cad.Text3->setFocus();
-        digita(cad.Text3, QStringLiteral("2"));
-        cad.Text4->setFocus(); // leaving the code looks the city up
-        clica(cad.CmdOk);
-        clica(cad.CmdSair);
+        auto& cad = abre_inclusao<FrmCadCliente>();
+        digita(cad.caixaNome, QStringLiteral("márcia ônix"));
+        cad.abas->setCurrentIndex(1);
+        cad.caixaCidade->setFocus();
+        digita(cad.caixaCidade, QStringLiteral("2"));
+        cad.caixaEndereco->setFocus(); // leaving the code looks the city up
+        clica(cad.botaoGravar);
+        clica(cad.botaoSair);
         QCOMPARE(consulta("Clientes", QStringLiteral("MARCIA ONIX")), QStringList{QStringLiteral("Márcia Ônix")});
 
         auto& t = mostra_form<FrmConsultaTecnico>();

@@ -1036,8 +1036,8 @@ private slots:
         QCOMPARE(foco(), f.botaoGravar);
         ao_abrir_modal([](QDialog& d) {
             auto& c = static_cast<FrmCadCliente&>(d);
-            QVERIFY(c.binclusao);
-            c.CmdSair_Click();
+            QVERIFY(c.inclusao());
+            c.sai_click();
         });
         tecla(f.caixaCliente, Qt::Key_F11);
         QCOMPARE(acoes_modais_pendentes(), 0);

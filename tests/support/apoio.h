@@ -137,13 +137,31 @@ void digita(QWidget* w, const QString& texto);
 // Shows a window and waits until it is the active one (keys and focus work).
 void ativa(QWidget& w);
 
-// The form of that kind, shown and active; for registration forms the
-// caller's flag for a new record is set first.
+// The movement form of that kind, shown and active, its flag for a new
+// record set first.
 template <class T>
 T& abre_form(bool inclusao)
 {
     T& f = form<T>();
     f.binclusao = inclusao;
+    ativa(f);
+    return f;
+}
+// A registration form shown for new records (a machine form: for the
+// customer given), or on the record of this code.
+template <class T, class... Cliente>
+T& abre_inclusao(Cliente... cliente)
+{
+    T& f = form<T>();
+    f.define_inclusao(cliente...);
+    ativa(f);
+    return f;
+}
+template <class T>
+T& abre_edicao(qint32 codigo)
+{
+    T& f = form<T>();
+    f.define_edicao(codigo);
     ativa(f);
     return f;
 }

@@ -71,15 +71,15 @@ void item_servico(FrmMovimentoServico& f, int maquina, const QString& servico, c
 
 void edita_valor(FrmCadEquipamentoCliente& f, int linha, const QString& valor)
 {
-    f.Grid1->setFocus();
-    f.Grid1->setRow(linha);
-    f.Grid1->setCol(2);
-    tecla(f.Grid1, Qt::Key_Return);
-    QVERIFY(f.Text1->isVisible());
-    QCOMPARE(f.Text1->selectedText(), f.Text1->text()); // typing replaces the value
-    digita(f.Text1, valor);
-    tecla(f.Text1, Qt::Key_Return);
-    QVERIFY(!f.Text1->isVisible());
+    f.gradeValores->setFocus();
+    f.gradeValores->defineLinhaAtual(linha);
+    f.gradeValores->defineColunaAtual(FrmCadEquipamentoCliente::COLUNA_VALOR);
+    tecla(f.gradeValores, Qt::Key_Return);
+    QVERIFY(f.editorValor->isVisible());
+    QCOMPARE(f.editorValor->selectedText(), f.editorValor->text()); // typing replaces the value
+    digita(f.editorValor, valor);
+    tecla(f.editorValor, Qt::Key_Return);
+    QVERIFY(!f.editorValor->isVisible());
 }
 
 void filtra(FrmListaContas& f, FiltroContas filtro)

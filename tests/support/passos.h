@@ -32,7 +32,8 @@ void item_entrada(FrmEntradaEquipamento& f, const QString& maquina, const QStrin
 // an order the technician from the lookup's row `tecnico`, the service,
 // then the price confirmed with Enter.
 void item_servico(FrmMovimentoServico& f, int maquina, const QString& servico, const QString& preco, int tecnico = 0);
-// A property value of the machine form: the cell, Enter, the text, Enter.
+// A property value of the machine form (its data row, from 0): the cell,
+// Enter, the text, Enter.
 void edita_valor(FrmCadEquipamentoCliente& f, int linha, const QString& valor);
 
 // The receivables lists: a filter chosen with the arrow keys, as a user
