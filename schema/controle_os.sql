@@ -270,6 +270,25 @@ create table ajuste_oficina (
                                            and ndias_abandono >= 0 and ndias_garantia >= 0)
 );
 
+/* A richer check-in: the day promised to the customer for an entry, and
+   each machine's serial number, the accessories left with it and the
+   condition it came in (both optional). */
+create table entrada_prometida (
+  nentrada    integer not null,
+  dprometida  date not null,
+  constraint pk_entrada_prometida primary key (nentrada),
+  constraint fk_entradaprometida_entrada foreign key (nentrada) references entrada_equipamento (ncodigo) on delete cascade
+);
+
+create table item_entrada_detalhe (
+  nitem          integer not null,
+  cnumero_serie  varchar(60),
+  cacessorios    varchar(255),
+  cestado        varchar(255),
+  constraint pk_item_entrada_detalhe primary key (nitem),
+  constraint fk_itementradadetalhe_item foreign key (nitem) references item_da_entrada (ncodigo) on delete cascade
+);
+
 /* cparcela holds the instalment label "k/n"; nrenegociada is written 0
    by every insert and kept for later use. */
 create table conta_receber (
@@ -330,6 +349,8 @@ create table trigrama_contagem (
 
 create index ix_conta_receber_vencimento on conta_receber (dvencimento);
 create index ix_baixa_data on baixa_conta_receber (ddata_baixa);
+/* the open instalments due today or overdue, without walking the paid ones */
+create index ix_conta_receber_aberta on conta_receber (npago, dvencimento);
 create index ix_ordem_data on ordem (ddata);
 create index ix_item_ordem_ordem_tecnico on item_ordem (nordem, ntecnico);
 create index ix_orcamento_cliente_data on orcamento (ncliente, ddata);
@@ -779,7 +800,7 @@ insert into estabelecimento (ncodigo, cfantasia, crazaosocial, ncidade, cenderec
                              cfone, ccnpj, cfax, cie, cemail, ccep)
   values (1, 'Minha Assistência Técnica', 'Minha Assistência Técnica', 1, '', '', '', '', '', '', '', '');
 insert into ajuste_oficina (ndias_aprovacao, ndias_retirada, ndias_abandono, ndias_garantia) values (5, 30, 90, 90);
-insert into versao_esquema (nversao) values (15);
+insert into versao_esquema (nversao) values (16);
 commit;
 
 /* ------------------------------------------------------ the program's role
@@ -853,6 +874,8 @@ grant select, insert, update, delete on ordem_concluida to role controle_os;
 grant select, insert, update, delete on entrega to role controle_os;
 grant select, insert, update, delete on entrega_desfeita to role controle_os;
 grant select, update on ajuste_oficina to role controle_os;
+grant select, insert, update, delete on entrada_prometida to role controle_os;
+grant select, insert, update, delete on item_entrada_detalhe to role controle_os;
 grant usage on generator codigo_entrega to role controle_os;
 grant usage on exception ex_ordem_entregue to role controle_os;
 grant select on trabalho_oficina to role controle_os;

@@ -5,10 +5,11 @@ RAIZ="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${CONTROLE_OS_BUILD:-$RAIZ/build}"
 
 # dpkg-dev: the package's library dependencies come from dpkg-shlibdeps;
-# qt6-translations-l10n: Qt's own dialogs and buttons in Portuguese
+# qt6-translations-l10n: Qt's own dialogs and buttons in Portuguese;
+# qt6-charts-dev: the main window's chart of the months
 PACOTES_PROGRAMA=(cmake g++ make qt6-base-dev libqt6sql6-ibase libfbclient2 firebird-dev
                   firebird3.0-server-core firebird3.0-utils fonts-dejavu-core dpkg-dev
-                  qt6-translations-l10n)
+                  qt6-translations-l10n qt6-charts-dev)
 # x11-utils (xwininfo), binutils (readelf), desktop-file-utils, lintian and
 # systemd (systemd-analyze): the package test looks for the installed
 # program's window, checks its libraries against Depends, validates the menu
