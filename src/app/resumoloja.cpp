@@ -5,8 +5,8 @@
 
 namespace {
 
-// The open instalments a statement on view_contas_a_receber counts, its
-// one value the day.
+// The open instalments a statement counts and what is open of them, its one
+// value the day.
 Vencimentos le_vencimentos(Conexao& c, const QString& sql, const QDate& hoje)
 {
     Recordset rs(c);
@@ -41,10 +41,14 @@ ResumoLoja le_resumo_loja(Conexao& c, const QDate& hoje)
     ResumoLoja r;
     r.hoje = hoje;
     r.etapas = conta_etapas(c, FiltroOficina{});
-    r.vencemHoje = le_vencimentos(c, QStringLiteral("select count(*) as n, sum(valor_parcela - valor_pago) as aberto "
-                                                    "from view_contas_a_receber where vencimento = ?"), hoje);
-    r.vencidas = le_vencimentos(c, QStringLiteral("select count(*) as n, sum(valor_parcela - valor_pago) as aberto "
-                                                  "from view_contas_a_receber where vencimento < ?"), hoje);
+    // the open instalments themselves (what the open list shows, without
+    // the customer it joins to each row), through their index on (paid, due)
+    r.vencemHoje = le_vencimentos(c, QStringLiteral(
+        "select count(*) as n, sum(c.nvalor_parcela - coalesce((select sum(b.nvalor_baixa) from baixa_conta_receber b "
+        "where b.nconta_receber = c.ncodigo), 0)) as aberto from conta_receber c where c.npago = 0 and c.dvencimento = ?"), hoje);
+    r.vencidas = le_vencimentos(c, QStringLiteral(
+        "select count(*) as n, sum(c.nvalor_parcela - coalesce((select sum(b.nvalor_baixa) from baixa_conta_receber b "
+        "where b.nconta_receber = c.ncodigo), 0)) as aberto from conta_receber c where c.npago = 0 and c.dvencimento < ?"), hoje);
 
     const QDate esteMes(hoje.year(), hoje.month(), 1);
     const QDate inicio = esteMes.addMonths(-11);

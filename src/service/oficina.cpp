@@ -4,13 +4,14 @@
 
 namespace {
 
-// The list's columns: the stage from the view; the customer, the machine
+// The list's columns: the stage as kept beside the documents (etapa_oficina,
+// the rows of the view trabalho_oficina, read through an index); the customer, the machine
 // (the first item's) and the technician (the first item's that names one)
 // read only for the rows the list reads, once they are chosen and ordered.
 // A document's first item is found through the index on (document, item).
 const QString COLUNAS = QStringLiteral(
     "select chave, documento, codigo, etapa, desde, codigo_cliente, valor, "
-    "etapa * 100000 + datediff(day from date '1900-01-01' to desde) as posicao, "
+    "posicao, "
     "(select cl.cfantasia from cliente cl where cl.ncodigo = codigo_cliente) as nome_cliente, "
     "(select cl.cfone from cliente cl where cl.ncodigo = codigo_cliente) as fone_cliente, "
     "case documento "
@@ -26,7 +27,7 @@ const QString COLUNAS = QStringLiteral(
     "  (select min(x.ncodigo) from item_ordem x where x.nordem = codigo and x.ntecnico is not null)), null) as codigo_tecnico, "
     "iif(documento = 3, (select t.cfantasia from item_ordem it join tecnico t on t.ncodigo = it.ntecnico where it.ncodigo = "
     "  (select min(x.ncodigo) from item_ordem x where x.nordem = codigo and x.ntecnico is not null)), '') as nome_tecnico "
-    "from trabalho_oficina");
+    "from etapa_oficina");
 
 // The delivery in force of an order: its last one not undone.
 const QString ENTREGA_EM_VIGOR = QStringLiteral(
@@ -41,7 +42,8 @@ void condicoes(const FiltroOficina& filtro, QStringList& texto, QVariantList& va
         texto << QStringLiteral("etapa = ?");
         valores << int(*filtro.etapa);
     } else if (!filtro.entregues) {
-        texto << QStringLiteral("etapa <> ?");
+        // the last stage: the index on the stage skips the delivered jobs
+        texto << QStringLiteral("etapa < ?");
         valores << int(Etapa::Entregue);
     }
     if (filtro.tecnico) {
@@ -142,7 +144,7 @@ ConsultaLista consulta_oficina(const FiltroOficina& filtro)
 {
     ConsultaLista c{COLUNAS};
     condicoes(filtro, c.condicoes, c.valores);
-    c.ordem = QStringLiteral("etapa * 100000 + datediff(day from date '1900-01-01' to desde)");
+    c.ordem = QStringLiteral("posicao");
     c.campoOrdem = QStringLiteral("posicao");
     c.codigo = QStringLiteral("chave");
     return c;
@@ -155,7 +157,7 @@ QMap<Etapa, int> conta_etapas(Conexao& c, FiltroOficina filtro)
     QVariantList valores;
     condicoes(filtro, texto, valores);
     Recordset rs(c);
-    rs.abre(QStringLiteral("select etapa, count(*) as n from trabalho_oficina")
+    rs.abre(QStringLiteral("select etapa, count(*) as n from etapa_oficina")
                 + (texto.isEmpty() ? QString() : QStringLiteral(" where ") + texto.join(QStringLiteral(" and ")))
                 + QStringLiteral(" group by etapa"),
             valores);

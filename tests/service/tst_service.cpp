@@ -386,6 +386,9 @@ private slots:
             QVERIFY2(linha_oficina(f, p.documento) == p.linha, qPrintable(QStringLiteral("%1: %2").arg(QString::fromUtf8(p.nome), linha_oficina(f, p.documento))));
             if (!p.sumido.isEmpty())
                 QVERIFY2(linha_oficina(f, p.sumido) == QStringLiteral("-"), p.nome);
+            // the stages kept are those the documents give, at every step
+            const QStringList etapas = regras_quebradas().filter(QStringLiteral("job stage kept"));
+            QVERIFY2(etapas.isEmpty(), qPrintable(QString::fromUtf8(p.nome) + QLatin1Char(' ') + etapas.join(QLatin1Char(';'))));
         }
         // the counts of every stage, the delivered ones shown
         QCOMPARE(f.rotuloContagem->text(), QStringLiteral("Aguardando orçamento: 0   Aguardando aprovação: 0   Em serviço: 0   "
