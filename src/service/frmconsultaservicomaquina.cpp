@@ -13,7 +13,6 @@
 #include "formatos.h"
 #include "grade.h"
 #include "mensagens.h"
-#include "legado.h"
 #include "sessao.h"
 #include "motorrelatorio.h"
 

@@ -18,7 +18,6 @@
 #include "lojateste.h"
 #include "errosbanco.h"
 #include "formatos.h"
-#include "legado.h"
 #include "localizacao.h"
 #include "sessao.h"
 #include "outraestacao.h"
@@ -178,8 +177,6 @@ int estacao(const QString& fonte, const QString& nome, int repeticoes)
         std::cout << "mensagem " << QString(m).replace(QLatin1Char('\n'), QLatin1Char(' ')).toStdString() << '\n';
     std::cout << "fim " << operacoes << ' ' << conexao.repeticoes() << ' ' << msgs.conflitos << std::endl;
     Formularios::reinicia(); // the windows go while the application is still there
-    rsDados.fecha();
-    rsAux.fecha();
     conexao.fecha();
     return msgs.inesperadas.isEmpty() ? 0 : 1;
 }

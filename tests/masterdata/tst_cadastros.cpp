@@ -10,7 +10,6 @@
 #include "frmcadtecnico.h"
 #include "frmconsulta.h"
 #include "grade.h"
-#include "legado.h"
 #include "sessao.h"
 
 #include <QComboBox>

@@ -21,7 +21,6 @@
 #include "lojateste.h"
 #include "passos.h"
 #include "errosbanco.h"
-#include "legado.h"
 #include "estabelecimento.h"
 #include "sessao.h"
 #include "motorrelatorio.h"
