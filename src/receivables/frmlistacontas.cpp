@@ -67,8 +67,8 @@ FrmListaContas::FrmListaContas(const QString& nome, const QString& titulo, QList
     g->setColumnStretch(2, 1);
     v->addLayout(g);
 
-    Grid1->setMinimumHeight(330);
-    v->addWidget(Grid1, 1);
+    gradeLista->setMinimumHeight(330);
+    v->addWidget(gradeLista, 1);
 
     // the count and the total on a line of their own, right under the list:
     // a total as wide as the largest amount keeps the window within a

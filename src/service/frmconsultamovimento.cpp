@@ -79,7 +79,7 @@ void FrmConsultaMovimento::mostra()
     CaixaCodigo::atualiza(this);
     m_mostrar = true;
     procura();
-    Grid1->setFocus();
+    gradeLista->setFocus();
 }
 
 ConsultaLista FrmConsultaMovimento::consulta_lista()
@@ -96,8 +96,8 @@ ConsultaLista FrmConsultaMovimento::consulta_lista()
 
 QString FrmConsultaMovimento::celula(int coluna) const
 {
-    const int linha = Grid1->linhaAtual();
-    return linha >= 0 && !codigo_atual().isEmpty() ? Grid1->texto(linha, coluna) : QString();
+    const int linha = gradeLista->linhaAtual();
+    return linha >= 0 && !codigo_atual().isEmpty() ? gradeLista->texto(linha, coluna) : QString();
 }
 
 bool FrmConsultaMovimento::confirma(const QString&, int)

@@ -126,7 +126,7 @@ void FrmConsultaServicoMaquina::mostra()
     }
     m_mostrar = true;
     procura();
-    Grid1->setFocus();
+    gradeLista->setFocus();
 }
 
 void FrmConsultaServicoMaquina::ver_ordem() { detalhes_click(); }

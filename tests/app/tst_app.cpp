@@ -412,8 +412,8 @@ private slots:
         };
         ao_abrir_modal([](QDialog& d) {
             auto& busca = static_cast<FrmConsultaClientes&>(d);
-            QCOMPARE(busca.Grid1->textMatrix(1, 1), QStringLiteral("Ana"));
-            duplo_clique(busca.Grid1, 1, 1);
+            QCOMPARE(busca.gradeLista->textMatrix(1, 1), QStringLiteral("Ana"));
+            duplo_clique(busca.gradeLista, 1, 1);
             busca.close();
         });
         ao_abrir_modal([](QDialog& d) {

@@ -93,12 +93,12 @@ template <class T>
 T& pesquisa_na_linha(const QString& codigo)
 {
     T& f = mostra_form<T>();
-    if (f.Grid1->textMatrix(1, 0).isEmpty()) // the movements list on "&Procurar"
+    if (f.gradeLista->textMatrix(1, 0).isEmpty()) // the movements list on "&Procurar"
         clica(f.botaoProcurar ? f.botaoProcurar : f.template findChild<QPushButton*>(QStringLiteral("botaoMostrar")));
-    const int l = linha_do_codigo(f.Grid1, codigo.toLongLong());
+    const int l = linha_do_codigo(f.gradeLista, codigo.toLongLong());
     if (l < 1)
         QTest::qFail(qPrintable(QStringLiteral("código %1 fora da lista").arg(codigo)), __FILE__, __LINE__);
-    f.Grid1->setRow(qMax(1, l));
+    f.gradeLista->setRow(qMax(1, l));
     return f;
 }
 
@@ -515,7 +515,7 @@ void TstTudoOuNada::monta_tabela()
     casos << Caso{"entrega da ordem", Operacao::Entrega,
                   [] {
                       auto& f = mostra_form<FrmOficina>();
-                      f.Grid1->setRow(qMax(1, linha_do_codigo(f.Grid1, 30000000001LL)));
+                      f.gradeLista->setRow(qMax(1, linha_do_codigo(f.gradeLista, 30000000001LL)));
                       return static_cast<QWidget*>(&f);
                   },
                   [this] {
@@ -555,7 +555,7 @@ void TstTudoOuNada::monta_tabela()
     casos << Caso{"reabertura de parcela paga", Operacao::Reabertura,
                   [] {
                       auto& f = abre_recebidas();
-                      f.Grid1->setRow(qMax(1, linha_do_codigo(f.Grid1, 1)));
+                      f.gradeLista->setRow(qMax(1, linha_do_codigo(f.gradeLista, 1)));
                       return static_cast<QWidget*>(&f);
                   },
                   [this] {

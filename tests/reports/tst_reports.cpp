@@ -235,7 +235,7 @@ private slots:
         auto& h = mostra_form<FrmConsultaServicoMaquina>();
         digita(h.caixaMaquina, QStringLiteral("1"));
         clica(h.botaoMostrar);
-        QCOMPARE(coluna(h.Grid1, 2), QStringList{QStringLiteral("Troca do fusor")});
+        QCOMPARE(coluna(h.gradeLista, 2), QStringList{QStringLiteral("Troca do fusor")});
         h.close();
 
         FrmRelatorio* f = roda(QStringLiteral("005.rpt"), {{0, QStringLiteral("Equipamento='Impressora - HP LaserJet 1102'")}},

@@ -522,8 +522,8 @@ private slots:
         escolhe_na_consulta(2);
         clica(f.botaoMaquina);
         volta(&f);
-        QCOMPARE(form<FrmConsulta>().Grid1->textMatrix(1, 1), QStringLiteral("Impressora - HP LaserJet 1102"));
-        QCOMPARE(form<FrmConsulta>().Grid1->textMatrix(3, 0), QString());
+        QCOMPARE(form<FrmConsulta>().gradeLista->textMatrix(1, 1), QStringLiteral("Impressora - HP LaserJet 1102"));
+        QCOMPARE(form<FrmConsulta>().gradeLista->textMatrix(3, 0), QString());
         QCOMPARE(f.caixaMaquina->text(), QStringLiteral("Notebook - Dell Inspiron"));
         QCOMPARE(foco(), f.caixaServico);
         digita(f.caixaServico, QStringLiteral("Troca de tela"));
@@ -894,7 +894,7 @@ private slots:
              {{QStringLiteral("Pagamento excluído"), QStringLiteral("1"), QStringLiteral("2"), reais("50,00"), QString()}}},
             {"vencimento alterado",
              [&] {
-                 receber->Grid1->setRow(linha_do_codigo(receber->Grid1, 2));
+                 receber->gradeLista->setRow(linha_do_codigo(receber->gradeLista, 2));
                  amb->msgs.entradas({QStringLiteral("20/02/2027")});
                  clica(receber->botaoAlterarVencimento);
                  receber->close();
@@ -911,7 +911,7 @@ private slots:
             {"conta recebida reaberta",
              [&] {
                  auto& r = abre_recebidas();
-                 r.Grid1->setRow(linha_do_codigo(r.Grid1, 1));
+                 r.gradeLista->setRow(linha_do_codigo(r.gradeLista, 1));
                  amb->msgs.respostas({true});
                  clica(r.botaoAbrirConta);
                  r.close();
@@ -968,16 +968,16 @@ private slots:
         QCOMPARE(w.seletorFim->date(), QDate(hoje.year(), hoje.month(), hoje.daysInMonth()));
         QCOMPARE(w.seletorInicio->accessibleName(), QStringLiteral("De"));
         QCOMPARE(w.seletorFim->accessibleName(), QStringLiteral("Até"));
-        QCOMPARE(linha(w.Grid1, 0).mid(1), (QStringList{QStringLiteral("Momento"), QStringLiteral("Usuário"), QStringLiteral("Estação"),
+        QCOMPARE(linha(w.gradeLista, 0).mid(1), (QStringList{QStringLiteral("Momento"), QStringLiteral("Usuário"), QStringLiteral("Estação"),
                                                         QStringLiteral("Alteração"), QStringLiteral("Ordem"), QStringLiteral("Parcela"),
                                                         QStringLiteral("Antes"), QStringLiteral("Depois")}));
-        w.Grid1->setFocus();
-        tecla(w.Grid1, Qt::Key_End, Qt::ControlModifier); // the rest of the list
-        const int n = int(coluna(w.Grid1, 0).size());
+        w.gradeLista->setFocus();
+        tecla(w.gradeLista, Qt::Key_End, Qt::ControlModifier); // the rest of the list
+        const int n = int(coluna(w.gradeLista, 0).size());
         QCOMPARE(n, conta(QStringLiteral("select count(*) from alteracao_financeira")));
         QList<QStringList> mostradas;
         for (int l = n - lidas + 1; l <= n; ++l) {
-            const QStringList celulas = linha(w.Grid1, l);
+            const QStringList celulas = linha(w.gradeLista, l);
             QCOMPARE(QDateTime::fromString(celulas[1], QStringLiteral("dd/MM/yyyy hh:mm")).date(), hoje);
             QCOMPARE(celulas[2], usuario);
             QCOMPARE(celulas[3] == QLatin1String("local"), servidor().isEmpty());
@@ -991,7 +991,7 @@ private slots:
         w.seletorInicio->setDate(hoje.addMonths(-1));
         w.seletorFim->setDate(hoje.addDays(-1));
         clica(w.botaoMostrar);
-        QVERIFY(coluna(w.Grid1, 0).isEmpty());
+        QVERIFY(coluna(w.gradeLista, 0).isEmpty());
         QVERIFY(!amb->msgs.textos().join(QLatin1Char('\n')).contains(QStringLiteral("SQLCODE")));
     }
 

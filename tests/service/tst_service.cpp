@@ -56,7 +56,7 @@ class TstService : public QObject {
     // days and notice ("-" when the job is not listed).
     static QString linha_oficina(FrmOficina& f, const QString& documento)
     {
-        Grade& g = *f.Grid1;
+        Grade& g = *f.gradeLista;
         for (int l = 1; l < g.rows(); ++l)
             if (g.textMatrix(l, 1) == documento)
                 return g.textMatrix(l, 2) + QLatin1Char('|') + g.textMatrix(l, 3) + QLatin1Char('|') + g.avisoLinha(l);
@@ -64,9 +64,9 @@ class TstService : public QObject {
     }
     static bool vai_para(FrmOficina& f, const QString& documento)
     {
-        for (int l = 1; l < f.Grid1->rows(); ++l)
-            if (f.Grid1->textMatrix(l, 1) == documento) {
-                f.Grid1->setRow(l);
+        for (int l = 1; l < f.gradeLista->rows(); ++l)
+            if (f.gradeLista->textMatrix(l, 1) == documento) {
+                f.gradeLista->setRow(l);
                 f.atualiza_botoes();
                 return true;
             }
