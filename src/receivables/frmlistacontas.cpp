@@ -103,7 +103,7 @@ FrmListaContas::FrmListaContas(const QString& nome, const QString& titulo, QList
     m_teclas->botaoF5(botaoMostrar);
     m_cliente = new CaixaCodigo(
         caixaCliente, caixaNomeCliente, botaoConsultarCliente, m_teclas,
-        [](qint32 c) { return QStringLiteral("select cfantasia from cliente where ncodigo = %1 and ncodigo>0").arg(c); },
+        QStringLiteral("select cfantasia from cliente where ncodigo = ? and ncodigo>0"),
         [this] { return escolhe_cliente_da_lista(); }, {});
     m_cliente->semValidarAoIrPara(botaoSair);
 

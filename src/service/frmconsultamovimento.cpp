@@ -53,7 +53,7 @@ FrmConsultaMovimento::FrmConsultaMovimento(const QString& nome, const QString& t
     m_teclas->botaoF5(botaoConsultarClientes);
     m_cliente = new CaixaCodigo(
         caixaCliente, caixaNomeCliente, botaoConsultarClientes, m_teclas,
-        [](qint32 codigo) { return QStringLiteral("select cfantasia from cliente where ncodigo = %1").arg(codigo); },
+        QStringLiteral("select cfantasia from cliente where ncodigo = ?"),
         [] { return escolhe_cliente(); }, {});
     // any other filter empties the list at once
     for (QLineEdit* filtro : {caixaCodigo, caixaCliente})

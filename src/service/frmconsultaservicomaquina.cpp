@@ -71,11 +71,9 @@ FrmConsultaServicoMaquina::FrmConsultaServicoMaquina()
     // an unknown machine empties both texts without a word, and the focus may leave
     m_maquina = new CaixaCodigo(
         caixaMaquina, caixaDescricaoMaquina, botaoConsultarMaquinas, m_teclas,
-        [](qint32 c) {
-            return QStringLiteral("select cliente.ncodigo,cliente.cfantasia as cliente,cdescricao,cidentificacao  from "
-                                  "cliente,equipamento_cliente,equipamento where cliente.ncodigo = ncliente and "
-                                  "nequipamento = equipamento.ncodigo and equipamento_cliente.ncodigo = %1").arg(c);
-        },
+        QStringLiteral("select cliente.ncodigo,cliente.cfantasia as cliente,cdescricao,cidentificacao  from "
+                       "cliente,equipamento_cliente,equipamento where cliente.ncodigo = ncliente and "
+                       "nequipamento = equipamento.ncodigo and equipamento_cliente.ncodigo = ?"),
         [] {
             return form<FrmConsEquipamentoCliente>().escolhe().value_or(0);
         },

@@ -111,9 +111,7 @@ FrmMovimento::FrmMovimento(const QString& nome, const QString& titulo,
 
     m_cliente = new CaixaCodigo(
         caixaCliente, caixaNomeCliente, botaoConsultaCliente, m_teclas,
-        [](qint32 c) {
-            return QStringLiteral("select cfantasia from cliente where ncodigo = %1 and ncodigo > 1 and ").arg(c) + sem_reservas(QStringLiteral("cliente"));
-        },
+        QStringLiteral("select cfantasia from cliente where ncodigo = ? and ncodigo > 1 and " CLIENTE_GRAVADO),
         [] { return escolhe_cliente(); },
         [] { form<FrmCadCliente>().inclui(); });
     m_cliente->semValidarAoIrPara(botaoCancelar);
