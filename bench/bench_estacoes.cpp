@@ -529,7 +529,7 @@ int main(int argc, char** argv)
                                                                         {QStringLiteral("ordem"), QStringLiteral("codigo_ordem")},
                                                                         {QStringLiteral("conta_receber"), QStringLiteral("codigo_conta_receber")},
                                                                         {QStringLiteral("baixa_conta_receber"), QStringLiteral("gen_baixa_conta_receber")}})
-        if (conexao.gerador(gerador) < conta(QStringLiteral("select coalesce(max(ncodigo), 0) from ") + tabela))
+        if (valor_gerador(gerador) < conta(QStringLiteral("select coalesce(max(ncodigo), 0) from ") + tabela))
             problemas << QStringLiteral("gerador %1 abaixo da tabela").arg(gerador);
     std::printf("  livros: %s\n", problemas.isEmpty() ? "nada perdido, nenhum código repetido, todas as regras valem" : "PROBLEMAS:");
     for (const QString& p : problemas)

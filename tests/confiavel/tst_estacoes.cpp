@@ -635,7 +635,7 @@ private slots:
             {QStringLiteral("item_ordem"), QStringLiteral("gen_item_ordem")},
             {QStringLiteral("baixa_conta_receber"), QStringLiteral("gen_baixa_conta_receber")}};
         for (const auto& [tabela, gerador] : geradores)
-            QVERIFY2(conexao.gerador(gerador) >= conta(QStringLiteral("select max(ncodigo) from ") + tabela), qPrintable(tabela));
+            QVERIFY2(valor_gerador(gerador) >= conta(QStringLiteral("select max(ncodigo) from ") + tabela), qPrintable(tabela));
     }
 };
 

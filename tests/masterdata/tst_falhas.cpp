@@ -48,7 +48,7 @@ QString retrato()
            + linhas(QStringLiteral("select ncodigo, ncliente from equipamento_cliente order by ncodigo")).join(QLatin1Char(';'))
            + QLatin1Char('/') + linhas(QStringLiteral("select nPropriedade, nequipamento_cliente, cvalor from Propriedade_equipamento_cliente "
                                                       "order by 1, 2")).join(QLatin1Char(';'))
-           + QLatin1Char('/') + QString::number(conexao.gerador(QStringLiteral("codigo_cliente")));
+           + QLatin1Char('/') + QString::number(valor_gerador(QStringLiteral("codigo_cliente")));
 }
 
 // A machine with one property value for the customer on screen, as

@@ -293,6 +293,11 @@ int linha_do_codigo(const ::Grade* g, qint64 codigo)
 
 int conta(const QString& sql, const QVariantList& valores) { return valor(sql, valores).toInt(); }
 
+qint64 valor_gerador(const QString& gerador)
+{
+    return valor(QStringLiteral("select gen_id(%1, 0) from rdb$database").arg(gerador)).toLongLong();
+}
+
 QString reais(const QString& numero) { return QStringLiteral("R$") + QChar(0x00A0) + numero; }
 
 void clica(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }

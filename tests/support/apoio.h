@@ -202,6 +202,8 @@ QStringList coluna(const ::Grade* g, int c);
 int linha_do_codigo(const ::Grade* g, qint64 codigo);
 // The first value of a query as a whole number (a count, a flag).
 int conta(const QString& sql, const QVariantList& valores = {});
+// A generator's value, read without advancing it.
+qint64 valor_gerador(const QString& gerador);
 // An amount as the program shows it: "R$", a no-break space, the number.
 QString reais(const QString& numero);
 
