@@ -412,8 +412,8 @@ private slots:
         };
         ao_abrir_modal([](QDialog& d) {
             auto& busca = static_cast<FrmConsultaClientes&>(d);
-            QCOMPARE(busca.gradeLista->textMatrix(1, 1), QStringLiteral("Ana"));
-            duplo_clique(busca.gradeLista, 1, 1);
+            QCOMPARE(busca.gradeLista->texto(0, 1), QStringLiteral("Ana"));
+            duplo_clique(busca.gradeLista, 0, 1);
             busca.close();
         });
         ao_abrir_modal([](QDialog& d) {

@@ -93,12 +93,12 @@ template <class T>
 T& pesquisa_na_linha(const QString& codigo)
 {
     T& f = mostra_form<T>();
-    if (f.gradeLista->textMatrix(1, 0).isEmpty()) // the movements list on "&Procurar"
+    if (f.gradeLista->texto(0, 0).isEmpty()) // the movements list on "&Procurar"
         clica(f.botaoProcurar ? f.botaoProcurar : f.template findChild<QPushButton*>(QStringLiteral("botaoMostrar")));
     const int l = linha_do_codigo(f.gradeLista, codigo.toLongLong());
-    if (l < 1)
+    if (l < 0)
         QTest::qFail(qPrintable(QStringLiteral("código %1 fora da lista").arg(codigo)), __FILE__, __LINE__);
-    f.gradeLista->setRow(qMax(1, l));
+    f.gradeLista->defineLinhaAtual(qMax(0, l));
     return f;
 }
 
@@ -481,7 +481,7 @@ void TstTudoOuNada::monta_tabela()
                       auto& f = abre_form<FrmOrcamento>(true);
                       cliente(f, QStringLiteral("2"));
                       item_servico(f, 1, QStringLiteral("Limpeza"), QStringLiteral("80"));
-                      duplo_clique(f.gradeItens, 1, 1);
+                      duplo_clique(f.gradeItens, 0, 1);
                       f.caixaPreco->setText(QStringLiteral("90"));
                       return static_cast<QWidget*>(&f);
                   },
@@ -515,7 +515,7 @@ void TstTudoOuNada::monta_tabela()
     casos << Caso{"entrega da ordem", Operacao::Entrega,
                   [] {
                       auto& f = mostra_form<FrmOficina>();
-                      f.gradeLista->setRow(qMax(1, linha_do_codigo(f.gradeLista, 30000000001LL)));
+                      f.gradeLista->defineLinhaAtual(qMax(0, linha_do_codigo(f.gradeLista, 30000000001LL)));
                       return static_cast<QWidget*>(&f);
                   },
                   [this] {
@@ -555,7 +555,7 @@ void TstTudoOuNada::monta_tabela()
     casos << Caso{"reabertura de parcela paga", Operacao::Reabertura,
                   [] {
                       auto& f = abre_recebidas();
-                      f.gradeLista->setRow(qMax(1, linha_do_codigo(f.gradeLista, 1)));
+                      f.gradeLista->defineLinhaAtual(qMax(0, linha_do_codigo(f.gradeLista, 1)));
                       return static_cast<QWidget*>(&f);
                   },
                   [this] {

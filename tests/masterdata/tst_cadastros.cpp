@@ -305,7 +305,7 @@ private slots:
         executa(QStringLiteral("insert into cidade values(null,'Curitiba','PR');"));
         ao_abrir_modal([](QDialog& d) {
             auto& c = static_cast<FrmConsulta&>(d);
-            c.gradeLista->setRow(2);
+            c.gradeLista->defineLinhaAtual(1);
             c.aceita();
         });
         tecla(f.caixaCidade, Qt::Key_F12);

@@ -94,7 +94,7 @@ private slots:
         ao_abrir_modal([](QDialog& d) {
             auto& lista = static_cast<FrmConsultaEquipamentoCliente&>(d);
             clica(lista.botaoIncluir);
-            QCOMPARE(lista.gradeLista->textMatrix(1, 2), QStringLiteral("HP 1102"));
+            QCOMPARE(lista.gradeLista->texto(0, 2), QStringLiteral("HP 1102"));
             clica(lista.botaoSair);
         });
         ao_abrir_modal([](QDialog& d) {

@@ -77,16 +77,16 @@ QString npago(int conta) { return apoio::valor(QStringLiteral("select npago from
 // What the open list shows of an instalment must be what the database holds.
 void confereComBanco(const Grade* g)
 {
-    for (int l = 1; l < g->rows() && !g->textMatrix(l, 0).isEmpty(); ++l) {
-        const QString conta = g->textMatrix(l, 0);
+    for (int l = 0; l < g->linhas() && !g->texto(l, 0).isEmpty(); ++l) {
+        const QString conta = g->texto(l, 0);
         const QStringList banco = linhas(QStringLiteral("select c.nvalor_parcela, coalesce((select sum(nvalor_baixa) from baixa_conta_receber "
                                                          "where nconta_receber = c.ncodigo),0) from conta_receber c where ncodigo = ") + conta)
                                       .first()
                                       .split(QLatin1Char('|'));
         const Dinheiro valor = *Dinheiro::leBanco(banco[0]), pago = *Dinheiro::leBanco(banco[1]);
-        QCOMPARE(g->textMatrix(l, FrmContasReceber::ColunaValor), valor.moeda());
-        QCOMPARE(g->textMatrix(l, FrmContasReceber::ColunaPago), pago.moeda());
-        QCOMPARE(g->textMatrix(l, FrmContasReceber::ColunaAberto), (valor - pago).moeda());
+        QCOMPARE(g->texto(l, FrmContasReceber::ColunaValor), valor.moeda());
+        QCOMPARE(g->texto(l, FrmContasReceber::ColunaPago), pago.moeda());
+        QCOMPARE(g->texto(l, FrmContasReceber::ColunaAberto), (valor - pago).moeda());
     }
 }
 
@@ -119,13 +119,13 @@ private slots:
         QCOMPARE(f.escolhaFiltro->currentText(), QStringLiteral("Por período"));
         QCOMPARE(f.dataInicio->date(), QDate(2026, 12, 6));
         QCOMPARE(f.dataFim->date(), QDate(2026, 12, 6));
-        QCOMPARE(f.gradeLista->rows(), 15);
+        QCOMPARE(f.gradeLista->linhas(), 14);
         QVERIFY(coluna(f.gradeLista, 0).isEmpty());
         QCOMPARE(f.caixaQuantidade->text(), QStringLiteral("0"));
         QCOMPARE(f.caixaTotal->text(), reais("0,00"));
         for (QPushButton* b : {f.botaoBaixar, f.botaoMostrarBaixas, f.botaoAlterarVencimento})
             QVERIFY(!b->isEnabled());
-        QCOMPARE(linha(f.gradeLista, 0), (QStringList{QStringLiteral("Codigo da conta"), QStringLiteral("Cliente"), QStringLiteral("Vencimento"),
+        QCOMPARE(cabecalho(f.gradeLista), (QStringList{QStringLiteral("Codigo da conta"), QStringLiteral("Cliente"), QStringLiteral("Vencimento"),
                                                  QStringLiteral("Valor original"), QStringLiteral("Numero docto"), QStringLiteral("Parcela"),
                                                  QStringLiteral("Valor pago"), QStringLiteral("Total")}));
         QVERIFY(f.gradeLista->isColumnHidden(0));
@@ -139,19 +139,19 @@ private slots:
         auto& f = abre_receber();
         // ordered by due date; the partly paid instalment shows what is left
         QCOMPARE(coluna(f.gradeLista, 0), (QStringList{QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("3")}));
-        QCOMPARE(linha(f.gradeLista, 2), (QStringList{QStringLiteral("1"), QStringLiteral("Ana Souza"), QStringLiteral("10/12/2026"), reais("100,00"),
+        QCOMPARE(linha(f.gradeLista, 1), (QStringList{QStringLiteral("1"), QStringLiteral("Ana Souza"), QStringLiteral("10/12/2026"), reais("100,00"),
                                                  QStringLiteral("1"), QStringLiteral("1/2"), reais("30,00"), reais("70,00")}));
         QCOMPARE(f.caixaQuantidade->text(), QStringLiteral("3"));
         QCOMPARE(f.caixaTotal->text(), reais("200,00"));
-        QCOMPARE(f.gradeLista->rows(), 15);
+        QCOMPARE(f.gradeLista->linhas(), 14);
         QCOMPARE(QApplication::focusWidget(), f.gradeLista);
         QVERIFY(f.botaoBaixar->isEnabled() && f.botaoMostrarBaixas->isEnabled() && f.botaoAlterarVencimento->isEnabled());
         confereComBanco(f.gradeLista);
         // a filler row disables the row buttons; a double click there does nothing
-        QTest::mouseClick(f.gradeLista->viewport(), Qt::LeftButton, {}, f.gradeLista->viewport()->mapFrom(f.gradeLista, f.gradeLista->cellGeometry(6, 1).center()));
+        QTest::mouseClick(f.gradeLista->viewport(), Qt::LeftButton, {}, f.gradeLista->viewport()->mapFrom(f.gradeLista, f.gradeLista->geometriaCelula(5, 1).center()));
         QVERIFY(!f.botaoBaixar->isEnabled() && !f.botaoMostrarBaixas->isEnabled() && !f.botaoAlterarVencimento->isEnabled());
         ao_abrir_modal([](QDialog& d) { d.reject(); });
-        duplo_clique(f.gradeLista, 6, 1);
+        duplo_clique(f.gradeLista, 5, 1);
         QCOMPARE(acoes_modais_pendentes(), 1);
         limpa_acoes_modais();
 
@@ -212,10 +212,10 @@ private slots:
         ao_abrir_modal([](QDialog& d) {
             auto& c = static_cast<FrmConsultaClientes&>(d);
             ativa(c);
-            c.gradeLista->setRow(2);
+            c.gradeLista->defineLinhaAtual(1);
             clica(c.botaoAceitar);
             if (c.isVisible()) {
-                QTest::qFail(qPrintable(QStringLiteral("a busca não devolveu o cliente %1 %2 %3 %4").arg(c.gradeLista->rows()).arg(c.gradeLista->textMatrix(2,1)).arg(c.botaoAceitar->isEnabled()).arg(c.botaoAceitar->isVisible())), __FILE__, __LINE__);
+                QTest::qFail(qPrintable(QStringLiteral("a busca não devolveu o cliente %1 %2 %3 %4").arg(c.gradeLista->linhas()).arg(c.gradeLista->texto(1, 1)).arg(c.botaoAceitar->isEnabled()).arg(c.botaoAceitar->isVisible())), __FILE__, __LINE__);
                 d.reject();
             }
         });
@@ -240,7 +240,7 @@ private slots:
     void receberAlteraVencimento()
     {
         auto& f = abre_receber();
-        f.gradeLista->setRow(1); // instalment 2, due 06/12/2026
+        f.gradeLista->defineLinhaAtual(0); // instalment 2, due 06/12/2026
         amb->msgs.entradas({QStringLiteral("31/02/2013"), std::nullopt, QStringLiteral("20/01/2027")});
         clica(f.botaoAlterarVencimento);
         QCOMPARE(amb->msgs.mostradas().last().texto, QStringLiteral("Informe a nova data de vencimento dessa parcela:"));
@@ -250,7 +250,7 @@ private slots:
         clica(f.botaoAlterarVencimento);
         QCOMPARE(apoio::valor(QStringLiteral("select dvencimento from conta_receber where ncodigo = 2")).toDate(), QDate(2027, 1, 20));
         QCOMPARE(coluna(f.gradeLista, 0), (QStringList{QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("2")}));
-        QCOMPARE(f.gradeLista->textMatrix(f.gradeLista->row(), 0), QStringLiteral("2")); // still the current one
+        QCOMPARE(f.gradeLista->texto(f.gradeLista->linhaAtual(), 0), QStringLiteral("2")); // still the current one
         QCOMPARE(amb->msgs.mostradas().size(), 3);
     }
 
@@ -297,7 +297,7 @@ private slots:
         cr().SelectionFormula.clear();
         ao_abrir_modal([&](QDialog& d) {
             auto& m = static_cast<FrmMostraBaixaContaPaga&>(d);
-            m.gradeBaixas->setRow(linha_do_codigo(m.gradeBaixas, selecao.section(QLatin1Char('='), 1).toInt()));
+            m.gradeBaixas->defineLinhaAtual(linha_do_codigo(m.gradeBaixas, selecao.section(QLatin1Char('='), 1).toInt()));
             amb->msgs.respostas({true});
             clica(m.botaoRecibo);
             m.close();
@@ -308,9 +308,9 @@ private slots:
         QCOMPARE(baixas(1), (QStringList{QStringLiteral("30|0|P||01/12/2026 09:00:00"), QStringLiteral("69.99|5|P|Pix dAna|06/12/2026 10:15:00")}));
         QCOMPARE(npago(1), QStringLiteral("0"));
         const int l = linha_do_codigo(f.gradeLista, 1);
-        QCOMPARE(f.gradeLista->row(), l);
-        QCOMPARE(f.gradeLista->textMatrix(l, FrmContasReceber::ColunaPago), reais("99,99"));
-        QCOMPARE(f.gradeLista->textMatrix(l, FrmContasReceber::ColunaAberto), reais("0,01"));
+        QCOMPARE(f.gradeLista->linhaAtual(), l);
+        QCOMPARE(f.gradeLista->texto(l, FrmContasReceber::ColunaPago), reais("99,99"));
+        QCOMPARE(f.gradeLista->texto(l, FrmContasReceber::ColunaAberto), reais("0,01"));
         QCOMPARE(f.caixaTotal->text(), reais("130,01"));
         confereComBanco(f.gradeLista);
 
@@ -381,7 +381,7 @@ private slots:
         QCOMPARE(f.escolhaFiltro->currentText(), QStringLiteral("Vencidas"));
         QCOMPARE(coluna(f.gradeLista, 0), QStringList{QStringLiteral("5")});
         QCOMPARE(f.caixaTotal->text(), reais("1.234,00"));
-        QCOMPARE(f.gradeLista->avisoLinha(1), QStringLiteral("Vencida"));
+        QCOMPARE(f.gradeLista->aviso(0), QStringLiteral("Vencida"));
         const QModelIndex i = f.gradeLista->model()->index(0, 1);
         QCOMPARE(i.data(Qt::AccessibleDescriptionRole).toString(), QStringLiteral("Vencida"));
         QVERIFY(i.data(Qt::BackgroundRole).isValid());
@@ -390,17 +390,17 @@ private slots:
         clica(f.botaoMostrar);
         QCOMPARE(coluna(f.gradeLista, 0), (QStringList{QStringLiteral("5"), QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("3")}));
         for (int l = 1; l <= 4; ++l) {
-            QCOMPARE(f.gradeLista->avisoLinha(l), l == 1 ? QStringLiteral("Vencida") : QString());
+            QCOMPARE(f.gradeLista->aviso(l - 1), l == 1 ? QStringLiteral("Vencida") : QString());
             QCOMPARE(f.gradeLista->model()->index(l - 1, 2).data(Qt::BackgroundRole).isValid(), l == 1);
         }
 
         const QList<QStringList> csv = exporta_e_le(f.botaoExportar, amb->banco.pasta() + QStringLiteral("/receber.csv"));
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Planilha gravada com 4 linha(s) em %1/receber.csv.").arg(amb->banco.pasta()));
         QCOMPARE(csv.size(), 5);
-        QStringList cabecalho = linha(f.gradeLista, 0).mid(1); // the hidden code stays out
-        QCOMPARE(csv[0], cabecalho);
+        const QStringList titulos = cabecalho(f.gradeLista).mid(1); // the hidden code stays out
+        QCOMPARE(csv[0], titulos);
         for (int l = 1; l <= 4; ++l) {
-            const QStringList grade = linha(f.gradeLista, l).mid(1);
+            const QStringList grade = linha(f.gradeLista, l - 1).mid(1);
             QCOMPARE(csv[l].size(), grade.size());
             for (int c = 0; c < grade.size(); ++c) {
                 const QString& celula = csv[l][c];
@@ -441,16 +441,16 @@ private slots:
         QVERIFY(coluna(f.gradeLista, 0).size() > lidas.size());
         QTest::keyClick(f.gradeLista, Qt::Key_End);
         QCOMPARE(coluna(f.gradeLista, 0), todas);
-        QCOMPARE(f.gradeLista->row(), int(todas.size()));
+        QCOMPARE(f.gradeLista->linhaAtual(), int(todas.size()) - 1);
         QCOMPARE(f.caixaQuantidade->text(), QString::number(todas.size()));
         const QList<QStringList> csv = exporta_e_le(f.botaoExportar, amb->banco.pasta() + QStringLiteral("/paginas.csv"));
         QCOMPARE(csv.size(), todas.size() + 1);
         // read anew (after a change of due date), the list keeps what was read and the current row
-        f.gradeLista->setRow(int(todas.size()) - 1);
-        const QString atual = f.gradeLista->textMatrix(f.gradeLista->row(), 0);
+        f.gradeLista->defineLinhaAtual(int(todas.size()) - 2);
+        const QString atual = f.gradeLista->texto(f.gradeLista->linhaAtual(), 0);
         clica(f.botaoMostrar);
         QCOMPARE(coluna(f.gradeLista, 0), todas);
-        QCOMPARE(f.gradeLista->textMatrix(f.gradeLista->row(), 0), atual);
+        QCOMPARE(f.gradeLista->texto(f.gradeLista->linhaAtual(), 0), atual);
     }
 
     // Six-figure amounts are listed exact: the engine's sum of such a round
@@ -461,9 +461,9 @@ private slots:
         executa(QStringLiteral("insert into baixa_conta_receber values(null,5,'50000',0,0,0,'P','','2026-12-06 09:00:00');"));
         auto& f = abre_receber();
         const int l = linha_do_codigo(f.gradeLista, 5);
-        QCOMPARE(f.gradeLista->textMatrix(l, FrmContasReceber::ColunaValor), reais("100.000,00"));
-        QCOMPARE(f.gradeLista->textMatrix(l, FrmContasReceber::ColunaPago), reais("50.000,00"));
-        QCOMPARE(f.gradeLista->textMatrix(l, FrmContasReceber::ColunaAberto), reais("50.000,00"));
+        QCOMPARE(f.gradeLista->texto(l, FrmContasReceber::ColunaValor), reais("100.000,00"));
+        QCOMPARE(f.gradeLista->texto(l, FrmContasReceber::ColunaPago), reais("50.000,00"));
+        QCOMPARE(f.gradeLista->texto(l, FrmContasReceber::ColunaAberto), reais("50.000,00"));
         confereComBanco(f.gradeLista);
     }
 
@@ -586,10 +586,10 @@ private slots:
                  QStringList{QStringLiteral("50")});
         f.close();
         auto& r = abre_recebidas();
-        r.gradeLista->setRow(linha_do_codigo(r.gradeLista, 2));
+        r.gradeLista->defineLinhaAtual(linha_do_codigo(r.gradeLista, 2));
         ao_abrir_modal([](QDialog& d) {
             auto& m = static_cast<FrmMostraBaixaContaPaga&>(d);
-            QCOMPARE(linha(m.gradeBaixas, 1).mid(2, 3), (QStringList{reais("0,00"), reais("5,50"), reais("55,50")}));
+            QCOMPARE(linha(m.gradeBaixas, 0).mid(2, 3), (QStringList{reais("0,00"), reais("5,50"), reais("55,50")}));
             d.reject();
         });
         clica(r.botaoMostrarBaixas);
@@ -601,34 +601,34 @@ private slots:
         executa(QStringLiteral("insert into baixa_conta_receber values(null,1,20,1,0,0,'P','Cheque 123','2026-12-02 15:30:00');"));
         executa(QStringLiteral("insert into baixa_conta_receber values(null,1,5,4,0,0,'P','','2026-12-03 08:00:00');"));
         auto& f = abre_receber();
-        f.gradeLista->setRow(linha_do_codigo(f.gradeLista, 1));
+        f.gradeLista->defineLinhaAtual(linha_do_codigo(f.gradeLista, 1));
         ao_abrir_modal([&](QDialog& d) {
             auto& m = static_cast<FrmMostraBaixaContaPaga&>(d);
             QCOMPARE(m.windowTitle(), QStringLiteral("Baixas"));
-            QCOMPARE(m.gradeBaixas->rows(), 10);
+            QCOMPARE(m.gradeBaixas->linhas(), 9);
             QVERIFY(m.botaoExcluir->isEnabled());
-            QCOMPARE(linha(m.gradeBaixas, 0).mid(1), (QStringList{QStringLiteral("Data da baixa"), QStringLiteral("Descontos"), QStringLiteral("Acréscimos"),
+            QCOMPARE(cabecalho(m.gradeBaixas).mid(1), (QStringList{QStringLiteral("Data da baixa"), QStringLiteral("Descontos"), QStringLiteral("Acréscimos"),
                                                             QStringLiteral("Valor da baixa"), QStringLiteral("Tipo da baixa"),
                                                             QStringLiteral("Forma de pagto"), QStringLiteral("Obs")}));
-            QCOMPARE(linha(m.gradeBaixas, 1).mid(1), (QStringList{QStringLiteral("01/12/2026"), reais("0,00"), reais("0,00"), reais("30,00"),
+            QCOMPARE(linha(m.gradeBaixas, 0).mid(1), (QStringList{QStringLiteral("01/12/2026"), reais("0,00"), reais("0,00"), reais("30,00"),
                                                             QStringLiteral("Parcial"), QStringLiteral("Dinheiro"), QString()}));
-            QCOMPARE(linha(m.gradeBaixas, 2).mid(1), (QStringList{QStringLiteral("02/12/2026"), reais("0,00"), reais("0,00"), reais("20,00"),
+            QCOMPARE(linha(m.gradeBaixas, 1).mid(1), (QStringList{QStringLiteral("02/12/2026"), reais("0,00"), reais("0,00"), reais("20,00"),
                                                             QStringLiteral("Parcial"), QStringLiteral("Cheque"), QStringLiteral("Cheque 123")}));
-            QCOMPARE(m.gradeBaixas->textMatrix(3, 6), QStringLiteral("Outros"));
+            QCOMPARE(m.gradeBaixas->texto(2, 6), QStringLiteral("Outros"));
             // a filler row: nothing; No: nothing
-            m.gradeBaixas->setRow(5);
+            m.gradeBaixas->defineLinhaAtual(4);
             clica(m.botaoExcluir);
-            m.gradeBaixas->setRow(1);
+            m.gradeBaixas->defineLinhaAtual(0);
             amb->msgs.respostas({false, true});
             clica(m.botaoExcluir);
-            QCOMPARE(m.gradeBaixas->textMatrix(1, 4), reais("30,00"));
+            QCOMPARE(m.gradeBaixas->texto(0, 4), reais("30,00"));
             clica(m.botaoExcluir);
             QCOMPARE(amb->msgs.textos(), (QStringList{QStringLiteral("Deseja realmente excluir essa baixa?"), QStringLiteral("Deseja realmente excluir essa baixa?")}));
             QCOMPARE(coluna(m.gradeBaixas, 4), (QStringList{reais("20,00"), reais("5,00")}));
             // the list beneath shows the open value risen by 30,00 at once
             const int l = linha_do_codigo(f.gradeLista, 1);
-            QCOMPARE(f.gradeLista->textMatrix(l, FrmContasReceber::ColunaPago), reais("25,00"));
-            QCOMPARE(f.gradeLista->textMatrix(l, FrmContasReceber::ColunaAberto), reais("75,00"));
+            QCOMPARE(f.gradeLista->texto(l, FrmContasReceber::ColunaPago), reais("25,00"));
+            QCOMPARE(f.gradeLista->texto(l, FrmContasReceber::ColunaAberto), reais("75,00"));
             clica(m.botaoSair);
         });
         clica(f.botaoMostrarBaixas);
@@ -646,14 +646,14 @@ private slots:
         auto& f = mostra_form<FrmContasRecebidas>();
         QCOMPARE(f.windowTitle(), QStringLiteral("Contas recebidas"));
         QCOMPARE(f.escolhaFiltro->currentText(), QStringLiteral("Por período"));
-        QCOMPARE(f.gradeLista->rows(), 18);
+        QCOMPARE(f.gradeLista->linhas(), 17);
         QVERIFY(!f.botaoAbrirConta->isEnabled() && !f.botaoMostrarBaixas->isEnabled());
         // one day: 10:15 and 23:59:30 of that day, not midnight of the next
         f.dataInicio->setDate(QDate(2026, 12, 5));
         f.dataFim->setDate(QDate(2026, 12, 5));
         clica(f.botaoMostrar);
         QCOMPARE(coluna(f.gradeLista, 0), (QStringList{QStringLiteral("4"), QStringLiteral("5")}));
-        QCOMPARE(linha(f.gradeLista, 2), (QStringList{QStringLiteral("5"), QStringLiteral("3"), QStringLiteral("Bruno Lima"), QStringLiteral("05/12/2026"),
+        QCOMPARE(linha(f.gradeLista, 1), (QStringList{QStringLiteral("5"), QStringLiteral("3"), QStringLiteral("Bruno Lima"), QStringLiteral("05/12/2026"),
                                                  reais("45,00"), QStringLiteral("5"), QStringLiteral("1/1"), reais("45,00"), QStringLiteral("05/12/2026"),
                                                  QStringLiteral("2")}));
         QCOMPARE(f.caixaQuantidade->text(), QStringLiteral("2"));
@@ -668,7 +668,7 @@ private slots:
         ao_abrir_modal([](QDialog& d) {
             auto& c = static_cast<FrmConsulta&>(d);
             QCOMPARE(c.tipo(), QStringLiteral("Clientes"));
-            c.gradeLista->setRow(1);
+            c.gradeLista->defineLinhaAtual(0);
             clica(c.botaoAceitar);
         });
         clica(f.botaoConsultarCliente);
@@ -680,11 +680,11 @@ private slots:
             auto& m = static_cast<FrmMostraBaixaContaPaga&>(d);
             QVERIFY(!m.botaoExcluir->isEnabled());
             QCOMPARE(coluna(m.gradeBaixas, 4), QStringList{reais("60,00")});
-            m.gradeBaixas->setRow(1);
+            m.gradeBaixas->defineLinhaAtual(0);
             clica(m.botaoExcluir);
             clica(m.botaoSair);
         });
-        duplo_clique(f.gradeLista, 1, 2);
+        duplo_clique(f.gradeLista, 0, 2);
         QCOMPARE(acoes_modais_pendentes(), 0);
         QCOMPARE(baixas(4).size(), 1);
         f.close();
@@ -703,8 +703,8 @@ private slots:
         executa(QStringLiteral("insert into baixa_conta_receber values(null,5,40,0,0,0,'P','','2026-12-02 10:00:00');"));
         executa(QStringLiteral("insert into baixa_conta_receber values(null,5,60,2,0,0,'I','','2026-12-03 10:00:00');"));
         auto& f = abre_recebidas();
-        f.gradeLista->setRow(linha_do_codigo(f.gradeLista, 5));
-        QCOMPARE(f.gradeLista->textMatrix(f.gradeLista->row(), 7), reais("100,00"));
+        f.gradeLista->defineLinhaAtual(linha_do_codigo(f.gradeLista, 5));
+        QCOMPARE(f.gradeLista->texto(f.gradeLista->linhaAtual(), 7), reais("100,00"));
         amb->msgs.respostas({false});
         clica(f.botaoAbrirConta);
         QCOMPARE(npago(5), QStringLiteral("1"));
@@ -719,8 +719,8 @@ private slots:
         f.close();
         auto& r = abre_receber();
         const int l = linha_do_codigo(r.gradeLista, 5);
-        QCOMPARE(r.gradeLista->textMatrix(l, FrmContasReceber::ColunaPago), reais("40,00"));
-        QCOMPARE(r.gradeLista->textMatrix(l, FrmContasReceber::ColunaAberto), reais("60,00"));
+        QCOMPARE(r.gradeLista->texto(l, FrmContasReceber::ColunaPago), reais("40,00"));
+        QCOMPARE(r.gradeLista->texto(l, FrmContasReceber::ColunaAberto), reais("60,00"));
     }
 
     // One order of a new customer from its credit closing to payment, an
@@ -796,7 +796,7 @@ private slots:
         QTRY_COMPARE(r.caixaNomeCliente->text(), QStringLiteral("Carla Dias"));
         clica(r.botaoMostrar);
         QCOMPARE(coluna(r.gradeLista, 0), QStringList{QStringLiteral("5")});
-        QCOMPARE(linha(r.gradeLista, 1).mid(2, 7), (QStringList{QStringLiteral("Carla Dias"), QStringLiteral("05/01/2027"), reais("150,25"), QStringLiteral("5"),
+        QCOMPARE(linha(r.gradeLista, 0).mid(2, 7), (QStringList{QStringLiteral("Carla Dias"), QStringLiteral("05/01/2027"), reais("150,25"), QStringLiteral("5"),
                                                            QStringLiteral("1/2"), reais("150,25"), QStringLiteral("06/12/2026")}));
         QCOMPARE(r.caixaTotal->text(), reais("150,25"));
         QCOMPARE(apoio::valor(QStringLiteral("select total from view_contas_recebidas where codigo_conta = 5")).toString(), QStringLiteral("150.25"));
@@ -810,8 +810,8 @@ private slots:
         filtra(f2, FiltroContas::Todas);
         clica(f2.botaoMostrar);
         const int l = linha_do_codigo(f2.gradeLista, 5);
-        QCOMPARE(f2.gradeLista->textMatrix(l, FrmContasReceber::ColunaPago), reais("100,00"));
-        QCOMPARE(f2.gradeLista->textMatrix(l, FrmContasReceber::ColunaAberto), reais("50,25"));
+        QCOMPARE(f2.gradeLista->texto(l, FrmContasReceber::ColunaPago), reais("100,00"));
+        QCOMPARE(f2.gradeLista->texto(l, FrmContasReceber::ColunaAberto), reais("50,25"));
         confereComBanco(f2.gradeLista);
         QCOMPARE(baixas(5), QStringList{QStringLiteral("100|0|P||06/12/2026 10:15:00")});
     }

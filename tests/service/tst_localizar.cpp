@@ -40,18 +40,12 @@ using namespace apoio;
 namespace {
 
 // Column 0 of the filled rows.
-QStringList codigos(Grade* g)
-{
-    QStringList r;
-    for (int i = 1; i < g->rows() && !g->textMatrix(i, 0).isEmpty(); ++i)
-        r << g->textMatrix(i, 0);
-    return r;
-}
+QStringList codigos(Grade* g) { return coluna(g, 0); }
 
 // Puts the current row on a grid row with a click.
 void clica_linha(Grade* g, int r)
 {
-    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->viewport()->mapFrom(g, g->cellGeometry(r, 1).center()));
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->viewport()->mapFrom(g, g->geometriaCelula(r, 1).center()));
 }
 
 } // namespace
@@ -120,24 +114,24 @@ private slots:
         QCOMPARE(f.faixaTitulo->text(), QStringLiteral("Localização de ordens de serviço"));
         QCOMPARE(f.caixaCodigo->accessibleName(), QStringLiteral("Código"));
         QCOMPARE(f.caixaCliente->accessibleName(), QStringLiteral("Cliente"));
-        QCOMPARE(linha(f.gradeLista, 0), (QStringList{QStringLiteral("Código"), QStringLiteral("Cliente"), QStringLiteral("Data"),
+        QCOMPARE(cabecalho(f.gradeLista), (QStringList{QStringLiteral("Código"), QStringLiteral("Cliente"), QStringLiteral("Data"),
                                                 QStringLiteral("Valor"), QStringLiteral("Concluída")}));
-        QCOMPARE(f.gradeLista->rows(), 17);
+        QCOMPARE(f.gradeLista->linhas(), 16);
         QVERIFY(codigos(f.gradeLista).isEmpty());
         QVERIFY(!f.botaoDetalhes->isEnabled() && !f.botaoExcluir->isEnabled() && !f.botaoImprimir->isEnabled());
 
         QTest::mouseClick(f.botaoMostrar, Qt::LeftButton);
         QCOMPARE(codigos(f.gradeLista), (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}));
-        QCOMPARE(linha(f.gradeLista, 1), (QStringList{QStringLiteral("1"), QStringLiteral("Ana Souza"), QStringLiteral("07/12/2026"),
+        QCOMPARE(linha(f.gradeLista, 0), (QStringList{QStringLiteral("1"), QStringLiteral("Ana Souza"), QStringLiteral("07/12/2026"),
                                                 QStringLiteral("R$\u00a0300,50"), QStringLiteral("Sim")}));
-        QCOMPARE(linha(f.gradeLista, 4), (QStringList{QStringLiteral("4"), QStringLiteral("Ana Souza"), QStringLiteral("10/12/2026"),
+        QCOMPARE(linha(f.gradeLista, 3), (QStringList{QStringLiteral("4"), QStringLiteral("Ana Souza"), QStringLiteral("10/12/2026"),
                                                 QStringLiteral("R$\u00a040,00"), QStringLiteral("Não")}));
         QVERIFY(f.gradeLista->hasFocus());
         QVERIFY(f.botaoDetalhes->isEnabled() && f.botaoExcluir->isEnabled() && f.botaoImprimir->isEnabled());
         // a filler row: the buttons go off and a double click opens nothing
-        clica_linha(f.gradeLista, 8);
+        clica_linha(f.gradeLista, 7);
         QVERIFY(!f.botaoDetalhes->isEnabled() && !f.botaoImprimir->isEnabled());
-        duplo_clique(f.gradeLista, 8, 1);
+        duplo_clique(f.gradeLista, 7, 1);
         QCOMPARE(acoes_modais_pendentes(), 0);
         // typing in a filter empties the list at once
         f.caixaCodigo->setFocus();
@@ -156,12 +150,12 @@ private slots:
         QCOMPARE(f.caixaNomeCliente->text(), QStringLiteral("Bruno Lima"));
         QTest::mouseClick(f.botaoMostrar, Qt::LeftButton);
         QCOMPARE(codigos(f.gradeLista), QStringList{QStringLiteral("2")});
-        QCOMPARE(linha(f.gradeLista, 1), (QStringList{QStringLiteral("2"), QStringLiteral("Bruno Lima"), QStringLiteral("06/12/2026"),
+        QCOMPARE(linha(f.gradeLista, 0), (QStringList{QStringLiteral("2"), QStringLiteral("Bruno Lima"), QStringLiteral("06/12/2026"),
                                                 QStringLiteral("R$\u00a099,90"), QStringLiteral("Não")}));
         tecla_texto(f.caixaCodigo, QStringLiteral("1"));
         QVERIFY(codigos(f.gradeLista).isEmpty());
         QTest::mouseClick(f.botaoMostrar, Qt::LeftButton);
-        QCOMPARE(linha(f.gradeLista, 1), (QStringList{QStringLiteral("1"), QStringLiteral("Ana Souza"), QStringLiteral("05/12/2026"),
+        QCOMPARE(linha(f.gradeLista, 0), (QStringList{QStringLiteral("1"), QStringLiteral("Ana Souza"), QStringLiteral("05/12/2026"),
                                                 QStringLiteral("R$\u00a0250,00"), QStringLiteral("Sim")}));
         QCOMPARE(codigos(f.gradeLista).size(), 1);
 
@@ -198,7 +192,7 @@ private slots:
             o.cancelar_clicado();
         };
         no_dialogo<FrmOrdem>(abreOrdem);
-        clica_linha(f.gradeLista, 3);
+        clica_linha(f.gradeLista, 2);
         QTest::mouseClick(f.botaoDetalhes, Qt::LeftButton);
         QCOMPARE(abertas, QList<qint32>{3});
         QCOMPARE(codigos(f.gradeLista).size(), 5); // refilled
@@ -206,15 +200,15 @@ private slots:
         FrmConsultaEntradasEquipamento& e = abre<FrmConsultaEntradasEquipamento>("menuLocalizarEntrada");
         QTest::mouseClick(e.botaoMostrar, Qt::LeftButton);
         // entry times read hh:mm:ss
-        QCOMPARE(linha(e.gradeLista, 1), (QStringList{QStringLiteral("57"), QStringLiteral("Ana Souza"), QStringLiteral("06/12/2026"), QStringLiteral("09:15:00")}));
-        QCOMPARE(e.gradeLista->rows(), 18);
+        QCOMPARE(linha(e.gradeLista, 0), (QStringList{QStringLiteral("57"), QStringLiteral("Ana Souza"), QStringLiteral("06/12/2026"), QStringLiteral("09:15:00")}));
+        QCOMPARE(e.gradeLista->linhas(), 17);
         qint32 entrada = 0;
         no_dialogo<FrmEntradaEquipamento>([&entrada](FrmEntradaEquipamento& d) {
             entrada = d.codigoEntrada;
             QVERIFY(!d.binclusao);
             d.cancelar_clicado();
         });
-        duplo_clique(e.gradeLista, 1, 1);
+        duplo_clique(e.gradeLista, 0, 1);
         QCOMPARE(entrada, 57);
         QCOMPARE(valor(QStringLiteral("select count(*) from item_da_entrada where nentrada_equipamento = 57")).toInt(), 2);
     }
@@ -250,7 +244,7 @@ private slots:
                                                   QStringLiteral("Este registro já está sendo usado por outros registros e portanto não pode ser excluído!")}));
         QCOMPARE(valor(QStringLiteral("select count(*) from item_ordem where nordem = 1")).toInt(), 2);
         QCOMPARE(codigos(f.gradeLista).size(), 4);
-        clica_linha(f.gradeLista, 4);
+        clica_linha(f.gradeLista, 3);
         amb->msgs.respostas({true});
         QTest::mouseClick(f.botaoExcluir, Qt::LeftButton);
         QCOMPARE(codigos(f.gradeLista), (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
@@ -271,12 +265,12 @@ private slots:
     {
         FrmConsultaOrdem& f = abre<FrmConsultaOrdem>("menuLocalizarOrdem");
         QTest::mouseClick(f.botaoMostrar, Qt::LeftButton);
-        clica_linha(f.gradeLista, 4);
+        clica_linha(f.gradeLista, 3);
         QTest::mouseClick(f.botaoImprimir, Qt::LeftButton);
         QCOMPARE(amb->msgs.textos(), QStringList{QStringLiteral("Essa ordem ainda não foi concluída e por isso não pode ser impressa!")});
         QCOMPARE(amb->msgs.mostradas().first().icone, Mensagens::Icone::Informacao);
         QVERIFY(previas_abertas().isEmpty());
-        clica_linha(f.gradeLista, 1);
+        clica_linha(f.gradeLista, 0);
         amb->msgs.respostas({true});
         int previas = 0;
         const auto conta_previa = [&previas](FrmRelatorio&) { ++previas; };
@@ -298,7 +292,7 @@ private slots:
         // a budget too, for the customer to approve
         FrmLocalizaOrcamento& o = abre<FrmLocalizaOrcamento>("menuLocalizarOrcamento");
         QTest::mouseClick(o.botaoMostrar, Qt::LeftButton);
-        clica_linha(o.gradeLista, 1);
+        clica_linha(o.gradeLista, 0);
         amb->msgs.respostas({true});
         int linhas = 0;
         ao_abrir_previa([&linhas](FrmRelatorio& p) { linhas = p.relatorio().dados().linhas(); });
@@ -318,7 +312,7 @@ private slots:
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Não há lista para exportar: mostre a lista primeiro."));
         QTest::mouseClick(f.botaoMostrar, Qt::LeftButton);
         const QList<QStringList> csv = exporta_e_le(f.botaoExportar, amb->banco.pasta() + QStringLiteral("/ordens.csv"));
-        QCOMPARE(csv, (QList<QStringList>{linha(f.gradeLista, 0),
+        QCOMPARE(csv, (QList<QStringList>{cabecalho(f.gradeLista),
                                           {QStringLiteral("1"), QStringLiteral("Ana Souza"), QStringLiteral("07/12/2026"), QStringLiteral("300,50"), QStringLiteral("Sim")},
                                           {QStringLiteral("2"), QStringLiteral("Bruno Lima"), QStringLiteral("08/12/2026"), QStringLiteral("0,00"), QStringLiteral("Sim")},
                                           {QStringLiteral("3"), QStringLiteral("Bruno Lima"), QStringLiteral("09/12/2026"), QStringLiteral("75,50"), QStringLiteral("Sim")},
@@ -377,9 +371,9 @@ private slots:
         const qint32 parcela = valor(QStringLiteral("select max(ncodigo) from conta_receber")).toInt();
         // the cell shows the amount, and the list keeps the amount read behind it
         auto confere = [&](const Grade* g, int linha, int coluna) {
-            QVERIFY2(linha > 0, "linha não listada");
-            QCOMPARE(g->textMatrix(linha, coluna), reais(mostrado));
-            QCOMPARE(g->model()->index(linha - 1, coluna).data(ModeloGrade::PapelValor).value<Dinheiro>(), lido);
+            QVERIFY2(linha >= 0, "linha não listada");
+            QCOMPARE(g->texto(linha, coluna), reais(mostrado));
+            QCOMPARE(g->model()->index(linha, coluna).data(ModeloGrade::PapelValor).value<Dinheiro>(), lido);
         };
 
         FrmConsultaOrdem& o = abre<FrmConsultaOrdem>("menuLocalizarOrdem");
@@ -392,7 +386,7 @@ private slots:
         // the order's form: the item's price and the total, as read
         no_dialogo<FrmOrdem>([&](FrmOrdem& f) {
             QCOMPARE(f.caixaTotal->text(), reais(mostrado));
-            confere(f.gradeItens, 1, 4);
+            confere(f.gradeItens, 0, 4);
             f.cancelar_clicado();
         });
         clica_linha(o.gradeLista, linha_do_codigo(o.gradeLista, 6));
@@ -417,7 +411,7 @@ private slots:
         clica(r.botaoMostrar);
         const int l = linha_do_codigo(r.gradeLista, parcela);
         confere(r.gradeLista, l, 3);
-        QCOMPARE(r.gradeLista->textMatrix(l, 6), reais("0,00"));
+        QCOMPARE(r.gradeLista->texto(l, 6), reais("0,00"));
         confere(r.gradeLista, l, FrmContasReceber::ColunaAberto);
         const QList<QStringList> abertas = exporta_e_le(r.botaoExportar, amb->banco.pasta() + QStringLiteral("/receber.csv"));
         // its columns as shown: the code is hidden, "Numero docto" (3) holds it
@@ -430,7 +424,7 @@ private slots:
             QCOMPARE(f.caixaValor->text(), reais(mostrado));
             clica(f.botaoSair);
         });
-        r.gradeLista->setRow(l);
+        r.gradeLista->defineLinhaAtual(l);
         clica(r.botaoBaixar);
         QCOMPARE(acoes_modais_pendentes(), 0);
         QVERIFY2(amb->msgs.mostradas().size() == 2, qPrintable(amb->msgs.textos().join(QLatin1Char('\n')))); // the two exports' notices
@@ -455,7 +449,7 @@ private slots:
         QTest::mouseClick(h.botaoMostrar, Qt::LeftButton);
         QCOMPARE(amb->msgs.textos(), QStringList{QStringLiteral("O campo VALOR não contém um valor em reais: \"doze\"")});
         QVERIFY(codigos(h.gradeLista).isEmpty());
-        QCOMPARE(h.gradeLista->rows(), 17);
+        QCOMPARE(h.gradeLista->linhas(), 16);
         clica(h.botaoExportar);
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Não há lista para exportar: mostre a lista primeiro."));
     }

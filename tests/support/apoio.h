@@ -194,9 +194,11 @@ int modo_arquivo(const QString& caminho);
 // menu item wired, shown.
 std::unique_ptr<FrmPrincipal> janela_principal();
 
-// Grids as the user reads them: every column of a row; one column of the
-// filled rows (those with something in column 0); the row whose column 0
-// holds a code (-1 when none does).
+// Grids as the user reads them, data rows numbered from 0: the header's
+// titles; every column of a row; one column of the filled rows (those with
+// something in column 0); the row whose column 0 holds a code (-1 when none
+// does).
+QStringList cabecalho(const ::Grade* g);
 QStringList linha(const ::Grade* g, int l);
 QStringList coluna(const ::Grade* g, int c);
 int linha_do_codigo(const ::Grade* g, qint64 codigo);
