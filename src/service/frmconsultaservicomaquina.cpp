@@ -3,7 +3,6 @@
 #include "campos.h"
 #include "controlerelatorio.h"
 #include "dadosconsultas.h"
-#include "edicaomovimento.h"
 #include "errosbanco.h"
 #include "estabelecimento.h"
 #include "filtroteclas.h"
@@ -129,7 +128,7 @@ void FrmConsultaServicoMaquina::mostra()
 
 void FrmConsultaServicoMaquina::ver_ordem() { detalhes_click(); }
 
-void FrmConsultaServicoMaquina::abre_detalhes(const QString& codigo) { edita_movimento<FrmOrdem>(&FrmOrdem::codigoOrdem, codigo); }
+void FrmConsultaServicoMaquina::abre_detalhes(const QString& codigo) { form<FrmOrdem>().edita(codigo.toInt()); }
 
 void FrmConsultaServicoMaquina::imprime()
 {

@@ -222,6 +222,24 @@ void FrmMovimento::ao_abrir_janela()
 
 void FrmMovimento::valida_cabecalho() { m_cliente->valida(); }
 
+void FrmMovimento::inclui()
+{
+    define_inclusao();
+    abre_modal(*this);
+}
+
+void FrmMovimento::edita(qint32 codigo)
+{
+    define_edicao(codigo);
+    abre_modal(*this);
+}
+
+void FrmMovimento::define_edicao(qint32 codigo)
+{
+    m_inclusao = false;
+    m_codigoEditado = codigo;
+}
+
 void FrmMovimento::abre()
 {
     centraliza_form(this);
@@ -229,7 +247,7 @@ void FrmMovimento::abre()
     inclusaoItem = true;
     prepara();
     try {
-        if (binclusao) {
+        if (m_inclusao) {
             m_momento = Relogio::momento();
             caixaCodigo->setText(QString::number(reserva_movimento(conexao, tipo(), m_momento)));
             depois_de_reservar();
@@ -361,7 +379,7 @@ void FrmMovimento::gravar_clicado()
     // in view from now on, through the questions that follow and the next movement
     mostra_gravado(texto_gravado(valor_numerico(caixaCodigo->text())));
     depois_de_gravar();
-    if (binclusao)
+    if (m_inclusao)
         abre();
     else
         fecha();
@@ -377,7 +395,7 @@ void FrmMovimento::mostra_gravado(const QString& texto)
 void FrmMovimento::abandona()
 {
     const qint32 codigo = codigoMovimento();
-    if (binclusao && codigo > 0)
+    if (m_inclusao && codigo > 0)
         tenta([&] { abandona_movimento(conexao, tipo(), codigo); });
 }
 

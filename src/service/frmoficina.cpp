@@ -1,6 +1,5 @@
 #include "frmoficina.h"
 #include "campos.h"
-#include "edicaomovimento.h"
 #include "filtroteclas.h"
 #include "formularios.h"
 #include "frmentradaequipamento.h"
@@ -223,9 +222,9 @@ void FrmOficina::abre_documento()
     if (!t)
         return;
     switch (t->documento) {
-    case Documento::Entrada: edita_movimento<FrmEntradaEquipamento>(&FrmEntradaEquipamento::codigoEntrada, t->codigo); break;
-    case Documento::Orcamento: edita_movimento<FrmOrcamento>(&FrmOrcamento::codigoOrcamento, t->codigo); break;
-    case Documento::Ordem: edita_movimento<FrmOrdem>(&FrmOrdem::codigoOrdem, t->codigo); break;
+    case Documento::Entrada: form<FrmEntradaEquipamento>().edita(t->codigo); break;
+    case Documento::Orcamento: form<FrmOrcamento>().edita(t->codigo); break;
+    case Documento::Ordem: form<FrmOrdem>().edita(t->codigo); break;
     }
     mostra();
 }

@@ -85,7 +85,7 @@ void FrmOrdem::prepara()
 
 void FrmOrdem::carrega()
 {
-    if (const auto o = le_ordem(conexao, codigoOrdem)) {
+    if (const auto o = le_ordem(conexao, codigoEditado())) {
         caixaCodigo->setText(QString::number(o->codigo));
         caixaObservacao->setPlainText(o->observacao);
         caixaCliente->setText(QString::number(o->cliente));

@@ -95,7 +95,7 @@ QString o_que_abriu(QDialog& d)
     auto* cadastro = dynamic_cast<FrmCadastro*>(&d);
     auto* movimento = dynamic_cast<FrmMovimento*>(&d);
     auto* clientes = dynamic_cast<FrmConsultaClientes*>(&d);
-    if ((cadastro && cadastro->inclusao()) || (movimento && movimento->binclusao))
+    if ((cadastro && cadastro->inclusao()) || (movimento && movimento->inclusao()))
         r += QStringLiteral(" (novo)");
     if (clientes && clientes->bChamadaDoCadastro)
         r += QStringLiteral(" (cadastro)");
@@ -125,7 +125,7 @@ void deixa_em_edicao()
 {
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (auto* c = dynamic_cast<FrmCadastro*>(w)) c->define_edicao(1);
-        if (auto* m = dynamic_cast<FrmMovimento*>(w)) m->binclusao = false;
+        if (auto* m = dynamic_cast<FrmMovimento*>(w)) m->define_edicao(m->codigoEditado());
         if (auto* c = dynamic_cast<FrmConsultaClientes*>(w)) c->bChamadaDoCadastro = false;
     }
 }

@@ -184,9 +184,9 @@ private slots:
         QTest::mouseClick(f.botaoMostrar, Qt::LeftButton);
         QList<qint32> abertas;
         auto abreOrdem = [&abertas](FrmOrdem& o) {
-            abertas << o.codigoOrdem;
-            QVERIFY(!o.binclusao);
-            QCOMPARE(o.caixaCodigo->text(), QString::number(o.codigoOrdem));
+            abertas << o.codigoEditado();
+            QVERIFY(!o.inclusao());
+            QCOMPARE(o.caixaCodigo->text(), QString::number(o.codigoEditado()));
             // meanwhile another order is completed
             executa(QStringLiteral("update ordem set ncliente = 3 where ncodigo = 5"));
             o.cancelar_clicado();
@@ -204,8 +204,8 @@ private slots:
         QCOMPARE(e.gradeLista->linhas(), 17);
         qint32 entrada = 0;
         no_dialogo<FrmEntradaEquipamento>([&entrada](FrmEntradaEquipamento& d) {
-            entrada = d.codigoEntrada;
-            QVERIFY(!d.binclusao);
+            entrada = d.codigoEditado();
+            QVERIFY(!d.inclusao());
             d.cancelar_clicado();
         });
         duplo_clique(e.gradeLista, 0, 1);

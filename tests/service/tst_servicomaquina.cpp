@@ -184,9 +184,9 @@ private slots:
         QTest::mouseClick(f.botaoMostrar, Qt::LeftButton);
         QList<qint32> abertas;
         auto abre = [&abertas](FrmOrdem& o) {
-            abertas << o.codigoOrdem;
-            QVERIFY(!o.binclusao);
-            QCOMPARE(o.caixaCodigo->text(), QString::number(o.codigoOrdem));
+            abertas << o.codigoEditado();
+            QVERIFY(!o.inclusao());
+            QCOMPARE(o.caixaCodigo->text(), QString::number(o.codigoEditado()));
             QCOMPARE(o.caixaNomeCliente->text(), QStringLiteral("Ana Souza"));
             o.cancelar_clicado();
         };
