@@ -211,7 +211,7 @@ int estacao(const QString& fonte, const QString& nome, int rodadas, int segundos
             clica(c.botaoSair);
         });
         passo("entrada", [&] {
-            auto& e = abre_form<FrmEntradaEquipamento>();
+            auto& e = abre_inclusao<FrmEntradaEquipamento>();
             const QString codigo = e.caixaCodigo->text();
             cliente(e, QStringLiteral("2"));
             item_entrada(e, QStringLiteral("Máquina ") + marca, QStringLiteral("Não liga"));
@@ -220,7 +220,7 @@ int estacao(const QString& fonte, const QString& nome, int rodadas, int segundos
             clica(e.botaoCancelar);
         });
         passo("orcamento_e_ordem", [&] {
-            auto& m = abre_form<FrmOrcamento>();
+            auto& m = abre_inclusao<FrmOrcamento>();
             const QString codigo = m.caixaCodigo->text();
             cliente(m, QStringLiteral("2"));
             item_servico(m, 1, QStringLiteral("Serviço ") + marca, QStringLiteral("10"));
@@ -244,7 +244,7 @@ int estacao(const QString& fonte, const QString& nome, int rodadas, int segundos
             passo("fechamento_prazo", [&] {
                 repete([&] {
                     auto& f = form<FrmOrdem>();
-                    abre_form<FrmOrdem>(ordem);
+                    abre_edicao<FrmOrdem>(ordem);
                     f.marcaConcluida->setChecked(true);
                     ao_abrir_modal([](QDialog& d) {
                         if (auto* p = qobject_cast<FrmFechamentoVendaPrazo*>(&d))

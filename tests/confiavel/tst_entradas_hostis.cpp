@@ -354,7 +354,7 @@ private slots:
         executa(QStringLiteral("set generator codigo_cliente to 2147483646"));
         executa(QStringLiteral("insert into cliente (ncidade) values(1);"));
         executa(QStringLiteral("update cliente set cfantasia = 'Cliente do Limite' where ncodigo = 2147483647"));
-        auto& f = abre_form<FrmEntradaEquipamento>();
+        auto& f = abre_inclusao<FrmEntradaEquipamento>();
         for (const QString& codigo : {QStringLiteral("2147483647"), QStringLiteral("2147483648"), QStringLiteral("4294967297"),
                                       QStringLiteral("99999999999999999999")}) {
             amb->msgs.limpa();
@@ -399,7 +399,7 @@ private slots:
         auto movimento = [](auto* tipo, int codigo) {
             return [tipo, codigo]() -> QDialog* {
                 using T = std::remove_pointer_t<decltype(tipo)>;
-                return &abre_form<T>(codigo);
+                return &abre_edicao<T>(codigo);
             };
         };
         auto cadastro = [](auto* tipo, qint32 codigo) {

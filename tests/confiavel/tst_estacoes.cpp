@@ -148,7 +148,7 @@ int estacao(const QString& fonte, const QString& nome, int repeticoes)
         gravados << QStringLiteral("cliente ") + codigoCliente + QLatin1Char(' ') + marca;
         clica(c.botaoSair);
 
-        auto& e = abre_form<FrmEntradaEquipamento>();
+        auto& e = abre_inclusao<FrmEntradaEquipamento>();
         const QString codigoEntrada = e.caixaCodigo->text();
         cliente(e, QStringLiteral("2"));
         for (int i = 1; i <= 2; ++i)
@@ -158,8 +158,8 @@ int estacao(const QString& fonte, const QString& nome, int repeticoes)
         clica(e.botaoCancelar);
 
         for (int tipo = 0; tipo < 2; ++tipo) {
-            FrmMovimentoServico& m = tipo == 0 ? static_cast<FrmMovimentoServico&>(abre_form<FrmOrcamento>())
-                                               : static_cast<FrmMovimentoServico&>(abre_form<FrmOrdem>());
+            FrmMovimentoServico& m = tipo == 0 ? static_cast<FrmMovimentoServico&>(abre_inclusao<FrmOrcamento>())
+                                               : static_cast<FrmMovimentoServico&>(abre_inclusao<FrmOrdem>());
             const QString codigo = m.caixaCodigo->text();
             cliente(m, QStringLiteral("2"));
             for (const char* letra : {"a", "b"}) // machine and technician: the lookups' first rows
@@ -451,7 +451,7 @@ private slots:
             executa(QStringLiteral("delete from conta_receber where nordem = 2"));
             executa(QStringLiteral("insert into conta_receber values(null,2,'1/1','10.00',0,'2027-01-10',0)"));
             executa(QStringLiteral("update ordem set cobs = '', nconcluida = 1 where ncodigo = 2"));
-            abre_form<FrmOrdem>(2);
+            abre_edicao<FrmOrdem>(2);
             f.marcaConcluida->setChecked(false);
             f.caixaObservacao->setFocus();
             digita(f.caixaObservacao, QStringLiteral("Desta estação"));

@@ -107,7 +107,7 @@ private slots:
         auto& cidade = abre_inclusao<FrmCadCidades>();
         digita(cidade.caixaNome, QStringLiteral("Ponta Grossa"));
         digita(cidade.caixaUf, QStringLiteral("PR"));
-        auto& entrada = abre_form<FrmEntradaEquipamento>();
+        auto& entrada = abre_inclusao<FrmEntradaEquipamento>();
         const QString codigo = entrada.caixaCodigo->text();
         entrada.caixaCliente->setFocus();
         digita(entrada.caixaCliente, QStringLiteral("2"));

@@ -418,7 +418,7 @@ void TstTudoOuNada::monta_tabela()
 
     casos << Caso{"abandono da entrada", Operacao::AbandonoMovimento,
                   [] {
-                      auto& f = abre_form<FrmEntradaEquipamento>();
+                      auto& f = abre_inclusao<FrmEntradaEquipamento>();
                       item_entrada(f, QStringLiteral("Impressora"), QStringLiteral("Não liga"));
                       return static_cast<QWidget*>(&f);
                   },
@@ -426,7 +426,7 @@ void TstTudoOuNada::monta_tabela()
 
     casos << Caso{"abandono do orçamento", Operacao::AbandonoMovimento,
                   [] {
-                      auto& f = abre_form<FrmOrcamento>();
+                      auto& f = abre_inclusao<FrmOrcamento>();
                       cliente(f, QStringLiteral("2"));
                       item_servico(f, 1, QStringLiteral("Limpeza"), QStringLiteral("80"));
                       return static_cast<QWidget*>(&f);
@@ -435,7 +435,7 @@ void TstTudoOuNada::monta_tabela()
 
     casos << Caso{"abandono da ordem", Operacao::AbandonoMovimento,
                   [] {
-                      auto& f = abre_form<FrmOrdem>();
+                      auto& f = abre_inclusao<FrmOrdem>();
                       cliente(f, QStringLiteral("2"));
                       item_servico(f, 1, QStringLiteral("Limpeza"), QStringLiteral("80"), 1);
                       return static_cast<QWidget*>(&f);
@@ -445,7 +445,7 @@ void TstTudoOuNada::monta_tabela()
     // the budget is saved on its own first; the order made from it is the unit
     casos << Caso{"ordem gerada do orçamento", Operacao::OrdemDoOrcamento,
                   [] {
-                      auto& f = abre_form<FrmOrcamento>();
+                      auto& f = abre_inclusao<FrmOrcamento>();
                       cliente(f, QStringLiteral("2"));
                       item_servico(f, 1, QStringLiteral("Limpeza"), QStringLiteral("80"));
                       f.marcaAprovado->setChecked(true);
@@ -462,7 +462,7 @@ void TstTudoOuNada::monta_tabela()
                   [] {
                       executa(QStringLiteral("insert into conta_receber values(null,2,'1/1','10.00',0,'2027-01-10',0)"));
                       auto& f = form<FrmOrdem>();
-                      abre_form<FrmOrdem>(2);
+                      abre_edicao<FrmOrdem>(2);
                       f.caixaObservacao->setPlainText(QStringLiteral("Alterada"));
                       f.marcaConcluida->setChecked(false);
                       return static_cast<QWidget*>(&f);
@@ -477,7 +477,7 @@ void TstTudoOuNada::monta_tabela()
     // a picked item of a budget with a new price: the item and the total
     casos << Caso{"item do orçamento com o total", Operacao::GravacaoItem,
                   [] {
-                      auto& f = abre_form<FrmOrcamento>();
+                      auto& f = abre_inclusao<FrmOrcamento>();
                       cliente(f, QStringLiteral("2"));
                       item_servico(f, 1, QStringLiteral("Limpeza"), QStringLiteral("80"));
                       duplo_clique(f.gradeItens, 0, 1);

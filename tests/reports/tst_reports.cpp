@@ -225,7 +225,7 @@ private slots:
     void ordemEmPreenchimentoFicaDeFora()
     {
         Relogio::fixa(QDateTime(QDate(2026, 12, 10), QTime(9, 0)));
-        auto& o = abre_form<FrmOrdem>();
+        auto& o = abre_inclusao<FrmOrdem>();
         cliente(o, QStringLiteral("2"));
         item_servico(o, 1, QStringLiteral("Em preenchimento"), QStringLiteral("55"), 1);
         QCOMPARE(linhas(QStringLiteral("select ordem.ncliente, cservico from ordem join item_ordem on nordem = ordem.ncodigo where ordem.ncodigo = ")

@@ -88,7 +88,7 @@ class TstMovimentos : public QObject {
     {
         if (form<FrmOrdem>().isVisible())
             clica(form<FrmOrdem>().botaoCancelar);
-        return codigo ? abre_form<FrmOrdem>(*codigo) : abre_form<FrmOrdem>();
+        return codigo ? abre_edicao<FrmOrdem>(*codigo) : abre_inclusao<FrmOrdem>();
     }
     // A new order of Ana's on that condition, one item at that price, ticked "Concluída".
     FrmOrdem& ordem_nova(const QString& cond, const QString& preco)
@@ -224,7 +224,7 @@ class TstMovimentos : public QObject {
                  QVERIFY(!f.marcaGarantia->isChecked());
              }},
             {[this] { // an approved budget makes its order once
-                 auto& b = abre_form<FrmOrcamento>();
+                 auto& b = abre_inclusao<FrmOrcamento>();
                  cliente(b, QStringLiteral("2"));
                  item_servico(b, 1, QStringLiteral("Revisão"), QStringLiteral("100"));
                  clica(b.marcaAprovado);
@@ -234,12 +234,12 @@ class TstMovimentos : public QObject {
                  QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Ordem de serviço 3 gerada."));
                  clica(b.botaoCancelar);
                  amb->msgs.respostas({false});
-                 clica(abre_form<FrmOrcamento>(1).botaoGravar);
+                 clica(abre_edicao<FrmOrcamento>(1).botaoGravar);
                  QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Este orçamento já gerou a ordem de serviço 3."));
                  QCOMPARE(conta(QStringLiteral("select count(*) from ordem")), 3);
              },
              [this] { // an item changed and the form left: the total is the items'
-                 auto& b = abre_form<FrmOrcamento>(1);
+                 auto& b = abre_edicao<FrmOrcamento>(1);
                  muda_preco(b, 0, QStringLiteral("150"));
                  clica(b.botaoCancelar);
                  QCOMPARE(conta(QStringLiteral("select nvalor from orcamento where ncodigo = 1")), 150);
@@ -320,7 +320,7 @@ private slots:
     void entradaReservaItensGravaEOfereceComprovante()
     {
         Relogio::fixa(QDateTime(QDate(2026, 12, 9), QTime(14, 30, 15)));
-        auto& f = abre_form<FrmEntradaEquipamento>();
+        auto& f = abre_inclusao<FrmEntradaEquipamento>();
         QCOMPARE(f.windowTitle(), QStringLiteral("Controle de ordens de serviço"));
         QCOMPARE(f.rotuloTitulo->text(), QStringLiteral("Entrada de equipamentos para orçamento"));
         QCOMPARE(f.caixaCodigo->text(), QStringLiteral("58"));
@@ -418,7 +418,7 @@ private slots:
     void entradaEditadaFechaAoGravar()
     {
         auto& f = form<FrmEntradaEquipamento>();
-        abre_form<FrmEntradaEquipamento>(57);
+        abre_edicao<FrmEntradaEquipamento>(57);
         QCOMPARE(f.caixaNomeCliente->text(), QStringLiteral("Ana Souza"));
         QCOMPARE(f.caixaData->text(), QStringLiteral("06/12/2026 09:15"));
         QCOMPARE(f.caixaSolicitante->text(), QStringLiteral("Marcos Souza"));
@@ -435,7 +435,7 @@ private slots:
     // button or by the close box, in all three forms.
     void abandonoComItensNaoDeixaRastro()
     {
-        auto& e = abre_form<FrmEntradaEquipamento>();
+        auto& e = abre_inclusao<FrmEntradaEquipamento>();
         item_entrada(e, QStringLiteral("Impressora"), QStringLiteral("Não liga"));
         QCOMPARE(conta(QStringLiteral("select count(*) from item_da_entrada")), 3);
         clica(e.botaoCancelar);
@@ -443,7 +443,7 @@ private slots:
         QCOMPARE(conta(QStringLiteral("select count(*) from entrada_equipamento")), 1);
         QCOMPARE(conta(QStringLiteral("select count(*) from item_da_entrada")), 2);
 
-        auto& o = abre_form<FrmOrcamento>();
+        auto& o = abre_inclusao<FrmOrcamento>();
         cliente(o, QStringLiteral("2"));
         item_servico(o, 1, QStringLiteral("Limpeza"), QStringLiteral("80"));
         QCOMPARE(conta(QStringLiteral("select count(*) from item_orcamento")), 1);
@@ -452,7 +452,7 @@ private slots:
         QCOMPARE(conta(QStringLiteral("select count(*) from orcamento")), 0);
         QCOMPARE(conta(QStringLiteral("select count(*) from item_orcamento")), 0);
 
-        auto& s = abre_form<FrmOrdem>();
+        auto& s = abre_inclusao<FrmOrdem>();
         QCOMPARE(s.caixaCodigo->text(), QStringLiteral("3"));
         cliente(s, QStringLiteral("2"));
         item_servico(s, 1, QStringLiteral("Limpeza"), QStringLiteral("80"), 1);
@@ -469,7 +469,7 @@ private slots:
         for (int i = 1; i <= 12; ++i)
             executa(QStringLiteral("insert into item_da_entrada values(null,58,'Máquina %1','Defeito %1')").arg(i));
         auto& f = form<FrmEntradaEquipamento>();
-        abre_form<FrmEntradaEquipamento>(58);
+        abre_edicao<FrmEntradaEquipamento>(58);
         QCOMPARE(f.gradeItens->linhas(), 12);
         QCOMPARE(f.gradeItens->texto(11, 1), QStringLiteral("Máquina 12"));
         QScrollBar* barra = f.gradeItens->verticalScrollBar();
@@ -488,7 +488,7 @@ private slots:
 
     void orcamentoItensTotalEGravacao()
     {
-        auto& f = abre_form<FrmOrcamento>();
+        auto& f = abre_inclusao<FrmOrcamento>();
         QCOMPARE(f.rotuloTitulo->text(), QStringLiteral("Orçamentos"));
         QCOMPARE(f.caixaCodigo->text(), QStringLiteral("1"));
         QCOMPARE(f.caixaCondicao->text(), QStringLiteral("1"));
@@ -601,7 +601,7 @@ private slots:
     void previaDoOrcamentoEspera()
     {
         instala_motor_relatorio(); // the real previews, not the list of runs
-        auto& f = abre_form<FrmOrcamento>();
+        auto& f = abre_inclusao<FrmOrcamento>();
         cliente(f, QStringLiteral("2"));
         item_servico(f, 1, QStringLiteral("Troca do rolo"), QStringLiteral("120"));
         f.marcaAprovado->setFocus();
@@ -626,7 +626,7 @@ private slots:
 
     void orcamentoAprovadoGeraOrdem()
     {
-        auto& f = abre_form<FrmOrcamento>();
+        auto& f = abre_inclusao<FrmOrcamento>();
         cliente(f, QStringLiteral("2"));
         item_servico(f, 1, QStringLiteral("Troca do rolo"), QStringLiteral("120"));
         item_servico(f, 2, QStringLiteral("Formatação"), QStringLiteral("80,5"));
@@ -645,7 +645,7 @@ private slots:
         // saved again while approved: asked again; answered with Dora
         auto& e = form<FrmOrcamento>();
         clica(f.botaoCancelar);
-        abre_form<FrmOrcamento>(1);
+        abre_edicao<FrmOrcamento>(1);
         QVERIFY(e.marcaAprovado->isChecked());
         QCOMPARE(e.caixaTotal->text(), reais(QStringLiteral("200,50")));
         Relogio::fixa(QDateTime(QDate(2026, 12, 10), QTime(8, 5, 0)));
@@ -659,7 +659,7 @@ private slots:
                  (QStringList{QStringLiteral("1|Troca do rolo|120|2"), QStringLiteral("2|Formatação|80.5|2")}));
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Ordem de serviço 3 gerada."));
         // saved again: it made its order, nothing is asked
-        abre_form<FrmOrcamento>(1);
+        abre_edicao<FrmOrcamento>(1);
         amb->msgs.respostas({false}); // no printed budget
         clica(e.botaoGravar);
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Este orçamento já gerou a ordem de serviço 3."));
@@ -668,7 +668,7 @@ private slots:
 
     void ordemTecnicoGarantiaEConclusao()
     {
-        auto& f = abre_form<FrmOrdem>();
+        auto& f = abre_inclusao<FrmOrdem>();
         QCOMPARE(f.rotuloTitulo->text(), QStringLiteral("Ordem de serviço"));
         QCOMPARE(f.dataOrdem->date(), Relogio::hoje());
         QVERIFY(!f.marcaConcluida->isChecked() && !f.marcaGarantia->isChecked());
@@ -756,7 +756,7 @@ private slots:
     {
         // order 1 has a paid instalment: nothing is written, the form stays
         auto& f = form<FrmOrdem>();
-        abre_form<FrmOrdem>(1);
+        abre_edicao<FrmOrdem>(1);
         QCOMPARE(f.gradeItens->texto(1, 3), QStringLiteral("Limpeza e revisão geral"));
         QCOMPARE(f.caixaTotal->text(), reais(QStringLiteral("300,50")));
         QVERIFY(f.marcaConcluida->isChecked());
@@ -770,7 +770,7 @@ private slots:
         QCOMPARE(conta(QStringLiteral("select count(*) from ordem")), 2);
         // without payments, saving unconcluded removes the receivables
         executa(QStringLiteral("insert into conta_receber values(null,2,'1/1','10.00',0,'2027-01-10',0)"));
-        abre_form<FrmOrdem>(2);
+        abre_edicao<FrmOrdem>(2);
         QVERIFY(f.marcaGarantia->isChecked());
         f.marcaConcluida->setChecked(false);
         amb->msgs.respostas({true});
@@ -789,7 +789,7 @@ private slots:
         executa(QStringLiteral("delete from conta_receber"));
         executa(QStringLiteral("update condicao_pagto set cdescricao = '30 \\ 60' where ncodigo = 2"));
         auto& f = form<FrmOrdem>();
-        abre_form<FrmOrdem>(1);
+        abre_edicao<FrmOrdem>(1);
         QVERIFY(f.marcaConcluida->isChecked());
         amb->msgs.respostas({true, false}); // close on credit; no printed order (concluded already: not asked)
         bool fechamentoAberto = false;
@@ -988,8 +988,8 @@ private slots:
     {
         executa(QStringLiteral("insert into orcamento values(null,2,'2026-12-05','10:00:00',80,'',0,1);"));
         executa(QStringLiteral("insert into item_orcamento values(null,1,1,'Limpeza',80);"));
-        auto& o = abre_form<FrmOrcamento>(1);
-        auto& e = abre_form<FrmEntradaEquipamento>(57);
+        auto& o = abre_edicao<FrmOrcamento>(1);
+        auto& e = abre_edicao<FrmEntradaEquipamento>(57);
         for (const char* t : {"item_orcamento", "orcamento", "item_da_entrada", "entrada_equipamento"})
             executa(QStringLiteral("delete from ") + QString::fromLatin1(t));
         amb->msgs.respostas({true}); // "Deseja gravar essa entrada?"
@@ -1003,7 +1003,7 @@ private slots:
     // changing the date; Space toggles.
     void enterAtravessaOrdemSemMudarNada()
     {
-        auto& f = abre_form<FrmOrdem>();
+        auto& f = abre_inclusao<FrmOrdem>();
         f.marcaGarantia->setChecked(true);
         const QDate data = f.dataOrdem->date();
         cliente(f, QStringLiteral("3"));
@@ -1034,7 +1034,7 @@ private slots:
     // apostrophes in it are stored as typed.
     void textoColadoLongoRecusado()
     {
-        auto& f = abre_form<FrmEntradaEquipamento>();
+        auto& f = abre_inclusao<FrmEntradaEquipamento>();
         cliente(f, QStringLiteral("2"));
         QApplication::clipboard()->setText(QString(300, QLatin1Char('x')));
         f.caixaObservacao->setFocus();

@@ -137,26 +137,8 @@ void digita(QWidget* w, const QString& texto);
 // Shows a window and waits until it is the active one (keys and focus work).
 void ativa(QWidget& w);
 
-// The movement form of that kind, shown and active: for a new movement, or
-// on the movement of this code.
-template <class T>
-T& abre_form()
-{
-    T& f = form<T>();
-    f.define_inclusao();
-    ativa(f);
-    return f;
-}
-template <class T>
-T& abre_form(qint32 codigo)
-{
-    T& f = form<T>();
-    f.define_edicao(codigo);
-    ativa(f);
-    return f;
-}
-// A registration form shown for new records (a machine form: for the
-// customer given), or on the record of this code.
+// A registration or movement form shown for new records (a machine form:
+// for the customer given), or on the record of this code.
 template <class T, class... Cliente>
 T& abre_inclusao(Cliente... cliente)
 {
