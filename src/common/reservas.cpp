@@ -6,7 +6,6 @@
 namespace {
 
 struct Reserva {
-    const char* tabela;
     int primeiro;            // the first code a form may reserve
     const char* abandonadas; // the codes of its rows not saved, from the first one (bound to "?")
     const char* anexos[3];   // what goes first, the row's code bound to its "?"
@@ -19,20 +18,20 @@ struct Reserva {
 // an entry, budget or order gets a real customer when it is saved (its
 // items are written as they are confirmed, before that).
 const Reserva RESERVAS[] = {
-    {"entrada_equipamento", 1, "select ncodigo from entrada_equipamento where ncodigo >= ? and ncliente = 1",
+    {1, "select ncodigo from entrada_equipamento where ncodigo >= ? and ncliente = 1",
      {"delete from item_da_entrada where nentrada_equipamento = ?", nullptr, nullptr},
      "delete from entrada_equipamento where ncodigo = ?", Operacao::LimpezaMovimentos},
-    {"orcamento", 1, "select ncodigo from orcamento where ncodigo >= ? and ncliente = 1",
+    {1, "select ncodigo from orcamento where ncodigo >= ? and ncliente = 1",
      {"delete from item_orcamento where norcamento = ?", nullptr, nullptr}, "delete from orcamento where ncodigo = ?",
      Operacao::LimpezaMovimentos},
-    {"ordem", 1, "select ncodigo from ordem where ncodigo >= ? and ncliente = 1",
+    {1, "select ncodigo from ordem where ncodigo >= ? and ncliente = 1",
      {"delete from item_ordem where nordem = ?", nullptr, nullptr}, "delete from ordem where ncodigo = ?", Operacao::LimpezaMovimentos},
-    {"cliente", 2, "select ncodigo from cliente where ncodigo >= ? and not (" CLIENTE_GRAVADO ")",
+    {2, "select ncodigo from cliente where ncodigo >= ? and not (" CLIENTE_GRAVADO ")",
      {"delete from Propriedade_equipamento_cliente where nequipamento_cliente in "
       "(select ncodigo from equipamento_cliente where ncliente = ?)",
       "delete from equipamento_cliente where ncliente = ?", nullptr},
      "delete from cliente where ncodigo = ?", Operacao::LimpezaReservas},
-    {"equipamento", 1, "select ncodigo from equipamento where ncodigo >= ? and not (" EQUIPAMENTO_GRAVADO ")",
+    {1, "select ncodigo from equipamento where ncodigo >= ? and not (" EQUIPAMENTO_GRAVADO ")",
      {"delete from propriedade where nequipamento = ?", nullptr, nullptr}, "delete from equipamento where ncodigo = ?",
      Operacao::LimpezaReservas},
 };
