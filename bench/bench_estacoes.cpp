@@ -211,7 +211,7 @@ int estacao(const QString& fonte, const QString& nome, int rodadas, int segundos
             clica(c.botaoSair);
         });
         passo("entrada", [&] {
-            auto& e = abre_form<FrmEntradaEquipamento>(true);
+            auto& e = abre_inclusao<FrmEntradaEquipamento>();
             const QString codigo = e.caixaCodigo->text();
             cliente(e, QStringLiteral("2"));
             item_entrada(e, QStringLiteral("Máquina ") + marca, QStringLiteral("Não liga"));
@@ -220,7 +220,7 @@ int estacao(const QString& fonte, const QString& nome, int rodadas, int segundos
             clica(e.botaoCancelar);
         });
         passo("orcamento_e_ordem", [&] {
-            auto& m = abre_form<FrmOrcamento>(true);
+            auto& m = abre_inclusao<FrmOrcamento>();
             const QString codigo = m.caixaCodigo->text();
             cliente(m, QStringLiteral("2"));
             item_servico(m, 1, QStringLiteral("Serviço ") + marca, QStringLiteral("10"));
@@ -244,8 +244,7 @@ int estacao(const QString& fonte, const QString& nome, int rodadas, int segundos
             passo("fechamento_prazo", [&] {
                 repete([&] {
                     auto& f = form<FrmOrdem>();
-                    f.codigoOrdem = ordem;
-                    abre_form<FrmOrdem>(false);
+                    abre_edicao<FrmOrdem>(ordem);
                     f.marcaConcluida->setChecked(true);
                     ao_abrir_modal([](QDialog& d) {
                         if (auto* p = qobject_cast<FrmFechamentoVendaPrazo*>(&d))
@@ -529,7 +528,7 @@ int main(int argc, char** argv)
                                                                         {QStringLiteral("ordem"), QStringLiteral("codigo_ordem")},
                                                                         {QStringLiteral("conta_receber"), QStringLiteral("codigo_conta_receber")},
                                                                         {QStringLiteral("baixa_conta_receber"), QStringLiteral("gen_baixa_conta_receber")}})
-        if (conexao.gerador(gerador) < conta(QStringLiteral("select coalesce(max(ncodigo), 0) from ") + tabela))
+        if (valor_gerador(gerador) < conta(QStringLiteral("select coalesce(max(ncodigo), 0) from ") + tabela))
             problemas << QStringLiteral("gerador %1 abaixo da tabela").arg(gerador);
     std::printf("  livros: %s\n", problemas.isEmpty() ? "nada perdido, nenhum código repetido, todas as regras valem" : "PROBLEMAS:");
     for (const QString& p : problemas)

@@ -30,20 +30,6 @@
 
 #include <QCoreApplication>
 
-namespace {
-
-// Opens a registration form for a new record: the flag is set every time,
-// since the form keeps what its last caller set.
-template <class T>
-void novo()
-{
-    T& f = form<T>();
-    f.binclusao = true;
-    abre_modal(f);
-}
-
-} // namespace
-
 // Wires the main window's menu items and toolbar buttons to the forms that
 // exist. Items without a form stay disabled.
 void liga_formularios(FrmPrincipal& principal)
@@ -54,9 +40,9 @@ void liga_formularios(FrmPrincipal& principal)
     principal.liga(QStringLiteral("menuCadastrarTecnico"), [] { form<FrmCadTecnico>().inclui(); });
     principal.liga(QStringLiteral("menuIncluirEquipamento"), [] { form<FrmCadEquipamentos>().inclui(); });
     principal.liga(QStringLiteral("menuIncluirCondicaoPagto"), [] { form<FrmCadCondicaoPagto>().inclui(); });
-    principal.liga(QStringLiteral("menuIncluirEntrada"), novo<FrmEntradaEquipamento>);
-    principal.liga(QStringLiteral("menuIncluirOrcamento"), novo<FrmOrcamento>);
-    principal.liga(QStringLiteral("menuIncluirOrdem"), novo<FrmOrdem>);
+    principal.liga(QStringLiteral("menuIncluirEntrada"), [] { form<FrmEntradaEquipamento>().inclui(); });
+    principal.liga(QStringLiteral("menuIncluirOrcamento"), [] { form<FrmOrcamento>().inclui(); });
+    principal.liga(QStringLiteral("menuIncluirOrdem"), [] { form<FrmOrdem>().inclui(); });
     principal.liga(QStringLiteral("menuLocalizarCliente"), [] {
         FrmConsultaClientes& f = form<FrmConsultaClientes>();
         f.bChamadaDoCadastro = true;

@@ -97,10 +97,10 @@ TrechoSql junta_nome_cliente(const QString& texto)
     // one statement (one key lookup each); a triple the count does not know
     // came after it, and is rare.
     QStringList contagens;
-    QVariantList triplas;
+    QVariantList triplas; // each triple's place in todos, and the triple
     for (size_t k = 0; k < todos.size(); ++k) {
-        contagens << QStringLiteral("select %1 as n, nclientes from trigrama_frequencia where ctrigrama = ?").arg(k);
-        triplas << todos[k].texto;
+        contagens << QStringLiteral("select cast(? as integer) as n, nclientes from trigrama_frequencia where ctrigrama = ?");
+        triplas << int(k) << todos[k].texto;
     }
     try {
         Recordset rs(conexao);

@@ -17,14 +17,6 @@ namespace {
 bool g_avisando = false;
 } // namespace
 
-CaixaCodigo::CaixaCodigo(QLineEdit* codigo, QLineEdit* nome, QPushButton* botao, FiltroTeclas* teclas,
-                         std::function<QString(qint32)> consulta, std::function<qint32()> escolhe,
-                         std::function<void()> novo)
-    : CaixaCodigo(codigo, nome, botao, teclas, QString(), std::move(escolhe), std::move(novo))
-{
-    m_consultaAntiga = std::move(consulta);
-}
-
 CaixaCodigo::CaixaCodigo(QLineEdit* codigo, QLineEdit* nome, QPushButton* botao, FiltroTeclas* teclas, QString consulta,
                          std::function<qint32()> escolhe, std::function<void()> novo)
     : QObject(codigo), m_codigo(codigo), m_nome(nome), m_botao(botao), m_consulta(std::move(consulta)),
@@ -112,10 +104,7 @@ bool CaixaCodigo::procura()
     }
     try {
         Recordset rs(conexao);
-        if (m_consultaAntiga)
-            rs.abre(m_consultaAntiga(qint32(codigo)));
-        else
-            rs.abre(m_consulta, {qint32(codigo)});
+        rs.abre(m_consulta, {qint32(codigo)});
         m_achou = rs.recordCount() > 0;
         preenche(m_achou ? &rs : nullptr);
     } catch (const ErroBanco& e) {

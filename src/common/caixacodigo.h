@@ -28,11 +28,6 @@ public:
     // code, or 0. novo: F11 (none: empty).
     CaixaCodigo(QLineEdit* codigo, QLineEdit* nome, QPushButton* botao, FiltroTeclas* teclas, QString consulta,
                 std::function<qint32()> escolhe, std::function<void()> novo);
-    // Old call, to go: the statement made for each code, the code written
-    // into it. Forms move to the statement with the code bound, above.
-    CaixaCodigo(QLineEdit* codigo, QLineEdit* nome, QPushButton* botao, FiltroTeclas* teclas,
-                std::function<QString(qint32)> consulta, std::function<qint32()> escolhe,
-                std::function<void()> novo);
 
     // ----- what a form asks of its box
     // An unknown code empties the name without a word and the focus may
@@ -80,7 +75,6 @@ private:
     QLineEdit* m_nome;
     QPushButton* m_botao;
     QString m_consulta;
-    std::function<QString(qint32)> m_consultaAntiga; // old call, to go
     std::function<qint32()> m_escolhe;
     std::function<void(Recordset*)> m_preenche;
     std::function<void()> m_depoisDeAchar;

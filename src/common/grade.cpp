@@ -235,42 +235,6 @@ std::optional<Dinheiro> Grade::dinheiro(int linha, int coluna) const
     return Dinheiro::leTexto(texto(linha, coluna));
 }
 
-// ----- old calls, to go
-
-void Grade::setFixedRows(int n)
-{
-    m_antigaFixas = n > 0 ? 1 : 0;
-    mostraCabecalho(m_antigaFixas == 1);
-}
-
-QString Grade::textMatrix(int linha, int coluna) const
-{
-    return linha < m_antigaFixas ? titulo(coluna) : texto(linha - m_antigaFixas, coluna);
-}
-
-void Grade::setTextMatrix(int linha, int coluna, const QString& t)
-{
-    if (linha < m_antigaFixas)
-        defineTitulo(coluna, t);
-    else
-        defineValor(linha - m_antigaFixas, coluna, t);
-}
-
-void Grade::defineCelula(int linha, int coluna, const QVariant& v)
-{
-    if (linha >= m_antigaFixas)
-        defineValor(linha - m_antigaFixas, coluna, v);
-}
-
-void Grade::setColWidth(int coluna, int twips)
-{
-    defineLarguraColuna(coluna, twips <= 0 ? 0 : std::max(1, (twips * logicalDpiX() + 720) / 1440));
-}
-
-int Grade::colWidth(int coluna) const { return larguraColuna(coluna) * 1440 / std::max(1, logicalDpiX()); }
-
-// ----- end of the old calls
-
 void Grade::agenda_ajuste()
 {
     if (m_ajustePendente)

@@ -165,29 +165,6 @@ public:
     // leaves the column empty). Then at least `linhasMinimas` data rows.
     void carrega(Recordset& rs, const QStringList& campos, int linhasMinimas = 0);
 
-    // ----- old calls, to go: rows numbered with the header as row 0 (while
-    // it is shown), widths in twips. Each is the call of the grid above.
-    int rows() const { return linhas() + m_antigaFixas; }
-    void setFixedRows(int n);
-    void setRows(int n) { defineNumeroLinhas(std::max(m_antigaFixas, n) - m_antigaFixas); }
-    int cols() const { return colunas(); }
-    void setCols(int n) { defineNumeroColunas(n); }
-    QString textMatrix(int linha, int coluna) const;
-    void setTextMatrix(int linha, int coluna, const QString& t);
-    void defineCelula(int linha, int coluna, const QVariant& v);
-    void setColWidth(int coluna, int twips);
-    int colWidth(int coluna) const;
-    void setColAlignment(int coluna, Qt::Alignment a) { defineAlinhamento(coluna, a); }
-    void setAvisoLinha(int linha, const QString& aviso) { defineAviso(linha - m_antigaFixas, aviso); }
-    QString avisoLinha(int linha) const { return aviso(linha - m_antigaFixas); }
-    int row() const { return linhaAtual() < 0 ? m_antigaFixas - 1 : linhaAtual() + m_antigaFixas; }
-    void setRow(int linha) { defineLinhaAtual(linha - m_antigaFixas); }
-    int col() const { return colunaAtual(); }
-    void setCol(int coluna) { defineColunaAtual(coluna); }
-    QRect cellGeometry(int linha, int coluna) const { return geometriaCelula(linha - m_antigaFixas, coluna); }
-    void preenche(Recordset& rs, const QStringList& campos, int minimo = 0) { carrega(rs, campos, minimo - m_antigaFixas); }
-    // ----- end of the old calls
-
     // While a Carga lives, cell writes do not repaint; the view refreshes once.
     class Carga {
     public:
@@ -255,7 +232,6 @@ private:
 
     ModeloGrade m_modelo;
     int m_carregando = 0;
-    int m_antigaFixas = 1; // the old calls' row 0 is the header while it is shown
     QHash<int, int> m_editaveis; // column -> field kind
     QLineEdit* m_editor = nullptr;
     int m_linhaEditada = -1, m_colunaEditada = -1;

@@ -8,10 +8,11 @@
 
 class Conexao;
 
-// The condition that leaves a table's unfinished reservations out of a list
-// or lookup ("cliente", "equipamento", "entrada_equipamento", "orcamento",
-// "ordem"; any other table has none: "1=1").
-QString sem_reservas(const QString& tabela);
+// The conditions that leave unfinished reservations out of a list or
+// lookup, as text literals, so that each statement holding one is written
+// whole: QStringLiteral("select ... where " CLIENTE_GRAVADO).
+#define CLIENTE_GRAVADO "cliente.cfantasia is not null"
+#define EQUIPAMENTO_GRAVADO "coalesce(equipamento.cdescricao, '') <> ''"
 
 // Removes the reservations left behind, each with what was attached to it
 // meanwhile (a type's properties; a customer's machines and their values;

@@ -310,19 +310,6 @@ QVariant Conexao::retornando(const QString& sql, const QVariantList& valores)
     return v;
 }
 
-qint64 Conexao::gerador(const QString& nome)
-{
-    prepara();
-    const Chamada c(*this);
-    QSqlQuery q(banco());
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("select gen_id(%1,0) from rdb$database").arg(nome)))
-        throw erro(q.lastError());
-    if (!q.next())
-        throw ErroBanco(QString(), QStringLiteral("O gerador %1 não foi lido.").arg(nome));
-    return q.value(0).toLongLong();
-}
-
 void Conexao::inicia(Operacao op)
 {
     if (m_transacoes == 0) {

@@ -105,8 +105,6 @@ public:
     // Runs "insert ... returning <column>" and gives the returned value.
     // A statement that returns no row is an error (ErroBanco), never 0.
     QVariant executeRetornando(const QString& sql, const QVariantList& valores = {});
-    // Reads a generator without advancing it. Throws ErroBanco.
-    qint64 gerador(const QString& nome);
     // Whether the data source names a server ("host:/path"): several
     // stations may then be drawing codes at the same moment.
     bool noServidor() const;

@@ -7,23 +7,24 @@ namespace {
 // the constraint that keeps it so, and how the shop finds a row of it.
 struct Regra {
     const char* tabela;
-    const char* negativo;   // the condition of a row below zero
     const char* restricoes; // the constraints, separated by blanks
     const char* oque;       // what the shop calls a row
-    const char* onde;       // the row's code and where it belongs, as SQL text
+    const char* abaixo;     // the rows below zero in code order: each one's code and where it belongs
 };
 
 const Regra REGRAS[] = {
-    {"tecnico", "ncomissao < 0", "ck_tecnico_comissao", "Técnico (comissão)", "ncodigo"},
-    {"orcamento", "nvalor < 0", "ck_orcamento_valor", "Orçamento (total)", "ncodigo"},
-    {"item_orcamento", "nvalor < 0", "ck_item_orcamento_valor", "Item de orçamento (preço)",
-     "ncodigo || ' do orçamento ' || norcamento"},
-    {"ordem", "nvalor < 0", "ck_ordem_valor", "Ordem de serviço (total)", "ncodigo"},
-    {"item_ordem", "nvalor < 0", "ck_item_ordem_valor", "Item de ordem de serviço (preço)", "ncodigo || ' da ordem ' || nordem"},
-    {"conta_receber", "nvalor_parcela < 0", "ck_conta_receber_valor", "Conta a receber (valor da parcela)",
-     "ncodigo || ' da ordem ' || nordem"},
-    {"baixa_conta_receber", "nvalor_baixa < 0 or ndesconto < 0 or nacrescimo < 0", "ck_baixa_valor ck_baixa_desconto ck_baixa_acrescimo",
-     "Baixa de conta a receber (valor, desconto ou acréscimo)", "ncodigo || ' da conta ' || nconta_receber"},
+    {"tecnico", "ck_tecnico_comissao", "Técnico (comissão)", "select ncodigo from tecnico where ncomissao < 0 order by ncodigo"},
+    {"orcamento", "ck_orcamento_valor", "Orçamento (total)", "select ncodigo from orcamento where nvalor < 0 order by ncodigo"},
+    {"item_orcamento", "ck_item_orcamento_valor", "Item de orçamento (preço)",
+     "select ncodigo || ' do orçamento ' || norcamento from item_orcamento where nvalor < 0 order by ncodigo"},
+    {"ordem", "ck_ordem_valor", "Ordem de serviço (total)", "select ncodigo from ordem where nvalor < 0 order by ncodigo"},
+    {"item_ordem", "ck_item_ordem_valor", "Item de ordem de serviço (preço)",
+     "select ncodigo || ' da ordem ' || nordem from item_ordem where nvalor < 0 order by ncodigo"},
+    {"conta_receber", "ck_conta_receber_valor", "Conta a receber (valor da parcela)",
+     "select ncodigo || ' da ordem ' || nordem from conta_receber where nvalor_parcela < 0 order by ncodigo"},
+    {"baixa_conta_receber", "ck_baixa_valor ck_baixa_desconto ck_baixa_acrescimo", "Baixa de conta a receber (valor, desconto ou acréscimo)",
+     "select ncodigo || ' da conta ' || nconta_receber from baixa_conta_receber "
+     "where nvalor_baixa < 0 or ndesconto < 0 or nacrescimo < 0 order by ncodigo"},
 };
 
 // Codes named per table; the rest is counted.
@@ -50,8 +51,7 @@ QString linhas_com_valor_negativo(Conexao& c)
     QStringList achadas;
     Recordset rs(c);
     for (const Regra& r : REGRAS) {
-        rs.abre(QStringLiteral("select %1 from %2 where %3 order by ncodigo")
-                    .arg(QString::fromLatin1(r.onde), QString::fromLatin1(r.tabela), QString::fromLatin1(r.negativo)));
+        rs.abre(QString::fromUtf8(r.abaixo));
         QStringList codigos;
         int total = 0;
         for (; !rs.eof(); rs.moveNext())

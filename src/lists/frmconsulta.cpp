@@ -135,7 +135,7 @@ void FrmConsulta::procura()
         c = {QStringLiteral("select ncodigo,cfantasia as cnome from cliente") + juncao.sql, {}, QStringLiteral("ncodigo")};
         c.valores = juncao.valores;
         c.filtra(contem_texto(QStringLiteral("cliente.cfantasia"), busca));
-        c.condicoes << QStringLiteral("ncodigo >1") << sem_reservas(QStringLiteral("cliente"));
+        c.condicoes << QStringLiteral("ncodigo >1") << QStringLiteral(CLIENTE_GRAVADO);
     }
     enche_lista(c);
     botaoProcurar->setEnabled(true);

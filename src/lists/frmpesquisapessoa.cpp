@@ -8,7 +8,30 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-FrmPesquisaPessoa::FrmPesquisaPessoa(const QString& nome, const QString& titulo, const QString& tabela, bool comAceitar)
+namespace {
+
+// The statements and columns of each kind of person, written whole.
+struct TextosPessoa {
+    const char* selecao;  // the rows with their city's name (a customer's name index joins after it)
+    const char* chave;    // the code, unique, that orders the list
+    const char* porCodigo; // the row of the code bound to "?"
+    const char* nome;
+    const char* endereco;
+    const char* exclusao; // the row of the code bound to "?", deleted
+};
+
+const TextosPessoa TEXTOS_CLIENTE{
+    "select cliente.ncodigo,cnome,cfantasia,cendereco,cnome,cfone from cidade join cliente on cliente.ncidade = cidade.ncodigo",
+    "cliente.ncodigo", "cliente.ncodigo = ?", "cliente.cfantasia", "cliente.cendereco", "delete from cliente where ncodigo = ?"};
+const TextosPessoa TEXTOS_TECNICO{
+    "select tecnico.ncodigo,cnome,cfantasia,cendereco,cnome,cfone from cidade join tecnico on tecnico.ncidade = cidade.ncodigo",
+    "tecnico.ncodigo", "tecnico.ncodigo = ?", "tecnico.cfantasia", "tecnico.cendereco", "delete from tecnico where ncodigo = ?"};
+
+const TextosPessoa& textos(FrmPesquisaPessoa::Pessoa p) { return p == FrmPesquisaPessoa::Pessoa::Cliente ? TEXTOS_CLIENTE : TEXTOS_TECNICO; }
+
+} // namespace
+
+FrmPesquisaPessoa::FrmPesquisaPessoa(const QString& nome, const QString& titulo, Pessoa pessoa, bool comAceitar)
     : FrmPesquisa(nome, titulo,
                   {{QStringLiteral("Código"), 67, Qt::AlignCenter, QStringLiteral("ncodigo")},
                    {QStringLiteral("Fantasia"), 200, Qt::AlignLeft, QStringLiteral("cfantasia")},
@@ -16,7 +39,7 @@ FrmPesquisaPessoa::FrmPesquisaPessoa(const QString& nome, const QString& titulo,
                    {QStringLiteral("Cidade"), 133, Qt::AlignCenter, QStringLiteral("cNome")},
                    {QStringLiteral("Fone"), 100, Qt::AlignCenter, QStringLiteral("cfone")}},
                   17),
-      m_tabela(tabela)
+      m_pessoa(pessoa)
 {
     caixaCodigo = filtro(QStringLiteral("Código"), QStringLiteral("caixaCodigo"), 9);
     caixaCodigo->setMaximumWidth(100);
@@ -41,23 +64,22 @@ FrmPesquisaPessoa::FrmPesquisaPessoa(const QString& nome, const QString& titulo,
 
 ConsultaLista FrmPesquisaPessoa::consulta_lista()
 {
-    const QString t = m_tabela;
+    const TextosPessoa& t = textos(m_pessoa);
     // the customer placeholder row is never listed, nor a new customer not yet saved
-    const bool cliente = t == QLatin1String("cliente");
+    const bool cliente = m_pessoa == Pessoa::Cliente;
     // a customer's name is found through the index of its letter triples
     const TrechoSql juncao = cliente && caixaCodigo->text().isEmpty() ? junta_nome_cliente(caixaNome->text()) : TrechoSql{};
-    ConsultaLista c{QStringLiteral("select %1.ncodigo,cnome,cfantasia,cendereco,cnome,cfone from %1%2, cidade").arg(t, juncao.sql),
-                    {QStringLiteral("%1.ncidade = cidade.ncodigo").arg(t)}, t + QStringLiteral(".ncodigo")};
+    ConsultaLista c{QLatin1String(t.selecao) + juncao.sql, {}, QLatin1String(t.chave)};
     c.valores = juncao.valores;
     if (!caixaCodigo->text().isEmpty())
-        c.filtra({t + QStringLiteral(".ncodigo = ?"), {valor_numerico(caixaCodigo->text())}});
+        c.filtra({QLatin1String(t.porCodigo), {valor_numerico(caixaCodigo->text())}});
     else
-        c.filtra(contem_texto(t + QStringLiteral(".cfantasia"), caixaNome->text()))
-            .filtra(contem_texto(t + QStringLiteral(".cendereco"), caixaEndereco->text()))
+        c.filtra(contem_texto(QLatin1String(t.nome), caixaNome->text()))
+            .filtra(contem_texto(QLatin1String(t.endereco), caixaEndereco->text()))
             .filtra(contem_texto(QStringLiteral("cidade.cnome"), caixaCidade->text()));
     if (cliente)
-        c.condicoes << QStringLiteral("cliente.ncodigo > 1") << sem_reservas(t);
+        c.condicoes << QStringLiteral("cliente.ncodigo > 1") << QStringLiteral(CLIENTE_GRAVADO);
     return c;
 }
 
-QStringList FrmPesquisaPessoa::exclusoes() const { return {QStringLiteral("delete from %1 where ncodigo = ?").arg(m_tabela)}; }
+QStringList FrmPesquisaPessoa::exclusoes() const { return {QLatin1String(textos(m_pessoa).exclusao)}; }

@@ -6,17 +6,20 @@
 class FrmPesquisaPessoa : public FrmPesquisa {
     Q_OBJECT
 public:
+    // Whose rows the screen lists.
+    enum class Pessoa { Cliente, Tecnico };
+
     QLineEdit* caixaCodigo; // code
     QLineEdit* caixaNome; // name
     QLineEdit* caixaEndereco; // address
     QLineEdit* caixaCidade; // city
 
 protected:
-    // tabela: "cliente" or "tecnico"; comAceitar: the screen serves as a lookup too.
-    FrmPesquisaPessoa(const QString& nome, const QString& titulo, const QString& tabela, bool comAceitar);
+    // comAceitar: the screen serves as a lookup too.
+    FrmPesquisaPessoa(const QString& nome, const QString& titulo, Pessoa pessoa, bool comAceitar);
     ConsultaLista consulta_lista() override;
     QStringList exclusoes() const override;
 
 private:
-    QString m_tabela;
+    Pessoa m_pessoa;
 };

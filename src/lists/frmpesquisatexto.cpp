@@ -4,9 +4,9 @@
 #include <QLineEdit>
 
 FrmPesquisaTexto::FrmPesquisaTexto(const QString& nome, const QString& titulo, const QString& rotulo, QString consulta,
-                                   QString colunaFiltro, QList<ColunaGrade> colunas, QString tabela, const QString& oque)
+                                   QString colunaFiltro, QList<ColunaGrade> colunas, QString exclusao, const QString& oque)
     : FrmPesquisa(nome, titulo, std::move(colunas), 12), m_consulta(std::move(consulta)), m_colunaFiltro(std::move(colunaFiltro)),
-      m_tabela(std::move(tabela))
+      m_exclusao(std::move(exclusao))
 {
     m_oqueExcluir = oque;
     caixaFiltro = filtro(rotulo, QStringLiteral("caixaFiltro"));
@@ -25,4 +25,4 @@ ConsultaLista FrmPesquisaTexto::consulta_lista()
     return c;
 }
 
-QStringList FrmPesquisaTexto::exclusoes() const { return {QStringLiteral("delete from %1 where ncodigo = ?").arg(m_tabela)}; }
+QStringList FrmPesquisaTexto::exclusoes() const { return {m_exclusao}; }

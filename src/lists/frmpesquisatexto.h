@@ -10,14 +10,14 @@ public:
 protected:
     // consulta: the query with %1 where the filter's condition goes (the
     // typed text found in colunaFiltro, whatever its case and accents);
-    // tabela: whose rows "&Excluir" deletes.
+    // exclusao: what "&Excluir" runs, the row's code bound to its "?".
     FrmPesquisaTexto(const QString& nome, const QString& titulo, const QString& rotulo, QString consulta, QString colunaFiltro,
-                     QList<ColunaGrade> colunas, QString tabela, const QString& oque);
+                     QList<ColunaGrade> colunas, QString exclusao, const QString& oque);
     ConsultaLista consulta_lista() override;
     QStringList exclusoes() const override;
 
 private:
     QString m_consulta;
     QString m_colunaFiltro;
-    QString m_tabela;
+    QString m_exclusao;
 };

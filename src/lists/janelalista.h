@@ -59,8 +59,6 @@ class JanelaLista : public FormModal {
 public:
     // The list.
     Grade* gradeLista;
-    // Old name, to go: the forms and tests not yet moved to gradeLista.
-    Grade*& Grid1 = gradeLista;
 
     // The column that holds the record's code (ModeloGrade::PapelCodigo).
     static constexpr int COLUNA_CODIGO = 0;

@@ -27,7 +27,7 @@ CaixaCodigo* monta_caixa_cidade(QGridLayout* g, int linha, const QString& nomeCo
     marca_obrigatorio(nome);
     g->addWidget(nome, linha, 3);
     auto* caixa = new CaixaCodigo(
-        codigo, nome, botao, teclas, [](qint32 c) { return QStringLiteral("select cnome from cidade where ncodigo = %1").arg(c); },
+        codigo, nome, botao, teclas, QStringLiteral("select cnome from cidade where ncodigo = ?"),
         [] { return consulta_codigo(QStringLiteral("Cidades")); },
         [] { form<FrmCadCidades>().inclui(); });
     caixa->semAviso();

@@ -3,8 +3,14 @@
 
 namespace {
 
-// The code a generator will give next, shown before the record is saved.
-qint32 proximo_codigo(const QString& gerador) { return qint32(conexao.gerador(gerador) + 1); }
+// The code a generator will give next, shown before the record is saved:
+// the statement reads the generator as "proximo" without advancing it.
+qint32 proximo_codigo(const QString& leitura)
+{
+    Recordset rs(conexao);
+    rs.abre(leitura);
+    return qint32(rs.inteiro(QStringLiteral("proximo")));
+}
 
 Endereco le_endereco(const Recordset& rs)
 {
@@ -65,7 +71,7 @@ void devolve_codigo(CodigoReservado gerador, qint32 codigo)
 
 // ----- cities
 
-qint32 proximo_codigo_cidade() { return proximo_codigo(QStringLiteral("codigo_cidade")); }
+qint32 proximo_codigo_cidade() { return proximo_codigo(QStringLiteral("select gen_id(codigo_cidade, 0) + 1 as proximo from rdb$database")); }
 
 std::optional<Cidade> le_cidade(qint32 codigo)
 {
@@ -130,7 +136,7 @@ void abandona_cliente(qint32 codigo)
 
 // ----- technicians
 
-qint32 proximo_codigo_tecnico() { return proximo_codigo(QStringLiteral("codigo_tecnico")); }
+qint32 proximo_codigo_tecnico() { return proximo_codigo(QStringLiteral("select gen_id(codigo_tecnico, 0) + 1 as proximo from rdb$database")); }
 
 std::optional<Tecnico> le_tecnico(qint32 codigo)
 {
@@ -166,7 +172,7 @@ void grava_tecnico(const Tecnico& t)
 
 // ----- payment conditions
 
-qint32 proximo_codigo_condicao() { return proximo_codigo(QStringLiteral("codigo_condicao_pagto")); }
+qint32 proximo_codigo_condicao() { return proximo_codigo(QStringLiteral("select gen_id(codigo_condicao_pagto, 0) + 1 as proximo from rdb$database")); }
 
 std::optional<CondicaoPagto> le_condicao(qint32 codigo)
 {

@@ -32,7 +32,7 @@ void abandona_equipamento(qint32 codigo)
 QList<Equipamento> tipos_de_equipamento()
 {
     Recordset rs(conexao);
-    rs.abre(QStringLiteral("select * from equipamento where ") + sem_reservas(QStringLiteral("equipamento")) + QStringLiteral(" order by cdescricao"));
+    rs.abre(QStringLiteral("select * from equipamento where " EQUIPAMENTO_GRAVADO " order by cdescricao"));
     QList<Equipamento> tipos;
     for (; !rs.eof(); rs.moveNext())
         tipos.append({qint32(rs.inteiro(QStringLiteral("ncodigo"))), rs.texto(QStringLiteral("cdescricao"))});

@@ -40,7 +40,7 @@ FrmConsEquipamentoCliente::FrmConsEquipamentoCliente()
 
     m_cliente = new CaixaCodigo(
         caixaCliente, caixaNomeCliente, botaoConsultaClientes, m_teclas,
-        QStringLiteral("select cfantasia from cliente where ncodigo = ? and ") + sem_reservas(QStringLiteral("cliente")),
+        QStringLiteral("select cfantasia from cliente where ncodigo = ? and " CLIENTE_GRAVADO),
         [] { return escolhe_cliente(); },
         [] { form<FrmCadCliente>().inclui(); });
     // another customer (typed or chosen) empties the list

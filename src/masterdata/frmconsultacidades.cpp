@@ -8,7 +8,7 @@ FrmConsultaCidades::FrmConsultaCidades()
                        {{QStringLiteral("Código"), 67, Qt::AlignCenter, QStringLiteral("ncodigo")},
                         {QStringLiteral("Nome"), 323, Qt::AlignLeft, QStringLiteral("cNome")},
                         {QStringLiteral("UF"), 67, Qt::AlignCenter, QStringLiteral("cuf")}},
-                       QStringLiteral("cidade"), QStringLiteral("da cidade"))
+                       QStringLiteral("delete from cidade where ncodigo = ?"), QStringLiteral("da cidade"))
 {
 }
 

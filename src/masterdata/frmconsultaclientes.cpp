@@ -3,7 +3,7 @@
 #include "frmcadcliente.h"
 
 FrmConsultaClientes::FrmConsultaClientes()
-    : FrmPesquisaPessoa(QStringLiteral("FrmConsultaClientes"), QStringLiteral("Localização de clientes"), QStringLiteral("cliente"), true)
+    : FrmPesquisaPessoa(QStringLiteral("FrmConsultaClientes"), QStringLiteral("Localização de clientes"), Pessoa::Cliente, true)
 {
     m_oqueExcluir = QStringLiteral("do cliente");
 }

@@ -8,7 +8,7 @@ FrmConsultaCondicaoPagto::FrmConsultaCondicaoPagto()
                        QStringLiteral("condicao_pagto.cdescricao"),
                        {{QStringLiteral("Código"), 67, Qt::AlignCenter, QStringLiteral("ncodigo")},
                         {QStringLiteral("Descrição"), 393, Qt::AlignLeft, QStringLiteral("cdescricao")}},
-                       QStringLiteral("condicao_pagto"), QStringLiteral("da condição"))
+                       QStringLiteral("delete from condicao_pagto where ncodigo = ?"), QStringLiteral("da condição"))
 {
 }
 

@@ -18,7 +18,7 @@ FrmConsultaEquipamentos::FrmConsultaEquipamentos()
 // a type still being registered (or left by a crash) is not listed
 QString FrmConsultaEquipamentos::consulta()
 {
-    return QStringLiteral("select * from equipamento where ") + sem_reservas(QStringLiteral("equipamento")) + QStringLiteral(" order by cdescricao");
+    return QStringLiteral("select * from equipamento where " EQUIPAMENTO_GRAVADO " order by cdescricao");
 }
 
 void FrmConsultaEquipamentos::abre_detalhes(const QString& codigo)

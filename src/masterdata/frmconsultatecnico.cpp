@@ -3,7 +3,7 @@
 #include "frmcadtecnico.h"
 
 FrmConsultaTecnico::FrmConsultaTecnico()
-    : FrmPesquisaPessoa(QStringLiteral("FrmConsultaTecnico"), QStringLiteral("Técnicos"), QStringLiteral("tecnico"), false)
+    : FrmPesquisaPessoa(QStringLiteral("FrmConsultaTecnico"), QStringLiteral("Técnicos"), Pessoa::Tecnico, false)
 {
     m_oqueExcluir = QStringLiteral("do tecnico");
 }

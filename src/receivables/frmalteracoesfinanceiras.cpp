@@ -42,7 +42,7 @@ FrmAlteracoesFinanceiras::FrmAlteracoesFinanceiras()
     periodo->addStretch();
     v->addLayout(periodo);
 
-    v->addWidget(Grid1, 1);
+    v->addWidget(gradeLista, 1);
 
     botaoExportar = novo_botao(QStringLiteral("E&xportar"), QStringLiteral("botaoExportar"), this);
     botaoSair = novo_botao(QStringLiteral("&Sair"), QStringLiteral("botaoSair"), this);

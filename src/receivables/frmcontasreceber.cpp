@@ -56,13 +56,13 @@ QString FrmContasReceber::aviso_da_linha(const Recordset& rs) const
 
 qint32 FrmContasReceber::escolhe_cliente_da_lista() { return escolhe_cliente(); }
 
-void FrmContasReceber::apos_mostrar() { Grid1->setFocus(); }
+void FrmContasReceber::apos_mostrar() { gradeLista->setFocus(); }
 
 void FrmContasReceber::realiza_baixa()
 {
     const qint32 conta = conta_atual();
     // the open value as the list read it, never its text read back
-    const QVariant aberto = Grid1->valor(Grid1->linhaAtual(), ColunaAberto);
+    const QVariant aberto = gradeLista->valor(gradeLista->linhaAtual(), ColunaAberto);
     if (conta == 0 || aberto.metaType() != QMetaType::fromType<Dinheiro>())
         return;
     if (const auto gravada = form<FrmBaixaContasReceber>().baixa(conta, aberto.value<Dinheiro>())) {
@@ -77,7 +77,7 @@ void FrmContasReceber::muda_vencimento()
     if (conta == 0)
         return;
     const auto resposta = mensagens().entrada(QStringLiteral("Informe a nova data de vencimento dessa parcela:"),
-                                              QStringLiteral("Alteração do vencimento"), Grid1->texto(Grid1->linhaAtual(), ColunaVencimento));
+                                              QStringLiteral("Alteração do vencimento"), gradeLista->texto(gradeLista->linhaAtual(), ColunaVencimento));
     const QDate vencimento = resposta ? le_data(*resposta) : QDate();
     if (!vencimento.isValid())
         return;

@@ -67,8 +67,8 @@ FrmListaContas::FrmListaContas(const QString& nome, const QString& titulo, QList
     g->setColumnStretch(2, 1);
     v->addLayout(g);
 
-    Grid1->setMinimumHeight(330);
-    v->addWidget(Grid1, 1);
+    gradeLista->setMinimumHeight(330);
+    v->addWidget(gradeLista, 1);
 
     // the count and the total on a line of their own, right under the list:
     // a total as wide as the largest amount keeps the window within a
@@ -103,7 +103,7 @@ FrmListaContas::FrmListaContas(const QString& nome, const QString& titulo, QList
     m_teclas->botaoF5(botaoMostrar);
     m_cliente = new CaixaCodigo(
         caixaCliente, caixaNomeCliente, botaoConsultarCliente, m_teclas,
-        [](qint32 c) { return QStringLiteral("select cfantasia from cliente where ncodigo = %1 and ncodigo>0").arg(c); },
+        QStringLiteral("select cfantasia from cliente where ncodigo = ? and ncodigo>0"),
         [this] { return escolhe_cliente_da_lista(); }, {});
     m_cliente->semValidarAoIrPara(botaoSair);
 

@@ -1,7 +1,7 @@
 #pragma once
 // The statements of the movement searches and of a machine's service
 // history, every value bound; the screens hold no SQL.
-#include "dadosmovimento.h" // TipoMovimento
+#include "dadosmovimento.h"
 #include "janelalista.h"
 
 #include <QString>

@@ -1,5 +1,5 @@
 #include "frmconsultaentradasequipamento.h"
-#include "edicaomovimento.h"
+#include "formularios.h"
 #include "frmentradaequipamento.h"
 #include "impressos.h"
 
@@ -18,7 +18,7 @@ FrmConsultaEntradasEquipamento::FrmConsultaEntradasEquipamento()
 
 void FrmConsultaEntradasEquipamento::abre_detalhes(const QString& codigo)
 {
-    edita_movimento<FrmEntradaEquipamento>(&FrmEntradaEquipamento::codigoEntrada, codigo);
+    form<FrmEntradaEquipamento>().edita(codigo.toInt());
 }
 
 void FrmConsultaEntradasEquipamento::imprime()

@@ -53,7 +53,7 @@ FrmConsultaMovimento::FrmConsultaMovimento(const QString& nome, const QString& t
     m_teclas->botaoF5(botaoConsultarClientes);
     m_cliente = new CaixaCodigo(
         caixaCliente, caixaNomeCliente, botaoConsultarClientes, m_teclas,
-        [](qint32 codigo) { return QStringLiteral("select cfantasia from cliente where ncodigo = %1").arg(codigo); },
+        QStringLiteral("select cfantasia from cliente where ncodigo = ?"),
         [] { return escolhe_cliente(); }, {});
     // any other filter empties the list at once
     for (QLineEdit* filtro : {caixaCodigo, caixaCliente})
@@ -79,7 +79,7 @@ void FrmConsultaMovimento::mostra()
     CaixaCodigo::atualiza(this);
     m_mostrar = true;
     procura();
-    Grid1->setFocus();
+    gradeLista->setFocus();
 }
 
 ConsultaLista FrmConsultaMovimento::consulta_lista()
@@ -96,8 +96,8 @@ ConsultaLista FrmConsultaMovimento::consulta_lista()
 
 QString FrmConsultaMovimento::celula(int coluna) const
 {
-    const int linha = Grid1->linhaAtual();
-    return linha >= 0 && !codigo_atual().isEmpty() ? Grid1->texto(linha, coluna) : QString();
+    const int linha = gradeLista->linhaAtual();
+    return linha >= 0 && !codigo_atual().isEmpty() ? gradeLista->texto(linha, coluna) : QString();
 }
 
 bool FrmConsultaMovimento::confirma(const QString&, int)

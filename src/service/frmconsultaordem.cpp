@@ -1,5 +1,5 @@
 #include "frmconsultaordem.h"
-#include "edicaomovimento.h"
+#include "formularios.h"
 #include "frmordem.h"
 #include "impressos.h"
 #include "mensagens.h"
@@ -20,7 +20,7 @@ FrmConsultaOrdem::FrmConsultaOrdem()
 
 void FrmConsultaOrdem::abre_detalhes(const QString& codigo)
 {
-    edita_movimento<FrmOrdem>(&FrmOrdem::codigoOrdem, codigo);
+    form<FrmOrdem>().edita(codigo.toInt());
 }
 
 void FrmConsultaOrdem::imprime()

@@ -3,7 +3,6 @@
 #include "campos.h"
 #include "controlerelatorio.h"
 #include "dadosconsultas.h"
-#include "edicaomovimento.h"
 #include "errosbanco.h"
 #include "estabelecimento.h"
 #include "filtroteclas.h"
@@ -13,7 +12,6 @@
 #include "formatos.h"
 #include "grade.h"
 #include "mensagens.h"
-#include "legado.h"
 #include "sessao.h"
 #include "motorrelatorio.h"
 
@@ -72,11 +70,9 @@ FrmConsultaServicoMaquina::FrmConsultaServicoMaquina()
     // an unknown machine empties both texts without a word, and the focus may leave
     m_maquina = new CaixaCodigo(
         caixaMaquina, caixaDescricaoMaquina, botaoConsultarMaquinas, m_teclas,
-        [](qint32 c) {
-            return QStringLiteral("select cliente.ncodigo,cliente.cfantasia as cliente,cdescricao,cidentificacao  from "
-                                  "cliente,equipamento_cliente,equipamento where cliente.ncodigo = ncliente and "
-                                  "nequipamento = equipamento.ncodigo and equipamento_cliente.ncodigo = %1").arg(c);
-        },
+        QStringLiteral("select cliente.ncodigo,cliente.cfantasia as cliente,cdescricao,cidentificacao  from "
+                       "cliente,equipamento_cliente,equipamento where cliente.ncodigo = ncliente and "
+                       "nequipamento = equipamento.ncodigo and equipamento_cliente.ncodigo = ?"),
         [] {
             return form<FrmConsEquipamentoCliente>().escolhe().value_or(0);
         },
@@ -127,12 +123,12 @@ void FrmConsultaServicoMaquina::mostra()
     }
     m_mostrar = true;
     procura();
-    Grid1->setFocus();
+    gradeLista->setFocus();
 }
 
 void FrmConsultaServicoMaquina::ver_ordem() { detalhes_click(); }
 
-void FrmConsultaServicoMaquina::abre_detalhes(const QString& codigo) { edita_movimento<FrmOrdem>(&FrmOrdem::codigoOrdem, codigo); }
+void FrmConsultaServicoMaquina::abre_detalhes(const QString& codigo) { form<FrmOrdem>().edita(codigo.toInt()); }
 
 void FrmConsultaServicoMaquina::imprime()
 {

@@ -77,7 +77,7 @@ void FrmEntradaEquipamento::depois_de_reservar()
 
 void FrmEntradaEquipamento::carrega()
 {
-    if (const auto e = le_entrada(conexao, codigoEntrada)) {
+    if (const auto e = le_entrada(conexao, codigoEditado())) {
         caixaCodigo->setText(QString::number(e->codigo));
         caixaCliente->setText(QString::number(e->cliente));
         caixaSolicitante->setText(e->solicitante);

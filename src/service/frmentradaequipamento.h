@@ -10,7 +10,6 @@ class FrmEntradaEquipamento : public FrmMovimento {
     Q_OBJECT
 public:
     FrmEntradaEquipamento();
-    qint32 codigoEntrada = 0; // the entry to edit (binclusao false)
 
     QLineEdit* caixaObservacao;
     QLineEdit* caixaSolicitante;

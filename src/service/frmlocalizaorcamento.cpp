@@ -1,5 +1,5 @@
 #include "frmlocalizaorcamento.h"
-#include "edicaomovimento.h"
+#include "formularios.h"
 #include "frmorcamento.h"
 #include "impressos.h"
 
@@ -19,7 +19,7 @@ FrmLocalizaOrcamento::FrmLocalizaOrcamento()
 
 void FrmLocalizaOrcamento::abre_detalhes(const QString& codigo)
 {
-    edita_movimento<FrmOrcamento>(&FrmOrcamento::codigoOrcamento, codigo);
+    form<FrmOrcamento>().edita(codigo.toInt());
 }
 
 void FrmLocalizaOrcamento::imprime()

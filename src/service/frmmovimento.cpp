@@ -111,9 +111,7 @@ FrmMovimento::FrmMovimento(const QString& nome, const QString& titulo,
 
     m_cliente = new CaixaCodigo(
         caixaCliente, caixaNomeCliente, botaoConsultaCliente, m_teclas,
-        [](qint32 c) {
-            return QStringLiteral("select cfantasia from cliente where ncodigo = %1 and ncodigo > 1 and ").arg(c) + sem_reservas(QStringLiteral("cliente"));
-        },
+        QStringLiteral("select cfantasia from cliente where ncodigo = ? and ncodigo > 1 and " CLIENTE_GRAVADO),
         [] { return escolhe_cliente(); },
         [] { form<FrmCadCliente>().inclui(); });
     m_cliente->semValidarAoIrPara(botaoCancelar);
@@ -224,6 +222,24 @@ void FrmMovimento::ao_abrir_janela()
 
 void FrmMovimento::valida_cabecalho() { m_cliente->valida(); }
 
+void FrmMovimento::inclui()
+{
+    define_inclusao();
+    abre_modal(*this);
+}
+
+void FrmMovimento::edita(qint32 codigo)
+{
+    define_edicao(codigo);
+    abre_modal(*this);
+}
+
+void FrmMovimento::define_edicao(qint32 codigo)
+{
+    m_inclusao = false;
+    m_codigoEditado = codigo;
+}
+
 void FrmMovimento::abre()
 {
     centraliza_form(this);
@@ -231,7 +247,7 @@ void FrmMovimento::abre()
     inclusaoItem = true;
     prepara();
     try {
-        if (binclusao) {
+        if (m_inclusao) {
             m_momento = Relogio::momento();
             caixaCodigo->setText(QString::number(reserva_movimento(conexao, tipo(), m_momento)));
             depois_de_reservar();
@@ -363,7 +379,7 @@ void FrmMovimento::gravar_clicado()
     // in view from now on, through the questions that follow and the next movement
     mostra_gravado(texto_gravado(valor_numerico(caixaCodigo->text())));
     depois_de_gravar();
-    if (binclusao)
+    if (m_inclusao)
         abre();
     else
         fecha();
@@ -379,7 +395,7 @@ void FrmMovimento::mostra_gravado(const QString& texto)
 void FrmMovimento::abandona()
 {
     const qint32 codigo = codigoMovimento();
-    if (binclusao && codigo > 0)
+    if (m_inclusao && codigo > 0)
         tenta([&] { abandona_movimento(conexao, tipo(), codigo); });
 }
 

@@ -34,7 +34,18 @@ class QToolBar;
 class FrmMovimento : public FormModal {
     Q_OBJECT
 public:
-    bool binclusao = true; // true: a new movement; false: edit the code member
+    // Opens the form modally for a new movement, or on the movement of this
+    // code, and waits until it closes.
+    void inclui();
+    void edita(qint32 codigo);
+    // What the next opening shows, set without opening the form (a test
+    // that shows it on its own): a new movement, or the one of this code.
+    void define_inclusao() { m_inclusao = true; }
+    void define_edicao(qint32 codigo);
+    // Whether the form is (or opens next) for a new movement; the movement
+    // it opens on when it is not.
+    bool inclusao() const { return m_inclusao; }
+    qint32 codigoEditado() const { return m_codigoEditado; }
 
     QLabel* rotuloTitulo;
     QLineEdit* caixaCodigo;
@@ -154,6 +165,8 @@ protected:
     void passo_de_saida() override;
 
 private:
+    bool m_inclusao = true;
+    qint32 m_codigoEditado = 0;
     void grava_item_da_tela();
     void exclui_item_da_linha();
     void vai_ao_item(); // the focus to the first item field

@@ -59,7 +59,7 @@ FrmMovimentoServico::FrmMovimentoServico(const QString& nome, const QString& tit
 
     m_condicao = new CaixaCodigo(
         caixaCondicao, caixaDescricaoCondicao, botaoConsultaCondicao, teclas(),
-        [](qint32 c) { return QStringLiteral("select cdescricao from condicao_pagto where ncodigo = %1").arg(c); },
+        QStringLiteral("select cdescricao from condicao_pagto where ncodigo = ?"),
         [] { return consulta_codigo(QStringLiteral("Condições")); },
         [] { form<FrmCadCondicaoPagto>().inclui(); });
     m_condicao->semValidarAoIrPara(botaoCancelar);
@@ -75,10 +75,8 @@ FrmMovimentoServico::FrmMovimentoServico(const QString& nome, const QString& tit
     // the machine's code box is never shown: the choice of a machine fills it
     m_maquina = new CaixaCodigo(
         caixaCodigoMaquina, caixaMaquina, botaoMaquina, teclas(),
-        [](qint32 c) {
-            return QStringLiteral("select cdescricao||' - '||cidentificacao as cnome from equipamento_cliente,equipamento "
-                                  "where nequipamento = equipamento.ncodigo and equipamento_cliente.ncodigo = %1").arg(c);
-        },
+        QStringLiteral("select cdescricao||' - '||cidentificacao as cnome from equipamento_cliente,equipamento "
+                       "where nequipamento = equipamento.ncodigo and equipamento_cliente.ncodigo = ?"),
         [this] { return escolhe_maquina(); }, {});
     m_maquina->semAviso().aCadaMudanca().depoisDeAchar([this] {
         if (QWidget* w = depois_da_maquina())

@@ -1,6 +1,5 @@
 #include "frmoficina.h"
 #include "campos.h"
-#include "edicaomovimento.h"
 #include "filtroteclas.h"
 #include "formularios.h"
 #include "frmentradaequipamento.h"
@@ -87,8 +86,8 @@ FrmOficina::FrmOficina() : JanelaLista(QStringLiteral("FrmOficina"), QStringLite
     rotuloContagem->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     v->addWidget(rotuloContagem);
 
-    Grid1->setMinimumHeight(330);
-    v->addWidget(Grid1, 1);
+    gradeLista->setMinimumHeight(330);
+    v->addWidget(gradeLista, 1);
 
     auto* rodape = new QHBoxLayout;
     botaoAbrir = novo_botao(QStringLiteral("&Abrir"), QStringLiteral("botaoAbrir"), this);
@@ -107,7 +106,7 @@ FrmOficina::FrmOficina() : JanelaLista(QStringLiteral("FrmOficina"), QStringLite
 
     m_teclas = new FiltroTeclas(this);
     m_teclas->botaoF5(botaoMostrar);
-    Grid1->installEventFilter(this);
+    gradeLista->installEventFilter(this);
     connect(botaoMostrar, &QPushButton::clicked, this, &FrmOficina::mostra);
     connect(marcaEntregues, &QCheckBox::toggled, this, &FrmOficina::mostra);
     connect(caixaEtapa, &QComboBox::activated, this, &FrmOficina::mostra);
@@ -128,7 +127,7 @@ void FrmOficina::ao_abrir()
     marcaEntregues->setChecked(false);
     le_tecnicos();
     mostra();
-    Grid1->setFocus();
+    gradeLista->setFocus();
 }
 
 void FrmOficina::le_tecnicos()
@@ -231,9 +230,9 @@ void FrmOficina::abre_documento()
     if (!t)
         return;
     switch (t->documento) {
-    case Documento::Entrada: edita_movimento<FrmEntradaEquipamento>(&FrmEntradaEquipamento::codigoEntrada, t->codigo); break;
-    case Documento::Orcamento: edita_movimento<FrmOrcamento>(&FrmOrcamento::codigoOrcamento, t->codigo); break;
-    case Documento::Ordem: edita_movimento<FrmOrdem>(&FrmOrdem::codigoOrdem, t->codigo); break;
+    case Documento::Entrada: form<FrmEntradaEquipamento>().edita(t->codigo); break;
+    case Documento::Orcamento: form<FrmOrcamento>().edita(t->codigo); break;
+    case Documento::Ordem: form<FrmOrdem>().edita(t->codigo); break;
     }
     mostra();
 }
@@ -277,7 +276,7 @@ void FrmOficina::desfaz_entrega()
 bool FrmOficina::eventFilter(QObject* alvo, QEvent* e)
 {
     // Enter on a job opens its document, as a double click does
-    if (alvo == Grid1 && e->type() == QEvent::KeyPress) {
+    if (alvo == gradeLista && e->type() == QEvent::KeyPress) {
         const int tecla = static_cast<QKeyEvent*>(e)->key();
         if ((tecla == Qt::Key_Return || tecla == Qt::Key_Enter) && !codigo_atual().isEmpty()) {
             abre_documento();

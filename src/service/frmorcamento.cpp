@@ -47,7 +47,7 @@ void FrmOrcamento::prepara()
 
 void FrmOrcamento::carrega()
 {
-    if (const auto o = le_orcamento(conexao, codigoOrcamento)) {
+    if (const auto o = le_orcamento(conexao, codigoEditado())) {
         caixaCodigo->setText(QString::number(o->codigo));
         caixaObservacao->setPlainText(o->observacao);
         caixaCliente->setText(QString::number(o->cliente));

@@ -10,7 +10,6 @@ class FrmOrcamento : public FrmMovimentoServico {
     Q_OBJECT
 public:
     FrmOrcamento();
-    qint32 codigoOrcamento = 0; // the budget to edit (binclusao false)
 
     QCheckBox* marcaAprovado;
 

@@ -65,7 +65,7 @@ FrmOrdem::FrmOrdem()
 
     // the technician's code box is never shown: the lookup fills it
     m_tecnico = new CaixaCodigo(
-        caixaCodigoTecnico, caixaTecnico, botaoTecnico, teclas(), [](qint32 c) { return QStringLiteral("select cfantasia from tecnico where ncodigo = %1").arg(c); },
+        caixaCodigoTecnico, caixaTecnico, botaoTecnico, teclas(), QStringLiteral("select cfantasia from tecnico where ncodigo = ?"),
         [] { return consulta_codigo(QStringLiteral("Tecnicos")); }, {});
     m_tecnico->semAviso().aCadaMudanca().depoisDeAchar([this] { caixaServico->setFocus(Qt::OtherFocusReason); });
     connect(marcaGarantia, &QCheckBox::clicked, this, &FrmOrdem::garantia_clicada);
@@ -85,7 +85,7 @@ void FrmOrdem::prepara()
 
 void FrmOrdem::carrega()
 {
-    if (const auto o = le_ordem(conexao, codigoOrdem)) {
+    if (const auto o = le_ordem(conexao, codigoEditado())) {
         caixaCodigo->setText(QString::number(o->codigo));
         caixaObservacao->setPlainText(o->observacao);
         caixaCliente->setText(QString::number(o->cliente));

@@ -13,7 +13,6 @@ class FrmOrdem : public FrmMovimentoServico {
     Q_OBJECT
 public:
     FrmOrdem();
-    qint32 codigoOrdem = 0; // the order to edit (binclusao false)
 
     QDateEdit* dataOrdem;
     QCheckBox* marcaConcluida;

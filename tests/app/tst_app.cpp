@@ -103,7 +103,7 @@ QString o_que_abriu(QDialog& d)
     auto* cadastro = dynamic_cast<FrmCadastro*>(&d);
     auto* movimento = dynamic_cast<FrmMovimento*>(&d);
     auto* clientes = dynamic_cast<FrmConsultaClientes*>(&d);
-    if ((cadastro && cadastro->inclusao()) || (movimento && movimento->binclusao))
+    if ((cadastro && cadastro->inclusao()) || (movimento && movimento->inclusao()))
         r += QStringLiteral(" (novo)");
     if (clientes && clientes->bChamadaDoCadastro)
         r += QStringLiteral(" (cadastro)");
@@ -133,7 +133,7 @@ void deixa_em_edicao()
 {
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (auto* c = dynamic_cast<FrmCadastro*>(w)) c->define_edicao(1);
-        if (auto* m = dynamic_cast<FrmMovimento*>(w)) m->binclusao = false;
+        if (auto* m = dynamic_cast<FrmMovimento*>(w)) m->define_edicao(m->codigoEditado());
         if (auto* c = dynamic_cast<FrmConsultaClientes*>(w)) c->bChamadaDoCadastro = false;
     }
 }
@@ -424,8 +424,8 @@ private slots:
         };
         ao_abrir_modal([](QDialog& d) {
             auto& busca = static_cast<FrmConsultaClientes&>(d);
-            QCOMPARE(busca.Grid1->textMatrix(1, 1), QStringLiteral("Ana"));
-            duplo_clique(busca.Grid1, 1, 1);
+            QCOMPARE(busca.gradeLista->texto(0, 1), QStringLiteral("Ana"));
+            duplo_clique(busca.gradeLista, 0, 1);
             busca.close();
         });
         ao_abrir_modal([](QDialog& d) {

@@ -102,7 +102,7 @@ private slots:
     // The entry, the budget (saved and printed) and the order of the sample shop.
     void movimentos()
     {
-        auto& e = abre_form<FrmEntradaEquipamento>(true);
+        auto& e = abre_inclusao<FrmEntradaEquipamento>();
         cliente(e, QStringLiteral("2"));
         e.caixaSolicitante->setText(QStringLiteral("Marcos Souza"));
         item_entrada(e, QStringLiteral("Impressora HP LaserJet 1102"), QStringLiteral("Manchas na impressão"));
@@ -111,7 +111,7 @@ private slots:
         guarda(e, "guia/entrada");
         clica(e.botaoCancelar);
 
-        auto& o = abre_form<FrmOrcamento>(true);
+        auto& o = abre_inclusao<FrmOrcamento>();
         cliente(o, QStringLiteral("2"));
         item_servico(o, 1, QStringLiteral("Troca do fusor"), QStringLiteral("180"));
         item_servico(o, 2, QStringLiteral("Limpeza e revisão geral"), QStringLiteral("120,5"));
@@ -123,8 +123,7 @@ private slots:
         clica(o.botaoCancelar);
 
         auto& s = form<FrmOrdem>();
-        s.codigoOrdem = 1;
-        abre_form<FrmOrdem>(false);
+        abre_edicao<FrmOrdem>(1);
         guarda(s, "ordem");
         guarda(s, "guia/ordem");
         clica(s.botaoCancelar);

@@ -6,7 +6,7 @@
 #include "grade.h"
 #include "errosbanco.h"
 #include "formatos.h"
-#include "literaissql.h"
+#include "datas.h"
 #include "localizacao.h"
 #include "mensagens.h"
 #include "relogio.h"
@@ -224,16 +224,11 @@ private slots:
             QCOMPARE(d->centavos(), centavos.toLongLong());
     }
 
-    void valorEDataSql()
+    void dataDigitada()
     {
-        QCOMPARE(valor_sql(QStringLiteral("R$ 1.234,50")), QStringLiteral("1234.5"));
-        QCOMPARE(valor_sql(QLocale().toCurrencyString(1234.5)), QStringLiteral("1234.5"));
-        QCOMPARE(valor_sql(QStringLiteral("12,5")), QStringLiteral("12.5"));
-        QCOMPARE(valor_sql(QStringLiteral("0")), QStringLiteral("0"));
-        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, valor_sql(QStringLiteral("doze")));
-        QCOMPARE(data_sql(QStringLiteral("26/04/2013")), QStringLiteral("2013-04-26"));
-        QCOMPARE(data_sql(QStringLiteral("6/4/13")), QStringLiteral("2013-04-06"));
-        QCOMPARE(data_sql(QString()), QString());
+        QCOMPARE(le_data(QStringLiteral("26/04/2013")), QDate(2013, 4, 26));
+        QCOMPARE(le_data(QStringLiteral("6/4/13")), QDate(2013, 4, 6));
+        QVERIFY(!le_data(QString()).isValid());
     }
 
     // Two-digit years follow today's year, not a fixed pivot.
@@ -241,26 +236,24 @@ private slots:
     {
         FormTeclas f;
         Relogio::fixa(QDateTime(QDate(2026, 12, 7), QTime(10, 0)));
-        QCOMPARE(data_sql(QStringLiteral("01/01/30")), QStringLiteral("2030-01-01"));
-        QCOMPARE(data_sql(QStringLiteral("31/12/46")), QStringLiteral("2046-12-31"));
-        QCOMPARE(data_sql(QStringLiteral("01/01/47")), QStringLiteral("1947-01-01"));
-        QCOMPARE(data_sql(QStringLiteral("07/12/26")), QStringLiteral("2026-12-07"));
+        QCOMPARE(le_data(QStringLiteral("01/01/30")), QDate(2030, 1, 1));
+        QCOMPARE(le_data(QStringLiteral("31/12/46")), QDate(2046, 12, 31));
+        QCOMPARE(le_data(QStringLiteral("01/01/47")), QDate(1947, 1, 1));
+        QCOMPARE(le_data(QStringLiteral("07/12/26")), QDate(2026, 12, 7));
         Relogio::fixa(QDateTime(QDate(2031, 1, 2), QTime(10, 0)));
         f.data->setText(QStringLiteral("01/01/30"));
         formata_campo(f.data, CampoData);
         QCOMPARE(f.data->text(), QStringLiteral("01/01/2030"));
-        QCOMPARE(data_sql(QStringLiteral("5/3/51")), QStringLiteral("2051-03-05"));
-        QCOMPARE(data_sql(QStringLiteral("5/3/52")), QStringLiteral("1952-03-05"));
+        QCOMPARE(le_data(QStringLiteral("5/3/51")), QDate(2051, 3, 5));
+        QCOMPARE(le_data(QStringLiteral("5/3/52")), QDate(1952, 3, 5));
         Relogio::fixa(QDateTime(QDate(2099, 6, 1), QTime(10, 0)));
-        QCOMPARE(data_sql(QStringLiteral("01/01/05")), QStringLiteral("2105-01-01"));
-        QCOMPARE(data_sql(QStringLiteral("01/01/98")), QStringLiteral("2098-01-01"));
+        QCOMPARE(le_data(QStringLiteral("01/01/05")), QDate(2105, 1, 1));
+        QCOMPARE(le_data(QStringLiteral("01/01/98")), QDate(2098, 1, 1));
         Relogio::solta();
     }
 
-    void literalENomeProprio()
+    void nomeProprio()
     {
-        QCOMPARE(texto_sql(QStringLiteral("D'Ávila")), QStringLiteral("D''Ávila"));
-        QCOMPARE(texto_sql(QStringLiteral("x'); drop table cidade; --")), QStringLiteral("x''); drop table cidade; --"));
         QCOMPARE(nome_proprio(QStringLiteral("são JOSÉ dos campos")), QStringLiteral("São José Dos Campos"));
         QCOMPARE(nome_proprio(QStringLiteral("  rua   xv")), QStringLiteral("  Rua   Xv"));
     }

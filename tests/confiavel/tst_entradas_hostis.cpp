@@ -354,7 +354,7 @@ private slots:
         executa(QStringLiteral("set generator codigo_cliente to 2147483646"));
         executa(QStringLiteral("insert into cliente (ncidade) values(1);"));
         executa(QStringLiteral("update cliente set cfantasia = 'Cliente do Limite' where ncodigo = 2147483647"));
-        auto& f = abre_form<FrmEntradaEquipamento>(true);
+        auto& f = abre_inclusao<FrmEntradaEquipamento>();
         for (const QString& codigo : {QStringLiteral("2147483647"), QStringLiteral("2147483648"), QStringLiteral("4294967297"),
                                       QStringLiteral("99999999999999999999")}) {
             amb->msgs.limpa();
@@ -396,11 +396,10 @@ private slots:
             bool avisa;
             QList<bool> respostas;      // the answers to the questions of a save
         };
-        auto movimento = [](auto* tipo, auto membro, int codigo) {
-            return [tipo, membro, codigo]() -> QDialog* {
+        auto movimento = [](auto* tipo, int codigo) {
+            return [tipo, codigo]() -> QDialog* {
                 using T = std::remove_pointer_t<decltype(tipo)>;
-                form<T>().*membro = codigo;
-                return &abre_form<T>(false);
+                return &abre_edicao<T>(codigo);
             };
         };
         auto cadastro = [](auto* tipo, qint32 codigo) {
@@ -418,15 +417,15 @@ private slots:
         const QStringList condicoes{QStringLiteral("1"), QStringLiteral("2")}, nomesCondicoes{QStringLiteral("A vista"), QStringLiteral("30/60")};
         const QStringList cidades{QStringLiteral("1"), QStringLiteral("2")}, nomesCidades{QStringLiteral("Cidade Não Informada"), QStringLiteral("Curitiba")};
         const QList<Caixa> caixas{
-            {"entrada: cliente", movimento((FrmEntradaEquipamento*)nullptr, &FrmEntradaEquipamento::codigoEntrada, 57), cliente, nomeCliente,
+            {"entrada: cliente", movimento((FrmEntradaEquipamento*)nullptr, 57), cliente, nomeCliente,
              clientes, nomesClientes, QStringLiteral("select ncliente from entrada_equipamento where ncodigo = 57"), true, {true, false}},
-            {"orçamento: cliente", movimento((FrmOrcamento*)nullptr, &FrmOrcamento::codigoOrcamento, 1), cliente, nomeCliente, clientes,
+            {"orçamento: cliente", movimento((FrmOrcamento*)nullptr, 1), cliente, nomeCliente, clientes,
              nomesClientes, QStringLiteral("select ncliente from orcamento where ncodigo = 1"), true, {false}},
-            {"orçamento: condição", movimento((FrmOrcamento*)nullptr, &FrmOrcamento::codigoOrcamento, 1), condicao, nomeCondicao,
+            {"orçamento: condição", movimento((FrmOrcamento*)nullptr, 1), condicao, nomeCondicao,
              condicoes, nomesCondicoes, QStringLiteral("select ncondicao from orcamento where ncodigo = 1"), true, {false}},
-            {"ordem: cliente", movimento((FrmOrdem*)nullptr, &FrmOrdem::codigoOrdem, 2), cliente, nomeCliente, clientes, nomesClientes,
+            {"ordem: cliente", movimento((FrmOrdem*)nullptr, 2), cliente, nomeCliente, clientes, nomesClientes,
              QStringLiteral("select ncliente from ordem where ncodigo = 2"), true, {}},
-            {"ordem: condição", movimento((FrmOrdem*)nullptr, &FrmOrdem::codigoOrdem, 2), condicao, nomeCondicao, condicoes,
+            {"ordem: condição", movimento((FrmOrdem*)nullptr, 2), condicao, nomeCondicao, condicoes,
              nomesCondicoes, QStringLiteral("select ncondicao from ordem where ncodigo = 2"), true, {}},
             {"cliente: cidade", cadastro((FrmCadCliente*)nullptr, 2),
              [](QDialog* d) { return static_cast<FrmCadPessoa*>(d)->caixaCidade; }, [](QDialog* d) { return static_cast<FrmCadPessoa*>(d)->caixaNomeCidade; },

@@ -18,7 +18,6 @@
 #include "lojateste.h"
 #include "errosbanco.h"
 #include "formatos.h"
-#include "legado.h"
 #include "localizacao.h"
 #include "sessao.h"
 #include "outraestacao.h"
@@ -149,7 +148,7 @@ int estacao(const QString& fonte, const QString& nome, int repeticoes)
         gravados << QStringLiteral("cliente ") + codigoCliente + QLatin1Char(' ') + marca;
         clica(c.botaoSair);
 
-        auto& e = abre_form<FrmEntradaEquipamento>(true);
+        auto& e = abre_inclusao<FrmEntradaEquipamento>();
         const QString codigoEntrada = e.caixaCodigo->text();
         cliente(e, QStringLiteral("2"));
         for (int i = 1; i <= 2; ++i)
@@ -159,8 +158,8 @@ int estacao(const QString& fonte, const QString& nome, int repeticoes)
         clica(e.botaoCancelar);
 
         for (int tipo = 0; tipo < 2; ++tipo) {
-            FrmMovimentoServico& m = tipo == 0 ? static_cast<FrmMovimentoServico&>(abre_form<FrmOrcamento>(true))
-                                               : static_cast<FrmMovimentoServico&>(abre_form<FrmOrdem>(true));
+            FrmMovimentoServico& m = tipo == 0 ? static_cast<FrmMovimentoServico&>(abre_inclusao<FrmOrcamento>())
+                                               : static_cast<FrmMovimentoServico&>(abre_inclusao<FrmOrdem>());
             const QString codigo = m.caixaCodigo->text();
             cliente(m, QStringLiteral("2"));
             for (const char* letra : {"a", "b"}) // machine and technician: the lookups' first rows
@@ -178,8 +177,6 @@ int estacao(const QString& fonte, const QString& nome, int repeticoes)
         std::cout << "mensagem " << QString(m).replace(QLatin1Char('\n'), QLatin1Char(' ')).toStdString() << '\n';
     std::cout << "fim " << operacoes << ' ' << conexao.repeticoes() << ' ' << msgs.conflitos << std::endl;
     Formularios::reinicia(); // the windows go while the application is still there
-    rsDados.fecha();
-    rsAux.fecha();
     conexao.fecha();
     return msgs.inesperadas.isEmpty() ? 0 : 1;
 }
@@ -290,7 +287,7 @@ private slots:
     {
         OutraEstacao outra(amb->banco.fonte());
         auto& f = abre_receber();
-        QVERIFY(linha_do_codigo(f.Grid1, 2) > 0);
+        QVERIFY(linha_do_codigo(f.gradeLista, 2) >= 0);
         for (const bool confirma : {true, false}) {
             if (!confirma) { // the instalment open again for the second round
                 executa(QStringLiteral("delete from baixa_conta_receber where nconta_receber = 2"));
@@ -325,10 +322,10 @@ private slots:
             }
             QCOMPARE(conta(QStringLiteral("select npago from conta_receber where ncodigo = 2")), 1);
             // the list was read again: the instalment is gone from it, and it still works
-            QCOMPARE(linha_do_codigo(f.Grid1, 2), -1);
+            QCOMPARE(linha_do_codigo(f.gradeLista, 2), -1);
             QVERIFY(f.isVisible());
             clica(f.botaoMostrar);
-            QCOMPARE(linha_do_codigo(f.Grid1, 2), -1);
+            QCOMPARE(linha_do_codigo(f.gradeLista, 2), -1);
         }
     }
 
@@ -363,7 +360,7 @@ private slots:
         amb->msgs.limpa();
         amb->msgs.respostas({false});
         QCOMPARE(baixas(2), (QStringList{QStringLiteral("100|P"), QStringLiteral("40|P")}));
-        QCOMPARE(f.Grid1->textMatrix(linha_do_codigo(f.Grid1, 2), 7), Dinheiro::leTexto(QStringLiteral("10,25"))->moeda());
+        QCOMPARE(f.gradeLista->texto(linha_do_codigo(f.gradeLista, 2), 7), Dinheiro::leTexto(QStringLiteral("10,25"))->moeda());
         // again, with 10,25 open: the other's 10,00 goes first; ours of 5,00 no longer fits; 0,20 does
         amb->msgs.limpa();
         baixaDaOutra(outra, 2, QStringLiteral("10.00"), false);
@@ -382,7 +379,7 @@ private slots:
         QCOMPARE(baixas(2).size(), 4);
         QCOMPARE(texto(QStringLiteral("select cast(sum(nvalor_baixa) as varchar(20)) from baixa_conta_receber where nconta_receber = 2")), QStringLiteral("150.20"));
         QCOMPARE(conta(QStringLiteral("select npago from conta_receber where ncodigo = 2")), 0);
-        QCOMPARE(f.Grid1->textMatrix(linha_do_codigo(f.Grid1, 2), 7), Dinheiro::leTexto(QStringLiteral("0,05"))->moeda());
+        QCOMPARE(f.gradeLista->texto(linha_do_codigo(f.gradeLista, 2), 7), Dinheiro::leTexto(QStringLiteral("0,05"))->moeda());
     }
 
     // Two stations close the same order at the same moment: the second
@@ -454,8 +451,7 @@ private slots:
             executa(QStringLiteral("delete from conta_receber where nordem = 2"));
             executa(QStringLiteral("insert into conta_receber values(null,2,'1/1','10.00',0,'2027-01-10',0)"));
             executa(QStringLiteral("update ordem set cobs = '', nconcluida = 1 where ncodigo = 2"));
-            f.codigoOrdem = 2;
-            abre_form<FrmOrdem>(false);
+            abre_edicao<FrmOrdem>(2);
             f.marcaConcluida->setChecked(false);
             f.caixaObservacao->setFocus();
             digita(f.caixaObservacao, QStringLiteral("Desta estação"));
@@ -624,7 +620,7 @@ private slots:
         // every write-off kept, none twice, the open value exact
         QCOMPARE(baixas(2), QStringList(n + repeticoes, QStringLiteral("1|P")));
         QCOMPARE(conta(QStringLiteral("select npago from conta_receber where ncodigo = 2")), 0);
-        QCOMPARE(abre_receber().Grid1->textMatrix(linha_do_codigo(form<FrmContasReceber>().Grid1, 2), FrmContasReceber::ColunaAberto),
+        QCOMPARE(abre_receber().gradeLista->texto(linha_do_codigo(form<FrmContasReceber>().gradeLista, 2), FrmContasReceber::ColunaAberto),
                  (*Dinheiro::leTexto(QStringLiteral("150,25")) - *Dinheiro::leTexto(QString::number(n + repeticoes))).moeda());
         for (const char* kind : {"cliente", "entrada", "orcamento", "ordem"})
             QCOMPARE(codigos.value(QString::fromLatin1(kind)).size(), n);
@@ -638,7 +634,7 @@ private slots:
             {QStringLiteral("item_ordem"), QStringLiteral("gen_item_ordem")},
             {QStringLiteral("baixa_conta_receber"), QStringLiteral("gen_baixa_conta_receber")}};
         for (const auto& [tabela, gerador] : geradores)
-            QVERIFY2(conexao.gerador(gerador) >= conta(QStringLiteral("select max(ncodigo) from ") + tabela), qPrintable(tabela));
+            QVERIFY2(valor_gerador(gerador) >= conta(QStringLiteral("select max(ncodigo) from ") + tabela), qPrintable(tabela));
     }
 };
 

@@ -107,7 +107,7 @@ private slots:
         auto& cidade = abre_inclusao<FrmCadCidades>();
         digita(cidade.caixaNome, QStringLiteral("Ponta Grossa"));
         digita(cidade.caixaUf, QStringLiteral("PR"));
-        auto& entrada = abre_form<FrmEntradaEquipamento>(true);
+        auto& entrada = abre_inclusao<FrmEntradaEquipamento>();
         const QString codigo = entrada.caixaCodigo->text();
         entrada.caixaCliente->setFocus();
         digita(entrada.caixaCliente, QStringLiteral("2"));
@@ -121,7 +121,7 @@ private slots:
         QCOMPARE(conta(itens), 1);
         // the receivables, every instalment listed (the shop's open one is 2)
         auto& contas = abre_receber();
-        QCOMPARE(contas.Grid1->textMatrix(1, 0), QStringLiteral("2"));
+        QCOMPARE(contas.gradeLista->texto(0, 0), QStringLiteral("2"));
         QVERIFY(amb->msgs.mostradas().isEmpty());
 
         {
@@ -143,8 +143,8 @@ private slots:
             // the receivables: the list stays as it was, a write-off is refused whole
             clica(contas.botaoMostrar);
             so_conexao_perdida(1);
-            QCOMPARE(contas.Grid1->textMatrix(1, 0), QStringLiteral("2"));
-            contas.Grid1->setRow(1);
+            QCOMPARE(contas.gradeLista->texto(0, 0), QStringLiteral("2"));
+            contas.gradeLista->defineLinhaAtual(0);
             ao_abrir_modal([&](QDialog& d) {
                 auto& b = static_cast<FrmBaixaContasReceber&>(d);
                 ativa(b);
@@ -167,7 +167,7 @@ private slots:
                  QStringList{QStringLiteral("Ponta Grossa|PR")});
         QVERIFY(conexao.aberta());
         clica(contas.botaoMostrar);
-        QCOMPARE(contas.Grid1->textMatrix(1, 0), QStringLiteral("2"));
+        QCOMPARE(contas.gradeLista->texto(0, 0), QStringLiteral("2"));
         QCOMPARE(conta(QStringLiteral("select count(*) from baixa_conta_receber")), 1);
 
         // away again: both forms can still be left

@@ -93,12 +93,12 @@ template <class T>
 T& pesquisa_na_linha(const QString& codigo)
 {
     T& f = mostra_form<T>();
-    if (f.Grid1->textMatrix(1, 0).isEmpty()) // the movements list on "&Procurar"
+    if (f.gradeLista->texto(0, 0).isEmpty()) // the movements list on "&Procurar"
         clica(f.botaoProcurar ? f.botaoProcurar : f.template findChild<QPushButton*>(QStringLiteral("botaoMostrar")));
-    const int l = linha_do_codigo(f.Grid1, codigo.toLongLong());
-    if (l < 1)
+    const int l = linha_do_codigo(f.gradeLista, codigo.toLongLong());
+    if (l < 0)
         QTest::qFail(qPrintable(QStringLiteral("código %1 fora da lista").arg(codigo)), __FILE__, __LINE__);
-    f.Grid1->setRow(qMax(1, l));
+    f.gradeLista->defineLinhaAtual(qMax(0, l));
     return f;
 }
 
@@ -418,7 +418,7 @@ void TstTudoOuNada::monta_tabela()
 
     casos << Caso{"abandono da entrada", Operacao::AbandonoMovimento,
                   [] {
-                      auto& f = abre_form<FrmEntradaEquipamento>(true);
+                      auto& f = abre_inclusao<FrmEntradaEquipamento>();
                       item_entrada(f, QStringLiteral("Impressora"), QStringLiteral("Não liga"));
                       return static_cast<QWidget*>(&f);
                   },
@@ -426,7 +426,7 @@ void TstTudoOuNada::monta_tabela()
 
     casos << Caso{"abandono do orçamento", Operacao::AbandonoMovimento,
                   [] {
-                      auto& f = abre_form<FrmOrcamento>(true);
+                      auto& f = abre_inclusao<FrmOrcamento>();
                       cliente(f, QStringLiteral("2"));
                       item_servico(f, 1, QStringLiteral("Limpeza"), QStringLiteral("80"));
                       return static_cast<QWidget*>(&f);
@@ -435,7 +435,7 @@ void TstTudoOuNada::monta_tabela()
 
     casos << Caso{"abandono da ordem", Operacao::AbandonoMovimento,
                   [] {
-                      auto& f = abre_form<FrmOrdem>(true);
+                      auto& f = abre_inclusao<FrmOrdem>();
                       cliente(f, QStringLiteral("2"));
                       item_servico(f, 1, QStringLiteral("Limpeza"), QStringLiteral("80"), 1);
                       return static_cast<QWidget*>(&f);
@@ -445,7 +445,7 @@ void TstTudoOuNada::monta_tabela()
     // the budget is saved on its own first; the order made from it is the unit
     casos << Caso{"ordem gerada do orçamento", Operacao::OrdemDoOrcamento,
                   [] {
-                      auto& f = abre_form<FrmOrcamento>(true);
+                      auto& f = abre_inclusao<FrmOrcamento>();
                       cliente(f, QStringLiteral("2"));
                       item_servico(f, 1, QStringLiteral("Limpeza"), QStringLiteral("80"));
                       f.marcaAprovado->setChecked(true);
@@ -462,8 +462,7 @@ void TstTudoOuNada::monta_tabela()
                   [] {
                       executa(QStringLiteral("insert into conta_receber values(null,2,'1/1','10.00',0,'2027-01-10',0)"));
                       auto& f = form<FrmOrdem>();
-                      f.codigoOrdem = 2;
-                      abre_form<FrmOrdem>(false);
+                      abre_edicao<FrmOrdem>(2);
                       f.caixaObservacao->setPlainText(QStringLiteral("Alterada"));
                       f.marcaConcluida->setChecked(false);
                       return static_cast<QWidget*>(&f);
@@ -478,10 +477,10 @@ void TstTudoOuNada::monta_tabela()
     // a picked item of a budget with a new price: the item and the total
     casos << Caso{"item do orçamento com o total", Operacao::GravacaoItem,
                   [] {
-                      auto& f = abre_form<FrmOrcamento>(true);
+                      auto& f = abre_inclusao<FrmOrcamento>();
                       cliente(f, QStringLiteral("2"));
                       item_servico(f, 1, QStringLiteral("Limpeza"), QStringLiteral("80"));
-                      duplo_clique(f.gradeItens, 1, 1);
+                      duplo_clique(f.gradeItens, 0, 1);
                       f.caixaPreco->setText(QStringLiteral("90"));
                       return static_cast<QWidget*>(&f);
                   },
@@ -515,7 +514,7 @@ void TstTudoOuNada::monta_tabela()
     casos << Caso{"entrega da ordem", Operacao::Entrega,
                   [] {
                       auto& f = mostra_form<FrmOficina>();
-                      f.Grid1->setRow(qMax(1, linha_do_codigo(f.Grid1, 30000000001LL)));
+                      f.gradeLista->defineLinhaAtual(qMax(0, linha_do_codigo(f.gradeLista, 30000000001LL)));
                       return static_cast<QWidget*>(&f);
                   },
                   [this] {
@@ -555,7 +554,7 @@ void TstTudoOuNada::monta_tabela()
     casos << Caso{"reabertura de parcela paga", Operacao::Reabertura,
                   [] {
                       auto& f = abre_recebidas();
-                      f.Grid1->setRow(qMax(1, linha_do_codigo(f.Grid1, 1)));
+                      f.gradeLista->defineLinhaAtual(qMax(0, linha_do_codigo(f.gradeLista, 1)));
                       return static_cast<QWidget*>(&f);
                   },
                   [this] {

@@ -10,7 +10,6 @@
 #include "frmcadtecnico.h"
 #include "frmconsulta.h"
 #include "grade.h"
-#include "legado.h"
 #include "sessao.h"
 
 #include <QComboBox>
@@ -154,13 +153,13 @@ private slots:
         // set back on the embedded database; a gap on a server, where
         // another station may draw a code between the read and the set
         const int gerador = conexao.noServidor() ? 2 : 1;
-        QCOMPARE(conexao.gerador(QStringLiteral("codigo_cliente")), gerador);
+        QCOMPARE(valor_gerador(QStringLiteral("codigo_cliente")), gerador);
         // the close box does the same
         abre_inclusao<FrmCadCliente>();
         f.close();
         QVERIFY(!f.isVisible());
         QCOMPARE(linhas(QStringLiteral("select ncodigo from cliente")), antes);
-        QCOMPARE(conexao.gerador(QStringLiteral("codigo_cliente")), conexao.noServidor() ? 3 : 1);
+        QCOMPARE(valor_gerador(QStringLiteral("codigo_cliente")), conexao.noServidor() ? 3 : 1);
     }
 
     void outraEstacaoNaoPerdeRegistros()
@@ -172,14 +171,14 @@ private slots:
         executa(QStringLiteral("update cliente set cfantasia = 'Da Outra Estação' where ncodigo = 3"));
         clica(c.botaoSair);
         QCOMPARE(linhas(QStringLiteral("select ncodigo, cfantasia from cliente where ncodigo > 1")), QStringList{QStringLiteral("3|Da Outra Estação")});
-        QCOMPARE(conexao.gerador(QStringLiteral("codigo_cliente")), 3); // not set back under the other station's code
+        QCOMPARE(valor_gerador(QStringLiteral("codigo_cliente")), 3); // not set back under the other station's code
 
         auto& t = abre_inclusao<FrmCadTecnico>();
         QCOMPARE(t.caixaCodigo->text(), QStringLiteral("1"));
         executa(QStringLiteral("insert into tecnico values(null,'Outro','','',1,'','','','','','','','',0)"));
         clica(t.botaoSair);
         QCOMPARE(linhas(QStringLiteral("select ncodigo, cfantasia from tecnico")), QStringList{QStringLiteral("1|Outro")});
-        QCOMPARE(conexao.gerador(QStringLiteral("codigo_tecnico")), 1);
+        QCOMPARE(valor_gerador(QStringLiteral("codigo_tecnico")), 1);
     }
 
     void escNaoFechaEFalhaAoAbrirFecha()
@@ -231,7 +230,7 @@ private slots:
         QCOMPARE(f.abas->currentIndex(), 0);
         clica(f.botaoSair);
         QCOMPARE(valor(QStringLiteral("select max(ncodigo) from cliente")).toInt(), 3);
-        QCOMPARE(conexao.gerador(QStringLiteral("codigo_cliente")), conexao.noServidor() ? 4 : 3);
+        QCOMPARE(valor_gerador(QStringLiteral("codigo_cliente")), conexao.noServidor() ? 4 : 3);
     }
 
     void clienteComCidadeDesconhecidaNaoGrava()
@@ -306,7 +305,7 @@ private slots:
         executa(QStringLiteral("insert into cidade values(null,'Curitiba','PR');"));
         ao_abrir_modal([](QDialog& d) {
             auto& c = static_cast<FrmConsulta&>(d);
-            c.Grid1->setRow(2);
+            c.gradeLista->defineLinhaAtual(1);
             c.aceita();
         });
         tecla(f.caixaCidade, Qt::Key_F12);
@@ -332,7 +331,7 @@ private slots:
         QCOMPARE(f.caixaComissao->text(), QStringLiteral("0"));
         clica(f.botaoSair);
         QCOMPARE(valor(QStringLiteral("select count(*) from tecnico")).toInt(), 0);
-        QCOMPARE(conexao.gerador(QStringLiteral("codigo_tecnico")), 0);
+        QCOMPARE(valor_gerador(QStringLiteral("codigo_tecnico")), 0);
 
         abre_inclusao<FrmCadTecnico>();
         digita(f.caixaNome, QStringLiteral("carlos lima"));
@@ -365,7 +364,7 @@ private slots:
         clica(f.botaoGravar);
         QCOMPARE(amb->msgs.ultimo(), OBRIGATORIOS);
         clica(f.botaoSair);
-        QCOMPARE(conexao.gerador(QStringLiteral("codigo_tecnico")), 1);
+        QCOMPARE(valor_gerador(QStringLiteral("codigo_tecnico")), 1);
 
         abre_edicao<FrmCadTecnico>(1);
         QCOMPARE(f.caixaComissao->text(), QStringLiteral("2,5"));
@@ -430,7 +429,7 @@ private slots:
         QVERIFY(!f.isVisible());
         QCOMPARE(linhas(QStringLiteral("select ncodigo from equipamento")), QStringList{QStringLiteral("1")});
         QCOMPARE(valor(QStringLiteral("select count(*) from propriedade")).toInt(), 2);
-        QCOMPARE(conexao.gerador(QStringLiteral("codigo_equipamento")), conexao.noServidor() ? 2 : 1);
+        QCOMPARE(valor_gerador(QStringLiteral("codigo_equipamento")), conexao.noServidor() ? 2 : 1);
     }
 
     void propriedadeEmUsoNaoSaiDaLista()

@@ -48,7 +48,7 @@ QString retrato()
            + linhas(QStringLiteral("select ncodigo, ncliente from equipamento_cliente order by ncodigo")).join(QLatin1Char(';'))
            + QLatin1Char('/') + linhas(QStringLiteral("select nPropriedade, nequipamento_cliente, cvalor from Propriedade_equipamento_cliente "
                                                       "order by 1, 2")).join(QLatin1Char(';'))
-           + QLatin1Char('/') + QString::number(conexao.gerador(QStringLiteral("codigo_cliente")));
+           + QLatin1Char('/') + QString::number(valor_gerador(QStringLiteral("codigo_cliente")));
 }
 
 // A machine with one property value for the customer on screen, as
@@ -94,7 +94,7 @@ private slots:
         ao_abrir_modal([](QDialog& d) {
             auto& lista = static_cast<FrmConsultaEquipamentoCliente&>(d);
             clica(lista.botaoIncluir);
-            QCOMPARE(lista.Grid1->textMatrix(1, 2), QStringLiteral("HP 1102"));
+            QCOMPARE(lista.gradeLista->texto(0, 2), QStringLiteral("HP 1102"));
             clica(lista.botaoSair);
         });
         ao_abrir_modal([](QDialog& d) {

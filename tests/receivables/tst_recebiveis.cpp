@@ -77,16 +77,16 @@ QString npago(int conta) { return apoio::valor(QStringLiteral("select npago from
 // What the open list shows of an instalment must be what the database holds.
 void confereComBanco(const Grade* g)
 {
-    for (int l = 1; l < g->rows() && !g->textMatrix(l, 0).isEmpty(); ++l) {
-        const QString conta = g->textMatrix(l, 0);
+    for (int l = 0; l < g->linhas() && !g->texto(l, 0).isEmpty(); ++l) {
+        const QString conta = g->texto(l, 0);
         const QStringList banco = linhas(QStringLiteral("select c.nvalor_parcela, coalesce((select sum(nvalor_baixa) from baixa_conta_receber "
                                                          "where nconta_receber = c.ncodigo),0) from conta_receber c where ncodigo = ") + conta)
                                       .first()
                                       .split(QLatin1Char('|'));
         const Dinheiro valor = *Dinheiro::leBanco(banco[0]), pago = *Dinheiro::leBanco(banco[1]);
-        QCOMPARE(g->textMatrix(l, FrmContasReceber::ColunaValor), valor.moeda());
-        QCOMPARE(g->textMatrix(l, FrmContasReceber::ColunaPago), pago.moeda());
-        QCOMPARE(g->textMatrix(l, FrmContasReceber::ColunaAberto), (valor - pago).moeda());
+        QCOMPARE(g->texto(l, FrmContasReceber::ColunaValor), valor.moeda());
+        QCOMPARE(g->texto(l, FrmContasReceber::ColunaPago), pago.moeda());
+        QCOMPARE(g->texto(l, FrmContasReceber::ColunaAberto), (valor - pago).moeda());
     }
 }
 
@@ -119,16 +119,16 @@ private slots:
         QCOMPARE(f.escolhaFiltro->currentText(), QStringLiteral("Por período"));
         QCOMPARE(f.dataInicio->date(), QDate(2026, 12, 6));
         QCOMPARE(f.dataFim->date(), QDate(2026, 12, 6));
-        QCOMPARE(f.Grid1->rows(), 15);
-        QVERIFY(coluna(f.Grid1, 0).isEmpty());
+        QCOMPARE(f.gradeLista->linhas(), 14);
+        QVERIFY(coluna(f.gradeLista, 0).isEmpty());
         QCOMPARE(f.caixaQuantidade->text(), QStringLiteral("0"));
         QCOMPARE(f.caixaTotal->text(), reais("0,00"));
         for (QPushButton* b : {f.botaoBaixar, f.botaoMostrarBaixas, f.botaoAlterarVencimento})
             QVERIFY(!b->isEnabled());
-        QCOMPARE(linha(f.Grid1, 0), (QStringList{QStringLiteral("Codigo da conta"), QStringLiteral("Cliente"), QStringLiteral("Vencimento"),
+        QCOMPARE(cabecalho(f.gradeLista), (QStringList{QStringLiteral("Codigo da conta"), QStringLiteral("Cliente"), QStringLiteral("Vencimento"),
                                                  QStringLiteral("Valor original"), QStringLiteral("Numero docto"), QStringLiteral("Parcela"),
                                                  QStringLiteral("Valor pago"), QStringLiteral("Total")}));
-        QVERIFY(f.Grid1->isColumnHidden(0));
+        QVERIFY(f.gradeLista->isColumnHidden(0));
         QCOMPARE(f.dataInicio->accessibleName(), QStringLiteral("Período"));
         QCOMPARE(f.caixaCliente->accessibleName(), QStringLiteral("Cliente"));
         QCOMPARE(f.caixaQuantidade->accessibleName(), QStringLiteral("Qtde. doctos:"));
@@ -138,20 +138,20 @@ private slots:
     {
         auto& f = abre_receber();
         // ordered by due date; the partly paid instalment shows what is left
-        QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("3")}));
-        QCOMPARE(linha(f.Grid1, 2), (QStringList{QStringLiteral("1"), QStringLiteral("Ana Souza"), QStringLiteral("10/12/2026"), reais("100,00"),
+        QCOMPARE(coluna(f.gradeLista, 0), (QStringList{QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("3")}));
+        QCOMPARE(linha(f.gradeLista, 1), (QStringList{QStringLiteral("1"), QStringLiteral("Ana Souza"), QStringLiteral("10/12/2026"), reais("100,00"),
                                                  QStringLiteral("1"), QStringLiteral("1/2"), reais("30,00"), reais("70,00")}));
         QCOMPARE(f.caixaQuantidade->text(), QStringLiteral("3"));
         QCOMPARE(f.caixaTotal->text(), reais("200,00"));
-        QCOMPARE(f.Grid1->rows(), 15);
-        QCOMPARE(QApplication::focusWidget(), f.Grid1);
+        QCOMPARE(f.gradeLista->linhas(), 14);
+        QCOMPARE(QApplication::focusWidget(), f.gradeLista);
         QVERIFY(f.botaoBaixar->isEnabled() && f.botaoMostrarBaixas->isEnabled() && f.botaoAlterarVencimento->isEnabled());
-        confereComBanco(f.Grid1);
+        confereComBanco(f.gradeLista);
         // a filler row disables the row buttons; a double click there does nothing
-        QTest::mouseClick(f.Grid1->viewport(), Qt::LeftButton, {}, f.Grid1->viewport()->mapFrom(f.Grid1, f.Grid1->cellGeometry(6, 1).center()));
+        QTest::mouseClick(f.gradeLista->viewport(), Qt::LeftButton, {}, f.gradeLista->viewport()->mapFrom(f.gradeLista, f.gradeLista->geometriaCelula(5, 1).center()));
         QVERIFY(!f.botaoBaixar->isEnabled() && !f.botaoMostrarBaixas->isEnabled() && !f.botaoAlterarVencimento->isEnabled());
         ao_abrir_modal([](QDialog& d) { d.reject(); });
-        duplo_clique(f.Grid1, 6, 1);
+        duplo_clique(f.gradeLista, 5, 1);
         QCOMPARE(acoes_modais_pendentes(), 1);
         limpa_acoes_modais();
 
@@ -169,20 +169,20 @@ private slots:
         // a one-day period includes its day
         filtra(f, FiltroContas::PorPeriodo);
         QCOMPARE(habilitados(), (QList<bool>{true, true, false, false}));
-        QVERIFY(coluna(f.Grid1, 0).isEmpty()); // a new filter empties the list
+        QVERIFY(coluna(f.gradeLista, 0).isEmpty()); // a new filter empties the list
         f.dataInicio->setDate(QDate(2026, 12, 10));
         f.dataFim->setDate(QDate(2026, 12, 10));
         clica(f.botaoMostrar);
-        QCOMPARE(coluna(f.Grid1, 0), QStringList{QStringLiteral("1")});
+        QCOMPARE(coluna(f.gradeLista, 0), QStringList{QStringLiteral("1")});
         f.dataInicio->setDate(QDate(2026, 12, 6));
         clica(f.botaoMostrar);
-        QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("2"), QStringLiteral("1")}));
+        QCOMPARE(coluna(f.gradeLista, 0), (QStringList{QStringLiteral("2"), QStringLiteral("1")}));
         // closing a picker's calendar empties the list
         QTest::mouseClick(f.dataFim, Qt::LeftButton, {}, QPoint(f.dataFim->width() - 6, f.dataFim->height() / 2));
         QTRY_VERIFY(f.dataFim->calendarWidget()->isVisible());
         tecla(f.dataFim->calendarWidget(), Qt::Key_Escape);
         QTRY_VERIFY(!f.dataFim->calendarWidget()->isVisible());
-        QVERIFY(coluna(f.Grid1, 0).isEmpty());
+        QVERIFY(coluna(f.gradeLista, 0).isEmpty());
         ativa(f);
         QCOMPARE(f.caixaQuantidade->text(), QStringLiteral("0"));
 
@@ -190,7 +190,7 @@ private slots:
         filtra(f, FiltroContas::PorCliente);
         clica(f.botaoMostrar);
         QCOMPARE(amb->msgs.textos(), QStringList{QStringLiteral("Informe o cliente!")});
-        QVERIFY(coluna(f.Grid1, 0).isEmpty());
+        QVERIFY(coluna(f.gradeLista, 0).isEmpty());
         // the code box takes digits only; an unknown code is refused and selected
         f.caixaCliente->setFocus();
         digita(f.caixaCliente, QStringLiteral("9a"));
@@ -204,18 +204,18 @@ private slots:
         tecla(f.caixaCliente, Qt::Key_Return); // Enter moves on, the name is looked up
         QTRY_COMPARE(f.caixaNomeCliente->text(), QStringLiteral("Ana Souza"));
         clica(f.botaoMostrar);
-        QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("1"), QStringLiteral("3")}));
+        QCOMPARE(coluna(f.gradeLista, 0), (QStringList{QStringLiteral("1"), QStringLiteral("3")}));
         QCOMPARE(f.caixaTotal->text(), reais("150,00"));
         digita(f.caixaCliente, QStringLiteral("3")); // typing in the box empties the list
-        QVERIFY(coluna(f.Grid1, 0).isEmpty());
+        QVERIFY(coluna(f.gradeLista, 0).isEmpty());
         // "..." and F12 choose in the customer search
         ao_abrir_modal([](QDialog& d) {
             auto& c = static_cast<FrmConsultaClientes&>(d);
             ativa(c);
-            c.Grid1->setRow(2);
+            c.gradeLista->defineLinhaAtual(1);
             clica(c.botaoAceitar);
             if (c.isVisible()) {
-                QTest::qFail(qPrintable(QStringLiteral("a busca não devolveu o cliente %1 %2 %3 %4").arg(c.Grid1->rows()).arg(c.Grid1->textMatrix(2,1)).arg(c.botaoAceitar->isEnabled()).arg(c.botaoAceitar->isVisible())), __FILE__, __LINE__);
+                QTest::qFail(qPrintable(QStringLiteral("a busca não devolveu o cliente %1 %2 %3 %4").arg(c.gradeLista->linhas()).arg(c.gradeLista->texto(1, 1)).arg(c.botaoAceitar->isEnabled()).arg(c.botaoAceitar->isVisible())), __FILE__, __LINE__);
                 d.reject();
             }
         });
@@ -229,18 +229,18 @@ private slots:
         f.caixaCliente->setText(QStringLiteral("2"));
         f.valida_cliente();
         clica(f.botaoMostrar);
-        QCOMPARE(coluna(f.Grid1, 0), QStringList{QStringLiteral("1")});
+        QCOMPARE(coluna(f.gradeLista, 0), QStringList{QStringLiteral("1")});
         // F5 goes to "Mostrar" without pressing it
         f.caixaCliente->setFocus();
         tecla(f.caixaCliente, Qt::Key_F5);
         QCOMPARE(QApplication::focusWidget(), f.botaoMostrar);
-        QCOMPARE(coluna(f.Grid1, 0), QStringList{QStringLiteral("1")});
+        QCOMPARE(coluna(f.gradeLista, 0), QStringList{QStringLiteral("1")});
     }
 
     void receberAlteraVencimento()
     {
         auto& f = abre_receber();
-        f.Grid1->setRow(1); // instalment 2, due 06/12/2026
+        f.gradeLista->defineLinhaAtual(0); // instalment 2, due 06/12/2026
         amb->msgs.entradas({QStringLiteral("31/02/2013"), std::nullopt, QStringLiteral("20/01/2027")});
         clica(f.botaoAlterarVencimento);
         QCOMPARE(amb->msgs.mostradas().last().texto, QStringLiteral("Informe a nova data de vencimento dessa parcela:"));
@@ -249,8 +249,8 @@ private slots:
         QCOMPARE(apoio::valor(QStringLiteral("select dvencimento from conta_receber where ncodigo = 2")).toDate(), QDate(2026, 12, 6));
         clica(f.botaoAlterarVencimento);
         QCOMPARE(apoio::valor(QStringLiteral("select dvencimento from conta_receber where ncodigo = 2")).toDate(), QDate(2027, 1, 20));
-        QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("2")}));
-        QCOMPARE(f.Grid1->textMatrix(f.Grid1->row(), 0), QStringLiteral("2")); // still the current one
+        QCOMPARE(coluna(f.gradeLista, 0), (QStringList{QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("2")}));
+        QCOMPARE(f.gradeLista->texto(f.gradeLista->linhaAtual(), 0), QStringLiteral("2")); // still the current one
         QCOMPARE(amb->msgs.mostradas().size(), 3);
     }
 
@@ -297,7 +297,7 @@ private slots:
         cr().SelectionFormula.clear();
         ao_abrir_modal([&](QDialog& d) {
             auto& m = static_cast<FrmMostraBaixaContaPaga&>(d);
-            m.gradeBaixas->setRow(linha_do_codigo(m.gradeBaixas, selecao.section(QLatin1Char('='), 1).toInt()));
+            m.gradeBaixas->defineLinhaAtual(linha_do_codigo(m.gradeBaixas, selecao.section(QLatin1Char('='), 1).toInt()));
             amb->msgs.respostas({true});
             clica(m.botaoRecibo);
             m.close();
@@ -307,12 +307,12 @@ private slots:
         fecha_previas();
         QCOMPARE(baixas(1), (QStringList{QStringLiteral("30|0|P||01/12/2026 09:00:00"), QStringLiteral("69.99|5|P|Pix dAna|06/12/2026 10:15:00")}));
         QCOMPARE(npago(1), QStringLiteral("0"));
-        const int l = linha_do_codigo(f.Grid1, 1);
-        QCOMPARE(f.Grid1->row(), l);
-        QCOMPARE(f.Grid1->textMatrix(l, FrmContasReceber::ColunaPago), reais("99,99"));
-        QCOMPARE(f.Grid1->textMatrix(l, FrmContasReceber::ColunaAberto), reais("0,01"));
+        const int l = linha_do_codigo(f.gradeLista, 1);
+        QCOMPARE(f.gradeLista->linhaAtual(), l);
+        QCOMPARE(f.gradeLista->texto(l, FrmContasReceber::ColunaPago), reais("99,99"));
+        QCOMPARE(f.gradeLista->texto(l, FrmContasReceber::ColunaAberto), reais("0,01"));
         QCOMPARE(f.caixaTotal->text(), reais("130,01"));
-        confereComBanco(f.Grid1);
+        confereComBanco(f.gradeLista);
 
         // integral below the open value closes the instalment with the
         // difference as a discount, once agreed; dated with the chosen day and the time of the save
@@ -342,7 +342,7 @@ private slots:
         QCOMPARE(baixas(3), QStringList{QStringLiteral("50|3|I||05/12/2026 10:15:42")});
         QCOMPARE(descontos(3), QStringList{QStringLiteral("30|0")});
         QCOMPARE(npago(3), QStringLiteral("1"));
-        QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("2"), QStringLiteral("1")}));
+        QCOMPARE(coluna(f.gradeLista, 0), (QStringList{QStringLiteral("2"), QStringLiteral("1")}));
         QCOMPARE(f.caixaTotal->text(), reais("50,01"));
 
         // "&Sair" after changing everything writes nothing
@@ -379,28 +379,28 @@ private slots:
         executa(QStringLiteral("insert into baixa_conta_receber values(null,5,0.5,0,0,0,'P','','2026-11-21 09:00:00');"));
         auto& f = abre_receber(FiltroContas::Vencidas);
         QCOMPARE(f.escolhaFiltro->currentText(), QStringLiteral("Vencidas"));
-        QCOMPARE(coluna(f.Grid1, 0), QStringList{QStringLiteral("5")});
+        QCOMPARE(coluna(f.gradeLista, 0), QStringList{QStringLiteral("5")});
         QCOMPARE(f.caixaTotal->text(), reais("1.234,00"));
-        QCOMPARE(f.Grid1->avisoLinha(1), QStringLiteral("Vencida"));
-        const QModelIndex i = f.Grid1->model()->index(0, 1);
+        QCOMPARE(f.gradeLista->aviso(0), QStringLiteral("Vencida"));
+        const QModelIndex i = f.gradeLista->model()->index(0, 1);
         QCOMPARE(i.data(Qt::AccessibleDescriptionRole).toString(), QStringLiteral("Vencida"));
         QVERIFY(i.data(Qt::BackgroundRole).isValid());
         // all of them: only the overdue one marked (one due today is not overdue)
         filtra(f, FiltroContas::Todas);
         clica(f.botaoMostrar);
-        QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("5"), QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("3")}));
+        QCOMPARE(coluna(f.gradeLista, 0), (QStringList{QStringLiteral("5"), QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("3")}));
         for (int l = 1; l <= 4; ++l) {
-            QCOMPARE(f.Grid1->avisoLinha(l), l == 1 ? QStringLiteral("Vencida") : QString());
-            QCOMPARE(f.Grid1->model()->index(l - 1, 2).data(Qt::BackgroundRole).isValid(), l == 1);
+            QCOMPARE(f.gradeLista->aviso(l - 1), l == 1 ? QStringLiteral("Vencida") : QString());
+            QCOMPARE(f.gradeLista->model()->index(l - 1, 2).data(Qt::BackgroundRole).isValid(), l == 1);
         }
 
         const QList<QStringList> csv = exporta_e_le(f.botaoExportar, amb->banco.pasta() + QStringLiteral("/receber.csv"));
         QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Planilha gravada com 4 linha(s) em %1/receber.csv.").arg(amb->banco.pasta()));
         QCOMPARE(csv.size(), 5);
-        QStringList cabecalho = linha(f.Grid1, 0).mid(1); // the hidden code stays out
-        QCOMPARE(csv[0], cabecalho);
+        const QStringList titulos = cabecalho(f.gradeLista).mid(1); // the hidden code stays out
+        QCOMPARE(csv[0], titulos);
         for (int l = 1; l <= 4; ++l) {
-            const QStringList grade = linha(f.Grid1, l).mid(1);
+            const QStringList grade = linha(f.gradeLista, l - 1).mid(1);
             QCOMPARE(csv[l].size(), grade.size());
             for (int c = 0; c < grade.size(); ++c) {
                 const QString& celula = csv[l][c];
@@ -433,24 +433,24 @@ private slots:
         auto& f = abre_receber(FiltroContas::Todas);
         QCOMPARE(f.caixaQuantidade->text(), QString::number(todas.size()));
         QCOMPARE(f.caixaTotal->text(), total.moeda());
-        const QStringList lidas = coluna(f.Grid1, 0);
+        const QStringList lidas = coluna(f.gradeLista, 0);
         QVERIFY(lidas.size() >= FrmContasReceber::LINHAS_MINIMAS && lidas.size() < todas.size());
         QCOMPARE(lidas, todas.mid(0, lidas.size()));
-        f.Grid1->setFocus();
-        QTest::keyClick(f.Grid1, Qt::Key_PageDown);
-        QVERIFY(coluna(f.Grid1, 0).size() > lidas.size());
-        QTest::keyClick(f.Grid1, Qt::Key_End);
-        QCOMPARE(coluna(f.Grid1, 0), todas);
-        QCOMPARE(f.Grid1->row(), int(todas.size()));
+        f.gradeLista->setFocus();
+        QTest::keyClick(f.gradeLista, Qt::Key_PageDown);
+        QVERIFY(coluna(f.gradeLista, 0).size() > lidas.size());
+        QTest::keyClick(f.gradeLista, Qt::Key_End);
+        QCOMPARE(coluna(f.gradeLista, 0), todas);
+        QCOMPARE(f.gradeLista->linhaAtual(), int(todas.size()) - 1);
         QCOMPARE(f.caixaQuantidade->text(), QString::number(todas.size()));
         const QList<QStringList> csv = exporta_e_le(f.botaoExportar, amb->banco.pasta() + QStringLiteral("/paginas.csv"));
         QCOMPARE(csv.size(), todas.size() + 1);
         // read anew (after a change of due date), the list keeps what was read and the current row
-        f.Grid1->setRow(int(todas.size()) - 1);
-        const QString atual = f.Grid1->textMatrix(f.Grid1->row(), 0);
+        f.gradeLista->defineLinhaAtual(int(todas.size()) - 2);
+        const QString atual = f.gradeLista->texto(f.gradeLista->linhaAtual(), 0);
         clica(f.botaoMostrar);
-        QCOMPARE(coluna(f.Grid1, 0), todas);
-        QCOMPARE(f.Grid1->textMatrix(f.Grid1->row(), 0), atual);
+        QCOMPARE(coluna(f.gradeLista, 0), todas);
+        QCOMPARE(f.gradeLista->texto(f.gradeLista->linhaAtual(), 0), atual);
     }
 
     // Six-figure amounts are listed exact: the engine's sum of such a round
@@ -460,11 +460,11 @@ private slots:
         executa(QStringLiteral("insert into conta_receber values(null,2,'2/2','100000',0,'2026-12-06',0)  "));
         executa(QStringLiteral("insert into baixa_conta_receber values(null,5,'50000',0,0,0,'P','','2026-12-06 09:00:00');"));
         auto& f = abre_receber();
-        const int l = linha_do_codigo(f.Grid1, 5);
-        QCOMPARE(f.Grid1->textMatrix(l, FrmContasReceber::ColunaValor), reais("100.000,00"));
-        QCOMPARE(f.Grid1->textMatrix(l, FrmContasReceber::ColunaPago), reais("50.000,00"));
-        QCOMPARE(f.Grid1->textMatrix(l, FrmContasReceber::ColunaAberto), reais("50.000,00"));
-        confereComBanco(f.Grid1);
+        const int l = linha_do_codigo(f.gradeLista, 5);
+        QCOMPARE(f.gradeLista->texto(l, FrmContasReceber::ColunaValor), reais("100.000,00"));
+        QCOMPARE(f.gradeLista->texto(l, FrmContasReceber::ColunaPago), reais("50.000,00"));
+        QCOMPARE(f.gradeLista->texto(l, FrmContasReceber::ColunaAberto), reais("50.000,00"));
+        confereComBanco(f.gradeLista);
     }
 
     void baixaReleOValorAberto()
@@ -497,7 +497,7 @@ private slots:
             QCOMPARE(amb->msgs.ultimo(), NAO_ABERTA);
         });
         QCOMPARE(baixas(1).size(), 3);
-        QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("2"), QStringLiteral("3")}));
+        QCOMPARE(coluna(f.gradeLista, 0), (QStringList{QStringLiteral("2"), QStringLiteral("3")}));
     }
 
     // The rules of a write-off, without a window: what is refused, and the
@@ -586,10 +586,10 @@ private slots:
                  QStringList{QStringLiteral("50")});
         f.close();
         auto& r = abre_recebidas();
-        r.Grid1->setRow(linha_do_codigo(r.Grid1, 2));
+        r.gradeLista->defineLinhaAtual(linha_do_codigo(r.gradeLista, 2));
         ao_abrir_modal([](QDialog& d) {
             auto& m = static_cast<FrmMostraBaixaContaPaga&>(d);
-            QCOMPARE(linha(m.gradeBaixas, 1).mid(2, 3), (QStringList{reais("0,00"), reais("5,50"), reais("55,50")}));
+            QCOMPARE(linha(m.gradeBaixas, 0).mid(2, 3), (QStringList{reais("0,00"), reais("5,50"), reais("55,50")}));
             d.reject();
         });
         clica(r.botaoMostrarBaixas);
@@ -601,40 +601,40 @@ private slots:
         executa(QStringLiteral("insert into baixa_conta_receber values(null,1,20,1,0,0,'P','Cheque 123','2026-12-02 15:30:00');"));
         executa(QStringLiteral("insert into baixa_conta_receber values(null,1,5,4,0,0,'P','','2026-12-03 08:00:00');"));
         auto& f = abre_receber();
-        f.Grid1->setRow(linha_do_codigo(f.Grid1, 1));
+        f.gradeLista->defineLinhaAtual(linha_do_codigo(f.gradeLista, 1));
         ao_abrir_modal([&](QDialog& d) {
             auto& m = static_cast<FrmMostraBaixaContaPaga&>(d);
             QCOMPARE(m.windowTitle(), QStringLiteral("Baixas"));
-            QCOMPARE(m.gradeBaixas->rows(), 10);
+            QCOMPARE(m.gradeBaixas->linhas(), 9);
             QVERIFY(m.botaoExcluir->isEnabled());
-            QCOMPARE(linha(m.gradeBaixas, 0).mid(1), (QStringList{QStringLiteral("Data da baixa"), QStringLiteral("Descontos"), QStringLiteral("Acréscimos"),
+            QCOMPARE(cabecalho(m.gradeBaixas).mid(1), (QStringList{QStringLiteral("Data da baixa"), QStringLiteral("Descontos"), QStringLiteral("Acréscimos"),
                                                             QStringLiteral("Valor da baixa"), QStringLiteral("Tipo da baixa"),
                                                             QStringLiteral("Forma de pagto"), QStringLiteral("Obs")}));
-            QCOMPARE(linha(m.gradeBaixas, 1).mid(1), (QStringList{QStringLiteral("01/12/2026"), reais("0,00"), reais("0,00"), reais("30,00"),
+            QCOMPARE(linha(m.gradeBaixas, 0).mid(1), (QStringList{QStringLiteral("01/12/2026"), reais("0,00"), reais("0,00"), reais("30,00"),
                                                             QStringLiteral("Parcial"), QStringLiteral("Dinheiro"), QString()}));
-            QCOMPARE(linha(m.gradeBaixas, 2).mid(1), (QStringList{QStringLiteral("02/12/2026"), reais("0,00"), reais("0,00"), reais("20,00"),
+            QCOMPARE(linha(m.gradeBaixas, 1).mid(1), (QStringList{QStringLiteral("02/12/2026"), reais("0,00"), reais("0,00"), reais("20,00"),
                                                             QStringLiteral("Parcial"), QStringLiteral("Cheque"), QStringLiteral("Cheque 123")}));
-            QCOMPARE(m.gradeBaixas->textMatrix(3, 6), QStringLiteral("Outros"));
+            QCOMPARE(m.gradeBaixas->texto(2, 6), QStringLiteral("Outros"));
             // a filler row: nothing; No: nothing
-            m.gradeBaixas->setRow(5);
+            m.gradeBaixas->defineLinhaAtual(4);
             clica(m.botaoExcluir);
-            m.gradeBaixas->setRow(1);
+            m.gradeBaixas->defineLinhaAtual(0);
             amb->msgs.respostas({false, true});
             clica(m.botaoExcluir);
-            QCOMPARE(m.gradeBaixas->textMatrix(1, 4), reais("30,00"));
+            QCOMPARE(m.gradeBaixas->texto(0, 4), reais("30,00"));
             clica(m.botaoExcluir);
             QCOMPARE(amb->msgs.textos(), (QStringList{QStringLiteral("Deseja realmente excluir essa baixa?"), QStringLiteral("Deseja realmente excluir essa baixa?")}));
             QCOMPARE(coluna(m.gradeBaixas, 4), (QStringList{reais("20,00"), reais("5,00")}));
             // the list beneath shows the open value risen by 30,00 at once
-            const int l = linha_do_codigo(f.Grid1, 1);
-            QCOMPARE(f.Grid1->textMatrix(l, FrmContasReceber::ColunaPago), reais("25,00"));
-            QCOMPARE(f.Grid1->textMatrix(l, FrmContasReceber::ColunaAberto), reais("75,00"));
+            const int l = linha_do_codigo(f.gradeLista, 1);
+            QCOMPARE(f.gradeLista->texto(l, FrmContasReceber::ColunaPago), reais("25,00"));
+            QCOMPARE(f.gradeLista->texto(l, FrmContasReceber::ColunaAberto), reais("75,00"));
             clica(m.botaoSair);
         });
         clica(f.botaoMostrarBaixas);
         QCOMPARE(acoes_modais_pendentes(), 0);
         QCOMPARE(baixas(1).size(), 2);
-        confereComBanco(f.Grid1);
+        confereComBanco(f.gradeLista);
     }
 
     void recebidasPeriodoEOrdem()
@@ -646,14 +646,14 @@ private slots:
         auto& f = mostra_form<FrmContasRecebidas>();
         QCOMPARE(f.windowTitle(), QStringLiteral("Contas recebidas"));
         QCOMPARE(f.escolhaFiltro->currentText(), QStringLiteral("Por período"));
-        QCOMPARE(f.Grid1->rows(), 18);
+        QCOMPARE(f.gradeLista->linhas(), 17);
         QVERIFY(!f.botaoAbrirConta->isEnabled() && !f.botaoMostrarBaixas->isEnabled());
         // one day: 10:15 and 23:59:30 of that day, not midnight of the next
         f.dataInicio->setDate(QDate(2026, 12, 5));
         f.dataFim->setDate(QDate(2026, 12, 5));
         clica(f.botaoMostrar);
-        QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("4"), QStringLiteral("5")}));
-        QCOMPARE(linha(f.Grid1, 2), (QStringList{QStringLiteral("5"), QStringLiteral("3"), QStringLiteral("Bruno Lima"), QStringLiteral("05/12/2026"),
+        QCOMPARE(coluna(f.gradeLista, 0), (QStringList{QStringLiteral("4"), QStringLiteral("5")}));
+        QCOMPARE(linha(f.gradeLista, 1), (QStringList{QStringLiteral("5"), QStringLiteral("3"), QStringLiteral("Bruno Lima"), QStringLiteral("05/12/2026"),
                                                  reais("45,00"), QStringLiteral("5"), QStringLiteral("1/1"), reais("45,00"), QStringLiteral("05/12/2026"),
                                                  QStringLiteral("2")}));
         QCOMPARE(f.caixaQuantidade->text(), QStringLiteral("2"));
@@ -662,29 +662,29 @@ private slots:
         // all, by the moment of payment
         filtra(f, FiltroContas::Todas);
         clica(f.botaoMostrar);
-        QCOMPARE(coluna(f.Grid1, 0), (QStringList{QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")}));
+        QCOMPARE(coluna(f.gradeLista, 0), (QStringList{QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")}));
         // the customer lookup is the small lookup dialog
         filtra(f, FiltroContas::PorCliente);
         ao_abrir_modal([](QDialog& d) {
             auto& c = static_cast<FrmConsulta&>(d);
             QCOMPARE(c.tipo(), QStringLiteral("Clientes"));
-            c.Grid1->setRow(1);
+            c.gradeLista->defineLinhaAtual(0);
             clica(c.botaoAceitar);
         });
         clica(f.botaoConsultarCliente);
         QCOMPARE(f.caixaNomeCliente->text(), QStringLiteral("Ana Souza"));
         clica(f.botaoMostrar);
-        QCOMPARE(coluna(f.Grid1, 0), QStringList{QStringLiteral("4")});
+        QCOMPARE(coluna(f.gradeLista, 0), QStringList{QStringLiteral("4")});
         // its write-offs, read-only; opened from the open list afterwards, deletable
         ao_abrir_modal([](QDialog& d) {
             auto& m = static_cast<FrmMostraBaixaContaPaga&>(d);
             QVERIFY(!m.botaoExcluir->isEnabled());
             QCOMPARE(coluna(m.gradeBaixas, 4), QStringList{reais("60,00")});
-            m.gradeBaixas->setRow(1);
+            m.gradeBaixas->defineLinhaAtual(0);
             clica(m.botaoExcluir);
             clica(m.botaoSair);
         });
-        duplo_clique(f.Grid1, 1, 2);
+        duplo_clique(f.gradeLista, 0, 2);
         QCOMPARE(acoes_modais_pendentes(), 0);
         QCOMPARE(baixas(4).size(), 1);
         f.close();
@@ -703,8 +703,8 @@ private slots:
         executa(QStringLiteral("insert into baixa_conta_receber values(null,5,40,0,0,0,'P','','2026-12-02 10:00:00');"));
         executa(QStringLiteral("insert into baixa_conta_receber values(null,5,60,2,0,0,'I','','2026-12-03 10:00:00');"));
         auto& f = abre_recebidas();
-        f.Grid1->setRow(linha_do_codigo(f.Grid1, 5));
-        QCOMPARE(f.Grid1->textMatrix(f.Grid1->row(), 7), reais("100,00"));
+        f.gradeLista->defineLinhaAtual(linha_do_codigo(f.gradeLista, 5));
+        QCOMPARE(f.gradeLista->texto(f.gradeLista->linhaAtual(), 7), reais("100,00"));
         amb->msgs.respostas({false});
         clica(f.botaoAbrirConta);
         QCOMPARE(npago(5), QStringLiteral("1"));
@@ -715,12 +715,12 @@ private slots:
                                                   QStringLiteral("O processo de abertura foi concluído com sucesso!")}));
         QCOMPARE(npago(5), QStringLiteral("0"));
         QCOMPARE(baixas(5), QStringList{QStringLiteral("40|0|P||02/12/2026 10:00:00")});
-        QCOMPARE(coluna(f.Grid1, 0), QStringList{QStringLiteral("4")});
+        QCOMPARE(coluna(f.gradeLista, 0), QStringList{QStringLiteral("4")});
         f.close();
         auto& r = abre_receber();
-        const int l = linha_do_codigo(r.Grid1, 5);
-        QCOMPARE(r.Grid1->textMatrix(l, FrmContasReceber::ColunaPago), reais("40,00"));
-        QCOMPARE(r.Grid1->textMatrix(l, FrmContasReceber::ColunaAberto), reais("60,00"));
+        const int l = linha_do_codigo(r.gradeLista, 5);
+        QCOMPARE(r.gradeLista->texto(l, FrmContasReceber::ColunaPago), reais("40,00"));
+        QCOMPARE(r.gradeLista->texto(l, FrmContasReceber::ColunaAberto), reais("60,00"));
     }
 
     // One order of a new customer from its credit closing to payment, an
@@ -751,10 +751,10 @@ private slots:
         QTRY_COMPARE(f.caixaNomeCliente->text(), QStringLiteral("Carla Dias"));
         clica(f.botaoMostrar);
         auto confere = [&](const QStringList& contas, const char* total) {
-            QCOMPARE(coluna(f.Grid1, 0), contas);
+            QCOMPARE(coluna(f.gradeLista, 0), contas);
             QCOMPARE(f.caixaQuantidade->text(), QString::number(contas.size()));
             QCOMPARE(f.caixaTotal->text(), reais(total));
-            confereComBanco(f.Grid1);
+            confereComBanco(f.gradeLista);
             const QString aberto = apoio::valor(QStringLiteral("select sum(valor_parcela - valor_pago) from view_contas_a_receber where codigo_cliente = 4")).toString();
             QCOMPARE(f.caixaTotal->text(), Dinheiro::leBanco(aberto.isEmpty() ? QStringLiteral("0") : aberto)->moeda());
         };
@@ -795,24 +795,24 @@ private slots:
         tecla(r.caixaCliente, Qt::Key_Return);
         QTRY_COMPARE(r.caixaNomeCliente->text(), QStringLiteral("Carla Dias"));
         clica(r.botaoMostrar);
-        QCOMPARE(coluna(r.Grid1, 0), QStringList{QStringLiteral("5")});
-        QCOMPARE(linha(r.Grid1, 1).mid(2, 7), (QStringList{QStringLiteral("Carla Dias"), QStringLiteral("05/01/2027"), reais("150,25"), QStringLiteral("5"),
+        QCOMPARE(coluna(r.gradeLista, 0), QStringList{QStringLiteral("5")});
+        QCOMPARE(linha(r.gradeLista, 0).mid(2, 7), (QStringList{QStringLiteral("Carla Dias"), QStringLiteral("05/01/2027"), reais("150,25"), QStringLiteral("5"),
                                                            QStringLiteral("1/2"), reais("150,25"), QStringLiteral("06/12/2026")}));
         QCOMPARE(r.caixaTotal->text(), reais("150,25"));
         QCOMPARE(apoio::valor(QStringLiteral("select total from view_contas_recebidas where codigo_conta = 5")).toString(), QStringLiteral("150.25"));
         amb->msgs.respostas({true});
         clica(r.botaoAbrirConta);
-        QVERIFY(coluna(r.Grid1, 0).isEmpty());
+        QVERIFY(coluna(r.gradeLista, 0).isEmpty());
         QCOMPARE(r.caixaTotal->text(), reais("0,00"));
         r.close();
 
         auto& f2 = mostra_form<FrmContasReceber>();
         filtra(f2, FiltroContas::Todas);
         clica(f2.botaoMostrar);
-        const int l = linha_do_codigo(f2.Grid1, 5);
-        QCOMPARE(f2.Grid1->textMatrix(l, FrmContasReceber::ColunaPago), reais("100,00"));
-        QCOMPARE(f2.Grid1->textMatrix(l, FrmContasReceber::ColunaAberto), reais("50,25"));
-        confereComBanco(f2.Grid1);
+        const int l = linha_do_codigo(f2.gradeLista, 5);
+        QCOMPARE(f2.gradeLista->texto(l, FrmContasReceber::ColunaPago), reais("100,00"));
+        QCOMPARE(f2.gradeLista->texto(l, FrmContasReceber::ColunaAberto), reais("50,25"));
+        confereComBanco(f2.gradeLista);
         QCOMPARE(baixas(5), QStringList{QStringLiteral("100|0|P||06/12/2026 10:15:00")});
     }
 

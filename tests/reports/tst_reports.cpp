@@ -225,7 +225,7 @@ private slots:
     void ordemEmPreenchimentoFicaDeFora()
     {
         Relogio::fixa(QDateTime(QDate(2026, 12, 10), QTime(9, 0)));
-        auto& o = abre_form<FrmOrdem>(true);
+        auto& o = abre_inclusao<FrmOrdem>();
         cliente(o, QStringLiteral("2"));
         item_servico(o, 1, QStringLiteral("Em preenchimento"), QStringLiteral("55"), 1);
         QCOMPARE(linhas(QStringLiteral("select ordem.ncliente, cservico from ordem join item_ordem on nordem = ordem.ncodigo where ordem.ncodigo = ")
@@ -235,7 +235,7 @@ private slots:
         auto& h = mostra_form<FrmConsultaServicoMaquina>();
         digita(h.caixaMaquina, QStringLiteral("1"));
         clica(h.botaoMostrar);
-        QCOMPARE(coluna(h.Grid1, 2), QStringList{QStringLiteral("Troca do fusor")});
+        QCOMPARE(coluna(h.gradeLista, 2), QStringList{QStringLiteral("Troca do fusor")});
         h.close();
 
         FrmRelatorio* f = roda(QStringLiteral("005.rpt"), {{0, QStringLiteral("Equipamento='Impressora - HP LaserJet 1102'")}},

@@ -101,12 +101,12 @@ private slots:
     {
         QVERIFY(fechaPrazo(QStringLiteral("Entrada \\ 30 \\ 60"), [&](FrmFechamentoVendaPrazo& f) {
             QCOMPARE(f.windowTitle(), QStringLiteral("Controle de ordens de serviço"));
-            QCOMPARE(f.gradeParcelas->rows(), 8); // three instalments, filler rows below
-            QCOMPARE(linha(f.gradeParcelas, 0), (QStringList{QStringLiteral("Parcela"), QStringLiteral("Vencimento"), QStringLiteral("Valor")}));
-            QCOMPARE(linha(f.gradeParcelas, 1), (QStringList{QStringLiteral("1/3"), QStringLiteral("06/12/2026"), reais("33,34")}));
-            QCOMPARE(linha(f.gradeParcelas, 2), (QStringList{QStringLiteral("2/3"), QStringLiteral("05/01/2027"), reais("33,33")}));
-            QCOMPARE(linha(f.gradeParcelas, 3), (QStringList{QStringLiteral("3/3"), QStringLiteral("04/02/2027"), reais("33,33")}));
-            QVERIFY(f.gradeParcelas->textMatrix(4, 0).isEmpty());
+            QCOMPARE(f.gradeParcelas->linhas(), 7); // three instalments, filler rows below
+            QCOMPARE(cabecalho(f.gradeParcelas), (QStringList{QStringLiteral("Parcela"), QStringLiteral("Vencimento"), QStringLiteral("Valor")}));
+            QCOMPARE(linha(f.gradeParcelas, 0), (QStringList{QStringLiteral("1/3"), QStringLiteral("06/12/2026"), reais("33,34")}));
+            QCOMPARE(linha(f.gradeParcelas, 1), (QStringList{QStringLiteral("2/3"), QStringLiteral("05/01/2027"), reais("33,33")}));
+            QCOMPARE(linha(f.gradeParcelas, 2), (QStringList{QStringLiteral("3/3"), QStringLiteral("04/02/2027"), reais("33,33")}));
+            QVERIFY(f.gradeParcelas->texto(3, 0).isEmpty());
             QCOMPARE(f.caixaQuantidadeParcelas->text(), QStringLiteral("3"));
             QCOMPARE(f.caixaValorOriginal->text(), reais("100,00")); // "Valor original" beside
             QCOMPARE(f.caixaTotal->text(), reais("100,00")); // "Total": the cent left over in the first
@@ -135,41 +135,41 @@ private slots:
     {
         QVERIFY(fechaPrazo(QStringLiteral("Entrada \\ 30 \\ 60"), [&](FrmFechamentoVendaPrazo& f) {
             // a value: only digits and the comma go in; Enter writes it in currency form
-            duplo_clique(f.gradeParcelas, 1, 2);
+            duplo_clique(f.gradeParcelas, 0, 2);
             QVERIFY(f.editorParcela->isVisible());
             QCOMPARE(f.editorParcela->text(), reais("33,34"));
             QCOMPARE(f.editorParcela->selectedText(), reais("33,34"));
-            QCOMPARE(f.editorParcela->geometry(), f.gradeParcelas->cellGeometry(1, 2));
+            QCOMPARE(f.editorParcela->geometry(), f.gradeParcelas->geometriaCelula(0, 2));
             digita(f.editorParcela, QStringLiteral("3x4,a3'4"));
             QCOMPARE(f.editorParcela->text(), QStringLiteral("34,34"));
             tecla(f.editorParcela, Qt::Key_Return);
             QVERIFY(!f.editorParcela->isVisible());
             QCOMPARE(QApplication::focusWidget(), f.gradeParcelas);
-            QCOMPARE(f.gradeParcelas->textMatrix(1, 2), reais("34,34"));
+            QCOMPARE(f.gradeParcelas->texto(0, 2), reais("34,34"));
             QCOMPARE(f.caixaTotal->text(), reais("101,00"));
             // Enter on the grid starts editing too; a date gets its slashes as typed
-            f.gradeParcelas->setRow(3);
-            f.gradeParcelas->setCol(1);
+            f.gradeParcelas->defineLinhaAtual(2);
+            f.gradeParcelas->defineColunaAtual(1);
             tecla(f.gradeParcelas, Qt::Key_Return);
             QVERIFY(f.editorParcela->isVisible());
             digita(f.editorParcela, QStringLiteral("10a022027"));
             QCOMPARE(f.editorParcela->text(), QStringLiteral("10/02/2027"));
             tecla(f.editorParcela, Qt::Key_Return);
-            QCOMPARE(f.gradeParcelas->textMatrix(3, 1), QStringLiteral("10/02/2027"));
+            QCOMPARE(f.gradeParcelas->texto(2, 1), QStringLiteral("10/02/2027"));
             // a date that is no date keeps the cell; an amount that is no money
             // stays in the box with a notice, to be corrected
-            editaCelula(f, 2, 1, QStringLiteral("31022027"));
-            QCOMPARE(f.gradeParcelas->textMatrix(2, 1), QStringLiteral("05/01/2027"));
+            editaCelula(f, 1, 1, QStringLiteral("31022027"));
+            QCOMPARE(f.gradeParcelas->texto(1, 1), QStringLiteral("05/01/2027"));
             {
                 AvisosEmJanela emJanela;
-                editaCelula(f, 2, 2, QStringLiteral(",,"));
+                editaCelula(f, 1, 2, QStringLiteral(",,"));
                 QCOMPARE(emJanela.ultimo(), QStringLiteral("O valor \",,\" não é válido. Informe-o como 1.234,50."));
             }
             instala_mensagens(&amb->msgs);
             ativa(f); // the window manager gives the form its focus back
             QVERIFY(f.editorParcela->isVisible());
             QCOMPARE(f.editorParcela->selectedText(), QStringLiteral(",,"));
-            QCOMPARE(f.gradeParcelas->textMatrix(2, 2), reais("33,33"));
+            QCOMPARE(f.gradeParcelas->texto(1, 2), reais("33,33"));
             // nothing, or less (pasted), is no instalment: refused, kept in the box, selected
             for (const QString& valor : {QStringLiteral("0"), QStringLiteral("-5")}) {
                 QApplication::clipboard()->setText(valor);
@@ -178,28 +178,28 @@ private slots:
                 QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Informe o valor da parcela!"));
                 QVERIFY(f.editorParcela->isVisible());
                 QCOMPARE(f.editorParcela->selectedText(), f.editorParcela->text());
-                QCOMPARE(f.gradeParcelas->textMatrix(2, 2), reais("33,33"));
+                QCOMPARE(f.gradeParcelas->texto(1, 2), reais("33,33"));
             }
             digita(f.editorParcela, QStringLiteral("32,33"));
             tecla(f.editorParcela, Qt::Key_Return);
-            QCOMPARE(f.gradeParcelas->textMatrix(2, 2), reais("32,33"));
+            QCOMPARE(f.gradeParcelas->texto(1, 2), reais("32,33"));
             QCOMPARE(f.caixaTotal->text(), reais("100,00"));
             // the label column and empty cells are not edited
-            duplo_clique(f.gradeParcelas, 1, 0);
+            duplo_clique(f.gradeParcelas, 0, 0);
             QVERIFY(!f.editorParcela->isVisible());
-            duplo_clique(f.gradeParcelas, 5, 2);
+            duplo_clique(f.gradeParcelas, 4, 2);
             QVERIFY(!f.editorParcela->isVisible());
             // Escape and leaving the editor discard what was typed
-            duplo_clique(f.gradeParcelas, 1, 2);
+            duplo_clique(f.gradeParcelas, 0, 2);
             digita(f.editorParcela, QStringLiteral("1"));
             tecla(f.editorParcela, Qt::Key_Escape);
             QVERIFY(!f.editorParcela->isVisible());
             QVERIFY(f.isVisible());
-            duplo_clique(f.gradeParcelas, 1, 2);
+            duplo_clique(f.gradeParcelas, 0, 2);
             digita(f.editorParcela, QStringLiteral("2"));
             f.botaoSair->setFocus(Qt::TabFocusReason);
             QVERIFY(!f.editorParcela->isVisible());
-            QCOMPARE(f.gradeParcelas->textMatrix(1, 2), reais("34,34"));
+            QCOMPARE(f.gradeParcelas->texto(0, 2), reais("34,34"));
 
             amb->msgs.respostas({true});
             clica(f.botaoGravar);
@@ -221,33 +221,33 @@ private slots:
                 digita(f.editorParcela, texto);
                 tecla(f.editorParcela, Qt::Key_Return);
                 QVERIFY(!f.editorParcela->isVisible());
-                QCOMPARE(f.gradeParcelas->textMatrix(linha, 2), reais(celula));
+                QCOMPARE(f.gradeParcelas->texto(linha, 2), reais(celula));
                 QCOMPARE(f.caixaTotal->text(), reais(total));
             };
             // a click, then a double click: the click after the one that opened
             // the box lands in it, and the text stays selected (also when the
             // system takes that click for another double click)
-            gesto_na_celula(f.gradeParcelas, 1, 2, {MousePress, MouseRelease, MousePress, MouseDClick, MouseRelease, MousePress, MouseRelease});
-            substitui(1, QStringLiteral("40"), QStringLiteral("40,00"), QStringLiteral("106,66"));
-            gesto_na_celula(f.gradeParcelas, 2, 2, {MousePress, MouseRelease, MousePress, MouseDClick, MouseRelease, MousePress, MouseDClick, MouseRelease});
-            substitui(2, QStringLiteral("20"), QStringLiteral("20,00"), QStringLiteral("93,33"));
+            gesto_na_celula(f.gradeParcelas, 0, 2, {MousePress, MouseRelease, MousePress, MouseDClick, MouseRelease, MousePress, MouseRelease});
+            substitui(0, QStringLiteral("40"), QStringLiteral("40,00"), QStringLiteral("106,66"));
+            gesto_na_celula(f.gradeParcelas, 1, 2, {MousePress, MouseRelease, MousePress, MouseDClick, MouseRelease, MousePress, MouseDClick, MouseRelease});
+            substitui(1, QStringLiteral("20"), QStringLiteral("20,00"), QStringLiteral("93,33"));
             // a plain double click, Enter and F2
-            duplo_clique(f.gradeParcelas, 3, 2);
-            substitui(3, QStringLiteral("10"), QStringLiteral("10,00"), QStringLiteral("70,00"));
-            f.gradeParcelas->setRow(1);
+            duplo_clique(f.gradeParcelas, 2, 2);
+            substitui(2, QStringLiteral("10"), QStringLiteral("10,00"), QStringLiteral("70,00"));
+            f.gradeParcelas->defineLinhaAtual(0);
             tecla(f.gradeParcelas, Qt::Key_Return);
-            substitui(1, QStringLiteral("50"), QStringLiteral("50,00"), QStringLiteral("80,00"));
-            f.gradeParcelas->setRow(2);
+            substitui(0, QStringLiteral("50"), QStringLiteral("50,00"), QStringLiteral("80,00"));
+            f.gradeParcelas->defineLinhaAtual(1);
             tecla(f.gradeParcelas, Qt::Key_F2);
-            substitui(2, QStringLiteral("25"), QStringLiteral("25,00"), QStringLiteral("85,00"));
+            substitui(1, QStringLiteral("25"), QStringLiteral("25,00"), QStringLiteral("85,00"));
             // a digit typed on the cell opens the box with it as the new text
-            f.gradeParcelas->setRow(3);
+            f.gradeParcelas->defineLinhaAtual(2);
             tecla(f.gradeParcelas, Qt::Key_1);
             QVERIFY(f.editorParcela->isVisible());
             QCOMPARE(f.editorParcela->text(), QStringLiteral("1"));
             digita(f.editorParcela, QStringLiteral("5"));
             tecla(f.editorParcela, Qt::Key_Return);
-            QCOMPARE(f.gradeParcelas->textMatrix(3, 2), reais("15,00"));
+            QCOMPARE(f.gradeParcelas->texto(2, 2), reais("15,00"));
             QCOMPARE(f.caixaTotal->text(), reais("90,00"));
             // a letter is no amount: the box opens with the value selected, untouched
             tecla(f.gradeParcelas, Qt::Key_A);
@@ -255,19 +255,19 @@ private slots:
             QCOMPARE(f.editorParcela->selectedText(), reais("15,00"));
             tecla(f.editorParcela, Qt::Key_Escape);
             // a due date the same way, its slashes put in as typed
-            f.gradeParcelas->setCol(1);
+            f.gradeParcelas->defineColunaAtual(1);
             tecla(f.gradeParcelas, Qt::Key_2);
             QCOMPARE(f.editorParcela->accessibleName(), QStringLiteral("Vencimento"));
             digita(f.editorParcela, QStringLiteral("0022027"));
             tecla(f.editorParcela, Qt::Key_Return);
-            QCOMPARE(f.gradeParcelas->textMatrix(3, 1), QStringLiteral("20/02/2027"));
+            QCOMPARE(f.gradeParcelas->texto(2, 1), QStringLiteral("20/02/2027"));
             // a click elsewhere in an opened box places the caret as usual
-            duplo_clique(f.gradeParcelas, 1, 2);
+            duplo_clique(f.gradeParcelas, 0, 2);
             const QRect caixa = f.editorParcela->rect();
             QTest::mouseClick(f.editorParcela, Qt::LeftButton, {}, QPoint(caixa.right() - 2, caixa.center().y()));
             QVERIFY(f.editorParcela->selectedText().isEmpty());
             tecla(f.editorParcela, Qt::Key_Escape);
-            QCOMPARE(f.gradeParcelas->textMatrix(1, 2), reais("50,00"));
+            QCOMPARE(f.gradeParcelas->texto(0, 2), reais("50,00"));
         }));
     }
 
@@ -279,14 +279,14 @@ private slots:
             dias << QString::number(30 * i);
         QVERIFY(!fechaPrazo(dias.join(QStringLiteral(" \\ ")), [&](FrmFechamentoVendaPrazo& f) {
             f.gradeParcelas->setFixedHeight(120);
-            QCOMPARE(f.gradeParcelas->rows(), 13);
+            QCOMPARE(f.gradeParcelas->linhas(), 12);
             QCOMPARE(f.caixaQuantidadeParcelas->text(), QStringLiteral("12"));
-            duplo_clique(f.gradeParcelas, 1, 2);
+            duplo_clique(f.gradeParcelas, 0, 2);
             digita(f.editorParcela, QStringLiteral("5"));
             QVERIFY(f.gradeParcelas->verticalScrollBar()->maximum() > 0);
             f.gradeParcelas->verticalScrollBar()->setValue(f.gradeParcelas->verticalScrollBar()->maximum());
             QVERIFY(!f.editorParcela->isVisible());
-            QCOMPARE(f.gradeParcelas->textMatrix(1, 2), reais("100,00"));
+            QCOMPARE(f.gradeParcelas->texto(0, 2), reais("100,00"));
             f.botaoSair->setFocus();
             clica(f.botaoSair); // leaves without storing
             QVERIFY(!f.isVisible());
@@ -304,8 +304,8 @@ private slots:
             QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Os dados informados para o parcelamento estão incorretos!"));
             QCOMPARE(amb->msgs.mostradas().first().titulo, QStringLiteral("Crcp"));
             QCOMPARE(f.caixaQuantidadeParcelas->text(), QStringLiteral("0"));
-            QCOMPARE(f.gradeParcelas->rows(), 8);
-            QVERIFY(f.gradeParcelas->textMatrix(1, 0).isEmpty());
+            QCOMPARE(f.gradeParcelas->linhas(), 7);
+            QVERIFY(f.gradeParcelas->texto(0, 0).isEmpty());
             clica(f.botaoGravar);
             QCOMPARE(amb->msgs.textos(), QStringList(2, QStringLiteral("Os dados informados para o parcelamento estão incorretos!")));
             QVERIFY(f.isVisible());
@@ -314,7 +314,7 @@ private slots:
             clica(f.botaoSair);
         }));
         QVERIFY(!fechaPrazo(QStringLiteral("30 \\ 60"), [&](FrmFechamentoVendaPrazo& g) {
-            editaCelula(g, 2, 2, QStringLiteral("49,99"));
+            editaCelula(g, 1, 2, QStringLiteral("49,99"));
             clica(g.botaoGravar);
             QCOMPARE(amb->msgs.ultimo(), QStringLiteral("O total das parcelas (%1) difere do total da ordem (%2). Corrija as parcelas.")
                                              .arg(reais("99,99"), reais("100,00")));

@@ -56,17 +56,17 @@ class TstService : public QObject {
     // days and notice ("-" when the job is not listed).
     static QString linha_oficina(FrmOficina& f, const QString& documento)
     {
-        Grade& g = *f.Grid1;
-        for (int l = 1; l < g.rows(); ++l)
-            if (g.textMatrix(l, 1) == documento)
-                return g.textMatrix(l, 2) + QLatin1Char('|') + g.textMatrix(l, 3) + QLatin1Char('|') + g.avisoLinha(l);
+        Grade& g = *f.gradeLista;
+        for (int l = 0; l < g.linhas(); ++l)
+            if (g.texto(l, 1) == documento)
+                return g.texto(l, 2) + QLatin1Char('|') + g.texto(l, 3) + QLatin1Char('|') + g.aviso(l);
         return QStringLiteral("-");
     }
     static bool vai_para(FrmOficina& f, const QString& documento)
     {
-        for (int l = 1; l < f.Grid1->rows(); ++l)
-            if (f.Grid1->textMatrix(l, 1) == documento) {
-                f.Grid1->setRow(l);
+        for (int l = 0; l < f.gradeLista->linhas(); ++l)
+            if (f.gradeLista->texto(l, 1) == documento) {
+                f.gradeLista->defineLinhaAtual(l);
                 f.atualiza_botoes();
                 return true;
             }

@@ -79,27 +79,27 @@ private slots:
         QCOMPARE(f.windowTitle(), QStringLiteral("Serviços por equipamento"));
         QCOMPARE(f.caixaMaquina->accessibleName(), QStringLiteral("Equipamento"));
         QCOMPARE(f.caixaProprietario->accessibleName(), QStringLiteral("Proprietário"));
-        QCOMPARE(f.Grid1->rows(), 17);
-        QCOMPARE(linha(f.Grid1, 0), (QStringList{QStringLiteral("Número"), QStringLiteral("Data"), QStringLiteral("Serviço"), QStringLiteral("Valor")}));
-        QVERIFY(f.Grid1->textMatrix(1, 0).isEmpty());
+        QCOMPARE(f.gradeLista->linhas(), 16);
+        QCOMPARE(cabecalho(f.gradeLista), (QStringList{QStringLiteral("Número"), QStringLiteral("Data"), QStringLiteral("Serviço"), QStringLiteral("Valor")}));
+        QVERIFY(f.gradeLista->texto(0, 0).isEmpty());
 
         digita_maquina(f, QStringLiteral("1x")); // only digits go in
         QCOMPARE(f.caixaMaquina->text(), QStringLiteral("1"));
         QCOMPARE(f.caixaDescricaoMaquina->text(), QStringLiteral("Impressora - HP LaserJet 1102"));
         QCOMPARE(f.caixaProprietario->text(), QStringLiteral("2 - Ana Souza"));
-        QVERIFY(f.Grid1->textMatrix(1, 0).isEmpty()); // nothing until "&Mostrar"
+        QVERIFY(f.gradeLista->texto(0, 0).isEmpty()); // nothing until "&Mostrar"
 
         QTest::mouseClick(f.botaoMostrar, Qt::LeftButton);
-        QCOMPARE(linha(f.Grid1, 1), (QStringList{QStringLiteral("1"), QStringLiteral("07/12/2026"), QStringLiteral("Troca do fusor"), QStringLiteral("R$\u00a0180,00")}));
-        QCOMPARE(linha(f.Grid1, 2), (QStringList{QStringLiteral("3"), QStringLiteral("03/11/2026"), QStringLiteral("Limpeza"), QStringLiteral("R$\u00a035,00")}));
-        QVERIFY(f.Grid1->textMatrix(3, 0).isEmpty());
-        QCOMPARE(f.Grid1->rows(), 17);
-        QVERIFY(f.Grid1->hasFocus());
+        QCOMPARE(linha(f.gradeLista, 0), (QStringList{QStringLiteral("1"), QStringLiteral("07/12/2026"), QStringLiteral("Troca do fusor"), QStringLiteral("R$\u00a0180,00")}));
+        QCOMPARE(linha(f.gradeLista, 1), (QStringList{QStringLiteral("3"), QStringLiteral("03/11/2026"), QStringLiteral("Limpeza"), QStringLiteral("R$\u00a035,00")}));
+        QVERIFY(f.gradeLista->texto(2, 0).isEmpty());
+        QCOMPARE(f.gradeLista->linhas(), 16);
+        QVERIFY(f.gradeLista->hasFocus());
 
         // another machine empties the list at once
         f.caixaMaquina->setFocus();
         tecla(f.caixaMaquina, Qt::Key_Backspace);
-        QVERIFY(f.Grid1->textMatrix(1, 0).isEmpty());
+        QVERIFY(f.gradeLista->texto(0, 0).isEmpty());
         QVERIFY(amb->msgs.mostradas().isEmpty());
         QTest::mouseClick(f.botaoSair, Qt::LeftButton);
         QVERIFY(!f.isVisible());
@@ -114,16 +114,16 @@ private slots:
             tecla(c.caixaCliente, Qt::Key_Tab);
             QTRY_COMPARE(c.caixaNomeCliente->text(), QStringLiteral("Bruno Lima"));
             QTest::mouseClick(c.botaoMostrar, Qt::LeftButton);
-            duplo_clique(c.Grid1, 1, 1);
+            duplo_clique(c.gradeLista, 0, 1);
         });
         f.caixaMaquina->setFocus();
         tecla(f.caixaMaquina, Qt::Key_F12);
         QCOMPARE(f.caixaMaquina->text(), QStringLiteral("3"));
         QCOMPARE(f.caixaDescricaoMaquina->text(), QStringLiteral("Impressora - Epson L355"));
         QCOMPARE(f.caixaProprietario->text(), QStringLiteral("3 - Bruno Lima"));
-        QVERIFY(f.Grid1->textMatrix(1, 0).isEmpty());
+        QVERIFY(f.gradeLista->texto(0, 0).isEmpty());
         QTest::mouseClick(f.botaoMostrar, Qt::LeftButton);
-        QCOMPARE(linha(f.Grid1, 1), (QStringList{QStringLiteral("2"), QStringLiteral("08/12/2026"),
+        QCOMPARE(linha(f.gradeLista, 0), (QStringList{QStringLiteral("2"), QStringLiteral("08/12/2026"),
                                                 QStringLiteral("Troca da cabeça de impressão (garantia)"), QStringLiteral("R$\u00a00,00")}));
         // a lookup left without a choice keeps the machine
         no_dialogo<FrmConsEquipamentoCliente>([](FrmConsEquipamentoCliente& c) { QTest::mouseClick(c.botaoSair, Qt::LeftButton); });
@@ -184,23 +184,23 @@ private slots:
         QTest::mouseClick(f.botaoMostrar, Qt::LeftButton);
         QList<qint32> abertas;
         auto abre = [&abertas](FrmOrdem& o) {
-            abertas << o.codigoOrdem;
-            QVERIFY(!o.binclusao);
-            QCOMPARE(o.caixaCodigo->text(), QString::number(o.codigoOrdem));
+            abertas << o.codigoEditado();
+            QVERIFY(!o.inclusao());
+            QCOMPARE(o.caixaCodigo->text(), QString::number(o.codigoEditado()));
             QCOMPARE(o.caixaNomeCliente->text(), QStringLiteral("Ana Souza"));
             o.cancelar_clicado();
         };
         no_dialogo<FrmOrdem>(abre);
-        f.Grid1->setFocus();
-        tecla(f.Grid1, Qt::Key_Down); // row 2: order 3
+        f.gradeLista->setFocus();
+        tecla(f.gradeLista, Qt::Key_Down); // row 2: order 3
         QTest::mouseClick(f.botaoVerOrdem, Qt::LeftButton);
         no_dialogo<FrmOrdem>(abre);
-        duplo_clique(f.Grid1, 1, 2);
+        duplo_clique(f.gradeLista, 0, 2);
         QCOMPARE(abertas, (QList<qint32>{3, 1}));
         QCOMPARE(acoes_modais_pendentes(), 0);
         QCOMPARE(valor(QStringLiteral("select count(*) from item_ordem")).toInt(), 4); // nothing was touched
         QVERIFY(amb->msgs.mostradas().isEmpty());
-        QCOMPARE(f.Grid1->textMatrix(2, 0), QStringLiteral("3"));
+        QCOMPARE(f.gradeLista->texto(1, 0), QStringLiteral("3"));
     }
 
     // A double click on a filler row opens nothing.
@@ -209,11 +209,11 @@ private slots:
         FrmConsultaServicoMaquina& f = janela();
         digita_maquina(f, QStringLiteral("1"));
         QTest::mouseClick(f.botaoMostrar, Qt::LeftButton);
-        duplo_clique(f.Grid1, 5, 1);
+        duplo_clique(f.gradeLista, 4, 1);
         QTest::mouseClick(f.botaoVerOrdem, Qt::LeftButton); // on the filler row just clicked
         QCOMPARE(acoes_modais_pendentes(), 0);
         QVERIFY(f.isVisible());
-        QCOMPARE(f.Grid1->textMatrix(1, 0), QStringLiteral("1"));
+        QCOMPARE(f.gradeLista->texto(0, 0), QStringLiteral("1"));
     }
 };
 

@@ -267,31 +267,44 @@ QStringList retrato_banco(const QSqlDatabase& banco, bool comGeradores)
     return r;
 }
 
+QStringList cabecalho(const ::Grade* g)
+{
+    QStringList r;
+    for (int c = 0; c < g->colunas(); ++c)
+        r << g->titulo(c);
+    return r;
+}
+
 QStringList linha(const ::Grade* g, int l)
 {
     QStringList r;
-    for (int c = 0; c < g->cols(); ++c)
-        r << g->textMatrix(l, c);
+    for (int c = 0; c < g->colunas(); ++c)
+        r << g->texto(l, c);
     return r;
 }
 
 QStringList coluna(const ::Grade* g, int c)
 {
     QStringList r;
-    for (int l = 1; l < g->rows() && !g->textMatrix(l, 0).isEmpty(); ++l)
-        r << g->textMatrix(l, c);
+    for (int l = 0; l < g->linhas() && !g->texto(l, 0).isEmpty(); ++l)
+        r << g->texto(l, c);
     return r;
 }
 
 int linha_do_codigo(const ::Grade* g, qint64 codigo)
 {
-    for (int l = 1; l < g->rows(); ++l)
-        if (g->textMatrix(l, 0) == QString::number(codigo))
+    for (int l = 0; l < g->linhas(); ++l)
+        if (g->texto(l, 0) == QString::number(codigo))
             return l;
     return -1;
 }
 
 int conta(const QString& sql, const QVariantList& valores) { return valor(sql, valores).toInt(); }
+
+qint64 valor_gerador(const QString& gerador)
+{
+    return valor(QStringLiteral("select gen_id(%1, 0) from rdb$database").arg(gerador)).toLongLong();
+}
 
 QString reais(const QString& numero) { return QStringLiteral("R$") + QChar(0x00A0) + numero; }
 
@@ -411,7 +424,7 @@ void no_ponteiro(QTest::MouseAction acao, QWidget* janela, const QPoint& global)
 
 void gesto_na_celula(Grade* g, int linha, int coluna, std::initializer_list<QTest::MouseAction> eventos)
 {
-    const QPoint global = g->mapToGlobal(g->cellGeometry(linha, coluna).center());
+    const QPoint global = g->mapToGlobal(g->geometriaCelula(linha, coluna).center());
     for (QTest::MouseAction a : eventos)
         no_ponteiro(a, g->window(), global);
 }

@@ -137,18 +137,8 @@ void digita(QWidget* w, const QString& texto);
 // Shows a window and waits until it is the active one (keys and focus work).
 void ativa(QWidget& w);
 
-// The movement form of that kind, shown and active, its flag for a new
-// record set first.
-template <class T>
-T& abre_form(bool inclusao)
-{
-    T& f = form<T>();
-    f.binclusao = inclusao;
-    ativa(f);
-    return f;
-}
-// A registration form shown for new records (a machine form: for the
-// customer given), or on the record of this code.
+// A registration or movement form shown for new records (a machine form:
+// for the customer given), or on the record of this code.
 template <class T, class... Cliente>
 T& abre_inclusao(Cliente... cliente)
 {
@@ -194,14 +184,18 @@ int modo_arquivo(const QString& caminho);
 // menu item wired, shown.
 std::unique_ptr<FrmPrincipal> janela_principal();
 
-// Grids as the user reads them: every column of a row; one column of the
-// filled rows (those with something in column 0); the row whose column 0
-// holds a code (-1 when none does).
+// Grids as the user reads them, data rows numbered from 0: the header's
+// titles; every column of a row; one column of the filled rows (those with
+// something in column 0); the row whose column 0 holds a code (-1 when none
+// does).
+QStringList cabecalho(const ::Grade* g);
 QStringList linha(const ::Grade* g, int l);
 QStringList coluna(const ::Grade* g, int c);
 int linha_do_codigo(const ::Grade* g, qint64 codigo);
 // The first value of a query as a whole number (a count, a flag).
 int conta(const QString& sql, const QVariantList& valores = {});
+// A generator's value, read without advancing it.
+qint64 valor_gerador(const QString& gerador);
 // An amount as the program shows it: "R$", a no-break space, the number.
 QString reais(const QString& numero);
 

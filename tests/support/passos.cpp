@@ -28,7 +28,7 @@ void escolhe_na_consulta(int linha)
     ao_abrir_modal([linha](QDialog& d) {
         auto& c = static_cast<FrmConsulta&>(d);
         if (linha == 0) clica(c.botaoSair);
-        else duplo_clique(c.Grid1, linha, 1);
+        else duplo_clique(c.gradeLista, linha - 1, 1);
     });
 }
 
@@ -108,7 +108,7 @@ FrmContasRecebidas& abre_recebidas(FiltroContas filtro) { return abre_lista<FrmC
 
 bool baixa(FrmContasReceber& f, int conta, std::function<void(FrmBaixaContasReceber&)> acao, bool exige)
 {
-    f.Grid1->setRow(linha_do_codigo(f.Grid1, conta));
+    f.gradeLista->defineLinhaAtual(linha_do_codigo(f.gradeLista, conta));
     ao_abrir_modal([acao](QDialog& d) {
         ativa(d);
         acao(static_cast<FrmBaixaContasReceber&>(d));

@@ -21,8 +21,8 @@ namespace apoio {
 // Back on the form once a lookup over it has closed (the window manager
 // gives the focus back to the form's own focused control).
 void volta(QWidget* w);
-// The next lookup opened chooses its list's row `linha` with a double click
-// (0: the user leaves it with "&Sair").
+// The next lookup opened chooses the `linha`-th row of its list (1 the
+// first) with a double click (0: the user leaves it with "&Sair").
 void escolhe_na_consulta(int linha);
 // Types the customer code and leaves the box with Enter.
 void cliente(FrmMovimento& f, const QString& codigo);
