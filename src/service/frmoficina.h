@@ -44,6 +44,8 @@ public:
     // delivery undone (asked, with the reason).
     void entrega();
     void desfaz_entrega();
+    // Opens the window listing one stage's jobs.
+    void abre_na_etapa(Etapa etapa);
 
 protected:
     void ao_abrir() override;
@@ -61,5 +63,6 @@ private:
 
     FiltroTeclas* m_teclas;
     AjustesOficina m_ajustes;
+    std::optional<Etapa> m_etapaAoAbrir; // the stage abre_na_etapa asked for, once
     QDate m_hoje;
 };
