@@ -122,6 +122,7 @@ private slots:
         cliente(o, QStringLiteral("2"));
         item_servico(o, 1, QStringLiteral("Troca do fusor"), QStringLiteral("180"));
         item_servico(o, 2, QStringLiteral("Limpeza e revisão geral"), QStringLiteral("120,5"));
+        o.caixaEntrada->setFocus();
         digita(o.caixaEntrada, QStringLiteral("57"));
         tecla(o.caixaEntrada, Qt::Key_Return);
         guarda(o, "orcamento");

@@ -14,6 +14,7 @@
 #include "relogio.h"
 #include "frmrelatorio.h"
 #include "lojateste.h"
+#include "passos.h"
 #include "errosbanco.h"
 #include "estabelecimento.h"
 #include "sessao.h"
@@ -329,7 +330,10 @@ private slots:
                  QCOMPARE(amb->msgs.ultimo(), QStringLiteral("A entrada N.º 57 é de outro cliente. Informe uma entrada deste cliente!"));
                  QCOMPARE(QApplication::focusWidget(), o.caixaEntrada);
                  QCOMPARE(linhas(QStringLiteral("select count(*) from orcamento_da_entrada")), QStringList{QStringLiteral("0")});
-                 digita(o.caixaEntrada, QStringLiteral("58"));
+                 // F12 lists Bruno's entries: his one entry chosen
+                 escolhe_na_consulta(1);
+                 tecla(o.caixaEntrada, Qt::Key_F12);
+                 QCOMPARE(o.caixaEntrada->text(), QStringLiteral("58"));
                  amb->msgs.respostas({false, false}); // no printed budget, no order
                  clica(o.botaoGravar);
                  QVERIFY(!o.isVisible());
