@@ -64,6 +64,9 @@ const char* nome_operacao(Operacao op)
     case Operacao::LimpezaReservas: return "LimpezaReservas";
     case Operacao::LimpezaMovimentos: return "LimpezaMovimentos";
     case Operacao::Entrega: return "Entrega";
+    case Operacao::GravacaoEntrada: return "GravacaoEntrada";
+    case Operacao::GravacaoItemEntrada: return "GravacaoItemEntrada";
+    case Operacao::GravacaoOrcamento: return "GravacaoOrcamento";
     case Operacao::Migracao: return "Migracao";
     }
     return "?";

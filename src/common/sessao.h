@@ -68,6 +68,9 @@ enum class Operacao {
     LimpezaReservas,   // start-up: a reserved record left empty, with what hangs on it
     LimpezaMovimentos, // start-up: an entry, budget or order left under customer 1, with its items
     Entrega,           // a delivery or its undoing: the order locked and checked, the row written
+    GravacaoEntrada,   // saving an entry: its header and the day promised to the customer
+    GravacaoItemEntrada, // an item of an entry with its serial number, accessories and condition
+    GravacaoOrcamento, // saving a budget: its header and the entry it answers
     Migracao,          // one schema script with its version row
 };
 inline constexpr int QUANTIDADE_OPERACOES = int(Operacao::Migracao) + 1;

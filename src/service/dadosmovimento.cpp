@@ -1,5 +1,6 @@
 #include "dadosmovimento.h"
 #include "errosbanco.h"
+#include "oficina.h"
 #include "sessao.h"
 
 namespace {
@@ -91,7 +92,9 @@ void abandona_movimento(Conexao& c, TipoMovimento tipo, qint32 codigo)
 std::optional<EntradaEquipamento> le_entrada(Conexao& c, qint32 codigo)
 {
     Recordset rs(c);
-    rs.abre(QStringLiteral("select ncodigo, ncliente, csolicitante, cobs, ddata, thora from entrada_equipamento where ncodigo = ?"), {codigo});
+    rs.abre(QStringLiteral("select e.ncodigo, e.ncliente, e.csolicitante, e.cobs, e.ddata, e.thora, p.dprometida from entrada_equipamento e "
+                           "left join entrada_prometida p on p.nentrada = e.ncodigo where e.ncodigo = ?"),
+            {codigo});
     if (rs.eof())
         return std::nullopt;
     EntradaEquipamento e;
@@ -101,32 +104,64 @@ std::optional<EntradaEquipamento> le_entrada(Conexao& c, qint32 codigo)
     e.observacao = rs.texto(QStringLiteral("cobs"));
     e.data = rs.data(QStringLiteral("ddata"));
     e.hora = rs.valor(QStringLiteral("thora")).toTime();
+    if (!rs.nulo(QStringLiteral("dprometida")))
+        e.prometida = rs.data(QStringLiteral("dprometida"));
     return e;
 }
 
 void grava_entrada(Conexao& c, const EntradaEquipamento& entrada)
 {
-    atualiza_cabecalho(c, QStringLiteral("update entrada_equipamento set ncliente = ?,csolicitante = ?,cobs = ? where ncodigo = ?"),
-                       {entrada.cliente, entrada.solicitante, entrada.observacao, entrada.codigo});
+    c.unidade(Operacao::GravacaoEntrada, [&] {
+        atualiza_cabecalho(c, QStringLiteral("update entrada_equipamento set ncliente = ?,csolicitante = ?,cobs = ? where ncodigo = ?"),
+                           {entrada.cliente, entrada.solicitante, entrada.observacao, entrada.codigo});
+        if (entrada.prometida)
+            c.execute(QStringLiteral("update or insert into entrada_prometida (nentrada, dprometida) values (?, ?) matching (nentrada)"),
+                      {entrada.codigo, *entrada.prometida});
+        else
+            c.execute(QStringLiteral("delete from entrada_prometida where nentrada = ?"), {entrada.codigo});
+    });
+}
+
+std::optional<qint32> cliente_da_entrada(Conexao& c, qint32 entrada)
+{
+    Recordset rs(c);
+    rs.abre(QStringLiteral("select ncliente from entrada_equipamento where ncodigo = ?"), {entrada});
+    if (rs.eof())
+        return std::nullopt;
+    return qint32(rs.inteiro(QStringLiteral("ncliente")));
 }
 
 QList<ItemEntrada> le_itens_entrada(Conexao& c, qint32 entrada)
 {
     Recordset rs(c);
-    rs.abre(QStringLiteral("select ncodigo, cequipamento, cproblema from item_da_entrada where nentrada_equipamento = ? order by ncodigo"), {entrada});
+    rs.abre(QStringLiteral("select i.ncodigo, i.cequipamento, i.cproblema, d.cnumero_serie, d.cacessorios, d.cestado from item_da_entrada i "
+                           "left join item_entrada_detalhe d on d.nitem = i.ncodigo where i.nentrada_equipamento = ? order by i.ncodigo"),
+            {entrada});
     QList<ItemEntrada> itens;
     for (; !rs.eof(); rs.moveNext())
-        itens.append({qint32(rs.inteiro(QStringLiteral("ncodigo"))), rs.texto(QStringLiteral("cequipamento")), rs.texto(QStringLiteral("cproblema"))});
+        itens.append({qint32(rs.inteiro(QStringLiteral("ncodigo"))), rs.texto(QStringLiteral("cequipamento")), rs.texto(QStringLiteral("cproblema")),
+                      rs.texto(QStringLiteral("cnumero_serie")), rs.texto(QStringLiteral("cacessorios")), rs.texto(QStringLiteral("cestado"))});
     return itens;
 }
 
 void grava_item_entrada(Conexao& c, qint32 entrada, const ItemEntrada& item)
 {
-    if (item.codigo == 0)
-        c.execute(QStringLiteral("insert into item_da_entrada values(null,?,?,?)"), {entrada, item.equipamento, item.problema});
-    else
-        c.execute(QStringLiteral("update item_da_entrada set cequipamento = ?,cproblema = ? where ncodigo = ?"),
-                  {item.equipamento, item.problema, item.codigo});
+    c.unidade(Operacao::GravacaoItemEntrada, [&] {
+        qint32 codigo = item.codigo;
+        if (codigo == 0)
+            codigo = c.executeRetornando(QStringLiteral("insert into item_da_entrada values(null,?,?,?) returning ncodigo"),
+                                         {entrada, item.equipamento, item.problema})
+                         .toInt();
+        else
+            c.execute(QStringLiteral("update item_da_entrada set cequipamento = ?,cproblema = ? where ncodigo = ?"),
+                      {item.equipamento, item.problema, codigo});
+        if (item.numeroSerie.isEmpty() && item.acessorios.isEmpty() && item.estado.isEmpty())
+            c.execute(QStringLiteral("delete from item_entrada_detalhe where nitem = ?"), {codigo});
+        else
+            c.execute(QStringLiteral("update or insert into item_entrada_detalhe (nitem, cnumero_serie, cacessorios, cestado) values (?, ?, ?, ?) "
+                                     "matching (nitem)"),
+                      {codigo, item.numeroSerie, item.acessorios, item.estado});
+    });
 }
 
 void exclui_item_entrada(Conexao& c, qint32 item)
@@ -199,7 +234,9 @@ void exclui_item_servico(Conexao& c, TipoMovimento tipo, qint32 movimento, qint3
 std::optional<Orcamento> le_orcamento(Conexao& c, qint32 codigo)
 {
     Recordset rs(c);
-    rs.abre(QStringLiteral("select ncodigo, ncliente, cobs, naprovado, ncondicao from orcamento where ncodigo = ?"), {codigo});
+    rs.abre(QStringLiteral("select o.ncodigo, o.ncliente, o.cobs, o.naprovado, o.ncondicao, e.nentrada from orcamento o "
+                           "left join orcamento_da_entrada e on e.norcamento = o.ncodigo where o.ncodigo = ?"),
+            {codigo});
     if (rs.eof())
         return std::nullopt;
     Orcamento o;
@@ -208,15 +245,32 @@ std::optional<Orcamento> le_orcamento(Conexao& c, qint32 codigo)
     o.observacao = rs.texto(QStringLiteral("cobs"));
     o.aprovado = rs.inteiro(QStringLiteral("naprovado")) == 1;
     o.condicao = qint32(rs.inteiro(QStringLiteral("ncondicao")));
+    if (!rs.nulo(QStringLiteral("nentrada")))
+        o.entrada = qint32(rs.inteiro(QStringLiteral("nentrada")));
     return o;
+}
+
+QString texto_entrada_de_outro_cliente(qint32 entrada)
+{
+    return QStringLiteral("A entrada N.º %1 é de outro cliente. Informe uma entrada deste cliente!").arg(entrada);
 }
 
 void grava_orcamento(Conexao& c, const Orcamento& o)
 {
-    atualiza_cabecalho(c,
-                       QStringLiteral("update orcamento set ncliente = ?, cobs = ?,nvalor = (select coalesce(sum(nvalor),0) from item_orcamento "
-                                      "where norcamento = ?),naprovado = ?,ncondicao = ? where ncodigo = ?"),
-                       {o.cliente, o.observacao, o.codigo, o.aprovado ? 1 : 0, o.condicao, o.codigo});
+    c.unidade(Operacao::GravacaoOrcamento, [&] {
+        if (o.entrada) {
+            const std::optional<qint32> dono = cliente_da_entrada(c, *o.entrada);
+            if (!dono)
+                throw Recusa(REGISTRO_EXCLUIDO);
+            if (*dono != o.cliente)
+                throw Recusa(texto_entrada_de_outro_cliente(*o.entrada));
+        }
+        atualiza_cabecalho(c,
+                           QStringLiteral("update orcamento set ncliente = ?, cobs = ?,nvalor = (select coalesce(sum(nvalor),0) from item_orcamento "
+                                          "where norcamento = ?),naprovado = ?,ncondicao = ? where ncodigo = ?"),
+                           {o.cliente, o.observacao, o.codigo, o.aprovado ? 1 : 0, o.condicao, o.codigo});
+        liga_orcamento_entrada(c, o.codigo, o.entrada);
+    });
 }
 
 qint32 ordem_do_orcamento(Conexao& c, qint32 orcamento)

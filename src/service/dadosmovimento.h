@@ -32,18 +32,27 @@ struct EntradaEquipamento {
     QString observacao;
     QDate data;
     QTime hora;
+    std::optional<QDate> prometida; // the day promised to the customer
 };
 std::optional<EntradaEquipamento> le_entrada(Conexao& c, qint32 codigo);
-// Writes the customer, who brought the machines and the note; a Recusa when
-// the entry is gone.
+// Writes the customer, who brought the machines, the note and the day
+// promised (none: no promise kept) in one unit of work; a Recusa when the
+// entry is gone.
 void grava_entrada(Conexao& c, const EntradaEquipamento& entrada);
+// The customer of an entry (nullopt when there is no such entry).
+std::optional<qint32> cliente_da_entrada(Conexao& c, qint32 entrada);
 
 struct ItemEntrada {
     qint32 codigo = 0; // 0: a new item
     QString equipamento;
     QString problema;
+    // what the machine came with: all empty, nothing is kept
+    QString numeroSerie;
+    QString acessorios;
+    QString estado;
 };
 QList<ItemEntrada> le_itens_entrada(Conexao& c, qint32 entrada);
+// The item and its serial number, accessories and condition, in one unit of work.
 void grava_item_entrada(Conexao& c, qint32 entrada, const ItemEntrada& item);
 void exclui_item_entrada(Conexao& c, qint32 item);
 
@@ -73,9 +82,14 @@ struct Orcamento {
     QString observacao;
     bool aprovado = false;
     qint32 condicao = 0;
+    std::optional<qint32> entrada; // the entry the budget answers
 };
 std::optional<Orcamento> le_orcamento(Conexao& c, qint32 codigo);
-// Writes the header with the items' total; a Recusa when the budget is gone.
+// The refusal of an entry that is not the budget's customer's.
+QString texto_entrada_de_outro_cliente(qint32 entrada);
+// Writes the header with the items' total and the entry it answers, in one
+// unit of work; a Recusa when the budget is gone, or when the entry is
+// missing or another customer's.
 void grava_orcamento(Conexao& c, const Orcamento& orcamento);
 // The order the budget made, or 0.
 qint32 ordem_do_orcamento(Conexao& c, qint32 orcamento);

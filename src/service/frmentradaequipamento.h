@@ -1,11 +1,14 @@
 #pragma once
 #include "frmmovimento.h"
 
+class QCheckBox;
+class QDateEdit;
 class QPlainTextEdit;
 
 // Checking machines in at the counter: the customer, who brought the
-// machines, an observation, and one item per machine with the problem the
-// customer reports. Saving offers the entry receipt.
+// machines, an observation, the day promised (optional), and one item per
+// machine with the problem the customer reports and what it came with (its
+// serial number, accessories and condition). Saving offers the entry receipt.
 class FrmEntradaEquipamento : public FrmMovimento {
     Q_OBJECT
 public:
@@ -16,9 +19,15 @@ public:
     QLineEdit* caixaData; // date and time of the entry
     QPlainTextEdit* caixaEquipamento;
     QPlainTextEdit* caixaProblema;
+    QCheckBox* marcaPrometido;     // a day was promised to the customer
+    QDateEdit* dataPrometida;      // ... that day
+    QLineEdit* caixaNumeroSerie;
+    QLineEdit* caixaAcessorios;
+    QLineEdit* caixaEstado;
 
 protected:
     TipoMovimento tipo() const override { return TipoMovimento::Entrada; }
+    void prepara() override;
     void depois_de_reservar() override;
     void carrega() override;
     QList<QVariantList> le_linhas() override;

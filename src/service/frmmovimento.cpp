@@ -55,13 +55,12 @@ FrmMovimento::FrmMovimento(const QString& nome, const QString& titulo,
     caixaCodigo->setReadOnly(true);
     caixaCodigo->setFocusPolicy(Qt::NoFocus);
     caixaCodigo->setMaximumWidth(90);
-    caixaCliente = linha_campo(m_cabecalho, 1, 0, QStringLiteral("Cliente"), QStringLiteral("caixaCliente"), 10, true);
-    caixaCliente->setMaximumWidth(90);
-    botaoConsultaCliente = botao_consulta(quadroCabecalho, QStringLiteral("botaoConsultaCliente"), QStringLiteral("Consultar clientes"), false);
-    m_cabecalho->addWidget(botaoConsultaCliente, 1, 2);
-    caixaNomeCliente = caixa_exibicao(quadroCabecalho, QStringLiteral("caixaNomeCliente"), true);
-    caixaNomeCliente->setAccessibleName(QStringLiteral("Nome do cliente"));
-    m_cabecalho->addWidget(caixaNomeCliente, 1, 3, 1, 3);
+    const LinhaCodigo linhaCliente = linha_codigo(m_cabecalho, 1, QStringLiteral("Cliente"), QStringLiteral("caixaCliente"),
+                                                  QStringLiteral("botaoConsultaCliente"), QStringLiteral("Consultar clientes"),
+                                                  QStringLiteral("caixaNomeCliente"), QStringLiteral("Nome do cliente"), true);
+    caixaCliente = linhaCliente.codigo;
+    botaoConsultaCliente = linhaCliente.botao;
+    caixaNomeCliente = linhaCliente.descricao;
     m_cabecalho->setColumnStretch(3, 1);
     v->addWidget(quadroCabecalho);
 
@@ -143,6 +142,22 @@ QLineEdit* FrmMovimento::caixa_exibicao(QWidget* pai, const QString& nome, bool 
     if (obrigatoria)
         marca_obrigatorio(e);
     return e;
+}
+
+FrmMovimento::LinhaCodigo FrmMovimento::linha_codigo(QGridLayout* g, int linha, const QString& rotulo, const QString& nome,
+                                                     const QString& nomeBotao, const QString& acessivelBotao, const QString& nomeDescricao,
+                                                     const QString& acessivelDescricao, bool obrigatorio)
+{
+    QWidget* pai = g->parentWidget();
+    LinhaCodigo r;
+    r.codigo = linha_campo(g, linha, 0, rotulo, nome, 10, obrigatorio);
+    r.codigo->setMaximumWidth(90);
+    r.botao = botao_consulta(pai, nomeBotao, acessivelBotao, false);
+    g->addWidget(r.botao, linha, 2);
+    r.descricao = caixa_exibicao(pai, nomeDescricao, obrigatorio);
+    r.descricao->setAccessibleName(acessivelDescricao);
+    g->addWidget(r.descricao, linha, 3, 1, 3);
+    return r;
 }
 
 void FrmMovimento::linha_botao(QGridLayout* g, int linha, const QString& rotulo, QPushButton* botao, QLineEdit* caixa)

@@ -131,6 +131,17 @@ protected:
     // Puts "label  [...] box" on a row of an item grid: the button and the
     // box it fills side by side across the field columns.
     static void linha_botao(QGridLayout* g, int linha, const QString& rotulo, QPushButton* botao, QLineEdit* caixa);
+    // A header row of a code box: "label  [code] [...] [description]" on row
+    // `linha` of the header grid, the description across columns 3 to 5;
+    // the description required along with the code when marked.
+    struct LinhaCodigo {
+        QLineEdit* codigo;
+        QPushButton* botao;
+        QLineEdit* descricao;
+    };
+    static LinhaCodigo linha_codigo(QGridLayout* g, int linha, const QString& rotulo, const QString& nome, const QString& nomeBotao,
+                                    const QString& acessivelBotao, const QString& nomeDescricao, const QString& acessivelDescricao,
+                                    bool obrigatorio);
     // A required box that holds a chosen code and is never shown.
     static QLineEdit* caixa_oculta(QWidget* pai, const QString& nome, const QString& acessivel);
     // A box the form fills and the user only reads; required when marked.

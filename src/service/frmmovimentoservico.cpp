@@ -25,13 +25,12 @@ FrmMovimentoServico::FrmMovimentoServico(const QString& nome, const QString& tit
 {
     QGridLayout* g = cabecalho();
     QWidget* pai = g->parentWidget();
-    caixaCondicao = linha_campo(g, 2, 0, QStringLiteral("Condição"), QStringLiteral("caixaCondicao"), 10);
-    caixaCondicao->setMaximumWidth(90);
-    botaoConsultaCondicao = botao_consulta(pai, QStringLiteral("botaoConsultaCondicao"), QStringLiteral("Consultar condições de pagamento"), false);
-    g->addWidget(botaoConsultaCondicao, 2, 2);
-    caixaDescricaoCondicao = caixa_exibicao(pai, QStringLiteral("caixaDescricaoCondicao"), false);
-    caixaDescricaoCondicao->setAccessibleName(QStringLiteral("Descrição da condição"));
-    g->addWidget(caixaDescricaoCondicao, 2, 3, 1, 3);
+    const LinhaCodigo linhaCondicao = linha_codigo(g, 2, QStringLiteral("Condição"), QStringLiteral("caixaCondicao"), QStringLiteral("botaoConsultaCondicao"),
+                                                   QStringLiteral("Consultar condições de pagamento"), QStringLiteral("caixaDescricaoCondicao"),
+                                                   QStringLiteral("Descrição da condição"), false);
+    caixaCondicao = linhaCondicao.codigo;
+    botaoConsultaCondicao = linhaCondicao.botao;
+    caixaDescricaoCondicao = linhaCondicao.descricao;
     caixaObservacao = new QPlainTextEdit(pai);
     caixaObservacao->setObjectName(QStringLiteral("caixaObservacao"));
     caixaObservacao->setTabChangesFocus(true);

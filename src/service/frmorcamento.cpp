@@ -1,6 +1,8 @@
 #include "frmorcamento.h"
 #include "caixacodigo.h"
 #include "campos.h"
+#include "formatos.h"
+#include "formularios.h"
 #include "frmconsulta.h"
 #include "grade.h"
 #include "impressos.h"
@@ -35,7 +37,31 @@ FrmOrcamento::FrmOrcamento()
     marcaAprovado->setObjectName(QStringLiteral("marcaAprovado"));
     cabecalho()->addWidget(marcaAprovado, 0, 4, 1, 2);
 
-    ordem_de_tab({caixaCliente, caixaCondicao, caixaObservacao, marcaAprovado, botaoMaquina, caixaServico, caixaPreco});
+    // below the budget's fields, the entry it answers: a code box of the customer's entries
+    const LinhaCodigo linhaEntrada = linha_codigo(cabecalho(), 4, QStringLiteral("Entrada N.º"), QStringLiteral("caixaEntrada"),
+                                                  QStringLiteral("botaoConsultaEntrada"), QStringLiteral("Consultar entradas do cliente"),
+                                                  QStringLiteral("caixaDescricaoEntrada"), QStringLiteral("Descrição da entrada"), false);
+    caixaEntrada = linhaEntrada.codigo;
+    botaoConsultaEntrada = linhaEntrada.botao;
+    caixaDescricaoEntrada = linhaEntrada.descricao;
+    m_entrada = new CaixaCodigo(
+        caixaEntrada, caixaDescricaoEntrada, botaoConsultaEntrada, teclas(),
+        QStringLiteral("select e.ddata, c.cfantasia, (select first 1 i.cequipamento from item_da_entrada i where i.nentrada_equipamento = e.ncodigo "
+                       "order by i.ncodigo) as cequipamento from entrada_equipamento e join cliente c on c.ncodigo = e.ncliente "
+                       "where e.ncodigo = ? and e.ncliente > 1"),
+        [this] { return escolhe_entrada(); }, {});
+    // the day, the customer and the first machine, as the clerk recognises the entry
+    m_entrada->preencheCom([this](Recordset* rs) {
+        QStringList partes;
+        if (rs)
+            partes << rs->data(QStringLiteral("ddata")).toString(QStringLiteral("dd/MM/yyyy")) << rs->texto(QStringLiteral("cfantasia"))
+                   << rs->texto(QStringLiteral("cequipamento"));
+        partes.removeAll(QString());
+        caixaDescricaoEntrada->setText(partes.join(QStringLiteral(" - ")));
+    });
+    m_entrada->semValidarAoIrPara(botaoCancelar);
+
+    ordem_de_tab({caixaCliente, caixaCondicao, caixaObservacao, marcaAprovado, caixaEntrada, botaoMaquina, caixaServico, caixaPreco});
     resize(820, 640);
 }
 
@@ -53,7 +79,44 @@ void FrmOrcamento::carrega()
         caixaCliente->setText(QString::number(o->cliente));
         marcaAprovado->setChecked(o->aprovado);
         caixaCondicao->setText(QString::number(o->condicao));
+        caixaEntrada->setText(o->entrada ? QString::number(*o->entrada) : QString());
     }
+}
+
+void FrmOrcamento::valida_cabecalho()
+{
+    FrmMovimentoServico::valida_cabecalho();
+    m_entrada->valida();
+}
+
+qint32 FrmOrcamento::escolhe_entrada()
+{
+    if (caixaCliente->text().isEmpty() || caixaNomeCliente->text().isEmpty()) {
+        informa(QStringLiteral("Informe o cliente!"));
+        return 0;
+    }
+    // the customer's entries, the newest first: the day and the first machine
+    ConsultaLista entradas{QStringLiteral(
+        "select e.ncodigo, lpad(extract(day from e.ddata), 2, '0')||'/'||lpad(extract(month from e.ddata), 2, '0')||'/'||extract(year from e.ddata)"
+        "||coalesce(' - '||(select first 1 i.cequipamento from item_da_entrada i where i.nentrada_equipamento = e.ncodigo order by i.ncodigo), '') "
+        "as cnome from entrada_equipamento e where e.ncliente = ? order by e.ncodigo desc")};
+    entradas.valores = {valor_numerico(caixaCliente->text())};
+    return form<FrmConsulta>().escolhe(entradas).value_or(0);
+}
+
+bool FrmOrcamento::pode_gravar()
+{
+    if (!FrmMovimentoServico::pode_gravar())
+        return false;
+    // an entry of another customer is refused before anything is written
+    const Orcamento o = orcamento();
+    std::optional<qint32> dono;
+    if (!o.entrada || !tenta([&] { dono = cliente_da_entrada(conexao, *o.entrada); }) || !dono || *dono == o.cliente)
+        return true;
+    informa(texto_entrada_de_outro_cliente(*o.entrada));
+    caixaEntrada->setFocus(Qt::OtherFocusReason);
+    caixaEntrada->selectAll();
+    return false;
 }
 
 QVariantList FrmOrcamento::linha_do_item(const ItemServico& item) const
@@ -71,6 +134,8 @@ Orcamento FrmOrcamento::orcamento() const
     o.observacao = caixaObservacao->toPlainText();
     o.aprovado = marcaAprovado->isChecked();
     o.condicao = qint32(valor_numerico(caixaCondicao->text()));
+    if (!caixaEntrada->text().trimmed().isEmpty())
+        o.entrada = qint32(valor_numerico(caixaEntrada->text()));
     return o;
 }
 

@@ -28,6 +28,7 @@
 #include "textopdf.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QFileInfo>
@@ -105,8 +106,14 @@ private slots:
         auto& e = abre_inclusao<FrmEntradaEquipamento>();
         cliente(e, QStringLiteral("2"));
         e.caixaSolicitante->setText(QStringLiteral("Marcos Souza"));
+        e.marcaPrometido->setChecked(true);
+        e.dataPrometida->setDate(QDate(2026, 12, 12));
+        e.caixaNumeroSerie->setText(QStringLiteral("CNB9K12345"));
+        e.caixaAcessorios->setText(QStringLiteral("Cabo de força e cabo USB"));
+        e.caixaEstado->setText(QStringLiteral("Tampa traseira trincada"));
         item_entrada(e, QStringLiteral("Impressora HP LaserJet 1102"), QStringLiteral("Manchas na impressão"));
         item_entrada(e, QStringLiteral("Notebook Dell Inspiron"), QStringLiteral("Não liga"));
+        duplo_clique(e.gradeItens, 1, 1); // the printer picked: what it came with below
         guarda(e, "entrada");
         guarda(e, "guia/entrada");
         clica(e.botaoCancelar);
@@ -115,6 +122,9 @@ private slots:
         cliente(o, QStringLiteral("2"));
         item_servico(o, 1, QStringLiteral("Troca do fusor"), QStringLiteral("180"));
         item_servico(o, 2, QStringLiteral("Limpeza e revisão geral"), QStringLiteral("120,5"));
+        o.caixaEntrada->setFocus();
+        digita(o.caixaEntrada, QStringLiteral("57"));
+        tecla(o.caixaEntrada, Qt::Key_Return);
         guarda(o, "orcamento");
         guarda(o, "guia/orcamento");
         amb->msgs.respostas({true}); // printed for the customer

@@ -157,6 +157,8 @@ private slots:
         executa(QStringLiteral("insert into ordem_aguardando_pecas (nordem, dmomento, cobs) values (2, '2026-12-08 10:00:00', 'Fonte')"));
         executa(QStringLiteral("insert into entrega (nordem, dmomento, cretirado_por) values (1, '2026-12-09 17:00:00', 'Ana Souza')"));
         executa(QStringLiteral("insert into entrega_desfeita (nentrega, dmomento, cmotivo) values (1, '2026-12-09 17:05:00', 'Engano')"));
+        executa(QStringLiteral("insert into item_entrada_detalhe (nitem, cnumero_serie, cacessorios, cestado) "
+                               "values ((select min(ncodigo) from item_da_entrada), 'CNB9K12345', 'Cabo USB', 'Riscada')"));
     }
     void cleanup() { amb.reset(); }
 

@@ -37,6 +37,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -442,21 +443,63 @@ void TstTudoOuNada::monta_tabela()
                   },
                   [] { form<FrmOrdem>().close(); }, Caso::Fecha};
 
-    // the budget is saved on its own first; the order made from it is the unit
+    // an approved budget, saved before; the order made from it is the unit
     casos << Caso{"ordem gerada do orçamento", Operacao::OrdemDoOrcamento,
+                  [] {
+                      executa(QStringLiteral("insert into orcamento values(null,2,'2026-12-05','10:00:00',80,'',1,1);"));
+                      executa(QStringLiteral("insert into item_orcamento values(null,1,1,'Limpeza',80);"));
+                      auto& f = abre_edicao<FrmOrcamento>(1);
+                      return static_cast<QWidget*>(&f);
+                  },
+                  [] {
+                      escolhe_na_consulta(1); // the technician
+                      form<FrmOrcamento>().gera_ordem();
+                  },
+                  Caso::FicaAberta};
+
+    // the budget's header and the entry it answers
+    casos << Caso{"orçamento gravado com a entrada", Operacao::GravacaoOrcamento,
                   [] {
                       auto& f = abre_inclusao<FrmOrcamento>();
                       cliente(f, QStringLiteral("2"));
                       item_servico(f, 1, QStringLiteral("Limpeza"), QStringLiteral("80"));
-                      f.marcaAprovado->setChecked(true);
+                      digita(f.caixaEntrada, QStringLiteral("57"));
                       return static_cast<QWidget*>(&f);
                   },
                   [this] {
-                      escolhe_na_consulta(1); // the technician
-                      amb->msgs.respostas({false, true}); // no printed budget; the order
+                      amb->msgs.respostas({false}); // no printed budget
                       clica(form<FrmOrcamento>().botaoGravar);
                   },
+                  Caso::Repete};
+
+    // the entry's header and the day promised; the form keeps what was typed
+    casos << Caso{"entrada gravada com o dia prometido", Operacao::GravacaoEntrada,
+                  [] {
+                      auto& f = abre_inclusao<FrmEntradaEquipamento>();
+                      cliente(f, QStringLiteral("2"));
+                      item_entrada(f, QStringLiteral("Impressora"), QStringLiteral("Não liga"));
+                      f.marcaPrometido->setChecked(true);
+                      f.dataPrometida->setDate(QDate(2026, 12, 20));
+                      return static_cast<QWidget*>(&f);
+                  },
+                  [this] {
+                      amb->msgs.respostas({true, false}); // saved; no receipt
+                      clica(form<FrmEntradaEquipamento>().botaoGravar);
+                  },
                   Caso::FicaAberta};
+
+    // an item of an entry with what the machine came with
+    casos << Caso{"item da entrada com série, acessórios e estado", Operacao::GravacaoItemEntrada,
+                  [] {
+                      auto& f = abre_inclusao<FrmEntradaEquipamento>();
+                      f.caixaEquipamento->setPlainText(QStringLiteral("Impressora"));
+                      f.caixaProblema->setPlainText(QStringLiteral("Não liga"));
+                      f.caixaNumeroSerie->setText(QStringLiteral("BRBSM1234"));
+                      f.caixaAcessorios->setText(QStringLiteral("Cabo USB"));
+                      f.caixaEstado->setText(QStringLiteral("Tampa riscada"));
+                      return static_cast<QWidget*>(&f);
+                  },
+                  [] { clica(form<FrmEntradaEquipamento>().botaoConfirmarItem); }, Caso::Repete};
 
     casos << Caso{"gravação da ordem com contas", Operacao::GravacaoOrdem,
                   [] {

@@ -84,6 +84,9 @@ class TstCopia : public QObject {
         executa(QStringLiteral("insert into item_orcamento values(null,1,1,'Troca do rolo de tração',250.75)"));
         executa(QStringLiteral("insert into ordem_do_orcamento (norcamento, nordem) values (1, 1)"));
         executa(QStringLiteral("insert into orcamento_da_entrada (norcamento, nentrada) values (1, 57)"));
+        executa(QStringLiteral("insert into entrada_prometida (nentrada, dprometida) values (57, '2026-12-12')"));
+        executa(QStringLiteral("insert into item_entrada_detalhe (nitem, cnumero_serie, cacessorios, cestado) "
+                               "values ((select min(ncodigo) from item_da_entrada), 'CNB9K''12', 'Cabo USB', 'Tampa riscada')"));
         executa(QStringLiteral("insert into ordem_aguardando_pecas (nordem, dmomento, cobs) values (2, '2026-12-08 10:00:00', 'Cabeça de impressão')"));
         executa(QStringLiteral("insert into entrega (nordem, dmomento, cretirado_por, cdocumento) values (2, '2026-12-09 17:00:00', 'Bruno d''Ávila', '12.345')"));
         executa(QStringLiteral("insert into entrega_desfeita (nentrega, dmomento, cmotivo) values (1, '2026-12-09 17:05:00', 'Máquina errada')"));

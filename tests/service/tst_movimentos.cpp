@@ -351,6 +351,15 @@ private slots:
         tecla(f.caixaSolicitante, Qt::Key_Return);
         QCOMPARE(foco(), f.caixaData);
         tecla(f.caixaData, Qt::Key_Return);
+        // the day promised: ticked with the space bar, then its date
+        QCOMPARE(foco(), f.marcaPrometido);
+        QVERIFY(!f.dataPrometida->isEnabled());
+        tecla(f.marcaPrometido, Qt::Key_Space);
+        tecla(f.marcaPrometido, Qt::Key_Return);
+        QCOMPARE(foco(), f.dataPrometida);
+        QCOMPARE(f.dataPrometida->date(), QDate(2026, 12, 9));
+        f.dataPrometida->setDate(QDate(2026, 12, 16));
+        tecla(f.dataPrometida, Qt::Key_Return);
         QCOMPARE(foco(), f.caixaEquipamento);
         // items: an empty one is refused; Enter in the problem confirms
         tecla(f.caixaEquipamento, Qt::Key_Return);
@@ -372,6 +381,26 @@ private slots:
         clica(f.botaoConfirmarItem);
         QCOMPARE(linhas(QStringLiteral("select cequipamento, cproblema from item_da_entrada where nentrada_equipamento = 58 order by ncodigo")),
                  (QStringList{QStringLiteral("Impressora|Não liga"), QStringLiteral("Notebook|Reinicia sozinho"), QStringLiteral("Monitor|Sem imagem")}));
+        // what the printer came with, below its problem; Enter there confirms
+        duplo_clique(f.gradeItens, 1, 1);
+        f.caixaNumeroSerie->setFocus();
+        digita(f.caixaNumeroSerie, QStringLiteral("BR'123"));
+        tecla(f.caixaNumeroSerie, Qt::Key_Tab);
+        QCOMPARE(foco(), f.caixaAcessorios);
+        digita(f.caixaAcessorios, QStringLiteral("Cabo de força"));
+        tecla(f.caixaAcessorios, Qt::Key_Tab);
+        digita(f.caixaEstado, QStringLiteral("Tampa riscada"));
+        tecla(f.caixaEstado, Qt::Key_Return);
+        QCOMPARE(foco(), f.caixaEquipamento);
+        QCOMPARE(linhas(QStringLiteral("select d.cnumero_serie, d.cacessorios, d.cestado from item_entrada_detalhe d join item_da_entrada i "
+                                       "on i.ncodigo = d.nitem where i.nentrada_equipamento = 58")),
+                 QStringList{QStringLiteral("BR123|Cabo de força|Tampa riscada")});
+        // the fields follow the item picked
+        duplo_clique(f.gradeItens, 2, 1);
+        QVERIFY(f.caixaNumeroSerie->text().isEmpty() && f.caixaEstado->text().isEmpty());
+        duplo_clique(f.gradeItens, 1, 1);
+        QCOMPARE(f.caixaAcessorios->text(), QStringLiteral("Cabo de força"));
+        clica(f.botaoCancelarItem);
         // delete asks nothing; "Cancelar" clears a picked item back to a new one
         f.gradeItens->defineLinhaAtual(2);
         clica(f.botaoExcluirItem);
@@ -389,6 +418,8 @@ private slots:
         clica(f.botaoGravar);
         QCOMPARE(linhas(QStringLiteral("select ncliente, csolicitante, cobs, ddata, thora from entrada_equipamento where ncodigo = 58")),
                  QStringList{QStringLiteral("2|João|Urgente|09/12/2026|14:30:15")});
+        QCOMPARE(linhas(QStringLiteral("select nentrada, dprometida from entrada_prometida")), QStringList{QStringLiteral("58|16/12/2026")});
+        QVERIFY(!f.marcaPrometido->isChecked()); // the next entry promises nothing yet
         QCOMPARE(amb->msgs.textos().mid(amb->msgs.textos().size() - 2),
                  (QStringList{QStringLiteral("Deseja gravar essa entrada?"), QStringLiteral("Deseja emitir o comprovante de entrada de equipamentos?")}));
         QCOMPARE(impressos, QStringList{QStringLiteral("{entrada_equipamento.ncodigo}=58|Numero='09/12/2026 - N.º 58'|")});
@@ -423,12 +454,21 @@ private slots:
         QCOMPARE(f.caixaData->text(), QStringLiteral("06/12/2026 09:15"));
         QCOMPARE(f.caixaSolicitante->text(), QStringLiteral("Marcos Souza"));
         QCOMPARE(f.gradeItens->texto(1, 2), QStringLiteral("Não liga"));
+        QVERIFY(!f.marcaPrometido->isChecked());
+        f.close();
+        // a promise kept is shown again, and untaken when unticked
+        executa(QStringLiteral("insert into entrada_prometida (nentrada, dprometida) values (57, '2026-12-12')"));
+        abre_edicao<FrmEntradaEquipamento>(57);
+        QVERIFY(f.marcaPrometido->isChecked());
+        QCOMPARE(f.dataPrometida->date(), QDate(2026, 12, 12));
+        f.marcaPrometido->click();
         cliente(f, QStringLiteral("3"));
         amb->msgs.respostas({true, false});
         clica(f.botaoGravar);
         QVERIFY(!f.isVisible());
         QCOMPARE(conta(QStringLiteral("select ncliente from entrada_equipamento where ncodigo = 57")), 3);
         QCOMPARE(conta(QStringLiteral("select count(*) from entrada_equipamento")), 1);
+        QCOMPARE(conta(QStringLiteral("select count(*) from entrada_prometida")), 0);
     }
 
     // A new movement abandoned with items leaves no row behind, by the

@@ -3,15 +3,18 @@
 // read back from PDF; and the jobs of "Oficina" through their stages.
 #include "apoio.h"
 #include "controlerelatorio.h"
+#include "dadosmovimento.h"
 #include "impressos.h"
 #include "frmentrega.h"
 #include "frmoficina.h"
+#include "frmorcamento.h"
 #include "frmprincipal.h"
 #include "grade.h"
 #include "oficina.h"
 #include "relogio.h"
 #include "frmrelatorio.h"
 #include "lojateste.h"
+#include "passos.h"
 #include "errosbanco.h"
 #include "estabelecimento.h"
 #include "sessao.h"
@@ -116,6 +119,19 @@ private slots:
         // another entry that must stay off this receipt
         executa(QStringLiteral("insert into entrada_equipamento(ncodigo,ncliente,ddata,thora) values (null,3,'2026-12-09','08:00:00') ;"));
         executa(QStringLiteral("insert into item_da_entrada values(null,58,'Monitor LG','Tela piscando');"));
+        // the day promised and what the printer came with, read back as written;
+        // the notebook came with nothing noted
+        EntradaEquipamento entrada = *le_entrada(conexao, 57);
+        entrada.prometida = QDate(2026, 12, 12);
+        grava_entrada(conexao, entrada);
+        QCOMPARE(le_entrada(conexao, 57)->prometida, std::optional<QDate>(QDate(2026, 12, 12)));
+        QList<ItemEntrada> itens = le_itens_entrada(conexao, 57);
+        itens[0].numeroSerie = QStringLiteral("CNB9K12345");
+        itens[0].acessorios = QStringLiteral("Cabo de força e cabo USB");
+        itens[0].estado = QStringLiteral("Tampa traseira trincada");
+        grava_item_entrada(conexao, 57, itens[0]);
+        QCOMPARE(le_itens_entrada(conexao, 57)[0].estado, itens[0].estado);
+        executa(QStringLiteral("insert into item_entrada_detalhe (nitem, cnumero_serie) values ((select max(ncodigo) from item_da_entrada), 'SN-MONITOR')"));
         amb->msgs.respostas({true});
         // the preview is modal, over the main window, and the call returns once it is closed
         QString t;
@@ -147,7 +163,13 @@ private slots:
                                          QStringLiteral("Impressora HP LaserJet 1102"), QStringLiteral("Manchas na impressão e papel enroscando"),
                                          QStringLiteral("Notebook Dell Inspiron"), QStringLiteral("Não liga"),
                                          QStringLiteral("Equipamentos recebidos: 2"), QStringLiteral("Observações: Cliente pede urgência"),
-                                         QStringLiteral("Assinatura do cliente"), plano(Estabelecimento::le(conexao).rodape), QStringLiteral("Página 1 de 1")});
+                                         QStringLiteral("Assinatura do cliente"), plano(Estabelecimento::le(conexao).rodape), QStringLiteral("Página 1 de 1"),
+                                         QStringLiteral("Prometido para 12/12/2026"), QStringLiteral("N.º de série: CNB9K12345"),
+                                         QStringLiteral("Acessórios: Cabo de força e cabo USB"), QStringLiteral("Estado: Tampa traseira trincada")});
+        // only what was filled, once each
+        QCOMPARE(t.count(QStringLiteral("N.º de série:")), 1);
+        QCOMPARE(t.count(QStringLiteral("Acessórios:")), 1);
+        QVERIFY(!t.contains(QStringLiteral("SN-MONITOR")));
         QVERIFY(!t.contains(QStringLiteral("Monitor LG")));
         QVERIFY(!t.contains(QStringLiteral("Bruno Lima")));
     }
@@ -163,6 +185,7 @@ private slots:
         QVERIFY(t.contains(QStringLiteral("Cliente: 3 - Bruno Lima")));
         QVERIFY(t.contains(QStringLiteral("Equipamentos recebidos: 0")));
         QVERIFY(!t.contains(QStringLiteral("Ana Souza")));
+        QVERIFY(!t.contains(QStringLiteral("Prometido")));
     }
 
     void codigoQueNaoEhNumeroNaoImprime()
@@ -295,9 +318,29 @@ private slots:
              }, QStringLiteral("Orçamento 1"), QStringLiteral("Aguardando aprovação|10|atrasado"), QStringLiteral("Entrada 58")},
             {"orçamento excluído", [&](FrmOficina&) { executa(QStringLiteral("delete from orcamento where ncodigo = 1")); },
              QStringLiteral("Entrada 58"), QStringLiteral("Aguardando orçamento|11|"), QStringLiteral("Orçamento 1")},
-            {"novo orçamento, no prazo", [&](FrmOficina&) {
+            {"novo orçamento, no prazo, ligado à entrada na tela", [&](FrmOficina&) {
                  executa(QStringLiteral("insert into orcamento values(null,3,'2026-12-18','10:00:00',85.5,'',1,1)"));
-                 liga_orcamento_entrada(conexao, 2, 58);
+                 executa(QStringLiteral("insert into item_orcamento values(null,2,3,'Troca do rolete',85.5)"));
+                 auto& o = abre_edicao<FrmOrcamento>(2);
+                 // Ana's entry does not answer Bruno's budget: refused, nothing stored
+                 digita(o.caixaEntrada, QStringLiteral("57"));
+                 clica(o.botaoGravar);
+                 QCOMPARE(amb->msgs.ultimo(), QStringLiteral("A entrada N.º 57 é de outro cliente. Informe uma entrada deste cliente!"));
+                 QCOMPARE(QApplication::focusWidget(), o.caixaEntrada);
+                 QCOMPARE(linhas(QStringLiteral("select count(*) from orcamento_da_entrada")), QStringList{QStringLiteral("0")});
+                 // F12 lists Bruno's entries: his one entry chosen
+                 escolhe_na_consulta(1);
+                 tecla(o.caixaEntrada, Qt::Key_F12);
+                 QCOMPARE(o.caixaEntrada->text(), QStringLiteral("58"));
+                 amb->msgs.respostas({false, false}); // no printed budget, no order
+                 clica(o.botaoGravar);
+                 QVERIFY(!o.isVisible());
+                 QCOMPARE(linhas(QStringLiteral("select norcamento, nentrada from orcamento_da_entrada")), QStringList{QStringLiteral("2|58")});
+                 // shown again when the budget is opened
+                 abre_edicao<FrmOrcamento>(2);
+                 QCOMPARE(o.caixaEntrada->text(), QStringLiteral("58"));
+                 QCOMPARE(o.caixaDescricaoEntrada->text(), QStringLiteral("09/12/2026 - Bruno Lima - Impressora Epson L355"));
+                 clica(o.botaoCancelar);
              }, QStringLiteral("Orçamento 2"), QStringLiteral("Aguardando aprovação|2|"), QStringLiteral("Entrada 58")},
             {"ordem do orçamento", [&](FrmOficina&) {
                  executa(QStringLiteral("insert into ordem values(null,3,'2026-12-19','08:00:00',85.5,'',1,0,0)"));
