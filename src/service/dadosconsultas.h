@@ -1,15 +1,13 @@
 #pragma once
 // The statements of the movement searches and of a machine's service
 // history, every value bound; the screens hold no SQL.
+#include "dadosmovimento.h" // TipoMovimento
 #include "janelalista.h"
 
 #include <QString>
 #include <optional>
 
 class Conexao;
-
-// The movements a search screen finds.
-enum class TipoMovimento { Entrada, Orcamento, Ordem };
 
 // The movements of a kind with their customer's name, read a page at a
 // time in code order: the one of that code when given, else those of the
