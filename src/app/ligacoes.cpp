@@ -23,6 +23,7 @@
 #include "frmorcamento.h"
 #include "frmoficina.h"
 #include "frmordem.h"
+#include "frmprazosoficina.h"
 #include "frmprincipal.h"
 #include "iniciasistema.h"
 
@@ -47,6 +48,7 @@ void novo()
 void liga_formularios(FrmPrincipal& principal)
 {
     principal.liga(QStringLiteral("menuCadastrarEstabelecimento"), [] { form<FrmCadEstabelecimento>().edita(); });
+    principal.liga(QStringLiteral("menuPrazosOficina"), [] { form<FrmPrazosOficina>().edita(); });
     principal.liga(QStringLiteral("menuCadastrarCliente"), [] { form<FrmCadCliente>().inclui(); });
     principal.liga(QStringLiteral("menuCadastrarCidade"), [] { form<FrmCadCidades>().inclui(); });
     principal.liga(QStringLiteral("menuCadastrarTecnico"), [] { form<FrmCadTecnico>().inclui(); });

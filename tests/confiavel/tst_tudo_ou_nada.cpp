@@ -466,6 +466,9 @@ void TstTudoOuNada::monta_tabela()
                       abre_form<FrmOrdem>(false);
                       f.caixaObservacao->setPlainText(QStringLiteral("Alterada"));
                       f.marcaConcluida->setChecked(false);
+                      // reopened waiting for parts: the mark is written in the same unit
+                      f.marcaAguardandoPecas->setChecked(true);
+                      f.caixaPecasAguardadas->setText(QStringLiteral("Fonte encomendada"));
                       return static_cast<QWidget*>(&f);
                   },
                   [this] {
