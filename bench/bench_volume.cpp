@@ -25,6 +25,7 @@
 #include "frmcontasrecebidas.h"
 #include "frmlocalizaorcamento.h"
 #include "frmoficina.h"
+#include "resumoloja.h"
 #include "frmrelatorio.h"
 #include "gerador.h"
 #include "migracoes.h"
@@ -299,6 +300,23 @@ QMap<QString, Medida> cenarios(apoio::Ambiente& amb, int cliente, int maquina)
         guarda(QStringLiteral("y2 oficina (em serviço)"), lista(amb, QStringLiteral("oficina em serviço"), f, [&] { f.mostra(); }));
         f.hide();
     }
+    {
+        // the main window's figures, read as it reads them (one stage count
+        // per stage, the instalments due, twelve months, the technicians);
+        // no single query to set against a floor: the time is the measure
+        Medida m;
+        m.tela = 1e18;
+        for (int vez = 0; vez < 3; ++vez) {
+            QElapsedTimer t;
+            t.start();
+            const ResumoLoja r = le_resumo_loja(conexao, QDate(2024, 6, 15));
+            if (vez > 0)
+                m.tela = qMin(m.tela, ms(t));
+            m.linhas = int(r.meses.size() + r.tecnicos.size());
+        }
+        m.consulta = m.piso = m.tela;
+        guarda(QStringLiteral("z painel da loja"), m);
+    }
     return r;
 }
 
@@ -384,6 +402,7 @@ int main(int argc, char** argv)
             std::printf("%-34s %5.2fx\n", qPrintable(nome(it.key())), porLinhaB / porLinhaA);
         }
     }
-    std::printf("\nmetas: razão consulta/piso <= 2x; primeira página de um relatório < 1000 ms\n");
+    std::printf("\nmetas: razão consulta/piso <= 2x; primeira página de um relatório < 1000 ms; "
+                "primeira página da oficina e painel da loja < 200 ms\n");
     return 0;
 }

@@ -114,23 +114,6 @@ const BotaoBarra BOTOES[] = {
     {"botaoSair", "Sair", nullptr, QStyle::SP_DialogCloseButton},
 };
 
-// The window's background; keeps the picture centred whenever it resizes.
-class FundoCentral : public QWidget {
-public:
-    FundoCentral(QWidget* pai, std::function<void()> aoRedimensionar)
-        : QWidget(pai), m_aoRedimensionar(std::move(aoRedimensionar)) {}
-
-protected:
-    void resizeEvent(QResizeEvent* e) override
-    {
-        QWidget::resizeEvent(e);
-        m_aoRedimensionar();
-    }
-
-private:
-    std::function<void()> m_aoRedimensionar;
-};
-
 } // namespace
 
 FrmPrincipal::FrmPrincipal(QWidget* pai) : QMainWindow(pai)
@@ -144,19 +127,6 @@ FrmPrincipal::FrmPrincipal(QWidget* pai) : QMainWindow(pai)
     montaMenus();
     montaBarra();
     montaStatus();
-
-    auto* fundo = new FundoCentral(this, [this] { centralizaFigura(); });
-    fundo->setObjectName(QStringLiteral("fundo"));
-    fundo->setAutoFillBackground(true);
-    QPalette p = fundo->palette();
-    p.setColor(QPalette::Window, QColor(0x5b, 0x6e, 0x82));
-    fundo->setPalette(p);
-    figura = new QLabel(fundo);
-    figura->setObjectName(QStringLiteral("figura"));
-    figura->setPixmap(QPixmap(QStringLiteral(":/imagens/frame1.jpg")));
-    figura->adjustSize();
-    figura->setAccessibleName(QStringLiteral("Controle OS"));
-    setCentralWidget(fundo);
 
     crControle = new ControleRelatorio(this);
     crControle->setObjectName(QStringLiteral("cr"));
@@ -302,19 +272,27 @@ void FrmPrincipal::liga(const QString& nome, std::function<void()> acao)
 {
     QAction* a = m_itens.value(nome);
     if (!a) return;
-    connect(a, &QAction::triggered, this, acao);
+    // the forms open modally: when the action returns, its form has closed
+    // and what it changed shows in the shop's figures
+    const auto acaoEAtualiza = [this, acao = std::move(acao)] {
+        acao();
+        if (painelLoja)
+            painelLoja->atualiza();
+    };
+    connect(a, &QAction::triggered, this, acaoEAtualiza);
     a->setEnabled(true);
     for (QAction* b : m_botoes.value(nome)) {
-        connect(b, &QAction::triggered, this, acao);
+        connect(b, &QAction::triggered, this, acaoEAtualiza);
         b->setEnabled(true);
     }
 }
 
-void FrmPrincipal::centralizaFigura()
+void FrmPrincipal::mostraPainel(PainelLoja::Acoes acoes)
 {
-    if (!figura || !centralWidget()) return;
-    const QSize area = centralWidget()->size();
-    figura->move(area.width() / 2 - figura->width() / 2, area.height() / 2 - figura->height() / 2);
+    auto* painel = new PainelLoja(std::move(acoes), this);
+    setCentralWidget(painel); // the former one, if any, goes with it
+    painelLoja = painel;
+    painelLoja->atualiza();
 }
 
 void FrmPrincipal::closeEvent(QCloseEvent* e)

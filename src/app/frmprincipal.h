@@ -2,6 +2,7 @@
 #include <QDateTime>
 #include <QHash>
 #include <QMainWindow>
+#include "painelloja.h"
 #include <functional>
 
 class QAction;
@@ -10,8 +11,9 @@ class QTimer;
 class QToolBar;
 class ControleRelatorio;
 
-// The main window: menu tree, toolbar, status bar with a live clock and the
-// shop's picture. Every other form opens modally from here.
+// The main window: menu tree, toolbar, status bar with a live clock and,
+// in the middle, the shop at a glance (PainelLoja). Every other form opens
+// modally from here; when one closes, the shop's figures are read again.
 class FrmPrincipal : public QMainWindow {
     Q_OBJECT
 public:
@@ -29,9 +31,12 @@ public:
     // Gives a menu item its action and enables it (and the toolbar buttons that
     // do the same thing).
     void liga(const QString& nome, std::function<void()> acao);
+    // Shows the shop's figures in the middle of the window, read through
+    // the actions given, and reads them now.
+    void mostraPainel(PainelLoja::Acoes acoes);
 
     QToolBar* barraFerramentas = nullptr;
-    QLabel* figura = nullptr; // the shop's picture, centred on the background
+    PainelLoja* painelLoja = nullptr;
     ControleRelatorio* crControle = nullptr; // the report control "cr"
 
     // The status-bar panels, 1-based as the user counts them: the six of
@@ -49,7 +54,6 @@ private:
     void montaMenus();
     void montaBarra();
     void montaStatus();
-    void centralizaFigura();
 
     QHash<QString, QAction*> m_itens;
     QHash<QString, QList<QAction*>> m_botoes; // toolbar buttons following a menu item

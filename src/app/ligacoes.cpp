@@ -26,6 +26,8 @@
 #include "frmprazosoficina.h"
 #include "frmprincipal.h"
 #include "iniciasistema.h"
+#include "relogio.h"
+#include "sessao.h"
 
 #include <QCoreApplication>
 
@@ -82,4 +84,13 @@ void liga_formularios(FrmPrincipal& principal)
     principal.liga(QStringLiteral("menuRelServicosCliente"), imprime_servicos_cliente);
     principal.liga(QStringLiteral("menuGuia"), [] { abre_guia(locais_guia(QCoreApplication::applicationDirPath())); });
     principal.liga(QStringLiteral("menuSobre"), mostra_sobre);
+
+    PainelLoja::Acoes painel;
+    painel.le = [] { return le_resumo_loja(conexao, Relogio::hoje()); };
+    painel.abreOficina = [](Etapa etapa) { form<FrmOficina>().abre_na_etapa(etapa); };
+    painel.abreContas = [](bool vencidas) {
+        // due today is the window's own first view, the period of today, listed
+        form<FrmContasReceber>().abre_listando(vencidas ? FiltroContas::Vencidas : FiltroContas::PorPeriodo);
+    };
+    principal.mostraPainel(std::move(painel));
 }

@@ -51,7 +51,10 @@ PainelLoja::PainelLoja(Acoes acoes, QWidget* pai)
         auto* b = new QPushButton(grupoOficina);
         b->setObjectName(QStringLiteral("botaoEtapa%1").arg(int(e)));
         b->setStyleSheet(QStringLiteral("text-align: left; padding: 4px 8px;"));
-        connect(b, &QPushButton::clicked, this, [this, e] { if (m_acoes.abreOficina) m_acoes.abreOficina(e); });
+        connect(b, &QPushButton::clicked, this, [this, e] {
+            if (m_acoes.abreOficina) m_acoes.abreOficina(e);
+            atualiza();
+        });
         layoutOficina->addWidget(b);
         m_botoesEtapa.insert(e, b);
     }
@@ -67,8 +70,12 @@ PainelLoja::PainelLoja(Acoes acoes, QWidget* pai)
         b->setStyleSheet(QStringLiteral("text-align: left; padding: 4px 8px;"));
         layoutContas->addWidget(b);
     }
-    connect(botaoVencemHoje, &QPushButton::clicked, this, [this] { if (m_acoes.abreContas) m_acoes.abreContas(false); });
-    connect(botaoVencidas, &QPushButton::clicked, this, [this] { if (m_acoes.abreContas) m_acoes.abreContas(true); });
+    const auto abreContas = [this](bool vencidas) {
+        if (m_acoes.abreContas) m_acoes.abreContas(vencidas);
+        atualiza(); // a payment made there shows here
+    };
+    connect(botaoVencemHoje, &QPushButton::clicked, this, [abreContas] { abreContas(false); });
+    connect(botaoVencidas, &QPushButton::clicked, this, [abreContas] { abreContas(true); });
     rotuloRecebidoMes = new QLabel(grupoContas);
     rotuloRecebidoMes->setObjectName(QStringLiteral("rotuloRecebidoMes"));
     rotuloRecebidoMesAnterior = new QLabel(grupoContas);
@@ -189,6 +196,7 @@ void PainelLoja::mostraGrafico(const ResumoLoja& r)
     auto* eixoValores = new QValueAxis;
     eixoValores->setRange(0, maior > 0 ? maior * 1.1 : 1);
     eixoValores->setLabelFormat(QStringLiteral("%.0f"));
+    eixoValores->applyNiceNumbers(); // round steps on the axis
     grafico->addAxis(eixoValores, Qt::AlignLeft);
     series->attachAxis(eixoValores);
     QChart* anterior = graficoMeses->chart();

@@ -5,13 +5,12 @@
 
 namespace {
 
-Vencimentos le_vencimentos(Conexao& c, const QString& condicao, const QDate& hoje)
+// The open instalments a statement on view_contas_a_receber counts, its
+// one value the day.
+Vencimentos le_vencimentos(Conexao& c, const QString& sql, const QDate& hoje)
 {
     Recordset rs(c);
-    rs.abre(QStringLiteral("select count(*) as n, sum(valor_parcela - valor_pago) as aberto "
-                           "from view_contas_a_receber where ")
-                + condicao,
-            {hoje});
+    rs.abre(sql, {hoje});
     Vencimentos v;
     v.quantidade = int(rs.inteiro(QStringLiteral("n")));
     v.aberto = rs.dinheiroOpcional(QStringLiteral("aberto")).value_or(Dinheiro());
@@ -42,8 +41,10 @@ ResumoLoja le_resumo_loja(Conexao& c, const QDate& hoje)
     ResumoLoja r;
     r.hoje = hoje;
     r.etapas = conta_etapas(c, FiltroOficina{});
-    r.vencemHoje = le_vencimentos(c, QStringLiteral("vencimento = ?"), hoje);
-    r.vencidas = le_vencimentos(c, QStringLiteral("vencimento < ?"), hoje);
+    r.vencemHoje = le_vencimentos(c, QStringLiteral("select count(*) as n, sum(valor_parcela - valor_pago) as aberto "
+                                                    "from view_contas_a_receber where vencimento = ?"), hoje);
+    r.vencidas = le_vencimentos(c, QStringLiteral("select count(*) as n, sum(valor_parcela - valor_pago) as aberto "
+                                                  "from view_contas_a_receber where vencimento < ?"), hoje);
 
     const QDate esteMes(hoje.year(), hoje.month(), 1);
     const QDate inicio = esteMes.addMonths(-11);

@@ -141,10 +141,21 @@ void FrmListaContas::ao_abrir()
     formata_grade();
     dataInicio->setDate(Relogio::hoje());
     dataFim->setDate(Relogio::hoje());
-    escolhaFiltro->setCurrentIndex(int(FiltroContas::PorPeriodo));
+    escolhaFiltro->setCurrentIndex(int(m_listarAoAbrir.value_or(FiltroContas::PorPeriodo)));
     habilita_filtros();
     filtro_mudou();
     escolhaFiltro->setFocus();
+    if (m_listarAoAbrir) {
+        m_listarAoAbrir.reset();
+        mostra_dados();
+    }
+}
+
+void FrmListaContas::abre_listando(FiltroContas filtro)
+{
+    m_listarAoAbrir = filtro;
+    abre_modal(*this);
+    m_listarAoAbrir.reset();
 }
 
 void FrmListaContas::formata_grade()

@@ -3,6 +3,7 @@
 #include "janelalista.h"
 
 #include <QDate>
+#include <optional>
 
 class CaixaCodigo;
 class FiltroTeclas;
@@ -49,6 +50,10 @@ public:
     // The instalment of the current row; 0 on a filler row.
     qint32 conta_atual() const;
 
+    // Opens the window on a view already listed: the overdue instalments,
+    // or those due today (the period of today).
+    void abre_listando(FiltroContas filtro);
+
 protected:
     FrmListaContas(const QString& nome, const QString& titulo, QList<ColunaGrade> colunas, int linhasMinimas, Carteira carteira);
 
@@ -71,5 +76,6 @@ private:
     void habilita_filtros();
     CaixaCodigo* m_cliente;
     Carteira m_carteira;
+    std::optional<FiltroContas> m_listarAoAbrir; // the view abre_listando asked for, once
     QHBoxLayout* m_botoes;
 };

@@ -126,7 +126,8 @@ FrmOficina::FrmOficina() : JanelaLista(QStringLiteral("FrmOficina"), QStringLite
 void FrmOficina::ao_abrir()
 {
     m_teclas->instala();
-    caixaEtapa->setCurrentIndex(0);
+    caixaEtapa->setCurrentIndex(m_etapaAoAbrir ? std::max(0, caixaEtapa->findData(int(*m_etapaAoAbrir))) : 0);
+    m_etapaAoAbrir.reset();
     caixaCliente->clear();
     marcaEntregues->setChecked(false);
     le_tecnicos();
@@ -146,6 +147,13 @@ void FrmOficina::le_tecnicos()
     } catch (const ErroBanco& e) {
         trata_erro_banco(e);
     }
+}
+
+void FrmOficina::abre_na_etapa(Etapa etapa)
+{
+    m_etapaAoAbrir = etapa;
+    abre_modal(*this);
+    m_etapaAoAbrir.reset();
 }
 
 FiltroOficina FrmOficina::filtro() const

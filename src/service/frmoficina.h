@@ -47,6 +47,8 @@ public:
     void desfaz_entrega();
     // The shop's limits ("Prazos da oficina"); the marks follow new ones.
     void edita_prazos();
+    // Opens the window listing one stage's jobs.
+    void abre_na_etapa(Etapa etapa);
 
 protected:
     void ao_abrir() override;
@@ -64,5 +66,6 @@ private:
 
     FiltroTeclas* m_teclas;
     AjustesOficina m_ajustes;
+    std::optional<Etapa> m_etapaAoAbrir; // the stage abre_na_etapa asked for, once
     QDate m_hoje;
 };
