@@ -34,6 +34,7 @@ struct ItemMenu {
 const ItemMenu MENUS[] = {
     {"", "menuCadastros", "&Cadastros"},
     {"menuCadastros", "menuCadastrarEstabelecimento", "&Estabelecimento"},
+    {"menuCadastros", "menuPrazosOficina", "&Prazos da oficina"},
     {"menuCadastros", "menuClientes", "C&lientes"},
     {"menuClientes", "menuCadastrarCliente", "&Cadastrar"},
     {"menuClientes", "separadorClientes", "-"},

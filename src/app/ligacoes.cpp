@@ -23,6 +23,7 @@
 #include "frmorcamento.h"
 #include "frmoficina.h"
 #include "frmordem.h"
+#include "frmprazosoficina.h"
 #include "frmprincipal.h"
 #include "iniciasistema.h"
 #include "relogio.h"
@@ -35,6 +36,7 @@
 void liga_formularios(FrmPrincipal& principal)
 {
     principal.liga(QStringLiteral("menuCadastrarEstabelecimento"), [] { form<FrmCadEstabelecimento>().edita(); });
+    principal.liga(QStringLiteral("menuPrazosOficina"), [] { form<FrmPrazosOficina>().edita(); });
     principal.liga(QStringLiteral("menuCadastrarCliente"), [] { form<FrmCadCliente>().inclui(); });
     principal.liga(QStringLiteral("menuCadastrarCidade"), [] { form<FrmCadCidades>().inclui(); });
     principal.liga(QStringLiteral("menuCadastrarTecnico"), [] { form<FrmCadTecnico>().inclui(); });

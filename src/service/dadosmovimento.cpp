@@ -311,7 +311,10 @@ qint32 gera_ordem_do_orcamento(Conexao& c, const Orcamento& o, qint32 tecnico, c
 std::optional<Ordem> le_ordem(Conexao& c, qint32 codigo)
 {
     Recordset rs(c);
-    rs.abre(QStringLiteral("select ncodigo, ncliente, ddata, cobs, ncondicao, nconcluida, ntipo from ordem where ncodigo = ?"), {codigo});
+    rs.abre(QStringLiteral("select o.ncodigo, o.ncliente, o.ddata, o.cobs, o.ncondicao, o.nconcluida, o.ntipo, "
+                           "p.dmomento as dpecas, p.cobs as cpecas from ordem o "
+                           "left join ordem_aguardando_pecas p on p.nordem = o.ncodigo where o.ncodigo = ?"),
+            {codigo});
     if (rs.eof())
         return std::nullopt;
     Ordem o;
@@ -322,6 +325,8 @@ std::optional<Ordem> le_ordem(Conexao& c, qint32 codigo)
     o.condicao = qint32(rs.inteiro(QStringLiteral("ncondicao")));
     o.concluida = rs.inteiro(QStringLiteral("nconcluida")) == 1;
     o.garantia = rs.inteiro(QStringLiteral("ntipo")) == 1;
+    if (const QDateTime desde = rs.valor(QStringLiteral("dpecas")).toDateTime(); desde.isValid())
+        o.aguardandoPecas = AguardandoPecas{desde, rs.texto(QStringLiteral("cpecas"))};
     return o;
 }
 
@@ -356,5 +361,9 @@ void grava_ordem(Conexao& c, const Ordem& o)
                            QStringLiteral("update ordem set ddata = ?,ncliente = ?, cobs = ?,nvalor = (select coalesce(sum(nvalor),0) from item_ordem "
                                           "where nordem = ?), nconcluida = ?,ncondicao = ?,ntipo = ? where ncodigo = ?"),
                            {o.data, o.cliente, o.observacao, o.codigo, o.concluida ? 1 : 0, o.condicao, o.garantia ? 1 : 0, o.codigo});
+        if (o.aguardandoPecas && !o.concluida)
+            marca_aguardando_pecas(c, o.codigo, o.aguardandoPecas->desde, o.aguardandoPecas->observacao);
+        else
+            desmarca_aguardando_pecas(c, o.codigo);
     });
 }

@@ -102,6 +102,12 @@ QString texto_ja_gerou(qint32 ordem);
 qint32 gera_ordem_do_orcamento(Conexao& c, const Orcamento& orcamento, qint32 tecnico, const QDateTime& momento);
 
 // ----- the service order
+// An order in service the clerk marked as waiting for parts: since when,
+// and the note (which parts, ordered where).
+struct AguardandoPecas {
+    QDateTime desde;
+    QString observacao;
+};
 struct Ordem {
     qint32 codigo = 0;
     qint32 cliente = 0;
@@ -110,12 +116,15 @@ struct Ordem {
     qint32 condicao = 0;
     bool concluida = false;
     bool garantia = false;
+    std::optional<AguardandoPecas> aguardandoPecas; // none on a concluded order
 };
 std::optional<Ordem> le_ordem(Conexao& c, qint32 codigo);
 // How the order stands now: concluded, its receivables and their payments.
 SituacaoOrdem le_situacao_ordem(Conexao& c, qint32 codigo);
 // A paid order: only its date and note; a Recusa when it is gone.
 void grava_data_e_observacao(Conexao& c, const Ordem& ordem);
-// Its receivables go and the header is written with the items' total, in
-// one unit of work; a Recusa when the order is gone.
+// Its receivables go, the header is written with the items' total and the
+// mark of waiting for parts is set (kept when set already, the note
+// replaced) or cleared, in one unit of work; a concluded order is never
+// marked. A Recusa when the order is gone.
 void grava_ordem(Conexao& c, const Ordem& ordem);

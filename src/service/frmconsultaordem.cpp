@@ -1,8 +1,13 @@
 #include "frmconsultaordem.h"
-#include "formularios.h"
+#include "campos.h"
+#include "frmentrega.h"
 #include "frmordem.h"
+#include "formularios.h"
 #include "impressos.h"
 #include "mensagens.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
 
 FrmConsultaOrdem::FrmConsultaOrdem()
     : FrmConsultaMovimento(
@@ -16,6 +21,13 @@ FrmConsultaOrdem::FrmConsultaOrdem()
           {TipoMovimento::Ordem, QStringLiteral("desta ordem"), QString()},
           true)
 {
+    // beside "Imprimir", before "&Sair"
+    botaoEntrega = novo_botao(QStringLiteral("E&ntrega"), QStringLiteral("botaoEntrega"), this);
+    m_botoes->insertWidget(m_botoes->indexOf(botaoSair), botaoEntrega);
+    setTabOrder(botaoImprimir, botaoEntrega);
+    setTabOrder(botaoEntrega, botaoSair);
+    botao_de_linha(botaoEntrega);
+    connect(botaoEntrega, &QPushButton::clicked, this, &FrmConsultaOrdem::entrega);
 }
 
 void FrmConsultaOrdem::abre_detalhes(const QString& codigo)
@@ -32,4 +44,13 @@ void FrmConsultaOrdem::imprime()
         return;
     }
     emite_ordem_servico(celula(ColunaCodigo));
+}
+
+void FrmConsultaOrdem::entrega()
+{
+    const QString codigo = celula(ColunaCodigo);
+    if (codigo.isEmpty())
+        return;
+    form<FrmEntrega>().entrega(codigo.toInt());
+    procura();
 }

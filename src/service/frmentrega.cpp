@@ -47,6 +47,16 @@ std::optional<Entrega> FrmEntrega::entrega(qint32 ordem)
     m_ordem = ordem;
     m_gravada.reset();
     m_codigoGravado.reset();
+    // an order that cannot be delivered is refused before anything is typed
+    try {
+        if (const auto recusa = recusa_entrega(conexao, ordem)) {
+            informa(*recusa);
+            return std::nullopt;
+        }
+    } catch (const ErroBanco& e) {
+        trata_erro_banco(e);
+        return std::nullopt;
+    }
     abre_modal(*this);
     // the terms are offered once the dialog is gone, over the list
     if (m_codigoGravado)

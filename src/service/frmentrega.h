@@ -19,8 +19,9 @@ class FrmEntrega : public FormModal {
 public:
     FrmEntrega();
 
-    // Opens the dialog for order `ordem`; the delivery recorded, or nullopt
-    // when the user left without one.
+    // Opens the dialog for order `ordem` (one that cannot be delivered is
+    // refused with its reason, and no dialog opens); the delivery recorded,
+    // or nullopt when the user left without one.
     std::optional<Entrega> entrega(qint32 ordem);
 
     QDateTimeEdit* caixaMomento;

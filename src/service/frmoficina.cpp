@@ -6,6 +6,7 @@
 #include "frmentrega.h"
 #include "frmorcamento.h"
 #include "frmordem.h"
+#include "frmprazosoficina.h"
 #include "grade.h"
 #include "mensagens.h"
 #include "errosbanco.h"
@@ -98,6 +99,8 @@ FrmOficina::FrmOficina() : JanelaLista(QStringLiteral("FrmOficina"), QStringLite
         botao_de_linha(b);
     }
     rodape->addStretch();
+    botaoPrazos = novo_botao(QStringLiteral("&Prazos"), QStringLiteral("botaoPrazos"), this);
+    rodape->addWidget(botaoPrazos);
     botaoExportar = novo_botao(QStringLiteral("E&xportar"), QStringLiteral("botaoExportar"), this);
     botaoSair = novo_botao(QStringLiteral("&Sair"), QStringLiteral("botaoSair"), this);
     rodape->addWidget(botaoExportar);
@@ -114,6 +117,7 @@ FrmOficina::FrmOficina() : JanelaLista(QStringLiteral("FrmOficina"), QStringLite
     connect(botaoAbrir, &QPushButton::clicked, this, &FrmOficina::abre_documento);
     connect(botaoEntregar, &QPushButton::clicked, this, &FrmOficina::entrega);
     connect(botaoDesfazerEntrega, &QPushButton::clicked, this, &FrmOficina::desfaz_entrega);
+    connect(botaoPrazos, &QPushButton::clicked, this, &FrmOficina::edita_prazos);
     connect(botaoExportar, &QPushButton::clicked, this, &JanelaLista::exporta);
     connect(botaoSair, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -271,6 +275,12 @@ void FrmOficina::desfaz_entrega()
         trata_erro_banco(e);
     }
     mostra();
+}
+
+void FrmOficina::edita_prazos()
+{
+    if (form<FrmPrazosOficina>().edita())
+        mostra();
 }
 
 bool FrmOficina::eventFilter(QObject* alvo, QEvent* e)

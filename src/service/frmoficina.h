@@ -29,6 +29,7 @@ public:
     QPushButton* botaoAbrir;
     QPushButton* botaoEntregar;
     QPushButton* botaoDesfazerEntrega;
+    QPushButton* botaoPrazos;
     QPushButton* botaoExportar;
     QPushButton* botaoSair;
 
@@ -44,6 +45,8 @@ public:
     // delivery undone (asked, with the reason).
     void entrega();
     void desfaz_entrega();
+    // The shop's limits ("Prazos da oficina"); the marks follow new ones.
+    void edita_prazos();
     // Opens the window listing one stage's jobs.
     void abre_na_etapa(Etapa etapa);
 

@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -53,6 +54,14 @@ FrmOrdem::FrmOrdem()
     marcaGarantia->setObjectName(QStringLiteral("marcaGarantia"));
     g->addWidget(marcaConcluida, 4, 1, 1, 2);
     g->addWidget(marcaGarantia, 4, 3, 1, 3);
+    marcaAguardandoPecas = new QCheckBox(QStringLiteral("Aguardando peças"), pai);
+    marcaAguardandoPecas->setObjectName(QStringLiteral("marcaAguardandoPecas"));
+    caixaPecasAguardadas = nova_caixa(pai, QStringLiteral("caixaPecasAguardadas"), 255);
+    auto* pecas = new QHBoxLayout;
+    pecas->addWidget(marcaAguardandoPecas);
+    pecas->addWidget(novo_rotulo(QStringLiteral("Peças aguardadas"), caixaPecasAguardadas, pai));
+    pecas->addWidget(caixaPecasAguardadas, 1);
+    g->addLayout(pecas, 5, 1, 1, 5);
 
     QGridLayout* i = linhas_item();
     pai = i->parentWidget();
@@ -61,7 +70,8 @@ FrmOrdem::FrmOrdem()
     linha_botao(i, 1, QStringLiteral("Técnico"), botaoTecnico, caixaTecnico);
     caixaCodigoTecnico = caixa_oculta(pai, QStringLiteral("caixaCodigoTecnico"), QStringLiteral("Código do técnico"));
 
-    ordem_de_tab({caixaCliente, caixaCondicao, caixaObservacao, dataOrdem, marcaConcluida, marcaGarantia, botaoMaquina, botaoTecnico, caixaServico, caixaPreco});
+    ordem_de_tab({caixaCliente, caixaCondicao, caixaObservacao, dataOrdem, marcaConcluida, marcaGarantia, marcaAguardandoPecas,
+                  caixaPecasAguardadas, botaoMaquina, botaoTecnico, caixaServico, caixaPreco});
 
     // the technician's code box is never shown: the lookup fills it
     m_tecnico = new CaixaCodigo(
@@ -69,6 +79,8 @@ FrmOrdem::FrmOrdem()
         [] { return consulta_codigo(QStringLiteral("Tecnicos")); }, {});
     m_tecnico->semAviso().aCadaMudanca().depoisDeAchar([this] { caixaServico->setFocus(Qt::OtherFocusReason); });
     connect(marcaGarantia, &QCheckBox::clicked, this, &FrmOrdem::garantia_clicada);
+    connect(marcaConcluida, &QCheckBox::toggled, this, &FrmOrdem::concluida_mudou);
+    connect(marcaAguardandoPecas, &QCheckBox::toggled, caixaPecasAguardadas, &QWidget::setEnabled);
     resize(900, 700);
 }
 
@@ -79,6 +91,9 @@ void FrmOrdem::prepara()
     FrmMovimentoServico::prepara();
     marcaConcluida->setChecked(false);
     marcaGarantia->setChecked(false);
+    marcaAguardandoPecas->setChecked(false);
+    marcaAguardandoPecas->setEnabled(true);
+    caixaPecasAguardadas->setEnabled(false);
     dataOrdem->setDate(Relogio::hoje());
     trava_cabecalho(false);
 }
@@ -92,6 +107,8 @@ void FrmOrdem::carrega()
         caixaCondicao->setText(QString::number(o->condicao));
         marcaConcluida->setChecked(o->concluida);
         marcaGarantia->setChecked(o->garantia);
+        marcaAguardandoPecas->setChecked(o->aguardandoPecas.has_value());
+        caixaPecasAguardadas->setText(o->aguardandoPecas ? o->aguardandoPecas->observacao : QString());
         if (o->data.isValid())
             dataOrdem->setDate(o->data);
     }
@@ -120,6 +137,13 @@ void FrmOrdem::garantia_clicada(bool marcada)
         marcaGarantia->setChecked(false);
         informa(*recusa);
     }
+}
+
+void FrmOrdem::concluida_mudou(bool marcada)
+{
+    if (marcada)
+        marcaAguardandoPecas->setChecked(false);
+    marcaAguardandoPecas->setEnabled(!marcada);
 }
 
 void FrmOrdem::trava_cabecalho(bool travado)
@@ -190,6 +214,9 @@ Ordem FrmOrdem::ordem() const
     o.condicao = qint32(valor_numerico(caixaCondicao->text()));
     o.concluida = m_gravacao.concluida;
     o.garantia = marcaGarantia->isChecked();
+    // a new mark dates from now; one there already keeps its day
+    if (marcaAguardandoPecas->isChecked())
+        o.aguardandoPecas = AguardandoPecas{Relogio::momento(), caixaPecasAguardadas->text().trimmed()};
     return o;
 }
 

@@ -17,6 +17,11 @@ public:
     QDateEdit* dataOrdem;
     QCheckBox* marcaConcluida;
     QCheckBox* marcaGarantia;
+    // An order in service waiting for parts, with its note; stored with the
+    // order by "&Gravar". A concluded order waits for nothing: the mark is
+    // cleared and closed while "Concluída" is ticked.
+    QCheckBox* marcaAguardandoPecas;
+    QLineEdit* caixaPecasAguardadas;
     QPushButton* botaoTecnico;
     QLineEdit* caixaTecnico;       // the item's technician's name
     QLineEdit* caixaCodigoTecnico; // filled by the lookup, never shown
@@ -52,6 +57,7 @@ private:
     // A paid order shows its customer and condition read-only.
     void trava_cabecalho(bool travado);
     void garantia_clicada(bool marcada);
+    void concluida_mudou(bool marcada);
     // Hands the concluded order to the closing forms while this form still
     // shows it: payment condition 1 (caixaCondicao) is paid in cash, any other
     // condition is closed on credit through its instalment plan. They read

@@ -99,6 +99,24 @@ AjustesOficina le_ajustes_oficina(Conexao& c)
     return a;
 }
 
+std::optional<QString> recusa_ajustes_oficina(const AjustesOficina& a)
+{
+    if (a.diasAprovacao < 0 || a.diasRetirada < 0 || a.diasAbandono < 0 || a.diasGarantia < 0)
+        return QStringLiteral("Os prazos da oficina não podem ser negativos.");
+    if (a.diasAbandono < a.diasRetirada)
+        return QStringLiteral("O prazo para considerar abandonado não pode ser menor que o prazo de retirada.");
+    return std::nullopt;
+}
+
+void grava_ajustes_oficina(Conexao& c, const AjustesOficina& a)
+{
+    if (const auto recusa = recusa_ajustes_oficina(a))
+        throw Recusa(*recusa);
+    // the shop's one row, there from its first day
+    c.execute(QStringLiteral("update ajuste_oficina set ndias_aprovacao = ?, ndias_retirada = ?, ndias_abandono = ?, ndias_garantia = ?"),
+              {a.diasAprovacao, a.diasRetirada, a.diasAbandono, a.diasGarantia});
+}
+
 TrabalhoOficina TrabalhoOficina::de(const Recordset& rs)
 {
     TrabalhoOficina t;
@@ -194,21 +212,26 @@ std::optional<Entrega> entrega_da_ordem(Conexao& c, qint32 ordem)
     return e;
 }
 
+std::optional<QString> recusa_entrega(Conexao& c, qint32 ordem)
+{
+    Recordset rs(c);
+    rs.abre(QStringLiteral("select nconcluida from ordem where ncodigo = ? and ncliente <> 1"), {ordem});
+    if (rs.eof())
+        return QStringLiteral("A ordem de serviço %1 não existe mais.").arg(ordem);
+    if (rs.inteiro(QStringLiteral("nconcluida")) != 1)
+        return QStringLiteral("A ordem de serviço %1 não está concluída: só uma ordem concluída pode ser entregue.").arg(ordem);
+    if (const auto feita = entrega_da_ordem(c, ordem))
+        return QStringLiteral("A ordem de serviço %1 já foi entregue em %2.").arg(ordem).arg(feita->momento.toString(QStringLiteral("dd/MM/yyyy HH:mm")));
+    return std::nullopt;
+}
+
 qint32 entrega_ordem(Conexao& c, const Entrega& entrega)
 {
     qint32 codigo = 0;
     c.unidade(Operacao::Entrega, [&] {
-        if (!trava_ordem(c, entrega.ordem))
-            throw Recusa(QStringLiteral("A ordem de serviço %1 não existe mais.").arg(entrega.ordem));
-        Recordset rs(c);
-        rs.abre(QStringLiteral("select nconcluida from ordem where ncodigo = ?"), {entrega.ordem});
-        if (rs.inteiro(QStringLiteral("nconcluida")) != 1)
-            throw Recusa(QStringLiteral("A ordem de serviço %1 não está concluída: só uma ordem concluída pode ser entregue.")
-                             .arg(entrega.ordem));
-        if (const auto feita = entrega_da_ordem(c, entrega.ordem))
-            throw Recusa(QStringLiteral("A ordem de serviço %1 já foi entregue em %2.")
-                             .arg(entrega.ordem)
-                             .arg(feita->momento.toString(QStringLiteral("dd/MM/yyyy HH:mm"))));
+        trava_ordem(c, entrega.ordem);
+        if (const auto recusa = recusa_entrega(c, entrega.ordem))
+            throw Recusa(*recusa);
         codigo = c.executeRetornando(QStringLiteral("insert into entrega (ncodigo, nordem, dmomento, cretirado_por, cdocumento, cobs) "
                                                     "values (null, ?, ?, ?, ?, ?) returning ncodigo"),
                                      {entrega.ordem, entrega.momento, entrega.retiradoPor, entrega.documento, entrega.observacao})
@@ -232,8 +255,10 @@ void desfaz_entrega(Conexao& c, qint32 ordem, const QDateTime& momento, const QS
 
 void marca_aguardando_pecas(Conexao& c, qint32 ordem, const QDateTime& momento, const QString& observacao)
 {
-    c.execute(QStringLiteral("update or insert into ordem_aguardando_pecas (nordem, dmomento, cobs) values (?, ?, ?) matching (nordem)"),
-              {ordem, momento, observacao});
+    c.execute(QStringLiteral("merge into ordem_aguardando_pecas p using rdb$database on p.nordem = ? "
+                             "when matched then update set cobs = ? "
+                             "when not matched then insert (nordem, dmomento, cobs) values (?, ?, ?)"),
+              {ordem, observacao, ordem, momento, observacao});
 }
 
 void desmarca_aguardando_pecas(Conexao& c, qint32 ordem)

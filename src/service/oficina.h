@@ -38,6 +38,12 @@ struct AjustesOficina {
     int diasGarantia = 90;  // from the delivery
 };
 AjustesOficina le_ajustes_oficina(Conexao& c);
+// Why the limits cannot be stored (a day count below zero, abandoned before
+// the pick-up limit), or none.
+std::optional<QString> recusa_ajustes_oficina(const AjustesOficina& ajustes);
+// Stores the limits in the shop's one row of settings, as one statement; a
+// Recusa when recusa_ajustes_oficina refuses them.
+void grava_ajustes_oficina(Conexao& c, const AjustesOficina& ajustes);
 
 // How a job stands against its stage's limit.
 enum class Prazo { EmDia, Atrasado, Abandonado };
@@ -88,6 +94,9 @@ struct Entrega {
     QString documento;
     QString observacao;
 };
+// Why order `ordem` cannot be delivered now (gone, not concluded, delivered
+// already), in the clerk's words, or none.
+std::optional<QString> recusa_entrega(Conexao& c, qint32 ordem);
 // Records the delivery, once the order is locked: concluded and not
 // delivered yet, or a Recusa with the reason. Gives its code.
 qint32 entrega_ordem(Conexao& c, const Entrega& entrega);
@@ -98,7 +107,8 @@ std::optional<Entrega> entrega_da_ordem(Conexao& c, qint32 ordem);
 void desfaz_entrega(Conexao& c, qint32 ordem, const QDateTime& momento, const QString& motivo);
 
 // Marks an order in service as waiting for parts, with a note, or clears
-// the mark.
+// the mark. An order marked already keeps the moment it was first marked
+// (its days in the stage) and takes the new note.
 void marca_aguardando_pecas(Conexao& c, qint32 ordem, const QDateTime& momento, const QString& observacao);
 void desmarca_aguardando_pecas(Conexao& c, qint32 ordem);
 

@@ -342,6 +342,7 @@ private slots:
         const QString periodo = QStringLiteral("Controle de ordens de serviço › Período de:");
         const QStringList esperadas = {
             QStringLiteral("Cadastros › Estabelecimento: Controle de ordens de serviço › Estabelecimento"),
+            QStringLiteral("Cadastros › Prazos da oficina: Prazos da oficina"),
             QStringLiteral("Cadastros › Clientes › Cadastrar: Cadastro de clientes (novo)"),
             QStringLiteral("Cadastros › Clientes › Localizar: Localização de clientes (cadastro)"),
             QStringLiteral("Cadastros › Cidades › Cadastrar: Cadastro de cidades (novo)"),

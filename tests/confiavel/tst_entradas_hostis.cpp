@@ -26,6 +26,7 @@
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
@@ -260,6 +261,9 @@ private slots:
         QStringList problemas;
         varre_formularios([&](QDialog& d) {
             ++formularios;
+            // the order's note of the parts awaited is typed once the mark is ticked
+            if (auto* pecas = d.findChild<QCheckBox*>(QStringLiteral("marcaAguardandoPecas")))
+                pecas->setChecked(true);
             for (QWidget* campo : campos_de_texto(d)) {
                 ++campos;
                 for (const QString& entrada : ENTRADAS) {

@@ -508,6 +508,9 @@ void TstTudoOuNada::monta_tabela()
                       abre_edicao<FrmOrdem>(2);
                       f.caixaObservacao->setPlainText(QStringLiteral("Alterada"));
                       f.marcaConcluida->setChecked(false);
+                      // reopened waiting for parts: the mark is written in the same unit
+                      f.marcaAguardandoPecas->setChecked(true);
+                      f.caixaPecasAguardadas->setText(QStringLiteral("Fonte encomendada"));
                       return static_cast<QWidget*>(&f);
                   },
                   [this] {

@@ -1047,7 +1047,8 @@ private slots:
         f.marcaGarantia->setChecked(true);
         const QDate data = f.dataOrdem->date();
         cliente(f, QStringLiteral("3"));
-        const QList<QWidget*> caminho = {f.caixaCondicao, f.caixaObservacao, f.dataOrdem, f.marcaConcluida, f.marcaGarantia, f.botaoMaquina};
+        const QList<QWidget*> caminho = {f.caixaCondicao, f.caixaObservacao, f.dataOrdem, f.marcaConcluida, f.marcaGarantia,
+                                         f.marcaAguardandoPecas, f.botaoMaquina}; // the note of the parts only once marked
         for (int i = 0; i + 1 < caminho.size(); ++i) {
             QCOMPARE(foco(), caminho[i]);
             tecla(caminho[i], Qt::Key_Return);
@@ -1055,6 +1056,7 @@ private slots:
         QCOMPARE(foco(), f.botaoMaquina);
         QVERIFY(!f.marcaConcluida->isChecked());
         QVERIFY(f.marcaGarantia->isChecked());
+        QVERIFY(!f.marcaAguardandoPecas->isChecked());
         QCOMPARE(f.dataOrdem->date(), data);
         QVERIFY(f.caixaObservacao->toPlainText().isEmpty());
         // F5 goes to the save button; the customer box does F11 (new customer)

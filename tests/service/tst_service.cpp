@@ -5,7 +5,11 @@
 #include "controlerelatorio.h"
 #include "dadosmovimento.h"
 #include "impressos.h"
+#include "frmconsultaordem.h"
 #include "frmentrega.h"
+#include "frmordem.h"
+#include "frmprazosoficina.h"
+#include "formularios.h"
 #include "frmoficina.h"
 #include "frmorcamento.h"
 #include "frmprincipal.h"
@@ -28,6 +32,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTest>
 
 using namespace apoio;
@@ -74,6 +79,22 @@ class TstService : public QObject {
                 return true;
             }
         return false;
+    }
+
+    // The order form on order `codigo`, shown and active.
+    static FrmOrdem& abre_ordem(qint32 codigo)
+    {
+        form<FrmOrdem>().codigoOrdem = codigo;
+        return abre_form<FrmOrdem>(false);
+    }
+    // The order search listing every order, on the row of order `codigo`,
+    // chosen with the mouse.
+    static FrmConsultaOrdem& busca_na_ordem(qint32 codigo)
+    {
+        FrmConsultaOrdem& busca = mostra_form<FrmConsultaOrdem>();
+        clica(busca.botaoMostrar);
+        gesto_na_celula(busca.gradeLista, linha_do_codigo(busca.gradeLista, codigo), 1, {QTest::MouseClick});
+        return busca;
     }
 
 private slots:
@@ -347,9 +368,45 @@ private slots:
                  executa(itemOrdem);
                  executa(QStringLiteral("insert into ordem_do_orcamento (norcamento, nordem) values (2, 3)"));
              }, QStringLiteral("OS 3"), QStringLiteral("Em serviço|1|"), QStringLiteral("Orçamento 2")},
-            {"aguardando peças", [&](FrmOficina&) {
-                 marca_aguardando_pecas(conexao, 3, QDateTime(QDate(2026, 12, 19), QTime(15, 0)), QStringLiteral("Rolete encomendado"));
-             }, QStringLiteral("OS 3"), QStringLiteral("Aguardando peças|1|")},
+            {"aguardando peças, marcada na ordem pelo teclado", [&](FrmOficina&) {
+                 FrmOrdem& o = abre_ordem(3);
+                 QVERIFY(!o.marcaAguardandoPecas->isChecked() && !o.caixaPecasAguardadas->isEnabled());
+                 o.marcaAguardandoPecas->setFocus();
+                 tecla(o.marcaAguardandoPecas, Qt::Key_Space);
+                 tecla(o.marcaAguardandoPecas, Qt::Key_Tab);
+                 QCOMPARE(QApplication::focusWidget(), o.caixaPecasAguardadas);
+                 digita(o.caixaPecasAguardadas, QStringLiteral("Rolete encomendado"));
+                 tecla(&o, Qt::Key_G, Qt::AltModifier);
+                 QTRY_VERIFY(!o.isVisible()); // a mnemonic clicks its button a moment later
+                 QCOMPARE(linhas(QStringLiteral("select nordem, dmomento, cobs from ordem_aguardando_pecas")),
+                          QStringList{QStringLiteral("3|20/12/2026 10:00:00|Rolete encomendado")});
+             }, QStringLiteral("OS 3"), QStringLiteral("Aguardando peças|0|")},
+            {"nota trocada mantém o dia; desmarcada com o mouse", [&](FrmOficina&) {
+                 executa(QStringLiteral("update ordem_aguardando_pecas set dmomento = '2026-12-19 15:00:00'"));
+                 FrmOrdem& o = abre_ordem(3); // read back
+                 QVERIFY(o.marcaAguardandoPecas->isChecked());
+                 QCOMPARE(o.caixaPecasAguardadas->text(), QStringLiteral("Rolete encomendado"));
+                 o.caixaPecasAguardadas->setText(QStringLiteral("Rolete chega dia 22"));
+                 clica(o.botaoGravar);
+                 QCOMPARE(linhas(QStringLiteral("select dmomento, cobs from ordem_aguardando_pecas")),
+                          QStringList{QStringLiteral("19/12/2026 15:00:00|Rolete chega dia 22")});
+                 abre_ordem(3);
+                 clica(o.marcaAguardandoPecas);
+                 QVERIFY(!o.caixaPecasAguardadas->isEnabled());
+                 clica(o.botaoGravar);
+             }, QStringLiteral("OS 3"), QStringLiteral("Em serviço|1|")},
+            {"aguardando peças de novo", [&](FrmOficina&) {
+                 FrmOrdem& o = abre_ordem(3);
+                 QVERIFY(!o.marcaAguardandoPecas->isChecked());
+                 QCOMPARE(o.caixaPecasAguardadas->text(), QString());
+                 clica(o.marcaAguardandoPecas);
+                 // ticking "Concluída" takes the mark away; unticking gives it back to the clerk
+                 o.marcaConcluida->setChecked(true);
+                 QVERIFY(!o.marcaAguardandoPecas->isChecked() && !o.marcaAguardandoPecas->isEnabled());
+                 o.marcaConcluida->setChecked(false);
+                 clica(o.marcaAguardandoPecas);
+                 clica(o.botaoGravar);
+             }, QStringLiteral("OS 3"), QStringLiteral("Aguardando peças|0|")},
             {"concluída, retirada vencida", [&](FrmOficina&) {
                  executa(QStringLiteral("update ordem set nconcluida = 1 where ncodigo = 3"));
                  QCOMPARE(linhas(QStringLiteral("select count(*) from ordem_aguardando_pecas")), QStringList{QStringLiteral("0")});
@@ -358,6 +415,26 @@ private slots:
             {"abandonada", [&](FrmOficina&) {
                  executa(QStringLiteral("update ordem_concluida set ddata = '2026-09-01' where nordem = 3"));
              }, QStringLiteral("OS 3"), QStringLiteral("Pronto para retirada|110|abandonado")},
+            {"prazos da oficina: abandonada só depois de 120 dias", [&](FrmOficina& f) {
+                 no_dialogo<FrmPrazosOficina>([&](FrmPrazosOficina& d) {
+                     QCOMPARE(d.caixaDiasAbandono->value(), 90);
+                     d.caixaDiasAbandono->setFocus();
+                     tecla(d.caixaDiasAbandono, Qt::Key_A, Qt::ControlModifier);
+                     digita(d.caixaDiasAbandono, QStringLiteral("20")); // before the pick-up's 30: refused, the dialog stays
+                     clica(d.botaoGravar);
+                     QCOMPARE(amb->msgs.ultimo(), QStringLiteral("O prazo para considerar abandonado não pode ser menor que o prazo de retirada."));
+                     QVERIFY(d.isVisible());
+                     tecla(d.caixaDiasAbandono, Qt::Key_A, Qt::ControlModifier);
+                     digita(d.caixaDiasAbandono, QStringLiteral("120"));
+                     tecla(d.caixaDiasAbandono, Qt::Key_F5); // to "&Gravar", and Enter presses it
+                     QCOMPARE(QApplication::focusWidget(), d.botaoGravar);
+                     tecla(d.botaoGravar, Qt::Key_Return);
+                 });
+                 clica(f.botaoPrazos);
+                 QCOMPARE(linhas(QStringLiteral("select ndias_aprovacao, ndias_retirada, ndias_abandono, ndias_garantia from ajuste_oficina")),
+                          QStringList{QStringLiteral("5|30|120|90")});
+                 QCOMPARE(linha_oficina(f, QStringLiteral("OS 3")), QStringLiteral("Pronto para retirada|110|atrasado"));
+             }, QStringLiteral("OS 3"), QStringLiteral("Pronto para retirada|110|atrasado")},
             {"reaberta", [&](FrmOficina&) { executa(QStringLiteral("update ordem set nconcluida = 0 where ncodigo = 3")); },
              QStringLiteral("OS 3"), QStringLiteral("Em serviço|1|")},
             {"não concluída não se entrega", [&](FrmOficina& f) {
@@ -365,12 +442,19 @@ private slots:
                  clica(f.botaoEntregar);
                  QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Só uma ordem de serviço pronta para retirada pode ser entregue."));
                  QVERIFY_THROWS_EXCEPTION(Recusa, entrega_ordem(conexao, Entrega{3, Relogio::momento(), QStringLiteral("X"), {}, {}}));
+                 // nor from the order search: refused before any dialog opens
+                 FrmConsultaOrdem& busca = busca_na_ordem(3);
+                 no_modal([](QDialog& d) { QFAIL(qPrintable(d.objectName() + QStringLiteral(" aberta"))); });
+                 tecla(&busca, Qt::Key_N, Qt::AltModifier);
+                 QTRY_COMPARE(amb->msgs.ultimo(), QStringLiteral("A ordem de serviço 3 não está concluída: só uma ordem concluída pode ser entregue."));
+                 QCOMPARE(acoes_modais_pendentes(), 1);
+                 limpa_acoes_modais();
+                 busca.close();
              }, QStringLiteral("OS 3"), QStringLiteral("Em serviço|1|")},
-            {"entregue pela janela", [&](FrmOficina& f) {
+            {"entregue pela localização de ordens", [&](FrmOficina& f) {
                  executa(QStringLiteral("update ordem set nconcluida = 1 where ncodigo = 3"));
                  executa(QStringLiteral("update ordem_concluida set ddata = '2026-12-18' where nordem = 3"));
-                 f.mostra();
-                 QVERIFY(vai_para(f, QStringLiteral("OS 3")));
+                 FrmConsultaOrdem& busca = busca_na_ordem(3);
                  no_dialogo<FrmEntrega>([&](FrmEntrega& d) {
                      QCOMPARE(d.caixaMomento->dateTime(), QDateTime(QDate(2026, 12, 20), QTime(10, 0)));
                      clica(d.botaoGravar); // nobody named: refused, the dialog stays
@@ -381,10 +465,17 @@ private slots:
                      clica(d.botaoGravar);
                  });
                  amb->msgs.respostas({false}); // no terms printed
-                 clica(f.botaoEntregar);
+                 clica(busca.botaoEntrega);
                  QCOMPARE(amb->msgs.ultimo(), QStringLiteral("Deseja emitir o termo de entrega?"));
                  QCOMPARE(linhas(QStringLiteral("select nordem, dmomento, cretirado_por, cdocumento from entrega")),
                           QStringList{QStringLiteral("3|20/12/2026 10:00:00|Bruno Lima|12.345.678-9")});
+                 // the list read again; a second delivery refused before the dialog
+                 QCOMPARE(busca.gradeLista->linhaAtual(), 0); // read again from the top
+                 busca.gradeLista->setRow(linha_do_codigo(busca.gradeLista, 3));
+                 clica(busca.botaoEntrega);
+                 QCOMPARE(amb->msgs.ultimo(), QStringLiteral("A ordem de serviço 3 já foi entregue em 20/12/2026 10:00."));
+                 busca.close();
+                 f.mostra();
                  QCOMPARE(linha_oficina(f, QStringLiteral("OS 3")), QStringLiteral("-")); // delivered ones on request
                  f.marcaEntregues->click();
              }, QStringLiteral("OS 3"), QStringLiteral("Entregue|0|")},
