@@ -84,8 +84,7 @@ class TstService : public QObject {
     // The order form on order `codigo`, shown and active.
     static FrmOrdem& abre_ordem(qint32 codigo)
     {
-        form<FrmOrdem>().codigoOrdem = codigo;
-        return abre_form<FrmOrdem>(false);
+        return abre_edicao<FrmOrdem>(codigo);
     }
     // The order search listing every order, on the row of order `codigo`,
     // chosen with the mouse.
@@ -471,7 +470,7 @@ private slots:
                           QStringList{QStringLiteral("3|20/12/2026 10:00:00|Bruno Lima|12.345.678-9")});
                  // the list read again; a second delivery refused before the dialog
                  QCOMPARE(busca.gradeLista->linhaAtual(), 0); // read again from the top
-                 busca.gradeLista->setRow(linha_do_codigo(busca.gradeLista, 3));
+                 busca.gradeLista->defineLinhaAtual(linha_do_codigo(busca.gradeLista, 3));
                  clica(busca.botaoEntrega);
                  QCOMPARE(amb->msgs.ultimo(), QStringLiteral("A ordem de serviço 3 já foi entregue em 20/12/2026 10:00."));
                  busca.close();
