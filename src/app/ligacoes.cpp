@@ -47,7 +47,7 @@ void liga_formularios(FrmPrincipal& principal)
     principal.liga(QStringLiteral("menuIncluirOrdem"), [] { form<FrmOrdem>().inclui(); });
     principal.liga(QStringLiteral("menuLocalizarCliente"), [] {
         FrmConsultaClientes& f = form<FrmConsultaClientes>();
-        f.bChamadaDoCadastro = true;
+        f.abertaPeloCadastro = true;
         abre_modal(f);
     });
     principal.liga(QStringLiteral("menuLocalizarCidade"), [] { abre_modal(form<FrmConsultaCidades>()); });

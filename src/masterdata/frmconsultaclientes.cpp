@@ -16,7 +16,7 @@ void FrmConsultaClientes::abre_detalhes(const QString& codigo)
 qint32 escolhe_cliente()
 {
     FrmConsultaClientes& f = form<FrmConsultaClientes>();
-    f.bChamadaDoCadastro = false;
+    f.abertaPeloCadastro = false;
     abre_modal(f);
     return f.escolhido().value_or(0);
 }

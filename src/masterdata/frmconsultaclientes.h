@@ -2,16 +2,16 @@
 #include "frmpesquisapessoa.h"
 
 // Customer search: from the main window to find and edit customers
-// (bChamadaDoCadastro true), or from a form to choose one ("&Aceitar").
+// (abertaPeloCadastro true), or from a form to choose one ("&Aceitar").
 class FrmConsultaClientes : public FrmPesquisaPessoa {
     Q_OBJECT
 public:
     FrmConsultaClientes();
-    bool bChamadaDoCadastro = true;
+    bool abertaPeloCadastro = true;
 
 protected:
     void abre_detalhes(const QString& codigo) override;
-    bool em_consulta() const override { return !bChamadaDoCadastro; }
+    bool em_consulta() const override { return !abertaPeloCadastro; }
 };
 
 // Opens the customer search to choose a customer; its code, or 0.

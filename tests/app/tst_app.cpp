@@ -105,7 +105,7 @@ QString o_que_abriu(QDialog& d)
     auto* clientes = dynamic_cast<FrmConsultaClientes*>(&d);
     if ((cadastro && cadastro->inclusao()) || (movimento && movimento->inclusao()))
         r += QStringLiteral(" (novo)");
-    if (clientes && clientes->bChamadaDoCadastro)
+    if (clientes && clientes->abertaPeloCadastro)
         r += QStringLiteral(" (cadastro)");
     return r;
 }
@@ -134,7 +134,7 @@ void deixa_em_edicao()
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (auto* c = dynamic_cast<FrmCadastro*>(w)) c->define_edicao(1);
         if (auto* m = dynamic_cast<FrmMovimento*>(w)) m->define_edicao(m->codigoEditado());
-        if (auto* c = dynamic_cast<FrmConsultaClientes*>(w)) c->bChamadaDoCadastro = false;
+        if (auto* c = dynamic_cast<FrmConsultaClientes*>(w)) c->abertaPeloCadastro = false;
     }
 }
 

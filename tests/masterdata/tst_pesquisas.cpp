@@ -60,7 +60,7 @@ private slots:
     {
         clientes();
         auto& f = form<FrmConsultaClientes>();
-        f.bChamadaDoCadastro = true;
+        f.abertaPeloCadastro = true;
         mostra_form<FrmConsultaClientes>();
         QCOMPARE(f.windowTitle(), QStringLiteral("Localização de clientes"));
         QVERIFY(!f.botaoAceitar->isVisible());
@@ -98,7 +98,7 @@ private slots:
     {
         clientes();
         auto& f = form<FrmConsultaClientes>();
-        f.bChamadaDoCadastro = true;
+        f.abertaPeloCadastro = true;
         mostra_form<FrmConsultaClientes>();
         // double click in registration use opens the customer for editing
         int aberto = 0;
@@ -350,7 +350,7 @@ private slots:
 
         // the customer search: name, address and city filters together
         auto& f = form<FrmConsultaClientes>();
-        f.bChamadaDoCadastro = true;
+        f.abertaPeloCadastro = true;
         mostra_form<FrmConsultaClientes>();
         digita(f.caixaNome, QStringLiteral("joao"));
         digita(f.caixaEndereco, QStringLiteral("SAO JOSE"));
@@ -416,7 +416,7 @@ private slots:
         executa(QStringLiteral("insert into cliente (ncidade) values(1);")); // 5: reserved, no name yet
         executa(QStringLiteral("Insert into equipamento values (null,'');"));  // 2: reserved type
         auto& f = form<FrmConsultaClientes>();
-        f.bChamadaDoCadastro = true;
+        f.abertaPeloCadastro = true;
         mostra_form<FrmConsultaClientes>();
         QCOMPARE(coluna(f.gradeLista, 0), (QStringList{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}));
         f.caixaCodigo->setFocus();
