@@ -164,11 +164,18 @@ BancoTeste::~BancoTeste()
 
 namespace {
 
-// Runs a query of a test on the global connection, its values bound; a
-// failure fails the test.
+// A query of a test on the global connection; a connection lost meanwhile
+// is opened again first, as for any read (a query made before that would
+// hold the handle of the connection that was lost).
+QSqlQuery nova_consulta()
+{
+    conexao.prepara();
+    return QSqlQuery(conexao.banco());
+}
+
+// Runs a query of a test, its values bound; a failure fails the test.
 bool consulta(QSqlQuery& q, const QString& sql, const QVariantList& valores)
 {
-    conexao.prepara(); // a connection lost meanwhile is opened again, as for any read
     q.setNumericalPrecisionPolicy(QSql::HighPrecision);
     bool feita = valores.isEmpty() ? q.exec(sql) : q.prepare(sql);
     for (const QVariant& v : valores)
@@ -184,7 +191,7 @@ bool consulta(QSqlQuery& q, const QString& sql, const QVariantList& valores)
 
 QVariant valor(const QString& sql, const QVariantList& valores)
 {
-    QSqlQuery q(conexao.banco());
+    QSqlQuery q = nova_consulta();
     if (!consulta(q, sql, valores))
         return {};
     return q.next() ? q.value(0) : QVariant();
@@ -193,7 +200,7 @@ QVariant valor(const QString& sql, const QVariantList& valores)
 QStringList linhas(const QString& sql, const QVariantList& valores)
 {
     QStringList r;
-    QSqlQuery q(conexao.banco());
+    QSqlQuery q = nova_consulta();
     if (!consulta(q, sql, valores))
         return r;
     while (q.next()) {
