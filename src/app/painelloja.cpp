@@ -1,6 +1,7 @@
 #include "painelloja.h"
 #include "sessao.h"
 
+#include <QApplication>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -119,7 +120,12 @@ PainelLoja::PainelLoja(Acoes acoes, QWidget* pai)
     layout->setColumnStretch(2, 1);
 
     m_relogio->setInterval(MINUTOS_ENTRE_LEITURAS * 60 * 1000);
-    connect(m_relogio, &QTimer::timeout, this, &PainelLoja::atualiza);
+    // behind an open window the figures wait: that window may be in the
+    // middle of its work, and closing it reads them anyway
+    connect(m_relogio, &QTimer::timeout, this, [this] {
+        if (!QApplication::activeModalWidget())
+            atualiza();
+    });
     m_relogio->start();
 }
 

@@ -5,18 +5,6 @@
 
 namespace {
 
-// The open instalments a statement counts and what is open of them, its one
-// value the day.
-Vencimentos le_vencimentos(Conexao& c, const QString& sql, const QDate& hoje)
-{
-    Recordset rs(c);
-    rs.abre(sql, {hoje});
-    Vencimentos v;
-    v.quantidade = int(rs.inteiro(QStringLiteral("n")));
-    v.aberto = rs.dinheiroOpcional(QStringLiteral("aberto")).value_or(Dinheiro());
-    return v;
-}
-
 // Sums of an amount per month over [inicio, fim): month index -> sum.
 QMap<int, Dinheiro> por_mes(Conexao& c, const QString& sql, const QDate& inicio, const QDate& fim)
 {
@@ -41,14 +29,20 @@ ResumoLoja le_resumo_loja(Conexao& c, const QDate& hoje)
     ResumoLoja r;
     r.hoje = hoje;
     r.etapas = conta_etapas(c, FiltroOficina{});
-    // the open instalments themselves (what the open list shows, without
-    // the customer it joins to each row), through their index on (paid, due)
-    r.vencemHoje = le_vencimentos(c, QStringLiteral(
-        "select count(*) as n, sum(c.nvalor_parcela - coalesce((select sum(b.nvalor_baixa) from baixa_conta_receber b "
-        "where b.nconta_receber = c.ncodigo), 0)) as aberto from conta_receber c where c.npago = 0 and c.dvencimento = ?"), hoje);
-    r.vencidas = le_vencimentos(c, QStringLiteral(
-        "select count(*) as n, sum(c.nvalor_parcela - coalesce((select sum(b.nvalor_baixa) from baixa_conta_receber b "
-        "where b.nconta_receber = c.ncodigo), 0)) as aberto from conta_receber c where c.npago = 0 and c.dvencimento < ?"), hoje);
+    // the open instalments due up to today, each read once with what is
+    // open of it (its own table, through the index on paid and due date)
+    Recordset vencimentos(c);
+    vencimentos.abre(QStringLiteral(
+        "select count(iif(vencimento = ?, 1, null)) as n_hoje, sum(iif(vencimento = ?, aberto, null)) as aberto_hoje, "
+        "count(iif(vencimento < ?, 1, null)) as n_vencidas, sum(iif(vencimento < ?, aberto, null)) as aberto_vencidas "
+        "from (select c.dvencimento as vencimento, c.nvalor_parcela - coalesce((select sum(b.nvalor_baixa) "
+        "from baixa_conta_receber b where b.nconta_receber = c.ncodigo), 0) as aberto "
+        "from conta_receber c where c.npago = 0 and c.dvencimento <= ?)"),
+        {hoje, hoje, hoje, hoje, hoje});
+    r.vencemHoje = {int(vencimentos.inteiro(QStringLiteral("n_hoje"))),
+                    vencimentos.dinheiroOpcional(QStringLiteral("aberto_hoje")).value_or(Dinheiro())};
+    r.vencidas = {int(vencimentos.inteiro(QStringLiteral("n_vencidas"))),
+                  vencimentos.dinheiroOpcional(QStringLiteral("aberto_vencidas")).value_or(Dinheiro())};
 
     const QDate esteMes(hoje.year(), hoje.month(), 1);
     const QDate inicio = esteMes.addMonths(-11);
